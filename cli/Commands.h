@@ -1,0 +1,35 @@
+#pragma once
+// Subcommands of the `tarvex` tool register themselves here; main() dispatches by name.
+// Exit codes: 0 success, 1 a file could not be read or written, 2 wrong usage.
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace tarvex::cli {
+
+inline constexpr int kExitOk = 0;
+inline constexpr int kExitFile = 1;
+inline constexpr int kExitUsage = 2;
+
+using CommandFn = std::function<int(const std::vector<std::string>& args)>;
+
+struct Command {
+    std::string name;
+    std::string usage;  // e.g. "dump FILE"
+    std::string summary;
+    CommandFn run;
+};
+
+std::vector<Command>& Registry();
+
+struct CommandRegistrar {
+    CommandRegistrar(std::string name, std::string usage, std::string summary, CommandFn run) {
+        Registry().push_back({std::move(name), std::move(usage), std::move(summary), std::move(run)});
+    }
+};
+
+// Prints "usage: tarvex <usage>" to stderr and returns kExitUsage.
+int UsageError(const std::string& usage);
+
+}  // namespace tarvex::cli

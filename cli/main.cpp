@@ -1,0 +1,53 @@
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "Commands.h"
+
+namespace tarvex::cli {
+
+std::vector<Command>& Registry() {
+    static std::vector<Command> commands;
+    return commands;
+}
+
+int UsageError(const std::string& usage) {
+    std::cerr << "usage: tarvex " << usage << "\n";
+    return kExitUsage;
+}
+
+}  // namespace tarvex::cli
+
+namespace {
+
+void PrintHelp() {
+    std::cout << "tarvex - command-line tools of Tarvex-Import\n\nusage: tarvex COMMAND [ARGS]\n\ncommands:\n";
+    for (const auto& c : tarvex::cli::Registry()) {
+        std::cout << "  " << c.usage << "\n      " << c.summary << "\n";
+    }
+    std::cout << "  --help\n      this text\n  --version\n      the program version\n";
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    using namespace tarvex::cli;
+    std::vector<std::string> args(argv + 1, argv + argc);
+    if (args.empty()) return UsageError("COMMAND [ARGS] (tarvex --help lists the commands)");
+    if (args[0] == "--help" || args[0] == "-h") {
+        PrintHelp();
+        return kExitOk;
+    }
+    if (args[0] == "--version") {
+        std::cout << "tarvex " << TARVEX_VERSION_STRING << "\n";
+        return kExitOk;
+    }
+    for (const auto& c : Registry()) {
+        if (c.name == args[0]) {
+            args.erase(args.begin());
+            return c.run(args);
+        }
+    }
+    std::cerr << "tarvex: unknown command '" << args[0] << "'\n";
+    return UsageError("COMMAND [ARGS] (tarvex --help lists the commands)");
+}

@@ -1,0 +1,394 @@
+#include "formview/FieldStore.h"
+
+#include <algorithm>
+
+#include "common/Archive.h"
+#include "common/TextCodec.h"
+
+namespace tarvex {
+
+int CFieldStore::GetPageCount() const {
+    if ((m_nPageMode & 0xF000) == kPageModeSingle) return 1;
+    return m_nPageMode & 0xFF;
+}
+
+void CFieldStore::SetFieldCounts(uint16_t n1, uint16_t n2, bool initialise) {
+    const uint16_t newWord = initialise ? 1 : 0;
+    m_texts1.resize(n1);
+    m_words1.resize(n1, newWord);
+    m_rects1.resize(n1);
+    m_texts2.resize(n2);
+    m_words2.resize(n2, newWord);
+    m_rects2.resize(n2);
+    m_nCount1 = n1;
+    m_nCount2 = n2;
+    m_nPageMode = n2 > 0 ? kPageModeMulti + 2 : kPageModeSingle;
+    ClampCurrent();
+}
+
+bool CFieldStore::GrowFieldCounts(uint16_t n1, uint16_t n2) {
+    if (n1 < m_nCount1 || n2 < m_nCount2) return false;
+    const int pages = GetPageCount();
+    if (pages > kMaxPages - 1) return false;  // the result has one page more
+    const uint16_t oldN2 = m_nCount2;
+    auto texts1 = m_texts1;
+    auto words1 = m_words1;
+    auto texts2 = m_texts2;
+    auto words2 = m_words2;
+    SetFieldCounts(n1, n2, false);
+    SetPageCount(pages, 2);
+    std::copy(texts1.begin(), texts1.end(), m_texts1.begin());
+    std::copy(words1.begin(), words1.end(), m_words1.begin());
+    // Continuation page k of the old layout keeps its fields at the same indexes.
+    for (size_t e = 0; e < texts2.size() && oldN2 > 0; ++e) {
+        size_t page = e / oldN2, i = e % oldN2;
+        size_t target = page * n2 + i;
+        if (target < m_texts2.size()) {
+            m_texts2[target] = texts2[e];
+            if (e < words2.size()) m_words2[target] = words2[e];
+        }
+    }
+    return true;
+}
+
+bool CFieldStore::AddPage() {
+    if ((m_nPageMode & 0xF000) == kPageModeSingle) {
+        m_nCount2 = m_nCount1;
+        m_rects2 = m_rects1;
+        m_words2 = m_words1;
+        m_texts2.assign(m_nCount1, std::u16string());
+        m_nPageMode = kPageModeMulti + 2;
+        return true;
+    }
+    const int pages = GetPageCount();
+    if (pages >= kMaxPages) return false;
+    m_texts2.resize(static_cast<size_t>(m_nCount2) * pages);
+    m_words2.resize(static_cast<size_t>(m_nCount2) * pages, 1);
+    ++m_nPageMode;
+    return true;
+}
+
+int CFieldStore::RemovePage(int page) {
+    if ((m_nPageMode & 0xF000) == kPageModeSingle) return -1;
+    const int count = GetPageCount();
+    page = ResolvePage(page);
+    if (page < 1 || page > count) return -1;
+    if (page == 1 && m_texts1.size() != m_texts2.size()) return -1;
+    if (page == count && page == m_nCurPage) ActivateField(0, page - 1);
+    // Texts of the later pages move down by one page; formatting words stay in place.
+    auto textsOf = [this](int p) -> std::u16string* {
+        return p == 1 ? m_texts1.data() : m_texts2.data() + static_cast<size_t>(p - 2) * m_nCount2;
+    };
+    for (int q = page + 1; q <= count; ++q) {
+        std::u16string* dst = textsOf(q - 1);
+        std::u16string* src = textsOf(q);
+        for (size_t i = 0; i < m_nCount2; ++i) dst[i] = std::move(src[i]);
+    }
+    if (count > 2) {
+        --m_nPageMode;
+        m_texts2.resize(static_cast<size_t>(m_nCount2) * (count - 2));
+        m_words2.resize(static_cast<size_t>(m_nCount2) * (count - 2));
+    } else {
+        m_nPageMode = kPageModeSingle;
+        m_nCount2 = 0;
+        m_texts2.clear();
+        m_words2.clear();
+        m_rects2.clear();
+    }
+    ClampCurrent();
+    return 0;
+}
+
+bool CFieldStore::SetPageCount(int k, uint16_t word) {
+    if (k < 0 || k > kMaxPages - 1) return false;
+    const size_t n = static_cast<size_t>(m_nCount2) * k;
+    m_texts2.resize(n);
+    m_words2.resize(n, word);
+    m_nPageMode = static_cast<uint16_t>((m_nPageMode & 0xFF00) + 1 + k);
+    ClampCurrent();
+    return true;
+}
+
+int CFieldStore::SetFieldRect1(int index, const FieldRect& r) {
+    if (index < 0 || index >= m_nCount1) return -1;
+    m_rects1[index] = r;
+    return 0;
+}
+
+int CFieldStore::SetFieldRect2(int index, const FieldRect& r) {
+    if (index < 0 || index >= m_nCount2 || static_cast<size_t>(index) >= m_rects2.size()) return -1;
+    m_rects2[index] = r;
+    return 0;
+}
+
+int CFieldStore::GetFieldRect1(int index, FieldRect& r) const {
+    if (index < 0 || index >= m_nCount1) return -1;
+    r = m_rects1[index];
+    return 0;
+}
+
+int CFieldStore::GetFieldRect2(int index, FieldRect& r) const {
+    if (index < 0 || static_cast<size_t>(index) >= m_rects2.size()) return -1;
+    r = m_rects2[index];
+    return 0;
+}
+
+FieldRect CFieldStore::Rect1(int index) const {
+    if (index < 0 || static_cast<size_t>(index) >= m_rects1.size()) return {};
+    return m_rects1[index];
+}
+
+FieldRect CFieldStore::Rect2(int index) const {
+    if ((m_nPageMode & 0xF000) == kPageModeSingle) return {};
+    if (index < 0 || static_cast<size_t>(index) >= m_rects2.size()) return {};
+    return m_rects2[index];
+}
+
+bool CFieldStore::Locate(int index, int page, bool& set1, size_t& entry) const {
+    page = ResolvePage(page);
+    if (index < 0 || page < 1) return false;
+    if (page == 1) {
+        if (index >= m_nCount1 || static_cast<size_t>(index) >= m_texts1.size()) return false;
+        set1 = true;
+        entry = static_cast<size_t>(index);
+        return true;
+    }
+    if (index >= m_nCount2) return false;
+    entry = static_cast<size_t>(page - 2) * m_nCount2 + index;
+    if (entry >= m_texts2.size()) return false;
+    set1 = false;
+    return true;
+}
+
+int CFieldStore::ActivateField(int index, int page) {
+    const int p = ResolvePage(page);
+    bool set1;
+    size_t entry;
+    if (!Locate(index, p, set1, entry)) return -1;
+    if (m_pWindow && m_pWindow->HasWindow()) {
+        // The field being left receives what was typed into the window.
+        bool curSet1;
+        size_t curEntry;
+        if (Locate(m_nCurField, m_nCurPage, curSet1, curEntry))
+            (curSet1 ? m_texts1 : m_texts2)[curEntry] = m_pWindow->WindowText();
+    }
+    m_nCurField = static_cast<uint16_t>(index);
+    m_nCurPage = static_cast<uint16_t>(p);
+    if (m_pWindow) m_pWindow->ShowField(m_nCurField, m_nCurPage);
+    return 0;
+}
+
+uint16_t CFieldStore::GetFieldFlags(int index, int page) const {
+    bool set1;
+    size_t entry;
+    if (!Locate(index, page, set1, entry)) return 0;
+    const auto& words = set1 ? m_words1 : m_words2;
+    return entry < words.size() ? words[entry] : 0;
+}
+
+void CFieldStore::SetFieldFlags(int index, int page, uint16_t word) {
+    bool set1;
+    size_t entry;
+    if (!Locate(index, page, set1, entry)) return;
+    auto& words = set1 ? m_words1 : m_words2;
+    if (entry < words.size()) words[entry] = word;
+}
+
+uint16_t CFieldStore::GetAlignment(int index, int page) const {
+    bool set1;
+    size_t entry;
+    if (!Locate(index, page, set1, entry)) return 0;
+    return GetFieldFlags(index, page) & kFlagAlignMask;
+}
+
+uint16_t CFieldStore::GetFontSize(int index, int page) const {
+    bool set1;
+    size_t entry;
+    if (!Locate(index, page, set1, entry)) return 0x40;
+    return GetFieldFlags(index, page) & kFlagSizeMask;
+}
+
+void CFieldStore::SetFontSize(int index, int page, int size) {
+    bool set1;
+    size_t entry;
+    if (!Locate(index, page, set1, entry)) return;
+    const uint16_t w = GetFieldFlags(index, page);
+    SetFieldFlags(index, page, static_cast<uint16_t>((w & 0xFF00) | (size & 0xFF)));
+}
+
+void CFieldStore::ToggleBold() {
+    SetFieldFlags(m_nCurField, 0, GetFieldFlags(m_nCurField, 0) ^ kFlagBold);
+    ActivateField(m_nCurField, 0);
+}
+
+void CFieldStore::SetBold(int index, int page) {
+    const uint16_t w = GetFieldFlags(index, page);
+    if (!(w & kFlagBold)) SetFieldFlags(index, page, w | kFlagBold);
+}
+
+void CFieldStore::FontBigger() {
+    const uint16_t w = GetFieldFlags(m_nCurField, 0);
+    if ((w & kFlagSizeMask) <= 3) {
+        SetFieldFlags(m_nCurField, 0, static_cast<uint16_t>(w + 1));
+        ActivateField(m_nCurField, 0);
+    }
+}
+
+void CFieldStore::FontSmaller() {
+    const uint16_t w = GetFieldFlags(m_nCurField, 0);
+    if ((w & kFlagSizeMask) > 0) {
+        SetFieldFlags(m_nCurField, 0, static_cast<uint16_t>(w - 1));
+        ActivateField(m_nCurField, 0);
+    }
+}
+
+void CFieldStore::SetAlignment(int index, int page, uint16_t align, bool reactivate) {
+    const uint16_t w = GetFieldFlags(index, page);
+    SetFieldFlags(index, page, static_cast<uint16_t>((w & ~kFlagAlignMask) | align));
+    if (reactivate) ReactivateIfCurrent(index, page);
+}
+
+void CFieldStore::ReactivateIfCurrent(int index, int page) {
+    if (index == m_nCurField && ResolvePage(page) == m_nCurPage && m_pWindow && m_pWindow->HasWindow())
+        ActivateField(m_nCurField, 0);
+}
+
+std::u16string CFieldStore::GetCurrentText() {
+    ActivateField(m_nCurField, 0);
+    return GetFieldText(m_nCurField, 0);
+}
+
+std::u16string CFieldStore::GetFieldText(int index, int page) const {
+    bool set1;
+    size_t entry;
+    if (!Locate(index, page, set1, entry)) return {};
+    return (set1 ? m_texts1 : m_texts2)[entry];
+}
+
+void CFieldStore::SetCurrentText(const std::u16string& text) {
+    SetFieldText(m_nCurField, text, 0);
+    if (m_pWindow && m_pWindow->HasWindow()) m_pWindow->SetWindowText(text);
+}
+
+void CFieldStore::SetFieldText(int index, const std::u16string& text, int page) {
+    bool set1;
+    size_t entry;
+    if (!Locate(index, page, set1, entry)) return;
+    (set1 ? m_texts1 : m_texts2)[entry] = text;
+}
+
+int CFieldStore::GetTextLength(int index, int page) const {
+    bool set1;
+    size_t entry;
+    if (!Locate(index, page, set1, entry)) return 0;
+    return static_cast<int>((set1 ? m_texts1 : m_texts2)[entry].size());
+}
+
+void CFieldStore::ClearTexts() {
+    for (auto& t : m_texts1) t.clear();
+    for (auto& t : m_texts2) t.clear();
+}
+
+void CFieldStore::ResetToSingleField() {
+    m_texts1.assign(1, std::u16string());
+    m_words1.assign(1, 1);
+    m_rects1.assign(1, FieldRect());
+    m_texts2.clear();
+    m_words2.clear();
+    m_rects2.clear();
+    m_nCount1 = 1;
+    m_nCount2 = 0;
+    m_nPageMode = kPageModeSingle;
+    ClampCurrent();
+}
+
+void CFieldStore::ClampCurrent() {
+    const int pages = GetPageCount();
+    if (m_nCurPage < 1 || m_nCurPage > pages) m_nCurPage = 1;
+    const uint16_t n = m_nCurPage == 1 ? m_nCount1 : m_nCount2;
+    if (m_nCurField >= n) m_nCurField = 0;
+}
+
+void CFieldStore::WriteBlock(CArchiveWriter& ar) {
+    for (auto& t : m_texts1) TrimRight(t);
+    for (auto& t : m_texts2) TrimRight(t);
+    ar.WriteWord(kFieldStoreMagic);
+    ar.WriteWord(2);
+    ar.WriteStringList(m_texts1);
+    ar.WriteWordList(m_words1);
+    ar.WriteWord(m_nPageMode);
+    ar.WriteWord(m_nCount2);
+    ar.WriteStringList(m_texts2);
+    ar.WriteWordList(m_words2);
+}
+
+void CFieldStore::ReadBlock(CArchiveReader& ar) {
+    try {
+        const uint16_t magic = ar.ReadWord();
+        if (magic != kFieldStoreMagic) {
+            ResetToSingleField();
+            return;
+        }
+        const uint16_t version = ar.ReadWord();
+        if (version > 2) {
+            ResetToSingleField();
+            return;
+        }
+        auto texts = ar.ReadStringList();
+        for (auto& t : texts) TrimRight(t);
+        auto words = ar.ReadWordList();
+        if (texts.size() > 0xFFFF) throw ArchiveError("Zu viele Felder auf Seite 1");
+        if (words.size() != texts.size())
+            throw ArchiveError("Anzahl der Texte und Formate von Seite 1 stimmt nicht überein");
+        const auto t = static_cast<uint16_t>(texts.size());
+        const uint16_t oldN1 = m_nCount1;
+        m_texts1 = std::move(texts);
+        m_words1 = std::move(words);
+        m_rects1.resize(m_texts1.size());
+        m_nCount1 = t;
+        if (t > oldN1) {
+            SetFieldCounts(t, 0, false);
+            for (size_t i = oldN1; i < t; ++i) m_words1[i] = 1;
+        }
+        if (oldN1 > t) SetFieldCounts(oldN1, 0, false);
+
+        if (version < 2) {
+            m_nPageMode = kPageModeSingle;
+            m_nCount2 = 0;
+            m_texts2.clear();
+            m_words2.clear();
+            m_rects2.clear();
+            ClampCurrent();
+            return;
+        }
+        const uint16_t mode = ar.ReadWord();
+        const uint16_t n2 = ar.ReadWord();
+        auto texts2 = ar.ReadStringList();
+        auto words2 = ar.ReadWordList();
+        // The page-mode word must agree with the lists, or every later access would miss them.
+        const uint16_t kind = mode & 0xF000;
+        if (kind == kPageModeSingle) {
+            if (!texts2.empty() || !words2.empty())
+                throw ArchiveError("Seitenmodus und Folgeseiten stimmen nicht überein");
+        } else if (kind == kPageModeMulti) {
+            const int pages = mode & 0xFF;
+            if ((mode & 0x0F00) != 0 || pages < 1)
+                throw ArchiveError("Ungültiger Seitenmodus");
+            const size_t expected = static_cast<size_t>(n2) * (pages - 1);
+            if (texts2.size() != expected || words2.size() != expected)
+                throw ArchiveError("Seitenmodus und Folgeseiten stimmen nicht überein");
+        } else {
+            throw ArchiveError("Ungültiger Seitenmodus");
+        }
+        SetFieldCounts(m_nCount1, kind == kPageModeSingle ? 0 : n2, false);
+        m_nPageMode = mode;
+        m_texts2 = std::move(texts2);
+        m_words2 = std::move(words2);
+        ClampCurrent();
+    } catch (const ArchiveError&) {
+        ResetToSingleField();
+        throw;
+    }
+}
+
+}  // namespace tarvex

@@ -1,0 +1,125 @@
+#include "sad/EinheitspapierDoc.h"
+
+#include <ctime>
+#include <string>
+
+#include "app/Profile.h"
+#include "common/TextCodec.h"
+#include "sad/SadStrings.h"
+
+namespace tarvex {
+
+int VariantFromFileCode(int code) {
+    switch (code) {
+        case 3: return 0;
+        case 7: return 1;
+        case 10: return 2;
+        case 11: return 3;
+        default: return kVariantExport;
+    }
+}
+
+int FileCodeFromVariant(int variant) {
+    static constexpr int kCodes[4] = {3, 7, 10, 11};
+    return variant >= 0 && variant < 4 ? kCodes[variant] : -1;
+}
+
+GoodsItemRef GoodsItemFromListIndex(int a) {
+    if (a <= 0) return {1, 1};
+    return {(a - 1) / 3 + 2, (a - 1) % 3 + 1};
+}
+
+std::u16string GoodsItemLabel(int a) {
+    if (a <= 0) return sadstr::kGoodsItemFirst;
+    const GoodsItemRef item = GoodsItemFromListIndex(a);
+    std::u16string label = sadstr::kGoodsItemFmt[item.position - 1];
+    label.replace(label.find(u"%d"), 2, FromUtf8(std::to_string(item.page)));
+    return label;
+}
+
+int GoodsItemBase(const GoodsItemRef& item) {
+    if (item.page <= 1) return 52;
+    return 11 + 21 * (item.position - 1);
+}
+
+CEinheitspapierDoc::CEinheitspapierDoc(Profile* profile) : m_pProfile(profile) { ConfigureStore(); }
+
+void CEinheitspapierDoc::ConfigureStore() {
+    IEditWindow* window = m_store.Window();
+    m_store = CFieldStore();
+    m_store.AttachWindow(window);
+    m_store.SetFieldCounts(kSadFields1, kSadFields2, true);
+    for (int i = 0; i < kSadFields1; ++i) m_store.SetFieldFlags(i, 1, 3);
+    for (int i = 0; i < kSadFields2; ++i) m_store.SetFieldFlags(i, 2, 3);
+    for (int i = 106; i <= 110; ++i) m_store.SetFontSize(i, 1, 1);
+    for (int i : {7, 8, 28, 49, 70}) m_store.SetFontSize(i, 2, 1);
+}
+
+CivilDate CEinheitspapierDoc::LocalToday() {
+    std::time_t now = std::time(nullptr);
+    std::tm tm{};
+#ifdef _WIN32
+    localtime_s(&tm, &now);
+#else
+    localtime_r(&now, &tm);
+#endif
+    return {tm.tm_mday, tm.tm_mon + 1, tm.tm_year + 1900};
+}
+
+void CEinheitspapierDoc::FillNewDefaults() {
+    if (!m_pProfile) return;
+    Profile& p = *m_pProfile;
+    const char* sec = "EHForm_Defaults";
+    if (p.GetProfileInt(sec, "Feld14", 4) & 4) {
+        std::u16string text;
+        switch (p.GetProfileInt(sec, "Anmelder", 0)) {
+            case 1: text = sadstr::kAnmelder1057; break;
+            case 2: text = sadstr::kAnmelder1058; break;
+            case 3: text = sadstr::kAnmelder1059; break;
+            case 4: text = sadstr::kAnmelder1060; break;
+            default: break;
+        }
+        m_store.SetFieldText(25, text, 1);
+        m_store.SetFieldText(24, p.GetProfileString(sec, "ZollNummer2", u""), 1);
+    }
+    if (p.GetProfileInt(sec, "Feld17", 4) & 4)
+        m_store.SetFieldText(30, p.GetProfileString(sec, "Bundesland2", u"01"), 1);
+    if (p.GetProfileInt(sec, "Feld34", 4) & 4)
+        m_store.SetFieldText(60, p.GetProfileString(sec, "Bundesland1", u"01"), 1);
+    if (p.GetProfileInt(sec, "AutoDateInStamp", 0) == 1) {
+        const CivilDate d = m_today ? m_today() : LocalToday();
+        const std::u16string date = FromUtf8(std::to_string(d.day) + "." + std::to_string(d.month) + "." +
+                                             std::to_string(d.year));
+        if (p.GetProfileInt(sec, "Stamp_A", 0) != 0) m_store.SetFieldText(6, date, 1);
+        if (p.GetProfileInt(sec, "Stamp_C", 0) != 0) m_store.SetFieldText(83, date, 1);
+    }
+}
+
+void CEinheitspapierDoc::SetContinuationCount(uint16_t count) {
+    if (count > kMaxPages - 1) count = kMaxPages - 1;
+    m_nContinuationCount = count;
+    m_store.SetPageCount(count, 2);
+}
+
+void CEinheitspapierDoc::ResetContents() {
+    // The store goes back to a new document's layout, so that nothing of earlier contents
+    // survives into a document that is read afterwards.
+    ConfigureStore();
+    m_nContinuationCount = 1;
+    m_nInputTax = 0;
+    m_nReserved = 0;
+    m_legacyTexts1.clear();
+    m_legacyTexts2.clear();
+    m_legacyTexts3.clear();
+    m_legacyValues.clear();
+    FillNewDefaults();
+}
+
+bool CEinheitspapierDoc::OnNewDocument() {
+    ResetContents();
+    FillNewDefaults();
+    m_bModified = false;
+    return true;
+}
+
+}  // namespace tarvex

@@ -1,0 +1,30 @@
+#pragma once
+// German texts of the SAD document, in one place (string-table ids in the names).
+
+namespace tarvex::sadstr {
+
+inline constexpr char16_t kStatus18[] =
+    u"Dies ist kein bekanntes Dokumentformat und\nkann daher nicht geöffnet werden!";
+inline constexpr char16_t kStatus19[] =
+    u"Dies ist ein Dokument einer älteren Version\nund kann nicht geöffnet werden!";
+
+inline constexpr char16_t kAnmelder1057[] = u"Ausführer - 00400";
+inline constexpr char16_t kAnmelder1058[] = u"Versender - 00300";
+inline constexpr char16_t kAnmelder1059[] = u"Einführer - 00500";
+inline constexpr char16_t kAnmelder1060[] = u"Subunternehmer gem. Artikel 789 Zollkodex-DVO";
+
+inline constexpr char16_t kGoodsItemFirst[] = u"Position 1 auf Seite 1";
+// "%d" is the page number.
+inline constexpr char16_t kGoodsItemFmt[3][24] = {u"Position 1 auf Seite %d", u"Position 2 auf Seite %d",
+                                                  u"Position 3 auf Seite %d"};
+
+inline constexpr char16_t kVariantMenu[4][48] = {
+    u"0737 / 0738 (Bestimmung - Eingang / Einfuhr)", u"0747 / 0748 (Bestimmung - Eingang / Einfuhr)",
+    u"0777 / 0778 (Vereinfachte Zollanmeldung)", u"0779 / 0780 (Bestimmung - Eingang / Einfuhr)"};
+inline constexpr char16_t kVariantDialog[4][64] = {
+    u"Einheitspapier 0737 / 0738 (Bestimmung - Eingang / Einfuhr)",
+    u"Einheitspapier 0747 / 0748 (Bestimmung - Eingang / Einfuhr)",
+    u"Einheitspapier 0777 / 0778 (Vereinfachte Zollanmeldung)",
+    u"Einheitspapier 0779 / 0780 (Bestimmung - Eingang / Einfuhr)"};
+
+}  // namespace tarvex::sadstr

@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# Builds the libFuzzer targets with AddressSanitizer and UndefinedBehaviorSanitizer and runs one.
+#   fuzz/run-fuzzer.sh TARGET SECONDS [extra libFuzzer flags]
+# The corpus grows in build-fuzz/corpus/TARGET; seeds come from fuzz/seeds/TARGET when present.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+if [ $# -lt 2 ]; then
+    echo "usage: fuzz/run-fuzzer.sh TARGET SECONDS [libFuzzer flags]" >&2
+    ls fuzz/*.cpp 2>/dev/null | sed 's#fuzz/\(.*\)\.cpp#  \1#' >&2
+    exit 2
+fi
+TARGET="$1"; SECONDS_TO_RUN="$2"; shift 2
+BUILD_DIR=build-fuzz
+if [ ! -f "$BUILD_DIR/build.ninja" ]; then
+    CC=clang CXX=clang++ cmake -S . -B "$BUILD_DIR" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+        -DTARVEX_BUILD_UI=OFF -DTARVEX_BUILD_TESTS=OFF -DTARVEX_BUILD_FUZZ=ON \
+        -DCMAKE_CXX_FLAGS="-fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer"
+fi
+cmake --build "$BUILD_DIR" --target "$TARGET"
+CORPUS="$BUILD_DIR/corpus/$TARGET"
+mkdir -p "$CORPUS"
+SEEDS=()
+[ -d "fuzz/seeds/$TARGET" ] && SEEDS=("fuzz/seeds/$TARGET")
+"$BUILD_DIR/fuzz/$TARGET" -max_total_time="$SECONDS_TO_RUN" -print_final_stats=1 "$@" "$CORPUS" "${SEEDS[@]}"

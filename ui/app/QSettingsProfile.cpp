@@ -1,0 +1,120 @@
+#include "app/QSettingsProfile.h"
+
+#include <QByteArray>
+#include <QDir>
+#include <QSettings>
+
+namespace tarvex {
+namespace {
+
+QString Key(std::string_view section, std::string_view key) {
+    QString s = QString::fromUtf8(section.data(), static_cast<qsizetype>(section.size()));
+    s += QLatin1Char('/');
+    s += QString::fromUtf8(key.data(), static_cast<qsizetype>(key.size()));
+    return s;
+}
+
+}  // namespace
+
+QString QSettingsProfile::SettingsDirOverride() { return qEnvironmentVariable("TARVEX_SETTINGS_DIR"); }
+
+QSettingsProfile::QSettingsProfile(Area area) {
+    static const char* kOrg[] = {"Dalrek", "KTW", "KTW"};
+    const int i = static_cast<int>(area);
+    const QString org = QString::fromLatin1(kOrg[i]);
+    const QString app = QStringLiteral("Tarvex-Import");
+    const QString dir = SettingsDirOverride();
+    if (!dir.isEmpty()) {
+        static const char* kSub[] = {"user", "user", "machine"};
+        QDir().mkpath(dir + QLatin1Char('/') + QLatin1String(kSub[i]) + QLatin1Char('/') + org);
+        m_settings = std::make_unique<QSettings>(
+            dir + QLatin1Char('/') + QLatin1String(kSub[i]) + QLatin1Char('/') + org + QLatin1Char('/') + app +
+                QStringLiteral(".ini"),
+            QSettings::IniFormat);
+    } else {
+        m_settings = std::make_unique<QSettings>(QSettings::NativeFormat,
+                                                 area == Area::MachineArea ? QSettings::SystemScope
+                                                                           : QSettings::UserScope,
+                                                 org, app);
+    }
+    m_settings->setFallbacksEnabled(false);
+}
+
+QSettingsProfile::~QSettingsProfile() = default;
+
+QString QSettingsProfile::FileName() const { return m_settings->fileName(); }
+
+bool QSettingsProfile::Commit() {
+    m_settings->sync();
+    return m_settings->status() == QSettings::NoError;
+}
+
+bool QSettingsProfile::IsWritable() { return m_settings->isWritable(); }
+
+int QSettingsProfile::GetProfileInt(std::string_view section, std::string_view key, int defaultValue) {
+    m_settings->sync();
+    const QVariant v = m_settings->value(Key(section, key));
+    if (!v.isValid()) return defaultValue;
+    bool ok = false;
+    // Stored as unsigned 32-bit and handed on as int.
+    const qlonglong n = v.toLongLong(&ok);
+    return ok ? static_cast<int>(static_cast<uint32_t>(n)) : defaultValue;
+}
+
+bool QSettingsProfile::WriteProfileInt(std::string_view section, std::string_view key, int value) {
+    m_settings->setValue(Key(section, key), value);
+    return Commit();
+}
+
+std::u16string QSettingsProfile::GetProfileString(std::string_view section, std::string_view key,
+                                                  std::u16string_view defaultValue) {
+    m_settings->sync();
+    const QVariant v = m_settings->value(Key(section, key));
+    if (!v.isValid()) return std::u16string(defaultValue);
+    return v.toString().toStdU16String();
+}
+
+bool QSettingsProfile::WriteProfileString(std::string_view section, std::string_view key,
+                                          std::u16string_view value) {
+    m_settings->setValue(Key(section, key),
+                         QString::fromUtf16(value.data(), static_cast<qsizetype>(value.size())));
+    return Commit();
+}
+
+bool QSettingsProfile::GetProfileBinary(std::string_view section, std::string_view key,
+                                        std::vector<uint8_t>& out) {
+    m_settings->sync();
+    const QVariant v = m_settings->value(Key(section, key));
+    if (!v.isValid()) return false;
+    const QByteArray b = v.toByteArray();
+    out.assign(b.begin(), b.end());
+    return true;
+}
+
+bool QSettingsProfile::WriteProfileBinary(std::string_view section, std::string_view key, const uint8_t* data,
+                                          size_t size) {
+    m_settings->setValue(Key(section, key),
+                         QByteArray(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size)));
+    return Commit();
+}
+
+bool QSettingsProfile::DeleteValue(std::string_view section, std::string_view key) {
+    m_settings->sync();
+    const QString k = Key(section, key);
+    const bool had = m_settings->contains(k);
+    m_settings->remove(k);
+    Commit();
+    return had;
+}
+
+bool QSettingsProfile::DeleteKey(std::string_view section) {
+    m_settings->sync();
+    if (section.empty()) {
+        m_settings->clear();
+    } else {
+        m_settings->remove(QString::fromUtf8(section.data(), static_cast<qsizetype>(section.size())));
+    }
+    return Commit();
+}
+
+}  // namespace tarvex

@@ -1,0 +1,43 @@
+#pragma once
+// The settings store on Qt: the registry on Windows, INI files elsewhere. The environment
+// variable TARVEX_SETTINGS_DIR moves every area into that folder (tests, portable use).
+
+#include <QString>
+#include <memory>
+
+#include "app/Profile.h"
+
+class QSettings;
+
+namespace tarvex {
+
+class QSettingsProfile : public Profile {
+public:
+    enum class Area { Profile, ProgramArea, MachineArea };
+
+    explicit QSettingsProfile(Area area);
+    ~QSettingsProfile() override;
+
+    int GetProfileInt(std::string_view section, std::string_view key, int defaultValue) override;
+    bool WriteProfileInt(std::string_view section, std::string_view key, int value) override;
+    std::u16string GetProfileString(std::string_view section, std::string_view key,
+                                    std::u16string_view defaultValue) override;
+    bool WriteProfileString(std::string_view section, std::string_view key, std::u16string_view value) override;
+    bool GetProfileBinary(std::string_view section, std::string_view key, std::vector<uint8_t>& out) override;
+    bool WriteProfileBinary(std::string_view section, std::string_view key, const uint8_t* data,
+                            size_t size) override;
+    bool DeleteValue(std::string_view section, std::string_view key) override;
+    bool DeleteKey(std::string_view section) override;
+
+    // False for the machine area when its store cannot be written (no administrator rights).
+    bool IsWritable();
+    QString FileName() const;
+
+    static QString SettingsDirOverride();
+
+private:
+    bool Commit();
+    std::unique_ptr<QSettings> m_settings;
+};
+
+}  // namespace tarvex
