@@ -1,0 +1,26 @@
+#pragma once
+// The SAD file format (.aef): writes the current layout "KTW-EHForm@2.10" and reads it and
+// every older layout.
+
+#include <cstdint>
+#include <filesystem>
+#include <span>
+#include <string>
+#include <vector>
+
+namespace tarvex {
+
+class CEinheitspapierDoc;
+
+// Reads a document from the bytes of a file. The document is reset first. An unknown signature
+// (status 18) or an export file of the oldest version (status 19) sets doc.m_nLoadStatus and
+// still returns true; false with a message when the data are damaged.
+bool ReadAef(std::span<const uint8_t> data, CEinheitspapierDoc& doc, std::string& error);
+std::vector<uint8_t> WriteAef(CEinheitspapierDoc& doc);
+
+// File variants: the save is atomic (temporary file in the target folder, flush, sync,
+// rename); a failed save leaves the old file as it was. error receives the cause.
+bool LoadAefFile(const std::filesystem::path& path, CEinheitspapierDoc& doc, std::string& error);
+bool SaveAefFile(const std::filesystem::path& path, CEinheitspapierDoc& doc, std::string& error);
+
+}  // namespace tarvex
