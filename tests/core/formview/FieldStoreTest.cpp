@@ -1,0 +1,275 @@
+#include <gtest/gtest.h>
+
+#include "common/Archive.h"
+#include "formview/FieldStore.h"
+
+using namespace tarvex;
+
+namespace {
+
+// Stands in for the edit window: holds the text typed into the active field.
+class FakeWindow : public IEditWindow {
+public:
+    bool HasWindow() const override { return true; }
+    std::u16string WindowText() const override { return text; }
+    void SetWindowText(const std::u16string& t) override { text = t; }
+    void ShowField(uint16_t, uint16_t) override { ++shows; }
+    std::u16string text;
+    int shows = 0;
+};
+
+std::vector<uint8_t> Block(CFieldStore& s) {
+    CArchiveWriter w;
+    s.WriteBlock(w);
+    return w.Data();
+}
+
+}  // namespace
+
+TEST(FieldStore, PageModeArithmetic) {
+    CFieldStore s;
+    EXPECT_EQ(s.GetPageCount(), 1);
+    s.SetFieldCounts(12, 61, true);
+    EXPECT_EQ(s.GetPageModeWord(), 0x2002);
+    EXPECT_EQ(s.GetPageCount(), 2);
+    EXPECT_EQ(s.GetFieldFlags(60, 2), 1);
+    s.AddPage();
+    EXPECT_EQ(s.GetPageModeWord(), 0x2003);
+    EXPECT_EQ(s.Texts2().size(), 122u);
+    EXPECT_EQ(s.RemovePage(3), 0);
+    EXPECT_EQ(s.GetPageModeWord(), 0x2002);
+    EXPECT_EQ(s.RemovePage(2), 0);
+    EXPECT_EQ(s.GetPageMode(), kPageModeSingle);
+    EXPECT_EQ(s.GetFieldCount2(), 0);
+    EXPECT_EQ(s.RemovePage(1), -1);  // single-page mode
+    // Adding a page to a single page copies set 1's layout.
+    s.SetFieldFlags(3, 1, 0x0112);
+    s.AddPage();
+    EXPECT_EQ(s.GetFieldCount2(), 12);
+    EXPECT_EQ(s.GetFieldFlags(3, 2), 0x0112);
+    EXPECT_EQ(s.GetPageModeWord(), 0x2002);
+}
+
+TEST(FieldStore, PageLimitIs255) {
+    CFieldStore s;
+    s.SetFieldCounts(2, 3, true);
+    EXPECT_TRUE(s.SetPageCount(253, 2));
+    EXPECT_EQ(s.GetPageCount(), 254);
+    EXPECT_TRUE(s.AddPage());
+    EXPECT_EQ(s.GetPageCount(), 255);
+    EXPECT_FALSE(s.AddPage());
+    EXPECT_EQ(s.GetPageCount(), 255);
+    EXPECT_FALSE(s.SetPageCount(255, 2));
+    EXPECT_EQ(s.GetPageModeWord(), 0x20FF);
+}
+
+TEST(FieldStore, RemovePageMovesLaterTextsAndKeepsWords) {
+    CFieldStore s;
+    s.SetFieldCounts(2, 2, true);
+    s.AddPage();
+    s.AddPage();  // pages 1..4
+    for (int p = 2; p <= 4; ++p) {
+        s.SetFieldText(0, u"p" + std::u16string(1, char16_t(u'0' + p)), p);
+        s.SetFieldFlags(1, p, static_cast<uint16_t>(p));
+    }
+    EXPECT_EQ(s.RemovePage(2), 0);
+    EXPECT_EQ(s.GetPageCount(), 3);
+    EXPECT_EQ(s.GetFieldText(0, 2), u"p3");
+    EXPECT_EQ(s.GetFieldText(0, 3), u"p4");
+    EXPECT_EQ(s.GetFieldFlags(1, 2), 2);  // words stay in place
+    EXPECT_EQ(s.GetFieldFlags(1, 3), 3);
+    EXPECT_EQ(s.RemovePage(9), -1);
+}
+
+TEST(FieldStore, RemovingTheCurrentLastPageCommitsAndMovesBack) {
+    CFieldStore s;
+    FakeWindow w;
+    s.AttachWindow(&w);
+    s.SetFieldCounts(3, 3, true);
+    s.AddPage();
+    ASSERT_EQ(s.ActivateField(1, 3), 0);
+    w.text = u"typed";
+    EXPECT_EQ(s.RemovePage(3), 0);
+    EXPECT_EQ(s.GetCurrentPage(), 2);
+    EXPECT_EQ(s.GetCurrentField(), 0);
+    EXPECT_EQ(s.GetPageCount(), 2);
+}
+
+TEST(FieldStore, GrowFieldCountsKeepsTextsAndAddsAPage) {
+    CFieldStore s;
+    s.SetFieldCounts(3, 2, true);
+    s.AddPage();  // 3 pages
+    s.SetFieldText(2, u"one", 1);
+    s.SetFieldFlags(2, 1, 0x0204);
+    s.SetFieldText(1, u"c1", 2);
+    s.SetFieldText(0, u"c2", 3);
+    s.SetFieldFlags(0, 3, 0x0110);
+    EXPECT_FALSE(s.GrowFieldCounts(2, 5));
+    EXPECT_TRUE(s.GrowFieldCounts(5, 4));
+    EXPECT_EQ(s.GetFieldCount1(), 5);
+    EXPECT_EQ(s.GetFieldCount2(), 4);
+    EXPECT_EQ(s.GetPageCount(), 4);
+    EXPECT_EQ(s.GetFieldText(2, 1), u"one");
+    EXPECT_EQ(s.GetFieldFlags(2, 1), 0x0204);
+    EXPECT_EQ(s.GetFieldText(1, 2), u"c1");
+    EXPECT_EQ(s.GetFieldText(0, 3), u"c2");
+    EXPECT_EQ(s.GetFieldFlags(0, 3), 0x0110);
+    EXPECT_EQ(s.GetFieldText(3, 2), u"");
+    EXPECT_EQ(s.GetFieldFlags(0, 4), 2);  // page that did not exist before
+}
+
+TEST(FieldStore, FormattingOperations) {
+    CFieldStore s;
+    s.SetFieldCounts(4, 0, true);
+    s.SetFieldFlags(0, 1, 0x0112);
+    s.FontBigger();
+    EXPECT_EQ(s.GetFieldFlags(0, 1), 0x0113);
+    s.ToggleBold();
+    EXPECT_EQ(s.GetFieldFlags(0, 1), 0x0103);
+    s.SetFontSize(0, 1, 4);
+    EXPECT_EQ(s.GetFieldFlags(0, 1), 0x0104);
+    EXPECT_FALSE(s.CanFontBigger());
+    s.FontBigger();
+    EXPECT_EQ(s.GetFieldFlags(0, 1), 0x0104);
+    s.SetRightCurrent();
+    EXPECT_TRUE(s.IsRightCurrent());
+    s.ClearAlignment(0, 1);
+    EXPECT_TRUE(s.IsLeftCurrent());
+    // Out of range: fixed answers, nothing stored.
+    EXPECT_EQ(s.GetFontSize(4, 1), 0x40);
+    EXPECT_EQ(s.GetAlignment(4, 1), 0);
+    s.SetFieldText(4, u"x", 1);
+    EXPECT_EQ(s.GetFieldText(4, 1), u"");
+    EXPECT_EQ(s.GetFieldText(0, 2), u"");  // no continuation page
+    EXPECT_EQ(s.SetFieldRect1(4, {}), -1);
+    EXPECT_EQ(s.GetBottom2(0), 0);
+}
+
+TEST(FieldStore, ActivateFieldCommitsTheWindowText) {
+    CFieldStore s;
+    FakeWindow w;
+    s.AttachWindow(&w);
+    s.SetFieldCounts(5, 4, true);
+    ASSERT_EQ(s.ActivateField(2, 1), 0);
+    w.text = u"Hamburg";
+    EXPECT_EQ(s.ActivateField(5, 1), -1);  // index = n1: refused, nothing committed
+    EXPECT_EQ(s.GetCurrentField(), 2);
+    EXPECT_EQ(s.GetFieldText(2, 1), u"");
+    ASSERT_EQ(s.ActivateField(3, 2), 0);
+    EXPECT_EQ(s.GetFieldText(2, 1), u"Hamburg");
+    EXPECT_EQ(s.GetCurrentPage(), 2);
+    w.text = u"x";
+    EXPECT_EQ(s.GetCurrentText(), u"x");
+    s.SetCurrentText(u"y");
+    EXPECT_EQ(w.text, u"y");
+    EXPECT_EQ(s.GetFieldText(3, 2), u"y");
+}
+
+TEST(FieldStore, BlockRoundTripTrimsTexts) {
+    CFieldStore s;
+    s.SetFieldCounts(3, 2, true);
+    s.AddPage();
+    s.SetFieldText(0, u"Abc   ", 1);
+    s.SetFieldText(1, u"Zeile 1\r\nZeile 2\r\n", 3);
+    s.SetFieldFlags(1, 3, 0x0212);
+    auto bytes = Block(s);
+    EXPECT_EQ(s.GetFieldText(0, 1), u"Abc");  // trimmed in memory too
+
+    CFieldStore r;
+    CArchiveReader ar(bytes);
+    r.ReadBlock(ar);
+    EXPECT_TRUE(ar.AtEnd());
+    EXPECT_EQ(r.GetPageModeWord(), 0x2003);
+    EXPECT_EQ(r.GetFieldText(0, 1), u"Abc");
+    EXPECT_EQ(r.GetFieldText(1, 3), u"Zeile 1\r\nZeile 2");
+    EXPECT_EQ(r.GetFieldFlags(1, 3), 0x0212);
+    EXPECT_EQ(Block(r), bytes);
+}
+
+TEST(FieldStore, ReadingFewerFieldsKeepsTheConfiguredCount) {
+    CFieldStore src;
+    src.SetFieldCounts(2, 0, true);
+    src.SetFieldText(1, u"b", 1);
+    CArchiveWriter w;
+    w.WriteWord(kFieldStoreMagic);
+    w.WriteWord(1);  // version 1: page 1 only
+    w.WriteStringList({u"a  ", u"b"});
+    w.WriteWordList({0x10, 0x11});
+    CFieldStore r;
+    r.SetFieldCounts(4, 3, true);
+    CArchiveReader ar(w.Data());
+    r.ReadBlock(ar);
+    EXPECT_EQ(r.GetFieldCount1(), 4);
+    EXPECT_EQ(r.GetFieldText(0, 1), u"a");
+    EXPECT_EQ(r.GetFieldFlags(1, 1), 0x11);
+    EXPECT_EQ(r.GetPageMode(), kPageModeSingle);
+    EXPECT_EQ(r.GetFieldCount2(), 0);
+
+    // More texts than configured: the extra fields take word 1.
+    CFieldStore small;
+    small.SetFieldCounts(1, 0, true);
+    CArchiveReader ar2(w.Data());
+    small.ReadBlock(ar2);
+    EXPECT_EQ(small.GetFieldCount1(), 2);
+    EXPECT_EQ(small.GetFieldFlags(0, 1), 0x10);
+    EXPECT_EQ(small.GetFieldFlags(1, 1), 1);
+}
+
+TEST(FieldStore, DamagedBlocks) {
+    CFieldStore good;
+    good.SetFieldCounts(3, 2, true);
+    good.SetFieldText(1, u"text", 2);
+    const auto bytes = Block(good);
+
+    // Wrong magic or a newer version: one empty field, single page, no error.
+    for (uint16_t patch : {0, 1}) {
+        auto b = bytes;
+        if (patch == 0) b[0] = 0x07; else b[2] = 3;
+        CFieldStore r;
+        r.SetFieldCounts(5, 5, true);
+        CArchiveReader ar(b);
+        EXPECT_NO_THROW(r.ReadBlock(ar));
+        EXPECT_EQ(r.GetFieldCount1(), 1);
+        EXPECT_EQ(r.GetPageMode(), kPageModeSingle);
+    }
+    // Truncated anywhere: refused.
+    for (size_t cut = 2; cut < bytes.size(); cut += 3) {
+        CFieldStore r;
+        CArchiveReader ar(std::span<const uint8_t>(bytes.data(), cut));
+        EXPECT_THROW(r.ReadBlock(ar), ArchiveError) << cut;
+        EXPECT_EQ(r.GetFieldCount1(), 1);
+    }
+    // A page-mode word that disagrees with the continuation lists.
+    auto build = [](uint16_t mode, uint16_t n2, size_t texts, size_t words) {
+        CArchiveWriter w;
+        w.WriteWord(kFieldStoreMagic);
+        w.WriteWord(2);
+        w.WriteStringList({u"a"});
+        w.WriteWordList({1});
+        w.WriteWord(mode);
+        w.WriteWord(n2);
+        w.WriteStringList(std::vector<std::u16string>(texts));
+        w.WriteWordList(std::vector<uint16_t>(words, 1));
+        return w.Data();
+    };
+    struct Case {
+        uint16_t mode, n2;
+        size_t texts, words;
+        bool ok;
+    } cases[] = {
+        {0x2003, 4, 8, 8, true},   {0x2003, 4, 4, 4, false}, {0x2003, 4, 8, 7, false},
+        {0x1000, 0, 0, 0, true},   {0x1000, 3, 3, 3, false}, {0x3002, 1, 1, 1, false},
+        {0x2000, 1, 0, 0, false},  {0x2202, 1, 1, 1, false}, {0x20FF, 1, 254, 254, true},
+    };
+    for (const auto& c : cases) {
+        auto b = build(c.mode, c.n2, c.texts, c.words);
+        CFieldStore r;
+        CArchiveReader ar(b);
+        if (c.ok) {
+            EXPECT_NO_THROW(r.ReadBlock(ar)) << std::hex << c.mode;
+            EXPECT_EQ(r.GetPageModeWord(), c.mode);
+        } else {
+            EXPECT_THROW(r.ReadBlock(ar), ArchiveError) << std::hex << c.mode;
+        }
+    }
+}
