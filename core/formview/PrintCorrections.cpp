@@ -1,0 +1,230 @@
+#include "formview/PrintCorrections.h"
+
+#include <cmath>
+#include <cstdio>
+#include <string>
+
+#include "app/Profile.h"
+#include "common/TextCodec.h"
+
+namespace tarvex {
+
+const char* FormSection(int kind) { return kind == 0 ? "EHForm_Defaults" : "DV1Form_Defaults"; }
+
+bool CMarginSheetModel::SetSheetPages(int n) {
+    if (n < 2 || n > kMaxPages) return false;
+    m_nPages = n;
+    return true;
+}
+
+void CMarginSheetModel::SetShiftX(int page, int tenths) {
+    if (Valid(page)) m_x[page - 1] = tenths / 10.0;
+}
+
+void CMarginSheetModel::SetShiftY(int page, int tenths) {
+    if (Valid(page)) m_y[page - 1] = tenths / 10.0;
+}
+
+int CMarginSheetModel::GetShiftX(int page) const {
+    // Shifts are multiples of 0.05 mm at most; round away the binary representation error
+    // before the truncation, so that 1.5 mm gives 15 and never 14.
+    return Valid(page) ? static_cast<int>(std::trunc(m_x[page - 1] * 10.0 + (m_x[page - 1] < 0 ? -1e-6 : 1e-6)))
+                       : 0;
+}
+
+int CMarginSheetModel::GetShiftY(int page) const {
+    return Valid(page) ? static_cast<int>(std::trunc(m_y[page - 1] * 10.0 + (m_y[page - 1] < 0 ? -1e-6 : 1e-6)))
+                       : 0;
+}
+
+void CMarginSheetModel::Step(std::array<double, kMaxPages>& v, int page, int dir) {
+    if (!Valid(page)) return;
+    double& s = v[page - 1];
+    if (dir < 0)
+        s = s > -kLimit ? s - kStep : -kLimit;
+    else
+        s = s < kLimit ? s + kStep : kLimit;
+    // Keep the value on the 0.5 mm grid and within the limits.
+    s = std::round(s * 2.0) / 2.0;
+    if (s < -kLimit) s = -kLimit;
+    if (s > kLimit) s = kLimit;
+}
+
+namespace {
+
+std::u16string ShiftText(double mm, const char* plusDe, const char* minusDe, const char* plusEn,
+                         const char* minusEn, int language) {
+    if (mm == 0) return language == 1 ? u"unchanged" : u"unver\u00e4ndert";
+    char buf[64];
+    const char* word = mm > 0 ? (language == 1 ? plusEn : plusDe) : (language == 1 ? minusEn : minusDe);
+    std::snprintf(buf, sizeof buf, "%2.1f mm %s", std::fabs(mm), word);
+    return FromUtf8(buf);
+}
+
+}  // namespace
+
+std::u16string CMarginSheetModel::HorizontalText(int page, int language) const {
+    if (!Valid(page)) return {};
+    return ShiftText(m_x[page - 1], "nach rechts", "nach links", "to the right", "to the left", language);
+}
+
+std::u16string CMarginSheetModel::VerticalText(int page, int language) const {
+    if (!Valid(page)) return {};
+    return ShiftText(m_y[page - 1], "nach unten", "nach oben", "to the bottom", "to the top", language);
+}
+
+namespace {
+
+struct MarginKeys {
+    const char* left;
+    const char* top;
+};
+constexpr MarginKeys kSadKeys[] = {{"Left_Margin_EH", "Top_Margin_EH"}, {"Left_Margin2_EH", "Top_Margin2_EH"}};
+constexpr MarginKeys kDv1Keys[] = {{"Left_Margin1_DV1", "Top_Margin1_DV1"},
+                                   {"Left_Margin2_DV1", "Top_Margin2_DV1"},
+                                   {"Left_Margin3_DV1", "Top_Margin3_DV1"},
+                                   {"Left_Margin4_DV1", "Top_Margin4_DV1"}};
+
+}  // namespace
+
+void LoadMarginSheet(CMarginSheetModel& sheet, Profile& profile, int kind) {
+    const char* sec = FormSection(kind);
+    if (kind == 0) {
+        sheet.SetSheetPages(2);
+        sheet.SetDontShow(profile.GetProfileInt(sec, "ShowMarginDlgEH", 0));
+        for (int i = 0; i < 2; ++i) {
+            sheet.SetShiftX(i + 1, profile.GetProfileInt(sec, kSadKeys[i].left, 0));
+            sheet.SetShiftY(i + 1, profile.GetProfileInt(sec, kSadKeys[i].top, 0));
+        }
+    } else {
+        sheet.SetSheetPages(4);
+        sheet.SetDontShow(profile.GetProfileInt(sec, "ShowMarginDlg", 0));
+        for (int i = 0; i < 4; ++i) {
+            sheet.SetShiftX(i + 1, profile.GetProfileInt(sec, kDv1Keys[i].left, 0));
+            sheet.SetShiftY(i + 1, profile.GetProfileInt(sec, kDv1Keys[i].top, 0));
+        }
+    }
+}
+
+void SaveMarginSheet(const CMarginSheetModel& sheet, Profile& profile, int kind) {
+    const char* sec = FormSection(kind);
+    profile.WriteProfileInt(sec, kind == 0 ? "ShowMarginDlgEH" : "ShowMarginDlg", sheet.GetDontShow());
+    const int n = kind == 0 ? 2 : 4;
+    for (int i = 0; i < n; ++i) {
+        const MarginKeys& k = kind == 0 ? kSadKeys[i] : kDv1Keys[i];
+        profile.WriteProfileInt(sec, k.left, sheet.GetShiftX(i + 1));
+        profile.WriteProfileInt(sec, k.top, sheet.GetShiftY(i + 1));
+    }
+}
+
+bool MarginSheetBeforePrint(Profile& profile, int kind) {
+    if (kind == 0) return profile.GetProfileInt("EHForm_Defaults", "ShowMarginDlgEH", 0) == 0;
+    return profile.GetProfileInt("DV1Form_Defaults", "ShowMarginDlg", 0) != 1;
+}
+
+PrintRect ApplyPrintSizeCorrection(const PrintRect& r, int factorV, int factorH) {
+    auto scale = [](int v, int f) {
+        if (f == 1000) return v;
+        return static_cast<int>(static_cast<long long>(v) * f / 1000);  // truncates toward zero
+    };
+    return {scale(r.left, factorH), scale(r.top, factorV), scale(r.right, factorH), scale(r.bottom, factorV)};
+}
+
+bool ParsePercent(const std::u16string& text, double min, double max, int& tenths) {
+    std::string s = ToUtf8(text);
+    while (!s.empty() && s.back() == ' ') s.pop_back();
+    size_t start = s.find_first_not_of(' ');
+    if (start == std::string::npos) return false;
+    s = s.substr(start);
+    // Digits with at most one decimal point; a comma is not accepted.
+    bool point = false, digit = false;
+    for (size_t i = 0; i < s.size(); ++i) {
+        char c = s[i];
+        if (c >= '0' && c <= '9') {
+            digit = true;
+        } else if (c == '.' && !point) {
+            point = true;
+        } else if ((c == '-' || c == '+') && i == 0) {
+        } else {
+            return false;
+        }
+    }
+    if (!digit) return false;
+    const double v = std::strtod(s.c_str(), nullptr);
+    if (!(v >= min && v <= max)) return false;
+    tenths = static_cast<int>(v * 10.0 + 1e-9);
+    return true;
+}
+
+namespace {
+
+struct FontDefaults {
+    int normal[5];
+    int bold[5];
+};
+constexpr FontDefaults kScreenFonts = {{30, 38, 42, 46, 52}, {28, 38, 42, 46, 52}};
+constexpr FontDefaults kPrinterFonts = {{22, 32, 36, 42, 46}, {22, 32, 38, 42, 46}};
+
+int FontValue(Profile& profile, const char* family, const FontDefaults& d, int size, bool bold) {
+    std::string key = std::string(family) + std::to_string(size) + (bold ? "B" : "");
+    return profile.GetProfileInt("Font", key, bold ? d.bold[size] : d.normal[size]);
+}
+
+}  // namespace
+
+int PrinterFontHeight(Profile& profile, int size, bool bold, int percent) {
+    if (size < 0 || size > 4) return 0;
+    return percent * FontValue(profile, "PFont", kPrinterFonts, size, bold) / 100;
+}
+
+int ScreenFontHeight(Profile& profile, const char* family, int size, bool bold, int zoom) {
+    if (size < 0 || size > 4) return 0;
+    return FontValue(profile, family, kScreenFonts, size, bold) * zoom / 12;
+}
+
+PrintOrigin SadPrintOrigin(Profile& profile, int page) {
+    const MarginKeys& k = kSadKeys[page == 1 ? 0 : 1];
+    return {profile.GetProfileInt("EHForm_Defaults", k.left, 0) + 30,
+            10 - profile.GetProfileInt("EHForm_Defaults", k.top, 0)};
+}
+
+std::vector<std::u16string> PrintPageEntries(int kind, int pageCount) {
+    std::vector<std::u16string> list;
+    for (int p = 1; p <= pageCount; ++p) {
+        std::u16string n = FromUtf8(std::to_string(p));
+        if (kind == 0)
+            list.push_back(u"Seite " + n + u" drucken");
+        else if (p <= 2)
+            list.push_back(u"Seite " + n + u" drucken - D.V.1");
+        else
+            list.push_back(u"Seite " + n + u" drucken - D.V.1 BIS");
+    }
+    return list;
+}
+
+std::u16string PrintDialogCaption(int kind) {
+    return kind == 0 ? u"Einheitspaier bedrucken" : u"D.V.1 Formular bedrucken";
+}
+
+int PrintDialogHelpContext(int kind) { return kind == 0 ? 123 : 124; }
+
+void StorePrinterChoice(Profile& profile, int kind, bool reuse, const std::u16string& device) {
+    const char* sec = FormSection(kind);
+    profile.WriteProfileInt(sec, "ReUsePrn", reuse ? 1 : 0);
+    profile.WriteProfileString(sec, "Printer", reuse ? device : u"@");
+}
+
+void ResetPrinterChoice(Profile& profile, int kind) {
+    const char* sec = FormSection(kind);
+    profile.WriteProfileString(sec, "Printer", u"@");
+    profile.WriteProfileInt(sec, "ReUsePrn", 0);
+}
+
+std::u16string RememberedPrinter(Profile& profile, int kind) {
+    const char* sec = FormSection(kind);
+    std::u16string name = profile.GetProfileString(sec, "Printer", u"@");
+    if (name == u"@" || profile.GetProfileInt(sec, "ReUsePrn", 0) != 1) return {};
+    return name;
+}
+
+}  // namespace tarvex

@@ -1,0 +1,97 @@
+#pragma once
+// Print corrections shared by both form views: the margin sheet's model, the print-size
+// correction, printer font heights, the sheet origin and the print dialog's page list and
+// profile writes. Units are 0.1 mm unless a name says otherwise.
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "formview/FieldStore.h"
+
+namespace tarvex {
+
+class Profile;
+
+// The margin sheet: 2 to 6 pages, each with a horizontal and a vertical shift in millimetres
+// (positive = right / down), changed in 0.5 mm steps within +-20 mm.
+class CMarginSheetModel {
+public:
+    static constexpr int kMaxPages = 6;
+    static constexpr double kStep = 0.5;
+    static constexpr double kLimit = 20.0;
+
+    // 2..6 sets the count; anything else leaves it and returns false (the caller reports it).
+    bool SetSheetPages(int n);
+    int GetSheetPages() const { return m_nPages; }
+    void SetDontShow(int flag) { m_nDontShow = flag; }
+    int GetDontShow() const { return m_nDontShow; }
+
+    // Exchanged with callers as integers in 0.1 mm; pages are 1-based; pages beyond the count
+    // are ignored and read 0.
+    void SetShiftX(int page, int tenths);
+    void SetShiftY(int page, int tenths);
+    int GetShiftX(int page) const;
+    int GetShiftY(int page) const;
+
+    void StepLeft(int page) { Step(m_x, page, -1); }
+    void StepRight(int page) { Step(m_x, page, +1); }
+    void StepUp(int page) { Step(m_y, page, -1); }
+    void StepDown(int page) { Step(m_y, page, +1); }
+
+    // "%2.1f mm nach rechts" / "... nach links" / "unverändert" (English with language 1).
+    std::u16string HorizontalText(int page, int language) const;
+    std::u16string VerticalText(int page, int language) const;
+
+private:
+    bool Valid(int page) const { return page >= 1 && page <= m_nPages; }
+    void Step(std::array<double, kMaxPages>& v, int page, int dir);
+    int m_nPages = 2;
+    int m_nDontShow = 0;
+    std::array<double, kMaxPages> m_x{}, m_y{};
+};
+
+// The margin command of a form view: loads the sheet from the profile, and writes it back
+// after OK. kind 0 = SAD (2 pages), 1 = D.V.1 (4 pages).
+void LoadMarginSheet(CMarginSheetModel& sheet, Profile& profile, int kind);
+void SaveMarginSheet(const CMarginSheetModel& sheet, Profile& profile, int kind);
+// True when the sheet is to be shown before a print of that kind.
+bool MarginSheetBeforePrint(Profile& profile, int kind);
+
+// Print-size correction: factors in 0.1 % ("PrnFactorV"/"PrnFactorH"); top/bottom scale with
+// the vertical, left/right with the horizontal factor, truncating toward zero.
+struct PrintRect {
+    int left = 0, top = 0, right = 0, bottom = 0;
+    bool operator==(const PrintRect&) const = default;
+};
+PrintRect ApplyPrintSizeCorrection(const PrintRect& r, int factorV, int factorH);
+
+// Parses a percentage typed with a decimal point ("100.5"); false when it is not a number or
+// lies outside [min, max]. tenths receives the value x 10, truncated.
+bool ParsePercent(const std::u16string& text, double min, double max, int& tenths);
+
+// Printer font height of a size index: percent x value / 100 with the "PFont" heights.
+int PrinterFontHeight(Profile& profile, int size, bool bold, int percent);
+int ScreenFontHeight(Profile& profile, const char* family, int size, bool bold, int zoom);
+
+// Origin of a printed SAD sheet: x0 = left margin + 30, y0 = 10 - top margin (y upward).
+struct PrintOrigin {
+    int x0 = 30, y0 = 10;
+};
+PrintOrigin SadPrintOrigin(Profile& profile, int page);
+
+// Page list of the print dialog. kind 0 = SAD, 1 = D.V.1.
+std::vector<std::u16string> PrintPageEntries(int kind, int pageCount);
+std::u16string PrintDialogCaption(int kind);
+int PrintDialogHelpContext(int kind);
+
+// Profile writes of the print dialog: OK with the check box and the printer shown, and the
+// reset by "Druckerauswahl" or the print set-up.
+void StorePrinterChoice(Profile& profile, int kind, bool reuse, const std::u16string& device);
+void ResetPrinterChoice(Profile& profile, int kind);
+// The printer to select before printing, or empty when none is remembered.
+std::u16string RememberedPrinter(Profile& profile, int kind);
+
+const char* FormSection(int kind);
+
+}  // namespace tarvex

@@ -1,0 +1,117 @@
+#include <gtest/gtest.h>
+
+#include "app/Profile.h"
+#include "formview/PrintCorrections.h"
+
+using namespace tarvex;
+
+TEST(MarginSheet, StepsLimitsAndTexts) {
+    CMemoryProfile p;
+    p.WriteProfileInt("DV1Form_Defaults", "Left_Margin1_DV1", 15);
+    CMarginSheetModel sheet;
+    LoadMarginSheet(sheet, p, 1);
+    EXPECT_EQ(sheet.GetSheetPages(), 4);
+    EXPECT_EQ(sheet.HorizontalText(1, 0), u"1.5 mm nach rechts");
+    for (int i = 0; i < 4; ++i) sheet.StepLeft(1);
+    EXPECT_EQ(sheet.HorizontalText(1, 0), u"0.5 mm nach links");
+    EXPECT_EQ(sheet.GetShiftX(1), -5);
+
+    sheet.SetShiftY(2, -195);
+    sheet.StepUp(2);
+    EXPECT_EQ(sheet.VerticalText(2, 0), u"20.0 mm nach oben");
+    sheet.StepUp(2);
+    EXPECT_EQ(sheet.GetShiftY(2), -200);
+    sheet.StepDown(2);
+    EXPECT_EQ(sheet.GetShiftY(2), -195);
+    EXPECT_EQ(sheet.VerticalText(3, 0), u"unver\u00e4ndert");
+    for (int i = 0; i < 50; ++i) sheet.StepRight(3);
+    EXPECT_EQ(sheet.GetShiftX(3), 200);
+    EXPECT_EQ(sheet.VerticalText(1, 1), u"unchanged");
+
+    // Pages beyond the count: ignored, read 0.
+    sheet.SetShiftX(5, 30);
+    EXPECT_EQ(sheet.GetShiftX(5), 0);
+    EXPECT_FALSE(sheet.SetSheetPages(7));
+    EXPECT_FALSE(sheet.SetSheetPages(1));
+    EXPECT_EQ(sheet.GetSheetPages(), 4);
+    EXPECT_TRUE(sheet.SetSheetPages(6));
+    sheet.SetShiftX(5, 30);
+    EXPECT_EQ(sheet.GetShiftX(5), 30);
+}
+
+TEST(MarginSheet, SaveWritesEveryKeyOfTheKind) {
+    CMemoryProfile p;
+    CMarginSheetModel sheet;
+    LoadMarginSheet(sheet, p, 0);
+    sheet.StepRight(1);
+    sheet.StepDown(2);
+    sheet.StepDown(2);
+    sheet.SetDontShow(1);
+    SaveMarginSheet(sheet, p, 0);
+    EXPECT_EQ(p.GetProfileInt("EHForm_Defaults", "Left_Margin_EH", 99), 5);
+    EXPECT_EQ(p.GetProfileInt("EHForm_Defaults", "Top_Margin_EH", 99), 0);
+    EXPECT_EQ(p.GetProfileInt("EHForm_Defaults", "Top_Margin2_EH", 99), 10);
+    EXPECT_EQ(p.GetProfileInt("EHForm_Defaults", "ShowMarginDlgEH", 0), 1);
+    EXPECT_FALSE(MarginSheetBeforePrint(p, 0));
+    // The D.V.1 shows the sheet for any value but 1.
+    p.WriteProfileInt("DV1Form_Defaults", "ShowMarginDlg", 2);
+    EXPECT_TRUE(MarginSheetBeforePrint(p, 1));
+    p.WriteProfileInt("DV1Form_Defaults", "ShowMarginDlg", 1);
+    EXPECT_FALSE(MarginSheetBeforePrint(p, 1));
+}
+
+TEST(PrintCorrections, SizeCorrectionAndFonts) {
+    EXPECT_EQ(ApplyPrintSizeCorrection({100, 200, 1100, 300}, 1000, 1010), (PrintRect{101, 200, 1111, 300}));
+    EXPECT_EQ(ApplyPrintSizeCorrection({240, -965, 300, -1023}, 1010, 1000), (PrintRect{240, -974, 300, -1033}));
+    EXPECT_EQ(ApplyPrintSizeCorrection({-7, 7, 0, 0}, 970, 970), (PrintRect{-6, 6, 0, 0}));  // toward zero
+
+    CMemoryProfile p;
+    EXPECT_EQ(PrinterFontHeight(p, 2, false, 95), 34);
+    EXPECT_EQ(PrinterFontHeight(p, 2, true, 95), 36);
+    EXPECT_EQ(ScreenFontHeight(p, "DFont", 0, false, 16), 40);
+    p.WriteProfileInt("Font", "PFont2B", 50);
+    EXPECT_EQ(PrinterFontHeight(p, 2, true, 100), 50);
+
+    struct {
+        const char16_t* text;
+        bool ok;
+        int tenths;
+    } cases[] = {{u"100.5", true, 1005}, {u"100", true, 1000}, {u"97", true, 970},  {u"103.0", true, 1030},
+                 {u"96", false, 0},      {u"103.1", false, 0}, {u"100,5", false, 0}, {u"", false, 0},
+                 {u"1e2", false, 0},     {u"abc", false, 0}};
+    for (const auto& c : cases) {
+        int t = 0;
+        EXPECT_EQ(ParsePercent(c.text, 97, 103, t), c.ok);
+        if (c.ok) EXPECT_EQ(t, c.tenths);
+    }
+}
+
+TEST(PrintCorrections, OriginAndPrinterChoice) {
+    CMemoryProfile p;
+    EXPECT_EQ(SadPrintOrigin(p, 1).x0, 30);
+    EXPECT_EQ(SadPrintOrigin(p, 1).y0, 10);
+    p.WriteProfileInt("EHForm_Defaults", "Left_Margin_EH", 25);
+    p.WriteProfileInt("EHForm_Defaults", "Top_Margin_EH", 10);
+    p.WriteProfileInt("EHForm_Defaults", "Left_Margin2_EH", -5);
+    EXPECT_EQ(SadPrintOrigin(p, 1).x0, 55);
+    EXPECT_EQ(SadPrintOrigin(p, 1).y0, 0);
+    EXPECT_EQ(SadPrintOrigin(p, 3).x0, 25);
+    EXPECT_EQ(SadPrintOrigin(p, 3).y0, 10);
+
+    EXPECT_EQ(PrintPageEntries(0, 2), (std::vector<std::u16string>{u"Seite 1 drucken", u"Seite 2 drucken"}));
+    EXPECT_EQ(PrintPageEntries(1, 4),
+              (std::vector<std::u16string>{u"Seite 1 drucken - D.V.1", u"Seite 2 drucken - D.V.1",
+                                           u"Seite 3 drucken - D.V.1 BIS", u"Seite 4 drucken - D.V.1 BIS"}));
+
+    EXPECT_EQ(RememberedPrinter(p, 0), u"");
+    StorePrinterChoice(p, 0, true, u"Kyocera FS-1020");
+    EXPECT_EQ(RememberedPrinter(p, 0), u"Kyocera FS-1020");
+    EXPECT_EQ(RememberedPrinter(p, 1), u"");
+    StorePrinterChoice(p, 0, false, u"Kyocera FS-1020");
+    EXPECT_EQ(p.GetProfileString("EHForm_Defaults", "Printer", u""), u"@");
+    EXPECT_EQ(p.GetProfileInt("EHForm_Defaults", "ReUsePrn", 9), 0);
+    StorePrinterChoice(p, 1, true, u"PDF");
+    ResetPrinterChoice(p, 1);
+    EXPECT_EQ(p.GetProfileString("DV1Form_Defaults", "Printer", u""), u"@");
+    EXPECT_EQ(p.GetProfileInt("DV1Form_Defaults", "ReUsePrn", 9), 0);
+}
