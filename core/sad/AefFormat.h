@@ -18,6 +18,19 @@ class CEinheitspapierDoc;
 bool ReadAef(std::span<const uint8_t> data, CEinheitspapierDoc& doc, std::string& error);
 std::vector<uint8_t> WriteAef(CEinheitspapierDoc& doc);
 
+// What a read found besides the document, for tools that show a file's contents.
+struct AefReadInfo {
+    std::string signature;      // the first 15 bytes as read; empty for a file shorter than that
+    bool hasFormCode = false;   // false for layouts without a form code (1.10, 1.20, 1.41)
+    uint32_t formCode = 0;
+};
+bool ReadAef(std::span<const uint8_t> data, CEinheitspapierDoc& doc, std::string& error, AefReadInfo* info);
+bool LoadAefFile(const std::filesystem::path& path, CEinheitspapierDoc& doc, std::string& error,
+                 AefReadInfo* info);
+
+inline constexpr char kAefSignature[] = "KTW-EHForm@2.10";
+inline constexpr size_t kAefSignatureLength = 15;
+
 // File variants: the save is atomic (temporary file in the target folder, flush, sync,
 // rename); a failed save leaves the old file as it was. error receives the cause.
 bool LoadAefFile(const std::filesystem::path& path, CEinheitspapierDoc& doc, std::string& error);

@@ -56,6 +56,14 @@ public:
     void ResetContents();
     // The framework's new-document step: reset, then the defaults once more.
     bool OnNewDocument();
+    // Old file versions (AefLegacy.cpp). MapLegacyTexts fills the legacy lists from the 1337
+    // texts of a "KTW-AEForm@1.10" file and sets the continuation sheet count to 8; 255 when the
+    // list is too short (the lists stay empty), else 0. ConvertLegacyTexts moves the legacy lists
+    // into the store; it throws std::invalid_argument when the continuation list is too short
+    // for the continuation sheet count or the count exceeds what a document can hold.
+    int MapLegacyTexts(const std::vector<std::u16string>& oldTexts);
+    void ConvertLegacyTexts();
+
     // Copies the text of the edit window into the store before saving.
     void CommitEdit() { m_store.ActivateField(m_store.GetCurrentField(), 0); }
 

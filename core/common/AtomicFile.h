@@ -1,0 +1,27 @@
+#pragma once
+// Whole-file reading and atomic replacing of a file: the new contents go to a temporary file in
+// the target folder, are flushed and synced, and only then renamed over the target, so that a
+// failed save never leaves a half-written document behind.
+
+#include <cstddef>
+#include <cstdint>
+#include <filesystem>
+#include <span>
+#include <string>
+#include <vector>
+
+namespace tarvex {
+
+// Files larger than this are refused by ReadFileBytes: no document of the program comes near it,
+// and a reader must not be driven into allocating whatever a damaged file system reports.
+inline constexpr std::uintmax_t kMaxDocumentFileSize = 256u * 1024u * 1024u;
+
+// Reads the whole file. false with a message when it cannot be opened or read, or is too large.
+bool ReadFileBytes(const std::filesystem::path& path, std::vector<uint8_t>& out, std::string& error,
+                   std::uintmax_t maxSize = kMaxDocumentFileSize);
+
+// Replaces path with data atomically. On failure the old file (if any) is unchanged, the
+// temporary file is removed and error says why. An existing target keeps its permissions.
+bool WriteFileAtomic(const std::filesystem::path& path, std::span<const uint8_t> data, std::string& error);
+
+}  // namespace tarvex
