@@ -1,0 +1,169 @@
+// Subcommands for SAD files: dump, convert, new-sad.
+
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "Commands.h"
+#include "Json.h"
+#include "app/QSettingsProfile.h"
+#include "common/TextCodec.h"
+#include "sad/AefFormat.h"
+#include "sad/EinheitspapierDoc.h"
+#include "sad/SadLayout.h"
+#include "sad/SadStrings.h"
+
+namespace tarvex::cli {
+namespace {
+
+// Opening a document fills in the user's defaults first and converts old currency codes with
+// the user's symbols, so the tool reads the same profile store as the program.
+QSettingsProfile& UserProfile() {
+    static QSettingsProfile profile(QSettingsProfile::Area::Profile);
+    return profile;
+}
+
+std::string Utf8(std::u16string_view s) { return ToUtf8(s); }
+
+// Reads a file as the program opens it. Exit code 1 and a message on stderr when it cannot be
+// read; a load status of 18 or 19 is reported by the caller.
+bool Load(const std::string& file, CEinheitspapierDoc& doc, AefReadInfo* info) {
+    std::string error;
+    if (!LoadAefFile(std::filesystem::u8path(file), doc, error, info)) {
+        std::cerr << "tarvex: " << file << ": " << error << "\n";
+        return false;
+    }
+    return true;
+}
+
+const char16_t* StatusMessage(int status) { return status == 19 ? sadstr::kStatus19 : sadstr::kStatus18; }
+
+std::string DumpJson(const CEinheitspapierDoc& doc, const AefReadInfo& info) {
+    const CFieldStore& s = doc.Store();
+    std::string out = "{\"format\":\"aef\",\"signature\":";
+    if (info.signature.empty())
+        out += "null";
+    else
+        AppendJsonString(out, Utf8(DecodeWindows1252(info.signature)));
+    out += ",\"status\":" + std::to_string(doc.m_nLoadStatus);
+    out += ",\"variant\":" + std::to_string(doc.m_nFormVariant);
+    out += ",\"formCode\":" + (info.hasFormCode ? std::to_string(info.formCode) : std::string("null"));
+    out += ",\"continuationCount\":" + std::to_string(doc.m_nContinuationCount);
+    out += ",\"inputTax\":" + std::to_string(doc.m_nInputTax & 0xFF);
+    out += ",\"reserved\":" + std::to_string(doc.m_nReserved);
+    out += ",\"pageMode\":" + std::to_string(s.GetPageModeWord());
+    out += ",\"fieldCounts\":[" + std::to_string(s.GetFieldCount1()) + "," + std::to_string(s.GetFieldCount2()) +
+           "]";
+    out += ",\"pages\":[";
+    const int pages = s.GetPageCount();
+    for (int p = 1; p <= pages; ++p) {
+        if (p > 1) out += ",";
+        out += "{\"page\":" + std::to_string(p) + ",\"fields\":[";
+        const int n = p == 1 ? s.GetFieldCount1() : s.GetFieldCount2();
+        for (int i = 0; i < n; ++i) {
+            if (i > 0) out += ",";
+            out += "{\"index\":" + std::to_string(i) + ",\"text\":";
+            AppendJsonString(out, Utf8(s.GetFieldText(i, p)));
+            out += ",\"flags\":" + std::to_string(s.GetFieldFlags(i, p)) + "}";
+        }
+        out += "]}";
+    }
+    out += "]}\n";
+    return out;
+}
+
+int RunDump(const std::vector<std::string>& args) {
+    static const std::string usage = "dump FILE";
+    if (args.size() != 1 || args[0].starts_with("-")) return UsageError(usage);
+    CEinheitspapierDoc doc(&UserProfile());
+    AefReadInfo info;
+    if (!Load(args[0], doc, &info)) return kExitFile;
+    std::cout << DumpJson(doc, info) << std::flush;
+    if (doc.m_nLoadStatus != 0) {
+        std::cerr << Utf8(StatusMessage(doc.m_nLoadStatus)) << "\n";
+        return kExitFile;
+    }
+    return kExitOk;
+}
+
+int Save(const std::string& file, CEinheitspapierDoc& doc) {
+    std::string error;
+    if (!SaveAefFile(std::filesystem::u8path(file), doc, error)) {
+        std::cerr << "tarvex: " << error << "\n";
+        return kExitFile;
+    }
+    return kExitOk;
+}
+
+int RunConvert(const std::vector<std::string>& args) {
+    static const std::string usage = "convert IN OUT";
+    if (args.size() != 2 || args[0].starts_with("-") || args[1].starts_with("-")) return UsageError(usage);
+    CEinheitspapierDoc doc(&UserProfile());
+    if (!Load(args[0], doc, nullptr)) return kExitFile;
+    if (doc.m_nLoadStatus != 0) {
+        std::cerr << "tarvex: " << args[0] << ": " << Utf8(StatusMessage(doc.m_nLoadStatus)) << "\n";
+        return kExitFile;
+    }
+    return Save(args[1], doc);
+}
+
+// The box 8 defaults that the SAD view fills in when it is initialised.
+void FillBox8Defaults(CEinheitspapierDoc& doc, Profile& p) {
+    const char* sec = "EHForm_Defaults";
+    if (!(p.GetProfileInt(sec, "Feld2", 0) & 4)) return;
+    std::u16string box8;
+    for (int i = 1; i <= 4; ++i) {
+        if (i > 1) box8 += u"\r\n";
+        box8 += p.GetProfileString(sec, ("Firma" + std::to_string(i)).c_str(), u"");
+    }
+    TrimRight(box8);
+    const std::u16string number = p.GetProfileString(sec, "ZollNummer1", u"");
+    CFieldStore& s = doc.Store();
+    s.SetFieldText(18, box8, 1);
+    s.SetFieldText(8, box8, 2);
+    s.SetFieldText(17, number, 1);
+    s.SetFieldText(7, number, 2);
+    s.SetFontSize(7, 2, 1);
+    s.SetFontSize(8, 2, 1);
+}
+
+int RunNewSad(const std::vector<std::string>& args) {
+    static const std::string usage = "new-sad [--variant N] OUT   (N: 0 = 0737/0738, 1 = 0747/0748, "
+                                     "2 = 0777/0778, 3 = 0779/0780)";
+    int variant = 0;  // the program's current form variant when nothing was chosen yet
+    std::string out;
+    for (size_t i = 0; i < args.size(); ++i) {
+        if (args[i] == "--variant") {
+            if (i + 1 >= args.size()) return UsageError(usage);
+            const std::string& v = args[++i];
+            if (v.size() != 1 || v[0] < '0' || v[0] > '3') return UsageError(usage);
+            variant = v[0] - '0';
+        } else if (args[i].starts_with("-") || !out.empty()) {
+            return UsageError(usage);
+        } else {
+            out = args[i];
+        }
+    }
+    if (out.empty()) return UsageError(usage);
+
+    Profile& profile = UserProfile();
+    CEinheitspapierDoc doc(&profile);
+    doc.OnNewDocument();
+    doc.m_nFormVariant = variant;
+    FillBox8Defaults(doc, profile);
+    // The alignments the view gives both sheets when it first paints.
+    ApplySadAlignments(doc.Store(), 1);
+    ApplySadAlignments(doc.Store(), 2);
+    return Save(out, doc);
+}
+
+const CommandRegistrar kDump("dump", "dump FILE", "prints an SAD file (.aef, any version) as one JSON object",
+                             RunDump);
+const CommandRegistrar kConvert("convert", "convert IN OUT",
+                                "reads an SAD file of any version and writes it in the current layout",
+                                RunConvert);
+const CommandRegistrar kNewSad("new-sad", "new-sad [--variant N] OUT",
+                               "writes a new SAD document with the defaults of the profile store", RunNewSad);
+
+}  // namespace
+}  // namespace tarvex::cli
