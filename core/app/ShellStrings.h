@@ -1,0 +1,76 @@
+#pragma once
+// German texts of the application shell, in one place (string-table ids in the names).
+
+namespace tarvex::shellstr {
+
+inline constexpr char16_t kAppTitle[] = u"Tarvex-Import";
+inline constexpr char16_t kOleError100[] =
+    u"OLE-Initialisierungsfehler. Stellen Sie sicher, dass die OLE-Bibliotheken in der richtigen "
+    u"Version vorliegen.";
+inline constexpr char16_t kBearbeiten271[] = u"Bearbeiten";
+inline constexpr char16_t kReady57345[] = u"Bereit";
+inline constexpr char16_t kOpenTitle61440[] = u"Öffnen";
+inline constexpr char16_t kSaveAsTitle61441[] = u"Speichern unter";
+inline constexpr char16_t kAllFiles61442[] = u"Alle Dateien (*.*)";
+inline constexpr char16_t kOpenFailed61697[] = u"Fehler beim Öffnen des Dokuments.";
+inline constexpr char16_t kSaveFailed61698[] = u"Fehler beim Speichern des Dokuments.";
+inline constexpr char16_t kFileNotFound61860[] = u"%1 wurde nicht gefunden.";
+inline constexpr char16_t kHelpFailed61703[] = u"Die Hilfe konnte nicht aufgerufen werden.";
+// The framework's question before a modified document is closed.
+inline constexpr char16_t kAskToSave61704[] = u"Änderungen in %1 speichern?";
+
+inline constexpr char16_t kToolbarStandard124[] = u"Standard";
+inline constexpr char16_t kCustomize125[] = u"Anpassen...";
+inline constexpr char16_t kWindows132[] = u"&Fenster...";
+
+inline constexpr char16_t kNewDlgTitle367[] = u"Neues Dokument erzeugen";
+inline constexpr char16_t kNewDlgHeading[] = u"Wählen Sie bitte, welches Formular Sie bearbeiten möchten.";
+inline constexpr char16_t kNewDlgDV1[] = u"D.V.1";
+inline constexpr char16_t kCancel[] = u"Abbruch";
+
+// Reset commands.
+inline constexpr char16_t kAttention21031[] = u"Achtung!";
+inline constexpr char16_t kResetYes21032[] = u"Ja, Werte zurücksetzen, Programm beenden.";
+inline constexpr char16_t kResetNo21033[] = u"Nein, zurück zum Programm.";
+inline constexpr char16_t kResetFontQuestion21034[] =
+    u"Mit diesem Aufruf werden alle werden die\nSchriftgrößenmodifikationen dieses Programms\nauf die "
+    u"Ursprungswerte zurückgesetzt!\n\nDas Programm wird anschliessend ohne Rückfrage beendet.\nGeöffnete "
+    u"Dateien werden nicht gesichert!";
+inline constexpr char16_t kResetFontKey21035[] = u"Software\\%s\\%s\\Font";
+inline constexpr char16_t kResetFontTitle21036[] = u"Schriftgrößenmodifikationen löschen";
+inline constexpr char16_t kResetWorkspaceQuestion21037[] =
+    u"Mit diesem Aufruf werden alle werden die\nMenü- und\nSymbolleisten-Modifikationen dieses Programms\nauf "
+    u"die Ursprungswerte zurückgesetzt!\n\nDas Programm wird anschliessend ohne Rückfrage beendet.\nGeöffnete "
+    u"Dateien werden nicht gesichert!";
+inline constexpr char16_t kResetWorkspaceKey21038[] = u"Software\\%s\\%s\\Workspace";
+inline constexpr char16_t kResetWorkspaceTitle21039[] = u"Menü- und Symbolleisten-Modifikationen löschen";
+inline constexpr char16_t kResetAllQuestion21040[] =
+    u"Mit diesem Aufruf werden alle Einträge dieses\nProgramms in der Registry gelöscht!\n\nDas Programm wird "
+    u"anschliessend ohne Rückfrage beendet.\nGeöffnete Dateien werden nicht gesichert!";
+inline constexpr char16_t kResetAllKey21041[] = u"Software\\%s\\%s";
+inline constexpr char16_t kResetAllTitle21042[] = u"Registry-Einträge dieses Programms löschen";
+
+inline constexpr char16_t kNoBrowser[] =
+    u"Das Programm konnte auf Ihrem Rechner\nleider keinen Internet-Browser finden.";
+inline constexpr char16_t kFieldDefsNeedClose17[] =
+    u"Die Formulardefinitionen können nicht bei geöffneten Dokumenten geändert werden.\nSie haben im "
+    u"Anschluss an diese Meldung die Möglichkeit, offenen Dokumente zu schliessen.";
+inline constexpr char16_t kPrinterNotFound[] =
+    u"Der Drucker %s konnte nicht gefunden werden.\nEs wird der Standarddrucker verwendet.";
+
+// Registry manager.
+inline constexpr char16_t kRegManagerError[] = u"CRegeditManagment-Error";
+inline constexpr char16_t kVersionError[] = u"ERROR";
+inline constexpr char16_t kNoDataPath[] = u"Fehler, keine Datenpfad";
+
+// Placeholders while the form views are not part of the program yet.
+inline constexpr char16_t kSadViewPending[] =
+    u"Die Formularansicht des Einheitspapiers ist in dieser Version noch nicht enthalten.\n"
+    u"Das Dokument ist geöffnet und kann gespeichert werden; bearbeiten lässt es sich noch nicht.";
+inline constexpr char16_t kDv1Pending[] =
+    u"Die Zollwertanmeldung D.V.1 ist in dieser Version noch nicht enthalten.\n"
+    u"Es wurde kein Dokument angelegt.";
+inline constexpr char16_t kDv1OpenPending[] =
+    u"D.V.1-Dokumente (*.fdv) können in dieser Version noch nicht geöffnet werden.";
+
+}  // namespace tarvex::shellstr
