@@ -1,0 +1,43 @@
+#pragma once
+// Box 47 arithmetic: amounts with a decimal comma and two decimals, the totals of a goods
+// item's duty table and of a sheet's summary, and the check of the method of payment.
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tarvex {
+
+// A goods item's table: 7 rows of type, base, rate, amount, method, then the total (36 values).
+inline constexpr int kFeld47Rows = 7;
+inline constexpr int kFeld47Columns = 5;
+inline constexpr int kFeld47AmountColumn = 3;
+inline constexpr int kFeld47MethodColumn = 4;
+// A sheet's summary: 7 rows of type, amount, method, then the grand total (22 values).
+inline constexpr int kFeld47SummeColumns = 3;
+inline constexpr int kFeld47SummeAmountColumn = 1;
+inline constexpr int kFeld47SummeMethodColumn = 2;
+
+// The number in a cell: the first ',' read as the decimal point, leading white space skipped,
+// then sign, digits, fraction and exponent as far as they go. Empty, non-numeric text and
+// numbers beyond the range of a double count as 0.
+double ReadAmount(std::u16string_view text);
+// Two decimals (rounded from the exact binary value, halfway cases to even), decimal comma;
+// zero, which includes amounts that round to -0,00, is the empty text.
+std::u16string FormatAmount(double value);
+// "12,5" -> "12,50", "3.456" -> "3,46", "0" and "abc" -> "".
+std::u16string NormaliseAmount(std::u16string_view text);
+
+// Normalises the seven amount cells of a table (in field order, total last) and sets its total.
+// columns is kFeld47Columns or kFeld47SummeColumns; the vector is resized to hold the total.
+void NormaliseDutyTable(std::vector<std::u16string>& values, int columns, int amountColumn);
+// The total of a table's seven amount cells, formatted as an amount.
+std::u16string DutyTableTotal(const std::vector<std::u16string>& values, int columns, int amountColumn);
+
+// A duty-type cell read as a decimal integer ("A00" is 0); saturates instead of overflowing.
+long long ReadTypeNumber(std::u16string_view text);
+// False when the method of payment must be reported: the row's type is 100 or more and the
+// method, leading white space ignored, is none of "B", "C", "D", "E" and the empty text.
+bool PaymentMethodAccepted(std::u16string_view type, std::u16string_view method);
+
+}  // namespace tarvex

@@ -1,0 +1,72 @@
+#pragma once
+// German texts of SAD editing: navigation, pages, goods items and the box dialogs (string-table
+// ids in the names where the text has one).
+
+namespace tarvex::sadeditstr {
+
+// --- messages of the view commands
+inline constexpr char16_t kMsg22AddPage[] =
+    u"Um eine weitere Seite zufügen zu können\nmüssen erst alle Warenpositionen ausgefüllt\nworden "
+    u"sein.\n(Sie müssen im Feld 31 jeweils mehr als\n5 Zeichen eingegeben)";
+inline constexpr char16_t kMsg23RemovePage[] =
+    u"Möchten Sie die letzte Formularseite wirklich\nlöschen? Alle Daten auf dieser Seite werden\n"
+    u"unwiderruflich gelöscht.\n\nMöchten Sie fortfahren und die Seite Löschen?";
+inline constexpr char16_t kMsg143InsertDate[] = u"Soll das aktuelle Datum eingefügt werden?";
+inline constexpr char16_t kMsgPageLimit[] =
+    u"Ein Einheitspapier kann höchstens 255 Seiten haben.\nEs kann keine weitere Seite hinzugefügt "
+    u"werden.";
+
+// --- box 47 dialogs
+inline constexpr char16_t kFeld47Title[] = u"Feld 47 - Abgabenberechnung";
+inline constexpr char16_t kFeld47SummeTitle[] = u"47 Abgabenberechnung (Zusammenfassung)";
+inline constexpr char16_t kZollArtenTitle[] = u"Vorgaben für Zollarten";
+inline constexpr char16_t kColArt[] = u"Art";
+inline constexpr char16_t kColBase[] = u"Bemessungsgrundlage";
+inline constexpr char16_t kColRate[] = u"Satz";
+inline constexpr char16_t kColAmount[] = u"Betrag";
+inline constexpr char16_t kColMethod[] = u"ZA";
+inline constexpr char16_t kLabelSumme[] = u"Summe:";
+inline constexpr char16_t kLabelGS[] = u"GS:";
+inline constexpr char16_t kLabelZollart[] = u"Zollart";
+inline constexpr char16_t kGroupBedeutung[] = u" Bedeutung: ";
+inline constexpr char16_t kBtnOK[] = u"OK";
+inline constexpr char16_t kBtnAbbruch[] = u"Abbruch";
+inline constexpr char16_t kBtnAbbrechen[] = u"Abbrechen";
+inline constexpr char16_t kBtnHilfe[] = u"Hilfe";
+inline constexpr char16_t kBtnVorgaben[] = u"Vorgaben";
+inline constexpr char16_t kBtnUebernehmen[] = u"Übernehmen";
+inline constexpr char16_t kMsgPaymentMethod[] =
+    u"In der Spalte ZA sind nur folgende Eingaben zulässig:\n\nB   für Barzahlung\nC   für "
+    u"Verrechnungsscheck (Banküberweisung)\nD   für Andere\nE   für Zahlungsaufschub";
+inline constexpr char16_t kTipType[] = u"Abgabenart eintragen (siehe Codeliste mit F2)";
+inline constexpr char16_t kTipBase[] = u"Bemessungsgrundlage eintragen";
+inline constexpr char16_t kTipRate[] = u"Abgabensatz eintragen";
+inline constexpr char16_t kTipAmount[] = u"Abgabenbetrag eintragen";
+inline constexpr char16_t kTipMethod[] = u"Zahlungsart eintragen (A, C, D, E oder F)";
+inline constexpr char16_t kTipTotal[] = u"Summe der Abgabenbeträge";
+inline constexpr char16_t kTipVorgaben[] = u"Dialog für Abgabenarten öffnen";
+inline constexpr char16_t kTipCancel[] = u"Dialog abbrechen";
+inline constexpr char16_t kTipOK[] = u"Daten in Dokument übernehmen und den Dialog beenden";
+inline constexpr char16_t kTipHelp[] = u"Aufruf der On-Line Hilfe";
+
+// --- box input dialogs opened on entering a field
+inline constexpr char16_t kTextInputTitle[] = u"Texteingabe";
+inline constexpr char16_t kFeld44Title[] = u"Feld 44";
+inline constexpr char16_t kFeld44Label[] =
+    u"44 Besondere Vermerke / Vorgelegte Unterlagen / Bescheinigungen und Genehmigungen";
+inline constexpr char16_t kFeld44Check[] =
+    u"Hinsichtlich aller angemeldeten Waren zum vollen Vorsteuerabzug berechtigt.";
+inline constexpr char16_t kTip301Feld44Edit[] = u"Hier Text für Feld 44 eintragen";
+inline constexpr char16_t kTip302Feld44Check[] = u"Aktivieren dieser Checkbox erzeugt ein Kreuz im Formular";
+
+// --- goods-item move
+inline constexpr char16_t kMoveTitle[] = u"Warenposition verschieben";
+inline constexpr char16_t kMoveSourceLabel[] = u"Zu verschiebende Warenposition:";
+inline constexpr char16_t kMoveTargetLabel[] = u"verschieben nach:";
+inline constexpr char16_t kMoveWarning[] = u"Achtung: Die Daten an der Zielposition werden überschrieben!";
+inline constexpr char16_t kMoveEmptySuffix[] = u" (leer)";
+inline constexpr char16_t kTipMoveSource[] = u"Auswahl der Warenposition, die Sie verschieben möchten";
+inline constexpr char16_t kTipMoveTarget[] = u"Auswahl der Zielposition";
+inline constexpr char16_t kTipMoveOK[] = u"Funktion ausführen";
+
+}  // namespace tarvex::sadeditstr

@@ -1,0 +1,358 @@
+#include "sad/SadNavigation.h"
+
+#include <algorithm>
+#include <array>
+#include <string>
+
+#include "app/Profile.h"
+#include "common/TextCodec.h"
+#include "formview/FieldDefinitions.h"
+#include "sad/SadEditStrings.h"
+#include "sad/SadVariants.h"
+
+namespace tarvex {
+namespace {
+
+constexpr const char* kSection = "EHForm_Defaults";
+
+// Box number of each first-sheet field 0-102; 0 where the help context is the general 100
+// (stamp lines, D1-D5).
+constexpr std::array<int, 103> kFirstSheetBox = {
+    1,  1,  1,  0,  0,  0,  0,  0,  0,  2,  2,  3,  3,  4,  5,  6,  7,  8,  8,  9,  10,
+    11, 12, 13, 14, 14, 15, 15, 15, 17, 17, 16, 17, 18, 18, 19, 20, 20, 21, 21, 22, 22,
+    23, 24, 24, 25, 26, 27, 28, 28, 29, 30, 31, 32, 33, 33, 33, 33, 33, 34, 34, 35, 36,
+    37, 37, 38, 39, 40, 41, 44, 42, 44, 46, 47, 48, 49, 50, 50, 50, 50, 0,  0,  0,  0,
+    0,  0,  51, 51, 51, 51, 51, 51, 52, 52, 52, 53, 54, 54, 0,  0,  0,  0,  0};
+
+// Help context of a field inside a continuation goods-item block, by offset from its base.
+constexpr std::array<int, 21> kGoodsItemContext = {431, 432, 433, 433, 433, 433, 433, 434, 434, 435, 436,
+                                                   437, 437, 438, 439, 440, 441, 444, 100, 100, 446};
+
+constexpr std::array<int, 31> kF2First = {0,  1,  2,  6,  10, 18, 21, 26, 27, 29, 30, 31, 32, 34, 35, 36,
+                                          39, 40, 43, 44, 45, 46, 50, 52, 59, 60, 62, 63, 64, 83, 96};
+constexpr std::array<int, 17> kF2Continuation = {4, 8, 11, 18, 19, 22, 23, 32, 39, 40, 43, 44, 53, 60, 61, 64, 65};
+
+template <size_t N>
+bool Contains(const std::array<int, N>& a, int v) {
+    return std::find(a.begin(), a.end(), v) != a.end();
+}
+
+std::u16string DateText(const CivilDate& d) {
+    return FromUtf8(std::to_string(d.day) + "." + std::to_string(d.month) + "." + std::to_string(d.year));
+}
+
+}  // namespace
+
+int SadHelpContext(int page, int field) {
+    if (field < 0) return 0;
+    if (page == 1) {
+        if (field <= 102) {
+            const int box = kFirstSheetBox[static_cast<size_t>(field)];
+            switch (box) {
+                case 0: case 9: case 10: case 12: case 13: case 28: return 100;
+                case 42: return 444;
+                default: return 400 + box;
+            }
+        }
+        return field <= 105 ? 100 : 0;
+    }
+    if (field <= 8) return 100;
+    if (field <= 10) return 403;
+    if (field <= 73) return kGoodsItemContext[static_cast<size_t>((field - 11) % 21)];
+    if (field <= 77) return 447;
+    return 0;
+}
+
+bool SadInsertDefaultsEnabled(int page, int field) {
+    return page == 1 ? Contains(kF2First, field) : Contains(kF2Continuation, field);
+}
+
+StampText ThreeLineStampText(const std::u16string& dialogResult) {
+    StampText r;
+    r.text = TrimmedRight(dialogResult);
+    int lines = 1;
+    for (size_t pos = r.text.find(u"\r\n"); pos != std::u16string::npos; pos = r.text.find(u"\r\n", pos + 2))
+        ++lines;
+    r.sizeValue = lines == 2 ? 0x41 : lines == 3 ? 0x42 : 0;
+    return r;
+}
+
+std::u16string CollapseEmptyLines(const std::u16string& text) {
+    std::u16string out;
+    out.reserve(text.size());
+    size_t pos = 0;
+    for (;;) {
+        const size_t hit = text.find(u"\r\n\r\n", pos);
+        if (hit == std::u16string::npos) break;
+        out.append(text, pos, hit - pos);
+        out += u"\r\n";
+        pos = hit + 4;
+    }
+    out.append(text, pos, std::u16string::npos);
+    return out;
+}
+
+CSadNavigation::CSadNavigation(CEinheitspapierDoc& doc, const CFieldDefinitions& defs, ISadEditHost& host)
+    : m_doc(doc), m_defs(defs), m_host(host) {}
+
+int CSadNavigation::DefinitionByte(int field, int page) const {
+    return m_defs.Get(page == 1 ? 1 : 2, field, m_doc.m_nFormVariant);
+}
+
+bool CSadNavigation::IsEditable(int field, int page) const { return (DefinitionByte(field, page) & kDefNotEditable) == 0; }
+
+bool CSadNavigation::IsShown(int field, int page) const { return (DefinitionByte(field, page) & kDefHidden) == 0; }
+
+bool CSadNavigation::AnyEditable(int page) const {
+    const int count = page == 1 ? kSadFields1 : kSadFields2;
+    for (int f = 0; f < count; ++f)
+        if (IsEditable(f, page)) return true;
+    return false;
+}
+
+int CSadNavigation::ProfileInt(const char* key, int defaultValue) const {
+    Profile* p = m_doc.GetProfile();
+    return p ? p->GetProfileInt(kSection, key, defaultValue) : defaultValue;
+}
+
+void CSadNavigation::Commit() { Store().ActivateField(Store().GetCurrentField(), 0); }
+
+void CSadNavigation::PutText(int field, int page, const std::u16string& text) {
+    CFieldStore& s = Store();
+    if (field == s.GetCurrentField() && page == s.GetCurrentPage())
+        s.SetCurrentText(text);
+    else
+        s.SetFieldText(field, text, page);
+}
+
+int CSadNavigation::GoToField(int target, int page) {
+    CFieldStore& s = Store();
+    if (page == 0) page = s.GetCurrentPage();
+    const int from = s.GetCurrentField();
+    bool skipCommitPass = false;
+    LeaveCurrentField(target, page, skipCommitPass);
+    if (!skipCommitPass && from == 8) s.SetCurrentText(CollapseEmptyLines(s.GetCurrentText()));
+
+    s.ActivateField(target, page);
+    m_host.FocusEditWindow();
+    m_host.UpdateStatusText();
+
+    if (page == 1)
+        EnterFirstSheet(target, from);
+    else
+        EnterContinuation(target, from, page);
+    return 0;
+}
+
+void CSadNavigation::LeaveCurrentField(int target, int page, bool& skipCommitPass) {
+    CFieldStore& s = Store();
+    const int F = s.GetCurrentField();
+    const int P = s.GetCurrentPage();
+
+    // The reference number also stands in "Nummer" of the first continuation sheet.
+    if (P == 1 && F == 151) s.SetFieldText(0, s.GetCurrentText(), 2);
+
+    if (ProfileInt("AutoFillPositions", 1) != 0) {
+        const bool counts = P == 1 ? (target == 11 || target == 14 || target == 53)
+                                   : (target == 9 || target == 12 || target == 33 || target == 54);
+        if (counts) UpdatePositions(*this);
+    }
+
+    const int stampA = ProfileInt("Stamp_A", 0);
+    const int stampC = ProfileInt("Stamp_C", 0);
+    if ((stampA == 1 || stampC == 1) && F == 151 && P == 1) {
+        const std::u16string text = s.GetCurrentText();
+        s.SetFieldText(0, text, 2);
+        if (ProfileInt("Stamp_A", 1) == 1) {
+            s.SetFieldText(5, text, 1);
+            s.ActivateField(5, 0);
+            s.ActivateField(151, 0);
+            s.SetFieldText(3, text, 2);
+        }
+    } else if (F >= 4 && F <= 8 && P == 1) {
+        // Stamp A lines 2 to 6 of the first sheet are repeated on the first continuation sheet.
+        s.SetFieldText(F - 2, s.GetCurrentText(), 2);
+        s.SetFieldFlags(F - 2, 2, s.GetFieldFlags(F, 1));
+    }
+    if (stampA == 1 && F == 0 && P != 1) {
+        s.SetFieldText(3, s.GetCurrentText(), 2);
+        s.ActivateField(3, 2);
+        s.ActivateField(0, 2);
+        s.ActivateField(F, P);
+        skipCommitPass = true;
+    }
+}
+
+void CSadNavigation::EnterFirstSheet(int target, int from) {
+    CFieldStore& s = Store();
+    if ((ProfileInt("Stamp_A", 0) == 1 || ProfileInt("Stamp_C", 0) == 1) &&
+        (target == 4 || target == 7 || target == 81 || target == 84) && ProfileInt("3LineInStamp", 1) == 1) {
+        RunStampDialog(target, 1, target == 4 || target == 7);
+        NextInputField();
+        return;
+    }
+    if (target == 69) {
+        m_host.SetHelpContext(444);
+        const int v = m_doc.m_nFormVariant;
+        if (IsEditable(69, 1) && (v == 0 || v == 1 || v == 3)) {
+            std::u16string text = s.GetCurrentText();
+            bool inputTax = m_doc.m_nInputTax != 0;
+            m_host.ShowEditWindow(false);
+            if (m_host.RunFeld44(text, inputTax)) {
+                s.SetCurrentText(text);
+                m_doc.m_nInputTax = inputTax ? 1 : 0;
+                m_doc.SetModifiedFlag();
+            }
+            m_host.ShowEditWindow(true);
+            m_doc.SetModifiedFlag();
+            // On to Feld 42, so that the dialog does not open again at once.
+            m_bBox44Shown = true;
+            s.ActivateField(70, 0);
+            GoToField(70, 1);
+            return;
+        }
+    }
+    if (target == 73 && IsEditable(73, 1)) {
+        m_host.SetHelpContext(447);
+        RunDutyDialog(115, 1);
+        NextInputField();
+        return;
+    }
+    SettleOnField(target, 1, from, kSadFields1);
+}
+
+void CSadNavigation::EnterContinuation(int target, int from, int page) {
+    CFieldStore& s = Store();
+    const int current = s.GetCurrentPage();
+    if (ProfileInt("Stamp_A", 0) == 1 && (target == 2 || target == 5) && ProfileInt("3LineInStamp", 1) == 1) {
+        RunStampDialog(target, current, false);
+        NextInputField();
+        return;
+    }
+    if (target >= 74 && target <= 76) {
+        m_host.SetHelpContext(447);
+        RunDutyDialog(78 + 36 * (target - 74), current);
+        NextInputField();
+        return;
+    }
+    if (target == 77) {
+        m_host.SetHelpContext(447);
+        std::vector<std::u16string> values(22);
+        for (int i = 0; i < 22; ++i) values[static_cast<size_t>(i)] = s.GetFieldText(186 + i, current);
+        m_host.ShowEditWindow(false);
+        if (m_host.RunFeld47Summe(values) && values.size() >= 22) {
+            for (int i = 0; i < 22; ++i) s.SetFieldText(186 + i, values[static_cast<size_t>(i)], current);
+            m_doc.SetModifiedFlag();
+        }
+        m_host.ShowEditWindow(true);
+        NextInputField();
+        return;
+    }
+    SettleOnField(target, page, from, kSadFields2);
+}
+
+bool CSadNavigation::RunStampDialog(int target, int page, bool copyToPage2) {
+    CFieldStore& s = Store();
+    std::u16string text = s.GetCurrentText();
+    if (!m_host.RunTextInput3L(text)) return false;
+    const StampText st = ThreeLineStampText(text);
+    s.SetCurrentText(st.text);
+    if (copyToPage2) s.SetFieldText(target - 2, st.text, 2);
+    s.SetFontSize(target, page, st.sizeValue);
+    if (copyToPage2) s.SetFontSize(target - 2, 2, st.sizeValue);
+    s.SetCentred(target, page);
+    s.SetBold(target, page);
+    if (copyToPage2) {
+        s.SetCentred(target - 2, 2);
+        s.SetBold(target - 2, 2);
+    }
+    m_doc.SetModifiedFlag();
+    return true;
+}
+
+void CSadNavigation::RunDutyDialog(int base, int page) {
+    CFieldStore& s = Store();
+    std::vector<std::u16string> values(36);
+    for (int i = 0; i < 36; ++i) values[static_cast<size_t>(i)] = s.GetFieldText(base + i, page);
+    m_host.ShowEditWindow(false);
+    if (m_host.RunFeld47(values) && values.size() >= 36) {
+        for (int i = 0; i < 36; ++i) s.SetFieldText(base + i, values[static_cast<size_t>(i)], page);
+        m_doc.SetModifiedFlag();
+    }
+    m_host.ShowEditWindow(true);
+}
+
+void CSadNavigation::SettleOnField(int target, int page, int from, int limit) {
+    CFieldStore& s = Store();
+    if (target > limit) {
+        GoToField(0, page);
+        if (!IsEditable(s.GetCurrentField(), s.GetCurrentPage())) NextInputField();
+        return;
+    }
+    if (!IsEditable(target, page) && AnyEditable(page)) {
+        // Skipping continues in the direction of travel.
+        if (from >= target && target >= 1)
+            GoToField(target - 1, page);
+        else
+            GoToField(target + 1, page);
+        return;
+    }
+    m_host.SetHelpContext(SadHelpContext(page == 1 ? 1 : 2, s.GetCurrentField()));
+    m_host.EnsureVisible();
+}
+
+void CSadNavigation::NextInputField() {
+    CFieldStore& s = Store();
+    const int V = m_host.CurrentPage();
+    // Bounded, so that field definitions without any editable field cannot hang the program.
+    for (int step = 0; step <= kSadFields2; ++step) {
+        const int F = s.GetCurrentField();
+        const int target = V == 1 ? (F <= 104 ? F + 1 : 0) : (F <= 76 ? F + 1 : 0);
+        GoToField(target, V);
+        if (IsEditable(s.GetCurrentField(), s.GetCurrentPage())) return;
+    }
+}
+
+void CSadNavigation::PreviousInputField() {
+    CFieldStore& s = Store();
+    const int V = m_host.CurrentPage();
+    for (int step = 0; step <= kSadFields2; ++step) {
+        const int F = s.GetCurrentField();
+        const int target = V == 1 ? (F == 0 ? 105 : F - 1) : (F == 0 ? 77 : F - 1);
+        m_bBox44Shown = false;
+        GoToField(target, V);
+        if (V == 1 && m_bBox44Shown) {
+            // The box 44 dialog has moved the caret on to Feld 42; the backward step ends on
+            // Feld 44 itself, so that the next one goes on to Feld 41 instead of reopening it.
+            s.ActivateField(69, 1);
+            m_host.SetHelpContext(SadHelpContext(1, 69));
+            m_host.EnsureVisible();
+            m_host.UpdateStatusText();
+            return;
+        }
+        const int cur = s.GetCurrentField();
+        if (IsEditable(cur, s.GetCurrentPage()) && !(V == 1 && cur == 70)) return;
+    }
+}
+
+void CSadNavigation::InsertDefaults() {
+    Commit();
+    CFieldStore& s = Store();
+    const int V = m_host.CurrentPage();
+    const int F = s.GetCurrentField();
+    if (!SadInsertDefaultsEnabled(V, F)) return;
+    const bool dateField = V == 1 ? (F == 6 || F == 83) : F == 4;
+    if (dateField) {
+        if (m_host.AskYesNo(sadeditstr::kMsg143InsertDate, true)) {
+            s.SetCurrentText(DateText(m_today ? m_today() : CEinheitspapierDoc::LocalToday()));
+            NextInputField();
+            m_doc.SetModifiedFlag();
+        }
+        return;
+    }
+    const bool helpField = V == 1 ? (F == 63 || F == 64) : (F == 22 || F == 23 || F == 43 || F == 44 || F == 64 || F == 65);
+    if (helpField) m_host.ShowHelpContext(505);
+    // The other rows open dialogs that are wired where those dialogs are built.
+}
+
+}  // namespace tarvex

@@ -1,0 +1,122 @@
+#pragma once
+// Moving the caret through an SAD: GoToField with the copies between boxes and sheets and the
+// dialogs certain boxes open, the next/previous input field commands, the help contexts and
+// the F2 command. The view implements ISadEditHost; the logic here never touches a widget.
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "sad/EinheitspapierDoc.h"
+
+namespace tarvex {
+
+struct CFieldDefinitions;
+
+// What the editing logic needs from the view and the user.
+class ISadEditHost {
+public:
+    virtual ~ISadEditHost() = default;
+
+    // The page the view shows (1 = first sheet); only the page commands change it.
+    virtual int CurrentPage() const = 0;
+    virtual void SetCurrentPage(int page) = 0;
+
+    virtual void SetHelpContext(int context) = 0;
+    virtual void ShowHelpContext(int context) = 0;
+    // Keyboard focus to the edit window; scrolling until the edit window is visible.
+    virtual void FocusEditWindow() = 0;
+    virtual void EnsureVisible() = 0;
+    virtual void ShowEditWindow(bool show) = 0;
+    virtual void UpdateStatusText() = 0;
+    // Invalidate, erase and update at once.
+    virtual void Redraw() = 0;
+
+    // A message with only an OK button and no icon.
+    virtual void ShowMessage(const std::u16string& text) = 0;
+    // Yes/No; true for Yes.
+    virtual bool AskYesNo(const std::u16string& text, bool questionIcon) = 0;
+
+    // Modal dialogs: true for OK; the arguments are presets in and results out.
+    virtual bool RunTextInput3L(std::u16string& text) = 0;
+    // The box 44 dialog, first-line reservation on.
+    virtual bool RunFeld44(std::u16string& text, bool& inputTax) = 0;
+    // 36 values in field order: 7 rows of 5 cells, then the total.
+    virtual bool RunFeld47(std::vector<std::u16string>& values) = 0;
+    // 22 values in field order: 7 rows of 3 cells, then the grand total.
+    virtual bool RunFeld47Summe(std::vector<std::u16string>& values) = 0;
+    // Goods-item move: the list entries and preselections in (target -1 = none), the choice out.
+    virtual bool RunMoveGoodsItem(const std::vector<std::u16string>& entries, int& source, int& target) = 0;
+};
+
+// Help context of a field: first sheet for page 1, continuation sheet otherwise.
+int SadHelpContext(int page, int field);
+// Fields in which F2 ("Vor&gaben einfügen...") is enabled.
+bool SadInsertDefaultsEnabled(int page, int field);
+
+// The three-line stamp dialog's result: trailing white space removed, and the size value the
+// stamp line gets for it (0x41 for two lines, 0x42 for three, 0 otherwise).
+struct StampText {
+    std::u16string text;
+    int sizeValue = 0;
+};
+StampText ThreeLineStampText(const std::u16string& dialogResult);
+
+// One pass over non-overlapping "\r\n\r\n", each replaced by "\r\n".
+std::u16string CollapseEmptyLines(const std::u16string& text);
+
+class CSadNavigation {
+public:
+    // All four must outlive the navigation; defs are the application's working tables.
+    CSadNavigation(CEinheitspapierDoc& doc, const CFieldDefinitions& defs, ISadEditHost& host);
+
+    CEinheitspapierDoc& Doc() { return m_doc; }
+    const CEinheitspapierDoc& Doc() const { return m_doc; }
+    CFieldStore& Store() { return m_doc.Store(); }
+    const CFieldStore& Store() const { return m_doc.Store(); }
+    ISadEditHost& Host() { return m_host; }
+    const ISadEditHost& Host() const { return m_host; }
+
+    // Field-definition byte of the document's variant: first-sheet table for page 1,
+    // continuation table for every other page.
+    int DefinitionByte(int field, int page) const;
+    bool IsEditable(int field, int page) const;
+    bool IsShown(int field, int page) const;
+
+    // Integer from section "EHForm_Defaults" (the default without a profile).
+    int ProfileInt(const char* key, int defaultValue) const;
+
+    int GoToField(int target, int page);
+    void NextInputField();
+    void PreviousInputField();
+    // Copies the edit window's text into the current field.
+    void Commit();
+    // Writes a field's text; for the field that holds the edit window also the window's text,
+    // so that the next activation does not put the old text back.
+    void PutText(int field, int page, const std::u16string& text);
+
+    // F2: the rows whose dialogs exist here (stamp date, help 505); nothing in other fields.
+    void InsertDefaults();
+
+    // Clock for the stamp date; tests set a fixed day.
+    void SetDateProvider(std::function<CivilDate()> provider) { m_today = std::move(provider); }
+
+private:
+    void EnterFirstSheet(int target, int from);
+    void EnterContinuation(int target, int from, int page);
+    void LeaveCurrentField(int target, int page, bool& skipCommitPass);
+    bool RunStampDialog(int target, int page, bool copyToPage2);
+    void RunDutyDialog(int base, int page);
+    void SettleOnField(int target, int page, int from, int limit);
+    // False when the field definitions leave no editable field on the sheet of the page, so
+    // that skipping has nowhere to stop.
+    bool AnyEditable(int page) const;
+
+    CEinheitspapierDoc& m_doc;
+    const CFieldDefinitions& m_defs;
+    ISadEditHost& m_host;
+    std::function<CivilDate()> m_today;
+    bool m_bBox44Shown = false;
+};
+
+}  // namespace tarvex
