@@ -35,6 +35,10 @@ bool CFieldStore::GrowFieldCounts(uint16_t n1, uint16_t n2) {
     auto words1 = m_words1;
     auto texts2 = m_texts2;
     auto words2 = m_words2;
+    // The continuation lists are rebuilt from the copies: left in place, what resizing kept of
+    // them would sit at other fields of the new layout.
+    m_texts2.clear();
+    m_words2.clear();
     SetFieldCounts(n1, n2, false);
     SetPageCount(pages, 2);
     std::copy(texts1.begin(), texts1.end(), m_texts1.begin());
