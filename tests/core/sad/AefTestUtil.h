@@ -1,0 +1,82 @@
+#pragma once
+// Helpers shared by the .aef tests.
+
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "common/Archive.h"
+#include "sad/EinheitspapierDoc.h"
+
+namespace tarvex::aeftest {
+
+inline std::filesystem::path Fixture(const std::string& name) {
+    return std::filesystem::path(TARVEX_FIXTURES_DIR) / "aef" / name;
+}
+
+inline std::vector<uint8_t> ReadBytes(const std::filesystem::path& p) {
+    std::ifstream in(p, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+inline void WriteBytes(const std::filesystem::path& p, const std::vector<uint8_t>& data) {
+    std::ofstream out(p, std::ios::binary);
+    out.write(reinterpret_cast<const char*>(data.data()), static_cast<std::streamsize>(data.size()));
+}
+
+// A fresh folder below the system's temporary folder, removed with the object.
+class TempDir {
+public:
+    TempDir() {
+        m_path = std::filesystem::temp_directory_path() /
+                 ("tarvex-aef-test-" + std::to_string(std::random_device{}()));
+        std::filesystem::remove_all(m_path);
+        std::filesystem::create_directories(m_path);
+    }
+    ~TempDir() {
+        std::error_code ec;
+        std::filesystem::remove_all(m_path, ec);
+    }
+    const std::filesystem::path& Path() const { return m_path; }
+    std::filesystem::path operator/(const std::string& name) const { return m_path / name; }
+
+private:
+    std::filesystem::path m_path;
+};
+
+// The beginning of a 2.10 file up to the field-store block.
+inline CArchiveWriter Header210(uint16_t sheets = 1, uint32_t formCode = 3) {
+    CArchiveWriter w;
+    w.WriteRaw("KTW-EHForm@2.10", 15);
+    for (int i = 0; i < 16; ++i) w.WriteByte(0xFF);
+    w.WriteWord(sheets);
+    w.WriteDWord(0);
+    w.WriteByte(0);
+    w.WriteDWord(formCode);
+    return w;
+}
+
+// A document of 255 pages with every text and every formatting word set.
+inline void FillEverything(CEinheitspapierDoc& doc) {
+    doc.SetContinuationCount(254);
+    CFieldStore& s = doc.Store();
+    for (int p = 1; p <= 255; ++p) {
+        const int n = p == 1 ? s.GetFieldCount1() : s.GetFieldCount2();
+        for (int i = 0; i < n; ++i) {
+            s.SetFieldText(i, u"Seite " + std::u16string(1, static_cast<char16_t>(u'A' + p % 26)) +
+                                  u" Feld \u00e4\u20ac " + std::u16string(static_cast<size_t>(i % 17), u'x') +
+                                  u"\r\nZweite Zeile",
+                           p);
+            s.SetFieldFlags(i, p, static_cast<uint16_t>((i % 5) | ((p & 1) << 4) | ((i % 3) << 8)));
+        }
+    }
+    doc.m_nFormVariant = 3;
+    doc.m_nInputTax = 1;
+    doc.m_nReserved = 0x01020304;
+}
+
+}  // namespace tarvex::aeftest
