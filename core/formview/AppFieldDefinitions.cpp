@@ -1,0 +1,14 @@
+#include "formview/AppFieldDefinitions.h"
+
+namespace tarvex {
+
+CFieldDefinitions& AppFieldDefinitions() {
+    static CFieldDefinitions defs = [] {
+        CFieldDefinitions d;
+        d.ResetToBuiltIn();
+        return d;
+    }();
+    return defs;
+}
+
+}  // namespace tarvex

@@ -1,0 +1,293 @@
+#include "formview/CKtwEditWindow.h"
+
+#include <QAbstractScrollArea>
+#include <QContextMenuEvent>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMimeData>
+#include <QScrollBar>
+#include <QTextBlock>
+#include <QTextCursor>
+
+#include "app/Profile.h"
+#include "formview/EditTextRules.h"
+#include "formview/FormZoom.h"
+#include "formview/PrintCorrections.h"
+
+namespace tarvex {
+
+CKtwEditWindow::CKtwEditWindow(CFieldStore& store, Profile* profile, QWidget* parent)
+    : QTextEdit(parent), m_store(store), m_pProfile(profile) {
+    setAcceptRichText(false);
+    setFrameShape(QFrame::NoFrame);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setLineWrapMode(QTextEdit::WidgetWidth);
+    document()->setDocumentMargin(0);
+    viewport()->setCursor(Qt::IBeamCursor);
+    hide();
+    connect(this, &QTextEdit::textChanged, this, [this] {
+        // Only what the user changes marks the document; moving between fields does not.
+        if (!m_bSettingText && m_pOwner) m_pOwner->SetDocumentModified();
+    });
+    m_store.AttachWindow(this);
+}
+
+CKtwEditWindow::~CKtwEditWindow() {
+    if (m_store.Window() == this) m_store.AttachWindow(nullptr);
+}
+
+bool CKtwEditWindow::CreateEditor(IFormViewOwner* owner, int ctrlId, int menuId) {
+    m_pOwner = owner;
+    m_nCtrlId = ctrlId;
+    m_bMenuManager = menuId != 0;
+    m_nMenuId = menuId;
+    if (m_store.GetFieldCount1() == 0) {
+        m_store.SetFieldCounts(1, 0, true);
+        m_store.ActivateField(0, 1);
+    }
+    setGeometry(10, 10, 10, 10);
+    m_bCreated = true;
+    show();
+    return true;
+}
+
+bool CKtwEditWindow::CreateEditorEx(IFormViewOwner* owner, int ctrlId, int menuId, double dpi, int zoom,
+                                    QColor text, QColor back) {
+    SetColours(text, back);
+    m_bFontsReady = false;
+    if (!CreateEditor(owner, ctrlId, menuId)) return false;
+    CreateScreenFonts(dpi, zoom);
+    m_bFontsReady = true;
+    return true;
+}
+
+void CKtwEditWindow::CreateScreenFonts(double dpi, int zoom) {
+    m_drawFonts = MakeDrawingFonts(m_pProfile, zoom);
+    static const int kDefaults[5][2] = {{30, 28}, {38, 38}, {42, 42}, {46, 46}, {52, 52}};
+    for (int s = 0; s < 5; ++s) {
+        for (int b = 0; b < 2; ++b) {
+            const int h = m_pProfile ? ScreenFontHeight(*m_pProfile, "EFont", s, b != 0, zoom)
+                                     : kDefaults[s][b] * zoom / 12;
+            const int px = HimetricToPixels(h * 10, static_cast<int>(dpi + 0.5));
+            m_editFonts[static_cast<size_t>(s * 2 + b)] = ArialCellHeight(px, b ? 700 : 400);
+        }
+    }
+}
+
+void CKtwEditWindow::CreatePrinterFonts(int percent) {
+    for (int s = 0; s < 5; ++s) {
+        for (int b = 0; b < 2; ++b) {
+            static const int kDefaults[5][2] = {{22, 22}, {32, 32}, {36, 38}, {42, 42}, {46, 46}};
+            const int h = m_pProfile ? PrinterFontHeight(*m_pProfile, s, b != 0, percent)
+                                     : percent * kDefaults[s][b] / 100;
+            m_printFonts.fonts[static_cast<size_t>(s * 2 + b)] = ArialCellHeight(h, b ? 700 : 400);
+        }
+    }
+    m_printFonts.ready = true;
+}
+
+void CKtwEditWindow::DefineFont(int type, const QFont& font) {
+    QFont f = font;
+    const bool bold = type >= 16;
+    f.setWeight(bold ? QFont::Bold : QFont::Normal);
+    const int t = type & 15;
+    if (type < 0 || type > 28 || (t > 4 && t < 8) || t > 12) return;
+    const size_t i = static_cast<size_t>((t & 7) * 2 + (bold ? 1 : 0));
+    if (t < 8) m_editFonts[i] = f;
+    else m_printFonts.fonts[i] = f;
+}
+
+void CKtwEditWindow::SetTextColour(QColor c) {
+    m_crText = c;
+    QPalette pal = palette();
+    pal.setColor(QPalette::Text, c);
+    setPalette(pal);
+}
+
+void CKtwEditWindow::SetBackColour(QColor c) {
+    m_crBack = c;
+    QPalette pal = palette();
+    pal.setColor(QPalette::Base, c);
+    setPalette(pal);
+}
+
+bool CKtwEditWindow::DrawField(QPainter& painter, const QRect& rect, int index, int page, bool singleLine) const {
+    if (!m_bFontsReady) return false;
+    return DrawFieldText(painter, rect, m_store.GetFieldText(index, page), m_store.GetFieldFlags(index, page),
+                         m_drawFonts, singleLine);
+}
+
+bool CKtwEditWindow::PrintField(QPainter& painter, const QRect& rect, int index, int page, bool singleLine) const {
+    if (!m_bFontsReady || !m_printFonts.ready) return false;
+    const int fv = m_pProfile ? m_pProfile->GetProfileInt("Settings", "PrnFactorV", 1000) : 1000;
+    const int fh = m_pProfile ? m_pProfile->GetProfileInt("Settings", "PrnFactorH", 1000) : 1000;
+    const PrintRect r = ApplyPrintSizeCorrection({rect.left(), rect.top(), rect.right() + 1, rect.bottom() + 1}, fv, fh);
+    return DrawFieldText(painter, QRect(QPoint(r.left, r.top), QPoint(r.right - 1, r.bottom - 1)),
+                         m_store.GetFieldText(index, page), m_store.GetFieldFlags(index, page), m_printFonts,
+                         singleLine);
+}
+
+std::u16string CKtwEditWindow::WindowText() const { return WindowToStoreText(toPlainText().toStdU16String()); }
+
+void CKtwEditWindow::SetWindowText(const std::u16string& text) {
+    m_bSettingText = true;
+    setPlainText(QString::fromStdU16String(StoreToWindowText(text)));
+    m_bSettingText = false;
+}
+
+void CKtwEditWindow::ShowField(uint16_t index, uint16_t page) {
+    if (!m_bCreated) return;
+    SetWindowText(u"");
+    FieldRect r;
+    if (page == 1) m_store.GetFieldRect1(index, r);
+    else m_store.GetFieldRect2(index, r);
+    const QPoint scroll = m_pOwner ? m_pOwner->DeviceScrollPosition() : QPoint();
+    const QRect geom(QPoint(r.left - scroll.x(), r.top - scroll.y()), QPoint(r.right - scroll.x() - 1, r.bottom - scroll.y() - 1));
+    const uint16_t flags = m_store.GetFieldFlags(index, page);
+    const uint16_t align = flags & kFlagAlignMask;
+    const uint16_t style = (align == kAlignCentre || align == kAlignRight) ? align : kAlignLeft;
+    if (style != m_styleAlign) {
+        // The alignment is part of the window's style: a change re-creates it with the new one.
+        m_styleAlign = style;
+        ++m_styleChanges;
+        QTextOption opt = document()->defaultTextOption();
+        opt.setAlignment(style == kAlignCentre ? Qt::AlignHCenter : style == kAlignRight ? Qt::AlignRight : Qt::AlignLeft);
+        document()->setDefaultTextOption(opt);
+    }
+    setGeometry(geom);
+    SetWindowText(m_store.GetFieldText(index, page));
+    const int size = flags & kFlagSizeMask;
+    if (size <= 4) setFont(m_editFonts[static_cast<size_t>(size * 2 + ((flags & kFlagBold) ? 1 : 0))]);
+    moveCursor(QTextCursor::End);
+    show();
+    setFocus(Qt::OtherFocusReason);
+}
+
+void CKtwEditWindow::FollowScroll() {
+    if (!m_bCreated) return;
+    FieldRect r;
+    const uint16_t page = m_store.GetCurrentPage();
+    if (page == 1) m_store.GetFieldRect1(m_store.GetCurrentField(), r);
+    else m_store.GetFieldRect2(m_store.GetCurrentField(), r);
+    const QPoint scroll = m_pOwner ? m_pOwner->DeviceScrollPosition() : QPoint();
+    move(r.left - scroll.x(), r.top - scroll.y());
+}
+
+void CKtwEditWindow::keyPressEvent(QKeyEvent* e) {
+    const int key = e->key();
+    if (key == Qt::Key_Insert && e->modifiers() == Qt::NoModifier) {
+        m_store.SetInsertMode(!m_store.GetInsertMode());
+        if (ForwardsToView() && m_pOwner) m_pOwner->UpdateStatusText();
+        return;
+    }
+    if ((key == Qt::Key_Tab || key == Qt::Key_Backtab) && m_pOwner) {
+        m_pOwner->NavigateFromEditor(key == Qt::Key_Tab && !(e->modifiers() & Qt::ShiftModifier));
+        return;
+    }
+    if (m_pOwner) {
+        // The form views' accelerators win over the edit control's own keys.
+        const Qt::KeyboardModifiers mods = e->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::ShiftModifier);
+        int cmd = 0;
+        if (mods == Qt::ControlModifier) {
+            switch (key) {
+                case Qt::Key_Z: cmd = 32787; break;
+                case Qt::Key_L: cmd = 32785; break;
+                case Qt::Key_R: cmd = 32789; break;
+                case Qt::Key_V: cmd = 57637; break;
+                case Qt::Key_A: cmd = 57642; break;
+                case Qt::Key_S: cmd = 57603; break;
+                default: break;
+            }
+        } else if (mods == Qt::AltModifier && key == Qt::Key_Backspace) {
+            cmd = 57643;
+        } else if (mods == Qt::ShiftModifier && key == Qt::Key_Insert) {
+            cmd = 57637;
+        }
+        if (cmd && m_pOwner->EditorCommand(cmd)) return;
+    }
+    // A character message: printable text, Backspace or Enter (not with Ctrl or Alt).
+    const bool ctrlAlt = e->modifiers() & (Qt::ControlModifier | Qt::AltModifier);
+    const bool isChar = !ctrlAlt && (key == Qt::Key_Backspace || key == Qt::Key_Return || key == Qt::Key_Enter ||
+                                     (!e->text().isEmpty() && e->text().at(0).isPrint()));
+    const bool hadSelection = textCursor().hasSelection();
+    QTextEdit::keyPressEvent(e);
+    if (isChar && !hadSelection && !m_store.GetInsertMode()) {
+        // Overwrite mode: the character after the caret goes.
+        QTextCursor c = textCursor();
+        c.movePosition(QTextCursor::NextCharacter, QTextCursor::KeepAnchor);
+        if (c.hasSelection()) c.insertText(QString());
+        setTextCursor(c);
+        ensureCursorVisible();
+    }
+    if (ForwardsToView() && m_pOwner) {
+        if (key == Qt::Key_PageDown) m_pOwner->ScrollLogicalBy(0, -kPageKeyStep);
+        else if (key == Qt::Key_PageUp) m_pOwner->ScrollLogicalBy(0, kPageKeyStep);
+    }
+}
+
+void CKtwEditWindow::wheelEvent(QWheelEvent* e) {
+    if (ForwardsToView() && m_pOwner) m_pOwner->WheelFromEditor(e);
+    else QTextEdit::wheelEvent(e);
+}
+
+void CKtwEditWindow::contextMenuEvent(QContextMenuEvent* e) {
+    QMenu* menu = nullptr;
+    if (m_bMenuManager && m_pOwner) menu = m_pOwner->CreateContextMenu(m_nMenuId, this);
+    if (!menu) {
+        menu = new QMenu(this);
+        menu->addAction(QStringLiteral("&Ausschneiden\tStrg+X"), this, &QTextEdit::cut);
+        menu->addAction(QStringLiteral("&Kopieren\tStrg+C"), this, &QTextEdit::copy);
+        menu->addAction(QStringLiteral("E&infügen\tStrg+V"), this, [this] { PasteText(); });
+    }
+    menu->exec(e->globalPos());
+    delete menu;
+}
+
+void CKtwEditWindow::insertFromMimeData(const QMimeData* source) {
+    QTextEdit::insertFromMimeData(source);
+    if (m_bPasting) return;
+    // Every paste, also by the edit control's own keys, gets the clean-up.
+    m_bPasting = true;
+    const std::u16string text = CleanPastedText(m_store.GetCurrentText());
+    m_store.SetCurrentText(text);
+    moveCursor(QTextCursor::End);
+    m_bPasting = false;
+}
+
+void CKtwEditWindow::PasteText() {
+    // The edit control pastes at the caret; the clean-up follows in insertFromMimeData.
+    paste();
+}
+
+void CKtwEditWindow::EnsureVisible() {
+    auto* view = m_pOwner ? dynamic_cast<QAbstractScrollArea*>(parentWidget() ? parentWidget()->parentWidget() : nullptr)
+                          : nullptr;
+    if (!view) return;
+    auto viewRect = [&] { return QRect(view->viewport()->mapToGlobal(QPoint(0, 0)), view->viewport()->size()); };
+    auto editRect = [&] { return QRect(mapToGlobal(QPoint(0, 0)), size()); };
+    // Each loop stops as soon as a step leaves the scroll position unchanged (the end of the
+    // scroll range), so a field larger than the view cannot hold it forever.
+    auto step = [&](int dx, int dy) {
+        const QPoint before = m_pOwner->DeviceScrollPosition();
+        m_pOwner->ScrollLogicalBy(dx, dy);
+        return m_pOwner->DeviceScrollPosition() != before;
+    };
+    while (editRect().bottom() > viewRect().bottom() && editRect().top() - 50 > viewRect().top())
+        if (!step(0, -150)) break;
+    while (editRect().top() < viewRect().top()) {
+        if (editRect().top() > -200) {
+            const QPoint before = m_pOwner->DeviceScrollPosition();
+            m_pOwner->ScrollLogicalBy(0, 1 << 20);  // to the top
+            if (m_pOwner->DeviceScrollPosition() == before) break;
+        } else if (!step(0, 150)) {
+            break;
+        }
+    }
+    while (editRect().right() > viewRect().right() - 20)
+        if (!step(150, 0)) break;
+    while (editRect().left() < viewRect().left())
+        if (!step(-150, 0)) break;
+}
+
+}  // namespace tarvex

@@ -1,0 +1,397 @@
+#include "sad/CEinheitspapierView.h"
+
+#include <QApplication>
+#include <QMenu>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScrollBar>
+#include <QTextDocument>
+#include <QWheelEvent>
+#include <cmath>
+
+#include "app/Profile.h"
+#include "common/TextCodec.h"
+#include "formview/AppFieldDefinitions.h"
+#include "formview/FormZoom.h"
+#include "sad/EinheitspapierDoc.h"
+#include "sad/SadLayout.h"
+#include "sad/SadStrings.h"
+
+namespace tarvex {
+namespace {
+
+const char* const kSection = "EHForm_Defaults";
+const QColor kEditBack(0xDE, 0xFF, 0xD1);  // 0xD1FFDE as 0x00BBGGRR
+
+QColor FromColorRef(int c) { return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF); }
+
+QString LoadStatusText(int id) {
+    switch (id) {
+        case 18: return QString::fromStdU16String(sadstr::kStatus18);
+        case 19: return QString::fromStdU16String(sadstr::kStatus19);
+        default: return QStringLiteral("Das Dokument konnte nicht vollständig gelesen werden (%1).").arg(id);
+    }
+}
+
+}  // namespace
+
+SadViewEnvironment& SadViewEnvironment::Get() {
+    static SadViewEnvironment env = [] {
+        SadViewEnvironment e;
+        static int variant = 0;
+        e.currentVariant = [] { return variant; };
+        e.setCurrentVariant = [](int v) { variant = v; };
+        e.beep = [] { QApplication::beep(); };
+        e.message = [](const QString& text) {
+            QMessageBox::warning(QApplication::activeWindow(), QStringLiteral("Tarvex-Import"), text);
+        };
+        return e;
+    }();
+    return env;
+}
+
+CEinheitspapierView::CEinheitspapierView(CEinheitspapierDoc* doc, QWidget* parent)
+    : CKTWScrollViewBase(doc ? doc->GetProfile() : nullptr, parent), m_pDoc(doc) {
+    SetProfileSection(QString::fromLatin1(kSection));
+    InitZoom();
+    Profile& p = GetProfile();
+    m_editTextColour = FromColorRef(p.GetProfileInt(kSection, "EditTextColor", 0xFF0000));
+    m_renderer.Prepare(&p, std::max<int>(1, m_nZoom));
+    m_bStampA = p.GetProfileInt(kSection, "Stamp_A", 0) != 0;
+    m_bStampC = p.GetProfileInt(kSection, "Stamp_C", 0) != 0;
+    m_nCurrentPage = 1;
+    m_nCursorKind = 0;
+    viewport()->setMouseTracking(true);
+    viewport()->setAutoFillBackground(false);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+
+    m_pEdit = new CKTWEditWindow_EHP(m_pDoc->Store(), &p, viewport());
+    m_pEdit->CreateEditorEx(this, 120, 132, Dpi(), std::max<int>(1, m_nZoom), m_editTextColour, kEditBack);
+    ApplyFirstPaintAlignments();
+    OnInitialUpdate();
+}
+
+CEinheitspapierView::~CEinheitspapierView() = default;
+
+QWidget* NewSadView(CEinheitspapierDoc* doc, QWidget* parent) { return new CEinheitspapierView(doc, parent); }
+
+void CEinheitspapierView::ApplyFirstPaintAlignments() {
+    CFieldStore& store = m_pDoc->Store();
+    ApplySadAlignments(store, 1);
+    if (store.GetPageCount() >= 2) ApplySadAlignments(store, 2);
+}
+
+void CEinheitspapierView::OnInitialUpdate() {
+    SetScrollSizes();
+    ScrollToLogical(0, 0);
+    SadViewEnvironment& env = SadViewEnvironment::Get();
+    CEinheitspapierDoc& doc = *m_pDoc;
+    if (doc.m_nLoadStatus != 0) {
+        env.beep();
+        env.message(LoadStatusText(doc.m_nLoadStatus));
+    }
+    if (doc.m_nFormVariant == kVariantExport) {
+        env.message(QStringLiteral("Dies ist eine Export-Einheitspapier-Datei!"));
+        doc.m_nFormVariant = kVariantNone;
+    }
+    if (doc.m_nFormVariant == kVariantNone) doc.m_nFormVariant = env.currentVariant();
+
+    Profile& p = GetProfile();
+    CFieldStore& store = doc.Store();
+    if (p.GetProfileInt(kSection, "Feld2", 0) & 4) {
+        std::u16string text = p.GetProfileString(kSection, "Firma1", u"");
+        for (const char* key : {"Firma2", "Firma3", "Firma4"}) text += u"\r\n" + p.GetProfileString(kSection, key, u"");
+        TrimRight(text);
+        const std::u16string number = p.GetProfileString(kSection, "ZollNummer1", u"");
+        store.SetFieldText(18, text, 1);
+        store.SetFieldText(17, number, 1);
+        if (store.GetPageCount() >= 2) {
+            store.SetFieldText(8, text, 2);
+            store.SetFieldText(7, number, 2);
+            store.SetFontSize(7, 2, 1);
+            store.SetFontSize(8, 2, 1);
+        }
+    }
+    if (p.GetProfileInt(kSection, "EH_ShowXX", 1) == 1) {
+        CFieldDefinitions& defs = AppFieldDefinitions();
+        for (int f : SadCrossedOut(SadSheet::First, doc.m_nFormVariant)) defs.Set(1, f, doc.m_nFormVariant, kDefNotOnForm);
+        for (int f : SadCrossedOut(SadSheet::Continuation, doc.m_nFormVariant))
+            defs.Set(2, f, doc.m_nFormVariant, kDefNotOnForm);
+    }
+    PrepareLayout();
+    viewport()->update();
+}
+
+SadRect CEinheitspapierView::GetFieldRect(int field, int page) const {
+    return SadZoomedRect(page <= 1 ? SadSheet::First : SadSheet::Continuation, field, m_nZoom);
+}
+
+SadRect CEinheitspapierView::GetPrintRect(int field, int page) const {
+    return SadPrintRectAt(page == 1 ? SadSheet::First : SadSheet::Continuation, field, m_printOffsetX, m_printOffsetY);
+}
+
+void CEinheitspapierView::StoreFieldRects() {
+    CFieldStore& store = m_pDoc->Store();
+    const int dpi = static_cast<int>(std::lround(Dpi()));
+    for (int i = 0; i < store.GetFieldCount1() && i < kSadFirstFieldCount; ++i) {
+        const SadRect r = SadScreenRect(SadSheet::First, i);
+        store.SetFieldRect1(i, FormRectToPixels(r.left, r.top, r.right, r.bottom, m_nZoom, dpi));
+    }
+    for (int i = 0; i < store.GetFieldCount2() && i < kSadContinuationFieldCount; ++i) {
+        const SadRect r = SadScreenRect(SadSheet::Continuation, i);
+        store.SetFieldRect2(i, FormRectToPixels(r.left, r.top, r.right, r.bottom, m_nZoom, dpi));
+    }
+}
+
+void CEinheitspapierView::PrepareLayout() {
+    if (m_bLayoutValid) return;
+    if (m_nZoom < kZoomMin) InitZoom();
+    // A scale override can bring the level to zero, which would draw nothing at all.
+    if (m_nZoom < 1) m_nZoom = kZoomMin;
+    SetScrollSizes();
+    m_renderer.Prepare(&GetProfile(), m_nZoom);
+    StoreFieldRects();
+    m_pEdit->CreateScreenFonts(Dpi(), m_nZoom);
+    CFieldStore& store = m_pDoc->Store();
+    const int field = store.GetCurrentPage() == m_nCurrentPage ? store.GetCurrentField() : 0;
+    if (store.ActivateField(field, m_nCurrentPage) != 0) store.ActivateField(0, m_nCurrentPage);
+    SetLayoutValid();
+}
+
+void CEinheitspapierView::ZoomChanged() {
+    PrepareLayout();
+    viewport()->update();
+}
+
+SadRenderOptions CEinheitspapierView::RenderOptions() const {
+    SadRenderOptions o;
+    o.zoom = m_nZoom;
+    o.variant = m_pDoc->m_nFormVariant;
+    o.stampA = m_bStampA;
+    o.stampC = m_bStampC;
+    o.showCrossedOut = GetProfile().GetProfileInt(kSection, "EH_ShowXX", 1) == 1;
+    o.greySurround = true;
+    o.inputTax = m_pDoc->m_nInputTax == 1;
+    o.textColour = m_editTextColour;
+    o.definitions = &AppFieldDefinitions();
+    return o;
+}
+
+void CEinheitspapierView::paintEvent(QPaintEvent* e) {
+    PrepareLayout();
+    QPainter painter(viewport());
+    painter.fillRect(e->rect(), Qt::white);
+    const QPoint scroll = DeviceScrollPosition();
+    painter.translate(-scroll.x(), -scroll.y());
+    painter.setWorldTransform(CSadPageRenderer::LogicalToDevice(Dpi()), true);
+    m_renderer.Render(painter, m_pDoc->Store(), m_nCurrentPage, RenderOptions());
+}
+
+void CEinheitspapierView::scrollContentsBy(int, int) {
+    m_pEdit->FollowScroll();
+    viewport()->update();
+}
+
+void CEinheitspapierView::focusInEvent(QFocusEvent* e) {
+    CKTWScrollViewBase::focusInEvent(e);
+    UpdateStatusText();
+    SadViewEnvironment::Get().setCurrentVariant(m_pDoc->m_nFormVariant);
+    if (m_pEdit->HasWindow()) m_pEdit->setFocus();
+}
+
+int CEinheitspapierView::HitTest(const QPoint& pos) const {
+    const QPoint scroll = DeviceScrollPosition();
+    const int dpi = static_cast<int>(std::lround(Dpi()));
+    const int x = PixelsToZoomedForm(pos.x() + scroll.x(), dpi);
+    const int y = PixelsToZoomedForm(pos.y() + scroll.y(), dpi);
+    return SadHitTest(SheetOfPage(m_nCurrentPage), x, y, m_nZoom, &AppFieldDefinitions(), m_pDoc->m_nFormVariant);
+}
+
+void CEinheitspapierView::mouseMoveEvent(QMouseEvent* e) {
+    m_nCursorKind = HitTest(e->position().toPoint()) >= 0 ? 2 : 0;
+    viewport()->setCursor(m_nCursorKind == 2 ? Qt::PointingHandCursor : Qt::ArrowCursor);
+    if (m_nCursorKind == 0) CKTWScrollViewBase::mouseMoveEvent(e);
+}
+
+void CEinheitspapierView::mousePressEvent(QMouseEvent* e) {
+    if (e->button() != Qt::LeftButton) {
+        CKTWScrollViewBase::mousePressEvent(e);
+        return;
+    }
+    const int field = HitTest(e->position().toPoint());
+    if (field >= 0) {
+        GoToField(field, m_nCurrentPage);
+        return;
+    }
+    SadViewEnvironment::Get().beep();
+    CKTWScrollViewBase::mousePressEvent(e);
+}
+
+void CEinheitspapierView::GoToField(int field, int page) {
+    CFieldStore& store = m_pDoc->Store();
+    if (page == 0) page = m_nCurrentPage;
+    if (store.ActivateField(field, page) != 0) return;
+    if (page != m_nCurrentPage) {
+        m_nCurrentPage = page;
+        UpdateStatusText();
+    }
+    m_pEdit->EnsureVisible();
+    viewport()->update();
+}
+
+void CEinheitspapierView::ShowPage(int page) {
+    CFieldStore& store = m_pDoc->Store();
+    if (page < 1 || page > store.GetPageCount()) return;
+    store.ActivateField(store.GetCurrentField(), 0);
+    m_nCurrentPage = page;
+    store.ActivateField(0, page);
+    viewport()->update();
+    UpdateStatusText();
+}
+
+void CEinheitspapierView::NavigateFromEditor(bool forward) {
+    // Next or previous editable field in index order on the page shown.
+    CFieldStore& store = m_pDoc->Store();
+    const int page = m_nCurrentPage;
+    const int count = page == 1 ? store.GetFieldCount1() : store.GetFieldCount2();
+    const CFieldDefinitions& defs = AppFieldDefinitions();
+    int f = store.GetCurrentField();
+    for (int n = 0; n < count; ++n) {
+        f = (f + (forward ? 1 : count - 1)) % count;
+        if (!(defs.Get(page == 1 ? 1 : 2, f, m_pDoc->m_nFormVariant) & kDefNotEditable)) {
+            GoToField(f, page);
+            return;
+        }
+    }
+}
+
+QString CEinheitspapierView::StatusPageText() const {
+    const CFieldStore& store = m_pDoc->Store();
+    return QStringLiteral("Einheitspapier - Seite %1 von %2").arg(store.GetCurrentPage()).arg(store.GetPageCount());
+}
+
+QString CEinheitspapierView::StatusInsertText() const {
+    return m_pDoc->Store().GetInsertMode() ? QStringLiteral("Einfügen") : QStringLiteral("Überschreiben");
+}
+
+void CEinheitspapierView::UpdateStatusText() {
+    emit statusTextChanged(2, StatusInsertText());
+    emit statusTextChanged(1, StatusPageText());
+}
+
+void CEinheitspapierView::WheelFromEditor(QWheelEvent* event) { wheelEvent(event); }
+
+void CEinheitspapierView::SetDocumentModified() {
+    m_pDoc->SetModifiedFlag(true);
+    emit modifiedChanged();
+}
+
+QMenu* CEinheitspapierView::CreateContextMenu(int menuId, QWidget* parent) {
+    return menuId == 132 ? CreateEditMenu(parent) : nullptr;
+}
+
+bool CEinheitspapierView::OnCommand(int id) {
+    CFieldStore& store = m_pDoc->Store();
+    CKtwEditWindow& edit = *m_pEdit;
+    auto changed = [this] {
+        SetDocumentModified();
+        viewport()->update();
+    };
+    switch (id) {
+        case kCmdEditUndo: edit.undo(); return true;
+        case kCmdEditCut: edit.cut(); changed(); return true;
+        case kCmdEditCopy: edit.copy(); return true;
+        case kCmdEditPaste: edit.PasteText(); changed(); return true;
+        case kCmdEditSelectAll: {
+            QTextCursor c = edit.textCursor();
+            c.setPosition(0);
+            c.setPosition(std::min(65535, edit.document()->characterCount() - 1), QTextCursor::KeepAnchor);
+            edit.setTextCursor(c);
+            edit.ensureCursorVisible();
+            return true;
+        }
+        case kCmdInsertMode:
+            store.SetInsertMode(!store.GetInsertMode());
+            UpdateStatusText();
+            return true;
+        case kCmdFontBigger: store.FontBigger(); changed(); return true;
+        case kCmdFontSmaller: store.FontSmaller(); changed(); return true;
+        case kCmdFontBold: store.ToggleBold(); changed(); return true;
+        case kCmdTextLeft: store.SetLeftCurrent(); changed(); return true;
+        case kCmdTextCentre: store.SetCentredCurrent(); changed(); return true;
+        case kCmdTextRight: store.SetRightCurrent(); changed(); return true;
+        case kCmdFileSave:
+            store.ActivateField(store.GetCurrentField(), 0);
+            emit saveRequested();
+            return true;
+        case kCmdZoomIn: OnZoomIn(); return true;
+        case kCmdZoomOut: OnZoomOut(); return true;
+        case kCmdNextField: NavigateFromEditor(true); return true;
+        case kCmdPrevField: NavigateFromEditor(false); return true;
+        default: return false;
+    }
+}
+
+bool CEinheitspapierView::UpdateCommandUI(int id, CommandState& s) const {
+    const CFieldStore& store = m_pDoc->Store();
+    s = CommandState();
+    switch (id) {
+        case kCmdEditUndo: s.enabled = m_pEdit->document()->isUndoAvailable(); return true;
+        case kCmdEditCut:
+        case kCmdEditCopy:
+        case kCmdEditPaste:
+        case kCmdEditSelectAll:
+        case kCmdFileSave:
+        case kCmdNextField:
+        case kCmdPrevField: return true;
+        case kCmdInsertMode:
+            s.text = store.GetInsertMode() ? QStringLiteral("Einfügemodus ausschalten\tEinfg")
+                                           : QStringLiteral("Einfügemodus einschalten\tEinfg");
+            return true;
+        case kCmdFontBigger: s.enabled = store.CanFontBigger(); return true;
+        case kCmdFontSmaller: s.enabled = store.CanFontSmaller(); return true;
+        case kCmdFontBold: s.checkable = true; s.checked = store.IsBoldCurrent(); return true;
+        case kCmdTextLeft: s.checkable = s.radio = true; s.checked = store.IsLeftCurrent(); return true;
+        case kCmdTextCentre: s.checkable = s.radio = true; s.checked = store.IsCentredCurrent(); return true;
+        case kCmdTextRight: s.checkable = s.radio = true; s.checked = store.IsRightCurrent(); return true;
+        case kCmdZoomIn: s.enabled = CanZoomIn(); return true;
+        case kCmdZoomOut: s.enabled = CanZoomOut(); return true;
+        default: return false;
+    }
+}
+
+QMenu* CEinheitspapierView::CreateEditMenu(QWidget* parent) {
+    auto* menu = new QMenu(parent);
+    struct Entry {
+        int id;
+        const char* text;
+    };
+    static const Entry kEntries[] = {
+        {kCmdEditUndo, "&Rückgängig\tAlt+Rücktaste"}, {kCmdEditCut, "&Ausschneiden\tStrg+X"},
+        {kCmdEditCopy, "&Kopieren\tStrg+C"},          {kCmdEditPaste, "E&infügen\tStrg+V"},
+        {kCmdEditSelectAll, "Alles &markieren\tStrg+A"}, {0, nullptr},
+        {kCmdInsertMode, "Einfügemodus"},             {0, nullptr},
+        {kCmdFontBigger, "Schrift &größer"},          {kCmdFontSmaller, "Schrift k&leiner"},
+        {kCmdFontBold, "Schrift &fett"},              {0, nullptr},
+        {kCmdTextLeft, "Text linksbündig\tStrg+L"},   {kCmdTextCentre, "Text zentriert\tStrg+Z"},
+        {kCmdTextRight, "Text rechtsbündig\tStrg+R"},
+    };
+    for (const Entry& e : kEntries) {
+        if (!e.text) {
+            menu->addSeparator();
+            continue;
+        }
+        CommandState st;
+        UpdateCommandUI(e.id, st);
+        QAction* a = menu->addAction(st.text.isEmpty() ? QString::fromUtf8(e.text) : st.text);
+        a->setEnabled(st.enabled);
+        a->setCheckable(st.checkable);
+        a->setChecked(st.checked);
+        const int id = e.id;
+        connect(a, &QAction::triggered, this, [this, id] { OnCommand(id); });
+    }
+    return menu;
+}
+
+}  // namespace tarvex

@@ -1,0 +1,149 @@
+#pragma once
+// The SAD view: one page of the document at a time as a true-to-scale picture of the paper form,
+// with the field edit window over the active box. The document owns the texts (its field
+// store); the view lays out, draws, turns clicks into field activations and reports its page
+// and insert mode through statusTextChanged.
+
+#include <QColor>
+#include <QString>
+#include <functional>
+#include <memory>
+
+#include "formview/CKTWScrollViewBase.h"
+#include "formview/CKtwEditWindow.h"
+#include "sad/SadLayout.h"
+#include "sad/SadPageRenderer.h"
+
+class QMenu;
+
+namespace tarvex {
+
+class CEinheitspapierDoc;
+struct CFieldDefinitions;
+
+// Editing commands of the form views (menu "Bearbeiten") and the view's other command ids.
+inline constexpr int kCmdEditUndo = 57643;
+inline constexpr int kCmdEditCut = 57635;
+inline constexpr int kCmdEditCopy = 57634;
+inline constexpr int kCmdEditPaste = 57637;
+inline constexpr int kCmdEditSelectAll = 57642;
+inline constexpr int kCmdInsertMode = 32773;
+inline constexpr int kCmdFontBigger = 32779;
+inline constexpr int kCmdFontSmaller = 32781;
+inline constexpr int kCmdFontBold = 32783;
+inline constexpr int kCmdTextLeft = 32785;
+inline constexpr int kCmdTextCentre = 32787;
+inline constexpr int kCmdTextRight = 32789;
+inline constexpr int kCmdFileSave = 57603;
+inline constexpr int kCmdNextField = 32775;
+inline constexpr int kCmdPrevField = 32777;
+inline constexpr int kCmdFieldDefinitions = 32863;
+
+// Menu state of a command for the shell's menus and toolbars.
+struct CommandState {
+    bool enabled = true;
+    bool checkable = false;
+    bool checked = false;
+    bool radio = false;
+    QString text;  // empty: keep the menu's text
+};
+
+// What the view needs from the application; tests replace the parts they watch.
+struct SadViewEnvironment {
+    std::function<int()> currentVariant;          // the application's current form variant
+    std::function<void(int)> setCurrentVariant;
+    std::function<void()> beep;                   // the system's error sound
+    std::function<void(const QString&)> message;  // a message box with OK
+    static SadViewEnvironment& Get();
+};
+
+class CEinheitspapierView : public CKTWScrollViewBase, public IFormViewOwner {
+    Q_OBJECT
+public:
+    CEinheitspapierView(CEinheitspapierDoc* doc, QWidget* parent = nullptr);
+    ~CEinheitspapierView() override;
+
+    CEinheitspapierDoc* GetDocument() const { return m_pDoc; }
+    CKTWEditWindow_EHP* EditWindow() const { return m_pEdit; }
+    int CurrentPage() const { return m_nCurrentPage; }
+    int CursorKind() const { return m_nCursorKind; }
+
+    // The initial-update steps (messages of the load, variant, box 8 defaults, crossed-out field
+    // definitions); the constructor runs them once.
+    void OnInitialUpdate();
+    // Rebuilds the zoom-dependent layout when it is not valid.
+    void PrepareLayout();
+    // Logical (zoomed) rectangle of a field, top and bottom positive; an unknown index reads
+    // field 0.
+    SadRect GetFieldRect(int field, int page) const;
+    SadRect GetPrintRect(int field, int page) const;
+    void SetPrintOffsets(int x, int y) {
+        m_printOffsetX = x;
+        m_printOffsetY = y;
+    }
+
+    // Moves the caret to a field and shows it.
+    virtual void GoToField(int field, int page);
+    // Shows another page: the edited text goes into the store, the new page's field 0 gets the caret.
+    void ShowPage(int page);
+    // The field under a viewport point, or -1 (uneditable fields do not count).
+    int HitTest(const QPoint& viewportPos) const;
+
+    // Options the renderer gets for the page shown.
+    SadRenderOptions RenderOptions() const;
+    const CSadPageRenderer& Renderer() const { return m_renderer; }
+
+    // Commands: dispatch by id and the menu state of an id; false for ids the view does not handle.
+    bool OnCommand(int id);
+    bool UpdateCommandUI(int id, CommandState& state) const;
+    // The "Bearbeiten" pop-up (resource 132) with the view's editing commands.
+    QMenu* CreateEditMenu(QWidget* parent);
+
+    QString StatusPageText() const;
+    QString StatusInsertText() const;
+
+    // IFormViewOwner
+    void UpdateStatusText() override;
+    void ScrollLogicalBy(int dx, int dy) override { CKTWScrollViewBase::ScrollLogicalBy(dx, dy); }
+    QPoint DeviceScrollPosition() const override { return CKTWScrollViewBase::DeviceScrollPosition(); }
+    void WheelFromEditor(QWheelEvent* event) override;
+    void SetDocumentModified() override;
+    QMenu* CreateContextMenu(int menuId, QWidget* parent) override;
+    void NavigateFromEditor(bool forward) override;
+    bool EditorCommand(int id) override { return OnCommand(id); }
+
+signals:
+    // pane 1: "Einheitspapier - Seite %d von %d"; pane 2: "Einfügen" / "Überschreiben".
+    void statusTextChanged(int pane, const QString& text);
+    void modifiedChanged();
+    // Ctrl+S: the edited text is in the store; the shell saves the document.
+    void saveRequested();
+
+protected:
+    void paintEvent(QPaintEvent* e) override;
+    void scrollContentsBy(int dx, int dy) override;
+    void focusInEvent(QFocusEvent* e) override;
+    void mouseMoveEvent(QMouseEvent* e) override;
+    void mousePressEvent(QMouseEvent* e) override;
+    void ZoomChanged() override;
+
+private:
+    void ApplyFirstPaintAlignments();
+    void StoreFieldRects();
+
+    CEinheitspapierDoc* m_pDoc;
+    CKTWEditWindow_EHP* m_pEdit = nullptr;
+    CSadPageRenderer m_renderer;
+    bool m_bStampA = false;
+    bool m_bStampC = false;
+    QColor m_editTextColour;
+    int m_printOffsetX = 0;
+    int m_printOffsetY = 0;
+    int m_nCurrentPage = 1;
+    int m_nCursorKind = 0;
+};
+
+// The factory the main window uses for an SAD document window.
+QWidget* NewSadView(CEinheitspapierDoc* doc, QWidget* parent);
+
+}  // namespace tarvex

@@ -1,0 +1,288 @@
+#include "sad/SadPageRenderer.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+#include <algorithm>
+#include <cmath>
+
+#include "formview/FieldDefinitions.h"
+#include "formview/FormZoom.h"
+#include "formview/PrintCorrections.h"
+#include "sad/SadLayout.h"
+
+namespace tarvex {
+namespace {
+
+const QColor kGreen(0x00, 0x80, 0x00);
+const QColor kGrey(0x80, 0x80, 0x80);
+const QColor kRed(0xFF, 0x00, 0x00);
+
+enum class PenKind { Thin, Heavy, Dotted };
+
+// Pens are given in logical units like the form; a line never gets thinner than one device
+// pixel, so the thin rulings stay visible at every scale.
+QPen MakePen(const QPainter& painter, const QColor& colour, PenKind kind) {
+    const double scale = std::max(1e-6, std::abs(painter.worldTransform().m11()));
+    const double width = kind == PenKind::Heavy ? 4.0 : 1.0;
+    QPen pen(colour, std::max(width, 1.0 / scale));
+    pen.setStyle(kind == PenKind::Dotted ? Qt::DotLine : Qt::SolidLine);
+    pen.setCapStyle(Qt::FlatCap);
+    return pen;
+}
+
+// Table values are in logical orientation (y upward); the painter works y downward.
+QLine Scaled(const SadSegment& s, int zoom) {
+    return QLine(ZoomScale(s.x1, zoom), -ZoomScale(s.y1, zoom), ZoomScale(s.x2, zoom), -ZoomScale(s.y2, zoom));
+}
+
+void DrawGroup(QPainter& painter, const std::vector<SadSegment>& group, int zoom) {
+    for (const SadSegment& s : group) painter.drawLine(Scaled(s, zoom));
+}
+
+QRect ToQRect(const SadRect& r) { return QRect(QPoint(r.left, r.top), QPoint(r.right, r.bottom)); }
+
+bool Shown(const CFieldDefinitions* defs, int page, int field, int variant) {
+    return !defs || !(defs->Get(page <= 1 ? 1 : 2, field, variant) & kDefHidden);
+}
+
+}  // namespace
+
+QFont ArialCellHeight(int cellHeight, int weight) {
+    QFont f(QStringLiteral("Arial"));
+    f.setStyleHint(QFont::SansSerif);
+    // Windows sizes a font by its cell height (ascent + descent); Arial's em is 2048/2288 of it.
+    f.setPixelSize(std::max(1, static_cast<int>(std::lround(cellHeight * 2048.0 / 2288.0))));
+    f.setWeight(static_cast<QFont::Weight>(weight));
+    f.setHintingPreference(QFont::PreferNoHinting);
+    return f;
+}
+
+const QFont* FieldFontSet::Get(uint16_t flags) const {
+    const int size = flags & kFlagSizeMask;
+    if (!ready || size > 4) return nullptr;
+    return &fonts[static_cast<size_t>(size * 2 + ((flags & kFlagBold) ? 1 : 0))];
+}
+
+FieldFontSet MakeDrawingFonts(Profile* profile, int zoom) {
+    FieldFontSet set;
+    static const int kDefaults[5][2] = {{30, 28}, {38, 38}, {42, 42}, {46, 46}, {52, 52}};
+    for (int s = 0; s < 5; ++s) {
+        for (int b = 0; b < 2; ++b) {
+            const int h = profile ? ScreenFontHeight(*profile, "DFont", s, b != 0, zoom) : kDefaults[s][b] * zoom / 12;
+            set.fonts[static_cast<size_t>(s * 2 + b)] = ArialCellHeight(h, b ? 700 : 400);
+        }
+    }
+    set.ready = true;
+    return set;
+}
+
+bool DrawFieldText(QPainter& painter, const QRect& rect, const std::u16string& text, uint16_t flags,
+                   const FieldFontSet& fonts, bool singleLine) {
+    if (!fonts.ready) return false;
+    if (text.empty()) return true;
+    if (const QFont* f = fonts.Get(flags)) painter.setFont(*f);
+    QRect r = rect;
+    int align = Qt::AlignTop;
+    switch (flags & kFlagAlignMask) {
+        case kAlignLeft: r.setLeft(r.left() + 10); align |= Qt::AlignLeft; break;
+        case kAlignCentre: align |= Qt::AlignHCenter; break;
+        case kAlignRight: r.setRight(r.right() - 12); align |= Qt::AlignRight; break;
+        default: align |= Qt::AlignLeft; break;
+    }
+    align |= singleLine ? Qt::TextSingleLine : Qt::TextWordWrap;
+    QString s = QString::fromStdU16String(text);
+    s.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    s.remove(QLatin1Char('\r'));
+    painter.drawText(r, align, s);
+    return true;
+}
+
+void CSadPageRenderer::Prepare(Profile* profile, int zoom) {
+    m_zoom = zoom;
+    m_large = ArialCellHeight(4 * zoom, 800);
+    m_normal = ArialCellHeight(3 * zoom, 400);
+    m_small = ArialCellHeight(zoom * 32 / 12, 400);
+    m_fieldFonts = MakeDrawingFonts(profile, zoom);
+}
+
+QTransform CSadPageRenderer::LogicalToDevice(double dpi) {
+    const double s = dpi / 254.0;
+    return QTransform::fromScale(s, s);
+}
+
+QSize CSadPageRenderer::DocumentSize(int zoom, int widthMm, int lengthMm) {
+    return QSize(widthMm * zoom, lengthMm * zoom);
+}
+
+void CSadPageRenderer::Render(QPainter& painter, const CFieldStore& store, int page,
+                              const SadRenderOptions& o) const {
+    painter.save();
+    if (o.greySurround) {
+        // Right of and below the form.
+        const int z = m_zoom;
+        painter.fillRect(QRect(QPoint(205 * z, 0), QPoint(400 * z, 350 * z)), kGrey);
+        painter.fillRect(QRect(QPoint(0, 298 * z), QPoint(400 * z, 350 * z)), kGrey);
+    }
+    if (page <= 1) {
+        DrawFirstSheet(painter, o);
+        DrawFirstSheetTexts(painter, store, o);
+    } else {
+        DrawContinuationSheet(painter, o);
+        DrawContinuationTexts(painter, store, page, o);
+    }
+    painter.restore();
+}
+
+void CSadPageRenderer::DrawGreyAndStrip(QPainter& painter, const SadRenderOptions& o) const {
+    const int z = m_zoom;
+    if (o.greySurround) {
+        painter.fillRect(QRect(QPoint(205 * z, 0), QPoint(350 * z, 450 * z)), kGrey);
+        painter.fillRect(QRect(QPoint(0, 298 * z), QPoint(350 * z, 450 * z)), kGrey);
+    }
+    // The coloured edge strip: dashed (3 mm every 6 mm) for the four forms, solid otherwise.
+    if (o.variant >= 0 && o.variant <= 3) {
+        for (int top = 295 * z, bottom = 298 * z; bottom > 0; top -= 6 * z, bottom -= 6 * z)
+            painter.fillRect(QRect(201 * z, top, 4 * z, bottom - top), kRed);
+    } else {
+        painter.fillRect(QRect(201 * z, 0, 4 * z, 298 * z), kRed);
+    }
+}
+
+void CSadPageRenderer::DrawCaptions(QPainter& painter, int sheet, const SadRenderOptions& o) const {
+    const auto& captions = SadCaptions(sheet == 1 ? SadSheet::First : SadSheet::Continuation);
+    auto draw = [&](int i, const QFont& font) {
+        const SadCaption& c = captions[static_cast<size_t>(i)];
+        if (c.text.empty()) return;
+        painter.setFont(font);
+        const QFontMetrics fm(font);
+        // Anchored at the bottom-left corner of the text cell.
+        painter.drawText(QPoint(ZoomScale(c.x, m_zoom), -ZoomScale(c.y, m_zoom) - fm.descent()),
+                         QString::fromStdU16String(c.text));
+    };
+    painter.setPen(kGreen);
+    if (sheet == 1) {
+        draw(0, m_large);
+        for (int i = 1; i <= 56; ++i) draw(i, m_normal);
+        for (int i = 57; i <= 150; ++i) draw(i, m_small);
+        painter.setPen(Qt::black);
+        if (o.variant == 0 || o.variant == 1 || o.variant == 3) draw(151, m_normal);
+        if (o.variant == 2) {
+            draw(152, m_normal);
+            draw(153, m_small);
+        }
+    } else {
+        draw(0, m_large);
+        for (int i = 1; i < kSadCaptionCount; ++i) draw(i, m_small);
+    }
+}
+
+void CSadPageRenderer::DrawFirstSheet(QPainter& painter, const SadRenderOptions& o) const {
+    DrawGreyAndStrip(painter, o);
+    const auto& g = SadRulingGroups(SadSheet::First);
+    const int z = m_zoom;
+    painter.setPen(MakePen(painter, kGreen, PenKind::Thin));
+    DrawGroup(painter, g[0], z);
+    painter.setPen(MakePen(painter, kGreen, PenKind::Heavy));
+    DrawGroup(painter, g[1], z);
+    painter.setPen(MakePen(painter, kGreen, PenKind::Dotted));
+    DrawGroup(painter, g[2], z);
+    // Groups 3 and 4 are not drawn; group 5 is the input-tax square of the German forms.
+    if (o.variant == 0 || o.variant == 1 || o.variant == 3) {
+        painter.setPen(MakePen(painter, Qt::black, PenKind::Thin));
+        DrawGroup(painter, g[kFirstRulingInputTaxSquare], z);
+    }
+    if (o.stampA) {
+        painter.setPen(MakePen(painter, Qt::black, PenKind::Thin));
+        DrawGroup(painter, g[kFirstRulingStampA], z);
+        painter.setPen(MakePen(painter, Qt::black, PenKind::Heavy));
+        DrawGroup(painter, g[kFirstRulingStampA + 1], z);
+    }
+    if (o.stampC) {
+        painter.setPen(MakePen(painter, Qt::black, PenKind::Thin));
+        DrawGroup(painter, g[kFirstRulingStampC], z);
+        painter.setPen(MakePen(painter, Qt::black, PenKind::Heavy));
+        DrawGroup(painter, g[kFirstRulingStampC + 1], z);
+    }
+    DrawCaptions(painter, 1, o);
+    if (o.showCrossedOut)
+        for (int f : SadCrossedOut(SadSheet::First, o.variant)) DrawCrossHatch(painter, f, 1);
+}
+
+void CSadPageRenderer::DrawContinuationSheet(QPainter& painter, const SadRenderOptions& o) const {
+    DrawGreyAndStrip(painter, o);
+    const auto& g = SadRulingGroups(SadSheet::Continuation);
+    const int z = m_zoom;
+    painter.setPen(MakePen(painter, kGreen, PenKind::Thin));
+    DrawGroup(painter, g[0], z);
+    painter.setPen(MakePen(painter, kGreen, PenKind::Heavy));
+    DrawGroup(painter, g[1], z);
+    painter.setPen(MakePen(painter, kGreen, PenKind::Dotted));
+    DrawGroup(painter, g[2], z);
+    if (o.stampA) {
+        painter.setPen(MakePen(painter, Qt::black, PenKind::Thin));
+        DrawGroup(painter, g[kContinuationRulingStampA], z);
+        painter.setPen(MakePen(painter, Qt::black, PenKind::Heavy));
+        DrawGroup(painter, g[kContinuationRulingStampA + 1], z);
+    }
+    DrawCaptions(painter, 2, o);
+    if (o.showCrossedOut)
+        for (int f : SadCrossedOut(SadSheet::Continuation, o.variant)) DrawCrossHatch(painter, f, 2);
+}
+
+void CSadPageRenderer::DrawCrossHatch(QPainter& painter, int field, int page) const {
+    painter.save();
+    painter.setPen(MakePen(painter, Qt::black, PenKind::Heavy));
+    const SadRect r = SadZoomedRect(SheetOfPage(page), field, m_zoom);
+    for (const SadSegment& s : SadCrossHatchLines(r, SadCrossSize(m_zoom)))
+        painter.drawLine(QLine(s.x1, -s.y1, s.x2, -s.y2));
+    painter.restore();
+}
+
+void CSadPageRenderer::DrawFirstSheetTexts(QPainter& painter, const CFieldStore& store,
+                                           const SadRenderOptions& o) const {
+    painter.setPen(o.textColour);
+    for (int i = 0; i < kSadFirstFieldCount && i < store.GetFieldCount1(); ++i) {
+        if (!Shown(o.definitions, 1, i, o.variant)) continue;
+        const SadRect r = SadZoomedRect(SadSheet::First, i, m_zoom);
+        SadRect d{r.left + 2, r.top, r.right + 2, r.bottom};
+        if (i == 113 && store.GetFieldText(111, 1).empty()) {
+            // Converted old files: the text over box 44 starts higher and stops before box 44's
+            // time-limit text.
+            d.top -= 50;
+            if (!store.GetFieldText(114, 1).empty()) d.right = SadZoomedRect(SadSheet::First, 114, m_zoom).left - 2;
+        }
+        DrawFieldText(painter, ToQRect(d), store.GetFieldText(i, 1), store.GetFieldFlags(i, 1), m_fieldFonts, false);
+    }
+    DrawInputTaxCross(painter, o);
+}
+
+void CSadPageRenderer::DrawContinuationTexts(QPainter& painter, const CFieldStore& store, int page,
+                                             const SadRenderOptions& o) const {
+    painter.setPen(Qt::black);
+    // Box 1 of the first sheet is repeated on every continuation sheet.
+    for (int i = 0; i <= 2; ++i) {
+        if (!Shown(o.definitions, 1, i, o.variant)) continue;
+        const SadRect r = SadZoomedRect(SadSheet::First, i, m_zoom);
+        DrawFieldText(painter, ToQRect({r.left + 2, r.top, r.right + 2, r.bottom}), store.GetFieldText(i, 1),
+                      store.GetFieldFlags(i, 1), m_fieldFonts, false);
+    }
+    for (int i = 0; i < kSadContinuationFieldCount && i < store.GetFieldCount2(); ++i) {
+        if (!Shown(o.definitions, 2, i, o.variant)) continue;
+        const SadRect r = SadZoomedRect(SadSheet::Continuation, i, m_zoom);
+        DrawFieldText(painter, ToQRect({r.left + 2, r.top, r.right + 2, r.bottom}), store.GetFieldText(i, page),
+                      store.GetFieldFlags(i, page), m_fieldFonts, false);
+    }
+}
+
+void CSadPageRenderer::DrawInputTaxCross(QPainter& painter, const SadRenderOptions& o) const {
+    if (!(o.variant == 0 || o.variant == 1 || o.variant == 3) || !o.inputTax) return;
+    const auto& sq = SadRulingGroups(SadSheet::First)[kFirstRulingInputTaxSquare];
+    const QLine a = Scaled(sq[0], m_zoom), b = Scaled(sq[1], m_zoom), c = Scaled(sq[2], m_zoom);
+    painter.save();
+    painter.setPen(MakePen(painter, Qt::black, PenKind::Heavy));
+    painter.drawLine(a.p1(), c.p2());
+    painter.drawLine(a.p2(), b.p2());
+    painter.restore();
+}
+
+}  // namespace tarvex

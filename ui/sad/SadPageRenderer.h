@@ -1,0 +1,85 @@
+#pragma once
+// The one painter of an SAD page: static form (surround, edge strip, rulings, captions, crossed-out
+// boxes) and the texts of every field from the document's field store. It draws in the view's
+// logical units (form units x zoom / 10, y downward); the caller's painter transform maps them to
+// the device. The screen view, PNG export and printing all come through here.
+
+#include <QColor>
+#include <QFont>
+#include <QRect>
+#include <QTransform>
+#include <array>
+#include <string>
+
+#include "formview/FieldStore.h"
+
+class QPainter;
+
+namespace tarvex {
+
+class Profile;
+struct CFieldDefinitions;
+
+// Font set for field texts: five sizes, normal and bold, heights in logical units of the target.
+struct FieldFontSet {
+    std::array<QFont, 10> fonts;  // index size * 2 + bold
+    bool ready = false;
+    const QFont* Get(uint16_t flags) const;
+};
+
+// Drawing fonts for the screen at a zoom ("DFont0".."DFont4B", height value x zoom / 12).
+FieldFontSet MakeDrawingFonts(Profile* profile, int zoom);
+// "Arial" with the given cell height (the height Windows fonts are specified by) in logical units.
+QFont ArialCellHeight(int cellHeight, int weight);
+
+// Draws one stored field text into a logical rectangle (y downward) the way the edit control
+// paints it: the field's font, left text 10 units in, right text 12 units before the edge,
+// word-wrapped, not clipped. False while the fonts are not ready.
+bool DrawFieldText(QPainter& painter, const QRect& rect, const std::u16string& text, uint16_t flags,
+                   const FieldFontSet& fonts, bool singleLine);
+
+struct SadRenderOptions {
+    int zoom = 10;
+    int variant = 0;
+    bool stampA = false;
+    bool stampC = false;
+    bool showCrossedOut = true;  // "EH_ShowXX" = 1
+    bool greySurround = true;    // screen only
+    bool inputTax = false;       // the document's input-tax flag is 1
+    QColor textColour = QColor(0, 0, 255);
+    const CFieldDefinitions* definitions = nullptr;  // nullptr: every field shown
+};
+
+class CSadPageRenderer {
+public:
+    // Builds the caption fonts and the field drawing fonts for a zoom.
+    void Prepare(Profile* profile, int zoom);
+    int Zoom() const { return m_zoom; }
+    const FieldFontSet& FieldFonts() const { return m_fieldFonts; }
+
+    // Draws page `page` of the store (1 = first sheet). The painter is in logical units.
+    void Render(QPainter& painter, const CFieldStore& store, int page, const SadRenderOptions& options) const;
+
+    void DrawFirstSheet(QPainter& painter, const SadRenderOptions& o) const;
+    void DrawContinuationSheet(QPainter& painter, const SadRenderOptions& o) const;
+    void DrawFirstSheetTexts(QPainter& painter, const CFieldStore& store, const SadRenderOptions& o) const;
+    void DrawContinuationTexts(QPainter& painter, const CFieldStore& store, int page,
+                               const SadRenderOptions& o) const;
+    void DrawCrossHatch(QPainter& painter, int field, int page) const;
+    void DrawInputTaxCross(QPainter& painter, const SadRenderOptions& o) const;
+
+    // Logical units to device pixels at a resolution (0.1 mm per logical unit).
+    static QTransform LogicalToDevice(double dpi);
+    // Size of the form picture in logical units at a zoom ("DocWidth" x "DocLength" in mm).
+    static QSize DocumentSize(int zoom, int widthMm = 205, int lengthMm = 350);
+
+private:
+    void DrawGreyAndStrip(QPainter& painter, const SadRenderOptions& o) const;
+    void DrawCaptions(QPainter& painter, int sheet, const SadRenderOptions& o) const;
+
+    int m_zoom = 0;
+    QFont m_large, m_normal, m_small;
+    FieldFontSet m_fieldFonts;
+};
+
+}  // namespace tarvex
