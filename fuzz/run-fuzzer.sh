@@ -11,10 +11,13 @@ if [ $# -lt 2 ]; then
 fi
 TARGET="$1"; SECONDS_TO_RUN="$2"; shift 2
 BUILD_DIR=build-fuzz
-if [ ! -f "$BUILD_DIR/build.ninja" ]; then
+# fuzzer-no-link instruments the core library too, so that libFuzzer sees the coverage of the
+# parsers and not only of the small target files.
+FLAGS="-fsanitize=address,undefined,fuzzer-no-link -fno-sanitize-recover=undefined -fno-omit-frame-pointer"
+if [ ! -f "$BUILD_DIR/build.ninja" ] || ! grep -q "^CMAKE_CXX_FLAGS:STRING=$FLAGS\$" "$BUILD_DIR/CMakeCache.txt"; then
     CC=clang CXX=clang++ cmake -S . -B "$BUILD_DIR" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
         -DTARVEX_BUILD_UI=OFF -DTARVEX_BUILD_TESTS=OFF -DTARVEX_BUILD_FUZZ=ON \
-        -DCMAKE_CXX_FLAGS="-fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer"
+        -DCMAKE_CXX_FLAGS="$FLAGS"
 fi
 cmake --build "$BUILD_DIR" --target "$TARGET"
 CORPUS="$BUILD_DIR/corpus/$TARGET"
