@@ -1,0 +1,100 @@
+// Loading and saving an SAD document of 255 pages with every field filled.
+
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+#include <random>
+#include <string>
+
+#include "common/AtomicFile.h"
+#include "sad/AefFormat.h"
+#include "sad/EinheitspapierDoc.h"
+
+using namespace tarvex;
+
+namespace {
+
+void FillEverything(CEinheitspapierDoc& doc) {
+    doc.SetContinuationCount(254);
+    CFieldStore& s = doc.Store();
+    for (int p = 1; p <= 255; ++p) {
+        const int n = p == 1 ? s.GetFieldCount1() : s.GetFieldCount2();
+        for (int i = 0; i < n; ++i) {
+            // Typical box contents: a line or two of text.
+            s.SetFieldText(i, u"Muster GmbH & Co. KG \u00e4\u00f6\u00fc " + std::u16string(i % 23, u'x') +
+                                  (i % 4 == 0 ? u"\r\nHauptstra\u00dfe 12, 20095 Hamburg" : u""),
+                           p);
+            s.SetFieldFlags(i, p, static_cast<uint16_t>(1 + i % 4));
+        }
+    }
+    doc.m_nFormVariant = 0;
+}
+
+const std::vector<uint8_t>& FullFile() {
+    static const std::vector<uint8_t> bytes = [] {
+        CEinheitspapierDoc doc;
+        FillEverything(doc);
+        return WriteAef(doc);
+    }();
+    return bytes;
+}
+
+void BM_AefRead(benchmark::State& state) {
+    const auto& bytes = FullFile();
+    CEinheitspapierDoc doc;
+    std::string error;
+    for (auto _ : state) {
+        if (!ReadAef(bytes, doc, error)) state.SkipWithError(error.c_str());
+        benchmark::DoNotOptimize(doc.Store().Texts2().data());
+    }
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * static_cast<int64_t>(bytes.size()));
+    state.counters["file_bytes"] = static_cast<double>(bytes.size());
+}
+BENCHMARK(BM_AefRead)->Unit(benchmark::kMillisecond);
+
+void BM_AefWrite(benchmark::State& state) {
+    CEinheitspapierDoc doc;
+    FillEverything(doc);
+    size_t size = 0;
+    for (auto _ : state) {
+        const std::vector<uint8_t> bytes = WriteAef(doc);
+        size = bytes.size();
+        benchmark::DoNotOptimize(bytes.data());
+    }
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * static_cast<int64_t>(size));
+}
+BENCHMARK(BM_AefWrite)->Unit(benchmark::kMillisecond);
+
+// The file variants: reading the file and the atomic save with its sync.
+std::filesystem::path BenchFile() {
+    return std::filesystem::temp_directory_path() / ("tarvex-aef-bench-" + std::to_string(std::random_device{}()) + ".aef");
+}
+
+void BM_AefLoadFile(benchmark::State& state) {
+    const auto path = BenchFile();
+    std::string error;
+    if (!WriteFileAtomic(path, FullFile(), error)) state.SkipWithError(error.c_str());
+    CEinheitspapierDoc doc;
+    for (auto _ : state) {
+        if (!LoadAefFile(path, doc, error)) state.SkipWithError(error.c_str());
+    }
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * static_cast<int64_t>(FullFile().size()));
+    std::filesystem::remove(path);
+}
+BENCHMARK(BM_AefLoadFile)->Unit(benchmark::kMillisecond);
+
+void BM_AefSaveFile(benchmark::State& state) {
+    const auto path = BenchFile();
+    CEinheitspapierDoc doc;
+    FillEverything(doc);
+    std::string error;
+    for (auto _ : state) {
+        if (!SaveAefFile(path, doc, error)) state.SkipWithError(error.c_str());
+    }
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * static_cast<int64_t>(FullFile().size()));
+    std::filesystem::remove(path);
+}
+BENCHMARK(BM_AefSaveFile)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+BENCHMARK_MAIN();
