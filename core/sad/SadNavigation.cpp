@@ -174,7 +174,9 @@ void CSadNavigation::LeaveCurrentField(int target, int page, bool& skipCommitPas
         s.SetFieldText(F - 2, s.GetCurrentText(), 2);
         s.SetFieldFlags(F - 2, 2, s.GetFieldFlags(F, 1));
     }
-    if (stampA == 1 && F == 0 && P != 1) {
+    // "Nummer" of the first continuation sheet is mirrored in its stamp line 3. Later sheets
+    // never receive a "Nummer"; copying theirs would wipe the reference number from the stamp.
+    if (stampA == 1 && F == 0 && P == 2) {
         s.SetFieldText(3, s.GetCurrentText(), 2);
         s.ActivateField(3, 2);
         s.ActivateField(0, 2);
@@ -188,7 +190,7 @@ void CSadNavigation::EnterFirstSheet(int target, int from) {
     if ((ProfileInt("Stamp_A", 0) == 1 || ProfileInt("Stamp_C", 0) == 1) &&
         (target == 4 || target == 7 || target == 81 || target == 84) && ProfileInt("3LineInStamp", 1) == 1) {
         RunStampDialog(target, 1, target == 4 || target == 7);
-        NextInputField();
+        AfterEntryDialog(target, 1);
         return;
     }
     if (target == 69) {
@@ -205,8 +207,11 @@ void CSadNavigation::EnterFirstSheet(int target, int from) {
             }
             m_host.ShowEditWindow(true);
             m_doc.SetModifiedFlag();
+            if (m_bBackward) {
+                AfterEntryDialog(69, 1);
+                return;
+            }
             // On to Feld 42, so that the dialog does not open again at once.
-            m_bBox44Shown = true;
             s.ActivateField(70, 0);
             GoToField(70, 1);
             return;
@@ -215,7 +220,7 @@ void CSadNavigation::EnterFirstSheet(int target, int from) {
     if (target == 73 && IsEditable(73, 1)) {
         m_host.SetHelpContext(447);
         RunDutyDialog(115, 1);
-        NextInputField();
+        AfterEntryDialog(73, 1);
         return;
     }
     SettleOnField(target, 1, from, kSadFields1);
@@ -226,13 +231,13 @@ void CSadNavigation::EnterContinuation(int target, int from, int page) {
     const int current = s.GetCurrentPage();
     if (ProfileInt("Stamp_A", 0) == 1 && (target == 2 || target == 5) && ProfileInt("3LineInStamp", 1) == 1) {
         RunStampDialog(target, current, false);
-        NextInputField();
+        AfterEntryDialog(target, current);
         return;
     }
     if (target >= 74 && target <= 76) {
         m_host.SetHelpContext(447);
         RunDutyDialog(78 + 36 * (target - 74), current);
-        NextInputField();
+        AfterEntryDialog(target, current);
         return;
     }
     if (target == 77) {
@@ -245,7 +250,7 @@ void CSadNavigation::EnterContinuation(int target, int from, int page) {
             m_doc.SetModifiedFlag();
         }
         m_host.ShowEditWindow(true);
-        NextInputField();
+        AfterEntryDialog(target, current);
         return;
     }
     SettleOnField(target, page, from, kSadFields2);
@@ -301,35 +306,52 @@ void CSadNavigation::SettleOnField(int target, int page, int from, int limit) {
     m_host.EnsureVisible();
 }
 
+void CSadNavigation::AfterEntryDialog(int field, int page) {
+    if (!m_bBackward) {
+        NextInputField();
+        return;
+    }
+    m_nDialogField = field;
+    m_host.SetHelpContext(SadHelpContext(page, field));
+    m_host.EnsureVisible();
+}
+
 void CSadNavigation::NextInputField() {
     CFieldStore& s = Store();
     const int V = m_host.CurrentPage();
-    // Bounded, so that field definitions without any editable field cannot hang the program.
-    for (int step = 0; step <= kSadFields2; ++step) {
+    if (m_nNextDepth >= 16) return;
+    ++m_nNextDepth;
+    // Without any editable field one step is all there is; the bound covers the rest.
+    const int steps = AnyEditable(V) ? kSadFields2 : 1;
+    for (int step = 0; step < steps; ++step) {
         const int F = s.GetCurrentField();
         const int target = V == 1 ? (F <= 104 ? F + 1 : 0) : (F <= 76 ? F + 1 : 0);
         GoToField(target, V);
-        if (IsEditable(s.GetCurrentField(), s.GetCurrentPage())) return;
+        if (IsEditable(s.GetCurrentField(), s.GetCurrentPage())) break;
     }
+    --m_nNextDepth;
 }
 
 void CSadNavigation::PreviousInputField() {
     CFieldStore& s = Store();
     const int V = m_host.CurrentPage();
-    for (int step = 0; step <= kSadFields2; ++step) {
+    struct Backward {
+        CSadNavigation& nav;
+        explicit Backward(CSadNavigation& n) : nav(n) { nav.m_bBackward = true; }
+        ~Backward() { nav.m_bBackward = false; }
+    } backward(*this);
+    const int steps = AnyEditable(V) ? kSadFields2 : 1;
+    for (int step = 0; step < steps; ++step) {
         const int F = s.GetCurrentField();
-        const int target = V == 1 ? (F == 0 ? 105 : F - 1) : (F == 0 ? 77 : F - 1);
-        m_bBox44Shown = false;
+        const int wrap = V == 1 ? 105 : 77;
+        // With nothing editable before the caret the step wraps around, as it does from
+        // field 0; skipping backward from here would only bounce back to where it started.
+        bool anyBefore = false;
+        for (int f = 0; f < F && !anyBefore; ++f) anyBefore = IsEditable(f, V);
+        const int target = anyBefore ? F - 1 : wrap;
+        m_nDialogField = -1;
         GoToField(target, V);
-        if (V == 1 && m_bBox44Shown) {
-            // The box 44 dialog has moved the caret on to Feld 42; the backward step ends on
-            // Feld 44 itself, so that the next one goes on to Feld 41 instead of reopening it.
-            s.ActivateField(69, 1);
-            m_host.SetHelpContext(SadHelpContext(1, 69));
-            m_host.EnsureVisible();
-            m_host.UpdateStatusText();
-            return;
-        }
+        if (m_nDialogField >= 0) return;
         const int cur = s.GetCurrentField();
         if (IsEditable(cur, s.GetCurrentPage()) && !(V == 1 && cur == 70)) return;
     }

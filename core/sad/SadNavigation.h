@@ -108,6 +108,9 @@ private:
     bool RunStampDialog(int target, int page, bool copyToPage2);
     void RunDutyDialog(int base, int page);
     void SettleOnField(int target, int page, int from, int limit);
+    // After a dialog that opened on entering a field: on to the next input field, or, in a
+    // backward step, stay on the dialog's field.
+    void AfterEntryDialog(int field, int page);
     // False when the field definitions leave no editable field on the sheet of the page, so
     // that skipping has nowhere to stop.
     bool AnyEditable(int page) const;
@@ -116,7 +119,13 @@ private:
     const CFieldDefinitions& m_defs;
     ISadEditHost& m_host;
     std::function<CivilDate()> m_today;
-    bool m_bBox44Shown = false;
+    // While a backward step runs: a box that opens a dialog on entry ends the step on that box
+    // instead of moving on after the dialog, or the step could never get past it.
+    bool m_bBackward = false;
+    int m_nDialogField = -1;
+    // Nesting of next-input-field steps (a dialog box moves on by itself); bounded, so that
+    // field definitions that leave only dialog boxes editable cannot recurse without end.
+    int m_nNextDepth = 0;
 };
 
 }  // namespace tarvex

@@ -1,0 +1,115 @@
+#include <gtest/gtest.h>
+
+#include "SadEditFakes.h"
+#include "sad/SadPages.h"
+#include "sad/SadVariants.h"
+
+using namespace tarvex;
+using tarvex::sadtest::SadEditEnv;
+
+TEST(SadVariants, Box3And5And32Update) {
+    // Per case: continuation sheets and the box 31 texts of every item, page by page.
+    struct Case {
+        const char* name;
+        int continuation;
+        std::vector<std::u16string> box31;
+        std::u16string feld3a, feld3b, feld5;
+        // Expected box 3 A/B and box 32 of each item, page by page ("-" = left alone).
+        std::vector<std::u16string> box3, box32;
+    } cases[] = {
+        {"empty first continuation sheet", 1, {u"", u"", u""}, u"", u"", u"1", {u"-", u"-"}, {u"-", u"-", u"-"}},
+        {"spaces count as empty", 1, {u"   ", u"", u""}, u"", u"", u"1", {u"-", u"-"}, {u"-", u"-", u"-"}},
+        {"all six filled",
+         2,
+         {u"a", u"b", u"c", u"d", u"e", u"f"},
+         u"1",
+         u"3",
+         u"7",
+         {u"2", u"3", u"3", u"3"},
+         {u"2", u"3", u"4", u"5", u"6", u"7"}},
+        {"stops at the first empty item",
+         2,
+         {u"a", u"b", u"c", u"d", u"  ", u"f"},
+         u"1",
+         u"3",
+         u"5",
+         {u"2", u"3", u"3", u"3"},
+         {u"2", u"3", u"4", u"5", u"-", u"-"}},
+        {"later pages after an empty item keep their boxes",
+         2,
+         {u"a", u"", u"c", u"d", u"e", u"f"},
+         u"1",
+         u"3",
+         u"2",
+         {u"2", u"3", u"-", u"-"},
+         {u"2", u"-", u"-", u"-", u"-", u"-"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        SadEditEnv e(0);
+        e.doc.SetContinuationCount(static_cast<uint16_t>(c.continuation));
+        for (int p = 2; p <= c.continuation + 1; ++p) {
+            e.store().SetFieldText(9, u"-", p);
+            e.store().SetFieldText(10, u"-", p);
+            for (int g = 0; g < 3; ++g) {
+                e.store().SetFieldText(11 + 21 * g, c.box31[static_cast<size_t>((p - 2) * 3 + g)], p);
+                e.store().SetFieldText(12 + 21 * g, u"-", p);
+            }
+        }
+        e.store().SetFieldText(11, u"x", 1);
+        e.store().SetFieldText(12, u"x", 1);
+        UpdatePositions(e.nav);
+        EXPECT_EQ(e.store().GetFieldText(11, 1), c.feld3a);
+        EXPECT_EQ(e.store().GetFieldText(12, 1), c.feld3b);
+        EXPECT_EQ(e.store().GetFieldText(14, 1), c.feld5);
+        EXPECT_EQ(e.store().GetFieldText(53, 1), u"1");
+        for (int p = 2; p <= c.continuation + 1; ++p) {
+            EXPECT_EQ(e.store().GetFieldText(9, p), c.box3[static_cast<size_t>((p - 2) * 2)]) << p;
+            EXPECT_EQ(e.store().GetFieldText(10, p), c.box3[static_cast<size_t>((p - 2) * 2 + 1)]) << p;
+            for (int g = 0; g < 3; ++g)
+                EXPECT_EQ(e.store().GetFieldText(12 + 21 * g, p), c.box32[static_cast<size_t>((p - 2) * 3 + g)])
+                    << p << "/" << g;
+        }
+        EXPECT_TRUE(e.doc.IsModified());
+        EXPECT_EQ(e.host.redraws, 1);
+    }
+}
+
+TEST(SadVariants, UpdateKeepsItsValueInTheFieldBeingEdited) {
+    // The caret in Feld 5: the computed number must survive the next move of the caret.
+    SadEditEnv e(0);
+    e.store().SetFieldText(11, u"Artikel", 2);
+    e.store().ActivateField(14, 1);
+    e.Type(u"9");
+    UpdatePositions(e.nav);
+    e.nav.GoToField(15, 1);
+    EXPECT_EQ(e.store().GetFieldText(14, 1), u"2");
+    // Shift+Tab from Feld 3 B into Feld 3 A runs the update while the caret is in Feld 3 B.
+    e.store().ActivateField(12, 1);
+    e.Type(u"alt");
+    e.nav.PreviousInputField();
+    EXPECT_EQ(e.Field(), 11);
+    EXPECT_EQ(e.store().GetFieldText(12, 1), u"2");
+}
+
+TEST(SadVariants, VariantCommands) {
+    SadEditEnv e(1);
+    e.doc.SetContinuationCount(2);
+    e.host.page = 3;
+    e.store().ActivateField(20, 3);
+    for (int v = 0; v < 4; ++v) {
+        const VariantCommandState st = VariantCommandStateFor(e.nav, v);
+        EXPECT_EQ(st.checked, v == 1) << v;
+        EXPECT_EQ(st.enabled, v != 1) << v;
+    }
+    SetFormVariant(e.nav, 1);
+    EXPECT_EQ(e.host.page, 3) << "the variant already set does nothing";
+    SetFormVariant(e.nav, 3);
+    EXPECT_EQ(e.doc.m_nFormVariant, 3);
+    EXPECT_EQ(e.host.page, 1);
+    EXPECT_EQ(e.Page(), 1);
+    EXPECT_FALSE(e.doc.IsModified());
+    EXPECT_TRUE(VariantCommandStateFor(e.nav, 3).checked);
+    SetFormVariant(e.nav, 7);
+    EXPECT_EQ(e.doc.m_nFormVariant, 3);
+}
