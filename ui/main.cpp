@@ -1,12 +1,12 @@
 #include <QApplication>
-#include <QMainWindow>
+
+#include "app/CTarvexImportApp.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    QApplication::setOrganizationName(QStringLiteral("Dalrek"));
-    QApplication::setApplicationName(QStringLiteral("Tarvex-Import"));
-    QMainWindow window;
-    window.setWindowTitle(QStringLiteral("Tarvex-Import"));
-    window.showMaximized();
-    return app.exec();
+    tarvex::CTarvexImportApp theApp;
+    if (!theApp.InitInstance(QApplication::arguments())) return theApp.ExitInstance();
+    const int result = QApplication::exec();
+    theApp.ExitInstance();
+    return result;
 }

@@ -1,0 +1,327 @@
+#include "app/CMainFrame.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QCloseEvent>
+#include <QDir>
+#include <QDragEnterEvent>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QPrinterInfo>
+#include <QShortcut>
+#include <QStatusBar>
+#include <QTabBar>
+#include <QToolBar>
+
+#include "app/CTarvexImportApp.h"
+#include "app/DocumentWindows.h"
+#include "app/ShellIcons.h"
+#include "app/ShellStrings.h"
+
+namespace tarvex {
+namespace {
+
+QString Str(std::u16string_view s) { return QString::fromUtf16(s.data(), static_cast<qsizetype>(s.size())); }
+
+// Key names of the accelerator table -> key sequences.
+QKeySequence KeysFromTable(std::string_view keys) {
+    if (keys == "Ctrl+NumPlus") return QKeySequence(Qt::CTRL | Qt::KeypadModifier | Qt::Key_Plus);
+    if (keys == "Ctrl+NumMinus") return QKeySequence(Qt::CTRL | Qt::KeypadModifier | Qt::Key_Minus);
+    if (keys == "Shift+Tab") return QKeySequence(Qt::SHIFT | Qt::Key_Backtab);
+    return QKeySequence(QString::fromLatin1(keys.data(), static_cast<qsizetype>(keys.size())));
+}
+
+bool IsRadio(int id) { return id == cmd::kAlignLeft || id == cmd::kAlignCenter || id == cmd::kAlignRight; }
+bool IsCheck(int id) {
+    return id == cmd::kFontBold || id == cmd::kStatusBar || id == cmd::kVariant0 || id == cmd::kVariant1 ||
+           id == cmd::kVariant2 || id == cmd::kVariant3;
+}
+
+void CollectIds(const std::vector<MenuEntry>& items, QList<int>& ids) {
+    for (const MenuEntry& e : items) {
+        if (e.kind == MenuEntry::Kind::Command || e.kind == MenuEntry::Kind::RecentFiles) ids.append(e.id);
+        CollectIds(e.items, ids);
+    }
+}
+
+}  // namespace
+
+CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent) {
+    setObjectName(QStringLiteral("CMainFrame"));
+    setWindowTitle(Str(shellstr::kAppTitle));
+    setWindowIcon(QIcon(QPixmap::fromImage(DocumentIconImage(0, 64))));
+    m_mdiArea = new QMdiArea(this);
+    m_mdiArea->setViewMode(QMdiArea::TabbedView);
+    m_mdiArea->setTabsClosable(true);
+    m_mdiArea->setTabsMovable(true);
+    m_mdiArea->setDocumentMode(true);
+    setCentralWidget(m_mdiArea);
+    connect(m_mdiArea, &QMdiArea::subWindowActivated, this, [this] {
+        CChildFrame* child = ActiveChild();
+        SetMenuResource(!child ? kMenuNoDocument : child->Kind() == DocTemplate::Dv1 ? kMenuDv1 : kMenuSad);
+        UpdateTitle();
+    });
+    CreateActions();
+    CreateToolBar();
+    CreateStatusBar();
+    CreateAccelerators();
+    SetMenuResource(kMenuNoDocument);
+    setAcceptDrops(true);
+}
+
+void CMainFrame::CreateActions() {
+    QList<int> ids;
+    for (int menu : {kMenuNoDocument, kMenuSad, kMenuDv1}) CollectIds(MenuResource(menu), ids);
+    for (int menu : {kContextMenuEdit, kContextMenuSad}) CollectIds(ContextMenuResource(menu), ids);
+    for (int id : StandardToolbarButtons()) ids.append(id);
+    for (const Accelerator& a : AcceleratorTable()) ids.append(a.command);
+    for (int id : ids) {
+        if (id == 0 || m_actions.contains(id)) continue;
+        auto* action = new QAction(this);
+        action->setObjectName(QStringLiteral("ID_%1").arg(id));
+        action->setData(id);
+        action->setStatusTip(Str(CommandPrompt(id)));
+        const QString tip = Str(CommandTooltip(id));
+        action->setToolTip(tip.isEmpty() ? Str(CommandPrompt(id)) : tip);
+        action->setIcon(CommandIcon(id));
+        action->setCheckable(IsCheck(id) || IsRadio(id));
+        // Commands stay disabled until a handler takes them over.
+        action->setEnabled(false);
+        m_actions.insert(id, action);
+    }
+    // Menu texts for the toolbar's and shortcuts' own actions: the first text any menu gives.
+    std::function<void(const std::vector<MenuEntry>&)> name = [&](const std::vector<MenuEntry>& items) {
+        for (const MenuEntry& e : items) {
+            if (e.id && m_actions.contains(e.id) && m_actions[e.id]->text().isEmpty())
+                m_actions[e.id]->setText(Str(e.text.substr(0, e.text.find(u'\t'))));
+            name(e.items);
+        }
+    };
+    for (int menu : {kMenuNoDocument, kMenuSad, kMenuDv1}) name(MenuResource(menu));
+    m_actions[cmd::kSave]->setText(QStringLiteral("&Speichern"));
+
+    QAction* statusBarAction = m_actions[cmd::kStatusBar];
+    statusBarAction->setEnabled(true);
+    statusBarAction->setChecked(true);
+    connect(statusBarAction, &QAction::toggled, this, [this](bool on) { statusBar()->setVisible(on); });
+
+    for (int menu : {kMenuNoDocument, kMenuSad, kMenuDv1}) {
+        QList<QMenu*> menus;
+        for (const MenuEntry& top : MenuResource(menu)) menus.append(BuildMenu(top, this));
+        m_menus.insert(menu, menus);
+    }
+    for (int menu : {kContextMenuEdit, kContextMenuSad}) {
+        MenuEntry root{MenuEntry::Kind::Submenu, 0, shellstr::kBearbeiten271, ContextMenuResource(menu)};
+        m_contextMenus.insert(menu, BuildMenu(root, this));
+    }
+}
+
+// Each menu entry is its own action with the text of that menu; it forwards to the command's
+// action and mirrors its enabled and checked state.
+QMenu* CMainFrame::BuildMenu(const MenuEntry& entry, QWidget* parent) {
+    auto* menu = new QMenu(Str(entry.text), parent);
+    QActionGroup* alignGroup = nullptr;
+    for (const MenuEntry& e : entry.items) {
+        switch (e.kind) {
+            case MenuEntry::Kind::Separator: menu->addSeparator(); break;
+            case MenuEntry::Kind::Submenu: {
+                QMenu* sub = BuildMenu(e, menu);
+                menu->addMenu(sub);
+                if (e.id == cmd::kToolbars) {
+                    connect(sub, &QMenu::aboutToShow, this, [this, sub] {
+                        sub->clear();
+                        sub->addAction(m_toolBar->toggleViewAction());
+                    });
+                }
+                break;
+            }
+            case MenuEntry::Kind::RecentFiles: {
+                auto* placeholder = menu->addAction(Str(e.text));
+                placeholder->setEnabled(false);
+                placeholder->setData(e.id);
+                connect(menu, &QMenu::aboutToShow, this, [this, menu, placeholder] { FillRecentFiles(menu, placeholder); });
+                break;
+            }
+            case MenuEntry::Kind::Command: {
+                QAction* target = m_actions.value(e.id);
+                auto* item = menu->addAction(Str(e.text));
+                item->setData(e.id);
+                item->setStatusTip(target->statusTip());
+                item->setCheckable(target->isCheckable());
+                if (IsRadio(e.id)) {
+                    if (!alignGroup) alignGroup = new QActionGroup(menu);
+                    alignGroup->addAction(item);
+                }
+                auto sync = [item, target] {
+                    item->setEnabled(target->isEnabled());
+                    item->setChecked(target->isChecked());
+                    item->setVisible(target->isVisible());
+                };
+                sync();
+                connect(target, &QAction::changed, item, sync);
+                connect(item, &QAction::triggered, target, [item, target] {
+                    if (target->isCheckable()) {
+                        target->toggle();
+                        item->setChecked(target->isChecked());
+                    } else {
+                        target->trigger();
+                    }
+                });
+                break;
+            }
+        }
+    }
+    return menu;
+}
+
+void CMainFrame::FillRecentFiles(QMenu* menu, QAction* placeholder) {
+    // Remove the entries of the last showing, then list the files after the placeholder.
+    const QList<QAction*> all = menu->actions();
+    for (QAction* a : all)
+        if (a->property("mru").toBool()) menu->removeAction(a), a->deleteLater();
+    placeholder->setVisible(m_recentFiles.isEmpty());
+    const QList<QAction*> after = menu->actions();
+    const qsizetype pos = after.indexOf(placeholder);
+    QAction* before = pos + 1 < after.size() ? after[pos + 1] : nullptr;
+    for (int i = 0; i < m_recentFiles.size() && i < kMruEntries; ++i) {
+        const QString path = m_recentFiles[i];
+        auto* a = new QAction(QStringLiteral("&%1 %2").arg(i + 1).arg(QDir::toNativeSeparators(path)), menu);
+        a->setProperty("mru", true);
+        a->setStatusTip(Str(CommandPrompt(cmd::kMruFile1)));
+        connect(a, &QAction::triggered, this, [this, path] { emit RecentFileChosen(path); });
+        menu->insertAction(before, a);
+    }
+}
+
+void CMainFrame::SetRecentFiles(const QStringList& files) { m_recentFiles = files; }
+
+void CMainFrame::CreateToolBar() {
+    m_toolBar = addToolBar(Str(shellstr::kToolbarStandard124));
+    m_toolBar->setObjectName(QStringLiteral("ToolBar59392"));
+    m_toolBar->setIconSize(QSize(24, 24));
+    for (int id : StandardToolbarButtons()) {
+        if (id == 0)
+            m_toolBar->addSeparator();
+        else
+            m_toolBar->addAction(m_actions.value(id));
+    }
+}
+
+void CMainFrame::CreateStatusBar() {
+    QStatusBar* bar = statusBar();
+    bar->setObjectName(QStringLiteral("StatusBar59393"));
+    m_panes[0] = new QLabel(ReadyText(), bar);
+    bar->addWidget(m_panes[0], 2);
+    const int minimum[] = {0, 200, 80};
+    for (int i = 1; i < 3; ++i) {
+        m_panes[i] = new QLabel(bar);
+        m_panes[i]->setMinimumWidth(minimum[i]);
+        m_panes[i]->setFrameShape(QFrame::StyledPanel);
+        bar->addPermanentWidget(m_panes[i], 1);
+    }
+}
+
+QString CMainFrame::ReadyText() const { return Str(shellstr::kReady57345); }
+
+void CMainFrame::CreateAccelerators() {
+    for (const Accelerator& a : AcceleratorTable()) {
+        const QKeySequence keys = KeysFromTable(a.keys);
+        if (m_accelerators.contains(keys)) continue;  // an earlier entry has this key
+        m_accelerators.insert(keys, a.command);
+        QAction* action = m_actions.value(a.command);
+        auto* shortcut = new QShortcut(keys, this);
+        shortcut->setEnabled(action->isEnabled());
+        connect(action, &QAction::changed, shortcut, [shortcut, action] { shortcut->setEnabled(action->isEnabled()); });
+        connect(shortcut, &QShortcut::activated, action, [action] {
+            if (action->isEnabled()) action->trigger();
+        });
+        m_shortcuts.append(shortcut);
+    }
+}
+
+int CMainFrame::CommandForKey(const QKeySequence& keys) const { return m_accelerators.value(keys, 0); }
+
+void CMainFrame::SetMenuResource(int menuId) {
+    if (menuId == m_nMenuResource || !m_menus.contains(menuId)) return;
+    m_nMenuResource = menuId;
+    QMenuBar* bar = menuBar();
+    bar->clear();
+    for (QMenu* menu : m_menus.value(menuId)) bar->addMenu(menu);
+}
+
+void CMainFrame::SetStatusText(const QString& text, int pane) {
+    if (pane < 0 || pane > 2) return;
+    if (pane == 0) {
+        statusBar()->showMessage(text);
+        return;
+    }
+    m_panes[pane]->setText(text);
+    m_panes[pane]->repaint();
+}
+
+QString CMainFrame::StatusText(int pane) const {
+    if (pane == 0) {
+        const QString message = statusBar()->currentMessage();
+        return message.isEmpty() ? m_panes[0]->text() : message;
+    }
+    return pane > 0 && pane < 3 ? m_panes[pane]->text() : QString();
+}
+
+int CMainFrame::GetPrinterDevice(const QString& printerName) {
+    return QPrinterInfo::printerInfo(printerName).isNull() ? 0 : 1;
+}
+
+void CMainFrame::SelectPrinterByName(const QString& printerName) {
+    if (CTarvexImportApp* app = TheApp()) {
+        if (app->SelectPrinter(printerName)) return;
+    }
+    QString text = Str(shellstr::kPrinterNotFound);
+    text.replace(QStringLiteral("%s"), printerName);
+    QMessageBox::information(this, windowTitle(), text);
+}
+
+CChildFrame* CMainFrame::ActiveChild() const { return qobject_cast<CChildFrame*>(m_mdiArea->activeSubWindow()); }
+
+QList<CChildFrame*> CMainFrame::Children() const {
+    QList<CChildFrame*> children;
+    for (QMdiSubWindow* w : m_mdiArea->subWindowList())
+        if (auto* c = qobject_cast<CChildFrame*>(w)) children.append(c);
+    return children;
+}
+
+void CMainFrame::UpdateTitle() {
+    CChildFrame* child = ActiveChild();
+    const QString app = Str(shellstr::kAppTitle);
+    setWindowTitle(child ? app + QStringLiteral(" - ") + child->Title() : app);
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event) {
+    // The framework's close: every document is asked to save first; one refusal keeps all open.
+    for (CChildFrame* child : Children()) {
+        if (!child->close()) {
+            event->ignore();
+            return;
+        }
+    }
+    event->accept();
+}
+
+void CMainFrame::dragEnterEvent(QDragEnterEvent* event) {
+    if (event->mimeData()->hasUrls()) event->acceptProposedAction();
+}
+
+void CMainFrame::dropEvent(QDropEvent* event) {
+    QStringList paths;
+    for (const QUrl& url : event->mimeData()->urls())
+        if (url.isLocalFile()) paths.append(url.toLocalFile());
+    if (paths.isEmpty()) return;
+    event->acceptProposedAction();
+    emit FilesDropped(paths);
+}
+
+}  // namespace tarvex

@@ -1,0 +1,84 @@
+#pragma once
+// The main window: menu bar (menus 128, 130, 131), the standard toolbar, the status bar with the
+// message pane and two text panes, and the document windows as tabs.
+
+#include <QKeySequence>
+#include <QMainWindow>
+#include <QMap>
+#include <QString>
+#include <QStringList>
+
+#include "app/ShellCommands.h"
+
+class QAction;
+class QActionGroup;
+class QLabel;
+class QMdiArea;
+class QMenu;
+class QShortcut;
+class QToolBar;
+
+namespace tarvex {
+
+class CChildFrame;
+
+class CMainFrame : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit CMainFrame(QWidget* parent = nullptr);
+
+    // Sets the text of status pane 1 or 2 (pane 0 shows "Bereit" and the command prompts).
+    virtual void SetStatusText(const QString& text, int pane);
+    QString StatusText(int pane) const;
+    // 1 when the print system knows the printer, 0 otherwise.
+    virtual int GetPrinterDevice(const QString& printerName);
+    // Makes the printer the application's current one; a message when it is unknown.
+    virtual void SelectPrinterByName(const QString& printerName);
+
+    QAction* Action(int command) const { return m_actions.value(command); }
+    QMdiArea* MdiArea() const { return m_mdiArea; }
+    QToolBar* StandardToolBar() const { return m_toolBar; }
+    int CurrentMenuResource() const { return m_nMenuResource; }
+    void SetMenuResource(int menuId);
+    // Context menu 119 or 132 (owned by the frame).
+    QMenu* ContextMenu(int menuId) const { return m_contextMenus.value(menuId); }
+    // Command of the accelerator a key sequence triggers, 0 if none.
+    int CommandForKey(const QKeySequence& keys) const;
+    CChildFrame* ActiveChild() const;
+    QList<CChildFrame*> Children() const;
+
+    void SetRecentFiles(const QStringList& files);
+    QString ReadyText() const;
+    void UpdateTitle();
+
+signals:
+    void RecentFileChosen(const QString& path);
+    void FilesDropped(const QStringList& paths);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    void CreateActions();
+    QMenu* BuildMenu(const MenuEntry& entry, QWidget* parent);
+    void CreateToolBar();
+    void CreateStatusBar();
+    void CreateAccelerators();
+
+    void FillRecentFiles(QMenu* menu, QAction* placeholder);
+
+    QMdiArea* m_mdiArea = nullptr;
+    QToolBar* m_toolBar = nullptr;
+    QLabel* m_panes[3] = {nullptr, nullptr, nullptr};
+    QMap<int, QAction*> m_actions;
+    QMap<int, QList<QMenu*>> m_menus;  // top-level menus per menu resource
+    QMap<int, QMenu*> m_contextMenus;
+    QMap<QKeySequence, int> m_accelerators;
+    QList<QShortcut*> m_shortcuts;
+    QStringList m_recentFiles;
+    int m_nMenuResource = 0;
+};
+
+}  // namespace tarvex

@@ -1,0 +1,513 @@
+#include "app/CTarvexImportApp.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMessageBox>
+#include <QPageSetupDialog>
+#include <QPrinterInfo>
+#include <QPushButton>
+#include <QTimer>
+
+#include "app/CDlgNew.h"
+#include "app/CMainFrame.h"
+#include "app/DocumentWindows.h"
+#include "app/FreedesktopTypes.h"
+#include "app/HelpPages.h"
+#include "app/Homepage.h"
+#include "app/PlatformShell.h"
+#include "app/QSettingsProfile.h"
+#include "app/ShellCommands.h"
+#include "app/ShellIcons.h"
+#include "app/ShellStrings.h"
+#include "app/Version.h"
+#include "common/TextCodec.h"
+#include "sad/AefFormat.h"
+#include "sad/EinheitspapierDoc.h"
+#include "sad/SadStrings.h"
+
+namespace tarvex {
+namespace {
+
+CTarvexImportApp* g_app = nullptr;
+
+QString Str(std::u16string_view s) { return QString::fromUtf16(s.data(), static_cast<qsizetype>(s.size())); }
+
+// Help contexts of the shell's own dialogs.
+constexpr int kHelpOpen = 121;
+constexpr int kHelpPrintSetup = 122;
+
+// Keeps a help context for the time of a dialog and restores the previous one.
+class HelpContextScope {
+public:
+    HelpContextScope(int& slot, int context) : m_slot(slot), m_previous(slot) { slot = context; }
+    ~HelpContextScope() { m_slot = m_previous; }
+
+private:
+    int& m_slot;
+    int m_previous;
+};
+
+}  // namespace
+
+CTarvexImportApp* TheApp() { return g_app; }
+
+CTarvexImportApp::CTarvexImportApp() { g_app = this; }
+
+CTarvexImportApp::~CTarvexImportApp() {
+    if (m_pMainFrame) delete m_pMainFrame.data();
+    if (g_app == this) g_app = nullptr;
+}
+
+Profile& CTarvexImportApp::GetProfile() { return *m_profile; }
+
+CMainFrame* CTarvexImportApp::MainFrame() const { return m_pMainFrame.data(); }
+
+void CTarvexImportApp::Message(const QString& text) {
+    if (m_showMessage) {
+        m_showMessage(Str(shellstr::kAppTitle), text);
+        return;
+    }
+    QMessageBox::information(m_pMainFrame, Str(shellstr::kAppTitle), text);
+}
+
+bool CTarvexImportApp::InitInstance(const QStringList& arguments) {
+    // 1-2: the profile store ("Dalrek"/"Tarvex-Import").
+    QCoreApplication::setOrganizationName(QStringLiteral("Dalrek"));
+    QCoreApplication::setApplicationName(Str(shellstr::kAppTitle));
+    m_profile = std::make_unique<QSettingsProfile>(QSettingsProfile::Area::Profile);
+    m_programArea = std::make_unique<QSettingsProfile>(QSettingsProfile::Area::ProgramArea);
+    m_machineArea = std::make_unique<QSettingsProfile>(QSettingsProfile::Area::MachineArea);
+    Step(QStringLiteral("profile"));
+    // 3: language of the fixed messages.
+    m_nLanguage = m_profile->GetProfileInt("Settings", "Language", 0);
+    Step(QStringLiteral("language"));
+    // 4: standard settings with the recent-file list of 8 entries.
+    LoadRecentFiles();
+    // 5-6: the enhanced tooltips: white to light cyan, blue text, black border, 200 wide.
+    if (auto* gui = qobject_cast<QApplication*>(QCoreApplication::instance())) {
+        gui->setStyleSheet(QStringLiteral(
+            "QToolTip { color: rgb(0,0,255); border: 1px solid black; max-width: 200px;"
+            " background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 white, stop:1 rgb(200,255,255)); }"));
+    }
+    // 7: the document templates are fixed: kDocTemplates, the SAD first, the D.V.1 second.
+    Step(QStringLiteral("templates"));
+    // 8: registry manager and file types.
+    m_regHost = std::make_unique<CQtRegeditHost>();
+    m_regManager = std::make_unique<CRegeditManagment>(
+        *m_regHost, *m_programArea, m_machineArea->IsWritable() ? m_machineArea.get() : nullptr);
+    const QString program = QCoreApplication::applicationFilePath();
+    m_regManager->Initialize(std::u16string(shellstr::kAppTitle), std::filesystem::path(program.toStdU16String()),
+                             "Nov 18 2020", std::string(BuildProductVersion()));
+    RegisterFileTypes();
+    Step(QStringLiteral("registry"));
+
+    // 9: post-installation mode.
+    QStringList rest = arguments.mid(1);
+    std::vector<std::u16string> args;
+    for (const QString& a : rest) args.push_back(a.toStdU16String());
+    const StartupCommand command = ParseStartupCommandLine(JoinArguments(args));
+    if (command.kind == StartupCommand::Kind::Init) {
+        ResetWorkspace(true);
+        GrantDataFileAccess(QStringLiteral("Artikel1.dbf"));
+        GrantDataFileAccess(QStringLiteral("Adress1.dbf"));
+        Step(QStringLiteral("init"));
+        return false;
+    }
+
+    // 10: the main frame, accepting dropped files.
+    m_pMainFrame = new CMainFrame;
+    std::vector<uint8_t> state;
+    if (m_profile->GetProfileBinary("Workspace", "MainFrame", state))
+        m_pMainFrame->restoreState(QByteArray(reinterpret_cast<const char*>(state.data()),
+                                              static_cast<qsizetype>(state.size())));
+    m_pMainFrame->SetRecentFiles(m_recentFiles);
+    ConnectCommands();
+    Step(QStringLiteral("mainframe"));
+    // 12: field definitions (the registry manager is initialised by now).
+    LoadFieldDefinitions();
+    Step(QStringLiteral("fielddefinitions"));
+    // 13: the file on the command line; 14: the frame maximised. The New dialog follows as soon
+    // as the frame is on the screen, so that it stands over the window.
+    if (command.kind == StartupCommand::Kind::OpenFile) {
+        OpenDocumentFile(QString::fromStdU16String(command.path));
+        Step(QStringLiteral("open"));
+    }
+    m_pMainFrame->showMaximized();
+    Step(QStringLiteral("show"));
+    if (command.kind == StartupCommand::Kind::New) {
+        QTimer::singleShot(0, this, [this] { OnFileNew(); });
+        Step(QStringLiteral("new"));
+    }
+    // 15: the splash window belongs to the about and splash windows, which are not part of the
+    // program yet; "Settings"/"SplashScreen" is read there.
+    return true;
+}
+
+int CTarvexImportApp::ExitInstance() {
+    // After a reset the deleted keys must stay deleted: nothing is written back.
+    if (m_bSkipExitSave || !m_profile) return 0;
+    SaveRecentFiles();
+    if (m_pMainFrame) {
+        const QByteArray state = m_pMainFrame->saveState();
+        m_profile->WriteProfileBinary("Workspace", "MainFrame", reinterpret_cast<const uint8_t*>(state.constData()),
+                                      static_cast<size_t>(state.size()));
+    }
+    return 0;
+}
+
+void CTarvexImportApp::RegisterFileTypes() {
+    QString dataHome = DesktopDataHome();
+    const QString settingsDir = QSettingsProfile::SettingsDirOverride();
+    // With a private settings folder the desktop files stay inside it as well.
+    if (!settingsDir.isEmpty()) dataHome = settingsDir + QStringLiteral("/share");
+    if (dataHome.isEmpty() || (settingsDir.isEmpty() && FileTypesInstalledSystemWide())) {
+        m_regManager->WriteProgramEntries();
+        return;
+    }
+    CFreedesktopTypeRegistry shell(std::filesystem::path(dataHome.toStdU16String()), [](int index) {
+        const QByteArray png = DocumentIconPng(index);
+        return std::vector<uint8_t>(png.begin(), png.end());
+    });
+    m_regManager->RegisterAtStartup(shell);
+    if (shell.Changed()) RefreshDesktopDatabases(dataHome);
+}
+
+void CTarvexImportApp::ConnectCommands() {
+    CMainFrame* f = m_pMainFrame;
+    auto on = [f](int id, auto handler) {
+        QAction* a = f->Action(id);
+        a->setEnabled(true);
+        QObject::connect(a, &QAction::triggered, f, handler);
+    };
+    on(cmd::kNew, [this] { OnFileNew(); });
+    on(cmd::kOpen, [this] { OnFileOpen(); });
+    on(cmd::kPrintSetup, [this] { OnFilePrintSetup(); });
+    on(cmd::kExit, [f] { f->close(); });
+    on(cmd::kHelpContents, [this] { OnHelpContents(); });
+    on(cmd::kHelpGeneral, [this] { OnHelp(); });
+    on(cmd::kHomepage, [this] { OnHomepage(); });
+    on(cmd::kResetFonts, [this] { ResetFontSettings(); });
+    on(cmd::kResetWorkspace, [this] { ResetWorkspace(false); });
+    on(cmd::kResetAll, [this] { ResetAllSettings(); });
+    on(cmd::kClose, [f] {
+        if (CChildFrame* c = f->ActiveChild()) c->close();
+    });
+    on(cmd::kSave, [this, f] {
+        if (CChildFrame* c = f->ActiveChild()) SaveDocument(c, false);
+    });
+    on(cmd::kSaveAs, [this, f] {
+        if (CChildFrame* c = f->ActiveChild()) SaveDocument(c, true);
+    });
+    // Commands that need a document follow the active window.
+    auto update = [f] {
+        CChildFrame* c = f->ActiveChild();
+        const bool sad = c && c->Kind() == DocTemplate::Sad;
+        f->Action(cmd::kClose)->setEnabled(c != nullptr);
+        f->Action(cmd::kSave)->setEnabled(sad);
+        f->Action(cmd::kSaveAs)->setEnabled(sad);
+    };
+    QObject::connect(f->MdiArea(), &QMdiArea::subWindowActivated, f, update);
+    update();
+    QObject::connect(f, &CMainFrame::RecentFileChosen, this, [this](const QString& path) {
+        if (!OpenDocumentFile(path)) {
+            m_recentFiles.removeAll(path);
+            m_pMainFrame->SetRecentFiles(m_recentFiles);
+        }
+    });
+    QObject::connect(f, &CMainFrame::FilesDropped, this, [this](const QStringList& paths) {
+        for (const QString& p : paths) OpenDocumentFile(p);
+    });
+}
+
+// --- New and Open
+
+void CTarvexImportApp::OnFileNew() {
+    int result = -1;
+    if (m_runNewDialog) {
+        result = m_runNewDialog();
+    } else {
+        CDlgNew dlg(m_pMainFrame);
+        if (dlg.exec() == QDialog::Accepted) result = dlg.Result();
+    }
+    if (result < 0) return;
+    m_nFormVariant = result;
+    CreateNewDocument(result);
+}
+
+CChildFrame* CTarvexImportApp::CreateNewDocument(int formVariant) {
+    if (TemplateForFormVariant(formVariant) == DocTemplate::Dv1) {
+        // The D.V.1 document is not part of the program yet: its window says so.
+        auto* child = new CChildFrame(DocTemplate::Dv1, nullptr);
+        auto* label = new QLabel(Str(shellstr::kDv1Pending), child);
+        label->setAlignment(Qt::AlignCenter);
+        label->setAutoFillBackground(true);
+        child->setWidget(label);
+        child->SetTitle(QStringLiteral("DV1form%1").arg(++m_nUntitled));
+        return AddChild(child);
+    }
+    auto doc = std::make_unique<CEinheitspapierDoc>(m_profile.get());
+    doc->ConfigureStore();
+    doc->OnNewDocument();
+    // A new SAD without a variant takes the one chosen in the New dialog.
+    if (doc->m_nFormVariant == kVariantNone) doc->m_nFormVariant = formVariant;
+    CEinheitspapierDoc* raw = doc.get();
+    auto* child = new CChildFrame(DocTemplate::Sad, std::move(doc));
+    child->setWidget(CreateSadView(raw, child));
+    child->SetTitle(QStringLiteral("EhForm%1").arg(++m_nUntitled));
+    return AddChild(child);
+}
+
+CChildFrame* CTarvexImportApp::AddChild(CChildFrame* child) {
+    child->setWindowIcon(QIcon(QPixmap::fromImage(DocumentIconImage(child->Kind() == DocTemplate::Dv1 ? 2 : 1, 16))));
+    m_pMainFrame->MdiArea()->addSubWindow(child);
+    QObject::connect(child, &CChildFrame::TitleChanged, m_pMainFrame, &CMainFrame::UpdateTitle);
+    child->showMaximized();
+    m_pMainFrame->MdiArea()->setActiveSubWindow(child);
+    m_pMainFrame->UpdateTitle();
+    return child;
+}
+
+void CTarvexImportApp::OnFileOpen() {
+    HelpContextScope help(m_nHelpContext, kHelpOpen);
+    QString name;
+    if (!PromptFileName(name, Str(shellstr::kOpenTitle61440), {}, true)) return;
+    OpenDocumentFile(name);
+}
+
+CChildFrame* CTarvexImportApp::OpenDocumentFile(const QString& path) {
+    const QFileInfo info(path);
+    const QString full = info.absoluteFilePath();
+    // A document that is open already is only brought to the front.
+    for (CChildFrame* c : m_pMainFrame->Children()) {
+        if (!c->PathName().isEmpty() && QFileInfo(c->PathName()) == info) {
+            m_pMainFrame->MdiArea()->setActiveSubWindow(c);
+            return c;
+        }
+    }
+    if (!info.exists()) {
+        QString text = Str(shellstr::kFileNotFound61860);
+        text.replace(QStringLiteral("%1"), QDir::toNativeSeparators(full));
+        Message(text);
+        return nullptr;
+    }
+    if (TemplateForPath(full.toStdU16String()) == DocTemplate::Dv1) {
+        Message(Str(shellstr::kDv1OpenPending));
+        return nullptr;
+    }
+    auto doc = std::make_unique<CEinheitspapierDoc>(m_profile.get());
+    doc->ConfigureStore();
+    std::string error;
+    if (!LoadAefFile(std::filesystem::path(full.toStdU16String()), *doc, error)) {
+        QString text = Str(shellstr::kOpenFailed61697);
+        if (!error.empty()) text += QStringLiteral("\n") + QString::fromStdString(error);
+        Message(text);
+        return nullptr;
+    }
+    const int status = doc->m_nLoadStatus;
+    CEinheitspapierDoc* raw = doc.get();
+    auto* child = new CChildFrame(DocTemplate::Sad, std::move(doc));
+    child->setWidget(CreateSadView(raw, child));
+    child->SetPathName(full);
+    AddChild(child);
+    AddToRecentFiles(full);
+    if (status == 18 || status == 19) {
+        QApplication::beep();
+        Message(Str(status == 18 ? sadstr::kStatus18 : sadstr::kStatus19));
+    }
+    return child;
+}
+
+bool CTarvexImportApp::SaveDocument(CChildFrame* child, bool saveAs) {
+    CEinheitspapierDoc* doc = child ? child->SadDocument() : nullptr;
+    if (!doc) return false;
+    QString path = child->PathName();
+    if (saveAs || path.isEmpty()) {
+        QString name = path.isEmpty() ? child->Title() : path;
+        if (!PromptFileName(name, Str(shellstr::kSaveAsTitle61441), {}, false)) return false;
+        if (QFileInfo(name).suffix().isEmpty()) name += QStringLiteral(".aef");
+        path = name;
+    }
+    doc->CommitEdit();
+    std::string error;
+    if (!SaveAefFile(std::filesystem::path(QFileInfo(path).absoluteFilePath().toStdU16String()), *doc, error)) {
+        QString text = Str(shellstr::kSaveFailed61698);
+        if (!error.empty()) text += QStringLiteral("\n") + QString::fromStdString(error);
+        Message(text);
+        return false;
+    }
+    doc->SetModifiedFlag(false);
+    child->SetPathName(QFileInfo(path).absoluteFilePath());
+    AddToRecentFiles(child->PathName());
+    return true;
+}
+
+bool CTarvexImportApp::SaveModified(CChildFrame* child) {
+    if (!child->IsModified()) return true;
+    QString text = Str(shellstr::kAskToSave61704);
+    text.replace(QStringLiteral("%1"), child->Title());
+    const auto answer = QMessageBox::question(m_pMainFrame, Str(shellstr::kAppTitle), text,
+                                              QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+    if (answer == QMessageBox::Cancel) return false;
+    if (answer == QMessageBox::Yes) return SaveDocument(child, false);
+    return true;
+}
+
+QStringList CTarvexImportApp::FileDialogFilters() const {
+    QStringList filters;
+    for (const FileFilter& f : BuildFileFilters(m_profile->GetProfileInt("Settings", "NoFileFilter", 0))) {
+        // Qt reads the patterns from the last parentheses; the dialog hides them again.
+        QString patterns = QString::fromStdU16String(f.pattern);
+        patterns.replace(QLatin1Char(';'), QLatin1Char(' '));
+        filters.append(QString::fromStdU16String(f.description) + QStringLiteral(" (") + patterns + QLatin1Char(')'));
+    }
+    return filters;
+}
+
+int CTarvexImportApp::FileDialogPreselection() const { return PreselectedFilterIndex(m_nFormVariant); }
+
+bool CTarvexImportApp::PromptFileName(QString& fileName, const QString& title, QFileDialog::Options extraFlags,
+                                      bool open) {
+    QFileDialog dialog(m_pMainFrame, title);
+    dialog.setOptions(extraFlags | QFileDialog::HideNameFilterDetails);
+    dialog.setAcceptMode(open ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
+    // Open: the file must exist; save: overwriting is confirmed (Qt's default).
+    dialog.setFileMode(open ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    const QStringList filters = FileDialogFilters();
+    dialog.setNameFilters(filters);
+    const int preselected = FileDialogPreselection();
+    if (preselected >= 1 && preselected <= filters.size()) dialog.selectNameFilter(filters[preselected - 1]);
+    if (!fileName.isEmpty()) dialog.selectFile(fileName);
+    const bool ok = m_execFileDialog ? m_execFileDialog(dialog) : dialog.exec() == QDialog::Accepted;
+    if (!ok || dialog.selectedFiles().isEmpty()) return false;
+    fileName = dialog.selectedFiles().constFirst();
+    return true;
+}
+
+// --- recent files
+
+void CTarvexImportApp::LoadRecentFiles() {
+    m_recentFiles.clear();
+    for (int i = 1; i <= kMruEntries; ++i) {
+        const std::string key = "File" + std::to_string(i);
+        const std::u16string value = m_profile->GetProfileString("Recent File List", key, u"");
+        if (!value.empty()) m_recentFiles.append(QString::fromStdU16String(value));
+    }
+}
+
+void CTarvexImportApp::SaveRecentFiles() {
+    for (int i = 1; i <= kMruEntries; ++i) {
+        const std::string key = "File" + std::to_string(i);
+        if (i <= m_recentFiles.size())
+            m_profile->WriteProfileString("Recent File List", key, m_recentFiles[i - 1].toStdU16String());
+        else
+            m_profile->DeleteValue("Recent File List", key);
+    }
+}
+
+void CTarvexImportApp::AddToRecentFiles(const QString& path) {
+    m_recentFiles.removeAll(path);
+    m_recentFiles.prepend(path);
+    while (m_recentFiles.size() > kMruEntries) m_recentFiles.removeLast();
+    if (m_pMainFrame) m_pMainFrame->SetRecentFiles(m_recentFiles);
+}
+
+// --- printer
+
+void CTarvexImportApp::OnFilePrintSetup() {
+    HelpContextScope help(m_nHelpContext, kHelpPrintSetup);
+    QPageSetupDialog dialog(&m_printer, m_pMainFrame);
+    dialog.exec();
+}
+
+bool CTarvexImportApp::SelectPrinter(const QString& printerName) {
+    const QPrinterInfo info = QPrinterInfo::printerInfo(printerName);
+    if (info.isNull()) return false;
+    m_printer.setPrinterName(info.printerName());
+    return true;
+}
+
+// --- help and homepage
+
+void CTarvexImportApp::ShowHelpContext(int context) {
+    const QUrl url = HelpPageUrl(context);
+    if (url.isEmpty() || !QDesktopServices::openUrl(url)) Message(Str(shellstr::kHelpFailed61703));
+}
+
+void CTarvexImportApp::OnHelp() { ShowHelpContext(m_nHelpContext); }
+
+void CTarvexImportApp::OnHelpContents() { ShowHelpContext(100); }
+
+void CTarvexImportApp::OnHomepage() {
+    const std::optional<QString> browser = DefaultBrowserCommand();
+    if (!browser) {
+        Message(Str(shellstr::kNoBrowser));
+        return;
+    }
+    if (browser->size() > 255) return;
+    const auto line = HomepageCommandLine(browser->toStdU16String(), kHomepageUrl);
+    if (!line) return;
+    // The command line passes through the text-to-bytes rule like every text handed to programs.
+    StartCommandLine(QString::fromStdU16String(DecodeWindows1252(TextToBytes(*line))));
+}
+
+// --- reset commands
+
+bool CTarvexImportApp::ConfirmReset(const QString& title, const QString& question) {
+    if (m_confirmReset) return m_confirmReset(title, question);
+    QMessageBox box(QMessageBox::Warning, title, Str(shellstr::kAttention21031), QMessageBox::NoButton, m_pMainFrame);
+    box.setInformativeText(question);
+    QPushButton* yes = box.addButton(Str(shellstr::kResetYes21032), QMessageBox::AcceptRole);
+    QPushButton* no = box.addButton(Str(shellstr::kResetNo21033), QMessageBox::RejectRole);
+    box.setDefaultButton(no);
+    box.setEscapeButton(no);
+    box.exec();
+    return box.clickedButton() == yes;
+}
+
+void CTarvexImportApp::ResetKey(const char* section, const char16_t* title, const char16_t* question) {
+    if (!ConfirmReset(Str(title), Str(question))) return;
+    m_profile->DeleteKey(section);
+    m_bSkipExitSave = true;
+    if (m_pMainFrame) m_pMainFrame->close();
+}
+
+void CTarvexImportApp::ResetAllSettings() {
+    ResetKey("", shellstr::kResetAllTitle21042, shellstr::kResetAllQuestion21040);
+}
+
+void CTarvexImportApp::ResetFontSettings() {
+    ResetKey("Font", shellstr::kResetFontTitle21036, shellstr::kResetFontQuestion21034);
+}
+
+void CTarvexImportApp::ResetWorkspace(bool withoutAsking) {
+    if (!withoutAsking) {
+        ResetKey("Workspace", shellstr::kResetWorkspaceTitle21039, shellstr::kResetWorkspaceQuestion21037);
+        return;
+    }
+    m_profile->DeleteKey("Workspace");
+    m_bSkipExitSave = true;
+}
+
+void CTarvexImportApp::GrantDataFileAccess(const QString& fileName) {
+    const QString dir = QString::fromStdU16String(m_regManager->GetDataDirectorySlash());
+    if (dir.isEmpty()) return;
+    GrantUserAccess(dir + fileName);
+}
+
+// --- field definitions
+
+void CTarvexImportApp::LoadFieldDefinitions() {
+    tarvex::LoadFieldDefinitions(m_fieldDefinitions, *m_profile, m_regManager->SectionArea());
+}
+
+void CTarvexImportApp::SaveFieldDefinitions() {
+    tarvex::SaveFieldDefinitions(m_fieldDefinitions, *m_profile, m_regManager->SectionArea());
+}
+
+}  // namespace tarvex

@@ -1,0 +1,117 @@
+#pragma once
+// The application object: start-up, the document templates' New and Open, the file dialog,
+// help, homepage, the reset commands and the exit. Holds the members other parts read: language
+// index, help context, current form variant, the registry manager and the field definitions.
+
+#include <QFileDialog>
+#include <QObject>
+#include <QPointer>
+#include <QPrinter>
+#include <QStringList>
+#include <functional>
+#include <memory>
+
+#include "app/RegeditManagment.h"
+#include "app/StartupRules.h"
+#include "formview/FieldDefinitions.h"
+
+namespace tarvex {
+
+class CChildFrame;
+class CMainFrame;
+class CQtRegeditHost;
+class QSettingsProfile;
+
+class CTarvexImportApp : public QObject {
+    Q_OBJECT
+public:
+    CTarvexImportApp();
+    ~CTarvexImportApp() override;
+
+    // Start-up with the program's arguments (argument 0 the program). False: the program ends
+    // now (post-installation mode or a failed step); ExitInstance still runs.
+    bool InitInstance(const QStringList& arguments);
+    int ExitInstance();
+
+    // --- members read by other parts
+    int m_nLanguage = 0;
+    int m_nHelpContext = 100;
+    bool m_bSkipExitSave = false;
+    int m_nFormVariant = 0;
+
+    Profile& GetProfile();
+    CRegeditManagment& RegManager() { return *m_regManager; }
+    CFieldDefinitions& FieldDefinitions() { return m_fieldDefinitions; }
+    CMainFrame* MainFrame() const;
+    QPrinter& Printer() { return m_printer; }
+    bool SelectPrinter(const QString& printerName);
+
+    // --- operations of the application base
+    virtual void ShowHelpContext(int context);
+    virtual void ResetAllSettings();
+    virtual void ResetWorkspace(bool withoutAsking);
+    virtual void ResetFontSettings();
+    virtual void GrantDataFileAccess(const QString& fileName);
+    virtual void LoadFieldDefinitions();
+    virtual void SaveFieldDefinitions();
+    virtual bool PromptFileName(QString& fileName, const QString& title, QFileDialog::Options extraFlags, bool open);
+
+    // --- commands
+    void OnFileNew();
+    void OnFileOpen();
+    void OnFilePrintSetup();
+    void OnHelp();
+    void OnHelpContents();
+    void OnHomepage();
+    // Opens a file through the matching template and adds it to the recent-file list.
+    CChildFrame* OpenDocumentFile(const QString& path);
+    // Creates a new document of the template of a New-dialog result.
+    CChildFrame* CreateNewDocument(int formVariant);
+    bool SaveDocument(CChildFrame* child, bool saveAs);
+    // The framework's question before a modified document closes; false when cancelled.
+    bool SaveModified(CChildFrame* child);
+
+    const QStringList& RecentFiles() const { return m_recentFiles; }
+    // The file dialog's filters in the order built ("description (patterns)") and the
+    // preselected one, as PromptFileName hands them to the dialog.
+    QStringList FileDialogFilters() const;
+    int FileDialogPreselection() const;
+
+    // Steps taken at start-up, in order (for diagnosis and tests).
+    const QStringList& StartupSteps() const { return m_startupSteps; }
+
+    // Replaceable interaction, so that tests can answer for the user.
+    std::function<int()> m_runNewDialog;                                   // result or -1
+    std::function<bool(const QString& title, const QString& question)> m_confirmReset;
+    std::function<bool(QFileDialog&)> m_execFileDialog;
+    std::function<void(const QString& title, const QString& text)> m_showMessage;
+
+private:
+    void Message(const QString& text);
+    void ConnectCommands();
+    bool ConfirmReset(const QString& title, const QString& question);
+    void ResetKey(const char* section, const char16_t* title, const char16_t* question);
+    void AddToRecentFiles(const QString& path);
+    void LoadRecentFiles();
+    void SaveRecentFiles();
+    void RegisterFileTypes();
+    CChildFrame* AddChild(CChildFrame* child);
+    void Step(const QString& name) { m_startupSteps.append(name); }
+
+    std::unique_ptr<QSettingsProfile> m_profile;
+    std::unique_ptr<QSettingsProfile> m_programArea;
+    std::unique_ptr<QSettingsProfile> m_machineArea;
+    std::unique_ptr<CQtRegeditHost> m_regHost;
+    std::unique_ptr<CRegeditManagment> m_regManager;
+    CFieldDefinitions m_fieldDefinitions;
+    QPointer<CMainFrame> m_pMainFrame;
+    QPrinter m_printer;
+    QStringList m_recentFiles;
+    QStringList m_startupSteps;
+    int m_nUntitled = 0;
+};
+
+// The one application object (null before it exists).
+CTarvexImportApp* TheApp();
+
+}  // namespace tarvex

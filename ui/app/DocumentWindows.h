@@ -1,0 +1,50 @@
+#pragma once
+// Where the document views are created: one function per view kind, so that the real form views
+// replace the placeholders in one place.
+
+#include <QMdiSubWindow>
+#include <QString>
+#include <memory>
+
+#include "app/StartupRules.h"
+
+class QWidget;
+
+namespace tarvex {
+
+class CEinheitspapierDoc;
+
+QWidget* CreateSadView(CEinheitspapierDoc* doc, QWidget* parent);
+
+// The child frame: one document and its one view. Both templates use it.
+class CChildFrame : public QMdiSubWindow {
+    Q_OBJECT
+public:
+    CChildFrame(DocTemplate kind, std::unique_ptr<CEinheitspapierDoc> sadDoc, QWidget* parent = nullptr);
+    ~CChildFrame() override;
+
+    DocTemplate Kind() const { return m_kind; }
+    CEinheitspapierDoc* SadDocument() const { return m_sadDoc.get(); }
+    QWidget* View() const { return widget(); }
+
+    // Full path of the document's file; empty for a new document.
+    const QString& PathName() const { return m_pathName; }
+    void SetPathName(const QString& path);
+    const QString& Title() const { return m_title; }
+    void SetTitle(const QString& title);
+    bool IsModified() const;
+
+signals:
+    void TitleChanged();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    DocTemplate m_kind;
+    std::unique_ptr<CEinheitspapierDoc> m_sadDoc;
+    QString m_pathName;
+    QString m_title;
+};
+
+}  // namespace tarvex

@@ -1,0 +1,61 @@
+#include "app/HelpPages.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+static void InitHelpResources() { Q_INIT_RESOURCE(help); }
+
+namespace tarvex {
+namespace {
+
+QString ResourcePage(int context) { return QStringLiteral(":/help/%1.html").arg(context); }
+
+// The pages written out of the resources once per run, so that a browser can show them.
+QString ExtractedHelpFolder() {
+    static QString folder;
+    if (!folder.isEmpty()) return folder;
+    QString base = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
+    if (base.isEmpty()) base = QDir::tempPath() + QStringLiteral("/tarvex-import");
+    const QString target = base + QStringLiteral("/help");
+    if (!QDir().mkpath(target)) return {};
+    QDirIterator it(QStringLiteral(":/help"));
+    while (it.hasNext()) {
+        const QString source = it.next();
+        const QString dest = target + QLatin1Char('/') + QFileInfo(source).fileName();
+        QFile in(source);
+        if (!in.open(QIODevice::ReadOnly)) continue;
+        const QByteArray bytes = in.readAll();
+        QFile existing(dest);
+        if (existing.open(QIODevice::ReadOnly) && existing.readAll() == bytes) continue;
+        existing.close();
+        QFile out(dest);
+        if (out.open(QIODevice::WriteOnly | QIODevice::Truncate)) out.write(bytes);
+    }
+    folder = target;
+    return folder;
+}
+
+}  // namespace
+
+bool HasHelpPage(int context) {
+    InitHelpResources();
+    return QFile::exists(ResourcePage(context));
+}
+
+QUrl HelpPageUrl(int context) {
+    InitHelpResources();
+    const int page = HasHelpPage(context) ? context : 100;
+    const QString name = QStringLiteral("%1.html").arg(page);
+    const QString installed =
+        QCoreApplication::applicationDirPath() + QStringLiteral("/../share/tarvex-import/help/") + name;
+    if (QFileInfo::exists(installed)) return QUrl::fromLocalFile(QFileInfo(installed).canonicalFilePath());
+    const QString folder = ExtractedHelpFolder();
+    if (folder.isEmpty()) return {};
+    return QUrl::fromLocalFile(folder + QLatin1Char('/') + name);
+}
+
+}  // namespace tarvex

@@ -1,0 +1,14 @@
+#pragma once
+// The help: HTML pages shipped with the program, one page per help context number.
+
+#include <QUrl>
+
+namespace tarvex {
+
+// The page of a help context; contexts without a page of their own lead to the overview (100).
+// The pages are taken from the installed help folder, or written from the program's resources
+// into the cache folder. An empty URL when neither is possible.
+QUrl HelpPageUrl(int context);
+bool HasHelpPage(int context);
+
+}  // namespace tarvex

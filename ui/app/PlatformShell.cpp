@@ -1,0 +1,114 @@
+#include "app/PlatformShell.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QProcess>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QSysInfo>
+
+#include "app/Homepage.h"
+
+namespace tarvex {
+
+void CQtRegeditHost::ShowMessage(std::u16string_view text) {
+    QMessageBox::information(nullptr, QStringLiteral("Tarvex-Import"),
+                             QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size())));
+}
+
+bool CQtRegeditHost::DocumentsFolder(bool create, std::filesystem::path& out) {
+    const QString docs = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (docs.isEmpty()) return false;
+    if (create && !QDir().mkpath(docs)) return false;
+    out = std::filesystem::path(docs.toStdU16String());
+    return true;
+}
+
+bool CQtRegeditHost::QueryUserName(std::u16string& out) {
+    QString name = qEnvironmentVariable("USER");
+    if (name.isEmpty()) name = qEnvironmentVariable("USERNAME");
+    out = name.toStdU16String();
+    return !name.isEmpty();
+}
+
+bool CQtRegeditHost::QueryComputerName(std::u16string& out) {
+    const QString name = QSysInfo::machineHostName();
+    out = name.toStdU16String();
+    return !name.isEmpty();
+}
+
+std::optional<QString> DefaultBrowserCommand() {
+#ifdef Q_OS_WIN
+    QSettings htm(QStringLiteral("HKEY_CLASSES_ROOT\\.htm"), QSettings::NativeFormat);
+    const QString type = htm.value(QStringLiteral("Default")).toString();
+    if (type.isEmpty()) return std::nullopt;
+    QSettings cmd(QStringLiteral("HKEY_CLASSES_ROOT\\") + type + QStringLiteral("\\shell\\open\\command"),
+                  QSettings::NativeFormat);
+    return cmd.value(QStringLiteral("Default")).toString();
+#else
+    // The desktop's association for web pages, then its desktop entry's Exec line.
+    QProcess query;
+    query.start(QStringLiteral("xdg-mime"), {QStringLiteral("query"), QStringLiteral("default"),
+                                             QStringLiteral("text/html")});
+    if (!query.waitForFinished(5000) || query.exitCode() != 0) return std::nullopt;
+    const QString desktopFile = QString::fromLocal8Bit(query.readAllStandardOutput()).trimmed();
+    if (desktopFile.isEmpty()) return std::nullopt;
+    const QString path = QStandardPaths::locate(QStandardPaths::ApplicationsLocation, desktopFile);
+    if (path.isEmpty()) return std::nullopt;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) return std::nullopt;
+    bool inEntry = false;
+    while (!file.atEnd()) {
+        const QString line = QString::fromUtf8(file.readLine()).trimmed();
+        if (line.startsWith(QLatin1Char('['))) inEntry = line == QLatin1String("[Desktop Entry]");
+        if (inEntry && line.startsWith(QLatin1String("Exec="))) {
+            const std::u16string exec = line.mid(5).toStdU16String();
+            return QString::fromStdU16String(BrowserCommandFromDesktopExec(exec));
+        }
+    }
+    return std::nullopt;
+#endif
+}
+
+void StartCommandLine(const QString& commandLine) {
+    QStringList parts = QProcess::splitCommand(commandLine);
+    if (parts.isEmpty()) return;
+    const QString program = parts.takeFirst();
+    QProcess::startDetached(program, parts);
+}
+
+void GrantUserAccess(const QString& path) {
+    QFile file(path);
+    if (!file.exists()) return;
+    file.setPermissions(file.permissions() | QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                        QFileDevice::ReadUser | QFileDevice::WriteUser);
+}
+
+QString DesktopDataHome() {
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+#else
+    return {};
+#endif
+}
+
+bool FileTypesInstalledSystemWide() {
+    const QString home = DesktopDataHome();
+    for (const QString& dir : QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation)) {
+        if (dir == home) continue;
+        if (QFileInfo::exists(dir + QStringLiteral("/mime/packages/tarvex-import.xml"))) return true;
+    }
+    return false;
+}
+
+void RefreshDesktopDatabases(const QString& dataHome) {
+    // Both tools come with the desktop; without them the files still take effect at its next scan.
+    const QString mime = QStandardPaths::findExecutable(QStringLiteral("update-mime-database"));
+    if (!mime.isEmpty()) QProcess::execute(mime, {dataHome + QStringLiteral("/mime")});
+    const QString apps = QStandardPaths::findExecutable(QStringLiteral("update-desktop-database"));
+    if (!apps.isEmpty()) QProcess::execute(apps, {dataHome + QStringLiteral("/applications")});
+}
+
+}  // namespace tarvex
