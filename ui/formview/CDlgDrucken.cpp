@@ -1,0 +1,129 @@
+#include "formview/CDlgDrucken.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "formview/PrintCorrections.h"
+
+namespace tarvex {
+namespace {
+
+// A small sheet of paper with text lines, upright or lying, for the orientation pictures.
+QPixmap OrientationPicture(bool portrait, bool active) {
+    QPixmap pm(40, 40);
+    pm.fill(Qt::transparent);
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QRectF sheet = portrait ? QRectF(9, 2, 22, 34) : QRectF(2, 9, 34, 22);
+    p.setPen(QPen(active ? Qt::black : Qt::gray, 1.2));
+    p.setBrush(active ? Qt::white : QColor(235, 235, 235));
+    p.drawRect(sheet);
+    p.setPen(QPen(active ? QColor(0, 0, 160) : Qt::gray, 1));
+    for (double y = sheet.top() + 5; y < sheet.bottom() - 3; y += 4)
+        p.drawLine(QPointF(sheet.left() + 4, y), QPointF(sheet.right() - 4, y));
+    return pm;
+}
+
+}  // namespace
+
+CDlgDrucken::CDlgDrucken(int kind, int pageCount, const QString& device, bool portrait, bool reuse,
+                         QWidget* parent)
+    : QDialog(parent) {
+    m_nKind = kind;
+    m_nPage = pageCount;
+    m_strDevice = device;
+    m_bPortrait = portrait;
+    m_bReuse = reuse ? 1 : 0;
+    m_strTitle = QString::fromStdU16String(PrintDialogCaption(kind));
+    m_nDlgHelpContext = PrintDialogHelpContext(kind);
+    setWindowTitle(m_strTitle);
+
+    auto* layout = new QVBoxLayout(this);
+    auto* printerBox = new QGroupBox(QStringLiteral(" Ausgewählter Drucker "));
+    auto* pg = new QGridLayout(printerBox);
+    auto* name = new QLabel(device);
+    name->setObjectName(QStringLiteral("device"));
+    QFont bold = name->font();
+    bold.setBold(true);
+    name->setFont(bold);
+    pg->addWidget(name, 0, 0, 1, 3);
+    pg->addWidget(new QLabel(QStringLiteral("Ausrichtung:")), 1, 0);
+    auto* pictures = new QHBoxLayout;
+    auto* upright = new QLabel;
+    upright->setPixmap(OrientationPicture(true, portrait));
+    auto* lying = new QLabel;
+    lying->setPixmap(OrientationPicture(false, !portrait));
+    pictures->addWidget(upright);
+    pictures->addWidget(lying);
+    pictures->addStretch();
+    pg->addLayout(pictures, 1, 1);
+    m_reuse = new QCheckBox(QStringLiteral("Immer diesen Drucker verwenden"));
+    m_reuse->setChecked(reuse);
+    m_reuse->setToolTip(QStringLiteral("Drucker wird beim nächsten Druck wieder ausgewählt"));
+    pg->addWidget(m_reuse, 2, 0, 1, 2);
+    auto* choose = new QPushButton(QStringLiteral("Druckerauswahl"));
+    choose->setToolTip(QStringLiteral("Aufruf des Dialogs zur Druckereinrichtung"));
+    choose->setAutoDefault(false);
+    pg->addWidget(choose, 2, 2);
+    layout->addWidget(printerBox);
+
+    auto* jobBox = new QGroupBox(QStringLiteral(" Druckvorgaben "));
+    auto* jg = new QGridLayout(jobBox);
+    m_pages = new QComboBox;
+    for (const auto& entry : PrintPageEntries(kind, pageCount)) m_pages->addItem(QString::fromStdU16String(entry));
+    m_pages->setToolTip(QStringLiteral("Auswahl der zu druckenden Seite"));
+    jg->addWidget(m_pages, 0, 0, 1, 2);
+    m_copies = new QLineEdit(QStringLiteral("1"));
+    m_copies->setMaxLength(1);
+    m_copies->setToolTip(QStringLiteral("Anzahl der Kopien, die gedruckt werden sollen"));
+    auto* copiesLabel = new QLabel(QStringLiteral("Anzahl &Kopien:"));
+    copiesLabel->setBuddy(m_copies);
+    jg->addWidget(copiesLabel, 1, 0);
+    jg->addWidget(m_copies, 1, 1);
+    layout->addWidget(jobBox);
+
+    auto* box = new QDialogButtonBox;
+    auto* ok = box->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
+    auto* cancel = box->addButton(QStringLiteral("Abbruch"), QDialogButtonBox::RejectRole);
+    auto* help = box->addButton(QStringLiteral("Hilfe"), QDialogButtonBox::HelpRole);
+    ok->setToolTip(QStringLiteral("Dialog beenden und Dokument drucken"));
+    cancel->setToolTip(QStringLiteral("Dialog abbrechen"));
+    help->setToolTip(QStringLiteral("Aufruf der On-Line Hilfe"));
+    ok->setDefault(true);
+    connect(box, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(box, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(help, &QPushButton::clicked, this, &CDlgDrucken::helpRequested);
+    connect(choose, &QPushButton::clicked, this, [this] {
+        m_bChoosePrinter = 1;
+        reject();
+    });
+    layout->addWidget(box);
+    m_pages->setFocus();
+}
+
+void CDlgDrucken::accept() {
+    bool ok = false;
+    const int copies = m_copies->text().trimmed().toInt(&ok);
+    if (!ok || copies < 1 || copies > 9) {
+        QMessageBox::warning(this, m_strTitle, QStringLiteral("Bitte geben Sie eine Zahl zwischen 1 und 9 ein."));
+        m_copies->setFocus();
+        m_copies->selectAll();
+        return;
+    }
+    m_nCopies = copies;
+    m_nPage = m_pages->currentIndex() + 1;
+    m_bReuse = m_reuse->isChecked() ? 1 : 0;
+    QDialog::accept();
+}
+
+}  // namespace tarvex

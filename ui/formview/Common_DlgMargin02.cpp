@@ -1,0 +1,204 @@
+#include "formview/Common_DlgMargin02.h"
+
+#include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QStyle>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+namespace tarvex {
+namespace {
+
+struct TipTexts {
+    const char* title;
+    const char* text;
+};
+
+// Order: L, R, O, U, check box, horizontal text, vertical text, Cancel, Help, OK.
+constexpr TipTexts kTipsDe[] = {
+    {"Schaltfläche \"links\"", "Verschiebt die Druckmarkierung 0,5mm nach links"},
+    {"Schaltfläche \"rechts\"", "Verschiebt die Druckmarkierung 0,5mm nach rechts"},
+    {"Schaltfläche \"oben\"", "Verschiebt die Druckmarkierung 0,5mm nach oben"},
+    {"Schaltfläche \"unten\"", "Verschiebt die Druckmarkierung 0,5mm nach unten"},
+    {"Option", "Verhindert diesen Dialog vor jedem Druckvorgang"},
+    {"Aktueller Wert", "Der linke Rand wird um diesen Wert verändert"},
+    {"Aktueller Wert", "Der obere Rand wird um diesen Wert verändert"},
+    {"Schaltfläche \"Abbruch\"", "Abbruch des Dialogs, ohne die Änderungen zu sichern"},
+    {"Schaltfläche \"Hilfe\"", "Aufruf der On-Line Hilfe"},
+    {"Schaltfläche \"OK\"", "Dialog beenden und alle Einstellungen sichern"},
+};
+constexpr TipTexts kTipsEn[] = {
+    {"Button \"left\"", "Moves the print mark 0,5mm to the left"},
+    {"Button \"right\"", "Moves the print mark 0,5mm to the right"},
+    {"Button \"up\"", "Moves the print mark 0,5mm to the top"},
+    {"Button \"down\"", "Moves the print mark 0,5mm to the bottom"},
+    {"Option", "Disables this dialog before printing"},
+    {"Actual value", "The left margin will be changed with this value"},
+    {"Actual value", "The top margin will be changed with this value"},
+    {"Button \"Abort\"", "Close dialog without saving the settings"},
+    {"Button \"Help\"", "Calls the on-line help"},
+    {"Button \"OK\"", "Close dialog and save all settings"},
+};
+
+QString Tip(const TipTexts& t) {
+    return QStringLiteral("<b>%1</b><br>%2").arg(QString::fromUtf8(t.title).toHtmlEscaped(),
+                                                 QString::fromUtf8(t.text).toHtmlEscaped());
+}
+
+}  // namespace
+
+Common_DlgMargin02::Common_DlgMargin02(int language, QWidget* parent) : QDialog(parent), m_language(language) {
+    for (int i = 0; i < 6; ++i) m_pageTitles[i] = QStringLiteral("Seite %1").arg(i + 1);
+}
+
+bool Common_DlgMargin02::SetSheetPages(int n) {
+    if (!m_model.SetSheetPages(n)) {
+        QMessageBox::warning(this, QStringLiteral("Tarvex-Import"),
+                             QStringLiteral("Dialog Ränder - Fehler, zu viele Seiten"));
+        return false;
+    }
+    return true;
+}
+
+void Common_DlgMargin02::SetPageTitle(int page, const QString& title) {
+    if (page >= 1 && page <= 6) m_pageTitles[page - 1] = title;
+}
+
+void Common_DlgMargin02::BuildPages() {
+    if (m_tabs) return;
+    setWindowTitle(m_title);
+    const TipTexts* tips = m_language == 1 ? kTipsEn : kTipsDe;
+    auto* layout = new QVBoxLayout(this);
+    m_tabs = new QTabWidget(this);
+    m_tabs->setUsesScrollButtons(false);
+    layout->addWidget(m_tabs);
+    for (int p = 1; p <= m_model.GetSheetPages(); ++p) {
+        auto* page = new QWidget;
+        auto* grid = new QGridLayout(page);
+        auto* intro = new QLabel(QStringLiteral("Durch Verschieben der gedruckten Markierung (oben links) können "
+                                                "Sie den Text auf dem Formular positionieren."));
+        intro->setWordWrap(true);
+        grid->addWidget(intro, 0, 0, 1, 4);
+        const char* names[4] = {"L", "R", "O", "U"};
+        const QStyle::StandardPixmap icons[4] = {QStyle::SP_ArrowLeft, QStyle::SP_ArrowRight, QStyle::SP_ArrowUp,
+                                                 QStyle::SP_ArrowDown};
+        QPushButton* buttons[4];
+        for (int b = 0; b < 4; ++b) {
+            buttons[b] = new QPushButton(style()->standardIcon(icons[b]), QString::fromLatin1(names[b]));
+            buttons[b]->setObjectName(QStringLiteral("step%1_%2").arg(p).arg(names[b]));
+            buttons[b]->setToolTip(Tip(tips[b]));
+            buttons[b]->setAutoDefault(false);
+            connect(buttons[b], &QPushButton::clicked, this, [this, p, b] { ClickStep(p, b); });
+        }
+        grid->addWidget(new QLabel(QStringLiteral("horizontal")), 1, 0);
+        grid->addWidget(buttons[0], 1, 1);
+        grid->addWidget(buttons[1], 1, 2);
+        auto& w = m_pages[p - 1];
+        w.horizontal = new QLabel;
+        w.horizontal->setFrameShape(QFrame::StyledPanel);
+        w.horizontal->setMinimumWidth(170);
+        w.horizontal->setToolTip(Tip(tips[5]));
+        grid->addWidget(w.horizontal, 1, 3);
+        grid->addWidget(new QLabel(QStringLiteral("vertikal")), 2, 0);
+        grid->addWidget(buttons[2], 2, 1);
+        grid->addWidget(buttons[3], 2, 2);
+        w.vertical = new QLabel;
+        w.vertical->setFrameShape(QFrame::StyledPanel);
+        w.vertical->setToolTip(Tip(tips[6]));
+        grid->addWidget(w.vertical, 2, 3);
+        w.dontShow = new QCheckBox(QStringLiteral("Vor dem Druck diesen Dialog nicht anzeigen"));
+        w.dontShow->setToolTip(Tip(tips[4]));
+        grid->addWidget(w.dontShow, 3, 0, 1, 4);
+        grid->setRowStretch(4, 1);
+        m_tabs->addTab(page, m_pageTitles[p - 1]);
+        Refresh(p);
+    }
+    m_pages[0].dontShow->setChecked(m_model.GetDontShow() != 0);
+    // The check box is one flag shared by every page: it travels with the page change.
+    connect(m_tabs, &QTabWidget::currentChanged, this, [this](int index) {
+        TakeCheckBox(m_currentPage);
+        m_currentPage = index + 1;
+        m_pages[index].dontShow->setChecked(m_model.GetDontShow() != 0);
+    });
+    auto* box = new QDialogButtonBox;
+    auto* ok = box->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
+    auto* cancel = box->addButton(m_language == 1 ? QStringLiteral("Abort") : QStringLiteral("Abbrechen"),
+                                  QDialogButtonBox::RejectRole);
+    auto* help = box->addButton(m_language == 1 ? QStringLiteral("Help") : QStringLiteral("Hilfe"),
+                                QDialogButtonBox::HelpRole);
+    ok->setToolTip(Tip(tips[9]));
+    cancel->setToolTip(Tip(tips[7]));
+    help->setToolTip(Tip(tips[8]));
+    connect(box, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(box, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(help, &QPushButton::clicked, this, &Common_DlgMargin02::helpRequested);
+    layout->addWidget(box);
+}
+
+int Common_DlgMargin02::RunMarginCommand(Profile& profile, int kind, int language, QWidget* parent) {
+    Common_DlgMargin02 sheet(language, parent);
+    LoadMarginSheet(sheet.m_model, profile, kind);
+    if (kind == 0) {
+        sheet.SetSheetTitle(QStringLiteral("Ränder bei Ausdruck (Einheitspapier)"));
+        sheet.SetPageTitle(1, QStringLiteral("  Einheitspapier "));
+        sheet.SetPageTitle(2, QStringLiteral("  Ergänzungsblätter "));
+    } else {
+        sheet.SetSheetTitle(QStringLiteral("Ränder beim Ausdruck für D.V.1"));
+        sheet.SetPageTitle(1, QStringLiteral(" D.V.1 Vorderseite "));
+        sheet.SetPageTitle(2, QStringLiteral(" D.V.1 Rückseite "));
+        sheet.SetPageTitle(3, QStringLiteral(" D.V.1 BIS Vorderseite "));
+        sheet.SetPageTitle(4, QStringLiteral(" D.V.1 BIS Rückseite "));
+    }
+    const int result = sheet.exec();
+    if (result == QDialog::Accepted) SaveMarginSheet(sheet.m_model, profile, kind);
+    return result;
+}
+
+int Common_DlgMargin02::exec() {
+    BuildPages();
+    return QDialog::exec();
+}
+
+void Common_DlgMargin02::ClickStep(int page, int button) {
+    BuildPages();
+    switch (button) {
+        case 0: m_model.StepLeft(page); break;
+        case 1: m_model.StepRight(page); break;
+        case 2: m_model.StepUp(page); break;
+        default: m_model.StepDown(page); break;
+    }
+    Refresh(page);
+}
+
+void Common_DlgMargin02::Refresh(int page) {
+    auto& w = m_pages[page - 1];
+    if (!w.horizontal) return;
+    w.horizontal->setText(QString::fromStdU16String(m_model.HorizontalText(page, m_language)));
+    w.vertical->setText(QString::fromStdU16String(m_model.VerticalText(page, m_language)));
+}
+
+void Common_DlgMargin02::TakeCheckBox(int page) {
+    if (page >= 1 && page <= 6 && m_pages[page - 1].dontShow)
+        m_model.SetDontShow(m_pages[page - 1].dontShow->isChecked() ? 1 : 0);
+}
+
+void Common_DlgMargin02::accept() {
+    TakeCheckBox(m_currentPage);
+    QDialog::accept();
+}
+
+QString Common_DlgMargin02::HorizontalText(int page) const {
+    return m_pages[page - 1].horizontal ? m_pages[page - 1].horizontal->text() : QString();
+}
+
+QString Common_DlgMargin02::VerticalText(int page) const {
+    return m_pages[page - 1].vertical ? m_pages[page - 1].vertical->text() : QString();
+}
+
+QCheckBox* Common_DlgMargin02::DontShowBox(int page) const { return m_pages[page - 1].dontShow; }
+
+}  // namespace tarvex

@@ -1,0 +1,67 @@
+#pragma once
+// The margin sheet: one page per kind of sheet, each moving the print by 0.5 mm steps.
+
+#include <QDialog>
+#include <array>
+
+#include "formview/PrintCorrections.h"
+
+class QLabel;
+class QCheckBox;
+class QTabWidget;
+
+namespace tarvex {
+class Profile;
+}
+
+namespace tarvex {
+
+class Common_DlgMargin02 : public QDialog {
+    Q_OBJECT
+public:
+    explicit Common_DlgMargin02(int language, QWidget* parent = nullptr);
+
+    // Page count 2..6; any other value is refused with a message and changes nothing.
+    bool SetSheetPages(int n);
+    void SetSheetTitle(const QString& title) { m_title = title; }
+    void SetPageTitle(int page, const QString& title);
+    CMarginSheetModel& Model() { return m_model; }
+
+    int exec() override;
+
+    // The margin command of a form view (kind 0 = SAD, 1 = D.V.1): sheet from the profile,
+    // written back after OK only. Returns the dialog's result.
+    static int RunMarginCommand(Profile& profile, int kind, int language, QWidget* parent);
+
+    // Buttons of page p (1-based) for tests.
+    void ClickStep(int page, int button);  // 0 L, 1 R, 2 O, 3 U
+    QString HorizontalText(int page) const;
+    QString VerticalText(int page) const;
+    QCheckBox* DontShowBox(int page) const;
+
+signals:
+    void helpRequested();
+
+public slots:
+    void accept() override;
+
+private:
+    void BuildPages();
+    void Refresh(int page);
+    void TakeCheckBox(int page);
+
+    int m_language;
+    QString m_title = QStringLiteral("Ränder einstellen");
+    std::array<QString, 6> m_pageTitles;
+    CMarginSheetModel m_model;
+    QTabWidget* m_tabs = nullptr;
+    struct PageWidgets {
+        QLabel* horizontal = nullptr;
+        QLabel* vertical = nullptr;
+        QCheckBox* dontShow = nullptr;
+    };
+    std::array<PageWidgets, 6> m_pages{};
+    int m_currentPage = 1;
+};
+
+}  // namespace tarvex

@@ -1,0 +1,32 @@
+#pragma once
+// Printing an SAD page onto the pre-printed paper form: only the field texts, the registration
+// marks and the input-tax cross, at the form positions moved by the margins and scaled by the
+// print-size correction, with the printer fonts.
+
+#include <QString>
+
+class QPainter;
+class QPrinter;
+
+namespace tarvex {
+
+class CEinheitspapierDoc;
+class Profile;
+struct CFieldDefinitions;
+
+// Paints page `page` (1 = first sheet) with the painter's origin at the top-left corner of the
+// printable area; dpi is the device resolution.
+void PrintSadPage(QPainter& painter, const CEinheitspapierDoc& doc, int page, Profile& profile,
+                  const CFieldDefinitions& definitions, double dpi);
+
+// One print job: the page once per copy, each on a sheet of its own. False with a message when
+// the printer cannot be started.
+bool PrintSadDocument(QPrinter& printer, const CEinheitspapierDoc& doc, int page, int copies, Profile& profile,
+                      const CFieldDefinitions& definitions, QString& error);
+
+// Writes what the print command prints into a PDF file on A4, the whole page being the printable
+// area; text stays text. The file is written atomically.
+bool PrintSadToPdf(const QString& path, const CEinheitspapierDoc& doc, int page, int copies, Profile& profile,
+                   const CFieldDefinitions& definitions, QString& error);
+
+}  // namespace tarvex
