@@ -47,6 +47,9 @@ bool CKtwEditWindow::CreateEditor(IFormViewOwner* owner, int ctrlId, int menuId)
         m_store.ActivateField(0, 1);
     }
     setGeometry(10, 10, 10, 10);
+    // From now on every activation copies the window text into the field being left, so the
+    // window must start with that field's stored text, not empty.
+    SetWindowText(m_store.GetFieldText(m_store.GetCurrentField(), m_store.GetCurrentPage()));
     m_bCreated = true;
     show();
     return true;

@@ -8,6 +8,7 @@
 #include <QScrollBar>
 #include <QTextDocument>
 #include <QWheelEvent>
+#include <algorithm>
 #include <cmath>
 
 #include "app/Profile.h"
@@ -157,6 +158,18 @@ void CEinheitspapierView::PrepareLayout() {
     const int field = store.GetCurrentPage() == m_nCurrentPage ? store.GetCurrentField() : 0;
     if (store.ActivateField(field, m_nCurrentPage) != 0) store.ActivateField(0, m_nCurrentPage);
     SetLayoutValid();
+}
+
+void CEinheitspapierView::ReloadFromStore() {
+    // The store was filled anew (a file read): the window's text is stale and must not be
+    // copied back into the store by the next activation.
+    CFieldStore& store = m_pDoc->Store();
+    m_nCurrentPage = std::clamp(m_nCurrentPage, 1, store.GetPageCount());
+    m_pEdit->SetWindowText(store.GetFieldText(store.GetCurrentField(), store.GetCurrentPage()));
+    ApplyFirstPaintAlignments();
+    store.ActivateField(0, m_nCurrentPage);
+    viewport()->update();
+    UpdateStatusText();
 }
 
 void CEinheitspapierView::ZoomChanged() {

@@ -71,6 +71,8 @@ public:
     // The initial-update steps (messages of the load, variant, box 8 defaults, crossed-out field
     // definitions); the constructor runs them once.
     void OnInitialUpdate();
+    // After the document's store was read anew while the view exists.
+    void ReloadFromStore();
     // Rebuilds the zoom-dependent layout when it is not valid.
     void PrepareLayout();
     // Logical (zoomed) rectangle of a field, top and bottom positive; an unknown index reads

@@ -1,0 +1,474 @@
+// The SAD view: renderer pictures, layout of the edit window, zoom, hit tests, status panes and
+// the initial-update steps. With TARVEX_SCREENSHOT_DIR set, the pictures are also written there.
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDir>
+#include <QImage>
+#include <QPainter>
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <QtTest>
+
+#include "app/Profile.h"
+#include "formview/AppFieldDefinitions.h"
+#include "formview/FormZoom.h"
+#include "sad/CEinheitspapierView.h"
+#include "sad/EinheitspapierDoc.h"
+#include "sad/SadLayout.h"
+#include "sad/SadPageRenderer.h"
+
+using namespace tarvex;
+
+namespace {
+
+// Draws a page at 254 dpi, where one logical unit is one pixel.
+QImage RenderPage(const CEinheitspapierDoc& doc, int page, const SadRenderOptions& o, double dpi = 254.0) {
+    CSadPageRenderer r;
+    CMemoryProfile profile;
+    r.Prepare(&profile, o.zoom);
+    const QSize logical = CSadPageRenderer::DocumentSize(o.zoom);
+    QImage img(QSize(HimetricToPixels(logical.width() * 10, int(dpi)), HimetricToPixels(logical.height() * 10, int(dpi))),
+               QImage::Format_RGB32);
+    img.fill(Qt::white);
+    QPainter p(&img);
+    p.setWorldTransform(CSadPageRenderer::LogicalToDevice(dpi));
+    r.Render(p, doc.Store(), page, o);
+    return img;
+}
+
+void Save(const QImage& img, const QString& name) {
+    const QString dir = qEnvironmentVariable("TARVEX_SCREENSHOT_DIR");
+    if (!dir.isEmpty()) {
+        QDir().mkpath(dir);
+        img.save(dir + "/" + name);
+    }
+}
+
+void FillAll(CEinheitspapierDoc& doc) {
+    CFieldStore& s = doc.Store();
+    for (int i = 0; i < s.GetFieldCount1(); ++i) s.SetFieldText(i, u"F" + QString::number(i).toStdU16String(), 1);
+    for (int i = 0; i < s.GetFieldCount2(); ++i) s.SetFieldText(i, u"C" + QString::number(i).toStdU16String(), 2);
+    s.SetFieldText(52, u"10 Kartons Schrauben\r\nM8 x 40 verzinkt\r\nZeile drei", 1);
+    s.SetFieldText(18, u"Muster GmbH\r\nHauptstraße 1\r\n12345 Musterstadt", 1);
+}
+
+bool IsRed(QRgb c) { return qRed(c) > 200 && qGreen(c) < 60 && qBlue(c) < 60; }
+bool IsGreenish(QRgb c) { return qGreen(c) > qRed(c) + 40 && qGreen(c) > qBlue(c) + 40; }
+bool IsDark(QRgb c) { return qRed(c) < 90 && qGreen(c) < 90 && qBlue(c) < 90; }
+int DarkPixels(const QImage& img, const QRect& r) {
+    int n = 0;
+    for (int y = r.top(); y <= r.bottom(); ++y)
+        for (int x = r.left(); x <= r.right(); ++x) n += IsDark(img.pixel(x, y));
+    return n;
+}
+
+struct Env {
+    int beeps = 0;
+    QStringList messages;
+    int variant = 0;
+    Env() {
+        auto& e = SadViewEnvironment::Get();
+        e.beep = [this] { ++beeps; };
+        e.message = [this](const QString& m) { messages << m; };
+        e.currentVariant = [this] { return variant; };
+        e.setCurrentVariant = [this](int v) { variant = v; };
+    }
+};
+
+}  // namespace
+
+class TestSadView : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() {
+        CKTWScrollViewBase::SetScreenOverride(1080, false, 96);
+        AppFieldDefinitions().ResetToBuiltIn();
+    }
+    void init() { AppFieldDefinitions().ResetToBuiltIn(); }
+
+    void rendererDrawsStripRulingsCrossesAndInputTax() {
+        CEinheitspapierDoc doc;
+        SadRenderOptions o;
+        o.zoom = 10;
+        o.variant = 0;
+        o.definitions = &AppFieldDefinitions();
+        const QImage plain = RenderPage(doc, 1, o);
+        // Dashed red strip: 3 mm high every 6 mm at x 201-205 mm, the lowest from 295 to 298 mm.
+        QVERIFY(IsRed(plain.pixel(2030, 2960)));
+        QVERIFY(!IsRed(plain.pixel(2030, 2940)));
+        QVERIFY(IsRed(plain.pixel(2030, 2900)));
+        QVERIFY(IsRed(plain.pixel(2030, 20)));
+        // Grey below the form.
+        QCOMPARE(QColor(plain.pixel(1000, 3000)), QColor(0x80, 0x80, 0x80));
+        QCOMPARE(QColor(plain.pixel(1000, 2970)), QColor(Qt::white));
+        // Vertical ruling x = 150 (thin green) and the heavy frame x = 80 of box 2.
+        QVERIFY(IsGreenish(plain.pixel(150, 600)));
+        QVERIFY(IsGreenish(plain.pixel(81, 600)));
+        QVERIFY(!IsGreenish(plain.pixel(300, 600)));
+        // Box 4 (field 13) is crossed out on variant 0; box 5 (field 14) is not.
+        QVERIFY(DarkPixels(plain, QRect(1232, 210, 130, 50)) > 50);
+        QCOMPARE(DarkPixels(plain, QRect(1082, 298, 130, 50)), 0);
+        // Input-tax square drawn, cross only with the flag.
+        QVERIFY(IsDark(plain.pixel(170, 1525)));
+        QCOMPARE(DarkPixels(plain, QRect(185, 1520, 10, 10)), 0);
+        doc.m_nInputTax = 1;
+        o.inputTax = true;
+        const QImage crossed = RenderPage(doc, 1, o);
+        QVERIFY(DarkPixels(crossed, QRect(185, 1520, 10, 10)) > 10);
+        // Without "EH_ShowXX" no box is crossed out; variant 2 has no input-tax square.
+        o.showCrossedOut = false;
+        o.variant = 2;
+        const QImage v2 = RenderPage(doc, 1, o);
+        QCOMPARE(DarkPixels(v2, QRect(1232, 210, 130, 50)), 0);
+        QVERIFY(!IsDark(v2.pixel(170, 1525)));
+        // Another variant code draws a solid strip.
+        o.variant = 7;
+        QVERIFY(IsRed(RenderPage(doc, 1, o).pixel(2030, 2940)));
+    }
+
+    void rendererTextsFollowDefinitions() {
+        CEinheitspapierDoc doc;
+        doc.Store().SetFieldText(16, u"REF-4711", 1);  // box 7
+        doc.Store().SetFieldText(13, u"HIDDEN", 1);    // box 4, hidden on every variant
+        SadRenderOptions o;
+        o.zoom = 10;
+        o.definitions = &AppFieldDefinitions();
+        o.showCrossedOut = false;
+        const QImage img = RenderPage(doc, 1, o);
+        // Left-aligned text starts 12 units right of the box edge (2 + 10).
+        const QRect box7(1440, 294, 550, 60);
+        int blue = 0, firstX = 99999;
+        for (int y = box7.top(); y <= box7.bottom(); ++y)
+            for (int x = box7.left(); x <= box7.right(); ++x)
+                if (qBlue(img.pixel(x, y)) > 150 && qRed(img.pixel(x, y)) < 100) {
+                    ++blue;
+                    firstX = std::min(firstX, x);
+                }
+        QVERIFY(blue > 100);
+        QVERIFY(firstX >= 1452 && firstX < 1462);
+        QCOMPARE(DarkPixels(img, QRect(1232, 207, 136, 56)), 0);
+    }
+
+    void screenshots() {
+        Env env;
+        CEinheitspapierDoc doc;
+        doc.m_nFormVariant = 0;
+        SadRenderOptions o;
+        o.definitions = &AppFieldDefinitions();
+        for (int zoom : {10, 16, 25}) {
+            o.zoom = zoom;
+            const QImage first = RenderPage(doc, 1, o, 96.0);
+            const QImage cont = RenderPage(doc, 2, o, 96.0);
+            QCOMPARE(first.width(), HimetricToPixels(205 * zoom * 10, 96));
+            Save(first, QString("sad-first-z%1.png").arg(zoom));
+            Save(cont, QString("sad-continuation-z%1.png").arg(zoom));
+        }
+        FillAll(doc);
+        doc.m_nInputTax = 1;
+        o.zoom = 16;
+        o.inputTax = true;
+        Save(RenderPage(doc, 1, o, 96.0), "sad-filled-first-z16.png");
+        Save(RenderPage(doc, 2, o, 96.0), "sad-filled-continuation-z16.png");
+        // The view itself, with the edit window over field 0.
+        CMemoryProfile profile;
+        profile.WriteProfileInt("EHForm_Defaults", "ZoomFactor", 16);
+        CEinheitspapierDoc doc2(&profile);
+        FillAll(doc2);
+        CEinheitspapierView view(&doc2);
+        view.resize(1000, 800);
+        view.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        Save(view.grab().toImage(), "sad-view-z16.png");
+    }
+
+    void editWindowLaidOutOverTheField() {
+        Env env;
+        CMemoryProfile profile;
+        profile.WriteProfileInt("EHForm_Defaults", "ZoomFactor", 16);
+        CEinheitspapierDoc doc(&profile);
+        doc.Store().SetFieldText(0, u"IM", 1);
+        CEinheitspapierView view(&doc);
+        view.resize(800, 600);
+        view.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        QCOMPARE(view.Zoom(), 16);
+        // Creating the window must not blank the field it first covers.
+        QCOMPARE(doc.Store().GetFieldText(0, 1), std::u16string(u"IM"));
+        QCOMPARE(view.EditWindow()->toPlainText(), QString("IM"));
+        QVERIFY(!doc.IsModified());
+        // A store read anew while the view exists keeps the new text of the active field.
+        doc.Store().SetFieldText(0, u"EX", 1);
+        view.ReloadFromStore();
+        view.GoToField(14, 1);
+        QCOMPARE(doc.Store().GetFieldText(0, 1), std::u16string(u"EX"));
+        view.GoToField(0, 1);
+        QCOMPARE(view.GetFieldRect(0, 1), (SadRect{1718, 184, 1864, 280}));
+        FieldRect px;
+        doc.Store().GetFieldRect1(0, px);
+        QCOMPARE(px, FormRectToPixels(1074, 115, 1165, 175, 16, 96));
+        QCOMPARE(view.EditWindow()->geometry(), QRect(QPoint(px.left, px.top), QPoint(px.right - 1, px.bottom - 1)));
+        // The view scrolled: the window moves with the form.
+        view.horizontalScrollBar()->setValue(100);
+        QCOMPARE(view.EditWindow()->geometry().left(), px.left - 100);
+        // Print rectangle of box 42 with offsets.
+        view.SetPrintOffsets(30, 10);
+        QCOMPARE(view.GetPrintRect(70, 1), (SadRect{1725, 10 - 1485, 1980, 10 - 1545}));
+    }
+
+    void zoomCommandsAndLimits() {
+        Env env;
+        CMemoryProfile profile;
+        profile.WriteProfileInt("EHForm_Defaults", "ZoomFactor", 25);
+        CEinheitspapierDoc doc(&profile);
+        CEinheitspapierView view(&doc);
+        CommandState st;
+        QVERIFY(view.UpdateCommandUI(kCmdZoomIn, st));
+        QVERIFY(!st.enabled);
+        view.OnCommand(kCmdZoomOut);
+        QCOMPARE(view.Zoom(), 24);
+        QCOMPARE(profile.GetProfileInt("EHForm_Defaults", "ZoomFactor", 0), 24);
+        QVERIFY(view.IsLayoutValid());
+        QCOMPARE(view.GetFieldRect(0, 1), (SadRect{1074 * 24 / 10, 115 * 24 / 10, 1165 * 24 / 10, 175 * 24 / 10}));
+        FieldRect px;
+        doc.Store().GetFieldRect1(0, px);
+        QCOMPARE(px, FormRectToPixels(1074, 115, 1165, 175, 24, 96));
+        // Zoom 10: "kleiner" disabled.
+        profile.WriteProfileInt("EHForm_Defaults", "ZoomFactor", 10);
+        CEinheitspapierDoc doc10(&profile);
+        CEinheitspapierView v10(&doc10);
+        QVERIFY(v10.UpdateCommandUI(kCmdZoomOut, st));
+        QVERIFY(!st.enabled);
+        v10.OnZoomOut();
+        QCOMPARE(v10.Zoom(), 10);
+    }
+
+    void pageKeysScroll700LogicalUnits() {
+        Env env;
+        CMemoryProfile profile;
+        profile.WriteProfileInt("EHForm_Defaults", "ZoomFactor", 16);
+        CEinheitspapierDoc doc(&profile);
+        CEinheitspapierView view(&doc);
+        view.resize(800, 600);
+        view.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        QCOMPARE(view.LogicalScrollPosition(), QPoint(0, 0));
+        QTest::keyClick(&view, Qt::Key_PageDown);
+        QVERIFY(std::abs(view.LogicalScrollPosition().y() + 700) <= 1);
+        // From the edit window: same step.
+        QTest::keyClick(view.EditWindow(), Qt::Key_PageDown);
+        QVERIFY(std::abs(view.LogicalScrollPosition().y() + 1400) <= 2);
+        QTest::keyClick(view.EditWindow(), Qt::Key_PageUp);
+        QTest::keyClick(view.EditWindow(), Qt::Key_PageUp);
+        QCOMPARE(view.LogicalScrollPosition().y(), 0);
+    }
+
+    void hitTestsCursorAndBeep() {
+        Env env;
+        CMemoryProfile profile;
+        profile.WriteProfileInt("EHForm_Defaults", "ZoomFactor", 16);
+        CEinheitspapierDoc doc(&profile);
+        CEinheitspapierView view(&doc);
+        view.resize(1300, 900);
+        view.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        auto centre = [&](int field) {
+            FieldRect r;
+            doc.Store().GetFieldRect1(field, r);
+            return QPoint((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+        };
+        // Box 4 (field 13): not editable, the click beeps and nothing moves.
+        QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, centre(13));
+        QCOMPARE(env.beeps, 1);
+        QCOMPARE(int(doc.Store().GetCurrentField()), 0);
+        // Box 5 (field 14): activated.
+        QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, centre(14));
+        QCOMPARE(env.beeps, 1);
+        QCOMPARE(int(doc.Store().GetCurrentField()), 14);
+        QTest::mouseMove(view.viewport(), centre(16));
+        QCOMPARE(view.CursorKind(), 2);
+        QTest::mouseMove(view.viewport(), centre(13));
+        QCOMPARE(view.CursorKind(), 0);
+    }
+
+    void statusPanesAndInsertKey() {
+        Env env;
+        CEinheitspapierDoc doc;
+        CEinheitspapierView view(&doc);
+        QSignalSpy spy(&view, &CEinheitspapierView::statusTextChanged);
+        QCOMPARE(view.StatusPageText(), QString("Einheitspapier - Seite 1 von 2"));
+        QCOMPARE(view.StatusInsertText(), QString("Einfügen"));
+        QTest::keyClick(view.EditWindow(), Qt::Key_Insert);
+        QVERIFY(!doc.Store().GetInsertMode());
+        QCOMPARE(spy.count(), 2);
+        QCOMPARE(spy.at(0).at(1).toString(), QString("Überschreiben"));
+        CommandState st;
+        view.UpdateCommandUI(kCmdInsertMode, st);
+        QCOMPARE(st.text, QString("Einfügemodus einschalten\tEinfg"));
+        view.ShowPage(2);
+        QCOMPARE(view.StatusPageText(), QString("Einheitspapier - Seite 2 von 2"));
+    }
+
+    void overwriteModeEditing() {
+        Env env;
+        CEinheitspapierDoc doc;
+        CEinheitspapierView view(&doc);
+        CKtwEditWindow* e = view.EditWindow();
+        doc.Store().SetInsertMode(false);
+        struct Case {
+            QString text;
+            int anchor, pos;
+            int key;
+            QString typed, result;
+            int caret;
+        } cases[] = {
+            {"abc", 0, 0, 0, "X", "Xbc", 1},
+            {"abc", 0, 2, 0, "X", "Xc", 1},
+            {"abcd", 2, 2, Qt::Key_Backspace, "", "ad", 1},
+            {"ab", 2, 2, 0, "X", "abX", 3},
+        };
+        for (const auto& c : cases) {
+            e->setPlainText(c.text);
+            QTextCursor cur = e->textCursor();
+            cur.setPosition(c.anchor);
+            cur.setPosition(c.pos, QTextCursor::KeepAnchor);
+            e->setTextCursor(cur);
+            if (c.key) QTest::keyClick(e, Qt::Key(c.key));
+            else QTest::keyClicks(e, c.typed);
+            QCOMPARE(e->toPlainText(), c.result);
+            QCOMPARE(e->textCursor().position(), c.caret);
+        }
+        // Insert mode leaves the following text alone.
+        doc.Store().SetInsertMode(true);
+        e->setPlainText("abc");
+        e->moveCursor(QTextCursor::Start);
+        QTest::keyClicks(e, "X");
+        QCOMPARE(e->toPlainText(), QString("Xabc"));
+        QVERIFY(doc.IsModified());
+    }
+
+    void pasteCleanUp() {
+        Env env;
+        CEinheitspapierDoc doc;
+        CEinheitspapierView view(&doc);
+        view.GoToField(16, 1);
+        QApplication::clipboard()->setText(QString::fromUtf8("\"one\ntwo\""));
+        if (QApplication::clipboard()->text() != QString::fromUtf8("\"one\ntwo\""))
+            QSKIP("no clipboard on this platform");
+        view.OnCommand(kCmdEditPaste);
+        QCOMPARE(QString::fromStdU16String(doc.Store().GetFieldText(16, 1)), QString("one\r\ntwo"));
+        QCOMPARE(view.EditWindow()->toPlainText(), QString("one\ntwo"));
+        QVERIFY(doc.IsModified());
+    }
+
+    void fontsAndAlignmentOfTheActiveField() {
+        Env env;
+        CMemoryProfile profile;
+        profile.WriteProfileInt("EHForm_Defaults", "ZoomFactor", 16);
+        CEinheitspapierDoc doc(&profile);
+        CEinheitspapierView view(&doc);
+        CKtwEditWindow* e = view.EditWindow();
+        CFieldStore& s = doc.Store();
+        s.SetFieldFlags(16, 1, 0x0112);
+        s.SetFieldText(16, u"Text", 1);
+        view.GoToField(16, 1);
+        QCOMPARE(e->font(), e->EditFont(2, true));
+        QCOMPARE(e->StyleAlignment(), uint16_t(0x100));
+        QCOMPARE(e->document()->defaultTextOption().alignment(), Qt::AlignHCenter);
+        view.OnCommand(kCmdFontBigger);
+        QCOMPARE(s.GetFieldFlags(16, 1), uint16_t(0x0113));
+        QCOMPARE(e->font(), e->EditFont(3, true));
+        view.OnCommand(kCmdFontBold);
+        QCOMPARE(s.GetFieldFlags(16, 1), uint16_t(0x0103));
+        // Left, then right: the window gets the right-aligned style and keeps the text.
+        view.OnCommand(kCmdTextLeft);
+        e->setPlainText("typed");
+        const int changes = e->StyleChanges();
+        view.OnCommand(kCmdTextRight);
+        QCOMPARE(e->StyleAlignment(), uint16_t(0x200));
+        QCOMPARE(e->StyleChanges(), changes + 1);
+        QCOMPARE(e->toPlainText(), QString("typed"));
+        QCOMPARE(s.GetFieldFlags(16, 1), uint16_t(0x0203));
+        CommandState st;
+        view.UpdateCommandUI(kCmdTextRight, st);
+        QVERIFY(st.checked);
+        // Ctrl+Z centres (the first accelerator entry wins over undo).
+        QTest::keyClick(e, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(s.GetAlignment(16, 1), uint16_t(0x100));
+        QCOMPARE(e->toPlainText(), QString("typed"));
+        // Drawing font of size 0 at zoom 16: 30 x 16 / 12 = 40 units cell height.
+        QCOMPARE(e->DrawingFonts().fonts[0].pixelSize(), ArialCellHeight(40, 400).pixelSize());
+    }
+
+    void ensureVisibleScrollsToTheField() {
+        Env env;
+        CMemoryProfile profile;
+        profile.WriteProfileInt("EHForm_Defaults", "ZoomFactor", 16);
+        CEinheitspapierDoc doc(&profile);
+        CEinheitspapierView view(&doc);
+        view.resize(600, 400);
+        view.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        view.GoToField(97, 1);  // box 54, at the bottom right of the sheet, larger than the view
+        const QRect vp(QPoint(0, 0), view.viewport()->size());
+        const QRect ed = view.EditWindow()->geometry();
+        QVERIFY(view.verticalScrollBar()->value() > 0);
+        QVERIFY(ed.top() - 50 <= vp.bottom());
+        QVERIFY(ed.top() >= vp.top());
+        QVERIFY(ed.left() >= vp.left() - 1);
+        view.GoToField(0, 1);
+        QVERIFY(view.EditWindow()->geometry().top() >= 0);
+        QVERIFY(view.EditWindow()->geometry().bottom() <= vp.bottom());
+    }
+
+    void initialUpdateSteps() {
+        Env env;
+        env.variant = 3;
+        CMemoryProfile profile;
+        profile.WriteProfileInt("EHForm_Defaults", "Feld2", 4);
+        profile.WriteProfileString("EHForm_Defaults", "Firma1", u"A");
+        profile.WriteProfileString("EHForm_Defaults", "Firma2", u"B");
+        profile.WriteProfileString("EHForm_Defaults", "ZollNummer1", u"1234567");
+        CEinheitspapierDoc doc(&profile);
+        doc.m_nFormVariant = kVariantExport;
+        doc.m_nLoadStatus = 18;
+        CEinheitspapierView view(&doc);
+        QCOMPARE(env.beeps, 1);
+        QCOMPARE(env.messages.size(), 2);
+        QVERIFY(env.messages[0].startsWith("Dies ist kein bekanntes Dokumentformat"));
+        QCOMPARE(env.messages[1], QString("Dies ist eine Export-Einheitspapier-Datei!"));
+        QCOMPARE(doc.m_nFormVariant, 3);
+        QCOMPARE(doc.Store().GetFieldText(18, 1), std::u16string(u"A\r\nB"));
+        QCOMPARE(doc.Store().GetFieldText(8, 2), std::u16string(u"A\r\nB"));
+        QCOMPARE(doc.Store().GetFieldText(17, 1), std::u16string(u"1234567"));
+        QCOMPARE(doc.Store().GetFontSize(8, 2), uint16_t(1));
+        // Crossed-out boxes of variant 3 become not-on-form in the working tables.
+        QCOMPARE(AppFieldDefinitions().Get(1, 21, 3), uint8_t(0));  // box 11 is not crossed out on 3
+        QCOMPARE(AppFieldDefinitions().Get(1, 152, 3), kDefNotOnForm);
+        QCOMPARE(AppFieldDefinitions().Get(2, 208, 3), kDefNotOnForm);
+        QCOMPARE(AppFieldDefinitions().Get(2, 208, 0), uint8_t(0));
+        // Focusing the view makes its variant the application's.
+        env.variant = 0;
+        view.show();
+        view.setFocus();
+        QApplication::setActiveWindow(&view);
+        QFocusEvent fe(QEvent::FocusIn);
+        QApplication::sendEvent(&view, &fe);
+        QCOMPARE(env.variant, 3);
+    }
+
+    void showXXOffChangesNothing() {
+        Env env;
+        CMemoryProfile profile;
+        profile.WriteProfileInt("EHForm_Defaults", "EH_ShowXX", 0);
+        CEinheitspapierDoc doc(&profile);
+        doc.m_nFormVariant = 0;
+        CEinheitspapierView view(&doc);
+        QCOMPARE(AppFieldDefinitions().Get(1, 21, 0), uint8_t(0));
+        QCOMPARE(AppFieldDefinitions().Get(2, 208, 0), uint8_t(0));
+        QVERIFY(!view.RenderOptions().showCrossedOut);
+    }
+};
+
+QTEST_MAIN(TestSadView)
+#include "tst_sadview.moc"
