@@ -1,0 +1,62 @@
+#include "sad/dialogs/CDlgZollArten.h"
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "codelists/DutyTypes.h"
+#include "sad/SadEditStrings.h"
+
+namespace tarvex {
+namespace {
+QString Q(std::u16string_view s) { return QString::fromUtf16(s.data(), static_cast<qsizetype>(s.size())); }
+}  // namespace
+
+CDlgZollArten::CDlgZollArten(QWidget* parent) : QDialog(parent) {
+    setWindowTitle(Q(sadeditstr::kZollArtenTitle));
+    auto* layout = new QVBoxLayout(this);
+    auto* caption = new QLabel(Q(sadeditstr::kLabelZollart), this);
+    m_pList = new QComboBox(this);
+    m_pList->setObjectName("list1010");
+    for (const DutyType& t : DutyTypes()) m_pList->addItem(Q(t.code));
+    caption->setBuddy(m_pList);
+    auto* group = new QGroupBox(Q(sadeditstr::kGroupBedeutung), this);
+    auto* groupLayout = new QVBoxLayout(group);
+    m_pMeaning = new QLabel(group);
+    m_pMeaning->setObjectName("static1039");
+    m_pMeaning->setWordWrap(true);
+    m_pMeaning->setMinimumSize(300, 48);
+    m_pMeaning->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    groupLayout->addWidget(m_pMeaning);
+    auto* buttons = new QDialogButtonBox(this);
+    buttons->addButton(Q(sadeditstr::kBtnUebernehmen), QDialogButtonBox::AcceptRole)->setDefault(true);
+    buttons->addButton(Q(sadeditstr::kBtnAbbruch), QDialogButtonBox::RejectRole);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    layout->addWidget(caption);
+    layout->addWidget(m_pList);
+    layout->addWidget(group);
+    layout->addWidget(buttons);
+    connect(m_pList, &QComboBox::currentIndexChanged, this, &CDlgZollArten::ShowMeaning);
+    ShowMeaning(0);
+}
+
+void CDlgZollArten::SetCode(const QString& preset) {
+    const std::u16string p = preset.toStdU16String();
+    const int index = DutyTypePresetIndex(p);
+    m_pList->setCurrentIndex(index);
+    ShowMeaning(index);
+}
+
+QString CDlgZollArten::Code() const { return m_pList->currentText(); }
+
+void CDlgZollArten::ShowMeaning(int index) {
+    const auto types = DutyTypes();
+    if (index < 0 || static_cast<size_t>(index) >= types.size()) return;
+    m_pMeaning->setText(Q(types[static_cast<size_t>(index)].text));
+}
+
+}  // namespace tarvex
