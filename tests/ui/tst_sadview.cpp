@@ -165,6 +165,8 @@ private slots:
             Save(cont, QString("sad-continuation-z%1.png").arg(zoom));
         }
         FillAll(doc);
+        ApplySadAlignments(doc.Store(), 1);
+        ApplySadAlignments(doc.Store(), 2);
         doc.m_nInputTax = 1;
         o.zoom = 16;
         o.inputTax = true;
