@@ -145,6 +145,12 @@ bool ReadAef(std::span<const uint8_t> data, CEinheitspapierDoc& doc, std::string
 
 std::vector<uint8_t> WriteAef(CEinheitspapierDoc& doc) {
     CArchiveWriter ar;
+    // One allocation for the whole file: a full document is several megabytes.
+    const CFieldStore& store = doc.Store();
+    size_t estimate = 64 + 2 * (store.Words1().size() + store.Words2().size());
+    for (const auto* texts : {&store.Texts1(), &store.Texts2()})
+        for (const auto& t : *texts) estimate += 8 + 2 * t.size();
+    ar.Data().reserve(estimate);
     ar.WriteRaw(kAefSignature, kAefSignatureLength);
     for (int i = 0; i < 16; ++i) ar.WriteByte(0xFF);
     ar.WriteWord(doc.m_nContinuationCount);
