@@ -1,0 +1,75 @@
+// tarvex layout sad: the SAD layout tables as one JSON object.
+
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "Commands.h"
+#include "Json.h"
+#include "common/TextCodec.h"
+#include "sad/SadLayout.h"
+
+namespace tarvex::cli {
+namespace {
+
+constexpr const char* kUsage = "layout sad";
+
+std::string Rect(const SadRect& r) {
+    return "[" + std::to_string(r.left) + "," + std::to_string(r.top) + "," + std::to_string(r.right) + "," +
+           std::to_string(r.bottom) + "]";
+}
+
+std::string Sheet(SadSheet sheet) {
+    std::string out = "{\"sheet\":";
+    out += sheet == SadSheet::First ? "\"first\"" : "\"continuation\"";
+    out += ",\"fields\":[";
+    const auto& fields = SadFields(sheet);
+    for (size_t i = 0; i < fields.size(); ++i) {
+        const SadFieldLayout& f = fields[i];
+        if (i) out += ",";
+        out += "{\"index\":" + std::to_string(i) + ",\"rect\":" + Rect(f.screen) + ",\"printRect\":" + Rect(f.print) +
+               ",\"definition\":[";
+        for (int v = 0; v < 4; ++v) out += (v ? "," : "") + std::to_string(f.definition[static_cast<size_t>(v)]);
+        out += "],\"flags\":" + std::to_string(f.flags) + "}";
+    }
+    out += "],\"captions\":[";
+    const auto& captions = SadCaptions(sheet);
+    for (size_t i = 0; i < captions.size(); ++i) {
+        if (i) out += ",";
+        out += "{\"index\":" + std::to_string(i) + ",\"x\":" + std::to_string(captions[i].x) +
+               ",\"y\":" + std::to_string(captions[i].y) + ",\"text\":" + JsonString(ToUtf8(captions[i].text)) + "}";
+    }
+    out += "],\"rulings\":[";
+    const auto& groups = SadRulingGroups(sheet);
+    for (size_t g = 0; g < groups.size(); ++g) {
+        out += g ? ",[" : "[";
+        for (size_t s = 0; s < groups[g].size(); ++s) {
+            const SadSegment& seg = groups[g][s];
+            out += (s ? ",[" : "[") + std::to_string(seg.x1) + "," + std::to_string(seg.y1) + "," +
+                   std::to_string(seg.x2) + "," + std::to_string(seg.y2) + "]";
+        }
+        out += "]";
+    }
+    out += "],\"crossedOut\":[";
+    for (int v = 0; v < 4; ++v) {
+        out += v ? ",[" : "[";
+        const auto& list = SadCrossedOut(sheet, v);
+        for (size_t i = 0; i < list.size(); ++i) out += (i ? "," : "") + std::to_string(list[i]);
+        out += "]";
+    }
+    out += "]}";
+    return out;
+}
+
+int RunLayout(const std::vector<std::string>& args) {
+    if (args.size() != 1 || args[0] != "sad") return UsageError(kUsage);
+    std::cout << "{\"sheets\":[" << Sheet(SadSheet::First) << "," << Sheet(SadSheet::Continuation) << "]}\n";
+    return kExitOk;
+}
+
+const CommandRegistrar kLayout("layout", kUsage,
+                               "prints the SAD layout tables (fields, captions, rulings, crossed-out boxes) as JSON",
+                               RunLayout);
+
+}  // namespace
+}  // namespace tarvex::cli
