@@ -1,0 +1,177 @@
+#include "sad/SadViewInput.h"
+
+#include <QMessageBox>
+#include <QScrollBar>
+
+#include "sad/CEinheitspapierView.h"
+#include "sad/EinheitspapierDoc.h"
+#include "sad/SadEditStrings.h"
+#include "sad/SadPages.h"
+#include "sad/SadVariants.h"
+#include "sad/dialogs/CDlgFeld44Einfuhr.h"
+#include "sad/dialogs/CDlgFeld47.h"
+#include "sad/dialogs/CDlgFeld47Summe.h"
+#include "sad/dialogs/CDlgMoveEHWarenpositon.h"
+#include "sad/dialogs/CDlgTextInput3L.h"
+
+namespace tarvex {
+
+CSadViewInput::CSadViewInput(CEinheitspapierView& view, const CFieldDefinitions& defs, Hooks hooks)
+    : m_view(view), m_hooks(std::move(hooks)), m_nav(*view.GetDocument(), defs, *this) {}
+
+template <class F>
+void CSadViewInput::Run(F&& step) {
+    CEinheitspapierDoc& doc = *m_view.GetDocument();
+    const bool wasModified = doc.IsModified();
+    step();
+    if (doc.IsModified() && !wasModified) m_view.SetDocumentModified();
+    m_view.viewport()->update();
+}
+
+void CSadViewInput::Navigate(bool forward) {
+    Run([&] { forward ? m_nav.NextInputField() : m_nav.PreviousInputField(); });
+}
+
+void CSadViewInput::GoToField(int field, int page) {
+    Run([&] { m_nav.GoToField(field, page); });
+}
+
+bool CSadViewInput::OnCommand(int id) {
+    switch (id) {
+        case kCmdInsertDefaults: Run([&] { m_nav.InsertDefaults(); }); return true;
+        case kCmdFirstPage:
+            if (CanGoToPreviousPage(m_nav)) Run([&] { FirstPage(m_nav); });
+            return true;
+        case kCmdPreviousPage: Run([&] { PreviousPage(m_nav); }); return true;
+        case kCmdNextPage: Run([&] { NextPage(m_nav); }); return true;
+        case kCmdLastPage: Run([&] { LastPage(m_nav); }); return true;
+        case kCmdAddPage: Run([&] { AddPage(m_nav); }); return true;
+        case kCmdRemoveLastPage: Run([&] { RemoveLastPage(m_nav); }); return true;
+        case kCmdMoveGoodsItem: Run([&] { MoveGoodsItemCommand(m_nav); }); return true;
+        case kCmdUpdatePositions: Run([&] { UpdatePositions(m_nav); }); return true;
+        case kCmdVariant0:
+        case kCmdVariant1:
+        case kCmdVariant2:
+        case kCmdVariant3: Run([&] { SetFormVariant(m_nav, (id - kCmdVariant0) / 2); }); return true;
+        default: return false;
+    }
+}
+
+bool CSadViewInput::UpdateCommandUI(int id, CommandState& s) const {
+    s = CommandState();
+    switch (id) {
+        case kCmdInsertDefaults: {
+            const CFieldStore& store = m_nav.Store();
+            s.enabled = SadInsertDefaultsEnabled(CurrentPage(), store.GetCurrentField());
+            return true;
+        }
+        case kCmdFirstPage:
+        case kCmdPreviousPage: s.enabled = CanGoToPreviousPage(m_nav); return true;
+        case kCmdNextPage:
+        case kCmdLastPage: s.enabled = CanGoToNextPage(m_nav); return true;
+        case kCmdAddPage: s.enabled = CanAddPage(m_nav); return true;
+        case kCmdRemoveLastPage: s.enabled = CanRemoveLastPage(m_nav); return true;
+        case kCmdMoveGoodsItem:
+        case kCmdUpdatePositions: return true;
+        case kCmdVariant0:
+        case kCmdVariant1:
+        case kCmdVariant2:
+        case kCmdVariant3: {
+            const VariantCommandState v = VariantCommandStateFor(m_nav, (id - kCmdVariant0) / 2);
+            s.checkable = true;
+            s.checked = v.checked;
+            s.enabled = v.enabled;
+            return true;
+        }
+        default: return false;
+    }
+}
+
+int CSadViewInput::CurrentPage() const { return m_view.CurrentPage(); }
+
+void CSadViewInput::SetCurrentPage(int page) {
+    if (m_hooks.setCurrentPage) m_hooks.setCurrentPage(page);
+}
+
+void CSadViewInput::SetHelpContext(int context) {
+    if (m_hooks.setHelpContext) m_hooks.setHelpContext(context);
+}
+
+void CSadViewInput::ShowHelpContext(int context) {
+    if (m_hooks.showHelp) m_hooks.showHelp(context);
+}
+
+void CSadViewInput::FocusEditWindow() {
+    if (m_view.EditWindow()) m_view.EditWindow()->setFocus();
+}
+
+void CSadViewInput::EnsureVisible() {
+    if (m_view.EditWindow()) m_view.EditWindow()->EnsureVisible();
+}
+
+void CSadViewInput::ShowEditWindow(bool show) {
+    if (m_view.EditWindow()) m_view.EditWindow()->setVisible(show);
+}
+
+void CSadViewInput::UpdateStatusText() { m_view.UpdateStatusText(); }
+
+void CSadViewInput::Redraw() { m_view.viewport()->repaint(); }
+
+void CSadViewInput::ShowMessage(const std::u16string& text) {
+    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Tarvex-Import"), QString::fromStdU16String(text),
+                    QMessageBox::Ok, &m_view);
+    box.exec();
+}
+
+bool CSadViewInput::AskYesNo(const std::u16string& text, bool questionIcon) {
+    QMessageBox box(questionIcon ? QMessageBox::Question : QMessageBox::NoIcon, QStringLiteral("Tarvex-Import"),
+                    QString::fromStdU16String(text), QMessageBox::Yes | QMessageBox::No, &m_view);
+    return box.exec() == QMessageBox::Yes;
+}
+
+bool CSadViewInput::RunTextInput3L(std::u16string& text) {
+    CDlgTextInput3L dlg(&m_view);
+    dlg.SetText(text);
+    if (dlg.exec() != QDialog::Accepted) return false;
+    text = dlg.Text();
+    return true;
+}
+
+bool CSadViewInput::RunFeld44(std::u16string& text, bool& inputTax) {
+    CDlgFeld44Einfuhr dlg(&m_view);
+    dlg.SetValues(text, true, inputTax);
+    QObject::connect(&dlg, &CDlgFeld44Einfuhr::helpRequested, &dlg, [this](int c) { ShowHelpContext(c); });
+    if (dlg.exec() != QDialog::Accepted) return false;
+    text = dlg.Text();
+    inputTax = dlg.InputTax();
+    return true;
+}
+
+bool CSadViewInput::RunFeld47(std::vector<std::u16string>& values) {
+    CDlgFeld47 dlg(&m_view);
+    dlg.SetValues(values);
+    QObject::connect(&dlg, &CDlgFeld47Base::helpRequested, &dlg, [this](int c) { ShowHelpContext(c); });
+    if (dlg.exec() != QDialog::Accepted) return false;
+    values = dlg.Values();
+    return true;
+}
+
+bool CSadViewInput::RunFeld47Summe(std::vector<std::u16string>& values) {
+    CDlgFeld47Summe dlg(&m_view);
+    dlg.SetValues(values);
+    QObject::connect(&dlg, &CDlgFeld47Base::helpRequested, &dlg, [this](int c) { ShowHelpContext(c); });
+    if (dlg.exec() != QDialog::Accepted) return false;
+    values = dlg.Values();
+    return true;
+}
+
+bool CSadViewInput::RunMoveGoodsItem(const std::vector<std::u16string>& entries, int& source, int& target) {
+    CDlgMoveEHWarenpositon dlg(&m_view);
+    dlg.SetEntries(entries, source, target);
+    if (dlg.exec() != QDialog::Accepted) return false;
+    source = dlg.Source();
+    target = dlg.Target();
+    return true;
+}
+
+}  // namespace tarvex

@@ -1,0 +1,80 @@
+#pragma once
+// Connects the SAD view to the editing logic of the core: field navigation (GoToField, Tab and
+// Shift+Tab), F2, the page commands, the goods-item move, the variant commands and the
+// box 3/5/32 update. It shows the dialogs and questions the logic asks for.
+//
+// The view keeps one CSadViewInput and forwards to it: GoToField(field, page) ->
+// Nav().GoToField; Tab / Shift+Tab (NavigateFromEditor) -> Nav().NextInputField /
+// PreviousInputField; OnCommand and UpdateCommandUI for the ids below (false when not handled).
+
+#include <QString>
+#include <functional>
+
+#include "sad/SadNavigation.h"
+
+namespace tarvex {
+
+class CEinheitspapierView;
+struct CommandState;
+
+inline constexpr int kCmdInsertDefaults = 32809;
+inline constexpr int kCmdNextPage = 32815;
+inline constexpr int kCmdPreviousPage = 32816;
+inline constexpr int kCmdFirstPage = 32817;
+inline constexpr int kCmdLastPage = 32818;
+inline constexpr int kCmdAddPage = 32819;
+inline constexpr int kCmdUpdatePositions = 32844;
+inline constexpr int kCmdVariant0 = 32846;
+inline constexpr int kCmdVariant1 = 32848;
+inline constexpr int kCmdVariant2 = 32850;
+inline constexpr int kCmdVariant3 = 32852;
+inline constexpr int kCmdMoveGoodsItem = 32874;
+inline constexpr int kCmdRemoveLastPage = 32878;
+
+class CSadViewInput : public ISadEditHost {
+public:
+    // What only the view and the application know.
+    struct Hooks {
+        std::function<void(int page)> setCurrentPage;  // the view's page member, nothing else
+        std::function<void(int context)> setHelpContext;
+        std::function<void(int context)> showHelp;
+    };
+    CSadViewInput(CEinheitspapierView& view, const CFieldDefinitions& defs, Hooks hooks);
+
+    CSadNavigation& Nav() { return m_nav; }
+
+    bool OnCommand(int id);
+    bool UpdateCommandUI(int id, CommandState& state) const;
+    // Tab (forward) and Shift+Tab.
+    void Navigate(bool forward);
+    void GoToField(int field, int page);
+
+    // ISadEditHost
+    int CurrentPage() const override;
+    void SetCurrentPage(int page) override;
+    void SetHelpContext(int context) override;
+    void ShowHelpContext(int context) override;
+    void FocusEditWindow() override;
+    void EnsureVisible() override;
+    void ShowEditWindow(bool show) override;
+    void UpdateStatusText() override;
+    void Redraw() override;
+    void ShowMessage(const std::u16string& text) override;
+    bool AskYesNo(const std::u16string& text, bool questionIcon) override;
+    bool RunTextInput3L(std::u16string& text) override;
+    bool RunFeld44(std::u16string& text, bool& inputTax) override;
+    bool RunFeld47(std::vector<std::u16string>& values) override;
+    bool RunFeld47Summe(std::vector<std::u16string>& values) override;
+    bool RunMoveGoodsItem(const std::vector<std::u16string>& entries, int& source, int& target) override;
+
+private:
+    // Runs an editing step and tells the view when it made the document modified.
+    template <class F>
+    void Run(F&& step);
+
+    CEinheitspapierView& m_view;
+    Hooks m_hooks;
+    CSadNavigation m_nav;
+};
+
+}  // namespace tarvex
