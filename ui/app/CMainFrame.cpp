@@ -61,11 +61,7 @@ CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent) {
     m_mdiArea->setTabsMovable(true);
     m_mdiArea->setDocumentMode(true);
     setCentralWidget(m_mdiArea);
-    connect(m_mdiArea, &QMdiArea::subWindowActivated, this, [this] {
-        CChildFrame* child = ActiveChild();
-        SetMenuResource(!child ? kMenuNoDocument : child->Kind() == DocTemplate::Dv1 ? kMenuDv1 : kMenuSad);
-        UpdateTitle();
-    });
+    connect(m_mdiArea, &QMdiArea::subWindowActivated, this, &CMainFrame::OnActiveChildChanged);
     CreateActions();
     CreateToolBar();
     CreateStatusBar();
@@ -285,7 +281,15 @@ void CMainFrame::SelectPrinterByName(const QString& printerName) {
     QMessageBox::information(this, windowTitle(), text);
 }
 
-CChildFrame* CMainFrame::ActiveChild() const { return qobject_cast<CChildFrame*>(m_mdiArea->activeSubWindow()); }
+// The current window also while the frame itself is hidden or inactive (start-up, tests).
+CChildFrame* CMainFrame::ActiveChild() const { return qobject_cast<CChildFrame*>(m_mdiArea->currentSubWindow()); }
+
+void CMainFrame::OnActiveChildChanged() {
+    CChildFrame* child = ActiveChild();
+    SetMenuResource(!child ? kMenuNoDocument : child->Kind() == DocTemplate::Dv1 ? kMenuDv1 : kMenuSad);
+    UpdateTitle();
+    emit ActiveChildChanged();
+}
 
 QList<CChildFrame*> CMainFrame::Children() const {
     QList<CChildFrame*> children;

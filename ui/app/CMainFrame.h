@@ -50,10 +50,13 @@ public:
     void SetRecentFiles(const QStringList& files);
     QString ReadyText() const;
     void UpdateTitle();
+    // Menus, title and command states after the active document window changed.
+    void OnActiveChildChanged();
 
 signals:
     void RecentFileChosen(const QString& path);
     void FilesDropped(const QStringList& paths);
+    void ActiveChildChanged();
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -212,7 +212,7 @@ void CTarvexImportApp::ConnectCommands() {
         f->Action(cmd::kSave)->setEnabled(sad);
         f->Action(cmd::kSaveAs)->setEnabled(sad);
     };
-    QObject::connect(f->MdiArea(), &QMdiArea::subWindowActivated, f, update);
+    QObject::connect(f, &CMainFrame::ActiveChildChanged, f, update);
     update();
     QObject::connect(f, &CMainFrame::RecentFileChosen, this, [this](const QString& path) {
         if (!OpenDocumentFile(path)) {
@@ -269,7 +269,11 @@ CChildFrame* CTarvexImportApp::AddChild(CChildFrame* child) {
     QObject::connect(child, &CChildFrame::TitleChanged, m_pMainFrame, &CMainFrame::UpdateTitle);
     child->showMaximized();
     m_pMainFrame->MdiArea()->setActiveSubWindow(child);
-    m_pMainFrame->UpdateTitle();
+    m_pMainFrame->OnActiveChildChanged();
+    // Closing the window switches back to the remaining ones (or to menu 128).
+    QObject::connect(child, &QObject::destroyed, m_pMainFrame, [frame = m_pMainFrame] {
+        if (frame) QTimer::singleShot(0, frame, [frame] { if (frame) frame->OnActiveChildChanged(); });
+    });
     return child;
 }
 

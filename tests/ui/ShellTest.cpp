@@ -1,0 +1,353 @@
+// The application shell: start-up order, New dialog, menus and accelerators, file dialog
+// filters, reset commands. Runs offscreen with TARVEX_SETTINGS_DIR pointing at a private folder.
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QMdiArea>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QStatusBar>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "app/CDlgNew.h"
+#include "app/CMainFrame.h"
+#include "app/CTarvexImportApp.h"
+#include "app/DocumentWindows.h"
+#include "app/QSettingsProfile.h"
+#include "sad/AefFormat.h"
+#include "sad/EinheitspapierDoc.h"
+
+using namespace tarvex;
+
+class ShellTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<CTarvexImportApp> m_app;
+    QStringList m_messages;
+
+    // A fresh application on empty settings; the New dialog is answered with newAnswer.
+    CTarvexImportApp& Start(const QStringList& args, int newAnswer = -1, bool clearSettings = true) {
+        m_app.reset();
+        if (clearSettings) QSettingsProfile(QSettingsProfile::Area::Profile).DeleteKey("");
+        m_app = std::make_unique<CTarvexImportApp>();
+        m_app->m_runNewDialog = [newAnswer] { return newAnswer; };
+        m_app->m_showMessage = [this](const QString&, const QString& text) { m_messages.append(text); };
+        m_messages.clear();
+        m_app->InitInstance(QStringList{QStringLiteral("tarvex-import")} + args);
+        QCoreApplication::processEvents();  // the New dialog runs once the frame is shown
+        return *m_app;
+    }
+
+    static QStringList MenuTitles(CMainFrame* frame) {
+        QStringList titles;
+        for (QAction* a : frame->menuBar()->actions()) titles.append(a->text());
+        return titles;
+    }
+
+private slots:
+    void initTestCase() {
+        QVERIFY2(!QSettingsProfile::SettingsDirOverride().isEmpty(), "run with TARVEX_SETTINGS_DIR set");
+        QApplication::setQuitOnLastWindowClosed(false);
+    }
+    void cleanup() { m_app.reset(); }
+
+    void startWithoutArgumentsShowsNewDialogThenMenu128() {
+        CTarvexImportApp& app = Start({});
+        QCOMPARE(app.StartupSteps(), (QStringList{"profile", "language", "templates", "registry", "mainframe",
+                                                  "fielddefinitions", "show", "new"}));
+        QVERIFY(app.MainFrame());
+        QVERIFY(app.MainFrame()->isVisible());
+        QCOMPARE(app.MainFrame()->CurrentMenuResource(), 128);
+        QCOMPARE(MenuTitles(app.MainFrame()), (QStringList{"&Datei", "&Optionen", "&Ansicht", "&Hilfe"}));
+        QVERIFY(app.MainFrame()->Children().isEmpty());
+        // The registry manager was ready before the field definitions were loaded.
+        QVERIFY(m_messages.isEmpty());
+        QCOMPARE(app.FieldDefinitions().page1, BuiltInFieldDefinitions1());
+        QCOMPARE(app.GetProfile().GetProfileInt("EHForm_Defaults", "FieldSize_EH1", 0), 616);
+        QCOMPARE(app.MainFrame()->windowTitle(), QStringLiteral("Tarvex-Import"));
+        QCOMPARE(app.MainFrame()->StatusText(0), QStringLiteral("Bereit"));
+    }
+
+    void initModeShowsNoWindowAndResetsWorkspace() {
+        QSettingsProfile profile(QSettingsProfile::Area::Profile);
+        profile.DeleteKey("");
+        const uint8_t state[] = {1, 2, 3};
+        profile.WriteProfileBinary("Workspace", "MainFrame", state, 3);
+        profile.WriteProfileInt("Settings", "NoFileFilter", 1);
+        CTarvexImportApp& app = Start({QStringLiteral("-init"), QStringLiteral("anything")}, -1, false);
+        QVERIFY(!app.MainFrame());
+        QCOMPARE(app.StartupSteps(), (QStringList{"profile", "language", "templates", "registry", "init"}));
+        QVERIFY(app.m_bSkipExitSave);
+        QVERIFY(QApplication::topLevelWidgets().isEmpty() ||
+                std::none_of(QApplication::topLevelWidgets().cbegin(), QApplication::topLevelWidgets().cend(),
+                             [](QWidget* w) { return w->isVisible(); }));
+        std::vector<uint8_t> out;
+        QVERIFY(!profile.GetProfileBinary("Workspace", "MainFrame", out));
+        QCOMPARE(profile.GetProfileInt("Settings", "NoFileFilter", 0), 1);  // only the workspace goes
+    }
+
+    void commandLinePathWithBlanksOpensOneFile_data() {
+        QTest::addColumn<bool>("quoted");
+        QTest::newRow("split by the shell") << false;
+        QTest::newRow("quoted") << true;
+    }
+    void commandLinePathWithBlanksOpensOneFile() {
+        QFETCH(bool, quoted);
+        QTemporaryDir dir;
+        const QString path = dir.path() + QStringLiteral("/Meine Papiere/Import 1.aef");
+        QVERIFY(QDir().mkpath(dir.path() + QStringLiteral("/Meine Papiere")));
+        CMemoryProfile memory;
+        CEinheitspapierDoc doc(&memory);
+        doc.ConfigureStore();
+        doc.OnNewDocument();
+        doc.m_nFormVariant = 2;
+        std::string error;
+        QVERIFY(SaveAefFile(std::filesystem::path(path.toStdU16String()), doc, error));
+
+        const QStringList args = quoted ? QStringList{QLatin1Char('"') + path + QLatin1Char('"')}
+                                        : path.split(QLatin1Char(' '));
+        CTarvexImportApp& app = Start(args);
+        QVERIFY2(m_messages.isEmpty(), qPrintable(m_messages.join('\n')));
+        QVERIFY(!app.StartupSteps().contains("new"));
+        const auto children = app.MainFrame()->Children();
+        QCOMPARE(children.size(), 1);
+        QCOMPARE(children[0]->PathName(), path);
+        QCOMPARE(children[0]->SadDocument()->m_nFormVariant, 2);
+        QCOMPARE(app.MainFrame()->CurrentMenuResource(), 130);
+        QCOMPARE(app.MainFrame()->windowTitle(), QStringLiteral("Tarvex-Import - Import 1.aef"));
+        QCOMPARE(app.RecentFiles(), QStringList{path});
+    }
+
+    void unreadableFilesAreReportedAndProgramContinues() {
+        QTemporaryDir dir;
+        CTarvexImportApp& app = Start({dir.path() + QStringLiteral("/fehlt.aef")});
+        QCOMPARE(m_messages.size(), 1);
+        QVERIFY(m_messages[0].endsWith(QStringLiteral("fehlt.aef wurde nicht gefunden.")));
+        QVERIFY(app.MainFrame()->Children().isEmpty());
+        // A file with any other extension is read as a SAD file: damaged data are reported.
+        const QString other = dir.path() + QStringLiteral("/text.txt");
+        QFile f(other);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("KTW-EHForm@2.10 but nothing after it");
+        f.close();
+        m_messages.clear();
+        QVERIFY(!app.OpenDocumentFile(other));
+        QCOMPARE(m_messages.size(), 1);
+        QVERIFY(m_messages[0].startsWith(QStringLiteral("Fehler beim Öffnen des Dokuments.")));
+        QVERIFY(app.RecentFiles().isEmpty());
+    }
+
+    void newDialogResultPerButton() {
+        for (int i = 0; i < 5; ++i) {
+            CDlgNew dlg;
+            QTest::mouseClick(dlg.Button(i), Qt::LeftButton);
+            QCOMPARE(dlg.result(), int(QDialog::Accepted));
+            QCOMPARE(dlg.Result(), CDlgNew::kResults[i]);
+        }
+        CDlgNew dlg;
+        QCOMPARE(dlg.Button(3)->size(), QSize(44, 30));  // sized to its picture
+    }
+
+    void newDialogEnterTakesFocusedButton() {
+        for (int i = 0; i < 5; ++i) {
+            CDlgNew dlg;
+            dlg.show();
+            QVERIFY(QTest::qWaitForWindowActive(&dlg));
+            dlg.Button(i)->setFocus();
+            QTest::keyClick(&dlg, Qt::Key_Return);
+            QCOMPARE(dlg.result(), int(QDialog::Accepted));
+            QCOMPARE(dlg.Result(), CDlgNew::kResults[i]);
+        }
+        {  // no picture button has the focus: the dialog stays open
+            CDlgNew dlg;
+            dlg.show();
+            QVERIFY(QTest::qWaitForWindowActive(&dlg));
+            dlg.CancelButton()->clearFocus();
+            dlg.Button(0)->clearFocus();
+            QTest::keyClick(&dlg, Qt::Key_Enter);
+            QVERIFY(dlg.isVisible());
+            QCOMPARE(dlg.Result(), -1);
+            dlg.CancelButton()->setFocus();
+            QTest::keyClick(&dlg, Qt::Key_Return);
+            QCOMPARE(dlg.result(), int(QDialog::Rejected));
+        }
+    }
+
+    void newCommandCreatesDocumentsAndSwitchesMenus() {
+        CTarvexImportApp& app = Start({}, 1);
+        CMainFrame* frame = app.MainFrame();
+        QCOMPARE(app.m_nFormVariant, 1);
+        QCOMPARE(frame->Children().size(), 1);
+        CChildFrame* sad = frame->Children()[0];
+        QCOMPARE(sad->SadDocument()->m_nFormVariant, 1);
+        QCOMPARE(sad->Title(), QStringLiteral("EhForm1"));
+        QCOMPARE(frame->CurrentMenuResource(), 130);
+        QCOMPARE(MenuTitles(frame), (QStringList{"&Datei", "&Bearbeiten", "&Optionen", "&Formular", "&Ansicht", "&Hilfe"}));
+        QVERIFY(frame->Action(57604)->isEnabled());
+
+        app.m_runNewDialog = [] { return 99; };
+        frame->Action(57600)->trigger();
+        QCOMPARE(app.m_nFormVariant, 99);
+        QCOMPARE(frame->Children().size(), 2);
+        QCOMPARE(frame->ActiveChild()->Kind(), DocTemplate::Dv1);
+        QCOMPARE(frame->CurrentMenuResource(), 131);
+        QVERIFY(!frame->Action(57604)->isEnabled());  // nothing to save in the D.V.1 placeholder
+
+        app.m_runNewDialog = [] { return -1; };  // cancelled: nothing happens
+        frame->Action(57600)->trigger();
+        QCOMPARE(frame->Children().size(), 2);
+        QCOMPARE(app.m_nFormVariant, 99);
+
+        for (CChildFrame* c : frame->Children()) QVERIFY(c->close());
+        QCoreApplication::processEvents();
+        QCOMPARE(frame->CurrentMenuResource(), 128);
+    }
+
+    void acceleratorsFollowTableOrder() {
+        CTarvexImportApp& app = Start({});
+        CMainFrame* frame = app.MainFrame();
+        QCOMPARE(frame->CommandForKey(QKeySequence(QStringLiteral("Ctrl+Z"))), 32787);
+        QCOMPARE(frame->CommandForKey(QKeySequence(QStringLiteral("Alt+Backspace"))), 57643);
+        QCOMPARE(frame->CommandForKey(QKeySequence(Qt::SHIFT | Qt::Key_Backtab)), 32777);
+        QCOMPARE(frame->CommandForKey(QKeySequence(Qt::CTRL | Qt::KeypadModifier | Qt::Key_Plus)), 32866);
+        QCOMPARE(frame->CommandForKey(QKeySequence(QStringLiteral("Ctrl+Shift+Alt+R"))), 32827);
+
+        QVERIFY(QTest::qWaitForWindowActive(frame));
+        QAction* centre = frame->Action(32787);
+        QAction* undo = frame->Action(57643);
+        QVERIFY(!centre->isEnabled());  // no handler yet: the command stays disabled
+        centre->setEnabled(true);
+        undo->setEnabled(true);
+        QSignalSpy centred(centre, &QAction::triggered), undone(undo, &QAction::triggered);
+        QTest::keyClick(frame, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(centred.count(), 1);
+        QCOMPARE(undone.count(), 0);
+        QTest::keyClick(frame, Qt::Key_Backspace, Qt::AltModifier);
+        QCOMPARE(undone.count(), 1);
+    }
+
+    void statusPanesAndPrompts() {
+        CTarvexImportApp& app = Start({});
+        CMainFrame* frame = app.MainFrame();
+        frame->SetStatusText(QStringLiteral("Seite 1 von 2"), 1);
+        frame->SetStatusText(QStringLiteral("Feld 8"), 2);
+        QCOMPARE(frame->StatusText(1), QStringLiteral("Seite 1 von 2"));
+        QCOMPARE(frame->StatusText(2), QStringLiteral("Feld 8"));
+        QCOMPARE(frame->StatusText(0), QStringLiteral("Bereit"));
+        QCOMPARE(frame->Action(32866)->statusTip(), QStringLiteral("Vergrößert die Ansicht des Dokuments im Bildschirm"));
+        QCOMPARE(frame->Action(32866)->toolTip(), QStringLiteral("Ansicht vergrößern"));
+        // Context menus 119 and 132 carry their own paste text.
+        QCOMPARE(frame->ContextMenu(119)->actions()[3]->text(), QStringLiteral("&Einfügen"));
+        QCOMPARE(frame->ContextMenu(132)->actions().size(), 19);
+    }
+
+    void fileDialogFiltersAndPreselection_data() {
+        QTest::addColumn<int>("noFileFilter");
+        QTest::addColumn<int>("variant");
+        QTest::addColumn<QString>("selected");
+        QTest::newRow("DV1") << 0 << 99 << "DV1 Dokument. (*.fdv)";
+        QTest::newRow("DV1, all files first") << 1 << 99 << "Einheitspapier. (*.aef)";
+        QTest::newRow("SAD") << 0 << 2 << "Einheitspapier. (*.aef)";
+        QTest::newRow("other") << 0 << 5 << "Alle Tarvex Dateien";
+        QTest::newRow("other, all files first") << 1 << 5 << "Alle Dateien (*.*)";
+    }
+    void fileDialogFiltersAndPreselection() {
+        QFETCH(int, noFileFilter);
+        QFETCH(int, variant);
+        QFETCH(QString, selected);
+        CTarvexImportApp& app = Start({});
+        app.GetProfile().WriteProfileInt("Settings", "NoFileFilter", noFileFilter);
+        app.m_nFormVariant = variant;
+        QStringList shown;
+        QString chosen;
+        int context = 0;
+        app.m_execFileDialog = [&](QFileDialog& dlg) {
+            shown = dlg.nameFilters();
+            chosen = dlg.selectedNameFilter();
+            context = app.m_nHelpContext;
+            return false;
+        };
+        app.OnFileOpen();
+        QCOMPARE(shown.size(), 4);
+        QCOMPARE(shown.first().startsWith(QStringLiteral("Alle Dateien")), noFileFilter != 0);
+        QCOMPARE(chosen, selected);
+        QCOMPARE(context, 121);
+        QCOMPARE(app.m_nHelpContext, 100);  // restored
+    }
+
+    void resetCommands_data() {
+        QTest::addColumn<int>("command");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QStringList>("gone");
+        QTest::addColumn<QStringList>("kept");
+        QTest::newRow("fonts") << 32823 << "Schriftgrößenmodifikationen löschen" << QStringList{"Font/EFont0"}
+                               << QStringList{"Settings/Language", "Workspace/MainFrame"};
+        QTest::newRow("workspace") << 32825 << "Menü- und Symbolleisten-Modifikationen löschen"
+                                   << QStringList{"Workspace/MainFrame"} << QStringList{"Font/EFont0", "Settings/Language"};
+        QTest::newRow("everything") << 32827 << "Registry-Einträge dieses Programms löschen"
+                                    << QStringList{"Font/EFont0", "Settings/Language", "Workspace/MainFrame"}
+                                    << QStringList{};
+    }
+    void resetCommands() {
+        QFETCH(int, command);
+        QFETCH(QString, title);
+        QFETCH(QStringList, gone);
+        QFETCH(QStringList, kept);
+        CTarvexImportApp& app = Start({});
+        Profile& profile = app.GetProfile();
+        const uint8_t state[] = {7};
+        auto fill = [&] {
+            profile.WriteProfileInt("Font", "EFont0", 33);
+            profile.WriteProfileInt("Settings", "Language", 0);
+            profile.WriteProfileBinary("Workspace", "MainFrame", state, 1);
+        };
+        auto has = [&](const QString& path) {
+            const QStringList p = path.split('/');
+            return profile.GetProfileInt(p[0].toStdString(), p[1].toStdString(), -12345) != -12345 ||
+                   [&] { std::vector<uint8_t> v; return profile.GetProfileBinary(p[0].toStdString(), p[1].toStdString(), v); }();
+        };
+        fill();
+        QString asked;
+        app.m_confirmReset = [&](const QString& t, const QString&) { asked = t; return false; };
+        app.MainFrame()->Action(command)->trigger();
+        QCOMPARE(asked, title);
+        for (const QString& k : gone + kept) QVERIFY2(has(k), qPrintable(k));  // "Nein": nothing deleted
+        QVERIFY(!app.m_bSkipExitSave);
+        QVERIFY(app.MainFrame()->isVisible());
+
+        app.m_confirmReset = [](const QString&, const QString&) { return true; };
+        app.MainFrame()->Action(command)->trigger();
+        for (const QString& k : gone) QVERIFY2(!has(k), qPrintable(k));
+        for (const QString& k : kept) QVERIFY2(has(k), qPrintable(k));
+        QVERIFY(app.m_bSkipExitSave);
+        QVERIFY(!app.MainFrame()->isVisible());  // the program ends
+        // Nothing is written back at the exit: the recent-file list and the window state stay away.
+        app.ExitInstance();
+        for (const QString& k : gone) QVERIFY2(!has(k), qPrintable(k));
+        QCOMPARE(profile.GetProfileString("Recent File List", "File1", u"-"), std::u16string(u"-"));
+    }
+
+    void normalExitWritesRecentFilesAndState() {
+        QTemporaryDir dir;
+        const QString path = dir.path() + QStringLiteral("/a.aef");
+        CTarvexImportApp& app = Start({}, 0);
+        app.m_execFileDialog = [&](QFileDialog& dlg) {
+            dlg.selectFile(path);
+            return true;
+        };
+        QVERIFY(app.SaveDocument(app.MainFrame()->ActiveChild(), true));
+        QVERIFY(QFileInfo::exists(path));
+        app.MainFrame()->close();
+        app.ExitInstance();
+        QCOMPARE(app.GetProfile().GetProfileString("Recent File List", "File1", u""), path.toStdU16String());
+        std::vector<uint8_t> state;
+        QVERIFY(app.GetProfile().GetProfileBinary("Workspace", "MainFrame", state));
+    }
+};
+
+QTEST_MAIN(ShellTest)
+#include "ShellTest.moc"
