@@ -282,9 +282,17 @@ void CMainFrame::SelectPrinterByName(const QString& printerName) {
 }
 
 // The current window also while the frame itself is hidden or inactive (start-up, tests).
-CChildFrame* CMainFrame::ActiveChild() const { return qobject_cast<CChildFrame*>(m_mdiArea->currentSubWindow()); }
+// Without window activation (a desktop without window manager, a hidden frame) Qt reports no
+// active window; the last activated one that is still open is the current document then.
+CChildFrame* CMainFrame::ActiveChild() const {
+    if (auto* child = qobject_cast<CChildFrame*>(m_mdiArea->currentSubWindow())) return child;
+    const QList<QMdiSubWindow*> windows = m_mdiArea->subWindowList();
+    if (m_lastActive && windows.contains(m_lastActive.data())) return m_lastActive.data();
+    return windows.isEmpty() ? nullptr : qobject_cast<CChildFrame*>(windows.constLast());
+}
 
 void CMainFrame::OnActiveChildChanged() {
+    if (auto* active = qobject_cast<CChildFrame*>(m_mdiArea->currentSubWindow())) m_lastActive = active;
     CChildFrame* child = ActiveChild();
     SetMenuResource(!child ? kMenuNoDocument : child->Kind() == DocTemplate::Dv1 ? kMenuDv1 : kMenuSad);
     UpdateTitle();

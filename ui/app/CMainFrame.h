@@ -5,9 +5,11 @@
 #include <QKeySequence>
 #include <QMainWindow>
 #include <QMap>
+#include <QPointer>
 #include <QString>
 #include <QStringList>
 
+#include "app/DocumentWindows.h"
 #include "app/ShellCommands.h"
 
 class QAction;
@@ -82,6 +84,7 @@ private:
     QList<QShortcut*> m_shortcuts;
     QStringList m_recentFiles;
     int m_nMenuResource = 0;
+    QPointer<CChildFrame> m_lastActive;
 };
 
 }  // namespace tarvex
