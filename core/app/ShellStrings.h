@@ -63,10 +63,7 @@ inline constexpr char16_t kRegManagerError[] = u"CRegeditManagment-Error";
 inline constexpr char16_t kVersionError[] = u"ERROR";
 inline constexpr char16_t kNoDataPath[] = u"Fehler, keine Datenpfad";
 
-// Placeholders while the form views are not part of the program yet.
-inline constexpr char16_t kSadViewPending[] =
-    u"Die Formularansicht des Einheitspapiers ist in dieser Version noch nicht enthalten.\n"
-    u"Das Dokument ist geöffnet und kann gespeichert werden; bearbeiten lässt es sich noch nicht.";
+// Placeholder while the D.V.1 form is not part of the program yet.
 inline constexpr char16_t kDv1Pending[] =
     u"Die Zollwertanmeldung D.V.1 ist in dieser Version noch nicht enthalten.\n"
     u"Es wurde kein Dokument angelegt.";

@@ -12,6 +12,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "sad/CEinheitspapierView.h"
+
 #include "app/CDlgNew.h"
 #include "app/CMainFrame.h"
 #include "app/CTarvexImportApp.h"
@@ -187,7 +189,12 @@ private slots:
         QCOMPARE(sad->Title(), QStringLiteral("EhForm1"));
         QCOMPARE(frame->CurrentMenuResource(), 130);
         QCOMPARE(MenuTitles(frame), (QStringList{"&Datei", "&Bearbeiten", "&Optionen", "&Formular", "&Ansicht", "&Hilfe"}));
+        // "Speichern unter..." waits for a change.
+        QVERIFY(!frame->Action(57604)->isEnabled());
+        sad->SadDocument()->SetModifiedFlag();
+        app.UpdateCommandStates();
         QVERIFY(frame->Action(57604)->isEnabled());
+        sad->SadDocument()->SetModifiedFlag(false);
 
         app.m_runNewDialog = [] { return 99; };
         frame->Action(57600)->trigger();
@@ -216,16 +223,20 @@ private slots:
         QCOMPARE(frame->CommandForKey(QKeySequence(Qt::CTRL | Qt::KeypadModifier | Qt::Key_Plus)), 32866);
         QCOMPARE(frame->CommandForKey(QKeySequence(QStringLiteral("Ctrl+Shift+Alt+R"))), 32827);
 
+        // With an SAD open, Ctrl+Z centres the text of the current box and does not undo.
+        app.m_runNewDialog = [] { return 0; };
+        frame->Action(57600)->trigger();
+        auto* view = qobject_cast<CEinheitspapierView*>(frame->ActiveChild()->View());
+        QVERIFY(view);
         QVERIFY(QTest::qWaitForWindowActive(frame));
-        QAction* centre = frame->Action(32787);
-        QAction* undo = frame->Action(57643);
-        QVERIFY(!centre->isEnabled());  // no handler yet: the command stays disabled
-        centre->setEnabled(true);
-        undo->setEnabled(true);
-        QSignalSpy centred(centre, &QAction::triggered), undone(undo, &QAction::triggered);
+        QSignalSpy centred(frame->Action(32787), &QAction::triggered), undone(frame->Action(57643), &QAction::triggered);
         QTest::keyClick(frame, Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(centred.count(), 1);
         QCOMPARE(undone.count(), 0);
+        QVERIFY(view->GetDocument()->Store().IsCentredCurrent());
+        // Undo is there once something was typed.
+        view->EditWindow()->insertPlainText(QStringLiteral("Hamburg"));
+        app.UpdateCommandStates();
         QTest::keyClick(frame, Qt::Key_Backspace, Qt::AltModifier);
         QCOMPARE(undone.count(), 1);
     }

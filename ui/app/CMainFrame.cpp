@@ -157,17 +157,14 @@ QMenu* CMainFrame::BuildMenu(const MenuEntry& entry, QWidget* parent) {
                     item->setEnabled(target->isEnabled());
                     item->setChecked(target->isChecked());
                     item->setVisible(target->isVisible());
+                    // A command that changes its menu text (insert mode) sets it as "menuText".
+                    const QString text = target->property("menuText").toString();
+                    if (!text.isEmpty()) item->setText(text);
                 };
                 sync();
                 connect(target, &QAction::changed, item, sync);
-                connect(item, &QAction::triggered, target, [item, target] {
-                    if (target->isCheckable()) {
-                        target->toggle();
-                        item->setChecked(target->isChecked());
-                    } else {
-                        target->trigger();
-                    }
-                });
+                // The command's handler sets the check marks again from the document's state.
+                connect(item, &QAction::triggered, target, [target] { target->trigger(); });
                 break;
             }
         }

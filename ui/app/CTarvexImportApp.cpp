@@ -9,15 +9,17 @@
 #include <QLabel>
 #include <QMdiArea>
 #include <QMessageBox>
-#include <QPageSetupDialog>
+#include <QPrintDialog>
 #include <QPrinterInfo>
 #include <QPushButton>
+#include <QScreen>
 #include <QTimer>
 
 #include "app/CDlgNew.h"
 #include "app/CMainFrame.h"
 #include "app/DocumentWindows.h"
 #include "app/FreedesktopTypes.h"
+#include "app/HelpContextScope.h"
 #include "app/HelpPages.h"
 #include "app/Homepage.h"
 #include "app/PlatformShell.h"
@@ -27,7 +29,14 @@
 #include "app/ShellStrings.h"
 #include "app/Version.h"
 #include "common/TextCodec.h"
+#include "formview/AppFieldDefinitions.h"
+#include "formview/CDlgEditFeldDefinitionen.h"
+#include "formview/CDlgPrinterFontSize.h"
+#include "formview/Common_CDlgPrintSizeCorr.h"
+#include "formview/PrintCorrections.h"
 #include "sad/AefFormat.h"
+#include "sad/CEinheitspapierView.h"
+#include "sad/SadViewInput.h"
 #include "sad/EinheitspapierDoc.h"
 #include "sad/SadStrings.h"
 
@@ -41,17 +50,6 @@ QString Str(std::u16string_view s) { return QString::fromUtf16(s.data(), static_
 // Help contexts of the shell's own dialogs.
 constexpr int kHelpOpen = 121;
 constexpr int kHelpPrintSetup = 122;
-
-// Keeps a help context for the time of a dialog and restores the previous one.
-class HelpContextScope {
-public:
-    HelpContextScope(int& slot, int context) : m_slot(slot), m_previous(slot) { slot = context; }
-    ~HelpContextScope() { m_slot = m_previous; }
-
-private:
-    int& m_slot;
-    int m_previous;
-};
 
 }  // namespace
 
@@ -138,6 +136,8 @@ bool CTarvexImportApp::InitInstance(const QStringList& arguments) {
         OpenDocumentFile(QString::fromStdU16String(command.path));
         Step(QStringLiteral("open"));
     }
+    // Without a window manager "maximised" is only a wish: fill the screen ourselves.
+    if (QScreen* screen = QGuiApplication::primaryScreen()) m_pMainFrame->setGeometry(screen->availableGeometry());
     m_pMainFrame->showMaximized();
     Step(QStringLiteral("show"));
     if (command.kind == StartupCommand::Kind::New) {
@@ -204,16 +204,42 @@ void CTarvexImportApp::ConnectCommands() {
     on(cmd::kSaveAs, [this, f] {
         if (CChildFrame* c = f->ActiveChild()) SaveDocument(c, true);
     });
-    // Commands that need a document follow the active window.
-    auto update = [f] {
-        CChildFrame* c = f->ActiveChild();
-        const bool sad = c && c->Kind() == DocTemplate::Sad;
-        f->Action(cmd::kClose)->setEnabled(c != nullptr);
-        f->Action(cmd::kSave)->setEnabled(sad);
-        f->Action(cmd::kSaveAs)->setEnabled(sad);
-    };
-    QObject::connect(f, &CMainFrame::ActiveChildChanged, f, update);
-    update();
+    on(cmd::kPrintAreaCorrection, [this, f] {
+        Common_CDlgPrintSizeCorr dlg(*m_profile, m_nLanguage, f);
+        dlg.exec();
+    });
+    on(cmd::kPrinterFonts, [this, f] {
+        HelpContextScope help(m_nHelpContext, CDlgPrinterFontSize::kHelpContext);
+        CDlgPrinterFontSize dlg(*m_profile, f);
+        QObject::connect(&dlg, &CDlgPrinterFontSize::helpRequested, &dlg, [this] { OnHelp(); });
+        dlg.exec();
+    });
+    on(cmd::kFieldDefinitions, [this] { OnFieldDefinitions(); });
+    ConnectViewCommands();
+
+    // The SAD views reach the application through their environment.
+    SadViewEnvironment& env = SadViewEnvironment::Get();
+    env.currentVariant = [this] { return m_nFormVariant; };
+    env.setCurrentVariant = [this](int v) { m_nFormVariant = v; };
+    env.beep = [] { QApplication::beep(); };
+    env.message = [this](const QString& text) { Message(text); };
+    env.helpContext = [this] { return m_nHelpContext; };
+    env.setHelpContext = [this](int context) { m_nHelpContext = context; };
+    env.showHelp = [this](int context) { ShowHelpContext(context); };
+    env.language = [this] { return m_nLanguage; };
+
+    QObject::connect(f, &CMainFrame::ActiveChildChanged, f, [this, f] {
+        // The SAD window in front gives the current form variant (used by New and the defaults).
+        if (CChildFrame* c = f->ActiveChild(); c && c->SadDocument() && c->SadDocument()->m_nFormVariant >= 0 &&
+                                               c->SadDocument()->m_nFormVariant <= 3)
+            m_nFormVariant = c->SadDocument()->m_nFormVariant;
+        UpdateCommandStates();
+    });
+    // Like the framework's idle update: menus and toolbar follow the caret's field.
+    auto* idle = new QTimer(f);
+    QObject::connect(idle, &QTimer::timeout, f, [this] { UpdateCommandStates(); });
+    idle->start(250);
+    UpdateCommandStates();
     QObject::connect(f, &CMainFrame::RecentFileChosen, this, [this](const QString& path) {
         if (!OpenDocumentFile(path)) {
             m_recentFiles.removeAll(path);
@@ -223,6 +249,79 @@ void CTarvexImportApp::ConnectCommands() {
     QObject::connect(f, &CMainFrame::FilesDropped, this, [this](const QStringList& paths) {
         for (const QString& p : paths) OpenDocumentFile(p);
     });
+}
+
+namespace {
+
+// Commands that the active SAD view carries out and whose menu state it gives.
+constexpr int kViewCommands[] = {
+    kCmdEditUndo,     kCmdEditCut,         kCmdEditCopy,     kCmdEditPaste,      kCmdEditSelectAll,
+    kCmdInsertMode,   kCmdFontBigger,      kCmdFontSmaller,  kCmdFontBold,       kCmdTextLeft,
+    kCmdTextCentre,   kCmdTextRight,       kCmdZoomIn,       kCmdZoomOut,        kCmdNextField,
+    kCmdPrevField,    kCmdInsertDefaults,  kCmdNextPage,     kCmdPreviousPage,   kCmdFirstPage,
+    kCmdLastPage,     kCmdAddPage,         kCmdUpdatePositions, kCmdVariant0,    kCmdVariant1,
+    kCmdVariant2,     kCmdVariant3,        kCmdMoveGoodsItem, kCmdRemoveLastPage, kCmdPrint,
+    kCmdMargins};
+
+}  // namespace
+
+CEinheitspapierView* CTarvexImportApp::ActiveSadView() const {
+    CChildFrame* c = m_pMainFrame ? m_pMainFrame->ActiveChild() : nullptr;
+    return c ? qobject_cast<CEinheitspapierView*>(c->View()) : nullptr;
+}
+
+void CTarvexImportApp::ConnectViewCommands() {
+    for (int id : kViewCommands) {
+        QAction* a = m_pMainFrame->Action(id);
+        if (!a) continue;
+        QObject::connect(a, &QAction::triggered, m_pMainFrame, [this, id] {
+            if (CEinheitspapierView* view = ActiveSadView()) view->OnCommand(id);
+            UpdateCommandStates();
+        });
+    }
+}
+
+void CTarvexImportApp::UpdateCommandStates() {
+    CMainFrame* f = m_pMainFrame;
+    if (!f) return;
+    CChildFrame* c = f->ActiveChild();
+    const bool sad = c && c->Kind() == DocTemplate::Sad;
+    f->Action(cmd::kClose)->setEnabled(c != nullptr);
+    f->Action(cmd::kSave)->setEnabled(sad);
+    // "Speichern unter..." only while the document has changes.
+    f->Action(cmd::kSaveAs)->setEnabled(sad && c->IsModified());
+    CEinheitspapierView* view = ActiveSadView();
+    for (int id : kViewCommands) {
+        QAction* a = f->Action(id);
+        if (!a) continue;
+        CommandState state;
+        const bool handled = view && view->UpdateCommandUI(id, state);
+        a->setEnabled(handled && state.enabled);
+        if (handled && a->isCheckable()) a->setChecked(state.checked);
+        if (handled && !state.text.isEmpty() && a->property("menuText").toString() != state.text) {
+            a->setProperty("menuText", state.text);
+            a->setText(state.text);
+        }
+    }
+}
+
+void CTarvexImportApp::OnFieldDefinitions() {
+    FieldDefinitionsCommand command;
+    command.message = [this](const QString& text) { Message(text); };
+    command.closeAllDocuments = [this] {
+        for (CChildFrame* child : m_pMainFrame->Children())
+            if (!child->close()) return false;
+        return true;
+    };
+    command.runDialog = [this] {
+        HelpContextScope help(m_nHelpContext, CDlgEditFeldDefinitionen::kHelpContext);
+        CDlgEditFeldDefinitionen dlg(AppFieldDefinitions(), *m_profile, m_regManager->SectionArea(), m_pMainFrame);
+        QObject::connect(&dlg, &CDlgEditFeldDefinitionen::helpRequested, &dlg, [this] { OnHelp(); });
+        return dlg.exec();
+    };
+    command.startNewInstance = [] { return StartProgramAnew(); };
+    command.closeMainWindow = [this] { m_pMainFrame->close(); };
+    RunFieldDefinitionsCommand(command);
 }
 
 // --- New and Open
@@ -238,6 +337,7 @@ void CTarvexImportApp::OnFileNew() {
     if (result < 0) return;
     m_nFormVariant = result;
     CreateNewDocument(result);
+
 }
 
 CChildFrame* CTarvexImportApp::CreateNewDocument(int formVariant) {
@@ -313,17 +413,13 @@ CChildFrame* CTarvexImportApp::OpenDocumentFile(const QString& path) {
         Message(text);
         return nullptr;
     }
-    const int status = doc->m_nLoadStatus;
+    // The view reports a load status of 18 or 19 (beep and message) when it is set up.
     CEinheitspapierDoc* raw = doc.get();
     auto* child = new CChildFrame(DocTemplate::Sad, std::move(doc));
     child->setWidget(CreateSadView(raw, child));
     child->SetPathName(full);
     AddChild(child);
     AddToRecentFiles(full);
-    if (status == 18 || status == 19) {
-        QApplication::beep();
-        Message(Str(status == 18 ? sadstr::kStatus18 : sadstr::kStatus19));
-    }
     return child;
 }
 
@@ -424,9 +520,15 @@ void CTarvexImportApp::AddToRecentFiles(const QString& path) {
 // --- printer
 
 void CTarvexImportApp::OnFilePrintSetup() {
-    HelpContextScope help(m_nHelpContext, kHelpPrintSetup);
-    QPageSetupDialog dialog(&m_printer, m_pMainFrame);
-    dialog.exec();
+    {
+        HelpContextScope help(m_nHelpContext, kHelpPrintSetup);
+        QPrintDialog dialog(&m_printer, m_pMainFrame);
+        dialog.setWindowTitle(QStringLiteral("Druckeinrichtung"));
+        dialog.exec();
+    }
+    // In an SAD window the set-up also forgets the printer remembered for the SAD.
+    if (CChildFrame* c = m_pMainFrame ? m_pMainFrame->ActiveChild() : nullptr; c && c->Kind() == DocTemplate::Sad)
+        ResetPrinterChoice(*m_profile, 0);
 }
 
 bool CTarvexImportApp::SelectPrinter(const QString& printerName) {
@@ -506,12 +608,14 @@ void CTarvexImportApp::GrantDataFileAccess(const QString& fileName) {
 
 // --- field definitions
 
+CFieldDefinitions& CTarvexImportApp::FieldDefinitions() { return AppFieldDefinitions(); }
+
 void CTarvexImportApp::LoadFieldDefinitions() {
-    tarvex::LoadFieldDefinitions(m_fieldDefinitions, *m_profile, m_regManager->SectionArea());
+    tarvex::LoadFieldDefinitions(AppFieldDefinitions(), *m_profile, m_regManager->SectionArea());
 }
 
 void CTarvexImportApp::SaveFieldDefinitions() {
-    tarvex::SaveFieldDefinitions(m_fieldDefinitions, *m_profile, m_regManager->SectionArea());
+    tarvex::SaveFieldDefinitions(AppFieldDefinitions(), *m_profile, m_regManager->SectionArea());
 }
 
 }  // namespace tarvex

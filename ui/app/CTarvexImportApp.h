@@ -18,6 +18,7 @@
 namespace tarvex {
 
 class CChildFrame;
+class CEinheitspapierView;
 class CMainFrame;
 class CQtRegeditHost;
 class QSettingsProfile;
@@ -41,7 +42,7 @@ public:
 
     Profile& GetProfile();
     CRegeditManagment& RegManager() { return *m_regManager; }
-    CFieldDefinitions& FieldDefinitions() { return m_fieldDefinitions; }
+    CFieldDefinitions& FieldDefinitions();
     CMainFrame* MainFrame() const;
     QPrinter& Printer() { return m_printer; }
     bool SelectPrinter(const QString& printerName);
@@ -63,6 +64,10 @@ public:
     void OnHelp();
     void OnHelpContents();
     void OnHomepage();
+    void OnFieldDefinitions();
+    // Enables and checks the commands for the active window (menus and toolbar).
+    void UpdateCommandStates();
+    CEinheitspapierView* ActiveSadView() const;
     // Opens a file through the matching template and adds it to the recent-file list.
     CChildFrame* OpenDocumentFile(const QString& path);
     // Creates a new document of the template of a New-dialog result.
@@ -89,6 +94,7 @@ public:
 private:
     void Message(const QString& text);
     void ConnectCommands();
+    void ConnectViewCommands();
     bool ConfirmReset(const QString& title, const QString& question);
     void ResetKey(const char* section, const char16_t* title, const char16_t* question);
     void AddToRecentFiles(const QString& path);
@@ -103,7 +109,6 @@ private:
     std::unique_ptr<QSettingsProfile> m_machineArea;
     std::unique_ptr<CQtRegeditHost> m_regHost;
     std::unique_ptr<CRegeditManagment> m_regManager;
-    CFieldDefinitions m_fieldDefinitions;
     QPointer<CMainFrame> m_pMainFrame;
     QPrinter m_printer;
     QStringList m_recentFiles;

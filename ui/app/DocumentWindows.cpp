@@ -2,30 +2,29 @@
 
 #include <QCloseEvent>
 #include <QFileInfo>
-#include <QLabel>
 
 #include "app/CTarvexImportApp.h"
-#include "app/ShellStrings.h"
+#include "app/CMainFrame.h"
+#include "app/SadPrintCommand.h"
 #include "sad/EinheitspapierDoc.h"
-#include "sad/SadStrings.h"
+#include "sad/CEinheitspapierView.h"
 
 namespace tarvex {
 
 QWidget* CreateSadView(CEinheitspapierDoc* doc, QWidget* parent) {
-    // Stand-in until the SAD form view is part of the program: says what it is and what is loaded.
-    QString text = QString::fromUtf16(shellstr::kSadViewPending);
-    if (doc) {
-        const int v = doc->m_nFormVariant;
-        const QString variant = v >= 0 && v <= 3 ? QString::fromUtf16(sadstr::kVariantDialog[v])
-                                                 : QStringLiteral("Einheitspapier (Formular %1)").arg(v);
-        text += QStringLiteral("\n\n%1\nErgänzungsblätter: %2").arg(variant).arg(doc->m_nContinuationCount);
-    }
-    auto* label = new QLabel(text, parent);
-    label->setAlignment(Qt::AlignCenter);
-    label->setWordWrap(true);
-    label->setAutoFillBackground(true);
-    label->setFocusPolicy(Qt::StrongFocus);
-    return label;
+    auto* view = new CEinheitspapierView(doc, parent);
+    auto* child = qobject_cast<CChildFrame*>(parent);
+    QObject::connect(view, &CEinheitspapierView::statusTextChanged, view, [](int pane, const QString& text) {
+        if (CTarvexImportApp* app = TheApp(); app && app->MainFrame()) app->MainFrame()->SetStatusText(text, pane);
+    });
+    QObject::connect(view, &CEinheitspapierView::saveRequested, view, [child] {
+        if (CTarvexImportApp* app = TheApp(); app && child) app->SaveDocument(child, false);
+    });
+    QObject::connect(view, &CEinheitspapierView::printRequested, view, [view] { RunSadPrintCommand(*view); });
+    QObject::connect(view, &CEinheitspapierView::modifiedChanged, view, [child] {
+        if (child) child->SetTitle(child->Title());
+    });
+    return view;
 }
 
 CChildFrame::CChildFrame(DocTemplate kind, std::unique_ptr<CEinheitspapierDoc> sadDoc, QWidget* parent)

@@ -1,6 +1,7 @@
 #include "sad/CEinheitspapierView.h"
 
 #include <QApplication>
+#include <QMdiSubWindow>
 #include <QMenu>
 #include <QMessageBox>
 #include <QMouseEvent>
@@ -14,6 +15,8 @@
 #include "app/Profile.h"
 #include "common/TextCodec.h"
 #include "formview/AppFieldDefinitions.h"
+#include "formview/Common_DlgMargin02.h"
+#include "sad/SadViewInput.h"
 #include "formview/FormZoom.h"
 #include "sad/EinheitspapierDoc.h"
 #include "sad/SadLayout.h"
@@ -69,6 +72,18 @@ CEinheitspapierView::CEinheitspapierView(CEinheitspapierDoc* doc, QWidget* paren
 
     m_pEdit = new CKTWEditWindow_EHP(m_pDoc->Store(), &p, viewport());
     m_pEdit->CreateEditorEx(this, 120, 132, Dpi(), std::max<int>(1, m_nZoom), m_editTextColour, kEditBack);
+    CSadViewInput::Hooks hooks;
+    hooks.setCurrentPage = [this](int page) {
+        m_nCurrentPage = page;
+        viewport()->update();
+    };
+    hooks.setHelpContext = [](int context) {
+        if (auto& set = SadViewEnvironment::Get().setHelpContext) set(context);
+    };
+    hooks.showHelp = [](int context) {
+        if (auto& show = SadViewEnvironment::Get().showHelp) show(context);
+    };
+    m_input = std::make_unique<CSadViewInput>(*this, AppFieldDefinitions(), std::move(hooks));
     ApplyFirstPaintAlignments();
     OnInitialUpdate();
 }
@@ -209,7 +224,10 @@ void CEinheitspapierView::scrollContentsBy(int, int) {
 void CEinheitspapierView::focusInEvent(QFocusEvent* e) {
     CKTWScrollViewBase::focusInEvent(e);
     UpdateStatusText();
-    SadViewEnvironment::Get().setCurrentVariant(m_pDoc->m_nFormVariant);
+    // Outside a document window (tests, a view on its own) the view itself keeps the current
+    // variant; inside one the shell takes it from the window that comes to the front, because a
+    // window also gets the focus back for a moment while another one opens.
+    if (!qobject_cast<QMdiSubWindow*>(parentWidget())) SadViewEnvironment::Get().setCurrentVariant(m_pDoc->m_nFormVariant);
     if (m_pEdit->HasWindow()) m_pEdit->setFocus();
 }
 
@@ -242,14 +260,8 @@ void CEinheitspapierView::mousePressEvent(QMouseEvent* e) {
 }
 
 void CEinheitspapierView::GoToField(int field, int page) {
-    CFieldStore& store = m_pDoc->Store();
     if (page == 0) page = m_nCurrentPage;
-    if (store.ActivateField(field, page) != 0) return;
-    if (page != m_nCurrentPage) {
-        m_nCurrentPage = page;
-        UpdateStatusText();
-    }
-    m_pEdit->EnsureVisible();
+    m_input->GoToField(field, page);
     viewport()->update();
 }
 
@@ -264,19 +276,8 @@ void CEinheitspapierView::ShowPage(int page) {
 }
 
 void CEinheitspapierView::NavigateFromEditor(bool forward) {
-    // Next or previous editable field in index order on the page shown.
-    CFieldStore& store = m_pDoc->Store();
-    const int page = m_nCurrentPage;
-    const int count = page == 1 ? store.GetFieldCount1() : store.GetFieldCount2();
-    const CFieldDefinitions& defs = AppFieldDefinitions();
-    int f = store.GetCurrentField();
-    for (int n = 0; n < count; ++n) {
-        f = (f + (forward ? 1 : count - 1)) % count;
-        if (!(defs.Get(page == 1 ? 1 : 2, f, m_pDoc->m_nFormVariant) & kDefNotEditable)) {
-            GoToField(f, page);
-            return;
-        }
-    }
+    m_input->Navigate(forward);
+    viewport()->update();
 }
 
 QString CEinheitspapierView::StatusPageText() const {
@@ -305,6 +306,22 @@ QMenu* CEinheitspapierView::CreateContextMenu(int menuId, QWidget* parent) {
 }
 
 bool CEinheitspapierView::OnCommand(int id) {
+    if (m_input->OnCommand(id)) {
+        viewport()->update();
+        return true;
+    }
+    switch (id) {
+        case kCmdPrint: emit printRequested(); return true;
+        case kCmdMargins: {
+            SadViewEnvironment& env = SadViewEnvironment::Get();
+            const int saved = env.helpContext ? env.helpContext() : 0;
+            if (env.setHelpContext) env.setHelpContext(120);
+            Common_DlgMargin02::RunMarginCommand(GetProfile(), 0, env.language ? env.language() : 0, this);
+            if (env.setHelpContext) env.setHelpContext(saved);
+            return true;
+        }
+        default: break;
+    }
     CFieldStore& store = m_pDoc->Store();
     CKtwEditWindow& edit = *m_pEdit;
     auto changed = [this] {
@@ -347,9 +364,12 @@ bool CEinheitspapierView::OnCommand(int id) {
 }
 
 bool CEinheitspapierView::UpdateCommandUI(int id, CommandState& s) const {
+    if (m_input->UpdateCommandUI(id, s)) return true;
     const CFieldStore& store = m_pDoc->Store();
     s = CommandState();
     switch (id) {
+        case kCmdPrint:
+        case kCmdMargins: return true;
         case kCmdEditUndo: s.enabled = m_pEdit->document()->isUndoAvailable(); return true;
         case kCmdEditCut:
         case kCmdEditCopy:

@@ -19,6 +19,7 @@ class QMenu;
 namespace tarvex {
 
 class CEinheitspapierDoc;
+class CSadViewInput;
 struct CFieldDefinitions;
 
 // Editing commands of the form views (menu "Bearbeiten") and the view's other command ids.
@@ -38,6 +39,8 @@ inline constexpr int kCmdFileSave = 57603;
 inline constexpr int kCmdNextField = 32775;
 inline constexpr int kCmdPrevField = 32777;
 inline constexpr int kCmdFieldDefinitions = 32863;
+inline constexpr int kCmdPrint = 57607;
+inline constexpr int kCmdMargins = 32791;
 
 // Menu state of a command for the shell's menus and toolbars.
 struct CommandState {
@@ -54,6 +57,10 @@ struct SadViewEnvironment {
     std::function<void(int)> setCurrentVariant;
     std::function<void()> beep;                   // the system's error sound
     std::function<void(const QString&)> message;  // a message box with OK
+    std::function<int()> helpContext;             // the application's help context
+    std::function<void(int)> setHelpContext;
+    std::function<void(int)> showHelp;            // opens the help at a context
+    std::function<int()> language;                // index of the fixed two-language texts
     static SadViewEnvironment& Get();
 };
 
@@ -65,6 +72,8 @@ public:
 
     CEinheitspapierDoc* GetDocument() const { return m_pDoc; }
     CKTWEditWindow_EHP* EditWindow() const { return m_pEdit; }
+    // Field navigation, page and variant commands, F2 and the box dialogs.
+    CSadViewInput& Input() const { return *m_input; }
     int CurrentPage() const { return m_nCurrentPage; }
     int CursorKind() const { return m_nCursorKind; }
 
@@ -120,6 +129,8 @@ signals:
     void modifiedChanged();
     // Ctrl+S: the edited text is in the store; the shell saves the document.
     void saveRequested();
+    // The print command: the shell runs the print dialog and prints through the document.
+    void printRequested();
 
 protected:
     void paintEvent(QPaintEvent* e) override;
@@ -135,6 +146,7 @@ private:
 
     CEinheitspapierDoc* m_pDoc;
     CKTWEditWindow_EHP* m_pEdit = nullptr;
+    std::unique_ptr<CSadViewInput> m_input;
     CSadPageRenderer m_renderer;
     bool m_bStampA = false;
     bool m_bStampC = false;

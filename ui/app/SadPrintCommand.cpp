@@ -1,0 +1,100 @@
+#include "app/SadPrintCommand.h"
+
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPrinterInfo>
+
+#include "app/CMainFrame.h"
+#include "app/CTarvexImportApp.h"
+#include "app/HelpContextScope.h"
+#include "formview/AppFieldDefinitions.h"
+#include "formview/CDlgDrucken.h"
+#include "formview/Common_DlgMargin02.h"
+#include "formview/PrintCorrections.h"
+#include "sad/CEinheitspapierView.h"
+#include "sad/EinheitspapierDoc.h"
+#include "sad/SadPrinter.h"
+#include "sad/SadViewInput.h"
+
+namespace tarvex {
+namespace {
+
+constexpr int kSad = 0;
+
+// Name shown for the printer; a printer without a name is the PDF file output.
+QString DeviceName(const QPrinter& printer) {
+    if (printer.outputFormat() == QPrinter::PdfFormat || printer.printerName().isEmpty())
+        return QStringLiteral("PDF-Datei");
+    return printer.printerName();
+}
+
+}  // namespace
+
+void RunSadPrintCommand(CEinheitspapierView& view) {
+    CTarvexImportApp* app = TheApp();
+    if (!app) return;
+    CEinheitspapierDoc& doc = *view.GetDocument();
+    Profile& profile = app->GetProfile();
+    CFieldStore& store = doc.Store();
+
+    // 1: the edited text goes into the store (and the field's actions run again).
+    view.GoToField(store.GetCurrentField(), store.GetCurrentPage());
+    // 2: the margin sheet; its answer does not stop the print.
+    if (MarginSheetBeforePrint(profile, kSad)) view.OnCommand(kCmdMargins);
+
+    QPrinter& printer = app->Printer();
+    // Without any installed printer the job goes into a PDF file.
+    if (QPrinterInfo::availablePrinters().isEmpty()) printer.setOutputFormat(QPrinter::PdfFormat);
+
+    HelpContextScope help(app->m_nHelpContext, PrintDialogHelpContext(kSad));
+    const std::u16string remembered = RememberedPrinter(profile, kSad);
+    if (!remembered.empty() && app->MainFrame()) app->MainFrame()->SelectPrinterByName(QString::fromStdU16String(remembered));
+
+    CDlgDrucken dlg(kSad, store.GetPageCount(), DeviceName(printer),
+                    printer.pageLayout().orientation() == QPageLayout::Portrait, !remembered.empty(), &view);
+    QObject::connect(&dlg, &CDlgDrucken::helpRequested, &dlg, [app] { app->OnHelp(); });
+    if (dlg.exec() != QDialog::Accepted) {
+        if (dlg.m_bChoosePrinter) {
+            {
+                HelpContextScope setup(app->m_nHelpContext, 122);
+                QPrintDialog chooser(&printer, &view);
+                chooser.exec();
+            }
+            // Even a cancelled set-up forgets the remembered printer.
+            ResetPrinterChoice(profile, kSad);
+            view.viewport()->update();
+            RunSadPrintCommand(view);
+            return;
+        }
+        view.viewport()->update();
+        return;
+    }
+    StorePrinterChoice(profile, kSad, dlg.m_bReuse != 0, dlg.m_strDevice.toStdU16String());
+
+    QString error;
+    bool ok;
+    if (printer.outputFormat() == QPrinter::PdfFormat) {
+        QString path = printer.outputFileName();
+        if (path.isEmpty()) {
+            QString base = app->MainFrame() && app->MainFrame()->ActiveChild()
+                               ? QFileInfo(app->MainFrame()->ActiveChild()->Title()).completeBaseName()
+                               : QStringLiteral("Einheitspapier");
+            path = QFileDialog::getSaveFileName(&view, QStringLiteral("In PDF-Datei drucken"),
+                                                base + QStringLiteral(" Seite %1.pdf").arg(dlg.m_nPage),
+                                                QStringLiteral("PDF-Dateien (*.pdf)"));
+            if (path.isEmpty()) return;
+        }
+        ok = PrintSadToPdf(path, doc, dlg.m_nPage, dlg.m_nCopies, profile, AppFieldDefinitions(), error);
+    } else {
+        printer.setFullPage(false);
+        printer.setDocName(QStringLiteral("Einheitspapier"));
+        ok = PrintSadDocument(printer, doc, dlg.m_nPage, dlg.m_nCopies, profile, AppFieldDefinitions(), error);
+    }
+    if (!ok) QMessageBox::warning(&view, QStringLiteral("Tarvex-Import"), error);
+    view.viewport()->update();
+}
+
+}  // namespace tarvex
