@@ -3,24 +3,20 @@
 
 #ifdef TARVEX_CLI_HAS_UI
 
-#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
-#include <filesystem>
 #include <iostream>
 #include <string>
 #include <vector>
 
 #include "Commands.h"
+#include "PageCommands.h"
 #include "app/QSettingsProfile.h"
-#include "common/TextCodec.h"
 #include "formview/FieldDefinitions.h"
 #include "formview/FormZoom.h"
-#include "sad/AefFormat.h"
 #include "sad/EinheitspapierDoc.h"
 #include "sad/SadLayout.h"
 #include "sad/SadPageRenderer.h"
-#include "sad/SadStrings.h"
 
 namespace tarvex::cli {
 namespace {
@@ -28,65 +24,18 @@ namespace {
 constexpr const char* kUsage = "render FILE [--page N] [--zoom Z] -o OUT.png";
 constexpr int kScreenDpi = 96;
 
-bool ParseInt(const std::string& s, int min, int max, int& out) {
-    try {
-        size_t pos = 0;
-        const int v = std::stoi(s, &pos);
-        if (pos != s.size() || v < min || v > max) return false;
-        out = v;
-        return true;
-    } catch (...) {
-        return false;
-    }
-}
-
 int RunRender(const std::vector<std::string>& args) {
-    std::string in, out;
-    int page = 1, zoom = 10;
-    for (size_t i = 0; i < args.size(); ++i) {
-        const std::string& a = args[i];
-        const bool hasValue = i + 1 < args.size();
-        if (a == "--page" && hasValue) {
-            if (!ParseInt(args[++i], 1, 255, page)) return UsageError(kUsage);
-        } else if (a == "--zoom" && hasValue) {
-            if (!ParseInt(args[++i], kZoomMin, kZoomMax, zoom)) return UsageError(kUsage);
-        } else if (a == "-o" && hasValue) {
-            out = args[++i];
-        } else if (!a.empty() && a[0] != '-' && in.empty()) {
-            in = a;
-        } else {
-            return UsageError(kUsage);
-        }
-    }
-    if (in.empty() || out.empty()) return UsageError(kUsage);
-
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    int argc = 1;
-    char name[] = "tarvex";
-    char* argv[] = {name, nullptr};
-    QGuiApplication app(argc, argv);
-
-    QSettingsProfile profile(QSettingsProfile::Area::Profile);
-    QSettingsProfile programArea(QSettingsProfile::Area::ProgramArea);
-    CFieldDefinitions definitions;
-    definitions.ResetToBuiltIn();
-    LoadFieldDefinitions(definitions, profile, programArea);
-
-    CEinheitspapierDoc doc(&profile);
-    std::string error;
-    if (!LoadAefFile(std::filesystem::u8path(in), doc, error)) {
-        std::cerr << "tarvex: " << in << ": " << error << "\n";
-        return kExitFile;
-    }
-    if (doc.m_nLoadStatus != 0) {
-        std::cerr << "tarvex: " << in << ": "
-                  << ToUtf8(doc.m_nLoadStatus == 19 ? sadstr::kStatus19 : sadstr::kStatus18) << "\n";
-        return kExitFile;
-    }
-    if (page > doc.Store().GetPageCount()) {
-        std::cerr << "tarvex: " << in << ": the document has " << doc.Store().GetPageCount() << " pages\n";
-        return kExitUsage;
-    }
+    PageArgs a;
+    a.option = 10;
+    if (int rc = ParsePageArgs(args, kUsage, "--zoom", kZoomMin, kZoomMax, a); rc >= 0) return rc;
+    auto app = MakeOffscreenApplication();
+    PageJob job;
+    if (int rc = LoadPageJob(a, job); rc >= 0) return rc;
+    CEinheitspapierDoc& doc = *job.doc;
+    Profile& profile = *job.profile;
+    CFieldDefinitions& definitions = job.definitions;
+    const int zoom = a.option, page = a.page;
+    const std::string& out = a.out;
     // As the view shows it: an export file or one without a form is drawn as 0737 / 0738; the
     // sheets get their alignments and the crossed-out boxes are off the form.
     const char* sec = "EHForm_Defaults";

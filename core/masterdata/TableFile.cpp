@@ -1,5 +1,7 @@
 #include "masterdata/TableFile.h"
 
+#include "common/LocalDate.h"
+
 #include <algorithm>
 #include <cstring>
 #include <ctime>
@@ -244,14 +246,8 @@ bool CMemoryFile::WriteAt(uint64_t offset, const void* data, size_t size) {
 }
 
 CDbfDate LocalToday() {
-    std::time_t now = std::time(nullptr);
-    std::tm tm{};
-#ifdef _WIN32
-    localtime_s(&tm, &now);
-#else
-    localtime_r(&now, &tm);
-#endif
-    return {tm.tm_year + 1900, tm.tm_mon + 1, tm.tm_mday};
+    const LocalDay d = TodayLocal();
+    return {d.year, d.month, d.day};
 }
 
 }  // namespace tarvex

@@ -1,9 +1,9 @@
 #include "sad/EinheitspapierDoc.h"
 
-#include <ctime>
 #include <string>
 
 #include "app/Profile.h"
+#include "common/LocalDate.h"
 #include "common/TextCodec.h"
 #include "sad/SadStrings.h"
 
@@ -56,14 +56,8 @@ void CEinheitspapierDoc::ConfigureStore() {
 }
 
 CivilDate CEinheitspapierDoc::LocalToday() {
-    std::time_t now = std::time(nullptr);
-    std::tm tm{};
-#ifdef _WIN32
-    localtime_s(&tm, &now);
-#else
-    localtime_r(&now, &tm);
-#endif
-    return {tm.tm_mday, tm.tm_mon + 1, tm.tm_year + 1900};
+    const LocalDay d = TodayLocal();
+    return {d.day, d.month, d.year};
 }
 
 void CEinheitspapierDoc::FillNewDefaults() {

@@ -16,7 +16,7 @@ using namespace tarvex;
 namespace {
 
 void Shot(QWidget& w, const char* name) {
-    const QByteArray dir = qgetenv("TARVEX_SCREENSHOTS");
+    const QByteArray dir = qgetenv("TARVEX_SCREENSHOT_DIR");
     if (!dir.isEmpty()) w.grab().save(QString::fromLocal8Bit(dir) + "/" + name + ".png");
 }
 

@@ -28,7 +28,7 @@ void TestDlgMoveWarenposition::entriesAndOk() {
     QVERIFY(dlg.OkButton()->isEnabled());
     dlg.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dlg));
-    const QByteArray dir = qgetenv("TARVEX_SCREENSHOTS");
+    const QByteArray dir = qgetenv("TARVEX_SCREENSHOT_DIR");
     if (!dir.isEmpty()) dlg.grab().save(QString::fromLocal8Bit(dir) + "/CDlgMoveEHWarenpositon.png");
     dlg.SourceList()->setCurrentIndex(3);
     QVERIFY(!dlg.OkButton()->isEnabled());  // onto itself the item would be emptied

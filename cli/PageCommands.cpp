@@ -1,0 +1,87 @@
+#include "PageCommands.h"
+
+#ifdef TARVEX_CLI_HAS_UI
+
+#include <filesystem>
+#include <iostream>
+
+#include "Commands.h"
+#include "app/QSettingsProfile.h"
+#include "common/TextCodec.h"
+#include "sad/AefFormat.h"
+#include "sad/SadStrings.h"
+
+namespace tarvex::cli {
+namespace {
+
+bool ParseInt(const std::string& s, int min, int max, int& out) {
+    try {
+        size_t pos = 0;
+        const int v = std::stoi(s, &pos);
+        if (pos != s.size() || v < min || v > max) return false;
+        out = v;
+        return true;
+    } catch (...) {
+        return false;
+    }
+}
+
+}  // namespace
+
+int ParsePageArgs(const std::vector<std::string>& args, const char* usage, const char* option, int min, int max,
+                  PageArgs& out) {
+    for (size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        const bool hasValue = i + 1 < args.size();
+        if (a == "--page" && hasValue) {
+            if (!ParseInt(args[++i], 1, 255, out.page)) return UsageError(usage);
+        } else if (a == option && hasValue) {
+            if (!ParseInt(args[++i], min, max, out.option)) return UsageError(usage);
+        } else if (a == "-o" && hasValue) {
+            out.out = args[++i];
+        } else if (!a.empty() && a[0] != '-' && out.in.empty()) {
+            out.in = a;
+        } else {
+            return UsageError(usage);
+        }
+    }
+    if (out.in.empty() || out.out.empty()) return UsageError(usage);
+    return -1;
+}
+
+std::unique_ptr<QGuiApplication> MakeOffscreenApplication() {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    static int argc = 1;
+    static char name[] = "tarvex";
+    static char* argv[] = {name, nullptr};
+    return std::make_unique<QGuiApplication>(argc, argv);
+}
+
+int LoadPageJob(const PageArgs& args, PageJob& job) {
+    job.profile = std::make_unique<QSettingsProfile>(QSettingsProfile::Area::Profile);
+    job.programArea = std::make_unique<QSettingsProfile>(QSettingsProfile::Area::ProgramArea);
+    job.definitions.ResetToBuiltIn();
+    LoadFieldDefinitions(job.definitions, *job.profile, *job.programArea);
+    job.doc = std::make_unique<CEinheitspapierDoc>(job.profile.get());
+    std::string error;
+    if (!LoadAefFile(std::filesystem::u8path(args.in), *job.doc, error)) {
+        std::cerr << "tarvex: " << args.in << ": " << error << "\n";
+        return kExitFile;
+    }
+    const int status = job.doc->m_nLoadStatus;
+    if (status != 0) {
+        std::cerr << "tarvex: " << args.in << ": " << ToUtf8(status == 19 ? sadstr::kStatus19 : sadstr::kStatus18)
+                  << "\n";
+        return kExitFile;
+    }
+    const int pages = job.doc->Store().GetPageCount();
+    if (args.page > pages) {
+        std::cerr << "tarvex: " << args.in << ": the document has " << pages << " pages\n";
+        return kExitUsage;
+    }
+    return -1;
+}
+
+}  // namespace tarvex::cli
+
+#endif
