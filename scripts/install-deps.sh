@@ -7,7 +7,7 @@ PACKAGES=(
     cmake g++ ninja-build ccache clang libclang-rt-14-dev
     qt6-base-dev qt6-base-dev-tools libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev libshp-dev
-    poppler-utils xvfb xauth fonts-liberation2 shared-mime-info xdg-utils
+    poppler-utils xvfb xauth fonts-liberation2 shared-mime-info xdg-utils libfile-mimeinfo-perl
 )
 
 missing=()

@@ -24,6 +24,8 @@ QWidget* CreateSadView(CEinheitspapierDoc* doc, QWidget* parent) {
     QObject::connect(view, &CEinheitspapierView::modifiedChanged, view, [child] {
         if (child) child->SetTitle(child->Title());
     });
+    // The view set its panes while it was built, before anybody listened.
+    view->UpdateStatusText();
     return view;
 }
 
