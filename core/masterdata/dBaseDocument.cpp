@@ -794,8 +794,8 @@ int CdBaseDocument::BuildIndex(int position) {
     if ((type != 'C' && type != 'N') || m_nRecordCount <= 0 || !m_pFile) return -1;
     CheckPosition(position);
 
-    // The spec reads every record with ReadRecord; the first of those reads writes a modified
-    // buffer back.
+    // Reading record by record would write a modified buffer back with the first read; the
+    // block read does the same first.
     if (m_nCurrentRecord > 0 && m_bModified) WriteRecord(m_nCurrentRecord);
     const int32_t remembered = m_nCurrentRecord;
     const int32_t count = m_nRecordCount;
@@ -876,8 +876,8 @@ int CdBaseDocument::BuildIndex(int position) {
         return a.record < b.record;
     });
 
-    // The spec's loop ends on the last record; then the remembered one is read again (which fails
-    // for "no record" and leaves the last record current).
+    // A record-by-record pass ends on the last record; then the remembered one is read again
+    // (which fails for "no record" and leaves the last record current).
     if (remembered >= 1 && remembered <= m_nRecordCount)
         ReadRecord(remembered);
     else

@@ -1,7 +1,7 @@
 #pragma once
-// The dBase III table engine (Part 6.1): one open table, its field list and one record buffer.
+// The dBase III table engine: one open table, its field list and one record buffer.
 // Every write goes to the file at once; records are read from the file on every access, so that
-// another instance of the program working on the same table is seen as the spec describes.
+// what another instance of the program writes into the same table is seen at once.
 
 #include <array>
 #include <cstdint>
@@ -155,7 +155,7 @@ private:
     void PutField(int position, std::string_view bytes, char pad);
     int32_t ParseInteger(int position) const;
 
-    // Members in the order of the spec's data model.
+    // The table's state.
     std::filesystem::path m_strTablePath;
     std::unique_ptr<CTableFile> m_pFile;
     CTableError m_fileError;
@@ -178,7 +178,7 @@ private:
     std::vector<IndexEntry> m_index;
     std::string m_indexKeys;
 
-    // Beyond the spec's model.
+    // Kept beside the table state: field offsets, the layout read from the file, buffers, clock.
     std::vector<uint32_t> m_fieldOffsets;  // offset of each field in the record
     // Header and record length as the file lays out its records: kept when the header is written
     // again, so that a table with padding after the descriptors or inside its records (which the

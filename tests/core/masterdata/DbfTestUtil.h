@@ -125,7 +125,7 @@ struct RawTable {
     }
 };
 
-// The address table of Part 6.2: ADRESS1..ADRESS4 (C 80) and ZOLLNR (C 25).
+// The address table: ADRESS1..ADRESS4 (C 80) and ZOLLNR (C 25).
 inline void DefineAddressTable(CdBaseDocument& doc) {
     doc.ResetDefinition();
     doc.AddField(u"Adress1", 'C', 80, 0);

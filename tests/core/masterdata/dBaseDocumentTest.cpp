@@ -826,7 +826,7 @@ TEST(dBaseDocument, IndexRestoresTheCurrentRecordAndWritesBack) {
     EXPECT_EQ(doc.GetIndexRecord(1), 2);  // the write-back was indexed
     EXPECT_EQ(doc.GetIndexKey(1), u"AAA");
 
-    // Without a current record the last record stays current, as after the spec's loop.
+    // Without a current record the last record stays current, as after a pass over every record.
     CdBaseDocument other;
     ASSERT_EQ(other.OpenTable(path), 1);
     ASSERT_EQ(other.BuildIndex(0), 5);
