@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QListWidget>
 #include <QMdiArea>
 #include <QMenuBar>
 #include <QPushButton>
@@ -15,6 +16,7 @@
 #include "sad/CEinheitspapierView.h"
 
 #include "app/CDlgNew.h"
+#include "app/CDlgWindowList.h"
 #include "app/CMainFrame.h"
 #include "app/CTarvexImportApp.h"
 #include "app/DocumentWindows.h"
@@ -212,6 +214,29 @@ private slots:
         for (CChildFrame* c : frame->Children()) QVERIFY(c->close());
         QCoreApplication::processEvents();
         QCOMPARE(frame->CurrentMenuResource(), 128);
+    }
+
+    void windowListActivatesAndCloses() {
+        CTarvexImportApp& app = Start({}, 0);
+        CMainFrame* frame = app.MainFrame();
+        app.m_runNewDialog = [] { return 2; };
+        frame->Action(57600)->trigger();
+        QCOMPARE(frame->Children().size(), 2);
+        CDlgWindowList dlg(frame);
+        QCOMPARE(dlg.List()->count(), 2);
+        QCOMPARE(dlg.List()->currentItem()->text(), QStringLiteral("EhForm2"));
+        dlg.List()->setCurrentRow(0);
+        dlg.ActivateSelected();
+        QCOMPARE(frame->ActiveChild()->Title(), QStringLiteral("EhForm1"));
+        QCOMPARE(app.m_nFormVariant, 0);  // the window in front gives the form variant
+        CDlgWindowList again(frame);
+        again.List()->clearSelection();
+        again.List()->item(1)->setSelected(true);
+        again.CloseSelected();
+        QCOMPARE(frame->Children().size(), 1);
+        QCOMPARE(again.List()->count(), 1);
+        QVERIFY(frame->Action(131)->isEnabled());
+        for (CChildFrame* c : frame->Children()) QVERIFY(c->close());
     }
 
     void acceleratorsFollowTableOrder() {

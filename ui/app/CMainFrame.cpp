@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QTabBar>
 #include <QCloseEvent>
 #include <QDir>
 #include <QDragEnterEvent>
@@ -18,6 +19,7 @@
 #include <QTabBar>
 #include <QToolBar>
 
+#include "app/CDlgWindowList.h"
 #include "app/CTarvexImportApp.h"
 #include "app/DocumentWindows.h"
 #include "app/ShellIcons.h"
@@ -66,6 +68,7 @@ CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent) {
     CreateToolBar();
     CreateStatusBar();
     CreateAccelerators();
+    CreateWindowList();
     SetMenuResource(kMenuNoDocument);
     setAcceptDrops(true);
 }
@@ -234,6 +237,29 @@ void CMainFrame::CreateAccelerators() {
             if (action->isEnabled()) action->trigger();
         });
         m_shortcuts.append(shortcut);
+    }
+}
+
+// "Fenster...": from the context menu of the document tabs and of the empty window area.
+void CMainFrame::CreateWindowList() {
+    QAction* windows = m_actions.value(cmd::kWindowList);
+    if (!windows) {
+        windows = new QAction(this);
+        windows->setObjectName(QStringLiteral("ID_%1").arg(cmd::kWindowList));
+        m_actions.insert(cmd::kWindowList, windows);
+    }
+    windows->setText(Str(shellstr::kWindows132));
+    windows->setStatusTip(Str(CommandPrompt(cmd::kWindowList)));
+    windows->setEnabled(true);
+    connect(windows, &QAction::triggered, this, [this] {
+        CDlgWindowList dlg(this);
+        dlg.exec();
+    });
+    m_mdiArea->setContextMenuPolicy(Qt::ActionsContextMenu);
+    m_mdiArea->addAction(windows);
+    if (auto* tabs = m_mdiArea->findChild<QTabBar*>()) {
+        tabs->setContextMenuPolicy(Qt::ActionsContextMenu);
+        tabs->addAction(windows);
     }
 }
 

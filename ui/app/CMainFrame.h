@@ -71,6 +71,7 @@ private:
     void CreateToolBar();
     void CreateStatusBar();
     void CreateAccelerators();
+    void CreateWindowList();
 
     void FillRecentFiles(QMenu* menu, QAction* placeholder);
 

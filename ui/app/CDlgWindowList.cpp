@@ -1,0 +1,80 @@
+#include "app/CDlgWindowList.h"
+
+#include <QHBoxLayout>
+#include <QListWidget>
+#include <QMdiArea>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "app/CMainFrame.h"
+#include "app/CTarvexImportApp.h"
+#include "app/DocumentWindows.h"
+
+namespace tarvex {
+
+CDlgWindowList::CDlgWindowList(CMainFrame* frame) : QDialog(frame), m_frame(frame) {
+    setWindowTitle(QStringLiteral("Fenster"));
+    auto* layout = new QHBoxLayout(this);
+    m_list = new QListWidget;
+    m_list->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    layout->addWidget(m_list, 1);
+    auto* buttons = new QVBoxLayout;
+    auto add = [&](const QString& text, void (CDlgWindowList::*slot)()) {
+        auto* b = new QPushButton(text);
+        b->setAutoDefault(false);
+        connect(b, &QPushButton::clicked, this, slot);
+        buttons->addWidget(b);
+        return b;
+    };
+    add(QStringLiteral("&Aktivieren"), &CDlgWindowList::ActivateSelected)->setDefault(true);
+    add(QStringLiteral("&Speichern"), &CDlgWindowList::SaveSelected);
+    add(QStringLiteral("Fenster s&chließen"), &CDlgWindowList::CloseSelected);
+    buttons->addStretch();
+    add(QStringLiteral("OK"), &CDlgWindowList::accept);
+    layout->addLayout(buttons);
+    connect(m_list, &QListWidget::itemActivated, this, [this] { ActivateSelected(); });
+    Fill();
+}
+
+void CDlgWindowList::Fill() {
+    m_list->clear();
+    CChildFrame* active = m_frame->ActiveChild();
+    for (CChildFrame* child : m_frame->Children()) {
+        auto* item = new QListWidgetItem(child->Title() + (child->IsModified() ? QStringLiteral(" *") : QString()));
+        item->setData(Qt::UserRole, QVariant::fromValue<QObject*>(child));
+        m_list->addItem(item);
+        if (child == active) m_list->setCurrentItem(item);
+    }
+}
+
+namespace {
+
+QList<CChildFrame*> Selected(QListWidget* list) {
+    QList<CChildFrame*> frames;
+    for (QListWidgetItem* item : list->selectedItems())
+        if (auto* c = qobject_cast<CChildFrame*>(item->data(Qt::UserRole).value<QObject*>())) frames.append(c);
+    return frames;
+}
+
+}  // namespace
+
+void CDlgWindowList::ActivateSelected() {
+    const QList<CChildFrame*> frames = Selected(m_list);
+    if (frames.isEmpty()) return;
+    m_frame->MdiArea()->setActiveSubWindow(frames.first());
+    accept();
+}
+
+void CDlgWindowList::SaveSelected() {
+    for (CChildFrame* c : Selected(m_list))
+        if (CTarvexImportApp* app = TheApp()) app->SaveDocument(c, false);
+    Fill();
+}
+
+void CDlgWindowList::CloseSelected() {
+    for (CChildFrame* c : Selected(m_list))
+        if (!c->close()) break;  // the user cancelled a save question
+    Fill();
+}
+
+}  // namespace tarvex
