@@ -39,6 +39,25 @@ void DrawGroup(QPainter& painter, const std::vector<SadSegment>& group, int zoom
     for (const SadSegment& s : group) painter.drawLine(Scaled(s, zoom));
 }
 
+void DrawGroup(QPainter& painter, const std::vector<SadSegment>& group, int zoom, const QColor& colour,
+               PenKind kind) {
+    painter.setPen(MakePen(painter, colour, kind));
+    DrawGroup(painter, group, zoom);
+}
+
+// The green rulings (groups 0 thin, 1 heavy, 2 dotted) that both sheets start with.
+void DrawGreenRulings(QPainter& painter, const std::vector<std::vector<SadSegment>>& g, int zoom) {
+    DrawGroup(painter, g[0], zoom, kGreen, PenKind::Thin);
+    DrawGroup(painter, g[1], zoom, kGreen, PenKind::Heavy);
+    DrawGroup(painter, g[2], zoom, kGreen, PenKind::Dotted);
+}
+
+// A stamp box: its thin group and the heavy one after it.
+void DrawStampBox(QPainter& painter, const std::vector<std::vector<SadSegment>>& g, int first, int zoom) {
+    DrawGroup(painter, g[first], zoom, Qt::black, PenKind::Thin);
+    DrawGroup(painter, g[first + 1], zoom, Qt::black, PenKind::Heavy);
+}
+
 QRect ToQRect(const SadRect& r) { return QRect(QPoint(r.left, r.top), QPoint(r.right, r.bottom)); }
 
 bool Shown(const CFieldDefinitions* defs, int page, int field, int variant) {
@@ -180,29 +199,12 @@ void CSadPageRenderer::DrawFirstSheet(QPainter& painter, const SadRenderOptions&
     DrawGreyAndStrip(painter, o);
     const auto& g = SadRulingGroups(SadSheet::First);
     const int z = m_zoom;
-    painter.setPen(MakePen(painter, kGreen, PenKind::Thin));
-    DrawGroup(painter, g[0], z);
-    painter.setPen(MakePen(painter, kGreen, PenKind::Heavy));
-    DrawGroup(painter, g[1], z);
-    painter.setPen(MakePen(painter, kGreen, PenKind::Dotted));
-    DrawGroup(painter, g[2], z);
+    DrawGreenRulings(painter, g, z);
     // Groups 3 and 4 are not drawn; group 5 is the input-tax square of the German forms.
-    if (o.variant == 0 || o.variant == 1 || o.variant == 3) {
-        painter.setPen(MakePen(painter, Qt::black, PenKind::Thin));
-        DrawGroup(painter, g[kFirstRulingInputTaxSquare], z);
-    }
-    if (o.stampA) {
-        painter.setPen(MakePen(painter, Qt::black, PenKind::Thin));
-        DrawGroup(painter, g[kFirstRulingStampA], z);
-        painter.setPen(MakePen(painter, Qt::black, PenKind::Heavy));
-        DrawGroup(painter, g[kFirstRulingStampA + 1], z);
-    }
-    if (o.stampC) {
-        painter.setPen(MakePen(painter, Qt::black, PenKind::Thin));
-        DrawGroup(painter, g[kFirstRulingStampC], z);
-        painter.setPen(MakePen(painter, Qt::black, PenKind::Heavy));
-        DrawGroup(painter, g[kFirstRulingStampC + 1], z);
-    }
+    if (o.variant == 0 || o.variant == 1 || o.variant == 3)
+        DrawGroup(painter, g[kFirstRulingInputTaxSquare], z, Qt::black, PenKind::Thin);
+    if (o.stampA) DrawStampBox(painter, g, kFirstRulingStampA, z);
+    if (o.stampC) DrawStampBox(painter, g, kFirstRulingStampC, z);
     DrawCaptions(painter, 1, o);
     if (o.showCrossedOut)
         for (int f : SadCrossedOut(SadSheet::First, o.variant)) DrawCrossHatch(painter, f, 1);
@@ -211,19 +213,8 @@ void CSadPageRenderer::DrawFirstSheet(QPainter& painter, const SadRenderOptions&
 void CSadPageRenderer::DrawContinuationSheet(QPainter& painter, const SadRenderOptions& o) const {
     DrawGreyAndStrip(painter, o);
     const auto& g = SadRulingGroups(SadSheet::Continuation);
-    const int z = m_zoom;
-    painter.setPen(MakePen(painter, kGreen, PenKind::Thin));
-    DrawGroup(painter, g[0], z);
-    painter.setPen(MakePen(painter, kGreen, PenKind::Heavy));
-    DrawGroup(painter, g[1], z);
-    painter.setPen(MakePen(painter, kGreen, PenKind::Dotted));
-    DrawGroup(painter, g[2], z);
-    if (o.stampA) {
-        painter.setPen(MakePen(painter, Qt::black, PenKind::Thin));
-        DrawGroup(painter, g[kContinuationRulingStampA], z);
-        painter.setPen(MakePen(painter, Qt::black, PenKind::Heavy));
-        DrawGroup(painter, g[kContinuationRulingStampA + 1], z);
-    }
+    DrawGreenRulings(painter, g, m_zoom);
+    if (o.stampA) DrawStampBox(painter, g, kContinuationRulingStampA, m_zoom);
     DrawCaptions(painter, 2, o);
     if (o.showCrossedOut)
         for (int f : SadCrossedOut(SadSheet::Continuation, o.variant)) DrawCrossHatch(painter, f, 2);
