@@ -6,9 +6,9 @@
 #include <random>
 #include <string>
 
-#include "common/AtomicFile.h"
-#include "sad/AefFormat.h"
-#include "sad/EinheitspapierDoc.h"
+#include "core/common/AtomicFile.h"
+#include "core/sad/AefFormat.h"
+#include "core/sad/EinheitspapierDoc.h"
 
 using namespace tarvex;
 

@@ -15,7 +15,7 @@
 #include <string>
 #include <vector>
 
-#include "masterdata/dBaseDocument.h"
+#include "core/masterdata/dBaseDocument.h"
 
 #ifdef TARVEX_HAVE_SHAPELIB
 #include <shapefil.h>

@@ -7,12 +7,12 @@
 #include <QPainter>
 #include <string>
 
-#include "app/Profile.h"
-#include "formview/FieldDefinitions.h"
-#include "formview/FormZoom.h"
-#include "sad/EinheitspapierDoc.h"
-#include "sad/SadLayout.h"
-#include "sad/SadPageRenderer.h"
+#include "core/app/Profile.h"
+#include "core/formview/FieldDefinitions.h"
+#include "core/formview/FormZoom.h"
+#include "core/sad/EinheitspapierDoc.h"
+#include "core/sad/SadLayout.h"
+#include "render/sad/SadPageRenderer.h"
 
 using namespace tarvex;
 

@@ -9,8 +9,8 @@
 
 #include "Commands.h"
 #include "Json.h"
-#include "common/TextCodec.h"
-#include "masterdata/dBaseDocument.h"
+#include "core/common/TextCodec.h"
+#include "core/masterdata/dBaseDocument.h"
 
 namespace tarvex::cli {
 namespace {

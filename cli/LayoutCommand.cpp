@@ -6,8 +6,8 @@
 
 #include "Commands.h"
 #include "Json.h"
-#include "common/TextCodec.h"
-#include "sad/SadLayout.h"
+#include "core/common/TextCodec.h"
+#include "core/sad/SadLayout.h"
 
 namespace tarvex::cli {
 namespace {

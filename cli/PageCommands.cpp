@@ -1,15 +1,13 @@
 #include "PageCommands.h"
 
-#ifdef TARVEX_CLI_HAS_UI
-
 #include <filesystem>
 #include <iostream>
 
 #include "Commands.h"
-#include "app/QSettingsProfile.h"
-#include "common/TextCodec.h"
-#include "sad/AefFormat.h"
-#include "sad/SadStrings.h"
+#include "render/app/QSettingsProfile.h"
+#include "core/common/TextCodec.h"
+#include "core/sad/AefFormat.h"
+#include "core/sad/SadStrings.h"
 
 namespace tarvex::cli {
 namespace {
@@ -83,5 +81,3 @@ int LoadPageJob(const PageArgs& args, PageJob& job) {
 }
 
 }  // namespace tarvex::cli
-
-#endif

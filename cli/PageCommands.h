@@ -2,15 +2,13 @@
 // What `tarvex pdf` and `tarvex render` share: the arguments FILE [--page N] [--OPTION V] -o OUT,
 // a GUI application without a display, and reading the document as the program opens it.
 
-#ifdef TARVEX_CLI_HAS_UI
-
 #include <QGuiApplication>
 #include <memory>
 #include <string>
 #include <vector>
 
-#include "formview/FieldDefinitions.h"
-#include "sad/EinheitspapierDoc.h"
+#include "core/formview/FieldDefinitions.h"
+#include "core/sad/EinheitspapierDoc.h"
 
 namespace tarvex {
 class QSettingsProfile;
@@ -42,5 +40,3 @@ struct PageJob {
 int LoadPageJob(const PageArgs& args, PageJob& job);
 
 }  // namespace tarvex::cli
-
-#endif

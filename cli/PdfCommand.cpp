@@ -1,15 +1,13 @@
 // tarvex pdf: prints an SAD page into a PDF file exactly as the print command prints it.
 
-#ifdef TARVEX_CLI_HAS_UI
-
 #include <iostream>
 #include <string>
 #include <vector>
 
 #include "Commands.h"
 #include "PageCommands.h"
-#include "app/QSettingsProfile.h"
-#include "sad/SadPrinter.h"
+#include "render/app/QSettingsProfile.h"
+#include "render/sad/SadPrinter.h"
 
 namespace tarvex::cli {
 namespace {
@@ -38,5 +36,3 @@ const CommandRegistrar kPdf("pdf", kUsage,
 
 }  // namespace
 }  // namespace tarvex::cli
-
-#endif

@@ -1,8 +1,6 @@
 // tarvex render: the screen picture of one page of an .aef file as PNG, drawn by the view's
 // renderer without a display.
 
-#ifdef TARVEX_CLI_HAS_UI
-
 #include <QImage>
 #include <QPainter>
 #include <iostream>
@@ -11,12 +9,12 @@
 
 #include "Commands.h"
 #include "PageCommands.h"
-#include "app/QSettingsProfile.h"
-#include "formview/FieldDefinitions.h"
-#include "formview/FormZoom.h"
-#include "sad/EinheitspapierDoc.h"
-#include "sad/SadLayout.h"
-#include "sad/SadPageRenderer.h"
+#include "render/app/QSettingsProfile.h"
+#include "core/formview/FieldDefinitions.h"
+#include "core/formview/FormZoom.h"
+#include "core/sad/EinheitspapierDoc.h"
+#include "core/sad/SadLayout.h"
+#include "render/sad/SadPageRenderer.h"
 
 namespace tarvex::cli {
 namespace {
@@ -81,5 +79,3 @@ const CommandRegistrar kRender("render", kUsage, "draws the screen picture of on
 
 }  // namespace
 }  // namespace tarvex::cli
-
-#endif

@@ -6,12 +6,12 @@
 
 #include "Commands.h"
 #include "Json.h"
-#include "app/QSettingsProfile.h"
-#include "common/TextCodec.h"
-#include "sad/AefFormat.h"
-#include "sad/EinheitspapierDoc.h"
-#include "sad/SadLayout.h"
-#include "sad/SadStrings.h"
+#include "render/app/QSettingsProfile.h"
+#include "core/common/TextCodec.h"
+#include "core/sad/AefFormat.h"
+#include "core/sad/EinheitspapierDoc.h"
+#include "core/sad/SadLayout.h"
+#include "core/sad/SadStrings.h"
 
 namespace tarvex::cli {
 namespace {

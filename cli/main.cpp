@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "Commands.h"
+#include "core/app/Version.h"
 
 namespace tarvex::cli {
 
@@ -39,7 +40,7 @@ int main(int argc, char* argv[]) {
         return kExitOk;
     }
     if (args[0] == "--version") {
-        std::cout << "tarvex " << TARVEX_VERSION_STRING << "\n";
+        std::cout << "tarvex " << tarvex::BuildProductVersion() << "\n";
         return kExitOk;
     }
     for (const auto& c : Registry()) {

@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "app/Profile.h"
-#include "sad/AefFormat.h"
-#include "sad/EinheitspapierDoc.h"
+#include "core/app/Profile.h"
+#include "core/sad/AefFormat.h"
+#include "core/sad/EinheitspapierDoc.h"
 
 using namespace tarvex;
 

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "masterdata/dBaseDocument.h"
+#include "core/masterdata/dBaseDocument.h"
 
 using namespace tarvex;
 

@@ -1,6 +1,6 @@
 #include <QApplication>
 
-#include "app/CTarvexImportApp.h"
+#include "ui/app/CTarvexImportApp.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);

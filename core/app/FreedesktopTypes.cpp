@@ -1,10 +1,10 @@
-#include "app/FreedesktopTypes.h"
+#include "core/app/FreedesktopTypes.h"
 
 #include <fstream>
 #include <sstream>
 #include <system_error>
 
-#include "common/TextCodec.h"
+#include "core/common/TextCodec.h"
 
 namespace tarvex {
 namespace {

@@ -14,7 +14,7 @@
 #include <string>
 #include <vector>
 
-#include "app/RegeditManagment.h"
+#include "core/app/RegeditManagment.h"
 
 namespace tarvex {
 

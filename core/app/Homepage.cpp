@@ -1,4 +1,4 @@
-#include "app/Homepage.h"
+#include "core/app/Homepage.h"
 
 namespace tarvex {
 

@@ -1,4 +1,4 @@
-#include "app/Profile.h"
+#include "core/app/Profile.h"
 
 namespace tarvex {
 

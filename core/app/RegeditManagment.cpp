@@ -1,8 +1,8 @@
-#include "app/RegeditManagment.h"
+#include "core/app/RegeditManagment.h"
 
-#include "app/ShellStrings.h"
-#include "common/TextCodec.h"
-#include "app/Version.h"
+#include "core/app/ShellStrings.h"
+#include "core/common/TextCodec.h"
+#include "core/app/Version.h"
 
 namespace tarvex {
 namespace {

@@ -12,8 +12,8 @@
 #include <string_view>
 #include <vector>
 
-#include "app/DocTemplates.h"
-#include "app/Profile.h"
+#include "core/app/DocTemplates.h"
+#include "core/app/Profile.h"
 
 namespace tarvex {
 

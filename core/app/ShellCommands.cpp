@@ -1,4 +1,4 @@
-#include "app/ShellCommands.h"
+#include "core/app/ShellCommands.h"
 
 #include <map>
 

@@ -1,6 +1,6 @@
-#include "app/StartupRules.h"
+#include "core/app/StartupRules.h"
 
-#include "app/ShellStrings.h"
+#include "core/app/ShellStrings.h"
 
 namespace tarvex {
 

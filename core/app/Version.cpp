@@ -1,6 +1,8 @@
-#include "app/Version.h"
+#include "core/app/Version.h"
 
 #include <cstdio>
+
+#include "core/app/VersionInfo.h"
 
 namespace tarvex {
 namespace {

@@ -1,4 +1,4 @@
-#include "codelists/DutyTypes.h"
+#include "core/codelists/DutyTypes.h"
 
 #include <array>
 

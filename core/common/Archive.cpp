@@ -1,8 +1,8 @@
-#include "common/Archive.h"
+#include "core/common/Archive.h"
 
 #include <cstring>
 
-#include "common/TextCodec.h"
+#include "core/common/TextCodec.h"
 
 namespace tarvex {
 

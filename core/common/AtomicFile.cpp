@@ -1,4 +1,4 @@
-#include "common/AtomicFile.h"
+#include "core/common/AtomicFile.h"
 
 #include <algorithm>
 #include <cerrno>

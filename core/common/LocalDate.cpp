@@ -1,4 +1,4 @@
-#include "common/LocalDate.h"
+#include "core/common/LocalDate.h"
 
 #include <ctime>
 

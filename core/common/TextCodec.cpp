@@ -1,4 +1,4 @@
-#include "common/TextCodec.h"
+#include "core/common/TextCodec.h"
 
 #include <array>
 

@@ -1,4 +1,4 @@
-#include "formview/AppFieldDefinitions.h"
+#include "core/formview/AppFieldDefinitions.h"
 
 namespace tarvex {
 

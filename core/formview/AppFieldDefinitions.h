@@ -2,7 +2,7 @@
 // The application's two working field-definition tables. They start as the built-in tables; the
 // application loads the stored ones at start-up and after the dialog is cancelled.
 
-#include "formview/FieldDefinitions.h"
+#include "core/formview/FieldDefinitions.h"
 
 namespace tarvex {
 

@@ -1,6 +1,6 @@
-#include "formview/EditTextRules.h"
+#include "core/formview/EditTextRules.h"
 
-#include "common/TextCodec.h"
+#include "core/common/TextCodec.h"
 
 namespace tarvex {
 

@@ -1,11 +1,11 @@
-#include "formview/FieldDefinitions.h"
+#include "core/formview/FieldDefinitions.h"
 
 #include <algorithm>
 #include <cstring>
 #include <string_view>
 #include <vector>
 
-#include "app/Profile.h"
+#include "core/app/Profile.h"
 
 namespace tarvex {
 namespace {

@@ -1,9 +1,9 @@
-#include "formview/FieldStore.h"
+#include "core/formview/FieldStore.h"
 
 #include <algorithm>
 
-#include "common/Archive.h"
-#include "common/TextCodec.h"
+#include "core/common/Archive.h"
+#include "core/common/TextCodec.h"
 
 namespace tarvex {
 

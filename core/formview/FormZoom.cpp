@@ -1,9 +1,9 @@
-#include "formview/FormZoom.h"
+#include "core/formview/FormZoom.h"
 
 #include <algorithm>
 #include <cstdlib>
 
-#include "app/Profile.h"
+#include "core/app/Profile.h"
 
 namespace tarvex {
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "formview/FieldStore.h"
+#include "core/formview/FieldStore.h"
 
 namespace tarvex {
 

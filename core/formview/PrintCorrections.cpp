@@ -1,11 +1,11 @@
-#include "formview/PrintCorrections.h"
+#include "core/formview/PrintCorrections.h"
 
 #include <cmath>
 #include <cstdio>
 #include <string>
 
-#include "app/Profile.h"
-#include "common/TextCodec.h"
+#include "core/app/Profile.h"
+#include "core/common/TextCodec.h"
 
 namespace tarvex {
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "formview/FieldStore.h"
+#include "core/formview/FieldStore.h"
 
 namespace tarvex {
 

@@ -1,6 +1,6 @@
-#include "masterdata/TableFile.h"
+#include "core/masterdata/TableFile.h"
 
-#include "common/LocalDate.h"
+#include "core/common/LocalDate.h"
 
 #include <algorithm>
 #include <cstring>

@@ -1,4 +1,4 @@
-#include "masterdata/dBaseDocument.h"
+#include "core/masterdata/dBaseDocument.h"
 
 #include <algorithm>
 #include <charconv>
@@ -11,8 +11,8 @@
 #include <stdexcept>
 #include <system_error>
 
-#include "common/TextCodec.h"
-#include "masterdata/dBaseStrings.h"
+#include "core/common/TextCodec.h"
+#include "core/masterdata/dBaseStrings.h"
 
 namespace tarvex {
 namespace {

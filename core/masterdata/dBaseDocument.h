@@ -12,7 +12,7 @@
 #include <string_view>
 #include <vector>
 
-#include "masterdata/TableFile.h"
+#include "core/masterdata/TableFile.h"
 
 namespace tarvex {
 

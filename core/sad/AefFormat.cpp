@@ -1,12 +1,12 @@
-#include "sad/AefFormat.h"
+#include "core/sad/AefFormat.h"
 
 #include <cstring>
 #include <stdexcept>
 
-#include "common/Archive.h"
-#include "common/AtomicFile.h"
-#include "sad/AefLegacy.h"
-#include "sad/EinheitspapierDoc.h"
+#include "core/common/Archive.h"
+#include "core/common/AtomicFile.h"
+#include "core/sad/AefLegacy.h"
+#include "core/sad/EinheitspapierDoc.h"
 
 namespace tarvex {
 namespace {

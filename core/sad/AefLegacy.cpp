@@ -1,13 +1,13 @@
 // Conversion of the texts of old SAD files (versions 1.10 to 1.51) into the current fields.
 
-#include "sad/AefLegacy.h"
+#include "core/sad/AefLegacy.h"
 
 #include <stdexcept>
 #include <string>
 
-#include "app/Profile.h"
-#include "common/TextCodec.h"
-#include "sad/EinheitspapierDoc.h"
+#include "core/app/Profile.h"
+#include "core/common/TextCodec.h"
+#include "core/sad/EinheitspapierDoc.h"
 
 namespace tarvex {
 namespace {

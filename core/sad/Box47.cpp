@@ -1,4 +1,4 @@
-#include "sad/Box47.h"
+#include "core/sad/Box47.h"
 
 #include <charconv>
 #include <climits>

@@ -1,4 +1,4 @@
-#include "sad/BoxInput.h"
+#include "core/sad/BoxInput.h"
 
 #include <algorithm>
 

@@ -1,11 +1,11 @@
-#include "sad/EinheitspapierDoc.h"
+#include "core/sad/EinheitspapierDoc.h"
 
 #include <string>
 
-#include "app/Profile.h"
-#include "common/LocalDate.h"
-#include "common/TextCodec.h"
-#include "sad/SadStrings.h"
+#include "core/app/Profile.h"
+#include "core/common/LocalDate.h"
+#include "core/common/TextCodec.h"
+#include "core/sad/SadStrings.h"
 
 namespace tarvex {
 

@@ -1,7 +1,7 @@
-#include "sad/SadLayout.h"
+#include "core/sad/SadLayout.h"
 
-#include "formview/FieldDefinitions.h"
-#include "formview/FieldStore.h"
+#include "core/formview/FieldDefinitions.h"
+#include "core/formview/FieldStore.h"
 
 namespace tarvex {
 namespace {
@@ -32,7 +32,7 @@ struct SadListedCaption {
     int index, x, y;
     const char16_t* text;
 };
-#include "sad/SadLayoutData.inc"
+#include "core/sad/SadLayoutData.inc"
 
 constexpr std::array<uint8_t, 4> kDef0000{0, 0, 0, 0};
 constexpr std::array<uint8_t, 4> kDef00B0{0, 0, 0x0B, 0};

@@ -1,14 +1,14 @@
-#include "sad/SadNavigation.h"
+#include "core/sad/SadNavigation.h"
 
 #include <algorithm>
 #include <array>
 #include <string>
 
-#include "app/Profile.h"
-#include "common/TextCodec.h"
-#include "formview/FieldDefinitions.h"
-#include "sad/SadEditStrings.h"
-#include "sad/SadVariants.h"
+#include "core/app/Profile.h"
+#include "core/common/TextCodec.h"
+#include "core/formview/FieldDefinitions.h"
+#include "core/sad/SadEditStrings.h"
+#include "core/sad/SadVariants.h"
 
 namespace tarvex {
 namespace {

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "sad/EinheitspapierDoc.h"
+#include "core/sad/EinheitspapierDoc.h"
 
 namespace tarvex {
 

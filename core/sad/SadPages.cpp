@@ -1,8 +1,8 @@
-#include "sad/SadPages.h"
+#include "core/sad/SadPages.h"
 
-#include "common/TextCodec.h"
-#include "sad/SadEditStrings.h"
-#include "sad/SadNavigation.h"
+#include "core/common/TextCodec.h"
+#include "core/sad/SadEditStrings.h"
+#include "core/sad/SadNavigation.h"
 
 namespace tarvex {
 namespace {

@@ -1,10 +1,10 @@
-#include "sad/SadVariants.h"
+#include "core/sad/SadVariants.h"
 
 #include <string>
 
-#include "common/TextCodec.h"
-#include "sad/SadNavigation.h"
-#include "sad/SadPages.h"
+#include "core/common/TextCodec.h"
+#include "core/sad/SadNavigation.h"
+#include "core/sad/SadPages.h"
 
 namespace tarvex {
 namespace {

@@ -13,16 +13,16 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "sad/CEinheitspapierView.h"
+#include "ui/sad/CEinheitspapierView.h"
 
-#include "app/CDlgNew.h"
-#include "app/CDlgWindowList.h"
-#include "app/CMainFrame.h"
-#include "app/CTarvexImportApp.h"
-#include "app/DocumentWindows.h"
-#include "app/QSettingsProfile.h"
-#include "sad/AefFormat.h"
-#include "sad/EinheitspapierDoc.h"
+#include "ui/app/CDlgNew.h"
+#include "ui/app/CDlgWindowList.h"
+#include "ui/app/CMainFrame.h"
+#include "ui/app/CTarvexImportApp.h"
+#include "ui/app/DocumentWindows.h"
+#include "render/app/QSettingsProfile.h"
+#include "core/sad/AefFormat.h"
+#include "core/sad/EinheitspapierDoc.h"
 
 using namespace tarvex;
 

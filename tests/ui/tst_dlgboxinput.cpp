@@ -3,8 +3,8 @@
 #include <QPlainTextEdit>
 #include <QtTest>
 
-#include "sad/dialogs/CDlgFeld44Einfuhr.h"
-#include "sad/dialogs/CDlgTextInput3L.h"
+#include "ui/sad/dialogs/CDlgFeld44Einfuhr.h"
+#include "ui/sad/dialogs/CDlgTextInput3L.h"
 
 using namespace tarvex;
 

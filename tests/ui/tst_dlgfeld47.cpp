@@ -7,9 +7,9 @@
 #include <QPushButton>
 #include <QtTest>
 
-#include "sad/dialogs/CDlgFeld47.h"
-#include "sad/dialogs/CDlgFeld47Summe.h"
-#include "sad/dialogs/CDlgZollArten.h"
+#include "ui/sad/dialogs/CDlgFeld47.h"
+#include "ui/sad/dialogs/CDlgFeld47Summe.h"
+#include "ui/sad/dialogs/CDlgZollArten.h"
 
 using namespace tarvex;
 

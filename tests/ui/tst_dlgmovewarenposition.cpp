@@ -3,7 +3,7 @@
 #include <QPushButton>
 #include <QtTest>
 
-#include "sad/dialogs/CDlgMoveEHWarenpositon.h"
+#include "ui/sad/dialogs/CDlgMoveEHWarenpositon.h"
 
 using namespace tarvex;
 

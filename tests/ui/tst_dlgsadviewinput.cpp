@@ -13,14 +13,14 @@
 #include <QTimer>
 #include <QtTest>
 
-#include "app/Profile.h"
-#include "formview/AppFieldDefinitions.h"
-#include "sad/AefFormat.h"
-#include "sad/CEinheitspapierView.h"
-#include "sad/EinheitspapierDoc.h"
-#include "sad/SadViewInput.h"
-#include "sad/dialogs/CDlgFeld47.h"
-#include "sad/dialogs/CDlgMoveEHWarenpositon.h"
+#include "core/app/Profile.h"
+#include "core/formview/AppFieldDefinitions.h"
+#include "core/sad/AefFormat.h"
+#include "ui/sad/CEinheitspapierView.h"
+#include "core/sad/EinheitspapierDoc.h"
+#include "ui/sad/SadViewInput.h"
+#include "ui/sad/dialogs/CDlgFeld47.h"
+#include "ui/sad/dialogs/CDlgMoveEHWarenpositon.h"
 
 using namespace tarvex;
 
@@ -105,9 +105,9 @@ void TestSadViewInput::clerkFillsSavesAndReadsBack() {
 
     // The first continuation sheet: three goods items, then a new sheet.
     CommandState st;
-    input.UpdateCommandUI(kCmdAddPage, st);
+    input.UpdateCommandUI(cmd::kAddPage, st);
     QVERIFY(!st.enabled);
-    input.OnCommand(kCmdNextPage);
+    input.OnCommand(cmd::kNextPage);
     QCOMPARE(view.CurrentPage(), 2);
     const QString items[3] = {"Schrauben M8", "Muttern M8", "Scheiben 8,4"};
     for (int g = 0; g < 3; ++g) {
@@ -115,9 +115,9 @@ void TestSadViewInput::clerkFillsSavesAndReadsBack() {
         type(items[g]);
     }
     input.Navigate(true);
-    input.UpdateCommandUI(kCmdAddPage, st);
+    input.UpdateCommandUI(cmd::kAddPage, st);
     QVERIFY(st.enabled);
-    input.OnCommand(kCmdAddPage);
+    input.OnCommand(cmd::kAddPage);
     QCOMPARE(view.CurrentPage(), 3);
     QCOMPARE(view.StatusPageText(), QString("Einheitspapier - Seite 3 von 3"));
     Shot(view, "clerk-added-sheet");
@@ -130,15 +130,15 @@ void TestSadViewInput::clerkFillsSavesAndReadsBack() {
         Shot(*d, "clerk-move");
         QTest::mouseClick(d->OkButton(), Qt::LeftButton);
     });
-    input.OnCommand(kCmdMoveGoodsItem);
+    input.OnCommand(cmd::kMoveGoodsItem);
     QCOMPARE(doc.Store().GetFieldText(11, 3), std::u16string(u"Muttern M8"));
     QCOMPARE(doc.Store().GetFieldText(32, 2), std::u16string());
 
     // Another form variant: back on the first sheet, not counted as a change by itself.
-    input.OnCommand(kCmdVariant3);
+    input.OnCommand(cmd::kVariant3);
     QCOMPARE(doc.m_nFormVariant, 3);
     QCOMPARE(view.CurrentPage(), 1);
-    input.UpdateCommandUI(kCmdVariant3, st);
+    input.UpdateCommandUI(cmd::kVariant3, st);
     QVERIFY(st.checked && !st.enabled);
 
     QTemporaryDir dir;

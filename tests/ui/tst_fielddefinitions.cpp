@@ -6,9 +6,9 @@
 #include <QPushButton>
 #include <QtTest>
 
-#include "app/Profile.h"
-#include "formview/CDlgEditFeldDefinitionen.h"
-#include "formview/FieldDefinitions.h"
+#include "core/app/Profile.h"
+#include "ui/formview/CDlgEditFeldDefinitionen.h"
+#include "core/formview/FieldDefinitions.h"
 
 using namespace tarvex;
 

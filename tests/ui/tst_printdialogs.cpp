@@ -6,11 +6,11 @@
 #include <QTimer>
 #include <QtTest>
 
-#include "app/Profile.h"
-#include "formview/CDlgDrucken.h"
-#include "formview/CDlgPrinterFontSize.h"
-#include "formview/Common_CDlgPrintSizeCorr.h"
-#include "formview/Common_DlgMargin02.h"
+#include "core/app/Profile.h"
+#include "ui/formview/CDlgDrucken.h"
+#include "ui/formview/CDlgPrinterFontSize.h"
+#include "ui/formview/Common_CDlgPrintSizeCorr.h"
+#include "ui/formview/Common_DlgMargin02.h"
 
 using namespace tarvex;
 

@@ -7,12 +7,12 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "app/Profile.h"
-#include "formview/FieldDefinitions.h"
-#include "formview/PrintCorrections.h"
-#include "sad/EinheitspapierDoc.h"
-#include "sad/SadLayout.h"
-#include "sad/SadPrinter.h"
+#include "core/app/Profile.h"
+#include "core/formview/FieldDefinitions.h"
+#include "core/formview/PrintCorrections.h"
+#include "core/sad/EinheitspapierDoc.h"
+#include "core/sad/SadLayout.h"
+#include "render/sad/SadPrinter.h"
 
 using namespace tarvex;
 

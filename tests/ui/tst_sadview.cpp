@@ -10,13 +10,13 @@
 #include <QSignalSpy>
 #include <QtTest>
 
-#include "app/Profile.h"
-#include "formview/AppFieldDefinitions.h"
-#include "formview/FormZoom.h"
-#include "sad/CEinheitspapierView.h"
-#include "sad/EinheitspapierDoc.h"
-#include "sad/SadLayout.h"
-#include "sad/SadPageRenderer.h"
+#include "core/app/Profile.h"
+#include "core/formview/AppFieldDefinitions.h"
+#include "core/formview/FormZoom.h"
+#include "ui/sad/CEinheitspapierView.h"
+#include "core/sad/EinheitspapierDoc.h"
+#include "core/sad/SadLayout.h"
+#include "render/sad/SadPageRenderer.h"
 
 using namespace tarvex;
 
@@ -225,9 +225,9 @@ private slots:
         CEinheitspapierDoc doc(&profile);
         CEinheitspapierView view(&doc);
         CommandState st;
-        QVERIFY(view.UpdateCommandUI(kCmdZoomIn, st));
+        QVERIFY(view.UpdateCommandUI(cmd::kZoomIn, st));
         QVERIFY(!st.enabled);
-        view.OnCommand(kCmdZoomOut);
+        view.OnCommand(cmd::kZoomOut);
         QCOMPARE(view.Zoom(), 24);
         QCOMPARE(profile.GetProfileInt("EHForm_Defaults", "ZoomFactor", 0), 24);
         QVERIFY(view.IsLayoutValid());
@@ -239,7 +239,7 @@ private slots:
         profile.WriteProfileInt("EHForm_Defaults", "ZoomFactor", 10);
         CEinheitspapierDoc doc10(&profile);
         CEinheitspapierView v10(&doc10);
-        QVERIFY(v10.UpdateCommandUI(kCmdZoomOut, st));
+        QVERIFY(v10.UpdateCommandUI(cmd::kZoomOut, st));
         QVERIFY(!st.enabled);
         v10.OnZoomOut();
         QCOMPARE(v10.Zoom(), 10);
@@ -305,7 +305,7 @@ private slots:
         QCOMPARE(spy.count(), 2);
         QCOMPARE(spy.at(0).at(1).toString(), QString("Überschreiben"));
         CommandState st;
-        view.UpdateCommandUI(kCmdInsertMode, st);
+        view.UpdateCommandUI(cmd::kInsertMode, st);
         QCOMPARE(st.text, QString("Einfügemodus einschalten\tEinfg"));
         view.ShowPage(2);
         QCOMPARE(view.StatusPageText(), QString("Einheitspapier - Seite 2 von 2"));
@@ -357,7 +357,7 @@ private slots:
         QApplication::clipboard()->setText(QString::fromUtf8("\"one\ntwo\""));
         if (QApplication::clipboard()->text() != QString::fromUtf8("\"one\ntwo\""))
             QSKIP("no clipboard on this platform");
-        view.OnCommand(kCmdEditPaste);
+        view.OnCommand(cmd::kPaste);
         QCOMPARE(QString::fromStdU16String(doc.Store().GetFieldText(16, 1)), QString("one\r\ntwo"));
         QCOMPARE(view.EditWindow()->toPlainText(), QString("one\ntwo"));
         QVERIFY(doc.IsModified());
@@ -377,22 +377,22 @@ private slots:
         QCOMPARE(e->font(), e->EditFont(2, true));
         QCOMPARE(e->StyleAlignment(), uint16_t(0x100));
         QCOMPARE(e->document()->defaultTextOption().alignment(), Qt::AlignHCenter);
-        view.OnCommand(kCmdFontBigger);
+        view.OnCommand(cmd::kFontLarger);
         QCOMPARE(s.GetFieldFlags(16, 1), uint16_t(0x0113));
         QCOMPARE(e->font(), e->EditFont(3, true));
-        view.OnCommand(kCmdFontBold);
+        view.OnCommand(cmd::kFontBold);
         QCOMPARE(s.GetFieldFlags(16, 1), uint16_t(0x0103));
         // Left, then right: the window gets the right-aligned style and keeps the text.
-        view.OnCommand(kCmdTextLeft);
+        view.OnCommand(cmd::kAlignLeft);
         e->setPlainText("typed");
         const int changes = e->StyleChanges();
-        view.OnCommand(kCmdTextRight);
+        view.OnCommand(cmd::kAlignRight);
         QCOMPARE(e->StyleAlignment(), uint16_t(0x200));
         QCOMPARE(e->StyleChanges(), changes + 1);
         QCOMPARE(e->toPlainText(), QString("typed"));
         QCOMPARE(s.GetFieldFlags(16, 1), uint16_t(0x0203));
         CommandState st;
-        view.UpdateCommandUI(kCmdTextRight, st);
+        view.UpdateCommandUI(cmd::kAlignRight, st);
         QVERIFY(st.checked);
         // Ctrl+Z centres (the first accelerator entry wins over undo).
         QTest::keyClick(e, Qt::Key_Z, Qt::ControlModifier);

@@ -3,7 +3,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "app/QSettingsProfile.h"
+#include "render/app/QSettingsProfile.h"
 
 using namespace tarvex;
 

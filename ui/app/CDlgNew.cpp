@@ -1,4 +1,4 @@
-#include "app/CDlgNew.h"
+#include "ui/app/CDlgNew.h"
 
 #include <QGridLayout>
 #include <QKeyEvent>
@@ -7,8 +7,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/ShellStrings.h"
-#include "sad/SadStrings.h"
+#include "core/app/ShellStrings.h"
+#include "core/sad/SadStrings.h"
 
 namespace tarvex {
 namespace {

@@ -1,4 +1,4 @@
-#include "app/CDlgWindowList.h"
+#include "ui/app/CDlgWindowList.h"
 
 #include <QHBoxLayout>
 #include <QListWidget>
@@ -6,9 +6,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/CMainFrame.h"
-#include "app/CTarvexImportApp.h"
-#include "app/DocumentWindows.h"
+#include "ui/app/CMainFrame.h"
+#include "ui/app/CTarvexImportApp.h"
+#include "ui/app/DocumentWindows.h"
 
 namespace tarvex {
 

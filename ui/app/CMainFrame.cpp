@@ -1,4 +1,4 @@
-#include "app/CMainFrame.h"
+#include "ui/app/CMainFrame.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -19,11 +19,11 @@
 #include <QTabBar>
 #include <QToolBar>
 
-#include "app/CDlgWindowList.h"
-#include "app/CTarvexImportApp.h"
-#include "app/DocumentWindows.h"
-#include "app/ShellIcons.h"
-#include "app/ShellStrings.h"
+#include "ui/app/CDlgWindowList.h"
+#include "ui/app/CTarvexImportApp.h"
+#include "ui/app/DocumentWindows.h"
+#include "ui/app/ShellIcons.h"
+#include "core/app/ShellStrings.h"
 
 namespace tarvex {
 namespace {

@@ -9,8 +9,8 @@
 #include <QString>
 #include <QStringList>
 
-#include "app/DocumentWindows.h"
-#include "app/ShellCommands.h"
+#include "ui/app/DocumentWindows.h"
+#include "core/app/ShellCommands.h"
 
 class QAction;
 class QActionGroup;

@@ -1,4 +1,4 @@
-#include "app/CTarvexImportApp.h"
+#include "ui/app/CTarvexImportApp.h"
 
 #include <QAction>
 #include <QApplication>
@@ -15,30 +15,30 @@
 #include <QScreen>
 #include <QTimer>
 
-#include "app/CDlgNew.h"
-#include "app/CMainFrame.h"
-#include "app/DocumentWindows.h"
-#include "app/FreedesktopTypes.h"
-#include "app/HelpContextScope.h"
-#include "app/HelpPages.h"
-#include "app/Homepage.h"
-#include "app/PlatformShell.h"
-#include "app/QSettingsProfile.h"
-#include "app/ShellCommands.h"
-#include "app/ShellIcons.h"
-#include "app/ShellStrings.h"
-#include "app/Version.h"
-#include "common/TextCodec.h"
-#include "formview/AppFieldDefinitions.h"
-#include "formview/CDlgEditFeldDefinitionen.h"
-#include "formview/CDlgPrinterFontSize.h"
-#include "formview/Common_CDlgPrintSizeCorr.h"
-#include "formview/PrintCorrections.h"
-#include "sad/AefFormat.h"
-#include "sad/CEinheitspapierView.h"
-#include "sad/SadViewInput.h"
-#include "sad/EinheitspapierDoc.h"
-#include "sad/SadStrings.h"
+#include "ui/app/CDlgNew.h"
+#include "ui/app/CMainFrame.h"
+#include "ui/app/DocumentWindows.h"
+#include "core/app/FreedesktopTypes.h"
+#include "ui/app/HelpContextScope.h"
+#include "ui/app/HelpPages.h"
+#include "core/app/Homepage.h"
+#include "ui/app/PlatformShell.h"
+#include "render/app/QSettingsProfile.h"
+#include "core/app/ShellCommands.h"
+#include "ui/app/ShellIcons.h"
+#include "core/app/ShellStrings.h"
+#include "core/app/Version.h"
+#include "core/common/TextCodec.h"
+#include "core/formview/AppFieldDefinitions.h"
+#include "ui/formview/CDlgEditFeldDefinitionen.h"
+#include "ui/formview/CDlgPrinterFontSize.h"
+#include "ui/formview/Common_CDlgPrintSizeCorr.h"
+#include "core/formview/PrintCorrections.h"
+#include "core/sad/AefFormat.h"
+#include "ui/sad/CEinheitspapierView.h"
+#include "ui/sad/SadViewInput.h"
+#include "core/sad/EinheitspapierDoc.h"
+#include "core/sad/SadStrings.h"
 
 namespace tarvex {
 namespace {
@@ -255,13 +255,13 @@ namespace {
 
 // Commands that the active SAD view carries out and whose menu state it gives.
 constexpr int kViewCommands[] = {
-    kCmdEditUndo,     kCmdEditCut,         kCmdEditCopy,     kCmdEditPaste,      kCmdEditSelectAll,
-    kCmdInsertMode,   kCmdFontBigger,      kCmdFontSmaller,  kCmdFontBold,       kCmdTextLeft,
-    kCmdTextCentre,   kCmdTextRight,       kCmdZoomIn,       kCmdZoomOut,        kCmdNextField,
-    kCmdPrevField,    kCmdInsertDefaults,  kCmdNextPage,     kCmdPreviousPage,   kCmdFirstPage,
-    kCmdLastPage,     kCmdAddPage,         kCmdUpdatePositions, kCmdVariant0,    kCmdVariant1,
-    kCmdVariant2,     kCmdVariant3,        kCmdMoveGoodsItem, kCmdRemoveLastPage, kCmdPrint,
-    kCmdMargins};
+    cmd::kUndo,     cmd::kCut,         cmd::kCopy,     cmd::kPaste,      cmd::kSelectAll,
+    cmd::kInsertMode,   cmd::kFontLarger,      cmd::kFontSmaller,  cmd::kFontBold,       cmd::kAlignLeft,
+    cmd::kAlignCenter,   cmd::kAlignRight,       cmd::kZoomIn,       cmd::kZoomOut,        cmd::kNextField,
+    cmd::kPrevField,    cmd::kInsertDefaults,  cmd::kNextPage,     cmd::kPrevPage,   cmd::kFirstPage,
+    cmd::kLastPage,     cmd::kAddPage,         cmd::kUpdateFields, cmd::kVariant0,    cmd::kVariant1,
+    cmd::kVariant2,     cmd::kVariant3,        cmd::kMoveGoodsItem, cmd::kRemoveLastPage, cmd::kPrint,
+    cmd::kMargins};
 
 }  // namespace
 

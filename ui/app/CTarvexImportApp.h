@@ -11,9 +11,9 @@
 #include <functional>
 #include <memory>
 
-#include "app/RegeditManagment.h"
-#include "app/StartupRules.h"
-#include "formview/FieldDefinitions.h"
+#include "core/app/RegeditManagment.h"
+#include "core/app/StartupRules.h"
+#include "core/formview/FieldDefinitions.h"
 
 namespace tarvex {
 

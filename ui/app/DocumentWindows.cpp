@@ -1,13 +1,13 @@
-#include "app/DocumentWindows.h"
+#include "ui/app/DocumentWindows.h"
 
 #include <QCloseEvent>
 #include <QFileInfo>
 
-#include "app/CTarvexImportApp.h"
-#include "app/CMainFrame.h"
-#include "app/SadPrintCommand.h"
-#include "sad/EinheitspapierDoc.h"
-#include "sad/CEinheitspapierView.h"
+#include "ui/app/CTarvexImportApp.h"
+#include "ui/app/CMainFrame.h"
+#include "ui/app/SadPrintCommand.h"
+#include "core/sad/EinheitspapierDoc.h"
+#include "ui/sad/CEinheitspapierView.h"
 
 namespace tarvex {
 

@@ -6,7 +6,7 @@
 #include <QString>
 #include <memory>
 
-#include "app/StartupRules.h"
+#include "core/app/StartupRules.h"
 
 class QWidget;
 

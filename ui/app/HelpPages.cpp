@@ -1,4 +1,4 @@
-#include "app/HelpPages.h"
+#include "ui/app/HelpPages.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "app/PlatformShell.h"
+#include "ui/app/PlatformShell.h"
 
 #include <QDir>
 #include <QFile>
@@ -9,7 +9,7 @@
 #include <QStandardPaths>
 #include <QSysInfo>
 
-#include "app/Homepage.h"
+#include "core/app/Homepage.h"
 
 namespace tarvex {
 

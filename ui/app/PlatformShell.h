@@ -7,7 +7,7 @@
 #include <filesystem>
 #include <optional>
 
-#include "app/RegeditManagment.h"
+#include "core/app/RegeditManagment.h"
 
 namespace tarvex {
 

@@ -1,4 +1,4 @@
-#include "app/SadPrintCommand.h"
+#include "ui/app/SadPrintCommand.h"
 
 #include <QFileDialog>
 #include <QFileInfo>
@@ -7,17 +7,17 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 
-#include "app/CMainFrame.h"
-#include "app/CTarvexImportApp.h"
-#include "app/HelpContextScope.h"
-#include "formview/AppFieldDefinitions.h"
-#include "formview/CDlgDrucken.h"
-#include "formview/Common_DlgMargin02.h"
-#include "formview/PrintCorrections.h"
-#include "sad/CEinheitspapierView.h"
-#include "sad/EinheitspapierDoc.h"
-#include "sad/SadPrinter.h"
-#include "sad/SadViewInput.h"
+#include "ui/app/CMainFrame.h"
+#include "ui/app/CTarvexImportApp.h"
+#include "ui/app/HelpContextScope.h"
+#include "core/formview/AppFieldDefinitions.h"
+#include "ui/formview/CDlgDrucken.h"
+#include "ui/formview/Common_DlgMargin02.h"
+#include "core/formview/PrintCorrections.h"
+#include "ui/sad/CEinheitspapierView.h"
+#include "core/sad/EinheitspapierDoc.h"
+#include "render/sad/SadPrinter.h"
+#include "ui/sad/SadViewInput.h"
 
 namespace tarvex {
 namespace {
@@ -43,7 +43,7 @@ void RunSadPrintCommand(CEinheitspapierView& view) {
     // 1: the edited text goes into the store (and the field's actions run again).
     view.GoToField(store.GetCurrentField(), store.GetCurrentPage());
     // 2: the margin sheet; its answer does not stop the print.
-    if (MarginSheetBeforePrint(profile, kSad)) view.OnCommand(kCmdMargins);
+    if (MarginSheetBeforePrint(profile, kSad)) view.OnCommand(cmd::kMargins);
 
     QPrinter& printer = app->Printer();
     // Without any installed printer the job goes into a PDF file.
@@ -91,7 +91,7 @@ void RunSadPrintCommand(CEinheitspapierView& view) {
     } else {
         printer.setFullPage(false);
         printer.setDocName(QStringLiteral("Einheitspapier"));
-        ok = PrintSadDocument(printer, doc, dlg.m_nPage, dlg.m_nCopies, profile, AppFieldDefinitions(), error);
+        ok = PrintSadPages(printer, printer.resolution(), doc, dlg.m_nPage, dlg.m_nCopies, profile, AppFieldDefinitions(), error);
     }
     if (!ok) QMessageBox::warning(&view, QStringLiteral("Tarvex-Import"), error);
     view.viewport()->update();

@@ -1,4 +1,4 @@
-#include "app/ShellIcons.h"
+#include "ui/app/ShellIcons.h"
 
 #include <QBuffer>
 #include <QFont>
@@ -7,7 +7,7 @@
 #include <QPainterPath>
 #include <QPixmap>
 
-#include "app/ShellCommands.h"
+#include "core/app/ShellCommands.h"
 
 namespace tarvex {
 namespace {

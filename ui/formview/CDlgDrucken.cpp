@@ -1,4 +1,4 @@
-#include "formview/CDlgDrucken.h"
+#include "ui/formview/CDlgDrucken.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -13,7 +13,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "formview/PrintCorrections.h"
+#include "core/formview/PrintCorrections.h"
 
 namespace tarvex {
 namespace {

@@ -1,4 +1,4 @@
-#include "formview/CDlgEditFeldDefinitionen.h"
+#include "ui/formview/CDlgEditFeldDefinitionen.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -11,8 +11,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "formview/FieldDefinitions.h"
-#include "sad/SadLayout.h"
+#include "core/formview/FieldDefinitions.h"
+#include "core/sad/SadLayout.h"
 
 namespace tarvex {
 

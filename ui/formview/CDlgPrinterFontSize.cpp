@@ -1,4 +1,4 @@
-#include "formview/CDlgPrinterFontSize.h"
+#include "ui/formview/CDlgPrinterFontSize.h"
 
 #include <QDialogButtonBox>
 #include <QGridLayout>
@@ -6,7 +6,7 @@
 #include <QPushButton>
 #include <QSpinBox>
 
-#include "app/Profile.h"
+#include "core/app/Profile.h"
 
 namespace tarvex {
 

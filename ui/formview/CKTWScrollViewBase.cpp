@@ -1,4 +1,4 @@
-#include "formview/CKTWScrollViewBase.h"
+#include "ui/formview/CKTWScrollViewBase.h"
 
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -7,8 +7,8 @@
 #include <QScrollBar>
 #include <cmath>
 
-#include "app/Profile.h"
-#include "formview/FormZoom.h"
+#include "core/app/Profile.h"
+#include "core/formview/FormZoom.h"
 
 namespace tarvex {
 namespace {

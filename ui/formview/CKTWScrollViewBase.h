@@ -7,13 +7,12 @@
 #include <QString>
 #include <memory>
 
+#include "core/app/CommandIds.h"
+
 namespace tarvex {
 
 class Profile;
 class CMemoryProfile;
-
-inline constexpr int kCmdZoomIn = 32866;
-inline constexpr int kCmdZoomOut = 32867;
 
 class CKTWScrollViewBase : public QAbstractScrollArea {
     Q_OBJECT

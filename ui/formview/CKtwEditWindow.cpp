@@ -1,4 +1,4 @@
-#include "formview/CKtwEditWindow.h"
+#include "ui/formview/CKtwEditWindow.h"
 
 #include <QAbstractScrollArea>
 #include <QContextMenuEvent>
@@ -9,10 +9,10 @@
 #include <QTextBlock>
 #include <QTextCursor>
 
-#include "app/Profile.h"
-#include "formview/EditTextRules.h"
-#include "formview/FormZoom.h"
-#include "formview/PrintCorrections.h"
+#include "core/app/Profile.h"
+#include "core/formview/EditTextRules.h"
+#include "core/formview/FormZoom.h"
+#include "core/formview/PrintCorrections.h"
 
 namespace tarvex {
 

@@ -7,8 +7,8 @@
 #include <array>
 #include <string>
 
-#include "formview/FieldStore.h"
-#include "sad/SadPageRenderer.h"
+#include "core/formview/FieldStore.h"
+#include "render/sad/SadPageRenderer.h"
 
 class QMenu;
 

@@ -1,4 +1,4 @@
-#include "formview/Common_CDlgPrintSizeCorr.h"
+#include "ui/formview/Common_CDlgPrintSizeCorr.h"
 
 #include <QDialogButtonBox>
 #include <QGridLayout>
@@ -7,8 +7,8 @@
 #include <QMessageBox>
 #include <QPushButton>
 
-#include "app/Profile.h"
-#include "formview/PrintCorrections.h"
+#include "core/app/Profile.h"
+#include "core/formview/PrintCorrections.h"
 
 namespace tarvex {
 

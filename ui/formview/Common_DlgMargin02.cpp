@@ -1,4 +1,4 @@
-#include "formview/Common_DlgMargin02.h"
+#include "ui/formview/Common_DlgMargin02.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>

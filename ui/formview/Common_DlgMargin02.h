@@ -4,7 +4,7 @@
 #include <QDialog>
 #include <array>
 
-#include "formview/PrintCorrections.h"
+#include "core/formview/PrintCorrections.h"
 
 class QLabel;
 class QCheckBox;

@@ -1,4 +1,4 @@
-#include "sad/CEinheitspapierView.h"
+#include "ui/sad/CEinheitspapierView.h"
 
 #include <QApplication>
 #include <QMdiSubWindow>
@@ -12,15 +12,15 @@
 #include <algorithm>
 #include <cmath>
 
-#include "app/Profile.h"
-#include "common/TextCodec.h"
-#include "formview/AppFieldDefinitions.h"
-#include "formview/Common_DlgMargin02.h"
-#include "sad/SadViewInput.h"
-#include "formview/FormZoom.h"
-#include "sad/EinheitspapierDoc.h"
-#include "sad/SadLayout.h"
-#include "sad/SadStrings.h"
+#include "core/app/Profile.h"
+#include "core/common/TextCodec.h"
+#include "core/formview/AppFieldDefinitions.h"
+#include "ui/formview/Common_DlgMargin02.h"
+#include "ui/sad/SadViewInput.h"
+#include "core/formview/FormZoom.h"
+#include "core/sad/EinheitspapierDoc.h"
+#include "core/sad/SadLayout.h"
+#include "core/sad/SadStrings.h"
 
 namespace tarvex {
 namespace {
@@ -90,7 +90,6 @@ CEinheitspapierView::CEinheitspapierView(CEinheitspapierDoc* doc, QWidget* paren
 
 CEinheitspapierView::~CEinheitspapierView() = default;
 
-QWidget* NewSadView(CEinheitspapierDoc* doc, QWidget* parent) { return new CEinheitspapierView(doc, parent); }
 
 void CEinheitspapierView::ApplyFirstPaintAlignments() {
     CFieldStore& store = m_pDoc->Store();
@@ -311,8 +310,8 @@ bool CEinheitspapierView::OnCommand(int id) {
         return true;
     }
     switch (id) {
-        case kCmdPrint: emit printRequested(); return true;
-        case kCmdMargins: {
+        case cmd::kPrint: emit printRequested(); return true;
+        case cmd::kMargins: {
             SadViewEnvironment& env = SadViewEnvironment::Get();
             const int saved = env.helpContext ? env.helpContext() : 0;
             if (env.setHelpContext) env.setHelpContext(120);
@@ -329,11 +328,11 @@ bool CEinheitspapierView::OnCommand(int id) {
         viewport()->update();
     };
     switch (id) {
-        case kCmdEditUndo: edit.undo(); return true;
-        case kCmdEditCut: edit.cut(); changed(); return true;
-        case kCmdEditCopy: edit.copy(); return true;
-        case kCmdEditPaste: edit.PasteText(); changed(); return true;
-        case kCmdEditSelectAll: {
+        case cmd::kUndo: edit.undo(); return true;
+        case cmd::kCut: edit.cut(); changed(); return true;
+        case cmd::kCopy: edit.copy(); return true;
+        case cmd::kPaste: edit.PasteText(); changed(); return true;
+        case cmd::kSelectAll: {
             QTextCursor c = edit.textCursor();
             c.setPosition(0);
             c.setPosition(std::min(65535, edit.document()->characterCount() - 1), QTextCursor::KeepAnchor);
@@ -341,24 +340,24 @@ bool CEinheitspapierView::OnCommand(int id) {
             edit.ensureCursorVisible();
             return true;
         }
-        case kCmdInsertMode:
+        case cmd::kInsertMode:
             store.SetInsertMode(!store.GetInsertMode());
             UpdateStatusText();
             return true;
-        case kCmdFontBigger: store.FontBigger(); changed(); return true;
-        case kCmdFontSmaller: store.FontSmaller(); changed(); return true;
-        case kCmdFontBold: store.ToggleBold(); changed(); return true;
-        case kCmdTextLeft: store.SetLeftCurrent(); changed(); return true;
-        case kCmdTextCentre: store.SetCentredCurrent(); changed(); return true;
-        case kCmdTextRight: store.SetRightCurrent(); changed(); return true;
-        case kCmdFileSave:
+        case cmd::kFontLarger: store.FontBigger(); changed(); return true;
+        case cmd::kFontSmaller: store.FontSmaller(); changed(); return true;
+        case cmd::kFontBold: store.ToggleBold(); changed(); return true;
+        case cmd::kAlignLeft: store.SetLeftCurrent(); changed(); return true;
+        case cmd::kAlignCenter: store.SetCentredCurrent(); changed(); return true;
+        case cmd::kAlignRight: store.SetRightCurrent(); changed(); return true;
+        case cmd::kSave:
             store.ActivateField(store.GetCurrentField(), 0);
             emit saveRequested();
             return true;
-        case kCmdZoomIn: OnZoomIn(); return true;
-        case kCmdZoomOut: OnZoomOut(); return true;
-        case kCmdNextField: NavigateFromEditor(true); return true;
-        case kCmdPrevField: NavigateFromEditor(false); return true;
+        case cmd::kZoomIn: OnZoomIn(); return true;
+        case cmd::kZoomOut: OnZoomOut(); return true;
+        case cmd::kNextField: NavigateFromEditor(true); return true;
+        case cmd::kPrevField: NavigateFromEditor(false); return true;
         default: return false;
     }
 }
@@ -368,28 +367,28 @@ bool CEinheitspapierView::UpdateCommandUI(int id, CommandState& s) const {
     const CFieldStore& store = m_pDoc->Store();
     s = CommandState();
     switch (id) {
-        case kCmdPrint:
-        case kCmdMargins: return true;
-        case kCmdEditUndo: s.enabled = m_pEdit->document()->isUndoAvailable(); return true;
-        case kCmdEditCut:
-        case kCmdEditCopy:
-        case kCmdEditPaste:
-        case kCmdEditSelectAll:
-        case kCmdFileSave:
-        case kCmdNextField:
-        case kCmdPrevField: return true;
-        case kCmdInsertMode:
+        case cmd::kPrint:
+        case cmd::kMargins: return true;
+        case cmd::kUndo: s.enabled = m_pEdit->document()->isUndoAvailable(); return true;
+        case cmd::kCut:
+        case cmd::kCopy:
+        case cmd::kPaste:
+        case cmd::kSelectAll:
+        case cmd::kSave:
+        case cmd::kNextField:
+        case cmd::kPrevField: return true;
+        case cmd::kInsertMode:
             s.text = store.GetInsertMode() ? QStringLiteral("Einfügemodus ausschalten\tEinfg")
                                            : QStringLiteral("Einfügemodus einschalten\tEinfg");
             return true;
-        case kCmdFontBigger: s.enabled = store.CanFontBigger(); return true;
-        case kCmdFontSmaller: s.enabled = store.CanFontSmaller(); return true;
-        case kCmdFontBold: s.checkable = true; s.checked = store.IsBoldCurrent(); return true;
-        case kCmdTextLeft: s.checkable = s.radio = true; s.checked = store.IsLeftCurrent(); return true;
-        case kCmdTextCentre: s.checkable = s.radio = true; s.checked = store.IsCentredCurrent(); return true;
-        case kCmdTextRight: s.checkable = s.radio = true; s.checked = store.IsRightCurrent(); return true;
-        case kCmdZoomIn: s.enabled = CanZoomIn(); return true;
-        case kCmdZoomOut: s.enabled = CanZoomOut(); return true;
+        case cmd::kFontLarger: s.enabled = store.CanFontBigger(); return true;
+        case cmd::kFontSmaller: s.enabled = store.CanFontSmaller(); return true;
+        case cmd::kFontBold: s.checkable = true; s.checked = store.IsBoldCurrent(); return true;
+        case cmd::kAlignLeft: s.checkable = s.radio = true; s.checked = store.IsLeftCurrent(); return true;
+        case cmd::kAlignCenter: s.checkable = s.radio = true; s.checked = store.IsCentredCurrent(); return true;
+        case cmd::kAlignRight: s.checkable = s.radio = true; s.checked = store.IsRightCurrent(); return true;
+        case cmd::kZoomIn: s.enabled = CanZoomIn(); return true;
+        case cmd::kZoomOut: s.enabled = CanZoomOut(); return true;
         default: return false;
     }
 }
@@ -401,14 +400,14 @@ QMenu* CEinheitspapierView::CreateEditMenu(QWidget* parent) {
         const char* text;
     };
     static const Entry kEntries[] = {
-        {kCmdEditUndo, "&Rückgängig\tAlt+Rücktaste"}, {kCmdEditCut, "&Ausschneiden\tStrg+X"},
-        {kCmdEditCopy, "&Kopieren\tStrg+C"},          {kCmdEditPaste, "E&infügen\tStrg+V"},
-        {kCmdEditSelectAll, "Alles &markieren\tStrg+A"}, {0, nullptr},
-        {kCmdInsertMode, "Einfügemodus"},             {0, nullptr},
-        {kCmdFontBigger, "Schrift &größer"},          {kCmdFontSmaller, "Schrift k&leiner"},
-        {kCmdFontBold, "Schrift &fett"},              {0, nullptr},
-        {kCmdTextLeft, "Text linksbündig\tStrg+L"},   {kCmdTextCentre, "Text zentriert\tStrg+Z"},
-        {kCmdTextRight, "Text rechtsbündig\tStrg+R"},
+        {cmd::kUndo, "&Rückgängig\tAlt+Rücktaste"}, {cmd::kCut, "&Ausschneiden\tStrg+X"},
+        {cmd::kCopy, "&Kopieren\tStrg+C"},          {cmd::kPaste, "E&infügen\tStrg+V"},
+        {cmd::kSelectAll, "Alles &markieren\tStrg+A"}, {0, nullptr},
+        {cmd::kInsertMode, "Einfügemodus"},             {0, nullptr},
+        {cmd::kFontLarger, "Schrift &größer"},          {cmd::kFontSmaller, "Schrift k&leiner"},
+        {cmd::kFontBold, "Schrift &fett"},              {0, nullptr},
+        {cmd::kAlignLeft, "Text linksbündig\tStrg+L"},   {cmd::kAlignCenter, "Text zentriert\tStrg+Z"},
+        {cmd::kAlignRight, "Text rechtsbündig\tStrg+R"},
     };
     for (const Entry& e : kEntries) {
         if (!e.text) {

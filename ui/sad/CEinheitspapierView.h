@@ -9,10 +9,11 @@
 #include <functional>
 #include <memory>
 
-#include "formview/CKTWScrollViewBase.h"
-#include "formview/CKtwEditWindow.h"
-#include "sad/SadLayout.h"
-#include "sad/SadPageRenderer.h"
+#include "ui/formview/CKTWScrollViewBase.h"
+#include "ui/formview/CKtwEditWindow.h"
+#include "core/app/CommandIds.h"
+#include "core/sad/SadLayout.h"
+#include "render/sad/SadPageRenderer.h"
 
 class QMenu;
 
@@ -21,26 +22,6 @@ namespace tarvex {
 class CEinheitspapierDoc;
 class CSadViewInput;
 struct CFieldDefinitions;
-
-// Editing commands of the form views (menu "Bearbeiten") and the view's other command ids.
-inline constexpr int kCmdEditUndo = 57643;
-inline constexpr int kCmdEditCut = 57635;
-inline constexpr int kCmdEditCopy = 57634;
-inline constexpr int kCmdEditPaste = 57637;
-inline constexpr int kCmdEditSelectAll = 57642;
-inline constexpr int kCmdInsertMode = 32773;
-inline constexpr int kCmdFontBigger = 32779;
-inline constexpr int kCmdFontSmaller = 32781;
-inline constexpr int kCmdFontBold = 32783;
-inline constexpr int kCmdTextLeft = 32785;
-inline constexpr int kCmdTextCentre = 32787;
-inline constexpr int kCmdTextRight = 32789;
-inline constexpr int kCmdFileSave = 57603;
-inline constexpr int kCmdNextField = 32775;
-inline constexpr int kCmdPrevField = 32777;
-inline constexpr int kCmdFieldDefinitions = 32863;
-inline constexpr int kCmdPrint = 57607;
-inline constexpr int kCmdMargins = 32791;
 
 // Menu state of a command for the shell's menus and toolbars.
 struct CommandState {
@@ -156,8 +137,5 @@ private:
     int m_nCurrentPage = 1;
     int m_nCursorKind = 0;
 };
-
-// The factory the main window uses for an SAD document window.
-QWidget* NewSadView(CEinheitspapierDoc* doc, QWidget* parent);
 
 }  // namespace tarvex

@@ -1,18 +1,18 @@
-#include "sad/SadViewInput.h"
+#include "ui/sad/SadViewInput.h"
 
 #include <QMessageBox>
 #include <QScrollBar>
 
-#include "sad/CEinheitspapierView.h"
-#include "sad/EinheitspapierDoc.h"
-#include "sad/SadEditStrings.h"
-#include "sad/SadPages.h"
-#include "sad/SadVariants.h"
-#include "sad/dialogs/CDlgFeld44Einfuhr.h"
-#include "sad/dialogs/CDlgFeld47.h"
-#include "sad/dialogs/CDlgFeld47Summe.h"
-#include "sad/dialogs/CDlgMoveEHWarenpositon.h"
-#include "sad/dialogs/CDlgTextInput3L.h"
+#include "ui/sad/CEinheitspapierView.h"
+#include "core/sad/EinheitspapierDoc.h"
+#include "core/sad/SadEditStrings.h"
+#include "core/sad/SadPages.h"
+#include "core/sad/SadVariants.h"
+#include "ui/sad/dialogs/CDlgFeld44Einfuhr.h"
+#include "ui/sad/dialogs/CDlgFeld47.h"
+#include "ui/sad/dialogs/CDlgFeld47Summe.h"
+#include "ui/sad/dialogs/CDlgMoveEHWarenpositon.h"
+#include "ui/sad/dialogs/CDlgTextInput3L.h"
 
 namespace tarvex {
 
@@ -38,21 +38,21 @@ void CSadViewInput::GoToField(int field, int page) {
 
 bool CSadViewInput::OnCommand(int id) {
     switch (id) {
-        case kCmdInsertDefaults: Run([&] { m_nav.InsertDefaults(); }); return true;
-        case kCmdFirstPage:
+        case cmd::kInsertDefaults: Run([&] { m_nav.InsertDefaults(); }); return true;
+        case cmd::kFirstPage:
             if (CanGoToPreviousPage(m_nav)) Run([&] { FirstPage(m_nav); });
             return true;
-        case kCmdPreviousPage: Run([&] { PreviousPage(m_nav); }); return true;
-        case kCmdNextPage: Run([&] { NextPage(m_nav); }); return true;
-        case kCmdLastPage: Run([&] { LastPage(m_nav); }); return true;
-        case kCmdAddPage: Run([&] { AddPage(m_nav); }); return true;
-        case kCmdRemoveLastPage: Run([&] { RemoveLastPage(m_nav); }); return true;
-        case kCmdMoveGoodsItem: Run([&] { MoveGoodsItemCommand(m_nav); }); return true;
-        case kCmdUpdatePositions: Run([&] { UpdatePositions(m_nav); }); return true;
-        case kCmdVariant0:
-        case kCmdVariant1:
-        case kCmdVariant2:
-        case kCmdVariant3: Run([&] { SetFormVariant(m_nav, (id - kCmdVariant0) / 2); }); return true;
+        case cmd::kPrevPage: Run([&] { PreviousPage(m_nav); }); return true;
+        case cmd::kNextPage: Run([&] { NextPage(m_nav); }); return true;
+        case cmd::kLastPage: Run([&] { LastPage(m_nav); }); return true;
+        case cmd::kAddPage: Run([&] { AddPage(m_nav); }); return true;
+        case cmd::kRemoveLastPage: Run([&] { RemoveLastPage(m_nav); }); return true;
+        case cmd::kMoveGoodsItem: Run([&] { MoveGoodsItemCommand(m_nav); }); return true;
+        case cmd::kUpdateFields: Run([&] { UpdatePositions(m_nav); }); return true;
+        case cmd::kVariant0:
+        case cmd::kVariant1:
+        case cmd::kVariant2:
+        case cmd::kVariant3: Run([&] { SetFormVariant(m_nav, (id - cmd::kVariant0) / 2); }); return true;
         default: return false;
     }
 }
@@ -60,24 +60,24 @@ bool CSadViewInput::OnCommand(int id) {
 bool CSadViewInput::UpdateCommandUI(int id, CommandState& s) const {
     s = CommandState();
     switch (id) {
-        case kCmdInsertDefaults: {
+        case cmd::kInsertDefaults: {
             const CFieldStore& store = m_nav.Store();
             s.enabled = SadInsertDefaultsEnabled(CurrentPage(), store.GetCurrentField());
             return true;
         }
-        case kCmdFirstPage:
-        case kCmdPreviousPage: s.enabled = CanGoToPreviousPage(m_nav); return true;
-        case kCmdNextPage:
-        case kCmdLastPage: s.enabled = CanGoToNextPage(m_nav); return true;
-        case kCmdAddPage: s.enabled = CanAddPage(m_nav); return true;
-        case kCmdRemoveLastPage: s.enabled = CanRemoveLastPage(m_nav); return true;
-        case kCmdMoveGoodsItem:
-        case kCmdUpdatePositions: return true;
-        case kCmdVariant0:
-        case kCmdVariant1:
-        case kCmdVariant2:
-        case kCmdVariant3: {
-            const VariantCommandState v = VariantCommandStateFor(m_nav, (id - kCmdVariant0) / 2);
+        case cmd::kFirstPage:
+        case cmd::kPrevPage: s.enabled = CanGoToPreviousPage(m_nav); return true;
+        case cmd::kNextPage:
+        case cmd::kLastPage: s.enabled = CanGoToNextPage(m_nav); return true;
+        case cmd::kAddPage: s.enabled = CanAddPage(m_nav); return true;
+        case cmd::kRemoveLastPage: s.enabled = CanRemoveLastPage(m_nav); return true;
+        case cmd::kMoveGoodsItem:
+        case cmd::kUpdateFields: return true;
+        case cmd::kVariant0:
+        case cmd::kVariant1:
+        case cmd::kVariant2:
+        case cmd::kVariant3: {
+            const VariantCommandState v = VariantCommandStateFor(m_nav, (id - cmd::kVariant0) / 2);
             s.checkable = true;
             s.checked = v.checked;
             s.enabled = v.enabled;

@@ -10,26 +10,13 @@
 #include <QString>
 #include <functional>
 
-#include "sad/SadNavigation.h"
+#include "core/app/CommandIds.h"
+#include "core/sad/SadNavigation.h"
 
 namespace tarvex {
 
 class CEinheitspapierView;
 struct CommandState;
-
-inline constexpr int kCmdInsertDefaults = 32809;
-inline constexpr int kCmdNextPage = 32815;
-inline constexpr int kCmdPreviousPage = 32816;
-inline constexpr int kCmdFirstPage = 32817;
-inline constexpr int kCmdLastPage = 32818;
-inline constexpr int kCmdAddPage = 32819;
-inline constexpr int kCmdUpdatePositions = 32844;
-inline constexpr int kCmdVariant0 = 32846;
-inline constexpr int kCmdVariant1 = 32848;
-inline constexpr int kCmdVariant2 = 32850;
-inline constexpr int kCmdVariant3 = 32852;
-inline constexpr int kCmdMoveGoodsItem = 32874;
-inline constexpr int kCmdRemoveLastPage = 32878;
 
 class CSadViewInput : public ISadEditHost {
 public:

@@ -3,9 +3,9 @@
 #include <fstream>
 #include <random>
 
-#include "app/FreedesktopTypes.h"
-#include "app/RegeditManagment.h"
-#include "formview/FieldDefinitions.h"
+#include "core/app/FreedesktopTypes.h"
+#include "core/app/RegeditManagment.h"
+#include "core/formview/FieldDefinitions.h"
 
 namespace tarvex {
 namespace {

@@ -2,10 +2,11 @@
 
 #include <set>
 
-#include "app/Homepage.h"
-#include "app/ShellCommands.h"
-#include "app/StartupRules.h"
-#include "app/Version.h"
+#include "core/app/Homepage.h"
+#include "core/app/ShellCommands.h"
+#include "core/app/StartupRules.h"
+#include "core/app/Version.h"
+#include "core/app/VersionInfo.h"
 
 namespace tarvex {
 namespace {

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "codelists/DutyTypes.h"
+#include "core/codelists/DutyTypes.h"
 
 using namespace tarvex;
 

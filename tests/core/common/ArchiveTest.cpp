@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "common/Archive.h"
+#include "core/common/Archive.h"
 
 using namespace tarvex;
 

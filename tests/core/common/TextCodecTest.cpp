@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "common/TextCodec.h"
+#include "core/common/TextCodec.h"
 
 using namespace tarvex;
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "formview/EditTextRules.h"
+#include "core/formview/EditTextRules.h"
 
 using namespace tarvex;
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "app/Profile.h"
-#include "formview/FieldDefinitions.h"
+#include "core/app/Profile.h"
+#include "core/formview/FieldDefinitions.h"
 
 using namespace tarvex;
 

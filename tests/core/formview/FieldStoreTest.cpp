@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "common/Archive.h"
-#include "formview/FieldStore.h"
+#include "core/common/Archive.h"
+#include "core/formview/FieldStore.h"
 
 using namespace tarvex;
 

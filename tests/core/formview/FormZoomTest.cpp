@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "app/Profile.h"
-#include "formview/FormZoom.h"
+#include "core/app/Profile.h"
+#include "core/formview/FormZoom.h"
 
 using namespace tarvex;
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "app/Profile.h"
-#include "formview/PrintCorrections.h"
+#include "core/app/Profile.h"
+#include "core/formview/PrintCorrections.h"
 
 using namespace tarvex;
 

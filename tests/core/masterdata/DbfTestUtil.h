@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "masterdata/dBaseDocument.h"
+#include "core/masterdata/dBaseDocument.h"
 
 #ifdef _WIN32
 #include <process.h>

@@ -14,7 +14,7 @@
 #include <thread>
 
 #include "DbfTestUtil.h"
-#include "masterdata/dBaseDocument.h"
+#include "core/masterdata/dBaseDocument.h"
 
 using namespace tarvex;
 using namespace tarvex::dbftest;

@@ -4,9 +4,9 @@
 #include <stdexcept>
 
 #include "DbfTestUtil.h"
-#include "common/TextCodec.h"
-#include "masterdata/dBaseDocument.h"
-#include "masterdata/dBaseStrings.h"
+#include "core/common/TextCodec.h"
+#include "core/masterdata/dBaseDocument.h"
+#include "core/masterdata/dBaseStrings.h"
 
 using namespace tarvex;
 using namespace tarvex::dbftest;

@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "DbfTestUtil.h"
-#include "common/TextCodec.h"
-#include "masterdata/dBaseDocument.h"
+#include "core/common/TextCodec.h"
+#include "core/masterdata/dBaseDocument.h"
 
 using namespace tarvex;
 using namespace tarvex::dbftest;

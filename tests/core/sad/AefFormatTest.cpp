@@ -10,11 +10,11 @@
 #endif
 
 #include "AefTestUtil.h"
-#include "app/Profile.h"
-#include "common/Archive.h"
-#include "common/TextCodec.h"
-#include "sad/AefFormat.h"
-#include "sad/EinheitspapierDoc.h"
+#include "core/app/Profile.h"
+#include "core/common/Archive.h"
+#include "core/common/TextCodec.h"
+#include "core/sad/AefFormat.h"
+#include "core/sad/EinheitspapierDoc.h"
 
 using namespace tarvex;
 using namespace tarvex::aeftest;

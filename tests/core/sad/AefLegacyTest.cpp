@@ -3,11 +3,11 @@
 #include <stdexcept>
 
 #include "AefTestUtil.h"
-#include "app/Profile.h"
-#include "common/TextCodec.h"
-#include "sad/AefFormat.h"
-#include "sad/AefLegacy.h"
-#include "sad/EinheitspapierDoc.h"
+#include "core/app/Profile.h"
+#include "core/common/TextCodec.h"
+#include "core/sad/AefFormat.h"
+#include "core/sad/AefLegacy.h"
+#include "core/sad/EinheitspapierDoc.h"
 
 using namespace tarvex;
 using namespace tarvex::aeftest;

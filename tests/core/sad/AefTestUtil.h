@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "common/Archive.h"
-#include "sad/EinheitspapierDoc.h"
+#include "core/common/Archive.h"
+#include "core/sad/EinheitspapierDoc.h"
 
 namespace tarvex::aeftest {
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "sad/Box47.h"
+#include "core/sad/Box47.h"
 
 using namespace tarvex;
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "sad/BoxInput.h"
+#include "core/sad/BoxInput.h"
 
 using namespace tarvex;
 

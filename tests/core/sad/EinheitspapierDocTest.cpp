@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "app/Profile.h"
-#include "sad/EinheitspapierDoc.h"
+#include "core/app/Profile.h"
+#include "core/sad/EinheitspapierDoc.h"
 
 using namespace tarvex;
 

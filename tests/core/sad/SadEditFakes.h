@@ -8,10 +8,10 @@
 #include <string>
 #include <vector>
 
-#include "app/Profile.h"
-#include "formview/FieldDefinitions.h"
-#include "sad/EinheitspapierDoc.h"
-#include "sad/SadNavigation.h"
+#include "core/app/Profile.h"
+#include "core/formview/FieldDefinitions.h"
+#include "core/sad/EinheitspapierDoc.h"
+#include "core/sad/SadNavigation.h"
 
 namespace tarvex::sadtest {
 

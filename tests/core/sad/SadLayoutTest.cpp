@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "formview/FieldDefinitions.h"
-#include "sad/EinheitspapierDoc.h"
-#include "sad/SadLayout.h"
+#include "core/formview/FieldDefinitions.h"
+#include "core/sad/EinheitspapierDoc.h"
+#include "core/sad/SadLayout.h"
 
 using namespace tarvex;
 

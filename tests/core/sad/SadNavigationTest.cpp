@@ -4,7 +4,7 @@
 #include <set>
 
 #include "SadEditFakes.h"
-#include "sad/SadNavigation.h"
+#include "core/sad/SadNavigation.h"
 
 using namespace tarvex;
 using tarvex::sadtest::SadEditEnv;

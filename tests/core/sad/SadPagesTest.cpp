@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "SadEditFakes.h"
-#include "sad/SadPages.h"
+#include "core/sad/SadPages.h"
 
 using namespace tarvex;
 using tarvex::sadtest::SadEditEnv;

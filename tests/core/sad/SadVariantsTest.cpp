@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "SadEditFakes.h"
-#include "sad/SadPages.h"
-#include "sad/SadVariants.h"
+#include "core/sad/SadPages.h"
+#include "core/sad/SadVariants.h"
 
 using namespace tarvex;
 using tarvex::sadtest::SadEditEnv;

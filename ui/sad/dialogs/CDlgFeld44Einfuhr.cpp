@@ -1,4 +1,4 @@
-#include "sad/dialogs/CDlgFeld44Einfuhr.h"
+#include "ui/sad/dialogs/CDlgFeld44Einfuhr.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
@@ -8,8 +8,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "sad/BoxInput.h"
-#include "sad/SadEditStrings.h"
+#include "core/sad/BoxInput.h"
+#include "core/sad/SadEditStrings.h"
 
 namespace tarvex {
 namespace {

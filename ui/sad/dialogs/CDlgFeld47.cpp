@@ -1,7 +1,7 @@
-#include "sad/dialogs/CDlgFeld47.h"
+#include "ui/sad/dialogs/CDlgFeld47.h"
 
-#include "sad/Box47.h"
-#include "sad/SadEditStrings.h"
+#include "core/sad/Box47.h"
+#include "core/sad/SadEditStrings.h"
 
 namespace tarvex {
 namespace {

@@ -2,7 +2,7 @@
 // "Feld 47 - Abgabenberechnung": one goods item's duty table (36 values: 7 rows of type, tax
 // base, rate, amount and method of payment, then the total).
 
-#include "sad/dialogs/CDlgFeld47Base.h"
+#include "ui/sad/dialogs/CDlgFeld47Base.h"
 
 namespace tarvex {
 

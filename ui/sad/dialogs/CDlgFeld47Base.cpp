@@ -1,4 +1,4 @@
-#include "sad/dialogs/CDlgFeld47Base.h"
+#include "ui/sad/dialogs/CDlgFeld47Base.h"
 
 #include <QDialogButtonBox>
 #include <QEvent>
@@ -11,9 +11,9 @@
 #include <QShortcut>
 #include <QVBoxLayout>
 
-#include "sad/Box47.h"
-#include "sad/SadEditStrings.h"
-#include "sad/dialogs/CDlgZollArten.h"
+#include "core/sad/Box47.h"
+#include "core/sad/SadEditStrings.h"
+#include "ui/sad/dialogs/CDlgZollArten.h"
 
 namespace tarvex {
 namespace {

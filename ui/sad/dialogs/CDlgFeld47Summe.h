@@ -2,7 +2,7 @@
 // "47 Abgabenberechnung (Zusammenfassung)": a continuation sheet's summary of box 47 (22 values:
 // 7 rows of type, amount and method of payment, then the grand total "GS").
 
-#include "sad/dialogs/CDlgFeld47Base.h"
+#include "ui/sad/dialogs/CDlgFeld47Base.h"
 
 namespace tarvex {
 

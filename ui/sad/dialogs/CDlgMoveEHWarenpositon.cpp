@@ -1,4 +1,4 @@
-#include "sad/dialogs/CDlgMoveEHWarenpositon.h"
+#include "ui/sad/dialogs/CDlgMoveEHWarenpositon.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -6,7 +6,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "sad/SadEditStrings.h"
+#include "core/sad/SadEditStrings.h"
 
 namespace tarvex {
 namespace {

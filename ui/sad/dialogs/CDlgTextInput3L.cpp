@@ -1,4 +1,4 @@
-#include "sad/dialogs/CDlgTextInput3L.h"
+#include "ui/sad/dialogs/CDlgTextInput3L.h"
 
 #include <QDialogButtonBox>
 #include <QFontMetrics>
@@ -6,8 +6,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "sad/BoxInput.h"
-#include "sad/SadEditStrings.h"
+#include "core/sad/BoxInput.h"
+#include "core/sad/SadEditStrings.h"
 
 namespace tarvex {
 

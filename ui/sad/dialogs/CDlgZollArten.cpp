@@ -1,4 +1,4 @@
-#include "sad/dialogs/CDlgZollArten.h"
+#include "ui/sad/dialogs/CDlgZollArten.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -7,8 +7,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "codelists/DutyTypes.h"
-#include "sad/SadEditStrings.h"
+#include "core/codelists/DutyTypes.h"
+#include "core/sad/SadEditStrings.h"
 
 namespace tarvex {
 namespace {

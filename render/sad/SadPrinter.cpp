@@ -1,16 +1,15 @@
-#include "sad/SadPrinter.h"
+#include "render/sad/SadPrinter.h"
 
 #include <QPainter>
 #include <QPdfWriter>
-#include <QPrinter>
 #include <QSaveFile>
 
-#include "app/Profile.h"
-#include "formview/FieldDefinitions.h"
-#include "formview/PrintCorrections.h"
-#include "sad/EinheitspapierDoc.h"
-#include "sad/SadLayout.h"
-#include "sad/SadPageRenderer.h"
+#include "core/app/Profile.h"
+#include "core/formview/FieldDefinitions.h"
+#include "core/formview/PrintCorrections.h"
+#include "core/sad/EinheitspapierDoc.h"
+#include "core/sad/SadLayout.h"
+#include "render/sad/SadPageRenderer.h"
 
 namespace tarvex {
 namespace {
@@ -91,9 +90,7 @@ void PrintSadPage(QPainter& painter, const CEinheitspapierDoc& doc, int page, Pr
     painter.restore();
 }
 
-namespace {
-
-bool PrintPages(QPagedPaintDevice& device, double dpi, const CEinheitspapierDoc& doc, int page, int copies,
+bool PrintSadPages(QPagedPaintDevice& device, double dpi, const CEinheitspapierDoc& doc, int page, int copies,
                 Profile& profile, const CFieldDefinitions& definitions, QString& error) {
     QPainter painter;
     if (!painter.begin(&device)) {
@@ -106,13 +103,6 @@ bool PrintPages(QPagedPaintDevice& device, double dpi, const CEinheitspapierDoc&
     }
     painter.end();
     return true;
-}
-
-}  // namespace
-
-bool PrintSadDocument(QPrinter& printer, const CEinheitspapierDoc& doc, int page, int copies, Profile& profile,
-                      const CFieldDefinitions& definitions, QString& error) {
-    return PrintPages(printer, printer.resolution(), doc, page, copies, profile, definitions, error);
 }
 
 bool PrintSadToPdf(const QString& path, const CEinheitspapierDoc& doc, int page, int copies, Profile& profile,
@@ -128,7 +118,7 @@ bool PrintSadToPdf(const QString& path, const CEinheitspapierDoc& doc, int page,
         writer.setResolution(1200);
         writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0),
                                          QPageLayout::Millimeter));
-        if (!PrintPages(writer, writer.resolution(), doc, page, copies, profile, definitions, error)) {
+        if (!PrintSadPages(writer, writer.resolution(), doc, page, copies, profile, definitions, error)) {
             file.cancelWriting();
             return false;
         }

@@ -5,7 +5,7 @@
 #include <QString>
 #include <memory>
 
-#include "app/Profile.h"
+#include "core/app/Profile.h"
 
 class QSettings;
 

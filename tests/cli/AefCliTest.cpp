@@ -9,9 +9,9 @@
 #include <fstream>
 #include <sstream>
 
-#include "AefTestUtil.h"
-#include "sad/AefFormat.h"
-#include "sad/EinheitspapierDoc.h"
+#include "tests/core/sad/AefTestUtil.h"
+#include "core/sad/AefFormat.h"
+#include "core/sad/EinheitspapierDoc.h"
 
 using namespace tarvex;
 using namespace tarvex::aeftest;

@@ -1,14 +1,14 @@
-#include "sad/SadPageRenderer.h"
+#include "render/sad/SadPageRenderer.h"
 
 #include <QFontMetrics>
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
 
-#include "formview/FieldDefinitions.h"
-#include "formview/FormZoom.h"
-#include "formview/PrintCorrections.h"
-#include "sad/SadLayout.h"
+#include "core/formview/FieldDefinitions.h"
+#include "core/formview/FormZoom.h"
+#include "core/formview/PrintCorrections.h"
+#include "core/sad/SadLayout.h"
 
 namespace tarvex {
 namespace {

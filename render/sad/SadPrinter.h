@@ -5,8 +5,8 @@
 
 #include <QString>
 
+class QPagedPaintDevice;
 class QPainter;
-class QPrinter;
 
 namespace tarvex {
 
@@ -19,9 +19,9 @@ struct CFieldDefinitions;
 void PrintSadPage(QPainter& painter, const CEinheitspapierDoc& doc, int page, Profile& profile,
                   const CFieldDefinitions& definitions, double dpi);
 
-// One print job: the page once per copy, each on a sheet of its own. False with a message when
-// the printer cannot be started.
-bool PrintSadDocument(QPrinter& printer, const CEinheitspapierDoc& doc, int page, int copies, Profile& profile,
+// One print job on a printer or PDF writer of resolution dpi: the page once per copy, each on a
+// sheet of its own. False with a message when the device cannot be started.
+bool PrintSadPages(QPagedPaintDevice& device, double dpi, const CEinheitspapierDoc& doc, int page, int copies, Profile& profile,
                       const CFieldDefinitions& definitions, QString& error);
 
 // Writes what the print command prints into a PDF file on A4, the whole page being the printable

@@ -1,4 +1,4 @@
-#include "app/QSettingsProfile.h"
+#include "render/app/QSettingsProfile.h"
 
 #include <QByteArray>
 #include <QDir>

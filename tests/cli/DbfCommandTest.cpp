@@ -5,8 +5,8 @@
 #include <cstdio>
 #include <string>
 
-#include "DbfTestUtil.h"
-#include "masterdata/dBaseDocument.h"
+#include "tests/core/masterdata/DbfTestUtil.h"
+#include "core/masterdata/dBaseDocument.h"
 
 #ifdef _WIN32
 #define popen _popen

@@ -11,7 +11,7 @@
 #include <array>
 #include <string>
 
-#include "formview/FieldStore.h"
+#include "core/formview/FieldStore.h"
 
 class QPainter;
 
