@@ -10,6 +10,7 @@
 #include "Commands.h"
 #include "PageCommands.h"
 #include "render/app/QSettingsProfile.h"
+#include "core/app/SettingsKeys.h"
 #include "core/formview/FieldDefinitions.h"
 #include "core/formview/FormZoom.h"
 #include "core/sad/EinheitspapierDoc.h"
@@ -36,18 +37,18 @@ int RunRender(const std::vector<std::string>& args) {
     const std::string& out = a.out;
     // As the view shows it: an export file or one without a form is drawn as 0737 / 0738; the
     // sheets get their alignments and the crossed-out boxes are off the form.
-    const char* sec = "EHForm_Defaults";
+    const char* sec = settings::kEHForm;
     const int variant = doc.m_nFormVariant >= 0 && doc.m_nFormVariant <= 3 ? doc.m_nFormVariant : 0;
     ApplySadAlignments(doc.Store(), 1);
     if (doc.Store().GetPageCount() >= 2) ApplySadAlignments(doc.Store(), 2);
     SadRenderOptions o;
     o.zoom = zoom;
     o.variant = variant;
-    o.stampA = profile.GetProfileInt(sec, "Stamp_A", 0) != 0;
-    o.stampC = profile.GetProfileInt(sec, "Stamp_C", 0) != 0;
-    o.showCrossedOut = profile.GetProfileInt(sec, "EH_ShowXX", 1) == 1;
+    o.stampA = settings::Get(profile, sec, settings::kStampA) != 0;
+    o.stampC = settings::Get(profile, sec, settings::kStampC) != 0;
+    o.showCrossedOut = settings::Get(profile, sec, settings::kEHShowXX) == 1;
     o.inputTax = doc.m_nInputTax == 1;
-    const int c = profile.GetProfileInt(sec, "EditTextColor", 0xFF0000);
+    const int c = settings::Get(profile, sec, settings::kEditTextColor);
     o.textColour = QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF);
     if (o.showCrossedOut) {
         for (int f : SadCrossedOut(SadSheet::First, variant)) definitions.Set(1, f, variant, kDefNotOnForm);
@@ -57,8 +58,8 @@ int RunRender(const std::vector<std::string>& args) {
 
     CSadPageRenderer renderer;
     renderer.Prepare(&profile, zoom);
-    const QSize logical = CSadPageRenderer::DocumentSize(zoom, profile.GetProfileInt(sec, "DocWidth", 205),
-                                                         profile.GetProfileInt(sec, "DocLength", 350));
+    const QSize logical = CSadPageRenderer::DocumentSize(zoom, settings::Get(profile, sec, settings::kDocWidth),
+                                                         settings::Get(profile, sec, settings::kDocLength));
     QImage image(HimetricToPixels(logical.width() * 10, kScreenDpi), HimetricToPixels(logical.height() * 10, kScreenDpi),
                  QImage::Format_RGB32);
     image.fill(Qt::white);

@@ -7,6 +7,7 @@
 #include "Commands.h"
 #include "Json.h"
 #include "render/app/QSettingsProfile.h"
+#include "core/app/SettingsKeys.h"
 #include "core/common/TextCodec.h"
 #include "core/sad/AefFormat.h"
 #include "core/sad/EinheitspapierDoc.h"
@@ -109,15 +110,15 @@ int RunConvert(const std::vector<std::string>& args) {
 
 // The box 8 defaults that the SAD view fills in when it is initialised.
 void FillBox8Defaults(CEinheitspapierDoc& doc, Profile& p) {
-    const char* sec = "EHForm_Defaults";
-    if (!(p.GetProfileInt(sec, "Feld2", 0) & 4)) return;
+    const char* sec = settings::kEHForm;
+    if (!(settings::Get(p, sec, settings::kFeld2) & 4)) return;
     std::u16string box8;
     for (int i = 1; i <= 4; ++i) {
         if (i > 1) box8 += u"\r\n";
-        box8 += p.GetProfileString(sec, ("Firma" + std::to_string(i)).c_str(), u"");
+        box8 += settings::Get(p, sec, settings::kFirma[i - 1]);
     }
     TrimRight(box8);
-    const std::u16string number = p.GetProfileString(sec, "ZollNummer1", u"");
+    const std::u16string number = settings::Get(p, sec, settings::kZollNummer1);
     CFieldStore& s = doc.Store();
     s.SetFieldText(18, box8, 1);
     s.SetFieldText(8, box8, 2);

@@ -1,5 +1,6 @@
 #include "core/app/RegeditManagment.h"
 
+#include "core/app/SettingsKeys.h"
 #include "core/app/ShellStrings.h"
 #include "core/common/TextCodec.h"
 #include "core/app/Version.h"
@@ -90,14 +91,14 @@ void CRegeditManagment::WriteProgramEntries() {
     const std::u16string dir = m_programPath.parent_path().u16string();
     const int version = static_cast<int>(m_nVersion);
     if (m_machineArea) {
-        m_machineArea->WriteProfileString("", "CreationDate", FromUtf8(m_strBuildDate));
-        m_machineArea->WriteProfileInt("", "Version", version);
+        m_machineArea->WriteProfileString(settings::kRoot, settings::kCreationDate, FromUtf8(m_strBuildDate));
+        m_machineArea->WriteProfileInt(settings::kRoot, settings::kVersion, version);
     }
-    m_programArea.WriteProfileInt("", "Version", version);
-    m_programArea.WriteProfileString("", "Path", dir);
+    m_programArea.WriteProfileInt(settings::kRoot, settings::kVersion, version);
+    m_programArea.WriteProfileString(settings::kRoot, settings::kPath, dir);
     if (m_machineArea) {
-        m_machineArea->WriteProfileInt("", "Version", version);
-        m_machineArea->WriteProfileString("", "Path", dir);
+        m_machineArea->WriteProfileInt(settings::kRoot, settings::kVersion, version);
+        m_machineArea->WriteProfileString(settings::kRoot, settings::kPath, dir);
     }
 }
 

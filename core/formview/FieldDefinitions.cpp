@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/app/Profile.h"
+#include "core/app/SettingsKeys.h"
 
 namespace tarvex {
 namespace {
@@ -63,16 +64,16 @@ FieldDefTable2 MakeBuiltIn2() {
 }
 
 template <size_t N>
-void LoadTable(std::array<uint8_t, N>& table, const std::array<uint8_t, N>& builtIn, const char* sizeKey,
+void LoadTable(std::array<uint8_t, N>& table, const std::array<uint8_t, N>& builtIn, settings::IntKey sizeKey,
                const char* defKey, Profile& profile, Profile& programArea) {
-    if (profile.GetProfileInt("EHForm_Defaults", sizeKey, 0) != static_cast<int>(N)) {
-        programArea.WriteProfileBinary("EHForm_Defaults", defKey, builtIn.data(), N);
-        profile.WriteProfileInt("EHForm_Defaults", sizeKey, static_cast<int>(N));
-        programArea.DeleteValue("Settings", defKey);
-        programArea.DeleteValue("Settings", sizeKey);
+    if (settings::Get(profile, settings::kEHForm, sizeKey) != static_cast<int>(N)) {
+        programArea.WriteProfileBinary(settings::kEHForm, defKey, builtIn.data(), N);
+        profile.WriteProfileInt(settings::kEHForm, sizeKey.name, static_cast<int>(N));
+        programArea.DeleteValue(settings::kSettings, defKey);
+        programArea.DeleteValue(settings::kSettings, sizeKey.name);
     }
     std::vector<uint8_t> stored;
-    if (programArea.GetProfileBinary("EHForm_Defaults", defKey, stored))
+    if (programArea.GetProfileBinary(settings::kEHForm, defKey, stored))
         std::memcpy(table.data(), stored.data(), std::min(stored.size(), N));
 }
 
@@ -111,16 +112,18 @@ void CFieldDefinitions::ResetToBuiltIn() {
 }
 
 void LoadFieldDefinitions(CFieldDefinitions& defs, Profile& profile, Profile& programArea) {
-    LoadTable(defs.page1, BuiltInFieldDefinitions1(), "FieldSize_EH1", "FieldDef_EH1", profile, programArea);
-    LoadTable(defs.continuation, BuiltInFieldDefinitions2(), "FieldSize_EH2", "FieldDef_EH2", profile,
+    LoadTable(defs.page1, BuiltInFieldDefinitions1(), settings::kFieldSizeEH1, settings::kFieldDefEH1, profile,
               programArea);
+    LoadTable(defs.continuation, BuiltInFieldDefinitions2(), settings::kFieldSizeEH2, settings::kFieldDefEH2,
+              profile, programArea);
 }
 
 void SaveFieldDefinitions(const CFieldDefinitions& defs, Profile& profile, Profile& programArea) {
-    programArea.WriteProfileBinary("EHForm_Defaults", "FieldDef_EH1", defs.page1.data(), kFieldDefSize1);
-    profile.WriteProfileInt("EHForm_Defaults", "FieldSize_EH1", kFieldDefSize1);
-    programArea.WriteProfileBinary("EHForm_Defaults", "FieldDef_EH2", defs.continuation.data(), kFieldDefSize2);
-    profile.WriteProfileInt("EHForm_Defaults", "FieldSize_EH2", kFieldDefSize2);
+    programArea.WriteProfileBinary(settings::kEHForm, settings::kFieldDefEH1, defs.page1.data(), kFieldDefSize1);
+    profile.WriteProfileInt(settings::kEHForm, settings::kFieldSizeEH1.name, kFieldDefSize1);
+    programArea.WriteProfileBinary(settings::kEHForm, settings::kFieldDefEH2, defs.continuation.data(),
+                                   kFieldDefSize2);
+    profile.WriteProfileInt(settings::kEHForm, settings::kFieldSizeEH2.name, kFieldDefSize2);
 }
 
 }  // namespace tarvex

@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "core/app/Profile.h"
+#include "core/app/SettingsKeys.h"
 
 namespace tarvex {
 
@@ -15,19 +16,19 @@ int DefaultZoom(int desktopHeight, bool windows8OrLater) {
 
 int ComputeInitZoom(Profile& profile, std::string_view section, int desktopHeight, bool windows8OrLater,
                     int dpi) {
-    const int z = profile.GetProfileInt(section, "ZoomFactor", DefaultZoom(desktopHeight, windows8OrLater));
-    profile.WriteProfileInt(section, "ZoomFactorLU", z);
+    const int z = profile.GetProfileInt(section, settings::kZoomFactor, DefaultZoom(desktopHeight, windows8OrLater));
+    profile.WriteProfileInt(section, settings::kZoomFactorLU, z);
     if (dpi <= 0) dpi = 96;
     const int scale = MulDivRound(100, dpi, 96);
-    profile.WriteProfileInt(section, "WinFormScaledFactor", scale);
-    const int s = profile.GetProfileInt("Settings", "WinFormScaledFactorOv", scale);
+    profile.WriteProfileInt(section, settings::kWinFormScaledFactor, scale);
+    const int s = profile.GetProfileInt(settings::kSettings, settings::kWinFormScaledFactorOv, scale);
     return s * z / 100;
 }
 
 int ZoomStep(Profile& profile, std::string_view section, int zoom, bool in) {
     if (in ? !CanZoomIn(zoom) : !CanZoomOut(zoom)) return zoom;
     zoom += in ? 1 : -1;
-    profile.WriteProfileInt(section, "ZoomFactor", zoom);
+    profile.WriteProfileInt(section, settings::kZoomFactor, zoom);
     return zoom;
 }
 

@@ -5,11 +5,12 @@
 #include <string>
 
 #include "core/app/Profile.h"
+#include "core/app/SettingsKeys.h"
 #include "core/common/TextCodec.h"
 
 namespace tarvex {
 
-const char* FormSection(int kind) { return kind == 0 ? "EHForm_Defaults" : "DV1Form_Defaults"; }
+const char* FormSection(int kind) { return kind == 0 ? settings::kEHForm : settings::kDV1Form; }
 
 bool CMarginSheetModel::SetSheetPages(int n) {
     if (n < 2 || n > kMaxPages) return false;
@@ -76,14 +77,15 @@ std::u16string CMarginSheetModel::VerticalText(int page, int language) const {
 namespace {
 
 struct MarginKeys {
-    const char* left;
-    const char* top;
+    settings::IntKey left;
+    settings::IntKey top;
 };
-constexpr MarginKeys kSadKeys[] = {{"Left_Margin_EH", "Top_Margin_EH"}, {"Left_Margin2_EH", "Top_Margin2_EH"}};
-constexpr MarginKeys kDv1Keys[] = {{"Left_Margin1_DV1", "Top_Margin1_DV1"},
-                                   {"Left_Margin2_DV1", "Top_Margin2_DV1"},
-                                   {"Left_Margin3_DV1", "Top_Margin3_DV1"},
-                                   {"Left_Margin4_DV1", "Top_Margin4_DV1"}};
+constexpr MarginKeys kSadKeys[] = {{settings::kLeftMarginEH, settings::kTopMarginEH},
+                                   {settings::kLeftMargin2EH, settings::kTopMargin2EH}};
+constexpr MarginKeys kDv1Keys[] = {{settings::kLeftMarginDV1[0], settings::kTopMarginDV1[0]},
+                                   {settings::kLeftMarginDV1[1], settings::kTopMarginDV1[1]},
+                                   {settings::kLeftMarginDV1[2], settings::kTopMarginDV1[2]},
+                                   {settings::kLeftMarginDV1[3], settings::kTopMarginDV1[3]}};
 
 }  // namespace
 
@@ -91,35 +93,36 @@ void LoadMarginSheet(CMarginSheetModel& sheet, Profile& profile, int kind) {
     const char* sec = FormSection(kind);
     if (kind == 0) {
         sheet.SetSheetPages(2);
-        sheet.SetDontShow(profile.GetProfileInt(sec, "ShowMarginDlgEH", 0));
+        sheet.SetDontShow(settings::Get(profile, sec, settings::kShowMarginDlgEH));
         for (int i = 0; i < 2; ++i) {
-            sheet.SetShiftX(i + 1, profile.GetProfileInt(sec, kSadKeys[i].left, 0));
-            sheet.SetShiftY(i + 1, profile.GetProfileInt(sec, kSadKeys[i].top, 0));
+            sheet.SetShiftX(i + 1, settings::Get(profile, sec, kSadKeys[i].left));
+            sheet.SetShiftY(i + 1, settings::Get(profile, sec, kSadKeys[i].top));
         }
     } else {
         sheet.SetSheetPages(4);
-        sheet.SetDontShow(profile.GetProfileInt(sec, "ShowMarginDlg", 0));
+        sheet.SetDontShow(settings::Get(profile, sec, settings::kShowMarginDlg));
         for (int i = 0; i < 4; ++i) {
-            sheet.SetShiftX(i + 1, profile.GetProfileInt(sec, kDv1Keys[i].left, 0));
-            sheet.SetShiftY(i + 1, profile.GetProfileInt(sec, kDv1Keys[i].top, 0));
+            sheet.SetShiftX(i + 1, settings::Get(profile, sec, kDv1Keys[i].left));
+            sheet.SetShiftY(i + 1, settings::Get(profile, sec, kDv1Keys[i].top));
         }
     }
 }
 
 void SaveMarginSheet(const CMarginSheetModel& sheet, Profile& profile, int kind) {
     const char* sec = FormSection(kind);
-    profile.WriteProfileInt(sec, kind == 0 ? "ShowMarginDlgEH" : "ShowMarginDlg", sheet.GetDontShow());
+    profile.WriteProfileInt(sec, kind == 0 ? settings::kShowMarginDlgEH.name : settings::kShowMarginDlg.name,
+                            sheet.GetDontShow());
     const int n = kind == 0 ? 2 : 4;
     for (int i = 0; i < n; ++i) {
         const MarginKeys& k = kind == 0 ? kSadKeys[i] : kDv1Keys[i];
-        profile.WriteProfileInt(sec, k.left, sheet.GetShiftX(i + 1));
-        profile.WriteProfileInt(sec, k.top, sheet.GetShiftY(i + 1));
+        profile.WriteProfileInt(sec, k.left.name, sheet.GetShiftX(i + 1));
+        profile.WriteProfileInt(sec, k.top.name, sheet.GetShiftY(i + 1));
     }
 }
 
 bool MarginSheetBeforePrint(Profile& profile, int kind) {
-    if (kind == 0) return profile.GetProfileInt("EHForm_Defaults", "ShowMarginDlgEH", 0) == 0;
-    return profile.GetProfileInt("DV1Form_Defaults", "ShowMarginDlg", 0) != 1;
+    if (kind == 0) return settings::Get(profile, settings::kEHForm, settings::kShowMarginDlgEH) == 0;
+    return settings::Get(profile, settings::kDV1Form, settings::kShowMarginDlg) != 1;
 }
 
 PrintRect ApplyPrintSizeCorrection(const PrintRect& r, int factorV, int factorH) {
@@ -167,14 +170,14 @@ constexpr FontDefaults kPrinterFonts = {{22, 32, 36, 42, 46}, {22, 32, 38, 42, 4
 
 int FontValue(Profile& profile, const char* family, const FontDefaults& d, int size, bool bold) {
     std::string key = std::string(family) + std::to_string(size) + (bold ? "B" : "");
-    return profile.GetProfileInt("Font", key, bold ? d.bold[size] : d.normal[size]);
+    return profile.GetProfileInt(settings::kFont, key, bold ? d.bold[size] : d.normal[size]);
 }
 
 }  // namespace
 
 int PrinterFontHeight(Profile& profile, int size, bool bold, int percent) {
     if (size < 0 || size > 4) return 0;
-    return percent * FontValue(profile, "PFont", kPrinterFonts, size, bold) / 100;
+    return percent * FontValue(profile, settings::kPFont, kPrinterFonts, size, bold) / 100;
 }
 
 int ScreenFontHeight(Profile& profile, const char* family, int size, bool bold, int zoom) {
@@ -184,8 +187,8 @@ int ScreenFontHeight(Profile& profile, const char* family, int size, bool bold, 
 
 PrintOrigin SadPrintOrigin(Profile& profile, int page) {
     const MarginKeys& k = kSadKeys[page == 1 ? 0 : 1];
-    return {profile.GetProfileInt("EHForm_Defaults", k.left, 0) + 30,
-            10 - profile.GetProfileInt("EHForm_Defaults", k.top, 0)};
+    return {settings::Get(profile, settings::kEHForm, k.left) + 30,
+            10 - settings::Get(profile, settings::kEHForm, k.top)};
 }
 
 std::vector<std::u16string> PrintPageEntries(int kind, int pageCount) {
@@ -210,20 +213,20 @@ int PrintDialogHelpContext(int kind) { return kind == 0 ? 123 : 124; }
 
 void StorePrinterChoice(Profile& profile, int kind, bool reuse, const std::u16string& device) {
     const char* sec = FormSection(kind);
-    profile.WriteProfileInt(sec, "ReUsePrn", reuse ? 1 : 0);
-    profile.WriteProfileString(sec, "Printer", reuse ? device : u"@");
+    profile.WriteProfileInt(sec, settings::kReUsePrn.name, reuse ? 1 : 0);
+    profile.WriteProfileString(sec, settings::kPrinter.name, reuse ? device : settings::kPrinter.fallback);
 }
 
 void ResetPrinterChoice(Profile& profile, int kind) {
     const char* sec = FormSection(kind);
-    profile.WriteProfileString(sec, "Printer", u"@");
-    profile.WriteProfileInt(sec, "ReUsePrn", 0);
+    profile.WriteProfileString(sec, settings::kPrinter.name, settings::kPrinter.fallback);
+    profile.WriteProfileInt(sec, settings::kReUsePrn.name, 0);
 }
 
 std::u16string RememberedPrinter(Profile& profile, int kind) {
     const char* sec = FormSection(kind);
-    std::u16string name = profile.GetProfileString(sec, "Printer", u"@");
-    if (name == u"@" || profile.GetProfileInt(sec, "ReUsePrn", 0) != 1) return {};
+    std::u16string name = settings::Get(profile, sec, settings::kPrinter);
+    if (name == settings::kPrinter.fallback || settings::Get(profile, sec, settings::kReUsePrn) != 1) return {};
     return name;
 }
 

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "core/app/Profile.h"
+#include "core/app/SettingsKeys.h"
 #include "core/common/TextCodec.h"
 #include "core/sad/EinheitspapierDoc.h"
 
@@ -126,9 +127,8 @@ void CEinheitspapierDoc::ConvertLegacyTexts() {
     auto symbol = [this](size_t item) -> std::u16string {
         const int code = item < m_legacyValues.size() ? m_legacyValues[item] : 0;
         if (code != 1 && code != 2) return {};
-        const char* key = code == 1 ? "WSymbol0" : "WSymbol1";
-        const char16_t* def = code == 1 ? u"EUR" : u"DEM";
-        return m_pProfile ? m_pProfile->GetProfileString("EHForm_Defaults", key, def) : std::u16string(def);
+        const settings::TextKey key = code == 1 ? settings::kWSymbol0 : settings::kWSymbol1;
+        return m_pProfile ? settings::Get(*m_pProfile, settings::kEHForm, key) : std::u16string(key.fallback);
     };
     const bool knownVariant = m_nFormVariant >= 0 && m_nFormVariant <= 3;
     for (int k = 1; k <= count; ++k) {

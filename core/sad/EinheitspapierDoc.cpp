@@ -3,6 +3,7 @@
 #include <string>
 
 #include "core/app/Profile.h"
+#include "core/app/SettingsKeys.h"
 #include "core/common/LocalDate.h"
 #include "core/common/TextCodec.h"
 #include "core/sad/SadStrings.h"
@@ -63,10 +64,10 @@ CivilDate CEinheitspapierDoc::LocalToday() {
 void CEinheitspapierDoc::FillNewDefaults() {
     if (!m_pProfile) return;
     Profile& p = *m_pProfile;
-    const char* sec = "EHForm_Defaults";
-    if (p.GetProfileInt(sec, "Feld14", 4) & 4) {
+    const char* sec = settings::kEHForm;
+    if (settings::Get(p, sec, settings::kFeld14) & 4) {
         std::u16string text;
-        switch (p.GetProfileInt(sec, "Anmelder", 0)) {
+        switch (settings::Get(p, sec, settings::kAnmelder)) {
             case 1: text = sadstr::kAnmelder1057; break;
             case 2: text = sadstr::kAnmelder1058; break;
             case 3: text = sadstr::kAnmelder1059; break;
@@ -74,18 +75,18 @@ void CEinheitspapierDoc::FillNewDefaults() {
             default: break;
         }
         m_store.SetFieldText(25, text, 1);
-        m_store.SetFieldText(24, p.GetProfileString(sec, "ZollNummer2", u""), 1);
+        m_store.SetFieldText(24, settings::Get(p, sec, settings::kZollNummer2), 1);
     }
-    if (p.GetProfileInt(sec, "Feld17", 4) & 4)
-        m_store.SetFieldText(30, p.GetProfileString(sec, "Bundesland2", u"01"), 1);
-    if (p.GetProfileInt(sec, "Feld34", 4) & 4)
-        m_store.SetFieldText(60, p.GetProfileString(sec, "Bundesland1", u"01"), 1);
-    if (p.GetProfileInt(sec, "AutoDateInStamp", 0) == 1) {
+    if (settings::Get(p, sec, settings::kFeld17) & 4)
+        m_store.SetFieldText(30, settings::Get(p, sec, settings::kBundesland2), 1);
+    if (settings::Get(p, sec, settings::kFeld34) & 4)
+        m_store.SetFieldText(60, settings::Get(p, sec, settings::kBundesland1), 1);
+    if (settings::Get(p, sec, settings::kAutoDateInStamp) == 1) {
         const CivilDate d = m_today ? m_today() : LocalToday();
         const std::u16string date = FromUtf8(std::to_string(d.day) + "." + std::to_string(d.month) + "." +
                                              std::to_string(d.year));
-        if (p.GetProfileInt(sec, "Stamp_A", 0) != 0) m_store.SetFieldText(6, date, 1);
-        if (p.GetProfileInt(sec, "Stamp_C", 0) != 0) m_store.SetFieldText(83, date, 1);
+        if (settings::Get(p, sec, settings::kStampA) != 0) m_store.SetFieldText(6, date, 1);
+        if (settings::Get(p, sec, settings::kStampC) != 0) m_store.SetFieldText(83, date, 1);
     }
 }
 

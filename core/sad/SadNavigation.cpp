@@ -13,8 +13,6 @@
 namespace tarvex {
 namespace {
 
-constexpr const char* kSection = "EHForm_Defaults";
-
 // Box number of each first-sheet field 0-102; 0 where the help context is the general 100
 // (stamp lines, D1-D5).
 constexpr std::array<int, 103> kFirstSheetBox = {
@@ -110,9 +108,9 @@ bool CSadNavigation::AnyEditable(int page) const {
     return false;
 }
 
-int CSadNavigation::ProfileInt(const char* key, int defaultValue) const {
+int CSadNavigation::ProfileInt(settings::IntKey key) const {
     Profile* p = m_doc.GetProfile();
-    return p ? p->GetProfileInt(kSection, key, defaultValue) : defaultValue;
+    return p ? settings::Get(*p, settings::kEHForm, key) : key.fallback;
 }
 
 void CSadNavigation::Commit() { Store().ActivateField(Store().GetCurrentField(), 0); }
@@ -152,18 +150,18 @@ void CSadNavigation::LeaveCurrentField(int target, int page, bool& skipCommitPas
     // The reference number also stands in "Nummer" of the first continuation sheet.
     if (P == 1 && F == 151) s.SetFieldText(0, s.GetCurrentText(), 2);
 
-    if (ProfileInt("AutoFillPositions", 1) != 0) {
+    if (ProfileInt(settings::kAutoFillPositions) != 0) {
         const bool counts = P == 1 ? (target == 11 || target == 14 || target == 53)
                                    : (target == 9 || target == 12 || target == 33 || target == 54);
         if (counts) UpdatePositions(*this);
     }
 
-    const int stampA = ProfileInt("Stamp_A", 0);
-    const int stampC = ProfileInt("Stamp_C", 0);
+    const int stampA = ProfileInt(settings::kStampA);
+    const int stampC = ProfileInt(settings::kStampC);
     if ((stampA == 1 || stampC == 1) && F == 151 && P == 1) {
         const std::u16string text = s.GetCurrentText();
         s.SetFieldText(0, text, 2);
-        if (ProfileInt("Stamp_A", 1) == 1) {
+        if (stampA == 1) {
             s.SetFieldText(5, text, 1);
             s.ActivateField(5, 0);
             s.ActivateField(151, 0);
@@ -187,8 +185,9 @@ void CSadNavigation::LeaveCurrentField(int target, int page, bool& skipCommitPas
 
 void CSadNavigation::EnterFirstSheet(int target, int from) {
     CFieldStore& s = Store();
-    if ((ProfileInt("Stamp_A", 0) == 1 || ProfileInt("Stamp_C", 0) == 1) &&
-        (target == 4 || target == 7 || target == 81 || target == 84) && ProfileInt("3LineInStamp", 1) == 1) {
+    if ((ProfileInt(settings::kStampA) == 1 || ProfileInt(settings::kStampC) == 1) &&
+        (target == 4 || target == 7 || target == 81 || target == 84) &&
+        ProfileInt(settings::kThreeLineInStamp) == 1) {
         RunStampDialog(target, 1, target == 4 || target == 7);
         AfterEntryDialog(target, 1);
         return;
@@ -229,7 +228,8 @@ void CSadNavigation::EnterFirstSheet(int target, int from) {
 void CSadNavigation::EnterContinuation(int target, int from, int page) {
     CFieldStore& s = Store();
     const int current = s.GetCurrentPage();
-    if (ProfileInt("Stamp_A", 0) == 1 && (target == 2 || target == 5) && ProfileInt("3LineInStamp", 1) == 1) {
+    if (ProfileInt(settings::kStampA) == 1 && (target == 2 || target == 5) &&
+        ProfileInt(settings::kThreeLineInStamp) == 1) {
         RunStampDialog(target, current, false);
         AfterEntryDialog(target, current);
         return;

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "core/app/SettingsKeys.h"
 #include "core/sad/EinheitspapierDoc.h"
 
 namespace tarvex {
@@ -83,8 +84,8 @@ public:
     bool IsEditable(int field, int page) const;
     bool IsShown(int field, int page) const;
 
-    // Integer from section "EHForm_Defaults" (the default without a profile).
-    int ProfileInt(const char* key, int defaultValue) const;
+    // Integer from section "EHForm_Defaults" (the key's default without a profile).
+    int ProfileInt(settings::IntKey key) const;
 
     int GoToField(int target, int page);
     void NextInputField();

@@ -141,7 +141,7 @@ bool AddPage(CSadNavigation& nav) {
     }
     s.ActivateField(0, page);
     for (int f = 0; f < kSadFields2; ++f) s.SetFontSize(f, page, 3);
-    if (nav.ProfileInt("Stamp_A", 0) == 1 || nav.ProfileInt("Stamp_C", 0) == 1) {
+    if (nav.ProfileInt(settings::kStampA) == 1 || nav.ProfileInt(settings::kStampC) == 1) {
         for (int f = 1; f <= 8; ++f) {
             s.ActivateField(f, page);
             s.SetCurrentText(s.GetFieldText(f, 2));

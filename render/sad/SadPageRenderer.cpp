@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/app/SettingsKeys.h"
 #include "core/formview/FieldDefinitions.h"
 #include "core/formview/FormZoom.h"
 #include "core/formview/PrintCorrections.h"
@@ -87,7 +88,7 @@ FieldFontSet MakeDrawingFonts(Profile* profile, int zoom) {
     static const int kDefaults[5][2] = {{30, 28}, {38, 38}, {42, 42}, {46, 46}, {52, 52}};
     for (int s = 0; s < 5; ++s) {
         for (int b = 0; b < 2; ++b) {
-            const int h = profile ? ScreenFontHeight(*profile, "DFont", s, b != 0, zoom) : kDefaults[s][b] * zoom / 12;
+            const int h = profile ? ScreenFontHeight(*profile, settings::kDFont, s, b != 0, zoom) : kDefaults[s][b] * zoom / 12;
             set.fonts[static_cast<size_t>(s * 2 + b)] = ArialCellHeight(h, b ? 700 : 400);
         }
     }

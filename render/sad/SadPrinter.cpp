@@ -5,6 +5,7 @@
 #include <QSaveFile>
 
 #include "core/app/Profile.h"
+#include "core/app/SettingsKeys.h"
 #include "core/formview/FieldDefinitions.h"
 #include "core/formview/PrintCorrections.h"
 #include "core/sad/EinheitspapierDoc.h"
@@ -42,10 +43,10 @@ void PrintSadPage(QPainter& painter, const CEinheitspapierDoc& doc, int page, Pr
     const CFieldStore& store = doc.Store();
     const bool first = page <= 1;
     const SadSheet sheet = first ? SadSheet::First : SadSheet::Continuation;
-    const FieldFontSet fonts = MakePrinterFonts(profile, profile.GetProfileInt("EHForm_Defaults", "PrinterFontFactor", 95));
+    const FieldFontSet fonts = MakePrinterFonts(profile, settings::Get(profile, settings::kEHForm, settings::kPrinterFontFactor));
     const PrintOrigin o = SadPrintOrigin(profile, page);
-    const int factorV = profile.GetProfileInt("Settings", "PrnFactorV", 1000);
-    const int factorH = profile.GetProfileInt("Settings", "PrnFactorH", 1000);
+    const int factorV = settings::Get(profile, settings::kSettings, settings::kPrnFactorV);
+    const int factorH = settings::Get(profile, settings::kSettings, settings::kPrnFactorH);
     const int variant = doc.m_nFormVariant;
 
     painter.save();
@@ -82,8 +83,8 @@ void PrintSadPage(QPainter& painter, const CEinheitspapierDoc& doc, int page, Pr
 
     if (first && (variant == 0 || variant == 1 || variant == 3) && doc.m_nInputTax == 1) {
         painter.setPen(QPen(Qt::black, 4, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
-        const int x = x0 + profile.GetProfileInt("EHForm_Defaults", "HorPosX2_EH", 0);
-        const int y = y0 + profile.GetProfileInt("EHForm_Defaults", "VertPosX2_EH", 0);
+        const int x = x0 + settings::Get(profile, settings::kEHForm, settings::kHorPosX2EH);
+        const int y = y0 + settings::Get(profile, settings::kEHForm, settings::kVertPosX2EH);
         painter.drawLine(Up(x + 215, y - 1495), Up(x + 245, y - 1525));
         painter.drawLine(Up(x + 245, y - 1495), Up(x + 215, y - 1525));
     }

@@ -15,6 +15,7 @@
 #include <QScreen>
 #include <QTimer>
 
+#include "core/app/SettingsKeys.h"
 #include "ui/app/CDlgNew.h"
 #include "ui/app/CMainFrame.h"
 #include "ui/app/DocumentWindows.h"
@@ -83,7 +84,7 @@ bool CTarvexImportApp::InitInstance(const QStringList& arguments) {
     m_machineArea = std::make_unique<QSettingsProfile>(QSettingsProfile::Area::MachineArea);
     Step(QStringLiteral("profile"));
     // 3: language of the fixed messages.
-    m_nLanguage = m_profile->GetProfileInt("Settings", "Language", 0);
+    m_nLanguage = settings::Get(*m_profile, settings::kSettings, settings::kLanguage);
     Step(QStringLiteral("language"));
     // 4: standard settings with the recent-file list of 8 entries.
     LoadRecentFiles();
@@ -121,7 +122,7 @@ bool CTarvexImportApp::InitInstance(const QStringList& arguments) {
     // 10: the main frame, accepting dropped files.
     m_pMainFrame = new CMainFrame;
     std::vector<uint8_t> state;
-    if (m_profile->GetProfileBinary("Workspace", "MainFrame", state))
+    if (m_profile->GetProfileBinary(settings::kWorkspace, settings::kMainFrameState, state))
         m_pMainFrame->restoreState(QByteArray(reinterpret_cast<const char*>(state.data()),
                                               static_cast<qsizetype>(state.size())));
     m_pMainFrame->SetRecentFiles(m_recentFiles);
@@ -155,7 +156,7 @@ int CTarvexImportApp::ExitInstance() {
     SaveRecentFiles();
     if (m_pMainFrame) {
         const QByteArray state = m_pMainFrame->saveState();
-        m_profile->WriteProfileBinary("Workspace", "MainFrame", reinterpret_cast<const uint8_t*>(state.constData()),
+        m_profile->WriteProfileBinary(settings::kWorkspace, settings::kMainFrameState, reinterpret_cast<const uint8_t*>(state.constData()),
                                       static_cast<size_t>(state.size()));
     }
     return 0;
@@ -460,7 +461,7 @@ bool CTarvexImportApp::SaveModified(CChildFrame* child) {
 
 QStringList CTarvexImportApp::FileDialogFilters() const {
     QStringList filters;
-    for (const FileFilter& f : BuildFileFilters(m_profile->GetProfileInt("Settings", "NoFileFilter", 0))) {
+    for (const FileFilter& f : BuildFileFilters(settings::Get(*m_profile, settings::kSettings, settings::kNoFileFilter))) {
         // Qt reads the patterns from the last parentheses; the dialog hides them again.
         QString patterns = QString::fromStdU16String(f.pattern);
         patterns.replace(QLatin1Char(';'), QLatin1Char(' '));
@@ -494,19 +495,19 @@ bool CTarvexImportApp::PromptFileName(QString& fileName, const QString& title, Q
 void CTarvexImportApp::LoadRecentFiles() {
     m_recentFiles.clear();
     for (int i = 1; i <= kMruEntries; ++i) {
-        const std::string key = "File" + std::to_string(i);
-        const std::u16string value = m_profile->GetProfileString("Recent File List", key, u"");
+        const std::string key = settings::kRecentFilePrefix + std::to_string(i);
+        const std::u16string value = m_profile->GetProfileString(settings::kRecentFileList, key, u"");
         if (!value.empty()) m_recentFiles.append(QString::fromStdU16String(value));
     }
 }
 
 void CTarvexImportApp::SaveRecentFiles() {
     for (int i = 1; i <= kMruEntries; ++i) {
-        const std::string key = "File" + std::to_string(i);
+        const std::string key = settings::kRecentFilePrefix + std::to_string(i);
         if (i <= m_recentFiles.size())
-            m_profile->WriteProfileString("Recent File List", key, m_recentFiles[i - 1].toStdU16String());
+            m_profile->WriteProfileString(settings::kRecentFileList, key, m_recentFiles[i - 1].toStdU16String());
         else
-            m_profile->DeleteValue("Recent File List", key);
+            m_profile->DeleteValue(settings::kRecentFileList, key);
     }
 }
 
@@ -584,19 +585,19 @@ void CTarvexImportApp::ResetKey(const char* section, const char16_t* title, cons
 }
 
 void CTarvexImportApp::ResetAllSettings() {
-    ResetKey("", shellstr::kResetAllTitle21042, shellstr::kResetAllQuestion21040);
+    ResetKey(settings::kRoot, shellstr::kResetAllTitle21042, shellstr::kResetAllQuestion21040);
 }
 
 void CTarvexImportApp::ResetFontSettings() {
-    ResetKey("Font", shellstr::kResetFontTitle21036, shellstr::kResetFontQuestion21034);
+    ResetKey(settings::kFont, shellstr::kResetFontTitle21036, shellstr::kResetFontQuestion21034);
 }
 
 void CTarvexImportApp::ResetWorkspace(bool withoutAsking) {
     if (!withoutAsking) {
-        ResetKey("Workspace", shellstr::kResetWorkspaceTitle21039, shellstr::kResetWorkspaceQuestion21037);
+        ResetKey(settings::kWorkspace, shellstr::kResetWorkspaceTitle21039, shellstr::kResetWorkspaceQuestion21037);
         return;
     }
-    m_profile->DeleteKey("Workspace");
+    m_profile->DeleteKey(settings::kWorkspace);
     m_bSkipExitSave = true;
 }
 

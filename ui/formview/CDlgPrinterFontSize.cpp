@@ -7,6 +7,7 @@
 #include <QSpinBox>
 
 #include "core/app/Profile.h"
+#include "core/app/SettingsKeys.h"
 
 namespace tarvex {
 
@@ -17,7 +18,7 @@ CDlgPrinterFontSize::CDlgPrinterFontSize(Profile& profile, QWidget* parent) : QD
         auto* spin = new QSpinBox;
         // The spin box keeps the value within 50..150, so nothing out of range can be stored.
         spin->setRange(50, 150);
-        spin->setValue(profile.GetProfileInt(section, "PrinterFontFactor", 95));
+        spin->setValue(settings::Get(profile, section, settings::kPrinterFontFactor));
         auto* label = new QLabel(caption);
         label->setBuddy(spin);
         grid->addWidget(label, row, 0);
@@ -25,8 +26,8 @@ CDlgPrinterFontSize::CDlgPrinterFontSize(Profile& profile, QWidget* parent) : QD
         grid->addWidget(new QLabel(QStringLiteral("%")), row, 2);
         return spin;
     };
-    m_sad = makeRow(0, QStringLiteral("Einheitspapier"), "EHForm_Defaults");
-    m_dv1 = makeRow(1, QStringLiteral("D.V.1"), "DV1Form_Defaults");
+    m_sad = makeRow(0, QStringLiteral("Einheitspapier"), settings::kEHForm);
+    m_dv1 = makeRow(1, QStringLiteral("D.V.1"), settings::kDV1Form);
     auto* box = new QDialogButtonBox;
     box->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
     box->addButton(QStringLiteral("Abbrechen"), QDialogButtonBox::RejectRole);
@@ -38,8 +39,8 @@ CDlgPrinterFontSize::CDlgPrinterFontSize(Profile& profile, QWidget* parent) : QD
 }
 
 void CDlgPrinterFontSize::accept() {
-    m_profile.WriteProfileInt("EHForm_Defaults", "PrinterFontFactor", m_sad->value());
-    m_profile.WriteProfileInt("DV1Form_Defaults", "PrinterFontFactor", m_dv1->value());
+    m_profile.WriteProfileInt(settings::kEHForm, settings::kPrinterFontFactor.name, m_sad->value());
+    m_profile.WriteProfileInt(settings::kDV1Form, settings::kPrinterFontFactor.name, m_dv1->value());
     QDialog::accept();
 }
 

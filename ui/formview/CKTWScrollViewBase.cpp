@@ -8,6 +8,7 @@
 #include <cmath>
 
 #include "core/app/Profile.h"
+#include "core/app/SettingsKeys.h"
 #include "core/formview/FormZoom.h"
 
 namespace tarvex {
@@ -84,8 +85,8 @@ void CKTWScrollViewBase::ScrollLogicalBy(int dx, int dy) {
 
 void CKTWScrollViewBase::SetScrollSizes() {
     const std::string sec = m_strSection.toStdString();
-    const int length = m_pProfile->GetProfileInt(sec, "DocLength", 350);
-    const int width = m_pProfile->GetProfileInt(sec, "DocWidth", 205);
+    const int length = settings::Get(*m_pProfile, sec, settings::kDocLength);
+    const int width = settings::Get(*m_pProfile, sec, settings::kDocWidth);
     const int dpi = static_cast<int>(std::lround(Dpi()));
     const int w = HimetricToPixels(width * m_nZoom * 10, dpi);
     const int h = HimetricToPixels(length * m_nZoom * 10, dpi);

@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "core/app/CommandIds.h"
+#include "core/app/SettingsKeys.h"
 
 namespace tarvex {
 
@@ -65,7 +66,7 @@ protected:
 
     int16_t m_nZoom = 0;
     bool m_bLayoutValid = false;
-    QString m_strSection = QStringLiteral("Settings");
+    QString m_strSection = QString::fromLatin1(settings::kSettings);
 
 private:
     std::unique_ptr<CMemoryProfile> m_ownProfile;

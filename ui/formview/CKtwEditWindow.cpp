@@ -10,6 +10,7 @@
 #include <QTextCursor>
 
 #include "core/app/Profile.h"
+#include "core/app/SettingsKeys.h"
 #include "core/formview/EditTextRules.h"
 #include "core/formview/FormZoom.h"
 #include "core/formview/PrintCorrections.h"
@@ -70,7 +71,7 @@ void CKtwEditWindow::CreateScreenFonts(double dpi, int zoom) {
     static const int kDefaults[5][2] = {{30, 28}, {38, 38}, {42, 42}, {46, 46}, {52, 52}};
     for (int s = 0; s < 5; ++s) {
         for (int b = 0; b < 2; ++b) {
-            const int h = m_pProfile ? ScreenFontHeight(*m_pProfile, "EFont", s, b != 0, zoom)
+            const int h = m_pProfile ? ScreenFontHeight(*m_pProfile, settings::kEFont, s, b != 0, zoom)
                                      : kDefaults[s][b] * zoom / 12;
             const int px = HimetricToPixels(h * 10, static_cast<int>(dpi + 0.5));
             m_editFonts[static_cast<size_t>(s * 2 + b)] = ArialCellHeight(px, b ? 700 : 400);
@@ -123,8 +124,10 @@ bool CKtwEditWindow::DrawField(QPainter& painter, const QRect& rect, int index, 
 
 bool CKtwEditWindow::PrintField(QPainter& painter, const QRect& rect, int index, int page, bool singleLine) const {
     if (!m_bFontsReady || !m_printFonts.ready) return false;
-    const int fv = m_pProfile ? m_pProfile->GetProfileInt("Settings", "PrnFactorV", 1000) : 1000;
-    const int fh = m_pProfile ? m_pProfile->GetProfileInt("Settings", "PrnFactorH", 1000) : 1000;
+    const int fv = m_pProfile ? settings::Get(*m_pProfile, settings::kSettings, settings::kPrnFactorV)
+                               : settings::kPrnFactorV.fallback;
+    const int fh = m_pProfile ? settings::Get(*m_pProfile, settings::kSettings, settings::kPrnFactorH)
+                               : settings::kPrnFactorH.fallback;
     const PrintRect r = ApplyPrintSizeCorrection({rect.left(), rect.top(), rect.right() + 1, rect.bottom() + 1}, fv, fh);
     return DrawFieldText(painter, QRect(QPoint(r.left, r.top), QPoint(r.right - 1, r.bottom - 1)),
                          m_store.GetFieldText(index, page), m_store.GetFieldFlags(index, page), m_printFonts,

@@ -8,6 +8,7 @@
 #include <QPushButton>
 
 #include "core/app/Profile.h"
+#include "core/app/SettingsKeys.h"
 #include "core/formview/PrintCorrections.h"
 
 namespace tarvex {
@@ -36,10 +37,10 @@ Common_CDlgPrintSizeCorr::Common_CDlgPrintSizeCorr(Profile& profile, int languag
         return edit;
     };
     m_vertical = makeRow(2, en ? QStringLiteral("&Vertical Correction") : QStringLiteral("Korrektur &vertikal:"),
-                         profile.GetProfileInt("Settings", "PrnFactorV", 1000));
+                         settings::Get(profile, settings::kSettings, settings::kPrnFactorV));
     m_horizontal =
         makeRow(3, en ? QStringLiteral("&Horizontal Correction") : QStringLiteral("Korrektur &horizontal:"),
-                profile.GetProfileInt("Settings", "PrnFactorH", 1000));
+                settings::Get(profile, settings::kSettings, settings::kPrnFactorH));
     auto* box = new QDialogButtonBox;
     box->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
     box->addButton(en ? QStringLiteral("Abort") : QStringLiteral("Abbrechen"), QDialogButtonBox::RejectRole);
@@ -61,8 +62,8 @@ void Common_CDlgPrintSizeCorr::accept() {
             return;
         }
     }
-    m_profile.WriteProfileInt("Settings", "PrnFactorV", v);
-    m_profile.WriteProfileInt("Settings", "PrnFactorH", h);
+    m_profile.WriteProfileInt(settings::kSettings, settings::kPrnFactorV.name, v);
+    m_profile.WriteProfileInt(settings::kSettings, settings::kPrnFactorH.name, h);
     QDialog::accept();
 }
 

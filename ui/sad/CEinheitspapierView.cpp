@@ -13,6 +13,7 @@
 #include <cmath>
 
 #include "core/app/Profile.h"
+#include "core/app/SettingsKeys.h"
 #include "core/common/TextCodec.h"
 #include "core/formview/AppFieldDefinitions.h"
 #include "ui/formview/Common_DlgMargin02.h"
@@ -25,7 +26,7 @@
 namespace tarvex {
 namespace {
 
-const char* const kSection = "EHForm_Defaults";
+const char* const kSection = settings::kEHForm;
 const QColor kEditBack(0xDE, 0xFF, 0xD1);  // 0xD1FFDE as 0x00BBGGRR
 
 QColor FromColorRef(int c) { return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF); }
@@ -60,10 +61,10 @@ CEinheitspapierView::CEinheitspapierView(CEinheitspapierDoc* doc, QWidget* paren
     SetProfileSection(QString::fromLatin1(kSection));
     InitZoom();
     Profile& p = GetProfile();
-    m_editTextColour = FromColorRef(p.GetProfileInt(kSection, "EditTextColor", 0xFF0000));
+    m_editTextColour = FromColorRef(settings::Get(p, kSection, settings::kEditTextColor));
     m_renderer.Prepare(&p, std::max<int>(1, m_nZoom));
-    m_bStampA = p.GetProfileInt(kSection, "Stamp_A", 0) != 0;
-    m_bStampC = p.GetProfileInt(kSection, "Stamp_C", 0) != 0;
+    m_bStampA = settings::Get(p, kSection, settings::kStampA) != 0;
+    m_bStampC = settings::Get(p, kSection, settings::kStampC) != 0;
     m_nCurrentPage = 1;
     m_nCursorKind = 0;
     viewport()->setMouseTracking(true);
@@ -114,11 +115,11 @@ void CEinheitspapierView::OnInitialUpdate() {
 
     Profile& p = GetProfile();
     CFieldStore& store = doc.Store();
-    if (p.GetProfileInt(kSection, "Feld2", 0) & 4) {
-        std::u16string text = p.GetProfileString(kSection, "Firma1", u"");
-        for (const char* key : {"Firma2", "Firma3", "Firma4"}) text += u"\r\n" + p.GetProfileString(kSection, key, u"");
+    if (settings::Get(p, kSection, settings::kFeld2) & 4) {
+        std::u16string text = settings::Get(p, kSection, settings::kFirma[0]);
+        for (int i = 1; i < 4; ++i) text += u"\r\n" + settings::Get(p, kSection, settings::kFirma[i]);
         TrimRight(text);
-        const std::u16string number = p.GetProfileString(kSection, "ZollNummer1", u"");
+        const std::u16string number = settings::Get(p, kSection, settings::kZollNummer1);
         store.SetFieldText(18, text, 1);
         store.SetFieldText(17, number, 1);
         if (store.GetPageCount() >= 2) {
@@ -128,7 +129,7 @@ void CEinheitspapierView::OnInitialUpdate() {
             store.SetFontSize(8, 2, 1);
         }
     }
-    if (p.GetProfileInt(kSection, "EH_ShowXX", 1) == 1) {
+    if (settings::Get(p, kSection, settings::kEHShowXX) == 1) {
         CFieldDefinitions& defs = AppFieldDefinitions();
         for (int f : SadCrossedOut(SadSheet::First, doc.m_nFormVariant)) defs.Set(1, f, doc.m_nFormVariant, kDefNotOnForm);
         for (int f : SadCrossedOut(SadSheet::Continuation, doc.m_nFormVariant))
@@ -197,7 +198,7 @@ SadRenderOptions CEinheitspapierView::RenderOptions() const {
     o.variant = m_pDoc->m_nFormVariant;
     o.stampA = m_bStampA;
     o.stampC = m_bStampC;
-    o.showCrossedOut = GetProfile().GetProfileInt(kSection, "EH_ShowXX", 1) == 1;
+    o.showCrossedOut = settings::Get(GetProfile(), kSection, settings::kEHShowXX) == 1;
     o.greySurround = true;
     o.inputTax = m_pDoc->m_nInputTax == 1;
     o.textColour = m_editTextColour;

@@ -245,11 +245,13 @@ TEST(SadNavigation, StampLineCopiesOnLeavingTheFirstSheet) {
 }
 
 TEST(SadNavigation, ReferenceNumberCopies) {
-    // Stamp_A / Stamp_C: -1 = not in the profile.
+    // Stamp_A / Stamp_C: -1 = not in the profile. A profile without "Stamp_A" has stamp A off
+    // here as everywhere else (new documents, the drawing), even when stamp C is on: the
+    // reference number then goes to "Nummer" only, never into stamp A's lines.
     struct Case {
         int stampA, stampC;
         bool stampLines;
-    } cases[] = {{-1, -1, false}, {1, -1, true}, {1, 0, true}, {-1, 1, true}, {0, 1, false}, {0, 0, false}};
+    } cases[] = {{-1, -1, false}, {1, -1, true}, {1, 0, true}, {-1, 1, false}, {0, 1, false}, {0, 0, false}};
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << c.stampA << "/" << c.stampC);
         SadEditEnv e(0);
