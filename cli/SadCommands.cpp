@@ -11,6 +11,7 @@
 #include "core/common/TextCodec.h"
 #include "core/sad/AefFormat.h"
 #include "core/sad/EinheitspapierDoc.h"
+#include "core/sad/SadFields.h"
 #include "core/sad/SadLayout.h"
 #include "core/sad/SadStrings.h"
 
@@ -120,12 +121,12 @@ void FillBox8Defaults(CEinheitspapierDoc& doc, Profile& p) {
     TrimRight(box8);
     const std::u16string number = settings::Get(p, sec, settings::kZollNummer1);
     CFieldStore& s = doc.Store();
-    s.SetFieldText(18, box8, 1);
-    s.SetFieldText(8, box8, 2);
-    s.SetFieldText(17, number, 1);
-    s.SetFieldText(7, number, 2);
-    s.SetFontSize(7, 2, 1);
-    s.SetFontSize(8, 2, 1);
+    s.SetFieldText(kFieldBox8, box8, 1);
+    s.SetFieldText(kContFieldBox2, box8, 2);
+    s.SetFieldText(kFieldBox8Number, number, 1);
+    s.SetFieldText(kContFieldBox2Number, number, 2);
+    s.SetFontSize(kContFieldBox2Number, 2, 1);
+    s.SetFontSize(kContFieldBox2, 2, 1);
 }
 
 int RunNewSad(const std::vector<std::string>& args) {

@@ -9,6 +9,7 @@
 #include "core/app/SettingsKeys.h"
 #include "core/common/TextCodec.h"
 #include "core/sad/EinheitspapierDoc.h"
+#include "core/sad/SadFields.h"
 
 namespace tarvex {
 namespace {
@@ -102,9 +103,9 @@ void CEinheitspapierDoc::ConvertLegacyTexts() {
 
     // Box 44 was five one-line fields; the current form has one multi-line field.
     std::u16string t[5];
-    for (int i = 0; i < 5; ++i) t[i] = m_store.GetFieldText(106 + i, 1);
+    for (int i = 0; i < 5; ++i) t[i] = m_store.GetFieldText(kFieldOldBox44 + i, 1);
     std::u16string box44;
-    const bool fourLineForm = m_nFormVariant == 0 || m_nFormVariant == 1 || m_nFormVariant == 3;
+    const bool fourLineForm = HasInputTaxBox(m_nFormVariant);
     if (fourLineForm && !t[0].empty()) {
         box44 = t[0] + u"\r\n" + t[1] + u"\r\n" + t[2] + u"\r\n" + t[3];
         // These forms had no place for a fifth line below a filled first one; rather than drop
@@ -116,8 +117,8 @@ void CEinheitspapierDoc::ConvertLegacyTexts() {
         box44 = t[0] + u"\r\n" + t[1] + u"\r\n" + t[2] + u"\r\n" + t[3] + u"\r\n" + t[4];
     }
     TrimRight(box44);
-    m_store.SetFieldText(69, box44, 1);
-    for (int i = 106; i <= 110; ++i) m_store.SetFieldText(i, u"", 1);
+    m_store.SetFieldText(kFieldBox44, box44, 1);
+    for (int i = kFieldOldBox44; i < kFieldOldBox44 + 5; ++i) m_store.SetFieldText(i, u"", 1);
 
     const int count = m_nContinuationCount;
     if (count > kMaxPages - 1)
@@ -138,15 +139,15 @@ void CEinheitspapierDoc::ConvertLegacyTexts() {
             throw std::invalid_argument("Die Texte des Ergänzungsblatts " + std::to_string(k) +
                                         " fehlen in der Datei");
         for (int i = 0; i < kSadFields2; ++i) m_store.SetFontSize(i, p, 2);
-        for (int i : {7, 8, 28, 49, 70}) m_store.SetFontSize(i, p, 1);
+        for (int i : kContFieldsSize1) m_store.SetFontSize(i, p, 1);
         for (const auto& r : kSheet)
             for (int i = 0; i < r.count; ++i) m_store.SetFieldText(r.field + i, TrimmedRight(l2[b + r.offset + i]), p);
-        m_store.SetFieldText(7, TrimmedRight(l1[knownVariant ? 11 : 3]), p);
-        m_store.SetFieldText(8, TrimmedRight(l1[knownVariant ? 12 : 4]), p);
-        m_store.SetFieldText(10, TrimmedRight(l1[6]), p);
-        m_store.SetFieldText(29, symbol(3 * p - 5), p);
-        m_store.SetFieldText(50, symbol(3 * p - 4), p);
-        m_store.SetFieldText(71, symbol(3 * p - 3), p);
+        m_store.SetFieldText(kContFieldBox2Number, TrimmedRight(l1[knownVariant ? 11 : 3]), p);
+        m_store.SetFieldText(kContFieldBox2, TrimmedRight(l1[knownVariant ? 12 : 4]), p);
+        m_store.SetFieldText(kContFieldBox3b, TrimmedRight(l1[6]), p);
+        m_store.SetFieldText(ContFieldOfItem(0, kItemBox42), symbol(3 * p - 5), p);
+        m_store.SetFieldText(ContFieldOfItem(1, kItemBox42), symbol(3 * p - 4), p);
+        m_store.SetFieldText(ContFieldOfItem(2, kItemBox42), symbol(3 * p - 3), p);
     }
 
     m_legacyTexts1.clear();

@@ -6,6 +6,7 @@
 #include "core/app/SettingsKeys.h"
 #include "core/common/LocalDate.h"
 #include "core/common/TextCodec.h"
+#include "core/sad/SadFields.h"
 #include "core/sad/SadStrings.h"
 
 namespace tarvex {
@@ -52,8 +53,8 @@ void CEinheitspapierDoc::ConfigureStore() {
     m_store.SetFieldCounts(kSadFields1, kSadFields2, true);
     for (int i = 0; i < kSadFields1; ++i) m_store.SetFieldFlags(i, 1, 3);
     for (int i = 0; i < kSadFields2; ++i) m_store.SetFieldFlags(i, 2, 3);
-    for (int i = 106; i <= 110; ++i) m_store.SetFontSize(i, 1, 1);
-    for (int i : {7, 8, 28, 49, 70}) m_store.SetFontSize(i, 2, 1);
+    for (int i = kFieldOldBox44; i < kFieldOldBox44 + 5; ++i) m_store.SetFontSize(i, 1, 1);
+    for (int i : kContFieldsSize1) m_store.SetFontSize(i, 2, 1);
 }
 
 CivilDate CEinheitspapierDoc::LocalToday() {
@@ -74,19 +75,19 @@ void CEinheitspapierDoc::FillNewDefaults() {
             case 4: text = sadstr::kAnmelder1060; break;
             default: break;
         }
-        m_store.SetFieldText(25, text, 1);
-        m_store.SetFieldText(24, settings::Get(p, sec, settings::kZollNummer2), 1);
+        m_store.SetFieldText(kFieldBox14, text, 1);
+        m_store.SetFieldText(kFieldBox14Number, settings::Get(p, sec, settings::kZollNummer2), 1);
     }
     if (settings::Get(p, sec, settings::kFeld17) & 4)
-        m_store.SetFieldText(30, settings::Get(p, sec, settings::kBundesland2), 1);
+        m_store.SetFieldText(kFieldBox17b, settings::Get(p, sec, settings::kBundesland2), 1);
     if (settings::Get(p, sec, settings::kFeld34) & 4)
-        m_store.SetFieldText(60, settings::Get(p, sec, settings::kBundesland1), 1);
+        m_store.SetFieldText(kFieldBox34b, settings::Get(p, sec, settings::kBundesland1), 1);
     if (settings::Get(p, sec, settings::kAutoDateInStamp) == 1) {
         const CivilDate d = m_today ? m_today() : LocalToday();
         const std::u16string date = FromUtf8(std::to_string(d.day) + "." + std::to_string(d.month) + "." +
                                              std::to_string(d.year));
-        if (settings::Get(p, sec, settings::kStampA) != 0) m_store.SetFieldText(6, date, 1);
-        if (settings::Get(p, sec, settings::kStampC) != 0) m_store.SetFieldText(83, date, 1);
+        if (settings::Get(p, sec, settings::kStampA) != 0) m_store.SetFieldText(FieldStampA(4), date, 1);
+        if (settings::Get(p, sec, settings::kStampC) != 0) m_store.SetFieldText(FieldStampC(4), date, 1);
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include "core/formview/FieldDefinitions.h"
 #include "core/formview/FieldStore.h"
+#include "core/sad/SadFields.h"
 
 namespace tarvex {
 namespace {
@@ -43,11 +44,11 @@ constexpr uint16_t kSize1 = 1;
 
 // Continuation sheet: goods-item blocks start at 11, 32, 53; duty tables of the three goods
 // items at 78, 114, 150 (totals 113, 149, 185); the summary at 186 (total 207).
-constexpr int kBlockBase[3] = {11, 32, 53};
-constexpr int kDutyBase[3] = {78, 114, 150};
-constexpr int kDutyTotal[3] = {113, 149, 185};
-constexpr int kSummaryBase = 186;
-constexpr int kSummaryTotal = 207;
+constexpr int kBlockBase[3] = {ContFieldOfItem(0, 0), ContFieldOfItem(1, 0), ContFieldOfItem(2, 0)};
+constexpr int kDutyBase[3] = {ContFieldDutyTable(0), ContFieldDutyTable(1), ContFieldDutyTable(2)};
+constexpr int kDutyTotal[3] = {kDutyBase[0] + 35, kDutyBase[1] + 35, kDutyBase[2] + 35};
+constexpr int kSummaryBase = kContFieldSummaryTable;
+constexpr int kSummaryTotal = kContFieldSummaryTotal;
 // Rows of the duty tables: first sheet 1760 + 45r, continuation goods items 1 and 2 at
 // 2105 + 45r, goods item 3 and the summary at 2525 + 45r.
 constexpr int kDutyColLeft[2][5] = {{160, 260, 520, 775, 1025}, {1080, 1180, 1440, 1695, 1945}};
@@ -303,16 +304,16 @@ SadRect SadPrintRectAt(SadSheet sheet, int field, int offsetX, int offsetY) {
 
 void ApplySadAlignments(CFieldStore& store, int page) {
     if (page <= 1) {
-        store.SetLeft(70, 1);
+        store.SetLeft(kFieldBox42, 1);
         for (int r = 0; r < 7; ++r) {
-            for (int c = 1; c <= 3; ++c) store.SetRight(115 + 5 * r + c, 1);
-            store.SetCentred(119 + 5 * r, 1);
+            for (int c = 1; c <= 3; ++c) store.SetRight(kFieldBox47Table + 5 * r + c, 1);
+            store.SetCentred(kFieldBox47Table + 5 * r + 4, 1);
         }
-        store.SetRight(150, 1);
-        store.SetCentred(114, 1);
+        store.SetRight(kFieldBox47Total, 1);
+        store.SetCentred(kFieldBox44Frist, 1);
         return;
     }
-    for (int f : {29, 50, 71}) store.SetLeft(f, page);
+    for (int g = 0; g < 3; ++g) store.SetLeft(ContFieldOfItem(g, kItemBox42), page);
     for (int g = 0; g < 3; ++g) {
         for (int i = kDutyBase[g]; i <= kDutyTotal[g]; ++i) store.SetRight(i, page);
         for (int r = 0; r < 7; ++r) {

@@ -8,6 +8,7 @@
 #include "core/common/TextCodec.h"
 #include "core/formview/FieldDefinitions.h"
 #include "core/sad/SadEditStrings.h"
+#include "core/sad/SadFields.h"
 #include "core/sad/SadVariants.h"
 
 namespace tarvex {
@@ -148,36 +149,38 @@ void CSadNavigation::LeaveCurrentField(int target, int page, bool& skipCommitPas
     const int P = s.GetCurrentPage();
 
     // The reference number also stands in "Nummer" of the first continuation sheet.
-    if (P == 1 && F == 151) s.SetFieldText(0, s.GetCurrentText(), 2);
+    if (P == 1 && F == kFieldReference) s.SetFieldText(kContFieldNummer, s.GetCurrentText(), 2);
 
     if (ProfileInt(settings::kAutoFillPositions) != 0) {
-        const bool counts = P == 1 ? (target == 11 || target == 14 || target == 53)
-                                   : (target == 9 || target == 12 || target == 33 || target == 54);
+        const bool counts = P == 1 ? (target == kFieldBox3a || target == kFieldBox5 || target == kFieldBox32)
+                                   : (target == kContFieldBox3a || target == ContFieldOfItem(0, kItemBox32) ||
+                                      target == ContFieldOfItem(1, kItemBox32) ||
+                                      target == ContFieldOfItem(2, kItemBox32));
         if (counts) UpdatePositions(*this);
     }
 
     const int stampA = ProfileInt(settings::kStampA);
     const int stampC = ProfileInt(settings::kStampC);
-    if ((stampA == 1 || stampC == 1) && F == 151 && P == 1) {
+    if ((stampA == 1 || stampC == 1) && F == kFieldReference && P == 1) {
         const std::u16string text = s.GetCurrentText();
-        s.SetFieldText(0, text, 2);
+        s.SetFieldText(kContFieldNummer, text, 2);
         if (stampA == 1) {
-            s.SetFieldText(5, text, 1);
-            s.ActivateField(5, 0);
-            s.ActivateField(151, 0);
-            s.SetFieldText(3, text, 2);
+            s.SetFieldText(FieldStampA(3), text, 1);
+            s.ActivateField(FieldStampA(3), 0);
+            s.ActivateField(kFieldReference, 0);
+            s.SetFieldText(ContFieldStampA(3), text, 2);
         }
-    } else if (F >= 4 && F <= 8 && P == 1) {
+    } else if (F >= FieldStampA(2) && F <= FieldStampA(6) && P == 1) {
         // Stamp A lines 2 to 6 of the first sheet are repeated on the first continuation sheet.
         s.SetFieldText(F - 2, s.GetCurrentText(), 2);
         s.SetFieldFlags(F - 2, 2, s.GetFieldFlags(F, 1));
     }
     // "Nummer" of the first continuation sheet is mirrored in its stamp line 3. Later sheets
     // never receive a "Nummer"; copying theirs would wipe the reference number from the stamp.
-    if (stampA == 1 && F == 0 && P == 2) {
-        s.SetFieldText(3, s.GetCurrentText(), 2);
-        s.ActivateField(3, 2);
-        s.ActivateField(0, 2);
+    if (stampA == 1 && F == kContFieldNummer && P == 2) {
+        s.SetFieldText(ContFieldStampA(3), s.GetCurrentText(), 2);
+        s.ActivateField(ContFieldStampA(3), 2);
+        s.ActivateField(kContFieldNummer, 2);
         s.ActivateField(F, P);
         skipCommitPass = true;
     }
@@ -186,16 +189,17 @@ void CSadNavigation::LeaveCurrentField(int target, int page, bool& skipCommitPas
 void CSadNavigation::EnterFirstSheet(int target, int from) {
     CFieldStore& s = Store();
     if ((ProfileInt(settings::kStampA) == 1 || ProfileInt(settings::kStampC) == 1) &&
-        (target == 4 || target == 7 || target == 81 || target == 84) &&
+        (target == FieldStampA(2) || target == FieldStampA(5) || target == FieldStampC(2) ||
+         target == FieldStampC(5)) &&
         ProfileInt(settings::kThreeLineInStamp) == 1) {
-        RunStampDialog(target, 1, target == 4 || target == 7);
+        RunStampDialog(target, 1, target == FieldStampA(2) || target == FieldStampA(5));
         AfterEntryDialog(target, 1);
         return;
     }
-    if (target == 69) {
+    if (target == kFieldBox44) {
         m_host.SetHelpContext(444);
         const int v = m_doc.m_nFormVariant;
-        if (IsEditable(69, 1) && (v == 0 || v == 1 || v == 3)) {
+        if (IsEditable(kFieldBox44, 1) && HasInputTaxBox(v)) {
             std::u16string text = s.GetCurrentText();
             bool inputTax = m_doc.m_nInputTax != 0;
             m_host.ShowEditWindow(false);
@@ -207,19 +211,19 @@ void CSadNavigation::EnterFirstSheet(int target, int from) {
             m_host.ShowEditWindow(true);
             m_doc.SetModifiedFlag();
             if (m_bBackward) {
-                AfterEntryDialog(69, 1);
+                AfterEntryDialog(kFieldBox44, 1);
                 return;
             }
             // On to Feld 42, so that the dialog does not open again at once.
-            s.ActivateField(70, 0);
-            GoToField(70, 1);
+            s.ActivateField(kFieldBox42, 0);
+            GoToField(kFieldBox42, 1);
             return;
         }
     }
-    if (target == 73 && IsEditable(73, 1)) {
+    if (target == kFieldBox47 && IsEditable(kFieldBox47, 1)) {
         m_host.SetHelpContext(447);
-        RunDutyDialog(115, 1);
-        AfterEntryDialog(73, 1);
+        RunDutyDialog(kFieldBox47Table, 1);
+        AfterEntryDialog(kFieldBox47, 1);
         return;
     }
     SettleOnField(target, 1, from, kSadFields1);
@@ -228,25 +232,25 @@ void CSadNavigation::EnterFirstSheet(int target, int from) {
 void CSadNavigation::EnterContinuation(int target, int from, int page) {
     CFieldStore& s = Store();
     const int current = s.GetCurrentPage();
-    if (ProfileInt(settings::kStampA) == 1 && (target == 2 || target == 5) &&
+    if (ProfileInt(settings::kStampA) == 1 && (target == ContFieldStampA(2) || target == ContFieldStampA(5)) &&
         ProfileInt(settings::kThreeLineInStamp) == 1) {
         RunStampDialog(target, current, false);
         AfterEntryDialog(target, current);
         return;
     }
-    if (target >= 74 && target <= 76) {
+    if (target >= kContFieldBox47 && target < kContFieldBox47 + 3) {
         m_host.SetHelpContext(447);
-        RunDutyDialog(78 + 36 * (target - 74), current);
+        RunDutyDialog(ContFieldDutyTable(target - kContFieldBox47), current);
         AfterEntryDialog(target, current);
         return;
     }
-    if (target == 77) {
+    if (target == kContFieldBox47Summary) {
         m_host.SetHelpContext(447);
         std::vector<std::u16string> values(22);
-        for (int i = 0; i < 22; ++i) values[static_cast<size_t>(i)] = s.GetFieldText(186 + i, current);
+        for (int i = 0; i < 22; ++i) values[static_cast<size_t>(i)] = s.GetFieldText(kContFieldSummaryTable + i, current);
         m_host.ShowEditWindow(false);
         if (m_host.RunFeld47Summe(values) && values.size() >= 22) {
-            for (int i = 0; i < 22; ++i) s.SetFieldText(186 + i, values[static_cast<size_t>(i)], current);
+            for (int i = 0; i < 22; ++i) s.SetFieldText(kContFieldSummaryTable + i, values[static_cast<size_t>(i)], current);
             m_doc.SetModifiedFlag();
         }
         m_host.ShowEditWindow(true);

@@ -2,6 +2,7 @@
 
 #include "core/common/TextCodec.h"
 #include "core/sad/SadEditStrings.h"
+#include "core/sad/SadFields.h"
 #include "core/sad/SadNavigation.h"
 
 namespace tarvex {
@@ -23,25 +24,25 @@ void Finish(CSadNavigation& nav) {
 bool BoxRuleHolds(const CSadNavigation& nav) {
     const CFieldStore& s = nav.Store();
     const int last = ContinuationCount(nav) + 1;
-    for (int f : {11, 32, 53})
-        if (TrimmedRight(s.GetFieldText(f, last)).size() < static_cast<size_t>(kAddPageMinLength)) return false;
+    for (int g = 0; g < 3; ++g)
+        if (TrimmedRight(s.GetFieldText(ContFieldOfItem(g, kItemBox31), last)).size() < static_cast<size_t>(kAddPageMinLength)) return false;
     return true;
 }
 
 // Layout of the box 47 tables of a new continuation page.
 void AlignNewPage(CFieldStore& s, int page) {
-    for (int f = 78; f <= 185; ++f) s.SetRight(f, page);
+    for (int f = ContFieldDutyTable(0); f < ContFieldDutyTable(3); ++f) s.SetRight(f, page);
     for (int r = 0; r < 7; ++r) {
-        for (int base : {78, 114, 150}) {
+        for (int base : {ContFieldDutyTable(0), ContFieldDutyTable(1), ContFieldDutyTable(2)}) {
             s.SetLeft(base + 5 * r, page);
             s.SetCentred(base + 5 * r + 4, page);
         }
     }
     for (int r = 0; r < 7; ++r) {
-        s.SetRight(187 + 3 * r, page);
-        s.SetCentred(188 + 3 * r, page);
+        s.SetRight(kContFieldSummaryTable + 3 * r + 1, page);
+        s.SetCentred(kContFieldSummaryTable + 3 * r + 2, page);
     }
-    s.SetRight(207, page);
+    s.SetRight(kContFieldSummaryTotal, page);
 }
 
 struct ItemRanges {
@@ -134,7 +135,7 @@ bool AddPage(CSadNavigation& nav) {
 
     const int page = C + 2;
     // Box 2 of the first continuation sheet stands on every sheet.
-    for (int f : {7, 8}) {
+    for (int f : {kContFieldBox2Number, kContFieldBox2}) {
         s.ActivateField(f, page);
         s.SetCurrentText(s.GetFieldText(f, 2));
         s.SetFontSize(f, page, 3);

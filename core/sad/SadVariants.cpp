@@ -3,6 +3,7 @@
 #include <string>
 
 #include "core/common/TextCodec.h"
+#include "core/sad/SadFields.h"
 #include "core/sad/SadNavigation.h"
 #include "core/sad/SadPages.h"
 
@@ -29,31 +30,31 @@ void UpdatePositions(CSadNavigation& nav) {
     s.ActivateField(s.GetCurrentField(), 0);
     const int C = nav.Doc().m_nContinuationCount;
     size_t length = 0;
-    for (int f : {11, 32, 53}) length += TrimmedRight(s.GetFieldText(f, 2)).size();
+    for (int g = 0; g < 3; ++g) length += TrimmedRight(s.GetFieldText(ContFieldOfItem(g, kItemBox31), 2)).size();
 
-    nav.PutText(53, 1, u"1");
+    nav.PutText(kFieldBox32, 1, u"1");
     int items = 1;
     if (length == 0) {
-        nav.PutText(11, 1, u"");
-        nav.PutText(12, 1, u"");
+        nav.PutText(kFieldBox3a, 1, u"");
+        nav.PutText(kFieldBox3b, 1, u"");
     } else {
-        nav.PutText(11, 1, u"1");
-        nav.PutText(12, 1, Number(C + 1));
+        nav.PutText(kFieldBox3a, 1, u"1");
+        nav.PutText(kFieldBox3b, 1, Number(C + 1));
         bool done = false;
         for (int p = 2; p <= C + 1 && !done; ++p) {
-            nav.PutText(9, p, Number(p));
-            nav.PutText(10, p, Number(C + 1));
+            nav.PutText(kContFieldBox3a, p, Number(p));
+            nav.PutText(kContFieldBox3b, p, Number(C + 1));
             for (int g = 0; g < 3; ++g) {
-                if (TrimmedRight(s.GetFieldText(11 + 21 * g, p)).empty()) {
+                if (TrimmedRight(s.GetFieldText(ContFieldOfItem(g, kItemBox31), p)).empty()) {
                     done = true;
                     break;
                 }
                 ++items;
-                nav.PutText(12 + 21 * g, p, Number(items));
+                nav.PutText(ContFieldOfItem(g, kItemBox32), p, Number(items));
             }
         }
     }
-    nav.PutText(14, 1, Number(items));
+    nav.PutText(kFieldBox5, 1, Number(items));
     nav.Doc().SetModifiedFlag();
     nav.Host().Redraw();
 }

@@ -9,6 +9,7 @@
 #include "core/formview/FieldDefinitions.h"
 #include "core/formview/FormZoom.h"
 #include "core/formview/PrintCorrections.h"
+#include "core/sad/SadFields.h"
 #include "core/sad/SadLayout.h"
 
 namespace tarvex {
@@ -185,7 +186,7 @@ void CSadPageRenderer::DrawCaptions(QPainter& painter, int sheet, const SadRende
         for (int i = 1; i <= 56; ++i) draw(i, m_normal);
         for (int i = 57; i <= 150; ++i) draw(i, m_small);
         painter.setPen(Qt::black);
-        if (o.variant == 0 || o.variant == 1 || o.variant == 3) draw(151, m_normal);
+        if (HasInputTaxBox(o.variant)) draw(151, m_normal);  // the input-tax statement
         if (o.variant == 2) {
             draw(152, m_normal);
             draw(153, m_small);
@@ -202,7 +203,7 @@ void CSadPageRenderer::DrawFirstSheet(QPainter& painter, const SadRenderOptions&
     const int z = m_zoom;
     DrawGreenRulings(painter, g, z);
     // Groups 3 and 4 are not drawn; group 5 is the input-tax square of the German forms.
-    if (o.variant == 0 || o.variant == 1 || o.variant == 3)
+    if (HasInputTaxBox(o.variant))
         DrawGroup(painter, g[kFirstRulingInputTaxSquare], z, Qt::black, PenKind::Thin);
     if (o.stampA) DrawStampBox(painter, g, kFirstRulingStampA, z);
     if (o.stampC) DrawStampBox(painter, g, kFirstRulingStampC, z);
@@ -237,11 +238,12 @@ void CSadPageRenderer::DrawFirstSheetTexts(QPainter& painter, const CFieldStore&
         if (!Shown(o.definitions, 1, i, o.variant)) continue;
         const SadRect r = SadZoomedRect(SadSheet::First, i, m_zoom);
         SadRect d{r.left + 2, r.top, r.right + 2, r.bottom};
-        if (i == 113 && store.GetFieldText(111, 1).empty()) {
+        if (i == kFieldBox44Text && store.GetFieldText(kFieldOffSheet, 1).empty()) {
             // Converted old files: the text over box 44 starts higher and stops before box 44's
             // time-limit text.
             d.top -= 50;
-            if (!store.GetFieldText(114, 1).empty()) d.right = SadZoomedRect(SadSheet::First, 114, m_zoom).left - 2;
+            if (!store.GetFieldText(kFieldBox44Frist, 1).empty())
+                d.right = SadZoomedRect(SadSheet::First, kFieldBox44Frist, m_zoom).left - 2;
         }
         DrawFieldText(painter, ToQRect(d), store.GetFieldText(i, 1), store.GetFieldFlags(i, 1), m_fieldFonts, false);
     }
@@ -267,7 +269,7 @@ void CSadPageRenderer::DrawContinuationTexts(QPainter& painter, const CFieldStor
 }
 
 void CSadPageRenderer::DrawInputTaxCross(QPainter& painter, const SadRenderOptions& o) const {
-    if (!(o.variant == 0 || o.variant == 1 || o.variant == 3) || !o.inputTax) return;
+    if (!HasInputTaxBox(o.variant) || !o.inputTax) return;
     const auto& sq = SadRulingGroups(SadSheet::First)[kFirstRulingInputTaxSquare];
     const QLine a = Scaled(sq[0], m_zoom), b = Scaled(sq[1], m_zoom), c = Scaled(sq[2], m_zoom);
     painter.save();

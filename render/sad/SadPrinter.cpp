@@ -9,6 +9,7 @@
 #include "core/formview/FieldDefinitions.h"
 #include "core/formview/PrintCorrections.h"
 #include "core/sad/EinheitspapierDoc.h"
+#include "core/sad/SadFields.h"
 #include "core/sad/SadLayout.h"
 #include "render/sad/SadPageRenderer.h"
 
@@ -81,7 +82,7 @@ void PrintSadPage(QPainter& painter, const CEinheitspapierDoc& doc, int page, Pr
                    store.GetFieldFlags(i, page), factorV, factorH);
     }
 
-    if (first && (variant == 0 || variant == 1 || variant == 3) && doc.m_nInputTax == 1) {
+    if (first && HasInputTaxBox(variant) && doc.m_nInputTax == 1) {
         painter.setPen(QPen(Qt::black, 4, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
         const int x = x0 + settings::Get(profile, settings::kEHForm, settings::kHorPosX2EH);
         const int y = y0 + settings::Get(profile, settings::kEHForm, settings::kVertPosX2EH);

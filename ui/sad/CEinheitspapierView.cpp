@@ -16,6 +16,7 @@
 #include "core/app/SettingsKeys.h"
 #include "core/common/TextCodec.h"
 #include "core/formview/AppFieldDefinitions.h"
+#include "core/sad/SadFields.h"
 #include "ui/formview/Common_DlgMargin02.h"
 #include "ui/sad/SadViewInput.h"
 #include "core/formview/FormZoom.h"
@@ -120,13 +121,13 @@ void CEinheitspapierView::OnInitialUpdate() {
         for (int i = 1; i < 4; ++i) text += u"\r\n" + settings::Get(p, kSection, settings::kFirma[i]);
         TrimRight(text);
         const std::u16string number = settings::Get(p, kSection, settings::kZollNummer1);
-        store.SetFieldText(18, text, 1);
-        store.SetFieldText(17, number, 1);
+        store.SetFieldText(kFieldBox8, text, 1);
+        store.SetFieldText(kFieldBox8Number, number, 1);
         if (store.GetPageCount() >= 2) {
-            store.SetFieldText(8, text, 2);
-            store.SetFieldText(7, number, 2);
-            store.SetFontSize(7, 2, 1);
-            store.SetFontSize(8, 2, 1);
+            store.SetFieldText(kContFieldBox2, text, 2);
+            store.SetFieldText(kContFieldBox2Number, number, 2);
+            store.SetFontSize(kContFieldBox2Number, 2, 1);
+            store.SetFontSize(kContFieldBox2, 2, 1);
         }
     }
     if (settings::Get(p, kSection, settings::kEHShowXX) == 1) {

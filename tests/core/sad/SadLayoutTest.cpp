@@ -2,6 +2,7 @@
 
 #include "core/formview/FieldDefinitions.h"
 #include "core/sad/EinheitspapierDoc.h"
+#include "core/sad/SadFields.h"
 #include "core/sad/SadLayout.h"
 
 using namespace tarvex;
@@ -58,6 +59,63 @@ TEST(SadLayout, FieldTablesScreenAndPrintSamples) {
     }
     // Every continuation field has a rectangle (none left unfilled by the expansion).
     for (size_t i = 0; i < Cont().size(); ++i) EXPECT_FALSE(Cont()[i].screen.IsEmpty()) << i;
+}
+
+// The field names the program uses stand for the boxes the layout table lists under them.
+TEST(SadLayout, NamedFieldsAreTheBoxesOfTheirNames) {
+    struct Case {
+        SadSheet sheet;
+        int field;
+        const char16_t* box;
+    } cases[] = {
+        {SadSheet::First, FieldStampA(1), u"Stempel Feld A (1)"},
+        {SadSheet::First, FieldStampA(6), u"Stempel Feld A (6)"},
+        {SadSheet::First, FieldStampC(1), u"Stempel Feld C (1)"},
+        {SadSheet::First, FieldStampC(6), u"Stempel Feld C (6)"},
+        {SadSheet::First, kFieldBox3a, u"Feld 3 A"},
+        {SadSheet::First, kFieldBox3b, u"Feld 3 B"},
+        {SadSheet::First, kFieldBox5, u"Feld 5"},
+        {SadSheet::First, kFieldBox8Number, u"Feld 8 (Nr.)"},
+        {SadSheet::First, kFieldBox8, u"Feld 8"},
+        {SadSheet::First, kFieldBox14Number, u"Feld 14 (Nr.)"},
+        {SadSheet::First, kFieldBox14, u"Feld 14"},
+        {SadSheet::First, kFieldBox17b, u"Feld 17 B"},
+        {SadSheet::First, kFieldBox32, u"Feld 32"},
+        {SadSheet::First, kFieldBox34b, u"Feld 34 B"},
+        {SadSheet::First, kFieldBox44, u"Feld 44"},
+        {SadSheet::First, kFieldBox42, u"Feld 42"},
+        {SadSheet::First, kFieldBox47, u"Feld 47"},
+        {SadSheet::First, kFieldOldBox44, u"(old box 44 part 1)"},
+        {SadSheet::First, kFieldOldBox44 + 4, u"(old box 44 part 5)"},
+        {SadSheet::First, kFieldOffSheet, u"(off the sheet)"},
+        {SadSheet::First, kFieldBox44Text, u"(box 44 further text)"},
+        {SadSheet::First, kFieldBox44Frist, u"(box 44 further text, Frist)"},
+        {SadSheet::First, kFieldBox47Table, u"box 47 row 1 Art"},
+        {SadSheet::First, kFieldBox47Total, u"box 47 total"},
+        {SadSheet::First, kFieldReference, u"(reference number, top)"},
+        {SadSheet::Continuation, kContFieldNummer, u"Nummer"},
+        {SadSheet::Continuation, ContFieldStampA(1), u"Stempel Feld A (1)"},
+        {SadSheet::Continuation, ContFieldStampA(6), u"Stempel Feld A (6)"},
+        {SadSheet::Continuation, kContFieldBox2Number, u"2 Zollnummer"},
+        {SadSheet::Continuation, kContFieldBox2, u"2"},
+        {SadSheet::Continuation, kContFieldBox3a, u"3 A"},
+        {SadSheet::Continuation, kContFieldBox3b, u"3 B"},
+        {SadSheet::Continuation, ContFieldOfItem(0, kItemBox31), u"31-1"},
+        {SadSheet::Continuation, ContFieldOfItem(2, kItemBox32), u"32-3"},
+        {SadSheet::Continuation, ContFieldOfItem(1, kItemBox44), u"44-2"},
+        {SadSheet::Continuation, ContFieldOfItem(2, kItemBox42), u"Feld 42-3"},
+        {SadSheet::Continuation, kContFieldBox47, u"47-1"},
+        {SadSheet::Continuation, kContFieldBox47 + 2, u"47-3"},
+        {SadSheet::Continuation, kContFieldBox47Summary, u"47 (Summe)"},
+        {SadSheet::Continuation, ContFieldDutyTable(0), u"47-1 Zeile 1 Art"},
+        {SadSheet::Continuation, ContFieldDutyTable(2) + 35, u"47-3 Summe"},
+        {SadSheet::Continuation, kContFieldSummaryTable, u"47 Zusammenfassung Zeile 1 Art"},
+        {SadSheet::Continuation, kContFieldSummaryTotal, u"47 Zusammenfassung GS"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.field);
+        EXPECT_EQ(SadFields(c.sheet)[static_cast<size_t>(c.field)].name, c.box);
+    }
 }
 
 TEST(SadLayout, GoodsItemBlocksTwoAndThree) {
