@@ -3,55 +3,24 @@
 #ifndef _WIN32
 
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <cstdio>
-#include <fstream>
-#include <sstream>
-
-#include "tests/core/sad/AefTestUtil.h"
 #include "core/sad/AefFormat.h"
 #include "core/sad/EinheitspapierDoc.h"
+#include "tests/common/TestUtil.h"
+#include "tests/core/sad/AefTestUtil.h"
 
 using namespace tarvex;
 using namespace tarvex::aeftest;
+using testutil::CliRun;
+using testutil::QuoteArg;
 
 namespace {
 
-struct CliRun {
-    int exitCode = -1;
-    std::string out, err;
-};
-
-std::string Quote(const std::string& s) {
-    std::string q = "'";
-    for (char c : s) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return q + "'";
-}
-
 class AefCli : public ::testing::Test {
 protected:
-    // Every run gets the private settings folder, never the user's own settings.
-    CliRun Tarvex(const std::string& args) {
-        const auto errFile = m_dir / "stderr.txt";
-        const std::string cmd = "TARVEX_SETTINGS_DIR=" + Quote((m_dir / "settings").string()) + " " +
-                                Quote(TARVEX_CLI_PATH) + " " + args + " 2>" + Quote(errFile.string());
-        CliRun r;
-        FILE* pipe = popen(cmd.c_str(), "r");
-        if (!pipe) return r;
-        char buf[65536];
-        size_t n;
-        while ((n = fread(buf, 1, sizeof buf, pipe)) > 0) r.out.append(buf, n);
-        const int status = pclose(pipe);
-        r.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-        std::ifstream e(errFile);
-        std::stringstream ss;
-        ss << e.rdbuf();
-        r.err = ss.str();
-        return r;
-    }
-    std::string Path(const std::string& name) { return Quote((m_dir / name).string()); }
-    static std::string FixtureArg(const std::string& name) { return Quote(Fixture(name).string()); }
+    CliRun Tarvex(const std::string& args) { return testutil::RunTarvex(args, m_dir.Path()); }
+    std::string Path(const std::string& name) { return QuoteArg((m_dir / name).string()); }
+    static std::string FixtureArg(const std::string& name) { return QuoteArg(Fixture(name).string()); }
 
     TempDir m_dir;
 };

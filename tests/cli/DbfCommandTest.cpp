@@ -2,54 +2,25 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <string>
 
-#include "tests/core/masterdata/DbfTestUtil.h"
 #include "core/masterdata/dBaseDocument.h"
-
-#ifdef _WIN32
-#define popen _popen
-#define pclose _pclose
-#else
-#include <sys/wait.h>
-#endif
+#include "tests/common/TestUtil.h"
+#include "tests/core/masterdata/DbfTestUtil.h"
 
 using namespace tarvex;
 using namespace tarvex::dbftest;
+using testutil::CliRun;
+using testutil::QuoteArg;
 
 namespace {
 
-struct CliResult {
-    int exitCode = -1;
-    std::string out;
-};
-
-CliResult RunDbf(const std::string& args) {
-    std::string command = std::string("\"") + TARVEX_CLI_PATH + "\" dbf " + args;
-#ifdef _WIN32
-    command += " 2>NUL";
-#else
-    command += " 2>/dev/null";
-#endif
-    CliResult r;
-    FILE* pipe = popen(command.c_str(), "r");
-    if (!pipe) return r;
-    char buf[4096];
-    size_t n;
-    while ((n = std::fread(buf, 1, sizeof buf, pipe)) > 0) r.out.append(buf, n);
-    int status = pclose(pipe);
-#ifdef _WIN32
-    r.exitCode = status;
-#else
-    r.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-#endif
-    return r;
+CliRun RunDbf(const std::string& args) {
+    const TempDir scratch;
+    return testutil::RunTarvex("dbf " + args, scratch.Path());
 }
 
-std::string Fixture(const std::string& name) {
-    return std::string("\"") + TARVEX_FIXTURES_DIR + "/dbf/" + name + "\"";
-}
+std::string Fixture(const std::string& name) { return QuoteArg(std::string(TARVEX_FIXTURES_DIR) + "/dbf/" + name); }
 
 }  // namespace
 

@@ -1,11 +1,9 @@
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <random>
-
 #include "core/app/FreedesktopTypes.h"
 #include "core/app/RegeditManagment.h"
 #include "core/formview/FieldDefinitions.h"
+#include "tests/common/TestUtil.h"
 
 namespace tarvex {
 namespace {
@@ -117,17 +115,7 @@ TEST(RegeditManagment, DataDirectoryUserAndComputer) {
 
 class FreedesktopTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        std::random_device rd;
-        dir = std::filesystem::temp_directory_path() / ("tarvex-fdo-" + std::to_string(rd()));
-        std::filesystem::create_directories(dir);
-    }
-    void TearDown() override { std::filesystem::remove_all(dir); }
-
-    static std::string Read(const std::filesystem::path& p) {
-        std::ifstream in(p, std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    }
+    static std::string Read(const std::filesystem::path& p) { return testutil::ReadText(p); }
     static std::vector<uint8_t> Icon(int index) { return {0x89, 'P', 'N', 'G', static_cast<uint8_t>(index)}; }
 
     // One program start's registration.
@@ -141,7 +129,8 @@ protected:
         changed = shell.Changed();
     }
 
-    std::filesystem::path dir;
+    testutil::TempDir tmp;
+    const std::filesystem::path dir = tmp.Path();
     bool changed = false;
 };
 

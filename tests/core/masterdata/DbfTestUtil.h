@@ -1,7 +1,7 @@
 #pragma once
-// Helpers of the dBase engine tests: temporary folders, file bytes, hand-built tables.
+// Helpers of the dBase engine tests: hand-built tables (temporary folders and file bytes come
+// from tests/common/TestUtil.h).
 
-#include <atomic>
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
@@ -10,55 +10,13 @@
 #include <vector>
 
 #include "core/masterdata/dBaseDocument.h"
-
-#ifdef _WIN32
-#include <process.h>
-#else
-#include <unistd.h>
-#endif
+#include "tests/common/TestUtil.h"
 
 namespace tarvex::dbftest {
 
-inline long CurrentPid() {
-#ifdef _WIN32
-    return _getpid();
-#else
-    return static_cast<long>(::getpid());
-#endif
-}
-
-// A folder of its own under the system's temporary folder, removed at the end.
-class TempDir {
-public:
-    TempDir() {
-        static std::atomic<int> counter{0};
-        auto base = std::filesystem::temp_directory_path();
-        for (int i = 0;; ++i) {
-            m_path = base / ("tarvex-dbf-" + std::to_string(CurrentPid()) + "-" + std::to_string(counter++) +
-                             "-" + std::to_string(i));
-            if (std::filesystem::create_directory(m_path)) break;
-        }
-    }
-    ~TempDir() {
-        std::error_code ec;
-        std::filesystem::remove_all(m_path, ec);
-    }
-    const std::filesystem::path& Path() const { return m_path; }
-    std::filesystem::path operator/(const std::string& name) const { return m_path / name; }
-
-private:
-    std::filesystem::path m_path;
-};
-
-inline std::vector<uint8_t> ReadBytes(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-inline void WriteBytes(const std::filesystem::path& path, const std::vector<uint8_t>& bytes) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-}
+using testutil::ReadBytes;
+using testutil::TempDir;
+using testutil::WriteBytes;
 
 inline std::string Bytes(const std::vector<uint8_t>& data, size_t from, size_t count) {
     return std::string(data.begin() + static_cast<std::ptrdiff_t>(from),

@@ -5,12 +5,12 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <random>
 #include <string>
 #include <vector>
 
 #include "core/common/Archive.h"
 #include "core/sad/EinheitspapierDoc.h"
+#include "tests/common/TestUtil.h"
 
 namespace tarvex::aeftest {
 
@@ -18,35 +18,9 @@ inline std::filesystem::path Fixture(const std::string& name) {
     return std::filesystem::path(TARVEX_FIXTURES_DIR) / "aef" / name;
 }
 
-inline std::vector<uint8_t> ReadBytes(const std::filesystem::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-inline void WriteBytes(const std::filesystem::path& p, const std::vector<uint8_t>& data) {
-    std::ofstream out(p, std::ios::binary);
-    out.write(reinterpret_cast<const char*>(data.data()), static_cast<std::streamsize>(data.size()));
-}
-
-// A fresh folder below the system's temporary folder, removed with the object.
-class TempDir {
-public:
-    TempDir() {
-        m_path = std::filesystem::temp_directory_path() /
-                 ("tarvex-aef-test-" + std::to_string(std::random_device{}()));
-        std::filesystem::remove_all(m_path);
-        std::filesystem::create_directories(m_path);
-    }
-    ~TempDir() {
-        std::error_code ec;
-        std::filesystem::remove_all(m_path, ec);
-    }
-    const std::filesystem::path& Path() const { return m_path; }
-    std::filesystem::path operator/(const std::string& name) const { return m_path / name; }
-
-private:
-    std::filesystem::path m_path;
-};
+using testutil::ReadBytes;
+using testutil::TempDir;
+using testutil::WriteBytes;
 
 // The beginning of a 2.10 file up to the field-store block.
 inline CArchiveWriter Header210(uint16_t sheets = 1, uint32_t formCode = 3) {
