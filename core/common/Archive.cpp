@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "core/common/CommonStrings.h"
 #include "core/common/TextCodec.h"
 
 namespace tarvex {
@@ -64,7 +65,7 @@ void CArchiveWriter::WriteRaw(const void* data, size_t size) {
 
 void CArchiveReader::Need(size_t n, const char* what) const {
     if (n > Remaining()) {
-        throw ArchiveError(std::string("Unerwartetes Dateiende (") + what + ")");
+        throw ArchiveError(commonstr::Args(commonstr::kUnexpectedEnd, {what}));
     }
 }
 

@@ -18,6 +18,8 @@
 #include <unistd.h>
 #endif
 
+#include "core/common/CommonStrings.h"
+
 namespace tarvex {
 namespace {
 
@@ -35,7 +37,7 @@ std::string LastErrorText() {
                                    buf, sizeof buf, nullptr);
     std::string text(buf, n);
     while (!text.empty() && (text.back() == '\n' || text.back() == '\r')) text.pop_back();
-    return text.empty() ? "Fehler " + std::to_string(code) : text;
+    return text.empty() ? commonstr::Args(commonstr::kErrorCode, {std::to_string(code)}) : text;
 }
 
 bool WriteTemp(const std::filesystem::path& temp, std::span<const uint8_t> data, std::string& why) {
@@ -140,13 +142,12 @@ bool ReadFileBytes(const std::filesystem::path& path, std::vector<uint8_t>& out,
     out.clear();
     std::error_code ec;
     if (std::filesystem::is_directory(path, ec)) {
-        error = "Die Datei " + Display(path) + " kann nicht gelesen werden: es ist ein Ordner";
+        error = commonstr::Args(commonstr::kReadIsFolder, {Display(path)});
         return false;
     }
     std::ifstream in(path, std::ios::binary);
     if (!in) {
-        error = "Die Datei " + Display(path) + " kann nicht geöffnet werden: " +
-                std::strerror(errno ? errno : ENOENT);
+        error = commonstr::Args(commonstr::kCannotOpen, {Display(path), std::strerror(errno ? errno : ENOENT)});
         return false;
     }
     // Read in chunks rather than trusting a reported size, so special files behave too.
@@ -157,13 +158,13 @@ bool ReadFileBytes(const std::filesystem::path& path, std::vector<uint8_t>& out,
         const std::streamsize n = in.gcount();
         if (n <= 0) break;
         if (data.size() + static_cast<size_t>(n) > maxSize) {
-            error = "Die Datei " + Display(path) + " ist zu groß für ein Dokument";
+            error = commonstr::Args(commonstr::kTooLarge, {Display(path)});
             return false;
         }
         data.insert(data.end(), buf, buf + n);
     }
     if (in.bad()) {
-        error = "Die Datei " + Display(path) + " kann nicht gelesen werden";
+        error = commonstr::Args(commonstr::kCannotRead, {Display(path)});
         return false;
     }
     out = std::move(data);
@@ -173,7 +174,7 @@ bool ReadFileBytes(const std::filesystem::path& path, std::vector<uint8_t>& out,
 bool WriteFileAtomic(const std::filesystem::path& path, std::span<const uint8_t> data, std::string& error) {
     std::error_code ec;
     if (std::filesystem::is_directory(path, ec)) {
-        error = "Die Datei " + Display(path) + " kann nicht geschrieben werden: es ist ein Ordner";
+        error = commonstr::Args(commonstr::kWriteIsFolder, {Display(path)});
         return false;
     }
     // Saving through a symbolic link replaces the file it points to, not the link.
@@ -192,7 +193,7 @@ bool WriteFileAtomic(const std::filesystem::path& path, std::span<const uint8_t>
     if (ok) ok = ReplaceWith(temp, target, why);
     if (!ok) {
         std::filesystem::remove(temp, ec);
-        error = "Die Datei " + Display(path) + " kann nicht gespeichert werden: " + why;
+        error = commonstr::Args(commonstr::kCannotSave, {Display(path), why});
     }
     return ok;
 }

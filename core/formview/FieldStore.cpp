@@ -4,6 +4,7 @@
 
 #include "core/common/Archive.h"
 #include "core/common/TextCodec.h"
+#include "core/formview/FormViewStrings.h"
 
 namespace tarvex {
 
@@ -341,9 +342,9 @@ void CFieldStore::ReadBlock(CArchiveReader& ar) {
         auto texts = ar.ReadStringList();
         for (auto& t : texts) TrimRight(t);
         auto words = ar.ReadWordList();
-        if (texts.size() > 0xFFFF) throw ArchiveError("Zu viele Felder auf Seite 1");
+        if (texts.size() > 0xFFFF) throw ArchiveError(formviewstr::kTooManyFields);
         if (words.size() != texts.size())
-            throw ArchiveError("Anzahl der Texte und Formate von Seite 1 stimmt nicht überein");
+            throw ArchiveError(formviewstr::kTextsAndFormatsDiffer);
         const auto t = static_cast<uint16_t>(texts.size());
         const uint16_t oldN1 = m_nCount1;
         m_texts1 = std::move(texts);
@@ -373,16 +374,16 @@ void CFieldStore::ReadBlock(CArchiveReader& ar) {
         const uint16_t kind = mode & 0xF000;
         if (kind == kPageModeSingle) {
             if (!texts2.empty() || !words2.empty())
-                throw ArchiveError("Seitenmodus und Folgeseiten stimmen nicht überein");
+                throw ArchiveError(formviewstr::kPageModeMismatch);
         } else if (kind == kPageModeMulti) {
             const int pages = mode & 0xFF;
             if ((mode & 0x0F00) != 0 || pages < 1)
-                throw ArchiveError("Ungültiger Seitenmodus");
+                throw ArchiveError(formviewstr::kBadPageMode);
             const size_t expected = static_cast<size_t>(n2) * (pages - 1);
             if (texts2.size() != expected || words2.size() != expected)
-                throw ArchiveError("Seitenmodus und Folgeseiten stimmen nicht überein");
+                throw ArchiveError(formviewstr::kPageModeMismatch);
         } else {
-            throw ArchiveError("Ungültiger Seitenmodus");
+            throw ArchiveError(formviewstr::kBadPageMode);
         }
         SetFieldCounts(m_nCount1, kind == kPageModeSingle ? 0 : n2, false);
         m_nPageMode = mode;

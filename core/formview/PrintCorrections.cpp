@@ -7,6 +7,7 @@
 #include "core/app/Profile.h"
 #include "core/app/SettingsKeys.h"
 #include "core/common/TextCodec.h"
+#include "core/formview/FormViewStrings.h"
 
 namespace tarvex {
 
@@ -194,19 +195,17 @@ PrintOrigin SadPrintOrigin(Profile& profile, int page) {
 std::vector<std::u16string> PrintPageEntries(int kind, int pageCount) {
     std::vector<std::u16string> list;
     for (int p = 1; p <= pageCount; ++p) {
-        std::u16string n = FromUtf8(std::to_string(p));
-        if (kind == 0)
-            list.push_back(u"Seite " + n + u" drucken");
-        else if (p <= 2)
-            list.push_back(u"Seite " + n + u" drucken - D.V.1");
-        else
-            list.push_back(u"Seite " + n + u" drucken - D.V.1 BIS");
+        std::u16string entry = kind == 0 ? formviewstr::kPrintPage
+                               : p <= 2  ? formviewstr::kPrintPageDv1
+                                         : formviewstr::kPrintPageDv1Bis;
+        entry.replace(entry.find(u"%1"), 2, FromUtf8(std::to_string(p)));
+        list.push_back(entry);
     }
     return list;
 }
 
 std::u16string PrintDialogCaption(int kind) {
-    return kind == 0 ? u"Einheitspaier bedrucken" : u"D.V.1 Formular bedrucken";
+    return kind == 0 ? formviewstr::kPrintCaptionSad : formviewstr::kPrintCaptionDv1;
 }
 
 int PrintDialogHelpContext(int kind) { return kind == 0 ? 123 : 124; }

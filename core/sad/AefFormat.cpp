@@ -5,8 +5,10 @@
 
 #include "core/common/Archive.h"
 #include "core/common/AtomicFile.h"
+#include "core/common/CommonStrings.h"
 #include "core/sad/AefLegacy.h"
 #include "core/sad/EinheitspapierDoc.h"
+#include "core/sad/SadStrings.h"
 
 namespace tarvex {
 namespace {
@@ -45,8 +47,8 @@ void ReadOldLayout(CArchiveReader& ar, CEinheitspapierDoc& doc, Layout layout, A
     if (layout == Layout::V151) {
         const int n = ar.ReadByte();
         if (n > kMaxLegacyCurrencyCodes)
-            throw ArchiveError("Zu viele Währungscodes (" + std::to_string(n) + ", höchstens " +
-                               std::to_string(kMaxLegacyCurrencyCodes) + ")");
+            throw ArchiveError(commonstr::Args(sadstr::kTooManyCurrencyCodes,
+                                               {std::to_string(n), std::to_string(kMaxLegacyCurrencyCodes)}));
         doc.m_legacyValues.clear();
         for (int i = 0; i < n; ++i) doc.m_legacyValues.push_back(static_cast<int8_t>(ar.ReadByte()));
     }
@@ -136,7 +138,7 @@ bool ReadAef(std::span<const uint8_t> data, CEinheitspapierDoc& doc, std::string
         doc.m_legacyTexts2.clear();
         doc.m_legacyTexts3.clear();
         doc.m_legacyValues.clear();
-        error = std::string("Die Datei ist beschädigt oder unvollständig: ") + e.what();
+        error = commonstr::Args(sadstr::kDamagedFile, {e.what()});
         return false;
     }
     AlignContinuationCount(doc);

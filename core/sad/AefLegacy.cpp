@@ -7,9 +7,11 @@
 
 #include "core/app/Profile.h"
 #include "core/app/SettingsKeys.h"
+#include "core/common/CommonStrings.h"
 #include "core/common/TextCodec.h"
 #include "core/sad/EinheitspapierDoc.h"
 #include "core/sad/SadFields.h"
+#include "core/sad/SadStrings.h"
 
 namespace tarvex {
 namespace {
@@ -122,7 +124,7 @@ void CEinheitspapierDoc::ConvertLegacyTexts() {
 
     const int count = m_nContinuationCount;
     if (count > kMaxPages - 1)
-        throw std::invalid_argument("Zu viele Ergänzungsblätter (" + std::to_string(count) + ")");
+        throw std::invalid_argument(commonstr::Args(sadstr::kTooManySheets, {std::to_string(count)}));
     SetContinuationCount(m_nContinuationCount);
 
     auto symbol = [this](size_t item) -> std::u16string {
@@ -136,8 +138,7 @@ void CEinheitspapierDoc::ConvertLegacyTexts() {
         const int p = k + 1;
         const size_t b = static_cast<size_t>(kLegacySheetTexts) * (k - 1);
         if (l2.size() < b + kLegacySheetTexts)
-            throw std::invalid_argument("Die Texte des Ergänzungsblatts " + std::to_string(k) +
-                                        " fehlen in der Datei");
+            throw std::invalid_argument(commonstr::Args(sadstr::kSheetTextsMissing, {std::to_string(k)}));
         for (int i = 0; i < kSadFields2; ++i) m_store.SetFontSize(i, p, 2);
         for (int i : kContFieldsSize1) m_store.SetFontSize(i, p, 1);
         for (const auto& r : kSheet)

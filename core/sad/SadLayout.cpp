@@ -3,6 +3,7 @@
 #include "core/formview/FieldDefinitions.h"
 #include "core/formview/FieldStore.h"
 #include "core/sad/SadFields.h"
+#include "core/sad/SadStrings.h"
 
 namespace tarvex {
 namespace {
@@ -376,7 +377,7 @@ std::u16string SadDefinitionEntryText(int entry) {
     int page = 0, field = 0;
     if (!SadDefinitionEntryField(entry, page, field)) return {};
     const auto& f = SadFields(page == 1 ? SadSheet::First : SadSheet::Continuation);
-    return (page == 1 ? u"Seite 1 - " : u"Seite 2 - ") + f[field].name;
+    return (page == 1 ? sadstr::kDefinitionEntryPage1 : sadstr::kDefinitionEntryPage2) + f[field].name;
 }
 
 }  // namespace tarvex

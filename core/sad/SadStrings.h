@@ -27,4 +27,14 @@ inline constexpr char16_t kVariantDialog[4][64] = {
     u"Einheitspapier 0777 / 0778 (Vereinfachte Zollanmeldung)",
     u"Einheitspapier 0779 / 0780 (Bestimmung - Eingang / Einfuhr)"};
 
+// Causes of a failed open (UTF-8, "%1", "%2" filled with commonstr::Args).
+inline constexpr char kDamagedFile[] = "Die Datei ist beschädigt oder unvollständig: %1";
+inline constexpr char kTooManyCurrencyCodes[] = "Zu viele Währungscodes (%1, höchstens %2)";
+inline constexpr char kTooManySheets[] = "Zu viele Ergänzungsblätter (%1)";
+inline constexpr char kSheetTextsMissing[] = "Die Texte des Ergänzungsblatts %1 fehlen in der Datei";
+
+// Entries of the field-definition dialog: the page, then the box name.
+inline constexpr char16_t kDefinitionEntryPage1[] = u"Seite 1 - ";
+inline constexpr char16_t kDefinitionEntryPage2[] = u"Seite 2 - ";
+
 }  // namespace tarvex::sadstr

@@ -1,5 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/common/CommonStrings.h"
 #include "core/common/TextCodec.h"
 
 using namespace tarvex;
@@ -42,4 +47,30 @@ TEST(TextCodec, TrimRightRemovesWideSpacesOnly) {
     EXPECT_EQ(TrimmedRight(u"  Abc"), u"  Abc");
     EXPECT_EQ(TrimmedRight(u"Abc\u00a0"), u"Abc\u00a0");  // no-break space is text
     EXPECT_EQ(TrimmedRight(u"   "), u"");
+}
+
+// The core's messages fill their placeholders in order; a path with "%" or "%1" in it stays as
+// it is, and a placeholder without an argument is kept, so that nothing is lost from a message.
+TEST(CommonStrings, ArgsFillsPlaceholdersOnce) {
+    struct Case {
+        const char* text;
+        std::vector<std::string_view> args;
+        std::string expected;
+    } cases[] = {
+        {commonstr::kCannotOpen, {"/tmp/a%1.aef", "Datei oder Verzeichnis nicht gefunden"},
+         "Die Datei /tmp/a%1.aef kann nicht geöffnet werden: Datei oder Verzeichnis nicht gefunden"},
+        {"%2 vor %1", {"a", "b"}, "b vor a"},
+        {"100% von %1", {"x"}, "100% von x"},
+        {"%1 und %2", {"nur eins"}, "nur eins und %2"},
+        {"Ende %", {"x"}, "Ende %"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        std::string out;
+        switch (c.args.size()) {
+            case 1: out = commonstr::Args(c.text, {c.args[0]}); break;
+            default: out = commonstr::Args(c.text, {c.args[0], c.args[1]}); break;
+        }
+        EXPECT_EQ(out, c.expected);
+    }
 }

@@ -1,0 +1,37 @@
+#pragma once
+// German texts of the file and archive helpers, in one place (UTF-8), and the one function that
+// fills the placeholders %1, %2 of the core's message texts.
+
+#include <initializer_list>
+#include <string>
+#include <string_view>
+
+namespace tarvex::commonstr {
+
+inline constexpr char kUnexpectedEnd[] = "Unerwartetes Dateiende (%1)";
+inline constexpr char kErrorCode[] = "Fehler %1";
+inline constexpr char kReadIsFolder[] = "Die Datei %1 kann nicht gelesen werden: es ist ein Ordner";
+inline constexpr char kCannotOpen[] = "Die Datei %1 kann nicht geöffnet werden: %2";
+inline constexpr char kTooLarge[] = "Die Datei %1 ist zu groß für ein Dokument";
+inline constexpr char kCannotRead[] = "Die Datei %1 kann nicht gelesen werden";
+inline constexpr char kWriteIsFolder[] = "Die Datei %1 kann nicht geschrieben werden: es ist ein Ordner";
+inline constexpr char kCannotSave[] = "Die Datei %1 kann nicht gespeichert werden: %2";
+
+// The text with %1, %2, ... replaced by the arguments in order (at most nine); a placeholder
+// without an argument stays as it is.
+inline std::string Args(std::string_view text, std::initializer_list<std::string_view> args) {
+    std::string out;
+    out.reserve(text.size());
+    for (size_t i = 0; i < text.size(); ++i) {
+        const size_t n = i + 1 < text.size() ? static_cast<size_t>(text[i + 1] - '1') : args.size();
+        if (text[i] == '%' && n < args.size() && n < 9) {
+            out += args.begin()[n];
+            ++i;
+        } else {
+            out += text[i];
+        }
+    }
+    return out;
+}
+
+}  // namespace tarvex::commonstr
