@@ -165,21 +165,23 @@ struct FontDefaults {
 constexpr FontDefaults kScreenFonts = {{30, 38, 42, 46, 52}, {28, 38, 42, 46, 52}};
 constexpr FontDefaults kPrinterFonts = {{22, 32, 36, 42, 46}, {22, 32, 38, 42, 46}};
 
-int FontValue(Profile& profile, const char* family, const FontDefaults& d, int size, bool bold) {
-    std::string key = std::string(family) + std::to_string(size) + (bold ? "B" : "");
-    return profile.GetProfileInt("Font", key, bold ? d.bold[size] : d.normal[size]);
-}
-
 }  // namespace
 
-int PrinterFontHeight(Profile& profile, int size, bool bold, int percent) {
+int FieldFontValue(Profile* profile, const char* family, int size, bool bold) {
     if (size < 0 || size > 4) return 0;
-    return percent * FontValue(profile, "PFont", kPrinterFonts, size, bold) / 100;
+    const FontDefaults& d = family[0] == 'P' ? kPrinterFonts : kScreenFonts;
+    const int value = bold ? d.bold[size] : d.normal[size];
+    if (!profile) return value;
+    std::string key = std::string(family) + static_cast<char>('0' + size) + (bold ? "B" : "");
+    return profile->GetProfileInt("Font", key, value);
 }
 
-int ScreenFontHeight(Profile& profile, const char* family, int size, bool bold, int zoom) {
-    if (size < 0 || size > 4) return 0;
-    return FontValue(profile, family, kScreenFonts, size, bold) * zoom / 12;
+int PrinterFontHeight(Profile* profile, int size, bool bold, int percent) {
+    return percent * FieldFontValue(profile, "PFont", size, bold) / 100;
+}
+
+int ScreenFontHeight(Profile* profile, const char* family, int size, bool bold, int zoom) {
+    return FieldFontValue(profile, family, size, bold) * zoom / 12;
 }
 
 PrintOrigin SadPrintOrigin(Profile& profile, int page) {

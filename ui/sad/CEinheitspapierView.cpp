@@ -7,20 +7,21 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <QToolTip>
 #include <QTextDocument>
 #include <QWheelEvent>
 #include <algorithm>
 #include <cmath>
 
 #include "core/app/Profile.h"
-#include "core/common/TextCodec.h"
 #include "core/formview/AppFieldDefinitions.h"
 #include "ui/formview/Common_DlgMargin02.h"
 #include "ui/sad/SadViewInput.h"
 #include "core/formview/FormZoom.h"
 #include "core/sad/EinheitspapierDoc.h"
 #include "core/sad/SadLayout.h"
-#include "core/sad/SadStrings.h"
+#include "core/sad/SadDocumentSetup.h"
+#include "render/sad/SadPageSetup.h"
 
 namespace tarvex {
 namespace {
@@ -29,14 +30,6 @@ const char* const kSection = "EHForm_Defaults";
 const QColor kEditBack(0xDE, 0xFF, 0xD1);  // 0xD1FFDE as 0x00BBGGRR
 
 QColor FromColorRef(int c) { return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF); }
-
-QString LoadStatusText(int id) {
-    switch (id) {
-        case 18: return QString::fromStdU16String(sadstr::kStatus18);
-        case 19: return QString::fromStdU16String(sadstr::kStatus19);
-        default: return QStringLiteral("Das Dokument konnte nicht vollständig gelesen werden (%1).").arg(id);
-    }
-}
 
 }  // namespace
 
@@ -62,8 +55,6 @@ CEinheitspapierView::CEinheitspapierView(CEinheitspapierDoc* doc, QWidget* paren
     Profile& p = GetProfile();
     m_editTextColour = FromColorRef(p.GetProfileInt(kSection, "EditTextColor", 0xFF0000));
     m_renderer.Prepare(&p, std::max<int>(1, m_nZoom));
-    m_bStampA = p.GetProfileInt(kSection, "Stamp_A", 0) != 0;
-    m_bStampC = p.GetProfileInt(kSection, "Stamp_C", 0) != 0;
     m_nCurrentPage = 1;
     m_nCursorKind = 0;
     viewport()->setMouseTracking(true);
@@ -84,56 +75,24 @@ CEinheitspapierView::CEinheitspapierView(CEinheitspapierDoc* doc, QWidget* paren
         if (auto& show = SadViewEnvironment::Get().showHelp) show(context);
     };
     m_input = std::make_unique<CSadViewInput>(*this, AppFieldDefinitions(), std::move(hooks));
-    ApplyFirstPaintAlignments();
+    ApplyFirstPaintAlignments(m_pDoc->Store());
     OnInitialUpdate();
 }
 
 CEinheitspapierView::~CEinheitspapierView() = default;
 
 
-void CEinheitspapierView::ApplyFirstPaintAlignments() {
-    CFieldStore& store = m_pDoc->Store();
-    ApplySadAlignments(store, 1);
-    if (store.GetPageCount() >= 2) ApplySadAlignments(store, 2);
-}
-
 void CEinheitspapierView::OnInitialUpdate() {
     SetScrollSizes();
     ScrollToLogical(0, 0);
     SadViewEnvironment& env = SadViewEnvironment::Get();
-    CEinheitspapierDoc& doc = *m_pDoc;
-    if (doc.m_nLoadStatus != 0) {
+    const SadInitialUpdate init =
+        InitialiseSadDocument(*m_pDoc, GetProfile(), AppFieldDefinitions(), env.currentVariant());
+    if (!init.loadMessage.empty()) {
         env.beep();
-        env.message(LoadStatusText(doc.m_nLoadStatus));
+        env.message(QString::fromStdU16String(init.loadMessage));
     }
-    if (doc.m_nFormVariant == kVariantExport) {
-        env.message(QStringLiteral("Dies ist eine Export-Einheitspapier-Datei!"));
-        doc.m_nFormVariant = kVariantNone;
-    }
-    if (doc.m_nFormVariant == kVariantNone) doc.m_nFormVariant = env.currentVariant();
-
-    Profile& p = GetProfile();
-    CFieldStore& store = doc.Store();
-    if (p.GetProfileInt(kSection, "Feld2", 0) & 4) {
-        std::u16string text = p.GetProfileString(kSection, "Firma1", u"");
-        for (const char* key : {"Firma2", "Firma3", "Firma4"}) text += u"\r\n" + p.GetProfileString(kSection, key, u"");
-        TrimRight(text);
-        const std::u16string number = p.GetProfileString(kSection, "ZollNummer1", u"");
-        store.SetFieldText(18, text, 1);
-        store.SetFieldText(17, number, 1);
-        if (store.GetPageCount() >= 2) {
-            store.SetFieldText(8, text, 2);
-            store.SetFieldText(7, number, 2);
-            store.SetFontSize(7, 2, 1);
-            store.SetFontSize(8, 2, 1);
-        }
-    }
-    if (p.GetProfileInt(kSection, "EH_ShowXX", 1) == 1) {
-        CFieldDefinitions& defs = AppFieldDefinitions();
-        for (int f : SadCrossedOut(SadSheet::First, doc.m_nFormVariant)) defs.Set(1, f, doc.m_nFormVariant, kDefNotOnForm);
-        for (int f : SadCrossedOut(SadSheet::Continuation, doc.m_nFormVariant))
-            defs.Set(2, f, doc.m_nFormVariant, kDefNotOnForm);
-    }
+    if (init.exportFile) env.message(QStringLiteral("Dies ist eine Export-Einheitspapier-Datei!"));
     PrepareLayout();
     viewport()->update();
 }
@@ -180,7 +139,7 @@ void CEinheitspapierView::ReloadFromStore() {
     CFieldStore& store = m_pDoc->Store();
     m_nCurrentPage = std::clamp(m_nCurrentPage, 1, store.GetPageCount());
     m_pEdit->SetWindowText(store.GetFieldText(store.GetCurrentField(), store.GetCurrentPage()));
-    ApplyFirstPaintAlignments();
+    ApplyFirstPaintAlignments(store);
     store.ActivateField(0, m_nCurrentPage);
     viewport()->update();
     UpdateStatusText();
@@ -192,17 +151,22 @@ void CEinheitspapierView::ZoomChanged() {
 }
 
 SadRenderOptions CEinheitspapierView::RenderOptions() const {
-    SadRenderOptions o;
-    o.zoom = m_nZoom;
-    o.variant = m_pDoc->m_nFormVariant;
-    o.stampA = m_bStampA;
-    o.stampC = m_bStampC;
-    o.showCrossedOut = GetProfile().GetProfileInt(kSection, "EH_ShowXX", 1) == 1;
-    o.greySurround = true;
-    o.inputTax = m_pDoc->m_nInputTax == 1;
-    o.textColour = m_editTextColour;
-    o.definitions = &AppFieldDefinitions();
-    return o;
+    return SadRenderOptionsFromSettings(GetProfile(), *m_pDoc, &AppFieldDefinitions(), m_nZoom);
+}
+
+bool CEinheitspapierView::viewportEvent(QEvent* e) {
+    if (e->type() == QEvent::ToolTip) {
+        // Over a box whose text does not fit: say so.
+        auto* help = static_cast<QHelpEvent*>(e);
+        const QPoint device = help->pos() + DeviceScrollPosition();
+        const QPoint logical = CSadPageRenderer::LogicalToDevice(Dpi()).inverted().map(device);
+        if (m_renderer.OverflowingFieldAt(m_pDoc->Store(), m_nCurrentPage, RenderOptions(), logical) >= 0)
+            QToolTip::showText(help->globalPos(), QStringLiteral("Text passt nicht in das Feld"), viewport());
+        else
+            QToolTip::hideText();
+        return true;
+    }
+    return CKTWScrollViewBase::viewportEvent(e);
 }
 
 void CEinheitspapierView::paintEvent(QPaintEvent* e) {
