@@ -66,8 +66,9 @@ struct PrintRect {
 };
 PrintRect ApplyPrintSizeCorrection(const PrintRect& r, int factorV, int factorH);
 
-// Parses a percentage typed with a decimal point ("100.5"); false when it is not a number or
-// lies outside [min, max]. tenths receives the value x 10, truncated.
+// Parses a percentage typed with a decimal point or comma ("100.5", "100,5"), independent of the
+// process locale; false when it is not a number or lies outside [min, max]. tenths receives the
+// value x 10, truncated.
 bool ParsePercent(const std::u16string& text, double min, double max, int& tenths);
 
 // The one table of field font heights: section "Font", keys family + size (+ "B" for bold),
