@@ -7,7 +7,7 @@
 #include "render/app/QSettingsProfile.h"
 #include "core/common/TextCodec.h"
 #include "core/sad/AefFormat.h"
-#include "core/sad/SadStrings.h"
+#include "core/sad/SadDocumentSetup.h"
 
 namespace tarvex::cli {
 namespace {
@@ -66,10 +66,12 @@ int LoadPageJob(const PageArgs& args, PageJob& job) {
         std::cerr << "tarvex: " << args.in << ": " << error << "\n";
         return kExitFile;
     }
-    const int status = job.doc->m_nLoadStatus;
-    if (status != 0) {
-        std::cerr << "tarvex: " << args.in << ": " << ToUtf8(status == 19 ? sadstr::kStatus19 : sadstr::kStatus18)
-                  << "\n";
+    // As the program opens it: variant, box 8, crossed-out boxes and alignments. Nothing has
+    // chosen a form here, so a file without one gets the program's first, 0737 / 0738.
+    const SadInitialUpdate init = InitialiseSadDocument(*job.doc, *job.profile, job.definitions, 0);
+    ApplyFirstPaintAlignments(job.doc->Store());
+    if (!init.loadMessage.empty()) {
+        std::cerr << "tarvex: " << args.in << ": " << ToUtf8(init.loadMessage) << "\n";
         return kExitFile;
     }
     const int pages = job.doc->Store().GetPageCount();

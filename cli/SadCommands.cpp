@@ -12,6 +12,8 @@
 #include "core/sad/AefFormat.h"
 #include "core/sad/EinheitspapierDoc.h"
 #include "core/sad/SadFields.h"
+#include "core/formview/FieldDefinitions.h"
+#include "core/sad/SadDocumentSetup.h"
 #include "core/sad/SadLayout.h"
 #include "core/sad/SadStrings.h"
 
@@ -109,26 +111,6 @@ int RunConvert(const std::vector<std::string>& args) {
     return Save(args[1], doc);
 }
 
-// The box 8 defaults that the SAD view fills in when it is initialised.
-void FillBox8Defaults(CEinheitspapierDoc& doc, Profile& p) {
-    const char* sec = settings::kEHForm;
-    if (!(settings::Get(p, sec, settings::kFeld2) & 4)) return;
-    std::u16string box8;
-    for (int i = 1; i <= 4; ++i) {
-        if (i > 1) box8 += u"\r\n";
-        box8 += settings::Get(p, sec, settings::kFirma[i - 1]);
-    }
-    TrimRight(box8);
-    const std::u16string number = settings::Get(p, sec, settings::kZollNummer1);
-    CFieldStore& s = doc.Store();
-    s.SetFieldText(kFieldBox8, box8, 1);
-    s.SetFieldText(kContFieldBox2, box8, 2);
-    s.SetFieldText(kFieldBox8Number, number, 1);
-    s.SetFieldText(kContFieldBox2Number, number, 2);
-    s.SetFontSize(kContFieldBox2Number, 2, 1);
-    s.SetFontSize(kContFieldBox2, 2, 1);
-}
-
 int RunNewSad(const std::vector<std::string>& args) {
     static const std::string usage = "new-sad [--variant N] OUT   (N: 0 = 0737/0738, 1 = 0747/0748, "
                                      "2 = 0777/0778, 3 = 0779/0780)";
@@ -152,10 +134,10 @@ int RunNewSad(const std::vector<std::string>& args) {
     CEinheitspapierDoc doc(&profile);
     doc.OnNewDocument();
     doc.m_nFormVariant = variant;
-    FillBox8Defaults(doc, profile);
-    // The alignments the view gives both sheets when it first paints.
-    ApplySadAlignments(doc.Store(), 1);
-    ApplySadAlignments(doc.Store(), 2);
+    // What the program's view adds to a new document before it is saved.
+    CFieldDefinitions definitions;
+    InitialiseSadDocument(doc, profile, definitions, variant);
+    ApplyFirstPaintAlignments(doc.Store());
     return Save(out, doc);
 }
 

@@ -48,7 +48,7 @@ inline constexpr char kWinFormScaledFactorOv[] = "WinFormScaledFactorOv";  // de
 inline constexpr char kZoomFactor[] = "ZoomFactor";  // default depends on the screen height
 inline constexpr char kZoomFactorLU[] = "ZoomFactorLU";
 inline constexpr char kWinFormScaledFactor[] = "WinFormScaledFactor";
-inline constexpr IntKey kDocLength{"DocLength", 350};  // mm
+inline constexpr IntKey kDocLength{"DocLength", 350};  // mm, the form's length
 inline constexpr IntKey kDocWidth{"DocWidth", 205};
 inline constexpr IntKey kEditTextColor{"EditTextColor", 0xFF0000};  // blue as 0x00BBGGRR
 inline constexpr IntKey kPrinterFontFactor{"PrinterFontFactor", 95};  // percent

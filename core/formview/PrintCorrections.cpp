@@ -1,7 +1,7 @@
 #include "core/formview/PrintCorrections.h"
 
+#include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <string>
 
 #include "core/app/Profile.h"
@@ -57,10 +57,11 @@ namespace {
 std::u16string ShiftText(double mm, const char* plusDe, const char* minusDe, const char* plusEn,
                          const char* minusEn, int language) {
     if (mm == 0) return language == 1 ? u"unchanged" : u"unver\u00e4ndert";
-    char buf[64];
     const char* word = mm > 0 ? (language == 1 ? plusEn : plusDe) : (language == 1 ? minusEn : minusDe);
-    std::snprintf(buf, sizeof buf, "%2.1f mm %s", std::fabs(mm), word);
-    return FromUtf8(buf);
+    // "%2.1f" with a decimal point whatever the process locale says.
+    char buf[32];
+    const auto [end, ec] = std::to_chars(buf, buf + sizeof buf, std::fabs(mm), std::chars_format::fixed, 1);
+    return FromUtf8(std::string(buf, ec == std::errc() ? end : buf) + " mm " + word);
 }
 
 }  // namespace
@@ -136,25 +137,28 @@ PrintRect ApplyPrintSizeCorrection(const PrintRect& r, int factorV, int factorH)
 
 bool ParsePercent(const std::u16string& text, double min, double max, int& tenths) {
     std::string s = ToUtf8(text);
-    while (!s.empty() && s.back() == ' ') s.pop_back();
-    size_t start = s.find_first_not_of(' ');
-    if (start == std::string::npos) return false;
-    s = s.substr(start);
-    // Digits with at most one decimal point; a comma is not accepted.
-    bool point = false, digit = false;
+    const size_t first = s.find_first_not_of(' ');
+    if (first == std::string::npos) return false;
+    s = s.substr(first, s.find_last_not_of(' ') - first + 1);
+    // Digits with at most one decimal separator, a point or a comma; read without the C library,
+    // whose reading follows the process locale.
+    if (!s.empty() && s[0] == '+') s.erase(0, 1);
+    bool separator = false, digit = false;
     for (size_t i = 0; i < s.size(); ++i) {
-        char c = s[i];
+        char& c = s[i];
         if (c >= '0' && c <= '9') {
             digit = true;
-        } else if (c == '.' && !point) {
-            point = true;
-        } else if ((c == '-' || c == '+') && i == 0) {
-        } else {
+        } else if ((c == '.' || c == ',') && !separator) {
+            separator = true;
+            c = '.';
+        } else if (!(c == '-' && i == 0)) {
             return false;
         }
     }
     if (!digit) return false;
-    const double v = std::strtod(s.c_str(), nullptr);
+    double v = 0;
+    const auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), v, std::chars_format::fixed);
+    if (ec != std::errc() || end != s.data() + s.size()) return false;
     if (!(v >= min && v <= max)) return false;
     tenths = static_cast<int>(v * 10.0 + 1e-9);
     return true;
@@ -169,21 +173,23 @@ struct FontDefaults {
 constexpr FontDefaults kScreenFonts = {{30, 38, 42, 46, 52}, {28, 38, 42, 46, 52}};
 constexpr FontDefaults kPrinterFonts = {{22, 32, 36, 42, 46}, {22, 32, 38, 42, 46}};
 
-int FontValue(Profile& profile, const char* family, const FontDefaults& d, int size, bool bold) {
-    std::string key = std::string(family) + std::to_string(size) + (bold ? "B" : "");
-    return profile.GetProfileInt(settings::kFont, key, bold ? d.bold[size] : d.normal[size]);
-}
-
 }  // namespace
 
-int PrinterFontHeight(Profile& profile, int size, bool bold, int percent) {
+int FieldFontValue(Profile* profile, const char* family, int size, bool bold) {
     if (size < 0 || size > 4) return 0;
-    return percent * FontValue(profile, settings::kPFont, kPrinterFonts, size, bold) / 100;
+    const FontDefaults& d = family[0] == 'P' ? kPrinterFonts : kScreenFonts;
+    const int value = bold ? d.bold[size] : d.normal[size];
+    if (!profile) return value;
+    std::string key = std::string(family) + static_cast<char>('0' + size) + (bold ? "B" : "");
+    return profile->GetProfileInt(settings::kFont, key, value);
 }
 
-int ScreenFontHeight(Profile& profile, const char* family, int size, bool bold, int zoom) {
-    if (size < 0 || size > 4) return 0;
-    return FontValue(profile, family, kScreenFonts, size, bold) * zoom / 12;
+int PrinterFontHeight(Profile* profile, int size, bool bold, int percent) {
+    return percent * FieldFontValue(profile, settings::kPFont, size, bold) / 100;
+}
+
+int ScreenFontHeight(Profile* profile, const char* family, int size, bool bold, int zoom) {
+    return FieldFontValue(profile, family, size, bold) * zoom / 12;
 }
 
 PrintOrigin SadPrintOrigin(Profile& profile, int page) {

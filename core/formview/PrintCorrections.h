@@ -66,13 +66,25 @@ struct PrintRect {
 };
 PrintRect ApplyPrintSizeCorrection(const PrintRect& r, int factorV, int factorH);
 
-// Parses a percentage typed with a decimal point ("100.5"); false when it is not a number or
-// lies outside [min, max]. tenths receives the value x 10, truncated.
+// Parses a percentage typed with a decimal point or comma ("100.5", "100,5"), independent of the
+// process locale; false when it is not a number or lies outside [min, max]. tenths receives the
+// value x 10, truncated.
 bool ParsePercent(const std::u16string& text, double min, double max, int& tenths);
 
+// The one table of field font heights: section "Font", keys family + size (+ "B" for bold),
+// with the built-in defaults when there is no profile. Families "DFont" and "EFont" are the
+// screen heights, "PFont" the printer heights.
+int FieldFontValue(Profile* profile, const char* family, int size, bool bold);
 // Printer font height of a size index: percent x value / 100 with the "PFont" heights.
-int PrinterFontHeight(Profile& profile, int size, bool bold, int percent);
-int ScreenFontHeight(Profile& profile, const char* family, int size, bool bold, int zoom);
+int PrinterFontHeight(Profile* profile, int size, bool bold, int percent);
+inline int PrinterFontHeight(Profile& profile, int size, bool bold, int percent) {
+    return PrinterFontHeight(&profile, size, bold, percent);
+}
+// Screen font height of a size index at a zoom: value x zoom / 12.
+int ScreenFontHeight(Profile* profile, const char* family, int size, bool bold, int zoom);
+inline int ScreenFontHeight(Profile& profile, const char* family, int size, bool bold, int zoom) {
+    return ScreenFontHeight(&profile, family, size, bold, zoom);
+}
 
 // Origin of a printed SAD sheet: x0 = left margin + 30, y0 = 10 - top margin (y upward).
 struct PrintOrigin {

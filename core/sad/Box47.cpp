@@ -1,5 +1,6 @@
 #include "core/sad/Box47.h"
 
+#include <algorithm>
 #include <charconv>
 #include <climits>
 #include <cmath>
@@ -13,7 +14,57 @@ bool IsDigit(char16_t c) { return c >= u'0' && c <= u'9'; }
 
 }  // namespace
 
+std::optional<double> ParseAmount(std::u16string_view text) {
+    size_t b = 0, e = text.size();
+    while (b < e && text[b] == u' ') ++b;
+    while (e > b && text[e - 1] == u' ') --e;
+    const std::u16string_view t = text.substr(b, e - b);
+    if (t.empty()) return 0.0;
+    std::string number;  // plain ASCII for from_chars, which does not depend on the locale
+    size_t i = 0;
+    if (t[0] == u'+' || t[0] == u'-') {
+        if (t[0] == u'-') number += '-';
+        ++i;
+    }
+    const size_t comma = t.find(u',');
+    const size_t points = static_cast<size_t>(std::count(t.begin(), t.end(), u'.'));
+    const bool pointIsDecimal = comma == std::u16string_view::npos && points == 1;
+    // Integer part: digits, in groups of three after the first when separated by points.
+    size_t digits = 0, group = 0;
+    bool grouped = false;
+    for (; i < t.size() && t[i] != u','; ++i) {
+        if (IsDigit(t[i])) {
+            number += static_cast<char>(t[i]);
+            ++digits;
+            ++group;
+        } else if (t[i] == u'.' && pointIsDecimal) {
+            break;
+        } else if (t[i] == u'.' && group >= 1 && (grouped ? group == 3 : group <= 3)) {
+            grouped = true;
+            group = 0;
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (grouped && group != 3) return std::nullopt;
+    if (i < t.size()) {
+        ++i;  // the decimal comma or point
+        number += '.';
+        for (; i < t.size(); ++i) {
+            if (!IsDigit(t[i])) return std::nullopt;
+            number += static_cast<char>(t[i]);
+            ++digits;
+        }
+    }
+    if (digits == 0) return std::nullopt;
+    double value = 0.0;
+    const auto [end, ec] = std::from_chars(number.data(), number.data() + number.size(), value, std::chars_format::fixed);
+    if (ec != std::errc() || end != number.data() + number.size() || !std::isfinite(value)) return std::nullopt;
+    return value;
+}
+
 double ReadAmount(std::u16string_view text) {
+    if (const std::optional<double> amount = ParseAmount(text)) return *amount;
     std::u16string t(text);
     if (const size_t comma = t.find(u','); comma != std::u16string::npos) t[comma] = u'.';
     size_t i = 0;

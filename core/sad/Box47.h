@@ -2,6 +2,7 @@
 // Box 47 arithmetic: amounts with a decimal comma and two decimals, the totals of a goods
 // item's duty table and of a sheet's summary, and the check of the method of payment.
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -18,7 +19,14 @@ inline constexpr int kFeld47SummeColumns = 3;
 inline constexpr int kFeld47SummeAmountColumn = 1;
 inline constexpr int kFeld47SummeMethodColumn = 2;
 
-// The number in a cell: the first ',' read as the decimal point, leading white space skipped,
+// An amount as a clerk types it: optional sign, digits, '.' as thousands separators in groups
+// of three, ',' and the decimals ("1.234,56" = 1234.56, "-5", ",5"); without a comma a single
+// '.' is the decimal point ("12.5"). Blanks around it are ignored and an empty text is 0.
+// Anything else is no amount (nullopt).
+std::optional<double> ParseAmount(std::u16string_view text);
+
+// The number in a cell: an amount as ParseAmount reads it; other texts (from files) the old
+// way: the first ',' read as the decimal point, leading white space skipped,
 // then sign, digits, fraction and exponent as far as they go. Empty, non-numeric text and
 // numbers beyond the range of a double count as 0.
 double ReadAmount(std::u16string_view text);

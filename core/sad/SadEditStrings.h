@@ -35,6 +35,8 @@ inline constexpr char16_t kBtnAbbrechen[] = u"Abbrechen";
 inline constexpr char16_t kBtnHilfe[] = u"Hilfe";
 inline constexpr char16_t kBtnVorgaben[] = u"Vorgaben";
 inline constexpr char16_t kBtnUebernehmen[] = u"Übernehmen";
+inline constexpr char16_t kMsgAmountInvalid[] =
+    u"Dieser Betrag ist keine Zahl.\n\nBitte geben Sie den Betrag mit Dezimalkomma ein, zum Beispiel 1.234,56.";
 inline constexpr char16_t kMsgPaymentMethod[] =
     u"In der Spalte ZA sind nur folgende Eingaben zulässig:\n\nB   für Barzahlung\nC   für "
     u"Verrechnungsscheck (Banküberweisung)\nD   für Andere\nE   für Zahlungsaufschub";

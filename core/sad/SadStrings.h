@@ -8,6 +8,13 @@ inline constexpr char16_t kStatus18[] =
 inline constexpr char16_t kStatus19[] =
     u"Dies ist ein Dokument einer älteren Version\nund kann nicht geöffnet werden!";
 
+// A load status other than 18 and 19: the number follows, then kStatusOtherEnd.
+inline constexpr char16_t kStatusOther[] = u"Das Dokument konnte nicht vollständig gelesen werden (";
+inline constexpr char16_t kStatusOtherEnd[] = u").";
+// The question before printing: the list of boxes stands between the two parts.
+inline constexpr char16_t kOverflowQuestion[] = u"Der Text passt in folgenden Feldern nicht in das Feld:\n";
+inline constexpr char16_t kOverflowQuestionEnd[] = u"\n\nSoll die Seite trotzdem gedruckt werden?";
+
 inline constexpr char16_t kAnmelder1057[] = u"Ausführer - 00400";
 inline constexpr char16_t kAnmelder1058[] = u"Versender - 00300";
 inline constexpr char16_t kAnmelder1059[] = u"Einführer - 00500";

@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
+#include <functional>
 
 #include "core/app/SettingsKeys.h"
 #include "core/formview/FieldDefinitions.h"
@@ -84,17 +85,45 @@ const QFont* FieldFontSet::Get(uint16_t flags) const {
     return &fonts[static_cast<size_t>(size * 2 + ((flags & kFlagBold) ? 1 : 0))];
 }
 
-FieldFontSet MakeDrawingFonts(Profile* profile, int zoom) {
+namespace {
+
+FieldFontSet MakeFontSet(const std::function<int(int size, bool bold)>& height) {
     FieldFontSet set;
-    static const int kDefaults[5][2] = {{30, 28}, {38, 38}, {42, 42}, {46, 46}, {52, 52}};
-    for (int s = 0; s < 5; ++s) {
-        for (int b = 0; b < 2; ++b) {
-            const int h = profile ? ScreenFontHeight(*profile, settings::kDFont, s, b != 0, zoom) : kDefaults[s][b] * zoom / 12;
-            set.fonts[static_cast<size_t>(s * 2 + b)] = ArialCellHeight(h, b ? 700 : 400);
-        }
-    }
+    for (int s = 0; s < 5; ++s)
+        for (int b = 0; b < 2; ++b)
+            set.fonts[static_cast<size_t>(s * 2 + b)] = ArialCellHeight(height(s, b != 0), b ? 700 : 400);
     set.ready = true;
     return set;
+}
+
+QString DrawnText(const std::u16string& text) {
+    QString s = QString::fromStdU16String(text);
+    s.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    s.remove(QLatin1Char('\r'));
+    return s;
+}
+
+// The rectangle the text is laid out in and the alignment flags, as the edit control does it.
+QRect TextRect(const QRect& rect, uint16_t flags, int& align, bool singleLine) {
+    QRect r = rect;
+    align = Qt::AlignTop | Qt::TextDontClip | (singleLine ? Qt::TextSingleLine : Qt::TextWordWrap);
+    switch (flags & kFlagAlignMask) {
+        case kAlignLeft: r.setLeft(r.left() + 10); align |= Qt::AlignLeft; break;
+        case kAlignCentre: align |= Qt::AlignHCenter; break;
+        case kAlignRight: r.setRight(r.right() - 12); align |= Qt::AlignRight; break;
+        default: align |= Qt::AlignLeft; break;
+    }
+    return r;
+}
+
+}  // namespace
+
+FieldFontSet MakeDrawingFonts(Profile* profile, int zoom) {
+    return MakeFontSet([&](int s, bool b) { return ScreenFontHeight(profile, settings::kDFont, s, b, zoom); });
+}
+
+FieldFontSet MakePrinterFonts(Profile* profile, int percent) {
+    return MakeFontSet([&](int s, bool b) { return PrinterFontHeight(profile, s, b, percent); });
 }
 
 bool DrawFieldText(QPainter& painter, const QRect& rect, const std::u16string& text, uint16_t flags,
@@ -102,20 +131,24 @@ bool DrawFieldText(QPainter& painter, const QRect& rect, const std::u16string& t
     if (!fonts.ready) return false;
     if (text.empty()) return true;
     if (const QFont* f = fonts.Get(flags)) painter.setFont(*f);
-    QRect r = rect;
-    int align = Qt::AlignTop;
-    switch (flags & kFlagAlignMask) {
-        case kAlignLeft: r.setLeft(r.left() + 10); align |= Qt::AlignLeft; break;
-        case kAlignCentre: align |= Qt::AlignHCenter; break;
-        case kAlignRight: r.setRight(r.right() - 12); align |= Qt::AlignRight; break;
-        default: align |= Qt::AlignLeft; break;
-    }
-    align |= singleLine ? Qt::TextSingleLine : Qt::TextWordWrap;
-    QString s = QString::fromStdU16String(text);
-    s.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    s.remove(QLatin1Char('\r'));
-    painter.drawText(r, align, s);
+    int align = 0;
+    const QRect r = TextRect(rect, flags, align, singleLine);
+    painter.drawText(r, align, DrawnText(text));
     return true;
+}
+
+bool FieldTextOverflows(const QRect& rect, const std::u16string& text, uint16_t flags, const FieldFontSet& fonts) {
+    if (text.empty() || !fonts.ready) return false;
+    const QFont* f = fonts.Get(flags);
+    if (!f) return false;
+    int align = 0;
+    const QRect r = TextRect(rect, flags, align, false);
+    // Laid out from the origin with unlimited height: what sticks out to the right is a word
+    // that cannot be broken, what goes below is a line too many.
+    const QRectF used = QFontMetricsF(*f).boundingRect(QRectF(0, 0, r.width(), 1e6), align & ~Qt::AlignHorizontal_Mask,
+                                                       DrawnText(text));
+    constexpr double kSlack = 0.5;  // rounding of the layout
+    return used.right() > r.width() + kSlack || used.left() < -kSlack || used.bottom() > rect.height() + kSlack;
 }
 
 void CSadPageRenderer::Prepare(Profile* profile, int zoom) {
@@ -231,41 +264,93 @@ void CSadPageRenderer::DrawCrossHatch(QPainter& painter, int field, int page) co
     painter.restore();
 }
 
+std::vector<CSadPageRenderer::TextBox> CSadPageRenderer::TextBoxes(const CFieldStore& store, int page,
+                                                                   const SadRenderOptions& o) const {
+    std::vector<TextBox> boxes;
+    auto add = [&](SadSheet sheet, int i, int fromPage, const SadRect& d) {
+        if (Shown(o.definitions, sheet == SadSheet::First ? 1 : 2, i, o.variant)) boxes.push_back({i, fromPage, ToQRect(d)});
+    };
+    auto drawRect = [&](SadSheet sheet, int i) {
+        const SadRect r = SadZoomedRect(sheet, i, m_zoom);
+        return SadRect{r.left + 2, r.top, r.right + 2, r.bottom};
+    };
+    if (page <= 1) {
+        for (int i = 0; i < kSadFirstFieldCount && i < store.GetFieldCount1(); ++i) {
+            SadRect d = drawRect(SadSheet::First, i);
+            if (i == kFieldBox44Text && store.GetTextLength(kFieldOffSheet, 1) == 0) {
+                // Converted old files: the text over box 44 starts higher and stops before box
+                // 44's time-limit text.
+                d.top -= 50;
+                if (store.GetTextLength(kFieldBox44Frist, 1) != 0)
+                    d.right = SadZoomedRect(SadSheet::First, kFieldBox44Frist, m_zoom).left - 2;
+            }
+            add(SadSheet::First, i, 1, d);
+        }
+        return boxes;
+    }
+    // Box 1 of the first sheet is repeated on every continuation sheet.
+    for (int i = 0; i <= 2; ++i) add(SadSheet::First, i, 1, drawRect(SadSheet::First, i));
+    for (int i = 0; i < kSadContinuationFieldCount && i < store.GetFieldCount2(); ++i)
+        add(SadSheet::Continuation, i, page, drawRect(SadSheet::Continuation, i));
+    return boxes;
+}
+
+void CSadPageRenderer::DrawTexts(QPainter& painter, const CFieldStore& store, int page, const SadRenderOptions& o) const {
+    const std::vector<TextBox> boxes = TextBoxes(store, page, o);
+    for (const TextBox& b : boxes)
+        DrawFieldText(painter, b.rect, store.GetFieldText(b.field, b.page), store.GetFieldFlags(b.field, b.page),
+                      m_fieldFonts, false);
+    if (!o.markOverflow) return;
+    // A small red triangle in the top right corner of a box whose text does not fit.
+    const int s = std::max(4, 2 * m_zoom);
+    painter.save();
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(0xE0, 0x00, 0x00));
+    for (const TextBox& b : boxes) {
+        if (b.page != page && page > 1) continue;
+        if (!FieldTextOverflows(b.rect, store.GetFieldText(b.field, b.page), store.GetFieldFlags(b.field, b.page),
+                                m_fieldFonts))
+            continue;
+        const QPoint c = b.rect.topRight();
+        painter.drawPolygon(QPolygon({c, c + QPoint(-s, 0), c + QPoint(0, s)}));
+    }
+    painter.restore();
+}
+
 void CSadPageRenderer::DrawFirstSheetTexts(QPainter& painter, const CFieldStore& store,
                                            const SadRenderOptions& o) const {
     painter.setPen(o.textColour);
-    for (int i = 0; i < kSadFirstFieldCount && i < store.GetFieldCount1(); ++i) {
-        if (!Shown(o.definitions, 1, i, o.variant)) continue;
-        const SadRect r = SadZoomedRect(SadSheet::First, i, m_zoom);
-        SadRect d{r.left + 2, r.top, r.right + 2, r.bottom};
-        if (i == kFieldBox44Text && store.GetFieldText(kFieldOffSheet, 1).empty()) {
-            // Converted old files: the text over box 44 starts higher and stops before box 44's
-            // time-limit text.
-            d.top -= 50;
-            if (!store.GetFieldText(kFieldBox44Frist, 1).empty())
-                d.right = SadZoomedRect(SadSheet::First, kFieldBox44Frist, m_zoom).left - 2;
-        }
-        DrawFieldText(painter, ToQRect(d), store.GetFieldText(i, 1), store.GetFieldFlags(i, 1), m_fieldFonts, false);
-    }
+    DrawTexts(painter, store, 1, o);
     DrawInputTaxCross(painter, o);
 }
 
 void CSadPageRenderer::DrawContinuationTexts(QPainter& painter, const CFieldStore& store, int page,
                                              const SadRenderOptions& o) const {
     painter.setPen(Qt::black);
-    // Box 1 of the first sheet is repeated on every continuation sheet.
-    for (int i = 0; i <= 2; ++i) {
-        if (!Shown(o.definitions, 1, i, o.variant)) continue;
-        const SadRect r = SadZoomedRect(SadSheet::First, i, m_zoom);
-        DrawFieldText(painter, ToQRect({r.left + 2, r.top, r.right + 2, r.bottom}), store.GetFieldText(i, 1),
-                      store.GetFieldFlags(i, 1), m_fieldFonts, false);
+    DrawTexts(painter, store, page, o);
+}
+
+std::vector<int> CSadPageRenderer::OverflowingFields(const CFieldStore& store, int page,
+                                                     const SadRenderOptions& o) const {
+    std::vector<int> fields;
+    for (const TextBox& b : TextBoxes(store, page, o)) {
+        if (page > 1 && b.page != page) continue;
+        if (FieldTextOverflows(b.rect, store.GetFieldText(b.field, b.page), store.GetFieldFlags(b.field, b.page),
+                               m_fieldFonts))
+            fields.push_back(b.field);
     }
-    for (int i = 0; i < kSadContinuationFieldCount && i < store.GetFieldCount2(); ++i) {
-        if (!Shown(o.definitions, 2, i, o.variant)) continue;
-        const SadRect r = SadZoomedRect(SadSheet::Continuation, i, m_zoom);
-        DrawFieldText(painter, ToQRect({r.left + 2, r.top, r.right + 2, r.bottom}), store.GetFieldText(i, page),
-                      store.GetFieldFlags(i, page), m_fieldFonts, false);
+    return fields;
+}
+
+int CSadPageRenderer::OverflowingFieldAt(const CFieldStore& store, int page, const SadRenderOptions& o,
+                                         const QPoint& p) const {
+    for (const TextBox& b : TextBoxes(store, page, o)) {
+        if (page > 1 && b.page != page) continue;
+        if (b.rect.contains(p) && FieldTextOverflows(b.rect, store.GetFieldText(b.field, b.page),
+                                                     store.GetFieldFlags(b.field, b.page), m_fieldFonts))
+            return b.field;
     }
+    return -1;
 }
 
 void CSadPageRenderer::DrawInputTaxCross(QPainter& painter, const SadRenderOptions& o) const {

@@ -10,6 +10,7 @@
 #include <QTransform>
 #include <array>
 #include <string>
+#include <vector>
 
 #include "core/formview/FieldStore.h"
 
@@ -29,14 +30,20 @@ struct FieldFontSet {
 
 // Drawing fonts for the screen at a zoom ("DFont0".."DFont4B", height value x zoom / 12).
 FieldFontSet MakeDrawingFonts(Profile* profile, int zoom);
+// Printer fonts ("PFont0".."PFont4B", height percent x value / 100, in 0.1 mm).
+FieldFontSet MakePrinterFonts(Profile* profile, int percent);
 // "Arial" with the given cell height (the height Windows fonts are specified by) in logical units.
 QFont ArialCellHeight(int cellHeight, int weight);
 
 // Draws one stored field text into a logical rectangle (y downward) the way the edit control
 // paints it: the field's font, left text 10 units in, right text 12 units before the edge,
-// word-wrapped, not clipped. False while the fonts are not ready.
+// word-wrapped and never clipped: a text longer than its box is drawn whole. False while the
+// fonts are not ready.
 bool DrawFieldText(QPainter& painter, const QRect& rect, const std::u16string& text, uint16_t flags,
                    const FieldFontSet& fonts, bool singleLine);
+// True when the text drawn as above reaches beyond its rectangle: a word wider than the room
+// beside the alignment offset, or more lines than the rectangle is high.
+bool FieldTextOverflows(const QRect& rect, const std::u16string& text, uint16_t flags, const FieldFontSet& fonts);
 
 struct SadRenderOptions {
     int zoom = 10;
@@ -45,6 +52,7 @@ struct SadRenderOptions {
     bool stampC = false;
     bool showCrossedOut = true;  // "EH_ShowXX" = 1
     bool greySurround = true;    // screen only
+    bool markOverflow = false;   // screen: a red corner on every box whose text does not fit
     bool inputTax = false;       // the document's input-tax flag is 1
     QColor textColour = QColor(0, 0, 255);
     const CFieldDefinitions* definitions = nullptr;  // nullptr: every field shown
@@ -68,12 +76,26 @@ public:
     void DrawCrossHatch(QPainter& painter, int field, int page) const;
     void DrawInputTaxCross(QPainter& painter, const SadRenderOptions& o) const;
 
+    // Fields of the page's sheet whose text does not fit their box at the drawing fonts, in
+    // index order (box 1 repeated on a continuation sheet belongs to the first sheet).
+    std::vector<int> OverflowingFields(const CFieldStore& store, int page, const SadRenderOptions& o) const;
+    // The overflowing field under a logical point (y downward), or -1.
+    int OverflowingFieldAt(const CFieldStore& store, int page, const SadRenderOptions& o, const QPoint& p) const;
+
     // Logical units to device pixels at a resolution (0.1 mm per logical unit).
     static QTransform LogicalToDevice(double dpi);
     // Size of the form picture in logical units at a zoom ("DocWidth" x "DocLength" in mm).
     static QSize DocumentSize(int zoom, int widthMm = 205, int lengthMm = 350);
 
 private:
+    struct TextBox {
+        int field;
+        int page;  // the store page the text comes from
+        QRect rect;
+    };
+    // Every field text the page shows, with the rectangle it is drawn in.
+    std::vector<TextBox> TextBoxes(const CFieldStore& store, int page, const SadRenderOptions& o) const;
+    void DrawTexts(QPainter& painter, const CFieldStore& store, int page, const SadRenderOptions& o) const;
     void DrawGreyAndStrip(QPainter& painter, const SadRenderOptions& o) const;
     void DrawCaptions(QPainter& painter, int sheet, const SadRenderOptions& o) const;
 

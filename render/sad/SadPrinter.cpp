@@ -19,22 +19,44 @@ namespace {
 // Print coordinates grow upward (y0 - form y); the painter's grow downward.
 QPoint Up(int x, int y) { return QPoint(x, -y); }
 
-FieldFontSet MakePrinterFonts(Profile& profile, int percent) {
-    FieldFontSet set;
-    for (int s = 0; s < 5; ++s)
-        for (int b = 0; b < 2; ++b)
-            set.fonts[static_cast<size_t>(s * 2 + b)] =
-                ArialCellHeight(PrinterFontHeight(profile, s, b != 0, percent), b ? 700 : 400);
-    set.ready = true;
-    return set;
+struct PrintBox {
+    int field;
+    int page;  // the store page the text comes from
+    QRect rect;
+};
+
+// Every field text the page step prints, with its rectangle in painter units (0.1 mm, y
+// downward): the print rectangle moved to the sheet's origin and scaled by the size correction.
+std::vector<PrintBox> PrintBoxes(const CEinheitspapierDoc& doc, int page, Profile& profile,
+                                 const CFieldDefinitions& definitions) {
+    const CFieldStore& store = doc.Store();
+    const bool first = page <= 1;
+    const SadSheet sheet = first ? SadSheet::First : SadSheet::Continuation;
+    const PrintOrigin o = SadPrintOrigin(profile, page);
+    const int factorV = settings::Get(profile, settings::kSettings, settings::kPrnFactorV);
+    const int factorH = settings::Get(profile, settings::kSettings, settings::kPrnFactorH);
+    std::vector<PrintBox> boxes;
+    auto add = [&](SadSheet s, int i, int fromPage) {
+        const SadRect r = SadPrintRectAt(s, i, o.x0, o.y0);
+        const PrintRect c = ApplyPrintSizeCorrection({r.left + 2, r.top, r.right + 2, r.bottom}, factorV, factorH);
+        // The rectangle ends at its right and bottom coordinates, as on the printer.
+        boxes.push_back({i, fromPage, QRect(c.left, -c.top, c.right - c.left, c.top - c.bottom)});
+    };
+    // Box 1 of the first sheet is repeated on every continuation sheet.
+    if (!first)
+        for (int i = 0; i <= 2; ++i) add(SadSheet::First, i, 1);
+    const int count = first ? store.GetFieldCount1() : store.GetFieldCount2();
+    const auto& fields = SadFields(sheet);
+    for (int i = 0; i < count && i < static_cast<int>(fields.size()); ++i) {
+        if (definitions.Get(first ? 1 : 2, i, doc.m_nFormVariant) & kDefNotPrinted) continue;
+        if (fields[static_cast<size_t>(i)].print.IsEmpty()) continue;
+        add(sheet, i, page);
+    }
+    return boxes;
 }
 
-void PrintField(QPainter& painter, const FieldFontSet& fonts, const SadRect& r, const std::u16string& text,
-                uint16_t flags, int factorV, int factorH) {
-    if (text.empty()) return;
-    const PrintRect c = ApplyPrintSizeCorrection({r.left + 2, r.top, r.right + 2, r.bottom}, factorV, factorH);
-    // The rectangle ends at its right and bottom coordinates, as on the printer.
-    DrawFieldText(painter, QRect(c.left, -c.top, c.right - c.left, c.top - c.bottom), text, flags, fonts, false);
+FieldFontSet SadPrinterFonts(Profile& profile) {
+    return MakePrinterFonts(&profile, settings::Get(profile, settings::kEHForm, settings::kPrinterFontFactor));
 }
 
 }  // namespace
@@ -43,11 +65,8 @@ void PrintSadPage(QPainter& painter, const CEinheitspapierDoc& doc, int page, Pr
                   const CFieldDefinitions& definitions, double dpi) {
     const CFieldStore& store = doc.Store();
     const bool first = page <= 1;
-    const SadSheet sheet = first ? SadSheet::First : SadSheet::Continuation;
-    const FieldFontSet fonts = MakePrinterFonts(profile, settings::Get(profile, settings::kEHForm, settings::kPrinterFontFactor));
+    const FieldFontSet fonts = SadPrinterFonts(profile);
     const PrintOrigin o = SadPrintOrigin(profile, page);
-    const int factorV = settings::Get(profile, settings::kSettings, settings::kPrnFactorV);
-    const int factorH = settings::Get(profile, settings::kSettings, settings::kPrnFactorH);
     const int variant = doc.m_nFormVariant;
 
     painter.save();
@@ -67,20 +86,9 @@ void PrintSadPage(QPainter& painter, const CEinheitspapierDoc& doc, int page, Pr
     }
 
     painter.setPen(Qt::black);
-    if (!first) {
-        // Box 1 of the first sheet is repeated on every continuation sheet.
-        for (int i = 0; i <= 2; ++i)
-            PrintField(painter, fonts, SadPrintRectAt(SadSheet::First, i, x0, y0), store.GetFieldText(i, 1),
-                       store.GetFieldFlags(i, 1), factorV, factorH);
-    }
-    const int count = first ? store.GetFieldCount1() : store.GetFieldCount2();
-    const auto& fields = SadFields(sheet);
-    for (int i = 0; i < count && i < static_cast<int>(fields.size()); ++i) {
-        if (definitions.Get(first ? 1 : 2, i, variant) & kDefNotPrinted) continue;
-        if (fields[static_cast<size_t>(i)].print.IsEmpty()) continue;
-        PrintField(painter, fonts, SadPrintRectAt(sheet, i, x0, y0), store.GetFieldText(i, page),
-                   store.GetFieldFlags(i, page), factorV, factorH);
-    }
+    for (const PrintBox& b : PrintBoxes(doc, page, profile, definitions))
+        DrawFieldText(painter, b.rect, store.GetFieldText(b.field, b.page), store.GetFieldFlags(b.field, b.page), fonts,
+                      false);
 
     if (first && HasInputTaxBox(variant) && doc.m_nInputTax == 1) {
         painter.setPen(QPen(Qt::black, 4, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
@@ -90,6 +98,19 @@ void PrintSadPage(QPainter& painter, const CEinheitspapierDoc& doc, int page, Pr
         painter.drawLine(Up(x + 245, y - 1495), Up(x + 215, y - 1525));
     }
     painter.restore();
+}
+
+std::vector<int> SadPrintOverflow(const CEinheitspapierDoc& doc, int page, Profile& profile,
+                                  const CFieldDefinitions& definitions) {
+    const FieldFontSet fonts = SadPrinterFonts(profile);
+    const CFieldStore& store = doc.Store();
+    std::vector<int> fields;
+    for (const PrintBox& b : PrintBoxes(doc, page, profile, definitions)) {
+        if (b.page != page && page > 1) continue;  // box 1 belongs to the first sheet
+        if (FieldTextOverflows(b.rect, store.GetFieldText(b.field, b.page), store.GetFieldFlags(b.field, b.page), fonts))
+            fields.push_back(b.field);
+    }
+    return fields;
 }
 
 bool PrintSadPages(QPagedPaintDevice& device, double dpi, const CEinheitspapierDoc& doc, int page, int copies,

@@ -4,6 +4,7 @@
 // print-size correction, with the printer fonts.
 
 #include <QString>
+#include <vector>
 
 class QPagedPaintDevice;
 class QPainter;
@@ -18,6 +19,11 @@ struct CFieldDefinitions;
 // printable area; dpi is the device resolution.
 void PrintSadPage(QPainter& painter, const CEinheitspapierDoc& doc, int page, Profile& profile,
                   const CFieldDefinitions& definitions, double dpi);
+
+// Fields of the printed sheet whose text does not fit its box with the printer fonts, size
+// correction and field definitions the page step uses, in index order.
+std::vector<int> SadPrintOverflow(const CEinheitspapierDoc& doc, int page, Profile& profile,
+                                  const CFieldDefinitions& definitions);
 
 // One print job on a printer or PDF writer of resolution dpi: the page once per copy, each on a
 // sheet of its own. False with a message when the device cannot be started.

@@ -5,9 +5,11 @@
 #include <gtest/gtest.h>
 
 #include "core/sad/AefFormat.h"
+#include "core/formview/FormZoom.h"
 #include "core/sad/EinheitspapierDoc.h"
 #include "tests/common/TestUtil.h"
 #include "tests/core/sad/AefTestUtil.h"
+#include "core/sad/SadLayout.h"
 
 using namespace tarvex;
 using namespace tarvex::aeftest;
@@ -146,6 +148,73 @@ TEST_F(AefCli, WrongUsage) {
     const CliRun version = Tarvex("--version");
     EXPECT_EQ(version.exitCode, 0);
     EXPECT_EQ(version.out.rfind("tarvex ", 0), 0u);
+}
+
+// Width and height from a PNG's header chunk; false when the file is no PNG.
+bool PngSize(const std::filesystem::path& file, uint32_t& width, uint32_t& height) {
+    const std::vector<uint8_t> b = ReadBytes(file);
+    static const uint8_t kSignature[8] = {0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A};
+    if (b.size() < 24 || !std::equal(kSignature, kSignature + 8, b.begin()) || std::string(b.begin() + 12, b.begin() + 16) != "IHDR")
+        return false;
+    auto be32 = [&](size_t at) { return uint32_t(b[at]) << 24 | uint32_t(b[at + 1]) << 16 | uint32_t(b[at + 2]) << 8 | b[at + 3]; };
+    width = be32(16);
+    height = be32(20);
+    return true;
+}
+
+TEST_F(AefCli, RenderDrawsThePageAtTheZoom) {
+    struct Case {
+        const char* args;
+        int zoom;
+    } cases[] = {{"", 10}, {"--zoom 16", 16}, {"--page 2 --zoom 25", 25}};
+    for (const Case& c : cases) {
+        const CliRun r = Tarvex("render " + FixtureArg("v210.aef") + " " + c.args + " -o " + Path("page.png"));
+        ASSERT_EQ(r.exitCode, 0) << c.args << ": " << r.err;
+        uint32_t w = 0, h = 0;
+        ASSERT_TRUE(PngSize(m_dir / "page.png", w, h)) << c.args;
+        // The form area, 205 x 350 mm, at the zoom and 96 dpi.
+        EXPECT_EQ(w, uint32_t(HimetricToPixels(kSadDocWidthMm * c.zoom * 10, 96))) << c.args;
+        EXPECT_EQ(h, uint32_t(HimetricToPixels(kSadDocLengthMm * c.zoom * 10, 96))) << c.args;
+        std::filesystem::remove(m_dir / "page.png");
+    }
+    struct Failure {
+        std::string args;
+        int exitCode;
+    } failures[] = {
+        {"render " + FixtureArg("v210.aef") + " --zoom 9 -o " + Path("x.png"), 2},
+        {"render " + FixtureArg("v210.aef") + " --page 3 -o " + Path("x.png"), 2},
+        {"render " + FixtureArg("v210.aef"), 2},
+        {"render " + Path("missing.aef") + " -o " + Path("x.png"), 1},
+        {"render " + FixtureArg("unknown.aef") + " -o " + Path("x.png"), 1},
+        {"render " + FixtureArg("v210.aef") + " -o " + Path("no/such/folder/x.png"), 1},
+    };
+    for (const Failure& f : failures) {
+        const CliRun r = Tarvex(f.args);
+        EXPECT_EQ(r.exitCode, f.exitCode) << f.args << ": " << r.err;
+        EXPECT_FALSE(r.err.empty()) << f.args;
+        EXPECT_FALSE(std::filesystem::exists(m_dir / "x.png")) << f.args;
+    }
+    // A file that does not open says why, in the program's words.
+    const CliRun unknown = Tarvex("render " + FixtureArg("unknown.aef") + " -o " + Path("x.png"));
+    EXPECT_NE(unknown.err.find("Dies ist kein bekanntes Dokumentformat"), std::string::npos) << unknown.err;
+}
+
+TEST_F(AefCli, LayoutSadListsBothSheets) {
+    const CliRun r = Tarvex("layout sad");
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_EQ(r.out.rfind("{\"sheets\":[{\"sheet\":\"first\",\"fields\":[{\"index\":0,", 0), 0u) << r.out.substr(0, 200);
+    EXPECT_NE(r.out.find("{\"sheet\":\"continuation\""), std::string::npos);
+    // One entry per field of both sheets, and one field with its rectangle and defaults.
+    EXPECT_EQ(CountOf(r.out, "\"printRect\":"), size_t(kSadFirstFieldCount + kSadContinuationFieldCount));
+    EXPECT_NE(r.out.find("{\"index\":73,\"rect\":[160,1736,1070,2125],\"printRect\":[210,1736,1120,2125],"
+                         "\"definition\":[0,0,0,0],\"flags\":3}"),
+              std::string::npos);
+    EXPECT_EQ(r.out.substr(r.out.size() - 5), "]}]}\n");
+    for (const char* args : {"layout", "layout dv1", "layout sad x"}) {
+        const CliRun bad = Tarvex(args);
+        EXPECT_EQ(bad.exitCode, 2) << args;
+        EXPECT_TRUE(bad.out.empty()) << args;
+    }
 }
 
 #endif

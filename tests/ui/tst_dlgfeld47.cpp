@@ -39,6 +39,8 @@ class TestDlgFeld47 : public QObject {
 private slots:
     void opensWithNormalisedAmountsAndTotal();
     void amountLeavingFocusIsNormalised();
+    void typedAmountsWithThousandsAndRefusedText_data();
+    void typedAmountsWithThousandsAndRefusedText();
     void methodOfPaymentCheck_data();
     void methodOfPaymentCheck();
     void typeListFromButtonAndF2();
@@ -68,6 +70,8 @@ void TestDlgFeld47::opensWithNormalisedAmountsAndTotal() {
 
 void TestDlgFeld47::amountLeavingFocusIsNormalised() {
     CDlgFeld47 dlg;
+    QStringList messages;
+    dlg.m_showMessage = [&](const QString& m) { messages << m; };
     dlg.SetValues(std::vector<std::u16string>(36));
     dlg.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dlg));
@@ -85,11 +89,51 @@ void TestDlgFeld47::amountLeavingFocusIsNormalised() {
     Type(dlg.Cell(3, 3), "x");
     dlg.Cell(5, 0)->setFocus();
     QCOMPARE(dlg.TotalEdit()->text(), QString());
+    // "x" is no amount: it is said so and stays for the user to correct.
+    QTRY_COMPARE(messages.size(), 1);
+    QCOMPARE(dlg.Cell(3, 3)->text(), QString("x"));
     // An amount still in the edit when OK is pressed counts as well.
     Type(dlg.Cell(6, 3), "7,1");
     const auto v = dlg.Values();
     QCOMPARE(QString::fromStdU16String(v[33]), QString("7,10"));
     QCOMPARE(QString::fromStdU16String(v[35]), QString("7,10"));
+}
+
+void TestDlgFeld47::typedAmountsWithThousandsAndRefusedText_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("cell");
+    QTest::addColumn<QString>("total");
+    QTest::addColumn<bool>("refused");
+    QTest::newRow("thousands") << "1.234,56" << "1234,56" << "1244,56" << false;
+    QTest::newRow("millions") << "1.234.567" << "1234567,00" << "1234577,00" << false;
+    QTest::newRow("decimal point") << "12.5" << "12,50" << "22,50" << false;
+    QTest::newRow("letters") << "12abc" << "12abc" << "10,00" << true;
+    QTest::newRow("two commas") << "1,234,56" << "1,234,56" << "10,00" << true;
+    QTest::newRow("bad groups") << "1.23,45" << "1.23,45" << "10,00" << true;
+}
+
+void TestDlgFeld47::typedAmountsWithThousandsAndRefusedText() {
+    QFETCH(QString, typed);
+    QFETCH(QString, cell);
+    QFETCH(QString, total);
+    QFETCH(bool, refused);
+    CDlgFeld47 dlg;
+    QStringList messages;
+    dlg.m_showMessage = [&](const QString& m) { messages << m; };
+    dlg.SetValues(Table({{8, u"10"}}, 36));
+    dlg.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dlg));
+    Type(dlg.Cell(0, 3), typed);
+    dlg.Cell(0, 4)->setFocus();
+    QCOMPARE(dlg.Cell(0, 3)->text(), cell);
+    QCOMPARE(dlg.TotalEdit()->text(), total);
+    QTest::qWait(10);
+    QCOMPARE(messages.size(), refused ? 1 : 0);
+    // OK does not close the dialog over an amount that is no number.
+    dlg.accept();
+    QCOMPARE(dlg.isVisible(), refused);
+    QCOMPARE(messages.size(), refused ? 2 : 0);
+    if (refused) QVERIFY(dlg.Cell(0, 3)->hasFocus());
 }
 
 void TestDlgFeld47::methodOfPaymentCheck_data() {

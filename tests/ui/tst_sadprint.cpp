@@ -10,9 +10,12 @@
 #include "core/app/Profile.h"
 #include "core/formview/FieldDefinitions.h"
 #include "core/formview/PrintCorrections.h"
+#include "core/formview/AppFieldDefinitions.h"
+#include "core/sad/AefFormat.h"
 #include "core/sad/EinheitspapierDoc.h"
 #include "core/sad/SadLayout.h"
 #include "render/sad/SadPrinter.h"
+#include "ui/sad/CEinheitspapierView.h"
 
 using namespace tarvex;
 
@@ -203,6 +206,60 @@ private slots:
         img = QImage(base + QStringLiteral(".png"));
         QVERIFY(dark(145, 70));
         QVERIFY(!dark(260, 1500));
+    }
+
+    // `tarvex pdf` and the program's print command print the same page: the document is read as
+    // the program opens it into its view, whatever the file's form code, with the boxes the view
+    // leaves out of the variant.
+    void cliPrintsTheProgramsPage_data() {
+        QTest::addColumn<int>("variant");
+        QTest::newRow("0737 / 0738") << 0;
+        QTest::newRow("0777 / 0778") << 2;
+        QTest::newRow("unknown form code") << -1;
+    }
+
+    void cliPrintsTheProgramsPage() {
+        QFETCH(int, variant);
+        auto& env = SadViewEnvironment::Get();
+        env.message = [](const QString&) {};
+        env.beep = [] {};
+        CMemoryProfile profile;
+        CEinheitspapierDoc doc(&profile);
+        doc.m_nFormVariant = variant;
+        CFieldStore& s = doc.Store();
+        for (int i = 0; i < s.GetFieldCount1(); ++i) s.SetFieldText(i, QStringLiteral("A%1").arg(i).toStdU16String(), 1);
+        for (int i = 0; i < s.GetFieldCount2(); ++i) s.SetFieldText(i, QStringLiteral("B%1").arg(i).toStdU16String(), 2);
+        const QString file = m_dir.filePath(QStringLiteral("every-box.aef"));
+        std::string error;
+        QVERIFY(SaveAefFile(file.toStdString(), doc, error));
+
+        CEinheitspapierDoc opened(&profile);
+        QVERIFY(LoadAefFile(file.toStdString(), opened, error));
+        CEinheitspapierView view(&opened);
+        QTemporaryDir settings;
+        for (int page : {1, 2}) {
+            const QString program = m_dir.filePath(QStringLiteral("program.pdf"));
+            const QString cli = m_dir.filePath(QStringLiteral("cli.pdf"));
+            QString message;
+            QVERIFY(PrintSadToPdf(program, opened, page, 1, profile, AppFieldDefinitions(), message));
+            QProcess tarvex;
+            QProcessEnvironment e = QProcessEnvironment::systemEnvironment();
+            e.insert(QStringLiteral("TARVEX_SETTINGS_DIR"), settings.path());
+            tarvex.setProcessEnvironment(e);
+            tarvex.start(QStringLiteral(TARVEX_CLI_PATH), {QStringLiteral("pdf"), file, QStringLiteral("--page"),
+                                                         QString::number(page), QStringLiteral("-o"), cli});
+            QVERIFY(tarvex.waitForFinished(60000));
+            QCOMPARE(tarvex.exitCode(), 0);
+            const auto expected = ReadWords(program, 1);
+            const auto got = ReadWords(cli, 1);
+            // Crossed-out and not printed boxes are missing from both.
+            QVERIFY(expected.size() < (page == 1 ? kSadFirstFieldCount : kSadContinuationFieldCount));
+            QCOMPARE(QSet<QString>(got.keyBegin(), got.keyEnd()), QSet<QString>(expected.keyBegin(), expected.keyEnd()));
+            for (auto it = expected.begin(); it != expected.end(); ++it) {
+                const Word& w = got.value(it.key());
+                QVERIFY2(qAbs(w.xMin - it->xMin) < 0.5 && qAbs(w.yMin - it->yMin) < 0.5, qPrintable(it.key()));
+            }
+        }
     }
 
 private:

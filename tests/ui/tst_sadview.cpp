@@ -399,7 +399,7 @@ private slots:
         QCOMPARE(s.GetAlignment(16, 1), uint16_t(0x100));
         QCOMPARE(e->toPlainText(), QString("typed"));
         // Drawing font of size 0 at zoom 16: 30 x 16 / 12 = 40 units cell height.
-        QCOMPARE(e->DrawingFonts().fonts[0].pixelSize(), ArialCellHeight(40, 400).pixelSize());
+        QCOMPARE(view.Renderer().FieldFonts().fonts[0].pixelSize(), ArialCellHeight(40, 400).pixelSize());
     }
 
     void ensureVisibleScrollsToTheField() {

@@ -16,6 +16,7 @@
 #include "core/formview/PrintCorrections.h"
 #include "ui/sad/CEinheitspapierView.h"
 #include "core/sad/EinheitspapierDoc.h"
+#include "core/sad/SadDocumentSetup.h"
 #include "render/sad/SadPrinter.h"
 #include "ui/sad/SadViewInput.h"
 
@@ -73,6 +74,16 @@ void RunSadPrintCommand(CEinheitspapierView& view) {
         return;
     }
     StorePrinterChoice(profile, kSad, dlg.m_bReuse != 0, dlg.m_strDevice.toStdU16String());
+
+    // Texts longer than their box are printed whole, beyond the box: the user decides.
+    if (const std::vector<int> overflow = SadPrintOverflow(doc, dlg.m_nPage, profile, AppFieldDefinitions());
+        !overflow.empty() &&
+        QMessageBox::question(&view, QStringLiteral("Tarvex-Import"),
+                              QString::fromStdU16String(SadOverflowQuestion(SheetOfPage(dlg.m_nPage), overflow)),
+                              QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes) != QMessageBox::Yes) {
+        view.viewport()->update();
+        return;
+    }
 
     QString error;
     bool ok;

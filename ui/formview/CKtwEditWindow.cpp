@@ -59,47 +59,19 @@ bool CKtwEditWindow::CreateEditor(IFormViewOwner* owner, int ctrlId, int menuId)
 bool CKtwEditWindow::CreateEditorEx(IFormViewOwner* owner, int ctrlId, int menuId, double dpi, int zoom,
                                     QColor text, QColor back) {
     SetColours(text, back);
-    m_bFontsReady = false;
     if (!CreateEditor(owner, ctrlId, menuId)) return false;
     CreateScreenFonts(dpi, zoom);
-    m_bFontsReady = true;
     return true;
 }
 
 void CKtwEditWindow::CreateScreenFonts(double dpi, int zoom) {
-    m_drawFonts = MakeDrawingFonts(m_pProfile, zoom);
-    static const int kDefaults[5][2] = {{30, 28}, {38, 38}, {42, 42}, {46, 46}, {52, 52}};
     for (int s = 0; s < 5; ++s) {
         for (int b = 0; b < 2; ++b) {
-            const int h = m_pProfile ? ScreenFontHeight(*m_pProfile, settings::kEFont, s, b != 0, zoom)
-                                     : kDefaults[s][b] * zoom / 12;
+            const int h = ScreenFontHeight(m_pProfile, settings::kEFont, s, b != 0, zoom);
             const int px = HimetricToPixels(h * 10, static_cast<int>(dpi + 0.5));
             m_editFonts[static_cast<size_t>(s * 2 + b)] = ArialCellHeight(px, b ? 700 : 400);
         }
     }
-}
-
-void CKtwEditWindow::CreatePrinterFonts(int percent) {
-    for (int s = 0; s < 5; ++s) {
-        for (int b = 0; b < 2; ++b) {
-            static const int kDefaults[5][2] = {{22, 22}, {32, 32}, {36, 38}, {42, 42}, {46, 46}};
-            const int h = m_pProfile ? PrinterFontHeight(*m_pProfile, s, b != 0, percent)
-                                     : percent * kDefaults[s][b] / 100;
-            m_printFonts.fonts[static_cast<size_t>(s * 2 + b)] = ArialCellHeight(h, b ? 700 : 400);
-        }
-    }
-    m_printFonts.ready = true;
-}
-
-void CKtwEditWindow::DefineFont(int type, const QFont& font) {
-    QFont f = font;
-    const bool bold = type >= 16;
-    f.setWeight(bold ? QFont::Bold : QFont::Normal);
-    const int t = type & 15;
-    if (type < 0 || type > 28 || (t > 4 && t < 8) || t > 12) return;
-    const size_t i = static_cast<size_t>((t & 7) * 2 + (bold ? 1 : 0));
-    if (t < 8) m_editFonts[i] = f;
-    else m_printFonts.fonts[i] = f;
 }
 
 void CKtwEditWindow::SetTextColour(QColor c) {
@@ -114,24 +86,6 @@ void CKtwEditWindow::SetBackColour(QColor c) {
     QPalette pal = palette();
     pal.setColor(QPalette::Base, c);
     setPalette(pal);
-}
-
-bool CKtwEditWindow::DrawField(QPainter& painter, const QRect& rect, int index, int page, bool singleLine) const {
-    if (!m_bFontsReady) return false;
-    return DrawFieldText(painter, rect, m_store.GetFieldText(index, page), m_store.GetFieldFlags(index, page),
-                         m_drawFonts, singleLine);
-}
-
-bool CKtwEditWindow::PrintField(QPainter& painter, const QRect& rect, int index, int page, bool singleLine) const {
-    if (!m_bFontsReady || !m_printFonts.ready) return false;
-    const int fv = m_pProfile ? settings::Get(*m_pProfile, settings::kSettings, settings::kPrnFactorV)
-                               : settings::kPrnFactorV.fallback;
-    const int fh = m_pProfile ? settings::Get(*m_pProfile, settings::kSettings, settings::kPrnFactorH)
-                               : settings::kPrnFactorH.fallback;
-    const PrintRect r = ApplyPrintSizeCorrection({rect.left(), rect.top(), rect.right() + 1, rect.bottom() + 1}, fv, fh);
-    return DrawFieldText(painter, QRect(QPoint(r.left, r.top), QPoint(r.right - 1, r.bottom - 1)),
-                         m_store.GetFieldText(index, page), m_store.GetFieldFlags(index, page), m_printFonts,
-                         singleLine);
 }
 
 std::u16string CKtwEditWindow::WindowText() const { return WindowToStoreText(toPlainText().toStdU16String()); }

@@ -44,10 +44,8 @@ public:
     bool CreateEditor(IFormViewOwner* owner, int ctrlId, int menuId);
     bool CreateEditorEx(IFormViewOwner* owner, int ctrlId, int menuId, double dpi, int zoom, QColor text,
                         QColor back);
+    // The edit fonts for a zoom; the view's renderer draws and prints the other fields.
     void CreateScreenFonts(double dpi, int zoom);
-    void CreatePrinterFonts(int percent);
-    // Replaces one font: type 0-4 edit, 8-12 printer, 16-20 bold edit, 24-28 bold printer.
-    void DefineFont(int type, const QFont& font);
 
     void SetTextColour(QColor c);
     void SetBackColour(QColor c);
@@ -57,15 +55,10 @@ public:
     }
     QColor BackColour() const { return m_crBack; }
 
-    // Paints a stored field on the screen / on the printer; false before the fonts exist.
-    bool DrawField(QPainter& painter, const QRect& rect, int index, int page, bool singleLine) const;
-    bool PrintField(QPainter& painter, const QRect& rect, int index, int page, bool singleLine) const;
-
     void PasteText();
     void EnsureVisible();
     int GetInsertMode() const { return m_store.GetInsertMode(); }
     void SetInsertMode(bool on) { m_store.SetInsertMode(on); }
-    const FieldFontSet& DrawingFonts() const { return m_drawFonts; }
     const QFont& EditFont(int size, bool bold) const { return m_editFonts[static_cast<size_t>(size * 2 + bold)]; }
     CFieldStore& Store() { return m_store; }
     int CtrlId() const { return m_nCtrlId; }
@@ -99,7 +92,6 @@ protected:
     bool m_bMenuManager = false;
     int m_nMenuId = 0;
     bool m_bCreated = false;
-    bool m_bFontsReady = false;
     bool m_bSettingText = false;
     bool m_bPasting = false;
     QColor m_crText{0, 0, 255};
@@ -107,8 +99,6 @@ protected:
     uint16_t m_styleAlign = 0;
     int m_styleChanges = 0;
     std::array<QFont, 10> m_editFonts;
-    FieldFontSet m_drawFonts;
-    FieldFontSet m_printFonts;
 };
 
 // The SAD view's edit window: the Insert key refreshes the view's status panes; page keys and

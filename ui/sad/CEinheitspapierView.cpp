@@ -7,6 +7,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <QToolTip>
 #include <QTextDocument>
 #include <QWheelEvent>
 #include <algorithm>
@@ -22,7 +23,8 @@
 #include "core/formview/FormZoom.h"
 #include "core/sad/EinheitspapierDoc.h"
 #include "core/sad/SadLayout.h"
-#include "core/sad/SadStrings.h"
+#include "core/sad/SadDocumentSetup.h"
+#include "render/sad/SadPageSetup.h"
 
 namespace tarvex {
 namespace {
@@ -31,14 +33,6 @@ const char* const kSection = settings::kEHForm;
 const QColor kEditBack(0xDE, 0xFF, 0xD1);  // 0xD1FFDE as 0x00BBGGRR
 
 QColor FromColorRef(int c) { return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF); }
-
-QString LoadStatusText(int id) {
-    switch (id) {
-        case 18: return QString::fromStdU16String(sadstr::kStatus18);
-        case 19: return QString::fromStdU16String(sadstr::kStatus19);
-        default: return QStringLiteral("Das Dokument konnte nicht vollständig gelesen werden (%1).").arg(id);
-    }
-}
 
 }  // namespace
 
@@ -64,8 +58,6 @@ CEinheitspapierView::CEinheitspapierView(CEinheitspapierDoc* doc, QWidget* paren
     Profile& p = GetProfile();
     m_editTextColour = FromColorRef(settings::Get(p, kSection, settings::kEditTextColor));
     m_renderer.Prepare(&p, std::max<int>(1, m_nZoom));
-    m_bStampA = settings::Get(p, kSection, settings::kStampA) != 0;
-    m_bStampC = settings::Get(p, kSection, settings::kStampC) != 0;
     m_nCurrentPage = 1;
     m_nCursorKind = 0;
     viewport()->setMouseTracking(true);
@@ -86,56 +78,24 @@ CEinheitspapierView::CEinheitspapierView(CEinheitspapierDoc* doc, QWidget* paren
         if (auto& show = SadViewEnvironment::Get().showHelp) show(context);
     };
     m_input = std::make_unique<CSadViewInput>(*this, AppFieldDefinitions(), std::move(hooks));
-    ApplyFirstPaintAlignments();
+    ApplyFirstPaintAlignments(m_pDoc->Store());
     OnInitialUpdate();
 }
 
 CEinheitspapierView::~CEinheitspapierView() = default;
 
 
-void CEinheitspapierView::ApplyFirstPaintAlignments() {
-    CFieldStore& store = m_pDoc->Store();
-    ApplySadAlignments(store, 1);
-    if (store.GetPageCount() >= 2) ApplySadAlignments(store, 2);
-}
-
 void CEinheitspapierView::OnInitialUpdate() {
     SetScrollSizes();
     ScrollToLogical(0, 0);
     SadViewEnvironment& env = SadViewEnvironment::Get();
-    CEinheitspapierDoc& doc = *m_pDoc;
-    if (doc.m_nLoadStatus != 0) {
+    const SadInitialUpdate init =
+        InitialiseSadDocument(*m_pDoc, GetProfile(), AppFieldDefinitions(), env.currentVariant());
+    if (!init.loadMessage.empty()) {
         env.beep();
-        env.message(LoadStatusText(doc.m_nLoadStatus));
+        env.message(QString::fromStdU16String(init.loadMessage));
     }
-    if (doc.m_nFormVariant == kVariantExport) {
-        env.message(QStringLiteral("Dies ist eine Export-Einheitspapier-Datei!"));
-        doc.m_nFormVariant = kVariantNone;
-    }
-    if (doc.m_nFormVariant == kVariantNone) doc.m_nFormVariant = env.currentVariant();
-
-    Profile& p = GetProfile();
-    CFieldStore& store = doc.Store();
-    if (settings::Get(p, kSection, settings::kFeld2) & 4) {
-        std::u16string text = settings::Get(p, kSection, settings::kFirma[0]);
-        for (int i = 1; i < 4; ++i) text += u"\r\n" + settings::Get(p, kSection, settings::kFirma[i]);
-        TrimRight(text);
-        const std::u16string number = settings::Get(p, kSection, settings::kZollNummer1);
-        store.SetFieldText(kFieldBox8, text, 1);
-        store.SetFieldText(kFieldBox8Number, number, 1);
-        if (store.GetPageCount() >= 2) {
-            store.SetFieldText(kContFieldBox2, text, 2);
-            store.SetFieldText(kContFieldBox2Number, number, 2);
-            store.SetFontSize(kContFieldBox2Number, 2, 1);
-            store.SetFontSize(kContFieldBox2, 2, 1);
-        }
-    }
-    if (settings::Get(p, kSection, settings::kEHShowXX) == 1) {
-        CFieldDefinitions& defs = AppFieldDefinitions();
-        for (int f : SadCrossedOut(SadSheet::First, doc.m_nFormVariant)) defs.Set(1, f, doc.m_nFormVariant, kDefNotOnForm);
-        for (int f : SadCrossedOut(SadSheet::Continuation, doc.m_nFormVariant))
-            defs.Set(2, f, doc.m_nFormVariant, kDefNotOnForm);
-    }
+    if (init.exportFile) env.message(QStringLiteral("Dies ist eine Export-Einheitspapier-Datei!"));
     PrepareLayout();
     viewport()->update();
 }
@@ -182,7 +142,7 @@ void CEinheitspapierView::ReloadFromStore() {
     CFieldStore& store = m_pDoc->Store();
     m_nCurrentPage = std::clamp(m_nCurrentPage, 1, store.GetPageCount());
     m_pEdit->SetWindowText(store.GetFieldText(store.GetCurrentField(), store.GetCurrentPage()));
-    ApplyFirstPaintAlignments();
+    ApplyFirstPaintAlignments(store);
     store.ActivateField(0, m_nCurrentPage);
     viewport()->update();
     UpdateStatusText();
@@ -194,17 +154,22 @@ void CEinheitspapierView::ZoomChanged() {
 }
 
 SadRenderOptions CEinheitspapierView::RenderOptions() const {
-    SadRenderOptions o;
-    o.zoom = m_nZoom;
-    o.variant = m_pDoc->m_nFormVariant;
-    o.stampA = m_bStampA;
-    o.stampC = m_bStampC;
-    o.showCrossedOut = settings::Get(GetProfile(), kSection, settings::kEHShowXX) == 1;
-    o.greySurround = true;
-    o.inputTax = m_pDoc->m_nInputTax == 1;
-    o.textColour = m_editTextColour;
-    o.definitions = &AppFieldDefinitions();
-    return o;
+    return SadRenderOptionsFromSettings(GetProfile(), *m_pDoc, &AppFieldDefinitions(), m_nZoom);
+}
+
+bool CEinheitspapierView::viewportEvent(QEvent* e) {
+    if (e->type() == QEvent::ToolTip) {
+        // Over a box whose text does not fit: say so.
+        auto* help = static_cast<QHelpEvent*>(e);
+        const QPoint device = help->pos() + DeviceScrollPosition();
+        const QPoint logical = CSadPageRenderer::LogicalToDevice(Dpi()).inverted().map(device);
+        if (m_renderer.OverflowingFieldAt(m_pDoc->Store(), m_nCurrentPage, RenderOptions(), logical) >= 0)
+            QToolTip::showText(help->globalPos(), QStringLiteral("Text passt nicht in das Feld"), viewport());
+        else
+            QToolTip::hideText();
+        return true;
+    }
+    return CKTWScrollViewBase::viewportEvent(e);
 }
 
 void CEinheitspapierView::paintEvent(QPaintEvent* e) {

@@ -116,21 +116,19 @@ signals:
 protected:
     void paintEvent(QPaintEvent* e) override;
     void scrollContentsBy(int dx, int dy) override;
+    bool viewportEvent(QEvent* e) override;
     void focusInEvent(QFocusEvent* e) override;
     void mouseMoveEvent(QMouseEvent* e) override;
     void mousePressEvent(QMouseEvent* e) override;
     void ZoomChanged() override;
 
 private:
-    void ApplyFirstPaintAlignments();
     void StoreFieldRects();
 
     CEinheitspapierDoc* m_pDoc;
     CKTWEditWindow_EHP* m_pEdit = nullptr;
     std::unique_ptr<CSadViewInput> m_input;
     CSadPageRenderer m_renderer;
-    bool m_bStampA = false;
-    bool m_bStampC = false;
     QColor m_editTextColour;
     int m_printOffsetX = 0;
     int m_printOffsetY = 0;

@@ -77,12 +77,14 @@ TEST(PrintCorrections, SizeCorrectionAndFonts) {
         bool ok;
         int tenths;
     } cases[] = {{u"100.5", true, 1005}, {u"100", true, 1000}, {u"97", true, 970},  {u"103.0", true, 1030},
-                 {u"96", false, 0},      {u"103.1", false, 0}, {u"100,5", false, 0}, {u"", false, 0},
-                 {u"1e2", false, 0},     {u"abc", false, 0}};
+                 {u"96", false, 0},      {u"103.1", false, 0}, {u"100,5", true, 1005}, {u"", false, 0},
+                 {u"1e2", false, 0},     {u"abc", false, 0},   {u"100,5.1", false, 0}, {u"1,0,0", false, 0}};
     for (const auto& c : cases) {
         int t = 0;
         EXPECT_EQ(ParsePercent(c.text, 97, 103, t), c.ok);
-        if (c.ok) EXPECT_EQ(t, c.tenths);
+        if (c.ok) {
+            EXPECT_EQ(t, c.tenths);
+        }
     }
 }
 

@@ -4,6 +4,26 @@
 
 using namespace tarvex;
 
+TEST(Box47, ParseAmountReadsWhatAClerkTypes) {
+    struct {
+        std::u16string in;
+        std::optional<double> value;
+    } cases[] = {
+        {u"1.234,56", 1234.56}, {u"1234,56", 1234.56},  {u"12.345.678,9", 12345678.9}, {u"1.000", 1.0},
+        {u"1.234.567", 1234567}, {u"12.5", 12.5},        {u"-1.234,5", -1234.5},        {u"+3", 3},
+        {u",5", 0.5},            {u"5,", 5},             {u" 7 ", 7},                   {u"", 0},
+        {u"   ", 0},             {u"abc", std::nullopt}, {u"12abc", std::nullopt},      {u"1,234,56", std::nullopt},
+        {u"1.23,45", std::nullopt}, {u"1234.567,8", std::nullopt}, {u"1.2345,6", std::nullopt},
+        {u".123,4", std::nullopt},  {u"1e3", std::nullopt},       {u"-", std::nullopt},  {u",", std::nullopt},
+        {u"1..234", std::nullopt},  {u"1.234.56", std::nullopt},  {u"- 5", std::nullopt},
+    };
+    for (const auto& c : cases) {
+        const std::optional<double> v = ParseAmount(c.in);
+        ASSERT_EQ(v.has_value(), c.value.has_value()) << std::string(c.in.begin(), c.in.end());
+        if (v) EXPECT_DOUBLE_EQ(*v, *c.value) << std::string(c.in.begin(), c.in.end());
+    }
+}
+
 TEST(Box47, NormaliseAmount) {
     struct Case {
         std::u16string in, out;
@@ -17,7 +37,8 @@ TEST(Box47, NormaliseAmount) {
         {u"  7", u"7,00"},
         {u"12abc", u"12,00"},
         {u"1,234,56", u"1,23"},   // only the first comma is the decimal point
-        {u"1.234,56", u"1,23"},   // the comma becomes a second point, where reading stops
+        {u"1.234,56", u"1234,56"},  // points before the comma separate thousands
+        {u"1.234.567", u"1234567,00"},
         {u",5", u"0,50"},
         {u"5,", u"5,00"},
         {u"-5", u"-5,00"},

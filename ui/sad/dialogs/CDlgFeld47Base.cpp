@@ -127,15 +127,36 @@ std::vector<std::u16string> CDlgFeld47Base::Values() {
     return v;
 }
 
-void CDlgFeld47Base::NormaliseCell(int row) {
+bool CDlgFeld47Base::NormaliseCell(int row) {
     QLineEdit* cell = Cell(row, m_nAmountColumn);
-    const QString normal = QString::fromStdU16String(NormaliseAmount(cell->text().toStdU16String()));
+    // A typed amount that is no number stays as it is, for the user to correct.
+    const std::optional<double> amount = ParseAmount(cell->text().toStdU16String());
+    if (!amount) return false;
+    const QString normal = QString::fromStdU16String(FormatAmount(*amount));
     if (cell->text() != normal) cell->setText(normal);
+    return true;
+}
+
+void CDlgFeld47Base::accept() {
+    for (int r = 0; r < kFeld47Rows; ++r) {
+        if (!ParseAmount(Cell(r, m_nAmountColumn)->text().toStdU16String())) {
+            m_showMessage(Q(sadeditstr::kMsgAmountInvalid));
+            Cell(r, m_nAmountColumn)->setFocus();
+            Cell(r, m_nAmountColumn)->selectAll();
+            return;
+        }
+    }
+    QDialog::accept();
 }
 
 void CDlgFeld47Base::UpdateTotal() {
     std::vector<std::u16string> v;
     for (QLineEdit* e : m_cells) v.push_back(e->text().toStdU16String());
+    // An amount that is no number does not count until it is corrected.
+    for (int r = 0; r < kFeld47Rows; ++r) {
+        std::u16string& amount = v[static_cast<size_t>(r * m_nColumns + m_nAmountColumn)];
+        if (!ParseAmount(amount)) amount.clear();
+    }
     m_pTotal->setText(QString::fromStdU16String(DutyTableTotal(v, m_nColumns, m_nAmountColumn)));
 }
 
@@ -170,8 +191,11 @@ bool CDlgFeld47Base::eventFilter(QObject* watched, QEvent* event) {
                 // The type list stays usable while its button is pressed.
                 SetTypeListEnabled(column == 0);
             } else if (column == m_nAmountColumn) {
-                NormaliseCell(row);
+                const bool number = NormaliseCell(row);
                 UpdateTotal();
+                if (!number)
+                    QMetaObject::invokeMethod(this, [this] { m_showMessage(Q(sadeditstr::kMsgAmountInvalid)); },
+                                              Qt::QueuedConnection);
             } else if (column == m_nMethodColumn) {
                 // Shown once the focus has moved on, not in the middle of the focus change.
                 QMetaObject::invokeMethod(this, [this, row] { CheckMethod(row); }, Qt::QueuedConnection);

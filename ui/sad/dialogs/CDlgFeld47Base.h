@@ -34,6 +34,9 @@ public:
     std::function<bool(QString& code)> m_runTypeList;
     std::function<void(const QString& text)> m_showMessage;
 
+    // OK: refused with a message while an amount cell holds no number.
+    void accept() override;
+
 signals:
     void helpRequested(int context);
 
@@ -43,7 +46,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void NormaliseCell(int row);
+    // False (and the cell as typed) when the amount is no number.
+    bool NormaliseCell(int row);
     void UpdateTotal();
     void CheckMethod(int row);
     void SetTypeListEnabled(bool enabled);

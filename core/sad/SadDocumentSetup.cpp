@@ -1,0 +1,96 @@
+#include "core/sad/SadDocumentSetup.h"
+
+#include <algorithm>
+#include <string>
+
+#include "core/app/Profile.h"
+#include "core/app/SettingsKeys.h"
+#include "core/common/TextCodec.h"
+#include "core/formview/FieldDefinitions.h"
+#include "core/formview/FieldStore.h"
+#include "core/sad/EinheitspapierDoc.h"
+#include "core/sad/SadFields.h"
+#include "core/sad/SadStrings.h"
+
+namespace tarvex {
+std::u16string SadLoadStatusMessage(int status) {
+    switch (status) {
+        case 0: return {};
+        case 18: return sadstr::kStatus18;
+        case 19: return sadstr::kStatus19;
+        default: return sadstr::kStatusOther + FromUtf8(std::to_string(status)) + sadstr::kStatusOtherEnd;
+    }
+}
+
+void FillBox8Defaults(CFieldStore& store, Profile& p) {
+    const char* sec = settings::kEHForm;
+    if (!(settings::Get(p, sec, settings::kFeld2) & 4)) return;
+    std::u16string text = settings::Get(p, sec, settings::kFirma[0]);
+    for (int i = 1; i < 4; ++i) text += u"\r\n" + settings::Get(p, sec, settings::kFirma[i]);
+    TrimRight(text);
+    const std::u16string number = settings::Get(p, sec, settings::kZollNummer1);
+    store.SetFieldText(kFieldBox8, text, 1);
+    store.SetFieldText(kFieldBox8Number, number, 1);
+    if (store.GetPageCount() >= 2) {
+        store.SetFieldText(kContFieldBox2, text, 2);
+        store.SetFieldText(kContFieldBox2Number, number, 2);
+        store.SetFontSize(kContFieldBox2Number, 2, 1);
+        store.SetFontSize(kContFieldBox2, 2, 1);
+    }
+}
+
+void ApplyFirstPaintAlignments(CFieldStore& store) {
+    ApplySadAlignments(store, 1);
+    if (store.GetPageCount() >= 2) ApplySadAlignments(store, 2);
+}
+
+void MarkCrossedOutFields(CFieldDefinitions& definitions, Profile& profile, int variant) {
+    if (settings::Get(profile, settings::kEHForm, settings::kEHShowXX) != 1) return;
+    for (int f : SadCrossedOut(SadSheet::First, variant)) definitions.Set(1, f, variant, kDefNotOnForm);
+    for (int f : SadCrossedOut(SadSheet::Continuation, variant)) definitions.Set(2, f, variant, kDefNotOnForm);
+}
+
+SadInitialUpdate InitialiseSadDocument(CEinheitspapierDoc& doc, Profile& profile, CFieldDefinitions& definitions,
+                                       int currentVariant) {
+    SadInitialUpdate result;
+    result.loadMessage = SadLoadStatusMessage(doc.m_nLoadStatus);
+    if (doc.m_nFormVariant == kVariantExport) {
+        result.exportFile = true;
+        doc.m_nFormVariant = kVariantNone;
+    }
+    // Only the four forms exist; any other code read from a file is drawn and printed as the
+    // form the user works with.
+    if (doc.m_nFormVariant < 0 || doc.m_nFormVariant > 3) doc.m_nFormVariant = currentVariant;
+    FillBox8Defaults(doc.Store(), profile);
+    MarkCrossedOutFields(definitions, profile, doc.m_nFormVariant);
+    return result;
+}
+
+std::u16string SadBoxNumber(SadSheet sheet, int field) {
+    const auto& fields = SadFields(sheet);
+    if (field < 0 || static_cast<size_t>(field) >= fields.size()) return {};
+    std::u16string name = fields[static_cast<size_t>(field)].name;
+    for (std::u16string_view prefix : {u"Stempel Feld ", u"Feld ", u"box "}) {
+        if (name.starts_with(prefix)) {
+            name.erase(0, prefix.size());
+            break;
+        }
+    }
+    if (name.empty() || name[0] == u'(') return fields[static_cast<size_t>(field)].name;
+    // The number ends at a blank or at the goods item's "-n".
+    const size_t end = name.find_first_of(u" -");
+    return end == std::u16string::npos ? name : name.substr(0, end);
+}
+
+std::u16string SadOverflowQuestion(SadSheet sheet, const std::vector<int>& fields) {
+    std::vector<std::u16string> boxes;
+    for (int f : fields) {
+        std::u16string box = SadBoxNumber(sheet, f);
+        if (std::find(boxes.begin(), boxes.end(), box) == boxes.end()) boxes.push_back(std::move(box));
+    }
+    std::u16string list;
+    for (const auto& b : boxes) list += (list.empty() ? u"" : u", ") + b;
+    return sadstr::kOverflowQuestion + list + sadstr::kOverflowQuestionEnd;
+}
+
+}  // namespace tarvex

@@ -1,0 +1,49 @@
+#include "render/sad/SadPageSetup.h"
+
+#include <QPainter>
+#include <cmath>
+
+#include "core/app/Profile.h"
+#include "core/app/SettingsKeys.h"
+#include "core/formview/FormZoom.h"
+#include "core/sad/EinheitspapierDoc.h"
+#include "core/sad/SadLayout.h"
+
+namespace tarvex {
+namespace {
+constexpr const char* kSection = settings::kEHForm;
+}  // namespace
+
+SadRenderOptions SadRenderOptionsFromSettings(Profile& profile, const CEinheitspapierDoc& doc,
+                                              const CFieldDefinitions* definitions, int zoom) {
+    SadRenderOptions o;
+    o.zoom = zoom;
+    o.variant = doc.m_nFormVariant;
+    o.stampA = settings::Get(profile, kSection, settings::kStampA) != 0;
+    o.stampC = settings::Get(profile, kSection, settings::kStampC) != 0;
+    o.showCrossedOut = settings::Get(profile, kSection, settings::kEHShowXX) == 1;
+    o.greySurround = true;
+    o.markOverflow = true;
+    o.inputTax = doc.m_nInputTax == 1;
+    const int c = settings::Get(profile, kSection, settings::kEditTextColor);  // 0x00BBGGRR
+    o.textColour = QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF);
+    o.definitions = definitions;
+    return o;
+}
+
+QImage RenderSadPageImage(const CSadPageRenderer& renderer, const CEinheitspapierDoc& doc, int page,
+                          const SadRenderOptions& options, Profile& profile, double dpi) {
+    const QSize logical =
+        CSadPageRenderer::DocumentSize(options.zoom, settings::Get(profile, kSection, settings::kDocWidth),
+                                       settings::Get(profile, kSection, settings::kDocLength));
+    const int d = static_cast<int>(std::lround(dpi));
+    QImage image(HimetricToPixels(logical.width() * 10, d), HimetricToPixels(logical.height() * 10, d),
+                 QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.setWorldTransform(CSadPageRenderer::LogicalToDevice(dpi));
+    renderer.Render(painter, doc.Store(), page, options);
+    return image;
+}
+
+}  // namespace tarvex
