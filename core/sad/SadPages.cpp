@@ -3,6 +3,7 @@
 #include "core/common/TextCodec.h"
 #include "core/sad/SadEditStrings.h"
 #include "core/sad/SadNavigation.h"
+#include "core/sad/SadVariants.h"
 
 namespace tarvex {
 namespace {
@@ -152,6 +153,7 @@ bool AddPage(CSadNavigation& nav) {
     // Without stamps the caret would be left in "Nummer", which most variants neither show nor
     // let the user edit; what was typed there would vanish from sight.
     if (!nav.IsEditable(s.GetCurrentField(), page)) nav.NextInputField();
+    FollowPositions(nav);
     Finish(nav);
     return true;
 }
@@ -162,6 +164,7 @@ bool RemoveLastPage(CSadNavigation& nav) {
     FirstPage(nav);
     nav.Doc().SetContinuationCount(static_cast<uint16_t>(ContinuationCount(nav) - 1));
     nav.Doc().SetModifiedFlag();
+    FollowPositions(nav);
     Finish(nav);
     return true;
 }
@@ -222,7 +225,9 @@ void MoveGoodsItemCommand(CSadNavigation& nav) {
     GoodsItemPreselection(s, source, target);
     if (!nav.Host().RunMoveGoodsItem(GoodsItemEntries(s), source, target)) return;
     nav.GoToField(0, s.GetCurrentPage());
-    if (MoveGoodsItem(s, source, target) == 0) nav.Host().Redraw();
+    if (MoveGoodsItem(s, source, target) != 0) return;
+    FollowPositions(nav);
+    nav.Host().Redraw();
 }
 
 }  // namespace tarvex

@@ -58,4 +58,8 @@ void UpdatePositions(CSadNavigation& nav) {
     nav.Host().Redraw();
 }
 
+void FollowPositions(CSadNavigation& nav) {
+    if (nav.ProfileInt("AutoFillPositions", 1) != 0) UpdatePositions(nav);
+}
+
 }  // namespace tarvex
