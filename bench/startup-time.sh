@@ -16,12 +16,12 @@ c++ $CXXFLAGS bench/startup/WaitForWindow.cpp -o "$OUT/WaitForWindow" -lX11
 c++ $CXXFLAGS bench/startup/BareQtWindow.cpp -o "$OUT/BareQtWindow" $(pkg-config --cflags --libs Qt6Widgets)
 
 if [ -z "${DISPLAY:-}" ]; then
-    exec xvfb-run -a -s '-screen 0 1400x1000x24' "$0" "$@"
+    # -noreset: no server reset (and refused connections) each time the last client goes.
+    exec xvfb-run -a -s '-screen 0 1400x1000x24 -noreset' "$0" "$@"
 fi
 
 WORK="$(mktemp -d)"
 trap 'rm -rf "$WORK"' EXIT
-unset QT_QPA_PLATFORM
 export QT_QPA_PLATFORM=xcb
 median() { sort -n | awk '{a[NR]=$1} END {m=(NR%2)?a[(NR+1)/2]:(a[NR/2]+a[NR/2+1])/2; printf "%.1f", m}'; }
 

@@ -15,6 +15,7 @@
 #include <QCheckBox>
 #include <QDropEvent>
 #include <QMimeData>
+#include <QScreen>
 #include <QTabBar>
 #include <QTimer>
 
@@ -63,9 +64,15 @@ private:
     QTimer m_timer;
 };
 
+// The window itself; on a real X display also the whole screen, with the window manager's frames.
 void SaveScreenshot(QWidget* w, const QString& name) {
     const QString dir = qEnvironmentVariable("TARVEX_SCREENSHOT_DIR");
-    if (!dir.isEmpty()) w->window()->grab().save(dir + QLatin1Char('/') + name);
+    if (dir.isEmpty()) return;
+    w->window()->grab().save(dir + QLatin1Char('/') + name);
+    if (QGuiApplication::platformName() == QLatin1String("xcb")) {
+        QTest::qWait(200);  // let the window manager frame and paint the window
+        QGuiApplication::primaryScreen()->grabWindow(0).save(dir + QStringLiteral("/screen-") + name);
+    }
 }
 
 QString WriteFile(const QString& path, const QByteArray& bytes) {

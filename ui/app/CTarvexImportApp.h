@@ -116,8 +116,8 @@ private:
     void AddToRecentFiles(const QString& path);
     void LoadRecentFiles();
     void SaveRecentFiles();
-    // The per-user file-type registration; the shell's databases are rebuilt only when a file
-    // changed, and nothing is looked at while the stamp of what would be written is unchanged.
+    // The per-user file-type registration; skipped while the stamp of what would be written is
+    // unchanged and the entries exist, and the desktop's databases are rebuilt only after a change.
     void RegisterFileTypes();
     QString FileTypesDataHome() const;
     CChildFrame* AddChild(CChildFrame* child);

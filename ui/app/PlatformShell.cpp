@@ -14,7 +14,7 @@
 namespace tarvex {
 
 void CQtRegeditHost::ShowMessage(std::u16string_view text) {
-    QMessageBox::information(nullptr, QStringLiteral("Tarvex-Import"),
+    QMessageBox::warning(nullptr, QStringLiteral("Tarvex-Import"),
                              QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size())));
 }
 
