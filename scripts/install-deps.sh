@@ -7,7 +7,8 @@ PACKAGES=(
     cmake g++ ninja-build ccache clang libclang-rt-14-dev
     qt6-base-dev qt6-base-dev-tools libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev libshp-dev
-    poppler-utils xvfb xauth fonts-liberation2 shared-mime-info xdg-utils libfile-mimeinfo-perl
+    qt6-translations-l10n clang-format
+    poppler-utils xvfb xauth fonts-liberation2 shared-mime-info xdg-utils libfile-mimeinfo-perl libx11-dev
     locales
 )
 

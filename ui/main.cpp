@@ -4,6 +4,7 @@
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    tarvex::InstallQtTranslations();
     tarvex::CTarvexImportApp theApp;
     if (!theApp.InitInstance(QApplication::arguments())) return theApp.ExitInstance();
     const int result = QApplication::exec();

@@ -16,7 +16,9 @@ MenuEntry Mru() { return {K::RecentFiles, cmd::kMruFile1, u"Letzte Datei", {}}; 
 
 MenuEntry FileMenu(bool withDocument) {
     std::vector<MenuEntry> items{C(cmd::kNew, u"&Neu"), C(cmd::kOpen, u"Ö&ffnen..."), C(cmd::kClose, u"&Schließen")};
-    if (withDocument) items.push_back(C(cmd::kSaveAs, u"Speichern &unter..."));
+    // "S&peichern": the S belongs to "&Schließen".
+    if (withDocument)
+        items.insert(items.end(), {C(cmd::kSave, u"S&peichern\tStrg+S"), C(cmd::kSaveAs, u"Speichern &unter...")});
     items.push_back(Sep());
     if (withDocument) items.push_back(C(cmd::kPrint, u"&Drucken..."));
     items.push_back(C(cmd::kPrintSetup, u"Dru&ckeinrichtung..."));

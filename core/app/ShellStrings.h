@@ -57,6 +57,11 @@ inline constexpr char16_t kFieldDefsNeedClose17[] =
     u"Anschluss an diese Meldung die Möglichkeit, offenen Dokumente zu schliessen.";
 inline constexpr char16_t kPrinterNotFound[] =
     u"Der Drucker %s konnte nicht gefunden werden.\nEs wird der Standarddrucker verwendet.";
+// The PDF file output as the print dialog shows it and "Printer" remembers it.
+inline constexpr char16_t kPdfPrinter[] = u"PDF-Datei";
+inline constexpr char16_t kPrintToPdfTitle[] = u"In PDF-Datei drucken";
+inline constexpr char16_t kPdfFilter[] = u"PDF-Dateien (*.pdf)";
+inline constexpr char16_t kPrintFailed[] = u"Das Formular konnte nicht gedruckt werden.";
 
 // Registry manager.
 inline constexpr char16_t kRegManagerError[] = u"CRegeditManagment-Error";

@@ -4,6 +4,7 @@
 #include "core/sad/SadEditStrings.h"
 #include "core/sad/SadFields.h"
 #include "core/sad/SadNavigation.h"
+#include "core/sad/SadVariants.h"
 
 namespace tarvex {
 namespace {
@@ -153,6 +154,7 @@ bool AddPage(CSadNavigation& nav) {
     // Without stamps the caret would be left in "Nummer", which most variants neither show nor
     // let the user edit; what was typed there would vanish from sight.
     if (!nav.IsEditable(s.GetCurrentField(), page)) nav.NextInputField();
+    FollowPositions(nav);
     Finish(nav);
     return true;
 }
@@ -163,6 +165,7 @@ bool RemoveLastPage(CSadNavigation& nav) {
     FirstPage(nav);
     nav.Doc().SetContinuationCount(static_cast<uint16_t>(ContinuationCount(nav) - 1));
     nav.Doc().SetModifiedFlag();
+    FollowPositions(nav);
     Finish(nav);
     return true;
 }
@@ -223,7 +226,9 @@ void MoveGoodsItemCommand(CSadNavigation& nav) {
     GoodsItemPreselection(s, source, target);
     if (!nav.Host().RunMoveGoodsItem(GoodsItemEntries(s), source, target)) return;
     nav.GoToField(0, s.GetCurrentPage());
-    if (MoveGoodsItem(s, source, target) == 0) nav.Host().Redraw();
+    if (MoveGoodsItem(s, source, target) != 0) return;
+    FollowPositions(nav);
+    nav.Host().Redraw();
 }
 
 }  // namespace tarvex

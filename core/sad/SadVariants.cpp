@@ -59,4 +59,8 @@ void UpdatePositions(CSadNavigation& nav) {
     nav.Host().Redraw();
 }
 
+void FollowPositions(CSadNavigation& nav) {
+    if (nav.ProfileInt(settings::kAutoFillPositions) != 0) UpdatePositions(nav);
+}
+
 }  // namespace tarvex

@@ -20,5 +20,8 @@ void SetFormVariant(CSadNavigation& nav, int variant);
 // "&Felder 3, 5 und 32 aktualisieren": numbers the sheets and goods items from the box 31
 // texts up to the first empty one.
 void UpdatePositions(CSadNavigation& nav);
+// After a sheet was added or removed or a goods item moved: the same update, when
+// "AutoFillPositions" allows automatic filling, so that no stale count gets printed.
+void FollowPositions(CSadNavigation& nav);
 
 }  // namespace tarvex

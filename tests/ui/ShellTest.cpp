@@ -12,6 +12,16 @@
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <QCheckBox>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QScreen>
+#include <QTabBar>
+#include <QTimer>
+
+#include "core/app/FreedesktopTypes.h"
+#include "core/sad/SadStrings.h"
+#include "ui/formview/CDlgDrucken.h"
 
 #include "ui/sad/CEinheitspapierView.h"
 
@@ -26,11 +36,64 @@
 
 using namespace tarvex;
 
+namespace {
+
+// Answers the modal dialogs of a command as they come up, in order, and records their classes.
+// A dialog without an answer left is rejected.
+class ModalAnswers : public QObject {
+public:
+    explicit ModalAnswers(QList<std::function<void(QDialog*)>> answers) : m_answers(std::move(answers)) {
+        connect(&m_timer, &QTimer::timeout, this, [this] { Poll(); });
+        m_timer.start(5);
+    }
+    QStringList seen;
+
+private:
+    void Poll() {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (!dialog || dialog == m_last || !dialog->isVisible()) return;
+        m_last = dialog;
+        seen.append(QString::fromLatin1(dialog->metaObject()->className()).remove(QStringLiteral("tarvex::")));
+        if (m_answers.isEmpty())
+            dialog->reject();
+        else
+            m_answers.takeFirst()(dialog);
+    }
+    QList<std::function<void(QDialog*)>> m_answers;
+    QPointer<QDialog> m_last;
+    QTimer m_timer;
+};
+
+// The window itself; on a real X display also the whole screen, with the window manager's frames.
+void SaveScreenshot(QWidget* w, const QString& name) {
+    const QString dir = qEnvironmentVariable("TARVEX_SCREENSHOT_DIR");
+    if (dir.isEmpty()) return;
+    w->window()->grab().save(dir + QLatin1Char('/') + name);
+    if (QGuiApplication::platformName() == QLatin1String("xcb")) {
+        QTest::qWait(200);  // let the window manager frame and paint the window
+        QGuiApplication::primaryScreen()->grabWindow(0).save(dir + QStringLiteral("/screen-") + name);
+    }
+}
+
+QString WriteFile(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    if (f.open(QIODevice::WriteOnly)) f.write(bytes);
+    return path;
+}
+
+QByteArray ReadFile(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+}  // namespace
+
 class ShellTest : public QObject {
     Q_OBJECT
 
 private:
     std::unique_ptr<CTarvexImportApp> m_app;
+    QTemporaryDir m_home;
     QStringList m_messages;
 
     // A fresh application on empty settings; the New dialog is answered with newAnswer.
@@ -56,6 +119,11 @@ private slots:
     void initTestCase() {
         QVERIFY2(!QSettingsProfile::SettingsDirOverride().isEmpty(), "run with TARVEX_SETTINGS_DIR set");
         QApplication::setQuitOnLastWindowClosed(false);
+        QVERIFY(InstallQtTranslations());
+        // The documents folder (and with it the data folder) lies in a private home.
+        QVERIFY(m_home.isValid());
+        qputenv("HOME", m_home.path().toLocal8Bit());
+        qunsetenv("XDG_CONFIG_HOME");
     }
     void cleanup() { m_app.reset(); }
 
@@ -122,7 +190,8 @@ private slots:
         QCOMPARE(children[0]->PathName(), path);
         QCOMPARE(children[0]->SadDocument()->m_nFormVariant, 2);
         QCOMPARE(app.MainFrame()->CurrentMenuResource(), 130);
-        QCOMPARE(app.MainFrame()->windowTitle(), QStringLiteral("Tarvex-Import - Import 1.aef"));
+        QCOMPARE(app.MainFrame()->windowTitle(), QStringLiteral("Tarvex-Import - Import 1.aef[*]"));
+        QVERIFY(!app.MainFrame()->isWindowModified());
         QCOMPARE(app.RecentFiles(), QStringList{path});
     }
 
@@ -191,11 +260,13 @@ private slots:
         QCOMPARE(sad->Title(), QStringLiteral("EhForm1"));
         QCOMPARE(frame->CurrentMenuResource(), 130);
         QCOMPARE(MenuTitles(frame), (QStringList{"&Datei", "&Bearbeiten", "&Optionen", "&Formular", "&Ansicht", "&Hilfe"}));
-        // "Speichern unter..." waits for a change.
-        QVERIFY(!frame->Action(57604)->isEnabled());
+        // "Speichern unter..." saves a copy at any time; "Speichern" waits for a change.
+        QVERIFY(frame->Action(57604)->isEnabled());
+        QVERIFY(!frame->Action(57603)->isEnabled());
         sad->SadDocument()->SetModifiedFlag();
         app.UpdateCommandStates();
         QVERIFY(frame->Action(57604)->isEnabled());
+        QVERIFY(frame->Action(57603)->isEnabled());
         sad->SadDocument()->SetModifiedFlag(false);
 
         app.m_runNewDialog = [] { return 99; };
@@ -382,6 +453,270 @@ private slots:
         QCOMPARE(app.GetProfile().GetProfileString("Recent File List", "File1", u""), path.toStdU16String());
         std::vector<uint8_t> state;
         QVERIFY(app.GetProfile().GetProfileBinary("Workspace", "MainFrame", state));
+    }
+
+    void foreignFilesAreNotOpenedAndStayUntouched_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<bool>("opens");
+        QTest::newRow("text file") << QByteArray("Lieferschein 4711\nHamburg, 3. Mai\n") << false;
+        QTest::newRow("a few bytes") << QByteArray("abc") << false;
+        QTest::newRow("export form of the oldest version") << QByteArray("KTW-AEForm@1.00 und mehr") << false;
+        QTest::newRow("empty file, as the desktop's New makes it") << QByteArray() << true;
+    }
+    void foreignFilesAreNotOpenedAndStayUntouched() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(bool, opens);
+        QTemporaryDir dir;
+        const QString path = WriteFile(dir.path() + QStringLiteral("/brief.txt"), bytes);
+        CTarvexImportApp& app = Start({path});
+        CMainFrame* frame = app.MainFrame();
+        QCOMPARE(frame->Children().size(), opens ? 1 : 0);
+        if (opens) {
+            QVERIFY2(m_messages.isEmpty(), qPrintable(m_messages.join('\n')));
+            QCOMPARE(frame->ActiveChild()->PathName(), path);
+            return;
+        }
+        QCOMPARE(m_messages.size(), 1);
+        QVERIFY(m_messages[0].endsWith(QStringLiteral("nicht geöffnet werden!")));
+        QVERIFY(app.RecentFiles().isEmpty());
+        // Ctrl+S has no document to write over the file with.
+        frame->Action(57603)->trigger();
+        QCOMPARE(ReadFile(path), bytes);
+    }
+
+    void droppedFilesOpenLikeTheCommandLine() {
+        QTemporaryDir dir;
+        const QString good = dir.path() + QStringLiteral("/Import 7.aef");
+        {
+            CMemoryProfile memory;
+            CEinheitspapierDoc doc(&memory);
+            doc.ConfigureStore();
+            doc.OnNewDocument();
+            doc.m_nFormVariant = 0;
+            std::string error;
+            QVERIFY(SaveAefFile(std::filesystem::path(good.toStdU16String()), doc, error));
+        }
+        const QString foreign = WriteFile(dir.path() + QStringLiteral("/notiz.txt"), "keine Zollanmeldung hier");
+        CTarvexImportApp& app = Start({});
+        CMainFrame* frame = app.MainFrame();
+        QMimeData mime;
+        mime.setUrls({QUrl::fromLocalFile(good), QUrl::fromLocalFile(foreign)});
+        QDragEnterEvent enter(QPoint(50, 50), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(frame, &enter);
+        QVERIFY(enter.isAccepted());
+        QDropEvent drop(QPointF(50, 50), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(frame, &drop);
+        QCOMPARE(frame->Children().size(), 1);
+        QCOMPARE(frame->Children()[0]->PathName(), good);
+        QVERIFY2(m_messages.size() == 1, qPrintable(m_messages.join(QStringLiteral(" | "))));  // the text file is refused
+        QCOMPARE(app.RecentFiles(), QStringList{good});
+    }
+
+    void cancelInTheSaveQuestionKeepsEveryWindowOpen() {
+        CTarvexImportApp& app = Start({}, 0);
+        CMainFrame* frame = app.MainFrame();
+        for (int variant : {1, 2}) {
+            app.m_runNewDialog = [variant] { return variant; };
+            frame->Action(57600)->trigger();
+        }
+        const QList<CChildFrame*> windows = frame->Children();
+        QCOMPARE(windows.size(), 3);
+        windows[0]->SadDocument()->SetModifiedFlag();  // EhForm2 stays unchanged
+        windows[2]->SadDocument()->SetModifiedFlag();
+        QStringList asked;
+        QList<QMessageBox::StandardButton> answers;
+        app.m_askSaveChanges = [&](const QString& question) {
+            asked.append(question);
+            return answers.takeFirst();
+        };
+
+        // Closing the main window: discard the first, cancel at the second.
+        answers = {QMessageBox::No, QMessageBox::Cancel};
+        QVERIFY(!frame->close());
+        QCOMPARE(asked, (QStringList{"Änderungen in EhForm1 speichern?", "Änderungen in EhForm3 speichern?"}));
+        QCOMPARE(frame->Children(), windows);
+        QVERIFY(frame->isVisible());
+
+        // The field definitions need every window closed: a cancel there keeps them all as well.
+        asked.clear();
+        answers = {QMessageBox::No, QMessageBox::Cancel};
+        frame->Action(32863)->trigger();
+        QCOMPARE(asked.size(), 2);
+        QCOMPARE(frame->Children(), windows);
+
+        // Discarding both closes everything, without asking twice.
+        asked.clear();
+        answers = {QMessageBox::No, QMessageBox::No};
+        QVERIFY(frame->close());
+        QCOMPARE(asked.size(), 2);
+        QCoreApplication::processEvents();
+        QVERIFY(frame->Children().isEmpty());
+    }
+
+    void saveQuestionSpeaksGerman() {
+        CTarvexImportApp& app = Start({}, 0);
+        CChildFrame* child = app.MainFrame()->ActiveChild();
+        child->SadDocument()->SetModifiedFlag();
+        QStringList buttons;
+        QString icon;
+        ModalAnswers answers({[&](QDialog* dialog) {
+            auto* box = qobject_cast<QMessageBox*>(dialog);
+            QVERIFY(box);
+            SaveScreenshot(box, QStringLiteral("shell-save-question.png"));
+            for (QAbstractButton* b : box->buttons()) buttons.append(b->text());
+            icon = box->icon() == QMessageBox::Question ? QStringLiteral("question") : QStringLiteral("other");
+            box->button(QMessageBox::Cancel)->click();
+        }});
+        QVERIFY(!child->close());
+        buttons.sort();
+        QCOMPARE(buttons, (QStringList{"&Ja", "&Nein", "Abbrechen"}));
+        QCOMPARE(icon, QStringLiteral("question"));
+        QCOMPARE(app.MainFrame()->Children().size(), 1);
+    }
+
+    void modifiedMarkInTitleAndTabAndEmptyPanesWithoutDocument() {
+        QTemporaryDir dir;
+        CTarvexImportApp& app = Start({}, 0);
+        CMainFrame* frame = app.MainFrame();
+        CChildFrame* child = frame->ActiveChild();
+        auto* tabs = frame->MdiArea()->findChild<QTabBar*>();
+        QVERIFY(tabs);
+        QVERIFY(!frame->StatusText(1).isEmpty());
+        QCOMPARE(tabs->tabText(0), QStringLiteral("EhForm1"));
+        auto* view = qobject_cast<CEinheitspapierView*>(child->View());
+        view->OnCommand(32779);  // "Schrift größer" changes the document
+        app.UpdateCommandStates();
+        QVERIFY(child->isWindowModified());
+        QVERIFY(frame->isWindowModified());
+        QCOMPARE(tabs->tabText(0), QStringLiteral("EhForm1*"));
+        QCOMPARE(frame->windowTitle(), QStringLiteral("Tarvex-Import - EhForm1[*]"));
+        SaveScreenshot(frame, QStringLiteral("shell-modified-mark.png"));
+
+        app.m_execFileDialog = [&](QFileDialog& dlg) {
+            dlg.selectFile(dir.path() + QStringLiteral("/Einfuhr.aef"));
+            return true;
+        };
+        frame->Action(57604)->trigger();
+        QVERIFY(!child->isWindowModified());
+        QVERIFY(!frame->isWindowModified());
+        QCOMPARE(tabs->tabText(0), QStringLiteral("Einfuhr.aef"));
+
+        QVERIFY(child->close());
+        QCoreApplication::processEvents();
+        QCOMPARE(frame->StatusText(1), QString());
+        QCOMPARE(frame->StatusText(2), QString());
+    }
+
+    void fileDialogsStartInTheDocumentsOrTheDataFolder() {
+        QTemporaryDir dir;
+        CTarvexImportApp& app = Start({}, 0);
+        const QString data = QDir::homePath() + QStringLiteral("/Documents/Tarvex-Import");
+        QString folder, file;
+        app.m_execFileDialog = [&](QFileDialog& dlg) {
+            folder = dlg.directory().absolutePath();
+            file = dlg.selectedFiles().value(0);
+            dlg.selectFile(dir.path() + QStringLiteral("/Kopie.aef"));
+            return true;
+        };
+        // A new document is saved into the data folder under its title.
+        QVERIFY(app.SaveDocument(app.MainFrame()->ActiveChild(), false));
+        QCOMPARE(folder, data);
+        QCOMPARE(file, data + QStringLiteral("/EhForm1.aef"));
+        // Once it has a file, its folder is where Open and Save As start.
+        app.m_execFileDialog = [&](QFileDialog& dlg) {
+            folder = dlg.directory().absolutePath();
+            return false;
+        };
+        app.OnFileOpen();
+        QCOMPARE(folder, dir.path());
+        QVERIFY(!app.SaveDocument(app.MainFrame()->ActiveChild(), true));
+        QCOMPARE(folder, dir.path());
+        QVERIFY(QDir::currentPath() != dir.path());
+    }
+
+    void printCommandFlow() {
+        CTarvexImportApp& app = Start({}, 0);
+        QTemporaryDir dir;
+        Profile& profile = app.GetProfile();
+        auto* view = qobject_cast<CEinheitspapierView*>(app.MainFrame()->ActiveChild()->View());
+        app.Printer().setOutputFormat(QPrinter::PdfFormat);
+        int fileDialogs = 0;
+        const QString pdf = dir.path() + QStringLiteral("/Seite.pdf");
+        app.m_execFileDialog = [&](QFileDialog& dlg) {
+            ++fileDialogs;
+            dlg.selectFile(pdf);
+            return true;
+        };
+        auto print = [&](QList<std::function<void(QDialog*)>> answers) {
+            ModalAnswers modal(std::move(answers));
+            app.MainFrame()->Action(57607)->trigger();
+            return modal.seen;
+        };
+        auto reject = [](QDialog* d) { d->reject(); };
+        auto accept = [](QDialog* d) { d->accept(); };
+
+        // "Abbrechen" on the margin sheet ends the print there.
+        QCOMPARE(print({reject}), QStringList{"Common_DlgMargin02"});
+        // Cancelling the print dialog prints nothing either.
+        QCOMPARE(print({accept, reject}), (QStringList{"Common_DlgMargin02", "CDlgDrucken"}));
+        QCOMPARE(fileDialogs, 0);
+        QVERIFY(!QFileInfo::exists(pdf));
+
+        // PDF output with "Immer diesen Drucker verwenden": remembered as such ...
+        profile.WriteProfileInt("EHForm_Defaults", "ShowMarginDlgEH", 1);
+        QString device;
+        QCOMPARE(print({[&](QDialog* d) {
+                     auto* dlg = qobject_cast<CDlgDrucken*>(d);
+                     device = dlg->m_strDevice;
+                     dlg->ReuseBox()->setChecked(true);
+                     dlg->accept();
+                 }}),
+                 QStringList{"CDlgDrucken"});
+        QCOMPARE(device, QStringLiteral("PDF-Datei"));
+        QCOMPARE(fileDialogs, 1);
+        QVERIFY(QFileInfo(pdf).size() > 0);
+        QCOMPARE(profile.GetProfileString("EHForm_Defaults", "Printer", u"@"), std::u16string(u"PDF-Datei"));
+        QCOMPARE(profile.GetProfileInt("EHForm_Defaults", "ReUsePrn", 0), 1);
+
+        // ... and chosen again without a word about a missing printer, even after a printer was in use.
+        app.Printer().setOutputFormat(QPrinter::NativeFormat);
+        bool ticked = false;
+        QCOMPARE(print({[&](QDialog* d) {
+                     auto* dlg = qobject_cast<CDlgDrucken*>(d);
+                     device = dlg->m_strDevice;
+                     ticked = dlg->ReuseBox()->isChecked();
+                     dlg->reject();
+                 }}),
+                 QStringList{"CDlgDrucken"});
+        QVERIFY2(m_messages.isEmpty(), qPrintable(m_messages.join('\n')));
+        QCOMPARE(device, QStringLiteral("PDF-Datei"));
+        QVERIFY(ticked);
+    }
+
+    void fileTypesAreRegisteredAfterTheWindowAndOnlyWhenNeeded() {
+        const QString share = QSettingsProfile::SettingsDirOverride() + QStringLiteral("/share");
+        QVERIFY(QDir(share).removeRecursively());
+        const CFreedesktopTypeRegistry paths(std::filesystem::path(share.toStdU16String()), {});
+        const QString desktop = QString::fromStdU16String(paths.DesktopPath(u"Einheitspapier").u16string());
+        auto start = [&] {
+            m_app.reset();
+            m_app = std::make_unique<CTarvexImportApp>();
+            m_app->m_runNewDialog = [] { return -1; };
+            m_app->InitInstance({QStringLiteral("tarvex-import")});
+            const bool before = QFileInfo::exists(desktop);
+            QCoreApplication::processEvents();
+            return before;
+        };
+        QVERIFY2(!start(), "nothing is registered before the window is up");
+        QVERIFY(m_app->MainFrame()->isVisible());
+        QCOMPARE(m_app->FileTypeRegistrations(), 1);
+        QVERIFY(QFileInfo::exists(desktop));
+        start();
+        QCOMPARE(m_app->FileTypeRegistrations(), 0);  // the stamp says nothing changed
+        QVERIFY(QFile::remove(desktop));
+        start();
+        QCOMPARE(m_app->FileTypeRegistrations(), 1);  // a missing entry is written again
+        QVERIFY(QFileInfo::exists(desktop));
     }
 };
 

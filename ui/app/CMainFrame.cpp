@@ -102,7 +102,6 @@ void CMainFrame::CreateActions() {
         }
     };
     for (int menu : {kMenuNoDocument, kMenuSad, kMenuDv1}) name(MenuResource(menu));
-    m_actions[cmd::kSave]->setText(QStringLiteral("&Speichern"));
 
     QAction* statusBarAction = m_actions[cmd::kStatusBar];
     statusBarAction->setEnabled(true);
@@ -301,7 +300,10 @@ void CMainFrame::SelectPrinterByName(const QString& printerName) {
     }
     QString text = Str(shellstr::kPrinterNotFound);
     text.replace(QStringLiteral("%s"), printerName);
-    QMessageBox::information(this, windowTitle(), text);
+    if (CTarvexImportApp* app = TheApp())
+        app->Message(text);
+    else
+        QMessageBox::warning(this, Str(shellstr::kAppTitle), text);
 }
 
 // The current window also while the frame itself is hidden or inactive (start-up, tests).
@@ -318,6 +320,9 @@ void CMainFrame::OnActiveChildChanged() {
     if (auto* active = qobject_cast<CChildFrame*>(m_mdiArea->currentSubWindow())) m_lastActive = active;
     CChildFrame* child = ActiveChild();
     SetMenuResource(!child ? kMenuNoDocument : child->Kind() == DocTemplate::Dv1 ? kMenuDv1 : kMenuSad);
+    // The page and insert-mode panes belong to a document; with none left they say nothing.
+    if (!child)
+        for (int pane : {1, 2}) SetStatusText(QString(), pane);
     UpdateTitle();
     emit ActiveChildChanged();
 }
@@ -332,13 +337,19 @@ QList<CChildFrame*> CMainFrame::Children() const {
 void CMainFrame::UpdateTitle() {
     CChildFrame* child = ActiveChild();
     const QString app = Str(shellstr::kAppTitle);
-    setWindowTitle(child ? app + QStringLiteral(" - ") + child->Title() : app);
+    setWindowTitle(child ? app + QStringLiteral(" - ") + child->Title() + QStringLiteral("[*]") : app);
+    setWindowModified(child && child->IsModified());
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
-    // The framework's close: every document is asked to save first; one refusal keeps all open.
+    // Every modified document is asked about before any window closes: a cancel keeps all open.
+    CTarvexImportApp* app = TheApp();
+    if (app && !app->SaveAllModified()) {
+        event->ignore();
+        return;
+    }
     for (CChildFrame* child : Children()) {
-        if (!child->close()) {
+        if (!child->CloseWithoutAsking()) {
             event->ignore();
             return;
         }

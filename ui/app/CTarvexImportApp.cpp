@@ -6,7 +6,9 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
+#include <QSaveFile>
 #include <QLabel>
+#include <QLibraryInfo>
 #include <QMdiArea>
 #include <QMessageBox>
 #include <QPrintDialog>
@@ -14,11 +16,13 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTimer>
+#include <QTranslator>
 
 #include "core/app/SettingsKeys.h"
 #include "ui/app/CDlgNew.h"
 #include "ui/app/CMainFrame.h"
 #include "ui/app/DocumentWindows.h"
+#include "core/app/DocTemplates.h"
 #include "core/app/FreedesktopTypes.h"
 #include "ui/app/HelpContextScope.h"
 #include "ui/app/HelpPages.h"
@@ -56,6 +60,15 @@ constexpr int kHelpPrintSetup = 122;
 
 CTarvexImportApp* TheApp() { return g_app; }
 
+bool InstallQtTranslations() {
+    auto* translator = new QTranslator(QCoreApplication::instance());
+    if (!translator->load(QStringLiteral("qtbase_de"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        delete translator;
+        return false;
+    }
+    return QCoreApplication::installTranslator(translator);
+}
+
 CTarvexImportApp::CTarvexImportApp() { g_app = this; }
 
 CTarvexImportApp::~CTarvexImportApp() {
@@ -67,12 +80,13 @@ Profile& CTarvexImportApp::GetProfile() { return *m_profile; }
 
 CMainFrame* CTarvexImportApp::MainFrame() const { return m_pMainFrame.data(); }
 
-void CTarvexImportApp::Message(const QString& text) {
+void CTarvexImportApp::Message(const QString& text, QMessageBox::Icon icon) {
     if (m_showMessage) {
         m_showMessage(Str(shellstr::kAppTitle), text);
         return;
     }
-    QMessageBox::information(m_pMainFrame, Str(shellstr::kAppTitle), text);
+    QMessageBox box(icon, Str(shellstr::kAppTitle), text, QMessageBox::Ok, m_pMainFrame);
+    box.exec();
 }
 
 bool CTarvexImportApp::InitInstance(const QStringList& arguments) {
@@ -103,14 +117,16 @@ bool CTarvexImportApp::InitInstance(const QStringList& arguments) {
     const QString program = QCoreApplication::applicationFilePath();
     m_regManager->Initialize(std::u16string(shellstr::kAppTitle), std::filesystem::path(program.toStdU16String()),
                              "Nov 18 2020", std::string(BuildProductVersion()));
-    RegisterFileTypes();
-    Step(QStringLiteral("registry"));
-
-    // 9: post-installation mode.
     QStringList rest = arguments.mid(1);
     std::vector<std::u16string> args;
     for (const QString& a : rest) args.push_back(a.toStdU16String());
     const StartupCommand command = ParseStartupCommandLine(JoinArguments(args));
+    // The desktop's file types follow once the window is up (step 14), except in the
+    // post-installation mode, which is there to register them.
+    if (command.kind == StartupCommand::Kind::Init) RegisterFileTypes();
+    Step(QStringLiteral("registry"));
+
+    // 9: post-installation mode.
     if (command.kind == StartupCommand::Kind::Init) {
         ResetWorkspace(true);
         GrantDataFileAccess(QStringLiteral("Artikel1.dbf"));
@@ -145,6 +161,8 @@ bool CTarvexImportApp::InitInstance(const QStringList& arguments) {
         QTimer::singleShot(0, this, [this] { OnFileNew(); });
         Step(QStringLiteral("new"));
     }
+    // Queued after the New dialog: it runs inside the dialog's loop, once the dialog is visible.
+    QTimer::singleShot(0, this, [this] { RegisterFileTypes(); });
     // 15: the splash window belongs to the about and splash windows, which are not part of the
     // program yet; "Settings"/"SplashScreen" is read there.
     return true;
@@ -162,21 +180,44 @@ int CTarvexImportApp::ExitInstance() {
     return 0;
 }
 
-void CTarvexImportApp::RegisterFileTypes() {
-    QString dataHome = DesktopDataHome();
+QString CTarvexImportApp::FileTypesDataHome() const {
     const QString settingsDir = QSettingsProfile::SettingsDirOverride();
     // With a private settings folder the desktop files stay inside it as well.
-    if (!settingsDir.isEmpty()) dataHome = settingsDir + QStringLiteral("/share");
-    if (dataHome.isEmpty() || (settingsDir.isEmpty() && FileTypesInstalledSystemWide())) {
-        m_regManager->WriteProgramEntries();
-        return;
-    }
+    if (!settingsDir.isEmpty()) return settingsDir + QStringLiteral("/share");
+    if (FileTypesInstalledSystemWide()) return {};
+    return DesktopDataHome();
+}
+
+void CTarvexImportApp::RegisterFileTypes() {
+    const QString dataHome = FileTypesDataHome();
+    if (dataHome.isEmpty()) return;
     CFreedesktopTypeRegistry shell(std::filesystem::path(dataHome.toStdU16String()), [](int index) {
         const QByteArray png = DocumentIconPng(index);
         return std::vector<uint8_t>(png.begin(), png.end());
     });
+    // What would be written depends on the program file (its place, version and icons) only: while
+    // the stamp of that matches and the entries are there, there is nothing to compare or rebuild.
+    const QFileInfo program(QCoreApplication::applicationFilePath());
+    const QByteArray stamp = QStringLiteral("%1\n%2\n%3\n%4\n")
+                                 .arg(program.absoluteFilePath(), QString::fromStdString(std::string(BuildProductVersion())))
+                                 .arg(program.size())
+                                 .arg(program.lastModified().toMSecsSinceEpoch())
+                                 .toUtf8();
+    const QString stampPath = dataHome + QStringLiteral("/tarvex-import/filetypes.stamp");
+    bool complete = true;
+    for (const DocTemplateStrings& t : kDocTemplates)
+        complete = complete && std::filesystem::exists(shell.PackagePath(t.extension)) &&
+                   std::filesystem::exists(shell.DesktopPath(t.fileTypeId));
+    if (QFile stampFile(stampPath); complete && stampFile.open(QIODevice::ReadOnly) && stampFile.readAll() == stamp)
+        return;
     m_regManager->RegisterAtStartup(shell);
     if (shell.Changed()) RefreshDesktopDatabases(dataHome);
+    QDir().mkpath(QFileInfo(stampPath).absolutePath());
+    if (QSaveFile out(stampPath); out.open(QIODevice::WriteOnly)) {
+        out.write(stamp);
+        out.commit();
+    }
+    ++m_nFileTypeRegistrations;
 }
 
 void CTarvexImportApp::ConnectCommands() {
@@ -223,7 +264,7 @@ void CTarvexImportApp::ConnectCommands() {
     env.currentVariant = [this] { return m_nFormVariant; };
     env.setCurrentVariant = [this](int v) { m_nFormVariant = v; };
     env.beep = [] { QApplication::beep(); };
-    env.message = [this](const QString& text) { Message(text); };
+    env.message = [this](const QString& text) { Message(text, QMessageBox::Information); };
     env.helpContext = [this] { return m_nHelpContext; };
     env.setHelpContext = [this](int context) { m_nHelpContext = context; };
     env.showHelp = [this](int context) { ShowHelpContext(context); };
@@ -288,9 +329,10 @@ void CTarvexImportApp::UpdateCommandStates() {
     CChildFrame* c = f->ActiveChild();
     const bool sad = c && c->Kind() == DocTemplate::Sad;
     f->Action(cmd::kClose)->setEnabled(c != nullptr);
-    f->Action(cmd::kSave)->setEnabled(sad);
-    // "Speichern unter..." only while the document has changes.
-    f->Action(cmd::kSaveAs)->setEnabled(sad && c->IsModified());
+    // A copy can be saved at any time; saving in place only makes sense after a change.
+    f->Action(cmd::kSave)->setEnabled(sad && c->IsModified());
+    f->Action(cmd::kSaveAs)->setEnabled(sad);
+    for (CChildFrame* child : f->Children()) child->SyncModified();
     CEinheitspapierView* view = ActiveSadView();
     for (int id : kViewCommands) {
         QAction* a = f->Action(id);
@@ -310,8 +352,8 @@ void CTarvexImportApp::OnFieldDefinitions() {
     FieldDefinitionsCommand command;
     command.message = [this](const QString& text) { Message(text); };
     command.closeAllDocuments = [this] {
-        for (CChildFrame* child : m_pMainFrame->Children())
-            if (!child->close()) return false;
+        if (!SaveAllModified()) return false;
+        CloseAllDocuments();
         return true;
     };
     command.runDialog = [this] {
@@ -402,19 +444,29 @@ CChildFrame* CTarvexImportApp::OpenDocumentFile(const QString& path) {
         return nullptr;
     }
     if (TemplateForPath(full.toStdU16String()) == DocTemplate::Dv1) {
-        Message(Str(shellstr::kDv1OpenPending));
+        Message(Str(shellstr::kDv1OpenPending), QMessageBox::Information);
         return nullptr;
     }
     auto doc = std::make_unique<CEinheitspapierDoc>(m_profile.get());
     doc->ConfigureStore();
     std::string error;
-    if (!LoadAefFile(std::filesystem::path(full.toStdU16String()), *doc, error)) {
+    AefReadInfo read;
+    if (!LoadAefFile(std::filesystem::path(full.toStdU16String()), *doc, error, &read)) {
         QString text = Str(shellstr::kOpenFailed61697);
         if (!error.empty()) text += QStringLiteral("\n") + QString::fromStdString(error);
         Message(text);
         return nullptr;
     }
-    // The view reports a load status of 18 or 19 (beep and message) when it is set up.
+    // A file that is no SAD (a foreign signature, an old export file, a few bytes of something
+    // else) is not opened: a window under its name would let Ctrl+S write over it. Only an empty
+    // file, as the desktop's "new document" creates it, opens as an empty form.
+    int status = doc->m_nLoadStatus;
+    if (status == 0 && read.signature.empty() && info.size() > 0) status = 18;
+    if (status != 0) {
+        QApplication::beep();
+        Message(Str(status == 19 ? sadstr::kStatus19 : sadstr::kStatus18));
+        return nullptr;
+    }
     CEinheitspapierDoc* raw = doc.get();
     auto* child = new CChildFrame(DocTemplate::Sad, std::move(doc));
     child->setWidget(CreateSadView(raw, child));
@@ -429,7 +481,7 @@ bool CTarvexImportApp::SaveDocument(CChildFrame* child, bool saveAs) {
     if (!doc) return false;
     QString path = child->PathName();
     if (saveAs || path.isEmpty()) {
-        QString name = path.isEmpty() ? child->Title() : path;
+        QString name = path.isEmpty() ? child->Title() + QStringLiteral(".aef") : path;
         if (!PromptFileName(name, Str(shellstr::kSaveAsTitle61441), {}, false)) return false;
         if (QFileInfo(name).suffix().isEmpty()) name += QStringLiteral(".aef");
         path = name;
@@ -452,11 +504,32 @@ bool CTarvexImportApp::SaveModified(CChildFrame* child) {
     if (!child->IsModified()) return true;
     QString text = Str(shellstr::kAskToSave61704);
     text.replace(QStringLiteral("%1"), child->Title());
-    const auto answer = QMessageBox::question(m_pMainFrame, Str(shellstr::kAppTitle), text,
-                                              QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
-    if (answer == QMessageBox::Cancel) return false;
+    QMessageBox::StandardButton answer = QMessageBox::Cancel;
+    if (m_askSaveChanges) {
+        answer = m_askSaveChanges(text);
+    } else {
+        // The window in question comes to the front, so that the clerk sees what is asked about.
+        m_pMainFrame->MdiArea()->setActiveSubWindow(child);
+        QMessageBox box(QMessageBox::Question, Str(shellstr::kAppTitle), text,
+                        QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, m_pMainFrame);
+        box.setDefaultButton(QMessageBox::Yes);
+        box.setEscapeButton(QMessageBox::Cancel);
+        answer = static_cast<QMessageBox::StandardButton>(box.exec());
+    }
     if (answer == QMessageBox::Yes) return SaveDocument(child, false);
+    return answer == QMessageBox::No;
+}
+
+bool CTarvexImportApp::SaveAllModified() {
+    if (!m_pMainFrame) return true;
+    for (CChildFrame* child : m_pMainFrame->Children())
+        if (!SaveModified(child)) return false;
     return true;
+}
+
+void CTarvexImportApp::CloseAllDocuments() {
+    if (!m_pMainFrame) return;
+    for (CChildFrame* child : m_pMainFrame->Children()) child->CloseWithoutAsking();
 }
 
 QStringList CTarvexImportApp::FileDialogFilters() const {
@@ -483,11 +556,30 @@ bool CTarvexImportApp::PromptFileName(QString& fileName, const QString& title, Q
     dialog.setNameFilters(filters);
     const int preselected = FileDialogPreselection();
     if (preselected >= 1 && preselected <= filters.size()) dialog.selectNameFilter(filters[preselected - 1]);
-    if (!fileName.isEmpty()) dialog.selectFile(fileName);
-    const bool ok = m_execFileDialog ? m_execFileDialog(dialog) : dialog.exec() == QDialog::Accepted;
-    if (!ok || dialog.selectedFiles().isEmpty()) return false;
+    // Never the process's working folder: a bare name goes into the document's or data folder.
+    const QDir folder(DialogFolder());
+    dialog.setDirectory(folder);
+    if (!fileName.isEmpty()) dialog.selectFile(folder.absoluteFilePath(fileName));
+    if (!ExecFileDialog(dialog) || dialog.selectedFiles().isEmpty()) return false;
     fileName = dialog.selectedFiles().constFirst();
     return true;
+}
+
+bool CTarvexImportApp::ExecFileDialog(QFileDialog& dialog) {
+    return m_execFileDialog ? m_execFileDialog(dialog) : dialog.exec() == QDialog::Accepted;
+}
+
+QString CTarvexImportApp::DataFolder() const {
+    QString folder = QString::fromStdU16String(m_regManager->GetDataDirectory(false));
+    if (folder.isEmpty()) return QDir::homePath();
+    QDir().mkpath(folder);
+    return folder;
+}
+
+QString CTarvexImportApp::DialogFolder() const {
+    if (CChildFrame* c = m_pMainFrame ? m_pMainFrame->ActiveChild() : nullptr; c && !c->PathName().isEmpty())
+        return QFileInfo(c->PathName()).absolutePath();
+    return DataFolder();
 }
 
 // --- recent files
@@ -533,8 +625,14 @@ void CTarvexImportApp::OnFilePrintSetup() {
 }
 
 bool CTarvexImportApp::SelectPrinter(const QString& printerName) {
+    // The PDF file output is remembered under the name the print dialog shows; it never goes away.
+    if (printerName == Str(shellstr::kPdfPrinter)) {
+        m_printer.setOutputFormat(QPrinter::PdfFormat);
+        return true;
+    }
     const QPrinterInfo info = QPrinterInfo::printerInfo(printerName);
     if (info.isNull()) return false;
+    m_printer.setOutputFormat(QPrinter::NativeFormat);
     m_printer.setPrinterName(info.printerName());
     return true;
 }

@@ -4,6 +4,7 @@
 // index, help context, current form variant, the registry manager and the field definitions.
 
 #include <QFileDialog>
+#include <QMessageBox>
 #include <QObject>
 #include <QPointer>
 #include <QPrinter>
@@ -56,6 +57,8 @@ public:
     virtual void LoadFieldDefinitions();
     virtual void SaveFieldDefinitions();
     virtual bool PromptFileName(QString& fileName, const QString& title, QFileDialog::Options extraFlags, bool open);
+    // Runs a file dialog (or the tests' stand-in for the user).
+    bool ExecFileDialog(QFileDialog& dialog);
 
     // --- commands
     void OnFileNew();
@@ -75,6 +78,17 @@ public:
     bool SaveDocument(CChildFrame* child, bool saveAs);
     // The framework's question before a modified document closes; false when cancelled.
     bool SaveModified(CChildFrame* child);
+    // The question for every modified document, before any window closes; false as soon as
+    // one is cancelled (or its save fails), and then nothing is closed.
+    bool SaveAllModified();
+    // Closes every document window; the question must have been answered already.
+    void CloseAllDocuments();
+    // Messages of the application; errors carry the warning icon.
+    void Message(const QString& text, QMessageBox::Icon icon = QMessageBox::Warning);
+    // The data folder (documents folder + "/Tarvex-Import") and the folder file dialogs start in:
+    // the active document's, else the data folder.
+    QString DataFolder() const;
+    QString DialogFolder() const;
 
     const QStringList& RecentFiles() const { return m_recentFiles; }
     // The file dialog's filters in the order built ("description (patterns)") and the
@@ -84,15 +98,17 @@ public:
 
     // Steps taken at start-up, in order (for diagnosis and tests).
     const QStringList& StartupSteps() const { return m_startupSteps; }
+    // How often the desktop's file types were written (not skipped by their stamp).
+    int FileTypeRegistrations() const { return m_nFileTypeRegistrations; }
 
     // Replaceable interaction, so that tests can answer for the user.
     std::function<int()> m_runNewDialog;                                   // result or -1
     std::function<bool(const QString& title, const QString& question)> m_confirmReset;
     std::function<bool(QFileDialog&)> m_execFileDialog;
     std::function<void(const QString& title, const QString& text)> m_showMessage;
+    std::function<QMessageBox::StandardButton(const QString& question)> m_askSaveChanges;
 
 private:
-    void Message(const QString& text);
     void ConnectCommands();
     void ConnectViewCommands();
     bool ConfirmReset(const QString& title, const QString& question);
@@ -100,7 +116,10 @@ private:
     void AddToRecentFiles(const QString& path);
     void LoadRecentFiles();
     void SaveRecentFiles();
+    // The per-user file-type registration; skipped while the stamp of what would be written is
+    // unchanged and the entries exist, and the desktop's databases are rebuilt only after a change.
     void RegisterFileTypes();
+    QString FileTypesDataHome() const;
     CChildFrame* AddChild(CChildFrame* child);
     void Step(const QString& name) { m_startupSteps.append(name); }
 
@@ -114,9 +133,13 @@ private:
     QStringList m_recentFiles;
     QStringList m_startupSteps;
     int m_nUntitled = 0;
+    int m_nFileTypeRegistrations = 0;
 };
 
 // The one application object (null before it exists).
 CTarvexImportApp* TheApp();
+// Qt's own dialogs and buttons (Ja/Nein/Abbrechen, file and printer dialogs) speak German:
+// qtbase_de from Qt's translations folder. False when that file is missing.
+bool InstallQtTranslations();
 
 }  // namespace tarvex

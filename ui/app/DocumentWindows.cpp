@@ -22,7 +22,7 @@ QWidget* CreateSadView(CEinheitspapierDoc* doc, QWidget* parent) {
     });
     QObject::connect(view, &CEinheitspapierView::printRequested, view, [view] { RunSadPrintCommand(*view); });
     QObject::connect(view, &CEinheitspapierView::modifiedChanged, view, [child] {
-        if (child) child->SetTitle(child->Title());
+        if (child) child->SyncModified();
     });
     // The view set its panes while it was built, before anybody listened.
     view->UpdateStatusText();
@@ -43,14 +43,29 @@ void CChildFrame::SetPathName(const QString& path) {
 
 void CChildFrame::SetTitle(const QString& title) {
     m_title = title;
-    setWindowTitle(title);
+    // Qt shows "[*]" as "*" while the window is modified, in the tab as well.
+    setWindowTitle(title + QStringLiteral("[*]"));
+    setWindowModified(IsModified());
     emit TitleChanged();
 }
 
 bool CChildFrame::IsModified() const { return m_sadDoc && m_sadDoc->IsModified(); }
 
+void CChildFrame::SyncModified() {
+    if (isWindowModified() == IsModified()) return;
+    setWindowModified(IsModified());
+    emit TitleChanged();
+}
+
+bool CChildFrame::CloseWithoutAsking() {
+    m_bAskOnClose = false;
+    const bool closed = close();
+    m_bAskOnClose = true;
+    return closed;
+}
+
 void CChildFrame::closeEvent(QCloseEvent* event) {
-    if (CTarvexImportApp* app = TheApp(); app && !app->SaveModified(this)) {
+    if (CTarvexImportApp* app = TheApp(); m_bAskOnClose && app && !app->SaveModified(this)) {
         event->ignore();
         return;
     }

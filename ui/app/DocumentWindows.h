@@ -33,6 +33,10 @@ public:
     const QString& Title() const { return m_title; }
     void SetTitle(const QString& title);
     bool IsModified() const;
+    // Shows the document's modified state as the "*" of title and tab.
+    void SyncModified();
+    // Closes after the save question was answered for all documents at once.
+    bool CloseWithoutAsking();
 
 signals:
     void TitleChanged();
@@ -45,6 +49,7 @@ private:
     std::unique_ptr<CEinheitspapierDoc> m_sadDoc;
     QString m_pathName;
     QString m_title;
+    bool m_bAskOnClose = true;
 };
 
 }  // namespace tarvex

@@ -14,7 +14,7 @@
 namespace tarvex {
 
 void CQtRegeditHost::ShowMessage(std::u16string_view text) {
-    QMessageBox::information(nullptr, QStringLiteral("Tarvex-Import"),
+    QMessageBox::warning(nullptr, QStringLiteral("Tarvex-Import"),
                              QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size())));
 }
 
@@ -105,10 +105,19 @@ bool FileTypesInstalledSystemWide() {
 
 void RefreshDesktopDatabases(const QString& dataHome) {
     // Both tools come with the desktop; without them the files still take effect at its next scan.
-    const QString mime = QStandardPaths::findExecutable(QStringLiteral("update-mime-database"));
-    if (!mime.isEmpty()) QProcess::execute(mime, {dataHome + QStringLiteral("/mime")});
-    const QString apps = QStandardPaths::findExecutable(QStringLiteral("update-desktop-database"));
-    if (!apps.isEmpty()) QProcess::execute(apps, {dataHome + QStringLiteral("/applications")});
+    // They run on their own, silently: nobody waits for them, and their notes are not for clerks.
+    const std::pair<const char*, const char*> tools[] = {{"update-mime-database", "/mime"},
+                                                         {"update-desktop-database", "/applications"}};
+    for (const auto& [tool, folder] : tools) {
+        const QString program = QStandardPaths::findExecutable(QString::fromLatin1(tool));
+        if (program.isEmpty()) continue;
+        QProcess process;
+        process.setProgram(program);
+        process.setArguments({dataHome + QLatin1String(folder)});
+        process.setStandardOutputFile(QProcess::nullDevice());
+        process.setStandardErrorFile(QProcess::nullDevice());
+        process.startDetached();
+    }
 }
 
 }  // namespace tarvex

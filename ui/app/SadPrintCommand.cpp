@@ -1,8 +1,8 @@
 #include "ui/app/SadPrintCommand.h"
 
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -10,6 +10,7 @@
 #include "ui/app/CMainFrame.h"
 #include "ui/app/CTarvexImportApp.h"
 #include "ui/app/HelpContextScope.h"
+#include "core/app/ShellStrings.h"
 #include "core/formview/AppFieldDefinitions.h"
 #include "ui/formview/CDlgDrucken.h"
 #include "ui/formview/Common_DlgMargin02.h"
@@ -24,11 +25,14 @@ namespace tarvex {
 namespace {
 
 constexpr int kSad = 0;
+constexpr int kMarginHelpContext = 120;
+
+QString Str(std::u16string_view s) { return QString::fromUtf16(s.data(), static_cast<qsizetype>(s.size())); }
 
 // Name shown for the printer; a printer without a name is the PDF file output.
 QString DeviceName(const QPrinter& printer) {
     if (printer.outputFormat() == QPrinter::PdfFormat || printer.printerName().isEmpty())
-        return QStringLiteral("PDF-Datei");
+        return Str(shellstr::kPdfPrinter);
     return printer.printerName();
 }
 
@@ -43,8 +47,14 @@ void RunSadPrintCommand(CEinheitspapierView& view) {
 
     // 1: the edited text goes into the store (and the field's actions run again).
     view.GoToField(store.GetCurrentField(), store.GetCurrentPage());
-    // 2: the margin sheet; its answer does not stop the print.
-    if (MarginSheetBeforePrint(profile, kSad)) view.OnCommand(cmd::kMargins);
+    // 2: the margin sheet; "Abbrechen" there cancels the print, as it does everywhere else.
+    if (MarginSheetBeforePrint(profile, kSad)) {
+        HelpContextScope margins(app->m_nHelpContext, kMarginHelpContext);
+        if (Common_DlgMargin02::RunMarginCommand(profile, kSad, app->m_nLanguage, &view) != QDialog::Accepted) {
+            view.viewport()->update();
+            return;
+        }
+    }
 
     QPrinter& printer = app->Printer();
     // Without any installed printer the job goes into a PDF file.
@@ -90,13 +100,16 @@ void RunSadPrintCommand(CEinheitspapierView& view) {
     if (printer.outputFormat() == QPrinter::PdfFormat) {
         QString path = printer.outputFileName();
         if (path.isEmpty()) {
-            QString base = app->MainFrame() && app->MainFrame()->ActiveChild()
-                               ? QFileInfo(app->MainFrame()->ActiveChild()->Title()).completeBaseName()
-                               : QStringLiteral("Einheitspapier");
-            path = QFileDialog::getSaveFileName(&view, QStringLiteral("In PDF-Datei drucken"),
-                                                base + QStringLiteral(" Seite %1.pdf").arg(dlg.m_nPage),
-                                                QStringLiteral("PDF-Dateien (*.pdf)"));
-            if (path.isEmpty()) return;
+            const QString base = app->MainFrame() && app->MainFrame()->ActiveChild()
+                                     ? QFileInfo(app->MainFrame()->ActiveChild()->Title()).completeBaseName()
+                                     : QStringLiteral("Einheitspapier");
+            QFileDialog chooser(&view, Str(shellstr::kPrintToPdfTitle),
+                                QDir(app->DialogFolder()).absoluteFilePath(base + QStringLiteral(" Seite %1.pdf").arg(dlg.m_nPage)),
+                                Str(shellstr::kPdfFilter));
+            chooser.setAcceptMode(QFileDialog::AcceptSave);
+            chooser.setDefaultSuffix(QStringLiteral("pdf"));
+            if (!app->ExecFileDialog(chooser) || chooser.selectedFiles().isEmpty()) return;
+            path = chooser.selectedFiles().constFirst();
         }
         ok = PrintSadToPdf(path, doc, dlg.m_nPage, dlg.m_nCopies, profile, AppFieldDefinitions(), error);
     } else {
@@ -104,7 +117,7 @@ void RunSadPrintCommand(CEinheitspapierView& view) {
         printer.setDocName(QStringLiteral("Einheitspapier"));
         ok = PrintSadPages(printer, printer.resolution(), doc, dlg.m_nPage, dlg.m_nCopies, profile, AppFieldDefinitions(), error);
     }
-    if (!ok) QMessageBox::warning(&view, QStringLiteral("Tarvex-Import"), error);
+    if (!ok) app->Message(Str(shellstr::kPrintFailed) + QStringLiteral("\n") + error);
     view.viewport()->update();
 }
 

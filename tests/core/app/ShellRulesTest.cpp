@@ -148,7 +148,8 @@ TEST(Menus, FileMenusInOrder) {
     EXPECT_EQ(m128[3].items[1].text, u"&Hilfe allgemein");
     const auto& m130 = MenuResource(kMenuSad);
     EXPECT_EQ(Ids(m130[0].items),
-              (std::vector<int>{57600, 57601, 57602, 57604, 0, 57607, 57606, 0, 57616, 0, 57664, 0, 57665}));
+              (std::vector<int>{57600, 57601, 57602, 57603, 57604, 0, 57607, 57606, 0, 57616, 0, 57664, 0, 57665}));
+    EXPECT_EQ(m130[0].items[3].text, u"S&peichern\tStrg+S");
     EXPECT_EQ(Find(m130, u"&Hilfe")->items[1].text, u"&Hilfe allgemein\tF1");
 }
 

@@ -177,6 +177,8 @@ TEST(SadPages, AddPageStopsAt255Pages) {
 
 TEST(SadPages, RemoveLastPage) {
     SadEditEnv e(0);
+    // Box 3 of a sheet is the page's own text here, not the automatic count.
+    e.SetInt("AutoFillPositions", 0);
     EXPECT_FALSE(RemoveLastPage(e.nav));
     EXPECT_TRUE(e.host.questions.empty()) << "disabled with one continuation sheet";
 

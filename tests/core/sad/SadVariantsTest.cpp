@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "SadEditFakes.h"
+#include "core/common/TextCodec.h"
 #include "core/sad/SadPages.h"
 #include "core/sad/SadVariants.h"
 
@@ -112,4 +113,58 @@ TEST(SadVariants, VariantCommands) {
     EXPECT_TRUE(VariantCommandStateFor(e.nav, 3).checked);
     SetFormVariant(e.nav, 7);
     EXPECT_EQ(e.doc.m_nFormVariant, 3);
+}
+
+TEST(SadVariants, PositionsFollowSheetAndGoodsItemChanges) {
+    enum class Change { AddSheet, RemoveSheet, MoveItem };
+    struct Case {
+        const char* name;
+        Change change;
+        int autoFill;
+        int continuation;
+        std::vector<std::u16string> box31;  // page by page, three items each
+        std::u16string feld3b, feld5;       // after the change
+    } cases[] = {
+        {"last sheet removed", Change::RemoveSheet, 1, 2,
+         {u"Artikel A", u"Artikel B", u"Artikel C", u"Artikel D", u"", u""}, u"2", u"4"},
+        {"last sheet removed, automatic filling off", Change::RemoveSheet, 0, 2,
+         {u"Artikel A", u"Artikel B", u"Artikel C", u"Artikel D", u"", u""}, u"3", u"5"},
+        {"sheet added", Change::AddSheet, 1, 1, {u"Artikel A", u"Artikel B", u"Artikel C"}, u"3", u"4"},
+        {"sheet added, automatic filling off", Change::AddSheet, 0, 1, {u"Artikel A", u"Artikel B", u"Artikel C"},
+         u"2", u"4"},
+        {"goods item moved into a gap", Change::MoveItem, 1, 1, {u"Artikel A", u"", u"Artikel C"}, u"2", u"3"},
+        {"goods item moved, automatic filling off", Change::MoveItem, 0, 1, {u"Artikel A", u"", u"Artikel C"}, u"2",
+         u"2"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        SadEditEnv e(0);
+        e.SetInt("AutoFillPositions", c.autoFill);
+        e.doc.SetContinuationCount(static_cast<uint16_t>(c.continuation));
+        for (size_t i = 0; i < c.box31.size(); ++i)
+            e.store().SetFieldText(11 + 21 * static_cast<int>(i % 3), c.box31[i], 2 + static_cast<int>(i / 3));
+        UpdatePositions(e.nav);  // the counts as they stood before the change
+        switch (c.change) {
+            case Change::AddSheet: ASSERT_TRUE(AddPage(e.nav)); break;
+            case Change::RemoveSheet: ASSERT_TRUE(RemoveLastPage(e.nav)); break;
+            case Change::MoveItem:
+                e.host.page = 2;
+                e.store().ActivateField(53, 2);
+                e.host.move = [](const std::vector<std::u16string>&, int& source, int& target) {
+                    source = 3;  // position 3 of page 2 ...
+                    target = 2;  // ... into the empty position 2
+                    return true;
+                };
+                MoveGoodsItemCommand(e.nav);
+                ASSERT_EQ(e.store().GetFieldText(32, 2), u"Artikel C");
+                break;
+        }
+        EXPECT_EQ(e.store().GetFieldText(12, 1), c.feld3b);
+        EXPECT_EQ(e.store().GetFieldText(14, 1), c.feld5);
+        const int last = e.doc.m_nContinuationCount + 1;
+        if (c.autoFill != 0) {
+            EXPECT_EQ(e.store().GetFieldText(9, last), FromUtf8(std::to_string(last))) << "box 3 A of the last sheet";
+            EXPECT_EQ(e.store().GetFieldText(10, last), c.feld3b) << "box 3 B of the last sheet";
+        }
+    }
 }
