@@ -222,7 +222,9 @@ void MoveGoodsItemCommand(CSadNavigation& nav) {
     GoodsItemPreselection(s, source, target);
     if (!nav.Host().RunMoveGoodsItem(GoodsItemEntries(s), source, target)) return;
     nav.GoToField(0, s.GetCurrentPage());
-    if (MoveGoodsItem(s, source, target) == 0) nav.Host().Redraw();
+    if (MoveGoodsItem(s, source, target) != 0) return;
+    nav.Doc().SetModifiedFlag();
+    nav.Host().Redraw();
 }
 
 }  // namespace tarvex
