@@ -298,7 +298,7 @@ void TestSadViewInput::clerkFillsSavesAndReadsBack() {
     QCOMPARE(doc.Store().GetFieldText(11, 3), std::u16string(u"Muttern M8"));
     QCOMPARE(doc.Store().GetFieldText(32, 2), std::u16string());
 
-    // Another form variant: back on the first sheet, not counted as a change by itself.
+    // Another form variant: back on the first sheet.
     input.OnCommand(cmd::kVariant3);
     QCOMPARE(doc.m_nFormVariant, 3);
     QCOMPARE(view.CurrentPage(), 1);

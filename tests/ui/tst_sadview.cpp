@@ -507,6 +507,7 @@ private slots:
             QTest::keyClick(view.EditWindow(), k.key, k.mods);
             QCOMPARE(view.CurrentPage(), k.page);
             QCOMPARE(view.Zoom(), zoom + k.zoomStep);
+            if (k.key == Qt::Key_End) Save(view.grab().toImage(), "sad-ctrl-end-last-page.png");
         }
         QCOMPARE(doc.Store().GetFieldText(10, 1), std::u16string(u"Lieferant AG"));
 

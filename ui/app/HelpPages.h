@@ -13,7 +13,7 @@ QUrl HelpPageUrl(int context);
 bool HasHelpPage(int context);
 
 // F1 anywhere in the program (main window, document windows, every dialog) calls onHelp, which
-// opens the help at the current context. Installed once on the application.
+// opens the help at the current context. Installing again replaces the handler.
 void InstallHelpKey(std::function<void()> onHelp);
 
 }  // namespace tarvex

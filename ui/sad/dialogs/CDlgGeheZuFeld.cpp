@@ -15,17 +15,20 @@ namespace tarvex {
 CDlgGeheZuFeld::CDlgGeheZuFeld(int item, Check check, QWidget* parent) : QDialog(parent), m_check(std::move(check)) {
     setWindowTitle(QString::fromUtf16(sadeditstr::kGoToTitle));
     auto* layout = new QVBoxLayout(this);
-    auto* form = new QFormLayout;
     m_pEdit = new QLineEdit(this);
     m_pEdit->setMaxLength(12);
-    form->addRow(QString::fromUtf16(sadeditstr::kGoToPrompt), m_pEdit);
+    auto* prompt = new QLabel(QString::fromUtf16(sadeditstr::kGoToPrompt), this);
+    prompt->setBuddy(m_pEdit);
+    layout->addWidget(prompt);
+    layout->addWidget(m_pEdit);
     if (item > 0) {
+        auto* form = new QFormLayout;
         m_pItem = new QSpinBox(this);
         m_pItem->setRange(1, 3);
         m_pItem->setValue(item);
         form->addRow(QString::fromUtf16(sadeditstr::kGoToItem), m_pItem);
+        layout->addLayout(form);
     }
-    layout->addLayout(form);
     m_pMessage = new QLabel(this);
     m_pMessage->setWordWrap(true);
     m_pMessage->setStyleSheet(QStringLiteral("color: #b00000"));
@@ -55,6 +58,7 @@ void CDlgGeheZuFeld::accept() {
     }
     m_pMessage->setText(QString::fromStdU16String(problem));
     m_pMessage->show();
+    adjustSize();
     m_pEdit->selectAll();
     m_pEdit->setFocus();
 }
