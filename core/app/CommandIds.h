@@ -16,6 +16,7 @@ inline constexpr int kInsertDefaults = 32809, kInsertMode = 32773, kNextField = 
 inline constexpr int kFontLarger = 32779, kFontSmaller = 32781, kFontBold = 32783;
 inline constexpr int kAlignLeft = 32785, kAlignCenter = 32787, kAlignRight = 32789;
 inline constexpr int kUpdateFields = 32844, kMoveGoodsItem = 32874, kRemoveLastPage = 32878;
+inline constexpr int kGoToField = 32880;
 inline constexpr int kDv1Calculate = 32831;
 // Options
 inline constexpr int kMargins = 32791, kPrinterFonts = 32793, kFormDefaults = 32807, kMasterData = 32840;

@@ -58,6 +58,9 @@ std::vector<MenuEntry> PageEntries() {
             C(cmd::kAddPage, u"Seite hin&zufügen")};
 }
 
+// A clerk's shortcut from box to box by the number printed on the form.
+MenuEntry GoToFieldEntry() { return C(cmd::kGoToField, u"&Gehe zu Feld...\tStrg+G"); }
+
 MenuEntry EditMenu(bool sad) {
     std::vector<MenuEntry> items{C(cmd::kInsertDefaults, u"Vor&gaben einfügen..."), Sep()};
     for (auto& e : EditingEntries(u"E&infügen")) items.push_back(e);
@@ -69,7 +72,9 @@ MenuEntry EditMenu(bool sad) {
         items.push_back(C(cmd::kDv1Calculate, u"&Berechnung der Seite 2,3,4..."));
     }
     items.insert(items.end(), {Sep(), C(cmd::kNextField, u"&Nächstes Eingabefeld"),
-                               C(cmd::kPrevField, u"&Voheriges Eingabefeld"), Sep()});
+                               C(cmd::kPrevField, u"&Voheriges Eingabefeld")});
+    if (sad) items.push_back(GoToFieldEntry());
+    items.push_back(Sep());
     for (auto& e : FontAndAlignEntries()) items.push_back(e);
     if (sad) items.insert(items.end(), {Sep(), C(cmd::kUpdateFields, u"&Felder 3, 5 und 32 aktualisieren")});
     return Sub(u"&Bearbeiten", std::move(items));
@@ -124,7 +129,7 @@ std::vector<MenuEntry> BuildContext132() {
     std::vector<MenuEntry> items{C(cmd::kInsertDefaults, u"Vor&gaben einfügen..."), Sep()};
     for (auto& e : EditingEntries(u"&Einfügen")) items.push_back(e);
     items.insert(items.end(), {Sep(), C(cmd::kNextField, u"&Nächstes Eingabefeld"),
-                               C(cmd::kPrevField, u"&Voheriges Eingabefeld"), Sep()});
+                               C(cmd::kPrevField, u"&Voheriges Eingabefeld"), GoToFieldEntry(), Sep()});
     for (auto& e : FontAndAlignEntries()) items.push_back(e);
     return items;
 }
@@ -161,6 +166,7 @@ const std::map<int, std::u16string_view>& CommandStrings() {
         {cmd::kAlignLeft, u"Richtet den Text des aktuellen Feldes links aus\nLinksbündig"},
         {cmd::kAlignCenter, u"Zentriert den Text des aktuellen Feldes\nZentriert"},
         {cmd::kAlignRight, u"Richtet den Text des aktuellen Feldes rechts aus\nRechtsbündig"},
+        {cmd::kGoToField, u"Setzt die Schreibmarke in ein Feld, das Sie mit seiner Nummer angeben\nGehe zu Feld"},
         {cmd::kUpdateFields, u"Füllt die Felder 3, 5 und 32 neu aus\nFelder 3, 5 und 32 aktualisieren"},
         {cmd::kMoveGoodsItem, u"Verschiebt eine Warenposition an eine andere Stelle\nWarenposition verschieben"},
         {cmd::kRemoveLastPage, u"Entfernt das letzte Ergänzungsblatt\nLetzte Formularseite entfernen"},
@@ -257,6 +263,9 @@ const std::vector<Accelerator>& AcceleratorTable() {
         {"Ctrl+Left", kPrevPage},
         {"Ctrl+NumPlus", kZoomIn},
         {"Ctrl+NumMinus", kZoomOut},
+        {"Ctrl+Plus", kZoomIn},
+        {"Ctrl+Minus", kZoomOut},
+        {"Ctrl+G", kGoToField},
         {"F2", kInsertDefaults},
         {"F3", kDv1Calculate},
         {"F6", kNextPane},

@@ -12,6 +12,14 @@ inline constexpr char16_t kMsg23RemovePage[] =
     u"Möchten Sie die letzte Formularseite wirklich\nlöschen? Alle Daten auf dieser Seite werden\n"
     u"unwiderruflich gelöscht.\n\nMöchten Sie fortfahren und die Seite Löschen?";
 inline constexpr char16_t kMsg143InsertDate[] = u"Soll das aktuelle Datum eingefügt werden?";
+// "Gehe zu Feld..."
+inline constexpr char16_t kGoToTitle[] = u"Gehe zu Feld";
+inline constexpr char16_t kGoToPrompt[] = u"&Feld (wie auf dem Formular, z. B. 8, 17 A oder 33-2 B):";
+inline constexpr char16_t kGoToItem[] = u"&Warenposition auf diesem Blatt:";
+inline constexpr char16_t kMsgGoToUnknownBox[] =
+    u"Dieses Feld gibt es auf dem Formular nicht.\nBitte die Feldnummer angeben, die auf dem Formular "
+    u"steht (1 bis 54, mit Buchstabe z. B. 17 A).";
+inline constexpr char16_t kMsgGoToNotEditable[] = u"Dieses Feld kann in diesem Formular nicht ausgefüllt werden.";
 inline constexpr char16_t kMsgPageLimit[] =
     u"Ein Einheitspapier kann höchstens 255 Seiten haben.\nEs kann keine weitere Seite hinzugefügt "
     u"werden.";

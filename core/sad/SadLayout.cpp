@@ -1,5 +1,7 @@
 #include "core/sad/SadLayout.h"
 
+#include <algorithm>
+
 #include "core/formview/FieldDefinitions.h"
 #include "core/formview/FieldStore.h"
 #include "core/sad/SadFields.h"
@@ -378,6 +380,77 @@ std::u16string SadDefinitionEntryText(int entry) {
     if (!SadDefinitionEntryField(entry, page, field)) return {};
     const auto& f = SadFields(page == 1 ? SadSheet::First : SadSheet::Continuation);
     return (page == 1 ? sadstr::kDefinitionEntryPage1 : sadstr::kDefinitionEntryPage2) + f[field].name;
+}
+
+namespace {
+
+bool IsDigit(char16_t c) { return c >= u'0' && c <= u'9'; }
+char16_t Upper(char16_t c) { return c >= u'a' && c <= u'z' ? static_cast<char16_t>(c - u'a' + u'A') : c; }
+
+// The label a field name stands for: "Feld 17 A", "33-2 B", "Feld 44-1 (Ein-/Ausfuhrfrist)",
+// "Stempel Feld A (3)". Names without a box number ("Nummer", "D1", "(off the sheet)") give none.
+bool LabelOfFieldName(std::u16string_view name, SadBoxLabel& label) {
+    label = {};
+    constexpr std::u16string_view kStamp = u"Stempel Feld ";
+    if (name.starts_with(kStamp) && name.size() > kStamp.size()) {
+        label.letter = name[kStamp.size()];
+        return true;
+    }
+    if (name.starts_with(u"Feld ")) name.remove_prefix(5);
+    size_t i = 0;
+    while (i < name.size() && IsDigit(name[i])) label.number = label.number * 10 + (name[i++] - u'0');
+    if (i == 0) return false;
+    if (i + 1 < name.size() && name[i] == u'-' && IsDigit(name[i + 1])) {
+        label.item = name[i + 1] - u'0';
+        i += 2;
+    }
+    // A single capital after a blank is a sub-box letter ("17 A"); "2 Zollnummer" has none.
+    if (i + 1 < name.size() && name[i] == u' ' && name[i + 1] >= u'A' && name[i + 1] <= u'Z' &&
+        (i + 2 == name.size() || name[i + 2] == u' '))
+        label.letter = name[i + 1];
+    return true;
+}
+
+}  // namespace
+
+bool ParseSadBoxLabel(std::u16string_view text, SadBoxLabel& label) {
+    std::u16string t;
+    for (char16_t c : text)
+        if (c != u' ' && c != u'\t') t += Upper(c);
+    std::u16string_view s = t;
+    if (s.starts_with(u"FELD")) s.remove_prefix(4);
+    label = {};
+    if (s.size() == 1 && (s[0] == u'A' || s[0] == u'C')) {
+        label.letter = s[0];
+        return true;
+    }
+    size_t i = 0;
+    while (i < s.size() && IsDigit(s[i]) && i < 3) label.number = label.number * 10 + (s[i++] - u'0');
+    if (i == 0 || label.number < 1 || label.number > 54) return false;
+    if (i < s.size() && (s[i] == u'-' || s[i] == u'/')) {
+        if (i + 1 >= s.size() || s[i + 1] < u'1' || s[i + 1] > u'3') return false;
+        label.item = s[i + 1] - u'0';
+        i += 2;
+    }
+    if (i < s.size() && s[i] >= u'A' && s[i] <= u'Z') label.letter = s[i++];
+    return i == s.size();
+}
+
+std::vector<int> SadBoxFields(SadSheet sheet, const SadBoxLabel& label, int defaultItem) {
+    const bool first = sheet == SadSheet::First;
+    const auto& fields = SadFields(sheet);
+    const int last = std::min<int>(first ? 105 : 77, static_cast<int>(fields.size()) - 1);
+    const int item = label.item ? label.item : defaultItem;
+    std::vector<int> out;
+    for (int f = 0; f <= last; ++f) {
+        SadBoxLabel l;
+        if (!LabelOfFieldName(fields[static_cast<size_t>(f)].name, l) || l.number != label.number) continue;
+        if (label.letter && l.letter != label.letter) continue;
+        // Boxes of a goods item carry its number; the sheet's own boxes (2, 3) carry none.
+        if (!first && l.item && l.item != item) continue;
+        out.push_back(f);
+    }
+    return out;
 }
 
 }  // namespace tarvex

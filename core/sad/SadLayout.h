@@ -94,4 +94,19 @@ std::u16string SadDefinitionEntryText(int entry);
 // Page (1 or 2) and field index of a dialog entry; false outside 0-180.
 bool SadDefinitionEntryField(int entry, int& page, int& field);
 
+// A box label as printed on the form: the box number, a letter for a sub-box ("17 A", "17a"),
+// on a continuation sheet also the goods item ("31-2", "33-3 B"); "A" and "C" are the stamp
+// boxes. A leading "Feld" is allowed.
+struct SadBoxLabel {
+    int number = 0;      // 1-54; 0 for a stamp box
+    char16_t letter = 0; // sub-box or stamp box letter, upper case; 0 for none
+    int item = 0;        // goods item 1-3 on a continuation sheet; 0 when not given
+};
+// False when the text is not a box label at all.
+bool ParseSadBoxLabel(std::u16string_view text, SadBoxLabel& label);
+// The fields of a box within the Tab range of a sheet (first sheet 0-105, continuation sheet
+// 0-77), in index order; empty when the sheet has no such box. On a continuation sheet a label
+// without a goods item means `defaultItem`.
+std::vector<int> SadBoxFields(SadSheet sheet, const SadBoxLabel& label, int defaultItem = 1);
+
 }  // namespace tarvex

@@ -9,10 +9,16 @@
 #include "core/formview/FieldDefinitions.h"
 #include "core/sad/SadEditStrings.h"
 #include "core/sad/SadFields.h"
+#include "core/sad/SadPages.h"
 #include "core/sad/SadVariants.h"
 
 namespace tarvex {
 namespace {
+
+// The last field Tab walks on each sheet; what lies beyond are the raw cells of the box 47
+// tables and fields that only the program fills.
+constexpr int kTabEndFirst = 105;
+constexpr int kTabEndContinuation = 77;
 
 // Box number of each first-sheet field 0-102; 0 where the help context is the general 100
 // (stamp lines, D1-D5).
@@ -299,11 +305,12 @@ void CSadNavigation::SettleOnField(int target, int page, int from, int limit) {
         return;
     }
     if (!IsEditable(target, page) && AnyEditable(page)) {
-        // Skipping continues in the direction of travel.
+        // Skipping continues in the direction of travel; forward past the end of the Tab range
+        // it starts again at the top instead of entering the box 47 cells.
         if (from >= target && target >= 1)
             GoToField(target - 1, page);
         else
-            GoToField(target + 1, page);
+            GoToField(target == (page == 1 ? kTabEndFirst : kTabEndContinuation) ? 0 : target + 1, page);
         return;
     }
     m_host.SetHelpContext(SadHelpContext(page == 1 ? 1 : 2, s.GetCurrentField()));
@@ -347,12 +354,19 @@ void CSadNavigation::PreviousInputField() {
     const int steps = AnyEditable(V) ? kSadFields2 : 1;
     for (int step = 0; step < steps; ++step) {
         const int F = s.GetCurrentField();
-        const int wrap = V == 1 ? 105 : 77;
         // With nothing editable before the caret the step wraps around, as it does from
         // field 0; skipping backward from here would only bounce back to where it started.
         bool anyBefore = false;
         for (int f = 0; f < F && !anyBefore; ++f) anyBefore = IsEditable(f, V);
-        const int target = anyBefore ? F - 1 : wrap;
+        int target = F - 1;
+        if (!anyBefore) {
+            // Wrapping lands on the last field of the Tab range that takes typing: a dialog box
+            // there would pop up although the clerk only went back one field.
+            target = -1;
+            for (int f = V == 1 ? kTabEndFirst : kTabEndContinuation; f >= 0 && target < 0; --f)
+                if (IsEditable(f, V) && !OpensDialogOnEntry(f, V) && !(V == 1 && f == 70)) target = f;
+            if (target < 0) return;
+        }
         m_nDialogField = -1;
         GoToField(target, V);
         if (m_nDialogField >= 0) return;
@@ -361,14 +375,75 @@ void CSadNavigation::PreviousInputField() {
     }
 }
 
+bool CSadNavigation::IsDateField(int page, int field) const { return page == 1 ? (field == 6 || field == 83) : field == 4; }
+
+bool CSadNavigation::IsHelp505Field(int page, int field) const {
+    return page == 1 ? (field == 63 || field == 64)
+                     : (field == 22 || field == 23 || field == 43 || field == 44 || field == 64 || field == 65);
+}
+
+bool CSadNavigation::CanInsertDefaults() const {
+    const int V = m_host.CurrentPage();
+    const int F = Store().GetCurrentField();
+    return SadInsertDefaultsEnabled(V, F) && (IsDateField(V, F) || IsHelp505Field(V, F));
+}
+
+bool CSadNavigation::OpensDialogOnEntry(int field, int page) const {
+    if (!IsEditable(field, page)) return false;
+    const bool stampLines = ProfileInt(settings::kThreeLineInStamp) == 1;
+    const bool stampA = ProfileInt(settings::kStampA) == 1;
+    if (page == 1) {
+        const int v = m_doc.m_nFormVariant;
+        if (field == 69) return v == 0 || v == 1 || v == 3;
+        if (field == 4 || field == 7 || field == 81 || field == 84)
+            return stampLines && (stampA || ProfileInt(settings::kStampC) == 1);
+        return field == 73;
+    }
+    if (field == 2 || field == 5) return stampLines && stampA;
+    return field >= 74 && field <= 77;
+}
+
+CSadNavigation::BoxTarget CSadNavigation::FindBox(std::u16string_view text, int item) const {
+    BoxTarget t;
+    SadBoxLabel label;
+    if (!ParseSadBoxLabel(text, label)) {
+        t.error = sadeditstr::kMsgGoToUnknownBox;
+        return t;
+    }
+    const int V = m_host.CurrentPage();
+    std::vector<int> fields = SadBoxFields(SheetOfPage(V), label, item);
+    t.page = V;
+    if (fields.empty() && V != 1) {
+        fields = SadBoxFields(SadSheet::First, label);
+        t.page = 1;
+    }
+    if (fields.empty()) {
+        t.error = sadeditstr::kMsgGoToUnknownBox;
+        return t;
+    }
+    for (int f : fields) {
+        if (IsEditable(f, t.page)) {
+            t.field = f;
+            return t;
+        }
+    }
+    t.error = sadeditstr::kMsgGoToNotEditable;
+    return t;
+}
+
+void CSadNavigation::GoToBox(const BoxTarget& target) {
+    if (target.field < 0) return;
+    if (target.page != m_host.CurrentPage()) FirstPage(*this);
+    GoToField(target.field, target.page);
+}
+
 void CSadNavigation::InsertDefaults() {
     Commit();
     CFieldStore& s = Store();
     const int V = m_host.CurrentPage();
     const int F = s.GetCurrentField();
     if (!SadInsertDefaultsEnabled(V, F)) return;
-    const bool dateField = V == 1 ? (F == 6 || F == 83) : F == 4;
-    if (dateField) {
+    if (IsDateField(V, F)) {
         if (m_host.AskYesNo(sadeditstr::kMsg143InsertDate, true)) {
             s.SetCurrentText(DateText(m_today ? m_today() : CEinheitspapierDoc::LocalToday()));
             NextInputField();
@@ -376,8 +451,7 @@ void CSadNavigation::InsertDefaults() {
         }
         return;
     }
-    const bool helpField = V == 1 ? (F == 63 || F == 64) : (F == 22 || F == 23 || F == 43 || F == 44 || F == 64 || F == 65);
-    if (helpField) m_host.ShowHelpContext(505);
+    if (IsHelp505Field(V, F)) m_host.ShowHelpContext(505);
     // The other rows open dialogs that are wired where those dialogs are built.
 }
 

@@ -9,6 +9,7 @@
 
 #include "core/app/SettingsKeys.h"
 #include "core/sad/EinheitspapierDoc.h"
+#include "core/sad/SadLayout.h"
 
 namespace tarvex {
 
@@ -98,6 +99,23 @@ public:
 
     // F2: the rows whose dialogs exist here (stamp date, help 505); nothing in other fields.
     void InsertDefaults();
+    // True exactly where F2 acts: a question or the help page follows.
+    bool CanInsertDefaults() const;
+
+    // True when entering the field opens a dialog (three-line stamp, box 44, box 47).
+    bool OpensDialogOnEntry(int field, int page) const;
+
+    // "Gehe zu Feld...": where a box label leads from the page shown. On a continuation sheet a
+    // box found only on the first sheet leads there. `item` is the goods item of the sheet
+    // (1-3) when the label names none.
+    struct BoxTarget {
+        int page = 0;
+        int field = -1;
+        std::u16string error;  // the message for the user when there is no target
+    };
+    BoxTarget FindBox(std::u16string_view label, int item) const;
+    // Shows the target's page and enters the field as Tab would (dialogs included).
+    void GoToBox(const BoxTarget& target);
 
     // Clock for the stamp date; tests set a fixed day.
     void SetDateProvider(std::function<CivilDate()> provider) { m_today = std::move(provider); }
@@ -109,6 +127,9 @@ private:
     bool RunStampDialog(int target, int page, bool copyToPage2);
     void RunDutyDialog(int base, int page);
     void SettleOnField(int target, int page, int from, int limit);
+    // F2 in a stamp date line or in box 37.
+    bool IsDateField(int page, int field) const;
+    bool IsHelp505Field(int page, int field) const;
     // After a dialog that opened on entering a field: on to the next input field, or, in a
     // backward step, stay on the dialog's field.
     void AfterEntryDialog(int field, int page);

@@ -228,6 +228,7 @@ void MoveGoodsItemCommand(CSadNavigation& nav) {
     nav.GoToField(0, s.GetCurrentPage());
     if (MoveGoodsItem(s, source, target) != 0) return;
     FollowPositions(nav);
+    nav.Doc().SetModifiedFlag();
     nav.Host().Redraw();
 }
 

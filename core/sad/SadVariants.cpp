@@ -22,6 +22,8 @@ VariantCommandState VariantCommandStateFor(const CSadNavigation& nav, int varian
 void SetFormVariant(CSadNavigation& nav, int variant) {
     if (variant < 0 || variant > 3 || nav.Doc().m_nFormVariant == variant) return;
     nav.Doc().m_nFormVariant = variant;
+    // The variant is saved with the document; closing must not lose it silently.
+    nav.Doc().SetModifiedFlag();
     FirstPage(nav);
 }
 

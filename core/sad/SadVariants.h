@@ -13,8 +13,8 @@ struct VariantCommandState {
 };
 VariantCommandState VariantCommandStateFor(const CSadNavigation& nav, int variant);
 
-// Switches the document to a variant (0-3) and shows the first sheet; the document does not
-// count as modified. Nothing happens for the variant it already has or outside 0-3.
+// Switches the document to a variant (0-3), marks it modified and shows the first sheet.
+// Nothing happens for the variant it already has or outside 0-3.
 void SetFormVariant(CSadNavigation& nav, int variant);
 
 // "&Felder 3, 5 und 32 aktualisieren": numbers the sheets and goods items from the box 31

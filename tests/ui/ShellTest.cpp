@@ -349,7 +349,8 @@ private slots:
         QCOMPARE(frame->Action(32866)->toolTip(), QStringLiteral("Ansicht vergrößern"));
         // Context menus 119 and 132 carry their own paste text.
         QCOMPARE(frame->ContextMenu(119)->actions()[3]->text(), QStringLiteral("&Einfügen"));
-        QCOMPARE(frame->ContextMenu(132)->actions().size(), 19);
+        // Menu 132 is the SAD view's own (tst_sadview checks it on a right-click in a box).
+        QVERIFY(!frame->ContextMenu(132));
     }
 
     void fileDialogFiltersAndPreselection_data() {

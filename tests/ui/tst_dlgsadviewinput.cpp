@@ -6,7 +6,9 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -19,7 +21,10 @@
 #include "ui/sad/CEinheitspapierView.h"
 #include "core/sad/EinheitspapierDoc.h"
 #include "ui/sad/SadViewInput.h"
+#include "ui/sad/dialogs/CDlgFeld44Einfuhr.h"
 #include "ui/sad/dialogs/CDlgFeld47.h"
+#include "ui/sad/dialogs/CDlgFeld47Summe.h"
+#include "ui/sad/dialogs/CDlgGeheZuFeld.h"
 #include "ui/sad/dialogs/CDlgMoveEHWarenpositon.h"
 
 using namespace tarvex;
@@ -52,7 +57,166 @@ class TestSadViewInput : public QObject {
     Q_OBJECT
 private slots:
     void clerkFillsSavesAndReadsBack();
+    void everyChangingCommandMarksTheDocument();
+    void focusBackInTheBoxAfterADialog();
+    void goToFieldDialog();
 };
+
+namespace {
+
+// A shown SAD view on a new document with two continuation sheets whose goods items are filled.
+struct ShownView {
+    CMemoryProfile profile;
+    CEinheitspapierDoc doc{&profile};
+    std::unique_ptr<CEinheitspapierView> view;
+    ShownView() {
+        auto& env = SadViewEnvironment::Get();
+        env.beep = [] {};
+        env.message = [](const QString&) {};
+        env.currentVariant = [] { return 0; };
+        env.setCurrentVariant = [](int) {};
+        AppFieldDefinitions().ResetToBuiltIn();
+        doc.OnNewDocument();
+        doc.SetContinuationCount(2);
+        for (int p = 2; p <= 3; ++p)
+            for (int f : {11, 32, 53}) doc.Store().SetFieldText(f, u"Ware Nr. " + std::u16string(1, char16_t(u'0' + f % 10)), p);
+        view = std::make_unique<CEinheitspapierView>(&doc);
+        view->resize(1000, 800);
+        view->show();
+    }
+};
+
+// Answers every modal dialog with OK (Yes for a question) while it exists; the move dialog
+// moves the first continuation item onto the second, "Gehe zu Feld" goes to box 35.
+struct DialogAnswerer {
+    QTimer timer;
+    DialogAnswerer() {
+        timer.setInterval(10);
+        QObject::connect(&timer, &QTimer::timeout, [] {
+            QWidget* w = QApplication::activeModalWidget();
+            if (auto* box = qobject_cast<QMessageBox*>(w)) box->button(QMessageBox::Yes)->click();
+            else if (auto* move = qobject_cast<CDlgMoveEHWarenpositon*>(w)) {
+                move->SourceList()->setCurrentIndex(1);
+                move->TargetList()->setCurrentIndex(2);
+                QTest::mouseClick(move->OkButton(), Qt::LeftButton);
+            } else if (auto* go = qobject_cast<CDlgGeheZuFeld*>(w)) {
+                go->Edit()->setText("35");
+                go->accept();
+            } else if (auto* d = qobject_cast<QDialog*>(w)) d->accept();
+        });
+        timer.start();
+    }
+};
+
+}  // namespace
+
+// Whatever changes the document marks it, so that closing asks before anything is lost.
+void TestSadViewInput::everyChangingCommandMarksTheDocument() {
+    struct Case {
+        const char* name;
+        int page, field;  // where the caret is before the command
+        std::function<void(CEinheitspapierView&)> act;
+    };
+    auto command = [](int id) { return [id](CEinheitspapierView& v) { v.OnCommand(id); }; };
+    const Case cases[] = {
+        {"typing, then Tab", 1, 10, [](CEinheitspapierView& v) {
+             QTest::keyClicks(v.EditWindow(), "Lieferant");
+             v.Input().Navigate(true);
+         } },
+        {"F2 stamp date", 2, 4, command(cmd::kInsertDefaults) },
+        {"add page", 3, 11, command(cmd::kAddPage) },
+        {"remove last page", 3, 11, command(cmd::kRemoveLastPage) },
+        {"move goods item", 2, 11, command(cmd::kMoveGoodsItem) },
+        {"variant", 1, 10, command(cmd::kVariant1) },
+        {"boxes 3, 5 and 32", 1, 10, command(cmd::kUpdateFields) },
+        {"box 44 dialog", 1, 68, [](CEinheitspapierView& v) { v.GoToField(69, 1); } },
+        {"box 47 dialog", 1, 72, [](CEinheitspapierView& v) { v.GoToField(73, 1); } },
+        {"box 47-2 dialog", 2, 73, [](CEinheitspapierView& v) { v.GoToField(75, 2); } },
+        {"box 47 summary dialog", 2, 73, [](CEinheitspapierView& v) { v.GoToField(77, 2); } },
+        {"font larger", 1, 10, command(cmd::kFontLarger) },
+        {"font smaller", 1, 10, command(cmd::kFontSmaller) },
+        {"bold", 1, 10, command(cmd::kFontBold) },
+        {"left", 1, 70, command(cmd::kAlignLeft) },
+        {"centred", 1, 10, command(cmd::kAlignCenter) },
+        {"right", 1, 10, command(cmd::kAlignRight) },
+        {"Ctrl+Z centres", 1, 10, [](CEinheitspapierView& v) {
+             QTest::keyClick(v.EditWindow(), Qt::Key_Z, Qt::ControlModifier);
+         } },
+    };
+    for (const Case& c : cases) {
+        ShownView sv;
+        CEinheitspapierView& v = *sv.view;
+        if (c.page != 1) v.ShowPage(c.page);
+        sv.doc.Store().ActivateField(c.field, c.page);
+        sv.doc.SetModifiedFlag(false);
+        DialogAnswerer answer;
+        c.act(v);
+        QVERIFY2(sv.doc.IsModified(), c.name);
+    }
+}
+
+// After a dialog the clerk types on in the box, also where no window manager activates the form.
+void TestSadViewInput::focusBackInTheBoxAfterADialog() {
+    ShownView sv;
+    CEinheitspapierView& v = *sv.view;
+    QVERIFY(QTest::qWaitForWindowActive(&v));
+    v.ShowPage(2);
+    sv.doc.Store().ActivateField(11, 2);
+    const auto inBox = [&] { return QApplication::focusWidget() == v.EditWindow(); };
+    QTRY_VERIFY(inBox());
+    const std::function<void()> dialogs[] = {
+        [&] { v.OnCommand(cmd::kMoveGoodsItem); },
+        [&] { v.OnCommand(cmd::kRemoveLastPage); },
+        [&] { v.OnCommand(cmd::kGoToField); },
+        [&] { v.GoToField(75, 2); },
+    };
+    DialogAnswerer answer;
+    for (const auto& open : dialogs) {
+        open();
+        QTRY_VERIFY(inBox());
+        QVERIFY(v.EditWindow()->isVisible());
+    }
+}
+
+void TestSadViewInput::goToFieldDialog() {
+    ShownView sv;
+    CEinheitspapierView& v = *sv.view;
+    QVERIFY(QTest::qWaitForWindowExposed(&v));
+    QString message;
+    WhenShown<CDlgGeheZuFeld>([&](CDlgGeheZuFeld* d) {
+        QTest::keyClicks(d->Edit(), "99");
+        QTest::keyClick(d->Edit(), Qt::Key_Return);
+        QVERIFY(d->isVisible());
+        message = d->Message()->text();
+        Shot(*d, "goto-unknown");
+        d->Edit()->clear();
+        QTest::keyClicks(d->Edit(), "17 a");
+        QTest::keyClick(d->Edit(), Qt::Key_Return);
+    });
+    v.OnCommand(cmd::kGoToField);
+    QVERIFY(message.startsWith("Dieses Feld gibt es auf dem Formular nicht."));
+    QCOMPARE(int(sv.doc.Store().GetCurrentField()), 29);
+    // On a continuation sheet the goods item of the caret is offered; box 8 leads to the first sheet.
+    v.ShowPage(3);
+    sv.doc.Store().ActivateField(40, 3);
+    WhenShown<CDlgGeheZuFeld>([&](CDlgGeheZuFeld* d) {
+        QCOMPARE(d->Item(), 2);
+        Shot(*d, "goto-continuation");
+        QTest::keyClicks(d->Edit(), "35");
+        d->accept();
+    });
+    v.OnCommand(cmd::kGoToField);
+    QCOMPARE(v.CurrentPage(), 3);
+    QCOMPARE(int(sv.doc.Store().GetCurrentField()), 41);
+    WhenShown<CDlgGeheZuFeld>([&](CDlgGeheZuFeld* d) {
+        QTest::keyClicks(d->Edit(), "8");
+        d->accept();
+    });
+    v.OnCommand(cmd::kGoToField);
+    QCOMPARE(v.CurrentPage(), 1);
+    QCOMPARE(int(sv.doc.Store().GetCurrentPage()), 1);
+    QCOMPARE(int(sv.doc.Store().GetCurrentField()), 17);
+}
 
 void TestSadViewInput::clerkFillsSavesAndReadsBack() {
     auto& env = SadViewEnvironment::Get();
@@ -134,7 +298,7 @@ void TestSadViewInput::clerkFillsSavesAndReadsBack() {
     QCOMPARE(doc.Store().GetFieldText(11, 3), std::u16string(u"Muttern M8"));
     QCOMPARE(doc.Store().GetFieldText(32, 2), std::u16string());
 
-    // Another form variant: back on the first sheet, not counted as a change by itself.
+    // Another form variant: back on the first sheet.
     input.OnCommand(cmd::kVariant3);
     QCOMPARE(doc.m_nFormVariant, 3);
     QCOMPARE(view.CurrentPage(), 1);

@@ -3,6 +3,11 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QDialog>
+#include <QLineEdit>
+#include <QMenu>
+#include <QShortcut>
+#include <QTimer>
 #include <QDir>
 #include <QImage>
 #include <QPainter>
@@ -11,6 +16,14 @@
 #include <QtTest>
 
 #include "core/app/Profile.h"
+#include "core/app/ShellCommands.h"
+#include "core/formview/PrintCorrections.h"
+#include "core/sad/SadNavigation.h"
+#include "ui/app/HelpPages.h"
+#include "ui/formview/CDlgEditFeldDefinitionen.h"
+#include "ui/formview/CDlgPrinterFontSize.h"
+#include "ui/formview/Common_DlgMargin02.h"
+#include "ui/sad/dialogs/CDlgGeheZuFeld.h"
 #include "core/formview/AppFieldDefinitions.h"
 #include "core/formview/FormZoom.h"
 #include "ui/sad/CEinheitspapierView.h"
@@ -67,8 +80,13 @@ struct Env {
     int beeps = 0;
     QStringList messages;
     int variant = 0;
+    int help = 100;
+    QList<int> helpShown;
     Env() {
         auto& e = SadViewEnvironment::Get();
+        e.helpContext = [this] { return help; };
+        e.setHelpContext = [this](int c) { help = c; };
+        e.showHelp = [this](int c) { helpShown << c; };
         e.beep = [this] { ++beeps; };
         e.message = [this](const QString& m) { messages << m; };
         e.currentVariant = [this] { return variant; };
@@ -457,6 +475,142 @@ private slots:
         QFocusEvent fe(QEvent::FocusIn);
         QApplication::sendEvent(&view, &fe);
         QCOMPARE(env.variant, 3);
+    }
+
+    // The page and zoom keys work with the caret in a box: the edit control must neither move its
+    // caret with them nor keep them from the frame's shortcuts; its own editing keys stay its own.
+    void acceleratorsFromInsideABox() {
+        Env env;
+        CEinheitspapierDoc doc;
+        doc.SetContinuationCount(2);
+        CEinheitspapierView view(&doc);
+        view.resize(900, 700);
+        view.show();
+        QVERIFY(QTest::qWaitForWindowActive(&view));
+        view.GoToField(10, 1);
+        QTextEdit* edit = view.EditWindow();
+        edit->setFocus();
+        QTest::keyClicks(edit, "Lieferant AG");
+        struct Key {
+            Qt::Key key;
+            Qt::KeyboardModifiers mods;
+            int page, zoomStep;
+        } keys[] = {
+            {Qt::Key_End, Qt::ControlModifier, 3, 0},   {Qt::Key_Home, Qt::ControlModifier, 1, 0},
+            {Qt::Key_Right, Qt::ControlModifier, 2, 0}, {Qt::Key_Left, Qt::ControlModifier, 1, 0},
+            {Qt::Key_Plus, Qt::ControlModifier | Qt::KeypadModifier, 1, +1},
+            {Qt::Key_Minus, Qt::ControlModifier | Qt::KeypadModifier, 1, -1},
+            {Qt::Key_Plus, Qt::ControlModifier, 1, +1}, {Qt::Key_Minus, Qt::ControlModifier, 1, -1},
+        };
+        for (const Key& k : keys) {
+            const int zoom = view.Zoom();
+            QTest::keyClick(view.EditWindow(), k.key, k.mods);
+            QCOMPARE(view.CurrentPage(), k.page);
+            QCOMPARE(view.Zoom(), zoom + k.zoomStep);
+            if (k.key == Qt::Key_End) Save(view.grab().toImage(), "sad-ctrl-end-last-page.png");
+        }
+        QCOMPARE(doc.Store().GetFieldText(10, 1), std::u16string(u"Lieferant AG"));
+
+        // In a window with frame shortcuts, the frame gets Ctrl+End; Ctrl+C stays in the box.
+        QWidget frame;
+        CEinheitspapierView framed(&doc, &frame);
+        framed.resize(900, 700);
+        QShortcut last(QKeySequence(Qt::CTRL | Qt::Key_End), &frame), copy(QKeySequence::Copy, &frame);
+        QSignalSpy lastSpy(&last, &QShortcut::activated), copySpy(&copy, &QShortcut::activated);
+        frame.show();
+        QVERIFY(QTest::qWaitForWindowActive(&frame));
+        framed.EditWindow()->setFocus();
+        QTest::keyClick(framed.EditWindow(), Qt::Key_End, Qt::ControlModifier);
+        QTest::keyClick(framed.EditWindow(), Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(lastSpy.count(), 1);
+        QCOMPARE(copySpy.count(), 0);
+        QCOMPARE(framed.CurrentPage(), 1);
+    }
+
+    // A right-click in a box shows menu 132 of the command table, with the states of the box.
+    void contextMenu132InABox() {
+        Env env;
+        CEinheitspapierDoc doc;
+        CEinheitspapierView view(&doc);
+        view.resize(900, 700);
+        view.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        view.GoToField(14, 1);
+        QList<int> ids, enabled;
+        QString f2Text;
+        QTimer::singleShot(50, &view, [&] {
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            QVERIFY(menu);
+            for (QAction* a : menu->actions()) {
+                ids << (a->isSeparator() ? 0 : a->data().toInt());
+                if (a->isEnabled() && !a->isSeparator()) enabled << a->data().toInt();
+            }
+            f2Text = menu->actions()[0]->text();
+            Save(menu->grab().toImage(), "sad-menu132.png");
+            menu->close();
+        });
+        QWidget* box = view.EditWindow()->viewport();
+        QContextMenuEvent e(QContextMenuEvent::Mouse, QPoint(5, 5), box->mapToGlobal(QPoint(5, 5)));
+        QApplication::sendEvent(box, &e);
+        QList<int> expected;
+        for (const MenuEntry& m : ContextMenuResource(kContextMenuSad))
+            expected << (m.kind == MenuEntry::Kind::Separator ? 0 : m.id);
+        QCOMPARE(ids, expected);
+        QVERIFY(ids.contains(cmd::kGoToField) && ids.contains(cmd::kNextField));
+        QCOMPARE(f2Text, QString("Vor&gaben einfügen..."));
+        // Box 5 has nothing behind F2; going on and formatting are there.
+        QVERIFY(!enabled.contains(cmd::kInsertDefaults));
+        QVERIFY(enabled.contains(cmd::kNextField) && enabled.contains(cmd::kAlignRight));
+    }
+
+    // F1 reaches the help from a box and from inside any dialog.
+    void f1EverywhereAndHelpContext401() {
+        Env env;
+        env.help = 0;
+        int f1 = 0;
+        InstallHelpKey([&] { ++f1; });
+        CEinheitspapierDoc doc;
+        CEinheitspapierView view(&doc);
+        QCOMPARE(env.help, CEinheitspapierView::kHelpContextView);
+        QCOMPARE(env.help, 401);
+        view.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        QTest::keyClick(view.EditWindow(), Qt::Key_F1);
+        QCOMPARE(f1, 1);
+        QDialog dlg(&view);
+        auto* line = new QLineEdit(&dlg);
+        QTimer::singleShot(50, [&] {
+            line->setFocus();
+            QTest::keyClick(line, Qt::Key_F1);
+            dlg.reject();
+        });
+        dlg.exec();
+        QCOMPARE(f1, 2);
+        // The margin sheet's "Hilfe" button opens the help at the margin context.
+        QTimer::singleShot(50, [&] {
+            auto* sheet = qobject_cast<Common_DlgMargin02*>(QApplication::activeModalWidget());
+            QVERIFY(sheet);
+            emit sheet->helpRequested();
+            sheet->reject();
+        });
+        view.OnCommand(cmd::kMargins);
+        QCOMPARE(env.helpShown, QList<int>{Common_DlgMargin02::kHelpContext});
+        QCOMPARE(env.help, 401);
+        InstallHelpKey([] {});
+    }
+
+    // Every help context the program sets has a page of its own; 0 (no topic) shows the overview.
+    void everyHelpContextHasAPage() {
+        QSet<int> contexts{100, 101, 121, 122, 505, CEinheitspapierView::kHelpContextView,
+                           Common_DlgMargin02::kHelpContext, CDlgGeheZuFeld::kHelpContext,
+                           CDlgPrinterFontSize::kHelpContext, CDlgEditFeldDefinitionen::kHelpContext,
+                           PrintDialogHelpContext(0), PrintDialogHelpContext(1)};
+        for (int f = 0; f < kSadFirstFieldCount; ++f) contexts << SadHelpContext(1, f);
+        for (int f = 0; f < kSadContinuationFieldCount; ++f) contexts << SadHelpContext(2, f);
+        contexts.remove(0);
+        for (int c : contexts) QVERIFY2(HasHelpPage(c), qPrintable(QString::number(c)));
+        QVERIFY(HelpPageUrl(0).fileName() == "100.html");
+        QVERIFY(HelpPageUrl(447).fileName() == "447.html");
     }
 
     void showXXOffChangesNothing() {

@@ -34,6 +34,8 @@ QString Str(std::u16string_view s) { return QString::fromUtf16(s.data(), static_
 QKeySequence KeysFromTable(std::string_view keys) {
     if (keys == "Ctrl+NumPlus") return QKeySequence(Qt::CTRL | Qt::KeypadModifier | Qt::Key_Plus);
     if (keys == "Ctrl+NumMinus") return QKeySequence(Qt::CTRL | Qt::KeypadModifier | Qt::Key_Minus);
+    if (keys == "Ctrl+Plus") return QKeySequence(Qt::CTRL | Qt::Key_Plus);
+    if (keys == "Ctrl+Minus") return QKeySequence(Qt::CTRL | Qt::Key_Minus);
     if (keys == "Shift+Tab") return QKeySequence(Qt::SHIFT | Qt::Key_Backtab);
     return QKeySequence(QString::fromLatin1(keys.data(), static_cast<qsizetype>(keys.size())));
 }
@@ -113,10 +115,9 @@ void CMainFrame::CreateActions() {
         for (const MenuEntry& top : MenuResource(menu)) menus.append(BuildMenu(top, this));
         m_menus.insert(menu, menus);
     }
-    for (int menu : {kContextMenuEdit, kContextMenuSad}) {
-        MenuEntry root{MenuEntry::Kind::Submenu, 0, shellstr::kBearbeiten271, ContextMenuResource(menu)};
-        m_contextMenus.insert(menu, BuildMenu(root, this));
-    }
+    // Menu 132 is built and shown by the SAD view, with the states of its box.
+    MenuEntry root{MenuEntry::Kind::Submenu, 0, shellstr::kBearbeiten271, ContextMenuResource(kContextMenuEdit)};
+    m_contextMenus.insert(kContextMenuEdit, BuildMenu(root, this));
 }
 
 // Each menu entry is its own action with the text of that menu; it forwards to the command's

@@ -268,6 +268,7 @@ void CTarvexImportApp::ConnectCommands() {
     env.helpContext = [this] { return m_nHelpContext; };
     env.setHelpContext = [this](int context) { m_nHelpContext = context; };
     env.showHelp = [this](int context) { ShowHelpContext(context); };
+    InstallHelpKey([this] { OnHelp(); });
     env.language = [this] { return m_nLanguage; };
 
     QObject::connect(f, &CMainFrame::ActiveChildChanged, f, [this, f] {
@@ -303,7 +304,7 @@ constexpr int kViewCommands[] = {
     cmd::kPrevField,    cmd::kInsertDefaults,  cmd::kNextPage,     cmd::kPrevPage,   cmd::kFirstPage,
     cmd::kLastPage,     cmd::kAddPage,         cmd::kUpdateFields, cmd::kVariant0,    cmd::kVariant1,
     cmd::kVariant2,     cmd::kVariant3,        cmd::kMoveGoodsItem, cmd::kRemoveLastPage, cmd::kPrint,
-    cmd::kMargins};
+    cmd::kMargins,      cmd::kGoToField};
 
 }  // namespace
 

@@ -5,6 +5,8 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <QGuiApplication>
+#include <QKeyEvent>
 #include <QStandardPaths>
 
 static void InitHelpResources() { Q_INIT_RESOURCE(help); }
@@ -39,7 +41,37 @@ QString ExtractedHelpFolder() {
     return folder;
 }
 
+// Sees F1 before any widget: a dialog's own controls would otherwise swallow it, and the
+// frame's shortcuts do not reach a modal dialog.
+class HelpKeyFilter : public QObject {
+public:
+    explicit HelpKeyFilter(std::function<void()> onHelp) : m_onHelp(std::move(onHelp)) {}
+
+protected:
+    bool eventFilter(QObject* o, QEvent* e) override {
+        if ((e->type() != QEvent::KeyPress && e->type() != QEvent::ShortcutOverride) || !o->isWidgetType()) return false;
+        const auto* key = static_cast<QKeyEvent*>(e);
+        if (key->key() != Qt::Key_F1 || (key->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) return false;
+        if (e->type() == QEvent::KeyPress && !key->isAutoRepeat()) m_onHelp();
+        e->accept();
+        return true;
+    }
+
+private:
+    std::function<void()> m_onHelp;
+};
+
 }  // namespace
+
+void InstallHelpKey(std::function<void()> onHelp) {
+    static HelpKeyFilter* filter = nullptr;
+    if (filter) {
+        qApp->removeEventFilter(filter);
+        delete filter;
+    }
+    filter = new HelpKeyFilter(std::move(onHelp));
+    qApp->installEventFilter(filter);
+}
 
 bool HasHelpPage(int context) {
     InitHelpResources();

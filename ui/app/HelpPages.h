@@ -2,6 +2,7 @@
 // The help: HTML pages shipped with the program, one page per help context number.
 
 #include <QUrl>
+#include <functional>
 
 namespace tarvex {
 
@@ -10,5 +11,9 @@ namespace tarvex {
 // into the cache folder. An empty URL when neither is possible.
 QUrl HelpPageUrl(int context);
 bool HasHelpPage(int context);
+
+// F1 anywhere in the program (main window, document windows, every dialog) calls onHelp, which
+// opens the help at the current context. Installing again replaces the handler.
+void InstallHelpKey(std::function<void()> onHelp);
 
 }  // namespace tarvex

@@ -11,11 +11,61 @@
 
 #include "core/app/Profile.h"
 #include "core/app/SettingsKeys.h"
+#include "core/app/ShellCommands.h"
 #include "core/formview/EditTextRules.h"
 #include "core/formview/FormZoom.h"
 #include "core/formview/PrintCorrections.h"
 
 namespace tarvex {
+
+namespace {
+
+// The key as the accelerator table spells it ("Ctrl+End", "Ctrl+NumPlus", "Shift+Tab"); empty
+// for keys the table cannot hold.
+std::string AcceleratorKeys(const QKeyEvent& e) {
+    const Qt::KeyboardModifiers m = e.modifiers();
+    const bool keypad = m & Qt::KeypadModifier;
+    bool shift = m & Qt::ShiftModifier;
+    std::string key;
+    const int k = e.key();
+    if (k >= Qt::Key_A && k <= Qt::Key_Z) key = std::string(1, static_cast<char>('A' + (k - Qt::Key_A)));
+    else if (k >= Qt::Key_F1 && k <= Qt::Key_F24) key = "F" + std::to_string(k - Qt::Key_F1 + 1);
+    else {
+        switch (k) {
+            // Plus needs Shift on some keyboards; the command is the same.
+            case Qt::Key_Plus: key = keypad ? "NumPlus" : "Plus"; shift = false; break;
+            case Qt::Key_Minus: key = keypad ? "NumMinus" : "Minus"; break;
+            case Qt::Key_Home: key = "Home"; break;
+            case Qt::Key_End: key = "End"; break;
+            case Qt::Key_Left: key = "Left"; break;
+            case Qt::Key_Right: key = "Right"; break;
+            case Qt::Key_Insert: key = "Ins"; break;
+            case Qt::Key_Delete: key = "Del"; break;
+            case Qt::Key_Backspace: key = "Backspace"; break;
+            case Qt::Key_Tab: key = "Tab"; break;
+            case Qt::Key_Backtab: key = "Tab"; shift = true; break;
+            default: return {};
+        }
+    }
+    std::string keys;
+    if (m & Qt::ControlModifier) keys += "Ctrl+";
+    if (shift) keys += "Shift+";
+    if (m & Qt::AltModifier) keys += "Alt+";
+    return keys + key;
+}
+
+// Keys the edit window keeps for itself: its editing commands, Tab and Shift+Tab, and Ctrl+S,
+// which first takes the typed text into the store.
+bool IsEditingCommand(int id) {
+    switch (id) {
+        case cmd::kCopy: case cmd::kCut: case cmd::kPaste: case cmd::kSelectAll: case cmd::kUndo:
+        case cmd::kAlignLeft: case cmd::kAlignCenter: case cmd::kAlignRight:
+        case cmd::kNextField: case cmd::kPrevField: case cmd::kSave: return true;
+        default: return false;
+    }
+}
+
+}  // namespace
 
 CKtwEditWindow::CKtwEditWindow(CFieldStore& store, Profile* profile, QWidget* parent)
     : QTextEdit(parent), m_store(store), m_pProfile(profile) {
@@ -145,27 +195,9 @@ void CKtwEditWindow::keyPressEvent(QKeyEvent* e) {
         m_pOwner->NavigateFromEditor(key == Qt::Key_Tab && !(e->modifiers() & Qt::ShiftModifier));
         return;
     }
-    if (m_pOwner) {
-        // The form views' accelerators win over the edit control's own keys.
-        const Qt::KeyboardModifiers mods = e->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::ShiftModifier);
-        int cmd = 0;
-        if (mods == Qt::ControlModifier) {
-            switch (key) {
-                case Qt::Key_Z: cmd = 32787; break;
-                case Qt::Key_L: cmd = 32785; break;
-                case Qt::Key_R: cmd = 32789; break;
-                case Qt::Key_V: cmd = 57637; break;
-                case Qt::Key_A: cmd = 57642; break;
-                case Qt::Key_S: cmd = 57603; break;
-                default: break;
-            }
-        } else if (mods == Qt::AltModifier && key == Qt::Key_Backspace) {
-            cmd = 57643;
-        } else if (mods == Qt::ShiftModifier && key == Qt::Key_Insert) {
-            cmd = 57637;
-        }
-        if (cmd && m_pOwner->EditorCommand(cmd)) return;
-    }
+    // The accelerators win over the edit control's own keys (Ctrl+Z centres, Ctrl+End shows the
+    // last page). Those of the frame arrive here only when no frame shortcut took them.
+    if (const int id = AcceleratorCommand(*e); id && m_pOwner && m_pOwner->EditorCommand(id)) return;
     // A character message: printable text, Backspace or Enter (not with Ctrl or Alt).
     const bool ctrlAlt = e->modifiers() & (Qt::ControlModifier | Qt::AltModifier);
     const bool isChar = !ctrlAlt && (key == Qt::Key_Backspace || key == Qt::Key_Return || key == Qt::Key_Enter ||
@@ -184,6 +216,24 @@ void CKtwEditWindow::keyPressEvent(QKeyEvent* e) {
         if (key == Qt::Key_PageDown) m_pOwner->ScrollLogicalBy(0, -kPageKeyStep);
         else if (key == Qt::Key_PageUp) m_pOwner->ScrollLogicalBy(0, kPageKeyStep);
     }
+}
+
+int CKtwEditWindow::AcceleratorCommand(const QKeyEvent& e) {
+    const std::string keys = AcceleratorKeys(e);
+    return keys.empty() ? 0 : CommandForAccelerator(keys);
+}
+
+bool CKtwEditWindow::event(QEvent* e) {
+    if (e->type() == QEvent::ShortcutOverride && m_pOwner) {
+        auto* key = static_cast<QKeyEvent*>(e);
+        if (const int id = AcceleratorCommand(*key)) {
+            // The edit control would take Ctrl+Home, Ctrl+Right and the like for moving the caret;
+            // every accelerator but the editing keys goes to the frame's shortcut instead.
+            key->setAccepted(IsEditingCommand(id));
+            return true;
+        }
+    }
+    return QTextEdit::event(e);
 }
 
 void CKtwEditWindow::wheelEvent(QWheelEvent* e) {

@@ -69,6 +69,9 @@ public:
     void SetWindowText(const std::u16string& text) override;
     void ShowField(uint16_t index, uint16_t page) override;
 
+    // Command of the accelerator a key press stands for, 0 if none.
+    static int AcceleratorCommand(const QKeyEvent& e);
+
     // The window's position follows the view's scroll position.
     void FollowScroll();
     // Alignment style of the window (0, 0x100, 0x200) and how often it was re-created for a
@@ -80,6 +83,7 @@ protected:
     // The form views' edit windows pass page keys and the wheel to the view and refresh its
     // status after Insert; the plain control keeps them.
     virtual bool ForwardsToView() const { return false; }
+    bool event(QEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
     void wheelEvent(QWheelEvent* e) override;
     void contextMenuEvent(QContextMenuEvent* e) override;

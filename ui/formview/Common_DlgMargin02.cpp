@@ -139,8 +139,10 @@ void Common_DlgMargin02::BuildPages() {
     layout->addWidget(box);
 }
 
-int Common_DlgMargin02::RunMarginCommand(Profile& profile, int kind, int language, QWidget* parent) {
+int Common_DlgMargin02::RunMarginCommand(Profile& profile, int kind, int language, QWidget* parent,
+                                         const std::function<void()>& onHelp) {
     Common_DlgMargin02 sheet(language, parent);
+    if (onHelp) connect(&sheet, &Common_DlgMargin02::helpRequested, &sheet, onHelp);
     LoadMarginSheet(sheet.m_model, profile, kind);
     if (kind == 0) {
         sheet.SetSheetTitle(QStringLiteral("Ränder bei Ausdruck (Einheitspapier)"));

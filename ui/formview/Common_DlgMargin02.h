@@ -3,6 +3,7 @@
 
 #include <QDialog>
 #include <array>
+#include <functional>
 
 #include "core/formview/PrintCorrections.h"
 
@@ -19,6 +20,8 @@ namespace tarvex {
 class Common_DlgMargin02 : public QDialog {
     Q_OBJECT
 public:
+    static constexpr int kHelpContext = 120;
+
     explicit Common_DlgMargin02(int language, QWidget* parent = nullptr);
 
     // Page count 2..6; any other value is refused with a message and changes nothing.
@@ -30,8 +33,9 @@ public:
     int exec() override;
 
     // The margin command of a form view (kind 0 = SAD, 1 = D.V.1): sheet from the profile,
-    // written back after OK only. Returns the dialog's result.
-    static int RunMarginCommand(Profile& profile, int kind, int language, QWidget* parent);
+    // written back after OK only; onHelp answers the "Hilfe" button. Returns the dialog's result.
+    static int RunMarginCommand(Profile& profile, int kind, int language, QWidget* parent,
+                                const std::function<void()>& onHelp = {});
 
     // Buttons of page p (1-based) for tests.
     void ClickStep(int page, int button);  // 0 L, 1 R, 2 O, 3 U

@@ -1,20 +1,26 @@
 #include "ui/sad/CEinheitspapierView.h"
 
+#include <QActionGroup>
 #include <QApplication>
+#include <QDialog>
+#include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPointer>
 #include <QScrollBar>
 #include <QToolTip>
 #include <QTextDocument>
+#include <QTimer>
 #include <QWheelEvent>
 #include <algorithm>
 #include <cmath>
 
 #include "core/app/Profile.h"
 #include "core/app/SettingsKeys.h"
+#include "core/app/ShellCommands.h"
 #include "core/common/TextCodec.h"
 #include "core/formview/AppFieldDefinitions.h"
 #include "core/sad/SadFields.h"
@@ -33,6 +39,43 @@ const char* const kSection = settings::kEHForm;
 const QColor kEditBack(0xDE, 0xFF, 0xD1);  // 0xD1FFDE as 0x00BBGGRR
 
 QColor FromColorRef(int c) { return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF); }
+
+// Takes the keyboard back into the box when a dialog closes. Without a window manager nothing
+// activates the form window again, and the clerk's next keys would go nowhere.
+class FocusReturn : public QObject {
+public:
+    // Once per program: the filter watches every widget.
+    static void Install() {
+        static const bool installed = [] {
+            qApp->installEventFilter(new FocusReturn);
+            return true;
+        }();
+        Q_UNUSED(installed);
+    }
+
+protected:
+    bool eventFilter(QObject* o, QEvent* e) override {
+        if (e->type() == QEvent::FocusIn) {
+            if (auto* edit = qobject_cast<CKtwEditWindow*>(o); edit && edit->parentWidget())
+                if (auto* view = qobject_cast<CEinheitspapierView*>(edit->parentWidget()->parentWidget())) m_last = view;
+        } else if (e->type() == QEvent::Hide) {
+            auto* dialog = qobject_cast<QDialog*>(o);
+            QPointer<CEinheitspapierView> view = m_last;
+            if (dialog && dialog->isWindow() && view && dialog->parentWidget() &&
+                dialog->parentWidget()->window() == view->window()) {
+                QTimer::singleShot(0, view, [view] {
+                    // A dialog opened from a dialog hands the keyboard back to its own parent.
+                    if (view && !QApplication::activeModalWidget() && !QApplication::activePopupWidget())
+                        view->FocusBox();
+                });
+            }
+        }
+        return false;
+    }
+
+private:
+    QPointer<CEinheitspapierView> m_last;
+};
 
 }  // namespace
 
@@ -77,9 +120,22 @@ CEinheitspapierView::CEinheitspapierView(CEinheitspapierDoc* doc, QWidget* paren
     hooks.showHelp = [](int context) {
         if (auto& show = SadViewEnvironment::Get().showHelp) show(context);
     };
+    hooks.helpContext = [] {
+        auto& get = SadViewEnvironment::Get().helpContext;
+        return get ? get() : 0;
+    };
     m_input = std::make_unique<CSadViewInput>(*this, AppFieldDefinitions(), std::move(hooks));
     ApplyFirstPaintAlignments(m_pDoc->Store());
     OnInitialUpdate();
+    FocusReturn::Install();
+    if (auto& set = SadViewEnvironment::Get().setHelpContext) set(kHelpContextView);
+}
+
+void CEinheitspapierView::FocusBox() {
+    if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget()); sub && sub->mdiArea())
+        sub->mdiArea()->setActiveSubWindow(sub);
+    window()->activateWindow();
+    if (m_pEdit->HasWindow() && m_pEdit->isVisible()) m_pEdit->setFocus(Qt::OtherFocusReason);
 }
 
 CEinheitspapierView::~CEinheitspapierView() = default;
@@ -267,9 +323,7 @@ void CEinheitspapierView::SetDocumentModified() {
     emit modifiedChanged();
 }
 
-QMenu* CEinheitspapierView::CreateContextMenu(int menuId, QWidget* parent) {
-    return menuId == 132 ? CreateEditMenu(parent) : nullptr;
-}
+
 
 bool CEinheitspapierView::OnCommand(int id) {
     if (m_input->OnCommand(id)) {
@@ -281,8 +335,10 @@ bool CEinheitspapierView::OnCommand(int id) {
         case cmd::kMargins: {
             SadViewEnvironment& env = SadViewEnvironment::Get();
             const int saved = env.helpContext ? env.helpContext() : 0;
-            if (env.setHelpContext) env.setHelpContext(120);
-            Common_DlgMargin02::RunMarginCommand(GetProfile(), 0, env.language ? env.language() : 0, this);
+            if (env.setHelpContext) env.setHelpContext(Common_DlgMargin02::kHelpContext);
+            Common_DlgMargin02::RunMarginCommand(GetProfile(), 0, env.language ? env.language() : 0, this, [&env] {
+                if (env.showHelp) env.showHelp(env.helpContext ? env.helpContext() : Common_DlgMargin02::kHelpContext);
+            });
             if (env.setHelpContext) env.setHelpContext(saved);
             return true;
         }
@@ -329,6 +385,12 @@ bool CEinheitspapierView::OnCommand(int id) {
     }
 }
 
+bool CEinheitspapierView::EditorCommand(int id) {
+    CommandState state;
+    if (UpdateCommandUI(id, state) && !state.enabled) return true;
+    return OnCommand(id);
+}
+
 bool CEinheitspapierView::UpdateCommandUI(int id, CommandState& s) const {
     if (m_input->UpdateCommandUI(id, s)) return true;
     const CFieldStore& store = m_pDoc->Store();
@@ -360,33 +422,26 @@ bool CEinheitspapierView::UpdateCommandUI(int id, CommandState& s) const {
     }
 }
 
-QMenu* CEinheitspapierView::CreateEditMenu(QWidget* parent) {
+QMenu* CEinheitspapierView::CreateContextMenu(int menuId, QWidget* parent) {
+    if (menuId != kContextMenuSad) return nullptr;
     auto* menu = new QMenu(parent);
-    struct Entry {
-        int id;
-        const char* text;
-    };
-    static const Entry kEntries[] = {
-        {cmd::kUndo, "&Rückgängig\tAlt+Rücktaste"}, {cmd::kCut, "&Ausschneiden\tStrg+X"},
-        {cmd::kCopy, "&Kopieren\tStrg+C"},          {cmd::kPaste, "E&infügen\tStrg+V"},
-        {cmd::kSelectAll, "Alles &markieren\tStrg+A"}, {0, nullptr},
-        {cmd::kInsertMode, "Einfügemodus"},             {0, nullptr},
-        {cmd::kFontLarger, "Schrift &größer"},          {cmd::kFontSmaller, "Schrift k&leiner"},
-        {cmd::kFontBold, "Schrift &fett"},              {0, nullptr},
-        {cmd::kAlignLeft, "Text linksbündig\tStrg+L"},   {cmd::kAlignCenter, "Text zentriert\tStrg+Z"},
-        {cmd::kAlignRight, "Text rechtsbündig\tStrg+R"},
-    };
-    for (const Entry& e : kEntries) {
-        if (!e.text) {
+    QActionGroup* alignment = nullptr;
+    for (const MenuEntry& e : ContextMenuResource(kContextMenuSad)) {
+        if (e.kind == MenuEntry::Kind::Separator) {
             menu->addSeparator();
             continue;
         }
         CommandState st;
         UpdateCommandUI(e.id, st);
-        QAction* a = menu->addAction(st.text.isEmpty() ? QString::fromUtf8(e.text) : st.text);
+        QAction* a = menu->addAction(st.text.isEmpty() ? QString::fromUtf16(e.text.data(), qsizetype(e.text.size())) : st.text);
+        a->setData(e.id);
         a->setEnabled(st.enabled);
         a->setCheckable(st.checkable);
         a->setChecked(st.checked);
+        if (st.radio) {
+            if (!alignment) alignment = new QActionGroup(menu);
+            alignment->addAction(a);
+        }
         const int id = e.id;
         connect(a, &QAction::triggered, this, [this, id] { OnCommand(id); });
     }

@@ -48,6 +48,9 @@ struct SadViewEnvironment {
 class CEinheitspapierView : public CKTWScrollViewBase, public IFormViewOwner {
     Q_OBJECT
 public:
+    // The application's help context while an SAD view is in front and no box has set its own.
+    static constexpr int kHelpContextView = 401;
+
     CEinheitspapierView(CEinheitspapierDoc* doc, QWidget* parent = nullptr);
     ~CEinheitspapierView() override;
 
@@ -88,8 +91,8 @@ public:
     // Commands: dispatch by id and the menu state of an id; false for ids the view does not handle.
     bool OnCommand(int id);
     bool UpdateCommandUI(int id, CommandState& state) const;
-    // The "Bearbeiten" pop-up (resource 132) with the view's editing commands.
-    QMenu* CreateEditMenu(QWidget* parent);
+    // The keyboard back into the box: the window in front and active, the edit window focused.
+    void FocusBox();
 
     QString StatusPageText() const;
     QString StatusInsertText() const;
@@ -100,9 +103,11 @@ public:
     QPoint DeviceScrollPosition() const override { return CKTWScrollViewBase::DeviceScrollPosition(); }
     void WheelFromEditor(QWheelEvent* event) override;
     void SetDocumentModified() override;
+    // Menu 132 from the command table, with the view's command states; nullptr for other ids.
     QMenu* CreateContextMenu(int menuId, QWidget* parent) override;
     void NavigateFromEditor(bool forward) override;
-    bool EditorCommand(int id) override { return OnCommand(id); }
+    // A disabled command swallows its key, as a disabled menu entry does nothing.
+    bool EditorCommand(int id) override;
 
 signals:
     // pane 1: "Einheitspapier - Seite %d von %d"; pane 2: "Einfügen" / "Überschreiben".

@@ -11,6 +11,7 @@
 #include "ui/sad/dialogs/CDlgFeld44Einfuhr.h"
 #include "ui/sad/dialogs/CDlgFeld47.h"
 #include "ui/sad/dialogs/CDlgFeld47Summe.h"
+#include "ui/sad/dialogs/CDlgGeheZuFeld.h"
 #include "ui/sad/dialogs/CDlgMoveEHWarenpositon.h"
 #include "ui/sad/dialogs/CDlgTextInput3L.h"
 
@@ -49,6 +50,7 @@ bool CSadViewInput::OnCommand(int id) {
         case cmd::kRemoveLastPage: Run([&] { RemoveLastPage(m_nav); }); return true;
         case cmd::kMoveGoodsItem: Run([&] { MoveGoodsItemCommand(m_nav); }); return true;
         case cmd::kUpdateFields: Run([&] { UpdatePositions(m_nav); }); return true;
+        case cmd::kGoToField: GoToFieldCommand(); return true;
         case cmd::kVariant0:
         case cmd::kVariant1:
         case cmd::kVariant2:
@@ -60,11 +62,7 @@ bool CSadViewInput::OnCommand(int id) {
 bool CSadViewInput::UpdateCommandUI(int id, CommandState& s) const {
     s = CommandState();
     switch (id) {
-        case cmd::kInsertDefaults: {
-            const CFieldStore& store = m_nav.Store();
-            s.enabled = SadInsertDefaultsEnabled(CurrentPage(), store.GetCurrentField());
-            return true;
-        }
+        case cmd::kInsertDefaults: s.enabled = m_nav.CanInsertDefaults(); return true;
         case cmd::kFirstPage:
         case cmd::kPrevPage: s.enabled = CanGoToPreviousPage(m_nav); return true;
         case cmd::kNextPage:
@@ -72,7 +70,8 @@ bool CSadViewInput::UpdateCommandUI(int id, CommandState& s) const {
         case cmd::kAddPage: s.enabled = CanAddPage(m_nav); return true;
         case cmd::kRemoveLastPage: s.enabled = CanRemoveLastPage(m_nav); return true;
         case cmd::kMoveGoodsItem:
-        case cmd::kUpdateFields: return true;
+        case cmd::kUpdateFields:
+        case cmd::kGoToField: return true;
         case cmd::kVariant0:
         case cmd::kVariant1:
         case cmd::kVariant2:
@@ -85,6 +84,22 @@ bool CSadViewInput::UpdateCommandUI(int id, CommandState& s) const {
         }
         default: return false;
     }
+}
+
+void CSadViewInput::GoToFieldCommand() {
+    m_nav.Commit();
+    const CFieldStore& store = m_nav.Store();
+    // On a continuation sheet the dialog offers the goods item that holds the caret.
+    const int field = store.GetCurrentField();
+    const int item = CurrentPage() == 1 ? 0 : field >= 11 && field <= 73 ? (field - 11) / 21 + 1 : 1;
+    CDlgGeheZuFeld dlg(item, [this](const std::u16string& label, int i) { return m_nav.FindBox(label, i).error; },
+                       &m_view);
+    QObject::connect(&dlg, &CDlgGeheZuFeld::helpRequested, &dlg, [this](int c) { ShowHelpContext(c); });
+    const int savedHelp = m_hooks.helpContext ? m_hooks.helpContext() : 0;
+    SetHelpContext(CDlgGeheZuFeld::kHelpContext);
+    const bool ok = dlg.exec() == QDialog::Accepted;
+    SetHelpContext(savedHelp);
+    if (ok) Run([&] { m_nav.GoToBox(m_nav.FindBox(dlg.Label(), dlg.Item())); });
 }
 
 int CSadViewInput::CurrentPage() const { return m_view.CurrentPage(); }

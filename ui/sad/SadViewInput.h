@@ -25,6 +25,7 @@ public:
         std::function<void(int page)> setCurrentPage;  // the view's page member, nothing else
         std::function<void(int context)> setHelpContext;
         std::function<void(int context)> showHelp;
+        std::function<int()> helpContext;
     };
     CSadViewInput(CEinheitspapierView& view, const CFieldDefinitions& defs, Hooks hooks);
 
@@ -35,6 +36,8 @@ public:
     // Tab (forward) and Shift+Tab.
     void Navigate(bool forward);
     void GoToField(int field, int page);
+    // "Gehe zu Feld...": asks for a box label and enters that box as Tab would.
+    void GoToFieldCommand();
 
     // ISadEditHost
     int CurrentPage() const override;

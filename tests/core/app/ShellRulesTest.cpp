@@ -113,6 +113,10 @@ TEST(Accelerators, FirstEntryWinsAndUndoKeepsAltBackspace) {
     EXPECT_EQ(CommandForAccelerator("Ctrl+Ins"), cmd::kCopy);
     EXPECT_EQ(CommandForAccelerator("Shift+Del"), cmd::kCut);
     EXPECT_EQ(CommandForAccelerator("Ctrl+Q"), 0);
+    // Zoom also on the main keyboard's plus and minus; Ctrl+G goes to a box by its number.
+    EXPECT_EQ(CommandForAccelerator("Ctrl+Plus"), cmd::kZoomIn);
+    EXPECT_EQ(CommandForAccelerator("Ctrl+Minus"), cmd::kZoomOut);
+    EXPECT_EQ(CommandForAccelerator("Ctrl+G"), cmd::kGoToField);
     // Ctrl+Z is the only key listed twice; the centring entry stands before the undo entry.
     std::multiset<std::string_view> keys;
     int centre = -1, undo = -1, i = 0;
@@ -157,8 +161,8 @@ TEST(Menus, SadAndDv1EditAndFormMenus) {
     const auto& m130 = MenuResource(kMenuSad);
     const auto& m131 = MenuResource(kMenuDv1);
     EXPECT_EQ(Ids(Find(m130, u"&Bearbeiten")->items),
-              (std::vector<int>{32809, 0, 57643, 57635, 57634, 57637, 57642, 32773, 0, 32874, 32878, 0, 32775, 32777, 0,
-                                32779, 32781, 32783, 0, 32785, 32787, 32789, 0, 32844}));
+              (std::vector<int>{32809, 0, 57643, 57635, 57634, 57637, 57642, 32773, 0, 32874, 32878, 0, 32775, 32777,
+                                32880, 0, 32779, 32781, 32783, 0, 32785, 32787, 32789, 0, 32844}));
     EXPECT_EQ(Ids(Find(m131, u"&Bearbeiten")->items),
               (std::vector<int>{32809, 0, 57643, 57635, 57634, 57637, 57642, 32773, 0, 32831, 0, 32775, 32777, 0,
                                 32779, 32781, 32783, 0, 32785, 32787, 32789}));
@@ -176,8 +180,8 @@ TEST(Menus, ContextMenusAndPrompts) {
     EXPECT_EQ(Ids(ContextMenuResource(kContextMenuEdit)),
               (std::vector<int>{57643, 57635, 57634, 57637, 57642, 32773, 0, 32779, 32781, 32783, 0, 32785, 32787, 32789}));
     EXPECT_EQ(Ids(ContextMenuResource(kContextMenuSad)),
-              (std::vector<int>{32809, 0, 57643, 57635, 57634, 57637, 57642, 32773, 0, 32775, 32777, 0, 32779, 32781,
-                                32783, 0, 32785, 32787, 32789}));
+              (std::vector<int>{32809, 0, 57643, 57635, 57634, 57637, 57642, 32773, 0, 32775, 32777, 32880, 0, 32779,
+                                32781, 32783, 0, 32785, 32787, 32789}));
     EXPECT_EQ(ContextMenuResource(kContextMenuEdit)[3].text, u"&Einfügen");
     EXPECT_EQ(CommandPrompt(cmd::kZoomIn), u"Vergrößert die Ansicht des Dokuments im Bildschirm");
     EXPECT_EQ(CommandTooltip(cmd::kZoomIn), u"Ansicht vergrößern");

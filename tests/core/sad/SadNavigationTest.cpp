@@ -162,12 +162,14 @@ TEST(SadNavigation, WalksOfTheContinuationSheet) {
             if (e.nav.IsEditable(f, 2)) editable.insert(f);
         ExpectSameFields(reached, editable);
 
-        // Backward, the dialog boxes end the step, so that Shift+Tab can get past them.
+        // Backward, the wrap from the top lands on the last box that takes typing: the box 47
+        // dialogs at the end of the sheet never pop up on the way back.
+        e.host.dialogs.clear();
         const std::vector<int> backward = Round(Walk(e, 200, false));
         ExpectSingleWrap(backward, false);
         std::set<int> back(backward.begin(), backward.end());
-        for (int f = 74; f <= 77; ++f) editable.insert(f);
         ExpectSameFields(back, editable);
+        EXPECT_TRUE(e.host.dialogs.empty());
     }
 }
 
@@ -559,4 +561,140 @@ TEST(SadNavigation, StampTextAndEmptyLineHelpers) {
     EXPECT_EQ(ThreeLineStampText(u"").sizeValue, 0);
     EXPECT_EQ(CollapseEmptyLines(u"\r\n\r\n\r\n\r\n"), u"\r\n\r\n");
     EXPECT_EQ(CollapseEmptyLines(u"ohne"), u"ohne");
+}
+
+// Tab never leaves the Tab range of a sheet (first sheet 0-105, continuation 0-77): the raw
+// box 47 cells behind it are written by the duty dialog only.
+TEST(SadNavigation, TabFromAnyFieldStaysInTheTabRange) {
+    for (int variant = 0; variant < 4; ++variant) {
+        for (int page : {1, 2}) {
+            SCOPED_TRACE(testing::Message() << "variant " << variant << " page " << page);
+            SadEditEnv e(variant);
+            e.host.page = page;
+            const int end = page == 1 ? 105 : 77;
+            for (int f = 0; f <= end; ++f) {
+                if (!e.nav.IsEditable(f, page)) continue;
+                e.store().ActivateField(f, page);
+                e.host.dialogs.clear();
+                e.nav.NextInputField();
+                EXPECT_LE(e.Field(), end) << "Tab from " << f;
+                for (int d : DialogFields(e)) EXPECT_LE(d, end) << "Tab from " << f;
+            }
+        }
+    }
+}
+
+TEST(SadNavigation, ShiftTabWrapNeverOpensADialog) {
+    struct Case {
+        int variant, page, stampA;
+    } cases[] = {{0, 1, 0}, {1, 1, 0}, {2, 1, 0}, {3, 1, 0}, {0, 2, 0}, {2, 2, 0}, {0, 2, 1}, {3, 1, 1}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << "variant " << c.variant << " page " << c.page << " stamp " << c.stampA);
+        SadEditEnv e(c.variant);
+        e.SetInt("Stamp_A", c.stampA);
+        e.host.page = c.page;
+        int first = 0;
+        while (!e.nav.IsEditable(first, c.page) || e.nav.OpensDialogOnEntry(first, c.page)) ++first;
+        e.store().ActivateField(first, c.page);
+        e.nav.PreviousInputField();
+        EXPECT_TRUE(e.host.dialogs.empty());
+        EXPECT_EQ(e.Page(), c.page);
+        EXPECT_TRUE(e.nav.IsEditable(e.Field(), c.page));
+        EXPECT_LE(e.Field(), c.page == 1 ? 105 : 77);
+        EXPECT_GT(e.Field(), first);
+    }
+}
+
+// F2 is offered exactly where pressing it does something: a question or a help page follows.
+TEST(SadNavigation, InsertDefaultsEnabledExactlyWhereSomethingFollows) {
+    for (int page : {1, 2}) {
+        const int count = page == 1 ? 154 : 214;
+        for (int f = 0; f < count; ++f) {
+            SadEditEnv e(0);
+            e.host.page = page;
+            e.host.answerYes = false;
+            e.store().ActivateField(f, page);
+            const bool enabled = e.nav.CanInsertDefaults();
+            e.nav.InsertDefaults();
+            const bool acted = !e.host.questions.empty() || !e.host.dialogs.empty() || !e.host.helpShown.empty();
+            EXPECT_EQ(enabled, acted) << "page " << page << " field " << f;
+        }
+    }
+}
+
+TEST(SadNavigation, BoxLabelsAsPrintedOnTheForm) {
+    struct Case {
+        const char16_t* text;
+        bool ok;
+        int number;
+        char16_t letter;
+        int item;
+    } cases[] = {
+        {u"8", true, 8, 0, 0},       {u" 17 A", true, 17, u'A', 0}, {u"17a", true, 17, u'A', 0},
+        {u"Feld 33 b", true, 33, u'B', 0}, {u"31-2", true, 31, 0, 2}, {u"33/3 E", true, 33, u'E', 3},
+        {u"c", true, 0, u'C', 0},    {u"", false, 0, 0, 0},          {u"0", false, 0, 0, 0},
+        {u"55", false, 0, 0, 0},     {u"31-4", false, 0, 0, 0},      {u"17 AB", false, 0, 0, 0},
+        {u"x", false, 0, 0, 0},      {u"1234", false, 0, 0, 0},
+    };
+    for (const Case& c : cases) {
+        SadBoxLabel l;
+        const std::u16string text = c.text;
+        EXPECT_EQ(ParseSadBoxLabel(text, l), c.ok) << std::string(text.begin(), text.end());
+        if (!c.ok) continue;
+        EXPECT_EQ(l.number, c.number);
+        EXPECT_EQ(l.letter, c.letter);
+        EXPECT_EQ(l.item, c.item);
+    }
+}
+
+TEST(SadNavigation, FindBoxByItsLabel) {
+    struct Case {
+        int page;
+        const char16_t* label;
+        int item;
+        int toPage, field;  // field -1: a message instead
+    } cases[] = {
+        {1, u"1", 1, 1, 0},     {1, u"17 A", 1, 1, 29},  {1, u"17b", 1, 1, 30},  {1, u"16", 1, 1, 31},
+        {1, u"44", 1, 1, 69},   {1, u"47", 1, 1, 73},    {1, u"54", 1, 1, 96},   {1, u"31-3", 1, 1, 52},
+        {2, u"31-2", 1, 2, 32}, {2, u"31", 3, 2, 53},    {2, u"33-3 B", 1, 2, 56}, {2, u"47", 2, 2, 75},
+        {2, u"44", 1, 2, 28},   {2, u"22 A", 1, 1, 40},  {3, u"8", 1, 1, 17},
+        {1, u"4", 1, 1, -1},    {1, u"55", 1, 0, -1},    {1, u"Hafen", 1, 0, -1}, {1, u"", 1, 0, -1},
+    };
+    for (const Case& c : cases) {
+        const std::u16string label = c.label;
+        SCOPED_TRACE(std::string(label.begin(), label.end()));
+        SadEditEnv e(0);
+        e.doc.SetContinuationCount(2);
+        e.host.page = c.page;
+        const CSadNavigation::BoxTarget t = e.nav.FindBox(label, c.item);
+        EXPECT_EQ(t.field, c.field);
+        if (c.field >= 0) {
+            EXPECT_EQ(t.page, c.toPage);
+            EXPECT_TRUE(t.error.empty());
+        } else {
+            EXPECT_FALSE(t.error.empty());
+        }
+    }
+}
+
+TEST(SadNavigation, GoToBoxEntersLikeTab) {
+    SadEditEnv e(0);
+    e.doc.SetContinuationCount(1);
+    e.host.page = 2;
+    e.store().ActivateField(20, 2);
+    // Box 8 is on the first sheet only: the view turns back to it.
+    e.nav.GoToBox(e.nav.FindBox(u"8", 1));
+    EXPECT_EQ(e.host.page, 1);
+    EXPECT_EQ(e.Page(), 1);
+    EXPECT_EQ(e.Field(), 17);
+    EXPECT_EQ(e.host.helpContext, 408);
+    // Box 47 opens the duty dialog and moves on after it, as Tab does.
+    e.nav.GoToBox(e.nav.FindBox(u"47", 1));
+    ASSERT_EQ(e.host.dialogs.size(), 1u);
+    EXPECT_EQ(e.host.dialogs[0], (std::pair<std::string, int>{"47", 73}));
+    EXPECT_NE(e.Field(), 73);
+    // A message leaves the caret where it is.
+    const int before = e.Field();
+    e.nav.GoToBox(e.nav.FindBox(u"99", 1));
+    EXPECT_EQ(e.Field(), before);
 }

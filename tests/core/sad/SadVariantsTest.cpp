@@ -105,11 +105,12 @@ TEST(SadVariants, VariantCommands) {
     }
     SetFormVariant(e.nav, 1);
     EXPECT_EQ(e.host.page, 3) << "the variant already set does nothing";
+    EXPECT_FALSE(e.doc.IsModified());
     SetFormVariant(e.nav, 3);
     EXPECT_EQ(e.doc.m_nFormVariant, 3);
     EXPECT_EQ(e.host.page, 1);
     EXPECT_EQ(e.Page(), 1);
-    EXPECT_FALSE(e.doc.IsModified());
+    EXPECT_TRUE(e.doc.IsModified()) << "the new variant is saved with the document";
     EXPECT_TRUE(VariantCommandStateFor(e.nav, 3).checked);
     SetFormVariant(e.nav, 7);
     EXPECT_EQ(e.doc.m_nFormVariant, 3);
