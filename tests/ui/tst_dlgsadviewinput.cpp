@@ -16,7 +16,6 @@
 #include <QtTest>
 
 #include "core/app/Profile.h"
-#include "core/formview/AppFieldDefinitions.h"
 #include "core/sad/AefFormat.h"
 #include "ui/sad/CEinheitspapierView.h"
 #include "core/sad/EinheitspapierDoc.h"
@@ -70,17 +69,18 @@ struct ShownView {
     CEinheitspapierDoc doc{&profile};
     std::unique_ptr<CEinheitspapierView> view;
     ShownView() {
-        auto& env = SadViewEnvironment::Get();
+        SadViewEnvironment env;
         env.beep = [] {};
         env.message = [](const QString&) {};
         env.currentVariant = [] { return 0; };
         env.setCurrentVariant = [](int) {};
-        AppFieldDefinitions().ResetToBuiltIn();
+        CFieldDefinitions defs;
+        defs.ResetToBuiltIn();
         doc.OnNewDocument();
         doc.SetContinuationCount(2);
         for (int p = 2; p <= 3; ++p)
             for (int f : {11, 32, 53}) doc.Store().SetFieldText(f, u"Ware Nr. " + std::u16string(1, char16_t(u'0' + f % 10)), p);
-        view = std::make_unique<CEinheitspapierView>(&doc);
+        view = std::make_unique<CEinheitspapierView>(&doc, env, defs);
         view->resize(1000, 800);
         view->show();
     }
@@ -219,23 +219,24 @@ void TestSadViewInput::goToFieldDialog() {
 }
 
 void TestSadViewInput::clerkFillsSavesAndReadsBack() {
-    auto& env = SadViewEnvironment::Get();
+    SadViewEnvironment env;
     int variant = 0;
     env.beep = [] {};
     env.message = [](const QString&) {};
     env.currentVariant = [&] { return variant; };
     env.setCurrentVariant = [&](int v) { variant = v; };
-    AppFieldDefinitions().ResetToBuiltIn();
+    CFieldDefinitions defs;
+    defs.ResetToBuiltIn();
 
     CMemoryProfile profile;
     CEinheitspapierDoc doc(&profile);
     doc.OnNewDocument();
-    CEinheitspapierView view(&doc);
+    CEinheitspapierView view(&doc, env, defs);
     view.resize(1000, 800);
     view.show();
     QVERIFY(QTest::qWaitForWindowExposed(&view));
     int help = 0;
-    CSadViewInput input(view, AppFieldDefinitions(),
+    CSadViewInput input(view, view.Definitions(),
                         {[&](int page) { view.ShowPage(page); }, [&](int c) { help = c; }, [](int) {}});
     auto type = [&](const QString& text) { QTest::keyClicks(view.EditWindow(), text); };
 

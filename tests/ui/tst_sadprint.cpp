@@ -10,7 +10,6 @@
 #include "core/app/Profile.h"
 #include "core/formview/FieldDefinitions.h"
 #include "core/formview/PrintCorrections.h"
-#include "core/formview/AppFieldDefinitions.h"
 #include "core/sad/AefFormat.h"
 #include "core/sad/EinheitspapierDoc.h"
 #include "core/sad/SadLayout.h"
@@ -220,7 +219,7 @@ private slots:
 
     void cliPrintsTheProgramsPage() {
         QFETCH(int, variant);
-        auto& env = SadViewEnvironment::Get();
+        SadViewEnvironment env;
         env.message = [](const QString&) {};
         env.beep = [] {};
         CMemoryProfile profile;
@@ -235,13 +234,15 @@ private slots:
 
         CEinheitspapierDoc opened(&profile);
         QVERIFY(LoadAefFile(file.toStdString(), opened, error));
-        CEinheitspapierView view(&opened);
+        CFieldDefinitions defs;
+        defs.ResetToBuiltIn();
+        CEinheitspapierView view(&opened, env, defs);
         QTemporaryDir settings;
         for (int page : {1, 2}) {
             const QString program = m_dir.filePath(QStringLiteral("program.pdf"));
             const QString cli = m_dir.filePath(QStringLiteral("cli.pdf"));
             QString message;
-            QVERIFY(PrintSadToPdf(program, opened, page, 1, profile, AppFieldDefinitions(), message));
+            QVERIFY(PrintSadToPdf(program, opened, page, 1, profile, view.Definitions(), message));
             QProcess tarvex;
             QProcessEnvironment e = QProcessEnvironment::systemEnvironment();
             e.insert(QStringLiteral("TARVEX_SETTINGS_DIR"), settings.path());

@@ -24,7 +24,6 @@
 #include "ui/formview/CDlgPrinterFontSize.h"
 #include "ui/formview/Common_DlgMargin02.h"
 #include "ui/sad/dialogs/CDlgGeheZuFeld.h"
-#include "core/formview/AppFieldDefinitions.h"
 #include "core/formview/FormZoom.h"
 #include "ui/sad/CEinheitspapierView.h"
 #include "core/sad/EinheitspapierDoc.h"
@@ -82,8 +81,8 @@ struct Env {
     int variant = 0;
     int help = 100;
     QList<int> helpShown;
+    SadViewEnvironment e;
     Env() {
-        auto& e = SadViewEnvironment::Get();
         e.helpContext = [this] { return help; };
         e.setHelpContext = [this](int c) { help = c; };
         e.showHelp = [this](int c) { helpShown << c; };
@@ -101,16 +100,15 @@ class TestSadView : public QObject {
 private slots:
     void initTestCase() {
         CKTWScrollViewBase::SetScreenOverride(1080, false, 96);
-        AppFieldDefinitions().ResetToBuiltIn();
+        m_defs.ResetToBuiltIn();
     }
-    void init() { AppFieldDefinitions().ResetToBuiltIn(); }
 
     void rendererDrawsStripRulingsCrossesAndInputTax() {
         CEinheitspapierDoc doc;
         SadRenderOptions o;
         o.zoom = 10;
         o.variant = 0;
-        o.definitions = &AppFieldDefinitions();
+        o.definitions = &m_defs;
         const QImage plain = RenderPage(doc, 1, o);
         // Dashed red strip: 3 mm high every 6 mm at x 201-205 mm, the lowest from 295 to 298 mm.
         QVERIFY(IsRed(plain.pixel(2030, 2960)));
@@ -151,7 +149,7 @@ private slots:
         doc.Store().SetFieldText(13, u"HIDDEN", 1);    // box 4, hidden on every variant
         SadRenderOptions o;
         o.zoom = 10;
-        o.definitions = &AppFieldDefinitions();
+        o.definitions = &m_defs;
         o.showCrossedOut = false;
         const QImage img = RenderPage(doc, 1, o);
         // Left-aligned text starts 12 units right of the box edge (2 + 10).
@@ -173,7 +171,7 @@ private slots:
         CEinheitspapierDoc doc;
         doc.m_nFormVariant = 0;
         SadRenderOptions o;
-        o.definitions = &AppFieldDefinitions();
+        o.definitions = &m_defs;
         for (int zoom : {10, 16, 25}) {
             o.zoom = zoom;
             const QImage first = RenderPage(doc, 1, o, 96.0);
@@ -195,7 +193,7 @@ private slots:
         profile.WriteProfileInt("EHForm_Defaults", "ZoomFactor", 16);
         CEinheitspapierDoc doc2(&profile);
         FillAll(doc2);
-        CEinheitspapierView view(&doc2);
+        CEinheitspapierView view(&doc2, env.e, m_defs);
         view.resize(1000, 800);
         view.show();
         QVERIFY(QTest::qWaitForWindowExposed(&view));
@@ -208,7 +206,7 @@ private slots:
         profile.WriteProfileInt("EHForm_Defaults", "ZoomFactor", 16);
         CEinheitspapierDoc doc(&profile);
         doc.Store().SetFieldText(0, u"IM", 1);
-        CEinheitspapierView view(&doc);
+        CEinheitspapierView view(&doc, env.e, m_defs);
         view.resize(800, 600);
         view.show();
         QVERIFY(QTest::qWaitForWindowExposed(&view));
@@ -241,7 +239,7 @@ private slots:
         CMemoryProfile profile;
         profile.WriteProfileInt("EHForm_Defaults", "ZoomFactor", 25);
         CEinheitspapierDoc doc(&profile);
-        CEinheitspapierView view(&doc);
+        CEinheitspapierView view(&doc, env.e, m_defs);
         CommandState st;
         QVERIFY(view.UpdateCommandUI(cmd::kZoomIn, st));
         QVERIFY(!st.enabled);
@@ -256,7 +254,7 @@ private slots:
         // Zoom 10: "kleiner" disabled.
         profile.WriteProfileInt("EHForm_Defaults", "ZoomFactor", 10);
         CEinheitspapierDoc doc10(&profile);
-        CEinheitspapierView v10(&doc10);
+        CEinheitspapierView v10(&doc10, env.e, m_defs);
         QVERIFY(v10.UpdateCommandUI(cmd::kZoomOut, st));
         QVERIFY(!st.enabled);
         v10.OnZoomOut();
@@ -268,7 +266,7 @@ private slots:
         CMemoryProfile profile;
         profile.WriteProfileInt("EHForm_Defaults", "ZoomFactor", 16);
         CEinheitspapierDoc doc(&profile);
-        CEinheitspapierView view(&doc);
+        CEinheitspapierView view(&doc, env.e, m_defs);
         view.resize(800, 600);
         view.show();
         QVERIFY(QTest::qWaitForWindowExposed(&view));
@@ -288,7 +286,7 @@ private slots:
         CMemoryProfile profile;
         profile.WriteProfileInt("EHForm_Defaults", "ZoomFactor", 16);
         CEinheitspapierDoc doc(&profile);
-        CEinheitspapierView view(&doc);
+        CEinheitspapierView view(&doc, env.e, m_defs);
         view.resize(1300, 900);
         view.show();
         QVERIFY(QTest::qWaitForWindowExposed(&view));
@@ -314,7 +312,7 @@ private slots:
     void statusPanesAndInsertKey() {
         Env env;
         CEinheitspapierDoc doc;
-        CEinheitspapierView view(&doc);
+        CEinheitspapierView view(&doc, env.e, m_defs);
         QSignalSpy spy(&view, &CEinheitspapierView::statusTextChanged);
         QCOMPARE(view.StatusPageText(), QString("Einheitspapier - Seite 1 von 2"));
         QCOMPARE(view.StatusInsertText(), QString("Einfügen"));
@@ -332,7 +330,7 @@ private slots:
     void overwriteModeEditing() {
         Env env;
         CEinheitspapierDoc doc;
-        CEinheitspapierView view(&doc);
+        CEinheitspapierView view(&doc, env.e, m_defs);
         CKtwEditWindow* e = view.EditWindow();
         doc.Store().SetInsertMode(false);
         struct Case {
@@ -370,7 +368,7 @@ private slots:
     void pasteCleanUp() {
         Env env;
         CEinheitspapierDoc doc;
-        CEinheitspapierView view(&doc);
+        CEinheitspapierView view(&doc, env.e, m_defs);
         view.GoToField(16, 1);
         QApplication::clipboard()->setText(QString::fromUtf8("\"one\ntwo\""));
         if (QApplication::clipboard()->text() != QString::fromUtf8("\"one\ntwo\""))
@@ -386,7 +384,7 @@ private slots:
         CMemoryProfile profile;
         profile.WriteProfileInt("EHForm_Defaults", "ZoomFactor", 16);
         CEinheitspapierDoc doc(&profile);
-        CEinheitspapierView view(&doc);
+        CEinheitspapierView view(&doc, env.e, m_defs);
         CKtwEditWindow* e = view.EditWindow();
         CFieldStore& s = doc.Store();
         s.SetFieldFlags(16, 1, 0x0112);
@@ -425,7 +423,7 @@ private slots:
         CMemoryProfile profile;
         profile.WriteProfileInt("EHForm_Defaults", "ZoomFactor", 16);
         CEinheitspapierDoc doc(&profile);
-        CEinheitspapierView view(&doc);
+        CEinheitspapierView view(&doc, env.e, m_defs);
         view.resize(600, 400);
         view.show();
         QVERIFY(QTest::qWaitForWindowExposed(&view));
@@ -452,7 +450,7 @@ private slots:
         CEinheitspapierDoc doc(&profile);
         doc.m_nFormVariant = kVariantExport;
         doc.m_nLoadStatus = 18;
-        CEinheitspapierView view(&doc);
+        CEinheitspapierView view(&doc, env.e, m_defs);
         QCOMPARE(env.beeps, 1);
         QCOMPARE(env.messages.size(), 2);
         QVERIFY(env.messages[0].startsWith("Dies ist kein bekanntes Dokumentformat"));
@@ -463,10 +461,14 @@ private slots:
         QCOMPARE(doc.Store().GetFieldText(17, 1), std::u16string(u"1234567"));
         QCOMPARE(doc.Store().GetFontSize(8, 2), uint16_t(1));
         // Crossed-out boxes of variant 3 become not-on-form in the working tables.
-        QCOMPARE(AppFieldDefinitions().Get(1, 21, 3), uint8_t(0));  // box 11 is not crossed out on 3
-        QCOMPARE(AppFieldDefinitions().Get(1, 152, 3), kDefNotOnForm);
-        QCOMPARE(AppFieldDefinitions().Get(2, 208, 3), kDefNotOnForm);
-        QCOMPARE(AppFieldDefinitions().Get(2, 208, 0), uint8_t(0));
+        QCOMPARE(view.Definitions().Get(1, 21, 3), uint8_t(0));  // box 11 is not crossed out on 3
+        QCOMPARE(view.Definitions().Get(1, 152, 3), kDefNotOnForm);
+        QCOMPARE(view.Definitions().Get(2, 208, 3), kDefNotOnForm);
+        QCOMPARE(view.Definitions().Get(2, 208, 0), uint8_t(0));
+        // The marks stay in the window's copy: the table the field-definition dialog edits and
+        // stores, and every other window, never see them.
+        QCOMPARE(m_defs.Get(1, 152, 3), uint8_t(0));
+        QCOMPARE(m_defs.Get(2, 208, 3), uint8_t(0));
         // Focusing the view makes its variant the application's.
         env.variant = 0;
         view.show();
@@ -483,7 +485,7 @@ private slots:
         Env env;
         CEinheitspapierDoc doc;
         doc.SetContinuationCount(2);
-        CEinheitspapierView view(&doc);
+        CEinheitspapierView view(&doc, env.e, m_defs);
         view.resize(900, 700);
         view.show();
         QVERIFY(QTest::qWaitForWindowActive(&view));
@@ -513,7 +515,7 @@ private slots:
 
         // In a window with frame shortcuts, the frame gets Ctrl+End; Ctrl+C stays in the box.
         QWidget frame;
-        CEinheitspapierView framed(&doc, &frame);
+        CEinheitspapierView framed(&doc, env.e, m_defs, &frame);
         framed.resize(900, 700);
         QShortcut last(QKeySequence(Qt::CTRL | Qt::Key_End), &frame), copy(QKeySequence::Copy, &frame);
         QSignalSpy lastSpy(&last, &QShortcut::activated), copySpy(&copy, &QShortcut::activated);
@@ -531,7 +533,7 @@ private slots:
     void contextMenu132InABox() {
         Env env;
         CEinheitspapierDoc doc;
-        CEinheitspapierView view(&doc);
+        CEinheitspapierView view(&doc, env.e, m_defs);
         view.resize(900, 700);
         view.show();
         QVERIFY(QTest::qWaitForWindowExposed(&view));
@@ -570,7 +572,7 @@ private slots:
         int f1 = 0;
         InstallHelpKey([&] { ++f1; });
         CEinheitspapierDoc doc;
-        CEinheitspapierView view(&doc);
+        CEinheitspapierView view(&doc, env.e, m_defs);
         QCOMPARE(env.help, CEinheitspapierView::kHelpContextView);
         QCOMPARE(env.help, 401);
         view.show();
@@ -619,11 +621,15 @@ private slots:
         profile.WriteProfileInt("EHForm_Defaults", "EH_ShowXX", 0);
         CEinheitspapierDoc doc(&profile);
         doc.m_nFormVariant = 0;
-        CEinheitspapierView view(&doc);
-        QCOMPARE(AppFieldDefinitions().Get(1, 21, 0), uint8_t(0));
-        QCOMPARE(AppFieldDefinitions().Get(2, 208, 0), uint8_t(0));
+        CEinheitspapierView view(&doc, env.e, m_defs);
+        QCOMPARE(view.Definitions().Get(1, 21, 0), uint8_t(0));
+        QCOMPARE(view.Definitions().Get(2, 208, 0), uint8_t(0));
         QVERIFY(!view.RenderOptions().showCrossedOut);
     }
+
+private:
+    CFieldDefinitions m_defs;  // the application's table every view copies
+
 };
 
 QTEST_MAIN(TestSadView)

@@ -55,7 +55,7 @@ void CollectIds(const std::vector<MenuEntry>& items, QList<int>& ids) {
 
 }  // namespace
 
-CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent) {
+CMainFrame::CMainFrame(CTarvexImportApp* app, QWidget* parent) : QMainWindow(parent), m_pApp(app) {
     setObjectName(QStringLiteral("CMainFrame"));
     setWindowTitle(Str(shellstr::kAppTitle));
     setWindowIcon(QIcon(QPixmap::fromImage(DocumentIconImage(0, 64))));
@@ -296,13 +296,11 @@ int CMainFrame::GetPrinterDevice(const QString& printerName) {
 }
 
 void CMainFrame::SelectPrinterByName(const QString& printerName) {
-    if (CTarvexImportApp* app = TheApp()) {
-        if (app->SelectPrinter(printerName)) return;
-    }
+    if (m_pApp && m_pApp->SelectPrinter(printerName)) return;
     QString text = Str(shellstr::kPrinterNotFound);
     text.replace(QStringLiteral("%s"), printerName);
-    if (CTarvexImportApp* app = TheApp())
-        app->Message(text);
+    if (m_pApp)
+        m_pApp->Message(text);
     else
         QMessageBox::warning(this, Str(shellstr::kAppTitle), text);
 }
@@ -344,8 +342,7 @@ void CMainFrame::UpdateTitle() {
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
     // Every modified document is asked about before any window closes: a cancel keeps all open.
-    CTarvexImportApp* app = TheApp();
-    if (app && !app->SaveAllModified()) {
+    if (m_pApp && !m_pApp->SaveAllModified()) {
         event->ignore();
         return;
     }

@@ -23,11 +23,14 @@ class QToolBar;
 namespace tarvex {
 
 class CChildFrame;
+class CTarvexImportApp;
 
 class CMainFrame : public QMainWindow {
     Q_OBJECT
 public:
-    explicit CMainFrame(QWidget* parent = nullptr);
+    // app carries out the frame's file and printer requests; tests may build a frame without one.
+    explicit CMainFrame(CTarvexImportApp* app = nullptr, QWidget* parent = nullptr);
+    CTarvexImportApp* App() const { return m_pApp; }
 
     // Sets the text of status pane 1 or 2 (pane 0 shows "Bereit" and the command prompts).
     virtual void SetStatusText(const QString& text, int pane);
@@ -75,6 +78,7 @@ private:
 
     void FillRecentFiles(QMenu* menu, QAction* placeholder);
 
+    CTarvexImportApp* m_pApp;
     QMdiArea* m_mdiArea = nullptr;
     QToolBar* m_toolBar = nullptr;
     QLabel* m_panes[3] = {nullptr, nullptr, nullptr};

@@ -34,7 +34,6 @@
 #include "core/app/ShellStrings.h"
 #include "core/app/Version.h"
 #include "core/common/TextCodec.h"
-#include "core/formview/AppFieldDefinitions.h"
 #include "ui/formview/CDlgEditFeldDefinitionen.h"
 #include "ui/formview/CDlgPrinterFontSize.h"
 #include "ui/formview/Common_CDlgPrintSizeCorr.h"
@@ -48,7 +47,6 @@
 namespace tarvex {
 namespace {
 
-CTarvexImportApp* g_app = nullptr;
 
 QString Str(std::u16string_view s) { return QString::fromUtf16(s.data(), static_cast<qsizetype>(s.size())); }
 
@@ -58,7 +56,6 @@ constexpr int kHelpPrintSetup = 122;
 
 }  // namespace
 
-CTarvexImportApp* TheApp() { return g_app; }
 
 bool InstallQtTranslations() {
     auto* translator = new QTranslator(QCoreApplication::instance());
@@ -69,11 +66,10 @@ bool InstallQtTranslations() {
     return QCoreApplication::installTranslator(translator);
 }
 
-CTarvexImportApp::CTarvexImportApp() { g_app = this; }
+CTarvexImportApp::CTarvexImportApp() { m_fieldDefinitions.ResetToBuiltIn(); }
 
 CTarvexImportApp::~CTarvexImportApp() {
     if (m_pMainFrame) delete m_pMainFrame.data();
-    if (g_app == this) g_app = nullptr;
 }
 
 Profile& CTarvexImportApp::GetProfile() { return *m_profile; }
@@ -136,7 +132,7 @@ bool CTarvexImportApp::InitInstance(const QStringList& arguments) {
     }
 
     // 10: the main frame, accepting dropped files.
-    m_pMainFrame = new CMainFrame;
+    m_pMainFrame = new CMainFrame(this);
     std::vector<uint8_t> state;
     if (m_profile->GetProfileBinary(settings::kWorkspace, settings::kMainFrameState, state))
         m_pMainFrame->restoreState(QByteArray(reinterpret_cast<const char*>(state.data()),
@@ -259,17 +255,7 @@ void CTarvexImportApp::ConnectCommands() {
     on(cmd::kFieldDefinitions, [this] { OnFieldDefinitions(); });
     ConnectViewCommands();
 
-    // The SAD views reach the application through their environment.
-    SadViewEnvironment& env = SadViewEnvironment::Get();
-    env.currentVariant = [this] { return m_nFormVariant; };
-    env.setCurrentVariant = [this](int v) { m_nFormVariant = v; };
-    env.beep = [] { QApplication::beep(); };
-    env.message = [this](const QString& text) { Message(text, QMessageBox::Information); };
-    env.helpContext = [this] { return m_nHelpContext; };
-    env.setHelpContext = [this](int context) { m_nHelpContext = context; };
-    env.showHelp = [this](int context) { ShowHelpContext(context); };
     InstallHelpKey([this] { OnHelp(); });
-    env.language = [this] { return m_nLanguage; };
 
     QObject::connect(f, &CMainFrame::ActiveChildChanged, f, [this, f] {
         // The SAD window in front gives the current form variant (used by New and the defaults).
@@ -359,7 +345,7 @@ void CTarvexImportApp::OnFieldDefinitions() {
     };
     command.runDialog = [this] {
         HelpContextScope help(m_nHelpContext, CDlgEditFeldDefinitionen::kHelpContext);
-        CDlgEditFeldDefinitionen dlg(AppFieldDefinitions(), *m_profile, m_regManager->SectionArea(), m_pMainFrame);
+        CDlgEditFeldDefinitionen dlg(m_fieldDefinitions, *m_profile, m_regManager->SectionArea(), m_pMainFrame);
         QObject::connect(&dlg, &CDlgEditFeldDefinitionen::helpRequested, &dlg, [this] { OnHelp(); });
         return dlg.exec();
     };
@@ -387,7 +373,7 @@ void CTarvexImportApp::OnFileNew() {
 CChildFrame* CTarvexImportApp::CreateNewDocument(int formVariant) {
     if (TemplateForFormVariant(formVariant) == DocTemplate::Dv1) {
         // The D.V.1 document is not part of the program yet: its window says so.
-        auto* child = new CChildFrame(DocTemplate::Dv1, nullptr);
+        auto* child = new CChildFrame(DocTemplate::Dv1, nullptr, this);
         auto* label = new QLabel(Str(shellstr::kDv1Pending), child);
         label->setAlignment(Qt::AlignCenter);
         label->setAutoFillBackground(true);
@@ -401,8 +387,8 @@ CChildFrame* CTarvexImportApp::CreateNewDocument(int formVariant) {
     // A new SAD without a variant takes the one chosen in the New dialog.
     if (doc->m_nFormVariant == kVariantNone) doc->m_nFormVariant = formVariant;
     CEinheitspapierDoc* raw = doc.get();
-    auto* child = new CChildFrame(DocTemplate::Sad, std::move(doc));
-    child->setWidget(CreateSadView(raw, child));
+    auto* child = new CChildFrame(DocTemplate::Sad, std::move(doc), this);
+    child->setWidget(CreateSadView(raw, child, *this));
     child->SetTitle(QStringLiteral("EhForm%1").arg(++m_nUntitled));
     return AddChild(child);
 }
@@ -469,8 +455,8 @@ CChildFrame* CTarvexImportApp::OpenDocumentFile(const QString& path) {
         return nullptr;
     }
     CEinheitspapierDoc* raw = doc.get();
-    auto* child = new CChildFrame(DocTemplate::Sad, std::move(doc));
-    child->setWidget(CreateSadView(raw, child));
+    auto* child = new CChildFrame(DocTemplate::Sad, std::move(doc), this);
+    child->setWidget(CreateSadView(raw, child, *this));
     child->SetPathName(full);
     AddChild(child);
     AddToRecentFiles(full);
@@ -708,14 +694,27 @@ void CTarvexImportApp::GrantDataFileAccess(const QString& fileName) {
 
 // --- field definitions
 
-CFieldDefinitions& CTarvexImportApp::FieldDefinitions() { return AppFieldDefinitions(); }
+CFieldDefinitions& CTarvexImportApp::FieldDefinitions() { return m_fieldDefinitions; }
+
+SadViewEnvironment CTarvexImportApp::SadEnvironment() {
+    SadViewEnvironment env;
+    env.currentVariant = [this] { return m_nFormVariant; };
+    env.setCurrentVariant = [this](int v) { m_nFormVariant = v; };
+    env.beep = [] { QApplication::beep(); };
+    env.message = [this](const QString& text) { Message(text, QMessageBox::Information); };
+    env.helpContext = [this] { return m_nHelpContext; };
+    env.setHelpContext = [this](int context) { m_nHelpContext = context; };
+    env.showHelp = [this](int context) { ShowHelpContext(context); };
+    env.language = [this] { return m_nLanguage; };
+    return env;
+}
 
 void CTarvexImportApp::LoadFieldDefinitions() {
-    tarvex::LoadFieldDefinitions(AppFieldDefinitions(), *m_profile, m_regManager->SectionArea());
+    tarvex::LoadFieldDefinitions(m_fieldDefinitions, *m_profile, m_regManager->SectionArea());
 }
 
 void CTarvexImportApp::SaveFieldDefinitions() {
-    tarvex::SaveFieldDefinitions(AppFieldDefinitions(), *m_profile, m_regManager->SectionArea());
+    tarvex::SaveFieldDefinitions(m_fieldDefinitions, *m_profile, m_regManager->SectionArea());
 }
 
 }  // namespace tarvex

@@ -15,6 +15,7 @@
 #include "core/app/RegeditManagment.h"
 #include "core/app/StartupRules.h"
 #include "core/formview/FieldDefinitions.h"
+#include "ui/sad/SadViewEnvironment.h"
 
 namespace tarvex {
 
@@ -43,7 +44,11 @@ public:
 
     Profile& GetProfile();
     CRegeditManagment& RegManager() { return *m_regManager; }
+    // The field definitions loaded at start-up and after their dialog; a change of them restarts
+    // the program, so windows copy them when they open and nobody needs to be told of a change.
     CFieldDefinitions& FieldDefinitions();
+    // What an SAD view gets from the application: the current variant, help, messages.
+    SadViewEnvironment SadEnvironment();
     CMainFrame* MainFrame() const;
     QPrinter& Printer() { return m_printer; }
     bool SelectPrinter(const QString& printerName);
@@ -130,14 +135,13 @@ private:
     std::unique_ptr<CRegeditManagment> m_regManager;
     QPointer<CMainFrame> m_pMainFrame;
     QPrinter m_printer;
+    CFieldDefinitions m_fieldDefinitions;
     QStringList m_recentFiles;
     QStringList m_startupSteps;
     int m_nUntitled = 0;
     int m_nFileTypeRegistrations = 0;
 };
 
-// The one application object (null before it exists).
-CTarvexImportApp* TheApp();
 // Qt's own dialogs and buttons (Ja/Nein/Abbrechen, file and printer dialogs) speak German:
 // qtbase_de from Qt's translations folder. False when that file is missing.
 bool InstallQtTranslations();

@@ -11,16 +11,16 @@
 
 namespace tarvex {
 
-QWidget* CreateSadView(CEinheitspapierDoc* doc, QWidget* parent) {
-    auto* view = new CEinheitspapierView(doc, parent);
+QWidget* CreateSadView(CEinheitspapierDoc* doc, QWidget* parent, CTarvexImportApp& app) {
+    auto* view = new CEinheitspapierView(doc, app.SadEnvironment(), app.FieldDefinitions(), parent);
     auto* child = qobject_cast<CChildFrame*>(parent);
-    QObject::connect(view, &CEinheitspapierView::statusTextChanged, view, [](int pane, const QString& text) {
-        if (CTarvexImportApp* app = TheApp(); app && app->MainFrame()) app->MainFrame()->SetStatusText(text, pane);
+    QObject::connect(view, &CEinheitspapierView::statusTextChanged, view, [&app](int pane, const QString& text) {
+        if (app.MainFrame()) app.MainFrame()->SetStatusText(text, pane);
     });
-    QObject::connect(view, &CEinheitspapierView::saveRequested, view, [child] {
-        if (CTarvexImportApp* app = TheApp(); app && child) app->SaveDocument(child, false);
+    QObject::connect(view, &CEinheitspapierView::saveRequested, view, [&app, child] {
+        if (child) app.SaveDocument(child, false);
     });
-    QObject::connect(view, &CEinheitspapierView::printRequested, view, [view] { RunSadPrintCommand(*view); });
+    QObject::connect(view, &CEinheitspapierView::printRequested, view, [&app, view] { RunSadPrintCommand(*view, app); });
     QObject::connect(view, &CEinheitspapierView::modifiedChanged, view, [child] {
         if (child) child->SyncModified();
     });
@@ -29,8 +29,9 @@ QWidget* CreateSadView(CEinheitspapierDoc* doc, QWidget* parent) {
     return view;
 }
 
-CChildFrame::CChildFrame(DocTemplate kind, std::unique_ptr<CEinheitspapierDoc> sadDoc, QWidget* parent)
-    : QMdiSubWindow(parent), m_kind(kind), m_sadDoc(std::move(sadDoc)) {
+CChildFrame::CChildFrame(DocTemplate kind, std::unique_ptr<CEinheitspapierDoc> sadDoc, CTarvexImportApp* app,
+                         QWidget* parent)
+    : QMdiSubWindow(parent), m_kind(kind), m_pApp(app), m_sadDoc(std::move(sadDoc)) {
     setAttribute(Qt::WA_DeleteOnClose);
 }
 
@@ -65,7 +66,7 @@ bool CChildFrame::CloseWithoutAsking() {
 }
 
 void CChildFrame::closeEvent(QCloseEvent* event) {
-    if (CTarvexImportApp* app = TheApp(); m_bAskOnClose && app && !app->SaveModified(this)) {
+    if (m_bAskOnClose && m_pApp && !m_pApp->SaveModified(this)) {
         event->ignore();
         return;
     }

@@ -13,14 +13,18 @@ class QWidget;
 namespace tarvex {
 
 class CEinheitspapierDoc;
+class CTarvexImportApp;
 
-QWidget* CreateSadView(CEinheitspapierDoc* doc, QWidget* parent);
+// The SAD view of a document window, connected to the application that owns the window.
+QWidget* CreateSadView(CEinheitspapierDoc* doc, QWidget* parent, CTarvexImportApp& app);
 
 // The child frame: one document and its one view. Both templates use it.
 class CChildFrame : public QMdiSubWindow {
     Q_OBJECT
 public:
-    CChildFrame(DocTemplate kind, std::unique_ptr<CEinheitspapierDoc> sadDoc, QWidget* parent = nullptr);
+    // app asks the save question when the window closes; without one it closes unasked.
+    CChildFrame(DocTemplate kind, std::unique_ptr<CEinheitspapierDoc> sadDoc, CTarvexImportApp* app,
+                QWidget* parent = nullptr);
     ~CChildFrame() override;
 
     DocTemplate Kind() const { return m_kind; }
@@ -46,6 +50,7 @@ protected:
 
 private:
     DocTemplate m_kind;
+    CTarvexImportApp* m_pApp;
     std::unique_ptr<CEinheitspapierDoc> m_sadDoc;
     QString m_pathName;
     QString m_title;

@@ -11,7 +11,6 @@
 #include "ui/app/CTarvexImportApp.h"
 #include "ui/app/HelpContextScope.h"
 #include "core/app/ShellStrings.h"
-#include "core/formview/AppFieldDefinitions.h"
 #include "ui/formview/CDlgDrucken.h"
 #include "ui/formview/Common_DlgMargin02.h"
 #include "core/formview/PrintCorrections.h"
@@ -38,9 +37,8 @@ QString DeviceName(const QPrinter& printer) {
 
 }  // namespace
 
-void RunSadPrintCommand(CEinheitspapierView& view) {
-    CTarvexImportApp* app = TheApp();
-    if (!app) return;
+void RunSadPrintCommand(CEinheitspapierView& view, CTarvexImportApp& application) {
+    CTarvexImportApp* app = &application;
     CEinheitspapierDoc& doc = *view.GetDocument();
     Profile& profile = app->GetProfile();
     CFieldStore& store = doc.Store();
@@ -77,7 +75,7 @@ void RunSadPrintCommand(CEinheitspapierView& view) {
             // Even a cancelled set-up forgets the remembered printer.
             ResetPrinterChoice(profile, kSad);
             view.viewport()->update();
-            RunSadPrintCommand(view);
+            RunSadPrintCommand(view, application);
             return;
         }
         view.viewport()->update();
@@ -86,7 +84,7 @@ void RunSadPrintCommand(CEinheitspapierView& view) {
     StorePrinterChoice(profile, kSad, dlg.m_bReuse != 0, dlg.m_strDevice.toStdU16String());
 
     // Texts longer than their box are printed whole, beyond the box: the user decides.
-    if (const std::vector<int> overflow = SadPrintOverflow(doc, dlg.m_nPage, profile, AppFieldDefinitions());
+    if (const std::vector<int> overflow = SadPrintOverflow(doc, dlg.m_nPage, profile, view.Definitions());
         !overflow.empty() &&
         QMessageBox::question(&view, QStringLiteral("Tarvex-Import"),
                               QString::fromStdU16String(SadOverflowQuestion(SheetOfPage(dlg.m_nPage), overflow)),
@@ -111,11 +109,11 @@ void RunSadPrintCommand(CEinheitspapierView& view) {
             if (!app->ExecFileDialog(chooser) || chooser.selectedFiles().isEmpty()) return;
             path = chooser.selectedFiles().constFirst();
         }
-        ok = PrintSadToPdf(path, doc, dlg.m_nPage, dlg.m_nCopies, profile, AppFieldDefinitions(), error);
+        ok = PrintSadToPdf(path, doc, dlg.m_nPage, dlg.m_nCopies, profile, view.Definitions(), error);
     } else {
         printer.setFullPage(false);
         printer.setDocName(QStringLiteral("Einheitspapier"));
-        ok = PrintSadPages(printer, printer.resolution(), doc, dlg.m_nPage, dlg.m_nCopies, profile, AppFieldDefinitions(), error);
+        ok = PrintSadPages(printer, printer.resolution(), doc, dlg.m_nPage, dlg.m_nCopies, profile, view.Definitions(), error);
     }
     if (!ok) app->Message(Str(shellstr::kPrintFailed) + QStringLiteral("\n") + error);
     view.viewport()->update();

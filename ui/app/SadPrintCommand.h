@@ -5,7 +5,8 @@
 namespace tarvex {
 
 class CEinheitspapierView;
+class CTarvexImportApp;
 
-void RunSadPrintCommand(CEinheitspapierView& view);
+void RunSadPrintCommand(CEinheitspapierView& view, CTarvexImportApp& app);
 
 }  // namespace tarvex

@@ -22,7 +22,6 @@
 #include "core/app/SettingsKeys.h"
 #include "core/app/ShellCommands.h"
 #include "core/common/TextCodec.h"
-#include "core/formview/AppFieldDefinitions.h"
 #include "core/sad/SadFields.h"
 #include "ui/formview/Common_DlgMargin02.h"
 #include "ui/sad/SadViewInput.h"
@@ -79,23 +78,21 @@ private:
 
 }  // namespace
 
-SadViewEnvironment& SadViewEnvironment::Get() {
-    static SadViewEnvironment env = [] {
-        SadViewEnvironment e;
-        static int variant = 0;
-        e.currentVariant = [] { return variant; };
-        e.setCurrentVariant = [](int v) { variant = v; };
-        e.beep = [] { QApplication::beep(); };
-        e.message = [](const QString& text) {
-            QMessageBox::warning(QApplication::activeWindow(), QStringLiteral("Tarvex-Import"), text);
+CEinheitspapierView::CEinheitspapierView(CEinheitspapierDoc* doc, SadViewEnvironment env,
+                                         const CFieldDefinitions& definitions, QWidget* parent)
+    : CKTWScrollViewBase(doc ? doc->GetProfile() : nullptr, parent),
+      m_pDoc(doc),
+      m_env(std::move(env)),
+      m_definitions(definitions) {
+    if (!m_env.currentVariant) {
+        m_env.currentVariant = [this] { return m_nOwnVariant; };
+        m_env.setCurrentVariant = [this](int v) { m_nOwnVariant = v; };
+    }
+    if (!m_env.beep) m_env.beep = [] { QApplication::beep(); };
+    if (!m_env.message)
+        m_env.message = [this](const QString& text) {
+            QMessageBox::warning(this, QStringLiteral("Tarvex-Import"), text);
         };
-        return e;
-    }();
-    return env;
-}
-
-CEinheitspapierView::CEinheitspapierView(CEinheitspapierDoc* doc, QWidget* parent)
-    : CKTWScrollViewBase(doc ? doc->GetProfile() : nullptr, parent), m_pDoc(doc) {
     SetProfileSection(QString::fromLatin1(kSection));
     InitZoom();
     Profile& p = GetProfile();
@@ -114,21 +111,18 @@ CEinheitspapierView::CEinheitspapierView(CEinheitspapierDoc* doc, QWidget* paren
         m_nCurrentPage = page;
         viewport()->update();
     };
-    hooks.setHelpContext = [](int context) {
-        if (auto& set = SadViewEnvironment::Get().setHelpContext) set(context);
+    hooks.setHelpContext = [this](int context) {
+        if (m_env.setHelpContext) m_env.setHelpContext(context);
     };
-    hooks.showHelp = [](int context) {
-        if (auto& show = SadViewEnvironment::Get().showHelp) show(context);
+    hooks.showHelp = [this](int context) {
+        if (m_env.showHelp) m_env.showHelp(context);
     };
-    hooks.helpContext = [] {
-        auto& get = SadViewEnvironment::Get().helpContext;
-        return get ? get() : 0;
-    };
-    m_input = std::make_unique<CSadViewInput>(*this, AppFieldDefinitions(), std::move(hooks));
+    hooks.helpContext = [this] { return m_env.helpContext ? m_env.helpContext() : 0; };
+    m_input = std::make_unique<CSadViewInput>(*this, m_definitions, std::move(hooks));
     ApplyFirstPaintAlignments(m_pDoc->Store());
     OnInitialUpdate();
     FocusReturn::Install();
-    if (auto& set = SadViewEnvironment::Get().setHelpContext) set(kHelpContextView);
+    if (auto& set = m_env.setHelpContext) set(kHelpContextView);
 }
 
 void CEinheitspapierView::FocusBox() {
@@ -144,9 +138,9 @@ CEinheitspapierView::~CEinheitspapierView() = default;
 void CEinheitspapierView::OnInitialUpdate() {
     SetScrollSizes();
     ScrollToLogical(0, 0);
-    SadViewEnvironment& env = SadViewEnvironment::Get();
+    SadViewEnvironment& env = m_env;
     const SadInitialUpdate init =
-        InitialiseSadDocument(*m_pDoc, GetProfile(), AppFieldDefinitions(), env.currentVariant());
+        InitialiseSadDocument(*m_pDoc, GetProfile(), m_definitions, env.currentVariant());
     if (!init.loadMessage.empty()) {
         env.beep();
         env.message(QString::fromStdU16String(init.loadMessage));
@@ -210,7 +204,7 @@ void CEinheitspapierView::ZoomChanged() {
 }
 
 SadRenderOptions CEinheitspapierView::RenderOptions() const {
-    return SadRenderOptionsFromSettings(GetProfile(), *m_pDoc, &AppFieldDefinitions(), m_nZoom);
+    return SadRenderOptionsFromSettings(GetProfile(), *m_pDoc, &m_definitions, m_nZoom);
 }
 
 bool CEinheitspapierView::viewportEvent(QEvent* e) {
@@ -249,7 +243,7 @@ void CEinheitspapierView::focusInEvent(QFocusEvent* e) {
     // Outside a document window (tests, a view on its own) the view itself keeps the current
     // variant; inside one the shell takes it from the window that comes to the front, because a
     // window also gets the focus back for a moment while another one opens.
-    if (!qobject_cast<QMdiSubWindow*>(parentWidget())) SadViewEnvironment::Get().setCurrentVariant(m_pDoc->m_nFormVariant);
+    if (!qobject_cast<QMdiSubWindow*>(parentWidget())) m_env.setCurrentVariant(m_pDoc->m_nFormVariant);
     if (m_pEdit->HasWindow()) m_pEdit->setFocus();
 }
 
@@ -258,7 +252,7 @@ int CEinheitspapierView::HitTest(const QPoint& pos) const {
     const int dpi = static_cast<int>(std::lround(Dpi()));
     const int x = PixelsToZoomedForm(pos.x() + scroll.x(), dpi);
     const int y = PixelsToZoomedForm(pos.y() + scroll.y(), dpi);
-    return SadHitTest(SheetOfPage(m_nCurrentPage), x, y, m_nZoom, &AppFieldDefinitions(), m_pDoc->m_nFormVariant);
+    return SadHitTest(SheetOfPage(m_nCurrentPage), x, y, m_nZoom, &m_definitions, m_pDoc->m_nFormVariant);
 }
 
 void CEinheitspapierView::mouseMoveEvent(QMouseEvent* e) {
@@ -277,7 +271,7 @@ void CEinheitspapierView::mousePressEvent(QMouseEvent* e) {
         GoToField(field, m_nCurrentPage);
         return;
     }
-    SadViewEnvironment::Get().beep();
+    m_env.beep();
     CKTWScrollViewBase::mousePressEvent(e);
 }
 
@@ -333,7 +327,7 @@ bool CEinheitspapierView::OnCommand(int id) {
     switch (id) {
         case cmd::kPrint: emit printRequested(); return true;
         case cmd::kMargins: {
-            SadViewEnvironment& env = SadViewEnvironment::Get();
+            SadViewEnvironment& env = m_env;
             const int saved = env.helpContext ? env.helpContext() : 0;
             if (env.setHelpContext) env.setHelpContext(Common_DlgMargin02::kHelpContext);
             Common_DlgMargin02::RunMarginCommand(GetProfile(), 0, env.language ? env.language() : 0, this, [&env] {

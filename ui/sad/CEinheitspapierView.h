@@ -11,7 +11,9 @@
 
 #include "ui/formview/CKTWScrollViewBase.h"
 #include "ui/formview/CKtwEditWindow.h"
+#include "ui/sad/SadViewEnvironment.h"
 #include "core/app/CommandIds.h"
+#include "core/formview/FieldDefinitions.h"
 #include "core/sad/SadLayout.h"
 #include "render/sad/SadPageRenderer.h"
 
@@ -21,7 +23,6 @@ namespace tarvex {
 
 class CEinheitspapierDoc;
 class CSadViewInput;
-struct CFieldDefinitions;
 
 // Menu state of a command for the shell's menus and toolbars.
 struct CommandState {
@@ -32,29 +33,20 @@ struct CommandState {
     QString text;  // empty: keep the menu's text
 };
 
-// What the view needs from the application; tests replace the parts they watch.
-struct SadViewEnvironment {
-    std::function<int()> currentVariant;          // the application's current form variant
-    std::function<void(int)> setCurrentVariant;
-    std::function<void()> beep;                   // the system's error sound
-    std::function<void(const QString&)> message;  // a message box with OK
-    std::function<int()> helpContext;             // the application's help context
-    std::function<void(int)> setHelpContext;
-    std::function<void(int)> showHelp;            // opens the help at a context
-    std::function<int()> language;                // index of the fixed two-language texts
-    static SadViewEnvironment& Get();
-};
-
 class CEinheitspapierView : public CKTWScrollViewBase, public IFormViewOwner {
     Q_OBJECT
 public:
     // The application's help context while an SAD view is in front and no box has set its own.
     static constexpr int kHelpContextView = 401;
 
-    CEinheitspapierView(CEinheitspapierDoc* doc, QWidget* parent = nullptr);
+    // The view works with its own copy of the field definitions: opening a document marks the
+    // crossed-out boxes of its form in it, which must not reach the stored table or other windows.
+    CEinheitspapierView(CEinheitspapierDoc* doc, SadViewEnvironment env, const CFieldDefinitions& definitions,
+                        QWidget* parent = nullptr);
     ~CEinheitspapierView() override;
 
     CEinheitspapierDoc* GetDocument() const { return m_pDoc; }
+    const CFieldDefinitions& Definitions() const { return m_definitions; }
     CKTWEditWindow_EHP* EditWindow() const { return m_pEdit; }
     // Field navigation, page and variant commands, F2 and the box dialogs.
     CSadViewInput& Input() const { return *m_input; }
@@ -131,6 +123,8 @@ private:
     void StoreFieldRects();
 
     CEinheitspapierDoc* m_pDoc;
+    SadViewEnvironment m_env;
+    CFieldDefinitions m_definitions;
     CKTWEditWindow_EHP* m_pEdit = nullptr;
     std::unique_ptr<CSadViewInput> m_input;
     CSadPageRenderer m_renderer;
@@ -139,6 +133,7 @@ private:
     int m_printOffsetY = 0;
     int m_nCurrentPage = 1;
     int m_nCursorKind = 0;
+    int m_nOwnVariant = 0;  // the current variant when nobody outside keeps one
 };
 
 }  // namespace tarvex
