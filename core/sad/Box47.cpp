@@ -6,6 +6,8 @@
 #include <cmath>
 #include <string>
 
+#include "core/formview/FieldStore.h"
+
 namespace tarvex {
 namespace {
 
@@ -129,6 +131,72 @@ void NormaliseDutyTable(std::vector<std::u16string>& values, int columns, int am
         cell = NormaliseAmount(cell);
     }
     values.back() = DutyTableTotal(values, columns, amountColumn);
+}
+
+Feld47Column Feld47ColumnOf(int index, int columns) {
+    if (index >= kFeld47Rows * columns) return Feld47Column::Total;
+    const int c = index % columns;
+    if (columns == kFeld47SummeColumns) {
+        return c == 0                          ? Feld47Column::Type
+               : c == kFeld47SummeAmountColumn ? Feld47Column::Amount
+                                               : Feld47Column::Method;
+    }
+    constexpr Feld47Column kItem[kFeld47Columns] = {Feld47Column::Type, Feld47Column::Base,
+                                                    Feld47Column::Rate, Feld47Column::Amount,
+                                                    Feld47Column::Method};
+    return kItem[c];
+}
+
+int Feld47MaxLength(Feld47Column column) {
+    switch (column) {
+        case Feld47Column::Type:
+            return 5;  // the national codes have five digits
+        case Feld47Column::Base:
+            return 12;  // "1.234.567,89"
+        case Feld47Column::Rate:
+            return 11;  // "12,5 %", "4,20 EUR/kg"
+        case Feld47Column::Amount:
+            return 14;  // "-99.999.999,99"
+        case Feld47Column::Method:
+            return 1;
+        case Feld47Column::Total:
+            return 0;
+    }
+    return 0;
+}
+
+uint16_t Feld47FontSize(Feld47Column column) {
+    // Measured with the "Arial" metrics against the cells' print and screen rectangles: a
+    // five-digit code fits the 8 mm type column only at size 0; twelve digits fit the 23 mm
+    // columns at size 2, eleven at size 3; a method letter A-F fits its 3 mm at size 4.
+    switch (column) {
+        case Feld47Column::Type:
+            return 0;
+        case Feld47Column::Base:
+            return 2;
+        case Feld47Column::Rate:
+            return 3;
+        case Feld47Column::Amount:
+            return 3;  // "-99999999,99"
+        case Feld47Column::Method:
+            return 4;
+        case Feld47Column::Total:
+            return 2;  // seven amounts: "-699999999,93"
+    }
+    return 3;
+}
+
+void SetDutyTableFontSizes(CFieldStore& store, int base, int page, int columns) {
+    for (int i = 0; i <= kFeld47Rows * columns; ++i)
+        store.SetFontSize(base + i, page, Feld47FontSize(Feld47ColumnOf(i, columns)));
+}
+
+Feld47AmountCheck CheckFeld47Amount(std::u16string_view text) {
+    const std::optional<double> amount = ParseAmount(text);
+    if (!amount) return Feld47AmountCheck::NotANumber;
+    // Compared as it will be shown: 99.999.999,994 still rounds to the largest amount.
+    const double rounded = std::round(std::abs(*amount) * 100.0) / 100.0;
+    return rounded > kFeld47MaxAmount ? Feld47AmountCheck::TooLarge : Feld47AmountCheck::Ok;
 }
 
 long long ReadTypeNumber(std::u16string_view text) {

@@ -7,6 +7,7 @@
 #include "core/common/LocalDate.h"
 #include "core/common/TextCodec.h"
 #include "core/sad/SadFields.h"
+#include "core/sad/SadLayout.h"
 #include "core/sad/SadStrings.h"
 
 namespace tarvex {
@@ -51,10 +52,11 @@ void CEinheitspapierDoc::ConfigureStore() {
     m_store = CFieldStore();
     m_store.AttachWindow(window);
     m_store.SetFieldCounts(kSadFields1, kSadFields2, true);
-    for (int i = 0; i < kSadFields1; ++i) m_store.SetFieldFlags(i, 1, 3);
-    for (int i = 0; i < kSadFields2; ++i) m_store.SetFieldFlags(i, 2, 3);
-    for (int i = kFieldOldBox44; i < kFieldOldBox44 + 5; ++i) m_store.SetFontSize(i, 1, 1);
-    for (int i : kContFieldsSize1) m_store.SetFontSize(i, 2, 1);
+    // The font sizes of the layout; the alignments follow when the view first paints.
+    const auto& first = SadFields(SadSheet::First);
+    const auto& cont = SadFields(SadSheet::Continuation);
+    for (int i = 0; i < kSadFields1; ++i) m_store.SetFieldFlags(i, 1, first[i].flags & kFlagSizeMask);
+    for (int i = 0; i < kSadFields2; ++i) m_store.SetFieldFlags(i, 2, cont[i].flags & kFlagSizeMask);
 }
 
 CivilDate CEinheitspapierDoc::LocalToday() {

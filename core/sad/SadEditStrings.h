@@ -45,6 +45,8 @@ inline constexpr char16_t kBtnVorgaben[] = u"Vorgaben";
 inline constexpr char16_t kBtnUebernehmen[] = u"Übernehmen";
 inline constexpr char16_t kMsgAmountInvalid[] =
     u"Dieser Betrag ist keine Zahl.\n\nBitte geben Sie den Betrag mit Dezimalkomma ein, zum Beispiel 1.234,56.";
+inline constexpr char16_t kMsgAmountTooLarge[] =
+    u"Dieser Betrag ist zu groß.\n\nIn Feld 47 sind Beträge bis 99.999.999,99 möglich.";
 inline constexpr char16_t kMsgPaymentMethod[] =
     u"In der Spalte ZA sind nur folgende Eingaben zulässig:\n\nB   für Barzahlung\nC   für "
     u"Verrechnungsscheck (Banküberweisung)\nD   für Andere\nE   für Zahlungsaufschub";

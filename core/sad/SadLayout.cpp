@@ -4,6 +4,7 @@
 
 #include "core/formview/FieldDefinitions.h"
 #include "core/formview/FieldStore.h"
+#include "core/sad/Box47.h"
 #include "core/sad/SadFields.h"
 #include "core/sad/SadStrings.h"
 
@@ -99,6 +100,11 @@ std::vector<SadFieldLayout> BuildFirst() {
         p[b + 4].print = Shifted(f[b + 4].screen, 40, -15);
     }
     p[150].print = Shifted(f[150].screen, 30, -15);
+    for (int i = 0; i <= kFeld47Rows * kFeld47Columns; ++i) {
+        uint16_t& flags = p[kFieldBox47Table + i].flags;
+        flags = static_cast<uint16_t>((flags & ~kFlagSizeMask) |
+                                      Feld47FontSize(Feld47ColumnOf(i, kFeld47Columns)));
+    }
     p[152].print = SadRect{};
     p[153].print = SadRect{};
     return f;
@@ -162,13 +168,14 @@ std::vector<SadFieldLayout> BuildContinuation() {
                 x.screen = {kDutyColLeft[side][c], top0 + 45 * r, kDutyColRight[side][c], top0 + 45 * r + 45};
                 x.definition = c == 1 ? kDef0000 : kDef00B0;
                 x.print = c == 4 ? Shifted(x.screen, 20, -20) : Shifted(x.screen, 30, -20);
-                x.flags = kSize3 | (c == 0 ? kAlignLeft : c == 4 ? kAlignCentre : kAlignRight);
+                const uint16_t align = c == 0 ? kAlignLeft : c == 4 ? kAlignCentre : kAlignRight;
+                x.flags = Feld47FontSize(Feld47ColumnOf(c, kFeld47Columns)) | align;
             }
         }
         SadFieldLayout& t = f[kDutyTotal[g]];
         t.name = u"47-" + Num(g + 1) + u" Summe";
         t.definition = kDef00B0;
-        t.flags = kSize3 | kAlignRight;
+        t.flags = Feld47FontSize(Feld47Column::Total) | kAlignRight;
     }
     f[113].screen = {775, 2430, 1005, 2475};
     f[149].screen = {1695, 2430, 1925, 2475};
@@ -186,7 +193,8 @@ std::vector<SadFieldLayout> BuildContinuation() {
             x.screen = {kSumLeft[c], 2525 + 45 * r, kSumRight[c], 2570 + 45 * r};
             x.definition = c == 1 ? kDef0000 : kDef00B0;
             x.print = c == 2 ? Shifted(x.screen, 20, -20) : Shifted(x.screen, 30, -20);
-            x.flags = kSize3 | (c == 0 ? kAlignLeft : c == 1 ? kAlignRight : kAlignCentre);
+            const uint16_t align = c == 0 ? kAlignLeft : c == 1 ? kAlignRight : kAlignCentre;
+            x.flags = Feld47FontSize(Feld47ColumnOf(c, kFeld47SummeColumns)) | align;
         }
     }
     SadFieldLayout& st = f[kSummaryTotal];
@@ -194,7 +202,7 @@ std::vector<SadFieldLayout> BuildContinuation() {
     st.screen = {1180, 2850, 1410, 2895};
     st.print = Shifted(st.screen, 30, -15);
     st.definition = kDef00B0;
-    st.flags = kSize3 | kAlignRight;
+    st.flags = Feld47FontSize(Feld47Column::Total) | kAlignRight;
 
     // Areas beside the three "Ein-/Ausfuhrfrist" boxes that exist only to be crossed out.
     const SadRect a{1620, 720, 1695, 770}, b{1715, 720, 1980, 770};

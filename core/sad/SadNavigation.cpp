@@ -7,6 +7,7 @@
 #include "core/app/Profile.h"
 #include "core/common/TextCodec.h"
 #include "core/formview/FieldDefinitions.h"
+#include "core/sad/Box47.h"
 #include "core/sad/SadEditStrings.h"
 #include "core/sad/SadFields.h"
 #include "core/sad/SadPages.h"
@@ -257,6 +258,7 @@ void CSadNavigation::EnterContinuation(int target, int from, int page) {
         m_host.ShowEditWindow(false);
         if (m_host.RunFeld47Summe(values) && values.size() >= 22) {
             for (int i = 0; i < 22; ++i) s.SetFieldText(kContFieldSummaryTable + i, values[static_cast<size_t>(i)], current);
+            SetDutyTableFontSizes(s, kContFieldSummaryTable, current, kFeld47SummeColumns);
             m_doc.SetModifiedFlag();
         }
         m_host.ShowEditWindow(true);
@@ -292,6 +294,8 @@ void CSadNavigation::RunDutyDialog(int base, int page) {
     m_host.ShowEditWindow(false);
     if (m_host.RunFeld47(values) && values.size() >= 36) {
         for (int i = 0; i < 36; ++i) s.SetFieldText(base + i, values[static_cast<size_t>(i)], page);
+        // Documents from before the column sizes get them here, so that the codes print whole.
+        SetDutyTableFontSizes(s, base, page, kFeld47Columns);
         m_doc.SetModifiedFlag();
     }
     m_host.ShowEditWindow(true);

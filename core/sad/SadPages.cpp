@@ -1,6 +1,7 @@
 #include "core/sad/SadPages.h"
 
 #include "core/common/TextCodec.h"
+#include "core/sad/Box47.h"
 #include "core/sad/SadEditStrings.h"
 #include "core/sad/SadFields.h"
 #include "core/sad/SadNavigation.h"
@@ -143,6 +144,8 @@ bool AddPage(CSadNavigation& nav) {
     }
     s.ActivateField(0, page);
     for (int f = 0; f < kSadFields2; ++f) s.SetFontSize(f, page, 3);
+    for (int g = 0; g < 3; ++g) SetDutyTableFontSizes(s, ContFieldDutyTable(g), page, kFeld47Columns);
+    SetDutyTableFontSizes(s, kContFieldSummaryTable, page, kFeld47SummeColumns);
     if (nav.ProfileInt(settings::kStampA) == 1 || nav.ProfileInt(settings::kStampC) == 1) {
         for (int f = 1; f <= 8; ++f) {
             s.ActivateField(f, page);

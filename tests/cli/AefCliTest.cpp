@@ -126,7 +126,7 @@ TEST_F(AefCli, NewSadTakesTheDefaultsOfTheProfileStore) {
     EXPECT_EQ(s.GetFieldText(18, 1), u"Alpha\r\nBeta");
     EXPECT_EQ(s.GetFieldText(8, 2), u"Alpha\r\nBeta");
     EXPECT_EQ(s.GetFieldText(7, 2), u"DE9");
-    EXPECT_EQ(s.GetFieldFlags(150, 1), 0x203);  // box 47 total right-aligned, as first shown
+    EXPECT_EQ(s.GetFieldFlags(150, 1), 0x202);  // box 47 total right-aligned, as first shown, size 2
 
     const CliRun plain = Tarvex("new-sad " + Path("plain.aef"));
     ASSERT_EQ(plain.exitCode, 0) << plain.err;

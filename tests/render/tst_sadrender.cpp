@@ -6,9 +6,14 @@
 #include <QtTest>
 
 #include "core/app/Profile.h"
+#include "core/app/SettingsKeys.h"
+#include "core/codelists/DutyTypes.h"
 #include "core/formview/FieldDefinitions.h"
+#include "core/formview/FormZoom.h"
+#include "core/sad/Box47.h"
 #include "core/sad/EinheitspapierDoc.h"
 #include "core/sad/SadDocumentSetup.h"
+#include "core/sad/SadFields.h"
 #include "core/sad/SadLayout.h"
 #include "render/sad/SadPageRenderer.h"
 #include "render/sad/SadPageSetup.h"
@@ -26,6 +31,79 @@ bool DarkIn(const QImage& img, const QRect& area) {
 }
 
 const std::u16string kThreeLines = u"Erste Zeile\r\nZweite Zeile\r\nDritte Zeile";
+
+// The widest texts the box 47 dialogs let into a column: every code of the duty-type list,
+// the typed columns filled to their limit with digits (the widest characters of a number), the
+// largest amounts in either sign as the dialog formats them, seven of them added up for the
+// total, and the methods of payment the dialog names.
+std::vector<std::u16string> LongestTexts(Feld47Column column) {
+    std::vector<std::u16string> texts;
+    switch (column) {
+        case Feld47Column::Type:
+            for (const DutyType& t : DutyTypes()) texts.emplace_back(t.code);
+            break;
+        case Feld47Column::Base:
+        case Feld47Column::Rate:
+            texts.emplace_back(static_cast<size_t>(Feld47MaxLength(column)), u'9');
+            break;
+        case Feld47Column::Amount:
+            texts = {FormatAmount(kFeld47MaxAmount), FormatAmount(-kFeld47MaxAmount)};
+            break;
+        case Feld47Column::Method:
+            texts = {u"A", u"B", u"C", u"D", u"E", u"F"};
+            break;
+        case Feld47Column::Total:
+            texts = {FormatAmount(7 * kFeld47MaxAmount), FormatAmount(-7 * kFeld47MaxAmount)};
+            break;
+    }
+    return texts;
+}
+
+struct DutyTable {
+    int page, base, columns;
+};
+// Both sheets: the first sheet's table, the three goods items and the summary of a continuation sheet.
+const DutyTable kDutyTables[] = {{1, kFieldBox47Table, kFeld47Columns},
+                                 {2, ContFieldDutyTable(0), kFeld47Columns},
+                                 {2, ContFieldDutyTable(1), kFeld47Columns},
+                                 {2, ContFieldDutyTable(2), kFeld47Columns},
+                                 {2, kContFieldSummaryTable, kFeld47SummeColumns}};
+
+// Fills every cell of the column in all tables with text n of its longest texts and
+// gives them `size` (-1: as a new document has them). False when there is none.
+bool FillColumn(CFieldStore& s, Feld47Column column, size_t n, int size) {
+    const std::vector<std::u16string> texts = LongestTexts(column);
+    if (n >= texts.size()) return false;
+    for (const DutyTable& t : kDutyTables) {
+        for (int i = 0; i <= kFeld47Rows * t.columns; ++i) {
+            if (Feld47ColumnOf(i, t.columns) != column) continue;
+            s.SetFieldText(t.base + i, texts[n], t.page);
+            if (size >= 0) s.SetFontSize(t.base + i, t.page, size);
+        }
+    }
+    return true;
+}
+
+// Box 47 fields of a page that do not fit: on paper with the printer fonts at the default
+// factor, and on the screen at every zoom.
+std::vector<int> Box47Overflows(const CEinheitspapierDoc& doc, int page, CMemoryProfile& profile,
+                                const CFieldDefinitions& defs) {
+    auto isBox47 = [page](int f) {
+        return page <= 1 ? f >= kFieldBox47Table && f <= kFieldBox47Total
+                         : f >= ContFieldDutyTable(0) && f <= kContFieldSummaryTotal;
+    };
+    std::vector<int> fields;
+    for (int f : SadPrintOverflow(doc, page, profile, defs))
+        if (isBox47(f)) fields.push_back(f);
+    for (int zoom = kZoomMin; zoom <= kZoomMax; ++zoom) {
+        CSadPageRenderer renderer;
+        renderer.Prepare(&profile, zoom);
+        const SadRenderOptions o = SadRenderOptionsFromSettings(profile, doc, &defs, zoom);
+        for (int f : renderer.OverflowingFields(doc.Store(), page, o))
+            if (isBox47(f)) fields.push_back(-zoom * 1000 - f);  // screen: zoom and field in one number
+    }
+    return fields;
+}
 
 }  // namespace
 
@@ -72,6 +150,50 @@ private slots:
         QFETCH(bool, overflows);
         const FieldFontSet fonts = MakeDrawingFonts(nullptr, 10);
         QCOMPARE(FieldTextOverflows(QRect(0, 0, width, 45), text.toStdU16String(), uint16_t(flags), fonts), overflows);
+    }
+
+    // Every box 47 column of both sheets holds the widest text the dialogs let in, at the size a
+    // new document gives it, on paper ("PrinterFontFactor" 95) and on the screen; one size more
+    // and it would not, so each column has the largest size that fits.
+    void box47ColumnsFitTheirLongestTexts_data() {
+        QTest::addColumn<int>("column");
+        QTest::newRow("Art") << int(Feld47Column::Type);
+        QTest::newRow("Bemessungsgrundlage") << int(Feld47Column::Base);
+        QTest::newRow("Satz") << int(Feld47Column::Rate);
+        QTest::newRow("Betrag") << int(Feld47Column::Amount);
+        QTest::newRow("ZA") << int(Feld47Column::Method);
+        QTest::newRow("Summe") << int(Feld47Column::Total);
+    }
+
+    void box47ColumnsFitTheirLongestTexts() {
+        QFETCH(int, column);
+        const auto kind = static_cast<Feld47Column>(column);
+        CMemoryProfile profile;
+        QCOMPARE(settings::Get(profile, settings::kEHForm, settings::kPrinterFontFactor), 95);
+        CFieldDefinitions defs;
+        defs.ResetToBuiltIn();
+        const int size = Feld47FontSize(kind);
+        bool biggerOverflows = size == 4;
+        for (size_t n = 0;; ++n) {
+            CEinheitspapierDoc doc(&profile);
+            doc.m_nFormVariant = 0;
+            doc.SetContinuationCount(1);
+            ApplyFirstPaintAlignments(doc.Store());
+            if (!FillColumn(doc.Store(), kind, n, -1)) break;
+            for (int page : {1, 2}) {
+                QCOMPARE(Box47Overflows(doc, page, profile, defs), std::vector<int>{});
+                for (const DutyTable& t : kDutyTables)
+                    if (t.page == page)
+                        for (int i = 0; i <= kFeld47Rows * t.columns; ++i)
+                            if (Feld47ColumnOf(i, t.columns) == kind)
+                                QCOMPARE(int(doc.Store().GetFontSize(t.base + i, page)), size);
+            }
+            if (size < 4) {
+                FillColumn(doc.Store(), kind, n, size + 1);
+                biggerOverflows = biggerOverflows || !Box47Overflows(doc, 1, profile, defs).empty();
+            }
+        }
+        QVERIFY2(biggerOverflows, "one size larger would fit as well");
     }
 
     void overflowingFieldsOnScreenAndPaper() {

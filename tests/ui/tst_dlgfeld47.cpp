@@ -43,6 +43,7 @@ private slots:
     void typedAmountsWithThousandsAndRefusedText();
     void methodOfPaymentCheck_data();
     void methodOfPaymentCheck();
+    void inputLimitsKeepTextsWithinTheirCells();
     void typeListFromButtonAndF2();
     void summaryDialog();
     void zollArtenPreset_data();
@@ -104,12 +105,32 @@ void TestDlgFeld47::typedAmountsWithThousandsAndRefusedText_data() {
     QTest::addColumn<QString>("cell");
     QTest::addColumn<QString>("total");
     QTest::addColumn<bool>("refused");
-    QTest::newRow("thousands") << "1.234,56" << "1234,56" << "1244,56" << false;
-    QTest::newRow("millions") << "1.234.567" << "1234567,00" << "1234577,00" << false;
-    QTest::newRow("decimal point") << "12.5" << "12,50" << "22,50" << false;
-    QTest::newRow("letters") << "12abc" << "12abc" << "10,00" << true;
-    QTest::newRow("two commas") << "1,234,56" << "1,234,56" << "10,00" << true;
-    QTest::newRow("bad groups") << "1.23,45" << "1.23,45" << "10,00" << true;
+    QTest::addColumn<QString>("message");
+    QTest::newRow("thousands") << "1.234,56"
+                               << "1234,56"
+                               << "1244,56" << false << QString();
+    QTest::newRow("millions") << "1.234.567"
+                              << "1234567,00"
+                              << "1234577,00" << false << QString();
+    QTest::newRow("decimal point") << "12.5"
+                                   << "12,50"
+                                   << "22,50" << false << QString();
+    QTest::newRow("largest") << "-99.999.999,99"
+                             << "-99999999,99"
+                             << "-99999989,99" << false << QString();
+    QTest::newRow("letters") << "12abc"
+                             << "12abc"
+                             << "10,00" << true << "keine Zahl";
+    QTest::newRow("two commas") << "1,234,56"
+                                << "1,234,56"
+                                << "10,00" << true << "keine Zahl";
+    QTest::newRow("bad groups") << "1.23,45"
+                                << "1.23,45"
+                                << "10,00" << true << "keine Zahl";
+    // Beyond what the printed cells hold: kept as typed, left out of the total, refused.
+    QTest::newRow("too large") << "100.000.000"
+                               << "100.000.000"
+                               << "10,00" << true << "zu gro\u00df";
 }
 
 void TestDlgFeld47::typedAmountsWithThousandsAndRefusedText() {
@@ -117,6 +138,7 @@ void TestDlgFeld47::typedAmountsWithThousandsAndRefusedText() {
     QFETCH(QString, cell);
     QFETCH(QString, total);
     QFETCH(bool, refused);
+    QFETCH(QString, message);
     CDlgFeld47 dlg;
     QStringList messages;
     dlg.m_showMessage = [&](const QString& m) { messages << m; };
@@ -129,11 +151,40 @@ void TestDlgFeld47::typedAmountsWithThousandsAndRefusedText() {
     QCOMPARE(dlg.TotalEdit()->text(), total);
     QTest::qWait(10);
     QCOMPARE(messages.size(), refused ? 1 : 0);
+    if (refused) QVERIFY2(messages[0].contains(message), qPrintable(messages[0]));
     // OK does not close the dialog over an amount that is no number.
     dlg.accept();
     QCOMPARE(dlg.isVisible(), refused);
     QCOMPARE(messages.size(), refused ? 2 : 0);
     if (refused) QVERIFY(dlg.Cell(0, 3)->hasFocus());
+}
+
+void TestDlgFeld47::inputLimitsKeepTextsWithinTheirCells() {
+    CDlgFeld47 dlg;
+    CDlgFeld47Summe summe;
+    // A base longer than the limit from an older document is shown whole, not cut.
+    dlg.SetValues(Table({{6, u"1.234.567.890,12"}}, 36));
+    summe.SetValues(Table({}, 22));
+    dlg.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dlg));
+    QCOMPARE(dlg.Cell(1, 1)->text(), QString("1.234.567.890,12"));
+    struct Case {
+        CDlgFeld47Base* dialog;
+        int column;
+        const char* typed;
+        const char* kept;
+    } cases[] = {{&dlg, 0, "1010020", "10100"},
+                 {&dlg, 1, "1.234.567,8999", "1.234.567,89"},
+                 {&dlg, 2, "4,20 EUR/kg je", "4,20 EUR/kg"},
+                 {&dlg, 4, "BC", "B"},
+                 {&summe, 0, "200001", "20000"},
+                 {&summe, 2, "DE", "D"}};
+    for (const Case& c : cases) {
+        c.dialog->show();
+        Type(c.dialog->Cell(0, c.column), c.typed);
+        QCOMPARE(c.dialog->Cell(0, c.column)->text(), QString(c.kept));
+    }
+    QCOMPARE(dlg.Values()[6], std::u16string(u"1.234.567.890,12"));
 }
 
 void TestDlgFeld47::methodOfPaymentCheck_data() {

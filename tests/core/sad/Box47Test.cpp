@@ -127,3 +127,31 @@ TEST(Box47, PaymentMethodCheck) {
     EXPECT_EQ(ReadTypeNumber(u"A00"), 0);
     EXPECT_EQ(ReadTypeNumber(u"  -120"), -120);
 }
+
+TEST(Box47, AmountsBeyondTheLimitAreTooLarge) {
+    struct Case {
+        std::u16string in;
+        Feld47AmountCheck check;
+    } cases[] = {
+        {u"99.999.999,99", Feld47AmountCheck::Ok},
+        {u"-99999999,99", Feld47AmountCheck::Ok},
+        {u"99999999,994", Feld47AmountCheck::Ok},        // still shown as 99999999,99
+        {u"99999999,995", Feld47AmountCheck::TooLarge},  // would be shown as 100000000,00
+        {u"100.000.000", Feld47AmountCheck::TooLarge},
+        {u"-100000000", Feld47AmountCheck::TooLarge},
+        {u"", Feld47AmountCheck::Ok},
+        {u"12abc", Feld47AmountCheck::NotANumber},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(CheckFeld47Amount(c.in), c.check) << std::string(c.in.begin(), c.in.end());
+}
+
+TEST(Box47, ColumnsOfBothTables) {
+    using C = Feld47Column;
+    const C item[] = {C::Type, C::Base, C::Rate, C::Amount, C::Method};
+    for (int i = 0; i < 35; ++i) EXPECT_EQ(Feld47ColumnOf(i, kFeld47Columns), item[i % 5]) << i;
+    EXPECT_EQ(Feld47ColumnOf(35, kFeld47Columns), C::Total);
+    const C summary[] = {C::Type, C::Amount, C::Method};
+    for (int i = 0; i < 21; ++i) EXPECT_EQ(Feld47ColumnOf(i, kFeld47SummeColumns), summary[i % 3]) << i;
+    EXPECT_EQ(Feld47ColumnOf(21, kFeld47SummeColumns), C::Total);
+}

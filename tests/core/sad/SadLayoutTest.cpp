@@ -144,13 +144,28 @@ TEST(SadLayout, NewDocumentFlagsAfterAlignmentsMatchTheTable) {
         SadSheet sheet;
         int field;
         uint16_t flags;
-    } cases[] = {{SadSheet::First, 0, 0x003},   {SadSheet::First, 106, 0x001}, {SadSheet::First, 114, 0x103},
-                 {SadSheet::First, 115, 0x003}, {SadSheet::First, 116, 0x203}, {SadSheet::First, 119, 0x103},
-                 {SadSheet::First, 150, 0x203}, {SadSheet::Continuation, 7, 0x001},
-                 {SadSheet::Continuation, 70, 0x001}, {SadSheet::Continuation, 78, 0x003},
-                 {SadSheet::Continuation, 81, 0x203}, {SadSheet::Continuation, 82, 0x103},
-                 {SadSheet::Continuation, 186, 0x003}, {SadSheet::Continuation, 187, 0x203},
-                 {SadSheet::Continuation, 188, 0x103}, {SadSheet::Continuation, 207, 0x203}};
+    } cases[] = {{SadSheet::First, 0, 0x003},
+                 {SadSheet::First, 106, 0x001},
+                 {SadSheet::First, 114, 0x103},
+                 // Box 47: type size 0, base 2, rate and amount 3, method 4, total 2.
+                 {SadSheet::First, 115, 0x000},
+                 {SadSheet::First, 116, 0x202},
+                 {SadSheet::First, 117, 0x203},
+                 {SadSheet::First, 118, 0x203},
+                 {SadSheet::First, 119, 0x104},
+                 {SadSheet::First, 150, 0x202},
+                 {SadSheet::Continuation, 7, 0x001},
+                 {SadSheet::Continuation, 70, 0x001},
+                 {SadSheet::Continuation, 78, 0x000},
+                 {SadSheet::Continuation, 79, 0x202},
+                 {SadSheet::Continuation, 81, 0x203},
+                 {SadSheet::Continuation, 82, 0x104},
+                 {SadSheet::Continuation, 113, 0x202},
+                 {SadSheet::Continuation, 185, 0x202},
+                 {SadSheet::Continuation, 186, 0x000},
+                 {SadSheet::Continuation, 187, 0x203},
+                 {SadSheet::Continuation, 188, 0x104},
+                 {SadSheet::Continuation, 207, 0x202}};
     for (const auto& c : cases) EXPECT_EQ(SadFields(c.sheet)[c.field].flags, c.flags) << c.field;
 }
 

@@ -4,6 +4,7 @@
 #include <set>
 
 #include "SadEditFakes.h"
+#include "core/sad/Box47.h"
 #include "core/sad/SadNavigation.h"
 
 using namespace tarvex;
@@ -473,6 +474,8 @@ TEST(SadNavigation, Box47DialogsOfAContinuationSheet) {
         e.doc.SetContinuationCount(2);
         e.host.page = 3;
         e.store().SetFieldText(c.base, u"erste", 3);
+        // A document saved before the column sizes: size 3 and bold in every cell.
+        for (int i = 0; i <= c.count; ++i) e.store().SetFieldFlags(c.base + i, 3, 0x0213);
         std::u16string firstPreset;
         int calls = 0;
         // Tab goes on from one box 47 to the next; only the first dialog answers OK.
@@ -491,6 +494,14 @@ TEST(SadNavigation, Box47DialogsOfAContinuationSheet) {
         EXPECT_EQ(firstPreset, u"erste");
         for (int i = 0; i < c.count; ++i) EXPECT_EQ(e.store().GetFieldText(c.base + i, 3), u"x") << c.target << "/" << i;
         EXPECT_EQ(e.store().GetFieldText(c.base + c.count, 3), u"") << "the block ends at its total";
+        // OK gives the written cells their column's size; bold goes, the alignment stays.
+        const int columns = c.count == 36 ? kFeld47Columns : kFeld47SummeColumns;
+        for (int i = 0; i < c.count; ++i)
+            EXPECT_EQ(e.store().GetFieldFlags(c.base + i, 3),
+                      0x0200 | Feld47FontSize(Feld47ColumnOf(i, columns)))
+                << c.target << "/" << i;
+        EXPECT_EQ(e.store().GetFieldFlags(c.base + c.count, 3), 0x0213)
+            << "a cancelled dialog changes nothing";
         EXPECT_EQ(e.store().GetFieldText(c.base, 2), u"") << "another page";
         EXPECT_EQ(e.Page(), 3);
     }

@@ -127,18 +127,19 @@ TEST(SadPages, NewPageCopiesBox2AndGetsTheBox47Layout) {
         }
         EXPECT_EQ(e.store().GetFieldText(11, 3), u"");
         EXPECT_EQ(e.store().GetFieldFlags(11, 3), 3);
-        // Box 47 tables: right-aligned, the type column left, the method column centred.
+        // Box 47 tables: right-aligned, the type column left, the method column centred, each
+        // column in the size its longest text fits (type 0, base 2, amount 3, method 4, total 2).
         for (int base : {78, 114, 150}) {
-            EXPECT_EQ(e.store().GetFieldFlags(base, 3), 3);
-            EXPECT_EQ(e.store().GetFieldFlags(base + 1, 3), 0x0203);
+            EXPECT_EQ(e.store().GetFieldFlags(base, 3), 0);
+            EXPECT_EQ(e.store().GetFieldFlags(base + 1, 3), 0x0202);
             EXPECT_EQ(e.store().GetFieldFlags(base + 3, 3), 0x0203);
-            EXPECT_EQ(e.store().GetFieldFlags(base + 4, 3), 0x0103);
-            EXPECT_EQ(e.store().GetFieldFlags(base + 35, 3), 0x0203);
+            EXPECT_EQ(e.store().GetFieldFlags(base + 4, 3), 0x0104);
+            EXPECT_EQ(e.store().GetFieldFlags(base + 35, 3), 0x0202);
         }
-        EXPECT_EQ(e.store().GetFieldFlags(186, 3), 3);
+        EXPECT_EQ(e.store().GetFieldFlags(186, 3), 0);
         EXPECT_EQ(e.store().GetFieldFlags(187, 3), 0x0203);
-        EXPECT_EQ(e.store().GetFieldFlags(188, 3), 0x0103);
-        EXPECT_EQ(e.store().GetFieldFlags(207, 3), 0x0203);
+        EXPECT_EQ(e.store().GetFieldFlags(188, 3), 0x0104);
+        EXPECT_EQ(e.store().GetFieldFlags(207, 3), 0x0202);
         EXPECT_EQ(e.store().GetFieldFlags(208, 3), 3);
         // The caret ends in an editable field of the new page, never in the hidden "Nummer".
         EXPECT_TRUE(e.nav.IsEditable(e.Field(), 3));

@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QShortcut>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "core/sad/Box47.h"
 #include "core/sad/SadEditStrings.h"
@@ -18,6 +19,10 @@
 namespace tarvex {
 namespace {
 QString Q(std::u16string_view s) { return QString::fromUtf16(s.data(), static_cast<qsizetype>(s.size())); }
+QString AmountMessage(Feld47AmountCheck check) {
+    return Q(check == Feld47AmountCheck::TooLarge ? sadeditstr::kMsgAmountTooLarge
+                                                  : sadeditstr::kMsgAmountInvalid);
+}
 }  // namespace
 
 CDlgFeld47Base::CDlgFeld47Base(QWidget* parent, int columns, int amountColumn, int methodColumn,
@@ -36,6 +41,8 @@ CDlgFeld47Base::CDlgFeld47Base(QWidget* parent, int columns, int amountColumn, i
             auto* edit = new QLineEdit(this);
             edit->setObjectName(QString("edit%1").arg(1000 + columns * r + c));
             edit->setFixedWidth(widths[static_cast<size_t>(c)]);
+            // The limits keep every text within what its printed cell holds.
+            edit->setMaxLength(Feld47MaxLength(Feld47ColumnOf(c, columns)));
             if (c == amountColumn) edit->setAlignment(Qt::AlignRight);
             // Column kinds: type, then (base, rate) only in the item table, amount, method.
             const int kind = c == 0 ? 0 : c == amountColumn ? 3 : c == methodColumn ? 4 : c;
@@ -112,7 +119,14 @@ QLineEdit* CDlgFeld47Base::Cell(int row, int column) const {
 void CDlgFeld47Base::SetValues(const std::vector<std::u16string>& values) {
     std::vector<std::u16string> v = values;
     NormaliseDutyTable(v, m_nColumns, m_nAmountColumn);
-    for (size_t i = 0; i < m_cells.size(); ++i) m_cells[i]->setText(QString::fromStdU16String(v[i]));
+    for (size_t i = 0; i < m_cells.size(); ++i) {
+        // A longer text from an older document is shown whole, for the clerk to shorten; the
+        // edit would otherwise cut it.
+        const QString text = QString::fromStdU16String(v[i]);
+        const int limit = Feld47MaxLength(Feld47ColumnOf(static_cast<int>(i), m_nColumns));
+        m_cells[i]->setMaxLength(std::max<int>(limit, static_cast<int>(text.size())));
+        m_cells[i]->setText(text);
+    }
     m_pTotal->setText(QString::fromStdU16String(v.back()));
 }
 
@@ -127,20 +141,22 @@ std::vector<std::u16string> CDlgFeld47Base::Values() {
     return v;
 }
 
-bool CDlgFeld47Base::NormaliseCell(int row) {
+Feld47AmountCheck CDlgFeld47Base::NormaliseCell(int row) {
     QLineEdit* cell = Cell(row, m_nAmountColumn);
-    // A typed amount that is no number stays as it is, for the user to correct.
-    const std::optional<double> amount = ParseAmount(cell->text().toStdU16String());
-    if (!amount) return false;
-    const QString normal = QString::fromStdU16String(FormatAmount(*amount));
+    // A typed amount that is no number or too large stays as it is, for the user to correct.
+    const std::u16string text = cell->text().toStdU16String();
+    const Feld47AmountCheck check = CheckFeld47Amount(text);
+    if (check != Feld47AmountCheck::Ok) return check;
+    const QString normal = QString::fromStdU16String(FormatAmount(*ParseAmount(text)));
     if (cell->text() != normal) cell->setText(normal);
-    return true;
+    return check;
 }
 
 void CDlgFeld47Base::accept() {
     for (int r = 0; r < kFeld47Rows; ++r) {
-        if (!ParseAmount(Cell(r, m_nAmountColumn)->text().toStdU16String())) {
-            m_showMessage(Q(sadeditstr::kMsgAmountInvalid));
+        const Feld47AmountCheck check = CheckFeld47Amount(Cell(r, m_nAmountColumn)->text().toStdU16String());
+        if (check != Feld47AmountCheck::Ok) {
+            m_showMessage(AmountMessage(check));
             Cell(r, m_nAmountColumn)->setFocus();
             Cell(r, m_nAmountColumn)->selectAll();
             return;
@@ -152,10 +168,10 @@ void CDlgFeld47Base::accept() {
 void CDlgFeld47Base::UpdateTotal() {
     std::vector<std::u16string> v;
     for (QLineEdit* e : m_cells) v.push_back(e->text().toStdU16String());
-    // An amount that is no number does not count until it is corrected.
+    // An amount that is no number or too large does not count until it is corrected.
     for (int r = 0; r < kFeld47Rows; ++r) {
         std::u16string& amount = v[static_cast<size_t>(r * m_nColumns + m_nAmountColumn)];
-        if (!ParseAmount(amount)) amount.clear();
+        if (CheckFeld47Amount(amount) != Feld47AmountCheck::Ok) amount.clear();
     }
     m_pTotal->setText(QString::fromStdU16String(DutyTableTotal(v, m_nColumns, m_nAmountColumn)));
 }
@@ -191,11 +207,11 @@ bool CDlgFeld47Base::eventFilter(QObject* watched, QEvent* event) {
                 // The type list stays usable while its button is pressed.
                 SetTypeListEnabled(column == 0);
             } else if (column == m_nAmountColumn) {
-                const bool number = NormaliseCell(row);
+                const Feld47AmountCheck check = NormaliseCell(row);
                 UpdateTotal();
-                if (!number)
-                    QMetaObject::invokeMethod(this, [this] { m_showMessage(Q(sadeditstr::kMsgAmountInvalid)); },
-                                              Qt::QueuedConnection);
+                if (check != Feld47AmountCheck::Ok)
+                    QMetaObject::invokeMethod(
+                        this, [this, check] { m_showMessage(AmountMessage(check)); }, Qt::QueuedConnection);
             } else if (column == m_nMethodColumn) {
                 // Shown once the focus has moved on, not in the middle of the focus change.
                 QMetaObject::invokeMethod(this, [this, row] { CheckMethod(row); }, Qt::QueuedConnection);

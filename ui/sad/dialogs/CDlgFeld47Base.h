@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "core/sad/Box47.h"
+
 class QLineEdit;
 class QPushButton;
 class QShortcut;
@@ -46,8 +48,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    // False (and the cell as typed) when the amount is no number.
-    bool NormaliseCell(int row);
+    // The cell stays as typed unless the amount is Ok.
+    Feld47AmountCheck NormaliseCell(int row);
     void UpdateTotal();
     void CheckMethod(int row);
     void SetTypeListEnabled(bool enabled);
