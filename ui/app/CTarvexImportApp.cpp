@@ -603,7 +603,7 @@ void CTarvexImportApp::OnFilePrintSetup() {
     {
         HelpContextScope help(m_nHelpContext, kHelpPrintSetup);
         QPrintDialog dialog(&m_printer, m_pMainFrame);
-        dialog.setWindowTitle(QStringLiteral("Druckeinrichtung"));
+        dialog.setWindowTitle(Str(shellstr::kPrintSetupTitle));
         dialog.exec();
     }
     // In an SAD window the set-up also forgets the printer remembered for the SAD.
