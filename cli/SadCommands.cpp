@@ -15,7 +15,6 @@
 #include "core/formview/FieldDefinitions.h"
 #include "core/sad/SadDocumentSetup.h"
 #include "core/sad/SadLayout.h"
-#include "core/sad/SadStrings.h"
 
 namespace tarvex::cli {
 namespace {
@@ -39,8 +38,6 @@ bool Load(const std::string& file, CEinheitspapierDoc& doc, AefReadInfo* info) {
     }
     return true;
 }
-
-const char16_t* StatusMessage(int status) { return status == 19 ? sadstr::kStatus19 : sadstr::kStatus18; }
 
 std::string DumpJson(const CEinheitspapierDoc& doc, const AefReadInfo& info) {
     const CFieldStore& s = doc.Store();
@@ -84,7 +81,7 @@ int RunDump(const std::vector<std::string>& args) {
     if (!Load(args[0], doc, &info)) return kExitFile;
     std::cout << DumpJson(doc, info) << std::flush;
     if (doc.m_nLoadStatus != 0) {
-        std::cerr << Utf8(StatusMessage(doc.m_nLoadStatus)) << "\n";
+        std::cerr << "tarvex: " << args[0] << ": " << Utf8(SadLoadStatusMessage(doc.m_nLoadStatus)) << "\n";
         return kExitFile;
     }
     return kExitOk;
@@ -105,7 +102,7 @@ int RunConvert(const std::vector<std::string>& args) {
     CEinheitspapierDoc doc(&UserProfile());
     if (!Load(args[0], doc, nullptr)) return kExitFile;
     if (doc.m_nLoadStatus != 0) {
-        std::cerr << "tarvex: " << args[0] << ": " << Utf8(StatusMessage(doc.m_nLoadStatus)) << "\n";
+        std::cerr << "tarvex: " << args[0] << ": " << Utf8(SadLoadStatusMessage(doc.m_nLoadStatus)) << "\n";
         return kExitFile;
     }
     return Save(args[1], doc);

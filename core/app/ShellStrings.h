@@ -27,6 +27,13 @@ inline constexpr char16_t kNewDlgTitle367[] = u"Neues Dokument erzeugen";
 inline constexpr char16_t kNewDlgHeading[] = u"Wählen Sie bitte, welches Formular Sie bearbeiten möchten.";
 inline constexpr char16_t kNewDlgDV1[] = u"D.V.1";
 inline constexpr char16_t kCancel[] = u"Abbruch";
+inline constexpr char16_t kOK[] = u"OK";
+
+// The window list (command 132).
+inline constexpr char16_t kWindowListTitle[] = u"Fenster";
+inline constexpr char16_t kWindowActivate[] = u"&Aktivieren";
+inline constexpr char16_t kWindowSave[] = u"&Speichern";
+inline constexpr char16_t kWindowClose[] = u"Fenster s&chließen";
 
 // Reset commands.
 inline constexpr char16_t kAttention21031[] = u"Achtung!";
@@ -61,6 +68,10 @@ inline constexpr char16_t kPrinterNotFound[] =
 inline constexpr char16_t kPdfPrinter[] = u"PDF-Datei";
 inline constexpr char16_t kPrintToPdfTitle[] = u"In PDF-Datei drucken";
 inline constexpr char16_t kPdfFilter[] = u"PDF-Dateien (*.pdf)";
+inline constexpr char16_t kPrintSetupTitle[] = u"Druckeinrichtung";
+// Name of an SAD print job, and of its PDF file when the document has no name ("%1" the page).
+inline constexpr char16_t kPrintDocName[] = u"Einheitspapier";
+inline constexpr char16_t kPdfPageSuffix[] = u" Seite %1.pdf";
 inline constexpr char16_t kPrintFailed[] = u"Das Formular konnte nicht gedruckt werden.";
 
 // Registry manager.

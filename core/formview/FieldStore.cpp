@@ -73,37 +73,6 @@ bool CFieldStore::AddPage() {
     return true;
 }
 
-int CFieldStore::RemovePage(int page) {
-    if ((m_nPageMode & 0xF000) == kPageModeSingle) return -1;
-    const int count = GetPageCount();
-    page = ResolvePage(page);
-    if (page < 1 || page > count) return -1;
-    if (page == 1 && m_texts1.size() != m_texts2.size()) return -1;
-    if (page == count && page == m_nCurPage) ActivateField(0, page - 1);
-    // Texts of the later pages move down by one page; formatting words stay in place.
-    auto textsOf = [this](int p) -> std::u16string* {
-        return p == 1 ? m_texts1.data() : m_texts2.data() + static_cast<size_t>(p - 2) * m_nCount2;
-    };
-    for (int q = page + 1; q <= count; ++q) {
-        std::u16string* dst = textsOf(q - 1);
-        std::u16string* src = textsOf(q);
-        for (size_t i = 0; i < m_nCount2; ++i) dst[i] = std::move(src[i]);
-    }
-    if (count > 2) {
-        --m_nPageMode;
-        m_texts2.resize(static_cast<size_t>(m_nCount2) * (count - 2));
-        m_words2.resize(static_cast<size_t>(m_nCount2) * (count - 2));
-    } else {
-        m_nPageMode = kPageModeSingle;
-        m_nCount2 = 0;
-        m_texts2.clear();
-        m_words2.clear();
-        m_rects2.clear();
-    }
-    ClampCurrent();
-    return 0;
-}
-
 bool CFieldStore::SetPageCount(int k, uint16_t word) {
     if (k < 0 || k > kMaxPages - 1) return false;
     const size_t n = static_cast<size_t>(m_nCount2) * k;

@@ -65,7 +65,6 @@ public:
     uint16_t GetCurrentField() const { return m_nCurField; }
     // Appends a continuation page; false (nothing changed) when the store already has 255 pages.
     bool AddPage();
-    int RemovePage(int page);
     // Makes k continuation pages; false (nothing changed) for more than 254.
     bool SetPageCount(int k, uint16_t word);
 

@@ -18,8 +18,6 @@ inline constexpr int kZoomMax = 25;
 inline constexpr int kPageKeyStep = 700;  // logical units scrolled by Page Up / Page Down
 
 inline int ZoomScale(int value, int zoom) { return value * zoom / 10; }
-// A form y (downward) as the logical y (upward) it is drawn at.
-inline int FormYToLogical(int y, int zoom) { return -(y * zoom / 10); }
 
 // Default zoom before the screen scale: by the desktop height in pixels, three less from
 // Windows 8 on.

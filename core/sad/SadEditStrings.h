@@ -12,6 +12,12 @@ inline constexpr char16_t kMsg23RemovePage[] =
     u"Möchten Sie die letzte Formularseite wirklich\nlöschen? Alle Daten auf dieser Seite werden\n"
     u"unwiderruflich gelöscht.\n\nMöchten Sie fortfahren und die Seite Löschen?";
 inline constexpr char16_t kMsg143InsertDate[] = u"Soll das aktuelle Datum eingefügt werden?";
+// Status bar panes ("%1" the current page, "%2" the page count) and the insert-mode command.
+inline constexpr char16_t kStatusPage[] = u"Einheitspapier - Seite %1 von %2";
+inline constexpr char16_t kStatusInsert[] = u"Einfügen";
+inline constexpr char16_t kStatusOverwrite[] = u"Überschreiben";
+inline constexpr char16_t kInsertModeOff[] = u"Einfügemodus ausschalten\tEinfg";
+inline constexpr char16_t kInsertModeOn[] = u"Einfügemodus einschalten\tEinfg";
 // "Gehe zu Feld..."
 inline constexpr char16_t kGoToTitle[] = u"Gehe zu Feld";
 inline constexpr char16_t kGoToPrompt[] = u"&Feld (wie auf dem Formular, z. B. 8, 17 A oder 33-2 B):";

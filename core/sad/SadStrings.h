@@ -40,6 +40,13 @@ inline constexpr char kTooManyCurrencyCodes[] = "Zu viele Währungscodes (%1, h�
 inline constexpr char kTooManySheets[] = "Zu viele Ergänzungsblätter (%1)";
 inline constexpr char kSheetTextsMissing[] = "Die Texte des Ergänzungsblatts %1 fehlen in der Datei";
 
+// Told once a file written by the export program has been opened.
+inline constexpr char16_t kExportFile[] = u"Dies ist eine Export-Einheitspapier-Datei!";
+// Tool tip over a box whose text does not fit.
+inline constexpr char16_t kTipOverflow[] = u"Text passt nicht in das Feld";
+// Printing could not begin on the chosen device.
+inline constexpr char16_t kPrintNotStarted[] = u"Der Druck konnte nicht gestartet werden.";
+
 // Entries of the field-definition dialog: the page, then the box name.
 inline constexpr char16_t kDefinitionEntryPage1[] = u"Seite 1 - ";
 inline constexpr char16_t kDefinitionEntryPage2[] = u"Seite 2 - ";

@@ -11,6 +11,7 @@
 #include "core/sad/EinheitspapierDoc.h"
 #include "core/sad/SadFields.h"
 #include "core/sad/SadLayout.h"
+#include "core/sad/SadStrings.h"
 #include "render/sad/SadPageRenderer.h"
 
 namespace tarvex {
@@ -117,7 +118,7 @@ bool PrintSadPages(QPagedPaintDevice& device, double dpi, const CEinheitspapierD
                 Profile& profile, const CFieldDefinitions& definitions, QString& error) {
     QPainter painter;
     if (!painter.begin(&device)) {
-        error = QStringLiteral("Der Druck konnte nicht gestartet werden.");
+        error = QString::fromUtf16(sadstr::kPrintNotStarted);
         return false;
     }
     for (int c = 0; c < copies; ++c) {

@@ -72,6 +72,9 @@ TEST_F(AefCli, DumpOfFilesThatDoNotOpen) {
     EXPECT_EQ(old.exitCode, 1);
     EXPECT_NE(old.out.find("\"status\":19"), std::string::npos);
     EXPECT_NE(old.err.find("einer \xC3\xA4lteren Version"), std::string::npos) << old.err;
+    // Like every other failure: "tarvex: FILE: message", so that a script sees which file it was.
+    for (const CliRun* r : {&unknown, &old}) EXPECT_EQ(r->err.rfind("tarvex: ", 0), 0u) << r->err;
+    EXPECT_NE(old.err.find("v100.aef: Dies ist ein Dokument"), std::string::npos) << old.err;
 
     std::vector<uint8_t> cut = ReadBytes(Fixture("v210.aef"));
     cut.resize(cut.size() / 2);

@@ -213,12 +213,14 @@ private slots:
         CSadPageRenderer renderer;
         renderer.Prepare(&profile, 10);
         const SadRenderOptions o = SadRenderOptionsFromSettings(profile, doc, &defs, 10);
-        QCOMPARE(renderer.OverflowingFields(s, 1, o), (std::vector<int>{0, 18, 118}));
-        QCOMPARE(renderer.OverflowingFields(s, 2, o), (std::vector<int>{8}));
-        const SadRect box8 = SadZoomedRect(SadSheet::First, 18, 10);
-        QCOMPARE(renderer.OverflowingFieldAt(s, 1, o, QPoint(box8.left + 20, box8.top + 5)), 18);
-        const SadRect box2 = SadZoomedRect(SadSheet::First, 10, 10);
-        QCOMPARE(renderer.OverflowingFieldAt(s, 1, o, QPoint(box2.left + 20, box2.top + 5)), -1);
+        // On screen, as the view's tool tip asks: which overflowing box is under the mouse.
+        auto under = [&](SadSheet sheet, int field, int page) {
+            const SadRect r = SadZoomedRect(sheet, field, 10);
+            return renderer.OverflowingFieldAt(s, page, o, QPoint(r.left + 20, r.top + 5));
+        };
+        for (int field : {0, 18, 118}) QCOMPARE(under(SadSheet::First, field, 1), field);
+        QCOMPARE(under(SadSheet::Continuation, 8, 2), 8);
+        QCOMPARE(under(SadSheet::First, 10, 1), -1);  // box 2 fits
 
         // On paper with the printer fonts: the same boxes, and the question names them by number.
         const std::vector<int> printed = SadPrintOverflow(doc, 1, profile, defs);

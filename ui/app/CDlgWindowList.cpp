@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "core/app/ShellStrings.h"
 #include "ui/app/CMainFrame.h"
 #include "ui/app/CTarvexImportApp.h"
 #include "ui/app/DocumentWindows.h"
@@ -13,7 +14,7 @@
 namespace tarvex {
 
 CDlgWindowList::CDlgWindowList(CMainFrame* frame) : QDialog(frame), m_frame(frame) {
-    setWindowTitle(QStringLiteral("Fenster"));
+    setWindowTitle(QString::fromUtf16(shellstr::kWindowListTitle));
     auto* layout = new QHBoxLayout(this);
     m_list = new QListWidget;
     m_list->setSelectionMode(QAbstractItemView::ExtendedSelection);
@@ -26,11 +27,11 @@ CDlgWindowList::CDlgWindowList(CMainFrame* frame) : QDialog(frame), m_frame(fram
         buttons->addWidget(b);
         return b;
     };
-    add(QStringLiteral("&Aktivieren"), &CDlgWindowList::ActivateSelected)->setDefault(true);
-    add(QStringLiteral("&Speichern"), &CDlgWindowList::SaveSelected);
-    add(QStringLiteral("Fenster s&chließen"), &CDlgWindowList::CloseSelected);
+    add(QString::fromUtf16(shellstr::kWindowActivate), &CDlgWindowList::ActivateSelected)->setDefault(true);
+    add(QString::fromUtf16(shellstr::kWindowSave), &CDlgWindowList::SaveSelected);
+    add(QString::fromUtf16(shellstr::kWindowClose), &CDlgWindowList::CloseSelected);
     buttons->addStretch();
-    add(QStringLiteral("OK"), &CDlgWindowList::accept);
+    add(QString::fromUtf16(shellstr::kOK), &CDlgWindowList::accept);
     layout->addLayout(buttons);
     connect(m_list, &QListWidget::itemActivated, this, [this] { ActivateSelected(); });
     Fill();

@@ -42,7 +42,7 @@
 #include "ui/sad/CEinheitspapierView.h"
 #include "ui/sad/SadViewInput.h"
 #include "core/sad/EinheitspapierDoc.h"
-#include "core/sad/SadStrings.h"
+#include "core/sad/SadDocumentSetup.h"
 
 namespace tarvex {
 namespace {
@@ -451,7 +451,7 @@ CChildFrame* CTarvexImportApp::OpenDocumentFile(const QString& path) {
     if (status == 0 && read.signature.empty() && info.size() > 0) status = 18;
     if (status != 0) {
         QApplication::beep();
-        Message(Str(status == 19 ? sadstr::kStatus19 : sadstr::kStatus18));
+        Message(Str(SadLoadStatusMessage(status)));
         return nullptr;
     }
     CEinheitspapierDoc* raw = doc.get();
@@ -603,7 +603,7 @@ void CTarvexImportApp::OnFilePrintSetup() {
     {
         HelpContextScope help(m_nHelpContext, kHelpPrintSetup);
         QPrintDialog dialog(&m_printer, m_pMainFrame);
-        dialog.setWindowTitle(QStringLiteral("Druckeinrichtung"));
+        dialog.setWindowTitle(Str(shellstr::kPrintSetupTitle));
         dialog.exec();
     }
     // In an SAD window the set-up also forgets the printer remembered for the SAD.

@@ -10,12 +10,13 @@
 #include <QSysInfo>
 
 #include "core/app/Homepage.h"
+#include "core/app/ShellStrings.h"
 
 namespace tarvex {
 
 void CQtRegeditHost::ShowMessage(std::u16string_view text) {
-    QMessageBox::warning(nullptr, QStringLiteral("Tarvex-Import"),
-                             QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size())));
+    QMessageBox::warning(nullptr, QString::fromUtf16(shellstr::kAppTitle),
+                         QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size())));
 }
 
 bool CQtRegeditHost::DocumentsFolder(bool create, std::filesystem::path& out) {

@@ -86,9 +86,10 @@ void RunSadPrintCommand(CEinheitspapierView& view, CTarvexImportApp& application
     // Texts longer than their box are printed whole, beyond the box: the user decides.
     if (const std::vector<int> overflow = SadPrintOverflow(doc, dlg.m_nPage, profile, view.Definitions());
         !overflow.empty() &&
-        QMessageBox::question(&view, QStringLiteral("Tarvex-Import"),
-                              QString::fromStdU16String(SadOverflowQuestion(SheetOfPage(dlg.m_nPage), overflow)),
-                              QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes) != QMessageBox::Yes) {
+        QMessageBox::question(
+            &view, Str(shellstr::kAppTitle),
+            QString::fromStdU16String(SadOverflowQuestion(SheetOfPage(dlg.m_nPage), overflow)),
+            QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes) != QMessageBox::Yes) {
         view.viewport()->update();
         return;
     }
@@ -100,9 +101,10 @@ void RunSadPrintCommand(CEinheitspapierView& view, CTarvexImportApp& application
         if (path.isEmpty()) {
             const QString base = app->MainFrame() && app->MainFrame()->ActiveChild()
                                      ? QFileInfo(app->MainFrame()->ActiveChild()->Title()).completeBaseName()
-                                     : QStringLiteral("Einheitspapier");
+                                     : Str(shellstr::kPrintDocName);
             QFileDialog chooser(&view, Str(shellstr::kPrintToPdfTitle),
-                                QDir(app->DialogFolder()).absoluteFilePath(base + QStringLiteral(" Seite %1.pdf").arg(dlg.m_nPage)),
+                                QDir(app->DialogFolder())
+                                    .absoluteFilePath(base + Str(shellstr::kPdfPageSuffix).arg(dlg.m_nPage)),
                                 Str(shellstr::kPdfFilter));
             chooser.setAcceptMode(QFileDialog::AcceptSave);
             chooser.setDefaultSuffix(QStringLiteral("pdf"));
@@ -112,7 +114,7 @@ void RunSadPrintCommand(CEinheitspapierView& view, CTarvexImportApp& application
         ok = PrintSadToPdf(path, doc, dlg.m_nPage, dlg.m_nCopies, profile, view.Definitions(), error);
     } else {
         printer.setFullPage(false);
-        printer.setDocName(QStringLiteral("Einheitspapier"));
+        printer.setDocName(Str(shellstr::kPrintDocName));
         ok = PrintSadPages(printer, printer.resolution(), doc, dlg.m_nPage, dlg.m_nCopies, profile, view.Definitions(), error);
     }
     if (!ok) app->Message(Str(shellstr::kPrintFailed) + QStringLiteral("\n") + error);

@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "core/formview/FormViewStrings.h"
 #include "core/formview/PrintCorrections.h"
 
 namespace tarvex {
@@ -49,7 +50,7 @@ CDlgDrucken::CDlgDrucken(int kind, int pageCount, const QString& device, bool po
     setWindowTitle(m_strTitle);
 
     auto* layout = new QVBoxLayout(this);
-    auto* printerBox = new QGroupBox(QStringLiteral(" Ausgewählter Drucker "));
+    auto* printerBox = new QGroupBox(QString::fromUtf16(formviewstr::kPrinterGroup));
     auto* pg = new QGridLayout(printerBox);
     auto* name = new QLabel(device);
     name->setObjectName(QStringLiteral("device"));
@@ -57,7 +58,7 @@ CDlgDrucken::CDlgDrucken(int kind, int pageCount, const QString& device, bool po
     bold.setBold(true);
     name->setFont(bold);
     pg->addWidget(name, 0, 0, 1, 3);
-    pg->addWidget(new QLabel(QStringLiteral("Ausrichtung:")), 1, 0);
+    pg->addWidget(new QLabel(QString::fromUtf16(formviewstr::kOrientation)), 1, 0);
     auto* pictures = new QHBoxLayout;
     auto* upright = new QLabel;
     upright->setPixmap(OrientationPicture(true, portrait));
@@ -67,38 +68,38 @@ CDlgDrucken::CDlgDrucken(int kind, int pageCount, const QString& device, bool po
     pictures->addWidget(lying);
     pictures->addStretch();
     pg->addLayout(pictures, 1, 1);
-    m_reuse = new QCheckBox(QStringLiteral("Immer diesen Drucker verwenden"));
+    m_reuse = new QCheckBox(QString::fromUtf16(formviewstr::kReusePrinter));
     m_reuse->setChecked(reuse);
-    m_reuse->setToolTip(QStringLiteral("Drucker wird beim nächsten Druck wieder ausgewählt"));
+    m_reuse->setToolTip(QString::fromUtf16(formviewstr::kTipReusePrinter));
     pg->addWidget(m_reuse, 2, 0, 1, 2);
-    auto* choose = new QPushButton(QStringLiteral("Druckerauswahl"));
-    choose->setToolTip(QStringLiteral("Aufruf des Dialogs zur Druckereinrichtung"));
+    auto* choose = new QPushButton(QString::fromUtf16(formviewstr::kChoosePrinter));
+    choose->setToolTip(QString::fromUtf16(formviewstr::kTipChoosePrinter));
     choose->setAutoDefault(false);
     pg->addWidget(choose, 2, 2);
     layout->addWidget(printerBox);
 
-    auto* jobBox = new QGroupBox(QStringLiteral(" Druckvorgaben "));
+    auto* jobBox = new QGroupBox(QString::fromUtf16(formviewstr::kPrintJobGroup));
     auto* jg = new QGridLayout(jobBox);
     m_pages = new QComboBox;
     for (const auto& entry : PrintPageEntries(kind, pageCount)) m_pages->addItem(QString::fromStdU16String(entry));
-    m_pages->setToolTip(QStringLiteral("Auswahl der zu druckenden Seite"));
+    m_pages->setToolTip(QString::fromUtf16(formviewstr::kTipPrintPage));
     jg->addWidget(m_pages, 0, 0, 1, 2);
     m_copies = new QLineEdit(QStringLiteral("1"));
     m_copies->setMaxLength(1);
-    m_copies->setToolTip(QStringLiteral("Anzahl der Kopien, die gedruckt werden sollen"));
-    auto* copiesLabel = new QLabel(QStringLiteral("Anzahl &Kopien:"));
+    m_copies->setToolTip(QString::fromUtf16(formviewstr::kTipCopies));
+    auto* copiesLabel = new QLabel(QString::fromUtf16(formviewstr::kCopiesLabel));
     copiesLabel->setBuddy(m_copies);
     jg->addWidget(copiesLabel, 1, 0);
     jg->addWidget(m_copies, 1, 1);
     layout->addWidget(jobBox);
 
     auto* box = new QDialogButtonBox;
-    auto* ok = box->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
-    auto* cancel = box->addButton(QStringLiteral("Abbruch"), QDialogButtonBox::RejectRole);
-    auto* help = box->addButton(QStringLiteral("Hilfe"), QDialogButtonBox::HelpRole);
-    ok->setToolTip(QStringLiteral("Dialog beenden und Dokument drucken"));
-    cancel->setToolTip(QStringLiteral("Dialog abbrechen"));
-    help->setToolTip(QStringLiteral("Aufruf der On-Line Hilfe"));
+    auto* ok = box->addButton(QString::fromUtf16(formviewstr::kBtnOK), QDialogButtonBox::AcceptRole);
+    auto* cancel = box->addButton(QString::fromUtf16(formviewstr::kBtnAbbruch), QDialogButtonBox::RejectRole);
+    auto* help = box->addButton(QString::fromUtf16(formviewstr::kBtnHilfe), QDialogButtonBox::HelpRole);
+    ok->setToolTip(QString::fromUtf16(formviewstr::kTipPrintOK));
+    cancel->setToolTip(QString::fromUtf16(formviewstr::kTipCancel));
+    help->setToolTip(QString::fromUtf16(formviewstr::kTipHelp));
     ok->setDefault(true);
     connect(box, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(box, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -115,7 +116,7 @@ void CDlgDrucken::accept() {
     bool ok = false;
     const int copies = m_copies->text().trimmed().toInt(&ok);
     if (!ok || copies < 1 || copies > 9) {
-        QMessageBox::warning(this, m_strTitle, QStringLiteral("Bitte geben Sie eine Zahl zwischen 1 und 9 ein."));
+        QMessageBox::warning(this, m_strTitle, QString::fromUtf16(formviewstr::kCopiesOutOfRange));
         m_copies->setFocus();
         m_copies->selectAll();
         return;

@@ -11,64 +11,64 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "core/app/ShellStrings.h"
 #include "core/formview/FieldDefinitions.h"
+#include "core/formview/FormViewStrings.h"
 #include "core/sad/SadLayout.h"
 
 namespace tarvex {
 
-const char16_t kFieldDefinitionsClosePrompt[] =
-    u"Die Formulardefinitionen können nicht bei geöffneten Dokumenten geändert werden.\n"
-    u"Sie haben im Anschluss an diese Meldung die Möglichkeit, offenen Dokumente zu schliessen.";
-
 CDlgEditFeldDefinitionen::CDlgEditFeldDefinitionen(CFieldDefinitions& working, Profile& profile,
                                                    Profile& programArea, QWidget* parent)
     : QDialog(parent), m_defs(working), m_profile(profile), m_programArea(programArea) {
-    setWindowTitle(QStringLiteral("Felddefinitionen anpassen"));
+    setWindowTitle(QString::fromUtf16(formviewstr::kFieldDefsTitle));
     setObjectName(QStringLiteral("dlg366"));
 
     m_pVariant = new QComboBox(this);
     m_pVariant->setObjectName(QStringLiteral("ctl1010"));
-    for (const char* v : {"Formular 0737/0738", "Formular 0747/0748", "Formular 0777/0778", "Formular 0779/0780"})
-        m_pVariant->addItem(QString::fromLatin1(v));
-    m_pVariant->setToolTip(QStringLiteral("Auswahl des Formulartyps"));
+    for (const char16_t* v : formviewstr::kFieldDefsVariants) m_pVariant->addItem(QString::fromUtf16(v));
+    m_pVariant->setToolTip(QString::fromUtf16(formviewstr::kTipFieldDefsVariant));
 
     m_pField = new QComboBox(this);
     m_pField->setObjectName(QStringLiteral("ctl1011"));
     for (int i = 0; i < kSadDefinitionEntries; ++i) m_pField->addItem(QString::fromStdU16String(SadDefinitionEntryText(i)));
     m_pField->setMaxVisibleItems(20);
-    m_pField->setToolTip(QStringLiteral("Auswahl des Feldes im Formular"));
+    m_pField->setToolTip(QString::fromUtf16(formviewstr::kTipFieldDefsField));
 
-    m_pNotEditable = new QCheckBox(QStringLiteral("nicht &editierbar"), this);
+    m_pNotEditable = new QCheckBox(QString::fromUtf16(formviewstr::kNotEditable), this);
     m_pNotEditable->setObjectName(QStringLiteral("ctl1036"));
-    m_pNotEditable->setToolTip(QStringLiteral("Feld ist nicht editierbar"));
-    m_pNotPrinted = new QCheckBox(QStringLiteral("nicht &drucken"), this);
+    m_pNotEditable->setToolTip(QString::fromUtf16(formviewstr::kTipNotEditable));
+    m_pNotPrinted = new QCheckBox(QString::fromUtf16(formviewstr::kNotPrinted), this);
     m_pNotPrinted->setObjectName(QStringLiteral("ctl1032"));
-    m_pNotPrinted->setToolTip(QStringLiteral("Daten nicht drucken"));
-    m_pHidden = new QCheckBox(QStringLiteral("im &Bildschirm nicht anzeigen"), this);
+    m_pNotPrinted->setToolTip(QString::fromUtf16(formviewstr::kTipNotPrinted));
+    m_pHidden = new QCheckBox(QString::fromUtf16(formviewstr::kHidden), this);
     m_pHidden->setObjectName(QStringLiteral("ctl1033"));
-    m_pHidden->setToolTip(QStringLiteral("Daten im Bildschirm verbergen"));
+    m_pHidden->setToolTip(QString::fromUtf16(formviewstr::kTipHidden));
 
-    m_pReset = new QPushButton(QStringLiteral("Originalwerte für alle Felder"), this);
+    m_pReset = new QPushButton(QString::fromUtf16(formviewstr::kResetAll), this);
     m_pReset->setObjectName(QStringLiteral("ctl1037"));
-    m_pReset->setToolTip(QStringLiteral("Alle Felder auf Originalwerte zurücksetzen"));
+    m_pReset->setToolTip(QString::fromUtf16(formviewstr::kTipResetAll));
     m_pReset->setAutoDefault(false);
 
     auto* buttons = new QDialogButtonBox(this);
-    QPushButton* ok = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
-    ok->setToolTip(QStringLiteral("Dialog beenden und alle Einstellungen sichern"));
+    QPushButton* ok =
+        buttons->addButton(QString::fromUtf16(formviewstr::kBtnOK), QDialogButtonBox::AcceptRole);
+    ok->setToolTip(QString::fromUtf16(formviewstr::kTipSaveAndClose));
     ok->setDefault(true);
-    QPushButton* cancel = buttons->addButton(QStringLiteral("Abbrechen"), QDialogButtonBox::RejectRole);
-    cancel->setToolTip(QStringLiteral("Dialog abbrechen"));
-    QPushButton* help = buttons->addButton(QStringLiteral("Hilfe"), QDialogButtonBox::HelpRole);
-    help->setToolTip(QStringLiteral("Aufruf der On-Line Hilfe"));
+    QPushButton* cancel =
+        buttons->addButton(QString::fromUtf16(formviewstr::kBtnAbbrechen), QDialogButtonBox::RejectRole);
+    cancel->setToolTip(QString::fromUtf16(formviewstr::kTipCancel));
+    QPushButton* help =
+        buttons->addButton(QString::fromUtf16(formviewstr::kBtnHilfe), QDialogButtonBox::HelpRole);
+    help->setToolTip(QString::fromUtf16(formviewstr::kTipHelp));
     connect(buttons, &QDialogButtonBox::accepted, this, &CDlgEditFeldDefinitionen::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &CDlgEditFeldDefinitionen::reject);
     connect(help, &QPushButton::clicked, this, [this] { emit helpRequested(kHelpContext); });
 
     auto* form = new QFormLayout;
-    auto* lv = new QLabel(QStringLiteral("Formular&typ"), this);
+    auto* lv = new QLabel(QString::fromUtf16(formviewstr::kFieldDefsVariantLabel), this);
     lv->setBuddy(m_pVariant);
-    auto* lf = new QLabel(QStringLiteral("&Feld"), this);
+    auto* lf = new QLabel(QString::fromUtf16(formviewstr::kFieldDefsFieldLabel), this);
     lf->setBuddy(m_pField);
     form->addRow(lv, m_pVariant);
     form->addRow(lf, m_pField);
@@ -127,7 +127,7 @@ void CDlgEditFeldDefinitionen::reject() {
 }
 
 bool RunFieldDefinitionsCommand(const FieldDefinitionsCommand& cmd) {
-    if (cmd.message) cmd.message(QString::fromStdU16String(kFieldDefinitionsClosePrompt));
+    if (cmd.message) cmd.message(QString::fromUtf16(shellstr::kFieldDefsNeedClose17));
     if (cmd.closeAllDocuments && !cmd.closeAllDocuments()) return false;
     if (!cmd.runDialog || cmd.runDialog() != QDialog::Accepted) return false;
     if (cmd.startNewInstance && !cmd.startNewInstance()) return false;

@@ -64,7 +64,6 @@ struct FieldDefinitionsCommand {
     std::function<bool()> startNewInstance;   // the program, anew, without arguments
     std::function<void()> closeMainWindow;
 };
-extern const char16_t kFieldDefinitionsClosePrompt[];
 // Returns true when the program is being restarted.
 bool RunFieldDefinitionsCommand(const FieldDefinitionsCommand& cmd);
 // Starts this program again without arguments.

@@ -8,11 +8,12 @@
 
 #include "core/app/Profile.h"
 #include "core/app/SettingsKeys.h"
+#include "core/formview/FormViewStrings.h"
 
 namespace tarvex {
 
 CDlgPrinterFontSize::CDlgPrinterFontSize(Profile& profile, QWidget* parent) : QDialog(parent), m_profile(profile) {
-    setWindowTitle(QStringLiteral("Schriftgrößen für Druck"));
+    setWindowTitle(QString::fromUtf16(formviewstr::kFontSizeTitle));
     auto* grid = new QGridLayout(this);
     auto makeRow = [&](int row, const QString& caption, const char* section) {
         auto* spin = new QSpinBox;
@@ -26,12 +27,12 @@ CDlgPrinterFontSize::CDlgPrinterFontSize(Profile& profile, QWidget* parent) : QD
         grid->addWidget(new QLabel(QStringLiteral("%")), row, 2);
         return spin;
     };
-    m_sad = makeRow(0, QStringLiteral("Einheitspapier"), settings::kEHForm);
-    m_dv1 = makeRow(1, QStringLiteral("D.V.1"), settings::kDV1Form);
+    m_sad = makeRow(0, QString::fromUtf16(formviewstr::kFontSizeSad), settings::kEHForm);
+    m_dv1 = makeRow(1, QString::fromUtf16(formviewstr::kFontSizeDv1), settings::kDV1Form);
     auto* box = new QDialogButtonBox;
-    box->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
-    box->addButton(QStringLiteral("Abbrechen"), QDialogButtonBox::RejectRole);
-    auto* help = box->addButton(QStringLiteral("Hilfe"), QDialogButtonBox::HelpRole);
+    box->addButton(QString::fromUtf16(formviewstr::kBtnOK), QDialogButtonBox::AcceptRole);
+    box->addButton(QString::fromUtf16(formviewstr::kBtnAbbrechen), QDialogButtonBox::RejectRole);
+    auto* help = box->addButton(QString::fromUtf16(formviewstr::kBtnHilfe), QDialogButtonBox::HelpRole);
     connect(box, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(box, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(help, &QPushButton::clicked, this, &CDlgPrinterFontSize::helpRequested);

@@ -13,6 +13,7 @@
 #include "core/app/SettingsKeys.h"
 #include "core/app/ShellCommands.h"
 #include "core/formview/EditTextRules.h"
+#include "core/formview/FormViewStrings.h"
 #include "core/formview/FormZoom.h"
 #include "core/formview/PrintCorrections.h"
 
@@ -246,9 +247,9 @@ void CKtwEditWindow::contextMenuEvent(QContextMenuEvent* e) {
     if (m_bMenuManager && m_pOwner) menu = m_pOwner->CreateContextMenu(m_nMenuId, this);
     if (!menu) {
         menu = new QMenu(this);
-        menu->addAction(QStringLiteral("&Ausschneiden\tStrg+X"), this, &QTextEdit::cut);
-        menu->addAction(QStringLiteral("&Kopieren\tStrg+C"), this, &QTextEdit::copy);
-        menu->addAction(QStringLiteral("E&infügen\tStrg+V"), this, [this] { PasteText(); });
+        menu->addAction(QString::fromUtf16(formviewstr::kMenuCut), this, &QTextEdit::cut);
+        menu->addAction(QString::fromUtf16(formviewstr::kMenuCopy), this, &QTextEdit::copy);
+        menu->addAction(QString::fromUtf16(formviewstr::kMenuPaste), this, [this] { PasteText(); });
     }
     menu->exec(e->globalPos());
     delete menu;

@@ -9,6 +9,7 @@
 
 #include "core/app/Profile.h"
 #include "core/app/SettingsKeys.h"
+#include "core/formview/FormViewStrings.h"
 #include "core/formview/PrintCorrections.h"
 
 namespace tarvex {
@@ -16,17 +17,17 @@ namespace tarvex {
 Common_CDlgPrintSizeCorr::Common_CDlgPrintSizeCorr(Profile& profile, int language, QWidget* parent)
     : QDialog(parent), m_profile(profile), m_language(language) {
     const bool en = language == 1;
-    setWindowTitle(en ? QStringLiteral("Print Area Correction") : QStringLiteral("Druckbereich-Korrektur"));
+    setWindowTitle(QString::fromUtf16(en ? formviewstr::kSizeCorrTitleEn : formviewstr::kSizeCorrTitle));
     auto* grid = new QGridLayout(this);
-    auto* warn = new QLabel(en ? QStringLiteral("This Settings will change the printout!")
-                               : QStringLiteral("Diese Einstellungen verändern den Ausdruck!"));
+    auto* warn =
+        new QLabel(QString::fromUtf16(en ? formviewstr::kSizeCorrWarningEn : formviewstr::kSizeCorrWarning));
     QFont bold = warn->font();
     bold.setBold(true);
     warn->setFont(bold);
     grid->addWidget(warn, 0, 0, 1, 3);
-    grid->addWidget(new QLabel(en ? QStringLiteral("All input with decimal point, no comma")
-                                  : QStringLiteral("Eingabe mit Punkt; kein Komma!")),
-                    1, 0, 1, 3);
+    grid->addWidget(
+        new QLabel(QString::fromUtf16(en ? formviewstr::kSizeCorrInputEn : formviewstr::kSizeCorrInput)), 1,
+        0, 1, 3);
     auto makeRow = [&](int row, const QString& caption, int value) {
         auto* edit = new QLineEdit(QString::number(value / 10.0, 'f', 1));
         auto* label = new QLabel(caption);
@@ -36,14 +37,16 @@ Common_CDlgPrintSizeCorr::Common_CDlgPrintSizeCorr(Profile& profile, int languag
         grid->addWidget(new QLabel(QStringLiteral("%")), row, 2);
         return edit;
     };
-    m_vertical = makeRow(2, en ? QStringLiteral("&Vertical Correction") : QStringLiteral("Korrektur &vertikal:"),
-                         settings::Get(profile, settings::kSettings, settings::kPrnFactorV));
-    m_horizontal =
-        makeRow(3, en ? QStringLiteral("&Horizontal Correction") : QStringLiteral("Korrektur &horizontal:"),
-                settings::Get(profile, settings::kSettings, settings::kPrnFactorH));
+    m_vertical =
+        makeRow(2, QString::fromUtf16(en ? formviewstr::kSizeCorrVerticalEn : formviewstr::kSizeCorrVertical),
+                settings::Get(profile, settings::kSettings, settings::kPrnFactorV));
+    m_horizontal = makeRow(
+        3, QString::fromUtf16(en ? formviewstr::kSizeCorrHorizontalEn : formviewstr::kSizeCorrHorizontal),
+        settings::Get(profile, settings::kSettings, settings::kPrnFactorH));
     auto* box = new QDialogButtonBox;
-    box->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
-    box->addButton(en ? QStringLiteral("Abort") : QStringLiteral("Abbrechen"), QDialogButtonBox::RejectRole);
+    box->addButton(QString::fromUtf16(formviewstr::kBtnOK), QDialogButtonBox::AcceptRole);
+    box->addButton(QString::fromUtf16(en ? formviewstr::kBtnAbbrechenEn : formviewstr::kBtnAbbrechen),
+                   QDialogButtonBox::RejectRole);
     connect(box, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(box, &QDialogButtonBox::rejected, this, &QDialog::reject);
     grid->addWidget(box, 4, 0, 1, 3);
@@ -55,8 +58,8 @@ void Common_CDlgPrintSizeCorr::accept() {
         int& target = edit == m_vertical ? v : h;
         if (!ParsePercent(edit->text().toStdU16String(), 97, 103, target)) {
             QMessageBox::warning(this, windowTitle(),
-                                 m_language == 1 ? QStringLiteral("Please enter a number between 97 and 103.")
-                                                 : QStringLiteral("Bitte geben Sie eine Zahl zwischen 97 und 103 ein."));
+                                 QString::fromUtf16(m_language == 1 ? formviewstr::kSizeCorrOutOfRangeEn
+                                                                    : formviewstr::kSizeCorrOutOfRange));
             edit->setFocus();
             edit->selectAll();
             return;

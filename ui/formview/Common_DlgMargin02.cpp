@@ -10,55 +10,28 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "core/app/ShellStrings.h"
+#include "core/formview/FormViewStrings.h"
+
 namespace tarvex {
 namespace {
 
-struct TipTexts {
-    const char* title;
-    const char* text;
-};
-
-// Order: L, R, O, U, check box, horizontal text, vertical text, Cancel, Help, OK.
-constexpr TipTexts kTipsDe[] = {
-    {"Schaltfläche \"links\"", "Verschiebt die Druckmarkierung 0,5mm nach links"},
-    {"Schaltfläche \"rechts\"", "Verschiebt die Druckmarkierung 0,5mm nach rechts"},
-    {"Schaltfläche \"oben\"", "Verschiebt die Druckmarkierung 0,5mm nach oben"},
-    {"Schaltfläche \"unten\"", "Verschiebt die Druckmarkierung 0,5mm nach unten"},
-    {"Option", "Verhindert diesen Dialog vor jedem Druckvorgang"},
-    {"Aktueller Wert", "Der linke Rand wird um diesen Wert verändert"},
-    {"Aktueller Wert", "Der obere Rand wird um diesen Wert verändert"},
-    {"Schaltfläche \"Abbruch\"", "Abbruch des Dialogs, ohne die Änderungen zu sichern"},
-    {"Schaltfläche \"Hilfe\"", "Aufruf der On-Line Hilfe"},
-    {"Schaltfläche \"OK\"", "Dialog beenden und alle Einstellungen sichern"},
-};
-constexpr TipTexts kTipsEn[] = {
-    {"Button \"left\"", "Moves the print mark 0,5mm to the left"},
-    {"Button \"right\"", "Moves the print mark 0,5mm to the right"},
-    {"Button \"up\"", "Moves the print mark 0,5mm to the top"},
-    {"Button \"down\"", "Moves the print mark 0,5mm to the bottom"},
-    {"Option", "Disables this dialog before printing"},
-    {"Actual value", "The left margin will be changed with this value"},
-    {"Actual value", "The top margin will be changed with this value"},
-    {"Button \"Abort\"", "Close dialog without saving the settings"},
-    {"Button \"Help\"", "Calls the on-line help"},
-    {"Button \"OK\"", "Close dialog and save all settings"},
-};
-
-QString Tip(const TipTexts& t) {
-    return QStringLiteral("<b>%1</b><br>%2").arg(QString::fromUtf8(t.title).toHtmlEscaped(),
-                                                 QString::fromUtf8(t.text).toHtmlEscaped());
+// The title in bold above the text, as the margin sheet has always shown its tips.
+QString Tip(const char16_t* const (&t)[2]) {
+    return QStringLiteral("<b>%1</b><br>%2")
+        .arg(QString::fromUtf16(t[0]).toHtmlEscaped(), QString::fromUtf16(t[1]).toHtmlEscaped());
 }
 
 }  // namespace
 
 Common_DlgMargin02::Common_DlgMargin02(int language, QWidget* parent) : QDialog(parent), m_language(language) {
-    for (int i = 0; i < 6; ++i) m_pageTitles[i] = QStringLiteral("Seite %1").arg(i + 1);
+    for (int i = 0; i < 6; ++i) m_pageTitles[i] = QString::fromUtf16(formviewstr::kMarginPage).arg(i + 1);
 }
 
 bool Common_DlgMargin02::SetSheetPages(int n) {
     if (!m_model.SetSheetPages(n)) {
-        QMessageBox::warning(this, QStringLiteral("Tarvex-Import"),
-                             QStringLiteral("Dialog Ränder - Fehler, zu viele Seiten"));
+        QMessageBox::warning(this, QString::fromUtf16(shellstr::kAppTitle),
+                             QString::fromUtf16(formviewstr::kMarginTooManyPages));
         return false;
     }
     return true;
@@ -71,7 +44,7 @@ void Common_DlgMargin02::SetPageTitle(int page, const QString& title) {
 void Common_DlgMargin02::BuildPages() {
     if (m_tabs) return;
     setWindowTitle(m_title);
-    const TipTexts* tips = m_language == 1 ? kTipsEn : kTipsDe;
+    const auto& tips = m_language == 1 ? formviewstr::kMarginTipsEn : formviewstr::kMarginTips;
     auto* layout = new QVBoxLayout(this);
     m_tabs = new QTabWidget(this);
     m_tabs->setUsesScrollButtons(false);
@@ -79,8 +52,7 @@ void Common_DlgMargin02::BuildPages() {
     for (int p = 1; p <= m_model.GetSheetPages(); ++p) {
         auto* page = new QWidget;
         auto* grid = new QGridLayout(page);
-        auto* intro = new QLabel(QStringLiteral("Durch Verschieben der gedruckten Markierung (oben links) können "
-                                                "Sie den Text auf dem Formular positionieren."));
+        auto* intro = new QLabel(QString::fromUtf16(formviewstr::kMarginIntro));
         intro->setWordWrap(true);
         grid->addWidget(intro, 0, 0, 1, 4);
         const char* names[4] = {"L", "R", "O", "U"};
@@ -94,7 +66,7 @@ void Common_DlgMargin02::BuildPages() {
             buttons[b]->setAutoDefault(false);
             connect(buttons[b], &QPushButton::clicked, this, [this, p, b] { ClickStep(p, b); });
         }
-        grid->addWidget(new QLabel(QStringLiteral("horizontal")), 1, 0);
+        grid->addWidget(new QLabel(QString::fromUtf16(formviewstr::kMarginHorizontal)), 1, 0);
         grid->addWidget(buttons[0], 1, 1);
         grid->addWidget(buttons[1], 1, 2);
         auto& w = m_pages[p - 1];
@@ -103,14 +75,14 @@ void Common_DlgMargin02::BuildPages() {
         w.horizontal->setMinimumWidth(170);
         w.horizontal->setToolTip(Tip(tips[5]));
         grid->addWidget(w.horizontal, 1, 3);
-        grid->addWidget(new QLabel(QStringLiteral("vertikal")), 2, 0);
+        grid->addWidget(new QLabel(QString::fromUtf16(formviewstr::kMarginVertical)), 2, 0);
         grid->addWidget(buttons[2], 2, 1);
         grid->addWidget(buttons[3], 2, 2);
         w.vertical = new QLabel;
         w.vertical->setFrameShape(QFrame::StyledPanel);
         w.vertical->setToolTip(Tip(tips[6]));
         grid->addWidget(w.vertical, 2, 3);
-        w.dontShow = new QCheckBox(QStringLiteral("Vor dem Druck diesen Dialog nicht anzeigen"));
+        w.dontShow = new QCheckBox(QString::fromUtf16(formviewstr::kMarginDontShow));
         w.dontShow->setToolTip(Tip(tips[4]));
         grid->addWidget(w.dontShow, 3, 0, 1, 4);
         grid->setRowStretch(4, 1);
@@ -125,11 +97,13 @@ void Common_DlgMargin02::BuildPages() {
         m_pages[index].dontShow->setChecked(m_model.GetDontShow() != 0);
     });
     auto* box = new QDialogButtonBox;
-    auto* ok = box->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
-    auto* cancel = box->addButton(m_language == 1 ? QStringLiteral("Abort") : QStringLiteral("Abbrechen"),
-                                  QDialogButtonBox::RejectRole);
-    auto* help = box->addButton(m_language == 1 ? QStringLiteral("Help") : QStringLiteral("Hilfe"),
-                                QDialogButtonBox::HelpRole);
+    auto* ok = box->addButton(QString::fromUtf16(formviewstr::kBtnOK), QDialogButtonBox::AcceptRole);
+    auto* cancel = box->addButton(
+        QString::fromUtf16(m_language == 1 ? formviewstr::kBtnAbbrechenEn : formviewstr::kBtnAbbrechen),
+        QDialogButtonBox::RejectRole);
+    auto* help = box->addButton(
+        QString::fromUtf16(m_language == 1 ? formviewstr::kBtnHilfeEn : formviewstr::kBtnHilfe),
+        QDialogButtonBox::HelpRole);
     ok->setToolTip(Tip(tips[9]));
     cancel->setToolTip(Tip(tips[7]));
     help->setToolTip(Tip(tips[8]));
@@ -145,15 +119,15 @@ int Common_DlgMargin02::RunMarginCommand(Profile& profile, int kind, int languag
     if (onHelp) connect(&sheet, &Common_DlgMargin02::helpRequested, &sheet, onHelp);
     LoadMarginSheet(sheet.m_model, profile, kind);
     if (kind == 0) {
-        sheet.SetSheetTitle(QStringLiteral("Ränder bei Ausdruck (Einheitspapier)"));
-        sheet.SetPageTitle(1, QStringLiteral("  Einheitspapier "));
-        sheet.SetPageTitle(2, QStringLiteral("  Ergänzungsblätter "));
+        sheet.SetSheetTitle(QString::fromUtf16(formviewstr::kMarginSheetSad));
+        sheet.SetPageTitle(1, QString::fromUtf16(formviewstr::kMarginPageSad));
+        sheet.SetPageTitle(2, QString::fromUtf16(formviewstr::kMarginPageSheets));
     } else {
-        sheet.SetSheetTitle(QStringLiteral("Ränder beim Ausdruck für D.V.1"));
-        sheet.SetPageTitle(1, QStringLiteral(" D.V.1 Vorderseite "));
-        sheet.SetPageTitle(2, QStringLiteral(" D.V.1 Rückseite "));
-        sheet.SetPageTitle(3, QStringLiteral(" D.V.1 BIS Vorderseite "));
-        sheet.SetPageTitle(4, QStringLiteral(" D.V.1 BIS Rückseite "));
+        sheet.SetSheetTitle(QString::fromUtf16(formviewstr::kMarginSheetDv1));
+        sheet.SetPageTitle(1, QString::fromUtf16(formviewstr::kMarginPageDv1Front));
+        sheet.SetPageTitle(2, QString::fromUtf16(formviewstr::kMarginPageDv1Back));
+        sheet.SetPageTitle(3, QString::fromUtf16(formviewstr::kMarginPageDv1BisFront));
+        sheet.SetPageTitle(4, QString::fromUtf16(formviewstr::kMarginPageDv1BisBack));
     }
     const int result = sheet.exec();
     if (result == QDialog::Accepted) SaveMarginSheet(sheet.m_model, profile, kind);

@@ -5,6 +5,7 @@
 #include <array>
 #include <functional>
 
+#include "core/formview/FormViewStrings.h"
 #include "core/formview/PrintCorrections.h"
 
 class QLabel;
@@ -55,7 +56,7 @@ private:
     void TakeCheckBox(int page);
 
     int m_language;
-    QString m_title = QStringLiteral("Ränder einstellen");
+    QString m_title = QString::fromUtf16(formviewstr::kMarginTitle);
     std::array<QString, 6> m_pageTitles;
     CMarginSheetModel m_model;
     QTabWidget* m_tabs = nullptr;

@@ -21,6 +21,7 @@
 #include "core/app/Profile.h"
 #include "core/app/SettingsKeys.h"
 #include "core/app/ShellCommands.h"
+#include "core/app/ShellStrings.h"
 #include "core/common/TextCodec.h"
 #include "core/sad/SadFields.h"
 #include "ui/formview/Common_DlgMargin02.h"
@@ -29,6 +30,8 @@
 #include "core/sad/EinheitspapierDoc.h"
 #include "core/sad/SadLayout.h"
 #include "core/sad/SadDocumentSetup.h"
+#include "core/sad/SadEditStrings.h"
+#include "core/sad/SadStrings.h"
 #include "render/sad/SadPageSetup.h"
 
 namespace tarvex {
@@ -91,7 +94,7 @@ CEinheitspapierView::CEinheitspapierView(CEinheitspapierDoc* doc, SadViewEnviron
     if (!m_env.beep) m_env.beep = [] { QApplication::beep(); };
     if (!m_env.message)
         m_env.message = [this](const QString& text) {
-            QMessageBox::warning(this, QStringLiteral("Tarvex-Import"), text);
+            QMessageBox::warning(this, QString::fromUtf16(shellstr::kAppTitle), text);
         };
     SetProfileSection(QString::fromLatin1(kSection));
     InitZoom();
@@ -145,7 +148,7 @@ void CEinheitspapierView::OnInitialUpdate() {
         env.beep();
         env.message(QString::fromStdU16String(init.loadMessage));
     }
-    if (init.exportFile) env.message(QStringLiteral("Dies ist eine Export-Einheitspapier-Datei!"));
+    if (init.exportFile) env.message(QString::fromUtf16(sadstr::kExportFile));
     PrepareLayout();
     viewport()->update();
 }
@@ -214,7 +217,7 @@ bool CEinheitspapierView::viewportEvent(QEvent* e) {
         const QPoint device = help->pos() + DeviceScrollPosition();
         const QPoint logical = CSadPageRenderer::LogicalToDevice(Dpi()).inverted().map(device);
         if (m_renderer.OverflowingFieldAt(m_pDoc->Store(), m_nCurrentPage, RenderOptions(), logical) >= 0)
-            QToolTip::showText(help->globalPos(), QStringLiteral("Text passt nicht in das Feld"), viewport());
+            QToolTip::showText(help->globalPos(), QString::fromUtf16(sadstr::kTipOverflow), viewport());
         else
             QToolTip::hideText();
         return true;
@@ -298,11 +301,12 @@ void CEinheitspapierView::NavigateFromEditor(bool forward) {
 
 QString CEinheitspapierView::StatusPageText() const {
     const CFieldStore& store = m_pDoc->Store();
-    return QStringLiteral("Einheitspapier - Seite %1 von %2").arg(store.GetCurrentPage()).arg(store.GetPageCount());
+    return QString::fromUtf16(sadeditstr::kStatusPage).arg(store.GetCurrentPage()).arg(store.GetPageCount());
 }
 
 QString CEinheitspapierView::StatusInsertText() const {
-    return m_pDoc->Store().GetInsertMode() ? QStringLiteral("Einfügen") : QStringLiteral("Überschreiben");
+    return m_pDoc->Store().GetInsertMode() ? QString::fromUtf16(sadeditstr::kStatusInsert)
+                                           : QString::fromUtf16(sadeditstr::kStatusOverwrite);
 }
 
 void CEinheitspapierView::UpdateStatusText() {
@@ -401,8 +405,8 @@ bool CEinheitspapierView::UpdateCommandUI(int id, CommandState& s) const {
         case cmd::kNextField:
         case cmd::kPrevField: return true;
         case cmd::kInsertMode:
-            s.text = store.GetInsertMode() ? QStringLiteral("Einfügemodus ausschalten\tEinfg")
-                                           : QStringLiteral("Einfügemodus einschalten\tEinfg");
+            s.text = store.GetInsertMode() ? QString::fromUtf16(sadeditstr::kInsertModeOff)
+                                           : QString::fromUtf16(sadeditstr::kInsertModeOn);
             return true;
         case cmd::kFontLarger: s.enabled = store.CanFontBigger(); return true;
         case cmd::kFontSmaller: s.enabled = store.CanFontSmaller(); return true;

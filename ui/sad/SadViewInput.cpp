@@ -3,11 +3,12 @@
 #include <QMessageBox>
 #include <QScrollBar>
 
-#include "ui/sad/CEinheitspapierView.h"
+#include "core/app/ShellStrings.h"
 #include "core/sad/EinheitspapierDoc.h"
 #include "core/sad/SadEditStrings.h"
 #include "core/sad/SadPages.h"
 #include "core/sad/SadVariants.h"
+#include "ui/sad/CEinheitspapierView.h"
 #include "ui/sad/dialogs/CDlgFeld44Einfuhr.h"
 #include "ui/sad/dialogs/CDlgFeld47.h"
 #include "ui/sad/dialogs/CDlgFeld47Summe.h"
@@ -133,14 +134,15 @@ void CSadViewInput::UpdateStatusText() { m_view.UpdateStatusText(); }
 void CSadViewInput::Redraw() { m_view.viewport()->repaint(); }
 
 void CSadViewInput::ShowMessage(const std::u16string& text) {
-    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Tarvex-Import"), QString::fromStdU16String(text),
-                    QMessageBox::Ok, &m_view);
+    QMessageBox box(QMessageBox::NoIcon, QString::fromUtf16(shellstr::kAppTitle),
+                    QString::fromStdU16String(text), QMessageBox::Ok, &m_view);
     box.exec();
 }
 
 bool CSadViewInput::AskYesNo(const std::u16string& text, bool questionIcon) {
-    QMessageBox box(questionIcon ? QMessageBox::Question : QMessageBox::NoIcon, QStringLiteral("Tarvex-Import"),
-                    QString::fromStdU16String(text), QMessageBox::Yes | QMessageBox::No, &m_view);
+    QMessageBox box(questionIcon ? QMessageBox::Question : QMessageBox::NoIcon,
+                    QString::fromUtf16(shellstr::kAppTitle), QString::fromStdU16String(text),
+                    QMessageBox::Yes | QMessageBox::No, &m_view);
     return box.exec() == QMessageBox::Yes;
 }
 

@@ -125,15 +125,6 @@ TEST(SadLayout, GoodsItemBlocksTwoAndThree) {
     EXPECT_EQ(Cont()[32 + 18].screen, (SadRect{1620, 1219, 1980, 1278}));
 }
 
-TEST(SadLayout, DefinitionColumnMatchesTheBuiltInFieldDefinitions) {
-    const auto& t1 = BuiltInFieldDefinitions1();
-    const auto& t2 = BuiltInFieldDefinitions2();
-    for (int i = 0; i < 154; ++i)
-        for (int v = 0; v < 4; ++v) EXPECT_EQ(First()[i].definition[v], t1[i * 4 + v]) << i << "/" << v;
-    for (int i = 0; i < 214; ++i)
-        for (int v = 0; v < 4; ++v) EXPECT_EQ(Cont()[i].definition[v], t2[i * 4 + v]) << i << "/" << v;
-}
-
 TEST(SadLayout, NewDocumentFlagsAfterAlignmentsMatchTheTable) {
     CEinheitspapierDoc doc;
     ApplySadAlignments(doc.Store(), 1);

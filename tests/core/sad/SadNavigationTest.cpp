@@ -208,6 +208,30 @@ TEST(SadNavigation, NonEditableTargetsAreSkippedInTheDirectionOfTravel) {
     EXPECT_EQ(e.host.helpContext, 403);
 }
 
+TEST(SadNavigation, DefinitionsLoadedFromAFreshProfileDecideWhereTabStops) {
+    // Box 4 (field 13) is never editable; field 17 only outside the simplified declaration.
+    for (int variant : {0, 2}) {
+        SCOPED_TRACE(variant);
+        SadEditEnv e(variant);
+        CMemoryProfile program;
+        e.defs = CFieldDefinitions{};
+        LoadFieldDefinitions(e.defs, e.profile, program);
+        const std::vector<int> round = Round(Walk(e, 300, true));
+        EXPECT_EQ(std::count(round.begin(), round.end(), 13), 0);
+        EXPECT_EQ(std::count(round.begin(), round.end(), 17), variant == 0 ? 1 : 0);
+    }
+    // A box the clerk has made editable in the field-definition dialog is a Tab stop after the
+    // next start.
+    SadEditEnv e(0);
+    CMemoryProfile program;
+    e.defs.Set(1, 13, 0, 0);
+    SaveFieldDefinitions(e.defs, e.profile, program);
+    e.defs = CFieldDefinitions{};
+    LoadFieldDefinitions(e.defs, e.profile, program);
+    const std::vector<int> round = Round(Walk(e, 300, true));
+    EXPECT_EQ(std::count(round.begin(), round.end(), 13), 1);
+}
+
 TEST(SadNavigation, FieldDefinitionsWithoutAnyEditableFieldDoNotHang) {
     SadEditEnv e(0);
     for (int f = 0; f < 154; ++f) e.defs.Set(1, f, 0, kDefNotEditable);
