@@ -108,15 +108,17 @@ void CMainFrame::CreateActions() {
     statusBarAction->setChecked(true);
     connect(statusBarAction, &QAction::toggled, this, [this](bool on) { statusBar()->setVisible(on); });
 
-    for (int menu : {kMenuNoDocument, kMenuSad, kMenuDv1}) {
-        QList<QMenu*> menus;
-        for (const MenuEntry& top : MenuResource(menu)) menus.append(BuildMenu(top, this));
-        m_menus.insert(menu, menus);
+    // The menus themselves are built when first shown: a document kind's menu when the first
+    // document of that kind comes to the front, the context menus when first asked for.
+}
+
+QMenu* CMainFrame::ContextMenu(int menuId) {
+    if (menuId != kContextMenuEdit && menuId != kContextMenuSad) return nullptr;
+    if (!m_contextMenus.contains(menuId)) {
+        MenuEntry root{MenuEntry::Kind::Submenu, 0, shellstr::kBearbeiten271, ContextMenuResource(menuId)};
+        m_contextMenus.insert(menuId, BuildMenu(root, this));
     }
-    for (int menu : {kContextMenuEdit, kContextMenuSad}) {
-        MenuEntry root{MenuEntry::Kind::Submenu, 0, shellstr::kBearbeiten271, ContextMenuResource(menu)};
-        m_contextMenus.insert(menu, BuildMenu(root, this));
-    }
+    return m_contextMenus.value(menuId);
 }
 
 // Each menu entry is its own action with the text of that menu; it forwards to the command's
@@ -265,7 +267,14 @@ void CMainFrame::CreateWindowList() {
 int CMainFrame::CommandForKey(const QKeySequence& keys) const { return m_accelerators.value(keys, 0); }
 
 void CMainFrame::SetMenuResource(int menuId) {
-    if (menuId == m_nMenuResource || !m_menus.contains(menuId)) return;
+    if (menuId == m_nMenuResource ||
+        (menuId != kMenuNoDocument && menuId != kMenuSad && menuId != kMenuDv1))
+        return;
+    if (!m_menus.contains(menuId)) {
+        QList<QMenu*> menus;
+        for (const MenuEntry& top : MenuResource(menuId)) menus.append(BuildMenu(top, this));
+        m_menus.insert(menuId, menus);
+    }
     m_nMenuResource = menuId;
     QMenuBar* bar = menuBar();
     bar->clear();

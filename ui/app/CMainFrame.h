@@ -43,7 +43,8 @@ public:
     int CurrentMenuResource() const { return m_nMenuResource; }
     void SetMenuResource(int menuId);
     // Context menu 119 or 132 (owned by the frame).
-    QMenu* ContextMenu(int menuId) const { return m_contextMenus.value(menuId); }
+    // The pop-up menu 119 or 132, built when first asked for.
+    QMenu* ContextMenu(int menuId);
     // Command of the accelerator a key sequence triggers, 0 if none.
     int CommandForKey(const QKeySequence& keys) const;
     CChildFrame* ActiveChild() const;
