@@ -107,9 +107,6 @@ void CMainFrame::CreateActions() {
     statusBarAction->setEnabled(true);
     statusBarAction->setChecked(true);
     connect(statusBarAction, &QAction::toggled, this, [this](bool on) { statusBar()->setVisible(on); });
-
-    // The menus themselves are built when first shown: a document kind's menu when the first
-    // document of that kind comes to the front, the context menus when first asked for.
 }
 
 QMenu* CMainFrame::ContextMenu(int menuId) {
@@ -270,6 +267,8 @@ void CMainFrame::SetMenuResource(int menuId) {
     if (menuId == m_nMenuResource ||
         (menuId != kMenuNoDocument && menuId != kMenuSad && menuId != kMenuDv1))
         return;
+    // A document kind's menus are built when its first document comes to the front: not before
+    // the first window is on the screen.
     if (!m_menus.contains(menuId)) {
         QList<QMenu*> menus;
         for (const MenuEntry& top : MenuResource(menuId)) menus.append(BuildMenu(top, this));

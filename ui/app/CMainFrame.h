@@ -42,8 +42,7 @@ public:
     QToolBar* StandardToolBar() const { return m_toolBar; }
     int CurrentMenuResource() const { return m_nMenuResource; }
     void SetMenuResource(int menuId);
-    // Context menu 119 or 132 (owned by the frame).
-    // The pop-up menu 119 or 132, built when first asked for.
+    // Context menu 119 or 132 (owned by the frame), built when first asked for.
     QMenu* ContextMenu(int menuId);
     // Command of the accelerator a key sequence triggers, 0 if none.
     int CommandForKey(const QKeySequence& keys) const;
