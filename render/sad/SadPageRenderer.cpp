@@ -2,6 +2,7 @@
 
 #include <QFontMetrics>
 #include <QPainter>
+#include <QRegion>
 #include <algorithm>
 #include <cmath>
 #include <functional>
@@ -157,6 +158,9 @@ void CSadPageRenderer::Prepare(Profile* profile, int zoom) {
     m_normal = ArialCellHeight(3 * zoom, 400);
     m_small = ArialCellHeight(zoom * 32 / 12, 400);
     m_fieldFonts = MakeDrawingFonts(profile, zoom);
+    m_picture = QImage();
+    m_overflow1.clear();
+    m_overflow2.clear();
 }
 
 QTransform CSadPageRenderer::LogicalToDevice(double dpi) {
@@ -171,28 +175,97 @@ QSize CSadPageRenderer::DocumentSize(int zoom, int widthMm, int lengthMm) {
 void CSadPageRenderer::Render(QPainter& painter, const CFieldStore& store, int page,
                               const SadRenderOptions& o) const {
     painter.save();
-    if (o.greySurround) {
-        // Right of and below the form.
-        const int z = m_zoom;
-        painter.fillRect(QRect(QPoint(205 * z, 0), QPoint(400 * z, 350 * z)), kGrey);
-        painter.fillRect(QRect(QPoint(0, 298 * z), QPoint(400 * z, 350 * z)), kGrey);
+    DrawForm(painter, page, o);
+    DrawPageTexts(painter, store, page, o);
+    painter.restore();
+}
+
+void CSadPageRenderer::RenderScreen(QPainter& painter, const CFieldStore& store, int page,
+                                    const SadRenderOptions& o) const {
+    const QTransform t = painter.worldTransform();
+    // The picture is only the same pixels when it is placed at whole device pixels, unscaled.
+    const bool plain = t.type() <= QTransform::TxScale && t.m11() > 0 && t.m22() > 0 && t.dx() == std::trunc(t.dx()) &&
+                       t.dy() == std::trunc(t.dy()) && !painter.viewTransformEnabled() && painter.device() &&
+                       painter.device()->devicePixelRatio() == 1;
+    if (!plain) {
+        Render(painter, store, page, o);
+        return;
     }
-    if (page <= 1) {
-        DrawFirstSheet(painter, o);
-        DrawFirstSheetTexts(painter, store, o);
-    } else {
-        DrawContinuationSheet(painter, o);
-        DrawContinuationTexts(painter, store, page, o);
+    const QImage::Format format = painter.device()->devType() == QInternal::Image
+                                      ? static_cast<const QImage*>(painter.device())->format()
+                                      : QImage::Format_RGB32;
+    const QTransform scale = QTransform::fromScale(t.m11(), t.m22());
+    const QImage& picture = FormPicture(page, o, scale, format);
+    painter.save();
+    painter.setWorldTransform(QTransform::fromTranslate(t.dx(), t.dy()));
+    painter.drawImage(0, 0, picture);
+    if (o.greySurround) {
+        // Beyond the picture there is nothing but the grey surround.
+        const QRect all = scale.mapRect(QRect(0, 0, 400 * m_zoom, 450 * m_zoom)).adjusted(-1, -1, 1, 1);
+        painter.setClipRegion(QRegion(all).subtracted(QRegion(picture.rect())),
+                              painter.hasClipping() ? Qt::IntersectClip : Qt::ReplaceClip);
+        painter.setWorldTransform(t);
+        DrawSurround(painter);
+        DrawSheetGrey(painter);
     }
     painter.restore();
+    painter.save();
+    DrawPageTexts(painter, store, page, o);
+    painter.restore();
+}
+
+const QImage& CSadPageRenderer::FormPicture(int page, const SadRenderOptions& o, const QTransform& scale,
+                                            QImage::Format format) const {
+    const PictureKey key{page <= 1 ? 1 : 2, o.variant, o.stampA, o.stampC, o.showCrossedOut, o.greySurround,
+                         scale.m11(), scale.m22(), format};
+    if (key == m_pictureKey && !m_picture.isNull()) return m_picture;
+    // The form proper (205 x 350 mm) and a pixel more; what lies beyond is surround only.
+    const QRectF area = scale.mapRect(QRectF(0, 0, 205 * m_zoom, 350 * m_zoom));
+    m_picture = QImage(static_cast<int>(std::ceil(area.width())) + 1, static_cast<int>(std::ceil(area.height())) + 1,
+                       format);
+    m_picture.fill(Qt::white);
+    QPainter p(&m_picture);
+    p.setWorldTransform(scale);
+    p.save();
+    DrawForm(p, page, o);
+    p.restore();
+    m_pictureKey = key;
+    return m_picture;
+}
+
+void CSadPageRenderer::DrawForm(QPainter& painter, int page, const SadRenderOptions& o) const {
+    if (o.greySurround) DrawSurround(painter);
+    if (page <= 1)
+        DrawFirstSheet(painter, o);
+    else
+        DrawContinuationSheet(painter, o);
+}
+
+void CSadPageRenderer::DrawPageTexts(QPainter& painter, const CFieldStore& store, int page,
+                                     const SadRenderOptions& o) const {
+    if (page <= 1)
+        DrawFirstSheetTexts(painter, store, o);
+    else
+        DrawContinuationTexts(painter, store, page, o);
+}
+
+void CSadPageRenderer::DrawSurround(QPainter& painter) const {
+    // Right of and below the form.
+    const int z = m_zoom;
+    painter.fillRect(QRect(QPoint(205 * z, 0), QPoint(400 * z, 350 * z)), kGrey);
+    painter.fillRect(QRect(QPoint(0, 298 * z), QPoint(400 * z, 350 * z)), kGrey);
+}
+
+void CSadPageRenderer::DrawSheetGrey(QPainter& painter) const {
+    // The grey a sheet lays right of and below itself.
+    const int z = m_zoom;
+    painter.fillRect(QRect(QPoint(205 * z, 0), QPoint(350 * z, 450 * z)), kGrey);
+    painter.fillRect(QRect(QPoint(0, 298 * z), QPoint(350 * z, 450 * z)), kGrey);
 }
 
 void CSadPageRenderer::DrawGreyAndStrip(QPainter& painter, const SadRenderOptions& o) const {
     const int z = m_zoom;
-    if (o.greySurround) {
-        painter.fillRect(QRect(QPoint(205 * z, 0), QPoint(350 * z, 450 * z)), kGrey);
-        painter.fillRect(QRect(QPoint(0, 298 * z), QPoint(350 * z, 450 * z)), kGrey);
-    }
+    if (o.greySurround) DrawSheetGrey(painter);
     // The coloured edge strip: dashed (3 mm every 6 mm) for the four forms, solid otherwise.
     if (o.variant >= 0 && o.variant <= 3) {
         for (int top = 295 * z, bottom = 298 * z; bottom > 0; top -= 6 * z, bottom -= 6 * z)
@@ -297,6 +370,8 @@ std::vector<CSadPageRenderer::TextBox> CSadPageRenderer::TextBoxes(const CFieldS
 
 void CSadPageRenderer::DrawTexts(QPainter& painter, const CFieldStore& store, int page, const SadRenderOptions& o) const {
     const std::vector<TextBox> boxes = TextBoxes(store, page, o);
+    // A format word with a size beyond the five keeps this font, whatever was drawn before.
+    painter.setFont(m_normal);
     for (const TextBox& b : boxes)
         DrawFieldText(painter, b.rect, store.GetFieldText(b.field, b.page), store.GetFieldFlags(b.field, b.page),
                       m_fieldFonts, false);
@@ -308,9 +383,7 @@ void CSadPageRenderer::DrawTexts(QPainter& painter, const CFieldStore& store, in
     painter.setBrush(QColor(0xE0, 0x00, 0x00));
     for (const TextBox& b : boxes) {
         if (b.page != page && page > 1) continue;
-        if (!FieldTextOverflows(b.rect, store.GetFieldText(b.field, b.page), store.GetFieldFlags(b.field, b.page),
-                                m_fieldFonts))
-            continue;
+        if (!Overflows(b, store)) continue;
         const QPoint c = b.rect.topRight();
         painter.drawPolygon(QPolygon({c, c + QPoint(-s, 0), c + QPoint(0, s)}));
     }
@@ -328,6 +401,21 @@ void CSadPageRenderer::DrawContinuationTexts(QPainter& painter, const CFieldStor
                                              const SadRenderOptions& o) const {
     painter.setPen(Qt::black);
     DrawTexts(painter, store, page, o);
+}
+
+bool CSadPageRenderer::Overflows(const TextBox& b, const CFieldStore& store) const {
+    auto& answers = b.page <= 1 ? m_overflow1 : m_overflow2;
+    if (answers.size() <= static_cast<size_t>(b.field)) answers.resize(static_cast<size_t>(b.field) + 1);
+    OverflowAnswer& a = answers[static_cast<size_t>(b.field)];
+    std::u16string text = store.GetFieldText(b.field, b.page);
+    const uint16_t flags = store.GetFieldFlags(b.field, b.page);
+    if (a.text != text || a.flags != flags || a.rect != b.rect) {
+        a.overflows = FieldTextOverflows(b.rect, text, flags, m_fieldFonts);
+        a.text = std::move(text);
+        a.flags = flags;
+        a.rect = b.rect;
+    }
+    return a.overflows;
 }
 
 std::vector<int> CSadPageRenderer::OverflowingFields(const CFieldStore& store, int page,

@@ -6,6 +6,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QImage>
 #include <QRect>
 #include <QTransform>
 #include <array>
@@ -67,6 +68,11 @@ public:
 
     // Draws page `page` of the store (1 = first sheet). The painter is in logical units.
     void Render(QPainter& painter, const CFieldStore& store, int page, const SadRenderOptions& options) const;
+    // The same picture for the screen: the static form (surround, strip, rulings, captions,
+    // crossed-out boxes) comes from an image kept at the painter's scale and redrawn only when
+    // the sheet, the scale or an option it depends on changes; the texts are drawn over it. Where
+    // the painter's transform is more than a scale and a whole-pixel shift it draws like Render.
+    void RenderScreen(QPainter& painter, const CFieldStore& store, int page, const SadRenderOptions& options) const;
 
     void DrawFirstSheet(QPainter& painter, const SadRenderOptions& o) const;
     void DrawContinuationSheet(QPainter& painter, const SadRenderOptions& o) const;
@@ -96,12 +102,38 @@ private:
     // Every field text the page shows, with the rectangle it is drawn in.
     std::vector<TextBox> TextBoxes(const CFieldStore& store, int page, const SadRenderOptions& o) const;
     void DrawTexts(QPainter& painter, const CFieldStore& store, int page, const SadRenderOptions& o) const;
+    void DrawPageTexts(QPainter& painter, const CFieldStore& store, int page, const SadRenderOptions& o) const;
+    void DrawForm(QPainter& painter, int page, const SadRenderOptions& o) const;
+    void DrawSurround(QPainter& painter) const;
+    void DrawSheetGrey(QPainter& painter) const;
     void DrawGreyAndStrip(QPainter& painter, const SadRenderOptions& o) const;
+    const QImage& FormPicture(int page, const SadRenderOptions& o, const QTransform& scale, QImage::Format format) const;
+    bool Overflows(const TextBox& box, const CFieldStore& store) const;
     void DrawCaptions(QPainter& painter, int sheet, const SadRenderOptions& o) const;
 
     int m_zoom = 0;
     QFont m_large, m_normal, m_small;
     FieldFontSet m_fieldFonts;
+
+    // The static form as last drawn for the screen, with what it was drawn for.
+    struct PictureKey {
+        int sheet = 0, variant = 0;
+        bool stampA = false, stampC = false, showCrossedOut = false, greySurround = false;
+        qreal sx = 0, sy = 0;
+        QImage::Format format = QImage::Format_Invalid;
+        bool operator==(const PictureKey&) const = default;
+    };
+    mutable PictureKey m_pictureKey;
+    mutable QImage m_picture;
+    // The overflow test lays the text out; its answer is kept per box until text, format or box
+    // change.
+    struct OverflowAnswer {
+        std::u16string text;
+        uint16_t flags = 0;
+        QRect rect;
+        bool overflows = false;
+    };
+    mutable std::vector<OverflowAnswer> m_overflow1, m_overflow2;
 };
 
 }  // namespace tarvex

@@ -17,18 +17,31 @@ constexpr const char* kSection = settings::kEHForm;
 SadRenderOptions SadRenderOptionsFromSettings(Profile& profile, const CEinheitspapierDoc& doc,
                                               const CFieldDefinitions* definitions, int zoom) {
     SadRenderOptions o;
-    o.zoom = zoom;
-    o.variant = doc.m_nFormVariant;
+    ApplySadDocumentOptions(o, doc, zoom);
     o.stampA = settings::Get(profile, kSection, settings::kStampA) != 0;
     o.stampC = settings::Get(profile, kSection, settings::kStampC) != 0;
     o.showCrossedOut = settings::Get(profile, kSection, settings::kEHShowXX) == 1;
     o.greySurround = true;
     o.markOverflow = true;
-    o.inputTax = doc.m_nInputTax == 1;
     const int c = settings::Get(profile, kSection, settings::kEditTextColor);  // 0x00BBGGRR
     o.textColour = QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF);
     o.definitions = definitions;
     return o;
+}
+
+void PaintSadScreen(QPainter& painter, const QRect& area, const QPoint& scroll, double dpi,
+                    const CSadPageRenderer& renderer, const CFieldStore& store, int page,
+                    const SadRenderOptions& options) {
+    painter.fillRect(area, Qt::white);
+    painter.translate(-scroll.x(), -scroll.y());
+    painter.setWorldTransform(CSadPageRenderer::LogicalToDevice(dpi), true);
+    renderer.RenderScreen(painter, store, page, options);
+}
+
+void ApplySadDocumentOptions(SadRenderOptions& o, const CEinheitspapierDoc& doc, int zoom) {
+    o.zoom = zoom;
+    o.variant = doc.m_nFormVariant;
+    o.inputTax = doc.m_nInputTax == 1;
 }
 
 QImage RenderSadPageImage(const CSadPageRenderer& renderer, const CEinheitspapierDoc& doc, int page,

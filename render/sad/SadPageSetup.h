@@ -16,6 +16,14 @@ struct CFieldDefinitions;
 // "EditTextColor"), the document's variant and input-tax flag, overlong texts marked.
 SadRenderOptions SadRenderOptionsFromSettings(Profile& profile, const CEinheitspapierDoc& doc,
                                               const CFieldDefinitions* definitions, int zoom);
+// Brings options read earlier up to the document's variant and input-tax flag and the zoom.
+void ApplySadDocumentOptions(SadRenderOptions& options, const CEinheitspapierDoc& doc, int zoom);
+
+// The screen view's repaint: the device area `area` white, then the page scrolled by `scroll`
+// device pixels at a resolution.
+void PaintSadScreen(QPainter& painter, const QRect& area, const QPoint& scroll, double dpi,
+                    const CSadPageRenderer& renderer, const CFieldStore& store, int page,
+                    const SadRenderOptions& options);
 
 // The screen picture of a page at a resolution: the form area ("DocWidth" x "DocLength" mm)
 // drawn by a renderer prepared for the options' zoom.

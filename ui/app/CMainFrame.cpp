@@ -109,15 +109,16 @@ void CMainFrame::CreateActions() {
     statusBarAction->setEnabled(true);
     statusBarAction->setChecked(true);
     connect(statusBarAction, &QAction::toggled, this, [this](bool on) { statusBar()->setVisible(on); });
+}
 
-    for (int menu : {kMenuNoDocument, kMenuSad, kMenuDv1}) {
-        QList<QMenu*> menus;
-        for (const MenuEntry& top : MenuResource(menu)) menus.append(BuildMenu(top, this));
-        m_menus.insert(menu, menus);
-    }
+QMenu* CMainFrame::ContextMenu(int menuId) {
     // Menu 132 is built and shown by the SAD view, with the states of its box.
-    MenuEntry root{MenuEntry::Kind::Submenu, 0, shellstr::kBearbeiten271, ContextMenuResource(kContextMenuEdit)};
-    m_contextMenus.insert(kContextMenuEdit, BuildMenu(root, this));
+    if (menuId != kContextMenuEdit) return nullptr;
+    if (!m_contextMenus.contains(menuId)) {
+        MenuEntry root{MenuEntry::Kind::Submenu, 0, shellstr::kBearbeiten271, ContextMenuResource(menuId)};
+        m_contextMenus.insert(menuId, BuildMenu(root, this));
+    }
+    return m_contextMenus.value(menuId);
 }
 
 // Each menu entry is its own action with the text of that menu; it forwards to the command's
@@ -266,7 +267,16 @@ void CMainFrame::CreateWindowList() {
 int CMainFrame::CommandForKey(const QKeySequence& keys) const { return m_accelerators.value(keys, 0); }
 
 void CMainFrame::SetMenuResource(int menuId) {
-    if (menuId == m_nMenuResource || !m_menus.contains(menuId)) return;
+    if (menuId == m_nMenuResource ||
+        (menuId != kMenuNoDocument && menuId != kMenuSad && menuId != kMenuDv1))
+        return;
+    // A document kind's menus are built when its first document comes to the front: not before
+    // the first window is on the screen.
+    if (!m_menus.contains(menuId)) {
+        QList<QMenu*> menus;
+        for (const MenuEntry& top : MenuResource(menuId)) menus.append(BuildMenu(top, this));
+        m_menus.insert(menuId, menus);
+    }
     m_nMenuResource = menuId;
     QMenuBar* bar = menuBar();
     bar->clear();

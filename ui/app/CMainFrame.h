@@ -45,8 +45,9 @@ public:
     QToolBar* StandardToolBar() const { return m_toolBar; }
     int CurrentMenuResource() const { return m_nMenuResource; }
     void SetMenuResource(int menuId);
-    // Context menu 119 (owned by the frame); the SAD view builds menu 132 itself.
-    QMenu* ContextMenu(int menuId) const { return m_contextMenus.value(menuId); }
+    // Context menu 119 (owned by the frame), built when first asked for; the SAD view builds
+    // menu 132 itself.
+    QMenu* ContextMenu(int menuId);
     // Command of the accelerator a key sequence triggers, 0 if none.
     int CommandForKey(const QKeySequence& keys) const;
     CChildFrame* ActiveChild() const;

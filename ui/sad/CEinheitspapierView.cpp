@@ -101,6 +101,7 @@ CEinheitspapierView::CEinheitspapierView(CEinheitspapierDoc* doc, SadViewEnviron
     Profile& p = GetProfile();
     m_editTextColour = FromColorRef(settings::Get(p, kSection, settings::kEditTextColor));
     m_renderer.Prepare(&p, std::max<int>(1, m_nZoom));
+    ReadDisplaySettings();
     m_nCurrentPage = 1;
     m_nCursorKind = 0;
     viewport()->setMouseTracking(true);
@@ -206,8 +207,16 @@ void CEinheitspapierView::ZoomChanged() {
     viewport()->update();
 }
 
+void CEinheitspapierView::ReadDisplaySettings() {
+    m_displayOptions = SadRenderOptionsFromSettings(GetProfile(), *m_pDoc, &m_definitions, m_nZoom);
+    viewport()->update();
+}
+
 SadRenderOptions CEinheitspapierView::RenderOptions() const {
-    return SadRenderOptionsFromSettings(GetProfile(), *m_pDoc, &m_definitions, m_nZoom);
+    // The document's own values and the zoom can change from one paint to the next.
+    SadRenderOptions o = m_displayOptions;
+    ApplySadDocumentOptions(o, *m_pDoc, m_nZoom);
+    return o;
 }
 
 bool CEinheitspapierView::viewportEvent(QEvent* e) {
@@ -228,11 +237,8 @@ bool CEinheitspapierView::viewportEvent(QEvent* e) {
 void CEinheitspapierView::paintEvent(QPaintEvent* e) {
     PrepareLayout();
     QPainter painter(viewport());
-    painter.fillRect(e->rect(), Qt::white);
-    const QPoint scroll = DeviceScrollPosition();
-    painter.translate(-scroll.x(), -scroll.y());
-    painter.setWorldTransform(CSadPageRenderer::LogicalToDevice(Dpi()), true);
-    m_renderer.Render(painter, m_pDoc->Store(), m_nCurrentPage, RenderOptions());
+    PaintSadScreen(painter, e->rect(), DeviceScrollPosition(), Dpi(), m_renderer, m_pDoc->Store(), m_nCurrentPage,
+                   RenderOptions());
 }
 
 void CEinheitspapierView::scrollContentsBy(int, int) {

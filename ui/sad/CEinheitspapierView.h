@@ -78,6 +78,10 @@ public:
 
     // Options the renderer gets for the page shown.
     SadRenderOptions RenderOptions() const;
+    // Reads the display settings (stamps, crossed-out boxes, text colour) that every paint uses;
+    // at creation and after a dialog that changes them, not at each paint (the store syncs from
+    // disk on every read).
+    void ReadDisplaySettings();
     const CSadPageRenderer& Renderer() const { return m_renderer; }
 
     // Commands: dispatch by id and the menu state of an id; false for ids the view does not handle.
@@ -128,6 +132,7 @@ private:
     CKTWEditWindow_EHP* m_pEdit = nullptr;
     std::unique_ptr<CSadViewInput> m_input;
     CSadPageRenderer m_renderer;
+    SadRenderOptions m_displayOptions;
     QColor m_editTextColour;
     int m_printOffsetX = 0;
     int m_printOffsetY = 0;
