@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QDir>
 #include <QSettings>
+#include <filesystem>
 
 namespace tarvex {
 namespace {
@@ -44,15 +45,37 @@ QSettingsProfile::~QSettingsProfile() = default;
 
 QString QSettingsProfile::FileName() const { return m_settings->fileName(); }
 
+// What a settings file looks like from outside: modification time (ns) and size; {0, -1} when
+// there is no such file (or the store is not a file, as the registry).
+std::pair<int64_t, int64_t> QSettingsProfile::FileStamp() const {
+    std::error_code ec;
+    const std::filesystem::path path = m_settings->fileName().toStdU16String();
+    const auto time = std::filesystem::last_write_time(path, ec);
+    if (ec) return {0, -1};
+    const auto size = std::filesystem::file_size(path, ec);
+    if (ec) return {0, -1};
+    return {static_cast<int64_t>(time.time_since_epoch().count()), static_cast<int64_t>(size)};
+}
+
+void QSettingsProfile::Refresh() {
+    // Another program may have written the store since: read it again then. Re-reading takes
+    // the file's lock, which is far too slow to do for every value read at start-up.
+    const auto stamp = FileStamp();
+    if (stamp.second >= 0 && stamp == m_stamp) return;
+    m_settings->sync();
+    m_stamp = FileStamp();
+}
+
 bool QSettingsProfile::Commit() {
     m_settings->sync();
+    m_stamp = FileStamp();
     return m_settings->status() == QSettings::NoError;
 }
 
 bool QSettingsProfile::IsWritable() { return m_settings->isWritable(); }
 
 int QSettingsProfile::GetProfileInt(std::string_view section, std::string_view key, int defaultValue) {
-    m_settings->sync();
+    Refresh();
     const QVariant v = m_settings->value(Key(section, key));
     if (!v.isValid()) return defaultValue;
     bool ok = false;
@@ -68,7 +91,7 @@ bool QSettingsProfile::WriteProfileInt(std::string_view section, std::string_vie
 
 std::u16string QSettingsProfile::GetProfileString(std::string_view section, std::string_view key,
                                                   std::u16string_view defaultValue) {
-    m_settings->sync();
+    Refresh();
     const QVariant v = m_settings->value(Key(section, key));
     if (!v.isValid()) return std::u16string(defaultValue);
     return v.toString().toStdU16String();
@@ -83,7 +106,7 @@ bool QSettingsProfile::WriteProfileString(std::string_view section, std::string_
 
 bool QSettingsProfile::GetProfileBinary(std::string_view section, std::string_view key,
                                         std::vector<uint8_t>& out) {
-    m_settings->sync();
+    Refresh();
     const QVariant v = m_settings->value(Key(section, key));
     if (!v.isValid()) return false;
     const QByteArray b = v.toByteArray();
@@ -99,7 +122,7 @@ bool QSettingsProfile::WriteProfileBinary(std::string_view section, std::string_
 }
 
 bool QSettingsProfile::DeleteValue(std::string_view section, std::string_view key) {
-    m_settings->sync();
+    Refresh();
     const QString k = Key(section, key);
     const bool had = m_settings->contains(k);
     m_settings->remove(k);
@@ -108,7 +131,7 @@ bool QSettingsProfile::DeleteValue(std::string_view section, std::string_view ke
 }
 
 bool QSettingsProfile::DeleteKey(std::string_view section) {
-    m_settings->sync();
+    Refresh();
     if (section.empty()) {
         m_settings->clear();
     } else {

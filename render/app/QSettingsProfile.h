@@ -3,7 +3,9 @@
 // variable TARVEX_SETTINGS_DIR moves every area into that folder (tests, portable use).
 
 #include <QString>
+#include <cstdint>
 #include <memory>
+#include <utility>
 
 #include "core/app/Profile.h"
 
@@ -37,7 +39,10 @@ public:
 
 private:
     bool Commit();
+    void Refresh();
+    std::pair<int64_t, int64_t> FileStamp() const;
     std::unique_ptr<QSettings> m_settings;
+    std::pair<int64_t, int64_t> m_stamp{0, -1};  // of the file as last read or written
 };
 
 }  // namespace tarvex

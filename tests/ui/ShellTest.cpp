@@ -1,6 +1,7 @@
 // The application shell: start-up order, New dialog, menus and accelerators, file dialog
 // filters, reset commands. Runs offscreen with TARVEX_SETTINGS_DIR pointing at a private folder.
 
+#include <QPrinter>
 #include <QAction>
 #include <QApplication>
 #include <QDir>

@@ -12,6 +12,7 @@
 #include <QMdiArea>
 #include <QMessageBox>
 #include <QPrintDialog>
+#include <QPrinter>
 #include <QPrinterInfo>
 #include <QPushButton>
 #include <QScreen>
@@ -602,7 +603,7 @@ void CTarvexImportApp::AddToRecentFiles(const QString& path) {
 void CTarvexImportApp::OnFilePrintSetup() {
     {
         HelpContextScope help(m_nHelpContext, kHelpPrintSetup);
-        QPrintDialog dialog(&m_printer, m_pMainFrame);
+        QPrintDialog dialog(&Printer(), m_pMainFrame);
         dialog.setWindowTitle(Str(shellstr::kPrintSetupTitle));
         dialog.exec();
     }
@@ -614,13 +615,13 @@ void CTarvexImportApp::OnFilePrintSetup() {
 bool CTarvexImportApp::SelectPrinter(const QString& printerName) {
     // The PDF file output is remembered under the name the print dialog shows; it never goes away.
     if (printerName == Str(shellstr::kPdfPrinter)) {
-        m_printer.setOutputFormat(QPrinter::PdfFormat);
+        Printer().setOutputFormat(QPrinter::PdfFormat);
         return true;
     }
     const QPrinterInfo info = QPrinterInfo::printerInfo(printerName);
     if (info.isNull()) return false;
-    m_printer.setOutputFormat(QPrinter::NativeFormat);
-    m_printer.setPrinterName(info.printerName());
+    Printer().setOutputFormat(QPrinter::NativeFormat);
+    Printer().setPrinterName(info.printerName());
     return true;
 }
 
@@ -695,6 +696,11 @@ void CTarvexImportApp::GrantDataFileAccess(const QString& fileName) {
 // --- field definitions
 
 CFieldDefinitions& CTarvexImportApp::FieldDefinitions() { return m_fieldDefinitions; }
+
+QPrinter& CTarvexImportApp::Printer() {
+    if (!m_printer) m_printer = std::make_unique<QPrinter>();
+    return *m_printer;
+}
 
 SadViewEnvironment CTarvexImportApp::SadEnvironment() {
     SadViewEnvironment env;

@@ -7,7 +7,6 @@
 #include <QMessageBox>
 #include <QObject>
 #include <QPointer>
-#include <QPrinter>
 #include <QStringList>
 #include <functional>
 #include <memory>
@@ -16,6 +15,8 @@
 #include "core/app/StartupRules.h"
 #include "core/formview/FieldDefinitions.h"
 #include "ui/sad/SadViewEnvironment.h"
+
+class QPrinter;
 
 namespace tarvex {
 
@@ -50,7 +51,8 @@ public:
     // What an SAD view gets from the application: the current variant, help, messages.
     SadViewEnvironment SadEnvironment();
     CMainFrame* MainFrame() const;
-    QPrinter& Printer() { return m_printer; }
+    // Made when first needed: a printer loads the print system (CUPS), which a start need not wait for.
+    QPrinter& Printer();
     bool SelectPrinter(const QString& printerName);
 
     // --- operations of the application base
@@ -134,7 +136,7 @@ private:
     std::unique_ptr<CQtRegeditHost> m_regHost;
     std::unique_ptr<CRegeditManagment> m_regManager;
     QPointer<CMainFrame> m_pMainFrame;
-    QPrinter m_printer;
+    std::unique_ptr<QPrinter> m_printer;
     CFieldDefinitions m_fieldDefinitions;
     QStringList m_recentFiles;
     QStringList m_startupSteps;

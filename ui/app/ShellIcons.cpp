@@ -1,11 +1,17 @@
 #include "ui/app/ShellIcons.h"
 
+#include <QApplication>
 #include <QBuffer>
 #include <QFont>
+#include <QHash>
+#include <QIconEngine>
 #include <QImage>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
+#include <QStyle>
+#include <QStyleOption>
+#include <algorithm>
 
 #include "core/app/ShellCommands.h"
 
@@ -192,22 +198,61 @@ void Draw(QPainter& p, int command) {
 
 }  // namespace
 
-QIcon CommandIcon(int command) {
-    for (int id : StandardToolbarButtons()) {
-        if (id != command || id == 0) continue;
-        QIcon icon;
-        for (int scale : {1, 2}) {
-            QPixmap pixmap(kSize * scale, kSize * scale);
-            pixmap.setDevicePixelRatio(scale);
-            pixmap.fill(Qt::transparent);
+namespace {
+
+// Paints a command's picture when Qt first asks for it, at the size and scale asked for, and keeps
+// it: the start of the program does not wait for pictures of buttons nobody has seen yet.
+class CommandIconEngine : public QIconEngine {
+public:
+    explicit CommandIconEngine(int command) : m_command(command) {}
+    QIconEngine* clone() const override { return new CommandIconEngine(m_command); }
+
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override {
+        const qreal dpr = painter->device() ? painter->device()->devicePixelRatioF() : 1.0;
+        painter->drawPixmap(rect, Picture(rect.size() * dpr, mode, state, dpr));
+    }
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+        return Picture(size, mode, state, 1.0);
+    }
+    QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State state, qreal scale) override {
+        return Picture(size * scale, mode, state, scale);
+    }
+    QSize actualSize(const QSize& size, QIcon::Mode, QIcon::State) override {
+        const int side = std::min({size.width(), size.height(), kSize});
+        return {side, side};
+    }
+
+private:
+    QPixmap Picture(QSize pixels, QIcon::Mode mode, QIcon::State state, qreal dpr) {
+        const QString key = QStringLiteral("%1x%2@%3/%4").arg(pixels.width()).arg(pixels.height()).arg(dpr).arg(int(mode));
+        if (auto it = m_cache.constFind(key); it != m_cache.constEnd()) return *it;
+        QPixmap pixmap(pixels);
+        pixmap.fill(Qt::transparent);
+        {
             QPainter p(&pixmap);
             p.setRenderHint(QPainter::Antialiasing);
-            Draw(p, command);
-            p.end();
-            icon.addPixmap(pixmap);
+            p.scale(pixels.width() / qreal(kSize), pixels.height() / qreal(kSize));
+            Draw(p, m_command);
         }
-        return icon;
+        pixmap.setDevicePixelRatio(dpr);
+        if (mode != QIcon::Normal && mode != QIcon::Active) {
+            QStyleOption option;
+            option.palette = QApplication::palette();
+            pixmap = QApplication::style()->generatedIconPixmap(mode, pixmap, &option);
+        }
+        m_cache.insert(key, pixmap);
+        return pixmap;
     }
+
+    int m_command;
+    QHash<QString, QPixmap> m_cache;
+};
+
+}  // namespace
+
+QIcon CommandIcon(int command) {
+    for (int id : StandardToolbarButtons())
+        if (id == command && id != 0) return QIcon(new CommandIconEngine(command));
     return {};
 }
 
