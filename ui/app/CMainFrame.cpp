@@ -19,6 +19,7 @@
 #include <QTabBar>
 #include <QToolBar>
 
+#include "ui/app/QtText.h"
 #include "ui/app/CDlgWindowList.h"
 #include "ui/app/CTarvexImportApp.h"
 #include "ui/app/DocumentWindows.h"
@@ -28,7 +29,6 @@
 namespace tarvex {
 namespace {
 
-QString Str(std::u16string_view s) { return QString::fromUtf16(s.data(), static_cast<qsizetype>(s.size())); }
 
 // Key names of the accelerator table -> key sequences.
 QKeySequence KeysFromTable(std::string_view keys) {

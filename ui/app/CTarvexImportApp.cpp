@@ -19,6 +19,7 @@
 #include <QTimer>
 #include <QTranslator>
 
+#include "ui/app/QtText.h"
 #include "core/app/SettingsKeys.h"
 #include "ui/app/CDlgNew.h"
 #include "ui/app/CMainFrame.h"
@@ -49,7 +50,6 @@ namespace tarvex {
 namespace {
 
 
-QString Str(std::u16string_view s) { return QString::fromUtf16(s.data(), static_cast<qsizetype>(s.size())); }
 
 // Help contexts of the shell's own dialogs.
 constexpr int kHelpOpen = 121;

@@ -7,6 +7,7 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 
+#include "ui/app/QtText.h"
 #include "ui/app/CMainFrame.h"
 #include "ui/app/CTarvexImportApp.h"
 #include "ui/app/HelpContextScope.h"
@@ -26,7 +27,6 @@ namespace {
 constexpr int kSad = 0;
 constexpr int kMarginHelpContext = 120;
 
-QString Str(std::u16string_view s) { return QString::fromUtf16(s.data(), static_cast<qsizetype>(s.size())); }
 
 // Name shown for the printer; a printer without a name is the PDF file output.
 QString DeviceName(const QPrinter& printer) {

@@ -8,35 +8,32 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "ui/app/QtText.h"
 #include "core/sad/BoxInput.h"
 #include "core/sad/SadEditStrings.h"
 
 namespace tarvex {
-namespace {
-QString Q(const char16_t* s) { return QString::fromUtf16(s); }
-}  // namespace
-
 CDlgFeld44Einfuhr::CDlgFeld44Einfuhr(QWidget* parent) : QDialog(parent) {
-    setWindowTitle(Q(sadeditstr::kFeld44Title));
+    setWindowTitle(Str(sadeditstr::kFeld44Title));
     auto* layout = new QVBoxLayout(this);
-    auto* label = new QLabel(Q(sadeditstr::kFeld44Label), this);
+    auto* label = new QLabel(Str(sadeditstr::kFeld44Label), this);
     m_pEdit = new QPlainTextEdit(this);
     m_pEdit->setObjectName("edit1000");
     m_pEdit->setTabChangesFocus(true);
     m_pEdit->setLineWrapMode(QPlainTextEdit::NoWrap);
-    m_pEdit->setToolTip(Q(sadeditstr::kTip301Feld44Edit));
+    m_pEdit->setToolTip(Str(sadeditstr::kTip301Feld44Edit));
     const QFontMetrics fm(m_pEdit->font());
     m_nEditHeight = fm.lineSpacing() * 4 + 12;
     m_pEdit->setFixedSize(fm.averageCharWidth() * 72, m_nEditHeight);
     label->setBuddy(m_pEdit);
-    m_pCheck = new QCheckBox(Q(sadeditstr::kFeld44Check), this);
+    m_pCheck = new QCheckBox(Str(sadeditstr::kFeld44Check), this);
     m_pCheck->setObjectName("check1036");
-    m_pCheck->setToolTip(Q(sadeditstr::kTip302Feld44Check));
+    m_pCheck->setToolTip(Str(sadeditstr::kTip302Feld44Check));
     auto* buttons = new QDialogButtonBox(this);
-    buttons->addButton(Q(sadeditstr::kBtnUebernehmen), QDialogButtonBox::AcceptRole)->setToolTip(Q(sadeditstr::kTipOK));
-    buttons->addButton(Q(sadeditstr::kBtnAbbrechen), QDialogButtonBox::RejectRole)->setToolTip(Q(sadeditstr::kTipCancel));
-    QPushButton* help = buttons->addButton(Q(sadeditstr::kBtnHilfe), QDialogButtonBox::HelpRole);
-    help->setToolTip(Q(sadeditstr::kTipHelp));
+    buttons->addButton(Str(sadeditstr::kBtnUebernehmen), QDialogButtonBox::AcceptRole)->setToolTip(Str(sadeditstr::kTipOK));
+    buttons->addButton(Str(sadeditstr::kBtnAbbrechen), QDialogButtonBox::RejectRole)->setToolTip(Str(sadeditstr::kTipCancel));
+    QPushButton* help = buttons->addButton(Str(sadeditstr::kBtnHilfe), QDialogButtonBox::HelpRole);
+    help->setToolTip(Str(sadeditstr::kTipHelp));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(buttons, &QDialogButtonBox::helpRequested, this, [this] { emit helpRequested(444); });

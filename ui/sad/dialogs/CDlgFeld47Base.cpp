@@ -12,15 +12,15 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "ui/app/QtText.h"
 #include "core/sad/Box47.h"
 #include "core/sad/SadEditStrings.h"
 #include "ui/sad/dialogs/CDlgZollArten.h"
 
 namespace tarvex {
 namespace {
-QString Q(std::u16string_view s) { return QString::fromUtf16(s.data(), static_cast<qsizetype>(s.size())); }
 QString AmountMessage(Feld47AmountCheck check) {
-    return Q(check == Feld47AmountCheck::TooLarge ? sadeditstr::kMsgAmountTooLarge
+    return Str(check == Feld47AmountCheck::TooLarge ? sadeditstr::kMsgAmountTooLarge
                                                   : sadeditstr::kMsgAmountInvalid);
 }
 }  // namespace
@@ -34,8 +34,8 @@ CDlgFeld47Base::CDlgFeld47Base(QWidget* parent, int columns, int amountColumn, i
     grid->setHorizontalSpacing(4);
     grid->setVerticalSpacing(3);
     for (int c = 0; c < columns; ++c) grid->addWidget(new QLabel(headers.value(c), this), 0, c);
-    const QString tips[5] = {Q(sadeditstr::kTipType), Q(sadeditstr::kTipBase), Q(sadeditstr::kTipRate),
-                             Q(sadeditstr::kTipAmount), Q(sadeditstr::kTipMethod)};
+    const QString tips[5] = {Str(sadeditstr::kTipType), Str(sadeditstr::kTipBase), Str(sadeditstr::kTipRate),
+                             Str(sadeditstr::kTipAmount), Str(sadeditstr::kTipMethod)};
     for (int r = 0; r < kFeld47Rows; ++r) {
         for (int c = 0; c < columns; ++c) {
             auto* edit = new QLineEdit(this);
@@ -58,21 +58,21 @@ CDlgFeld47Base::CDlgFeld47Base(QWidget* parent, int columns, int amountColumn, i
     m_pTotal->setFocusPolicy(Qt::NoFocus);
     m_pTotal->setAlignment(Qt::AlignRight);
     m_pTotal->setFixedWidth(widths[static_cast<size_t>(amountColumn)]);
-    m_pTotal->setToolTip(Q(sadeditstr::kTipTotal));
+    m_pTotal->setToolTip(Str(sadeditstr::kTipTotal));
     auto* totalCaption = new QLabel(totalLabel, this);
     grid->addWidget(totalCaption, kFeld47Rows + 1, amountColumn - 1, Qt::AlignRight);
     grid->addWidget(m_pTotal, kFeld47Rows + 1, amountColumn);
 
-    auto* ok = new QPushButton(Q(sadeditstr::kBtnOK), this);
+    auto* ok = new QPushButton(Str(sadeditstr::kBtnOK), this);
     ok->setDefault(true);
-    ok->setToolTip(Q(sadeditstr::kTipOK));
-    auto* cancel = new QPushButton(Q(sadeditstr::kBtnAbbruch), this);
-    cancel->setToolTip(Q(sadeditstr::kTipCancel));
-    auto* help = new QPushButton(Q(sadeditstr::kBtnHilfe), this);
-    help->setToolTip(Q(sadeditstr::kTipHelp));
-    m_pTypeList = new QPushButton(Q(sadeditstr::kBtnVorgaben), this);
+    ok->setToolTip(Str(sadeditstr::kTipOK));
+    auto* cancel = new QPushButton(Str(sadeditstr::kBtnAbbruch), this);
+    cancel->setToolTip(Str(sadeditstr::kTipCancel));
+    auto* help = new QPushButton(Str(sadeditstr::kBtnHilfe), this);
+    help->setToolTip(Str(sadeditstr::kTipHelp));
+    m_pTypeList = new QPushButton(Str(sadeditstr::kBtnVorgaben), this);
     m_pTypeList->setObjectName("button1038");
-    m_pTypeList->setToolTip(Q(sadeditstr::kTipVorgaben));
+    m_pTypeList->setToolTip(Str(sadeditstr::kTipVorgaben));
     for (QPushButton* b : {ok, cancel, help, m_pTypeList}) b->setAutoDefault(false);
     ok->setDefault(true);
     auto* buttons = new QVBoxLayout;
@@ -179,7 +179,7 @@ void CDlgFeld47Base::UpdateTotal() {
 void CDlgFeld47Base::CheckMethod(int row) {
     const std::u16string type = Cell(row, 0)->text().toStdU16String();
     const std::u16string method = Cell(row, m_nMethodColumn)->text().toStdU16String();
-    if (!PaymentMethodAccepted(type, method)) m_showMessage(Q(sadeditstr::kMsgPaymentMethod));
+    if (!PaymentMethodAccepted(type, method)) m_showMessage(Str(sadeditstr::kMsgPaymentMethod));
 }
 
 void CDlgFeld47Base::SetTypeListEnabled(bool enabled) {

@@ -6,32 +6,29 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "ui/app/QtText.h"
 #include "core/sad/SadEditStrings.h"
 
 namespace tarvex {
-namespace {
-QString Q(const char16_t* s) { return QString::fromUtf16(s); }
-}  // namespace
-
 CDlgMoveEHWarenpositon::CDlgMoveEHWarenpositon(QWidget* parent) : QDialog(parent) {
-    setWindowTitle(Q(sadeditstr::kMoveTitle));
+    setWindowTitle(Str(sadeditstr::kMoveTitle));
     auto* layout = new QVBoxLayout(this);
-    auto* sourceLabel = new QLabel(Q(sadeditstr::kMoveSourceLabel), this);
+    auto* sourceLabel = new QLabel(Str(sadeditstr::kMoveSourceLabel), this);
     m_pSource = new QComboBox(this);
     m_pSource->setObjectName("list1010");
-    m_pSource->setToolTip(Q(sadeditstr::kTipMoveSource));
+    m_pSource->setToolTip(Str(sadeditstr::kTipMoveSource));
     sourceLabel->setBuddy(m_pSource);
-    auto* targetLabel = new QLabel(Q(sadeditstr::kMoveTargetLabel), this);
+    auto* targetLabel = new QLabel(Str(sadeditstr::kMoveTargetLabel), this);
     m_pTarget = new QComboBox(this);
     m_pTarget->setObjectName("list1011");
-    m_pTarget->setToolTip(Q(sadeditstr::kTipMoveTarget));
+    m_pTarget->setToolTip(Str(sadeditstr::kTipMoveTarget));
     targetLabel->setBuddy(m_pTarget);
     for (QComboBox* c : {m_pSource, m_pTarget}) c->setMinimumWidth(260);
-    auto* warning = new QLabel(Q(sadeditstr::kMoveWarning), this);
+    auto* warning = new QLabel(Str(sadeditstr::kMoveWarning), this);
     auto* buttons = new QDialogButtonBox(this);
-    m_pOk = buttons->addButton(Q(sadeditstr::kBtnOK), QDialogButtonBox::AcceptRole);
-    m_pOk->setToolTip(Q(sadeditstr::kTipMoveOK));
-    buttons->addButton(Q(sadeditstr::kBtnAbbrechen), QDialogButtonBox::RejectRole)->setToolTip(Q(sadeditstr::kTipCancel));
+    m_pOk = buttons->addButton(Str(sadeditstr::kBtnOK), QDialogButtonBox::AcceptRole);
+    m_pOk->setToolTip(Str(sadeditstr::kTipMoveOK));
+    buttons->addButton(Str(sadeditstr::kBtnAbbrechen), QDialogButtonBox::RejectRole)->setToolTip(Str(sadeditstr::kTipCancel));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(sourceLabel);

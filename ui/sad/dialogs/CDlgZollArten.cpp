@@ -7,23 +7,20 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "ui/app/QtText.h"
 #include "core/codelists/DutyTypes.h"
 #include "core/sad/SadEditStrings.h"
 
 namespace tarvex {
-namespace {
-QString Q(std::u16string_view s) { return QString::fromUtf16(s.data(), static_cast<qsizetype>(s.size())); }
-}  // namespace
-
 CDlgZollArten::CDlgZollArten(QWidget* parent) : QDialog(parent) {
-    setWindowTitle(Q(sadeditstr::kZollArtenTitle));
+    setWindowTitle(Str(sadeditstr::kZollArtenTitle));
     auto* layout = new QVBoxLayout(this);
-    auto* caption = new QLabel(Q(sadeditstr::kLabelZollart), this);
+    auto* caption = new QLabel(Str(sadeditstr::kLabelZollart), this);
     m_pList = new QComboBox(this);
     m_pList->setObjectName("list1010");
-    for (const DutyType& t : DutyTypes()) m_pList->addItem(Q(t.code));
+    for (const DutyType& t : DutyTypes()) m_pList->addItem(Str(t.code));
     caption->setBuddy(m_pList);
-    auto* group = new QGroupBox(Q(sadeditstr::kGroupBedeutung), this);
+    auto* group = new QGroupBox(Str(sadeditstr::kGroupBedeutung), this);
     auto* groupLayout = new QVBoxLayout(group);
     m_pMeaning = new QLabel(group);
     m_pMeaning->setObjectName("static1039");
@@ -32,8 +29,8 @@ CDlgZollArten::CDlgZollArten(QWidget* parent) : QDialog(parent) {
     m_pMeaning->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     groupLayout->addWidget(m_pMeaning);
     auto* buttons = new QDialogButtonBox(this);
-    buttons->addButton(Q(sadeditstr::kBtnUebernehmen), QDialogButtonBox::AcceptRole)->setDefault(true);
-    buttons->addButton(Q(sadeditstr::kBtnAbbruch), QDialogButtonBox::RejectRole);
+    buttons->addButton(Str(sadeditstr::kBtnUebernehmen), QDialogButtonBox::AcceptRole)->setDefault(true);
+    buttons->addButton(Str(sadeditstr::kBtnAbbruch), QDialogButtonBox::RejectRole);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(caption);
@@ -56,7 +53,7 @@ QString CDlgZollArten::Code() const { return m_pList->currentText(); }
 void CDlgZollArten::ShowMeaning(int index) {
     const auto types = DutyTypes();
     if (index < 0 || static_cast<size_t>(index) >= types.size()) return;
-    m_pMeaning->setText(Q(types[static_cast<size_t>(index)].text));
+    m_pMeaning->setText(Str(types[static_cast<size_t>(index)].text));
 }
 
 }  // namespace tarvex
