@@ -62,10 +62,13 @@ int LoadPageJob(const PageArgs& args, PageJob& job) {
     LoadFieldDefinitions(job.definitions, *job.profile, *job.programArea);
     job.doc = std::make_unique<CEinheitspapierDoc>(job.profile.get());
     std::string error;
-    if (!LoadAefFile(std::filesystem::u8path(args.in), *job.doc, error)) {
+    AefReadInfo read;
+    if (!LoadAefFile(std::filesystem::u8path(args.in), *job.doc, error, &read)) {
         std::cerr << "tarvex: " << args.in << ": " << error << "\n";
         return kExitFile;
     }
+    // Refused as the program refuses to open it.
+    job.doc->m_nLoadStatus = AefOpenStatus(*job.doc, read);
     // As the program opens it: variant, box 8, crossed-out boxes and alignments. Nothing has
     // chosen a form here, so a file without one gets the program's first, 0737 / 0738.
     const SadInitialUpdate init = InitialiseSadDocument(*job.doc, *job.profile, job.definitions, 0);

@@ -86,12 +86,20 @@ void AlignContinuationCount(CEinheitspapierDoc& doc) {
 
 }  // namespace
 
+int AefOpenStatus(const CEinheitspapierDoc& doc, const AefReadInfo& read) {
+    if (doc.m_nLoadStatus == 0 && read.signature.empty() && read.size > 0) return 18;
+    return doc.m_nLoadStatus;
+}
+
 bool ReadAef(std::span<const uint8_t> data, CEinheitspapierDoc& doc, std::string& error) {
     return ReadAef(data, doc, error, nullptr);
 }
 
 bool ReadAef(std::span<const uint8_t> data, CEinheitspapierDoc& doc, std::string& error, AefReadInfo* info) {
-    if (info) *info = AefReadInfo();
+    if (info) {
+        *info = AefReadInfo();
+        info->size = data.size();
+    }
     doc.m_nLoadStatus = 0;
     doc.ResetContents();
     doc.SetContinuationCount(1);

@@ -23,10 +23,17 @@ struct AefReadInfo {
     std::string signature;      // the first 15 bytes as read; empty for a file shorter than that
     bool hasFormCode = false;   // false for layouts without a form code (1.10, 1.20, 1.41)
     uint32_t formCode = 0;
+    size_t size = 0;            // bytes in the file
 };
 bool ReadAef(std::span<const uint8_t> data, CEinheitspapierDoc& doc, std::string& error, AefReadInfo* info);
 bool LoadAefFile(const std::filesystem::path& path, CEinheitspapierDoc& doc, std::string& error,
                  AefReadInfo* info);
+
+// The status with which the program opens a file it has read: a file that has bytes but no
+// signature is someone else's file and is refused like an unknown format (18), so that no window
+// can ever save over it; an empty file, as a desktop's "new document" makes it, opens as an empty
+// form. Other statuses are the load status.
+int AefOpenStatus(const CEinheitspapierDoc& doc, const AefReadInfo& read);
 
 inline constexpr char kAefSignature[] = "KTW-EHForm@2.10";
 inline constexpr size_t kAefSignatureLength = 15;

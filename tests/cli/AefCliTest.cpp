@@ -190,7 +190,9 @@ TEST_F(AefCli, RenderDrawsThePageAtTheZoom) {
         {"render " + Path("missing.aef") + " -o " + Path("x.png"), 1},
         {"render " + FixtureArg("unknown.aef") + " -o " + Path("x.png"), 1},
         {"render " + FixtureArg("v210.aef") + " -o " + Path("no/such/folder/x.png"), 1},
+        {"pdf " + Path("notes.txt") + " -o " + Path("x.png"), 1},  // a few bytes of text, as the program refuses it
     };
+    testutil::WriteBytes(m_dir / "notes.txt", std::vector<uint8_t>{'h', 'a', 'l', 'l', 'o'});
     for (const Failure& f : failures) {
         const CliRun r = Tarvex(f.args);
         EXPECT_EQ(r.exitCode, f.exitCode) << f.args << ": " << r.err;

@@ -445,12 +445,8 @@ CChildFrame* CTarvexImportApp::OpenDocumentFile(const QString& path) {
         Message(text);
         return nullptr;
     }
-    // A file that is no SAD (a foreign signature, an old export file, a few bytes of something
-    // else) is not opened: a window under its name would let Ctrl+S write over it. Only an empty
-    // file, as the desktop's "new document" creates it, opens as an empty form.
-    int status = doc->m_nLoadStatus;
-    if (status == 0 && read.signature.empty() && info.size() > 0) status = 18;
-    if (status != 0) {
+    // A file that is no SAD is not opened: a window under its name would let Ctrl+S write over it.
+    if (const int status = AefOpenStatus(*doc, read); status != 0) {
         QApplication::beep();
         Message(Str(SadLoadStatusMessage(status)));
         return nullptr;

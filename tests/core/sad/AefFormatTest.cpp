@@ -137,6 +137,32 @@ TEST(AefFormat, StatusOfShortOldAndUnknownFiles) {
     }
 }
 
+TEST(AefFormat, OpenStatusRefusesForeignFilesButOpensEmptyOnes) {
+    struct Case {
+        std::vector<uint8_t> bytes;
+        int status;
+    } cases[] = {
+        {{}, 0},                                                           // the desktop's "new document"
+        {{'h', 'a', 'l', 'l', 'o', '\n'}, 18},                             // a few bytes of text
+        {std::vector<uint8_t>(kAefSignatureLength - 1, 'K'), 18},          // one byte short of a signature
+        {std::vector<uint8_t>(64, 'x'), 18},                               // a foreign signature
+    };
+    for (const auto& c : cases) {
+        CEinheitspapierDoc doc;
+        std::string error;
+        AefReadInfo read;
+        ASSERT_TRUE(ReadAef(c.bytes, doc, error, &read)) << error;
+        EXPECT_EQ(AefOpenStatus(doc, read), c.status) << c.bytes.size();
+    }
+    // A document of the current layout opens.
+    CEinheitspapierDoc doc, opened;
+    std::string error;
+    const std::vector<uint8_t> bytes = WriteAef(doc);
+    AefReadInfo read;
+    ASSERT_TRUE(ReadAef(bytes, opened, error, &read)) << error;
+    EXPECT_EQ(AefOpenStatus(opened, read), 0);
+}
+
 TEST(AefFormat, ReadsAnIndependentlyWritten210File) {
     CEinheitspapierDoc doc;
     std::string error;
