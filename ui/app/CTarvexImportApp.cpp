@@ -703,7 +703,8 @@ SadViewEnvironment CTarvexImportApp::SadEnvironment() {
     env.currentVariant = [this] { return m_nFormVariant; };
     env.setCurrentVariant = [this](int v) { m_nFormVariant = v; };
     env.beep = [] { QApplication::beep(); };
-    env.message = [this](const QString& text) { Message(text, QMessageBox::Information); };
+    // What the view reports is a refusal or a damaged file: the warning icon.
+    env.message = [this](const QString& text) { Message(text, QMessageBox::Warning); };
     env.helpContext = [this] { return m_nHelpContext; };
     env.setHelpContext = [this](int context) { m_nHelpContext = context; };
     env.showHelp = [this](int context) { ShowHelpContext(context); };
