@@ -21,8 +21,9 @@ void FillEverything(CEinheitspapierDoc& doc) {
         const int n = p == 1 ? s.GetFieldCount1() : s.GetFieldCount2();
         for (int i = 0; i < n; ++i) {
             // Typical box contents: a line or two of text.
-            s.SetFieldText(i, u"Muster GmbH & Co. KG \u00e4\u00f6\u00fc " + std::u16string(i % 23, u'x') +
-                                  (i % 4 == 0 ? u"\r\nHauptstra\u00dfe 12, 20095 Hamburg" : u""),
+            s.SetFieldText(i,
+                           u"Muster GmbH & Co. KG \u00e4\u00f6\u00fc " + std::u16string(i % 23, u'x') +
+                               (i % 4 == 0 ? u"\r\nHauptstra\u00dfe 12, 20095 Hamburg" : u""),
                            p);
             s.SetFieldFlags(i, p, static_cast<uint16_t>(1 + i % 4));
         }
@@ -67,7 +68,8 @@ BENCHMARK(BM_AefWrite)->Unit(benchmark::kMillisecond);
 
 // The file variants: reading the file and the atomic save with its sync.
 std::filesystem::path BenchFile() {
-    return std::filesystem::temp_directory_path() / ("tarvex-aef-bench-" + std::to_string(std::random_device{}()) + ".aef");
+    return std::filesystem::temp_directory_path() /
+           ("tarvex-aef-bench-" + std::to_string(std::random_device{}()) + ".aef");
 }
 
 void BM_AefLoadFile(benchmark::State& state) {
@@ -78,7 +80,8 @@ void BM_AefLoadFile(benchmark::State& state) {
     for (auto _ : state) {
         if (!LoadAefFile(path, doc, error)) state.SkipWithError(error.c_str());
     }
-    state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * static_cast<int64_t>(FullFile().size()));
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) *
+                            static_cast<int64_t>(FullFile().size()));
     std::filesystem::remove(path);
 }
 BENCHMARK(BM_AefLoadFile)->Unit(benchmark::kMillisecond);
@@ -91,7 +94,8 @@ void BM_AefSaveFile(benchmark::State& state) {
     for (auto _ : state) {
         if (!SaveAefFile(path, doc, error)) state.SkipWithError(error.c_str());
     }
-    state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * static_cast<int64_t>(FullFile().size()));
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) *
+                            static_cast<int64_t>(FullFile().size()));
     std::filesystem::remove(path);
 }
 BENCHMARK(BM_AefSaveFile)->Unit(benchmark::kMillisecond);

@@ -25,8 +25,10 @@ using namespace tarvex;
 namespace {
 
 void Fill(CFieldStore& s) {
-    for (int i = 0; i < s.GetFieldCount1(); ++i) s.SetFieldText(i, u"Text " + std::u16string(1, u'A' + i % 26), 1);
-    for (int i = 0; i < s.GetFieldCount2(); ++i) s.SetFieldText(i, u"Text " + std::u16string(1, u'a' + i % 26), 2);
+    for (int i = 0; i < s.GetFieldCount1(); ++i)
+        s.SetFieldText(i, u"Text " + std::u16string(1, u'A' + i % 26), 1);
+    for (int i = 0; i < s.GetFieldCount2(); ++i)
+        s.SetFieldText(i, u"Text " + std::u16string(1, u'a' + i % 26), 2);
     ApplySadAlignments(s, 1);
     ApplySadAlignments(s, 2);
 }
@@ -84,10 +86,18 @@ void PaintView(benchmark::State& state, int page) {
     }
 }
 
-void BM_FirstSheetZoom16(benchmark::State& state) { PaintPage(state, 1); }
-void BM_ContinuationSheetZoom16(benchmark::State& state) { PaintPage(state, 2); }
-void BM_ViewFirstSheetZoom16(benchmark::State& state) { PaintView(state, 1); }
-void BM_ViewContinuationSheetZoom16(benchmark::State& state) { PaintView(state, 2); }
+void BM_FirstSheetZoom16(benchmark::State& state) {
+    PaintPage(state, 1);
+}
+void BM_ContinuationSheetZoom16(benchmark::State& state) {
+    PaintPage(state, 2);
+}
+void BM_ViewFirstSheetZoom16(benchmark::State& state) {
+    PaintView(state, 1);
+}
+void BM_ViewContinuationSheetZoom16(benchmark::State& state) {
+    PaintView(state, 2);
+}
 BENCHMARK(BM_FirstSheetZoom16)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ContinuationSheetZoom16)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ViewFirstSheetZoom16)->Unit(benchmark::kMillisecond);

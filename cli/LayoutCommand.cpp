@@ -27,9 +27,10 @@ std::string Sheet(SadSheet sheet) {
     for (size_t i = 0; i < fields.size(); ++i) {
         const SadFieldLayout& f = fields[i];
         if (i) out += ",";
-        out += "{\"index\":" + std::to_string(i) + ",\"rect\":" + Rect(f.screen) + ",\"printRect\":" + Rect(f.print) +
-               ",\"definition\":[";
-        for (int v = 0; v < 4; ++v) out += (v ? "," : "") + std::to_string(f.definition[static_cast<size_t>(v)]);
+        out += "{\"index\":" + std::to_string(i) + ",\"rect\":" + Rect(f.screen) +
+               ",\"printRect\":" + Rect(f.print) + ",\"definition\":[";
+        for (int v = 0; v < 4; ++v)
+            out += (v ? "," : "") + std::to_string(f.definition[static_cast<size_t>(v)]);
         out += "],\"flags\":" + std::to_string(f.flags) + "}";
     }
     out += "],\"captions\":[";
@@ -37,7 +38,8 @@ std::string Sheet(SadSheet sheet) {
     for (size_t i = 0; i < captions.size(); ++i) {
         if (i) out += ",";
         out += "{\"index\":" + std::to_string(i) + ",\"x\":" + std::to_string(captions[i].x) +
-               ",\"y\":" + std::to_string(captions[i].y) + ",\"text\":" + JsonString(ToUtf8(captions[i].text)) + "}";
+               ",\"y\":" + std::to_string(captions[i].y) +
+               ",\"text\":" + JsonString(ToUtf8(captions[i].text)) + "}";
     }
     out += "],\"rulings\":[";
     const auto& groups = SadRulingGroups(sheet);
@@ -67,9 +69,9 @@ int RunLayout(const std::vector<std::string>& args) {
     return kExitOk;
 }
 
-const CommandRegistrar kLayout("layout", kUsage,
-                               "prints the SAD layout tables (fields, captions, rulings, crossed-out boxes) as JSON",
-                               RunLayout);
+const CommandRegistrar kLayout(
+    "layout", kUsage, "prints the SAD layout tables (fields, captions, rulings, crossed-out boxes) as JSON",
+    RunLayout);
 
 }  // namespace
 }  // namespace tarvex::cli

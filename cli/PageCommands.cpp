@@ -4,10 +4,10 @@
 #include <iostream>
 
 #include "Commands.h"
-#include "render/app/QSettingsProfile.h"
 #include "core/common/TextCodec.h"
 #include "core/sad/AefFormat.h"
 #include "core/sad/SadDocumentSetup.h"
+#include "render/app/QSettingsProfile.h"
 
 namespace tarvex::cli {
 namespace {
@@ -26,8 +26,8 @@ bool ParseInt(const std::string& s, int min, int max, int& out) {
 
 }  // namespace
 
-int ParsePageArgs(const std::vector<std::string>& args, const char* usage, const char* option, int min, int max,
-                  PageArgs& out) {
+int ParsePageArgs(const std::vector<std::string>& args, const char* usage, const char* option, int min,
+                  int max, PageArgs& out) {
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
         const bool hasValue = i + 1 < args.size();

@@ -23,8 +23,8 @@ struct PageArgs {
 };
 
 // Parses the arguments; returns -1 when they are fine, otherwise the exit code (usage printed).
-int ParsePageArgs(const std::vector<std::string>& args, const char* usage, const char* option, int min, int max,
-                  PageArgs& out);
+int ParsePageArgs(const std::vector<std::string>& args, const char* usage, const char* option, int min,
+                  int max, PageArgs& out);
 
 // Fonts, painting and the PDF writer need a GUI application; offscreen unless a platform is set.
 std::unique_ptr<QGuiApplication> MakeOffscreenApplication();

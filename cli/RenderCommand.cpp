@@ -25,7 +25,8 @@ int RunRender(const std::vector<std::string>& args) {
     auto app = MakeOffscreenApplication();
     PageJob job;
     if (int rc = LoadPageJob(a, job); rc >= 0) return rc;
-    const SadRenderOptions o = SadRenderOptionsFromSettings(*job.profile, *job.doc, &job.definitions, a.option);
+    const SadRenderOptions o =
+        SadRenderOptionsFromSettings(*job.profile, *job.doc, &job.definitions, a.option);
     CSadPageRenderer renderer;
     renderer.Prepare(job.profile.get(), a.option);
     const QImage image = RenderSadPageImage(renderer, *job.doc, a.page, o, *job.profile, kScreenDpi);

@@ -6,15 +6,15 @@
 
 #include "Commands.h"
 #include "Json.h"
-#include "render/app/QSettingsProfile.h"
 #include "core/app/SettingsKeys.h"
 #include "core/common/TextCodec.h"
+#include "core/formview/FieldDefinitions.h"
 #include "core/sad/AefFormat.h"
 #include "core/sad/EinheitspapierDoc.h"
-#include "core/sad/SadFields.h"
-#include "core/formview/FieldDefinitions.h"
 #include "core/sad/SadDocumentSetup.h"
+#include "core/sad/SadFields.h"
 #include "core/sad/SadLayout.h"
+#include "render/app/QSettingsProfile.h"
 
 namespace tarvex::cli {
 namespace {
@@ -26,7 +26,9 @@ QSettingsProfile& UserProfile() {
     return profile;
 }
 
-std::string Utf8(std::u16string_view s) { return ToUtf8(s); }
+std::string Utf8(std::u16string_view s) {
+    return ToUtf8(s);
+}
 
 // Reads a file as the program opens it. Exit code 1 and a message on stderr when it cannot be
 // read; a load status of 18 or 19 is reported by the caller.
@@ -53,8 +55,8 @@ std::string DumpJson(const CEinheitspapierDoc& doc, const AefReadInfo& info) {
     out += ",\"inputTax\":" + std::to_string(doc.m_nInputTax & 0xFF);
     out += ",\"reserved\":" + std::to_string(doc.m_nReserved);
     out += ",\"pageMode\":" + std::to_string(s.GetPageModeWord());
-    out += ",\"fieldCounts\":[" + std::to_string(s.GetFieldCount1()) + "," + std::to_string(s.GetFieldCount2()) +
-           "]";
+    out += ",\"fieldCounts\":[" + std::to_string(s.GetFieldCount1()) + "," +
+           std::to_string(s.GetFieldCount2()) + "]";
     out += ",\"pages\":[";
     const int pages = s.GetPageCount();
     for (int p = 1; p <= pages; ++p) {
@@ -109,8 +111,9 @@ int RunConvert(const std::vector<std::string>& args) {
 }
 
 int RunNewSad(const std::vector<std::string>& args) {
-    static const std::string usage = "new-sad [--variant N] OUT   (N: 0 = 0737/0738, 1 = 0747/0748, "
-                                     "2 = 0777/0778, 3 = 0779/0780)";
+    static const std::string usage =
+        "new-sad [--variant N] OUT   (N: 0 = 0737/0738, 1 = 0747/0748, "
+        "2 = 0777/0778, 3 = 0779/0780)";
     int variant = 0;  // the program's current form variant when nothing was chosen yet
     std::string out;
     for (size_t i = 0; i < args.size(); ++i) {

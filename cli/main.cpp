@@ -22,7 +22,8 @@ int UsageError(const std::string& usage) {
 namespace {
 
 void PrintHelp() {
-    std::cout << "tarvex - command-line tools of Tarvex-Import\n\nusage: tarvex COMMAND [ARGS]\n\ncommands:\n";
+    std::cout
+        << "tarvex - command-line tools of Tarvex-Import\n\nusage: tarvex COMMAND [ARGS]\n\ncommands:\n";
     for (const auto& c : tarvex::cli::Registry()) {
         std::cout << "  " << c.usage << "\n      " << c.summary << "\n";
     }

@@ -3,6 +3,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 ./scripts/install-deps.sh
+./scripts/check-format.sh
 ./scripts/build.sh
 BUILD_DIR="${TARVEX_BUILD_DIR:-build}"
 export QT_QPA_PLATFORM=offscreen

@@ -24,8 +24,8 @@ std::string WindowTitle(Display* d, Window w) {
         int format = 0;
         unsigned long count = 0, after = 0;
         unsigned char* data = nullptr;
-        if (XGetWindowProperty(d, w, property, 0, 1024, False, AnyPropertyType, &type, &format, &count, &after,
-                               &data) == Success &&
+        if (XGetWindowProperty(d, w, property, 0, 1024, False, AnyPropertyType, &type, &format, &count,
+                               &after, &data) == Success &&
             data) {
             std::string title(reinterpret_cast<char*>(data), count);
             XFree(data);
@@ -71,7 +71,8 @@ int main(int argc, char** argv) {
         XEvent ev;
         XNextEvent(d, &ev);
         if (ev.type != MapNotify || WindowTitle(d, ev.xmap.window) != wanted) continue;
-        const auto ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+        const auto ms =
+            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
         std::printf("%.1f\n", ms);
         result = 0;
         break;

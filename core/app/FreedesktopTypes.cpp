@@ -19,11 +19,20 @@ std::string XmlEscape(std::string_view text) {
     std::string out;
     for (char c : text) {
         switch (c) {
-            case '&': out += "&amp;"; break;
-            case '<': out += "&lt;"; break;
-            case '>': out += "&gt;"; break;
-            case '"': out += "&quot;"; break;
-            default: out += c;
+            case '&':
+                out += "&amp;";
+                break;
+            case '<':
+                out += "&lt;";
+                break;
+            case '>':
+                out += "&gt;";
+                break;
+            case '"':
+                out += "&quot;";
+                break;
+            default:
+                out += c;
         }
     }
     return out;
@@ -31,7 +40,8 @@ std::string XmlEscape(std::string_view text) {
 
 std::string XmlUnescape(std::string_view text) {
     std::string out(text);
-    const std::pair<const char*, char> entities[] = {{"&quot;", '"'}, {"&lt;", '<'}, {"&gt;", '>'}, {"&amp;", '&'}};
+    const std::pair<const char*, char> entities[] = {
+        {"&quot;", '"'}, {"&lt;", '<'}, {"&gt;", '>'}, {"&amp;", '&'}};
     for (const auto& [entity, ch] : entities) {
         size_t pos = 0;
         while ((pos = out.find(entity, pos)) != std::string::npos) {
@@ -121,7 +131,8 @@ std::string CFreedesktopTypeRegistry::DesktopExec(const std::filesystem::path& p
     return escaped + " %f";
 }
 
-void CFreedesktopTypeRegistry::WriteIfDifferent(const std::filesystem::path& path, const std::string& content) {
+void CFreedesktopTypeRegistry::WriteIfDifferent(const std::filesystem::path& path,
+                                                const std::string& content) {
     if (const auto old = ReadWholeFile(path); old && *old == content) return;
     std::error_code ec;
     std::filesystem::create_directories(path.parent_path(), ec);
@@ -170,7 +181,8 @@ void CFreedesktopTypeRegistry::WriteExtensionKey(std::u16string_view extension, 
         icon[icon.find('/')] = '-';
         std::string ext = ToUtf8(extension);
         xml += "  <mime-type type=\"" + type + "\">\n";
-        xml += "    <comment>" + XmlEscape(ToUtf8(key.fileTypeName.empty() ? *key.fileTypeId : key.fileTypeName)) +
+        xml += "    <comment>" +
+               XmlEscape(ToUtf8(key.fileTypeName.empty() ? *key.fileTypeId : key.fileTypeName)) +
                "</comment>\n";
         xml += "    <icon name=\"" + icon + "\"/>\n";
         xml += "    <glob pattern=\"*" + XmlEscape(ext) + "\"/>\n";
@@ -202,7 +214,9 @@ std::optional<uint32_t> CFreedesktopTypeRegistry::ReadFileVersion(std::u16string
     return key ? key->fileVersion : std::nullopt;
 }
 
-void CFreedesktopTypeRegistry::DeleteExtensionKey(std::u16string_view extension) { Remove(PackagePath(extension)); }
+void CFreedesktopTypeRegistry::DeleteExtensionKey(std::u16string_view extension) {
+    Remove(PackagePath(extension));
+}
 
 void CFreedesktopTypeRegistry::DeleteFileTypeKey(std::u16string_view fileTypeId) {
     Remove(DesktopPath(fileTypeId));
@@ -233,12 +247,13 @@ void CFreedesktopTypeRegistry::WriteDesktopEntry(std::u16string_view fileTypeId,
     WriteIfDifferent(DesktopPath(fileTypeId), entry);
 }
 
-void CFreedesktopTypeRegistry::SetOpenCommand(std::u16string_view fileTypeId, const std::filesystem::path& program) {
+void CFreedesktopTypeRegistry::SetOpenCommand(std::u16string_view fileTypeId,
+                                              const std::filesystem::path& program) {
     WriteDesktopEntry(fileTypeId, fileTypeId, program);
 }
 
-void CFreedesktopTypeRegistry::RegisterFileType(const DocTemplateStrings& strings, const std::filesystem::path& program,
-                                                int iconIndex) {
+void CFreedesktopTypeRegistry::RegisterFileType(const DocTemplateStrings& strings,
+                                                const std::filesystem::path& program, int iconIndex) {
     ExtensionKey key = ReadExtensionKey(strings.extension).value_or(ExtensionKey{});
     key.fileTypeId = std::u16string(strings.fileTypeId);
     key.fileTypeName = std::u16string(strings.fileTypeName);

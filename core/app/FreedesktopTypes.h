@@ -29,7 +29,8 @@ public:
     void DeleteExtensionKey(std::u16string_view extension) override;
     void DeleteFileTypeKey(std::u16string_view fileTypeId) override;
     void WriteFileVersion(std::u16string_view extension, uint32_t version) override;
-    void SetDefaultIcon(std::u16string_view fileTypeId, const std::filesystem::path& program, int index) override;
+    void SetDefaultIcon(std::u16string_view fileTypeId, const std::filesystem::path& program,
+                        int index) override;
     void SetOpenCommand(std::u16string_view fileTypeId, const std::filesystem::path& program) override;
     void RegisterFileType(const DocTemplateStrings& strings, const std::filesystem::path& program,
                           int iconIndex) override;

@@ -2,7 +2,8 @@
 
 namespace tarvex {
 
-std::optional<std::u16string> HomepageCommandLine(std::u16string_view browserCommand, std::u16string_view url) {
+std::optional<std::u16string> HomepageCommandLine(std::u16string_view browserCommand,
+                                                  std::u16string_view url) {
     std::u16string_view head;
     const size_t noHome = browserCommand.find(u"-nohome");
     const size_t placeholder = browserCommand.find(u"\"%1\"");

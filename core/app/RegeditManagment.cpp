@@ -2,8 +2,8 @@
 
 #include "core/app/SettingsKeys.h"
 #include "core/app/ShellStrings.h"
-#include "core/common/TextCodec.h"
 #include "core/app/Version.h"
+#include "core/common/TextCodec.h"
 
 namespace tarvex {
 namespace {
@@ -31,12 +31,15 @@ public:
         const bool ready = m_manager.IsInitialized();
         return m_manager.ReadSectionBinary(s, k, out, SIZE_MAX) == 0 && ready;
     }
-    bool WriteProfileBinary(std::string_view s, std::string_view k, const uint8_t* data, size_t size) override {
+    bool WriteProfileBinary(std::string_view s, std::string_view k, const uint8_t* data,
+                            size_t size) override {
         const bool ready = m_manager.IsInitialized();
         m_manager.WriteSectionBinary(s, k, data, size);  // refuses and reports when not ready
         return ready;
     }
-    bool DeleteValue(std::string_view s, std::string_view k) override { return m_manager.DeleteSectionValue(s, k); }
+    bool DeleteValue(std::string_view s, std::string_view k) override {
+        return m_manager.DeleteSectionValue(s, k);
+    }
     bool DeleteKey(std::string_view s) override { return m_manager.IsInitialized() && m_area.DeleteKey(s); }
 
 private:
@@ -85,7 +88,9 @@ void CRegeditManagment::SetVersion(uint32_t packed) {
     m_nVersionBytes[3] = p.build;
 }
 
-std::string CRegeditManagment::GetVersionString() const { return FormatVersionString(m_nVersion); }
+std::string CRegeditManagment::GetVersionString() const {
+    return FormatVersionString(m_nVersion);
+}
 
 void CRegeditManagment::WriteProgramEntries() {
     const std::u16string dir = m_programPath.parent_path().u16string();
@@ -157,8 +162,8 @@ bool CRegeditManagment::CheckInitialized() {
     return false;
 }
 
-void CRegeditManagment::WriteSectionBinary(std::string_view section, std::string_view name, const uint8_t* data,
-                                           size_t size) {
+void CRegeditManagment::WriteSectionBinary(std::string_view section, std::string_view name,
+                                           const uint8_t* data, size_t size) {
     if (!CheckInitialized()) return;
     m_programArea.WriteProfileBinary(section, name, data, size);
 }

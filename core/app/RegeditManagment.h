@@ -40,7 +40,8 @@ public:
     virtual void DeleteFileTypeKey(std::u16string_view fileTypeId) = 0;
     // Creates the extension key if needed.
     virtual void WriteFileVersion(std::u16string_view extension, uint32_t version) = 0;
-    virtual void SetDefaultIcon(std::u16string_view fileTypeId, const std::filesystem::path& program, int index) = 0;
+    virtual void SetDefaultIcon(std::u16string_view fileTypeId, const std::filesystem::path& program,
+                                int index) = 0;
     // The program started with the document path as its whole command line.
     virtual void SetOpenCommand(std::u16string_view fileTypeId, const std::filesystem::path& program) = 0;
     // The framework's own registration of a document type (extension -> type id, type name,
@@ -79,7 +80,8 @@ public:
 
     // Section operations on the program area; before initialisation they show
     // "CRegeditManagment-Error" and do nothing.
-    void WriteSectionBinary(std::string_view section, std::string_view name, const uint8_t* data, size_t size);
+    void WriteSectionBinary(std::string_view section, std::string_view name, const uint8_t* data,
+                            size_t size);
     // 0 on success, otherwise a registry result code (2: not found). Before initialisation 0.
     long ReadSectionBinary(std::string_view section, std::string_view name, std::vector<uint8_t>& out,
                            size_t maxSize);

@@ -31,7 +31,7 @@ inline std::u16string Get(Profile& p, std::string_view section, TextKey key) {
 // --- sections ("" is the root of an area)
 inline constexpr char kRoot[] = "";
 inline constexpr char kSettings[] = "Settings";
-inline constexpr char kEHForm[] = "EHForm_Defaults";   // SAD view, SAD printing and the SAD defaults
+inline constexpr char kEHForm[] = "EHForm_Defaults";    // SAD view, SAD printing and the SAD defaults
 inline constexpr char kDV1Form[] = "DV1Form_Defaults";  // D.V.1 view and printing
 inline constexpr char kFont[] = "Font";
 inline constexpr char kRecentFileList[] = "Recent File List";
@@ -50,9 +50,9 @@ inline constexpr char kZoomFactorLU[] = "ZoomFactorLU";
 inline constexpr char kWinFormScaledFactor[] = "WinFormScaledFactor";
 inline constexpr IntKey kDocLength{"DocLength", 350};  // mm, the form's length
 inline constexpr IntKey kDocWidth{"DocWidth", 205};
-inline constexpr IntKey kEditTextColor{"EditTextColor", 0xFF0000};  // blue as 0x00BBGGRR
+inline constexpr IntKey kEditTextColor{"EditTextColor", 0xFF0000};    // blue as 0x00BBGGRR
 inline constexpr IntKey kPrinterFontFactor{"PrinterFontFactor", 95};  // percent
-inline constexpr TextKey kPrinter{"Printer", u"@"};                  // "@": no printer remembered
+inline constexpr TextKey kPrinter{"Printer", u"@"};                   // "@": no printer remembered
 inline constexpr IntKey kReUsePrn{"ReUsePrn", 0};
 
 // --- "EHForm_Defaults": SAD printing

@@ -7,18 +7,26 @@ namespace {
 
 using K = MenuEntry::Kind;
 
-MenuEntry C(int id, std::u16string_view text) { return {K::Command, id, text, {}}; }
-MenuEntry Sep() { return {K::Separator, 0, {}, {}}; }
+MenuEntry C(int id, std::u16string_view text) {
+    return {K::Command, id, text, {}};
+}
+MenuEntry Sep() {
+    return {K::Separator, 0, {}, {}};
+}
 MenuEntry Sub(std::u16string_view text, std::vector<MenuEntry> items, int id = 0) {
     return {K::Submenu, id, text, std::move(items)};
 }
-MenuEntry Mru() { return {K::RecentFiles, cmd::kMruFile1, u"Letzte Datei", {}}; }
+MenuEntry Mru() {
+    return {K::RecentFiles, cmd::kMruFile1, u"Letzte Datei", {}};
+}
 
 MenuEntry FileMenu(bool withDocument) {
-    std::vector<MenuEntry> items{C(cmd::kNew, u"&Neu"), C(cmd::kOpen, u"Ö&ffnen..."), C(cmd::kClose, u"&Schließen")};
+    std::vector<MenuEntry> items{C(cmd::kNew, u"&Neu"), C(cmd::kOpen, u"Ö&ffnen..."),
+                                 C(cmd::kClose, u"&Schließen")};
     // "S&peichern": the S belongs to "&Schließen".
     if (withDocument)
-        items.insert(items.end(), {C(cmd::kSave, u"S&peichern\tStrg+S"), C(cmd::kSaveAs, u"Speichern &unter...")});
+        items.insert(items.end(),
+                     {C(cmd::kSave, u"S&peichern\tStrg+S"), C(cmd::kSaveAs, u"Speichern &unter...")});
     items.push_back(Sep());
     if (withDocument) items.push_back(C(cmd::kPrint, u"&Drucken..."));
     items.push_back(C(cmd::kPrintSetup, u"Dru&ckeinrichtung..."));
@@ -30,25 +38,31 @@ MenuEntry FileMenu(bool withDocument) {
 MenuEntry ViewMenu(bool withZoom) {
     std::vector<MenuEntry> items{Sub(u"&Symbolleisten und Andockfenster", {}, cmd::kToolbars),
                                  C(cmd::kStatusBar, u"Status&leiste")};
-    if (withZoom) items.insert(items.end(), {Sep(), C(cmd::kZoomIn, u"Anzeige &größer"), C(cmd::kZoomOut, u"Anzeige &kleiner")});
+    if (withZoom)
+        items.insert(items.end(),
+                     {Sep(), C(cmd::kZoomIn, u"Anzeige &größer"), C(cmd::kZoomOut, u"Anzeige &kleiner")});
     return Sub(u"&Ansicht", std::move(items));
 }
 
 MenuEntry HelpMenu(bool withKeyHint) {
     return Sub(u"&Hilfe", {C(cmd::kHelpContents, u"Hilfe Inhal&t"),
-                           C(cmd::kHelpGeneral, withKeyHint ? u"&Hilfe allgemein\tF1" : u"&Hilfe allgemein"), Sep(),
-                           C(cmd::kHomepage, u"Homepage im Internet...")});
+                           C(cmd::kHelpGeneral, withKeyHint ? u"&Hilfe allgemein\tF1" : u"&Hilfe allgemein"),
+                           Sep(), C(cmd::kHomepage, u"Homepage im Internet...")});
 }
 
 std::vector<MenuEntry> EditingEntries(std::u16string_view pasteText) {
-    return {C(cmd::kUndo, u"&Rückgängig"), C(cmd::kCut, u"&Ausschneiden"), C(cmd::kCopy, u"&Kopieren"),
-            C(cmd::kPaste, pasteText),     C(cmd::kSelectAll, u"Alles &markieren"), C(cmd::kInsertMode, u"Einfügemodus")};
+    return {C(cmd::kUndo, u"&Rückgängig"),
+            C(cmd::kCut, u"&Ausschneiden"),
+            C(cmd::kCopy, u"&Kopieren"),
+            C(cmd::kPaste, pasteText),
+            C(cmd::kSelectAll, u"Alles &markieren"),
+            C(cmd::kInsertMode, u"Einfügemodus")};
 }
 
 std::vector<MenuEntry> FontAndAlignEntries() {
-    return {C(cmd::kFontLarger, u"Schrift &größer"), C(cmd::kFontSmaller, u"Schrift k&leiner"),
-            C(cmd::kFontBold, u"Schrift &fett"),     Sep(),
-            C(cmd::kAlignLeft, u"Text linksbündig"), C(cmd::kAlignCenter, u"Text zentriert"),
+    return {C(cmd::kFontLarger, u"Schrift &größer"),  C(cmd::kFontSmaller, u"Schrift k&leiner"),
+            C(cmd::kFontBold, u"Schrift &fett"),      Sep(),
+            C(cmd::kAlignLeft, u"Text linksbündig"),  C(cmd::kAlignCenter, u"Text zentriert"),
             C(cmd::kAlignRight, u"Text rechtsbündig")};
 }
 
@@ -59,7 +73,9 @@ std::vector<MenuEntry> PageEntries() {
 }
 
 // A clerk's shortcut from box to box by the number printed on the form.
-MenuEntry GoToFieldEntry() { return C(cmd::kGoToField, u"&Gehe zu Feld...\tStrg+G"); }
+MenuEntry GoToFieldEntry() {
+    return C(cmd::kGoToField, u"&Gehe zu Feld...\tStrg+G");
+}
 
 MenuEntry EditMenu(bool sad) {
     std::vector<MenuEntry> items{C(cmd::kInsertDefaults, u"Vor&gaben einfügen..."), Sep()};
@@ -95,16 +111,17 @@ std::vector<MenuEntry> BuildMenu130() {
                              C(cmd::kVariant1, u"0747 / 0748 (Bestimmung - Eingang / Einfuhr)"),
                              C(cmd::kVariant2, u"0777 / 0778 (Vereinfachte Zollanmeldung)"),
                              C(cmd::kVariant3, u"0779 / 0780 (Bestimmung - Eingang / Einfuhr)")});
-    return {FileMenu(true),
-            EditMenu(true),
-            Sub(u"&Optionen", {C(cmd::kMasterData, u"Sta&mmdaten..."), C(cmd::kFormDefaults, u"&Formularvorgaben..."),
-                               C(cmd::kMargins, u"&Ränder..."),
-                               C(cmd::kPrinterFonts, u"&Druckerschriftgrößen korrigieren..."),
-                               C(cmd::kFieldDefinitions, u"Formularfelder definieren..."), Sep(),
-                               C(cmd::kProgramOptions, u"Programmvorgaben und Einstellungen...")}),
-            Sub(u"&Formular", std::move(form)),
-            ViewMenu(true),
-            HelpMenu(true)};
+    return {
+        FileMenu(true),
+        EditMenu(true),
+        Sub(u"&Optionen",
+            {C(cmd::kMasterData, u"Sta&mmdaten..."), C(cmd::kFormDefaults, u"&Formularvorgaben..."),
+             C(cmd::kMargins, u"&Ränder..."), C(cmd::kPrinterFonts, u"&Druckerschriftgrößen korrigieren..."),
+             C(cmd::kFieldDefinitions, u"Formularfelder definieren..."), Sep(),
+             C(cmd::kProgramOptions, u"Programmvorgaben und Einstellungen...")}),
+        Sub(u"&Formular", std::move(form)),
+        ViewMenu(true),
+        HelpMenu(true)};
 }
 
 std::vector<MenuEntry> BuildMenu131() {
@@ -166,9 +183,11 @@ const std::map<int, std::u16string_view>& CommandStrings() {
         {cmd::kAlignLeft, u"Richtet den Text des aktuellen Feldes links aus\nLinksbündig"},
         {cmd::kAlignCenter, u"Zentriert den Text des aktuellen Feldes\nZentriert"},
         {cmd::kAlignRight, u"Richtet den Text des aktuellen Feldes rechts aus\nRechtsbündig"},
-        {cmd::kGoToField, u"Setzt die Schreibmarke in ein Feld, das Sie mit seiner Nummer angeben\nGehe zu Feld"},
+        {cmd::kGoToField,
+         u"Setzt die Schreibmarke in ein Feld, das Sie mit seiner Nummer angeben\nGehe zu Feld"},
         {cmd::kUpdateFields, u"Füllt die Felder 3, 5 und 32 neu aus\nFelder 3, 5 und 32 aktualisieren"},
-        {cmd::kMoveGoodsItem, u"Verschiebt eine Warenposition an eine andere Stelle\nWarenposition verschieben"},
+        {cmd::kMoveGoodsItem,
+         u"Verschiebt eine Warenposition an eine andere Stelle\nWarenposition verschieben"},
         {cmd::kRemoveLastPage, u"Entfernt das letzte Ergänzungsblatt\nLetzte Formularseite entfernen"},
         {cmd::kDv1Calculate, u"Berechnet die Werte der Seiten 2, 3, 4 ...\nBerechnung (F3)"},
         {cmd::kMargins, u"Stellt die Druckränder des Formulars ein\nRänder (F9)"},
@@ -176,8 +195,9 @@ const std::map<int, std::u16string_view>& CommandStrings() {
         {cmd::kFormDefaults, u"Legt die Vorgaben für neue Formulare fest\nFormularvorgaben (F8)"},
         {cmd::kMasterData, u"Bearbeitet die Artikel-Stammdaten\nStammdaten (F7)"},
         {cmd::kProgramOptions, u"Legt die Programmvorgaben und Dateipfade fest\nProgrammvorgaben"},
-        {cmd::kFieldDefinitions, u"Legt fest, welche Formularfelder angezeigt, bearbeitet und gedruckt werden\n"
-                                 u"Formularfelder definieren"},
+        {cmd::kFieldDefinitions,
+         u"Legt fest, welche Formularfelder angezeigt, bearbeitet und gedruckt werden\n"
+         u"Formularfelder definieren"},
         {cmd::kNextPage, u"Zeigt die nächste Formularseite\nNächste Seite"},
         {cmd::kPrevPage, u"Zeigt die vorherige Formularseite\nVorherige Seite"},
         {cmd::kFirstPage, u"Zeigt die erste Formularseite\nErste Seite"},
@@ -193,9 +213,11 @@ const std::map<int, std::u16string_view>& CommandStrings() {
         {cmd::kZoomOut, u"Verkleinert die Ansicht des Dokuments im Bildschirm\nAnsicht verkleinern"},
         {cmd::kHomepage, u"Öffnet die Homepage des Herstellers im Internet-Browser\nHomepage"},
         {cmd::kSupportInfo, u"Zeigt Informationen für den Support an\nSupport-Informationen"},
-        {cmd::kResetFonts, u"Setzt die Schriftgrößen auf die Ursprungswerte zurück\nSchriftgrößen zurücksetzen"},
-        {cmd::kResetWorkspace, u"Setzt Menü- und Symbolleisten auf die Ursprungswerte zurück\n"
-                               u"Menüs zurücksetzen"},
+        {cmd::kResetFonts,
+         u"Setzt die Schriftgrößen auf die Ursprungswerte zurück\nSchriftgrößen zurücksetzen"},
+        {cmd::kResetWorkspace,
+         u"Setzt Menü- und Symbolleisten auf die Ursprungswerte zurück\n"
+         u"Menüs zurücksetzen"},
         {cmd::kResetAll, u"Löscht alle Einstellungen dieses Programms\nEinstellungen löschen"},
         {cmd::kPrintAreaCorrection, u"Korrigiert den Druckbereich\nDruckbereich korrigieren"},
         {cmd::kCustomize, u"Passt Symbolleisten und Menüs an\nAnpassen"},
@@ -210,10 +232,14 @@ const std::vector<MenuEntry>& MenuResource(int menuId) {
     static const std::vector<MenuEntry> m128 = BuildMenu128(), m130 = BuildMenu130(), m131 = BuildMenu131(),
                                         none;
     switch (menuId) {
-        case kMenuNoDocument: return m128;
-        case kMenuSad: return m130;
-        case kMenuDv1: return m131;
-        default: return none;
+        case kMenuNoDocument:
+            return m128;
+        case kMenuSad:
+            return m130;
+        case kMenuDv1:
+            return m131;
+        default:
+            return none;
     }
 }
 
@@ -226,11 +252,41 @@ const std::vector<MenuEntry>& ContextMenuResource(int menuId) {
 
 const std::vector<int>& StandardToolbarButtons() {
     using namespace cmd;
-    static const std::vector<int> buttons{
-        kExit,       0, kNew,        kOpen,       kSave,        0,         kCut,      kCopy,     kPaste,
-        kInsertDefaults, 0, kZoomIn, kZoomOut,    0,            kFontLarger, kFontSmaller, kFontBold, 0,
-        kAlignLeft,  kAlignCenter, kAlignRight, 0, kDv1Calculate, 0,       kMargins,  kPrint,    0,
-        kFirstPage,  kPrevPage, kNextPage, kLastPage, kAddPage, 0,         kAbout,    kHelpGeneral};
+    static const std::vector<int> buttons{kExit,
+                                          0,
+                                          kNew,
+                                          kOpen,
+                                          kSave,
+                                          0,
+                                          kCut,
+                                          kCopy,
+                                          kPaste,
+                                          kInsertDefaults,
+                                          0,
+                                          kZoomIn,
+                                          kZoomOut,
+                                          0,
+                                          kFontLarger,
+                                          kFontSmaller,
+                                          kFontBold,
+                                          0,
+                                          kAlignLeft,
+                                          kAlignCenter,
+                                          kAlignRight,
+                                          0,
+                                          kDv1Calculate,
+                                          0,
+                                          kMargins,
+                                          kPrint,
+                                          0,
+                                          kFirstPage,
+                                          kPrevPage,
+                                          kNextPage,
+                                          kLastPage,
+                                          kAddPage,
+                                          0,
+                                          kAbout,
+                                          kHelpGeneral};
     return buttons;
 }
 

@@ -10,7 +10,6 @@
 
 namespace tarvex {
 
-
 inline constexpr int kMenuNoDocument = 128;
 inline constexpr int kMenuSad = 130;
 inline constexpr int kMenuDv1 = 131;
@@ -21,9 +20,9 @@ inline constexpr int kMruEntries = 8;
 struct MenuEntry {
     enum class Kind { Command, Separator, Submenu, RecentFiles };
     Kind kind = Kind::Command;
-    int id = 0;                     // command id; 0 for a separator or a plain submenu
-    std::u16string_view text;       // with '&' for the access key and "\t" before a key hint
-    std::vector<MenuEntry> items;   // entries of a submenu
+    int id = 0;                    // command id; 0 for a separator or a plain submenu
+    std::u16string_view text;      // with '&' for the access key and "\t" before a key hint
+    std::vector<MenuEntry> items;  // entries of a submenu
 };
 
 // Top-level menus of menu resource 128, 130 or 131; empty for an unknown id.

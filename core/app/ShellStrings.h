@@ -46,13 +46,16 @@ inline constexpr char16_t kResetFontQuestion21034[] =
 inline constexpr char16_t kResetFontKey21035[] = u"Software\\%s\\%s\\Font";
 inline constexpr char16_t kResetFontTitle21036[] = u"Schriftgrößenmodifikationen löschen";
 inline constexpr char16_t kResetWorkspaceQuestion21037[] =
-    u"Mit diesem Aufruf werden alle werden die\nMenü- und\nSymbolleisten-Modifikationen dieses Programms\nauf "
-    u"die Ursprungswerte zurückgesetzt!\n\nDas Programm wird anschliessend ohne Rückfrage beendet.\nGeöffnete "
+    u"Mit diesem Aufruf werden alle werden die\nMenü- und\nSymbolleisten-Modifikationen dieses "
+    u"Programms\nauf "
+    u"die Ursprungswerte zurückgesetzt!\n\nDas Programm wird anschliessend ohne Rückfrage "
+    u"beendet.\nGeöffnete "
     u"Dateien werden nicht gesichert!";
 inline constexpr char16_t kResetWorkspaceKey21038[] = u"Software\\%s\\%s\\Workspace";
 inline constexpr char16_t kResetWorkspaceTitle21039[] = u"Menü- und Symbolleisten-Modifikationen löschen";
 inline constexpr char16_t kResetAllQuestion21040[] =
-    u"Mit diesem Aufruf werden alle Einträge dieses\nProgramms in der Registry gelöscht!\n\nDas Programm wird "
+    u"Mit diesem Aufruf werden alle Einträge dieses\nProgramms in der Registry gelöscht!\n\nDas Programm "
+    u"wird "
     u"anschliessend ohne Rückfrage beendet.\nGeöffnete Dateien werden nicht gesichert!";
 inline constexpr char16_t kResetAllKey21041[] = u"Software\\%s\\%s";
 inline constexpr char16_t kResetAllTitle21042[] = u"Registry-Einträge dieses Programms löschen";

@@ -51,6 +51,8 @@ std::string FormatVersionString(uint32_t packed) {
     return buffer;
 }
 
-std::string_view BuildProductVersion() { return TARVEX_VERSION_STRING; }
+std::string_view BuildProductVersion() {
+    return TARVEX_VERSION_STRING;
+}
 
 }  // namespace tarvex

@@ -17,8 +17,9 @@ constexpr std::array<DutyType, 23> kDutyTypes = {{
     {u"16000", u"Ausgleichsbeträge bei der Einfuhr aus neuen Mitgliedstaaten (Beitrittsausgleichsbeträge)"},
     {u"17000", u"Währungsausgleichsbeträge bei der Einfuhr aus Mitgliedstaaten"},
     {u"20000", u"Einfuhrumsatzsteuer"},
-    {u"21000", u"Zölle für die ein Bescheid von dem 1.7.1971 erging; EGKS-Zölle, für die ein Bescheid vor dem "
-               u"1.1.1988 erging"},
+    {u"21000",
+     u"Zölle für die ein Bescheid von dem 1.7.1971 erging; EGKS-Zölle, für die ein Bescheid vor dem "
+     u"1.1.1988 erging"},
     {u"23000", u"Pauschalierte Eingangsabgaben"},
     {u"30000", u"Tabaksteuer"},
     {u"31000", u"Kaffeesteuer"},
@@ -29,16 +30,21 @@ constexpr std::array<DutyType, 23> kDutyTypes = {{
     {u"41000", u"Mineralölsteuer (sonstiges Aufkommen)"},
     {u"41500", u"Erdgassteuer"},
     {u"42000", u"Stromsteuer"},
-    {u"43000", u"Abschöpfungen von Preisunterschieden bei Lebensmitteleinfuhren nach weiter geltendem nationalen "
-               u"Marktordnungsrecht"},
+    {u"43000",
+     u"Abschöpfungen von Preisunterschieden bei Lebensmitteleinfuhren nach weiter geltendem nationalen "
+     u"Marktordnungsrecht"},
     {u"67000", u"Biersteuer"},
 }};
 
-char16_t Fold(char16_t c) { return c >= u'a' && c <= u'z' ? static_cast<char16_t>(c - u'a' + u'A') : c; }
+char16_t Fold(char16_t c) {
+    return c >= u'a' && c <= u'z' ? static_cast<char16_t>(c - u'a' + u'A') : c;
+}
 
 }  // namespace
 
-std::span<const DutyType> DutyTypes() { return kDutyTypes; }
+std::span<const DutyType> DutyTypes() {
+    return kDutyTypes;
+}
 
 int DutyTypePresetIndex(std::u16string_view preset) {
     for (size_t i = 0; i < kDutyTypes.size(); ++i) {

@@ -33,15 +33,16 @@ std::string Display(const std::filesystem::path& p) {
 std::string LastErrorText() {
     const DWORD code = GetLastError();
     char buf[512] = {};
-    const DWORD n = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, code, 0,
-                                   buf, sizeof buf, nullptr);
+    const DWORD n = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, code,
+                                   0, buf, sizeof buf, nullptr);
     std::string text(buf, n);
     while (!text.empty() && (text.back() == '\n' || text.back() == '\r')) text.pop_back();
     return text.empty() ? commonstr::Args(commonstr::kErrorCode, {std::to_string(code)}) : text;
 }
 
 bool WriteTemp(const std::filesystem::path& temp, std::span<const uint8_t> data, std::string& why) {
-    HANDLE h = CreateFileW(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE h =
+        CreateFileW(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (h == INVALID_HANDLE_VALUE) {
         why = LastErrorText();
         return false;
@@ -61,14 +62,17 @@ bool WriteTemp(const std::filesystem::path& temp, std::span<const uint8_t> data,
 }
 
 bool ReplaceWith(const std::filesystem::path& temp, const std::filesystem::path& target, std::string& why) {
-    if (MoveFileExW(temp.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) return true;
+    if (MoveFileExW(temp.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        return true;
     why = LastErrorText();
     return false;
 }
 
 #else
 
-std::string ErrnoText(int err) { return std::strerror(err); }
+std::string ErrnoText(int err) {
+    return std::strerror(err);
+}
 
 bool WriteTemp(const std::filesystem::path& temp, std::span<const uint8_t> data, std::string& why,
                mode_t mode) {
@@ -147,7 +151,8 @@ bool ReadFileBytes(const std::filesystem::path& path, std::vector<uint8_t>& out,
     }
     std::ifstream in(path, std::ios::binary);
     if (!in) {
-        error = commonstr::Args(commonstr::kCannotOpen, {Display(path), std::strerror(errno ? errno : ENOENT)});
+        error =
+            commonstr::Args(commonstr::kCannotOpen, {Display(path), std::strerror(errno ? errno : ENOENT)});
         return false;
     }
     // Read in chunks rather than trusting a reported size, so special files behave too.

@@ -70,14 +70,15 @@ void CFieldDefinitions::ResetToBuiltIn() {
 }
 
 void LoadFieldDefinitions(CFieldDefinitions& defs, Profile& profile, Profile& programArea) {
-    LoadTable(defs.page1, BuiltInFieldDefinitions1(), settings::kFieldSizeEH1, settings::kFieldDefEH1, profile,
-              programArea);
+    LoadTable(defs.page1, BuiltInFieldDefinitions1(), settings::kFieldSizeEH1, settings::kFieldDefEH1,
+              profile, programArea);
     LoadTable(defs.continuation, BuiltInFieldDefinitions2(), settings::kFieldSizeEH2, settings::kFieldDefEH2,
               profile, programArea);
 }
 
 void SaveFieldDefinitions(const CFieldDefinitions& defs, Profile& profile, Profile& programArea) {
-    programArea.WriteProfileBinary(settings::kEHForm, settings::kFieldDefEH1, defs.page1.data(), kFieldDefSize1);
+    programArea.WriteProfileBinary(settings::kEHForm, settings::kFieldDefEH1, defs.page1.data(),
+                                   kFieldDefSize1);
     profile.WriteProfileInt(settings::kEHForm, settings::kFieldSizeEH1.name, kFieldDefSize1);
     programArea.WriteProfileBinary(settings::kEHForm, settings::kFieldDefEH2, defs.continuation.data(),
                                    kFieldDefSize2);

@@ -312,8 +312,7 @@ void CFieldStore::ReadBlock(CArchiveReader& ar) {
         for (auto& t : texts) TrimRight(t);
         auto words = ar.ReadWordList();
         if (texts.size() > 0xFFFF) throw ArchiveError(formviewstr::kTooManyFields);
-        if (words.size() != texts.size())
-            throw ArchiveError(formviewstr::kTextsAndFormatsDiffer);
+        if (words.size() != texts.size()) throw ArchiveError(formviewstr::kTextsAndFormatsDiffer);
         const auto t = static_cast<uint16_t>(texts.size());
         const uint16_t oldN1 = m_nCount1;
         m_texts1 = std::move(texts);
@@ -342,12 +341,10 @@ void CFieldStore::ReadBlock(CArchiveReader& ar) {
         // The page-mode word must agree with the lists, or every later access would miss them.
         const uint16_t kind = mode & 0xF000;
         if (kind == kPageModeSingle) {
-            if (!texts2.empty() || !words2.empty())
-                throw ArchiveError(formviewstr::kPageModeMismatch);
+            if (!texts2.empty() || !words2.empty()) throw ArchiveError(formviewstr::kPageModeMismatch);
         } else if (kind == kPageModeMulti) {
             const int pages = mode & 0xFF;
-            if ((mode & 0x0F00) != 0 || pages < 1)
-                throw ArchiveError(formviewstr::kBadPageMode);
+            if ((mode & 0x0F00) != 0 || pages < 1) throw ArchiveError(formviewstr::kBadPageMode);
             const size_t expected = static_cast<size_t>(n2) * (pages - 1);
             if (texts2.size() != expected || words2.size() != expected)
                 throw ArchiveError(formviewstr::kPageModeMismatch);

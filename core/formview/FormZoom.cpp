@@ -16,7 +16,8 @@ int DefaultZoom(int desktopHeight, bool windows8OrLater) {
 
 int ComputeInitZoom(Profile& profile, std::string_view section, int desktopHeight, bool windows8OrLater,
                     int dpi) {
-    const int z = profile.GetProfileInt(section, settings::kZoomFactor, DefaultZoom(desktopHeight, windows8OrLater));
+    const int z =
+        profile.GetProfileInt(section, settings::kZoomFactor, DefaultZoom(desktopHeight, windows8OrLater));
     profile.WriteProfileInt(section, settings::kZoomFactorLU, z);
     if (dpi <= 0) dpi = 96;
     const int scale = MulDivRound(100, dpi, 96);
@@ -39,8 +40,12 @@ int MulDivRound(int a, int b, int c) {
     return static_cast<int>(((p < 0) != (c < 0)) ? -q : q);
 }
 
-int HimetricToPixels(int hundredths, int dpi) { return MulDivRound(hundredths, dpi, 2540); }
-int PixelsToHimetric(int pixels, int dpi) { return dpi > 0 ? MulDivRound(pixels, 2540, dpi) : 0; }
+int HimetricToPixels(int hundredths, int dpi) {
+    return MulDivRound(hundredths, dpi, 2540);
+}
+int PixelsToHimetric(int pixels, int dpi) {
+    return dpi > 0 ? MulDivRound(pixels, 2540, dpi) : 0;
+}
 
 FieldRect FormRectToPixels(int left, int top, int right, int bottom, int zoom, int dpi) {
     auto px = [&](int v) {

@@ -17,7 +17,9 @@ inline constexpr int kZoomMin = 10;
 inline constexpr int kZoomMax = 25;
 inline constexpr int kPageKeyStep = 700;  // logical units scrolled by Page Up / Page Down
 
-inline int ZoomScale(int value, int zoom) { return value * zoom / 10; }
+inline int ZoomScale(int value, int zoom) {
+    return value * zoom / 10;
+}
 
 // Default zoom before the screen scale: by the desktop height in pixels, three less from
 // Windows 8 on.
@@ -29,8 +31,12 @@ int DefaultZoom(int desktopHeight, bool windows8OrLater);
 int ComputeInitZoom(Profile& profile, std::string_view section, int desktopHeight, bool windows8OrLater,
                     int dpi);
 
-inline bool CanZoomIn(int zoom) { return zoom < kZoomMax; }
-inline bool CanZoomOut(int zoom) { return zoom > kZoomMin; }
+inline bool CanZoomIn(int zoom) {
+    return zoom < kZoomMax;
+}
+inline bool CanZoomOut(int zoom) {
+    return zoom > kZoomMin;
+}
 // One zoom step; returns the new level (unchanged at the limit) and stores it as "ZoomFactor".
 int ZoomStep(Profile& profile, std::string_view section, int zoom, bool in);
 
@@ -47,6 +53,8 @@ FieldRect FormRectToPixels(int left, int top, int right, int bottom, int zoom, i
 
 // A mouse position (client pixels plus the device scroll position) in form units at the current
 // zoom, y downward: pixels to hundredths of a millimetre, divided by 10.
-inline int PixelsToZoomedForm(int pixels, int dpi) { return PixelsToHimetric(pixels, dpi) / 10; }
+inline int PixelsToZoomedForm(int pixels, int dpi) {
+    return PixelsToHimetric(pixels, dpi) / 10;
+}
 
 }  // namespace tarvex

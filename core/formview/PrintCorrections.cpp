@@ -11,7 +11,9 @@
 
 namespace tarvex {
 
-const char* FormSection(int kind) { return kind == 0 ? settings::kEHForm : settings::kDV1Form; }
+const char* FormSection(int kind) {
+    return kind == 0 ? settings::kEHForm : settings::kDV1Form;
+}
 
 bool CMarginSheetModel::SetSheetPages(int n) {
     if (n < 2 || n > kMaxPages) return false;
@@ -30,13 +32,15 @@ void CMarginSheetModel::SetShiftY(int page, int tenths) {
 int CMarginSheetModel::GetShiftX(int page) const {
     // Shifts are multiples of 0.05 mm at most; round away the binary representation error
     // before the truncation, so that 1.5 mm gives 15 and never 14.
-    return Valid(page) ? static_cast<int>(std::trunc(m_x[page - 1] * 10.0 + (m_x[page - 1] < 0 ? -1e-6 : 1e-6)))
-                       : 0;
+    return Valid(page)
+               ? static_cast<int>(std::trunc(m_x[page - 1] * 10.0 + (m_x[page - 1] < 0 ? -1e-6 : 1e-6)))
+               : 0;
 }
 
 int CMarginSheetModel::GetShiftY(int page) const {
-    return Valid(page) ? static_cast<int>(std::trunc(m_y[page - 1] * 10.0 + (m_y[page - 1] < 0 ? -1e-6 : 1e-6)))
-                       : 0;
+    return Valid(page)
+               ? static_cast<int>(std::trunc(m_y[page - 1] * 10.0 + (m_y[page - 1] < 0 ? -1e-6 : 1e-6)))
+               : 0;
 }
 
 void CMarginSheetModel::Step(std::array<double, kMaxPages>& v, int page, int dir) {
@@ -214,7 +218,9 @@ std::u16string PrintDialogCaption(int kind) {
     return kind == 0 ? formviewstr::kPrintCaptionSad : formviewstr::kPrintCaptionDv1;
 }
 
-int PrintDialogHelpContext(int kind) { return kind == 0 ? 123 : 124; }
+int PrintDialogHelpContext(int kind) {
+    return kind == 0 ? 123 : 124;
+}
 
 void StorePrinterChoice(Profile& profile, int kind, bool reuse, const std::u16string& device) {
     const char* sec = FormSection(kind);
@@ -231,7 +237,8 @@ void ResetPrinterChoice(Profile& profile, int kind) {
 std::u16string RememberedPrinter(Profile& profile, int kind) {
     const char* sec = FormSection(kind);
     std::u16string name = settings::Get(profile, sec, settings::kPrinter);
-    if (name == settings::kPrinter.fallback || settings::Get(profile, sec, settings::kReUsePrn) != 1) return {};
+    if (name == settings::kPrinter.fallback || settings::Get(profile, sec, settings::kReUsePrn) != 1)
+        return {};
     return name;
 }
 

@@ -1,11 +1,11 @@
 #include "core/masterdata/TableFile.h"
 
-#include "core/common/LocalDate.h"
-
 #include <algorithm>
 #include <cstring>
 #include <ctime>
 #include <system_error>
+
+#include "core/common/LocalDate.h"
 
 #ifdef _WIN32
 #ifndef NOMINMAX

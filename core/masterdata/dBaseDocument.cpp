@@ -1,8 +1,8 @@
 #include "core/masterdata/dBaseDocument.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cerrno>
+#include <charconv>
 #include <cmath>
 #include <cstdarg>
 #include <cstdio>

@@ -20,8 +20,9 @@ Layout LayoutOf(const char* sig) {
         const char* text;
         Layout layout;
     } kSignatures[] = {
-        {"KTW-AEForm@1.00", Layout::V100}, {"KTW-AEForm@1.10", Layout::V110}, {"KTW-AEForm@1.20", Layout::V120},
-        {"KTW-AEForm@1.41", Layout::V141}, {"KTW-AEForm@1.50", Layout::V150}, {"KTW-AEForm@1.51", Layout::V151},
+        {"KTW-AEForm@1.00", Layout::V100}, {"KTW-AEForm@1.10", Layout::V110},
+        {"KTW-AEForm@1.20", Layout::V120}, {"KTW-AEForm@1.41", Layout::V141},
+        {"KTW-AEForm@1.50", Layout::V150}, {"KTW-AEForm@1.51", Layout::V151},
         {"KTW-EHForm@2.00", Layout::V200}, {"KTW-EHForm@2.10", Layout::V210},
     };
     for (const auto& s : kSignatures)

@@ -20,10 +20,10 @@ std::vector<uint8_t> WriteAef(CEinheitspapierDoc& doc);
 
 // What a read found besides the document, for tools that show a file's contents.
 struct AefReadInfo {
-    std::string signature;      // the first 15 bytes as read; empty for a file shorter than that
-    bool hasFormCode = false;   // false for layouts without a form code (1.10, 1.20, 1.41)
+    std::string signature;     // the first 15 bytes as read; empty for a file shorter than that
+    bool hasFormCode = false;  // false for layouts without a form code (1.10, 1.20, 1.41)
     uint32_t formCode = 0;
-    size_t size = 0;            // bytes in the file
+    size_t size = 0;  // bytes in the file
 };
 bool ReadAef(std::span<const uint8_t> data, CEinheitspapierDoc& doc, std::string& error, AefReadInfo* info);
 bool LoadAefFile(const std::filesystem::path& path, CEinheitspapierDoc& doc, std::string& error,

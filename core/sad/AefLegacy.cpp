@@ -29,16 +29,30 @@ constexpr Map110 kFirstSheet110[] = {
 };
 
 constexpr Map110 kSheet110[] = {
-    {0, 0, 1, 1},    {1, 1, 1, 1},
+    {0, 0, 1, 1},
+    {1, 1, 1, 1},
     // goods item 1
-    {2, 2, 1, 4},    {3, 6, 16, 1},    {19, 22, 1, 3},   {20, 25, 1, 1},
+    {2, 2, 1, 4},
+    {3, 6, 16, 1},
+    {19, 22, 1, 3},
+    {20, 25, 1, 1},
     // goods item 2
-    {21, 26, 1, 4},  {22, 30, 16, 1},  {38, 46, 1, 3},   {39, 49, 1, 1},
+    {21, 26, 1, 4},
+    {22, 30, 16, 1},
+    {38, 46, 1, 3},
+    {39, 49, 1, 1},
     // goods item 3
-    {40, 50, 1, 4},  {41, 54, 16, 1},  {57, 70, 1, 3},   {58, 73, 1, 1},
+    {40, 50, 1, 4},
+    {41, 54, 16, 1},
+    {57, 70, 1, 3},
+    {58, 73, 1, 1},
     // duty tables of the three goods items
-    {63, 74, 25, 1}, {98, 99, 1, 1},   {99, 100, 25, 1}, {134, 125, 1, 1},
-    {135, 126, 25, 1}, {170, 151, 1, 1},
+    {63, 74, 25, 1},
+    {98, 99, 1, 1},
+    {99, 100, 25, 1},
+    {134, 125, 1, 1},
+    {135, 126, 25, 1},
+    {170, 151, 1, 1},
 };
 
 std::u16string Joined(const std::vector<std::u16string>& old, size_t first, int lines) {
@@ -64,7 +78,7 @@ struct FirstSheetRange {
     int field, entry, count;
 };
 constexpr FirstSheetRange kFirstSheet[] = {
-    {0, 0, 3},   {9, 3, 10},  {21, 13, 1},   {24, 14, 4},   {29, 18, 19},   {50, 37, 20},
+    {0, 0, 3},    {9, 3, 10},  {21, 13, 1},  {24, 14, 4},   {29, 18, 19},  {50, 37, 20},
     {106, 77, 5}, {72, 57, 8}, {86, 65, 12}, {115, 82, 36}, {103, 119, 2}, {98, 121, 5},
 };
 
@@ -142,7 +156,8 @@ void CEinheitspapierDoc::ConvertLegacyTexts() {
         for (int i = 0; i < kSadFields2; ++i) m_store.SetFontSize(i, p, 2);
         for (int i : kContFieldsSize1) m_store.SetFontSize(i, p, 1);
         for (const auto& r : kSheet)
-            for (int i = 0; i < r.count; ++i) m_store.SetFieldText(r.field + i, TrimmedRight(l2[b + r.offset + i]), p);
+            for (int i = 0; i < r.count; ++i)
+                m_store.SetFieldText(r.field + i, TrimmedRight(l2[b + r.offset + i]), p);
         m_store.SetFieldText(kContFieldBox2Number, TrimmedRight(l1[knownVariant ? 11 : 3]), p);
         m_store.SetFieldText(kContFieldBox2, TrimmedRight(l1[knownVariant ? 12 : 4]), p);
         m_store.SetFieldText(kContFieldBox3b, TrimmedRight(l1[6]), p);

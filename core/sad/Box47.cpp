@@ -11,8 +11,12 @@
 namespace tarvex {
 namespace {
 
-bool IsCSpace(char16_t c) { return c == u' ' || (c >= u'\t' && c <= u'\r'); }
-bool IsDigit(char16_t c) { return c >= u'0' && c <= u'9'; }
+bool IsCSpace(char16_t c) {
+    return c == u' ' || (c >= u'\t' && c <= u'\r');
+}
+bool IsDigit(char16_t c) {
+    return c >= u'0' && c <= u'9';
+}
 
 }  // namespace
 
@@ -60,8 +64,10 @@ std::optional<double> ParseAmount(std::u16string_view text) {
     }
     if (digits == 0) return std::nullopt;
     double value = 0.0;
-    const auto [end, ec] = std::from_chars(number.data(), number.data() + number.size(), value, std::chars_format::fixed);
-    if (ec != std::errc() || end != number.data() + number.size() || !std::isfinite(value)) return std::nullopt;
+    const auto [end, ec] =
+        std::from_chars(number.data(), number.data() + number.size(), value, std::chars_format::fixed);
+    if (ec != std::errc() || end != number.data() + number.size() || !std::isfinite(value))
+        return std::nullopt;
     return value;
 }
 
@@ -113,7 +119,9 @@ std::u16string FormatAmount(double value) {
     return out;
 }
 
-std::u16string NormaliseAmount(std::u16string_view text) { return FormatAmount(ReadAmount(text)); }
+std::u16string NormaliseAmount(std::u16string_view text) {
+    return FormatAmount(ReadAmount(text));
+}
 
 std::u16string DutyTableTotal(const std::vector<std::u16string>& values, int columns, int amountColumn) {
     double sum = 0.0;

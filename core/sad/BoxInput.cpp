@@ -5,7 +5,9 @@
 namespace tarvex {
 namespace {
 
-bool IsLeadingSpace(char16_t c) { return c == u' ' || (c >= u'\t' && c <= u'\r') || c == 0x00A0; }
+bool IsLeadingSpace(char16_t c) {
+    return c == u' ' || (c >= u'\t' && c <= u'\r') || c == 0x00A0;
+}
 
 }  // namespace
 
@@ -42,7 +44,8 @@ std::vector<std::u16string> Feld44EditLines(std::u16string_view boxText, bool re
 std::u16string Feld44BoxText(const std::vector<std::u16string>& editLines, bool reserveFirstLine) {
     std::vector<std::u16string> lines;
     if (reserveFirstLine) lines.emplace_back();
-    const size_t take = std::min(editLines.size(), static_cast<size_t>(reserveFirstLine ? kFeld44Lines - 1 : kFeld44Lines));
+    const size_t take =
+        std::min(editLines.size(), static_cast<size_t>(reserveFirstLine ? kFeld44Lines - 1 : kFeld44Lines));
     for (size_t i = 0; i < take; ++i) lines.push_back(editLines[i].substr(0, kFeld44LineLength));
     std::u16string out;
     for (size_t i = 0; i < lines.size(); ++i) {

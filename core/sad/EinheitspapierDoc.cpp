@@ -14,11 +14,16 @@ namespace tarvex {
 
 int VariantFromFileCode(int code) {
     switch (code) {
-        case 3: return 0;
-        case 7: return 1;
-        case 10: return 2;
-        case 11: return 3;
-        default: return kVariantExport;
+        case 3:
+            return 0;
+        case 7:
+            return 1;
+        case 10:
+            return 2;
+        case 11:
+            return 3;
+        default:
+            return kVariantExport;
     }
 }
 
@@ -45,7 +50,9 @@ int GoodsItemBase(const GoodsItemRef& item) {
     return 11 + 21 * (item.position - 1);
 }
 
-CEinheitspapierDoc::CEinheitspapierDoc(Profile* profile) : m_pProfile(profile) { ConfigureStore(); }
+CEinheitspapierDoc::CEinheitspapierDoc(Profile* profile) : m_pProfile(profile) {
+    ConfigureStore();
+}
 
 void CEinheitspapierDoc::ConfigureStore() {
     IEditWindow* window = m_store.Window();
@@ -71,11 +78,20 @@ void CEinheitspapierDoc::FillNewDefaults() {
     if (settings::Get(p, sec, settings::kFeld14) & 4) {
         std::u16string text;
         switch (settings::Get(p, sec, settings::kAnmelder)) {
-            case 1: text = sadstr::kAnmelder1057; break;
-            case 2: text = sadstr::kAnmelder1058; break;
-            case 3: text = sadstr::kAnmelder1059; break;
-            case 4: text = sadstr::kAnmelder1060; break;
-            default: break;
+            case 1:
+                text = sadstr::kAnmelder1057;
+                break;
+            case 2:
+                text = sadstr::kAnmelder1058;
+                break;
+            case 3:
+                text = sadstr::kAnmelder1059;
+                break;
+            case 4:
+                text = sadstr::kAnmelder1060;
+                break;
+            default:
+                break;
         }
         m_store.SetFieldText(kFieldBox14, text, 1);
         m_store.SetFieldText(kFieldBox14Number, settings::Get(p, sec, settings::kZollNummer2), 1);
@@ -86,8 +102,8 @@ void CEinheitspapierDoc::FillNewDefaults() {
         m_store.SetFieldText(kFieldBox34b, settings::Get(p, sec, settings::kBundesland1), 1);
     if (settings::Get(p, sec, settings::kAutoDateInStamp) == 1) {
         const CivilDate d = m_today ? m_today() : LocalToday();
-        const std::u16string date = FromUtf8(std::to_string(d.day) + "." + std::to_string(d.month) + "." +
-                                             std::to_string(d.year));
+        const std::u16string date =
+            FromUtf8(std::to_string(d.day) + "." + std::to_string(d.month) + "." + std::to_string(d.year));
         if (settings::Get(p, sec, settings::kStampA) != 0) m_store.SetFieldText(FieldStampA(4), date, 1);
         if (settings::Get(p, sec, settings::kStampC) != 0) m_store.SetFieldText(FieldStampC(4), date, 1);
     }

@@ -15,10 +15,14 @@
 namespace tarvex {
 std::u16string SadLoadStatusMessage(int status) {
     switch (status) {
-        case 0: return {};
-        case 18: return sadstr::kStatus18;
-        case 19: return sadstr::kStatus19;
-        default: return sadstr::kStatusOther + FromUtf8(std::to_string(status)) + sadstr::kStatusOtherEnd;
+        case 0:
+            return {};
+        case 18:
+            return sadstr::kStatus18;
+        case 19:
+            return sadstr::kStatus19;
+        default:
+            return sadstr::kStatusOther + FromUtf8(std::to_string(status)) + sadstr::kStatusOtherEnd;
     }
 }
 
@@ -47,11 +51,12 @@ void ApplyFirstPaintAlignments(CFieldStore& store) {
 void MarkCrossedOutFields(CFieldDefinitions& definitions, Profile& profile, int variant) {
     if (settings::Get(profile, settings::kEHForm, settings::kEHShowXX) != 1) return;
     for (int f : SadCrossedOut(SadSheet::First, variant)) definitions.Set(1, f, variant, kDefNotOnForm);
-    for (int f : SadCrossedOut(SadSheet::Continuation, variant)) definitions.Set(2, f, variant, kDefNotOnForm);
+    for (int f : SadCrossedOut(SadSheet::Continuation, variant))
+        definitions.Set(2, f, variant, kDefNotOnForm);
 }
 
-SadInitialUpdate InitialiseSadDocument(CEinheitspapierDoc& doc, Profile& profile, CFieldDefinitions& definitions,
-                                       int currentVariant) {
+SadInitialUpdate InitialiseSadDocument(CEinheitspapierDoc& doc, Profile& profile,
+                                       CFieldDefinitions& definitions, int currentVariant) {
     SadInitialUpdate result;
     result.loadMessage = SadLoadStatusMessage(doc.m_nLoadStatus);
     if (doc.m_nFormVariant == kVariantExport) {

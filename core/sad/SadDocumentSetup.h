@@ -36,8 +36,8 @@ struct SadInitialUpdate {
 };
 // The view's initial update without the window: settles the form variant (an export file or one
 // without a form takes currentVariant), fills box 8 and marks the crossed-out boxes.
-SadInitialUpdate InitialiseSadDocument(CEinheitspapierDoc& doc, Profile& profile, CFieldDefinitions& definitions,
-                                       int currentVariant);
+SadInitialUpdate InitialiseSadDocument(CEinheitspapierDoc& doc, Profile& profile,
+                                       CFieldDefinitions& definitions, int currentVariant);
 
 // The number a box carries on the printed form ("8" for "Feld 8 (Nr.)", "47" for a box 47 cell,
 // "31" for "31-2", "A" for a line of stamp box A); the field's name when it has none.

@@ -25,7 +25,8 @@ inline constexpr char16_t kGoToItem[] = u"&Warenposition auf diesem Blatt:";
 inline constexpr char16_t kMsgGoToUnknownBox[] =
     u"Dieses Feld gibt es auf dem Formular nicht.\nBitte die Feldnummer angeben, die auf dem Formular "
     u"steht (1 bis 54, mit Buchstabe z. B. 17 A).";
-inline constexpr char16_t kMsgGoToNotEditable[] = u"Dieses Feld kann in diesem Formular nicht ausgefüllt werden.";
+inline constexpr char16_t kMsgGoToNotEditable[] =
+    u"Dieses Feld kann in diesem Formular nicht ausgefüllt werden.";
 inline constexpr char16_t kMsgPageLimit[] =
     u"Ein Einheitspapier kann höchstens 255 Seiten haben.\nEs kann keine weitere Seite hinzugefügt "
     u"werden.";
@@ -50,7 +51,8 @@ inline constexpr char16_t kBtnHilfe[] = u"Hilfe";
 inline constexpr char16_t kBtnVorgaben[] = u"Vorgaben";
 inline constexpr char16_t kBtnUebernehmen[] = u"Übernehmen";
 inline constexpr char16_t kMsgAmountInvalid[] =
-    u"Dieser Betrag ist keine Zahl.\n\nBitte geben Sie den Betrag mit Dezimalkomma ein, zum Beispiel 1.234,56.";
+    u"Dieser Betrag ist keine Zahl.\n\nBitte geben Sie den Betrag mit Dezimalkomma ein, zum Beispiel "
+    u"1.234,56.";
 inline constexpr char16_t kMsgAmountTooLarge[] =
     u"Dieser Betrag ist zu groß.\n\nIn Feld 47 sind Beträge bis 99.999.999,99 möglich.";
 inline constexpr char16_t kMsgPaymentMethod[] =

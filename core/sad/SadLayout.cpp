@@ -63,7 +63,9 @@ constexpr char16_t const* kSummaryColName[3] = {u"Art", u"Betrag", u"ZA"};
 SadRect Moved(const SadRect& r, int dl, int dt, int dr, int db) {
     return {r.left + dl, r.top + dt, r.right + dr, r.bottom + db};
 }
-SadRect Shifted(const SadRect& r, int dx, int dy) { return Moved(r, dx, dy, dx, dy); }
+SadRect Shifted(const SadRect& r, int dx, int dy) {
+    return Moved(r, dx, dy, dx, dy);
+}
 
 std::u16string Num(int v) {
     std::u16string s;
@@ -144,13 +146,27 @@ std::vector<SadFieldLayout> BuildContinuation() {
                 if (g == 2 && (row.k == 11 || row.k == 12)) x.definition = kDef00B0;
             }
             switch (row.k) {
-                case 0: x.print = g == 0 ? Moved(x.screen, 50, 0, 50, 4) : Shifted(x.screen, 50, dy); break;
-                case 6: x.print = Moved(x.screen, 50, dy, -5, dy); break;
-                case 9: x.print = Moved(x.screen, 70, dy, 50, dy); break;
-                case 18: x.print = Moved(x.screen, 65, dy, 50, dy); break;
-                case 19: x.print = Moved(x.screen, 55, dy, 50, dy); break;
-                case 20: x.print = Moved(x.screen, 70, dy, 50, dy); break;
-                default: x.print = Shifted(x.screen, 50, dy); break;
+                case 0:
+                    x.print = g == 0 ? Moved(x.screen, 50, 0, 50, 4) : Shifted(x.screen, 50, dy);
+                    break;
+                case 6:
+                    x.print = Moved(x.screen, 50, dy, -5, dy);
+                    break;
+                case 9:
+                    x.print = Moved(x.screen, 70, dy, 50, dy);
+                    break;
+                case 18:
+                    x.print = Moved(x.screen, 65, dy, 50, dy);
+                    break;
+                case 19:
+                    x.print = Moved(x.screen, 55, dy, 50, dy);
+                    break;
+                case 20:
+                    x.print = Moved(x.screen, 70, dy, 50, dy);
+                    break;
+                default:
+                    x.print = Shifted(x.screen, 50, dy);
+                    break;
             }
         }
     }
@@ -253,7 +269,9 @@ std::vector<std::vector<SadSegment>> BuildGroups(std::span<const int> v) {
     return groups;
 }
 
-std::vector<int> CrossedList(const int* data, size_t n) { return std::vector<int>(data, data + n); }
+std::vector<int> CrossedList(const int* data, size_t n) {
+    return std::vector<int>(data, data + n);
+}
 
 template <size_t N>
 std::vector<int> L(const int (&a)[N]) {
@@ -392,8 +410,12 @@ std::u16string SadDefinitionEntryText(int entry) {
 
 namespace {
 
-bool IsDigit(char16_t c) { return c >= u'0' && c <= u'9'; }
-char16_t Upper(char16_t c) { return c >= u'a' && c <= u'z' ? static_cast<char16_t>(c - u'a' + u'A') : c; }
+bool IsDigit(char16_t c) {
+    return c >= u'0' && c <= u'9';
+}
+char16_t Upper(char16_t c) {
+    return c >= u'a' && c <= u'z' ? static_cast<char16_t>(c - u'a' + u'A') : c;
+}
 
 // The label a field name stands for: "Feld 17 A", "33-2 B", "Feld 44-1 (Ein-/Ausfuhrfrist)",
 // "Stempel Feld A (3)". Names without a box number ("Nummer", "D1", "(off the sheet)") give none.

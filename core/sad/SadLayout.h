@@ -18,7 +18,9 @@ struct CFieldDefinitions;
 
 enum class SadSheet { First = 0, Continuation = 1 };
 
-inline SadSheet SheetOfPage(int page) { return page <= 1 ? SadSheet::First : SadSheet::Continuation; }
+inline SadSheet SheetOfPage(int page) {
+    return page <= 1 ? SadSheet::First : SadSheet::Continuation;
+}
 
 struct SadRect {
     int left = 0, top = 0, right = 0, bottom = 0;
@@ -37,11 +39,11 @@ struct SadCaption {
 };
 
 struct SadFieldLayout {
-    std::u16string name;             // box name as the field-definition dialog lists it
-    SadRect screen;                  // screen rectangle
-    SadRect print;                   // print rectangle before the print offsets; empty: not printed
+    std::u16string name;                  // box name as the field-definition dialog lists it
+    SadRect screen;                       // screen rectangle
+    SadRect print;                        // print rectangle before the print offsets; empty: not printed
     std::array<uint8_t, 4> definition{};  // default definition byte per form variant
-    uint16_t flags = 3;              // formatting word a new document's field has once shown
+    uint16_t flags = 3;                   // formatting word a new document's field has once shown
 };
 
 inline constexpr int kSadFirstFieldCount = 154;
@@ -98,9 +100,9 @@ bool SadDefinitionEntryField(int entry, int& page, int& field);
 // on a continuation sheet also the goods item ("31-2", "33-3 B"); "A" and "C" are the stamp
 // boxes. A leading "Feld" is allowed.
 struct SadBoxLabel {
-    int number = 0;      // 1-54; 0 for a stamp box
-    char16_t letter = 0; // sub-box or stamp box letter, upper case; 0 for none
-    int item = 0;        // goods item 1-3 on a continuation sheet; 0 when not given
+    int number = 0;       // 1-54; 0 for a stamp box
+    char16_t letter = 0;  // sub-box or stamp box letter, upper case; 0 for none
+    int item = 0;         // goods item 1-3 on a continuation sheet; 0 when not given
 };
 // False when the text is not a box label at all.
 bool ParseSadBoxLabel(std::u16string_view text, SadBoxLabel& label);

@@ -24,11 +24,10 @@ constexpr int kTabEndContinuation = 77;
 // Box number of each first-sheet field 0-102; 0 where the help context is the general 100
 // (stamp lines, D1-D5).
 constexpr std::array<int, 103> kFirstSheetBox = {
-    1,  1,  1,  0,  0,  0,  0,  0,  0,  2,  2,  3,  3,  4,  5,  6,  7,  8,  8,  9,  10,
-    11, 12, 13, 14, 14, 15, 15, 15, 17, 17, 16, 17, 18, 18, 19, 20, 20, 21, 21, 22, 22,
-    23, 24, 24, 25, 26, 27, 28, 28, 29, 30, 31, 32, 33, 33, 33, 33, 33, 34, 34, 35, 36,
-    37, 37, 38, 39, 40, 41, 44, 42, 44, 46, 47, 48, 49, 50, 50, 50, 50, 0,  0,  0,  0,
-    0,  0,  51, 51, 51, 51, 51, 51, 52, 52, 52, 53, 54, 54, 0,  0,  0,  0,  0};
+    1,  1,  1,  0,  0,  0,  0,  0,  0,  2,  2,  3,  3,  4,  5,  6,  7,  8,  8,  9,  10, 11, 12, 13, 14, 14,
+    15, 15, 15, 17, 17, 16, 17, 18, 18, 19, 20, 20, 21, 21, 22, 22, 23, 24, 24, 25, 26, 27, 28, 28, 29, 30,
+    31, 32, 33, 33, 33, 33, 33, 34, 34, 35, 36, 37, 37, 38, 39, 40, 41, 44, 42, 44, 46, 47, 48, 49, 50, 50,
+    50, 50, 0,  0,  0,  0,  0,  0,  51, 51, 51, 51, 51, 51, 52, 52, 52, 53, 54, 54, 0,  0,  0,  0,  0};
 
 // Help context of a field inside a continuation goods-item block, by offset from its base.
 constexpr std::array<int, 21> kGoodsItemContext = {431, 432, 433, 433, 433, 433, 433, 434, 434, 435, 436,
@@ -36,7 +35,8 @@ constexpr std::array<int, 21> kGoodsItemContext = {431, 432, 433, 433, 433, 433,
 
 constexpr std::array<int, 31> kF2First = {0,  1,  2,  6,  10, 18, 21, 26, 27, 29, 30, 31, 32, 34, 35, 36,
                                           39, 40, 43, 44, 45, 46, 50, 52, 59, 60, 62, 63, 64, 83, 96};
-constexpr std::array<int, 17> kF2Continuation = {4, 8, 11, 18, 19, 22, 23, 32, 39, 40, 43, 44, 53, 60, 61, 64, 65};
+constexpr std::array<int, 17> kF2Continuation = {4,  8,  11, 18, 19, 22, 23, 32, 39,
+                                                 40, 43, 44, 53, 60, 61, 64, 65};
 
 template <size_t N>
 bool Contains(const std::array<int, N>& a, int v) {
@@ -55,9 +55,17 @@ int SadHelpContext(int page, int field) {
         if (field <= 102) {
             const int box = kFirstSheetBox[static_cast<size_t>(field)];
             switch (box) {
-                case 0: case 9: case 10: case 12: case 13: case 28: return 100;
-                case 42: return 444;
-                default: return 400 + box;
+                case 0:
+                case 9:
+                case 10:
+                case 12:
+                case 13:
+                case 28:
+                    return 100;
+                case 42:
+                    return 444;
+                default:
+                    return 400 + box;
             }
         }
         return field <= 105 ? 100 : 0;
@@ -105,9 +113,13 @@ int CSadNavigation::DefinitionByte(int field, int page) const {
     return m_defs.Get(page == 1 ? 1 : 2, field, m_doc.m_nFormVariant);
 }
 
-bool CSadNavigation::IsEditable(int field, int page) const { return (DefinitionByte(field, page) & kDefNotEditable) == 0; }
+bool CSadNavigation::IsEditable(int field, int page) const {
+    return (DefinitionByte(field, page) & kDefNotEditable) == 0;
+}
 
-bool CSadNavigation::IsShown(int field, int page) const { return (DefinitionByte(field, page) & kDefHidden) == 0; }
+bool CSadNavigation::IsShown(int field, int page) const {
+    return (DefinitionByte(field, page) & kDefHidden) == 0;
+}
 
 bool CSadNavigation::AnyEditable(int page) const {
     const int count = page == 1 ? kSadFields1 : kSadFields2;
@@ -121,7 +133,9 @@ int CSadNavigation::ProfileInt(settings::IntKey key) const {
     return p ? settings::Get(*p, settings::kEHForm, key) : key.fallback;
 }
 
-void CSadNavigation::Commit() { Store().ActivateField(Store().GetCurrentField(), 0); }
+void CSadNavigation::Commit() {
+    Store().ActivateField(Store().GetCurrentField(), 0);
+}
 
 void CSadNavigation::PutText(int field, int page, const std::u16string& text) {
     CFieldStore& s = Store();
@@ -159,10 +173,10 @@ void CSadNavigation::LeaveCurrentField(int target, int page, bool& skipCommitPas
     if (P == 1 && F == kFieldReference) s.SetFieldText(kContFieldNummer, s.GetCurrentText(), 2);
 
     if (ProfileInt(settings::kAutoFillPositions) != 0) {
-        const bool counts = P == 1 ? (target == kFieldBox3a || target == kFieldBox5 || target == kFieldBox32)
-                                   : (target == kContFieldBox3a || target == ContFieldOfItem(0, kItemBox32) ||
-                                      target == ContFieldOfItem(1, kItemBox32) ||
-                                      target == ContFieldOfItem(2, kItemBox32));
+        const bool counts =
+            P == 1 ? (target == kFieldBox3a || target == kFieldBox5 || target == kFieldBox32)
+                   : (target == kContFieldBox3a || target == ContFieldOfItem(0, kItemBox32) ||
+                      target == ContFieldOfItem(1, kItemBox32) || target == ContFieldOfItem(2, kItemBox32));
         if (counts) UpdatePositions(*this);
     }
 
@@ -239,7 +253,8 @@ void CSadNavigation::EnterFirstSheet(int target, int from) {
 void CSadNavigation::EnterContinuation(int target, int from, int page) {
     CFieldStore& s = Store();
     const int current = s.GetCurrentPage();
-    if (ProfileInt(settings::kStampA) == 1 && (target == ContFieldStampA(2) || target == ContFieldStampA(5)) &&
+    if (ProfileInt(settings::kStampA) == 1 &&
+        (target == ContFieldStampA(2) || target == ContFieldStampA(5)) &&
         ProfileInt(settings::kThreeLineInStamp) == 1) {
         RunStampDialog(target, current, false);
         AfterEntryDialog(target, current);
@@ -254,10 +269,12 @@ void CSadNavigation::EnterContinuation(int target, int from, int page) {
     if (target == kContFieldBox47Summary) {
         m_host.SetHelpContext(447);
         std::vector<std::u16string> values(22);
-        for (int i = 0; i < 22; ++i) values[static_cast<size_t>(i)] = s.GetFieldText(kContFieldSummaryTable + i, current);
+        for (int i = 0; i < 22; ++i)
+            values[static_cast<size_t>(i)] = s.GetFieldText(kContFieldSummaryTable + i, current);
         m_host.ShowEditWindow(false);
         if (m_host.RunFeld47Summe(values) && values.size() >= 22) {
-            for (int i = 0; i < 22; ++i) s.SetFieldText(kContFieldSummaryTable + i, values[static_cast<size_t>(i)], current);
+            for (int i = 0; i < 22; ++i)
+                s.SetFieldText(kContFieldSummaryTable + i, values[static_cast<size_t>(i)], current);
             SetDutyTableFontSizes(s, kContFieldSummaryTable, current, kFeld47SummeColumns);
             m_doc.SetModifiedFlag();
         }
@@ -379,11 +396,14 @@ void CSadNavigation::PreviousInputField() {
     }
 }
 
-bool CSadNavigation::IsDateField(int page, int field) const { return page == 1 ? (field == 6 || field == 83) : field == 4; }
+bool CSadNavigation::IsDateField(int page, int field) const {
+    return page == 1 ? (field == 6 || field == 83) : field == 4;
+}
 
 bool CSadNavigation::IsHelp505Field(int page, int field) const {
-    return page == 1 ? (field == 63 || field == 64)
-                     : (field == 22 || field == 23 || field == 43 || field == 44 || field == 64 || field == 65);
+    return page == 1
+               ? (field == 63 || field == 64)
+               : (field == 22 || field == 23 || field == 43 || field == 44 || field == 64 || field == 65);
 }
 
 bool CSadNavigation::CanInsertDefaults() const {

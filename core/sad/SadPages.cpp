@@ -10,7 +10,9 @@
 namespace tarvex {
 namespace {
 
-int ContinuationCount(const CSadNavigation& nav) { return nav.Doc().m_nContinuationCount; }
+int ContinuationCount(const CSadNavigation& nav) {
+    return nav.Doc().m_nContinuationCount;
+}
 
 // Puts the edit window on field 0 of the page it is on, storing what was typed.
 void CommitToFieldZero(CSadNavigation& nav) {
@@ -27,7 +29,9 @@ bool BoxRuleHolds(const CSadNavigation& nav) {
     const CFieldStore& s = nav.Store();
     const int last = ContinuationCount(nav) + 1;
     for (int g = 0; g < 3; ++g)
-        if (TrimmedRight(s.GetFieldText(ContFieldOfItem(g, kItemBox31), last)).size() < static_cast<size_t>(kAddPageMinLength)) return false;
+        if (TrimmedRight(s.GetFieldText(ContFieldOfItem(g, kItemBox31), last)).size() <
+            static_cast<size_t>(kAddPageMinLength))
+            return false;
     return true;
 }
 
@@ -67,15 +71,21 @@ constexpr int kDutyFields = 36;
 
 }  // namespace
 
-bool CanGoToPreviousPage(const CSadNavigation& nav) { return nav.Host().CurrentPage() >= 2; }
+bool CanGoToPreviousPage(const CSadNavigation& nav) {
+    return nav.Host().CurrentPage() >= 2;
+}
 
 bool CanGoToNextPage(const CSadNavigation& nav) {
     return ContinuationCount(nav) > nav.Host().CurrentPage() - 1;
 }
 
-bool CanAddPage(const CSadNavigation& nav) { return ContinuationCount(nav) < kMaxPages - 1 && BoxRuleHolds(nav); }
+bool CanAddPage(const CSadNavigation& nav) {
+    return ContinuationCount(nav) < kMaxPages - 1 && BoxRuleHolds(nav);
+}
 
-bool CanRemoveLastPage(const CSadNavigation& nav) { return ContinuationCount(nav) >= 2; }
+bool CanRemoveLastPage(const CSadNavigation& nav) {
+    return ContinuationCount(nav) >= 2;
+}
 
 void FirstPage(CSadNavigation& nav) {
     CommitToFieldZero(nav);
@@ -213,7 +223,8 @@ int MoveGoodsItem(CFieldStore& store, int sourceEntry, int targetEntry) {
             store.SetFieldText(toBase + k, store.GetFieldText(fromBase + k, from.page), to.page);
             store.SetFieldText(fromBase + k, u"", from.page);
             for (const auto& [base, page] : {std::pair{toBase, to.page}, std::pair{fromBase, from.page}})
-                if (store.GetCurrentPage() == page && store.GetCurrentField() == base + k) windowFieldWritten = true;
+                if (store.GetCurrentPage() == page && store.GetCurrentField() == base + k)
+                    windowFieldWritten = true;
         }
     };
     move(from.itemBase, to.itemBase, kItemFields);

@@ -10,7 +10,9 @@
 namespace tarvex {
 namespace {
 
-std::u16string Number(int n) { return FromUtf8(std::to_string(n)); }
+std::u16string Number(int n) {
+    return FromUtf8(std::to_string(n));
+}
 
 }  // namespace
 
@@ -32,7 +34,8 @@ void UpdatePositions(CSadNavigation& nav) {
     s.ActivateField(s.GetCurrentField(), 0);
     const int C = nav.Doc().m_nContinuationCount;
     size_t length = 0;
-    for (int g = 0; g < 3; ++g) length += TrimmedRight(s.GetFieldText(ContFieldOfItem(g, kItemBox31), 2)).size();
+    for (int g = 0; g < 3; ++g)
+        length += TrimmedRight(s.GetFieldText(ContFieldOfItem(g, kItemBox31), 2)).size();
 
     nav.PutText(kFieldBox32, 1, u"1");
     int items = 1;

@@ -17,7 +17,9 @@ QString Key(std::string_view section, std::string_view key) {
 
 }  // namespace
 
-QString QSettingsProfile::SettingsDirOverride() { return qEnvironmentVariable("TARVEX_SETTINGS_DIR"); }
+QString QSettingsProfile::SettingsDirOverride() {
+    return qEnvironmentVariable("TARVEX_SETTINGS_DIR");
+}
 
 QSettingsProfile::QSettingsProfile(Area area) {
     static const char* kOrg[] = {"Dalrek", "KTW", "KTW"};
@@ -28,22 +30,23 @@ QSettingsProfile::QSettingsProfile(Area area) {
     if (!dir.isEmpty()) {
         static const char* kSub[] = {"user", "user", "machine"};
         QDir().mkpath(dir + QLatin1Char('/') + QLatin1String(kSub[i]) + QLatin1Char('/') + org);
-        m_settings = std::make_unique<QSettings>(
-            dir + QLatin1Char('/') + QLatin1String(kSub[i]) + QLatin1Char('/') + org + QLatin1Char('/') + app +
-                QStringLiteral(".ini"),
-            QSettings::IniFormat);
+        m_settings =
+            std::make_unique<QSettings>(dir + QLatin1Char('/') + QLatin1String(kSub[i]) + QLatin1Char('/') +
+                                            org + QLatin1Char('/') + app + QStringLiteral(".ini"),
+                                        QSettings::IniFormat);
     } else {
-        m_settings = std::make_unique<QSettings>(QSettings::NativeFormat,
-                                                 area == Area::MachineArea ? QSettings::SystemScope
-                                                                           : QSettings::UserScope,
-                                                 org, app);
+        m_settings = std::make_unique<QSettings>(
+            QSettings::NativeFormat,
+            area == Area::MachineArea ? QSettings::SystemScope : QSettings::UserScope, org, app);
     }
     m_settings->setFallbacksEnabled(false);
 }
 
 QSettingsProfile::~QSettingsProfile() = default;
 
-QString QSettingsProfile::FileName() const { return m_settings->fileName(); }
+QString QSettingsProfile::FileName() const {
+    return m_settings->fileName();
+}
 
 // What a settings file looks like from outside: modification time (ns) and size; {0, -1} when
 // there is no such file (or the store is not a file, as the registry).
@@ -72,7 +75,9 @@ bool QSettingsProfile::Commit() {
     return m_settings->status() == QSettings::NoError;
 }
 
-bool QSettingsProfile::IsWritable() { return m_settings->isWritable(); }
+bool QSettingsProfile::IsWritable() {
+    return m_settings->isWritable();
+}
 
 int QSettingsProfile::GetProfileInt(std::string_view section, std::string_view key, int defaultValue) {
     Refresh();

@@ -24,7 +24,8 @@ public:
     bool WriteProfileInt(std::string_view section, std::string_view key, int value) override;
     std::u16string GetProfileString(std::string_view section, std::string_view key,
                                     std::u16string_view defaultValue) override;
-    bool WriteProfileString(std::string_view section, std::string_view key, std::u16string_view value) override;
+    bool WriteProfileString(std::string_view section, std::string_view key,
+                            std::u16string_view value) override;
     bool GetProfileBinary(std::string_view section, std::string_view key, std::vector<uint8_t>& out) override;
     bool WriteProfileBinary(std::string_view section, std::string_view key, const uint8_t* data,
                             size_t size) override;

@@ -36,7 +36,8 @@ QPen MakePen(const QPainter& painter, const QColor& colour, PenKind kind) {
 
 // Table values are in logical orientation (y upward); the painter works y downward.
 QLine Scaled(const SadSegment& s, int zoom) {
-    return QLine(ZoomScale(s.x1, zoom), -ZoomScale(s.y1, zoom), ZoomScale(s.x2, zoom), -ZoomScale(s.y2, zoom));
+    return QLine(ZoomScale(s.x1, zoom), -ZoomScale(s.y1, zoom), ZoomScale(s.x2, zoom),
+                 -ZoomScale(s.y2, zoom));
 }
 
 void DrawGroup(QPainter& painter, const std::vector<SadSegment>& group, int zoom) {
@@ -62,7 +63,9 @@ void DrawStampBox(QPainter& painter, const std::vector<std::vector<SadSegment>>&
     DrawGroup(painter, g[first + 1], zoom, Qt::black, PenKind::Heavy);
 }
 
-QRect ToQRect(const SadRect& r) { return QRect(QPoint(r.left, r.top), QPoint(r.right, r.bottom)); }
+QRect ToQRect(const SadRect& r) {
+    return QRect(QPoint(r.left, r.top), QPoint(r.right, r.bottom));
+}
 
 bool Shown(const CFieldDefinitions* defs, int page, int field, int variant) {
     return !defs || !(defs->Get(page <= 1 ? 1 : 2, field, variant) & kDefHidden);
@@ -109,10 +112,20 @@ QRect TextRect(const QRect& rect, uint16_t flags, int& align, bool singleLine) {
     QRect r = rect;
     align = Qt::AlignTop | Qt::TextDontClip | (singleLine ? Qt::TextSingleLine : Qt::TextWordWrap);
     switch (flags & kFlagAlignMask) {
-        case kAlignLeft: r.setLeft(r.left() + 10); align |= Qt::AlignLeft; break;
-        case kAlignCentre: align |= Qt::AlignHCenter; break;
-        case kAlignRight: r.setRight(r.right() - 12); align |= Qt::AlignRight; break;
-        default: align |= Qt::AlignLeft; break;
+        case kAlignLeft:
+            r.setLeft(r.left() + 10);
+            align |= Qt::AlignLeft;
+            break;
+        case kAlignCentre:
+            align |= Qt::AlignHCenter;
+            break;
+        case kAlignRight:
+            r.setRight(r.right() - 12);
+            align |= Qt::AlignRight;
+            break;
+        default:
+            align |= Qt::AlignLeft;
+            break;
     }
     return r;
 }
@@ -120,7 +133,8 @@ QRect TextRect(const QRect& rect, uint16_t flags, int& align, bool singleLine) {
 }  // namespace
 
 FieldFontSet MakeDrawingFonts(Profile* profile, int zoom) {
-    return MakeFontSet([&](int s, bool b) { return ScreenFontHeight(profile, settings::kDFont, s, b, zoom); });
+    return MakeFontSet(
+        [&](int s, bool b) { return ScreenFontHeight(profile, settings::kDFont, s, b, zoom); });
 }
 
 FieldFontSet MakePrinterFonts(Profile* profile, int percent) {
@@ -138,7 +152,8 @@ bool DrawFieldText(QPainter& painter, const QRect& rect, const std::u16string& t
     return true;
 }
 
-bool FieldTextOverflows(const QRect& rect, const std::u16string& text, uint16_t flags, const FieldFontSet& fonts) {
+bool FieldTextOverflows(const QRect& rect, const std::u16string& text, uint16_t flags,
+                        const FieldFontSet& fonts) {
     if (text.empty() || !fonts.ready) return false;
     const QFont* f = fonts.Get(flags);
     if (!f) return false;
@@ -146,10 +161,11 @@ bool FieldTextOverflows(const QRect& rect, const std::u16string& text, uint16_t 
     const QRect r = TextRect(rect, flags, align, false);
     // Laid out from the origin with unlimited height: what sticks out to the right is a word
     // that cannot be broken, what goes below is a line too many.
-    const QRectF used = QFontMetricsF(*f).boundingRect(QRectF(0, 0, r.width(), 1e6), align & ~Qt::AlignHorizontal_Mask,
-                                                       DrawnText(text));
+    const QRectF used = QFontMetricsF(*f).boundingRect(QRectF(0, 0, r.width(), 1e6),
+                                                       align & ~Qt::AlignHorizontal_Mask, DrawnText(text));
     constexpr double kSlack = 0.5;  // rounding of the layout
-    return used.right() > r.width() + kSlack || used.left() < -kSlack || used.bottom() > rect.height() + kSlack;
+    return used.right() > r.width() + kSlack || used.left() < -kSlack ||
+           used.bottom() > rect.height() + kSlack;
 }
 
 void CSadPageRenderer::Prepare(Profile* profile, int zoom) {
@@ -184,8 +200,9 @@ void CSadPageRenderer::RenderScreen(QPainter& painter, const CFieldStore& store,
                                     const SadRenderOptions& o) const {
     const QTransform t = painter.worldTransform();
     // The picture is only the same pixels when it is placed at whole device pixels, unscaled.
-    const bool plain = t.type() <= QTransform::TxScale && t.m11() > 0 && t.m22() > 0 && t.dx() == std::trunc(t.dx()) &&
-                       t.dy() == std::trunc(t.dy()) && !painter.viewTransformEnabled() && painter.device() &&
+    const bool plain = t.type() <= QTransform::TxScale && t.m11() > 0 && t.m22() > 0 &&
+                       t.dx() == std::trunc(t.dx()) && t.dy() == std::trunc(t.dy()) &&
+                       !painter.viewTransformEnabled() && painter.device() &&
                        painter.device()->devicePixelRatio() == 1;
     if (!plain) {
         Render(painter, store, page, o);
@@ -216,13 +233,13 @@ void CSadPageRenderer::RenderScreen(QPainter& painter, const CFieldStore& store,
 
 const QImage& CSadPageRenderer::FormPicture(int page, const SadRenderOptions& o, const QTransform& scale,
                                             QImage::Format format) const {
-    const PictureKey key{page <= 1 ? 1 : 2, o.variant, o.stampA, o.stampC, o.showCrossedOut, o.greySurround,
-                         scale.m11(), scale.m22(), format};
+    const PictureKey key{page <= 1 ? 1 : 2, o.variant,   o.stampA,    o.stampC, o.showCrossedOut,
+                         o.greySurround,    scale.m11(), scale.m22(), format};
     if (key == m_pictureKey && !m_picture.isNull()) return m_picture;
     // The form proper (205 x 350 mm) and a pixel more; what lies beyond is surround only.
     const QRectF area = scale.mapRect(QRectF(0, 0, 205 * m_zoom, 350 * m_zoom));
-    m_picture = QImage(static_cast<int>(std::ceil(area.width())) + 1, static_cast<int>(std::ceil(area.height())) + 1,
-                       format);
+    m_picture = QImage(static_cast<int>(std::ceil(area.width())) + 1,
+                       static_cast<int>(std::ceil(area.height())) + 1, format);
     m_picture.fill(Qt::white);
     QPainter p(&m_picture);
     p.setWorldTransform(scale);
@@ -341,7 +358,8 @@ std::vector<CSadPageRenderer::TextBox> CSadPageRenderer::TextBoxes(const CFieldS
                                                                    const SadRenderOptions& o) const {
     std::vector<TextBox> boxes;
     auto add = [&](SadSheet sheet, int i, int fromPage, const SadRect& d) {
-        if (Shown(o.definitions, sheet == SadSheet::First ? 1 : 2, i, o.variant)) boxes.push_back({i, fromPage, ToQRect(d)});
+        if (Shown(o.definitions, sheet == SadSheet::First ? 1 : 2, i, o.variant))
+            boxes.push_back({i, fromPage, ToQRect(d)});
     };
     auto drawRect = [&](SadSheet sheet, int i) {
         const SadRect r = SadZoomedRect(sheet, i, m_zoom);
@@ -368,13 +386,14 @@ std::vector<CSadPageRenderer::TextBox> CSadPageRenderer::TextBoxes(const CFieldS
     return boxes;
 }
 
-void CSadPageRenderer::DrawTexts(QPainter& painter, const CFieldStore& store, int page, const SadRenderOptions& o) const {
+void CSadPageRenderer::DrawTexts(QPainter& painter, const CFieldStore& store, int page,
+                                 const SadRenderOptions& o) const {
     const std::vector<TextBox> boxes = TextBoxes(store, page, o);
     // A format word with a size beyond the five keeps this font, whatever was drawn before.
     painter.setFont(m_normal);
     for (const TextBox& b : boxes)
-        DrawFieldText(painter, b.rect, store.GetFieldText(b.field, b.page), store.GetFieldFlags(b.field, b.page),
-                      m_fieldFonts, false);
+        DrawFieldText(painter, b.rect, store.GetFieldText(b.field, b.page),
+                      store.GetFieldFlags(b.field, b.page), m_fieldFonts, false);
     if (!o.markOverflow) return;
     // A small red triangle in the top right corner of a box whose text does not fit.
     const int s = std::max(4, 2 * m_zoom);
@@ -423,8 +442,8 @@ std::vector<int> CSadPageRenderer::OverflowingFields(const CFieldStore& store, i
     std::vector<int> fields;
     for (const TextBox& b : TextBoxes(store, page, o)) {
         if (page > 1 && b.page != page) continue;
-        if (FieldTextOverflows(b.rect, store.GetFieldText(b.field, b.page), store.GetFieldFlags(b.field, b.page),
-                               m_fieldFonts))
+        if (FieldTextOverflows(b.rect, store.GetFieldText(b.field, b.page),
+                               store.GetFieldFlags(b.field, b.page), m_fieldFonts))
             fields.push_back(b.field);
     }
     return fields;

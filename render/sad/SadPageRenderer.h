@@ -44,7 +44,8 @@ bool DrawFieldText(QPainter& painter, const QRect& rect, const std::u16string& t
                    const FieldFontSet& fonts, bool singleLine);
 // True when the text drawn as above reaches beyond its rectangle: a word wider than the room
 // beside the alignment offset, or more lines than the rectangle is high.
-bool FieldTextOverflows(const QRect& rect, const std::u16string& text, uint16_t flags, const FieldFontSet& fonts);
+bool FieldTextOverflows(const QRect& rect, const std::u16string& text, uint16_t flags,
+                        const FieldFontSet& fonts);
 
 struct SadRenderOptions {
     int zoom = 10;
@@ -72,7 +73,8 @@ public:
     // crossed-out boxes) comes from an image kept at the painter's scale and redrawn only when
     // the sheet, the scale or an option it depends on changes; the texts are drawn over it. Where
     // the painter's transform is more than a scale and a whole-pixel shift it draws like Render.
-    void RenderScreen(QPainter& painter, const CFieldStore& store, int page, const SadRenderOptions& options) const;
+    void RenderScreen(QPainter& painter, const CFieldStore& store, int page,
+                      const SadRenderOptions& options) const;
 
     void DrawFirstSheet(QPainter& painter, const SadRenderOptions& o) const;
     void DrawContinuationSheet(QPainter& painter, const SadRenderOptions& o) const;
@@ -86,7 +88,8 @@ public:
     // index order (box 1 repeated on a continuation sheet belongs to the first sheet).
     std::vector<int> OverflowingFields(const CFieldStore& store, int page, const SadRenderOptions& o) const;
     // The overflowing field under a logical point (y downward), or -1.
-    int OverflowingFieldAt(const CFieldStore& store, int page, const SadRenderOptions& o, const QPoint& p) const;
+    int OverflowingFieldAt(const CFieldStore& store, int page, const SadRenderOptions& o,
+                           const QPoint& p) const;
 
     // Logical units to device pixels at a resolution (0.1 mm per logical unit).
     static QTransform LogicalToDevice(double dpi);
@@ -102,12 +105,14 @@ private:
     // Every field text the page shows, with the rectangle it is drawn in.
     std::vector<TextBox> TextBoxes(const CFieldStore& store, int page, const SadRenderOptions& o) const;
     void DrawTexts(QPainter& painter, const CFieldStore& store, int page, const SadRenderOptions& o) const;
-    void DrawPageTexts(QPainter& painter, const CFieldStore& store, int page, const SadRenderOptions& o) const;
+    void DrawPageTexts(QPainter& painter, const CFieldStore& store, int page,
+                       const SadRenderOptions& o) const;
     void DrawForm(QPainter& painter, int page, const SadRenderOptions& o) const;
     void DrawSurround(QPainter& painter) const;
     void DrawSheetGrey(QPainter& painter) const;
     void DrawGreyAndStrip(QPainter& painter, const SadRenderOptions& o) const;
-    const QImage& FormPicture(int page, const SadRenderOptions& o, const QTransform& scale, QImage::Format format) const;
+    const QImage& FormPicture(int page, const SadRenderOptions& o, const QTransform& scale,
+                              QImage::Format format) const;
     bool Overflows(const TextBox& box, const CFieldStore& store) const;
     void DrawCaptions(QPainter& painter, int sheet, const SadRenderOptions& o) const;
 

@@ -18,7 +18,9 @@ namespace tarvex {
 namespace {
 
 // Print coordinates grow upward (y0 - form y); the painter's grow downward.
-QPoint Up(int x, int y) { return QPoint(x, -y); }
+QPoint Up(int x, int y) {
+    return QPoint(x, -y);
+}
 
 struct PrintBox {
     int field;
@@ -39,7 +41,8 @@ std::vector<PrintBox> PrintBoxes(const CEinheitspapierDoc& doc, int page, Profil
     std::vector<PrintBox> boxes;
     auto add = [&](SadSheet s, int i, int fromPage) {
         const SadRect r = SadPrintRectAt(s, i, o.x0, o.y0);
-        const PrintRect c = ApplyPrintSizeCorrection({r.left + 2, r.top, r.right + 2, r.bottom}, factorV, factorH);
+        const PrintRect c =
+            ApplyPrintSizeCorrection({r.left + 2, r.top, r.right + 2, r.bottom}, factorV, factorH);
         // The rectangle ends at its right and bottom coordinates, as on the printer.
         boxes.push_back({i, fromPage, QRect(c.left, -c.top, c.right - c.left, c.top - c.bottom)});
     };
@@ -57,7 +60,8 @@ std::vector<PrintBox> PrintBoxes(const CEinheitspapierDoc& doc, int page, Profil
 }
 
 FieldFontSet SadPrinterFonts(Profile& profile) {
-    return MakePrinterFonts(&profile, settings::Get(profile, settings::kEHForm, settings::kPrinterFontFactor));
+    return MakePrinterFonts(&profile,
+                            settings::Get(profile, settings::kEHForm, settings::kPrinterFontFactor));
 }
 
 }  // namespace
@@ -79,7 +83,8 @@ void PrintSadPage(QPainter& painter, const CEinheitspapierDoc& doc, int page, Pr
     painter.setPen(QPen(Qt::black, 1, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
     const int x0 = o.x0, y0 = o.y0;
     if (first) {
-        painter.drawPolyline(QPolygon({Up(x0 + 115, y0 - 100), Up(x0 + 115, y0 - 80), Up(x0 + 135, y0 - 80)}));
+        painter.drawPolyline(
+            QPolygon({Up(x0 + 115, y0 - 100), Up(x0 + 115, y0 - 80), Up(x0 + 135, y0 - 80)}));
         painter.drawLine(Up(x0 + 115, y0 - 2050), Up(x0 + 115, y0 - 2010));
     } else {
         painter.drawPolyline(QPolygon({Up(x0 + 180, y0 - 85), Up(x0 + 180, y0 - 65), Up(x0 + 200, y0 - 65)}));
@@ -88,8 +93,8 @@ void PrintSadPage(QPainter& painter, const CEinheitspapierDoc& doc, int page, Pr
 
     painter.setPen(Qt::black);
     for (const PrintBox& b : PrintBoxes(doc, page, profile, definitions))
-        DrawFieldText(painter, b.rect, store.GetFieldText(b.field, b.page), store.GetFieldFlags(b.field, b.page), fonts,
-                      false);
+        DrawFieldText(painter, b.rect, store.GetFieldText(b.field, b.page),
+                      store.GetFieldFlags(b.field, b.page), fonts, false);
 
     if (first && HasInputTaxBox(variant) && doc.m_nInputTax == 1) {
         painter.setPen(QPen(Qt::black, 4, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
@@ -108,14 +113,15 @@ std::vector<int> SadPrintOverflow(const CEinheitspapierDoc& doc, int page, Profi
     std::vector<int> fields;
     for (const PrintBox& b : PrintBoxes(doc, page, profile, definitions)) {
         if (b.page != page && page > 1) continue;  // box 1 belongs to the first sheet
-        if (FieldTextOverflows(b.rect, store.GetFieldText(b.field, b.page), store.GetFieldFlags(b.field, b.page), fonts))
+        if (FieldTextOverflows(b.rect, store.GetFieldText(b.field, b.page),
+                               store.GetFieldFlags(b.field, b.page), fonts))
             fields.push_back(b.field);
     }
     return fields;
 }
 
 bool PrintSadPages(QPagedPaintDevice& device, double dpi, const CEinheitspapierDoc& doc, int page, int copies,
-                Profile& profile, const CFieldDefinitions& definitions, QString& error) {
+                   Profile& profile, const CFieldDefinitions& definitions, QString& error) {
     QPainter painter;
     if (!painter.begin(&device)) {
         error = QString::fromUtf16(sadstr::kPrintNotStarted);
@@ -140,8 +146,8 @@ bool PrintSadToPdf(const QString& path, const CEinheitspapierDoc& doc, int page,
         QPdfWriter writer(&file);
         writer.setCreator(QStringLiteral("Tarvex-Import"));
         writer.setResolution(1200);
-        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0),
-                                         QPageLayout::Millimeter));
+        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                         QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter));
         if (!PrintSadPages(writer, writer.resolution(), doc, page, copies, profile, definitions, error)) {
             file.cancelWriting();
             return false;

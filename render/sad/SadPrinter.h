@@ -27,8 +27,8 @@ std::vector<int> SadPrintOverflow(const CEinheitspapierDoc& doc, int page, Profi
 
 // One print job on a printer or PDF writer of resolution dpi: the page once per copy, each on a
 // sheet of its own. False with a message when the device cannot be started.
-bool PrintSadPages(QPagedPaintDevice& device, double dpi, const CEinheitspapierDoc& doc, int page, int copies, Profile& profile,
-                      const CFieldDefinitions& definitions, QString& error);
+bool PrintSadPages(QPagedPaintDevice& device, double dpi, const CEinheitspapierDoc& doc, int page, int copies,
+                   Profile& profile, const CFieldDefinitions& definitions, QString& error);
 
 // Writes what the print command prints into a PDF file on A4, the whole page being the printable
 // area; text stays text. The file is written atomically.

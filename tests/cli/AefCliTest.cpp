@@ -4,12 +4,12 @@
 
 #include <gtest/gtest.h>
 
-#include "core/sad/AefFormat.h"
 #include "core/formview/FormZoom.h"
+#include "core/sad/AefFormat.h"
 #include "core/sad/EinheitspapierDoc.h"
+#include "core/sad/SadLayout.h"
 #include "tests/common/TestUtil.h"
 #include "tests/core/sad/AefTestUtil.h"
-#include "core/sad/SadLayout.h"
 
 using namespace tarvex;
 using namespace tarvex::aeftest;
@@ -39,14 +39,16 @@ TEST_F(AefCli, DumpPrintsEveryField) {
     const CliRun r = Tarvex("dump " + FixtureArg("v210.aef"));
     ASSERT_EQ(r.exitCode, 0) << r.err;
     EXPECT_EQ(r.out.rfind(
-                  "{\"format\":\"aef\",\"signature\":\"KTW-EHForm@2.10\",\"status\":0,\"variant\":2,\"formCode\":10,"
+                  "{\"format\":\"aef\",\"signature\":\"KTW-EHForm@2.10\",\"status\":0,\"variant\":2,"
+                  "\"formCode\":10,"
                   "\"continuationCount\":1,\"inputTax\":1,\"reserved\":3735928559,\"pageMode\":8194,"
                   "\"fieldCounts\":[154,214],\"pages\":[{\"page\":1,\"fields\":[{\"index\":0,\"text\":\"f0\","
                   "\"flags\":3},{\"index\":1,\"text\":\"\",\"flags\":3},",
                   0),
               0u)
         << r.out.substr(0, 400);
-    EXPECT_NE(r.out.find("{\"page\":2,\"fields\":[{\"index\":0,\"text\":\"p2.0\",\"flags\":2}"), std::string::npos);
+    EXPECT_NE(r.out.find("{\"page\":2,\"fields\":[{\"index\":0,\"text\":\"p2.0\",\"flags\":2}"),
+              std::string::npos);
     EXPECT_NE(r.out.find("{\"index\":8,\"text\":\"Zeile 1\\r\\nZeile 2\",\"flags\":274}"), std::string::npos);
     EXPECT_EQ(CountOf(r.out, "{\"index\":"), 154u + 214u);
     EXPECT_EQ(r.out.substr(r.out.size() - 5), "]}]}\n");
@@ -57,14 +59,17 @@ TEST_F(AefCli, DumpPrintsEveryField) {
     EXPECT_NE(old.out.find("\"signature\":\"KTW-AEForm@1.20\",\"status\":0,\"variant\":-1,\"formCode\":null,"
                            "\"continuationCount\":2"),
               std::string::npos);
-    EXPECT_NE(old.out.find("\"text\":\"Gr\xC3\xBC\xC3\x9F" "e 3B\""), std::string::npos);
+    EXPECT_NE(old.out.find("\"text\":\"Gr\xC3\xBC\xC3\x9F"
+                           "e 3B\""),
+              std::string::npos);
 }
 
 TEST_F(AefCli, DumpOfFilesThatDoNotOpen) {
     const CliRun unknown = Tarvex("dump " + FixtureArg("unknown.aef"));
     EXPECT_EQ(unknown.exitCode, 1);
     EXPECT_NE(unknown.out.find("\"status\":18"), std::string::npos);
-    EXPECT_NE(unknown.err.find("Dies ist kein bekanntes Dokumentformat und\nkann daher nicht ge\xC3\xB6" "ffnet werden!"),
+    EXPECT_NE(unknown.err.find("Dies ist kein bekanntes Dokumentformat und\nkann daher nicht ge\xC3\xB6"
+                               "ffnet werden!"),
               std::string::npos)
         << unknown.err;
 
@@ -112,7 +117,8 @@ TEST_F(AefCli, ConvertWritesTheCurrentLayout) {
 TEST_F(AefCli, NewSadTakesTheDefaultsOfTheProfileStore) {
     std::filesystem::create_directories(m_dir / "settings" / "user" / "Dalrek");
     std::ofstream(m_dir / "settings" / "user" / "Dalrek" / "Tarvex-Import.ini")
-        << "[EHForm_Defaults]\nAnmelder=3\nZollNummer2=DE77\nFeld2=4\nFirma1=Alpha\nFirma2=Beta\nZollNummer1=DE9\n"
+        << "[EHForm_Defaults]\nAnmelder=3\nZollNummer2=DE77\nFeld2=4\nFirma1=Alpha\nFirma2=Beta\nZollNummer1="
+           "DE9\n"
            "Bundesland1=05\n";
     const CliRun r = Tarvex("new-sad --variant 1 " + Path("new.aef"));
     ASSERT_EQ(r.exitCode, 0) << r.err;
@@ -157,9 +163,12 @@ TEST_F(AefCli, WrongUsage) {
 bool PngSize(const std::filesystem::path& file, uint32_t& width, uint32_t& height) {
     const std::vector<uint8_t> b = ReadBytes(file);
     static const uint8_t kSignature[8] = {0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A};
-    if (b.size() < 24 || !std::equal(kSignature, kSignature + 8, b.begin()) || std::string(b.begin() + 12, b.begin() + 16) != "IHDR")
+    if (b.size() < 24 || !std::equal(kSignature, kSignature + 8, b.begin()) ||
+        std::string(b.begin() + 12, b.begin() + 16) != "IHDR")
         return false;
-    auto be32 = [&](size_t at) { return uint32_t(b[at]) << 24 | uint32_t(b[at + 1]) << 16 | uint32_t(b[at + 2]) << 8 | b[at + 3]; };
+    auto be32 = [&](size_t at) {
+        return uint32_t(b[at]) << 24 | uint32_t(b[at + 1]) << 16 | uint32_t(b[at + 2]) << 8 | b[at + 3];
+    };
     width = be32(16);
     height = be32(20);
     return true;
@@ -171,7 +180,8 @@ TEST_F(AefCli, RenderDrawsThePageAtTheZoom) {
         int zoom;
     } cases[] = {{"", 10}, {"--zoom 16", 16}, {"--page 2 --zoom 25", 25}};
     for (const Case& c : cases) {
-        const CliRun r = Tarvex("render " + FixtureArg("v210.aef") + " " + c.args + " -o " + Path("page.png"));
+        const CliRun r =
+            Tarvex("render " + FixtureArg("v210.aef") + " " + c.args + " -o " + Path("page.png"));
         ASSERT_EQ(r.exitCode, 0) << c.args << ": " << r.err;
         uint32_t w = 0, h = 0;
         ASSERT_TRUE(PngSize(m_dir / "page.png", w, h)) << c.args;
@@ -190,7 +200,8 @@ TEST_F(AefCli, RenderDrawsThePageAtTheZoom) {
         {"render " + Path("missing.aef") + " -o " + Path("x.png"), 1},
         {"render " + FixtureArg("unknown.aef") + " -o " + Path("x.png"), 1},
         {"render " + FixtureArg("v210.aef") + " -o " + Path("no/such/folder/x.png"), 1},
-        {"pdf " + Path("notes.txt") + " -o " + Path("x.png"), 1},  // a few bytes of text, as the program refuses it
+        {"pdf " + Path("notes.txt") + " -o " + Path("x.png"),
+         1},  // a few bytes of text, as the program refuses it
     };
     testutil::WriteBytes(m_dir / "notes.txt", std::vector<uint8_t>{'h', 'a', 'l', 'l', 'o'});
     for (const Failure& f : failures) {
@@ -207,7 +218,8 @@ TEST_F(AefCli, RenderDrawsThePageAtTheZoom) {
 TEST_F(AefCli, LayoutSadListsBothSheets) {
     const CliRun r = Tarvex("layout sad");
     ASSERT_EQ(r.exitCode, 0) << r.err;
-    EXPECT_EQ(r.out.rfind("{\"sheets\":[{\"sheet\":\"first\",\"fields\":[{\"index\":0,", 0), 0u) << r.out.substr(0, 200);
+    EXPECT_EQ(r.out.rfind("{\"sheets\":[{\"sheet\":\"first\",\"fields\":[{\"index\":0,", 0), 0u)
+        << r.out.substr(0, 200);
     EXPECT_NE(r.out.find("{\"sheet\":\"continuation\""), std::string::npos);
     // One entry per field of both sheets, and one field with its rectangle and defaults.
     EXPECT_EQ(CountOf(r.out, "\"printRect\":"), size_t(kSadFirstFieldCount + kSadContinuationFieldCount));

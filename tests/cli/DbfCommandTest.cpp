@@ -20,7 +20,9 @@ CliRun RunDbf(const std::string& args) {
     return testutil::RunTarvex("dbf " + args, scratch.Path());
 }
 
-std::string Fixture(const std::string& name) { return QuoteArg(std::string(TARVEX_FIXTURES_DIR) + "/dbf/" + name); }
+std::string Fixture(const std::string& name) {
+    return QuoteArg(std::string(TARVEX_FIXTURES_DIR) + "/dbf/" + name);
+}
 
 }  // namespace
 

@@ -40,8 +40,8 @@ public:
         static std::atomic<int> counter{0};
         const auto base = std::filesystem::temp_directory_path();
         for (int i = 0;; ++i) {
-            m_path = base / ("tarvex-test-" + std::to_string(CurrentPid()) + "-" + std::to_string(counter++) + "-" +
-                             std::to_string(i));
+            m_path = base / ("tarvex-test-" + std::to_string(CurrentPid()) + "-" + std::to_string(counter++) +
+                             "-" + std::to_string(i));
             if (std::filesystem::create_directory(m_path)) break;
         }
     }

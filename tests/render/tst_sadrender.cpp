@@ -139,7 +139,8 @@ private slots:
         QTest::newRow("two lines") << "12,00\r\n13,00" << 230 << 0x203 << true;
         QTest::newRow("word too wide") << "123456789012345678901234" << 230 << 0x203 << true;
         QTest::newRow("word too wide, left") << "123456789012345678901234" << 230 << 0x003 << true;
-        QTest::newRow("words wrap onto a second line") << "Zoll Zoll Zoll Zoll Zoll Zoll" << 230 << 0x003 << true;
+        QTest::newRow("words wrap onto a second line")
+            << "Zoll Zoll Zoll Zoll Zoll Zoll" << 230 << 0x003 << true;
         QTest::newRow("small font fits") << "12,00" << 230 << 0x200 << false;
         QTest::newRow("code in the type cell, size 3") << "10100" << 80 << 0x003 << true;
         QTest::newRow("code in the type cell, size 0") << "10100" << 80 << 0x000 << false;
@@ -151,7 +152,8 @@ private slots:
         QFETCH(int, flags);
         QFETCH(bool, overflows);
         const FieldFontSet fonts = MakeDrawingFonts(nullptr, 10);
-        QCOMPARE(FieldTextOverflows(QRect(0, 0, width, 45), text.toStdU16String(), uint16_t(flags), fonts), overflows);
+        QCOMPARE(FieldTextOverflows(QRect(0, 0, width, 45), text.toStdU16String(), uint16_t(flags), fonts),
+                 overflows);
     }
 
     // Every box 47 column of both sheets holds the widest text the dialogs let in, at the size a
@@ -206,9 +208,9 @@ private slots:
         doc.m_nFormVariant = 0;
         CFieldStore& s = doc.Store();
         ApplyFirstPaintAlignments(s);
-        s.SetFieldText(10, u"kurz", 1);                                         // box 2
+        s.SetFieldText(10, u"kurz", 1);                                                // box 2
         s.SetFieldText(18, kThreeLines + u"\r\nVierte\r\nF\u00fcnfte\r\nSechste", 1);  // box 8
-        s.SetFieldText(118, u"12345678901234567890", 1);                        // box 47 amount, row 1
+        s.SetFieldText(118, u"12345678901234567890", 1);                               // box 47 amount, row 1
         s.SetFieldText(8, kThreeLines + u"\r\nVierte\r\nF\u00fcnfte\r\nSechste", 2);
         s.SetFieldText(0, kThreeLines + kThreeLines, 1);  // box 1 A, repeated on page 2
 
@@ -227,7 +229,8 @@ private slots:
         // On paper with the printer fonts: the same boxes, and the question names them by number.
         const std::vector<int> printed = SadPrintOverflow(doc, 1, profile, defs);
         QCOMPARE(printed, (std::vector<int>{0, 18, 118}));
-        QVERIFY(QString::fromStdU16String(SadOverflowQuestion(SadSheet::First, printed)).contains(QStringLiteral("\n1, 8, 47\n")));
+        QVERIFY(QString::fromStdU16String(SadOverflowQuestion(SadSheet::First, printed))
+                    .contains(QStringLiteral("\n1, 8, 47\n")));
         QCOMPARE(SadPrintOverflow(doc, 2, profile, defs), (std::vector<int>{8}));
         s.SetFieldText(118, u"19,00", 1);
         s.SetFieldText(18, u"Muster GmbH", 1);
@@ -243,8 +246,10 @@ private slots:
         CFieldStore& s = doc.Store();
         for (int i = 0; i < s.GetFieldCount1(); ++i)
             s.SetFieldText(i, u"F" + QString::number(i).toStdU16String() + u" \u00c4g", 1);
-        for (int i = 0; i < s.GetFieldCount2(); ++i) s.SetFieldText(i, u"C" + QString::number(i).toStdU16String(), 2);
-        s.SetFieldText(18, kThreeLines + u"\r\nVierte\r\nF\u00fcnfte\r\nSechste", 1);  // overflows: red corner
+        for (int i = 0; i < s.GetFieldCount2(); ++i)
+            s.SetFieldText(i, u"C" + QString::number(i).toStdU16String(), 2);
+        s.SetFieldText(18, kThreeLines + u"\r\nVierte\r\nF\u00fcnfte\r\nSechste",
+                       1);  // overflows: red corner
         ApplySadAlignments(s, 1);
         ApplySadAlignments(s, 2);
         doc.m_nInputTax = 1;
@@ -258,18 +263,26 @@ private slots:
         // Consecutive cases of a zoom differ in one thing each, so that a picture kept too long
         // shows.
         const Case cases[] = {
-            {16, 1, 0, false, false, true, 96, {0, 0}},   {16, 1, 0, true, false, true, 96, {0, 0}},
-            {16, 1, 0, true, true, true, 96, {0, 0}},     {16, 1, 2, true, true, true, 96, {0, 0}},
-            {16, 1, 2, true, true, false, 96, {37, 411}}, {16, 2, 2, true, true, false, 96, {37, 411}},
+            {16, 1, 0, false, false, true, 96, {0, 0}},      {16, 1, 0, true, false, true, 96, {0, 0}},
+            {16, 1, 0, true, true, true, 96, {0, 0}},        {16, 1, 2, true, true, true, 96, {0, 0}},
+            {16, 1, 2, true, true, false, 96, {37, 411}},    {16, 2, 2, true, true, false, 96, {37, 411}},
             {16, 2, 0, false, false, true, 96, {500, 1500}}, {16, 1, 4, false, false, true, 96, {0, 0}},
-            {16, 1, 4, false, false, true, 120, {3, 5}},  {10, 1, 1, false, true, true, 96, {0, 0}},
-            {10, 2, 3, true, false, true, 96, {0, 0}},    {25, 1, 3, true, true, true, 96, {1200, 2600}},
+            {16, 1, 4, false, false, true, 120, {3, 5}},     {10, 1, 1, false, true, true, 96, {0, 0}},
+            {10, 2, 3, true, false, true, 96, {0, 0}},       {25, 1, 3, true, true, true, 96, {1200, 2600}},
         };
         std::map<int, CSadPageRenderer> renderers;
         for (const Case& c : cases) {
-            const QString name = QStringLiteral("zoom %1 page %2 variant %3 stamps %4%5 crosses %6 dpi %7 scroll %8,%9")
-                                     .arg(c.zoom).arg(c.page).arg(c.variant).arg(c.stampA).arg(c.stampC)
-                                     .arg(c.showCrossedOut).arg(c.dpi).arg(c.scroll.x()).arg(c.scroll.y());
+            const QString name =
+                QStringLiteral("zoom %1 page %2 variant %3 stamps %4%5 crosses %6 dpi %7 scroll %8,%9")
+                    .arg(c.zoom)
+                    .arg(c.page)
+                    .arg(c.variant)
+                    .arg(c.stampA)
+                    .arg(c.stampC)
+                    .arg(c.showCrossedOut)
+                    .arg(c.dpi)
+                    .arg(c.scroll.x())
+                    .arg(c.scroll.y());
             CSadPageRenderer& cached = renderers[c.zoom];
             if (cached.Zoom() != c.zoom) cached.Prepare(&profile, c.zoom);
             CSadPageRenderer fresh;
@@ -312,7 +325,8 @@ private slots:
                     p.setWorldTransform(CSadPageRenderer::LogicalToDevice(c.dpi));
                     again.Render(p, s, c.page, o);
                 }
-                QVERIFY2(changed != drawn && screen() == changed, qPrintable(name + QStringLiteral(", box 8 changed")));
+                QVERIFY2(changed != drawn && screen() == changed,
+                         qPrintable(name + QStringLiteral(", box 8 changed")));
                 s.SetFieldText(18, box8, 1);
             }
         }

@@ -1,39 +1,37 @@
 // The application shell: start-up order, New dialog, menus and accelerators, file dialog
 // filters, reset commands. Runs offscreen with TARVEX_SETTINGS_DIR pointing at a private folder.
 
-#include <QPrinter>
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QDir>
+#include <QDropEvent>
 #include <QListWidget>
 #include <QMdiArea>
 #include <QMenuBar>
+#include <QMimeData>
+#include <QPrinter>
 #include <QPushButton>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QStatusBar>
-#include <QTemporaryDir>
-#include <QtTest>
-#include <QCheckBox>
-#include <QDropEvent>
-#include <QMimeData>
-#include <QScreen>
 #include <QTabBar>
+#include <QTemporaryDir>
 #include <QTimer>
+#include <QtTest>
 
 #include "core/app/FreedesktopTypes.h"
+#include "core/sad/AefFormat.h"
+#include "core/sad/EinheitspapierDoc.h"
 #include "core/sad/SadStrings.h"
-#include "ui/formview/CDlgDrucken.h"
-
-#include "ui/sad/CEinheitspapierView.h"
-
+#include "render/app/QSettingsProfile.h"
 #include "ui/app/CDlgNew.h"
 #include "ui/app/CDlgWindowList.h"
 #include "ui/app/CMainFrame.h"
 #include "ui/app/CTarvexImportApp.h"
 #include "ui/app/DocumentWindows.h"
-#include "render/app/QSettingsProfile.h"
-#include "core/sad/AefFormat.h"
-#include "core/sad/EinheitspapierDoc.h"
+#include "ui/formview/CDlgDrucken.h"
+#include "ui/sad/CEinheitspapierView.h"
 
 using namespace tarvex;
 
@@ -54,7 +52,8 @@ private:
         auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
         if (!dialog || dialog == m_last || !dialog->isVisible()) return;
         m_last = dialog;
-        seen.append(QString::fromLatin1(dialog->metaObject()->className()).remove(QStringLiteral("tarvex::")));
+        seen.append(
+            QString::fromLatin1(dialog->metaObject()->className()).remove(QStringLiteral("tarvex::")));
         if (m_answers.isEmpty())
             dialog->reject();
         else
@@ -181,8 +180,8 @@ private slots:
         std::string error;
         QVERIFY(SaveAefFile(std::filesystem::path(path.toStdU16String()), doc, error));
 
-        const QStringList args = quoted ? QStringList{QLatin1Char('"') + path + QLatin1Char('"')}
-                                        : path.split(QLatin1Char(' '));
+        const QStringList args =
+            quoted ? QStringList{QLatin1Char('"') + path + QLatin1Char('"')} : path.split(QLatin1Char(' '));
         CTarvexImportApp& app = Start(args);
         QVERIFY2(m_messages.isEmpty(), qPrintable(m_messages.join('\n')));
         QVERIFY(!app.StartupSteps().contains("new"));
@@ -260,7 +259,8 @@ private slots:
         QCOMPARE(sad->SadDocument()->m_nFormVariant, 1);
         QCOMPARE(sad->Title(), QStringLiteral("EhForm1"));
         QCOMPARE(frame->CurrentMenuResource(), 130);
-        QCOMPARE(MenuTitles(frame), (QStringList{"&Datei", "&Bearbeiten", "&Optionen", "&Formular", "&Ansicht", "&Hilfe"}));
+        QCOMPARE(MenuTitles(frame),
+                 (QStringList{"&Datei", "&Bearbeiten", "&Optionen", "&Formular", "&Ansicht", "&Hilfe"}));
         // "Speichern unter..." saves a copy at any time; "Speichern" waits for a change.
         QVERIFY(frame->Action(57604)->isEnabled());
         QVERIFY(!frame->Action(57603)->isEnabled());
@@ -326,7 +326,8 @@ private slots:
         auto* view = qobject_cast<CEinheitspapierView*>(frame->ActiveChild()->View());
         QVERIFY(view);
         QVERIFY(QTest::qWaitForWindowActive(frame));
-        QSignalSpy centred(frame->Action(32787), &QAction::triggered), undone(frame->Action(57643), &QAction::triggered);
+        QSignalSpy centred(frame->Action(32787), &QAction::triggered),
+            undone(frame->Action(57643), &QAction::triggered);
         QTest::keyClick(frame, Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(centred.count(), 1);
         QCOMPARE(undone.count(), 0);
@@ -346,7 +347,8 @@ private slots:
         QCOMPARE(frame->StatusText(1), QStringLiteral("Seite 1 von 2"));
         QCOMPARE(frame->StatusText(2), QStringLiteral("Feld 8"));
         QCOMPARE(frame->StatusText(0), QStringLiteral("Bereit"));
-        QCOMPARE(frame->Action(32866)->statusTip(), QStringLiteral("Vergrößert die Ansicht des Dokuments im Bildschirm"));
+        QCOMPARE(frame->Action(32866)->statusTip(),
+                 QStringLiteral("Vergrößert die Ansicht des Dokuments im Bildschirm"));
         QCOMPARE(frame->Action(32866)->toolTip(), QStringLiteral("Ansicht vergrößern"));
         // Context menus 119 and 132 carry their own paste text.
         QCOMPARE(frame->ContextMenu(119)->actions()[3]->text(), QStringLiteral("&Einfügen"));
@@ -396,7 +398,8 @@ private slots:
         QTest::newRow("fonts") << 32823 << "Schriftgrößenmodifikationen löschen" << QStringList{"Font/EFont0"}
                                << QStringList{"Settings/Language", "Workspace/MainFrame"};
         QTest::newRow("workspace") << 32825 << "Menü- und Symbolleisten-Modifikationen löschen"
-                                   << QStringList{"Workspace/MainFrame"} << QStringList{"Font/EFont0", "Settings/Language"};
+                                   << QStringList{"Workspace/MainFrame"}
+                                   << QStringList{"Font/EFont0", "Settings/Language"};
         QTest::newRow("everything") << 32827 << "Registry-Einträge dieses Programms löschen"
                                     << QStringList{"Font/EFont0", "Settings/Language", "Workspace/MainFrame"}
                                     << QStringList{};
@@ -416,12 +419,17 @@ private slots:
         };
         auto has = [&](const QString& path) {
             const QStringList p = path.split('/');
-            return profile.GetProfileInt(p[0].toStdString(), p[1].toStdString(), -12345) != -12345 ||
-                   [&] { std::vector<uint8_t> v; return profile.GetProfileBinary(p[0].toStdString(), p[1].toStdString(), v); }();
+            return profile.GetProfileInt(p[0].toStdString(), p[1].toStdString(), -12345) != -12345 || [&] {
+                std::vector<uint8_t> v;
+                return profile.GetProfileBinary(p[0].toStdString(), p[1].toStdString(), v);
+            }();
         };
         fill();
         QString asked;
-        app.m_confirmReset = [&](const QString& t, const QString&) { asked = t; return false; };
+        app.m_confirmReset = [&](const QString& t, const QString&) {
+            asked = t;
+            return false;
+        };
         app.MainFrame()->Action(command)->trigger();
         QCOMPARE(asked, title);
         for (const QString& k : gone + kept) QVERIFY2(has(k), qPrintable(k));  // "Nein": nothing deleted
@@ -498,7 +506,8 @@ private slots:
             std::string error;
             QVERIFY(SaveAefFile(std::filesystem::path(good.toStdU16String()), doc, error));
         }
-        const QString foreign = WriteFile(dir.path() + QStringLiteral("/notiz.txt"), "keine Zollanmeldung hier");
+        const QString foreign =
+            WriteFile(dir.path() + QStringLiteral("/notiz.txt"), "keine Zollanmeldung hier");
         CTarvexImportApp& app = Start({});
         CMainFrame* frame = app.MainFrame();
         QMimeData mime;
@@ -510,7 +519,8 @@ private slots:
         QCoreApplication::sendEvent(frame, &drop);
         QCOMPARE(frame->Children().size(), 1);
         QCOMPARE(frame->Children()[0]->PathName(), good);
-        QVERIFY2(m_messages.size() == 1, qPrintable(m_messages.join(QStringLiteral(" | "))));  // the text file is refused
+        QVERIFY2(m_messages.size() == 1,
+                 qPrintable(m_messages.join(QStringLiteral(" | "))));  // the text file is refused
         QCOMPARE(app.RecentFiles(), QStringList{good});
     }
 
@@ -535,7 +545,8 @@ private slots:
         // Closing the main window: discard the first, cancel at the second.
         answers = {QMessageBox::No, QMessageBox::Cancel};
         QVERIFY(!frame->close());
-        QCOMPARE(asked, (QStringList{"Änderungen in EhForm1 speichern?", "Änderungen in EhForm3 speichern?"}));
+        QCOMPARE(asked,
+                 (QStringList{"Änderungen in EhForm1 speichern?", "Änderungen in EhForm3 speichern?"}));
         QCOMPARE(frame->Children(), windows);
         QVERIFY(frame->isVisible());
 
@@ -566,7 +577,8 @@ private slots:
             QVERIFY(box);
             SaveScreenshot(box, QStringLiteral("shell-save-question.png"));
             for (QAbstractButton* b : box->buttons()) buttons.append(b->text());
-            icon = box->icon() == QMessageBox::Question ? QStringLiteral("question") : QStringLiteral("other");
+            icon =
+                box->icon() == QMessageBox::Question ? QStringLiteral("question") : QStringLiteral("other");
             box->button(QMessageBox::Cancel)->click();
         }});
         QVERIFY(!child->close());

@@ -52,8 +52,15 @@ private slots:
 
 void TestDlgFeld47::opensWithNormalisedAmountsAndTotal() {
     CDlgFeld47 dlg;
-    dlg.SetValues(Table({{0, u"20000"}, {1, u"1.000"}, {2, u"19"}, {3, u"100"}, {4, u"B"}, {5, u"10100"},
-                         {8, u"19,00"}, {13, u"abc"}, {35, u"falsch"}},
+    dlg.SetValues(Table({{0, u"20000"},
+                         {1, u"1.000"},
+                         {2, u"19"},
+                         {3, u"100"},
+                         {4, u"B"},
+                         {5, u"10100"},
+                         {8, u"19,00"},
+                         {13, u"abc"},
+                         {35, u"falsch"}},
                         36));
     QCOMPARE(dlg.Cell(0, 3)->text(), QString("100,00"));
     QCOMPARE(dlg.Cell(1, 3)->text(), QString("19,00"));
@@ -191,11 +198,16 @@ void TestDlgFeld47::methodOfPaymentCheck_data() {
     QTest::addColumn<QString>("type");
     QTest::addColumn<QString>("method");
     QTest::addColumn<bool>("message");
-    QTest::newRow("EUSt A") << "20000" << "A" << true;
-    QTest::newRow("EUSt B") << "20000" << "B" << false;
-    QTest::newRow("lower case") << "100" << "b" << true;
-    QTest::newRow("A00 is 0") << "A00" << "A" << false;
-    QTest::newRow("empty method") << "10100" << "" << false;
+    QTest::newRow("EUSt A") << "20000"
+                            << "A" << true;
+    QTest::newRow("EUSt B") << "20000"
+                            << "B" << false;
+    QTest::newRow("lower case") << "100"
+                                << "b" << true;
+    QTest::newRow("A00 is 0") << "A00"
+                              << "A" << false;
+    QTest::newRow("empty method") << "10100"
+                                  << "" << false;
 }
 
 void TestDlgFeld47::methodOfPaymentCheck() {
@@ -277,10 +289,18 @@ void TestDlgFeld47::zollArtenPreset_data() {
     QTest::addColumn<QString>("preset");
     QTest::addColumn<QString>("code");
     QTest::addColumn<QString>("meaning");
-    QTest::newRow("2") << "2" << "20000" << "Einfuhrumsatzsteuer";
-    QTest::newRow("empty") << "" << "10100" << "Zölle";
-    QTest::newRow("unknown") << "9" << "10100" << "Zölle";
-    QTest::newRow("37100") << "371" << "37100" << "Zwischenerzeugnissteuer";
+    QTest::newRow("2") << "2"
+                       << "20000"
+                       << "Einfuhrumsatzsteuer";
+    QTest::newRow("empty") << ""
+                           << "10100"
+                           << "Zölle";
+    QTest::newRow("unknown") << "9"
+                             << "10100"
+                             << "Zölle";
+    QTest::newRow("37100") << "371"
+                           << "37100"
+                           << "Zwischenerzeugnissteuer";
 }
 
 void TestDlgFeld47::zollArtenPreset() {

@@ -16,7 +16,8 @@ private slots:
 void TestDlgMoveWarenposition::entriesAndOk() {
     CDlgMoveEHWarenpositon dlg;
     const std::vector<std::u16string> entries = {u"Position 1 auf Seite 1", u"Position 1 auf Seite 2",
-                                                 u"Position 2 auf Seite 2 (leer)", u"Position 3 auf Seite 2 (leer)"};
+                                                 u"Position 2 auf Seite 2 (leer)",
+                                                 u"Position 3 auf Seite 2 (leer)"};
     dlg.SetEntries(entries, 0, -1);
     QCOMPARE(dlg.SourceList()->count(), 4);
     QCOMPARE(dlg.TargetList()->count(), 4);

@@ -17,8 +17,8 @@
 
 #include "core/app/Profile.h"
 #include "core/sad/AefFormat.h"
-#include "ui/sad/CEinheitspapierView.h"
 #include "core/sad/EinheitspapierDoc.h"
+#include "ui/sad/CEinheitspapierView.h"
 #include "ui/sad/SadViewInput.h"
 #include "ui/sad/dialogs/CDlgFeld44Einfuhr.h"
 #include "ui/sad/dialogs/CDlgFeld47.h"
@@ -79,7 +79,8 @@ struct ShownView {
         doc.OnNewDocument();
         doc.SetContinuationCount(2);
         for (int p = 2; p <= 3; ++p)
-            for (int f : {11, 32, 53}) doc.Store().SetFieldText(f, u"Ware Nr. " + std::u16string(1, char16_t(u'0' + f % 10)), p);
+            for (int f : {11, 32, 53})
+                doc.Store().SetFieldText(f, u"Ware Nr. " + std::u16string(1, char16_t(u'0' + f % 10)), p);
         view = std::make_unique<CEinheitspapierView>(&doc, env, defs);
         view->resize(1000, 800);
         view->show();
@@ -94,7 +95,8 @@ struct DialogAnswerer {
         timer.setInterval(10);
         QObject::connect(&timer, &QTimer::timeout, [] {
             QWidget* w = QApplication::activeModalWidget();
-            if (auto* box = qobject_cast<QMessageBox*>(w)) box->button(QMessageBox::Yes)->click();
+            if (auto* box = qobject_cast<QMessageBox*>(w))
+                box->button(QMessageBox::Yes)->click();
             else if (auto* move = qobject_cast<CDlgMoveEHWarenpositon*>(w)) {
                 move->SourceList()->setCurrentIndex(1);
                 move->TargetList()->setCurrentIndex(2);
@@ -102,7 +104,8 @@ struct DialogAnswerer {
             } else if (auto* go = qobject_cast<CDlgGeheZuFeld*>(w)) {
                 go->Edit()->setText("35");
                 go->accept();
-            } else if (auto* d = qobject_cast<QDialog*>(w)) d->accept();
+            } else if (auto* d = qobject_cast<QDialog*>(w))
+                d->accept();
         });
         timer.start();
     }
@@ -119,29 +122,29 @@ void TestSadViewInput::everyChangingCommandMarksTheDocument() {
     };
     auto command = [](int id) { return [id](CEinheitspapierView& v) { v.OnCommand(id); }; };
     const Case cases[] = {
-        {"typing, then Tab", 1, 10, [](CEinheitspapierView& v) {
+        {"typing, then Tab", 1, 10,
+         [](CEinheitspapierView& v) {
              QTest::keyClicks(v.EditWindow(), "Lieferant");
              v.Input().Navigate(true);
-         } },
-        {"F2 stamp date", 2, 4, command(cmd::kInsertDefaults) },
-        {"add page", 3, 11, command(cmd::kAddPage) },
-        {"remove last page", 3, 11, command(cmd::kRemoveLastPage) },
-        {"move goods item", 2, 11, command(cmd::kMoveGoodsItem) },
-        {"variant", 1, 10, command(cmd::kVariant1) },
-        {"boxes 3, 5 and 32", 1, 10, command(cmd::kUpdateFields) },
-        {"box 44 dialog", 1, 68, [](CEinheitspapierView& v) { v.GoToField(69, 1); } },
-        {"box 47 dialog", 1, 72, [](CEinheitspapierView& v) { v.GoToField(73, 1); } },
-        {"box 47-2 dialog", 2, 73, [](CEinheitspapierView& v) { v.GoToField(75, 2); } },
-        {"box 47 summary dialog", 2, 73, [](CEinheitspapierView& v) { v.GoToField(77, 2); } },
-        {"font larger", 1, 10, command(cmd::kFontLarger) },
-        {"font smaller", 1, 10, command(cmd::kFontSmaller) },
-        {"bold", 1, 10, command(cmd::kFontBold) },
-        {"left", 1, 70, command(cmd::kAlignLeft) },
-        {"centred", 1, 10, command(cmd::kAlignCenter) },
-        {"right", 1, 10, command(cmd::kAlignRight) },
-        {"Ctrl+Z centres", 1, 10, [](CEinheitspapierView& v) {
-             QTest::keyClick(v.EditWindow(), Qt::Key_Z, Qt::ControlModifier);
-         } },
+         }},
+        {"F2 stamp date", 2, 4, command(cmd::kInsertDefaults)},
+        {"add page", 3, 11, command(cmd::kAddPage)},
+        {"remove last page", 3, 11, command(cmd::kRemoveLastPage)},
+        {"move goods item", 2, 11, command(cmd::kMoveGoodsItem)},
+        {"variant", 1, 10, command(cmd::kVariant1)},
+        {"boxes 3, 5 and 32", 1, 10, command(cmd::kUpdateFields)},
+        {"box 44 dialog", 1, 68, [](CEinheitspapierView& v) { v.GoToField(69, 1); }},
+        {"box 47 dialog", 1, 72, [](CEinheitspapierView& v) { v.GoToField(73, 1); }},
+        {"box 47-2 dialog", 2, 73, [](CEinheitspapierView& v) { v.GoToField(75, 2); }},
+        {"box 47 summary dialog", 2, 73, [](CEinheitspapierView& v) { v.GoToField(77, 2); }},
+        {"font larger", 1, 10, command(cmd::kFontLarger)},
+        {"font smaller", 1, 10, command(cmd::kFontSmaller)},
+        {"bold", 1, 10, command(cmd::kFontBold)},
+        {"left", 1, 70, command(cmd::kAlignLeft)},
+        {"centred", 1, 10, command(cmd::kAlignCenter)},
+        {"right", 1, 10, command(cmd::kAlignRight)},
+        {"Ctrl+Z centres", 1, 10,
+         [](CEinheitspapierView& v) { QTest::keyClick(v.EditWindow(), Qt::Key_Z, Qt::ControlModifier); }},
     };
     for (const Case& c : cases) {
         ShownView sv;

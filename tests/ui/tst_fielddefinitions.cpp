@@ -7,8 +7,8 @@
 #include <QtTest>
 
 #include "core/app/Profile.h"
-#include "ui/formview/CDlgEditFeldDefinitionen.h"
 #include "core/formview/FieldDefinitions.h"
+#include "ui/formview/CDlgEditFeldDefinitionen.h"
 
 using namespace tarvex;
 
@@ -117,7 +117,8 @@ private slots:
             cmd.closeMainWindow = [&] { ++closes; };
             QCOMPARE(RunFieldDefinitionsCommand(cmd), c.restarted);
             QCOMPARE(messages.size(), 1);
-            QVERIFY(messages[0].startsWith("Die Formulardefinitionen können nicht bei geöffneten Dokumenten"));
+            QVERIFY(
+                messages[0].startsWith("Die Formulardefinitionen können nicht bei geöffneten Dokumenten"));
             QCOMPARE(dialogs, c.dialogs);
             QCOMPARE(starts, c.restarted ? 1 : 0);
             QCOMPARE(closes, c.restarted ? 1 : 0);

@@ -28,8 +28,9 @@ constexpr double kTenthsPerPoint = 254.0 / 72.0;
 
 QHash<QString, Word> ReadWords(const QString& pdf, int page) {
     QProcess p;
-    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), QStringLiteral("-f"), QString::number(page),
-                                          QStringLiteral("-l"), QString::number(page), pdf, QStringLiteral("-")});
+    p.start(QStringLiteral("pdftotext"),
+            {QStringLiteral("-bbox"), QStringLiteral("-f"), QString::number(page), QStringLiteral("-l"),
+             QString::number(page), pdf, QStringLiteral("-")});
     if (!p.waitForFinished(30000) || p.exitCode() != 0) return {};
     QHash<QString, Word> words;
     static const QRegularExpression re(QStringLiteral(
@@ -37,8 +38,10 @@ QHash<QString, Word> ReadWords(const QString& pdf, int page) {
     auto it = re.globalMatch(QString::fromUtf8(p.readAllStandardOutput()));
     while (it.hasNext()) {
         const auto m = it.next();
-        words.insert(m.captured(5), {m.captured(1).toDouble() * kTenthsPerPoint, m.captured(2).toDouble() * kTenthsPerPoint,
-                                     m.captured(3).toDouble() * kTenthsPerPoint, m.captured(4).toDouble() * kTenthsPerPoint});
+        words.insert(
+            m.captured(5),
+            {m.captured(1).toDouble() * kTenthsPerPoint, m.captured(2).toDouble() * kTenthsPerPoint,
+             m.captured(3).toDouble() * kTenthsPerPoint, m.captured(4).toDouble() * kTenthsPerPoint});
     }
     return words;
 }
@@ -97,11 +100,13 @@ private slots:
         doc.m_nFormVariant = 0;
         // Left-aligned texts in boxes spread over both sheets, one right-aligned amount.
         const int firstFields[] = {0, 10, 21, 52, 69, 96};
-        for (int f : firstFields) doc.Store().SetFieldText(f, QStringLiteral("W1f%1").arg(f).toStdU16String(), 1);
+        for (int f : firstFields)
+            doc.Store().SetFieldText(f, QStringLiteral("W1f%1").arg(f).toStdU16String(), 1);
         doc.Store().SetFieldText(118, u"R1f118", 1);
         doc.Store().SetFieldFlags(118, 1, 0x0203);
         const int contFields[] = {8, 11, 53, 77};  // 0-6 are not printed in variant 0
-        for (int f : contFields) doc.Store().SetFieldText(f, QStringLiteral("W2f%1").arg(f).toStdU16String(), 2);
+        for (int f : contFields)
+            doc.Store().SetFieldText(f, QStringLiteral("W2f%1").arg(f).toStdU16String(), 2);
 
         for (int page : {1, 2}) {
             const QString pdf = m_dir.filePath(QStringLiteral("p%1.pdf").arg(page));
@@ -115,10 +120,14 @@ private slots:
                 const Word w = words.value(word);
                 const PrintRect r = Expected(profile, s, field, onPage);
                 if (right)
-                    QVERIFY2(qAbs(w.xMax - (r.right - 12)) <= 1.0, qPrintable(word + QString(" xMax %1 expected %2").arg(w.xMax).arg(r.right - 12)));
+                    QVERIFY2(
+                        qAbs(w.xMax - (r.right - 12)) <= 1.0,
+                        qPrintable(word + QString(" xMax %1 expected %2").arg(w.xMax).arg(r.right - 12)));
                 else
-                    QVERIFY2(qAbs(w.xMin - (r.left + 10)) <= 1.0, qPrintable(word + QString(" xMin %1 expected %2").arg(w.xMin).arg(r.left + 10)));
-                QVERIFY2(qAbs(w.yMin - r.top) <= 1.0, qPrintable(word + QString(" yMin %1 expected %2").arg(w.yMin).arg(r.top)));
+                    QVERIFY2(qAbs(w.xMin - (r.left + 10)) <= 1.0,
+                             qPrintable(word + QString(" xMin %1 expected %2").arg(w.xMin).arg(r.left + 10)));
+                QVERIFY2(qAbs(w.yMin - r.top) <= 1.0,
+                         qPrintable(word + QString(" yMin %1 expected %2").arg(w.yMin).arg(r.top)));
             };
             if (page == 1) {
                 for (int f : firstFields) check(QStringLiteral("W1f%1").arg(f), sheet, f, 1, false);
@@ -168,8 +177,9 @@ private slots:
         // 254 dpi: one pixel is 0.1 mm.
         QProcess p;
         const QString base = m_dir.filePath(QStringLiteral("marks"));
-        p.start(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QStringLiteral("254"), QStringLiteral("-gray"),
-                                             QStringLiteral("-png"), QStringLiteral("-singlefile"), pdf, base});
+        p.start(QStringLiteral("pdftoppm"),
+                {QStringLiteral("-r"), QStringLiteral("254"), QStringLiteral("-gray"), QStringLiteral("-png"),
+                 QStringLiteral("-singlefile"), pdf, base});
         QVERIFY(p.waitForFinished(60000));
         QImage img(base + QStringLiteral(".png"));
         QVERIFY(!img.isNull());
@@ -199,8 +209,9 @@ private slots:
         // Never in variant 2.
         doc.m_nFormVariant = 2;
         QVERIFY(PrintSadToPdf(pdf, doc, 1, 1, profile, defs, error));
-        p.start(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QStringLiteral("254"), QStringLiteral("-gray"),
-                                             QStringLiteral("-png"), QStringLiteral("-singlefile"), pdf, base});
+        p.start(QStringLiteral("pdftoppm"),
+                {QStringLiteral("-r"), QStringLiteral("254"), QStringLiteral("-gray"), QStringLiteral("-png"),
+                 QStringLiteral("-singlefile"), pdf, base});
         QVERIFY(p.waitForFinished(60000));
         img = QImage(base + QStringLiteral(".png"));
         QVERIFY(dark(145, 70));
@@ -226,8 +237,10 @@ private slots:
         CEinheitspapierDoc doc(&profile);
         doc.m_nFormVariant = variant;
         CFieldStore& s = doc.Store();
-        for (int i = 0; i < s.GetFieldCount1(); ++i) s.SetFieldText(i, QStringLiteral("A%1").arg(i).toStdU16String(), 1);
-        for (int i = 0; i < s.GetFieldCount2(); ++i) s.SetFieldText(i, QStringLiteral("B%1").arg(i).toStdU16String(), 2);
+        for (int i = 0; i < s.GetFieldCount1(); ++i)
+            s.SetFieldText(i, QStringLiteral("A%1").arg(i).toStdU16String(), 1);
+        for (int i = 0; i < s.GetFieldCount2(); ++i)
+            s.SetFieldText(i, QStringLiteral("B%1").arg(i).toStdU16String(), 2);
         const QString file = m_dir.filePath(QStringLiteral("every-box.aef"));
         std::string error;
         QVERIFY(SaveAefFile(file.toStdString(), doc, error));
@@ -247,18 +260,21 @@ private slots:
             QProcessEnvironment e = QProcessEnvironment::systemEnvironment();
             e.insert(QStringLiteral("TARVEX_SETTINGS_DIR"), settings.path());
             tarvex.setProcessEnvironment(e);
-            tarvex.start(QStringLiteral(TARVEX_CLI_PATH), {QStringLiteral("pdf"), file, QStringLiteral("--page"),
-                                                         QString::number(page), QStringLiteral("-o"), cli});
+            tarvex.start(QStringLiteral(TARVEX_CLI_PATH),
+                         {QStringLiteral("pdf"), file, QStringLiteral("--page"), QString::number(page),
+                          QStringLiteral("-o"), cli});
             QVERIFY(tarvex.waitForFinished(60000));
             QCOMPARE(tarvex.exitCode(), 0);
             const auto expected = ReadWords(program, 1);
             const auto got = ReadWords(cli, 1);
             // Crossed-out and not printed boxes are missing from both.
             QVERIFY(expected.size() < (page == 1 ? kSadFirstFieldCount : kSadContinuationFieldCount));
-            QCOMPARE(QSet<QString>(got.keyBegin(), got.keyEnd()), QSet<QString>(expected.keyBegin(), expected.keyEnd()));
+            QCOMPARE(QSet<QString>(got.keyBegin(), got.keyEnd()),
+                     QSet<QString>(expected.keyBegin(), expected.keyEnd()));
             for (auto it = expected.begin(); it != expected.end(); ++it) {
                 const Word& w = got.value(it.key());
-                QVERIFY2(qAbs(w.xMin - it->xMin) < 0.5 && qAbs(w.yMin - it->yMin) < 0.5, qPrintable(it.key()));
+                QVERIFY2(qAbs(w.xMin - it->xMin) < 0.5 && qAbs(w.yMin - it->yMin) < 0.5,
+                         qPrintable(it.key()));
             }
         }
     }

@@ -4,31 +4,31 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDialog>
-#include <QLineEdit>
-#include <QMenu>
-#include <QShortcut>
-#include <QTimer>
 #include <QDir>
 #include <QImage>
+#include <QLineEdit>
+#include <QMenu>
 #include <QPainter>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QSignalSpy>
+#include <QTimer>
 #include <QtTest>
 
 #include "core/app/Profile.h"
 #include "core/app/ShellCommands.h"
+#include "core/formview/FormZoom.h"
 #include "core/formview/PrintCorrections.h"
+#include "core/sad/EinheitspapierDoc.h"
+#include "core/sad/SadLayout.h"
 #include "core/sad/SadNavigation.h"
+#include "render/sad/SadPageRenderer.h"
 #include "ui/app/HelpPages.h"
 #include "ui/formview/CDlgEditFeldDefinitionen.h"
 #include "ui/formview/CDlgPrinterFontSize.h"
 #include "ui/formview/Common_DlgMargin02.h"
-#include "ui/sad/dialogs/CDlgGeheZuFeld.h"
-#include "core/formview/FormZoom.h"
 #include "ui/sad/CEinheitspapierView.h"
-#include "core/sad/EinheitspapierDoc.h"
-#include "core/sad/SadLayout.h"
-#include "render/sad/SadPageRenderer.h"
+#include "ui/sad/dialogs/CDlgGeheZuFeld.h"
 
 using namespace tarvex;
 
@@ -40,7 +40,8 @@ QImage RenderPage(const CEinheitspapierDoc& doc, int page, const SadRenderOption
     CMemoryProfile profile;
     r.Prepare(&profile, o.zoom);
     const QSize logical = CSadPageRenderer::DocumentSize(o.zoom);
-    QImage img(QSize(HimetricToPixels(logical.width() * 10, int(dpi)), HimetricToPixels(logical.height() * 10, int(dpi))),
+    QImage img(QSize(HimetricToPixels(logical.width() * 10, int(dpi)),
+                     HimetricToPixels(logical.height() * 10, int(dpi))),
                QImage::Format_RGB32);
     img.fill(Qt::white);
     QPainter p(&img);
@@ -59,15 +60,23 @@ void Save(const QImage& img, const QString& name) {
 
 void FillAll(CEinheitspapierDoc& doc) {
     CFieldStore& s = doc.Store();
-    for (int i = 0; i < s.GetFieldCount1(); ++i) s.SetFieldText(i, u"F" + QString::number(i).toStdU16String(), 1);
-    for (int i = 0; i < s.GetFieldCount2(); ++i) s.SetFieldText(i, u"C" + QString::number(i).toStdU16String(), 2);
+    for (int i = 0; i < s.GetFieldCount1(); ++i)
+        s.SetFieldText(i, u"F" + QString::number(i).toStdU16String(), 1);
+    for (int i = 0; i < s.GetFieldCount2(); ++i)
+        s.SetFieldText(i, u"C" + QString::number(i).toStdU16String(), 2);
     s.SetFieldText(52, u"10 Kartons Schrauben\r\nM8 x 40 verzinkt\r\nZeile drei", 1);
     s.SetFieldText(18, u"Muster GmbH\r\nHauptstraße 1\r\n12345 Musterstadt", 1);
 }
 
-bool IsRed(QRgb c) { return qRed(c) > 200 && qGreen(c) < 60 && qBlue(c) < 60; }
-bool IsGreenish(QRgb c) { return qGreen(c) > qRed(c) + 40 && qGreen(c) > qBlue(c) + 40; }
-bool IsDark(QRgb c) { return qRed(c) < 90 && qGreen(c) < 90 && qBlue(c) < 90; }
+bool IsRed(QRgb c) {
+    return qRed(c) > 200 && qGreen(c) < 60 && qBlue(c) < 60;
+}
+bool IsGreenish(QRgb c) {
+    return qGreen(c) > qRed(c) + 40 && qGreen(c) > qBlue(c) + 40;
+}
+bool IsDark(QRgb c) {
+    return qRed(c) < 90 && qGreen(c) < 90 && qBlue(c) < 90;
+}
 int DarkPixels(const QImage& img, const QRect& r) {
     int n = 0;
     for (int y = r.top(); y <= r.bottom(); ++y)
@@ -225,7 +234,8 @@ private slots:
         FieldRect px;
         doc.Store().GetFieldRect1(0, px);
         QCOMPARE(px, FormRectToPixels(1074, 115, 1165, 175, 16, 96));
-        QCOMPARE(view.EditWindow()->geometry(), QRect(QPoint(px.left, px.top), QPoint(px.right - 1, px.bottom - 1)));
+        QCOMPARE(view.EditWindow()->geometry(),
+                 QRect(QPoint(px.left, px.top), QPoint(px.right - 1, px.bottom - 1)));
         // The view scrolled: the window moves with the form.
         view.horizontalScrollBar()->setValue(100);
         QCOMPARE(view.EditWindow()->geometry().left(), px.left - 100);
@@ -247,7 +257,8 @@ private slots:
         QCOMPARE(view.Zoom(), 24);
         QCOMPARE(profile.GetProfileInt("EHForm_Defaults", "ZoomFactor", 0), 24);
         QVERIFY(view.IsLayoutValid());
-        QCOMPARE(view.GetFieldRect(0, 1), (SadRect{1074 * 24 / 10, 115 * 24 / 10, 1165 * 24 / 10, 175 * 24 / 10}));
+        QCOMPARE(view.GetFieldRect(0, 1),
+                 (SadRect{1074 * 24 / 10, 115 * 24 / 10, 1165 * 24 / 10, 175 * 24 / 10}));
         FieldRect px;
         doc.Store().GetFieldRect1(0, px);
         QCOMPARE(px, FormRectToPixels(1074, 115, 1165, 175, 24, 96));
@@ -351,8 +362,10 @@ private slots:
             cur.setPosition(c.anchor);
             cur.setPosition(c.pos, QTextCursor::KeepAnchor);
             e->setTextCursor(cur);
-            if (c.key) QTest::keyClick(e, Qt::Key(c.key));
-            else QTest::keyClicks(e, c.typed);
+            if (c.key)
+                QTest::keyClick(e, Qt::Key(c.key));
+            else
+                QTest::keyClicks(e, c.typed);
             QCOMPARE(e->toPlainText(), c.result);
             QCOMPARE(e->textCursor().position(), c.caret);
         }
@@ -498,11 +511,14 @@ private slots:
             Qt::KeyboardModifiers mods;
             int page, zoomStep;
         } keys[] = {
-            {Qt::Key_End, Qt::ControlModifier, 3, 0},   {Qt::Key_Home, Qt::ControlModifier, 1, 0},
-            {Qt::Key_Right, Qt::ControlModifier, 2, 0}, {Qt::Key_Left, Qt::ControlModifier, 1, 0},
+            {Qt::Key_End, Qt::ControlModifier, 3, 0},
+            {Qt::Key_Home, Qt::ControlModifier, 1, 0},
+            {Qt::Key_Right, Qt::ControlModifier, 2, 0},
+            {Qt::Key_Left, Qt::ControlModifier, 1, 0},
             {Qt::Key_Plus, Qt::ControlModifier | Qt::KeypadModifier, 1, +1},
             {Qt::Key_Minus, Qt::ControlModifier | Qt::KeypadModifier, 1, -1},
-            {Qt::Key_Plus, Qt::ControlModifier, 1, +1}, {Qt::Key_Minus, Qt::ControlModifier, 1, -1},
+            {Qt::Key_Plus, Qt::ControlModifier, 1, +1},
+            {Qt::Key_Minus, Qt::ControlModifier, 1, -1},
         };
         for (const Key& k : keys) {
             const int zoom = view.Zoom();
@@ -603,10 +619,18 @@ private slots:
 
     // Every help context the program sets has a page of its own; 0 (no topic) shows the overview.
     void everyHelpContextHasAPage() {
-        QSet<int> contexts{100, 101, 121, 122, 505, CEinheitspapierView::kHelpContextView,
-                           Common_DlgMargin02::kHelpContext, CDlgGeheZuFeld::kHelpContext,
-                           CDlgPrinterFontSize::kHelpContext, CDlgEditFeldDefinitionen::kHelpContext,
-                           PrintDialogHelpContext(0), PrintDialogHelpContext(1)};
+        QSet<int> contexts{100,
+                           101,
+                           121,
+                           122,
+                           505,
+                           CEinheitspapierView::kHelpContextView,
+                           Common_DlgMargin02::kHelpContext,
+                           CDlgGeheZuFeld::kHelpContext,
+                           CDlgPrinterFontSize::kHelpContext,
+                           CDlgEditFeldDefinitionen::kHelpContext,
+                           PrintDialogHelpContext(0),
+                           PrintDialogHelpContext(1)};
         for (int f = 0; f < kSadFirstFieldCount; ++f) contexts << SadHelpContext(1, f);
         for (int f = 0; f < kSadContinuationFieldCount; ++f) contexts << SadHelpContext(2, f);
         contexts.remove(0);
@@ -629,7 +653,6 @@ private slots:
 
 private:
     CFieldDefinitions m_defs;  // the application's table every view copies
-
 };
 
 QTEST_MAIN(TestSadView)

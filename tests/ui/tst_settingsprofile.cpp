@@ -23,7 +23,8 @@ private slots:
         QVERIFY(a.WriteProfileInt("Settings", "PrnFactorV", 1010));
         QCOMPARE(b.GetProfileInt("Settings", "PrnFactorV", 1000), 1010);
         QVERIFY(a.WriteProfileString("EHForm_Defaults", "Firma1", u"M\u00fcller & S\u00f6hne GmbH"));
-        QCOMPARE(b.GetProfileString("EHForm_Defaults", "Firma1", u""), std::u16string(u"M\u00fcller & S\u00f6hne GmbH"));
+        QCOMPARE(b.GetProfileString("EHForm_Defaults", "Firma1", u""),
+                 std::u16string(u"M\u00fcller & S\u00f6hne GmbH"));
         const uint8_t bytes[] = {0, 0x0B, 0xFF, 2};
         QVERIFY(a.WriteProfileBinary("EHForm_Defaults", "Blob", bytes, sizeof bytes));
         std::vector<uint8_t> out;

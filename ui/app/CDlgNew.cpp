@@ -42,13 +42,18 @@ QImage FormPicture(bool dv1, int state) {
 }  // namespace
 
 CPictureButton::CPictureButton(QImage normal, QImage pressed, QImage focused, QWidget* parent)
-    : QAbstractButton(parent), m_normal(std::move(normal)), m_pressed(std::move(pressed)), m_focused(std::move(focused)) {
+    : QAbstractButton(parent),
+      m_normal(std::move(normal)),
+      m_pressed(std::move(pressed)),
+      m_focused(std::move(focused)) {
     setFocusPolicy(Qt::StrongFocus);
     // Sized to its picture.
     setFixedSize(m_normal.size());
 }
 
-QSize CPictureButton::sizeHint() const { return m_normal.size(); }
+QSize CPictureButton::sizeHint() const {
+    return m_normal.size();
+}
 
 void CPictureButton::paintEvent(QPaintEvent*) {
     QPainter p(this);
@@ -63,10 +68,11 @@ CDlgNew::CDlgNew(QWidget* parent) : QDialog(parent) {
     grid->setHorizontalSpacing(10);
     for (int i = 0; i < 5; ++i) {
         const bool dv1 = kResults[i] == 99;
-        auto* button = new CPictureButton(FormPicture(dv1, 0), FormPicture(dv1, 1), FormPicture(dv1, 2), this);
+        auto* button =
+            new CPictureButton(FormPicture(dv1, 0), FormPicture(dv1, 1), FormPicture(dv1, 2), this);
         button->setObjectName(QStringLiteral("button%1").arg(kControlIds[i]));
-        const QString caption = dv1 ? QString::fromUtf16(shellstr::kNewDlgDV1)
-                                    : QString::fromUtf16(sadstr::kVariantDialog[i]);
+        const QString caption =
+            dv1 ? QString::fromUtf16(shellstr::kNewDlgDV1) : QString::fromUtf16(sadstr::kVariantDialog[i]);
         button->setAccessibleName(caption);
         auto* label = new QLabel(caption, this);
         label->setBuddy(button);

@@ -41,7 +41,8 @@ void CDlgWindowList::Fill() {
     m_list->clear();
     CChildFrame* active = m_frame->ActiveChild();
     for (CChildFrame* child : m_frame->Children()) {
-        auto* item = new QListWidgetItem(child->Title() + (child->IsModified() ? QStringLiteral(" *") : QString()));
+        auto* item =
+            new QListWidgetItem(child->Title() + (child->IsModified() ? QStringLiteral(" *") : QString()));
         item->setData(Qt::UserRole, QVariant::fromValue<QObject*>(child));
         m_list->addItem(item);
         if (child == active) m_list->setCurrentItem(item);
@@ -53,7 +54,8 @@ namespace {
 QList<CChildFrame*> Selected(QListWidget* list) {
     QList<CChildFrame*> frames;
     for (QListWidgetItem* item : list->selectedItems())
-        if (auto* c = qobject_cast<CChildFrame*>(item->data(Qt::UserRole).value<QObject*>())) frames.append(c);
+        if (auto* c = qobject_cast<CChildFrame*>(item->data(Qt::UserRole).value<QObject*>()))
+            frames.append(c);
     return frames;
 }
 

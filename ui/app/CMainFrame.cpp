@@ -2,7 +2,6 @@
 
 #include <QAction>
 #include <QActionGroup>
-#include <QTabBar>
 #include <QCloseEvent>
 #include <QDir>
 #include <QDragEnterEvent>
@@ -19,16 +18,15 @@
 #include <QTabBar>
 #include <QToolBar>
 
-#include "ui/app/QtText.h"
+#include "core/app/ShellStrings.h"
 #include "ui/app/CDlgWindowList.h"
 #include "ui/app/CTarvexImportApp.h"
 #include "ui/app/DocumentWindows.h"
+#include "ui/app/QtText.h"
 #include "ui/app/ShellIcons.h"
-#include "core/app/ShellStrings.h"
 
 namespace tarvex {
 namespace {
-
 
 // Key names of the accelerator table -> key sequences.
 QKeySequence KeysFromTable(std::string_view keys) {
@@ -40,7 +38,9 @@ QKeySequence KeysFromTable(std::string_view keys) {
     return QKeySequence(QString::fromLatin1(keys.data(), static_cast<qsizetype>(keys.size())));
 }
 
-bool IsRadio(int id) { return id == cmd::kAlignLeft || id == cmd::kAlignCenter || id == cmd::kAlignRight; }
+bool IsRadio(int id) {
+    return id == cmd::kAlignLeft || id == cmd::kAlignCenter || id == cmd::kAlignRight;
+}
 bool IsCheck(int id) {
     return id == cmd::kFontBold || id == cmd::kStatusBar || id == cmd::kVariant0 || id == cmd::kVariant1 ||
            id == cmd::kVariant2 || id == cmd::kVariant3;
@@ -128,7 +128,9 @@ QMenu* CMainFrame::BuildMenu(const MenuEntry& entry, QWidget* parent) {
     QActionGroup* alignGroup = nullptr;
     for (const MenuEntry& e : entry.items) {
         switch (e.kind) {
-            case MenuEntry::Kind::Separator: menu->addSeparator(); break;
+            case MenuEntry::Kind::Separator:
+                menu->addSeparator();
+                break;
             case MenuEntry::Kind::Submenu: {
                 QMenu* sub = BuildMenu(e, menu);
                 menu->addMenu(sub);
@@ -144,7 +146,8 @@ QMenu* CMainFrame::BuildMenu(const MenuEntry& entry, QWidget* parent) {
                 auto* placeholder = menu->addAction(Str(e.text));
                 placeholder->setEnabled(false);
                 placeholder->setData(e.id);
-                connect(menu, &QMenu::aboutToShow, this, [this, menu, placeholder] { FillRecentFiles(menu, placeholder); });
+                connect(menu, &QMenu::aboutToShow, this,
+                        [this, menu, placeholder] { FillRecentFiles(menu, placeholder); });
                 break;
             }
             case MenuEntry::Kind::Command: {
@@ -195,7 +198,9 @@ void CMainFrame::FillRecentFiles(QMenu* menu, QAction* placeholder) {
     }
 }
 
-void CMainFrame::SetRecentFiles(const QStringList& files) { m_recentFiles = files; }
+void CMainFrame::SetRecentFiles(const QStringList& files) {
+    m_recentFiles = files;
+}
 
 void CMainFrame::CreateToolBar() {
     m_toolBar = addToolBar(Str(shellstr::kToolbarStandard124));
@@ -223,7 +228,9 @@ void CMainFrame::CreateStatusBar() {
     }
 }
 
-QString CMainFrame::ReadyText() const { return Str(shellstr::kReady57345); }
+QString CMainFrame::ReadyText() const {
+    return Str(shellstr::kReady57345);
+}
 
 void CMainFrame::CreateAccelerators() {
     for (const Accelerator& a : AcceleratorTable()) {
@@ -233,7 +240,8 @@ void CMainFrame::CreateAccelerators() {
         QAction* action = m_actions.value(a.command);
         auto* shortcut = new QShortcut(keys, this);
         shortcut->setEnabled(action->isEnabled());
-        connect(action, &QAction::changed, shortcut, [shortcut, action] { shortcut->setEnabled(action->isEnabled()); });
+        connect(action, &QAction::changed, shortcut,
+                [shortcut, action] { shortcut->setEnabled(action->isEnabled()); });
         connect(shortcut, &QShortcut::activated, action, [action] {
             if (action->isEnabled()) action->trigger();
         });
@@ -264,11 +272,12 @@ void CMainFrame::CreateWindowList() {
     }
 }
 
-int CMainFrame::CommandForKey(const QKeySequence& keys) const { return m_accelerators.value(keys, 0); }
+int CMainFrame::CommandForKey(const QKeySequence& keys) const {
+    return m_accelerators.value(keys, 0);
+}
 
 void CMainFrame::SetMenuResource(int menuId) {
-    if (menuId == m_nMenuResource ||
-        (menuId != kMenuNoDocument && menuId != kMenuSad && menuId != kMenuDv1))
+    if (menuId == m_nMenuResource || (menuId != kMenuNoDocument && menuId != kMenuSad && menuId != kMenuDv1))
         return;
     // A document kind's menus are built when its first document comes to the front: not before
     // the first window is on the screen.

@@ -9,8 +9,8 @@
 #include <QString>
 #include <QStringList>
 
-#include "ui/app/DocumentWindows.h"
 #include "core/app/ShellCommands.h"
+#include "ui/app/DocumentWindows.h"
 
 class QAction;
 class QActionGroup;

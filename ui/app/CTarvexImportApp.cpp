@@ -6,7 +6,6 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QLabel>
 #include <QLibraryInfo>
 #include <QMdiArea>
@@ -15,48 +14,46 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QPushButton>
+#include <QSaveFile>
 #include <QScreen>
 #include <QTimer>
 #include <QTranslator>
 
-#include "ui/app/QtText.h"
-#include "core/app/SettingsKeys.h"
-#include "ui/app/CDlgNew.h"
-#include "ui/app/CMainFrame.h"
-#include "ui/app/DocumentWindows.h"
 #include "core/app/DocTemplates.h"
 #include "core/app/FreedesktopTypes.h"
-#include "ui/app/HelpContextScope.h"
-#include "ui/app/HelpPages.h"
 #include "core/app/Homepage.h"
-#include "ui/app/PlatformShell.h"
-#include "render/app/QSettingsProfile.h"
+#include "core/app/SettingsKeys.h"
 #include "core/app/ShellCommands.h"
-#include "ui/app/ShellIcons.h"
 #include "core/app/ShellStrings.h"
 #include "core/app/Version.h"
 #include "core/common/TextCodec.h"
+#include "core/formview/PrintCorrections.h"
+#include "core/sad/AefFormat.h"
+#include "core/sad/EinheitspapierDoc.h"
+#include "core/sad/SadDocumentSetup.h"
+#include "render/app/QSettingsProfile.h"
+#include "ui/app/CDlgNew.h"
+#include "ui/app/CMainFrame.h"
+#include "ui/app/DocumentWindows.h"
+#include "ui/app/HelpContextScope.h"
+#include "ui/app/HelpPages.h"
+#include "ui/app/PlatformShell.h"
+#include "ui/app/QtText.h"
+#include "ui/app/ShellIcons.h"
 #include "ui/formview/CDlgEditFeldDefinitionen.h"
 #include "ui/formview/CDlgPrinterFontSize.h"
 #include "ui/formview/Common_CDlgPrintSizeCorr.h"
-#include "core/formview/PrintCorrections.h"
-#include "core/sad/AefFormat.h"
 #include "ui/sad/CEinheitspapierView.h"
 #include "ui/sad/SadViewInput.h"
-#include "core/sad/EinheitspapierDoc.h"
-#include "core/sad/SadDocumentSetup.h"
 
 namespace tarvex {
 namespace {
-
-
 
 // Help contexts of the shell's own dialogs.
 constexpr int kHelpOpen = 121;
 constexpr int kHelpPrintSetup = 122;
 
 }  // namespace
-
 
 bool InstallQtTranslations() {
     auto* translator = new QTranslator(QCoreApplication::instance());
@@ -67,15 +64,21 @@ bool InstallQtTranslations() {
     return QCoreApplication::installTranslator(translator);
 }
 
-CTarvexImportApp::CTarvexImportApp() { m_fieldDefinitions.ResetToBuiltIn(); }
+CTarvexImportApp::CTarvexImportApp() {
+    m_fieldDefinitions.ResetToBuiltIn();
+}
 
 CTarvexImportApp::~CTarvexImportApp() {
     if (m_pMainFrame) delete m_pMainFrame.data();
 }
 
-Profile& CTarvexImportApp::GetProfile() { return *m_profile; }
+Profile& CTarvexImportApp::GetProfile() {
+    return *m_profile;
+}
 
-CMainFrame* CTarvexImportApp::MainFrame() const { return m_pMainFrame.data(); }
+CMainFrame* CTarvexImportApp::MainFrame() const {
+    return m_pMainFrame.data();
+}
 
 void CTarvexImportApp::Message(const QString& text, QMessageBox::Icon icon) {
     if (m_showMessage) {
@@ -101,9 +104,10 @@ bool CTarvexImportApp::InitInstance(const QStringList& arguments) {
     LoadRecentFiles();
     // 5-6: the enhanced tooltips: white to light cyan, blue text, black border, 200 wide.
     if (auto* gui = qobject_cast<QApplication*>(QCoreApplication::instance())) {
-        gui->setStyleSheet(QStringLiteral(
-            "QToolTip { color: rgb(0,0,255); border: 1px solid black; max-width: 200px;"
-            " background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 white, stop:1 rgb(200,255,255)); }"));
+        gui->setStyleSheet(
+            QStringLiteral("QToolTip { color: rgb(0,0,255); border: 1px solid black; max-width: 200px;"
+                           " background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 white, stop:1 "
+                           "rgb(200,255,255)); }"));
     }
     // 7: the document templates are fixed: kDocTemplates, the SAD first, the D.V.1 second.
     Step(QStringLiteral("templates"));
@@ -112,8 +116,9 @@ bool CTarvexImportApp::InitInstance(const QStringList& arguments) {
     m_regManager = std::make_unique<CRegeditManagment>(
         *m_regHost, *m_programArea, m_machineArea->IsWritable() ? m_machineArea.get() : nullptr);
     const QString program = QCoreApplication::applicationFilePath();
-    m_regManager->Initialize(std::u16string(shellstr::kAppTitle), std::filesystem::path(program.toStdU16String()),
-                             "Nov 18 2020", std::string(BuildProductVersion()));
+    m_regManager->Initialize(std::u16string(shellstr::kAppTitle),
+                             std::filesystem::path(program.toStdU16String()), "Nov 18 2020",
+                             std::string(BuildProductVersion()));
     QStringList rest = arguments.mid(1);
     std::vector<std::u16string> args;
     for (const QString& a : rest) args.push_back(a.toStdU16String());
@@ -136,8 +141,8 @@ bool CTarvexImportApp::InitInstance(const QStringList& arguments) {
     m_pMainFrame = new CMainFrame(this);
     std::vector<uint8_t> state;
     if (m_profile->GetProfileBinary(settings::kWorkspace, settings::kMainFrameState, state))
-        m_pMainFrame->restoreState(QByteArray(reinterpret_cast<const char*>(state.data()),
-                                              static_cast<qsizetype>(state.size())));
+        m_pMainFrame->restoreState(
+            QByteArray(reinterpret_cast<const char*>(state.data()), static_cast<qsizetype>(state.size())));
     m_pMainFrame->SetRecentFiles(m_recentFiles);
     ConnectCommands();
     Step(QStringLiteral("mainframe"));
@@ -151,7 +156,8 @@ bool CTarvexImportApp::InitInstance(const QStringList& arguments) {
         Step(QStringLiteral("open"));
     }
     // Without a window manager "maximised" is only a wish: fill the screen ourselves.
-    if (QScreen* screen = QGuiApplication::primaryScreen()) m_pMainFrame->setGeometry(screen->availableGeometry());
+    if (QScreen* screen = QGuiApplication::primaryScreen())
+        m_pMainFrame->setGeometry(screen->availableGeometry());
     m_pMainFrame->showMaximized();
     Step(QStringLiteral("show"));
     if (command.kind == StartupCommand::Kind::New) {
@@ -171,7 +177,8 @@ int CTarvexImportApp::ExitInstance() {
     SaveRecentFiles();
     if (m_pMainFrame) {
         const QByteArray state = m_pMainFrame->saveState();
-        m_profile->WriteProfileBinary(settings::kWorkspace, settings::kMainFrameState, reinterpret_cast<const uint8_t*>(state.constData()),
+        m_profile->WriteProfileBinary(settings::kWorkspace, settings::kMainFrameState,
+                                      reinterpret_cast<const uint8_t*>(state.constData()),
                                       static_cast<size_t>(state.size()));
     }
     return 0;
@@ -195,17 +202,19 @@ void CTarvexImportApp::RegisterFileTypes() {
     // What would be written depends on the program file (its place, version and icons) only: while
     // the stamp of that matches and the entries are there, there is nothing to compare or rebuild.
     const QFileInfo program(QCoreApplication::applicationFilePath());
-    const QByteArray stamp = QStringLiteral("%1\n%2\n%3\n%4\n")
-                                 .arg(program.absoluteFilePath(), QString::fromStdString(std::string(BuildProductVersion())))
-                                 .arg(program.size())
-                                 .arg(program.lastModified().toMSecsSinceEpoch())
-                                 .toUtf8();
+    const QByteArray stamp =
+        QStringLiteral("%1\n%2\n%3\n%4\n")
+            .arg(program.absoluteFilePath(), QString::fromStdString(std::string(BuildProductVersion())))
+            .arg(program.size())
+            .arg(program.lastModified().toMSecsSinceEpoch())
+            .toUtf8();
     const QString stampPath = dataHome + QStringLiteral("/tarvex-import/filetypes.stamp");
     bool complete = true;
     for (const DocTemplateStrings& t : kDocTemplates)
         complete = complete && std::filesystem::exists(shell.PackagePath(t.extension)) &&
                    std::filesystem::exists(shell.DesktopPath(t.fileTypeId));
-    if (QFile stampFile(stampPath); complete && stampFile.open(QIODevice::ReadOnly) && stampFile.readAll() == stamp)
+    if (QFile stampFile(stampPath);
+        complete && stampFile.open(QIODevice::ReadOnly) && stampFile.readAll() == stamp)
         return;
     m_regManager->RegisterAtStartup(shell);
     if (shell.Changed()) RefreshDesktopDatabases(dataHome);
@@ -260,7 +269,8 @@ void CTarvexImportApp::ConnectCommands() {
 
     QObject::connect(f, &CMainFrame::ActiveChildChanged, f, [this, f] {
         // The SAD window in front gives the current form variant (used by New and the defaults).
-        if (CChildFrame* c = f->ActiveChild(); c && c->SadDocument() && c->SadDocument()->m_nFormVariant >= 0 &&
+        if (CChildFrame* c = f->ActiveChild(); c && c->SadDocument() &&
+                                               c->SadDocument()->m_nFormVariant >= 0 &&
                                                c->SadDocument()->m_nFormVariant <= 3)
             m_nFormVariant = c->SadDocument()->m_nFormVariant;
         UpdateCommandStates();
@@ -285,13 +295,14 @@ namespace {
 
 // Commands that the active SAD view carries out and whose menu state it gives.
 constexpr int kViewCommands[] = {
-    cmd::kUndo,     cmd::kCut,         cmd::kCopy,     cmd::kPaste,      cmd::kSelectAll,
-    cmd::kInsertMode,   cmd::kFontLarger,      cmd::kFontSmaller,  cmd::kFontBold,       cmd::kAlignLeft,
-    cmd::kAlignCenter,   cmd::kAlignRight,       cmd::kZoomIn,       cmd::kZoomOut,        cmd::kNextField,
-    cmd::kPrevField,    cmd::kInsertDefaults,  cmd::kNextPage,     cmd::kPrevPage,   cmd::kFirstPage,
-    cmd::kLastPage,     cmd::kAddPage,         cmd::kUpdateFields, cmd::kVariant0,    cmd::kVariant1,
-    cmd::kVariant2,     cmd::kVariant3,        cmd::kMoveGoodsItem, cmd::kRemoveLastPage, cmd::kPrint,
-    cmd::kMargins,      cmd::kGoToField};
+    cmd::kUndo,           cmd::kCut,        cmd::kCopy,         cmd::kPaste,
+    cmd::kSelectAll,      cmd::kInsertMode, cmd::kFontLarger,   cmd::kFontSmaller,
+    cmd::kFontBold,       cmd::kAlignLeft,  cmd::kAlignCenter,  cmd::kAlignRight,
+    cmd::kZoomIn,         cmd::kZoomOut,    cmd::kNextField,    cmd::kPrevField,
+    cmd::kInsertDefaults, cmd::kNextPage,   cmd::kPrevPage,     cmd::kFirstPage,
+    cmd::kLastPage,       cmd::kAddPage,    cmd::kUpdateFields, cmd::kVariant0,
+    cmd::kVariant1,       cmd::kVariant2,   cmd::kVariant3,     cmd::kMoveGoodsItem,
+    cmd::kRemoveLastPage, cmd::kPrint,      cmd::kMargins,      cmd::kGoToField};
 
 }  // namespace
 
@@ -346,7 +357,8 @@ void CTarvexImportApp::OnFieldDefinitions() {
     };
     command.runDialog = [this] {
         HelpContextScope help(m_nHelpContext, CDlgEditFeldDefinitionen::kHelpContext);
-        CDlgEditFeldDefinitionen dlg(m_fieldDefinitions, *m_profile, m_regManager->SectionArea(), m_pMainFrame);
+        CDlgEditFeldDefinitionen dlg(m_fieldDefinitions, *m_profile, m_regManager->SectionArea(),
+                                     m_pMainFrame);
         QObject::connect(&dlg, &CDlgEditFeldDefinitionen::helpRequested, &dlg, [this] { OnHelp(); });
         return dlg.exec();
     };
@@ -368,7 +380,6 @@ void CTarvexImportApp::OnFileNew() {
     if (result < 0) return;
     m_nFormVariant = result;
     CreateNewDocument(result);
-
 }
 
 CChildFrame* CTarvexImportApp::CreateNewDocument(int formVariant) {
@@ -395,7 +406,8 @@ CChildFrame* CTarvexImportApp::CreateNewDocument(int formVariant) {
 }
 
 CChildFrame* CTarvexImportApp::AddChild(CChildFrame* child) {
-    child->setWindowIcon(QIcon(QPixmap::fromImage(DocumentIconImage(child->Kind() == DocTemplate::Dv1 ? 2 : 1, 16))));
+    child->setWindowIcon(
+        QIcon(QPixmap::fromImage(DocumentIconImage(child->Kind() == DocTemplate::Dv1 ? 2 : 1, 16))));
     m_pMainFrame->MdiArea()->addSubWindow(child);
     QObject::connect(child, &CChildFrame::TitleChanged, m_pMainFrame, &CMainFrame::UpdateTitle);
     child->showMaximized();
@@ -403,7 +415,10 @@ CChildFrame* CTarvexImportApp::AddChild(CChildFrame* child) {
     m_pMainFrame->OnActiveChildChanged();
     // Closing the window switches back to the remaining ones (or to menu 128).
     QObject::connect(child, &QObject::destroyed, m_pMainFrame, [frame = m_pMainFrame] {
-        if (frame) QTimer::singleShot(0, frame, [frame] { if (frame) frame->OnActiveChildChanged(); });
+        if (frame)
+            QTimer::singleShot(0, frame, [frame] {
+                if (frame) frame->OnActiveChildChanged();
+            });
     });
     return child;
 }
@@ -472,7 +487,8 @@ bool CTarvexImportApp::SaveDocument(CChildFrame* child, bool saveAs) {
     }
     doc->CommitEdit();
     std::string error;
-    if (!SaveAefFile(std::filesystem::path(QFileInfo(path).absoluteFilePath().toStdU16String()), *doc, error)) {
+    if (!SaveAefFile(std::filesystem::path(QFileInfo(path).absoluteFilePath().toStdU16String()), *doc,
+                     error)) {
         QString text = Str(shellstr::kSaveFailed61698);
         if (!error.empty()) text += QStringLiteral("\n") + QString::fromStdString(error);
         Message(text);
@@ -518,19 +534,23 @@ void CTarvexImportApp::CloseAllDocuments() {
 
 QStringList CTarvexImportApp::FileDialogFilters() const {
     QStringList filters;
-    for (const FileFilter& f : BuildFileFilters(settings::Get(*m_profile, settings::kSettings, settings::kNoFileFilter))) {
+    for (const FileFilter& f :
+         BuildFileFilters(settings::Get(*m_profile, settings::kSettings, settings::kNoFileFilter))) {
         // Qt reads the patterns from the last parentheses; the dialog hides them again.
         QString patterns = QString::fromStdU16String(f.pattern);
         patterns.replace(QLatin1Char(';'), QLatin1Char(' '));
-        filters.append(QString::fromStdU16String(f.description) + QStringLiteral(" (") + patterns + QLatin1Char(')'));
+        filters.append(QString::fromStdU16String(f.description) + QStringLiteral(" (") + patterns +
+                       QLatin1Char(')'));
     }
     return filters;
 }
 
-int CTarvexImportApp::FileDialogPreselection() const { return PreselectedFilterIndex(m_nFormVariant); }
+int CTarvexImportApp::FileDialogPreselection() const {
+    return PreselectedFilterIndex(m_nFormVariant);
+}
 
-bool CTarvexImportApp::PromptFileName(QString& fileName, const QString& title, QFileDialog::Options extraFlags,
-                                      bool open) {
+bool CTarvexImportApp::PromptFileName(QString& fileName, const QString& title,
+                                      QFileDialog::Options extraFlags, bool open) {
     QFileDialog dialog(m_pMainFrame, title);
     dialog.setOptions(extraFlags | QFileDialog::HideNameFilterDetails);
     dialog.setAcceptMode(open ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
@@ -581,7 +601,8 @@ void CTarvexImportApp::SaveRecentFiles() {
     for (int i = 1; i <= kMruEntries; ++i) {
         const std::string key = settings::kRecentFilePrefix + std::to_string(i);
         if (i <= m_recentFiles.size())
-            m_profile->WriteProfileString(settings::kRecentFileList, key, m_recentFiles[i - 1].toStdU16String());
+            m_profile->WriteProfileString(settings::kRecentFileList, key,
+                                          m_recentFiles[i - 1].toStdU16String());
         else
             m_profile->DeleteValue(settings::kRecentFileList, key);
     }
@@ -604,7 +625,8 @@ void CTarvexImportApp::OnFilePrintSetup() {
         dialog.exec();
     }
     // In an SAD window the set-up also forgets the printer remembered for the SAD.
-    if (CChildFrame* c = m_pMainFrame ? m_pMainFrame->ActiveChild() : nullptr; c && c->Kind() == DocTemplate::Sad)
+    if (CChildFrame* c = m_pMainFrame ? m_pMainFrame->ActiveChild() : nullptr;
+        c && c->Kind() == DocTemplate::Sad)
         ResetPrinterChoice(*m_profile, 0);
 }
 
@@ -628,9 +650,13 @@ void CTarvexImportApp::ShowHelpContext(int context) {
     if (url.isEmpty() || !QDesktopServices::openUrl(url)) Message(Str(shellstr::kHelpFailed61703));
 }
 
-void CTarvexImportApp::OnHelp() { ShowHelpContext(m_nHelpContext); }
+void CTarvexImportApp::OnHelp() {
+    ShowHelpContext(m_nHelpContext);
+}
 
-void CTarvexImportApp::OnHelpContents() { ShowHelpContext(100); }
+void CTarvexImportApp::OnHelpContents() {
+    ShowHelpContext(100);
+}
 
 void CTarvexImportApp::OnHomepage() {
     const std::optional<QString> browser = DefaultBrowserCommand();
@@ -649,7 +675,8 @@ void CTarvexImportApp::OnHomepage() {
 
 bool CTarvexImportApp::ConfirmReset(const QString& title, const QString& question) {
     if (m_confirmReset) return m_confirmReset(title, question);
-    QMessageBox box(QMessageBox::Warning, title, Str(shellstr::kAttention21031), QMessageBox::NoButton, m_pMainFrame);
+    QMessageBox box(QMessageBox::Warning, title, Str(shellstr::kAttention21031), QMessageBox::NoButton,
+                    m_pMainFrame);
     box.setInformativeText(question);
     QPushButton* yes = box.addButton(Str(shellstr::kResetYes21032), QMessageBox::AcceptRole);
     QPushButton* no = box.addButton(Str(shellstr::kResetNo21033), QMessageBox::RejectRole);
@@ -676,7 +703,8 @@ void CTarvexImportApp::ResetFontSettings() {
 
 void CTarvexImportApp::ResetWorkspace(bool withoutAsking) {
     if (!withoutAsking) {
-        ResetKey(settings::kWorkspace, shellstr::kResetWorkspaceTitle21039, shellstr::kResetWorkspaceQuestion21037);
+        ResetKey(settings::kWorkspace, shellstr::kResetWorkspaceTitle21039,
+                 shellstr::kResetWorkspaceQuestion21037);
         return;
     }
     m_profile->DeleteKey(settings::kWorkspace);
@@ -691,7 +719,9 @@ void CTarvexImportApp::GrantDataFileAccess(const QString& fileName) {
 
 // --- field definitions
 
-CFieldDefinitions& CTarvexImportApp::FieldDefinitions() { return m_fieldDefinitions; }
+CFieldDefinitions& CTarvexImportApp::FieldDefinitions() {
+    return m_fieldDefinitions;
+}
 
 QPrinter& CTarvexImportApp::Printer() {
     if (!m_printer) m_printer = std::make_unique<QPrinter>();

@@ -63,7 +63,8 @@ public:
     virtual void GrantDataFileAccess(const QString& fileName);
     virtual void LoadFieldDefinitions();
     virtual void SaveFieldDefinitions();
-    virtual bool PromptFileName(QString& fileName, const QString& title, QFileDialog::Options extraFlags, bool open);
+    virtual bool PromptFileName(QString& fileName, const QString& title, QFileDialog::Options extraFlags,
+                                bool open);
     // Runs a file dialog (or the tests' stand-in for the user).
     bool ExecFileDialog(QFileDialog& dialog);
 
@@ -109,7 +110,7 @@ public:
     int FileTypeRegistrations() const { return m_nFileTypeRegistrations; }
 
     // Replaceable interaction, so that tests can answer for the user.
-    std::function<int()> m_runNewDialog;                                   // result or -1
+    std::function<int()> m_runNewDialog;  // result or -1
     std::function<bool(const QString& title, const QString& question)> m_confirmReset;
     std::function<bool(QFileDialog&)> m_execFileDialog;
     std::function<void(const QString& title, const QString& text)> m_showMessage;

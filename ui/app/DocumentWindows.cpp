@@ -3,10 +3,10 @@
 #include <QCloseEvent>
 #include <QFileInfo>
 
-#include "ui/app/CTarvexImportApp.h"
-#include "ui/app/CMainFrame.h"
-#include "ui/app/SadPrintCommand.h"
 #include "core/sad/EinheitspapierDoc.h"
+#include "ui/app/CMainFrame.h"
+#include "ui/app/CTarvexImportApp.h"
+#include "ui/app/SadPrintCommand.h"
 #include "ui/sad/CEinheitspapierView.h"
 
 namespace tarvex {
@@ -14,13 +14,15 @@ namespace tarvex {
 QWidget* CreateSadView(CEinheitspapierDoc* doc, QWidget* parent, CTarvexImportApp& app) {
     auto* view = new CEinheitspapierView(doc, app.SadEnvironment(), app.FieldDefinitions(), parent);
     auto* child = qobject_cast<CChildFrame*>(parent);
-    QObject::connect(view, &CEinheitspapierView::statusTextChanged, view, [&app](int pane, const QString& text) {
-        if (app.MainFrame()) app.MainFrame()->SetStatusText(text, pane);
-    });
+    QObject::connect(view, &CEinheitspapierView::statusTextChanged, view,
+                     [&app](int pane, const QString& text) {
+                         if (app.MainFrame()) app.MainFrame()->SetStatusText(text, pane);
+                     });
     QObject::connect(view, &CEinheitspapierView::saveRequested, view, [&app, child] {
         if (child) app.SaveDocument(child, false);
     });
-    QObject::connect(view, &CEinheitspapierView::printRequested, view, [&app, view] { RunSadPrintCommand(*view, app); });
+    QObject::connect(view, &CEinheitspapierView::printRequested, view,
+                     [&app, view] { RunSadPrintCommand(*view, app); });
     QObject::connect(view, &CEinheitspapierView::modifiedChanged, view, [child] {
         if (child) child->SyncModified();
     });
@@ -50,7 +52,9 @@ void CChildFrame::SetTitle(const QString& title) {
     emit TitleChanged();
 }
 
-bool CChildFrame::IsModified() const { return m_sadDoc && m_sadDoc->IsModified(); }
+bool CChildFrame::IsModified() const {
+    return m_sadDoc && m_sadDoc->IsModified();
+}
 
 void CChildFrame::SyncModified() {
     if (isWindowModified() == IsModified()) return;

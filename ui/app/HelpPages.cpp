@@ -9,12 +9,16 @@
 #include <QKeyEvent>
 #include <QStandardPaths>
 
-static void InitHelpResources() { Q_INIT_RESOURCE(help); }
+static void InitHelpResources() {
+    Q_INIT_RESOURCE(help);
+}
 
 namespace tarvex {
 namespace {
 
-QString ResourcePage(int context) { return QStringLiteral(":/help/%1.html").arg(context); }
+QString ResourcePage(int context) {
+    return QStringLiteral(":/help/%1.html").arg(context);
+}
 
 // The pages written out of the resources once per run, so that a browser can show them.
 QString ExtractedHelpFolder() {
@@ -49,9 +53,11 @@ public:
 
 protected:
     bool eventFilter(QObject* o, QEvent* e) override {
-        if ((e->type() != QEvent::KeyPress && e->type() != QEvent::ShortcutOverride) || !o->isWidgetType()) return false;
+        if ((e->type() != QEvent::KeyPress && e->type() != QEvent::ShortcutOverride) || !o->isWidgetType())
+            return false;
         const auto* key = static_cast<QKeyEvent*>(e);
-        if (key->key() != Qt::Key_F1 || (key->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) return false;
+        if (key->key() != Qt::Key_F1 || (key->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
+            return false;
         if (e->type() == QEvent::KeyPress && !key->isAutoRepeat()) m_onHelp();
         e->accept();
         return true;

@@ -51,8 +51,8 @@ std::optional<QString> DefaultBrowserCommand() {
 #else
     // The desktop's association for web pages, then its desktop entry's Exec line.
     QProcess query;
-    query.start(QStringLiteral("xdg-mime"), {QStringLiteral("query"), QStringLiteral("default"),
-                                             QStringLiteral("text/html")});
+    query.start(QStringLiteral("xdg-mime"),
+                {QStringLiteral("query"), QStringLiteral("default"), QStringLiteral("text/html")});
     if (!query.waitForFinished(5000) || query.exitCode() != 0) return std::nullopt;
     const QString desktopFile = QString::fromLocal8Bit(query.readAllStandardOutput()).trimmed();
     if (desktopFile.isEmpty()) return std::nullopt;

@@ -6,6 +6,8 @@
 
 namespace tarvex {
 
-inline QString Str(std::u16string_view s) { return QString::fromUtf16(s.data(), static_cast<qsizetype>(s.size())); }
+inline QString Str(std::u16string_view s) {
+    return QString::fromUtf16(s.data(), static_cast<qsizetype>(s.size()));
+}
 
 }  // namespace tarvex

@@ -7,18 +7,18 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 
-#include "ui/app/QtText.h"
-#include "ui/app/CMainFrame.h"
-#include "ui/app/CTarvexImportApp.h"
-#include "ui/app/HelpContextScope.h"
 #include "core/app/ShellStrings.h"
-#include "ui/formview/CDlgDrucken.h"
-#include "ui/formview/Common_DlgMargin02.h"
 #include "core/formview/PrintCorrections.h"
-#include "ui/sad/CEinheitspapierView.h"
 #include "core/sad/EinheitspapierDoc.h"
 #include "core/sad/SadDocumentSetup.h"
 #include "render/sad/SadPrinter.h"
+#include "ui/app/CMainFrame.h"
+#include "ui/app/CTarvexImportApp.h"
+#include "ui/app/HelpContextScope.h"
+#include "ui/app/QtText.h"
+#include "ui/formview/CDlgDrucken.h"
+#include "ui/formview/Common_DlgMargin02.h"
+#include "ui/sad/CEinheitspapierView.h"
 #include "ui/sad/SadViewInput.h"
 
 namespace tarvex {
@@ -26,7 +26,6 @@ namespace {
 
 constexpr int kSad = 0;
 constexpr int kMarginHelpContext = 120;
-
 
 // Name shown for the printer; a printer without a name is the PDF file output.
 QString DeviceName(const QPrinter& printer) {
@@ -48,7 +47,8 @@ void RunSadPrintCommand(CEinheitspapierView& view, CTarvexImportApp& application
     // 2: the margin sheet; "Abbrechen" there cancels the print, as it does everywhere else.
     if (MarginSheetBeforePrint(profile, kSad)) {
         HelpContextScope margins(app->m_nHelpContext, kMarginHelpContext);
-        if (Common_DlgMargin02::RunMarginCommand(profile, kSad, app->m_nLanguage, &view) != QDialog::Accepted) {
+        if (Common_DlgMargin02::RunMarginCommand(profile, kSad, app->m_nLanguage, &view) !=
+            QDialog::Accepted) {
             view.viewport()->update();
             return;
         }
@@ -60,7 +60,8 @@ void RunSadPrintCommand(CEinheitspapierView& view, CTarvexImportApp& application
 
     HelpContextScope help(app->m_nHelpContext, PrintDialogHelpContext(kSad));
     const std::u16string remembered = RememberedPrinter(profile, kSad);
-    if (!remembered.empty() && app->MainFrame()) app->MainFrame()->SelectPrinterByName(QString::fromStdU16String(remembered));
+    if (!remembered.empty() && app->MainFrame())
+        app->MainFrame()->SelectPrinterByName(QString::fromStdU16String(remembered));
 
     CDlgDrucken dlg(kSad, store.GetPageCount(), DeviceName(printer),
                     printer.pageLayout().orientation() == QPageLayout::Portrait, !remembered.empty(), &view);
@@ -115,7 +116,8 @@ void RunSadPrintCommand(CEinheitspapierView& view, CTarvexImportApp& application
     } else {
         printer.setFullPage(false);
         printer.setDocName(Str(shellstr::kPrintDocName));
-        ok = PrintSadPages(printer, printer.resolution(), doc, dlg.m_nPage, dlg.m_nCopies, profile, view.Definitions(), error);
+        ok = PrintSadPages(printer, printer.resolution(), doc, dlg.m_nPage, dlg.m_nCopies, profile,
+                           view.Definitions(), error);
     }
     if (!ok) app->Message(Str(shellstr::kPrintFailed) + QStringLiteral("\n") + error);
     view.viewport()->update();

@@ -95,7 +95,9 @@ void Draw(QPainter& p, int command) {
             p.setPen(QPen(QColor(190, 30, 30), 2.5));
             p.drawLine(17, 12, 22, 12);
             break;
-        case kNew: Page(p, QRectF(5, 2.5, 14, 19)); break;
+        case kNew:
+            Page(p, QRectF(5, 2.5, 14, 19));
+            break;
         case kOpen: {
             p.setPen(QPen(QColor(120, 90, 20), 1));
             p.setBrush(QColor(240, 200, 80));
@@ -144,14 +146,30 @@ void Draw(QPainter& p, int command) {
             Page(p, QRectF(3.5, 2.5, 17, 19), QColor(255, 255, 220));
             Glyph(p, QStringLiteral("F2"), QRectF(2, 6, 20, 16), QColor(20, 90, 170), true, 10);
             break;
-        case kZoomIn: Magnifier(p, true); break;
-        case kZoomOut: Magnifier(p, false); break;
-        case kFontLarger: Glyph(p, QStringLiteral("A+"), QRectF(0, 0, kSize, kSize), QColor(30, 30, 30), false, 14); break;
-        case kFontSmaller: Glyph(p, QStringLiteral("A-"), QRectF(0, 0, kSize, kSize), QColor(30, 30, 30), false, 11); break;
-        case kFontBold: Glyph(p, QStringLiteral("F"), QRectF(0, 0, kSize, kSize), QColor(0, 0, 0), true, 17); break;
-        case kAlignLeft: Lines(p, 0); break;
-        case kAlignCenter: Lines(p, 1); break;
-        case kAlignRight: Lines(p, 2); break;
+        case kZoomIn:
+            Magnifier(p, true);
+            break;
+        case kZoomOut:
+            Magnifier(p, false);
+            break;
+        case kFontLarger:
+            Glyph(p, QStringLiteral("A+"), QRectF(0, 0, kSize, kSize), QColor(30, 30, 30), false, 14);
+            break;
+        case kFontSmaller:
+            Glyph(p, QStringLiteral("A-"), QRectF(0, 0, kSize, kSize), QColor(30, 30, 30), false, 11);
+            break;
+        case kFontBold:
+            Glyph(p, QStringLiteral("F"), QRectF(0, 0, kSize, kSize), QColor(0, 0, 0), true, 17);
+            break;
+        case kAlignLeft:
+            Lines(p, 0);
+            break;
+        case kAlignCenter:
+            Lines(p, 1);
+            break;
+        case kAlignRight:
+            Lines(p, 2);
+            break;
         case kDv1Calculate:
             Glyph(p, QString(QChar(0x03A3)), QRectF(0, 0, kSize, kSize), QColor(20, 110, 60), true, 18);
             break;
@@ -172,8 +190,12 @@ void Draw(QPainter& p, int command) {
             p.fillRect(QRectF(5, 6, 2, 12), QColor(20, 90, 170));
             Triangle(p, false, 9);
             break;
-        case kPrevPage: Triangle(p, false, 8); break;
-        case kNextPage: Triangle(p, true, 8); break;
+        case kPrevPage:
+            Triangle(p, false, 8);
+            break;
+        case kNextPage:
+            Triangle(p, true, 8);
+            break;
         case kLastPage:
             Triangle(p, true, 7);
             p.fillRect(QRectF(17, 6, 2, 12), QColor(20, 90, 170));
@@ -189,10 +211,11 @@ void Draw(QPainter& p, int command) {
             p.setPen(Qt::NoPen);
             p.setBrush(command == kAbout ? QColor(20, 90, 170) : QColor(20, 130, 90));
             p.drawEllipse(QRectF(2, 2, 20, 20));
-            Glyph(p, command == kAbout ? QStringLiteral("i") : QStringLiteral("?"), QRectF(2, 2, 20, 20), Qt::white,
-                  true, 15);
+            Glyph(p, command == kAbout ? QStringLiteral("i") : QStringLiteral("?"), QRectF(2, 2, 20, 20),
+                  Qt::white, true, 15);
             break;
-        default: break;
+        default:
+            break;
     }
 }
 
@@ -224,7 +247,8 @@ public:
 
 private:
     QPixmap Picture(QSize pixels, QIcon::Mode mode, QIcon::State state, qreal dpr) {
-        const QString key = QStringLiteral("%1x%2@%3/%4").arg(pixels.width()).arg(pixels.height()).arg(dpr).arg(int(mode));
+        const QString key =
+            QStringLiteral("%1x%2@%3/%4").arg(pixels.width()).arg(pixels.height()).arg(dpr).arg(int(mode));
         if (auto it = m_cache.constFind(key); it != m_cache.constEnd()) return *it;
         QPixmap pixmap(pixels);
         pixmap.fill(Qt::transparent);

@@ -81,7 +81,8 @@ CDlgDrucken::CDlgDrucken(int kind, int pageCount, const QString& device, bool po
     auto* jobBox = new QGroupBox(QString::fromUtf16(formviewstr::kPrintJobGroup));
     auto* jg = new QGridLayout(jobBox);
     m_pages = new QComboBox;
-    for (const auto& entry : PrintPageEntries(kind, pageCount)) m_pages->addItem(QString::fromStdU16String(entry));
+    for (const auto& entry : PrintPageEntries(kind, pageCount))
+        m_pages->addItem(QString::fromStdU16String(entry));
     m_pages->setToolTip(QString::fromUtf16(formviewstr::kTipPrintPage));
     jg->addWidget(m_pages, 0, 0, 1, 2);
     m_copies = new QLineEdit(QStringLiteral("1"));

@@ -31,7 +31,8 @@ CDlgEditFeldDefinitionen::CDlgEditFeldDefinitionen(CFieldDefinitions& working, P
 
     m_pField = new QComboBox(this);
     m_pField->setObjectName(QStringLiteral("ctl1011"));
-    for (int i = 0; i < kSadDefinitionEntries; ++i) m_pField->addItem(QString::fromStdU16String(SadDefinitionEntryText(i)));
+    for (int i = 0; i < kSadDefinitionEntries; ++i)
+        m_pField->addItem(QString::fromStdU16String(SadDefinitionEntryText(i)));
     m_pField->setMaxVisibleItems(20);
     m_pField->setToolTip(QString::fromUtf16(formviewstr::kTipFieldDefsField));
 
@@ -135,6 +136,8 @@ bool RunFieldDefinitionsCommand(const FieldDefinitionsCommand& cmd) {
     return true;
 }
 
-bool StartProgramAnew() { return QProcess::startDetached(QCoreApplication::applicationFilePath(), QStringList()); }
+bool StartProgramAnew() {
+    return QProcess::startDetached(QCoreApplication::applicationFilePath(), QStringList());
+}
 
 }  // namespace tarvex

@@ -12,7 +12,8 @@
 
 namespace tarvex {
 
-CDlgPrinterFontSize::CDlgPrinterFontSize(Profile& profile, QWidget* parent) : QDialog(parent), m_profile(profile) {
+CDlgPrinterFontSize::CDlgPrinterFontSize(Profile& profile, QWidget* parent)
+    : QDialog(parent), m_profile(profile) {
     setWindowTitle(QString::fromUtf16(formviewstr::kFontSizeTitle));
     auto* grid = new QGridLayout(this);
     auto makeRow = [&](int row, const QString& caption, const char* section) {

@@ -46,13 +46,17 @@ int CKTWScrollViewBase::InitZoom() {
         win8 = QOperatingSystemVersion::currentType() == QOperatingSystemVersion::Windows &&
                QOperatingSystemVersion::current() >= QOperatingSystemVersion::Windows8;
     }
-    m_nZoom = static_cast<int16_t>(
-        ComputeInitZoom(*m_pProfile, m_strSection.toStdString(), height, win8, dpi));
+    m_nZoom =
+        static_cast<int16_t>(ComputeInitZoom(*m_pProfile, m_strSection.toStdString(), height, win8, dpi));
     return m_nZoom;
 }
 
-bool CKTWScrollViewBase::CanZoomIn() const { return tarvex::CanZoomIn(m_nZoom); }
-bool CKTWScrollViewBase::CanZoomOut() const { return tarvex::CanZoomOut(m_nZoom); }
+bool CKTWScrollViewBase::CanZoomIn() const {
+    return tarvex::CanZoomIn(m_nZoom);
+}
+bool CKTWScrollViewBase::CanZoomOut() const {
+    return tarvex::CanZoomOut(m_nZoom);
+}
 
 double CKTWScrollViewBase::Dpi() const {
     if (g_screen.dpi > 0) return g_screen.dpi;
@@ -73,8 +77,10 @@ void CKTWScrollViewBase::ScrollToLogical(int x, int y) {
     const int dpi = static_cast<int>(std::lround(Dpi()));
     // Logical y grows upward: a position below the top is negative.
     const long long px = static_cast<long long>(HimetricToPixels(std::max(0, x) * 10, dpi));
-    const long long py = y >= 0 ? 0 : static_cast<long long>(HimetricToPixels(std::min(-y, (1 << 26)) * 10, dpi));
-    horizontalScrollBar()->setValue(static_cast<int>(std::min<long long>(px, horizontalScrollBar()->maximum())));
+    const long long py =
+        y >= 0 ? 0 : static_cast<long long>(HimetricToPixels(std::min(-y, (1 << 26)) * 10, dpi));
+    horizontalScrollBar()->setValue(
+        static_cast<int>(std::min<long long>(px, horizontalScrollBar()->maximum())));
     verticalScrollBar()->setValue(static_cast<int>(std::min<long long>(py, verticalScrollBar()->maximum())));
 }
 

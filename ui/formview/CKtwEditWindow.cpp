@@ -29,23 +29,50 @@ std::string AcceleratorKeys(const QKeyEvent& e) {
     bool shift = m & Qt::ShiftModifier;
     std::string key;
     const int k = e.key();
-    if (k >= Qt::Key_A && k <= Qt::Key_Z) key = std::string(1, static_cast<char>('A' + (k - Qt::Key_A)));
-    else if (k >= Qt::Key_F1 && k <= Qt::Key_F24) key = "F" + std::to_string(k - Qt::Key_F1 + 1);
+    if (k >= Qt::Key_A && k <= Qt::Key_Z)
+        key = std::string(1, static_cast<char>('A' + (k - Qt::Key_A)));
+    else if (k >= Qt::Key_F1 && k <= Qt::Key_F24)
+        key = "F" + std::to_string(k - Qt::Key_F1 + 1);
     else {
         switch (k) {
             // Plus needs Shift on some keyboards; the command is the same.
-            case Qt::Key_Plus: key = keypad ? "NumPlus" : "Plus"; shift = false; break;
-            case Qt::Key_Minus: key = keypad ? "NumMinus" : "Minus"; break;
-            case Qt::Key_Home: key = "Home"; break;
-            case Qt::Key_End: key = "End"; break;
-            case Qt::Key_Left: key = "Left"; break;
-            case Qt::Key_Right: key = "Right"; break;
-            case Qt::Key_Insert: key = "Ins"; break;
-            case Qt::Key_Delete: key = "Del"; break;
-            case Qt::Key_Backspace: key = "Backspace"; break;
-            case Qt::Key_Tab: key = "Tab"; break;
-            case Qt::Key_Backtab: key = "Tab"; shift = true; break;
-            default: return {};
+            case Qt::Key_Plus:
+                key = keypad ? "NumPlus" : "Plus";
+                shift = false;
+                break;
+            case Qt::Key_Minus:
+                key = keypad ? "NumMinus" : "Minus";
+                break;
+            case Qt::Key_Home:
+                key = "Home";
+                break;
+            case Qt::Key_End:
+                key = "End";
+                break;
+            case Qt::Key_Left:
+                key = "Left";
+                break;
+            case Qt::Key_Right:
+                key = "Right";
+                break;
+            case Qt::Key_Insert:
+                key = "Ins";
+                break;
+            case Qt::Key_Delete:
+                key = "Del";
+                break;
+            case Qt::Key_Backspace:
+                key = "Backspace";
+                break;
+            case Qt::Key_Tab:
+                key = "Tab";
+                break;
+            case Qt::Key_Backtab:
+                key = "Tab";
+                shift = true;
+                break;
+            default:
+                return {};
         }
     }
     std::string keys;
@@ -59,10 +86,20 @@ std::string AcceleratorKeys(const QKeyEvent& e) {
 // which first takes the typed text into the store.
 bool IsEditingCommand(int id) {
     switch (id) {
-        case cmd::kCopy: case cmd::kCut: case cmd::kPaste: case cmd::kSelectAll: case cmd::kUndo:
-        case cmd::kAlignLeft: case cmd::kAlignCenter: case cmd::kAlignRight:
-        case cmd::kNextField: case cmd::kPrevField: case cmd::kSave: return true;
-        default: return false;
+        case cmd::kCopy:
+        case cmd::kCut:
+        case cmd::kPaste:
+        case cmd::kSelectAll:
+        case cmd::kUndo:
+        case cmd::kAlignLeft:
+        case cmd::kAlignCenter:
+        case cmd::kAlignRight:
+        case cmd::kNextField:
+        case cmd::kPrevField:
+        case cmd::kSave:
+            return true;
+        default:
+            return false;
     }
 }
 
@@ -139,7 +176,9 @@ void CKtwEditWindow::SetBackColour(QColor c) {
     setPalette(pal);
 }
 
-std::u16string CKtwEditWindow::WindowText() const { return WindowToStoreText(toPlainText().toStdU16String()); }
+std::u16string CKtwEditWindow::WindowText() const {
+    return WindowToStoreText(toPlainText().toStdU16String());
+}
 
 void CKtwEditWindow::SetWindowText(const std::u16string& text) {
     m_bSettingText = true;
@@ -151,10 +190,13 @@ void CKtwEditWindow::ShowField(uint16_t index, uint16_t page) {
     if (!m_bCreated) return;
     SetWindowText(u"");
     FieldRect r;
-    if (page == 1) m_store.GetFieldRect1(index, r);
-    else m_store.GetFieldRect2(index, r);
+    if (page == 1)
+        m_store.GetFieldRect1(index, r);
+    else
+        m_store.GetFieldRect2(index, r);
     const QPoint scroll = m_pOwner ? m_pOwner->DeviceScrollPosition() : QPoint();
-    const QRect geom(QPoint(r.left - scroll.x(), r.top - scroll.y()), QPoint(r.right - scroll.x() - 1, r.bottom - scroll.y() - 1));
+    const QRect geom(QPoint(r.left - scroll.x(), r.top - scroll.y()),
+                     QPoint(r.right - scroll.x() - 1, r.bottom - scroll.y() - 1));
     const uint16_t flags = m_store.GetFieldFlags(index, page);
     const uint16_t align = flags & kFlagAlignMask;
     const uint16_t style = (align == kAlignCentre || align == kAlignRight) ? align : kAlignLeft;
@@ -163,7 +205,9 @@ void CKtwEditWindow::ShowField(uint16_t index, uint16_t page) {
         m_styleAlign = style;
         ++m_styleChanges;
         QTextOption opt = document()->defaultTextOption();
-        opt.setAlignment(style == kAlignCentre ? Qt::AlignHCenter : style == kAlignRight ? Qt::AlignRight : Qt::AlignLeft);
+        opt.setAlignment(style == kAlignCentre  ? Qt::AlignHCenter
+                         : style == kAlignRight ? Qt::AlignRight
+                                                : Qt::AlignLeft);
         document()->setDefaultTextOption(opt);
     }
     setGeometry(geom);
@@ -179,8 +223,10 @@ void CKtwEditWindow::FollowScroll() {
     if (!m_bCreated) return;
     FieldRect r;
     const uint16_t page = m_store.GetCurrentPage();
-    if (page == 1) m_store.GetFieldRect1(m_store.GetCurrentField(), r);
-    else m_store.GetFieldRect2(m_store.GetCurrentField(), r);
+    if (page == 1)
+        m_store.GetFieldRect1(m_store.GetCurrentField(), r);
+    else
+        m_store.GetFieldRect2(m_store.GetCurrentField(), r);
     const QPoint scroll = m_pOwner ? m_pOwner->DeviceScrollPosition() : QPoint();
     move(r.left - scroll.x(), r.top - scroll.y());
 }
@@ -201,8 +247,9 @@ void CKtwEditWindow::keyPressEvent(QKeyEvent* e) {
     if (const int id = AcceleratorCommand(*e); id && m_pOwner && m_pOwner->EditorCommand(id)) return;
     // A character message: printable text, Backspace or Enter (not with Ctrl or Alt).
     const bool ctrlAlt = e->modifiers() & (Qt::ControlModifier | Qt::AltModifier);
-    const bool isChar = !ctrlAlt && (key == Qt::Key_Backspace || key == Qt::Key_Return || key == Qt::Key_Enter ||
-                                     (!e->text().isEmpty() && e->text().at(0).isPrint()));
+    const bool isChar =
+        !ctrlAlt && (key == Qt::Key_Backspace || key == Qt::Key_Return || key == Qt::Key_Enter ||
+                     (!e->text().isEmpty() && e->text().at(0).isPrint()));
     const bool hadSelection = textCursor().hasSelection();
     QTextEdit::keyPressEvent(e);
     if (isChar && !hadSelection && !m_store.GetInsertMode()) {
@@ -214,8 +261,10 @@ void CKtwEditWindow::keyPressEvent(QKeyEvent* e) {
         ensureCursorVisible();
     }
     if (ForwardsToView() && m_pOwner) {
-        if (key == Qt::Key_PageDown) m_pOwner->ScrollLogicalBy(0, -kPageKeyStep);
-        else if (key == Qt::Key_PageUp) m_pOwner->ScrollLogicalBy(0, kPageKeyStep);
+        if (key == Qt::Key_PageDown)
+            m_pOwner->ScrollLogicalBy(0, -kPageKeyStep);
+        else if (key == Qt::Key_PageUp)
+            m_pOwner->ScrollLogicalBy(0, kPageKeyStep);
     }
 }
 
@@ -238,8 +287,10 @@ bool CKtwEditWindow::event(QEvent* e) {
 }
 
 void CKtwEditWindow::wheelEvent(QWheelEvent* e) {
-    if (ForwardsToView() && m_pOwner) m_pOwner->WheelFromEditor(e);
-    else QTextEdit::wheelEvent(e);
+    if (ForwardsToView() && m_pOwner)
+        m_pOwner->WheelFromEditor(e);
+    else
+        QTextEdit::wheelEvent(e);
 }
 
 void CKtwEditWindow::contextMenuEvent(QContextMenuEvent* e) {
@@ -272,10 +323,13 @@ void CKtwEditWindow::PasteText() {
 }
 
 void CKtwEditWindow::EnsureVisible() {
-    auto* view = m_pOwner ? dynamic_cast<QAbstractScrollArea*>(parentWidget() ? parentWidget()->parentWidget() : nullptr)
+    auto* view = m_pOwner ? dynamic_cast<QAbstractScrollArea*>(parentWidget() ? parentWidget()->parentWidget()
+                                                                              : nullptr)
                           : nullptr;
     if (!view) return;
-    auto viewRect = [&] { return QRect(view->viewport()->mapToGlobal(QPoint(0, 0)), view->viewport()->size()); };
+    auto viewRect = [&] {
+        return QRect(view->viewport()->mapToGlobal(QPoint(0, 0)), view->viewport()->size());
+    };
     auto editRect = [&] { return QRect(mapToGlobal(QPoint(0, 0)), size()); };
     // Each loop stops as soon as a step leaves the scroll position unchanged (the end of the
     // scroll range), so a field larger than the view cannot hold it forever.

@@ -59,7 +59,9 @@ public:
     void EnsureVisible();
     int GetInsertMode() const { return m_store.GetInsertMode(); }
     void SetInsertMode(bool on) { m_store.SetInsertMode(on); }
-    const QFont& EditFont(int size, bool bold) const { return m_editFonts[static_cast<size_t>(size * 2 + bold)]; }
+    const QFont& EditFont(int size, bool bold) const {
+        return m_editFonts[static_cast<size_t>(size * 2 + bold)];
+    }
     CFieldStore& Store() { return m_store; }
     int CtrlId() const { return m_nCtrlId; }
 

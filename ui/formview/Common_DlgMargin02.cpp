@@ -24,7 +24,8 @@ QString Tip(const char16_t* const (&t)[2]) {
 
 }  // namespace
 
-Common_DlgMargin02::Common_DlgMargin02(int language, QWidget* parent) : QDialog(parent), m_language(language) {
+Common_DlgMargin02::Common_DlgMargin02(int language, QWidget* parent)
+    : QDialog(parent), m_language(language) {
     for (int i = 0; i < 6; ++i) m_pageTitles[i] = QString::fromUtf16(formviewstr::kMarginPage).arg(i + 1);
 }
 
@@ -56,8 +57,8 @@ void Common_DlgMargin02::BuildPages() {
         intro->setWordWrap(true);
         grid->addWidget(intro, 0, 0, 1, 4);
         const char* names[4] = {"L", "R", "O", "U"};
-        const QStyle::StandardPixmap icons[4] = {QStyle::SP_ArrowLeft, QStyle::SP_ArrowRight, QStyle::SP_ArrowUp,
-                                                 QStyle::SP_ArrowDown};
+        const QStyle::StandardPixmap icons[4] = {QStyle::SP_ArrowLeft, QStyle::SP_ArrowRight,
+                                                 QStyle::SP_ArrowUp, QStyle::SP_ArrowDown};
         QPushButton* buttons[4];
         for (int b = 0; b < 4; ++b) {
             buttons[b] = new QPushButton(style()->standardIcon(icons[b]), QString::fromLatin1(names[b]));
@@ -142,10 +143,18 @@ int Common_DlgMargin02::exec() {
 void Common_DlgMargin02::ClickStep(int page, int button) {
     BuildPages();
     switch (button) {
-        case 0: m_model.StepLeft(page); break;
-        case 1: m_model.StepRight(page); break;
-        case 2: m_model.StepUp(page); break;
-        default: m_model.StepDown(page); break;
+        case 0:
+            m_model.StepLeft(page);
+            break;
+        case 1:
+            m_model.StepRight(page);
+            break;
+        case 2:
+            m_model.StepUp(page);
+            break;
+        default:
+            m_model.StepDown(page);
+            break;
     }
     Refresh(page);
 }
@@ -175,6 +184,8 @@ QString Common_DlgMargin02::VerticalText(int page) const {
     return m_pages[page - 1].vertical ? m_pages[page - 1].vertical->text() : QString();
 }
 
-QCheckBox* Common_DlgMargin02::DontShowBox(int page) const { return m_pages[page - 1].dontShow; }
+QCheckBox* Common_DlgMargin02::DontShowBox(int page) const {
+    return m_pages[page - 1].dontShow;
+}
 
 }  // namespace tarvex

@@ -11,9 +11,9 @@
 #include <QPainter>
 #include <QPointer>
 #include <QScrollBar>
-#include <QToolTip>
 #include <QTextDocument>
 #include <QTimer>
+#include <QToolTip>
 #include <QWheelEvent>
 #include <algorithm>
 #include <cmath>
@@ -23,16 +23,16 @@
 #include "core/app/ShellCommands.h"
 #include "core/app/ShellStrings.h"
 #include "core/common/TextCodec.h"
-#include "core/sad/SadFields.h"
-#include "ui/formview/Common_DlgMargin02.h"
-#include "ui/sad/SadViewInput.h"
 #include "core/formview/FormZoom.h"
 #include "core/sad/EinheitspapierDoc.h"
-#include "core/sad/SadLayout.h"
 #include "core/sad/SadDocumentSetup.h"
 #include "core/sad/SadEditStrings.h"
+#include "core/sad/SadFields.h"
+#include "core/sad/SadLayout.h"
 #include "core/sad/SadStrings.h"
 #include "render/sad/SadPageSetup.h"
+#include "ui/formview/Common_DlgMargin02.h"
+#include "ui/sad/SadViewInput.h"
 
 namespace tarvex {
 namespace {
@@ -40,7 +40,9 @@ namespace {
 const char* const kSection = settings::kEHForm;
 const QColor kEditBack(0xDE, 0xFF, 0xD1);  // 0xD1FFDE as 0x00BBGGRR
 
-QColor FromColorRef(int c) { return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF); }
+QColor FromColorRef(int c) {
+    return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF);
+}
 
 // Takes the keyboard back into the box when a dialog closes. Without a window manager nothing
 // activates the form window again, and the clerk's next keys would go nowhere.
@@ -59,7 +61,8 @@ protected:
     bool eventFilter(QObject* o, QEvent* e) override {
         if (e->type() == QEvent::FocusIn) {
             if (auto* edit = qobject_cast<CKtwEditWindow*>(o); edit && edit->parentWidget())
-                if (auto* view = qobject_cast<CEinheitspapierView*>(edit->parentWidget()->parentWidget())) m_last = view;
+                if (auto* view = qobject_cast<CEinheitspapierView*>(edit->parentWidget()->parentWidget()))
+                    m_last = view;
         } else if (e->type() == QEvent::Hide) {
             auto* dialog = qobject_cast<QDialog*>(o);
             QPointer<CEinheitspapierView> view = m_last;
@@ -138,7 +141,6 @@ void CEinheitspapierView::FocusBox() {
 
 CEinheitspapierView::~CEinheitspapierView() = default;
 
-
 void CEinheitspapierView::OnInitialUpdate() {
     SetScrollSizes();
     ScrollToLogical(0, 0);
@@ -159,7 +161,8 @@ SadRect CEinheitspapierView::GetFieldRect(int field, int page) const {
 }
 
 SadRect CEinheitspapierView::GetPrintRect(int field, int page) const {
-    return SadPrintRectAt(page == 1 ? SadSheet::First : SadSheet::Continuation, field, m_printOffsetX, m_printOffsetY);
+    return SadPrintRectAt(page == 1 ? SadSheet::First : SadSheet::Continuation, field, m_printOffsetX,
+                          m_printOffsetY);
 }
 
 void CEinheitspapierView::StoreFieldRects() {
@@ -237,8 +240,8 @@ bool CEinheitspapierView::viewportEvent(QEvent* e) {
 void CEinheitspapierView::paintEvent(QPaintEvent* e) {
     PrepareLayout();
     QPainter painter(viewport());
-    PaintSadScreen(painter, e->rect(), DeviceScrollPosition(), Dpi(), m_renderer, m_pDoc->Store(), m_nCurrentPage,
-                   RenderOptions());
+    PaintSadScreen(painter, e->rect(), DeviceScrollPosition(), Dpi(), m_renderer, m_pDoc->Store(),
+                   m_nCurrentPage, RenderOptions());
 }
 
 void CEinheitspapierView::scrollContentsBy(int, int) {
@@ -320,14 +323,14 @@ void CEinheitspapierView::UpdateStatusText() {
     emit statusTextChanged(1, StatusPageText());
 }
 
-void CEinheitspapierView::WheelFromEditor(QWheelEvent* event) { wheelEvent(event); }
+void CEinheitspapierView::WheelFromEditor(QWheelEvent* event) {
+    wheelEvent(event);
+}
 
 void CEinheitspapierView::SetDocumentModified() {
     m_pDoc->SetModifiedFlag(true);
     emit modifiedChanged();
 }
-
-
 
 bool CEinheitspapierView::OnCommand(int id) {
     if (m_input->OnCommand(id)) {
@@ -335,18 +338,23 @@ bool CEinheitspapierView::OnCommand(int id) {
         return true;
     }
     switch (id) {
-        case cmd::kPrint: emit printRequested(); return true;
+        case cmd::kPrint:
+            emit printRequested();
+            return true;
         case cmd::kMargins: {
             SadViewEnvironment& env = m_env;
             const int saved = env.helpContext ? env.helpContext() : 0;
             if (env.setHelpContext) env.setHelpContext(Common_DlgMargin02::kHelpContext);
-            Common_DlgMargin02::RunMarginCommand(GetProfile(), 0, env.language ? env.language() : 0, this, [&env] {
-                if (env.showHelp) env.showHelp(env.helpContext ? env.helpContext() : Common_DlgMargin02::kHelpContext);
-            });
+            Common_DlgMargin02::RunMarginCommand(
+                GetProfile(), 0, env.language ? env.language() : 0, this, [&env] {
+                    if (env.showHelp)
+                        env.showHelp(env.helpContext ? env.helpContext() : Common_DlgMargin02::kHelpContext);
+                });
             if (env.setHelpContext) env.setHelpContext(saved);
             return true;
         }
-        default: break;
+        default:
+            break;
     }
     CFieldStore& store = m_pDoc->Store();
     CKtwEditWindow& edit = *m_pEdit;
@@ -355,10 +363,20 @@ bool CEinheitspapierView::OnCommand(int id) {
         viewport()->update();
     };
     switch (id) {
-        case cmd::kUndo: edit.undo(); return true;
-        case cmd::kCut: edit.cut(); changed(); return true;
-        case cmd::kCopy: edit.copy(); return true;
-        case cmd::kPaste: edit.PasteText(); changed(); return true;
+        case cmd::kUndo:
+            edit.undo();
+            return true;
+        case cmd::kCut:
+            edit.cut();
+            changed();
+            return true;
+        case cmd::kCopy:
+            edit.copy();
+            return true;
+        case cmd::kPaste:
+            edit.PasteText();
+            changed();
+            return true;
         case cmd::kSelectAll: {
             QTextCursor c = edit.textCursor();
             c.setPosition(0);
@@ -371,21 +389,48 @@ bool CEinheitspapierView::OnCommand(int id) {
             store.SetInsertMode(!store.GetInsertMode());
             UpdateStatusText();
             return true;
-        case cmd::kFontLarger: store.FontBigger(); changed(); return true;
-        case cmd::kFontSmaller: store.FontSmaller(); changed(); return true;
-        case cmd::kFontBold: store.ToggleBold(); changed(); return true;
-        case cmd::kAlignLeft: store.SetLeftCurrent(); changed(); return true;
-        case cmd::kAlignCenter: store.SetCentredCurrent(); changed(); return true;
-        case cmd::kAlignRight: store.SetRightCurrent(); changed(); return true;
+        case cmd::kFontLarger:
+            store.FontBigger();
+            changed();
+            return true;
+        case cmd::kFontSmaller:
+            store.FontSmaller();
+            changed();
+            return true;
+        case cmd::kFontBold:
+            store.ToggleBold();
+            changed();
+            return true;
+        case cmd::kAlignLeft:
+            store.SetLeftCurrent();
+            changed();
+            return true;
+        case cmd::kAlignCenter:
+            store.SetCentredCurrent();
+            changed();
+            return true;
+        case cmd::kAlignRight:
+            store.SetRightCurrent();
+            changed();
+            return true;
         case cmd::kSave:
             store.ActivateField(store.GetCurrentField(), 0);
             emit saveRequested();
             return true;
-        case cmd::kZoomIn: OnZoomIn(); return true;
-        case cmd::kZoomOut: OnZoomOut(); return true;
-        case cmd::kNextField: NavigateFromEditor(true); return true;
-        case cmd::kPrevField: NavigateFromEditor(false); return true;
-        default: return false;
+        case cmd::kZoomIn:
+            OnZoomIn();
+            return true;
+        case cmd::kZoomOut:
+            OnZoomOut();
+            return true;
+        case cmd::kNextField:
+            NavigateFromEditor(true);
+            return true;
+        case cmd::kPrevField:
+            NavigateFromEditor(false);
+            return true;
+        default:
+            return false;
     }
 }
 
@@ -401,28 +446,53 @@ bool CEinheitspapierView::UpdateCommandUI(int id, CommandState& s) const {
     s = CommandState();
     switch (id) {
         case cmd::kPrint:
-        case cmd::kMargins: return true;
-        case cmd::kUndo: s.enabled = m_pEdit->document()->isUndoAvailable(); return true;
+        case cmd::kMargins:
+            return true;
+        case cmd::kUndo:
+            s.enabled = m_pEdit->document()->isUndoAvailable();
+            return true;
         case cmd::kCut:
         case cmd::kCopy:
         case cmd::kPaste:
         case cmd::kSelectAll:
         case cmd::kSave:
         case cmd::kNextField:
-        case cmd::kPrevField: return true;
+        case cmd::kPrevField:
+            return true;
         case cmd::kInsertMode:
             s.text = store.GetInsertMode() ? QString::fromUtf16(sadeditstr::kInsertModeOff)
                                            : QString::fromUtf16(sadeditstr::kInsertModeOn);
             return true;
-        case cmd::kFontLarger: s.enabled = store.CanFontBigger(); return true;
-        case cmd::kFontSmaller: s.enabled = store.CanFontSmaller(); return true;
-        case cmd::kFontBold: s.checkable = true; s.checked = store.IsBoldCurrent(); return true;
-        case cmd::kAlignLeft: s.checkable = s.radio = true; s.checked = store.IsLeftCurrent(); return true;
-        case cmd::kAlignCenter: s.checkable = s.radio = true; s.checked = store.IsCentredCurrent(); return true;
-        case cmd::kAlignRight: s.checkable = s.radio = true; s.checked = store.IsRightCurrent(); return true;
-        case cmd::kZoomIn: s.enabled = CanZoomIn(); return true;
-        case cmd::kZoomOut: s.enabled = CanZoomOut(); return true;
-        default: return false;
+        case cmd::kFontLarger:
+            s.enabled = store.CanFontBigger();
+            return true;
+        case cmd::kFontSmaller:
+            s.enabled = store.CanFontSmaller();
+            return true;
+        case cmd::kFontBold:
+            s.checkable = true;
+            s.checked = store.IsBoldCurrent();
+            return true;
+        case cmd::kAlignLeft:
+            s.checkable = s.radio = true;
+            s.checked = store.IsLeftCurrent();
+            return true;
+        case cmd::kAlignCenter:
+            s.checkable = s.radio = true;
+            s.checked = store.IsCentredCurrent();
+            return true;
+        case cmd::kAlignRight:
+            s.checkable = s.radio = true;
+            s.checked = store.IsRightCurrent();
+            return true;
+        case cmd::kZoomIn:
+            s.enabled = CanZoomIn();
+            return true;
+        case cmd::kZoomOut:
+            s.enabled = CanZoomOut();
+            return true;
+        default:
+            return false;
     }
 }
 
@@ -437,7 +507,8 @@ QMenu* CEinheitspapierView::CreateContextMenu(int menuId, QWidget* parent) {
         }
         CommandState st;
         UpdateCommandUI(e.id, st);
-        QAction* a = menu->addAction(st.text.isEmpty() ? QString::fromUtf16(e.text.data(), qsizetype(e.text.size())) : st.text);
+        QAction* a = menu->addAction(
+            st.text.isEmpty() ? QString::fromUtf16(e.text.data(), qsizetype(e.text.size())) : st.text);
         a->setData(e.id);
         a->setEnabled(st.enabled);
         a->setCheckable(st.checkable);

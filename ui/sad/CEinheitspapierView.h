@@ -9,13 +9,13 @@
 #include <functional>
 #include <memory>
 
-#include "ui/formview/CKTWScrollViewBase.h"
-#include "ui/formview/CKtwEditWindow.h"
-#include "ui/sad/SadViewEnvironment.h"
 #include "core/app/CommandIds.h"
 #include "core/formview/FieldDefinitions.h"
 #include "core/sad/SadLayout.h"
 #include "render/sad/SadPageRenderer.h"
+#include "ui/formview/CKTWScrollViewBase.h"
+#include "ui/formview/CKtwEditWindow.h"
+#include "ui/sad/SadViewEnvironment.h"
 
 class QMenu;
 

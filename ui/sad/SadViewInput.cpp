@@ -40,39 +40,71 @@ void CSadViewInput::GoToField(int field, int page) {
 
 bool CSadViewInput::OnCommand(int id) {
     switch (id) {
-        case cmd::kInsertDefaults: Run([&] { m_nav.InsertDefaults(); }); return true;
+        case cmd::kInsertDefaults:
+            Run([&] { m_nav.InsertDefaults(); });
+            return true;
         case cmd::kFirstPage:
             if (CanGoToPreviousPage(m_nav)) Run([&] { FirstPage(m_nav); });
             return true;
-        case cmd::kPrevPage: Run([&] { PreviousPage(m_nav); }); return true;
-        case cmd::kNextPage: Run([&] { NextPage(m_nav); }); return true;
-        case cmd::kLastPage: Run([&] { LastPage(m_nav); }); return true;
-        case cmd::kAddPage: Run([&] { AddPage(m_nav); }); return true;
-        case cmd::kRemoveLastPage: Run([&] { RemoveLastPage(m_nav); }); return true;
-        case cmd::kMoveGoodsItem: Run([&] { MoveGoodsItemCommand(m_nav); }); return true;
-        case cmd::kUpdateFields: Run([&] { UpdatePositions(m_nav); }); return true;
-        case cmd::kGoToField: GoToFieldCommand(); return true;
+        case cmd::kPrevPage:
+            Run([&] { PreviousPage(m_nav); });
+            return true;
+        case cmd::kNextPage:
+            Run([&] { NextPage(m_nav); });
+            return true;
+        case cmd::kLastPage:
+            Run([&] { LastPage(m_nav); });
+            return true;
+        case cmd::kAddPage:
+            Run([&] { AddPage(m_nav); });
+            return true;
+        case cmd::kRemoveLastPage:
+            Run([&] { RemoveLastPage(m_nav); });
+            return true;
+        case cmd::kMoveGoodsItem:
+            Run([&] { MoveGoodsItemCommand(m_nav); });
+            return true;
+        case cmd::kUpdateFields:
+            Run([&] { UpdatePositions(m_nav); });
+            return true;
+        case cmd::kGoToField:
+            GoToFieldCommand();
+            return true;
         case cmd::kVariant0:
         case cmd::kVariant1:
         case cmd::kVariant2:
-        case cmd::kVariant3: Run([&] { SetFormVariant(m_nav, (id - cmd::kVariant0) / 2); }); return true;
-        default: return false;
+        case cmd::kVariant3:
+            Run([&] { SetFormVariant(m_nav, (id - cmd::kVariant0) / 2); });
+            return true;
+        default:
+            return false;
     }
 }
 
 bool CSadViewInput::UpdateCommandUI(int id, CommandState& s) const {
     s = CommandState();
     switch (id) {
-        case cmd::kInsertDefaults: s.enabled = m_nav.CanInsertDefaults(); return true;
+        case cmd::kInsertDefaults:
+            s.enabled = m_nav.CanInsertDefaults();
+            return true;
         case cmd::kFirstPage:
-        case cmd::kPrevPage: s.enabled = CanGoToPreviousPage(m_nav); return true;
+        case cmd::kPrevPage:
+            s.enabled = CanGoToPreviousPage(m_nav);
+            return true;
         case cmd::kNextPage:
-        case cmd::kLastPage: s.enabled = CanGoToNextPage(m_nav); return true;
-        case cmd::kAddPage: s.enabled = CanAddPage(m_nav); return true;
-        case cmd::kRemoveLastPage: s.enabled = CanRemoveLastPage(m_nav); return true;
+        case cmd::kLastPage:
+            s.enabled = CanGoToNextPage(m_nav);
+            return true;
+        case cmd::kAddPage:
+            s.enabled = CanAddPage(m_nav);
+            return true;
+        case cmd::kRemoveLastPage:
+            s.enabled = CanRemoveLastPage(m_nav);
+            return true;
         case cmd::kMoveGoodsItem:
         case cmd::kUpdateFields:
-        case cmd::kGoToField: return true;
+        case cmd::kGoToField:
+            return true;
         case cmd::kVariant0:
         case cmd::kVariant1:
         case cmd::kVariant2:
@@ -83,7 +115,8 @@ bool CSadViewInput::UpdateCommandUI(int id, CommandState& s) const {
             s.enabled = v.enabled;
             return true;
         }
-        default: return false;
+        default:
+            return false;
     }
 }
 
@@ -93,8 +126,8 @@ void CSadViewInput::GoToFieldCommand() {
     // On a continuation sheet the dialog offers the goods item that holds the caret.
     const int field = store.GetCurrentField();
     const int item = CurrentPage() == 1 ? 0 : field >= 11 && field <= 73 ? (field - 11) / 21 + 1 : 1;
-    CDlgGeheZuFeld dlg(item, [this](const std::u16string& label, int i) { return m_nav.FindBox(label, i).error; },
-                       &m_view);
+    CDlgGeheZuFeld dlg(
+        item, [this](const std::u16string& label, int i) { return m_nav.FindBox(label, i).error; }, &m_view);
     QObject::connect(&dlg, &CDlgGeheZuFeld::helpRequested, &dlg, [this](int c) { ShowHelpContext(c); });
     const int savedHelp = m_hooks.helpContext ? m_hooks.helpContext() : 0;
     SetHelpContext(CDlgGeheZuFeld::kHelpContext);
@@ -103,7 +136,9 @@ void CSadViewInput::GoToFieldCommand() {
     if (ok) Run([&] { m_nav.GoToBox(m_nav.FindBox(dlg.Label(), dlg.Item())); });
 }
 
-int CSadViewInput::CurrentPage() const { return m_view.CurrentPage(); }
+int CSadViewInput::CurrentPage() const {
+    return m_view.CurrentPage();
+}
 
 void CSadViewInput::SetCurrentPage(int page) {
     if (m_hooks.setCurrentPage) m_hooks.setCurrentPage(page);
@@ -129,9 +164,13 @@ void CSadViewInput::ShowEditWindow(bool show) {
     if (m_view.EditWindow()) m_view.EditWindow()->setVisible(show);
 }
 
-void CSadViewInput::UpdateStatusText() { m_view.UpdateStatusText(); }
+void CSadViewInput::UpdateStatusText() {
+    m_view.UpdateStatusText();
+}
 
-void CSadViewInput::Redraw() { m_view.viewport()->repaint(); }
+void CSadViewInput::Redraw() {
+    m_view.viewport()->repaint();
+}
 
 void CSadViewInput::ShowMessage(const std::u16string& text) {
     QMessageBox box(QMessageBox::NoIcon, QString::fromUtf16(shellstr::kAppTitle),

@@ -17,8 +17,14 @@ public:
         out = documents;
         return true;
     }
-    bool QueryUserName(std::u16string& out) override { out = user; return !user.empty(); }
-    bool QueryComputerName(std::u16string& out) override { out = computer; return !computer.empty(); }
+    bool QueryUserName(std::u16string& out) override {
+        out = user;
+        return !user.empty();
+    }
+    bool QueryComputerName(std::u16string& out) override {
+        out = computer;
+        return !computer.empty();
+    }
 
     std::vector<std::u16string> messages;
     std::filesystem::path documents = "/home/anna/Dokumente";

@@ -36,7 +36,8 @@ TEST(Version, PacksAndFormatsProductVersions) {
     EXPECT_EQ(p.minor, 11);
     EXPECT_EQ(p.build, 7);
     EXPECT_EQ(PackProductVersion(BuildProductVersion()),
-              static_cast<uint32_t>(TARVEX_VERSION_MAJOR * 65536 + TARVEX_VERSION_MINOR * 256 + TARVEX_VERSION_PATCH));
+              static_cast<uint32_t>(TARVEX_VERSION_MAJOR * 65536 + TARVEX_VERSION_MINOR * 256 +
+                                    TARVEX_VERSION_PATCH));
 }
 
 TEST(FileDialog, FilterOrderDependsOnNoFileFilter) {
@@ -61,7 +62,8 @@ TEST(FileDialog, FilterOrderDependsOnNoFileFilter) {
 }
 
 TEST(FileDialog, PreselectionFollowsFormVariantOnly) {
-    const std::pair<int, int> table[] = {{99, 3}, {0, 2}, {1, 2}, {2, 2}, {3, 2}, {4, 1}, {-1, 1}, {5, 1}, {98, 1}};
+    const std::pair<int, int> table[] = {{99, 3}, {0, 2},  {1, 2}, {2, 2}, {3, 2},
+                                         {4, 1},  {-1, 1}, {5, 1}, {98, 1}};
     for (auto [variant, index] : table) EXPECT_EQ(PreselectedFilterIndex(variant), index) << variant;
     // With the all-files entry first, the D.V.1's preselection lands on the SAD entry.
     EXPECT_EQ(BuildFileFilters(1)[PreselectedFilterIndex(99) - 1].description, u"Einheitspapier. (*.aef)");
@@ -145,14 +147,15 @@ const MenuEntry* Find(const std::vector<MenuEntry>& menus, std::u16string_view t
 TEST(Menus, FileMenusInOrder) {
     const auto& m128 = MenuResource(kMenuNoDocument);
     ASSERT_EQ(m128.size(), 4u);
-    EXPECT_EQ(Ids(m128[0].items), (std::vector<int>{57600, 57601, 57602, 0, 57606, 0, 57616, 0, 57664, 0, 57665}));
+    EXPECT_EQ(Ids(m128[0].items),
+              (std::vector<int>{57600, 57601, 57602, 0, 57606, 0, 57616, 0, 57664, 0, 57665}));
     EXPECT_EQ(Ids(m128[1].items), (std::vector<int>{32793, 32863, 32840, 0, 32842}));
     EXPECT_EQ(m128[1].items[1].text, u"Formularfelder (Einheitspapier) definieren...");
     EXPECT_EQ(Ids(m128[3].items), (std::vector<int>{57666, 57670, 0, 32801}));
     EXPECT_EQ(m128[3].items[1].text, u"&Hilfe allgemein");
     const auto& m130 = MenuResource(kMenuSad);
-    EXPECT_EQ(Ids(m130[0].items),
-              (std::vector<int>{57600, 57601, 57602, 57603, 57604, 0, 57607, 57606, 0, 57616, 0, 57664, 0, 57665}));
+    EXPECT_EQ(Ids(m130[0].items), (std::vector<int>{57600, 57601, 57602, 57603, 57604, 0, 57607, 57606, 0,
+                                                    57616, 0, 57664, 0, 57665}));
     EXPECT_EQ(m130[0].items[3].text, u"S&peichern\tStrg+S");
     EXPECT_EQ(Find(m130, u"&Hilfe")->items[1].text, u"&Hilfe allgemein\tF1");
 }
@@ -161,12 +164,14 @@ TEST(Menus, SadAndDv1EditAndFormMenus) {
     const auto& m130 = MenuResource(kMenuSad);
     const auto& m131 = MenuResource(kMenuDv1);
     EXPECT_EQ(Ids(Find(m130, u"&Bearbeiten")->items),
-              (std::vector<int>{32809, 0, 57643, 57635, 57634, 57637, 57642, 32773, 0, 32874, 32878, 0, 32775, 32777,
-                                32880, 0, 32779, 32781, 32783, 0, 32785, 32787, 32789, 0, 32844}));
+              (std::vector<int>{32809, 0,     57643, 57635, 57634, 57637, 57642, 32773, 0,
+                                32874, 32878, 0,     32775, 32777, 32880, 0,     32779, 32781,
+                                32783, 0,     32785, 32787, 32789, 0,     32844}));
     EXPECT_EQ(Ids(Find(m131, u"&Bearbeiten")->items),
-              (std::vector<int>{32809, 0, 57643, 57635, 57634, 57637, 57642, 32773, 0, 32831, 0, 32775, 32777, 0,
-                                32779, 32781, 32783, 0, 32785, 32787, 32789}));
-    EXPECT_EQ(Ids(Find(m130, u"&Optionen")->items), (std::vector<int>{32840, 32807, 32791, 32793, 32863, 0, 32842}));
+              (std::vector<int>{32809, 0,     57643, 57635, 57634, 57637, 57642, 32773, 0,     32831, 0,
+                                32775, 32777, 0,     32779, 32781, 32783, 0,     32785, 32787, 32789}));
+    EXPECT_EQ(Ids(Find(m130, u"&Optionen")->items),
+              (std::vector<int>{32840, 32807, 32791, 32793, 32863, 0, 32842}));
     EXPECT_EQ(Ids(Find(m131, u"&Optionen")->items), (std::vector<int>{32791, 32793, 0, 32842}));
     EXPECT_EQ(Find(m131, u"&Optionen")->items[0].text, u"&Ränder...\tF9");
     EXPECT_EQ(Ids(Find(m130, u"&Formular")->items),
@@ -178,10 +183,11 @@ TEST(Menus, SadAndDv1EditAndFormMenus) {
 
 TEST(Menus, ContextMenusAndPrompts) {
     EXPECT_EQ(Ids(ContextMenuResource(kContextMenuEdit)),
-              (std::vector<int>{57643, 57635, 57634, 57637, 57642, 32773, 0, 32779, 32781, 32783, 0, 32785, 32787, 32789}));
+              (std::vector<int>{57643, 57635, 57634, 57637, 57642, 32773, 0, 32779, 32781, 32783, 0, 32785,
+                                32787, 32789}));
     EXPECT_EQ(Ids(ContextMenuResource(kContextMenuSad)),
-              (std::vector<int>{32809, 0, 57643, 57635, 57634, 57637, 57642, 32773, 0, 32775, 32777, 32880, 0, 32779,
-                                32781, 32783, 0, 32785, 32787, 32789}));
+              (std::vector<int>{32809, 0,     57643, 57635, 57634, 57637, 57642, 32773, 0,     32775,
+                                32777, 32880, 0,     32779, 32781, 32783, 0,     32785, 32787, 32789}));
     EXPECT_EQ(ContextMenuResource(kContextMenuEdit)[3].text, u"&Einfügen");
     EXPECT_EQ(CommandPrompt(cmd::kZoomIn), u"Vergrößert die Ansicht des Dokuments im Bildschirm");
     EXPECT_EQ(CommandTooltip(cmd::kZoomIn), u"Ansicht vergrößern");
@@ -210,7 +216,7 @@ TEST(Homepage, CommandLineCutBeforeNoHomeOrPlaceholder) {
         {u"\"C:\\IE\\iexplore.exe\" -nohome", u"\"C:\\IE\\iexplore.exe\" https://example.org/"},
         {u"C:\\b.exe \"%1\"", u"C:\\b.exe https://example.org/"},
         {u"C:\\b.exe -nohome \"%1\"", u"C:\\b.exe https://example.org/"},
-        {u"\"%1\"", std::nullopt},  // placeholder at position 0
+        {u"\"%1\"", std::nullopt},   // placeholder at position 0
         {u"x\"%1\"", std::nullopt},  // position 1
         {u"ab\"%1\"", u"abhttps://example.org/"},
         {u"C:\\b.exe %1", std::nullopt},  // unquoted placeholder does not count
@@ -224,7 +230,8 @@ TEST(Homepage, CommandLineCutBeforeNoHomeOrPlaceholder) {
     EXPECT_EQ(BrowserCommandFromDesktopExec(u"firefox-esr %u"), u"firefox-esr \"%1\"");
     EXPECT_EQ(BrowserCommandFromDesktopExec(u"chromium %U --x %i"), u"chromium \"%1\" --x ");
     EXPECT_EQ(BrowserCommandFromDesktopExec(u"browser"), u"");
-    EXPECT_EQ(*HomepageCommandLine(BrowserCommandFromDesktopExec(u"firefox %u"), url), u"firefox https://example.org/");
+    EXPECT_EQ(*HomepageCommandLine(BrowserCommandFromDesktopExec(u"firefox %u"), url),
+              u"firefox https://example.org/");
 }
 
 }  // namespace

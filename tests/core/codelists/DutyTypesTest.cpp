@@ -14,8 +14,8 @@ TEST(DutyTypes, TableAndPreset) {
     struct Case {
         std::u16string preset;
         std::u16string code;
-    } cases[] = {{u"2", u"20000"}, {u"", u"10100"}, {u"99", u"10100"}, {u"371", u"37100"},
-                 {u"67000", u"67000"}, {u"670001", u"10100"}, {u"4", u"40000"}, {u"x", u"10100"}};
+    } cases[] = {{u"2", u"20000"},     {u"", u"10100"},       {u"99", u"10100"}, {u"371", u"37100"},
+                 {u"67000", u"67000"}, {u"670001", u"10100"}, {u"4", u"40000"},  {u"x", u"10100"}};
     for (const auto& c : cases)
         EXPECT_EQ(types[static_cast<size_t>(DutyTypePresetIndex(c.preset))].code, c.code)
             << std::string(c.preset.begin(), c.preset.end());

@@ -51,7 +51,8 @@ TEST(Archive, StringLengthFormsAtEveryBoundary) {
         std::u16string s(c.length, u'\u00e4');
         auto bytes = Written([&](CArchiveWriter& w) { w.WriteString(s); });
         ASSERT_EQ(bytes.size(), 3 + c.header.size() + 2 * c.length) << c.length;
-        EXPECT_EQ(std::vector<uint8_t>(bytes.begin(), bytes.begin() + 3), (std::vector<uint8_t>{0xFF, 0xFE, 0xFF}));
+        EXPECT_EQ(std::vector<uint8_t>(bytes.begin(), bytes.begin() + 3),
+                  (std::vector<uint8_t>{0xFF, 0xFE, 0xFF}));
         EXPECT_EQ(std::vector<uint8_t>(bytes.begin() + 3, bytes.begin() + 3 + c.header.size()), c.header)
             << c.length;
         CArchiveReader r(bytes);
@@ -92,16 +93,19 @@ TEST(Archive, ListsRoundTrip) {
 
 TEST(Archive, OversizedCountsAndLengthsAreErrorsNotAllocations) {
     const std::vector<std::vector<uint8_t>> hostile = {
-        {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x7F},                    // string list of 2^31 entries
+        {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x7F},                          // string list of 2^31 entries
         {0xFF, 0xFE, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x7F},  // string of 2^31 units
-        {0x10, 'a'},                                               // 8-bit string cut short
-        {0xFF, 0xFE},                                              // marker cut short
+        {0x10, 'a'},                                                   // 8-bit string cut short
+        {0xFF, 0xFE},                                                  // marker cut short
     };
     for (const auto& bytes : hostile) {
         CArchiveReader r(bytes);
         EXPECT_THROW(
             {
-                if (bytes.size() == 6) r.ReadStringList(); else r.ReadString();
+                if (bytes.size() == 6)
+                    r.ReadStringList();
+                else
+                    r.ReadString();
             },
             ArchiveError);
     }

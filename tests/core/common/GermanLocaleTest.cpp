@@ -16,7 +16,8 @@ class GermanLocale : public ::testing::Test {
 protected:
     void SetUp() override {
         m_saved = std::setlocale(LC_ALL, nullptr);
-        if (!std::setlocale(LC_ALL, "de_DE.UTF-8")) GTEST_SKIP() << "the locale de_DE.UTF-8 does not exist here";
+        if (!std::setlocale(LC_ALL, "de_DE.UTF-8"))
+            GTEST_SKIP() << "the locale de_DE.UTF-8 does not exist here";
     }
     void TearDown() override { std::setlocale(LC_ALL, m_saved.c_str()); }
     std::string m_saved;

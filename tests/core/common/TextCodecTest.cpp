@@ -14,7 +14,9 @@ TEST(TextToBytes, TableOfCases) {
         std::u16string text;
         std::string bytes;
     } cases[] = {
-        {u"Stra\u00dfe \u2013 Nr. 5 \u20ac", "Stra\xdf" "e - Nr. 5 E"},
+        {u"Stra\u00dfe \u2013 Nr. 5 \u20ac",
+         "Stra\xdf"
+         "e - Nr. 5 E"},
         {u"\u2012\u2013\u2014\u2015", "----"},
         {u"\u2018it\u2019s\u201a\u201b", "'it's''"},
         {u"\u201cx\u201d\u201e\u201f\u2033\u2034", "\"x\"\"\"\"\""},
@@ -22,7 +24,9 @@ TEST(TextToBytes, TableOfCases) {
         // In the code page but above 255: the yen byte.
         {u"\u0160\u0152\u2122\u2020\u0192", "\xa5\xa5\xa5\xa5\xa5"},
         // Not in the code page: best fit, else '?'.
-        {u"\u0141\u00f3d\u017a \u0107", "L\xf3" "dz c"},
+        {u"\u0141\u00f3d\u017a \u0107",
+         "L\xf3"
+         "dz c"},
         {u"\u4e2d\u0416", "??"},
     };
     for (const auto& c : cases) EXPECT_EQ(TextToBytes(c.text), c.bytes) << ToUtf8(c.text);
@@ -37,7 +41,9 @@ TEST(TextCodec, Windows1252DecodesTheHighHalf) {
 TEST(TextCodec, Utf8RoundTripAndDamagedInput) {
     const std::u16string text = u"Zollanmeldung \u20ac \u00e4 \U0001F600";
     EXPECT_EQ(FromUtf8(ToUtf8(text)), text);
-    EXPECT_EQ(FromUtf8("a\xff" "b"), u"a\ufffdb");
+    EXPECT_EQ(FromUtf8("a\xff"
+                       "b"),
+              u"a\ufffdb");
     EXPECT_EQ(FromUtf8("a\xe2\x82"), u"a\ufffd");  // cut inside a sequence
 }
 
@@ -57,7 +63,8 @@ TEST(CommonStrings, ArgsFillsPlaceholdersOnce) {
         std::vector<std::string_view> args;
         std::string expected;
     } cases[] = {
-        {commonstr::kCannotOpen, {"/tmp/a%1.aef", "Datei oder Verzeichnis nicht gefunden"},
+        {commonstr::kCannotOpen,
+         {"/tmp/a%1.aef", "Datei oder Verzeichnis nicht gefunden"},
          "Die Datei /tmp/a%1.aef kann nicht geöffnet werden: Datei oder Verzeichnis nicht gefunden"},
         {"%2 vor %1", {"a", "b"}, "b vor a"},
         {"100% von %1", {"x"}, "100% von x"},
@@ -68,8 +75,12 @@ TEST(CommonStrings, ArgsFillsPlaceholdersOnce) {
         SCOPED_TRACE(c.text);
         std::string out;
         switch (c.args.size()) {
-            case 1: out = commonstr::Args(c.text, {c.args[0]}); break;
-            default: out = commonstr::Args(c.text, {c.args[0], c.args[1]}); break;
+            case 1:
+                out = commonstr::Args(c.text, {c.args[0]});
+                break;
+            default:
+                out = commonstr::Args(c.text, {c.args[0], c.args[1]});
+                break;
         }
         EXPECT_EQ(out, c.expected);
     }

@@ -189,7 +189,10 @@ TEST(FieldStore, DamagedBlocks) {
     // Wrong magic or a newer version: one empty field, single page, no error.
     for (uint16_t patch : {0, 1}) {
         auto b = bytes;
-        if (patch == 0) b[0] = 0x07; else b[2] = 3;
+        if (patch == 0)
+            b[0] = 0x07;
+        else
+            b[2] = 3;
         CFieldStore r;
         r.SetFieldCounts(5, 5, true);
         CArchiveReader ar(b);
@@ -222,9 +225,9 @@ TEST(FieldStore, DamagedBlocks) {
         size_t texts, words;
         bool ok;
     } cases[] = {
-        {0x2003, 4, 8, 8, true},   {0x2003, 4, 4, 4, false}, {0x2003, 4, 8, 7, false},
-        {0x1000, 0, 0, 0, true},   {0x1000, 3, 3, 3, false}, {0x3002, 1, 1, 1, false},
-        {0x2000, 1, 0, 0, false},  {0x2202, 1, 1, 1, false}, {0x20FF, 1, 254, 254, true},
+        {0x2003, 4, 8, 8, true},  {0x2003, 4, 4, 4, false}, {0x2003, 4, 8, 7, false},
+        {0x1000, 0, 0, 0, true},  {0x1000, 3, 3, 3, false}, {0x3002, 1, 1, 1, false},
+        {0x2000, 1, 0, 0, false}, {0x2202, 1, 1, 1, false}, {0x20FF, 1, 254, 254, true},
     };
     for (const auto& c : cases) {
         auto b = build(c.mode, c.n2, c.texts, c.words);

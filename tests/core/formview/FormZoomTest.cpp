@@ -10,19 +10,22 @@ TEST(FormZoom, InitZoomFromScreenAndProfile) {
         int height;
         bool win8;
         int dpi;
-        int stored;  // 0 = none
+        int stored;     // 0 = none
         int override_;  // 0 = none
         int zoom, scale;
     } cases[] = {
-        {768, false, 96, 0, 0, 16, 100}, {768, true, 96, 0, 0, 13, 100}, {480, false, 96, 0, 0, 22, 100},
-        {600, true, 96, 0, 0, 15, 100},  {1080, false, 96, 0, 0, 14, 100}, {1080, false, 144, 14, 0, 21, 150},
-        {1080, false, 120, 0, 0, 17, 125}, {1080, false, 0, 0, 0, 14, 100}, {1080, false, 96, 14, 50, 7, 100},
+        {768, false, 96, 0, 0, 16, 100},   {768, true, 96, 0, 0, 13, 100},
+        {480, false, 96, 0, 0, 22, 100},   {600, true, 96, 0, 0, 15, 100},
+        {1080, false, 96, 0, 0, 14, 100},  {1080, false, 144, 14, 0, 21, 150},
+        {1080, false, 120, 0, 0, 17, 125}, {1080, false, 0, 0, 0, 14, 100},
+        {1080, false, 96, 14, 50, 7, 100},
     };
     for (const auto& c : cases) {
         CMemoryProfile p;
         if (c.stored) p.WriteProfileInt("EHForm_Defaults", "ZoomFactor", c.stored);
         if (c.override_) p.WriteProfileInt("Settings", "WinFormScaledFactorOv", c.override_);
-        EXPECT_EQ(ComputeInitZoom(p, "EHForm_Defaults", c.height, c.win8, c.dpi), c.zoom) << c.height << " " << c.dpi;
+        EXPECT_EQ(ComputeInitZoom(p, "EHForm_Defaults", c.height, c.win8, c.dpi), c.zoom)
+            << c.height << " " << c.dpi;
         EXPECT_EQ(p.GetProfileInt("EHForm_Defaults", "WinFormScaledFactor", -1), c.scale);
         EXPECT_EQ(p.GetProfileInt("EHForm_Defaults", "ZoomFactorLU", -1),
                   c.stored ? c.stored : DefaultZoom(c.height, c.win8));

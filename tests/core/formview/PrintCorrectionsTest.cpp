@@ -62,7 +62,8 @@ TEST(MarginSheet, SaveWritesEveryKeyOfTheKind) {
 
 TEST(PrintCorrections, SizeCorrectionAndFonts) {
     EXPECT_EQ(ApplyPrintSizeCorrection({100, 200, 1100, 300}, 1000, 1010), (PrintRect{101, 200, 1111, 300}));
-    EXPECT_EQ(ApplyPrintSizeCorrection({240, -965, 300, -1023}, 1010, 1000), (PrintRect{240, -974, 300, -1033}));
+    EXPECT_EQ(ApplyPrintSizeCorrection({240, -965, 300, -1023}, 1010, 1000),
+              (PrintRect{240, -974, 300, -1033}));
     EXPECT_EQ(ApplyPrintSizeCorrection({-7, 7, 0, 0}, 970, 970), (PrintRect{-6, 6, 0, 0}));  // toward zero
 
     CMemoryProfile p;
@@ -76,7 +77,7 @@ TEST(PrintCorrections, SizeCorrectionAndFonts) {
         const char16_t* text;
         bool ok;
         int tenths;
-    } cases[] = {{u"100.5", true, 1005}, {u"100", true, 1000}, {u"97", true, 970},  {u"103.0", true, 1030},
+    } cases[] = {{u"100.5", true, 1005}, {u"100", true, 1000}, {u"97", true, 970},     {u"103.0", true, 1030},
                  {u"96", false, 0},      {u"103.1", false, 0}, {u"100,5", true, 1005}, {u"", false, 0},
                  {u"1e2", false, 0},     {u"abc", false, 0},   {u"100,5.1", false, 0}, {u"1,0,0", false, 0}};
     for (const auto& c : cases) {

@@ -21,8 +21,12 @@ using namespace tarvex::aeftest;
 
 namespace {
 
-uint16_t WordAt(const std::vector<uint8_t>& d, size_t at) { return static_cast<uint16_t>(d[at] | d[at + 1] << 8); }
-uint32_t DWordAt(const std::vector<uint8_t>& d, size_t at) { return WordAt(d, at) | uint32_t(WordAt(d, at + 2)) << 16; }
+uint16_t WordAt(const std::vector<uint8_t>& d, size_t at) {
+    return static_cast<uint16_t>(d[at] | d[at + 1] << 8);
+}
+uint32_t DWordAt(const std::vector<uint8_t>& d, size_t at) {
+    return WordAt(d, at) | uint32_t(WordAt(d, at + 2)) << 16;
+}
 
 bool Contains(const std::vector<uint8_t>& hay, const std::vector<uint8_t>& needle) {
     return std::search(hay.begin(), hay.end(), needle.begin(), needle.end()) != hay.end();
@@ -142,10 +146,10 @@ TEST(AefFormat, OpenStatusRefusesForeignFilesButOpensEmptyOnes) {
         std::vector<uint8_t> bytes;
         int status;
     } cases[] = {
-        {{}, 0},                                                           // the desktop's "new document"
-        {{'h', 'a', 'l', 'l', 'o', '\n'}, 18},                             // a few bytes of text
-        {std::vector<uint8_t>(kAefSignatureLength - 1, 'K'), 18},          // one byte short of a signature
-        {std::vector<uint8_t>(64, 'x'), 18},                               // a foreign signature
+        {{}, 0},                                                   // the desktop's "new document"
+        {{'h', 'a', 'l', 'l', 'o', '\n'}, 18},                     // a few bytes of text
+        {std::vector<uint8_t>(kAefSignatureLength - 1, 'K'), 18},  // one byte short of a signature
+        {std::vector<uint8_t>(64, 'x'), 18},                       // a foreign signature
     };
     for (const auto& c : cases) {
         CEinheitspapierDoc doc;
@@ -310,7 +314,8 @@ TEST(AefFormat, SaveReplacesTheFileAndKeepsItsPermissions) {
     doc.Store().SetFieldText(0, u"eins", 1);
     std::string error;
     ASSERT_TRUE(SaveAefFile(path, doc, error)) << error;
-    std::filesystem::permissions(path, std::filesystem::perms::owner_read | std::filesystem::perms::owner_write |
+    std::filesystem::permissions(path, std::filesystem::perms::owner_read |
+                                           std::filesystem::perms::owner_write |
                                            std::filesystem::perms::group_read);
     doc.Store().SetFieldText(0, u"zwei", 1);
     doc.SetModifiedFlag(true);

@@ -14,20 +14,32 @@ using namespace tarvex::aeftest;
 
 namespace {
 
-std::u16string U(const std::string& s) { return FromUtf8(s); }
-std::u16string Num(const char* prefix, int i) { return U(prefix + std::to_string(i)); }
+std::u16string U(const std::string& s) {
+    return FromUtf8(s);
+}
+std::u16string Num(const char* prefix, int i) {
+    return U(prefix + std::to_string(i));
+}
 
 // Legacy first-sheet entry e of the fixtures (see make_fixtures.py), trimmed.
 std::u16string FixtureL1(int e) {
     switch (e) {
-        case 4: return u"Firma Box 2";
-        case 6: return u"Gr\u00fc\u00dfe 3B";
-        case 77: return u"Z1";
-        case 78: return u"Z2";
-        case 79: return u"Z3";
-        case 80: return u"Z4";
-        case 81: return u"";
-        default: return Num("A", e);
+        case 4:
+            return u"Firma Box 2";
+        case 6:
+            return u"Gr\u00fc\u00dfe 3B";
+        case 77:
+            return u"Z1";
+        case 78:
+            return u"Z2";
+        case 79:
+            return u"Z3";
+        case 80:
+            return u"Z4";
+        case 81:
+            return u"";
+        default:
+            return Num("A", e);
     }
 }
 
@@ -36,7 +48,7 @@ struct Range {
     int field, entry, count;
 };
 constexpr Range kFirstSheetTable[] = {
-    {0, 0, 3},   {9, 3, 10},  {21, 13, 1},   {24, 14, 4},   {29, 18, 19},   {50, 37, 19},  // 69: box 44
+    {0, 0, 3},   {9, 3, 10},   {21, 13, 1},   {24, 14, 4},   {29, 18, 19}, {50, 37, 19},  // 69: box 44
     {72, 57, 8}, {86, 65, 12}, {115, 82, 36}, {103, 119, 2}, {98, 121, 5},
 };
 
@@ -52,15 +64,17 @@ void ExpectFirstSheet(const CEinheitspapierDoc& doc, int l1Size, const char* nam
 }
 
 // Continuation sheet k of a fixture whose continuation texts are "S<k>.<j>".
-void ExpectSheet(const CEinheitspapierDoc& doc, int k, const std::u16string& box2nr, const std::u16string& box2,
-                 const char* name) {
+void ExpectSheet(const CEinheitspapierDoc& doc, int k, const std::u16string& box2nr,
+                 const std::u16string& box2, const char* name) {
     const CFieldStore& s = doc.Store();
     const int p = k + 1;
     auto l2 = [k](int j) { return U("S" + std::to_string(k) + "." + std::to_string(j)); };
-    const Range sheet[] = {{0, 0, 1}, {9, 1, 1}, {11, 2, 18}, {31, 20, 19}, {52, 39, 19}, {73, 58, 1}, {78, 63, 130}};
+    const Range sheet[] = {{0, 0, 1},    {9, 1, 1},   {11, 2, 18},  {31, 20, 19},
+                           {52, 39, 19}, {73, 58, 1}, {78, 63, 130}};
     for (const auto& r : sheet)
         for (int i = 0; i < r.count; ++i)
-            EXPECT_EQ(s.GetFieldText(r.field + i, p), l2(r.entry + i)) << name << " page " << p << " field " << r.field + i;
+            EXPECT_EQ(s.GetFieldText(r.field + i, p), l2(r.entry + i))
+                << name << " page " << p << " field " << r.field + i;
     EXPECT_EQ(s.GetFieldText(7, p), box2nr) << name;
     EXPECT_EQ(s.GetFieldText(8, p), box2) << name;
     EXPECT_EQ(s.GetFieldText(10, p), FixtureL1(6)) << name;
@@ -176,34 +190,84 @@ TEST(AefLegacy, Version110FixedTable) {
         std::u16string text;
     };
     const Expect first[] = {
-        {0, t(0)},     {2, t(2)},      {9, t(3)},     {10, u"Firma\r\nStra\u00dfe 1"},
-        {11, t(8)},    {16, t(13)},    {17, t(14)},   {18, join({15, 16, 17, 18})},
-        {21, t(19)},   {24, t(20)},    {25, join({21, 22, 23, 24})},
-        {26, t(25)},   {27, t(26)},    {29, t(27)},   {47, t(45)},
-        {50, t(46)},   {68, t(64)},    {69, u"Z1\r\nZ2\r\nZ3\r\nZ4\r\nZ5"},
-        {72, t(66)},   {79, t(73)},    {86, t(74)},   {97, t(85)},
-        {115, t(91)},  {139, t(115)},  {140, u""},    {149, u""},   {150, t(116)},
-        {103, t(117)}, {104, t(118)},  {98, t(119)},  {99, t(120)}, {100, u""}, {102, u""},
+        {0, t(0)},
+        {2, t(2)},
+        {9, t(3)},
+        {10, u"Firma\r\nStra\u00dfe 1"},
+        {11, t(8)},
+        {16, t(13)},
+        {17, t(14)},
+        {18, join({15, 16, 17, 18})},
+        {21, t(19)},
+        {24, t(20)},
+        {25, join({21, 22, 23, 24})},
+        {26, t(25)},
+        {27, t(26)},
+        {29, t(27)},
+        {47, t(45)},
+        {50, t(46)},
+        {68, t(64)},
+        {69, u"Z1\r\nZ2\r\nZ3\r\nZ4\r\nZ5"},
+        {72, t(66)},
+        {79, t(73)},
+        {86, t(74)},
+        {97, t(85)},
+        {115, t(91)},
+        {139, t(115)},
+        {140, u""},
+        {149, u""},
+        {150, t(116)},
+        {103, t(117)},
+        {104, t(118)},
+        {98, t(119)},
+        {99, t(120)},
+        {100, u""},
+        {102, u""},
     };
     for (const auto& e : first) EXPECT_EQ(s.GetFieldText(e.field, 1), e.text) << "field " << e.field;
 
     for (int k = 1; k <= 8; ++k) {
         const int p = k + 1, o = 121 + 152 * (k - 1);
-        const std::u16string box31 = k == 1 ? u"Ware\r\nZeile 2\r\n\r\nZeile 4" : join({o + 2, o + 3, o + 4, o + 5});
+        const std::u16string box31 =
+            k == 1 ? u"Ware\r\nZeile 2\r\n\r\nZeile 4" : join({o + 2, o + 3, o + 4, o + 5});
         const Expect sheet[] = {
-            {0, t(o)},           {9, t(o + 1)},       {11, box31},         {12, t(o + 6)},
-            {27, t(o + 21)},     {28, join({o + 22, o + 23, o + 24})},    {31, t(o + 25)},
-            {32, join({o + 26, o + 27, o + 28, o + 29})},                 {33, t(o + 30)},
-            {48, t(o + 45)},     {49, join({o + 46, o + 47, o + 48})},    {52, t(o + 49)},
-            {53, join({o + 50, o + 51, o + 52, o + 53})},                 {69, t(o + 69)},
-            {70, join({o + 70, o + 71, o + 72})},                         {73, t(o + 73)},
-            {78, t(o + 74)},     {102, t(o + 98)},    {103, u""},          {112, u""},
-            {113, t(o + 99)},    {114, t(o + 100)},   {138, t(o + 124)},   {149, t(o + 125)},
-            {150, t(o + 126)},   {174, t(o + 150)},   {185, t(o + 151)},   {186, u""},
-            {207, u""},          {7, t(3)},           {8, u"Firma\r\nStra\u00dfe 1"},
-            {10, t(9)},          {29, u""},           {50, u""},
+            {0, t(o)},
+            {9, t(o + 1)},
+            {11, box31},
+            {12, t(o + 6)},
+            {27, t(o + 21)},
+            {28, join({o + 22, o + 23, o + 24})},
+            {31, t(o + 25)},
+            {32, join({o + 26, o + 27, o + 28, o + 29})},
+            {33, t(o + 30)},
+            {48, t(o + 45)},
+            {49, join({o + 46, o + 47, o + 48})},
+            {52, t(o + 49)},
+            {53, join({o + 50, o + 51, o + 52, o + 53})},
+            {69, t(o + 69)},
+            {70, join({o + 70, o + 71, o + 72})},
+            {73, t(o + 73)},
+            {78, t(o + 74)},
+            {102, t(o + 98)},
+            {103, u""},
+            {112, u""},
+            {113, t(o + 99)},
+            {114, t(o + 100)},
+            {138, t(o + 124)},
+            {149, t(o + 125)},
+            {150, t(o + 126)},
+            {174, t(o + 150)},
+            {185, t(o + 151)},
+            {186, u""},
+            {207, u""},
+            {7, t(3)},
+            {8, u"Firma\r\nStra\u00dfe 1"},
+            {10, t(9)},
+            {29, u""},
+            {50, u""},
         };
-        for (const auto& e : sheet) EXPECT_EQ(s.GetFieldText(e.field, p), e.text) << "page " << p << " field " << e.field;
+        for (const auto& e : sheet)
+            EXPECT_EQ(s.GetFieldText(e.field, p), e.text) << "page " << p << " field " << e.field;
     }
 }
 
@@ -250,9 +314,10 @@ TEST(AefLegacy, DamagedOldFilesAreRefused) {
         bool ok;
         const char* message;
     } cases[] = {
-        {"continuation texts for 2 of 3 sheets", OldFile("KTW-AEForm@1.20", 3, -1, 127, 2 * 193).Data(), false,
-         "Ergänzungsblatts 3"},
-        {"no continuation texts at all", OldFile("KTW-AEForm@1.41", 1, -1, 127, 0).Data(), false, "Ergänzungsblatts 1"},
+        {"continuation texts for 2 of 3 sheets", OldFile("KTW-AEForm@1.20", 3, -1, 127, 2 * 193).Data(),
+         false, "Ergänzungsblatts 3"},
+        {"no continuation texts at all", OldFile("KTW-AEForm@1.41", 1, -1, 127, 0).Data(), false,
+         "Ergänzungsblatts 1"},
         {"more sheets than a document holds", OldFile("KTW-AEForm@1.50", 300, -1, 127, 0).Data(), false,
          "Ergänzungsblätter"},
         {"49 currency codes", OldFile("KTW-AEForm@1.51", 1, 49, 127, 193).Data(), true, ""},

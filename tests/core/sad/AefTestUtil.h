@@ -41,9 +41,10 @@ inline void FillEverything(CEinheitspapierDoc& doc) {
     for (int p = 1; p <= 255; ++p) {
         const int n = p == 1 ? s.GetFieldCount1() : s.GetFieldCount2();
         for (int i = 0; i < n; ++i) {
-            s.SetFieldText(i, u"Seite " + std::u16string(1, static_cast<char16_t>(u'A' + p % 26)) +
-                                  u" Feld \u00e4\u20ac " + std::u16string(static_cast<size_t>(i % 17), u'x') +
-                                  u"\r\nZweite Zeile",
+            s.SetFieldText(i,
+                           u"Seite " + std::u16string(1, static_cast<char16_t>(u'A' + p % 26)) +
+                               u" Feld \u00e4\u20ac " + std::u16string(static_cast<size_t>(i % 17), u'x') +
+                               u"\r\nZweite Zeile",
                            p);
             s.SetFieldFlags(i, p, static_cast<uint16_t>((i % 5) | ((p & 1) << 4) | ((i % 3) << 8)));
         }

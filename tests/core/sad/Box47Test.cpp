@@ -9,13 +9,32 @@ TEST(Box47, ParseAmountReadsWhatAClerkTypes) {
         std::u16string in;
         std::optional<double> value;
     } cases[] = {
-        {u"1.234,56", 1234.56}, {u"1234,56", 1234.56},  {u"12.345.678,9", 12345678.9}, {u"1.000", 1.0},
-        {u"1.234.567", 1234567}, {u"12.5", 12.5},        {u"-1.234,5", -1234.5},        {u"+3", 3},
-        {u",5", 0.5},            {u"5,", 5},             {u" 7 ", 7},                   {u"", 0},
-        {u"   ", 0},             {u"abc", std::nullopt}, {u"12abc", std::nullopt},      {u"1,234,56", std::nullopt},
-        {u"1.23,45", std::nullopt}, {u"1234.567,8", std::nullopt}, {u"1.2345,6", std::nullopt},
-        {u".123,4", std::nullopt},  {u"1e3", std::nullopt},       {u"-", std::nullopt},  {u",", std::nullopt},
-        {u"1..234", std::nullopt},  {u"1.234.56", std::nullopt},  {u"- 5", std::nullopt},
+        {u"1.234,56", 1234.56},
+        {u"1234,56", 1234.56},
+        {u"12.345.678,9", 12345678.9},
+        {u"1.000", 1.0},
+        {u"1.234.567", 1234567},
+        {u"12.5", 12.5},
+        {u"-1.234,5", -1234.5},
+        {u"+3", 3},
+        {u",5", 0.5},
+        {u"5,", 5},
+        {u" 7 ", 7},
+        {u"", 0},
+        {u"   ", 0},
+        {u"abc", std::nullopt},
+        {u"12abc", std::nullopt},
+        {u"1,234,56", std::nullopt},
+        {u"1.23,45", std::nullopt},
+        {u"1234.567,8", std::nullopt},
+        {u"1.2345,6", std::nullopt},
+        {u".123,4", std::nullopt},
+        {u"1e3", std::nullopt},
+        {u"-", std::nullopt},
+        {u",", std::nullopt},
+        {u"1..234", std::nullopt},
+        {u"1.234.56", std::nullopt},
+        {u"- 5", std::nullopt},
     };
     for (const auto& c : cases) {
         const std::optional<double> v = ParseAmount(c.in);
@@ -36,7 +55,7 @@ TEST(Box47, NormaliseAmount) {
         {u"0,5", u"0,50"},
         {u"  7", u"7,00"},
         {u"12abc", u"12,00"},
-        {u"1,234,56", u"1,23"},   // only the first comma is the decimal point
+        {u"1,234,56", u"1,23"},     // only the first comma is the decimal point
         {u"1.234,56", u"1234,56"},  // points before the comma separate thousands
         {u"1.234.567", u"1234567,00"},
         {u",5", u"0,50"},
@@ -44,18 +63,21 @@ TEST(Box47, NormaliseAmount) {
         {u"-5", u"-5,00"},
         {u"-12,345", u"-12,35"},  // 12.345 lies just above the halfway point in binary
         {u"+3", u"3,00"},
-        {u"-0,001", u""},         // rounds to zero: no "-0,00"
+        {u"-0,001", u""},  // rounds to zero: no "-0,00"
         {u"1e3", u"1000,00"},
         {u"2,5E-1", u"0,25"},
         {u"1e", u"1,00"},
         {u"-", u""},
-        {u"1,125", u"1,12"},      // exactly halfway in binary: to even
-        {u"2,675", u"2,67"},      // just below halfway in binary
+        {u"1,125", u"1,12"},  // exactly halfway in binary: to even
+        {u"2,675", u"2,67"},  // just below halfway in binary
         {u"99999999999999999999", u"100000000000000000000,00"},
-        {u"1e400", u""},          // beyond a double: not a number
-        {u"\u00a0" u"5", u""},    // no-break space is not white space for the number
+        {u"1e400", u""},  // beyond a double: not a number
+        {u"\u00a0"
+         u"5",
+         u""},  // no-break space is not white space for the number
     };
-    for (const auto& c : cases) EXPECT_EQ(NormaliseAmount(c.in), c.out) << std::string(c.in.begin(), c.in.end());
+    for (const auto& c : cases)
+        EXPECT_EQ(NormaliseAmount(c.in), c.out) << std::string(c.in.begin(), c.in.end());
     EXPECT_EQ(FormatAmount(1e300).size(), 304u);
 }
 
@@ -116,14 +138,15 @@ TEST(Box47, PaymentMethodCheck) {
         std::u16string type, method;
         bool accepted;
     } cases[] = {
-        {u"20000", u"A", false}, {u"A00", u"X", true},   {u"100", u"b", false}, {u"100", u" B", true},
-        {u"100", u"", true},     {u"99", u"A", true},    {u"20000", u"E", true}, {u"20000", u"B ", false},
-        {u"20000", u"F", false}, {u"", u"Q", true},      {u" 150x", u"Q", false},
-        {u"99999999999999999999999", u"A", false},
+        {u"20000", u"A", false}, {u"A00", u"X", true},     {u"100", u"b", false},
+        {u"100", u" B", true},   {u"100", u"", true},      {u"99", u"A", true},
+        {u"20000", u"E", true},  {u"20000", u"B ", false}, {u"20000", u"F", false},
+        {u"", u"Q", true},       {u" 150x", u"Q", false},  {u"99999999999999999999999", u"A", false},
     };
     for (const auto& c : cases)
         EXPECT_EQ(PaymentMethodAccepted(c.type, c.method), c.accepted)
-            << std::string(c.type.begin(), c.type.end()) << "/" << std::string(c.method.begin(), c.method.end());
+            << std::string(c.type.begin(), c.type.end()) << "/"
+            << std::string(c.method.begin(), c.method.end());
     EXPECT_EQ(ReadTypeNumber(u"A00"), 0);
     EXPECT_EQ(ReadTypeNumber(u"  -120"), -120);
 }

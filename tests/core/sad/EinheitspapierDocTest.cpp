@@ -32,8 +32,11 @@ TEST(EinheitspapierDoc, DefaultsFromTheProfile) {
         int feld14, anmelder;
         std::u16string box14;
     } cases[] = {
-        {4, 3, u"Einf\u00fchrer - 00500"}, {4, 1, u"Ausf\u00fchrer - 00400"}, {4, 0, u""},
-        {0, 3, u""},                        {4, 4, u"Subunternehmer gem. Artikel 789 Zollkodex-DVO"},
+        {4, 3, u"Einf\u00fchrer - 00500"},
+        {4, 1, u"Ausf\u00fchrer - 00400"},
+        {4, 0, u""},
+        {0, 3, u""},
+        {4, 4, u"Subunternehmer gem. Artikel 789 Zollkodex-DVO"},
     };
     for (const auto& c : cases) {
         CMemoryProfile p;
@@ -93,10 +96,8 @@ TEST(EinheitspapierDoc, VariantsAndGoodsItems) {
         int index, page, position, base;
         std::u16string label;
     } items[] = {
-        {0, 1, 1, 52, u"Position 1 auf Seite 1"},
-        {1, 2, 1, 11, u"Position 1 auf Seite 2"},
-        {3, 2, 3, 53, u"Position 3 auf Seite 2"},
-        {4, 3, 1, 11, u"Position 1 auf Seite 3"},
+        {0, 1, 1, 52, u"Position 1 auf Seite 1"},       {1, 2, 1, 11, u"Position 1 auf Seite 2"},
+        {3, 2, 3, 53, u"Position 3 auf Seite 2"},       {4, 3, 1, 11, u"Position 1 auf Seite 3"},
         {762, 255, 3, 53, u"Position 3 auf Seite 255"},
     };
     for (const auto& it : items) {

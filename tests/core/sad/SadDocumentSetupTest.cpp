@@ -41,7 +41,8 @@ TEST(SadDocumentSetup, InitialUpdateSettlesVariantBox8AndCrossedOutBoxes) {
         EXPECT_EQ(doc.Store().GetFieldText(8, 2), u"A\r\nB");
         EXPECT_EQ(doc.Store().GetFieldText(17, 1), u"DE9");
         EXPECT_EQ(doc.Store().GetFontSize(8, 2), 1);
-        for (int f : SadCrossedOut(SadSheet::First, c.variant)) EXPECT_EQ(defs.Get(1, f, c.variant), kDefNotOnForm) << f;
+        for (int f : SadCrossedOut(SadSheet::First, c.variant))
+            EXPECT_EQ(defs.Get(1, f, c.variant), kDefNotOnForm) << f;
         for (int f : SadCrossedOut(SadSheet::Continuation, c.variant))
             EXPECT_EQ(defs.Get(2, f, c.variant), kDefNotOnForm) << f;
     }
@@ -64,13 +65,15 @@ TEST(SadDocumentSetup, BoxNumbersAndTheQuestionBeforePrinting) {
         int field;
         std::u16string number;
     } cases[] = {
-        {SadSheet::First, 0, u"1"},   {SadSheet::First, 3, u"A"},   {SadSheet::First, 9, u"2"},
-        {SadSheet::First, 17, u"8"},  {SadSheet::First, 118, u"47"}, {SadSheet::First, 98, u"D1"},
+        {SadSheet::First, 0, u"1"},          {SadSheet::First, 3, u"A"},
+        {SadSheet::First, 9, u"2"},          {SadSheet::First, 17, u"8"},
+        {SadSheet::First, 118, u"47"},       {SadSheet::First, 98, u"D1"},
         {SadSheet::Continuation, 11, u"31"}, {SadSheet::Continuation, 35, u"33"},
     };
     for (const Case& c : cases) EXPECT_EQ(SadBoxNumber(c.sheet, c.field), c.number) << c.field;
     EXPECT_EQ(SadOverflowQuestion(SadSheet::First, {17, 18, 118, 123}),
-              u"Der Text passt in folgenden Feldern nicht in das Feld:\n8, 47\n\nSoll die Seite trotzdem gedruckt werden?");
+              u"Der Text passt in folgenden Feldern nicht in das Feld:\n8, 47\n\nSoll die Seite trotzdem "
+              u"gedruckt werden?");
     EXPECT_EQ(SadLoadStatusMessage(0), u"");
     EXPECT_NE(SadLoadStatusMessage(19), u"");
 }

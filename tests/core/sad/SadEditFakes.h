@@ -42,7 +42,9 @@ struct FakeHost : ISadEditHost {
     std::vector<std::pair<std::string, int>> dialogs;
     std::function<bool(std::u16string&)> textInput3L = [](std::u16string&) { return false; };
     std::function<bool(std::u16string&, bool&)> feld44 = [](std::u16string&, bool&) { return false; };
-    std::function<bool(std::vector<std::u16string>&)> feld47 = [](std::vector<std::u16string>&) { return false; };
+    std::function<bool(std::vector<std::u16string>&)> feld47 = [](std::vector<std::u16string>&) {
+        return false;
+    };
     std::function<bool(std::vector<std::u16string>&)> feld47Summe = [](std::vector<std::u16string>&) {
         return false;
     };

@@ -8,8 +8,12 @@
 using namespace tarvex;
 
 namespace {
-const auto& First() { return SadFields(SadSheet::First); }
-const auto& Cont() { return SadFields(SadSheet::Continuation); }
+const auto& First() {
+    return SadFields(SadSheet::First);
+}
+const auto& Cont() {
+    return SadFields(SadSheet::Continuation);
+}
 }  // namespace
 
 TEST(SadLayout, FieldTablesScreenAndPrintSamples) {
@@ -176,10 +180,18 @@ TEST(SadLayout, CaptionsOfBothSheets) {
         int index, x, y;
         std::u16string text;
     } cases[] = {
-        {13, 1, -295, u"31"},         {26, 1, -885, u"31"},          {38, 1610, -1380, u"46"},
-        {39, 1, -1475, u"31"},        {51, 1610, -1970, u"46"},      {52, 1, -2067, u"47"},
-        {55, 32, -295, u"Packstücke"}, {80, 32, -885, u"Packstücke"}, {104, 1640, -1380, u"Statistischer Wert"},
-        {105, 32, -1475, u"Packstücke"}, {129, 1640, -1970, u"Statistischer Wert"}, {153, 1080, -2880, u"GS:"},
+        {13, 1, -295, u"31"},
+        {26, 1, -885, u"31"},
+        {38, 1610, -1380, u"46"},
+        {39, 1, -1475, u"31"},
+        {51, 1610, -1970, u"46"},
+        {52, 1, -2067, u"47"},
+        {55, 32, -295, u"Packstücke"},
+        {80, 32, -885, u"Packstücke"},
+        {104, 1640, -1380, u"Statistischer Wert"},
+        {105, 32, -1475, u"Packstücke"},
+        {129, 1640, -1970, u"Statistischer Wert"},
+        {153, 1080, -2880, u"GS:"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(c2[c.index].x, c.x) << c.index;
@@ -255,7 +267,8 @@ TEST(SadLayout, HitTestHonoursEditability) {
     defs.ResetToBuiltIn();
     // Box 4 (field 13) is not editable on any variant: no hit.
     const SadRect box4 = SadZoomedRect(SadSheet::First, 13, 16);
-    for (int v = 0; v < 4; ++v) EXPECT_EQ(SadHitTest(SadSheet::First, box4.left + 5, box4.top + 5, 16, &defs, v), -1);
+    for (int v = 0; v < 4; ++v)
+        EXPECT_EQ(SadHitTest(SadSheet::First, box4.left + 5, box4.top + 5, 16, &defs, v), -1);
     EXPECT_EQ(SadHitTest(SadSheet::First, box4.left + 5, box4.top + 5, 16, nullptr, 0), 13);
     // Field 0 at zoom 16: left/top inside, right/bottom outside.
     EXPECT_EQ(SadHitTest(SadSheet::First, 1718, 184, 16, &defs, 0), 0);

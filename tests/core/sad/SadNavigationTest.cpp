@@ -38,7 +38,8 @@ std::vector<int> Round(const std::vector<int>& stops) {
 // Rotates a round so that it starts at its smallest (forward) or largest (backward) field and
 // checks that it is then strictly monotonic: the walk wraps around exactly once.
 void ExpectSingleWrap(std::vector<int> round, bool forward) {
-    auto start = forward ? std::min_element(round.begin(), round.end()) : std::max_element(round.begin(), round.end());
+    auto start =
+        forward ? std::min_element(round.begin(), round.end()) : std::max_element(round.begin(), round.end());
     std::rotate(round.begin(), start, round.end());
     for (size_t i = 1; i < round.size(); ++i) {
         if (forward)
@@ -66,16 +67,17 @@ TEST(SadNavigation, HelpContextTable) {
     struct Case {
         int page, field, context;
     } cases[] = {
-        {1, 0, 401},   {1, 2, 401},   {1, 3, 100},   {1, 8, 100},   {1, 9, 402},   {1, 19, 100}, {1, 20, 100},
-        {1, 21, 411},  {1, 22, 100},  {1, 23, 100},  {1, 29, 417},  {1, 31, 416},  {1, 32, 417}, {1, 48, 100},
-        {1, 49, 100},  {1, 52, 431},  {1, 58, 433},  {1, 69, 444},  {1, 70, 444},  {1, 71, 444}, {1, 73, 447},
-        {1, 79, 450},  {1, 80, 100},  {1, 85, 100},  {1, 86, 451},  {1, 97, 454},  {1, 98, 100}, {1, 102, 100},
-        {1, 103, 100}, {1, 105, 100}, {1, 106, 0},   {1, 151, 0},   {1, 153, 0},   {2, 0, 100},  {2, 8, 100},
-        {2, 9, 403},   {2, 10, 403},  {2, 11, 431},  {2, 32, 431},  {2, 53, 431},  {2, 14, 433}, {2, 19, 434},
-        {2, 20, 435},  {2, 23, 437},  {2, 28, 444},  {2, 29, 100},  {2, 30, 100},  {2, 31, 446}, {2, 52, 446},
-        {2, 73, 446},  {2, 74, 447},  {2, 77, 447},  {2, 78, 0},    {2, 213, 0},   {3, 44, 437},
+        {1, 0, 401},   {1, 2, 401},   {1, 3, 100},  {1, 8, 100},  {1, 9, 402},  {1, 19, 100}, {1, 20, 100},
+        {1, 21, 411},  {1, 22, 100},  {1, 23, 100}, {1, 29, 417}, {1, 31, 416}, {1, 32, 417}, {1, 48, 100},
+        {1, 49, 100},  {1, 52, 431},  {1, 58, 433}, {1, 69, 444}, {1, 70, 444}, {1, 71, 444}, {1, 73, 447},
+        {1, 79, 450},  {1, 80, 100},  {1, 85, 100}, {1, 86, 451}, {1, 97, 454}, {1, 98, 100}, {1, 102, 100},
+        {1, 103, 100}, {1, 105, 100}, {1, 106, 0},  {1, 151, 0},  {1, 153, 0},  {2, 0, 100},  {2, 8, 100},
+        {2, 9, 403},   {2, 10, 403},  {2, 11, 431}, {2, 32, 431}, {2, 53, 431}, {2, 14, 433}, {2, 19, 434},
+        {2, 20, 435},  {2, 23, 437},  {2, 28, 444}, {2, 29, 100}, {2, 30, 100}, {2, 31, 446}, {2, 52, 446},
+        {2, 73, 446},  {2, 74, 447},  {2, 77, 447}, {2, 78, 0},   {2, 213, 0},  {3, 44, 437},
     };
-    for (const auto& c : cases) EXPECT_EQ(SadHelpContext(c.page, c.field), c.context) << c.page << "/" << c.field;
+    for (const auto& c : cases)
+        EXPECT_EQ(SadHelpContext(c.page, c.field), c.context) << c.page << "/" << c.field;
 }
 
 TEST(SadNavigation, InsertDefaultsEnabledExactlyInTheListedFields) {
@@ -368,7 +370,7 @@ TEST(SadNavigation, ThreeLineStampDialogOpensOnlyWhereItsSwitchesSaySo) {
         int stampA, stampC, threeLine, page, target;
         bool opens;
     } cases[] = {
-        {1, 0, 1, 1, 4, true},  {0, 1, 1, 1, 4, true},  {0, 1, 1, 1, 84, true}, {1, 0, 0, 1, 7, false},
+        {1, 0, 1, 1, 4, true},   {0, 1, 1, 1, 4, true}, {0, 1, 1, 1, 84, true}, {1, 0, 0, 1, 7, false},
         {0, 0, 1, 1, 81, false}, {1, 0, 1, 2, 2, true}, {0, 1, 1, 2, 5, false}, {1, 0, 1, 2, 3, false},
     };
     for (const auto& c : cases) {
@@ -381,8 +383,8 @@ TEST(SadNavigation, ThreeLineStampDialogOpensOnlyWhereItsSwitchesSaySo) {
         // Skipping on from a non-editable target may enter another stamp line; only the target counts.
         const bool opened = !e.host.dialogs.empty() && e.host.dialogs[0].first == "3L" &&
                             e.host.dialogs[0].second == c.target;
-        EXPECT_EQ(opened, c.opens)
-            << c.stampA << c.stampC << c.threeLine << " page " << c.page << " field " << c.target;
+        EXPECT_EQ(opened, c.opens) << c.stampA << c.stampC << c.threeLine << " page " << c.page << " field "
+                                   << c.target;
     }
     // Cancel writes nothing and still moves on.
     SadEditEnv e(0);
@@ -473,7 +475,8 @@ TEST(SadNavigation, Box47DialogOfTheFirstSheet) {
     EXPECT_EQ(presets[0], u"cA");
     EXPECT_EQ(presets[34], u"cc");
     EXPECT_EQ(presets[35], u"");
-    for (int i = 0; i < 36; ++i) EXPECT_EQ(e.store().GetFieldText(115 + i, 1), u"r" + std::u16string(1, u'A' + i));
+    for (int i = 0; i < 36; ++i)
+        EXPECT_EQ(e.store().GetFieldText(115 + i, 1), u"r" + std::u16string(1, u'A' + i));
     EXPECT_EQ(e.store().GetFieldText(151, 1), u"");
     EXPECT_EQ(e.store().GetFieldText(114, 1), u"");
     EXPECT_EQ(helpInDialog, 447);
@@ -516,7 +519,8 @@ TEST(SadNavigation, Box47DialogsOfAContinuationSheet) {
         ASSERT_FALSE(e.host.dialogs.empty());
         EXPECT_EQ(e.host.dialogs[0].first, c.dialog);
         EXPECT_EQ(firstPreset, u"erste");
-        for (int i = 0; i < c.count; ++i) EXPECT_EQ(e.store().GetFieldText(c.base + i, 3), u"x") << c.target << "/" << i;
+        for (int i = 0; i < c.count; ++i)
+            EXPECT_EQ(e.store().GetFieldText(c.base + i, 3), u"x") << c.target << "/" << i;
         EXPECT_EQ(e.store().GetFieldText(c.base + c.count, 3), u"") << "the block ends at its total";
         // OK gives the written cells their column's size; bold goes, the alignment stays.
         const int columns = c.count == 36 ? kFeld47Columns : kFeld47SummeColumns;
@@ -536,8 +540,8 @@ TEST(SadNavigation, AutomaticBox3And5UpdateOnEntering) {
         int autoFill, page, from, target;
         bool runs;
     } cases[] = {
-        {1, 1, 10, 11, true}, {1, 1, 15, 14, true}, {1, 1, 52, 53, true}, {0, 1, 52, 53, false},
-        {1, 1, 15, 16, false}, {1, 2, 8, 9, true},  {1, 2, 32, 33, true}, {1, 2, 20, 21, false},
+        {1, 1, 10, 11, true},  {1, 1, 15, 14, true}, {1, 1, 52, 53, true}, {0, 1, 52, 53, false},
+        {1, 1, 15, 16, false}, {1, 2, 8, 9, true},   {1, 2, 32, 33, true}, {1, 2, 20, 21, false},
     };
     for (const auto& c : cases) {
         SadEditEnv e(0);
@@ -624,7 +628,8 @@ TEST(SadNavigation, ShiftTabWrapNeverOpensADialog) {
         int variant, page, stampA;
     } cases[] = {{0, 1, 0}, {1, 1, 0}, {2, 1, 0}, {3, 1, 0}, {0, 2, 0}, {2, 2, 0}, {0, 2, 1}, {3, 1, 1}};
     for (const Case& c : cases) {
-        SCOPED_TRACE(testing::Message() << "variant " << c.variant << " page " << c.page << " stamp " << c.stampA);
+        SCOPED_TRACE(testing::Message()
+                     << "variant " << c.variant << " page " << c.page << " stamp " << c.stampA);
         SadEditEnv e(c.variant);
         e.SetInt("Stamp_A", c.stampA);
         e.host.page = c.page;
@@ -651,7 +656,8 @@ TEST(SadNavigation, InsertDefaultsEnabledExactlyWhereSomethingFollows) {
             e.store().ActivateField(f, page);
             const bool enabled = e.nav.CanInsertDefaults();
             e.nav.InsertDefaults();
-            const bool acted = !e.host.questions.empty() || !e.host.dialogs.empty() || !e.host.helpShown.empty();
+            const bool acted =
+                !e.host.questions.empty() || !e.host.dialogs.empty() || !e.host.helpShown.empty();
             EXPECT_EQ(enabled, acted) << "page " << page << " field " << f;
         }
     }
@@ -665,10 +671,12 @@ TEST(SadNavigation, BoxLabelsAsPrintedOnTheForm) {
         char16_t letter;
         int item;
     } cases[] = {
-        {u"8", true, 8, 0, 0},       {u" 17 A", true, 17, u'A', 0}, {u"17a", true, 17, u'A', 0},
-        {u"Feld 33 b", true, 33, u'B', 0}, {u"31-2", true, 31, 0, 2}, {u"33/3 E", true, 33, u'E', 3},
-        {u"c", true, 0, u'C', 0},    {u"", false, 0, 0, 0},          {u"0", false, 0, 0, 0},
-        {u"55", false, 0, 0, 0},     {u"31-4", false, 0, 0, 0},      {u"17 AB", false, 0, 0, 0},
+        {u"8", true, 8, 0, 0},       {u" 17 A", true, 17, u'A', 0},
+        {u"17a", true, 17, u'A', 0}, {u"Feld 33 b", true, 33, u'B', 0},
+        {u"31-2", true, 31, 0, 2},   {u"33/3 E", true, 33, u'E', 3},
+        {u"c", true, 0, u'C', 0},    {u"", false, 0, 0, 0},
+        {u"0", false, 0, 0, 0},      {u"55", false, 0, 0, 0},
+        {u"31-4", false, 0, 0, 0},   {u"17 AB", false, 0, 0, 0},
         {u"x", false, 0, 0, 0},      {u"1234", false, 0, 0, 0},
     };
     for (const Case& c : cases) {
@@ -689,11 +697,11 @@ TEST(SadNavigation, FindBoxByItsLabel) {
         int item;
         int toPage, field;  // field -1: a message instead
     } cases[] = {
-        {1, u"1", 1, 1, 0},     {1, u"17 A", 1, 1, 29},  {1, u"17b", 1, 1, 30},  {1, u"16", 1, 1, 31},
-        {1, u"44", 1, 1, 69},   {1, u"47", 1, 1, 73},    {1, u"54", 1, 1, 96},   {1, u"31-3", 1, 1, 52},
+        {1, u"1", 1, 1, 0},     {1, u"17 A", 1, 1, 29},  {1, u"17b", 1, 1, 30},    {1, u"16", 1, 1, 31},
+        {1, u"44", 1, 1, 69},   {1, u"47", 1, 1, 73},    {1, u"54", 1, 1, 96},     {1, u"31-3", 1, 1, 52},
         {2, u"31-2", 1, 2, 32}, {2, u"31", 3, 2, 53},    {2, u"33-3 B", 1, 2, 56}, {2, u"47", 2, 2, 75},
-        {2, u"44", 1, 2, 28},   {2, u"22 A", 1, 1, 40},  {3, u"8", 1, 1, 17},
-        {1, u"4", 1, 1, -1},    {1, u"55", 1, 0, -1},    {1, u"Hafen", 1, 0, -1}, {1, u"", 1, 0, -1},
+        {2, u"44", 1, 2, 28},   {2, u"22 A", 1, 1, 40},  {3, u"8", 1, 1, 17},      {1, u"4", 1, 1, -1},
+        {1, u"55", 1, 0, -1},   {1, u"Hafen", 1, 0, -1}, {1, u"", 1, 0, -1},
     };
     for (const Case& c : cases) {
         const std::u16string label = c.label;

@@ -70,7 +70,8 @@ TEST(SadPages, AddPageNeedsEveryBox31OfTheLastPageFilled) {
     struct Case {
         std::u16string box31;
         bool added;
-    } cases[] = {{u"", false}, {u"12345", false}, {u"12345   ", false}, {u"123456", true}, {u"Schrauben M8", true}};
+    } cases[] = {
+        {u"", false}, {u"12345", false}, {u"12345   ", false}, {u"123456", true}, {u"Schrauben M8", true}};
     for (const auto& c : cases) {
         SadEditEnv e(0);
         FillBox31(e, 2, c.box31);
@@ -122,7 +123,8 @@ TEST(SadPages, NewPageCopiesBox2AndGetsTheBox47Layout) {
         EXPECT_EQ(e.store().GetFieldFlags(7, 3), stamp ? 1 : 3);
         EXPECT_EQ(e.store().GetFieldFlags(8, 3), stamp ? 1 : 3);
         for (int f = 1; f <= 6; ++f) {
-            EXPECT_EQ(e.store().GetFieldText(f, 3), stamp ? u"Stempel " + std::u16string(1, u'0' + f) : u"") << f;
+            EXPECT_EQ(e.store().GetFieldText(f, 3), stamp ? u"Stempel " + std::u16string(1, u'0' + f) : u"")
+                << f;
             EXPECT_EQ(e.store().GetFieldFlags(f, 3), stamp ? 0x0151 : 3) << f;
         }
         EXPECT_EQ(e.store().GetFieldText(11, 3), u"");
@@ -216,7 +218,8 @@ TEST(SadPages, RemoveLastPage) {
 TEST(SadPages, GoodsItemEntries) {
     SadEditEnv e(0);
     std::vector<std::u16string> expected = {u"Position 1 auf Seite 1", u"Position 1 auf Seite 2 (leer)",
-                                            u"Position 2 auf Seite 2 (leer)", u"Position 3 auf Seite 2 (leer)"};
+                                            u"Position 2 auf Seite 2 (leer)",
+                                            u"Position 3 auf Seite 2 (leer)"};
     EXPECT_EQ(GoodsItemEntries(e.store()), expected);
     e.store().SetFieldText(11, u"ab", 2);
     e.store().SetFieldText(32, u"abc", 2);
@@ -231,7 +234,7 @@ TEST(SadPages, GoodsItemEntries) {
 TEST(SadPages, GoodsItemPreselection) {
     struct Case {
         int page, field, source, target;
-    } cases[] = {{1, 52, 0, -1}, {1, 0, 0, -1}, {2, 11, 1, 1}, {2, 31, 1, 1}, {2, 32, 2, 1},
+    } cases[] = {{1, 52, 0, -1}, {1, 0, 0, -1}, {2, 11, 1, 1},  {2, 31, 1, 1}, {2, 32, 2, 1},
                  {2, 52, 2, 1},  {2, 53, 3, 1}, {2, 200, 3, 1}, {3, 42, 5, 1}, {3, 0, 4, 1}};
     for (const auto& c : cases) {
         SadEditEnv e(0);
@@ -257,22 +260,27 @@ TEST(SadPages, MoveGoodsItemMovesEveryTextOfTheItem) {
     for (const auto& c : cases) {
         SadEditEnv e(0);
         e.doc.SetContinuationCount(2);
-        for (int k = 0; k < 21; ++k) e.store().SetFieldText(c.fromItem + k, u"w" + std::u16string(1, u'a' + k), c.fromPage);
-        for (int k = 0; k < 36; ++k) e.store().SetFieldText(c.fromDuty + k, u"d" + std::u16string(1, u'A' + k), c.fromPage);
+        for (int k = 0; k < 21; ++k)
+            e.store().SetFieldText(c.fromItem + k, u"w" + std::u16string(1, u'a' + k), c.fromPage);
+        for (int k = 0; k < 36; ++k)
+            e.store().SetFieldText(c.fromDuty + k, u"d" + std::u16string(1, u'A' + k), c.fromPage);
         e.store().SetFieldFlags(c.fromItem, c.fromPage, 0x0111);
         const uint16_t targetWord = e.store().GetFieldFlags(c.toItem, c.toPage);
         // A bystander: position 2 of the target page (or of page 2) keeps its texts.
         const int otherPage = c.toPage == 1 ? 2 : c.toPage;
         const int otherItem = c.toItem == 32 ? 11 : 32;
-        if (!(otherPage == c.fromPage && otherItem == c.fromItem)) e.store().SetFieldText(otherItem, u"bleibt", otherPage);
+        if (!(otherPage == c.fromPage && otherItem == c.fromItem))
+            e.store().SetFieldText(otherItem, u"bleibt", otherPage);
 
         ASSERT_EQ(MoveGoodsItem(e.store(), c.source, c.target), 0);
         for (int k = 0; k < 21; ++k) {
-            EXPECT_EQ(e.store().GetFieldText(c.toItem + k, c.toPage), u"w" + std::u16string(1, u'a' + k)) << k;
+            EXPECT_EQ(e.store().GetFieldText(c.toItem + k, c.toPage), u"w" + std::u16string(1, u'a' + k))
+                << k;
             EXPECT_EQ(e.store().GetFieldText(c.fromItem + k, c.fromPage), u"") << k;
         }
         for (int k = 0; k < 36; ++k) {
-            EXPECT_EQ(e.store().GetFieldText(c.toDuty + k, c.toPage), u"d" + std::u16string(1, u'A' + k)) << k;
+            EXPECT_EQ(e.store().GetFieldText(c.toDuty + k, c.toPage), u"d" + std::u16string(1, u'A' + k))
+                << k;
             EXPECT_EQ(e.store().GetFieldText(c.fromDuty + k, c.fromPage), u"") << k;
         }
         EXPECT_EQ(e.store().GetFieldFlags(c.fromItem, c.fromPage), 0x0111) << "formatting stays";

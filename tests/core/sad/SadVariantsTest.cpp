@@ -18,7 +18,14 @@ TEST(SadVariants, Box3And5And32Update) {
         // Expected box 3 A/B and box 32 of each item, page by page ("-" = left alone).
         std::vector<std::u16string> box3, box32;
     } cases[] = {
-        {"empty first continuation sheet", 1, {u"", u"", u""}, u"", u"", u"1", {u"-", u"-"}, {u"-", u"-", u"-"}},
+        {"empty first continuation sheet",
+         1,
+         {u"", u"", u""},
+         u"",
+         u"",
+         u"1",
+         {u"-", u"-"},
+         {u"-", u"-", u"-"}},
         {"spaces count as empty", 1, {u"   ", u"", u""}, u"", u"", u"1", {u"-", u"-"}, {u"-", u"-", u"-"}},
         {"all six filled",
          2,
@@ -68,7 +75,8 @@ TEST(SadVariants, Box3And5And32Update) {
             EXPECT_EQ(e.store().GetFieldText(9, p), c.box3[static_cast<size_t>((p - 2) * 2)]) << p;
             EXPECT_EQ(e.store().GetFieldText(10, p), c.box3[static_cast<size_t>((p - 2) * 2 + 1)]) << p;
             for (int g = 0; g < 3; ++g)
-                EXPECT_EQ(e.store().GetFieldText(12 + 21 * g, p), c.box32[static_cast<size_t>((p - 2) * 3 + g)])
+                EXPECT_EQ(e.store().GetFieldText(12 + 21 * g, p),
+                          c.box32[static_cast<size_t>((p - 2) * 3 + g)])
                     << p << "/" << g;
         }
         EXPECT_TRUE(e.doc.IsModified());
@@ -126,15 +134,41 @@ TEST(SadVariants, PositionsFollowSheetAndGoodsItemChanges) {
         std::vector<std::u16string> box31;  // page by page, three items each
         std::u16string feld3b, feld5;       // after the change
     } cases[] = {
-        {"last sheet removed", Change::RemoveSheet, 1, 2,
-         {u"Artikel A", u"Artikel B", u"Artikel C", u"Artikel D", u"", u""}, u"2", u"4"},
-        {"last sheet removed, automatic filling off", Change::RemoveSheet, 0, 2,
-         {u"Artikel A", u"Artikel B", u"Artikel C", u"Artikel D", u"", u""}, u"3", u"5"},
+        {"last sheet removed",
+         Change::RemoveSheet,
+         1,
+         2,
+         {u"Artikel A", u"Artikel B", u"Artikel C", u"Artikel D", u"", u""},
+         u"2",
+         u"4"},
+        {"last sheet removed, automatic filling off",
+         Change::RemoveSheet,
+         0,
+         2,
+         {u"Artikel A", u"Artikel B", u"Artikel C", u"Artikel D", u"", u""},
+         u"3",
+         u"5"},
         {"sheet added", Change::AddSheet, 1, 1, {u"Artikel A", u"Artikel B", u"Artikel C"}, u"3", u"4"},
-        {"sheet added, automatic filling off", Change::AddSheet, 0, 1, {u"Artikel A", u"Artikel B", u"Artikel C"},
-         u"2", u"4"},
-        {"goods item moved into a gap", Change::MoveItem, 1, 1, {u"Artikel A", u"", u"Artikel C"}, u"2", u"3"},
-        {"goods item moved, automatic filling off", Change::MoveItem, 0, 1, {u"Artikel A", u"", u"Artikel C"}, u"2",
+        {"sheet added, automatic filling off",
+         Change::AddSheet,
+         0,
+         1,
+         {u"Artikel A", u"Artikel B", u"Artikel C"},
+         u"2",
+         u"4"},
+        {"goods item moved into a gap",
+         Change::MoveItem,
+         1,
+         1,
+         {u"Artikel A", u"", u"Artikel C"},
+         u"2",
+         u"3"},
+        {"goods item moved, automatic filling off",
+         Change::MoveItem,
+         0,
+         1,
+         {u"Artikel A", u"", u"Artikel C"},
+         u"2",
          u"2"},
     };
     for (const auto& c : cases) {
@@ -143,11 +177,16 @@ TEST(SadVariants, PositionsFollowSheetAndGoodsItemChanges) {
         e.SetInt("AutoFillPositions", c.autoFill);
         e.doc.SetContinuationCount(static_cast<uint16_t>(c.continuation));
         for (size_t i = 0; i < c.box31.size(); ++i)
-            e.store().SetFieldText(11 + 21 * static_cast<int>(i % 3), c.box31[i], 2 + static_cast<int>(i / 3));
+            e.store().SetFieldText(11 + 21 * static_cast<int>(i % 3), c.box31[i],
+                                   2 + static_cast<int>(i / 3));
         UpdatePositions(e.nav);  // the counts as they stood before the change
         switch (c.change) {
-            case Change::AddSheet: ASSERT_TRUE(AddPage(e.nav)); break;
-            case Change::RemoveSheet: ASSERT_TRUE(RemoveLastPage(e.nav)); break;
+            case Change::AddSheet:
+                ASSERT_TRUE(AddPage(e.nav));
+                break;
+            case Change::RemoveSheet:
+                ASSERT_TRUE(RemoveLastPage(e.nav));
+                break;
             case Change::MoveItem:
                 e.host.page = 2;
                 e.store().ActivateField(53, 2);
@@ -164,7 +203,8 @@ TEST(SadVariants, PositionsFollowSheetAndGoodsItemChanges) {
         EXPECT_EQ(e.store().GetFieldText(14, 1), c.feld5);
         const int last = e.doc.m_nContinuationCount + 1;
         if (c.autoFill != 0) {
-            EXPECT_EQ(e.store().GetFieldText(9, last), FromUtf8(std::to_string(last))) << "box 3 A of the last sheet";
+            EXPECT_EQ(e.store().GetFieldText(9, last), FromUtf8(std::to_string(last)))
+                << "box 3 A of the last sheet";
             EXPECT_EQ(e.store().GetFieldText(10, last), c.feld3b) << "box 3 B of the last sheet";
         }
     }

@@ -8,9 +8,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "ui/app/QtText.h"
 #include "core/sad/BoxInput.h"
 #include "core/sad/SadEditStrings.h"
+#include "ui/app/QtText.h"
 
 namespace tarvex {
 CDlgFeld44Einfuhr::CDlgFeld44Einfuhr(QWidget* parent) : QDialog(parent) {
@@ -30,8 +30,10 @@ CDlgFeld44Einfuhr::CDlgFeld44Einfuhr(QWidget* parent) : QDialog(parent) {
     m_pCheck->setObjectName("check1036");
     m_pCheck->setToolTip(Str(sadeditstr::kTip302Feld44Check));
     auto* buttons = new QDialogButtonBox(this);
-    buttons->addButton(Str(sadeditstr::kBtnUebernehmen), QDialogButtonBox::AcceptRole)->setToolTip(Str(sadeditstr::kTipOK));
-    buttons->addButton(Str(sadeditstr::kBtnAbbrechen), QDialogButtonBox::RejectRole)->setToolTip(Str(sadeditstr::kTipCancel));
+    buttons->addButton(Str(sadeditstr::kBtnUebernehmen), QDialogButtonBox::AcceptRole)
+        ->setToolTip(Str(sadeditstr::kTipOK));
+    buttons->addButton(Str(sadeditstr::kBtnAbbrechen), QDialogButtonBox::RejectRole)
+        ->setToolTip(Str(sadeditstr::kTipCancel));
     QPushButton* help = buttons->addButton(Str(sadeditstr::kBtnHilfe), QDialogButtonBox::HelpRole);
     help->setToolTip(Str(sadeditstr::kTipHelp));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
@@ -46,7 +48,8 @@ CDlgFeld44Einfuhr::CDlgFeld44Einfuhr(QWidget* parent) : QDialog(parent) {
 void CDlgFeld44Einfuhr::SetValues(const std::u16string& boxText, bool reserveFirstLine, bool inputTax) {
     m_bReserve = reserveFirstLine;
     QStringList lines;
-    for (const auto& line : Feld44EditLines(boxText, reserveFirstLine)) lines << QString::fromStdU16String(line);
+    for (const auto& line : Feld44EditLines(boxText, reserveFirstLine))
+        lines << QString::fromStdU16String(line);
     m_pEdit->setPlainText(lines.join(QChar('\n')));
     m_pCheck->setChecked(inputTax);
     m_pCheck->setVisible(reserveFirstLine);
@@ -57,10 +60,13 @@ void CDlgFeld44Einfuhr::SetValues(const std::u16string& boxText, bool reserveFir
 
 std::u16string CDlgFeld44Einfuhr::Text() const {
     std::vector<std::u16string> lines;
-    for (const QString& line : m_pEdit->toPlainText().split(QChar('\n'))) lines.push_back(line.toStdU16String());
+    for (const QString& line : m_pEdit->toPlainText().split(QChar('\n')))
+        lines.push_back(line.toStdU16String());
     return Feld44BoxText(lines, m_bReserve);
 }
 
-bool CDlgFeld44Einfuhr::InputTax() const { return m_pCheck->isChecked(); }
+bool CDlgFeld44Einfuhr::InputTax() const {
+    return m_pCheck->isChecked();
+}
 
 }  // namespace tarvex

@@ -12,16 +12,16 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "ui/app/QtText.h"
 #include "core/sad/Box47.h"
 #include "core/sad/SadEditStrings.h"
+#include "ui/app/QtText.h"
 #include "ui/sad/dialogs/CDlgZollArten.h"
 
 namespace tarvex {
 namespace {
 QString AmountMessage(Feld47AmountCheck check) {
     return Str(check == Feld47AmountCheck::TooLarge ? sadeditstr::kMsgAmountTooLarge
-                                                  : sadeditstr::kMsgAmountInvalid);
+                                                    : sadeditstr::kMsgAmountInvalid);
 }
 }  // namespace
 
@@ -214,7 +214,8 @@ bool CDlgFeld47Base::eventFilter(QObject* watched, QEvent* event) {
                         this, [this, check] { m_showMessage(AmountMessage(check)); }, Qt::QueuedConnection);
             } else if (column == m_nMethodColumn) {
                 // Shown once the focus has moved on, not in the middle of the focus change.
-                QMetaObject::invokeMethod(this, [this, row] { CheckMethod(row); }, Qt::QueuedConnection);
+                QMetaObject::invokeMethod(
+                    this, [this, row] { CheckMethod(row); }, Qt::QueuedConnection);
             }
         }
     }

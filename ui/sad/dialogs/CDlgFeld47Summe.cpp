@@ -1,8 +1,8 @@
 #include "ui/sad/dialogs/CDlgFeld47Summe.h"
 
-#include "ui/app/QtText.h"
 #include "core/sad/Box47.h"
 #include "core/sad/SadEditStrings.h"
+#include "ui/app/QtText.h"
 
 namespace tarvex {
 CDlgFeld47Summe::CDlgFeld47Summe(QWidget* parent)

@@ -12,7 +12,8 @@
 
 namespace tarvex {
 
-CDlgGeheZuFeld::CDlgGeheZuFeld(int item, Check check, QWidget* parent) : QDialog(parent), m_check(std::move(check)) {
+CDlgGeheZuFeld::CDlgGeheZuFeld(int item, Check check, QWidget* parent)
+    : QDialog(parent), m_check(std::move(check)) {
     setWindowTitle(QString::fromUtf16(sadeditstr::kGoToTitle));
     auto* layout = new QVBoxLayout(this);
     m_pEdit = new QLineEdit(this);
@@ -35,7 +36,8 @@ CDlgGeheZuFeld::CDlgGeheZuFeld(int item, Check check, QWidget* parent) : QDialog
     m_pMessage->hide();
     layout->addWidget(m_pMessage);
     auto* buttons = new QDialogButtonBox(this);
-    buttons->addButton(QString::fromUtf16(sadeditstr::kBtnOK), QDialogButtonBox::AcceptRole)->setDefault(true);
+    buttons->addButton(QString::fromUtf16(sadeditstr::kBtnOK), QDialogButtonBox::AcceptRole)
+        ->setDefault(true);
     buttons->addButton(QString::fromUtf16(sadeditstr::kBtnAbbrechen), QDialogButtonBox::RejectRole);
     buttons->addButton(QString::fromUtf16(sadeditstr::kBtnHilfe), QDialogButtonBox::HelpRole);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
@@ -46,9 +48,13 @@ CDlgGeheZuFeld::CDlgGeheZuFeld(int item, Check check, QWidget* parent) : QDialog
     m_pEdit->setFocus();
 }
 
-std::u16string CDlgGeheZuFeld::Label() const { return m_pEdit->text().toStdU16String(); }
+std::u16string CDlgGeheZuFeld::Label() const {
+    return m_pEdit->text().toStdU16String();
+}
 
-int CDlgGeheZuFeld::Item() const { return m_pItem ? m_pItem->value() : 1; }
+int CDlgGeheZuFeld::Item() const {
+    return m_pItem ? m_pItem->value() : 1;
+}
 
 void CDlgGeheZuFeld::accept() {
     const std::u16string problem = m_check ? m_check(Label(), Item()) : std::u16string();

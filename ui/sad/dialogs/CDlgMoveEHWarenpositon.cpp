@@ -6,8 +6,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "ui/app/QtText.h"
 #include "core/sad/SadEditStrings.h"
+#include "ui/app/QtText.h"
 
 namespace tarvex {
 CDlgMoveEHWarenpositon::CDlgMoveEHWarenpositon(QWidget* parent) : QDialog(parent) {
@@ -28,7 +28,8 @@ CDlgMoveEHWarenpositon::CDlgMoveEHWarenpositon(QWidget* parent) : QDialog(parent
     auto* buttons = new QDialogButtonBox(this);
     m_pOk = buttons->addButton(Str(sadeditstr::kBtnOK), QDialogButtonBox::AcceptRole);
     m_pOk->setToolTip(Str(sadeditstr::kTipMoveOK));
-    buttons->addButton(Str(sadeditstr::kBtnAbbrechen), QDialogButtonBox::RejectRole)->setToolTip(Str(sadeditstr::kTipCancel));
+    buttons->addButton(Str(sadeditstr::kBtnAbbrechen), QDialogButtonBox::RejectRole)
+        ->setToolTip(Str(sadeditstr::kTipCancel));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(sourceLabel);
@@ -55,9 +56,13 @@ void CDlgMoveEHWarenpositon::SetEntries(const std::vector<std::u16string>& entri
     UpdateOk();
 }
 
-int CDlgMoveEHWarenpositon::Source() const { return m_pSource->currentIndex(); }
+int CDlgMoveEHWarenpositon::Source() const {
+    return m_pSource->currentIndex();
+}
 
-int CDlgMoveEHWarenpositon::Target() const { return m_pTarget->currentIndex(); }
+int CDlgMoveEHWarenpositon::Target() const {
+    return m_pTarget->currentIndex();
+}
 
 void CDlgMoveEHWarenpositon::UpdateOk() {
     m_pOk->setEnabled(Source() >= 0 && Target() >= 0 && Source() != Target());

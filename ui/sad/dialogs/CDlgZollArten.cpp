@@ -7,9 +7,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "ui/app/QtText.h"
 #include "core/codelists/DutyTypes.h"
 #include "core/sad/SadEditStrings.h"
+#include "ui/app/QtText.h"
 
 namespace tarvex {
 CDlgZollArten::CDlgZollArten(QWidget* parent) : QDialog(parent) {
@@ -48,7 +48,9 @@ void CDlgZollArten::SetCode(const QString& preset) {
     ShowMeaning(index);
 }
 
-QString CDlgZollArten::Code() const { return m_pList->currentText(); }
+QString CDlgZollArten::Code() const {
+    return m_pList->currentText();
+}
 
 void CDlgZollArten::ShowMeaning(int index) {
     const auto types = DutyTypes();
