@@ -28,9 +28,9 @@ FdvOrigin FdvOriginFromEnvironment();
 
 // What a read found besides the document, for tools that show a file's contents.
 struct FdvReadInfo {
-    std::string signature;           // the first 16 bytes as read; empty for a shorter file
+    std::string signature;            // the first 16 bytes as read; empty for a shorter file
     std::optional<uint16_t> version;  // the version word of a 3.x file
-    size_t size = 0;                 // bytes in the file
+    size_t size = 0;                  // bytes in the file
 };
 
 // Reads a document from the bytes of a file. The document is reset first. A file of another

@@ -1,9 +1,8 @@
-#include "core/dv1/Dv1Doc.h"
-
 #include <gtest/gtest.h>
 
 #include <algorithm>
 
+#include "core/dv1/Dv1Doc.h"
 #include "core/dv1/Dv1Strings.h"
 
 using namespace tarvex;
@@ -19,8 +18,8 @@ void ExpectDefaultFormatting(const CDV1_Doc& doc, int page) {
         return;
     }
     for (int i = 0; i < kDv1Fields2; ++i) {
-        const bool left = std::find(std::begin(kDv1LeftFields), std::end(kDv1LeftFields), i) !=
-                          std::end(kDv1LeftFields);
+        const bool left =
+            std::find(std::begin(kDv1LeftFields), std::end(kDv1LeftFields), i) != std::end(kDv1LeftFields);
         EXPECT_EQ(s.GetFieldFlags(i, page), left ? 3 : 0x203) << "page " << page << " field " << i;
     }
 }

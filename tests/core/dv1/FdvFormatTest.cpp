@@ -1,5 +1,3 @@
-#include "core/dv1/FdvFormat.h"
-
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -7,6 +5,7 @@
 #include "core/common/Archive.h"
 #include "core/common/TextCodec.h"
 #include "core/dv1/Dv1Doc.h"
+#include "core/dv1/FdvFormat.h"
 #include "tests/common/TestUtil.h"
 
 using namespace tarvex;
@@ -199,7 +198,8 @@ TEST(FdvFormat, OtherKindsAndVersionsOpenEmptyWithTheirMessage) {
         EXPECT_EQ(FdvOpenMessage(doc, info), c.openMessage);
         ExpectEmpty(doc);
     }
-    EXPECT_EQ(FdvLoadMessageText(20), u"Dies ist ein Dokument einer neueren Version\nund kann nicht geöffnet werden!");
+    EXPECT_EQ(FdvLoadMessageText(20),
+              u"Dies ist ein Dokument einer neueren Version\nund kann nicht geöffnet werden!");
     EXPECT_EQ(FdvLoadMessageText(0), u"");
 }
 
