@@ -132,11 +132,13 @@ int RunRecalc(const std::vector<std::string>& args) {
     return Save(files.back(), doc);
 }
 
-const CommandRegistrar kNewDv1("new-dv1", "new-dv1 OUT", "writes a new, empty D.V.1 document (.fdv)", RunNewDv1);
-const CommandRegistrar kRecalc("recalc", "recalc [--flag-11a 0|1] IN.fdv [OUT.fdv]",
-                               "runs the value calculation of the D.V.1 pages 2, 3, 4... (F3) and saves to OUT "
-                               "or back into IN; texts that are no amounts are listed on stderr",
-                               RunRecalc);
+const CommandRegistrar kNewDv1("new-dv1", "new-dv1 OUT", "writes a new, empty D.V.1 document (.fdv)",
+                               RunNewDv1);
+const CommandRegistrar kRecalc(
+    "recalc", "recalc [--flag-11a 0|1] IN.fdv [OUT.fdv]",
+    "runs the value calculation of the D.V.1 pages 2, 3, 4... (F3) and saves to OUT "
+    "or back into IN; texts that are no amounts are listed on stderr",
+    RunRecalc);
 
 }  // namespace
 

@@ -1,7 +1,5 @@
 #include "core/dv1/Dv1Doc.h"
 
-#include <algorithm>
-
 namespace tarvex {
 
 CDV1_Doc::CDV1_Doc() {

@@ -58,11 +58,12 @@ protected:
 TEST_F(FdvCli, DumpPrintsEveryFieldAndTheChecks) {
     const CliRun r = Tarvex("dump " + FixtureArg("v300.fdv"));
     ASSERT_EQ(r.exitCode, 0) << r.err;
-    EXPECT_EQ(r.out.rfind("{\"format\":\"fdv\",\"signature\":\"KTW-DV1Form@3.00\",\"version\":300,\"message\":0,"
-                          "\"checks\":[0,1,0,1,0,1,0,1,0,1,0,1,0,1],\"fieldCounts\":[12,61],\"pages\":[{\"page\":1,"
-                          "\"fields\":[{\"index\":0,\"text\":\"f0\",\"flags\":3},",
-                          0),
-              0u)
+    EXPECT_EQ(
+        r.out.rfind("{\"format\":\"fdv\",\"signature\":\"KTW-DV1Form@3.00\",\"version\":300,\"message\":0,"
+                    "\"checks\":[0,1,0,1,0,1,0,1,0,1,0,1,0,1],\"fieldCounts\":[12,61],\"pages\":[{\"page\":1,"
+                    "\"fields\":[{\"index\":0,\"text\":\"f0\",\"flags\":3},",
+                    0),
+        0u)
         << r.out.substr(0, 400);
     EXPECT_NE(r.out.find("{\"page\":2,\"fields\":[{\"index\":0,\"text\":\"p2.0\",\"flags\":3},"
                          "{\"index\":1,\"text\":\"\",\"flags\":515}"),
@@ -75,7 +76,8 @@ TEST_F(FdvCli, DumpPrintsEveryFieldAndTheChecks) {
 
     const CliRun old = Tarvex("dump " + FixtureArg("v101.fdv"));
     ASSERT_EQ(old.exitCode, 0) << old.err;
-    EXPECT_NE(old.out.find("\"signature\":\"KTW-DV1Form@1.01\",\"version\":null,\"message\":0,"), std::string::npos);
+    EXPECT_NE(old.out.find("\"signature\":\"KTW-DV1Form@1.01\",\"version\":null,\"message\":0,"),
+              std::string::npos);
     EXPECT_EQ(CountOf(old.out, "{\"index\":"), 12u + 2 * 61u);
 }
 
@@ -85,9 +87,12 @@ TEST_F(FdvCli, DumpOfAFileNotTakenOverGivesTheJsonAndTheMessage) {
         const char* head;
         const char* message;
     } cases[] = {
-        {"v200.fdv", "\"signature\":\"KTW-DV1Form@2.00\",\"version\":null,\"message\":19,", "älteren Version"},
-        {"v310.fdv", "\"signature\":\"KTW-DV1Form@3.10\",\"version\":null,\"message\":20,", "neueren Version"},
-        {"v300-301.fdv", "\"signature\":\"KTW-DV1Form@3.00\",\"version\":301,\"message\":20,", "neueren Version"},
+        {"v200.fdv", "\"signature\":\"KTW-DV1Form@2.00\",\"version\":null,\"message\":19,",
+         "älteren Version"},
+        {"v310.fdv", "\"signature\":\"KTW-DV1Form@3.10\",\"version\":null,\"message\":20,",
+         "neueren Version"},
+        {"v300-301.fdv", "\"signature\":\"KTW-DV1Form@3.00\",\"version\":301,\"message\":20,",
+         "neueren Version"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.file);
@@ -97,8 +102,8 @@ TEST_F(FdvCli, DumpOfAFileNotTakenOverGivesTheJsonAndTheMessage) {
         EXPECT_EQ(CountOf(r.out, "{\"index\":"), 12u + 61u);  // the empty D.V.1 it opens as
         EXPECT_NE(r.err.find(c.message), std::string::npos) << r.err;
     }
-    const CliRun damaged = Tarvex("dump " + QuoteArg((Fixture("v300.fdv").string())) + " " + Path("x"));
-    EXPECT_EQ(damaged.exitCode, 2);
+    const CliRun twoFiles = Tarvex("dump " + FixtureArg("v300.fdv") + " " + Path("x"));
+    EXPECT_EQ(twoFiles.exitCode, 2);
 }
 
 TEST_F(FdvCli, DumpTellsTheKindsApartBySignature) {
