@@ -63,7 +63,8 @@ void BM_FdvWrite(benchmark::State& state) {
         const std::vector<uint8_t> bytes = WriteFdv(doc, kOrigin);
         benchmark::DoNotOptimize(bytes.data());
     }
-    state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * static_cast<int64_t>(FullFile().size()));
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) *
+                            static_cast<int64_t>(FullFile().size()));
 }
 BENCHMARK(BM_FdvWrite)->Unit(benchmark::kMillisecond);
 
