@@ -1,10 +1,12 @@
-// Subcommands for SAD files: dump, convert, new-sad.
+// Subcommands for SAD files: dump, convert, new-sad. dump and convert hand D.V.1 files (told
+// apart by their signature) to Dv1Commands.cpp.
 
 #include <iostream>
 #include <string>
 #include <vector>
 
 #include "Commands.h"
+#include "Dv1Commands.h"
 #include "Json.h"
 #include "core/app/SettingsKeys.h"
 #include "core/common/TextCodec.h"
@@ -78,6 +80,7 @@ std::string DumpJson(const CEinheitspapierDoc& doc, const AefReadInfo& info) {
 int RunDump(const std::vector<std::string>& args) {
     static const std::string usage = "dump FILE";
     if (args.size() != 1 || args[0].starts_with("-")) return UsageError(usage);
+    if (IsFdvFile(args[0])) return DumpFdv(args[0]);
     CEinheitspapierDoc doc(&UserProfile());
     AefReadInfo info;
     if (!Load(args[0], doc, &info)) return kExitFile;
@@ -101,6 +104,7 @@ int Save(const std::string& file, CEinheitspapierDoc& doc) {
 int RunConvert(const std::vector<std::string>& args) {
     static const std::string usage = "convert IN OUT";
     if (args.size() != 2 || args[0].starts_with("-") || args[1].starts_with("-")) return UsageError(usage);
+    if (IsFdvFile(args[0])) return ConvertFdv(args[0], args[1]);
     CEinheitspapierDoc doc(&UserProfile());
     if (!Load(args[0], doc, nullptr)) return kExitFile;
     if (doc.m_nLoadStatus != 0) {
@@ -141,11 +145,12 @@ int RunNewSad(const std::vector<std::string>& args) {
     return Save(out, doc);
 }
 
-const CommandRegistrar kDump("dump", "dump FILE", "prints an SAD file (.aef, any version) as one JSON object",
-                             RunDump);
-const CommandRegistrar kConvert("convert", "convert IN OUT",
-                                "reads an SAD file of any version and writes it in the current layout",
-                                RunConvert);
+const CommandRegistrar kDump(
+    "dump", "dump FILE", "prints an SAD file (.aef) or a D.V.1 file (.fdv), any version, as one JSON object",
+    RunDump);
+const CommandRegistrar kConvert(
+    "convert", "convert IN OUT",
+    "reads an SAD or D.V.1 file of any version and writes it in the current layout of its kind", RunConvert);
 const CommandRegistrar kNewSad("new-sad", "new-sad [--variant N] OUT",
                                "writes a new SAD document with the defaults of the profile store", RunNewSad);
 

@@ -93,6 +93,8 @@ inline constexpr char kFieldDefEH2[] = "FieldDef_EH2";
 
 // --- "DV1Form_Defaults"
 inline constexpr IntKey kShowMarginDlg{"ShowMarginDlg", 0};
+// The line of box 11 (a) that the value calculation adds up: 1 the invoice currency, else national.
+inline constexpr IntKey kFlagDV1_11a{"Flag_DV1_11a", 0};
 inline constexpr IntKey kLeftMarginDV1[4] = {
     {"Left_Margin1_DV1", 0}, {"Left_Margin2_DV1", 0}, {"Left_Margin3_DV1", 0}, {"Left_Margin4_DV1", 0}};
 inline constexpr IntKey kTopMarginDV1[4] = {

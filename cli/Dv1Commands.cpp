@@ -1,0 +1,171 @@
+// Subcommands for D.V.1 files (.fdv): dump and convert (through the SAD commands, by
+// signature), new-dv1 and recalc.
+
+#include "Dv1Commands.h"
+
+#include <fstream>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "Commands.h"
+#include "Json.h"
+#include "core/app/SettingsKeys.h"
+#include "core/common/CommonStrings.h"
+#include "core/common/TextCodec.h"
+#include "core/dv1/Dv1Calculation.h"
+#include "core/dv1/Dv1Doc.h"
+#include "core/dv1/Dv1Strings.h"
+#include "core/dv1/FdvFormat.h"
+#include "render/app/QSettingsProfile.h"
+
+namespace tarvex::cli {
+namespace {
+
+// The calculation's flag comes from the same profile store as the program's.
+QSettingsProfile& UserProfile() {
+    static QSettingsProfile profile(QSettingsProfile::Area::Profile);
+    return profile;
+}
+
+std::filesystem::path PathOf(const std::string& file) {
+    return std::filesystem::u8path(file);
+}
+
+bool Load(const std::string& file, CDV1_Doc& doc, FdvReadInfo* info) {
+    std::string error;
+    if (!LoadFdvFile(PathOf(file), doc, error, info)) {
+        std::cerr << "tarvex: " << file << ": " << error << "\n";
+        return false;
+    }
+    return true;
+}
+
+// Loads a file to be changed and saved: anything the program would not open is refused, so
+// that no save can overwrite a file that was not taken over.
+bool LoadForSave(const std::string& file, CDV1_Doc& doc) {
+    FdvReadInfo info;
+    if (!Load(file, doc, &info)) return false;
+    const int message = FdvOpenMessage(doc, info);
+    if (message != 0) {
+        std::cerr << "tarvex: " << file << ": " << ToUtf8(FdvLoadMessageText(message)) << "\n";
+        return false;
+    }
+    return true;
+}
+
+int Save(const std::string& file, CDV1_Doc& doc) {
+    std::string error;
+    if (!SaveFdvFile(PathOf(file), doc, error)) {
+        std::cerr << "tarvex: " << error << "\n";
+        return kExitFile;
+    }
+    return kExitOk;
+}
+
+std::string DumpJson(const CDV1_Doc& doc, const FdvReadInfo& info) {
+    const CFieldStore& s = doc.Store();
+    std::string out = "{\"format\":\"fdv\",\"signature\":";
+    if (info.signature.empty())
+        out += "null";
+    else
+        AppendJsonString(out, ToUtf8(DecodeWindows1252(info.signature)));
+    out += ",\"version\":" + (info.version ? std::to_string(*info.version) : std::string("null"));
+    out += ",\"message\":" + std::to_string(doc.m_nLoadMessage);
+    out += ",\"checks\":[";
+    for (size_t i = 0; i < doc.m_Checks.size(); ++i) {
+        if (i > 0) out += ",";
+        out += doc.m_Checks[i] ? "1" : "0";
+    }
+    out += "],\"fieldCounts\":[" + std::to_string(s.GetFieldCount1()) + "," +
+           std::to_string(s.GetFieldCount2()) + "]";
+    out += ",\"pages\":[";
+    const int pages = s.GetPageCount();
+    for (int p = 1; p <= pages; ++p) {
+        if (p > 1) out += ",";
+        out += "{\"page\":" + std::to_string(p) + ",\"fields\":[";
+        const int n = p == 1 ? s.GetFieldCount1() : s.GetFieldCount2();
+        for (int i = 0; i < n; ++i) {
+            if (i > 0) out += ",";
+            out += "{\"index\":" + std::to_string(i) + ",\"text\":";
+            AppendJsonString(out, ToUtf8(s.GetFieldText(i, p)));
+            out += ",\"flags\":" + std::to_string(s.GetFieldFlags(i, p)) + "}";
+        }
+        out += "]}";
+    }
+    out += "]}\n";
+    return out;
+}
+
+int RunNewDv1(const std::vector<std::string>& args) {
+    static const std::string usage = "new-dv1 OUT";
+    if (args.size() != 1 || args[0].starts_with("-")) return UsageError(usage);
+    CDV1_Doc doc;
+    doc.OnNewDocument();
+    return Save(args[0], doc);
+}
+
+int RunRecalc(const std::vector<std::string>& args) {
+    static const std::string usage = "recalc [--flag-11a 0|1] IN.fdv [OUT.fdv]";
+    int flag = -1;
+    std::vector<std::string> files;
+    for (size_t i = 0; i < args.size(); ++i) {
+        if (args[i] == "--flag-11a") {
+            if (i + 1 >= args.size() || (args[i + 1] != "0" && args[i + 1] != "1")) return UsageError(usage);
+            flag = args[++i][0] - '0';
+        } else if (args[i].starts_with("-")) {
+            return UsageError(usage);
+        } else {
+            files.push_back(args[i]);
+        }
+    }
+    if (files.empty() || files.size() > 2) return UsageError(usage);
+    if (flag < 0) flag = settings::Get(UserProfile(), settings::kDV1Form, settings::kFlagDV1_11a);
+
+    CDV1_Doc doc;
+    if (!LoadForSave(files[0], doc)) return kExitFile;
+    for (const dv1::Dv1NotAnAmount& n : dv1::CalculatePages(doc, flag))
+        std::cerr << "tarvex: " << files[0] << ": "
+                  << commonstr::Args(dv1str::kNotAnAmount,
+                                     {std::to_string(n.page), std::to_string(n.field), ToUtf8(n.text)})
+                  << "\n";
+    return Save(files.back(), doc);
+}
+
+const CommandRegistrar kNewDv1("new-dv1", "new-dv1 OUT", "writes a new, empty D.V.1 document (.fdv)",
+                               RunNewDv1);
+const CommandRegistrar kRecalc(
+    "recalc", "recalc [--flag-11a 0|1] IN.fdv [OUT.fdv]",
+    "runs the value calculation of the D.V.1 pages 2, 3, 4... (F3) and saves to OUT "
+    "or back into IN; texts that are no amounts are listed on stderr",
+    RunRecalc);
+
+}  // namespace
+
+bool IsFdvFile(const std::string& file) {
+    std::ifstream in(PathOf(file), std::ios::binary);
+    char head[kFdvFamilyLength] = {};
+    in.read(head, sizeof head);
+    return in.gcount() == static_cast<std::streamsize>(sizeof head) &&
+           HasFdvFamilySignature(std::span(reinterpret_cast<const uint8_t*>(head), sizeof head));
+}
+
+int DumpFdv(const std::string& file) {
+    CDV1_Doc doc;
+    FdvReadInfo info;
+    if (!Load(file, doc, &info)) return kExitFile;
+    std::cout << DumpJson(doc, info) << std::flush;
+    if (doc.m_nLoadMessage != 0) {
+        std::cerr << "tarvex: " << file << ": " << ToUtf8(FdvLoadMessageText(doc.m_nLoadMessage)) << "\n";
+        return kExitFile;
+    }
+    return kExitOk;
+}
+
+int ConvertFdv(const std::string& in, const std::string& out) {
+    CDV1_Doc doc;
+    if (!LoadForSave(in, doc)) return kExitFile;
+    return Save(out, doc);
+}
+
+}  // namespace tarvex::cli
