@@ -26,6 +26,10 @@
 namespace tarvex {
 namespace {
 
+// The lock is one byte far past any table's data. Windows locks are mandatory: a lock on the
+// records themselves would stop other instances (and other programs) from merely reading them.
+constexpr uint64_t kLockOffset = uint64_t{1} << 40;
+
 #ifdef _WIN32
 
 std::string LastErrorText() {
@@ -88,9 +92,39 @@ public:
         return true;
     }
 
+    bool Lock(bool exclusive) override {
+        if (m_lockDepth > 0 && (m_bExclusive || !exclusive)) {
+            ++m_lockDepth;
+            return true;
+        }
+        // Windows cannot turn a shared lock into an exclusive one in place.
+        if (m_lockDepth > 0) Region(false, false);
+        if (!Region(true, exclusive)) {
+            if (m_lockDepth > 0) Region(true, m_bExclusive);
+            return false;
+        }
+        m_bExclusive = exclusive;
+        ++m_lockDepth;
+        return true;
+    }
+
+    void Unlock() override {
+        if (m_lockDepth > 0 && --m_lockDepth == 0) Region(false, false);
+    }
+
 private:
+    bool Region(bool lock, bool exclusive) {
+        OVERLAPPED ov{};
+        ov.Offset = static_cast<DWORD>(kLockOffset);
+        ov.OffsetHigh = static_cast<DWORD>(kLockOffset >> 32);
+        if (!lock) return ::UnlockFileEx(m_h, 0, 1, 0, &ov) != 0;
+        return ::LockFileEx(m_h, exclusive ? LOCKFILE_EXCLUSIVE_LOCK : 0, 0, 1, 0, &ov) != 0;
+    }
+
     HANDLE m_h;
     bool m_dirty = false;
+    int m_lockDepth = 0;
+    bool m_bExclusive = false;
 };
 
 HANDLE OpenHandle(const std::filesystem::path& path, DWORD access, DWORD disposition) {
@@ -160,9 +194,45 @@ public:
         return true;
     }
 
+    bool Lock(bool exclusive) override {
+        if (m_lockDepth > 0 && (m_bExclusive || !exclusive)) {
+            ++m_lockDepth;
+            return true;
+        }
+        if (!Region(exclusive ? F_WRLCK : F_RDLCK)) return false;
+        m_bExclusive = exclusive;
+        ++m_lockDepth;
+        return true;
+    }
+
+    void Unlock() override {
+        if (m_lockDepth > 0 && --m_lockDepth == 0) Region(F_UNLCK);
+    }
+
 private:
+    bool Region(short type) {
+        struct flock fl {};
+        fl.l_type = type;
+        fl.l_whence = SEEK_SET;
+        fl.l_start = static_cast<off_t>(kLockOffset);
+        fl.l_len = 1;
+#ifdef F_OFD_SETLKW
+        // Bound to this open file, not to the process: closing another handle of the same table
+        // (or a second table object in this process) does not drop it.
+        const int command = F_OFD_SETLKW;
+#else
+        const int command = F_SETLKW;
+#endif
+        while (::fcntl(m_fd, command, &fl) != 0) {
+            if (errno != EINTR) return false;
+        }
+        return true;
+    }
+
     int m_fd;
     bool m_dirty = false;
+    int m_lockDepth = 0;
+    bool m_bExclusive = false;
 };
 
 #endif

@@ -84,6 +84,9 @@ public:
 
     // --- records
     int ReadRecord(int32_t n);
+    // n or -1. Writing record count + 1 appends after the records the file holds at that moment
+    // (another instance may have appended since this object last counted) and returns the
+    // record's real number.
     int WriteRecord(int32_t n);
     int DeleteRecord(int32_t n);
     bool IsRecordActive() const { return m_recordBuffer[0] == ' '; }
