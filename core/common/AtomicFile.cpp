@@ -61,6 +61,12 @@ bool WriteTemp(const std::filesystem::path& temp, std::span<const uint8_t> data,
     return ok;
 }
 
+// The read-only attribute is Windows' write protection; the rename would replace such a file.
+bool MayWrite(const std::filesystem::path& target) {
+    const DWORD attributes = GetFileAttributesW(target.c_str());
+    return attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_READONLY) == 0;
+}
+
 bool ReplaceWith(const std::filesystem::path& temp, const std::filesystem::path& target, std::string& why) {
     if (MoveFileExW(temp.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
         return true;
@@ -74,17 +80,50 @@ std::string ErrnoText(int err) {
     return std::strerror(err);
 }
 
+// What the new file takes over from the one it replaces.
+struct TargetAttributes {
+    mode_t mode = 0;
+    bool exists = false;
+    uid_t uid = 0;
+    gid_t gid = 0;
+};
+
+TargetAttributes AttributesOf(const std::filesystem::path& target) {
+    TargetAttributes a;
+    struct stat st {};
+    if (::stat(target.c_str(), &st) == 0) {
+        a.exists = true;
+        a.mode = st.st_mode & 07777;
+        a.uid = st.st_uid;
+        a.gid = st.st_gid;
+        return a;
+    }
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    a.mode = 0666 & ~mask;
+    return a;
+}
+
+// The rename needs only the folder's permission; a file the user may not write is refused, not
+// replaced behind its owner's back.
+bool MayWrite(const std::filesystem::path& target) {
+    return ::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) == 0 || errno == ENOENT;
+}
+
 bool WriteTemp(const std::filesystem::path& temp, std::span<const uint8_t> data, std::string& why,
-               mode_t mode) {
+               const TargetAttributes& attributes) {
     const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
     if (fd < 0) {
         why = ErrnoText(errno);
         return false;
     }
     int err = 0;
-    // The final permissions are set before the rename, so the target never appears with the
-    // temporary file's private mode.
-    if (::fchmod(fd, mode) != 0) err = errno;
+    // Owner first (a change of owner clears the set-id bits), then the mode, both before the
+    // rename, so the target never appears with the temporary file's private mode. Only a
+    // privileged process may give a file away; the group is kept where the user belongs to it.
+    if (attributes.exists && ::fchown(fd, attributes.uid, attributes.gid) != 0)
+        (void)::fchown(fd, static_cast<uid_t>(-1), attributes.gid);
+    if (::fchmod(fd, attributes.mode) != 0) err = errno;
     size_t done = 0;
     while (!err && done < data.size()) {
         const ssize_t n = ::write(fd, data.data() + done, data.size() - done);
@@ -115,14 +154,6 @@ bool ReplaceWith(const std::filesystem::path& temp, const std::filesystem::path&
         ::close(dfd);
     }
     return true;
-}
-
-mode_t ModeFor(const std::filesystem::path& target) {
-    struct stat st {};
-    if (::stat(target.c_str(), &st) == 0) return st.st_mode & 07777;
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    return 0666 & ~mask;
 }
 
 #endif
@@ -182,18 +213,31 @@ bool WriteFileAtomic(const std::filesystem::path& path, std::span<const uint8_t>
         error = commonstr::Args(commonstr::kWriteIsFolder, {Display(path)});
         return false;
     }
-    // Saving through a symbolic link replaces the file it points to, not the link.
+    // Saving through a symbolic link replaces the file it points to, not the link. A link that
+    // leads nowhere (dangling, or a loop) is refused: replacing it would turn it into a file.
     std::filesystem::path target = path;
     if (std::filesystem::is_symlink(path, ec)) {
-        const std::filesystem::path resolved = std::filesystem::weakly_canonical(path, ec);
-        if (!ec) target = resolved;
+        const std::filesystem::path resolved = std::filesystem::canonical(path, ec);
+        if (ec) {
+            error = commonstr::Args(commonstr::kBrokenLink, {Display(path), ec.message()});
+            return false;
+        }
+        if (std::filesystem::is_directory(resolved, ec)) {
+            error = commonstr::Args(commonstr::kWriteIsFolder, {Display(path)});
+            return false;
+        }
+        target = resolved;
+    }
+    if (!MayWrite(target)) {
+        error = commonstr::Args(commonstr::kWriteProtected, {Display(path)});
+        return false;
     }
     const std::filesystem::path temp = TempNameFor(target);
     std::string why;
 #ifdef _WIN32
     bool ok = WriteTemp(temp, data, why);
 #else
-    bool ok = WriteTemp(temp, data, why, ModeFor(target));
+    bool ok = WriteTemp(temp, data, why, AttributesOf(target));
 #endif
     if (ok) ok = ReplaceWith(temp, target, why);
     if (!ok) {
