@@ -2,8 +2,11 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <charconv>
+#include <chrono>
 #include <cstring>
 #include <fstream>
+#include <optional>
 #include <random>
 #include <system_error>
 
@@ -158,12 +161,94 @@ bool ReplaceWith(const std::filesystem::path& temp, const std::filesystem::path&
 
 #endif
 
+constexpr char kTempMarker[] = ".tmp-";
+constexpr size_t kTempDigits = 12;
+
+// When this process started; nullopt where the system does not tell.
+std::optional<std::chrono::system_clock::time_point> ProcessStart() {
+#ifdef _WIN32
+    FILETIME created, exited, kernel, user;
+    if (!GetProcessTimes(GetCurrentProcess(), &created, &exited, &kernel, &user)) return std::nullopt;
+    // 100 ns steps since 1601-01-01.
+    const uint64_t ticks = (uint64_t{created.dwHighDateTime} << 32) | created.dwLowDateTime;
+    const int64_t unix100ns = static_cast<int64_t>(ticks) - 116444736000000000LL;
+    return std::chrono::system_clock::time_point(
+        std::chrono::duration_cast<std::chrono::system_clock::duration>(
+            std::chrono::nanoseconds(unix100ns * 100)));
+#elif defined(__linux__)
+    // Field 22 of /proc/self/stat: clock ticks after boot; the boot time is "btime" in /proc/stat.
+    auto readAll = [](const char* name) {
+        std::ifstream in(name, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    };
+    const std::string stat = readAll("/proc/self/stat");
+    const size_t close = stat.rfind(')');  // the command name may hold blanks and parentheses
+    if (close == std::string::npos) return std::nullopt;
+    size_t pos = close + 1;
+    for (int field = 3; field <= 22; ++field) {
+        pos = stat.find(' ', pos);
+        if (pos == std::string::npos) return std::nullopt;
+        ++pos;
+    }
+    uint64_t startTicks = 0;
+    if (std::from_chars(stat.data() + pos, stat.data() + stat.size(), startTicks).ec != std::errc{})
+        return std::nullopt;
+    const std::string all = readAll("/proc/stat");
+    const size_t b = all.find("\nbtime ");
+    int64_t bootSeconds = 0;
+    if (b == std::string::npos ||
+        std::from_chars(all.data() + b + 7, all.data() + all.size(), bootSeconds).ec != std::errc{})
+        return std::nullopt;
+    const long hz = ::sysconf(_SC_CLK_TCK);
+    if (hz <= 0) return std::nullopt;
+    // btime is whole seconds: a second's margin keeps a temporary of this process from looking
+    // older than the process.
+    const auto start =
+        std::chrono::seconds(bootSeconds) +
+        std::chrono::milliseconds(static_cast<int64_t>(startTicks * 1000 / static_cast<uint64_t>(hz)));
+    return std::chrono::system_clock::time_point(start - std::chrono::seconds(1));
+#else
+    return std::nullopt;
+#endif
+}
+
+// ".<name>.tmp-" and twelve hex digits: the temporary files of a save of <name>.
+bool IsTempNameOf(const std::string& candidate, const std::string& prefix) {
+    if (candidate.size() != prefix.size() + kTempDigits || candidate.compare(0, prefix.size(), prefix) != 0)
+        return false;
+    return std::all_of(candidate.begin() + static_cast<std::ptrdiff_t>(prefix.size()), candidate.end(),
+                       [](char c) { return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f'); });
+}
+
+// A save that was interrupted (power cut, killed program) leaves its temporary file beside the
+// document. Those of this document that are older than this process cannot belong to a save
+// still running here; they go with the next save. Failures are of no concern to the save.
+void RemoveStaleTemps(const std::filesystem::path& target) {
+    const auto started = ProcessStart();
+    if (!started) return;
+    const std::string prefix = "." + target.filename().string() + kTempMarker;
+    std::filesystem::path dir = target.parent_path();
+    if (dir.empty()) dir = ".";
+    std::error_code ec;
+    std::vector<std::filesystem::path> stale;
+    for (std::filesystem::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec)) {
+        const std::filesystem::path& p = it->path();
+        if (!IsTempNameOf(p.filename().string(), prefix)) continue;
+        std::error_code fileEc;
+        if (!it->is_regular_file(fileEc) || it->is_symlink(fileEc)) continue;
+        const auto written = std::filesystem::last_write_time(p, fileEc);
+        if (fileEc) continue;
+        if (std::chrono::file_clock::to_sys(written) < *started) stale.push_back(p);
+    }
+    for (const auto& p : stale) std::filesystem::remove(p, ec);
+}
+
 std::filesystem::path TempNameFor(const std::filesystem::path& target) {
     static thread_local std::mt19937_64 rng{std::random_device{}()};
     static const char* digits = "0123456789abcdef";
-    std::string suffix = ".tmp-";
+    std::string suffix = kTempMarker;
     uint64_t r = rng();
-    for (int i = 0; i < 12; ++i, r >>= 4) suffix.push_back(digits[r & 15]);
+    for (size_t i = 0; i < kTempDigits; ++i, r >>= 4) suffix.push_back(digits[r & 15]);
     std::filesystem::path name(".");
     name += target.filename();
     name += suffix;
@@ -243,8 +328,10 @@ bool WriteFileAtomic(const std::filesystem::path& path, std::span<const uint8_t>
     if (!ok) {
         std::filesystem::remove(temp, ec);
         error = commonstr::Args(commonstr::kCannotSave, {Display(path), why});
+        return false;
     }
-    return ok;
+    RemoveStaleTemps(target);
+    return true;
 }
 
 }  // namespace tarvex

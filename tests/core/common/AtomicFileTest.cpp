@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <string>
 #include <vector>
 
@@ -137,3 +138,28 @@ TEST(AtomicFile, SaveKeepsModeAndOwner) {
 }
 
 #endif  // _WIN32
+
+TEST(AtomicFile, StaleTemporariesOfTheDocumentGoWithTheNextSave) {
+    TempDir dir;
+    const auto past = fs::file_time_type::clock::now() - std::chrono::hours(2);
+    struct Case {
+        const char* name;
+        bool old;
+        bool removed;
+    };
+    const Case cases[] = {
+        {".beleg.aef.tmp-0123456789ab", true, true},     // an interrupted save of this document
+        {".beleg.aef.tmp-fedcba987654", false, false},   // written since this process started
+        {".anderer.aef.tmp-0123456789ab", true, false},  // another document's
+        {".beleg.aef.tmp-0123456789", true, false},      // not the program's naming
+        {".beleg.aef.tmp-0123456789AB", true, false},   {"beleg.aef.tmp-0123456789ab", true, false},
+    };
+    for (const Case& c : cases) {
+        WriteText(dir / c.name, "rest");
+        if (c.old) fs::last_write_time(dir / c.name, past);
+    }
+    std::string error;
+    ASSERT_TRUE(WriteFileAtomic(dir / "beleg.aef", kNew, error)) << error;
+    for (const Case& c : cases) EXPECT_EQ(fs::exists(dir / c.name), !c.removed) << c.name;
+    EXPECT_EQ(ReadText(dir / "beleg.aef"), "neu");
+}
