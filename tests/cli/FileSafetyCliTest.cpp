@@ -1,0 +1,74 @@
+// What the `tarvex` tools do with files in a hostile world: a full disk, names that are not
+// UTF-8, inputs that are no documents.
+
+#ifndef _WIN32
+
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <csignal>
+#include <filesystem>
+#include <string>
+
+#include "tests/common/TestUtil.h"
+#include "tests/core/sad/AefTestUtil.h"
+
+using namespace tarvex;
+using namespace tarvex::aeftest;
+using testutil::CliRun;
+using testutil::QuoteArg;
+using testutil::ReadText;
+using testutil::TempDir;
+
+namespace {
+
+namespace fs = std::filesystem;
+
+class FileSafetyCli : public ::testing::Test {
+protected:
+    CliRun Tarvex(const std::string& args) { return testutil::RunTarvex(args, m_dir.Path()); }
+    // Runs the tool with files limited to `limit` bytes, as on a disk that fills up: a write past
+    // the limit fails with EFBIG (the signal that would end the process is ignored, and stays
+    // ignored across the exec). Returns the exit code; the messages are in ErrText().
+    int TarvexOnFullDisk(const std::string& args, rlim_t limit) {
+        const pid_t child = fork();
+        if (child < 0) return -1;
+        if (child == 0) {
+            std::signal(SIGXFSZ, SIG_IGN);
+            const rlimit rl{limit, limit};
+            if (setrlimit(RLIMIT_FSIZE, &rl) != 0) _exit(99);
+            _exit(Tarvex(args).exitCode & 0xFF);
+        }
+        int status = 0;
+        if (waitpid(child, &status, 0) != child || !WIFEXITED(status)) return -1;
+        return WEXITSTATUS(status);
+    }
+    std::string ErrText() { return ReadText(m_dir / "stderr.txt"); }
+    static std::string FixtureArg(const std::string& name) { return QuoteArg(Fixture(name).string()); }
+    size_t FilesIn(const fs::path& dir) {
+        return static_cast<size_t>(std::distance(fs::directory_iterator(dir), fs::directory_iterator()));
+    }
+
+    TempDir m_dir;
+};
+
+}  // namespace
+
+TEST_F(FileSafetyCli, FailedOutputOnAFullDiskKeepsTheOldFile) {
+    TempDir out;
+    for (const char* command : {"pdf", "render"}) {
+        const fs::path path = out / (std::string("seite.") + (command[0] == 'p' ? "pdf" : "png"));
+        const std::string args = std::string(command) + " " + FixtureArg("v210.aef") + " -o " + QuoteArg(path);
+        ASSERT_EQ(Tarvex(args).exitCode, 0) << command;
+        const std::string good = ReadText(path);
+        ASSERT_GT(good.size(), 4096u) << command;
+        EXPECT_EQ(TarvexOnFullDisk(args, 4096), 1) << command;
+        EXPECT_NE(ErrText().find("kann nicht gespeichert werden"), std::string::npos) << ErrText();
+        EXPECT_TRUE(ReadText(path) == good) << command << ": the old file was changed";
+    }
+    EXPECT_EQ(FilesIn(out.Path()), 2u);  // no temporary file left behind
+}
+
+#endif  // _WIN32
