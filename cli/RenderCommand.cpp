@@ -43,7 +43,7 @@ int RunRender(const std::vector<std::string>& args) {
         std::cerr << "tarvex: " << a.out << ": " << writer.errorString().toStdString() << "\n";
         return kExitFile;
     }
-    if (!WriteOutputFile(NativePath(QString::fromStdString(a.out)), png, error)) {
+    if (!WriteOutputFile(ArgPath(a.out), png, error)) {
         std::cerr << "tarvex: " << error.toStdString() << "\n";
         return kExitFile;
     }

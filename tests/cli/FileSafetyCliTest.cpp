@@ -60,7 +60,8 @@ TEST_F(FileSafetyCli, FailedOutputOnAFullDiskKeepsTheOldFile) {
     TempDir out;
     for (const char* command : {"pdf", "render"}) {
         const fs::path path = out / (std::string("seite.") + (command[0] == 'p' ? "pdf" : "png"));
-        const std::string args = std::string(command) + " " + FixtureArg("v210.aef") + " -o " + QuoteArg(path);
+        const std::string args =
+            std::string(command) + " " + FixtureArg("v210.aef") + " -o " + QuoteArg(path);
         ASSERT_EQ(Tarvex(args).exitCode, 0) << command;
         const std::string good = ReadText(path);
         ASSERT_GT(good.size(), 4096u) << command;
@@ -69,6 +70,27 @@ TEST_F(FileSafetyCli, FailedOutputOnAFullDiskKeepsTheOldFile) {
         EXPECT_TRUE(ReadText(path) == good) << command << ": the old file was changed";
     }
     EXPECT_EQ(FilesIn(out.Path()), 2u);  // no temporary file left behind
+}
+
+TEST_F(FileSafetyCli, NamesThatAreNotUtf8AreTheFilesWritten) {
+    TempDir out;
+    const std::string in = (out.Path() / "\xe4rger.aef").string();  // Latin-1 "ä"
+    fs::copy_file(Fixture("v210.aef"), in);
+    const std::string pdf = (out.Path() / "\xff.pdf").string();
+    const std::string png = (out.Path() / "seite\xfe.png").string();
+    const std::string aef = (out.Path() / "neu\xfc.aef").string();
+    for (const std::string& args :
+         {"pdf " + QuoteArg(in) + " -o " + QuoteArg(pdf), "render " + QuoteArg(in) + " -o " + QuoteArg(png),
+          "convert " + QuoteArg(in) + " " + QuoteArg(aef)}) {
+        const CliRun r = Tarvex(args);
+        EXPECT_EQ(r.exitCode, 0) << args << ": " << r.err;
+    }
+    EXPECT_EQ(ReadText(pdf).rfind("%PDF-", 0), 0u);
+    EXPECT_EQ(ReadText(png).rfind("\x89PNG", 0), 0u);
+    EXPECT_EQ(ReadText(aef).rfind("KTW-EHForm@2.10", 0), 0u);
+    EXPECT_EQ(FilesIn(out.Path()), 4u);  // nothing under another name
+    const CliRun dump = Tarvex("dump " + QuoteArg(in));
+    EXPECT_EQ(dump.exitCode, 0) << dump.err;
 }
 
 #endif  // _WIN32
