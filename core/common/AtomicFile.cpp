@@ -6,6 +6,7 @@
 #include <chrono>
 #include <cstring>
 #include <fstream>
+#include <functional>
 #include <optional>
 #include <random>
 #include <system_error>
@@ -258,35 +259,89 @@ std::filesystem::path TempNameFor(const std::filesystem::path& target) {
 }  // namespace
 
 bool ReadFileBytes(const std::filesystem::path& path, std::vector<uint8_t>& out, std::string& error,
-                   std::uintmax_t maxSize) {
+                   std::uintmax_t maxSize, size_t headLength,
+                   const std::function<bool(std::span<const uint8_t>)>& headAccepted,
+                   std::uintmax_t* fileSize) {
     out.clear();
     std::error_code ec;
     if (std::filesystem::is_directory(path, ec)) {
         error = commonstr::Args(commonstr::kReadIsFolder, {Display(path)});
         return false;
     }
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        error =
-            commonstr::Args(commonstr::kCannotOpen, {Display(path), std::strerror(errno ? errno : ENOENT)});
+    auto openFailed = [&](int err) {
+        error = commonstr::Args(commonstr::kCannotOpen, {Display(path), std::strerror(err ? err : ENOENT)});
+        return false;
+    };
+#ifdef _WIN32
+    // Windows opens no pipe or device by a plain file name that passed this test.
+    const auto status = std::filesystem::status(path, ec);
+    if (ec) return openFailed(ENOENT);
+    if (!std::filesystem::is_regular_file(status)) {
+        error = commonstr::Args(commonstr::kNotAFile, {Display(path)});
         return false;
     }
-    // Read in chunks rather than trusting a reported size, so special files behave too.
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return openFailed(errno);
+    const std::uintmax_t size = std::filesystem::file_size(path, ec);
+    if (ec) return openFailed(EIO);
+    auto readSome = [&](char* buf, size_t want) -> int64_t {
+        in.read(buf, static_cast<std::streamsize>(want));
+        if (in.bad()) return -1;
+        return in.gcount();
+    };
+#else
+    // Not blocking: the open of a pipe without a writer would wait for ever. The kind is then
+    // taken from the opened file itself, so it cannot change between the test and the read.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return openFailed(errno);
+    struct Closer {
+        int fd;
+        ~Closer() { ::close(fd); }
+    } closer{fd};
+    struct stat st {};
+    if (::fstat(fd, &st) != 0) return openFailed(errno);
+    if (!S_ISREG(st.st_mode)) {
+        error = commonstr::Args(commonstr::kNotAFile, {Display(path)});
+        return false;
+    }
+    const std::uintmax_t size = static_cast<std::uintmax_t>(st.st_size);
+    auto readSome = [&](char* buf, size_t want) -> int64_t {
+        for (;;) {
+            const ssize_t n = ::read(fd, buf, want);
+            if (n >= 0 || errno != EINTR) return n;
+        }
+    };
+#endif
+    if (fileSize) *fileSize = size;
+    if (size > maxSize) {
+        error = commonstr::Args(commonstr::kTooLarge, {Display(path)});
+        return false;
+    }
+    // The file system's size only guides the first allocation; what is read is bounded by maxSize
+    // itself (a file may grow while it is read).
     std::vector<uint8_t> data;
+    data.reserve(static_cast<size_t>(size));
     char buf[1 << 16];
-    while (in) {
-        in.read(buf, sizeof buf);
-        const std::streamsize n = in.gcount();
-        if (n <= 0) break;
-        if (data.size() + static_cast<size_t>(n) > maxSize) {
+    bool headChecked = !headAccepted;
+    for (;;) {
+        size_t want = sizeof buf;
+        if (!headChecked) want = headLength - std::min(headLength, data.size());
+        if (want == 0) want = sizeof buf;
+        const int64_t n = readSome(buf, want);
+        if (n < 0) {
+            error = commonstr::Args(commonstr::kCannotRead, {Display(path)});
+            return false;
+        }
+        if (static_cast<uintmax_t>(data.size()) + static_cast<uintmax_t>(n) > maxSize) {
             error = commonstr::Args(commonstr::kTooLarge, {Display(path)});
             return false;
         }
         data.insert(data.end(), buf, buf + n);
-    }
-    if (in.bad()) {
-        error = commonstr::Args(commonstr::kCannotRead, {Display(path)});
-        return false;
+        if (!headChecked && (data.size() >= headLength || n == 0)) {
+            headChecked = true;
+            if (!headAccepted(data)) break;
+        }
+        if (n == 0) break;
     }
     out = std::move(data);
     return true;

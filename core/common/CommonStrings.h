@@ -13,6 +13,9 @@ inline constexpr char kErrorCode[] = "Fehler %1";
 inline constexpr char kReadIsFolder[] = "Die Datei %1 kann nicht gelesen werden: es ist ein Ordner";
 inline constexpr char kCannotOpen[] = "Die Datei %1 kann nicht geöffnet werden: %2";
 inline constexpr char kTooLarge[] = "Die Datei %1 ist zu groß für ein Dokument";
+inline constexpr char kNotAFile[] =
+    "Die Datei %1 kann nicht gelesen werden: sie ist keine gewöhnliche Datei (sondern z. B. ein Gerät oder "
+    "eine Pipe)";
 inline constexpr char kCannotRead[] = "Die Datei %1 kann nicht gelesen werden";
 inline constexpr char kWriteIsFolder[] = "Die Datei %1 kann nicht geschrieben werden: es ist ein Ordner";
 inline constexpr char kCannotSave[] = "Die Datei %1 kann nicht gespeichert werden: %2";
