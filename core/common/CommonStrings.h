@@ -10,6 +10,7 @@ namespace tarvex::commonstr {
 
 inline constexpr char kUnexpectedEnd[] = "Unerwartetes Dateiende (%1)";
 inline constexpr char kErrorCode[] = "Fehler %1";
+inline constexpr char kListTooLong[] = "Textliste mit %1 Einträgen (höchstens %2)";
 inline constexpr char kReadIsFolder[] = "Die Datei %1 kann nicht gelesen werden: es ist ein Ordner";
 inline constexpr char kCannotOpen[] = "Die Datei %1 kann nicht geöffnet werden: %2";
 inline constexpr char kTooLarge[] = "Die Datei %1 ist zu groß für ein Dokument";

@@ -10,6 +10,7 @@
 #include <unistd.h>
 
 #include <fstream>
+#include <iostream>
 #include <string>
 
 #include "AefTestUtil.h"
@@ -102,6 +103,38 @@ TEST(AefHostileFile, FileLargerThanAnyDocumentIsRefusedUnread) {
         EXPECT_EQ(r.code, 1) << size;
         EXPECT_NE(r.error.find("zu groß"), std::string::npos) << size << ": " << r.error;
         EXPECT_LT(r.peakGrowthKiB, 8 * 1024) << size << ": read before it was refused";
+    }
+}
+
+TEST(AefHostileFile, CountsBeyondTheBytesKeepMemoryNearTheFileSize) {
+    TempDir dir;
+    // Each claims millions of texts of one byte each (the shortest a text can be).
+    constexpr uint32_t kTexts = 12u << 20;
+    struct Case {
+        const char* name;
+        bool continuationList;
+    };
+    for (const Case c : {Case{"erstes-blatt.aef", false}, Case{"folgeblaetter.aef", true}}) {
+        CArchiveWriter w = Header210();
+        w.WriteWord(0x1206);
+        w.WriteWord(2);
+        if (c.continuationList) {
+            w.WriteCount(0);
+            w.WriteCount(0);
+            w.WriteWord(0x2000 + 255);
+            w.WriteWord(0xFFFF);
+        }
+        w.WriteCount(kTexts);
+        std::vector<uint8_t> bytes = w.Data();
+        bytes.resize(bytes.size() + kTexts, 0);  // kTexts empty texts
+        const fs::path path = dir / c.name;
+        WriteBytes(path, bytes);
+        const LoadResult r = LoadInChild(path);
+        EXPECT_EQ(r.code, 1) << c.name;
+        const long limitKiB = 4 * static_cast<long>(bytes.size() / 1024) + 32 * 1024;
+        EXPECT_LT(r.peakGrowthKiB, limitKiB) << c.name << ": " << r.error;
+        std::cout << "[          ] " << c.name << ": " << bytes.size() / 1024 << " KiB file, memory grew by "
+                  << r.peakGrowthKiB << " KiB\n";
     }
 }
 
