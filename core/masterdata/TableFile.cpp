@@ -239,16 +239,17 @@ private:
 
 }  // namespace
 
-std::unique_ptr<CTableFile> OpenDiskFile(const std::filesystem::path& path, std::string& cause) {
+std::unique_ptr<CTableFile> OpenDiskFile(const std::filesystem::path& path, std::string& cause,
+                                         bool readOnly) {
 #ifdef _WIN32
-    HANDLE h = OpenHandle(path, GENERIC_READ | GENERIC_WRITE, OPEN_EXISTING);
+    HANDLE h = OpenHandle(path, readOnly ? GENERIC_READ : GENERIC_READ | GENERIC_WRITE, OPEN_EXISTING);
     if (h == INVALID_HANDLE_VALUE) {
         cause = LastErrorText();
         return nullptr;
     }
     return std::make_unique<CDiskFile>(h);
 #else
-    int fd = ::open(path.c_str(), O_RDWR | O_CLOEXEC);
+    int fd = ::open(path.c_str(), (readOnly ? O_RDONLY : O_RDWR) | O_CLOEXEC);
     if (fd < 0) {
         cause = ErrnoText(errno);
         return nullptr;

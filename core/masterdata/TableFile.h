@@ -52,7 +52,10 @@ private:
 
 // Opens an existing file for reading and writing, shared with other readers and writers (who
 // coordinate through Lock). nullptr with the system's cause when that fails.
-std::unique_ptr<CTableFile> OpenDiskFile(const std::filesystem::path& path, std::string& cause);
+// readOnly: for reading only, so that a table the user may only read can be listed; every write
+// (and the lock for writing) then fails.
+std::unique_ptr<CTableFile> OpenDiskFile(const std::filesystem::path& path, std::string& cause,
+                                         bool readOnly = false);
 // Creates the file or truncates an existing one, read/write, shared.
 std::unique_ptr<CTableFile> CreateDiskFile(const std::filesystem::path& path, std::string& cause);
 // True when the path can be opened for reading (it is opened and closed again).

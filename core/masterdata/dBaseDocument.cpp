@@ -349,10 +349,18 @@ int CdBaseDocument::CreateTable(std::unique_ptr<CTableFile> file, const std::fil
 }
 
 int CdBaseDocument::OpenTable(const std::filesystem::path& path) {
+    return OpenDiskTable(path, false);
+}
+
+int CdBaseDocument::OpenTableReadOnly(const std::filesystem::path& path) {
+    return OpenDiskTable(path, true);
+}
+
+int CdBaseDocument::OpenDiskTable(const std::filesystem::path& path, bool readOnly) {
     CloseFile();
     ResetDefinition();
     std::string cause;
-    auto file = OpenDiskFile(path, cause);
+    auto file = OpenDiskFile(path, cause, readOnly);
     if (!file) {
         m_fileError = {path, dbfstr::kOpenFailed, cause};
         return 0;

@@ -93,4 +93,22 @@ TEST_F(FileSafetyCli, NamesThatAreNotUtf8AreTheFilesWritten) {
     EXPECT_EQ(dump.exitCode, 0) << dump.err;
 }
 
+TEST_F(FileSafetyCli, TableTheUserMayOnlyReadIsListed) {
+    // As another user where the test runs as root (root may open any file for writing).
+    fs::permissions(m_dir.Path(), fs::perms::all);
+    const fs::path table = m_dir / "adressen.dbf";
+    fs::copy_file(fs::path(TARVEX_FIXTURES_DIR) / "dbf" / "adress1.dbf", table);
+    fs::permissions(table, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0)) _exit(99);
+        _exit(Tarvex("dbf " + QuoteArg(table.string())).exitCode & 0xFF);
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0) << ErrText();
+}
+
 #endif  // _WIN32
