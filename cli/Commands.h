@@ -2,6 +2,7 @@
 // Subcommands of the `tarvex` tool register themselves here; main() dispatches by name.
 // Exit codes: 0 success, 1 a file could not be read or written, 2 wrong usage.
 
+#include <filesystem>
 #include <functional>
 #include <string>
 #include <vector>
@@ -28,6 +29,12 @@ struct CommandRegistrar {
         Registry().push_back({std::move(name), std::move(usage), std::move(summary), std::move(run)});
     }
 };
+
+// A file name from the command line as the file system names it: the argument's bytes as they are
+// (a name that is not UTF-8 is still the same file), never decoded and encoded again.
+inline std::filesystem::path ArgPath(const std::string& arg) {
+    return std::filesystem::path(arg);
+}
 
 // Prints "usage: tarvex <usage>" to stderr and returns kExitUsage.
 int UsageError(const std::string& usage);

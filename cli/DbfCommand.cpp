@@ -82,7 +82,7 @@ int RunDbf(const std::vector<std::string>& args) {
     if (file.empty()) return UsageError(kUsage);
 
     CdBaseDocument table;
-    if (!table.OpenTable(std::filesystem::path(file))) {
+    if (!table.OpenTableReadOnly(ArgPath(file))) {
         std::cerr << "tarvex dbf: " << table.GetFileError().Text() << "\n";
         return kExitFile;
     }

@@ -22,19 +22,9 @@
 namespace tarvex::cli {
 namespace {
 
-// The calculation's flag comes from the same profile store as the program's.
-QSettingsProfile& UserProfile() {
-    static QSettingsProfile profile(QSettingsProfile::Area::Profile);
-    return profile;
-}
-
-std::filesystem::path PathOf(const std::string& file) {
-    return std::filesystem::u8path(file);
-}
-
 bool Load(const std::string& file, CDV1_Doc& doc, FdvReadInfo* info) {
     std::string error;
-    if (!LoadFdvFile(PathOf(file), doc, error, info)) {
+    if (!LoadFdvFile(ArgPath(file), doc, error, info)) {
         std::cerr << "tarvex: " << file << ": " << error << "\n";
         return false;
     }
@@ -56,7 +46,7 @@ bool LoadForSave(const std::string& file, CDV1_Doc& doc) {
 
 int Save(const std::string& file, CDV1_Doc& doc) {
     std::string error;
-    if (!SaveFdvFile(PathOf(file), doc, error)) {
+    if (!SaveFdvFile(ArgPath(file), doc, error)) {
         std::cerr << "tarvex: " << error << "\n";
         return kExitFile;
     }
@@ -120,7 +110,11 @@ int RunRecalc(const std::vector<std::string>& args) {
         }
     }
     if (files.empty() || files.size() > 2) return UsageError(usage);
-    if (flag < 0) flag = settings::Get(UserProfile(), settings::kDV1Form, settings::kFlagDV1_11a);
+    if (flag < 0) {
+        // The same profile store as the program's.
+        QSettingsProfile profile(QSettingsProfile::Area::Profile);
+        flag = settings::Get(profile, settings::kDV1Form, settings::kFlagDV1_11a);
+    }
 
     CDV1_Doc doc;
     if (!LoadForSave(files[0], doc)) return kExitFile;
@@ -143,7 +137,11 @@ const CommandRegistrar kRecalc(
 }  // namespace
 
 bool IsFdvFile(const std::string& file) {
-    std::ifstream in(PathOf(file), std::ios::binary);
+    // Only a regular file is looked into: a pipe would keep the tool waiting. Anything else goes
+    // to the SAD reader, which refuses it with its message.
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(ArgPath(file), ec)) return false;
+    std::ifstream in(ArgPath(file), std::ios::binary);
     char head[kFdvFamilyLength] = {};
     in.read(head, sizeof head);
     return in.gcount() == static_cast<std::streamsize>(sizeof head) &&

@@ -63,7 +63,7 @@ int LoadPageJob(const PageArgs& args, PageJob& job) {
     job.doc = std::make_unique<CEinheitspapierDoc>(job.profile.get());
     std::string error;
     AefReadInfo read;
-    if (!LoadAefFile(std::filesystem::u8path(args.in), *job.doc, error, &read)) {
+    if (!LoadAefFile(ArgPath(args.in), *job.doc, error, &read)) {
         std::cerr << "tarvex: " << args.in << ": " << error << "\n";
         return kExitFile;
     }

@@ -22,8 +22,7 @@ int RunPdf(const std::vector<std::string>& args) {
     PageJob job;
     if (int rc = LoadPageJob(a, job); rc >= 0) return rc;
     QString message;
-    if (!PrintSadToPdf(QString::fromStdString(a.out), *job.doc, a.page, a.option, *job.profile,
-                       job.definitions, message)) {
+    if (!PrintSadToPdf(ArgPath(a.out), *job.doc, a.page, a.option, *job.profile, job.definitions, message)) {
         std::cerr << "tarvex: " << message.toStdString() << "\n";
         return kExitFile;
     }

@@ -1,7 +1,9 @@
 // tarvex render: the screen picture of one page of an .aef file as PNG, drawn by the view's
 // renderer without a display.
 
+#include <QBuffer>
 #include <QImage>
+#include <QImageWriter>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -9,6 +11,7 @@
 #include "Commands.h"
 #include "PageCommands.h"
 #include "core/formview/FormZoom.h"
+#include "render/app/OutputFile.h"
 #include "render/app/QSettingsProfile.h"
 #include "render/sad/SadPageSetup.h"
 
@@ -30,9 +33,18 @@ int RunRender(const std::vector<std::string>& args) {
     CSadPageRenderer renderer;
     renderer.Prepare(job.profile.get(), a.option);
     const QImage image = RenderSadPageImage(renderer, *job.doc, a.page, o, *job.profile, kScreenDpi);
-    const std::string& out = a.out;
-    if (!image.save(QString::fromStdString(out), "PNG")) {
-        std::cerr << "tarvex: cannot write " << out << "\n";
+    // Encoded in memory and saved as a document is saved: a failed write keeps the old picture.
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "png");
+    QString error;
+    if (!writer.write(image)) {
+        std::cerr << "tarvex: " << a.out << ": " << writer.errorString().toStdString() << "\n";
+        return kExitFile;
+    }
+    if (!WriteOutputFile(ArgPath(a.out), png, error)) {
+        std::cerr << "tarvex: " << error.toStdString() << "\n";
         return kExitFile;
     }
     return kExitOk;

@@ -36,7 +36,7 @@ std::string Utf8(std::u16string_view s) {
 // read; a load status of 18 or 19 is reported by the caller.
 bool Load(const std::string& file, CEinheitspapierDoc& doc, AefReadInfo* info) {
     std::string error;
-    if (!LoadAefFile(std::filesystem::u8path(file), doc, error, info)) {
+    if (!LoadAefFile(ArgPath(file), doc, error, info)) {
         std::cerr << "tarvex: " << file << ": " << error << "\n";
         return false;
     }
@@ -94,7 +94,7 @@ int RunDump(const std::vector<std::string>& args) {
 
 int Save(const std::string& file, CEinheitspapierDoc& doc) {
     std::string error;
-    if (!SaveAefFile(std::filesystem::u8path(file), doc, error)) {
+    if (!SaveAefFile(ArgPath(file), doc, error)) {
         std::cerr << "tarvex: " << error << "\n";
         return kExitFile;
     }

@@ -24,4 +24,7 @@ CORPUS="$BUILD_DIR/corpus/$TARGET"
 mkdir -p "$CORPUS"
 SEEDS=()
 [ -d "fuzz/seeds/$TARGET" ] && SEEDS=("fuzz/seeds/$TARGET")
-"$BUILD_DIR/fuzz/$TARGET" -max_total_time="$SECONDS_TO_RUN" -print_final_stats=1 "$@" "$CORPUS" "${SEEDS[@]}"
+# Inputs as large as a 255-page document with short texts in every box (about 3.5 MB); a reader
+# may take a small multiple of its input, never a gigabyte. Flags given on the command line win.
+"$BUILD_DIR/fuzz/$TARGET" -max_total_time="$SECONDS_TO_RUN" -print_final_stats=1 -max_len=4194304 \
+    -rss_limit_mb=1024 "$@" "$CORPUS" "${SEEDS[@]}"

@@ -1,6 +1,7 @@
 #include "core/common/Archive.h"
 
 #include <cstring>
+#include <string>
 
 #include "core/common/CommonStrings.h"
 #include "core/common/TextCodec.h"
@@ -129,8 +130,11 @@ std::u16string CArchiveReader::ReadString() {
     return s;
 }
 
-std::vector<std::u16string> CArchiveReader::ReadStringList() {
+std::vector<std::u16string> CArchiveReader::ReadStringList(uint32_t maxCount) {
     const uint32_t n = ReadCount();
+    if (n > maxCount)
+        throw ArchiveError(
+            commonstr::Args(commonstr::kListTooLong, {std::to_string(n), std::to_string(maxCount)}));
     Need(n, "Textliste");  // every string needs at least its length byte
     std::vector<std::u16string> list;
     list.reserve(n);

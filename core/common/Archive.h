@@ -38,6 +38,10 @@ private:
     std::vector<uint8_t> m_data;
 };
 
+// The most texts a string list of the program's files holds unless its reader says otherwise: far
+// more than any form has boxes on one sheet (and than the 54 356 of 254 SAD continuation sheets).
+inline constexpr uint32_t kMaxTextsInList = 0xFFFF;
+
 class CArchiveReader {
 public:
     explicit CArchiveReader(std::span<const uint8_t> data) : m_data(data) {}
@@ -49,7 +53,10 @@ public:
     std::u16string ReadString();
     // Lists check the announced count against the bytes that remain before reserving anything;
     // every element needs at least minBytesPerItem bytes.
-    std::vector<std::u16string> ReadStringList();
+    // A text object takes some 32 bytes however short its text, against one byte in the file: the
+    // count is also bounded by maxCount (the most texts a list of the format can hold), so that a
+    // crafted count cannot make memory grow far beyond the file's size.
+    std::vector<std::u16string> ReadStringList(uint32_t maxCount = kMaxTextsInList);
     std::vector<uint16_t> ReadWordList();
     std::vector<uint8_t> ReadByteList();
     void ReadRaw(void* out, size_t size);

@@ -2,8 +2,12 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <charconv>
+#include <chrono>
 #include <cstring>
 #include <fstream>
+#include <functional>
+#include <optional>
 #include <random>
 #include <system_error>
 
@@ -61,6 +65,12 @@ bool WriteTemp(const std::filesystem::path& temp, std::span<const uint8_t> data,
     return ok;
 }
 
+// The read-only attribute is Windows' write protection; the rename would replace such a file.
+bool MayWrite(const std::filesystem::path& target) {
+    const DWORD attributes = GetFileAttributesW(target.c_str());
+    return attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_READONLY) == 0;
+}
+
 bool ReplaceWith(const std::filesystem::path& temp, const std::filesystem::path& target, std::string& why) {
     if (MoveFileExW(temp.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
         return true;
@@ -74,17 +84,50 @@ std::string ErrnoText(int err) {
     return std::strerror(err);
 }
 
+// What the new file takes over from the one it replaces.
+struct TargetAttributes {
+    mode_t mode = 0;
+    bool exists = false;
+    uid_t uid = 0;
+    gid_t gid = 0;
+};
+
+TargetAttributes AttributesOf(const std::filesystem::path& target) {
+    TargetAttributes a;
+    struct stat st {};
+    if (::stat(target.c_str(), &st) == 0) {
+        a.exists = true;
+        a.mode = st.st_mode & 07777;
+        a.uid = st.st_uid;
+        a.gid = st.st_gid;
+        return a;
+    }
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    a.mode = 0666 & ~mask;
+    return a;
+}
+
+// The rename needs only the folder's permission; a file the user may not write is refused, not
+// replaced behind its owner's back.
+bool MayWrite(const std::filesystem::path& target) {
+    return ::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) == 0 || errno == ENOENT;
+}
+
 bool WriteTemp(const std::filesystem::path& temp, std::span<const uint8_t> data, std::string& why,
-               mode_t mode) {
+               const TargetAttributes& attributes) {
     const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
     if (fd < 0) {
         why = ErrnoText(errno);
         return false;
     }
     int err = 0;
-    // The final permissions are set before the rename, so the target never appears with the
-    // temporary file's private mode.
-    if (::fchmod(fd, mode) != 0) err = errno;
+    // Owner first (a change of owner clears the set-id bits), then the mode, both before the
+    // rename, so the target never appears with the temporary file's private mode. Only a
+    // privileged process may give a file away; the group is kept where the user belongs to it.
+    if (attributes.exists && ::fchown(fd, attributes.uid, attributes.gid) != 0)
+        (void)::fchown(fd, static_cast<uid_t>(-1), attributes.gid);
+    if (::fchmod(fd, attributes.mode) != 0) err = errno;
     size_t done = 0;
     while (!err && done < data.size()) {
         const ssize_t n = ::write(fd, data.data() + done, data.size() - done);
@@ -117,22 +160,96 @@ bool ReplaceWith(const std::filesystem::path& temp, const std::filesystem::path&
     return true;
 }
 
-mode_t ModeFor(const std::filesystem::path& target) {
-    struct stat st {};
-    if (::stat(target.c_str(), &st) == 0) return st.st_mode & 07777;
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    return 0666 & ~mask;
+#endif
+
+constexpr char kTempMarker[] = ".tmp-";
+constexpr size_t kTempDigits = 12;
+
+// When this process started; nullopt where the system does not tell.
+std::optional<std::chrono::system_clock::time_point> ProcessStart() {
+#ifdef _WIN32
+    FILETIME created, exited, kernel, user;
+    if (!GetProcessTimes(GetCurrentProcess(), &created, &exited, &kernel, &user)) return std::nullopt;
+    // 100 ns steps since 1601-01-01.
+    const uint64_t ticks = (uint64_t{created.dwHighDateTime} << 32) | created.dwLowDateTime;
+    const int64_t unix100ns = static_cast<int64_t>(ticks) - 116444736000000000LL;
+    return std::chrono::system_clock::time_point(
+        std::chrono::duration_cast<std::chrono::system_clock::duration>(
+            std::chrono::nanoseconds(unix100ns * 100)));
+#elif defined(__linux__)
+    // Field 22 of /proc/self/stat: clock ticks after boot; the boot time is "btime" in /proc/stat.
+    auto readAll = [](const char* name) {
+        std::ifstream in(name, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    };
+    const std::string stat = readAll("/proc/self/stat");
+    const size_t close = stat.rfind(')');  // the command name may hold blanks and parentheses
+    if (close == std::string::npos) return std::nullopt;
+    size_t pos = close + 1;
+    for (int field = 3; field <= 22; ++field) {
+        pos = stat.find(' ', pos);
+        if (pos == std::string::npos) return std::nullopt;
+        ++pos;
+    }
+    uint64_t startTicks = 0;
+    if (std::from_chars(stat.data() + pos, stat.data() + stat.size(), startTicks).ec != std::errc{})
+        return std::nullopt;
+    const std::string all = readAll("/proc/stat");
+    const size_t b = all.find("\nbtime ");
+    int64_t bootSeconds = 0;
+    if (b == std::string::npos ||
+        std::from_chars(all.data() + b + 7, all.data() + all.size(), bootSeconds).ec != std::errc{})
+        return std::nullopt;
+    const long hz = ::sysconf(_SC_CLK_TCK);
+    if (hz <= 0) return std::nullopt;
+    // btime is whole seconds: a second's margin keeps a temporary of this process from looking
+    // older than the process.
+    const auto start =
+        std::chrono::seconds(bootSeconds) +
+        std::chrono::milliseconds(static_cast<int64_t>(startTicks * 1000 / static_cast<uint64_t>(hz)));
+    return std::chrono::system_clock::time_point(start - std::chrono::seconds(1));
+#else
+    return std::nullopt;
+#endif
 }
 
-#endif
+// ".<name>.tmp-" and twelve hex digits: the temporary files of a save of <name>.
+bool IsTempNameOf(const std::string& candidate, const std::string& prefix) {
+    if (candidate.size() != prefix.size() + kTempDigits || candidate.compare(0, prefix.size(), prefix) != 0)
+        return false;
+    return std::all_of(candidate.begin() + static_cast<std::ptrdiff_t>(prefix.size()), candidate.end(),
+                       [](char c) { return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f'); });
+}
+
+// A save that was interrupted (power cut, killed program) leaves its temporary file beside the
+// document. Those of this document that are older than this process cannot belong to a save
+// still running here; they go with the next save. Failures are of no concern to the save.
+void RemoveStaleTemps(const std::filesystem::path& target) {
+    const auto started = ProcessStart();
+    if (!started) return;
+    const std::string prefix = "." + target.filename().string() + kTempMarker;
+    std::filesystem::path dir = target.parent_path();
+    if (dir.empty()) dir = ".";
+    std::error_code ec;
+    std::vector<std::filesystem::path> stale;
+    for (std::filesystem::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec)) {
+        const std::filesystem::path& p = it->path();
+        if (!IsTempNameOf(p.filename().string(), prefix)) continue;
+        std::error_code fileEc;
+        if (!it->is_regular_file(fileEc) || it->is_symlink(fileEc)) continue;
+        const auto written = std::filesystem::last_write_time(p, fileEc);
+        if (fileEc) continue;
+        if (std::chrono::file_clock::to_sys(written) < *started) stale.push_back(p);
+    }
+    for (const auto& p : stale) std::filesystem::remove(p, ec);
+}
 
 std::filesystem::path TempNameFor(const std::filesystem::path& target) {
     static thread_local std::mt19937_64 rng{std::random_device{}()};
     static const char* digits = "0123456789abcdef";
-    std::string suffix = ".tmp-";
+    std::string suffix = kTempMarker;
     uint64_t r = rng();
-    for (int i = 0; i < 12; ++i, r >>= 4) suffix.push_back(digits[r & 15]);
+    for (size_t i = 0; i < kTempDigits; ++i, r >>= 4) suffix.push_back(digits[r & 15]);
     std::filesystem::path name(".");
     name += target.filename();
     name += suffix;
@@ -142,35 +259,89 @@ std::filesystem::path TempNameFor(const std::filesystem::path& target) {
 }  // namespace
 
 bool ReadFileBytes(const std::filesystem::path& path, std::vector<uint8_t>& out, std::string& error,
-                   std::uintmax_t maxSize) {
+                   std::uintmax_t maxSize, size_t headLength,
+                   const std::function<bool(std::span<const uint8_t>)>& headAccepted,
+                   std::uintmax_t* fileSize) {
     out.clear();
     std::error_code ec;
     if (std::filesystem::is_directory(path, ec)) {
         error = commonstr::Args(commonstr::kReadIsFolder, {Display(path)});
         return false;
     }
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        error =
-            commonstr::Args(commonstr::kCannotOpen, {Display(path), std::strerror(errno ? errno : ENOENT)});
+    auto openFailed = [&](int err) {
+        error = commonstr::Args(commonstr::kCannotOpen, {Display(path), std::strerror(err ? err : ENOENT)});
+        return false;
+    };
+#ifdef _WIN32
+    // Windows opens no pipe or device by a plain file name that passed this test.
+    const auto status = std::filesystem::status(path, ec);
+    if (ec) return openFailed(ENOENT);
+    if (!std::filesystem::is_regular_file(status)) {
+        error = commonstr::Args(commonstr::kNotAFile, {Display(path)});
         return false;
     }
-    // Read in chunks rather than trusting a reported size, so special files behave too.
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return openFailed(errno);
+    const std::uintmax_t size = std::filesystem::file_size(path, ec);
+    if (ec) return openFailed(EIO);
+    auto readSome = [&](char* buf, size_t want) -> int64_t {
+        in.read(buf, static_cast<std::streamsize>(want));
+        if (in.bad()) return -1;
+        return in.gcount();
+    };
+#else
+    // Not blocking: the open of a pipe without a writer would wait for ever. The kind is then
+    // taken from the opened file itself, so it cannot change between the test and the read.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return openFailed(errno);
+    struct Closer {
+        int fd;
+        ~Closer() { ::close(fd); }
+    } closer{fd};
+    struct stat st {};
+    if (::fstat(fd, &st) != 0) return openFailed(errno);
+    if (!S_ISREG(st.st_mode)) {
+        error = commonstr::Args(commonstr::kNotAFile, {Display(path)});
+        return false;
+    }
+    const std::uintmax_t size = static_cast<std::uintmax_t>(st.st_size);
+    auto readSome = [&](char* buf, size_t want) -> int64_t {
+        for (;;) {
+            const ssize_t n = ::read(fd, buf, want);
+            if (n >= 0 || errno != EINTR) return n;
+        }
+    };
+#endif
+    if (fileSize) *fileSize = size;
+    if (size > maxSize) {
+        error = commonstr::Args(commonstr::kTooLarge, {Display(path)});
+        return false;
+    }
+    // The file system's size only guides the first allocation; what is read is bounded by maxSize
+    // itself (a file may grow while it is read).
     std::vector<uint8_t> data;
+    data.reserve(static_cast<size_t>(size));
     char buf[1 << 16];
-    while (in) {
-        in.read(buf, sizeof buf);
-        const std::streamsize n = in.gcount();
-        if (n <= 0) break;
-        if (data.size() + static_cast<size_t>(n) > maxSize) {
+    bool headChecked = !headAccepted;
+    for (;;) {
+        size_t want = sizeof buf;
+        if (!headChecked) want = headLength - std::min(headLength, data.size());
+        if (want == 0) want = sizeof buf;
+        const int64_t n = readSome(buf, want);
+        if (n < 0) {
+            error = commonstr::Args(commonstr::kCannotRead, {Display(path)});
+            return false;
+        }
+        if (static_cast<uintmax_t>(data.size()) + static_cast<uintmax_t>(n) > maxSize) {
             error = commonstr::Args(commonstr::kTooLarge, {Display(path)});
             return false;
         }
         data.insert(data.end(), buf, buf + n);
-    }
-    if (in.bad()) {
-        error = commonstr::Args(commonstr::kCannotRead, {Display(path)});
-        return false;
+        if (!headChecked && (data.size() >= headLength || n == 0)) {
+            headChecked = true;
+            if (!headAccepted(data)) break;
+        }
+        if (n == 0) break;
     }
     out = std::move(data);
     return true;
@@ -182,25 +353,40 @@ bool WriteFileAtomic(const std::filesystem::path& path, std::span<const uint8_t>
         error = commonstr::Args(commonstr::kWriteIsFolder, {Display(path)});
         return false;
     }
-    // Saving through a symbolic link replaces the file it points to, not the link.
+    // Saving through a symbolic link replaces the file it points to, not the link. A link that
+    // leads nowhere (dangling, or a loop) is refused: replacing it would turn it into a file.
     std::filesystem::path target = path;
     if (std::filesystem::is_symlink(path, ec)) {
-        const std::filesystem::path resolved = std::filesystem::weakly_canonical(path, ec);
-        if (!ec) target = resolved;
+        const std::filesystem::path resolved = std::filesystem::canonical(path, ec);
+        if (ec) {
+            error = commonstr::Args(commonstr::kBrokenLink, {Display(path), ec.message()});
+            return false;
+        }
+        if (std::filesystem::is_directory(resolved, ec)) {
+            error = commonstr::Args(commonstr::kWriteIsFolder, {Display(path)});
+            return false;
+        }
+        target = resolved;
+    }
+    if (!MayWrite(target)) {
+        error = commonstr::Args(commonstr::kWriteProtected, {Display(path)});
+        return false;
     }
     const std::filesystem::path temp = TempNameFor(target);
     std::string why;
 #ifdef _WIN32
     bool ok = WriteTemp(temp, data, why);
 #else
-    bool ok = WriteTemp(temp, data, why, ModeFor(target));
+    bool ok = WriteTemp(temp, data, why, AttributesOf(target));
 #endif
     if (ok) ok = ReplaceWith(temp, target, why);
     if (!ok) {
         std::filesystem::remove(temp, ec);
         error = commonstr::Args(commonstr::kCannotSave, {Display(path), why});
+        return false;
     }
-    return ok;
+    RemoveStaleTemps(target);
+    return true;
 }
 
 }  // namespace tarvex

@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <span>
 #include <string>
 #include <vector>
@@ -16,9 +17,15 @@ namespace tarvex {
 // and a reader must not be driven into allocating whatever a damaged file system reports.
 inline constexpr std::uintmax_t kMaxDocumentFileSize = 256u * 1024u * 1024u;
 
-// Reads the whole file. false with a message when it cannot be opened or read, or is too large.
+// Reads the whole file. false with a message when it cannot be opened or read, is no regular file
+// (a pipe, a device: refused before a byte is read, so a reader never waits for one) or is larger
+// than maxSize (refused by the size the file system gives, unread). When headAccepted is given
+// and says no to the first headLength bytes, only those are read: a file of another kind is not
+// read to its end to be refused. fileSize receives the size the file system gives.
 bool ReadFileBytes(const std::filesystem::path& path, std::vector<uint8_t>& out, std::string& error,
-                   std::uintmax_t maxSize = kMaxDocumentFileSize);
+                   std::uintmax_t maxSize = kMaxDocumentFileSize, size_t headLength = 0,
+                   const std::function<bool(std::span<const uint8_t>)>& headAccepted = {},
+                   std::uintmax_t* fileSize = nullptr);
 
 // Replaces path with data atomically. On failure the old file (if any) is unchanged, the
 // temporary file is removed and error says why. An existing target keeps its permissions.

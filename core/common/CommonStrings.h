@@ -10,12 +10,21 @@ namespace tarvex::commonstr {
 
 inline constexpr char kUnexpectedEnd[] = "Unerwartetes Dateiende (%1)";
 inline constexpr char kErrorCode[] = "Fehler %1";
+inline constexpr char kListTooLong[] = "Textliste mit %1 Einträgen (höchstens %2)";
 inline constexpr char kReadIsFolder[] = "Die Datei %1 kann nicht gelesen werden: es ist ein Ordner";
 inline constexpr char kCannotOpen[] = "Die Datei %1 kann nicht geöffnet werden: %2";
 inline constexpr char kTooLarge[] = "Die Datei %1 ist zu groß für ein Dokument";
+inline constexpr char kNotAFile[] =
+    "Die Datei %1 kann nicht gelesen werden: sie ist keine gewöhnliche Datei (sondern z. B. ein Gerät oder "
+    "eine Pipe)";
 inline constexpr char kCannotRead[] = "Die Datei %1 kann nicht gelesen werden";
 inline constexpr char kWriteIsFolder[] = "Die Datei %1 kann nicht geschrieben werden: es ist ein Ordner";
 inline constexpr char kCannotSave[] = "Die Datei %1 kann nicht gespeichert werden: %2";
+inline constexpr char kWriteProtected[] =
+    "Die Datei ist schreibgeschützt und wurde nicht verändert: %1\n"
+    "Speichern Sie das Dokument bitte unter einem anderen Namen.";
+inline constexpr char kBrokenLink[] =
+    "Die Verknüpfung %1 führt zu keiner vorhandenen Datei (%2) und wird nicht überschrieben.";
 
 // The text with %1, %2, ... replaced by the arguments in order (at most nine); a placeholder
 // without an argument stays as it is.

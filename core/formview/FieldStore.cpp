@@ -336,7 +336,12 @@ void CFieldStore::ReadBlock(CArchiveReader& ar) {
         }
         const uint16_t mode = ar.ReadWord();
         const uint16_t n2 = ar.ReadWord();
-        auto texts2 = ar.ReadStringList();
+        // The list holds exactly n2 texts per continuation page; n2 itself is bounded, so that the
+        // list's count cannot claim millions of texts.
+        if (n2 > kMaxFieldsPerSheet) throw ArchiveError(formviewstr::kTooManyContinuationFields);
+        const uint32_t pages = mode & 0xFF;
+        const uint32_t maxTexts2 = (mode & 0xF000) == kPageModeMulti && pages >= 1 ? n2 * (pages - 1) : 0;
+        auto texts2 = ar.ReadStringList(maxTexts2);
         auto words2 = ar.ReadWordList();
         // The page-mode word must agree with the lists, or every later access would miss them.
         const uint16_t kind = mode & 0xF000;

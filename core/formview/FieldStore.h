@@ -31,6 +31,8 @@ inline constexpr uint16_t kAlignRight = 0x0200;
 
 inline constexpr uint16_t kPageModeSingle = 0x1000;
 inline constexpr uint16_t kPageModeMulti = 0x2000;
+// The most fields a continuation sheet of a stored block may have (the SAD has 214, the D.V.1 61).
+inline constexpr uint16_t kMaxFieldsPerSheet = 1024;
 inline constexpr uint16_t kFieldStoreMagic = 0x1206;
 inline constexpr int kMaxPages = 255;
 

@@ -6,6 +6,7 @@ namespace tarvex::formviewstr {
 
 // Causes of a damaged field-store block (UTF-8).
 inline constexpr char kTooManyFields[] = "Zu viele Felder auf Seite 1";
+inline constexpr char kTooManyContinuationFields[] = "Zu viele Felder je Folgeseite";
 inline constexpr char kTextsAndFormatsDiffer[] =
     "Anzahl der Texte und Formate von Seite 1 stimmt nicht überein";
 inline constexpr char kPageModeMismatch[] = "Seitenmodus und Folgeseiten stimmen nicht überein";

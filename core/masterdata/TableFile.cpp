@@ -26,6 +26,10 @@
 namespace tarvex {
 namespace {
 
+// The lock is one byte far past any table's data. Windows locks are mandatory: a lock on the
+// records themselves would stop other instances (and other programs) from merely reading them.
+constexpr uint64_t kLockOffset = uint64_t{1} << 40;
+
 #ifdef _WIN32
 
 std::string LastErrorText() {
@@ -88,9 +92,39 @@ public:
         return true;
     }
 
+    bool Lock(bool exclusive) override {
+        if (m_lockDepth > 0 && (m_bExclusive || !exclusive)) {
+            ++m_lockDepth;
+            return true;
+        }
+        // Windows cannot turn a shared lock into an exclusive one in place.
+        if (m_lockDepth > 0) Region(false, false);
+        if (!Region(true, exclusive)) {
+            if (m_lockDepth > 0) Region(true, m_bExclusive);
+            return false;
+        }
+        m_bExclusive = exclusive;
+        ++m_lockDepth;
+        return true;
+    }
+
+    void Unlock() override {
+        if (m_lockDepth > 0 && --m_lockDepth == 0) Region(false, false);
+    }
+
 private:
+    bool Region(bool lock, bool exclusive) {
+        OVERLAPPED ov{};
+        ov.Offset = static_cast<DWORD>(kLockOffset);
+        ov.OffsetHigh = static_cast<DWORD>(kLockOffset >> 32);
+        if (!lock) return ::UnlockFileEx(m_h, 0, 1, 0, &ov) != 0;
+        return ::LockFileEx(m_h, exclusive ? LOCKFILE_EXCLUSIVE_LOCK : 0, 0, 1, 0, &ov) != 0;
+    }
+
     HANDLE m_h;
     bool m_dirty = false;
+    int m_lockDepth = 0;
+    bool m_bExclusive = false;
 };
 
 HANDLE OpenHandle(const std::filesystem::path& path, DWORD access, DWORD disposition) {
@@ -160,25 +194,62 @@ public:
         return true;
     }
 
+    bool Lock(bool exclusive) override {
+        if (m_lockDepth > 0 && (m_bExclusive || !exclusive)) {
+            ++m_lockDepth;
+            return true;
+        }
+        if (!Region(exclusive ? F_WRLCK : F_RDLCK)) return false;
+        m_bExclusive = exclusive;
+        ++m_lockDepth;
+        return true;
+    }
+
+    void Unlock() override {
+        if (m_lockDepth > 0 && --m_lockDepth == 0) Region(F_UNLCK);
+    }
+
 private:
+    bool Region(short type) {
+        struct flock fl {};
+        fl.l_type = type;
+        fl.l_whence = SEEK_SET;
+        fl.l_start = static_cast<off_t>(kLockOffset);
+        fl.l_len = 1;
+#ifdef F_OFD_SETLKW
+        // Bound to this open file, not to the process: closing another handle of the same table
+        // (or a second table object in this process) does not drop it.
+        const int command = F_OFD_SETLKW;
+#else
+        const int command = F_SETLKW;
+#endif
+        while (::fcntl(m_fd, command, &fl) != 0) {
+            if (errno != EINTR) return false;
+        }
+        return true;
+    }
+
     int m_fd;
     bool m_dirty = false;
+    int m_lockDepth = 0;
+    bool m_bExclusive = false;
 };
 
 #endif
 
 }  // namespace
 
-std::unique_ptr<CTableFile> OpenDiskFile(const std::filesystem::path& path, std::string& cause) {
+std::unique_ptr<CTableFile> OpenDiskFile(const std::filesystem::path& path, std::string& cause,
+                                         bool readOnly) {
 #ifdef _WIN32
-    HANDLE h = OpenHandle(path, GENERIC_READ | GENERIC_WRITE, OPEN_EXISTING);
+    HANDLE h = OpenHandle(path, readOnly ? GENERIC_READ : GENERIC_READ | GENERIC_WRITE, OPEN_EXISTING);
     if (h == INVALID_HANDLE_VALUE) {
         cause = LastErrorText();
         return nullptr;
     }
     return std::make_unique<CDiskFile>(h);
 #else
-    int fd = ::open(path.c_str(), O_RDWR | O_CLOEXEC);
+    int fd = ::open(path.c_str(), (readOnly ? O_RDONLY : O_RDWR) | O_CLOEXEC);
     if (fd < 0) {
         cause = ErrnoText(errno);
         return nullptr;

@@ -24,11 +24,38 @@ public:
     virtual int64_t Size() = 0;
     // Forces the written bytes to stable storage (the platform's flush of file buffers).
     virtual bool Flush() = 0;
+    // Waits for the table's lock, shared for reading or exclusive for writing; false when the
+    // lock cannot be had (then nothing may be written). Other instances of the program on other
+    // computers take the same lock, so an append never overwrites another one's record.
+    virtual bool Lock(bool exclusive) {
+        (void)exclusive;
+        return true;
+    }
+    virtual void Unlock() {}
 };
 
-// Opens an existing file for reading and writing, shared with other readers and writers, no
-// locks. nullptr with the system's cause when that fails.
-std::unique_ptr<CTableFile> OpenDiskFile(const std::filesystem::path& path, std::string& cause);
+// Holds a table's lock for one operation.
+class CTableLock {
+public:
+    CTableLock(CTableFile& file, bool exclusive) : m_file(file), m_bLocked(file.Lock(exclusive)) {}
+    ~CTableLock() {
+        if (m_bLocked) m_file.Unlock();
+    }
+    CTableLock(const CTableLock&) = delete;
+    CTableLock& operator=(const CTableLock&) = delete;
+    bool IsLocked() const { return m_bLocked; }
+
+private:
+    CTableFile& m_file;
+    bool m_bLocked;
+};
+
+// Opens an existing file for reading and writing, shared with other readers and writers (who
+// coordinate through Lock). nullptr with the system's cause when that fails.
+// readOnly: for reading only, so that a table the user may only read can be listed; every write
+// (and the lock for writing) then fails.
+std::unique_ptr<CTableFile> OpenDiskFile(const std::filesystem::path& path, std::string& cause,
+                                         bool readOnly = false);
 // Creates the file or truncates an existing one, read/write, shared.
 std::unique_ptr<CTableFile> CreateDiskFile(const std::filesystem::path& path, std::string& cause);
 // True when the path can be opened for reading (it is opened and closed again).

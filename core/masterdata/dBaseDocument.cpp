@@ -333,7 +333,12 @@ int CdBaseDocument::CreateTable(std::unique_ptr<CTableFile> file, const std::fil
     m_nVersion = 3;
     m_nRecordCount = 0;
     m_bLayoutFromFile = false;
-    if (!WriteHeader()) {
+    bool written;
+    {
+        CTableLock lock(*m_pFile, true);
+        written = lock.IsLocked() && WriteHeader();
+    }
+    if (!written) {
         m_fileError = {path, dbfstr::kOpenFailed, dbfstr::kHeaderNotWritten};
         CloseFile();
         return 0;
@@ -344,10 +349,18 @@ int CdBaseDocument::CreateTable(std::unique_ptr<CTableFile> file, const std::fil
 }
 
 int CdBaseDocument::OpenTable(const std::filesystem::path& path) {
+    return OpenDiskTable(path, false);
+}
+
+int CdBaseDocument::OpenTableReadOnly(const std::filesystem::path& path) {
+    return OpenDiskTable(path, true);
+}
+
+int CdBaseDocument::OpenDiskTable(const std::filesystem::path& path, bool readOnly) {
     CloseFile();
     ResetDefinition();
     std::string cause;
-    auto file = OpenDiskFile(path, cause);
+    auto file = OpenDiskFile(path, cause, readOnly);
     if (!file) {
         m_fileError = {path, dbfstr::kOpenFailed, cause};
         return 0;
@@ -364,7 +377,13 @@ int CdBaseDocument::OpenTable(std::unique_ptr<CTableFile> file, const std::files
 int CdBaseDocument::AttachTable(std::unique_ptr<CTableFile> file, const std::filesystem::path& path) {
     m_pFile = std::move(file);
     std::string cause;
-    if (ReadHeader(&cause) == 0) {
+    int version;
+    {
+        // A header is never read while another instance is half-way through writing it.
+        CTableLock lock(*m_pFile, false);
+        version = ReadHeader(&cause);
+    }
+    if (version == 0) {
         m_fileError = {path, dbfstr::kUnexpectedFormat, cause};
         CloseFile();
         return 0;
@@ -507,7 +526,10 @@ bool CdBaseDocument::WriteHeader() {
 }
 
 int32_t CdBaseDocument::GetRecordCount() {
-    if (m_pFile) ReadHeader(nullptr);
+    if (m_pFile) {
+        CTableLock lock(*m_pFile, false);
+        ReadHeader(nullptr);
+    }
     return m_nRecordCount;
 }
 
@@ -531,7 +553,11 @@ int CdBaseDocument::ReadRecord(int32_t n) {
     m_nCurrentRecord = 0;
     // One positional read; a record that is not wholly in the file (a header that claims more
     // records than there are) is not read.
-    int64_t got = m_pFile->ReadAt(RecordOffset(n), m_recordBuffer.data(), length);
+    int64_t got;
+    {
+        CTableLock lock(*m_pFile, false);
+        got = m_pFile->ReadAt(RecordOffset(n), m_recordBuffer.data(), length);
+    }
     if (got != static_cast<int64_t>(length)) {
         std::memset(m_recordBuffer.data(), 0, length + 1);
         return -1;
@@ -545,6 +571,20 @@ int CdBaseDocument::ReadRecord(int32_t n) {
 
 int CdBaseDocument::WriteRecord(int32_t n) {
     if (!m_pFile || n < 1 || static_cast<int64_t>(n) > static_cast<int64_t>(m_nRecordCount) + 1) return -1;
+    // Another instance may append to the same table: the count is read, the record appended and
+    // the count written under one lock, and an append goes after the records the file holds now
+    // (not after those this object last saw), so no record overwrites another one's.
+    CTableLock lock(*m_pFile, true);
+    if (!lock.IsLocked()) return -1;
+    if (n > m_nRecordCount) {
+        // A field list changed since the table was opened is not the file's: its header is never
+        // written (see WriteHeader), and neither is a buffer laid out for another record length.
+        if (!m_bLayoutFromFile) return -1;
+        const uint16_t headerLength = m_nHeaderLength, recordLength = m_nRecordLength;
+        if (ReadHeader(nullptr) == 0 || headerLength != m_nHeaderLength || recordLength != m_nRecordLength)
+            return -1;
+        n = m_nRecordCount + 1;
+    }
     m_recordBuffer[0] = ' ';
     const size_t length = m_nRecordLength;
     const uint64_t offset = RecordOffset(n);
@@ -576,12 +616,17 @@ int CdBaseDocument::WriteRecord(int32_t n) {
 
 int CdBaseDocument::DeleteRecord(int32_t n) {
     if (!m_pFile || n < 1 || n > m_nRecordCount) return -1;
-    if (ReadRecord(n) != n) return -1;
-    m_recordBuffer[0] = '*';
-    m_bCurrentActive = 0;
-    if (!m_pFile->WriteAt(RecordOffset(n), m_recordBuffer.data(), m_nRecordLength)) return -1;
-    if (!m_pFile->Flush()) return -1;
-    m_bModified = 0;
+    if (m_nCurrentRecord > 0 && m_bModified) WriteRecord(m_nCurrentRecord);
+    {
+        CTableLock lock(*m_pFile, true);
+        if (!lock.IsLocked()) return -1;
+        if (ReadRecord(n) != n) return -1;
+        m_recordBuffer[0] = '*';
+        m_bCurrentActive = 0;
+        if (!m_pFile->WriteAt(RecordOffset(n), m_recordBuffer.data(), m_nRecordLength)) return -1;
+        if (!m_pFile->Flush()) return -1;
+        m_bModified = 0;
+    }
     return ReadRecord(1);
 }
 
@@ -820,43 +865,46 @@ int CdBaseDocument::BuildIndex(int position) {
     m_index.reserve(static_cast<size_t>(inFile) + 1);
     m_indexKeys.reserve(static_cast<size_t>(inFile) * 16);
     bool anyRead = false;
-    for (int64_t first = 1; first <= count;) {
-        const size_t wanted = static_cast<size_t>(std::min<int64_t>(perBlock, count - first + 1));
-        int64_t got = m_pFile->ReadAt(RecordOffset(first), block.data(), wanted * length);
-        if (got < 0) break;
-        const size_t full = static_cast<size_t>(got) / length;
-        for (size_t r = 0; r < full; ++r) {
-            const uint8_t* record = block.data() + r * length;
-            if (record[0] != ' ') continue;
-            const uint8_t* field = record + offset;
-            IndexEntry entry{
-                {0, 0}, m_indexKeys.size(), 0, static_cast<uint32_t>(first + static_cast<int64_t>(r))};
-            if (type == 'C') {
-                const size_t n = TextLength(field, width);
-                entry.length = static_cast<uint32_t>(n);
-                m_indexKeys.resize(entry.offset + n);
-                char* key = m_indexKeys.data() + entry.offset;
-                for (size_t i = 0; i < n; ++i) key[i] = static_cast<char>(rank[field[i]]);
-            } else {
-                // The integer accessor refuses a field with decimals; its key is then "0".
-                int32_t v = numericHasDecimals ? 0 : ParseLong(CString(field, width));
-                char buf[16];
-                char* end = std::to_chars(buf, buf + sizeof buf, v).ptr;
-                entry.length = static_cast<uint32_t>(end - buf);
-                m_indexKeys.append(buf, end);  // digits and '-': their ranks are the bytes
+    {
+        CTableLock lock(*m_pFile, false);
+        for (int64_t first = 1; first <= count;) {
+            const size_t wanted = static_cast<size_t>(std::min<int64_t>(perBlock, count - first + 1));
+            int64_t got = m_pFile->ReadAt(RecordOffset(first), block.data(), wanted * length);
+            if (got < 0) break;
+            const size_t full = static_cast<size_t>(got) / length;
+            for (size_t r = 0; r < full; ++r) {
+                const uint8_t* record = block.data() + r * length;
+                if (record[0] != ' ') continue;
+                const uint8_t* field = record + offset;
+                IndexEntry entry{
+                    {0, 0}, m_indexKeys.size(), 0, static_cast<uint32_t>(first + static_cast<int64_t>(r))};
+                if (type == 'C') {
+                    const size_t n = TextLength(field, width);
+                    entry.length = static_cast<uint32_t>(n);
+                    m_indexKeys.resize(entry.offset + n);
+                    char* key = m_indexKeys.data() + entry.offset;
+                    for (size_t i = 0; i < n; ++i) key[i] = static_cast<char>(rank[field[i]]);
+                } else {
+                    // The integer accessor refuses a field with decimals; its key is then "0".
+                    int32_t v = numericHasDecimals ? 0 : ParseLong(CString(field, width));
+                    char buf[16];
+                    char* end = std::to_chars(buf, buf + sizeof buf, v).ptr;
+                    entry.length = static_cast<uint32_t>(end - buf);
+                    m_indexKeys.append(buf, end);  // digits and '-': their ranks are the bytes
+                }
+                // Big-endian packing of the first 16 rank bytes, zero after the end: rank 0 is the
+                // zero byte, which never stands inside a key, so the packed values order as the keys.
+                const auto* k = reinterpret_cast<const uint8_t*>(m_indexKeys.data()) + entry.offset;
+                for (size_t i = 0; i < 16; ++i) {
+                    uint64_t byte = i < entry.length ? k[i] : 0;
+                    entry.prefix[i / 8] |= byte << (8 * (7 - i % 8));
+                }
+                m_index.push_back(entry);
             }
-            // Big-endian packing of the first 16 rank bytes, zero after the end: rank 0 is the
-            // zero byte, which never stands inside a key, so the packed values order as the keys.
-            const auto* k = reinterpret_cast<const uint8_t*>(m_indexKeys.data()) + entry.offset;
-            for (size_t i = 0; i < 16; ++i) {
-                uint64_t byte = i < entry.length ? k[i] : 0;
-                entry.prefix[i / 8] |= byte << (8 * (7 - i % 8));
-            }
-            m_index.push_back(entry);
+            anyRead = anyRead || full > 0;
+            if (full < wanted) break;
+            first += static_cast<int64_t>(wanted);
         }
-        anyRead = anyRead || full > 0;
-        if (full < wanted) break;
-        first += static_cast<int64_t>(wanted);
     }
     if (anyRead) m_bModified = 0;
 

@@ -56,6 +56,8 @@ public:
     // 1 on success; 0 with GetFileError() set when the file cannot be opened or is no dBase III
     // table (versions 0x03 and 0x83) with a sound header.
     int OpenTable(const std::filesystem::path& path);
+    // The same for reading only (listing a table the user may not write); writes answer -1.
+    int OpenTableReadOnly(const std::filesystem::path& path);
     // The same on bytes supplied by the caller (memory tables for fuzzing and tests); path only
     // names the table in reports.
     int OpenTable(std::unique_ptr<CTableFile> file, const std::filesystem::path& path);
@@ -84,6 +86,9 @@ public:
 
     // --- records
     int ReadRecord(int32_t n);
+    // n or -1. Writing record count + 1 appends after the records the file holds at that moment
+    // (another instance may have appended since this object last counted) and returns the
+    // record's real number.
     int WriteRecord(int32_t n);
     int DeleteRecord(int32_t n);
     bool IsRecordActive() const { return m_recordBuffer[0] == ' '; }
@@ -139,6 +144,7 @@ private:
 
     void CloseFile();
     int AttachTable(std::unique_ptr<CTableFile> file, const std::filesystem::path& path);
+    int OpenDiskTable(const std::filesystem::path& path, bool readOnly);
     void RecomputeOffsets();
     bool ValidDefinition(std::string& cause) const;
     // 3 / 0x83 when the header was read and taken over; 0 when it was refused (cause set).

@@ -181,8 +181,16 @@ bool LoadAefFile(const std::filesystem::path& path, CEinheitspapierDoc& doc, std
 bool LoadAefFile(const std::filesystem::path& path, CEinheitspapierDoc& doc, std::string& error,
                  AefReadInfo* info) {
     std::vector<uint8_t> bytes;
-    if (!ReadFileBytes(path, bytes, error)) return false;
-    return ReadAef(bytes, doc, error, info);
+    // A file without one of the signatures is refused from its first bytes, whatever its size.
+    auto known = [](std::span<const uint8_t> head) {
+        return head.size() < kAefSignatureLength ||
+               LayoutOf(reinterpret_cast<const char*>(head.data())) != Layout::Unknown;
+    };
+    std::uintmax_t size = 0;
+    if (!ReadFileBytes(path, bytes, error, kMaxAefFileSize, kAefSignatureLength, known, &size)) return false;
+    const bool ok = ReadAef(bytes, doc, error, info);
+    if (info) info->size = static_cast<size_t>(size);
+    return ok;
 }
 
 bool SaveAefFile(const std::filesystem::path& path, CEinheitspapierDoc& doc, std::string& error) {

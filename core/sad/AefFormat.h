@@ -38,6 +38,11 @@ int AefOpenStatus(const CEinheitspapierDoc& doc, const AefReadInfo& read);
 inline constexpr char kAefSignature[] = "KTW-EHForm@2.10";
 inline constexpr size_t kAefSignatureLength = 15;
 
+// The largest .aef that is read: 255 pages (154 + 254 × 214 boxes) with 512 characters in every
+// box (no box holds more than a few hundred) and its formatting word make 56 MB; the program's own
+// files are some kilobytes.
+inline constexpr std::uintmax_t kMaxAefFileSize = 64u * 1024u * 1024u;
+
 // File variants: the save is atomic (temporary file in the target folder, flush, sync,
 // rename); a failed save leaves the old file as it was. error receives the cause.
 bool LoadAefFile(const std::filesystem::path& path, CEinheitspapierDoc& doc, std::string& error);

@@ -46,6 +46,7 @@ inline constexpr char16_t kExportFile[] = u"Dies ist eine Export-Einheitspapier-
 inline constexpr char16_t kTipOverflow[] = u"Text passt nicht in das Feld";
 // Printing could not begin on the chosen device.
 inline constexpr char16_t kPrintNotStarted[] = u"Der Druck konnte nicht gestartet werden.";
+inline constexpr char16_t kPrintNotFinished[] = u"Der Druck konnte nicht abgeschlossen werden.";
 
 // Entries of the field-definition dialog: the page, then the box name.
 inline constexpr char16_t kDefinitionEntryPage1[] = u"Seite 1 - ";

@@ -1,8 +1,8 @@
 #include "render/sad/SadPrinter.h"
 
+#include <QBuffer>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 
 #include "core/app/Profile.h"
 #include "core/app/SettingsKeys.h"
@@ -12,6 +12,7 @@
 #include "core/sad/SadFields.h"
 #include "core/sad/SadLayout.h"
 #include "core/sad/SadStrings.h"
+#include "render/app/OutputFile.h"
 #include "render/sad/SadPageRenderer.h"
 
 namespace tarvex {
@@ -127,37 +128,41 @@ bool PrintSadPages(QPagedPaintDevice& device, double dpi, const CEinheitspapierD
         error = QString::fromUtf16(sadstr::kPrintNotStarted);
         return false;
     }
-    for (int c = 0; c < copies; ++c) {
-        if (c > 0) device.newPage();
-        PrintSadPage(painter, doc, page, profile, definitions, dpi);
+    bool ok = true;
+    for (int c = 0; c < copies && ok; ++c) {
+        if (c > 0) ok = device.newPage();
+        if (ok) PrintSadPage(painter, doc, page, profile, definitions, dpi);
     }
-    painter.end();
+    // The end writes out the rest of the job (a PDF's whole page stream): its failure is the job's.
+    if (!painter.end() || !ok) {
+        error = QString::fromUtf16(sadstr::kPrintNotFinished);
+        return false;
+    }
     return true;
 }
 
-bool PrintSadToPdf(const QString& path, const CEinheitspapierDoc& doc, int page, int copies, Profile& profile,
-                   const CFieldDefinitions& definitions, QString& error) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        error = QStringLiteral("%1: %2").arg(path, file.errorString());
-        return false;
-    }
+bool PrintSadToPdf(const std::filesystem::path& path, const CEinheitspapierDoc& doc, int page, int copies,
+                   Profile& profile, const CFieldDefinitions& definitions, QString& error) {
+    // The PDF is made in memory (a few pages of text) and then saved as a document is saved: a
+    // full disk or a failed job leaves the old file as it was.
+    QByteArray bytes;
     {
-        QPdfWriter writer(&file);
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        QPdfWriter writer(&buffer);
         writer.setCreator(QStringLiteral("Tarvex-Import"));
         writer.setResolution(1200);
         writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
                                          QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter));
-        if (!PrintSadPages(writer, writer.resolution(), doc, page, copies, profile, definitions, error)) {
-            file.cancelWriting();
+        if (!PrintSadPages(writer, writer.resolution(), doc, page, copies, profile, definitions, error))
             return false;
-        }
     }
-    if (!file.commit()) {
-        error = QStringLiteral("%1: %2").arg(path, file.errorString());
-        return false;
-    }
-    return true;
+    return WriteOutputFile(path, bytes, error);
+}
+
+bool PrintSadToPdf(const QString& path, const CEinheitspapierDoc& doc, int page, int copies, Profile& profile,
+                   const CFieldDefinitions& definitions, QString& error) {
+    return PrintSadToPdf(NativePath(path), doc, page, copies, profile, definitions, error);
 }
 
 }  // namespace tarvex

@@ -4,6 +4,7 @@
 // print-size correction, with the printer fonts.
 
 #include <QString>
+#include <filesystem>
 #include <vector>
 
 class QPagedPaintDevice;
@@ -31,7 +32,10 @@ bool PrintSadPages(QPagedPaintDevice& device, double dpi, const CEinheitspapierD
                    Profile& profile, const CFieldDefinitions& definitions, QString& error);
 
 // Writes what the print command prints into a PDF file on A4, the whole page being the printable
-// area; text stays text. The file is written atomically.
+// area; text stays text. The file is replaced only when the whole PDF was written (as a document
+// is saved); otherwise the old file stays and error says why.
+bool PrintSadToPdf(const std::filesystem::path& path, const CEinheitspapierDoc& doc, int page, int copies,
+                   Profile& profile, const CFieldDefinitions& definitions, QString& error);
 bool PrintSadToPdf(const QString& path, const CEinheitspapierDoc& doc, int page, int copies, Profile& profile,
                    const CFieldDefinitions& definitions, QString& error);
 

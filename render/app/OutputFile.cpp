@@ -1,0 +1,29 @@
+#include "render/app/OutputFile.h"
+
+#include <QFile>
+#include <span>
+#include <string>
+
+#include "core/common/AtomicFile.h"
+
+namespace tarvex {
+
+std::filesystem::path NativePath(const QString& path) {
+#ifdef _WIN32
+    return std::filesystem::path(path.toStdWString());
+#else
+    const QByteArray bytes = QFile::encodeName(path);
+    return std::filesystem::path(std::string(bytes.constData(), static_cast<size_t>(bytes.size())));
+#endif
+}
+
+bool WriteOutputFile(const std::filesystem::path& path, const QByteArray& bytes, QString& error) {
+    std::string why;
+    const std::span<const uint8_t> data(reinterpret_cast<const uint8_t*>(bytes.constData()),
+                                        static_cast<size_t>(bytes.size()));
+    if (WriteFileAtomic(path, data, why)) return true;
+    error = QString::fromStdString(why);
+    return false;
+}
+
+}  // namespace tarvex

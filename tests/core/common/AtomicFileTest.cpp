@@ -1,0 +1,165 @@
+// Saving replaces a document only where the user may write it, keeps what belongs to the old
+// file (mode, owner, the link that leads to it) and leaves nothing of its own behind.
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <string>
+#include <vector>
+
+#include "core/common/AtomicFile.h"
+#include "tests/common/TestUtil.h"
+
+#ifndef _WIN32
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#endif
+
+using namespace tarvex;
+using testutil::ReadText;
+using testutil::TempDir;
+
+namespace {
+
+namespace fs = std::filesystem;
+
+const std::vector<uint8_t> kNew = {'n', 'e', 'u'};
+
+void WriteText(const fs::path& path, const std::string& text) {
+    testutil::WriteBytes(path, std::vector<uint8_t>(text.begin(), text.end()));
+}
+
+}  // namespace
+
+TEST(AtomicFile, SymbolicLinkIsSavedThroughToItsTarget) {
+    TempDir dir;
+    WriteText(dir / "ziel.aef", "alt");
+    fs::create_symlink("ziel.aef", dir / "link.aef");
+    std::string error;
+    ASSERT_TRUE(WriteFileAtomic(dir / "link.aef", kNew, error)) << error;
+    EXPECT_TRUE(fs::is_symlink(dir / "link.aef"));
+    EXPECT_EQ(ReadText(dir / "ziel.aef"), "neu");
+}
+
+TEST(AtomicFile, LinkThatLeadsNowhereIsRefusedAndKept) {
+    TempDir dir;
+    fs::create_symlink("fehlt.aef", dir / "haengend.aef");
+    fs::create_symlink("schleife-b.aef", dir / "schleife-a.aef");
+    fs::create_symlink("schleife-a.aef", dir / "schleife-b.aef");
+    for (const char* name : {"haengend.aef", "schleife-a.aef"}) {
+        std::string error;
+        EXPECT_FALSE(WriteFileAtomic(dir / name, kNew, error)) << name;
+        EXPECT_NE(error.find("Verknüpfung"), std::string::npos) << error;
+        EXPECT_TRUE(fs::is_symlink(dir / name)) << name;
+    }
+    EXPECT_FALSE(fs::exists(dir / "fehlt.aef"));
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir.Path()), fs::directory_iterator()), 3);
+}
+
+#ifndef _WIN32
+
+namespace {
+
+constexpr uid_t kNobody = 65534;
+constexpr gid_t kNoGroup = 65534;
+
+// Runs the save in a child process as the user nobody where this test runs as root (root may
+// write every file, which would prove nothing). Returns the child's exit code: 0 saved,
+// 1 refused with the write-protection message, 2 refused otherwise, 3 setup failed.
+int SaveAsOtherUser(const fs::path& path) {
+    const pid_t child = fork();
+    if (child < 0) return -1;
+    if (child == 0) {
+        if (geteuid() == 0 && (setgid(kNoGroup) != 0 || setuid(kNobody) != 0)) _exit(3);
+        std::string error;
+        if (WriteFileAtomic(path, kNew, error)) _exit(0);
+        _exit(error.find("Die Datei ist schreibgeschützt") == 0 ? 1 : 2);
+    }
+    int status = 0;
+    if (waitpid(child, &status, 0) != child || !WIFEXITED(status)) return -1;
+    return WEXITSTATUS(status);
+}
+
+struct stat StatOf(const fs::path& path) {
+    struct stat st {};
+    ::lstat(path.c_str(), &st);
+    return st;
+}
+
+}  // namespace
+
+TEST(AtomicFile, FileTheUserMayNotWriteIsRefusedAndUntouched) {
+    TempDir dir;
+    // The folder is writable for everyone: the rename alone would succeed.
+    fs::permissions(dir.Path(), fs::perms::all);
+    struct Case {
+        const char* name;
+        mode_t mode;
+        bool ownedByOther;  // owned by root (the test's own user when not root), saved by nobody
+    };
+    const Case cases[] = {
+        {"schreibgeschuetzt.aef", 0444, false},
+        {"fremd.aef", 0644, true},
+    };
+    const bool root = geteuid() == 0;
+    for (const Case& c : cases) {
+        const fs::path path = dir / c.name;
+        WriteText(path, "alt");
+        ASSERT_EQ(::chmod(path.c_str(), c.mode), 0);
+        if (root && !c.ownedByOther) ASSERT_EQ(::chown(path.c_str(), kNobody, kNoGroup), 0);
+        if (!root && c.ownedByOther) continue;  // needs a second user
+        const struct stat before = StatOf(path);
+        EXPECT_EQ(SaveAsOtherUser(path), 1) << c.name;
+        const struct stat after = StatOf(path);
+        EXPECT_EQ(ReadText(path), "alt") << c.name;
+        EXPECT_EQ(after.st_ino, before.st_ino) << c.name;
+        EXPECT_EQ(after.st_uid, before.st_uid) << c.name;
+        EXPECT_EQ(after.st_mode, before.st_mode) << c.name;
+    }
+    // Nothing left behind: only the two documents.
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir.Path()), fs::directory_iterator()), 2);
+}
+
+TEST(AtomicFile, SaveKeepsModeAndOwner) {
+    if (geteuid() != 0) GTEST_SKIP() << "giving a file to another owner needs root";
+    TempDir dir;
+    const fs::path path = dir / "beleg.aef";
+    WriteText(path, "alt");
+    ASSERT_EQ(::chown(path.c_str(), kNobody, kNoGroup), 0);
+    ASSERT_EQ(::chmod(path.c_str(), 0640), 0);
+    std::string error;
+    ASSERT_TRUE(WriteFileAtomic(path, kNew, error)) << error;
+    const struct stat st = StatOf(path);
+    EXPECT_EQ(ReadText(path), "neu");
+    EXPECT_EQ(st.st_mode & 07777, 0640u);
+    EXPECT_EQ(st.st_uid, kNobody);
+    EXPECT_EQ(st.st_gid, kNoGroup);
+}
+
+#endif  // _WIN32
+
+TEST(AtomicFile, StaleTemporariesOfTheDocumentGoWithTheNextSave) {
+    TempDir dir;
+    const auto past = fs::file_time_type::clock::now() - std::chrono::hours(2);
+    struct Case {
+        const char* name;
+        bool old;
+        bool removed;
+    };
+    const Case cases[] = {
+        {".beleg.aef.tmp-0123456789ab", true, true},     // an interrupted save of this document
+        {".beleg.aef.tmp-fedcba987654", false, false},   // written since this process started
+        {".anderer.aef.tmp-0123456789ab", true, false},  // another document's
+        {".beleg.aef.tmp-0123456789", true, false},      // not the program's naming
+        {".beleg.aef.tmp-0123456789AB", true, false},   {"beleg.aef.tmp-0123456789ab", true, false},
+    };
+    for (const Case& c : cases) {
+        WriteText(dir / c.name, "rest");
+        if (c.old) fs::last_write_time(dir / c.name, past);
+    }
+    std::string error;
+    ASSERT_TRUE(WriteFileAtomic(dir / "beleg.aef", kNew, error)) << error;
+    for (const Case& c : cases) EXPECT_EQ(fs::exists(dir / c.name), !c.removed) << c.name;
+    EXPECT_EQ(ReadText(dir / "beleg.aef"), "neu");
+}
