@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -30,8 +31,10 @@ namespace {
 
 // Key names of the accelerator table -> key sequences.
 QKeySequence KeysFromTable(std::string_view keys) {
-    if (keys == "Ctrl+NumPlus") return QKeySequence(Qt::CTRL | Qt::KeypadModifier | Qt::Key_Plus);
-    if (keys == "Ctrl+NumMinus") return QKeySequence(Qt::CTRL | Qt::KeypadModifier | Qt::Key_Minus);
+    if (keys == "Ctrl+NumPlus")
+        return QKeySequence(QKeyCombination(Qt::ControlModifier | Qt::KeypadModifier, Qt::Key_Plus));
+    if (keys == "Ctrl+NumMinus")
+        return QKeySequence(QKeyCombination(Qt::ControlModifier | Qt::KeypadModifier, Qt::Key_Minus));
     if (keys == "Ctrl+Plus") return QKeySequence(Qt::CTRL | Qt::Key_Plus);
     if (keys == "Ctrl+Minus") return QKeySequence(Qt::CTRL | Qt::Key_Minus);
     if (keys == "Shift+Tab") return QKeySequence(Qt::SHIFT | Qt::Key_Backtab);
@@ -73,6 +76,17 @@ CMainFrame::CMainFrame(CTarvexImportApp* app, QWidget* parent) : QMainWindow(par
     CreateWindowList();
     SetMenuResource(kMenuNoDocument);
     setAcceptDrops(true);
+}
+
+CMainFrame::~CMainFrame() {
+    // The document windows go here, while this is still a whole CMainFrame. Left to QWidget's
+    // destructor they would die after the frame has been cut down to a QWidget, and what they and
+    // the MDI area signal on the way out (the active window changed, a window closed) would run the
+    // frame's and the application's handlers on half an object. The MDI area says nothing more:
+    // there is no menu or title left to bring up to date. A window closed just before has left
+    // the area's list but waits for its deletion, so the frame looks for every one it holds.
+    m_mdiArea->disconnect(this);
+    qDeleteAll(m_mdiArea->viewport()->findChildren<QMdiSubWindow*>(QString(), Qt::FindDirectChildrenOnly));
 }
 
 void CMainFrame::CreateActions() {

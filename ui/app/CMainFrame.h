@@ -30,6 +30,7 @@ class CMainFrame : public QMainWindow {
 public:
     // app carries out the frame's file and printer requests; tests may build a frame without one.
     explicit CMainFrame(CTarvexImportApp* app = nullptr, QWidget* parent = nullptr);
+    ~CMainFrame() override;
     CTarvexImportApp* App() const { return m_pApp; }
 
     // Sets the text of status pane 1 or 2 (pane 0 shows "Bereit" and the command prompts).

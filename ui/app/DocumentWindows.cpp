@@ -37,7 +37,12 @@ CChildFrame::CChildFrame(DocTemplate kind, std::unique_ptr<CEinheitspapierDoc> s
     setAttribute(Qt::WA_DeleteOnClose);
 }
 
-CChildFrame::~CChildFrame() = default;
+CChildFrame::~CChildFrame() {
+    // The view and its edit window work on the document's field store: they go first. Left to
+    // QWidget's destructor they would go after the members, and the edit window would let go of a
+    // store that is already freed.
+    delete widget();
+}
 
 void CChildFrame::SetPathName(const QString& path) {
     m_pathName = path;

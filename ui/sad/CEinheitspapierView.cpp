@@ -44,17 +44,21 @@ QColor FromColorRef(int c) {
     return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF);
 }
 
+constexpr char kFocusReturnName[] = "tarvex-focus-return";
+
 // Takes the keyboard back into the box when a dialog closes. Without a window manager nothing
 // activates the form window again, and the clerk's next keys would go nowhere.
 class FocusReturn : public QObject {
 public:
-    // Once per program: the filter watches every widget.
+    // Once per application object: the filter watches every widget. It is the application's child,
+    // so it goes with the application and is found there again by the next view.
     static void Install() {
-        static const bool installed = [] {
-            qApp->installEventFilter(new FocusReturn);
-            return true;
-        }();
-        Q_UNUSED(installed);
+        const QString name = QString::fromLatin1(kFocusReturnName);
+        if (qApp->findChild<QObject*>(name, Qt::FindDirectChildrenOnly)) return;
+        auto* filter = new FocusReturn;
+        filter->setObjectName(name);
+        filter->setParent(qApp);
+        qApp->installEventFilter(filter);
     }
 
 protected:
