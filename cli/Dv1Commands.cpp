@@ -67,23 +67,9 @@ std::string DumpJson(const CDV1_Doc& doc, const FdvReadInfo& info) {
         if (i > 0) out += ",";
         out += doc.m_Checks[i] ? "1" : "0";
     }
-    out += "],\"fieldCounts\":[" + std::to_string(s.GetFieldCount1()) + "," +
-           std::to_string(s.GetFieldCount2()) + "]";
-    out += ",\"pages\":[";
-    const int pages = s.GetPageCount();
-    for (int p = 1; p <= pages; ++p) {
-        if (p > 1) out += ",";
-        out += "{\"page\":" + std::to_string(p) + ",\"fields\":[";
-        const int n = p == 1 ? s.GetFieldCount1() : s.GetFieldCount2();
-        for (int i = 0; i < n; ++i) {
-            if (i > 0) out += ",";
-            out += "{\"index\":" + std::to_string(i) + ",\"text\":";
-            AppendJsonString(out, ToUtf8(s.GetFieldText(i, p)));
-            out += ",\"flags\":" + std::to_string(s.GetFieldFlags(i, p)) + "}";
-        }
-        out += "]}";
-    }
-    out += "]}\n";
+    out += "]";
+    AppendFieldStoreJson(out, s);
+    out += "}\n";
     return out;
 }
 

@@ -57,23 +57,8 @@ std::string DumpJson(const CEinheitspapierDoc& doc, const AefReadInfo& info) {
     out += ",\"inputTax\":" + std::to_string(doc.m_nInputTax & 0xFF);
     out += ",\"reserved\":" + std::to_string(doc.m_nReserved);
     out += ",\"pageMode\":" + std::to_string(s.GetPageModeWord());
-    out += ",\"fieldCounts\":[" + std::to_string(s.GetFieldCount1()) + "," +
-           std::to_string(s.GetFieldCount2()) + "]";
-    out += ",\"pages\":[";
-    const int pages = s.GetPageCount();
-    for (int p = 1; p <= pages; ++p) {
-        if (p > 1) out += ",";
-        out += "{\"page\":" + std::to_string(p) + ",\"fields\":[";
-        const int n = p == 1 ? s.GetFieldCount1() : s.GetFieldCount2();
-        for (int i = 0; i < n; ++i) {
-            if (i > 0) out += ",";
-            out += "{\"index\":" + std::to_string(i) + ",\"text\":";
-            AppendJsonString(out, Utf8(s.GetFieldText(i, p)));
-            out += ",\"flags\":" + std::to_string(s.GetFieldFlags(i, p)) + "}";
-        }
-        out += "]}";
-    }
-    out += "]}\n";
+    AppendFieldStoreJson(out, s);
+    out += "}\n";
     return out;
 }
 
