@@ -677,7 +677,7 @@ private slots:
         CTarvexImportApp& app = Start({}, 0);
         QTemporaryDir dir;
         Profile& profile = app.GetProfile();
-        auto* view = qobject_cast<CEinheitspapierView*>(app.MainFrame()->ActiveChild()->View());
+        QVERIFY(qobject_cast<CEinheitspapierView*>(app.MainFrame()->ActiveChild()->View()));
         app.Printer().setOutputFormat(QPrinter::PdfFormat);
         int fileDialogs = 0;
         const QString pdf = dir.path() + QStringLiteral("/Seite.pdf");
@@ -688,7 +688,7 @@ private slots:
         };
         auto print = [&](QList<std::function<void(QDialog*)>> answers) {
             ModalAnswers modal(std::move(answers));
-            app.MainFrame()->Action(57607)->trigger();
+            app.MainFrame()->Action(cmd::kPrint)->trigger();
             return modal.seen;
         };
         auto reject = [](QDialog* d) { d->reject(); };
