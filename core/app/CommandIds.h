@@ -12,6 +12,8 @@ inline constexpr int kHelpContents = 57666, kHelpGeneral = 57670;
 inline constexpr int kNextPane = 57680, kPrevPane = 57681;
 // Edit
 inline constexpr int kCopy = 57634, kCut = 57635, kPaste = 57637, kSelectAll = 57642, kUndo = 57643;
+// Redo of the document-wide undo (Ctrl+Y), beside the framework's undo id.
+inline constexpr int kRedo = 57644;
 inline constexpr int kInsertDefaults = 32809, kInsertMode = 32773, kNextField = 32775, kPrevField = 32777;
 inline constexpr int kFontLarger = 32779, kFontSmaller = 32781, kFontBold = 32783;
 inline constexpr int kAlignLeft = 32785, kAlignCenter = 32787, kAlignRight = 32789;

@@ -80,6 +80,8 @@ MenuEntry GoToFieldEntry() {
 MenuEntry EditMenu(bool sad) {
     std::vector<MenuEntry> items{C(cmd::kInsertDefaults, u"Vor&gaben einfügen..."), Sep()};
     for (auto& e : EditingEntries(u"E&infügen")) items.push_back(e);
+    // Redo belongs to the document-wide undo; the context menus keep the edit window's entries.
+    items.insert(items.begin() + 3, C(cmd::kRedo, u"&Wiederholen\tStrg+Y"));
     items.push_back(Sep());
     if (sad) {
         items.insert(items.end(), {C(cmd::kMoveGoodsItem, u"Warenposition verschieben..."),
@@ -172,7 +174,8 @@ const std::map<int, std::u16string_view>& CommandStrings() {
         {cmd::kCut, u"Schneidet die Markierung aus und legt sie in die Zwischenablage\nAusschneiden"},
         {cmd::kPaste, u"Fügt den Inhalt der Zwischenablage ein\nEinfügen"},
         {cmd::kSelectAll, u"Markiert den ganzen Text des Eingabefeldes\nAlles markieren"},
-        {cmd::kUndo, u"Macht die letzte Änderung im Eingabefeld rückgängig\nRückgängig"},
+        {cmd::kUndo, u"Macht die letzte Änderung rückgängig\nRückgängig"},
+        {cmd::kRedo, u"Stellt die zuletzt rückgängig gemachte Änderung wieder her\nWiederholen"},
         {cmd::kInsertDefaults, u"Fügt Vorgaben in das aktuelle Feld ein\nVorgaben einfügen (F2)"},
         {cmd::kInsertMode, u"Schaltet zwischen Einfügen und Überschreiben um\nEinfügemodus"},
         {cmd::kNextField, u"Springt zum nächsten Eingabefeld\nNächstes Eingabefeld"},
@@ -311,6 +314,7 @@ const std::vector<Accelerator>& AcceleratorTable() {
         {"Ctrl+R", kAlignRight},
         {"Alt+Backspace", kUndo},
         {"Ctrl+Z", kUndo},
+        {"Ctrl+Y", kRedo},
         {"Tab", kNextField},
         {"Shift+Tab", kPrevField},
         {"Ctrl+Home", kFirstPage},

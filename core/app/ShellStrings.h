@@ -89,4 +89,35 @@ inline constexpr char16_t kDv1Pending[] =
 inline constexpr char16_t kDv1OpenPending[] =
     u"D.V.1-Dokumente (*.fdv) können in dieser Version noch nicht geöffnet werden.";
 
+// Document recovery after a crash ("%1" title, "%2" file or kRecoveryNeverSaved, "%3" time).
+inline constexpr char16_t kRecoveryTitle[] = u"Dokumentwiederherstellung";
+inline constexpr char16_t kRecoveryHeading[] =
+    u"Tarvex-Import wurde nicht ordnungsgemäß beendet.\nDiese Dokumente waren noch nicht gespeichert:";
+inline constexpr char16_t kRecoveryHint[] =
+    u"Markierte Dokumente werden wiederhergestellt und geöffnet, die übrigen verworfen.\n"
+    u"\"Später\" behält alle Dokumente für den nächsten Start.";
+inline constexpr char16_t kRecoveryItem[] = u"%1  –  %2  (Stand %3)";
+inline constexpr char16_t kRecoveryNeverSaved[] = u"noch nie gespeichert";
+inline constexpr char16_t kRecoveryRestore[] = u"&Wiederherstellen";
+inline constexpr char16_t kRecoveryLater[] = u"&Später";
+inline constexpr char16_t kRecoveryTimeFormat[] = u"dd.MM.yyyy HH:mm";
+inline constexpr char16_t kRecoveryWriteFailed[] =
+    u"Die Sicherungskopie von \"%1\" für die Wiederherstellung konnte nicht geschrieben werden:\n%2";
+inline constexpr char16_t kRecoveryOpenFailed[] =
+    u"Das Dokument \"%1\" konnte nicht wiederhergestellt werden. Die Sicherungskopie bleibt erhalten:\n%2";
+
+// One file, one editor ("%1" the file, "%2" the user, "%3" the computer).
+inline constexpr char16_t kLockedByOther[] =
+    u"Das Dokument \"%1\" ist bereits geöffnet:\nvon %2 auf dem Rechner %3.\n\n"
+    u"Möchten Sie es schreibgeschützt öffnen? Änderungen können Sie dann unter einem anderen Namen "
+    u"speichern.";
+inline constexpr char16_t kLockedSaveRefused[] =
+    u"Das Dokument \"%1\" ist von %2 auf dem Rechner %3 geöffnet und kann nicht überschrieben werden.\n"
+    u"Bitte wählen Sie einen anderen Namen.";
+inline constexpr char16_t kUnknownUser[] = u"einem anderen Benutzer";
+inline constexpr char16_t kReadOnlySuffix[] = u" (schreibgeschützt)";
+inline constexpr char16_t kChangedOnDisk[] =
+    u"Die Datei \"%1\" wurde seit dem Öffnen außerhalb von Tarvex-Import geändert.\n\n"
+    u"Möchten Sie sie trotzdem mit Ihrem Stand überschreiben?";
+
 }  // namespace tarvex::shellstr

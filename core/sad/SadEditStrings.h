@@ -10,7 +10,8 @@ inline constexpr char16_t kMsg22AddPage[] =
     u"sein.\n(Sie müssen im Feld 31 jeweils mehr als\n5 Zeichen eingegeben)";
 inline constexpr char16_t kMsg23RemovePage[] =
     u"Möchten Sie die letzte Formularseite wirklich\nlöschen? Alle Daten auf dieser Seite werden\n"
-    u"unwiderruflich gelöscht.\n\nMöchten Sie fortfahren und die Seite Löschen?";
+    u"gelöscht (mit \"Rückgängig\" lassen sie sich\nwiederherstellen).\n\nMöchten Sie fortfahren und die "
+    u"Seite Löschen?";
 inline constexpr char16_t kMsg143InsertDate[] = u"Soll das aktuelle Datum eingefügt werden?";
 // Status bar panes ("%1" the current page, "%2" the page count) and the insert-mode command.
 inline constexpr char16_t kStatusPage[] = u"Einheitspapier - Seite %1 von %2";

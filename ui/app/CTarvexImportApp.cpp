@@ -16,6 +16,7 @@
 #include <QPushButton>
 #include <QSaveFile>
 #include <QScreen>
+#include <QSessionManager>
 #include <QTimer>
 #include <QTranslator>
 
@@ -33,7 +34,10 @@
 #include "core/sad/SadDocumentSetup.h"
 #include "render/app/QSettingsProfile.h"
 #include "ui/app/CDlgNew.h"
+#include "ui/app/CDlgRecovery.h"
 #include "ui/app/CMainFrame.h"
+#include "ui/app/DocumentLock.h"
+#include "ui/app/DocumentRecovery.h"
 #include "ui/app/DocumentWindows.h"
 #include "ui/app/HelpContextScope.h"
 #include "ui/app/HelpPages.h"
@@ -43,6 +47,7 @@
 #include "ui/formview/CDlgEditFeldDefinitionen.h"
 #include "ui/formview/CDlgPrinterFontSize.h"
 #include "ui/formview/Common_CDlgPrintSizeCorr.h"
+#include "ui/formview/DocumentUndo.h"
 #include "ui/sad/CEinheitspapierView.h"
 #include "ui/sad/SadViewInput.h"
 
@@ -70,6 +75,9 @@ CTarvexImportApp::CTarvexImportApp() {
 
 CTarvexImportApp::~CTarvexImportApp() {
     if (m_pMainFrame) delete m_pMainFrame.data();
+    // An orderly end has answered every close question; only a session that ended without
+    // asking leaves its copies for the next start (a crash never gets here).
+    if (m_recovery && !m_bKeepRecovery) m_recovery->RemoveOwn();
 }
 
 Profile& CTarvexImportApp::GetProfile() {
@@ -137,6 +145,17 @@ bool CTarvexImportApp::InitInstance(const QStringList& arguments) {
         return false;
     }
 
+    // Recovery copies of this program's documents; a folder that cannot be used costs only them.
+    m_recovery = std::make_unique<CDocumentRecovery>(CDocumentRecovery::DefaultFolder());
+    m_recovery->Start();
+    if (auto* gui = qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
+        connect(gui, &QGuiApplication::commitDataRequest, this, [this](QSessionManager& manager) {
+            if (!CommitSessionData(manager.allowsInteraction())) manager.cancel();
+            manager.release();
+        });
+        connect(gui, &QGuiApplication::saveStateRequest, this, [this](QSessionManager&) { FlushRecovery(); });
+    }
+
     // 10: the main frame, accepting dropped files.
     m_pMainFrame = new CMainFrame(this);
     std::vector<uint8_t> state;
@@ -160,10 +179,13 @@ bool CTarvexImportApp::InitInstance(const QStringList& arguments) {
         m_pMainFrame->setGeometry(screen->availableGeometry());
     m_pMainFrame->showMaximized();
     Step(QStringLiteral("show"));
-    if (command.kind == StartupCommand::Kind::New) {
-        QTimer::singleShot(0, this, [this] { OnFileNew(); });
-        Step(QStringLiteral("new"));
-    }
+    // Documents of a program that ended without saving come first; the New dialog only when none
+    // was restored.
+    const bool askNew = command.kind == StartupCommand::Kind::New;
+    QTimer::singleShot(0, this, [this, askNew] {
+        if (OfferRecovery() == 0 && askNew) OnFileNew();
+    });
+    if (askNew) Step(QStringLiteral("new"));
     // Queued after the New dialog: it runs inside the dialog's loop, once the dialog is visible.
     QTimer::singleShot(0, this, [this] { RegisterFileTypes(); });
     // 15: the splash window belongs to the about and splash windows, which are not part of the
@@ -294,15 +316,39 @@ void CTarvexImportApp::ConnectCommands() {
 namespace {
 
 // Commands that the active SAD view carries out and whose menu state it gives.
-constexpr int kViewCommands[] = {
-    cmd::kUndo,           cmd::kCut,        cmd::kCopy,         cmd::kPaste,
-    cmd::kSelectAll,      cmd::kInsertMode, cmd::kFontLarger,   cmd::kFontSmaller,
-    cmd::kFontBold,       cmd::kAlignLeft,  cmd::kAlignCenter,  cmd::kAlignRight,
-    cmd::kZoomIn,         cmd::kZoomOut,    cmd::kNextField,    cmd::kPrevField,
-    cmd::kInsertDefaults, cmd::kNextPage,   cmd::kPrevPage,     cmd::kFirstPage,
-    cmd::kLastPage,       cmd::kAddPage,    cmd::kUpdateFields, cmd::kVariant0,
-    cmd::kVariant1,       cmd::kVariant2,   cmd::kVariant3,     cmd::kMoveGoodsItem,
-    cmd::kRemoveLastPage, cmd::kPrint,      cmd::kMargins,      cmd::kGoToField};
+constexpr int kViewCommands[] = {cmd::kUndo,
+                                 cmd::kCut,
+                                 cmd::kCopy,
+                                 cmd::kPaste,
+                                 cmd::kSelectAll,
+                                 cmd::kInsertMode,
+                                 cmd::kFontLarger,
+                                 cmd::kFontSmaller,
+                                 cmd::kFontBold,
+                                 cmd::kAlignLeft,
+                                 cmd::kAlignCenter,
+                                 cmd::kAlignRight,
+                                 cmd::kZoomIn,
+                                 cmd::kZoomOut,
+                                 cmd::kNextField,
+                                 cmd::kPrevField,
+                                 cmd::kInsertDefaults,
+                                 cmd::kNextPage,
+                                 cmd::kPrevPage,
+                                 cmd::kFirstPage,
+                                 cmd::kLastPage,
+                                 cmd::kAddPage,
+                                 cmd::kUpdateFields,
+                                 cmd::kVariant0,
+                                 cmd::kVariant1,
+                                 cmd::kVariant2,
+                                 cmd::kVariant3,
+                                 cmd::kMoveGoodsItem,
+                                 cmd::kRemoveLastPage,
+                                 cmd::kPrint,
+                                 cmd::kMargins,
+                                 cmd::kGoToField,
+                                 cmd::kRedo};
 
 }  // namespace
 
@@ -406,6 +452,7 @@ CChildFrame* CTarvexImportApp::CreateNewDocument(int formVariant) {
 }
 
 CChildFrame* CTarvexImportApp::AddChild(CChildFrame* child) {
+    child->SetRecovery(m_recovery.get());
     child->setWindowIcon(
         QIcon(QPixmap::fromImage(DocumentIconImage(child->Kind() == DocTemplate::Dv1 ? 2 : 1, 16))));
     m_pMainFrame->MdiArea()->addSubWindow(child);
@@ -450,6 +497,19 @@ CChildFrame* CTarvexImportApp::OpenDocumentFile(const QString& path) {
         Message(Str(shellstr::kDv1OpenPending), QMessageBox::Information);
         return nullptr;
     }
+    // One file, one editor: a document open in another program opens only for reading.
+    auto lock = std::make_unique<CDocumentLock>();
+    LockOwner owner;
+    bool readOnly = false;
+    if (lock->Acquire(full, &owner) == CDocumentLock::Result::HeldByOther) {
+        QString text = Str(shellstr::kLockedByOther);
+        text.replace(QStringLiteral("%1"), QDir::toNativeSeparators(full))
+            .replace(QStringLiteral("%2"), owner.user.isEmpty() ? Str(shellstr::kUnknownUser) : owner.user)
+            .replace(QStringLiteral("%3"), owner.host.isEmpty() ? QStringLiteral("?") : owner.host);
+        if (!AskYesNo(text)) return nullptr;
+        readOnly = true;
+    }
+    const FileStamp stamp = FileStamp::Of(full);
     auto doc = std::make_unique<CEinheitspapierDoc>(m_profile.get());
     doc->ConfigureStore();
     std::string error;
@@ -469,9 +529,90 @@ CChildFrame* CTarvexImportApp::OpenDocumentFile(const QString& path) {
     CEinheitspapierDoc* raw = doc.get();
     auto* child = new CChildFrame(DocTemplate::Sad, std::move(doc), this);
     child->setWidget(CreateSadView(raw, child, *this));
+    if (readOnly)
+        child->SetReadOnly(true);
+    else
+        child->SetLock(std::move(lock));
+    child->SetStamp(stamp);
     child->SetPathName(full);
     AddChild(child);
     AddToRecentFiles(full);
+    return child;
+}
+
+bool CTarvexImportApp::AskYesNo(const QString& question) {
+    if (m_askYesNo) return m_askYesNo(question);
+    QMessageBox box(QMessageBox::Question, Str(shellstr::kAppTitle), question,
+                    QMessageBox::Yes | QMessageBox::No, m_pMainFrame);
+    box.setDefaultButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
+}
+
+int CTarvexImportApp::OfferRecovery() {
+    if (!m_recovery) return 0;
+    const QList<RecoveryEntry> orphans = m_recovery->ClaimOrphans();
+    if (orphans.isEmpty()) return 0;
+    std::optional<QList<bool>> answer;
+    if (m_askRecovery) {
+        answer = m_askRecovery(orphans);
+    } else {
+        CDlgRecovery dlg(orphans, m_pMainFrame);
+        if (dlg.exec() == QDialog::Accepted) answer = dlg.Choice();
+    }
+    int restored = 0;
+    if (answer) {
+        for (qsizetype i = 0; i < orphans.size(); ++i) {
+            const RecoveryEntry& e = orphans[i];
+            if (i < answer->size() && answer->at(i)) {
+                // A copy that cannot be opened stays for a later attempt.
+                if (RestoreRecovered(e)) {
+                    m_recovery->Discard(e);
+                    ++restored;
+                }
+            } else {
+                m_recovery->Discard(e);
+            }
+        }
+    }
+    m_recovery->ReleaseOrphans();
+    return restored;
+}
+
+CChildFrame* CTarvexImportApp::RestoreRecovered(const RecoveryEntry& e) {
+    // Only the SAD has a window in this version; other kinds keep their copies.
+    if (e.kind != QLatin1String("aef")) return nullptr;
+    auto doc = std::make_unique<CEinheitspapierDoc>(m_profile.get());
+    doc->ConfigureStore();
+    std::string error;
+    AefReadInfo read;
+    const QString data = m_recovery->DataPath(e);
+    if (!LoadAefFile(std::filesystem::path(data.toStdU16String()), *doc, error, &read) ||
+        AefOpenStatus(*doc, read) != 0) {
+        QString text = Str(shellstr::kRecoveryOpenFailed).arg(e.title, QDir::toNativeSeparators(data));
+        if (!error.empty()) text += QStringLiteral("\n") + QString::fromStdString(error);
+        Message(text);
+        return nullptr;
+    }
+    CEinheitspapierDoc* raw = doc.get();
+    auto* child = new CChildFrame(DocTemplate::Sad, std::move(doc), this);
+    child->setWidget(CreateSadView(raw, child, *this));
+    if (!e.originalPath.isEmpty()) {
+        auto lock = std::make_unique<CDocumentLock>();
+        if (lock->Acquire(e.originalPath) == CDocumentLock::Result::HeldByOther)
+            child->SetReadOnly(true);
+        else
+            child->SetLock(std::move(lock));
+        // The file as it was when the copy was made: a change since then is asked about on saving.
+        child->SetStamp(e.originalStamp);
+        child->SetPathName(e.originalPath);
+    } else {
+        child->SetTitle(QStringLiteral("EhForm%1").arg(++m_nUntitled));
+    }
+    raw->SetModifiedFlag(true);
+    if (child->Undo()) child->Undo()->SetNeverClean();
+    AddChild(child);
+    child->SyncModified();
+    child->WriteRecoveryNow();
     return child;
 }
 
@@ -479,23 +620,55 @@ bool CTarvexImportApp::SaveDocument(CChildFrame* child, bool saveAs) {
     CEinheitspapierDoc* doc = child ? child->SadDocument() : nullptr;
     if (!doc) return false;
     QString path = child->PathName();
+    // A document another program has open is saved under another name only.
+    if (child->IsReadOnly()) saveAs = true;
     if (saveAs || path.isEmpty()) {
         QString name = path.isEmpty() ? child->Title() + QStringLiteral(".aef") : path;
         if (!PromptFileName(name, Str(shellstr::kSaveAsTitle61441), {}, false)) return false;
         if (QFileInfo(name).suffix().isEmpty()) name += QStringLiteral(".aef");
         path = name;
     }
+    const QString full = QFileInfo(path).absoluteFilePath();
+    const bool samePlace = !child->PathName().isEmpty() && QFileInfo(child->PathName()) == QFileInfo(full);
+    std::unique_ptr<CDocumentLock> newLock;
+    if (samePlace) {
+        // Changed behind the program's back since it was read or last saved: ask first.
+        const FileStamp now = FileStamp::Of(full);
+        if (!now.IsNull() && !child->Stamp().IsNull() && now != child->Stamp()) {
+            QString text = Str(shellstr::kChangedOnDisk);
+            text.replace(QStringLiteral("%1"), QDir::toNativeSeparators(full));
+            if (!AskYesNo(text)) return false;
+        }
+    } else {
+        newLock = std::make_unique<CDocumentLock>();
+        LockOwner owner;
+        if (newLock->Acquire(full, &owner) == CDocumentLock::Result::HeldByOther) {
+            QString text = Str(shellstr::kLockedSaveRefused);
+            text.replace(QStringLiteral("%1"), QDir::toNativeSeparators(full))
+                .replace(QStringLiteral("%2"),
+                         owner.user.isEmpty() ? Str(shellstr::kUnknownUser) : owner.user)
+                .replace(QStringLiteral("%3"), owner.host.isEmpty() ? QStringLiteral("?") : owner.host);
+            Message(text);
+            return false;
+        }
+    }
     doc->CommitEdit();
     std::string error;
-    if (!SaveAefFile(std::filesystem::path(QFileInfo(path).absoluteFilePath().toStdU16String()), *doc,
-                     error)) {
+    if (!SaveAefFile(std::filesystem::path(full.toStdU16String()), *doc, error)) {
         QString text = Str(shellstr::kSaveFailed61698);
         if (!error.empty()) text += QStringLiteral("\n") + QString::fromStdString(error);
         Message(text);
         return false;
     }
     doc->SetModifiedFlag(false);
-    child->SetPathName(QFileInfo(path).absoluteFilePath());
+    if (newLock) {
+        child->SetLock(std::move(newLock));
+        child->SetReadOnly(false);
+    }
+    child->SetStamp(FileStamp::Of(full));
+    child->SetPathName(full);
+    if (child->Undo()) child->Undo()->SetClean();
+    child->DiscardRecovery();
     AddToRecentFiles(child->PathName());
     return true;
 }
@@ -517,7 +690,26 @@ bool CTarvexImportApp::SaveModified(CChildFrame* child) {
         answer = static_cast<QMessageBox::StandardButton>(box.exec());
     }
     if (answer == QMessageBox::Yes) return SaveDocument(child, false);
+    // Not wanted: no copy of these changes is offered at the next start.
+    if (answer == QMessageBox::No) child->DiscardRecovery();
     return answer == QMessageBox::No;
+}
+
+bool CTarvexImportApp::CommitSessionData(bool interactionAllowed) {
+    if (!interactionAllowed) {
+        FlushRecovery();
+        m_bKeepRecovery = true;
+        return true;
+    }
+    if (!SaveAllModified()) return false;
+    FlushRecovery();
+    return true;
+}
+
+void CTarvexImportApp::FlushRecovery() {
+    if (!m_pMainFrame) return;
+    for (CChildFrame* child : m_pMainFrame->Children())
+        if (child->IsModified()) child->WriteRecoveryNow();
 }
 
 bool CTarvexImportApp::SaveAllModified() {

@@ -10,6 +10,7 @@
 #include <QStringList>
 #include <functional>
 #include <memory>
+#include <optional>
 
 #include "core/app/RegeditManagment.h"
 #include "core/app/StartupRules.h"
@@ -21,7 +22,9 @@ class QPrinter;
 namespace tarvex {
 
 class CChildFrame;
+class CDocumentRecovery;
 class CEinheitspapierView;
+struct RecoveryEntry;
 class CMainFrame;
 class CQtRegeditHost;
 class QSettingsProfile;
@@ -91,6 +94,19 @@ public:
     bool SaveAllModified();
     // Closes every document window; the question must have been answered already.
     void CloseAllDocuments();
+    // The desktop session ends: with interaction the close question for every modified document
+    // (false: the clerk cancelled, the logout must stop); without, every recovery copy is brought
+    // up to date and kept for the next start.
+    bool CommitSessionData(bool interactionAllowed);
+    // Brings the recovery copy of every modified document up to date.
+    void FlushRecovery();
+    CDocumentRecovery* Recovery() const { return m_recovery.get(); }
+    // The recovery copies of programs that ended without saving: asks which to restore and
+    // opens them. Returns how many windows were opened.
+    int OfferRecovery();
+    CChildFrame* RestoreRecovered(const RecoveryEntry& entry);
+    // A yes/no question of the application (default No).
+    bool AskYesNo(const QString& question);
     // Messages of the application; errors carry the warning icon.
     void Message(const QString& text, QMessageBox::Icon icon = QMessageBox::Warning);
     // The data folder (documents folder + "/Tarvex-Import") and the folder file dialogs start in:
@@ -115,6 +131,9 @@ public:
     std::function<bool(QFileDialog&)> m_execFileDialog;
     std::function<void(const QString& title, const QString& text)> m_showMessage;
     std::function<QMessageBox::StandardButton(const QString& question)> m_askSaveChanges;
+    // Which recovered documents to restore (one flag per entry); nullopt: decide later.
+    std::function<std::optional<QList<bool>>(const QList<RecoveryEntry>&)> m_askRecovery;
+    std::function<bool(const QString& question)> m_askYesNo;
 
 private:
     void ConnectCommands();
@@ -141,6 +160,9 @@ private:
     CFieldDefinitions m_fieldDefinitions;
     QStringList m_recentFiles;
     QStringList m_startupSteps;
+    std::unique_ptr<CDocumentRecovery> m_recovery;
+    // Recovery copies outlive an orderly end only when the session ended without asking.
+    bool m_bKeepRecovery = false;
     int m_nUntitled = 0;
     int m_nFileTypeRegistrations = 0;
 };

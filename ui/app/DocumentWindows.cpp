@@ -3,10 +3,15 @@
 #include <QCloseEvent>
 #include <QFileInfo>
 
+#include "core/app/RecoverableDocument.h"
+#include "core/app/ShellStrings.h"
 #include "core/sad/EinheitspapierDoc.h"
 #include "ui/app/CMainFrame.h"
 #include "ui/app/CTarvexImportApp.h"
+#include "ui/app/DocumentRecovery.h"
+#include "ui/app/QtText.h"
 #include "ui/app/SadPrintCommand.h"
+#include "ui/formview/DocumentUndo.h"
 #include "ui/sad/CEinheitspapierView.h"
 
 namespace tarvex {
@@ -24,8 +29,28 @@ QWidget* CreateSadView(CEinheitspapierDoc* doc, QWidget* parent, CTarvexImportAp
     QObject::connect(view, &CEinheitspapierView::printRequested, view,
                      [&app, view] { RunSadPrintCommand(*view, app); });
     QObject::connect(view, &CEinheitspapierView::modifiedChanged, view, [child] {
-        if (child) child->SyncModified();
+        if (!child) return;
+        child->SyncModified();
+        child->ScheduleRecovery();
     });
+    if (child) {
+        CDocumentUndo::Access access;
+        access.capture = [doc] { return CaptureDocState(*doc); };
+        access.restore = [view](const DocState& state, const UndoPosition& position) {
+            view->RestoreState(state, position);
+        };
+        access.position = [view] { return view->Position(); };
+        access.setModified = [doc, child](bool modified) {
+            doc->SetModifiedFlag(modified);
+            child->SyncModified();
+        };
+        child->SetUndo(std::make_unique<CDocumentUndo>(std::move(access)));
+        view->SetUndo(child->Undo());
+        // A page change is a natural pause: the copy is brought up to date at once.
+        QObject::connect(view, &CEinheitspapierView::statusTextChanged, child, [child](int pane) {
+            if (pane == 1) child->WriteRecoveryIfPending();
+        });
+    }
     // The view set its panes while it was built, before anybody listened.
     view->UpdateStatusText();
     return view;
@@ -35,6 +60,22 @@ CChildFrame::CChildFrame(DocTemplate kind, std::unique_ptr<CEinheitspapierDoc> s
                          QWidget* parent)
     : QMdiSubWindow(parent), m_kind(kind), m_pApp(app), m_sadDoc(std::move(sadDoc)) {
     setAttribute(Qt::WA_DeleteOnClose);
+    m_recoveryTimer.setSingleShot(true);
+    m_recoveryTimer.setInterval(kRecoveryDelayMs);
+    connect(&m_recoveryTimer, &QTimer::timeout, this, [this] { WriteRecoveryNow(); });
+    if (CEinheitspapierDoc* doc = m_sadDoc.get()) {
+        m_hooks.kind = QStringLiteral("aef");
+        m_hooks.recoveryImage = [doc] {
+            // What is typed into the open box belongs in the copy, without committing it.
+            const IEditWindow* window = doc->Store().Window();
+            const std::u16string typed =
+                window && window->HasWindow() ? window->WindowText() : std::u16string();
+            const std::vector<uint8_t> bytes =
+                RecoveryImage(*doc, window && window->HasWindow() ? &typed : nullptr);
+            return QByteArray(reinterpret_cast<const char*>(bytes.data()),
+                              static_cast<qsizetype>(bytes.size()));
+        };
+    }
 }
 
 CChildFrame::~CChildFrame() {
@@ -42,6 +83,65 @@ CChildFrame::~CChildFrame() {
     // QWidget's destructor they would go after the members, and the edit window would let go of a
     // store that is already freed.
     delete widget();
+}
+
+void CChildFrame::SetUndo(std::unique_ptr<CDocumentUndo> undo) {
+    m_undo = std::move(undo);
+    if (m_undo) connect(m_undo.get(), &CDocumentUndo::Changed, this, [this] { ScheduleRecovery(); });
+}
+
+void CChildFrame::SetLock(std::unique_ptr<CDocumentLock> lock) {
+    m_lock = std::move(lock);
+}
+
+void CChildFrame::SetReadOnly(bool readOnly) {
+    m_bReadOnly = readOnly;
+    SetTitle(m_title);
+}
+
+void CChildFrame::ScheduleRecovery() {
+    if (!m_pRecovery) return;
+    m_bRecoveryDiscarded = false;
+    m_bRecoveryPending = true;
+    // Restarted by every key: the copy is written when typing pauses.
+    m_recoveryTimer.start();
+}
+
+void CChildFrame::WriteRecoveryIfPending() {
+    if (m_bRecoveryPending) WriteRecoveryNow();
+}
+
+bool CChildFrame::WriteRecoveryNow() {
+    m_recoveryTimer.stop();
+    m_bRecoveryPending = false;
+    if (!m_pRecovery || !m_hooks.recoveryImage || m_bRecoveryDiscarded) return true;
+    if (!IsModified()) {
+        // Undone back to the saved state: the file itself is the copy.
+        m_pRecovery->Remove(m_recoveryId);
+        return true;
+    }
+    if (m_recoveryId.isEmpty()) m_recoveryId = m_pRecovery->NewId();
+    RecoveryEntry entry;
+    entry.id = m_recoveryId;
+    entry.kind = m_hooks.kind;
+    entry.originalPath = m_pathName;
+    entry.title = m_title;
+    entry.originalStamp = m_fileStamp;
+    QString error;
+    if (m_pRecovery->Write(entry, m_hooks.recoveryImage(), error)) return true;
+    // Said once per window: the clerk can still save, and typing must not be interrupted again.
+    if (!m_bRecoveryErrorShown && m_pApp) {
+        m_bRecoveryErrorShown = true;
+        m_pApp->Message(Str(shellstr::kRecoveryWriteFailed).arg(m_title, error));
+    }
+    return false;
+}
+
+void CChildFrame::DiscardRecovery() {
+    m_recoveryTimer.stop();
+    m_bRecoveryPending = false;
+    m_bRecoveryDiscarded = true;
+    if (m_pRecovery) m_pRecovery->Remove(m_recoveryId);
 }
 
 void CChildFrame::SetPathName(const QString& path) {
@@ -52,7 +152,8 @@ void CChildFrame::SetPathName(const QString& path) {
 void CChildFrame::SetTitle(const QString& title) {
     m_title = title;
     // Qt shows "[*]" as "*" while the window is modified, in the tab as well.
-    setWindowTitle(title + QStringLiteral("[*]"));
+    setWindowTitle(title + (m_bReadOnly ? Str(shellstr::kReadOnlySuffix) : QString()) +
+                   QStringLiteral("[*]"));
     setWindowModified(IsModified());
     emit TitleChanged();
 }
@@ -80,6 +181,12 @@ void CChildFrame::closeEvent(QCloseEvent* event) {
         return;
     }
     QMdiSubWindow::closeEvent(event);
+    // Closed after its question: saved, unchanged, or its changes were not wanted. The file is
+    // free for others at once, not only when the window is deleted later.
+    if (event->isAccepted()) {
+        DiscardRecovery();
+        m_lock.reset();
+    }
 }
 
 }  // namespace tarvex

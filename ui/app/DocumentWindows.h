@@ -2,16 +2,22 @@
 // Where the document views are created: one function per view kind, so that the real form views
 // replace the placeholders in one place.
 
+#include <QByteArray>
 #include <QMdiSubWindow>
 #include <QString>
+#include <QTimer>
+#include <functional>
 #include <memory>
 
 #include "core/app/StartupRules.h"
+#include "ui/app/DocumentLock.h"
 
 class QWidget;
 
 namespace tarvex {
 
+class CDocumentRecovery;
+class CDocumentUndo;
 class CEinheitspapierDoc;
 class CTarvexImportApp;
 
@@ -42,6 +48,36 @@ public:
     // Closes after the save question was answered for all documents at once.
     bool CloseWithoutAsking();
 
+    // What undo and recovery need of the document, whatever its kind (an SAD window fills it in
+    // itself; another kind sets it when its view is made).
+    struct DocumentHooks {
+        QString kind;                               // extension without dot: "aef", "fdv"
+        std::function<QByteArray()> recoveryImage;  // the file a save would write now
+    };
+    void SetDocumentHooks(DocumentHooks hooks) { m_hooks = std::move(hooks); }
+    void SetUndo(std::unique_ptr<CDocumentUndo> undo);
+    CDocumentUndo* Undo() const { return m_undo.get(); }
+
+    // One file, one editor: the lock beside the file, and the file as last read or written.
+    void SetLock(std::unique_ptr<CDocumentLock> lock);
+    bool HoldsLock() const { return m_lock && m_lock->IsLocked(); }
+    const FileStamp& Stamp() const { return m_fileStamp; }
+    void SetStamp(const FileStamp& stamp) { m_fileStamp = stamp; }
+    // A document another program has open: shown and printed, saved only under another name.
+    bool IsReadOnly() const { return m_bReadOnly; }
+    void SetReadOnly(bool readOnly);
+
+    // Recovery copy: written kRecoveryDelayMs after the last change, at once on a page change.
+    static constexpr int kRecoveryDelayMs = 2000;
+    void SetRecovery(CDocumentRecovery* recovery) { m_pRecovery = recovery; }
+    void ScheduleRecovery();
+    void WriteRecoveryIfPending();
+    bool WriteRecoveryNow();
+    // The copy goes: the document was saved, or the clerk chose not to keep the changes.
+    void DiscardRecovery();
+    const QString& RecoveryId() const { return m_recoveryId; }
+    bool RecoveryPending() const { return m_bRecoveryPending; }
+
 signals:
     void TitleChanged();
 
@@ -55,6 +91,17 @@ private:
     QString m_pathName;
     QString m_title;
     bool m_bAskOnClose = true;
+    DocumentHooks m_hooks;
+    std::unique_ptr<CDocumentUndo> m_undo;
+    std::unique_ptr<CDocumentLock> m_lock;
+    FileStamp m_fileStamp;
+    bool m_bReadOnly = false;
+    CDocumentRecovery* m_pRecovery = nullptr;
+    QTimer m_recoveryTimer;
+    QString m_recoveryId;
+    bool m_bRecoveryPending = false;
+    bool m_bRecoveryDiscarded = false;
+    bool m_bRecoveryErrorShown = false;
 };
 
 }  // namespace tarvex

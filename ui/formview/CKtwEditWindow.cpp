@@ -91,6 +91,7 @@ bool IsEditingCommand(int id) {
         case cmd::kPaste:
         case cmd::kSelectAll:
         case cmd::kUndo:
+        case cmd::kRedo:
         case cmd::kAlignLeft:
         case cmd::kAlignCenter:
         case cmd::kAlignRight:

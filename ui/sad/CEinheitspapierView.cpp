@@ -19,6 +19,7 @@
 #include <cmath>
 
 #include "core/app/Profile.h"
+#include "core/app/RecoverableDocument.h"
 #include "core/app/SettingsKeys.h"
 #include "core/app/ShellCommands.h"
 #include "core/app/ShellStrings.h"
@@ -292,6 +293,7 @@ void CEinheitspapierView::mousePressEvent(QMouseEvent* e) {
 }
 
 void CEinheitspapierView::GoToField(int field, int page) {
+    CUndoScope scope(m_pUndo);
     if (page == 0) page = m_nCurrentPage;
     m_input->GoToField(field, page);
     viewport()->update();
@@ -308,6 +310,7 @@ void CEinheitspapierView::ShowPage(int page) {
 }
 
 void CEinheitspapierView::NavigateFromEditor(bool forward) {
+    CUndoScope scope(m_pUndo);
     m_input->Navigate(forward);
     viewport()->update();
 }
@@ -336,7 +339,30 @@ void CEinheitspapierView::SetDocumentModified() {
     emit modifiedChanged();
 }
 
+UndoPosition CEinheitspapierView::Position() const {
+    return {m_nCurrentPage, m_pDoc->Store().GetCurrentField()};
+}
+
+void CEinheitspapierView::RestoreState(const DocState& state, const UndoPosition& position) {
+    CFieldStore& store = m_pDoc->Store();
+    // Without its window the store takes the state as it is: the window still shows the text of
+    // the box it was on, which must not be written back into the restored document.
+    IEditWindow* window = store.Window();
+    store.AttachWindow(nullptr);
+    RestoreDocState(*m_pDoc, state);
+    const int page = std::clamp(position.page, 1, store.GetPageCount());
+    if (store.ActivateField(position.field, page) < 0) store.ActivateField(0, page);
+    store.AttachWindow(window);
+    m_nCurrentPage = page;
+    if (window) window->ShowField(store.GetCurrentField(), store.GetCurrentPage());
+    viewport()->update();
+    UpdateStatusText();
+}
+
 bool CEinheitspapierView::OnCommand(int id) {
+    // Every command that changes the document becomes one undo step (undo and redo move on the
+    // stack themselves).
+    CUndoScope scope(id == cmd::kUndo || id == cmd::kRedo ? nullptr : m_pUndo);
     if (m_input->OnCommand(id)) {
         viewport()->update();
         return true;
@@ -368,7 +394,17 @@ bool CEinheitspapierView::OnCommand(int id) {
     };
     switch (id) {
         case cmd::kUndo:
-            edit.undo();
+            // Typing in the open box is undone first, then the document's steps.
+            if (edit.document()->isUndoAvailable())
+                edit.undo();
+            else if (m_pUndo)
+                m_pUndo->Undo();
+            return true;
+        case cmd::kRedo:
+            if (edit.document()->isRedoAvailable())
+                edit.redo();
+            else if (m_pUndo)
+                m_pUndo->Redo();
             return true;
         case cmd::kCut:
             edit.cut();
@@ -453,7 +489,10 @@ bool CEinheitspapierView::UpdateCommandUI(int id, CommandState& s) const {
         case cmd::kMargins:
             return true;
         case cmd::kUndo:
-            s.enabled = m_pEdit->document()->isUndoAvailable();
+            s.enabled = m_pEdit->document()->isUndoAvailable() || (m_pUndo && m_pUndo->CanUndo());
+            return true;
+        case cmd::kRedo:
+            s.enabled = m_pEdit->document()->isRedoAvailable() || (m_pUndo && m_pUndo->CanRedo());
             return true;
         case cmd::kCut:
         case cmd::kCopy:

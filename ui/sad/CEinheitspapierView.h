@@ -15,6 +15,7 @@
 #include "render/sad/SadPageRenderer.h"
 #include "ui/formview/CKTWScrollViewBase.h"
 #include "ui/formview/CKtwEditWindow.h"
+#include "ui/formview/DocumentUndo.h"
 #include "ui/sad/SadViewEnvironment.h"
 
 class QMenu;
@@ -90,6 +91,13 @@ public:
     // The keyboard back into the box: the window in front and active, the edit window focused.
     void FocusBox();
 
+    // Document-wide undo: the window's stack; every command and every box change records into it.
+    void SetUndo(CDocumentUndo* undo) { m_pUndo = undo; }
+    CDocumentUndo* Undo() const { return m_pUndo; }
+    // Puts an undone or redone state into the document and shows the box of the change.
+    void RestoreState(const DocState& state, const UndoPosition& position);
+    UndoPosition Position() const;
+
     QString StatusPageText() const;
     QString StatusInsertText() const;
 
@@ -139,6 +147,7 @@ private:
     int m_nCurrentPage = 1;
     int m_nCursorKind = 0;
     int m_nOwnVariant = 0;  // the current variant when nobody outside keeps one
+    CDocumentUndo* m_pUndo = nullptr;
 };
 
 }  // namespace tarvex

@@ -1,0 +1,585 @@
+// Never lose a declaration: recovery copies after a crash (the program killed with SIGKILL in a
+// child process and restored at the next start), the lock beside a document with two programs,
+// document-wide undo and redo of every kind of command, the close question's three answers and a
+// file changed behind the program's back. Runs offscreen with TARVEX_SETTINGS_DIR set.
+//
+// The test program doubles as the "other program": started with --child it runs the application
+// as tarvex-import does and does what the test asks, until it is killed.
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QSysInfo>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+#include <cstdio>
+
+#include "core/app/CommandIds.h"
+#include "core/app/RecoverableDocument.h"
+#include "core/sad/AefFormat.h"
+#include "core/sad/EinheitspapierDoc.h"
+#include "render/app/QSettingsProfile.h"
+#include "ui/app/CDlgRecovery.h"
+#include "ui/app/CMainFrame.h"
+#include "ui/app/CTarvexImportApp.h"
+#include "ui/app/DocumentRecovery.h"
+#include "ui/app/DocumentWindows.h"
+#include "ui/formview/DocumentUndo.h"
+#include "ui/sad/CEinheitspapierView.h"
+#include "ui/sad/dialogs/CDlgFeld44Einfuhr.h"
+#include "ui/sad/dialogs/CDlgMoveEHWarenpositon.h"
+
+using namespace tarvex;
+
+namespace {
+
+// Answers the modal dialogs as they come up, in order; one without an answer left is rejected.
+class ModalAnswers : public QObject {
+public:
+    explicit ModalAnswers(QList<std::function<void(QWidget*)>> answers) : m_answers(std::move(answers)) {
+        connect(&m_timer, &QTimer::timeout, this, [this] { Poll(); });
+        m_timer.start(5);
+    }
+    int answered = 0;
+
+private:
+    void Poll() {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (!dialog || dialog == m_last || !dialog->isVisible()) return;
+        m_last = dialog;
+        ++answered;
+        if (m_answers.isEmpty())
+            dialog->reject();
+        else
+            m_answers.takeFirst()(dialog);
+    }
+    QList<std::function<void(QWidget*)>> m_answers;
+    QPointer<QDialog> m_last;
+    QTimer m_timer;
+};
+
+void SaveScreenshot(QWidget* w, const QString& name) {
+    const QString dir = qEnvironmentVariable("TARVEX_SCREENSHOT_DIR");
+    if (dir.isEmpty()) return;
+    QTest::qWait(50);
+    w->window()->grab().save(dir + QLatin1Char('/') + name);
+    if (QGuiApplication::platformName() == QLatin1String("xcb")) {
+        QTest::qWait(300);
+        QGuiApplication::primaryScreen()->grabWindow(0).save(dir + QStringLiteral("/screen-") + name);
+    }
+}
+
+void ClickButton(QWidget* dialog, QMessageBox::StandardButton which) {
+    auto* box = qobject_cast<QMessageBox*>(dialog);
+    QVERIFY(box);
+    box->button(which)->click();
+}
+
+CEinheitspapierView* ViewOf(CChildFrame* child) {
+    return child ? qobject_cast<CEinheitspapierView*>(child->View()) : nullptr;
+}
+
+// Types into a box as the clerk does: enter it, type, leave it for the next one (which commits).
+void TypeInto(CEinheitspapierView* view, int field, int page, const QString& text) {
+    view->GoToField(field, page);
+    view->EditWindow()->selectAll();
+    view->EditWindow()->insertPlainText(text);
+}
+
+// Every non-empty text of the document, with what is typed into the open box, as "page/field=text".
+QStringList AllTexts(CEinheitspapierDoc& doc) {
+    QStringList lines;
+    CFieldStore& s = doc.Store();
+    const IEditWindow* window = s.Window();
+    for (int page = 1; page <= s.GetPageCount(); ++page) {
+        const int n = page == 1 ? s.GetFieldCount1() : s.GetFieldCount2();
+        for (int f = 0; f < n; ++f) {
+            std::u16string t = s.GetFieldText(f, page);
+            if (window && window->HasWindow() && f == s.GetCurrentField() && page == s.GetCurrentPage())
+                t = window->WindowText();
+            while (!t.empty() && (t.back() == u' ' || t.back() == u'\r' || t.back() == u'\n')) t.pop_back();
+            if (!t.empty())
+                lines.append(QStringLiteral("%1/%2=%3").arg(page).arg(f).arg(QString::fromStdU16String(t)));
+        }
+    }
+    return lines;
+}
+
+std::unique_ptr<CTarvexImportApp> MakeApp(const QStringList& args) {
+    auto app = std::make_unique<CTarvexImportApp>();
+    app->m_runNewDialog = [] { return 0; };
+    app->m_showMessage = [](const QString&, const QString& text) {
+        qWarning("message: %s", qPrintable(text));
+    };
+    // Whatever another test left is not this program's business.
+    app->m_askRecovery = [](const QList<RecoveryEntry>&) { return std::optional<QList<bool>>(); };
+    app->InitInstance(QStringList{QStringLiteral("tarvex-import")} + args);
+    QCoreApplication::processEvents();
+    return app;
+}
+
+// --- the other program
+
+int RunChild(const QString& mode, const QString& arg) {
+    std::unique_ptr<CTarvexImportApp> app =
+        MakeApp(mode == QLatin1String("open") ? QStringList{arg} : QStringList{});
+    CChildFrame* child = app->MainFrame()->ActiveChild();
+    CEinheitspapierView* view = ViewOf(child);
+    if (!view) return 3;
+    if (mode == QLatin1String("type")) {
+        TypeInto(view, 10, 1, QStringLiteral("Müller & Söhne GmbH"));
+        TypeInto(view, 22, 1, QStringLiteral("1.234,56"));
+        TypeInto(view, 52, 1, QStringLiteral("Schrauben aus Edelstahl"));
+        view->OnCommand(cmd::kNextPage);
+        TypeInto(view, 11, 2, QStringLiteral("Muttern M8"));
+        TypeInto(view, 32, 2, QStringLiteral("Unterlegscheiben"));
+        TypeInto(view, 53, 2, QStringLiteral("Gewindestangen"));
+        view->OnCommand(cmd::kAddPage);  // page 3, and boxes 3, 5 and 32 follow
+        // Typed and not committed: the clerk is still in the box when the power goes.
+        TypeInto(view, 11, 3, QStringLiteral("Dübel ∅ 8 mm"));
+        // The copy follows two seconds after typing stops.
+        QElapsedTimer t;
+        t.start();
+        while (child->RecoveryPending() && t.elapsed() < 10000) QTest::qWait(50);
+        QFile expected(arg);
+        if (!expected.open(QIODevice::WriteOnly)) return 4;
+        expected.write(AllTexts(*child->SadDocument()).join(QLatin1Char('\n')).toUtf8());
+    }
+    std::printf("READY\n");
+    std::fflush(stdout);
+    for (;;) QTest::qWait(100);
+}
+
+class OtherProgram {
+public:
+    bool Start(const QString& mode, const QString& arg) {
+        m_process.setProgram(QCoreApplication::applicationFilePath());
+        m_process.setArguments({QStringLiteral("--child"), mode, arg});
+        m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        m_process.start();
+        QElapsedTimer t;
+        t.start();
+        while (t.elapsed() < 60000) {
+            if (m_process.canReadLine() && m_process.readLine().startsWith("READY")) return true;
+            if (!m_process.waitForReadyRead(200) && m_process.state() == QProcess::NotRunning) return false;
+        }
+        return false;
+    }
+    // SIGKILL: no destructor, no cleanup, as in a crash or a power loss.
+    void Kill() {
+        m_process.kill();
+        m_process.waitForFinished(10000);
+    }
+    ~OtherProgram() {
+        if (m_process.state() != QProcess::NotRunning) Kill();
+    }
+
+private:
+    QProcess m_process;
+};
+
+QString RecoveryFolder() {
+    return CDocumentRecovery::DefaultFolder();
+}
+
+QStringList RecoveryFiles() {
+    return QDir(RecoveryFolder()).entryList(QDir::Files | QDir::Hidden, QDir::Name);
+}
+
+QString NewSadFile(const QString& path) {
+    CEinheitspapierDoc doc;
+    doc.ConfigureStore();
+    doc.OnNewDocument();
+    doc.m_nFormVariant = 0;
+    doc.Store().SetFieldText(10, u"Absender aus der Datei", 1);
+    std::string error;
+    return SaveAefFile(std::filesystem::path(path.toStdU16String()), doc, error) ? path : QString();
+}
+
+}  // namespace
+
+class RecoveryTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() {
+        QVERIFY2(!QSettingsProfile::SettingsDirOverride().isEmpty(), "run with TARVEX_SETTINGS_DIR set");
+    }
+    void init() { QDir(RecoveryFolder()).removeRecursively(); }
+
+    void killedProgramIsRestoredWithEveryText() {
+        QTemporaryDir dir;
+        const QString expectedPath = dir.filePath(QStringLiteral("expected.txt"));
+        OtherProgram other;
+        QVERIFY(other.Start(QStringLiteral("type"), expectedPath));
+        QFile expectedFile(expectedPath);
+        QVERIFY(expectedFile.open(QIODevice::ReadOnly));
+        const QStringList expected = QString::fromUtf8(expectedFile.readAll()).split(QLatin1Char('\n'));
+        QVERIFY(expected.contains(QStringLiteral("3/11=Dübel ∅ 8 mm")));
+        QVERIFY(expected.contains(QStringLiteral("1/10=Müller & Söhne GmbH")));
+        QVERIFY(RecoveryFiles().filter(QStringLiteral(".entry")).size() == 1);
+
+        // While the other program runs, its copies are its own: a second program offers nothing.
+        {
+            int asked = 0;
+            auto app = std::make_unique<CTarvexImportApp>();
+            app->m_runNewDialog = [] { return -1; };
+            app->m_askRecovery = [&](const QList<RecoveryEntry>&) {
+                ++asked;
+                return std::optional<QList<bool>>(QList<bool>{true});
+            };
+            app->InitInstance({QStringLiteral("tarvex-import")});
+            QCoreApplication::processEvents();
+            QCOMPARE(asked, 0);
+            QVERIFY(app->MainFrame()->Children().isEmpty());
+        }
+        QCOMPARE(RecoveryFiles().filter(QStringLiteral(".entry")).size(), 1);
+
+        other.Kill();
+
+        // The next start asks (the real question, looked at) and restores.
+        int newDialogs = 0;
+        auto app = std::make_unique<CTarvexImportApp>();
+        app->m_runNewDialog = [&] {
+            ++newDialogs;
+            return -1;
+        };
+        app->m_showMessage = [](const QString&, const QString& text) { QFAIL(qPrintable(text)); };
+        QStringList listed;
+        ModalAnswers answers({[&](QWidget* w) {
+            auto* dlg = qobject_cast<CDlgRecovery*>(w);
+            QVERIFY(dlg);
+            for (int i = 0; i < dlg->List()->count(); ++i) listed.append(dlg->List()->item(i)->text());
+            SaveScreenshot(dlg, QStringLiteral("recovery-question.png"));
+            dlg->accept();
+        }});
+        app->InitInstance({QStringLiteral("tarvex-import")});
+        QTRY_COMPARE(answers.answered, 1);
+        QCOMPARE(listed.size(), 1);
+        QVERIFY2(listed[0].startsWith(QStringLiteral("EhForm1  –  noch nie gespeichert")),
+                 qPrintable(listed[0]));
+        QCOMPARE(newDialogs, 0);  // a restored document stands in for the New dialog
+        const QList<CChildFrame*> windows = app->MainFrame()->Children();
+        QCOMPARE(windows.size(), 1);
+        CChildFrame* restored = windows[0];
+        QVERIFY(restored->IsModified());
+        QVERIFY(restored->PathName().isEmpty());
+        QVERIFY(restored->Title().startsWith(QStringLiteral("EhForm")));
+        QCOMPARE(restored->SadDocument()->m_nContinuationCount, 2);
+        QStringList texts = AllTexts(*restored->SadDocument());
+        QStringList want = expected;
+        texts.sort();
+        want.sort();
+        QCOMPARE(texts, want);
+
+        // The old program's copy has become this program's own; closing without saving drops it.
+        const QStringList entries = RecoveryFiles().filter(QStringLiteral(".entry"));
+        QCOMPARE(entries.size(), 1);
+        QCOMPARE(entries[0], restored->RecoveryId() + QStringLiteral(".entry"));
+        app->m_askSaveChanges = [](const QString&) { return QMessageBox::No; };
+        QVERIFY(restored->close());
+        QVERIFY(RecoveryFiles().filter(QStringLiteral(".entry")).isEmpty());
+    }
+
+    void laterKeepsTheCopiesAndDiscardDropsTheUnmarked() {
+        QTemporaryDir dir;
+        OtherProgram other;
+        QVERIFY(other.Start(QStringLiteral("type"), dir.filePath(QStringLiteral("e.txt"))));
+        other.Kill();
+        for (const bool later : {true, false}) {
+            int asked = 0;
+            auto app = std::make_unique<CTarvexImportApp>();
+            app->m_runNewDialog = [] { return -1; };
+            app->m_askRecovery = [&](const QList<RecoveryEntry>& e) {
+                ++asked;
+                return later ? std::optional<QList<bool>>()
+                             : std::optional<QList<bool>>(QList<bool>(e.size(), false));
+            };
+            app->InitInstance({QStringLiteral("tarvex-import")});
+            QCoreApplication::processEvents();
+            QCOMPARE(asked, 1);
+            QVERIFY(app->MainFrame()->Children().isEmpty());
+            QCOMPARE(RecoveryFiles().filter(QStringLiteral(".entry")).size(), later ? 1 : 0);
+        }
+    }
+
+    void lockTellsWhoHasTheDocumentOpen() {
+        QTemporaryDir dir;
+        const QString file = NewSadFile(dir.filePath(QStringLiteral("Einfuhr 1.aef")));
+        QVERIFY(!file.isEmpty());
+        OtherProgram other;
+        QVERIFY(other.Start(QStringLiteral("open"), file));
+        QVERIFY(QFileInfo::exists(CDocumentLock::LockPath(file)));
+
+        std::unique_ptr<CTarvexImportApp> app = MakeApp({});
+        CMainFrame* frame = app->MainFrame();
+        const int before = frame->Children().size();
+        // The real message, looked at: "Nein" opens nothing.
+        QString question;
+        {
+            ModalAnswers answers({[&](QWidget* w) {
+                question = qobject_cast<QMessageBox*>(w)->text();
+                SaveScreenshot(w, QStringLiteral("lock-message.png"));
+                ClickButton(w, QMessageBox::No);
+            }});
+            QVERIFY(!app->OpenDocumentFile(file));
+        }
+        QCOMPARE(frame->Children().size(), before);
+        QVERIFY2(question.contains(QSysInfo::machineHostName()), qPrintable(question));
+        QVERIFY2(question.contains(QFileInfo(CDocumentLock::LockPath(file)).owner()), qPrintable(question));
+        QVERIFY(question.contains(QStringLiteral("Einfuhr 1.aef")));
+
+        // "Ja": read-only; saving asks for another name and never writes over the other's file.
+        app->m_askYesNo = [](const QString&) { return true; };
+        CChildFrame* child = app->OpenDocumentFile(file);
+        QVERIFY(child);
+        QVERIFY(child->IsReadOnly());
+        QVERIFY(!child->HoldsLock());
+        QVERIFY(child->windowTitle().contains(QStringLiteral("(schreibgeschützt)")));
+        const QByteArray original = [&] {
+            QFile f(file);
+            return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+        }();
+        child->SadDocument()->Store().SetFieldText(22, u"geändert", 1);
+        child->SadDocument()->SetModifiedFlag();
+        int dialogs = 0;
+        app->m_execFileDialog = [&](QFileDialog&) {
+            ++dialogs;
+            return false;
+        };
+        QVERIFY(!app->SaveDocument(child, false));
+        QCOMPARE(dialogs, 1);
+        QFile f(file);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll(), original);
+        f.close();
+        child->CloseWithoutAsking();
+        QCoreApplication::processEvents();
+
+        // The other program crashes: its lock is stale and the file opens normally, unasked.
+        other.Kill();
+        int asked = 0;
+        app->m_askYesNo = [&](const QString&) { return ++asked, false; };
+        child = app->OpenDocumentFile(file);
+        QVERIFY(child);
+        QCOMPARE(asked, 0);
+        QVERIFY(child->HoldsLock());
+        QVERIFY(!child->IsReadOnly());
+        child->CloseWithoutAsking();
+        QCoreApplication::processEvents();
+        QVERIFY(!QFileInfo::exists(CDocumentLock::LockPath(file)));
+    }
+
+    void undoAndRedoEveryKindOfCommand() {
+        std::unique_ptr<CTarvexImportApp> app = MakeApp({});
+        struct Case {
+            const char* name;
+            std::function<void(CEinheitspapierDoc&)> prepare;  // not an undo step
+            std::function<void(CEinheitspapierView*)> command;
+            QList<std::function<void(QWidget*)>> dialogs;
+        };
+        auto fillBox31 = [](CEinheitspapierDoc& d) {
+            for (int page = 2; page <= d.Store().GetPageCount(); ++page)
+                for (int f : {11, 32, 53}) d.Store().SetFieldText(f, u"Warenbeschreibung", page);
+        };
+        const Case cases[] = {
+            {"typed text, committed by leaving the box",
+             {},
+             [](CEinheitspapierView* v) {
+                 TypeInto(v, 10, 1, QStringLiteral("Spedition Nord"));
+                 v->GoToField(13, 1);
+             },
+             {}},
+            {"font larger", {}, [](CEinheitspapierView* v) { v->OnCommand(cmd::kFontLarger); }, {}},
+            {"page added", fillBox31, [](CEinheitspapierView* v) { v->OnCommand(cmd::kAddPage); }, {}},
+            {"last page removed",
+             [&](CEinheitspapierDoc& d) {
+                 d.SetContinuationCount(3);
+                 fillBox31(d);
+             },
+             [](CEinheitspapierView* v) { v->OnCommand(cmd::kRemoveLastPage); },
+             {[](QWidget* w) { ClickButton(w, QMessageBox::Yes); }}},
+            {"goods item moved",
+             fillBox31,
+             [](CEinheitspapierView* v) { v->OnCommand(cmd::kMoveGoodsItem); },
+             {[](QWidget* w) {
+                 auto* dlg = qobject_cast<CDlgMoveEHWarenpositon*>(w);
+                 QVERIFY(dlg);
+                 dlg->SourceList()->setCurrentIndex(1);
+                 dlg->TargetList()->setCurrentIndex(dlg->TargetList()->count() - 1);
+                 dlg->OkButton()->click();
+             }}},
+            {"variant switched", {}, [](CEinheitspapierView* v) { v->OnCommand(cmd::kVariant2); }, {}},
+            {"boxes 3, 5 and 32",
+             fillBox31,
+             [](CEinheitspapierView* v) { v->OnCommand(cmd::kUpdateFields); },
+             {}},
+            {"a dialog's result (box 44)",
+             {},
+             [](CEinheitspapierView* v) { v->GoToField(69, 1); },
+             {[](QWidget* w) {
+                 auto* dlg = qobject_cast<CDlgFeld44Einfuhr*>(w);
+                 QVERIFY(dlg);
+                 dlg->Edit()->setPlainText(QStringLiteral("N380 12345"));
+                 dlg->Check()->setChecked(true);
+                 dlg->accept();
+             }}},
+        };
+        for (const Case& c : cases) {
+            app->m_runNewDialog = [] { return 0; };
+            app->OnFileNew();
+            CChildFrame* child = app->MainFrame()->ActiveChild();
+            CEinheitspapierView* view = ViewOf(child);
+            QVERIFY(view);
+            CEinheitspapierDoc& doc = *child->SadDocument();
+            if (c.prepare) {
+                c.prepare(doc);
+                view->ReloadFromStore();
+            }
+            doc.SetModifiedFlag(false);
+            const DocState before = CaptureDocState(doc);
+            {
+                ModalAnswers answers(c.dialogs);
+                c.command(view);
+                QCOMPARE(answers.answered, c.dialogs.size());
+            }
+            const DocState after = CaptureDocState(doc);
+            QVERIFY2(after != before, c.name);
+            QVERIFY2(doc.IsModified(), c.name);
+            CommandState state;
+            QVERIFY(view->UpdateCommandUI(cmd::kUndo, state) && state.enabled);
+
+            view->OnCommand(cmd::kUndo);  // Alt+Backspace
+            QVERIFY2(CaptureDocState(doc) == before, c.name);
+            QVERIFY2(!doc.IsModified(), c.name);
+            QVERIFY2(view->CurrentPage() <= doc.Store().GetPageCount(), c.name);
+            view->OnCommand(cmd::kRedo);  // Ctrl+Y
+            QVERIFY2(CaptureDocState(doc) == after, c.name);
+            QVERIFY2(doc.IsModified(), c.name);
+            // The box of the change shows its restored text, and typing goes on from there.
+            const CFieldStore& s = doc.Store();
+            QCOMPARE(view->EditWindow()->toPlainText(),
+                     QString::fromStdU16String(s.GetFieldText(s.GetCurrentField(), 0))
+                         .replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+            child->CloseWithoutAsking();
+            QCoreApplication::processEvents();
+        }
+        // Ctrl+Z is still "Text zentriert", Ctrl+Y redo.
+        QCOMPARE(app->MainFrame()->CommandForKey(QKeySequence(QStringLiteral("Ctrl+Z"))), cmd::kAlignCenter);
+        QCOMPARE(app->MainFrame()->CommandForKey(QKeySequence(QStringLiteral("Alt+Backspace"))), cmd::kUndo);
+        QCOMPARE(app->MainFrame()->CommandForKey(QKeySequence(QStringLiteral("Ctrl+Y"))), cmd::kRedo);
+    }
+
+    void closeQuestionAnswersAndTheRecoveryCopy() {
+        QTemporaryDir dir;
+        struct Case {
+            QMessageBox::StandardButton answer;
+            bool closed, fileChanged, copyKept;
+        } cases[] = {
+            {QMessageBox::Yes, true, true, false},
+            {QMessageBox::No, true, false, false},
+            {QMessageBox::Cancel, false, false, true},
+        };
+        for (const Case& c : cases) {
+            const QString file = NewSadFile(dir.filePath(QStringLiteral("Antwort%1.aef").arg(int(c.answer))));
+            std::unique_ptr<CTarvexImportApp> app = MakeApp({file});
+            CChildFrame* child = app->MainFrame()->ActiveChild();
+            TypeInto(ViewOf(child), 10, 1, QStringLiteral("neu getippt"));
+            QVERIFY(child->IsModified());
+            QVERIFY(child->WriteRecoveryNow());
+            QCOMPARE(RecoveryFiles().filter(QStringLiteral(".entry")).size(), 1);
+            app->m_askSaveChanges = [&](const QString&) { return c.answer; };
+            QCOMPARE(app->MainFrame()->close(), c.closed);
+            QCoreApplication::processEvents();
+            CEinheitspapierDoc back;
+            back.ConfigureStore();
+            std::string error;
+            QVERIFY(LoadAefFile(std::filesystem::path(file.toStdU16String()), back, error));
+            QCOMPARE(back.Store().GetFieldText(10, 1) == u"neu getippt", c.fileChanged);
+            QCOMPARE(RecoveryFiles().filter(QStringLiteral(".entry")).size(), c.copyKept ? 1 : 0);
+            if (!c.closed) app->MainFrame()->ActiveChild()->CloseWithoutAsking();
+        }
+        QCoreApplication::processEvents();
+    }
+
+    void sessionEndAsksOrKeepsTheCopies() {
+        std::unique_ptr<CTarvexImportApp> app = MakeApp({});
+        CChildFrame* child = app->MainFrame()->ActiveChild();
+        TypeInto(ViewOf(child), 10, 1, QStringLiteral("vor dem Abmelden"));
+        // With interaction: the close question; a cancel stops the logout.
+        app->m_askSaveChanges = [](const QString&) { return QMessageBox::Cancel; };
+        QVERIFY(!app->CommitSessionData(true));
+        // Without: the copy is written and outlives the program.
+        QVERIFY(app->CommitSessionData(false));
+        QCOMPARE(RecoveryFiles().filter(QStringLiteral(".entry")).size(), 1);
+        app.reset();
+        QCOMPARE(RecoveryFiles().filter(QStringLiteral(".entry")).size(), 1);
+        // A program that ended in order after its questions leaves nothing behind.
+        app = MakeApp({});
+        TypeInto(ViewOf(app->MainFrame()->ActiveChild()), 10, 1, QStringLiteral("x"));
+        QVERIFY(app->MainFrame()->ActiveChild()->WriteRecoveryNow());
+        QCOMPARE(RecoveryFiles().filter(QStringLiteral(".entry")).size(), 2);
+        app.reset();
+        QCOMPARE(RecoveryFiles().filter(QStringLiteral(".entry")).size(), 1);
+    }
+
+    void fileChangedOnDiskIsAskedAboutBeforeSaving() {
+        QTemporaryDir dir;
+        const QString file = NewSadFile(dir.filePath(QStringLiteral("Fremd.aef")));
+        std::unique_ptr<CTarvexImportApp> app = MakeApp({file});
+        CChildFrame* child = app->MainFrame()->ActiveChild();
+        TypeInto(ViewOf(child), 10, 1, QStringLiteral("mein Stand"));
+        // Someone else saves the file meanwhile.
+        QTest::qWait(20);
+        CEinheitspapierDoc theirs;
+        theirs.ConfigureStore();
+        theirs.OnNewDocument();
+        theirs.Store().SetFieldText(10, u"fremder Stand", 1);
+        std::string error;
+        QVERIFY(SaveAefFile(std::filesystem::path(file.toStdU16String()), theirs, error));
+        auto readBox10 = [&] {
+            CEinheitspapierDoc d;
+            d.ConfigureStore();
+            std::string e;
+            LoadAefFile(std::filesystem::path(file.toStdU16String()), d, e);
+            return QString::fromStdU16String(d.Store().GetFieldText(10, 1));
+        };
+        QStringList asked;
+        app->m_askYesNo = [&](const QString& q) {
+            asked.append(q);
+            return false;
+        };
+        QVERIFY(!app->SaveDocument(child, false));
+        QCOMPARE(asked.size(), 1);
+        QVERIFY(asked[0].contains(QStringLiteral("außerhalb von Tarvex-Import geändert")));
+        QCOMPARE(readBox10(), QStringLiteral("fremder Stand"));
+        QVERIFY(child->IsModified());
+        app->m_askYesNo = [&](const QString& q) {
+            asked.append(q);
+            return true;
+        };
+        QVERIFY(app->SaveDocument(child, false));
+        QCOMPARE(readBox10(), QStringLiteral("mein Stand"));
+        // After its own save the program knows the file again: no question.
+        TypeInto(ViewOf(child), 13, 1, QStringLiteral("weiter"));
+        QVERIFY(app->SaveDocument(child, false));
+        QCOMPARE(asked.size(), 2);
+    }
+};
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    if (argc >= 4 && QByteArray(argv[1]) == "--child")
+        return RunChild(QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]));
+    RecoveryTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_recovery.moc"

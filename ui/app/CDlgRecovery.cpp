@@ -1,0 +1,50 @@
+#include "ui/app/CDlgRecovery.h"
+
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "core/app/ShellStrings.h"
+#include "ui/app/QtText.h"
+
+namespace tarvex {
+
+CDlgRecovery::CDlgRecovery(const QList<RecoveryEntry>& entries, QWidget* parent) : QDialog(parent) {
+    setWindowTitle(Str(shellstr::kRecoveryTitle));
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(new QLabel(Str(shellstr::kRecoveryHeading), this));
+    m_list = new QListWidget(this);
+    for (const RecoveryEntry& e : entries) {
+        const QString where = e.originalPath.isEmpty() ? Str(shellstr::kRecoveryNeverSaved)
+                                                       : QDir::toNativeSeparators(e.originalPath);
+        auto* item = new QListWidgetItem(
+            Str(shellstr::kRecoveryItem)
+                .arg(e.title, where, e.saved.toString(Str(shellstr::kRecoveryTimeFormat))),
+            m_list);
+        item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable);
+        item->setCheckState(Qt::Checked);
+    }
+    m_list->setMinimumWidth(std::max(560, m_list->sizeHintForColumn(0) + 40));
+    layout->addWidget(m_list);
+    auto* hint = new QLabel(Str(shellstr::kRecoveryHint), this);
+    hint->setWordWrap(true);
+    layout->addWidget(hint);
+    auto* buttons = new QDialogButtonBox(this);
+    QPushButton* restore = buttons->addButton(Str(shellstr::kRecoveryRestore), QDialogButtonBox::AcceptRole);
+    buttons->addButton(Str(shellstr::kRecoveryLater), QDialogButtonBox::RejectRole);
+    restore->setDefault(true);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    layout->addWidget(buttons);
+}
+
+QList<bool> CDlgRecovery::Choice() const {
+    QList<bool> choice;
+    for (int i = 0; i < m_list->count(); ++i) choice.append(m_list->item(i)->checkState() == Qt::Checked);
+    return choice;
+}
+
+}  // namespace tarvex

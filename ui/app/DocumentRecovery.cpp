@@ -1,0 +1,173 @@
+#include "ui/app/DocumentRecovery.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QSaveFile>
+#include <QStandardPaths>
+#include <QUuid>
+#include <algorithm>
+
+#include "render/app/QSettingsProfile.h"
+
+namespace tarvex {
+namespace {
+
+constexpr char kEntrySuffix[] = ".entry";
+constexpr char kInstancePrefix[] = "instance-";
+// An entry is a few hundred bytes; anything much larger is not one of ours.
+constexpr qint64 kMaxEntrySize = 64 * 1024;
+
+bool SaveAtomic(const QString& path, const QByteArray& bytes, QString& error) {
+    QSaveFile out(path);
+    if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.commit()) {
+        error = out.errorString();
+        return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+CDocumentRecovery::CDocumentRecovery(QString folder) : m_folder(std::move(folder)) {
+    m_instance = QUuid::createUuid().toString(QUuid::WithoutBraces);
+}
+
+CDocumentRecovery::~CDocumentRecovery() {
+    ReleaseOrphans();
+    if (m_instanceLock) m_instanceLock->unlock();
+}
+
+QString CDocumentRecovery::DefaultFolder() {
+    // With a private settings folder (tests) the copies stay inside it as well.
+    const QString settingsDir = QSettingsProfile::SettingsDirOverride();
+    if (!settingsDir.isEmpty()) return settingsDir + QStringLiteral("/recovery");
+    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QStringLiteral("/recovery");
+}
+
+bool CDocumentRecovery::Start(QString* error) {
+    if (m_instanceLock) return true;
+    if (!QDir().mkpath(m_folder)) {
+        if (error) *error = m_folder;
+        return false;
+    }
+    auto lock = std::make_unique<QLockFile>(InstanceLockPath(m_instance));
+    lock->setStaleLockTime(0);
+    if (!lock->tryLock(0)) {
+        if (error) *error = m_folder;
+        return false;
+    }
+    m_instanceLock = std::move(lock);
+    return true;
+}
+
+QString CDocumentRecovery::NewId() {
+    return m_instance.left(8) + QLatin1Char('-') + QString::number(++m_nNext);
+}
+
+QString CDocumentRecovery::EntryPath(const QString& id) const {
+    return m_folder + QLatin1Char('/') + id + QLatin1String(kEntrySuffix);
+}
+
+QString CDocumentRecovery::DataPath(const RecoveryEntry& e) const {
+    return m_folder + QLatin1Char('/') + e.id + QLatin1Char('.') + e.kind;
+}
+
+QString CDocumentRecovery::InstanceLockPath(const QString& instance) const {
+    return m_folder + QLatin1Char('/') + QLatin1String(kInstancePrefix) + instance + QStringLiteral(".lock");
+}
+
+bool CDocumentRecovery::Write(RecoveryEntry e, const QByteArray& data, QString& error) {
+    if (!Start(&error)) return false;
+    e.instance = m_instance;
+    e.pid = QCoreApplication::applicationPid();
+    e.saved = QDateTime::currentDateTime();
+    if (!SaveAtomic(DataPath(e), data, error)) return false;
+    QJsonObject o;
+    o[QStringLiteral("kind")] = e.kind;
+    o[QStringLiteral("original")] = e.originalPath;
+    o[QStringLiteral("title")] = e.title;
+    o[QStringLiteral("originalSize")] = e.originalStamp.size;
+    o[QStringLiteral("originalTime")] = e.originalStamp.mtimeMs;
+    o[QStringLiteral("instance")] = e.instance;
+    o[QStringLiteral("pid")] = e.pid;
+    o[QStringLiteral("saved")] = e.saved.toString(Qt::ISODate);
+    return SaveAtomic(EntryPath(e.id), QJsonDocument(o).toJson(), error);
+}
+
+void CDocumentRecovery::Remove(const QString& id) {
+    if (id.isEmpty()) return;
+    RecoveryEntry e;
+    if (ReadEntry(EntryPath(id), e)) QFile::remove(DataPath(e));
+    QFile::remove(EntryPath(id));
+}
+
+bool CDocumentRecovery::ReadEntry(const QString& path, RecoveryEntry& e) {
+    QFile f(path);
+    if (f.size() > kMaxEntrySize || !f.open(QIODevice::ReadOnly)) return false;
+    const QJsonDocument doc = QJsonDocument::fromJson(f.readAll());
+    if (!doc.isObject()) return false;
+    const QJsonObject o = doc.object();
+    e.id = QFileInfo(path).completeBaseName();
+    e.kind = o.value(QStringLiteral("kind")).toString();
+    e.originalPath = o.value(QStringLiteral("original")).toString();
+    e.title = o.value(QStringLiteral("title")).toString();
+    e.originalStamp.size = o.value(QStringLiteral("originalSize")).toInteger(-1);
+    e.originalStamp.mtimeMs = o.value(QStringLiteral("originalTime")).toInteger(0);
+    e.instance = o.value(QStringLiteral("instance")).toString();
+    e.pid = o.value(QStringLiteral("pid")).toInteger(0);
+    e.saved = QDateTime::fromString(o.value(QStringLiteral("saved")).toString(), Qt::ISODate);
+    // The kind names the data file: only plain extensions, never a path.
+    const bool plainKind =
+        !e.kind.isEmpty() && e.kind.size() <= 8 &&
+        std::all_of(e.kind.begin(), e.kind.end(), [](QChar c) { return c.isLetterOrNumber(); });
+    return plainKind && !e.instance.isEmpty() && !e.instance.contains(QLatin1Char('/'));
+}
+
+QList<RecoveryEntry> CDocumentRecovery::ClaimOrphans() {
+    QList<RecoveryEntry> result;
+    const QDir dir(m_folder);
+    const QStringList names =
+        dir.entryList({QStringLiteral("*") + QLatin1String(kEntrySuffix)}, QDir::Files, QDir::Name);
+    for (const QString& name : names) {
+        RecoveryEntry e;
+        if (!ReadEntry(dir.filePath(name), e) || e.instance == m_instance) continue;
+        // A damaged or half-written copy is left where it is, never offered.
+        if (!QFileInfo::exists(DataPath(e))) continue;
+        if (!m_claims.count(e.instance)) {
+            auto lock = std::make_unique<QLockFile>(InstanceLockPath(e.instance));
+            lock->setStaleLockTime(0);
+            // Held: that program is still running and its documents are open there.
+            if (!lock->tryLock(0)) continue;
+            m_claims[e.instance] = std::move(lock);
+        }
+        result.append(e);
+    }
+    std::sort(result.begin(), result.end(),
+              [](const RecoveryEntry& a, const RecoveryEntry& b) { return a.saved < b.saved; });
+    return result;
+}
+
+void CDocumentRecovery::Discard(const RecoveryEntry& e) {
+    QFile::remove(DataPath(e));
+    QFile::remove(EntryPath(e.id));
+}
+
+void CDocumentRecovery::ReleaseOrphans() {
+    // Unlocking removes the lock file: the next start finds the undecided copies free again.
+    for (auto& claim : m_claims) claim.second->unlock();
+    m_claims.clear();
+}
+
+void CDocumentRecovery::RemoveOwn() {
+    const QDir dir(m_folder);
+    for (const QString& name :
+         dir.entryList({QStringLiteral("*") + QLatin1String(kEntrySuffix)}, QDir::Files)) {
+        RecoveryEntry e;
+        if (ReadEntry(dir.filePath(name), e) && e.instance == m_instance) Discard(e);
+    }
+}
+
+}  // namespace tarvex

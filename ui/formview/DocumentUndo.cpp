@@ -1,0 +1,80 @@
+#include "ui/formview/DocumentUndo.h"
+
+#include <QUndoCommand>
+
+namespace tarvex {
+
+// One recorded change. The change has happened when the step is pushed, so the first redo does
+// nothing.
+class CSnapshotCommand : public QUndoCommand {
+public:
+    CSnapshotCommand(CDocumentUndo& owner, DocStateDelta delta, UndoPosition before, UndoPosition after)
+        : m_owner(owner), m_delta(std::move(delta)), m_before(before), m_after(after) {}
+
+    void undo() override { m_owner.Apply(m_delta, true, m_before); }
+    void redo() override {
+        if (m_bPushed) {
+            m_bPushed = false;
+            return;
+        }
+        m_owner.Apply(m_delta, false, m_after);
+    }
+
+private:
+    CDocumentUndo& m_owner;
+    DocStateDelta m_delta;
+    UndoPosition m_before, m_after;
+    bool m_bPushed = true;
+};
+
+namespace {
+// Steps kept; each holds only the boxes it changed.
+constexpr int kUndoLimit = 200;
+}  // namespace
+
+CDocumentUndo::CDocumentUndo(Access access, QObject* parent) : QObject(parent), m_access(std::move(access)) {
+    m_stack.setUndoLimit(kUndoLimit);
+    connect(&m_stack, &QUndoStack::indexChanged, this, [this] { emit Changed(); });
+}
+
+CDocumentUndo::~CDocumentUndo() {
+    // The stack clears itself as it goes and signals that: nobody may hear it from a window
+    // that is half destroyed.
+    m_stack.disconnect(this);
+}
+
+void CDocumentUndo::Begin() {
+    if (m_nDepth++ > 0 || m_bApplying) return;
+    m_before = m_access.capture();
+    m_positionBefore = m_access.position();
+}
+
+void CDocumentUndo::End() {
+    if (--m_nDepth > 0 || m_bApplying) return;
+    const DocState after = m_access.capture();
+    DocStateDelta delta = DocStateDelta::Between(m_before, after);
+    m_before = DocState();
+    if (delta.Empty()) return;
+    m_stack.push(new CSnapshotCommand(*this, std::move(delta), m_positionBefore, m_access.position()));
+}
+
+void CDocumentUndo::Undo() {
+    if (m_nDepth == 0) m_stack.undo();
+}
+
+void CDocumentUndo::Redo() {
+    if (m_nDepth == 0) m_stack.redo();
+}
+
+void CDocumentUndo::Apply(const DocStateDelta& delta, bool undo, const UndoPosition& position) {
+    m_bApplying = true;
+    DocState state = m_access.capture();
+    undo ? delta.Undo(state) : delta.Redo(state);
+    m_access.restore(state, position);
+    m_bApplying = false;
+    // The stack's index moves after this returns; the clean index decides what "modified" is.
+    const int target = m_stack.index() + (undo ? -1 : 1);
+    if (m_access.setModified) m_access.setModified(target != m_stack.cleanIndex());
+}
+
+}  // namespace tarvex

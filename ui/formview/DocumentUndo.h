@@ -1,0 +1,81 @@
+#pragma once
+// Document-wide undo and redo for a form view. Every change goes through one of the view's central
+// entry points (its command dispatch, the field navigation that commits a typed text); each entry
+// point opens a CUndoScope, which takes the document's state before and compares it after. When
+// it changed, one undo step holding only the difference goes on the stack. Dialogs and commands
+// added later are covered without knowing about undo.
+
+#include <QObject>
+#include <QUndoStack>
+#include <functional>
+
+#include "core/formview/DocumentState.h"
+
+namespace tarvex {
+
+// Where the caret stood: an undo step takes the clerk back to the place of the change.
+struct UndoPosition {
+    int page = 1;
+    int field = 0;
+};
+
+class CDocumentUndo : public QObject {
+    Q_OBJECT
+public:
+    struct Access {
+        std::function<DocState()> capture;
+        // Puts a state back and shows the field at the position; the edit window's text must not be
+        // written into the restored store.
+        std::function<void(const DocState&, const UndoPosition&)> restore;
+        std::function<UndoPosition()> position;
+        std::function<void(bool)> setModified;
+    };
+    explicit CDocumentUndo(Access access, QObject* parent = nullptr);
+    ~CDocumentUndo() override;
+
+    QUndoStack& Stack() { return m_stack; }
+    bool CanUndo() const { return m_stack.canUndo(); }
+    bool CanRedo() const { return m_stack.canRedo(); }
+    void Undo();
+    void Redo();
+    // After a save the document equals its file; undoing back to here makes it unmodified again.
+    void SetClean() { m_stack.setClean(); }
+    // A document that never matched its file (a restored recovery copy) stays modified.
+    void SetNeverClean() { m_stack.resetClean(); }
+
+    // Scopes nest: only the outermost one records a step.
+    void Begin();
+    void End();
+    bool Recording() const { return m_nDepth > 0; }
+
+signals:
+    void Changed();
+
+private:
+    friend class CSnapshotCommand;
+    void Apply(const DocStateDelta& delta, bool undo, const UndoPosition& position);
+
+    Access m_access;
+    QUndoStack m_stack;
+    int m_nDepth = 0;
+    bool m_bApplying = false;
+    DocState m_before;
+    UndoPosition m_positionBefore;
+};
+
+class CUndoScope {
+public:
+    explicit CUndoScope(CDocumentUndo* undo) : m_pUndo(undo) {
+        if (m_pUndo) m_pUndo->Begin();
+    }
+    ~CUndoScope() {
+        if (m_pUndo) m_pUndo->End();
+    }
+    CUndoScope(const CUndoScope&) = delete;
+    CUndoScope& operator=(const CUndoScope&) = delete;
+
+private:
+    CDocumentUndo* m_pUndo;
+};
+
+}  // namespace tarvex
