@@ -6,6 +6,7 @@
 #include <random>
 #include <string>
 
+#include "core/app/RecoverableDocument.h"
 #include "core/common/AtomicFile.h"
 #include "core/sad/AefFormat.h"
 #include "core/sad/EinheitspapierDoc.h"
@@ -65,6 +66,28 @@ void BM_AefWrite(benchmark::State& state) {
     state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * static_cast<int64_t>(size));
 }
 BENCHMARK(BM_AefWrite)->Unit(benchmark::kMillisecond);
+
+// The recovery copy is made in the window's thread once typing pauses, and every command takes the
+// document's state twice for undo: both on the largest document there can be.
+void BM_RecoveryImage(benchmark::State& state) {
+    CEinheitspapierDoc doc;
+    FillEverything(doc);
+    const std::u16string typed = u"getippt";
+    for (auto _ : state) benchmark::DoNotOptimize(RecoveryImage(doc, &typed).data());
+}
+BENCHMARK(BM_RecoveryImage)->Unit(benchmark::kMillisecond);
+
+void BM_UndoStepCapture(benchmark::State& state) {
+    CEinheitspapierDoc doc;
+    FillEverything(doc);
+    for (auto _ : state) {
+        const DocState before = CaptureDocState(doc);
+        doc.Store().SetFieldText(10, u"ge\u00e4ndert", 1);
+        const DocStateDelta delta = DocStateDelta::Between(before, CaptureDocState(doc));
+        benchmark::DoNotOptimize(delta.Size());
+    }
+}
+BENCHMARK(BM_UndoStepCapture)->Unit(benchmark::kMillisecond);
 
 // The file variants: reading the file and the atomic save with its sync.
 std::filesystem::path BenchFile() {

@@ -108,8 +108,8 @@ inline constexpr char16_t kRecoveryOpenFailed[] =
 
 // One file, one editor ("%1" the file, "%2" the user, "%3" the computer).
 inline constexpr char16_t kLockedByOther[] =
-    u"Das Dokument \"%1\" ist bereits geöffnet:\nvon %2 auf dem Rechner %3.\n\n"
-    u"Möchten Sie es schreibgeschützt öffnen? Änderungen können Sie dann unter einem anderen Namen "
+    u"Das Dokument \"%1\"\nist bereits von %2 auf dem Rechner %3 geöffnet.\n\n"
+    u"Möchten Sie es schreibgeschützt öffnen?\nÄnderungen können Sie dann unter einem anderen Namen "
     u"speichern.";
 inline constexpr char16_t kLockedSaveRefused[] =
     u"Das Dokument \"%1\" ist von %2 auf dem Rechner %3 geöffnet und kann nicht überschrieben werden.\n"

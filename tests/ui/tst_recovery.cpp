@@ -576,6 +576,7 @@ private slots:
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    InstallQtTranslations();
     if (argc >= 4 && QByteArray(argv[1]) == "--child")
         return RunChild(QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]));
     RecoveryTest test;

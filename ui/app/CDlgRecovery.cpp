@@ -6,6 +6,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "core/app/ShellStrings.h"
 #include "ui/app/QtText.h"
@@ -28,6 +29,9 @@ CDlgRecovery::CDlgRecovery(const QList<RecoveryEntry>& entries, QWidget* parent)
         item->setCheckState(Qt::Checked);
     }
     m_list->setMinimumWidth(std::max(560, m_list->sizeHintForColumn(0) + 40));
+    // As high as the entries need, within reason: a long list scrolls.
+    const int rows = std::clamp(static_cast<int>(entries.size()), 3, 10);
+    m_list->setFixedHeight(rows * std::max(1, m_list->sizeHintForRow(0)) + 2 * m_list->frameWidth() + 4);
     layout->addWidget(m_list);
     auto* hint = new QLabel(Str(shellstr::kRecoveryHint), this);
     hint->setWordWrap(true);
