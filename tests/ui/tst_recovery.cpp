@@ -477,6 +477,31 @@ private slots:
         QCOMPARE(app->MainFrame()->CommandForKey(QKeySequence(QStringLiteral("Ctrl+Y"))), cmd::kRedo);
     }
 
+    // Ctrl+S in a box commits the typed text as part of the save: undoing that text afterwards
+    // leaves a document that differs from its file, so it is modified again.
+    void undoAfterSavingFromTheBox() {
+        QTemporaryDir dir;
+        std::unique_ptr<CTarvexImportApp> app = MakeApp({});
+        CChildFrame* child = app->MainFrame()->ActiveChild();
+        CEinheitspapierView* view = ViewOf(child);
+        TypeInto(view, 10, 1, QStringLiteral("erster Stand"));
+        TypeInto(view, 25, 1, QStringLiteral("zweiter Stand"));
+        app->m_execFileDialog = [&](QFileDialog& dlg) {
+            dlg.selectFile(dir.filePath(QStringLiteral("Gespeichert.aef")));
+            return true;
+        };
+        view->OnCommand(cmd::kSave);
+        QVERIFY(!child->PathName().isEmpty());
+        QVERIFY(!child->IsModified());
+        view->OnCommand(cmd::kUndo);
+        QVERIFY(child->SadDocument()->Store().GetFieldText(25, 1).empty());
+        QVERIFY(child->IsModified());
+        view->OnCommand(cmd::kRedo);
+        QCOMPARE(child->SadDocument()->Store().GetFieldText(25, 1), u"zweiter Stand");
+        QVERIFY(!child->IsModified());
+        child->CloseWithoutAsking();
+    }
+
     void closeQuestionAnswersAndTheRecoveryCopy() {
         QTemporaryDir dir;
         struct Case {

@@ -54,8 +54,19 @@ void CDocumentUndo::End() {
     const DocState after = m_access.capture();
     DocStateDelta delta = DocStateDelta::Between(m_before, after);
     m_before = DocState();
-    if (delta.Empty()) return;
-    m_stack.push(new CSnapshotCommand(*this, std::move(delta), m_positionBefore, m_access.position()));
+    if (!delta.Empty())
+        m_stack.push(new CSnapshotCommand(*this, std::move(delta), m_positionBefore, m_access.position()));
+    if (m_bCleanPending) {
+        m_bCleanPending = false;
+        m_stack.setClean();
+    }
+}
+
+void CDocumentUndo::SetClean() {
+    if (m_nDepth > 0)
+        m_bCleanPending = true;
+    else
+        m_stack.setClean();
 }
 
 void CDocumentUndo::Undo() {

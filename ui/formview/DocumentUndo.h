@@ -39,7 +39,8 @@ public:
     void Undo();
     void Redo();
     // After a save the document equals its file; undoing back to here makes it unmodified again.
-    void SetClean() { m_stack.setClean(); }
+    // A save inside a command (Ctrl+S commits the open box first) marks the state after the step.
+    void SetClean();
     // A document that never matched its file (a restored recovery copy) stays modified.
     void SetNeverClean() { m_stack.resetClean(); }
 
@@ -59,6 +60,7 @@ private:
     QUndoStack m_stack;
     int m_nDepth = 0;
     bool m_bApplying = false;
+    bool m_bCleanPending = false;
     DocState m_before;
     UndoPosition m_positionBefore;
 };
