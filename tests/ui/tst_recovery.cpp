@@ -343,6 +343,7 @@ private slots:
         QVERIFY(child->IsReadOnly());
         QVERIFY(!child->HoldsLock());
         QVERIFY(child->windowTitle().contains(QStringLiteral("(schreibgeschützt)")));
+        SaveScreenshot(child, QStringLiteral("lock-read-only-window.png"));
         const QByteArray original = [&] {
             QFile f(file);
             return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
@@ -576,12 +577,16 @@ private slots:
             LoadAefFile(std::filesystem::path(file.toStdU16String()), d, e);
             return QString::fromStdU16String(d.Store().GetFieldText(10, 1));
         };
+        // The real question, looked at: "Nein" keeps the other's file.
         QStringList asked;
-        app->m_askYesNo = [&](const QString& q) {
-            asked.append(q);
-            return false;
-        };
-        QVERIFY(!app->SaveDocument(child, false));
+        {
+            ModalAnswers answers({[&](QWidget* w) {
+                asked.append(qobject_cast<QMessageBox*>(w)->text());
+                SaveScreenshot(w, QStringLiteral("changed-on-disk-question.png"));
+                ClickButton(w, QMessageBox::No);
+            }});
+            QVERIFY(!app->SaveDocument(child, false));
+        }
         QCOMPARE(asked.size(), 1);
         QVERIFY(asked[0].contains(QStringLiteral("außerhalb von Tarvex-Import geändert")));
         QCOMPARE(readBox10(), QStringLiteral("fremder Stand"));
