@@ -129,7 +129,7 @@ std::unique_ptr<CTarvexImportApp> MakeApp(const QStringList& args) {
 
 int RunChild(const QString& mode, const QString& arg) {
     std::unique_ptr<CTarvexImportApp> app =
-        MakeApp(mode == QLatin1String("open") ? QStringList{arg} : QStringList{});
+        MakeApp(mode == QLatin1String("type") ? QStringList{} : QStringList{arg});
     CChildFrame* child = app->MainFrame()->ActiveChild();
     CEinheitspapierView* view = ViewOf(child);
     if (!view) return 3;
@@ -151,6 +151,10 @@ int RunChild(const QString& mode, const QString& arg) {
         QFile expected(arg);
         if (!expected.open(QIODevice::WriteOnly)) return 4;
         expected.write(AllTexts(*child->SadDocument()).join(QLatin1Char('\n')).toUtf8());
+    } else if (mode == QLatin1String("edit")) {
+        TypeInto(view, 10, 1, QStringLiteral("nach dem Öffnen getippt"));
+        view->GoToField(25, 1);
+        if (!child->WriteRecoveryNow()) return 5;
     }
     std::printf("READY\n");
     std::fflush(stdout);
@@ -308,6 +312,31 @@ private slots:
             QVERIFY(app->MainFrame()->Children().isEmpty());
             QCOMPARE(RecoveryFiles().filter(QStringLiteral(".entry")).size(), later ? 1 : 0);
         }
+    }
+
+    // After a crash the clerk opens the same file again: the restored copy takes the place of the
+    // file's window, holds the lock and can be saved in place.
+    void restoredCopyOfTheFileOnTheCommandLineIsNotReadOnly() {
+        QTemporaryDir dir;
+        const QString file = NewSadFile(dir.filePath(QStringLiteral("Wieder.aef")));
+        OtherProgram other;
+        QVERIFY(other.Start(QStringLiteral("edit"), file));
+        other.Kill();
+        auto app = std::make_unique<CTarvexImportApp>();
+        app->m_askRecovery = [](const QList<RecoveryEntry>& e) {
+            return std::optional<QList<bool>>(QList<bool>(e.size(), true));
+        };
+        app->InitInstance({QStringLiteral("tarvex-import"), file});
+        QCoreApplication::processEvents();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        const QList<CChildFrame*> windows = app->MainFrame()->Children();
+        QCOMPARE(windows.size(), 1);
+        QVERIFY(windows[0]->IsModified());
+        QVERIFY(windows[0]->HoldsLock());
+        QVERIFY(!windows[0]->IsReadOnly());
+        QCOMPARE(windows[0]->PathName(), file);
+        QCOMPARE(windows[0]->SadDocument()->Store().GetFieldText(10, 1), u"nach dem Öffnen getippt");
+        QVERIFY(app->SaveDocument(windows[0], false));
     }
 
     void lockTellsWhoHasTheDocumentOpen() {

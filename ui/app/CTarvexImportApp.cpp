@@ -593,6 +593,12 @@ CChildFrame* CTarvexImportApp::RestoreRecovered(const RecoveryEntry& e) {
         Message(text);
         return nullptr;
     }
+    // Started with the very file after a crash: the copy replaces its unchanged window, which
+    // would otherwise hold the lock and leave the restored document read-only.
+    for (CChildFrame* open : m_pMainFrame->Children())
+        if (!e.originalPath.isEmpty() && !open->IsModified() &&
+            QFileInfo(open->PathName()) == QFileInfo(e.originalPath))
+            open->CloseWithoutAsking();
     CEinheitspapierDoc* raw = doc.get();
     auto* child = new CChildFrame(DocTemplate::Sad, std::move(doc), this);
     child->setWidget(CreateSadView(raw, child, *this));
