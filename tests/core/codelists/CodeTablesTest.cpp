@@ -144,3 +144,20 @@ TEST(CodeTables, CustomsOffices) {
     EXPECT_EQ(offices.front().place, u"Bad Säckingen");
     EXPECT_EQ(offices.back().code, u"DE006160");
 }
+
+TEST(CodeTables, DecimalValueReadsLikeTheBoxes) {
+    struct Case {
+        std::u16string text;
+        int value;
+    } cases[] = {{u"42", 42},
+                 {u"  7x", 7},
+                 {u"-3", -3},
+                 {u"+5", 5},
+                 {u"", 0},
+                 {u"abc", 0},
+                 {u"0009", 9},
+                 {u"- 1", 0},
+                 {u"99999999999", 2147483647},
+                 {u"-99999999999", -2147483647 - 1}};
+    for (const auto& c : cases) EXPECT_EQ(DecimalValue(c.text), c.value);
+}
