@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QHeaderView>
+#include <QScrollBar>
+#include <QStyle>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -26,25 +28,32 @@ CDlgEH_Default29::CDlgEH_Default29(QWidget* parent)
     QPalette pal = m_pList->palette();
     pal.setColor(QPalette::Base, Qt::white);
     m_pList->setPalette(pal);
-    // Widths as the list always had them, grown with the font so that the texts are not cut.
-    const int unit = std::max(1, m_pList->fontMetrics().averageCharWidth());
-    const int widths[kOfficeColumnCount] = {200, 90, 100, 80};
-    for (int c = 0; c < kOfficeColumnCount; ++c)
-        m_pList->setColumnWidth(c, widths[c] * std::max(unit, 6) / 6);
     QHeaderView* header = m_pList->header();
     header->setSectionsClickable(true);
     header->setSortIndicatorShown(true);
     header->setStretchLastSection(false);
     connect(header, &QHeaderView::sectionClicked, this, &CDlgEH_Default29::SortBy);
-    int total = 0;
-    for (int c = 0; c < kOfficeColumnCount; ++c) total += m_pList->columnWidth(c);
-    m_pList->setMinimumSize(total + 24, m_pList->fontMetrics().lineSpacing() * 18);
     CListTypeAhead::Install(m_pList, static_cast<int>(m_sort.column));
     connect(m_pList, &QTreeWidget::itemDoubleClicked, this, [this] {
         if (SelectedRow() >= 0) accept();
     });
     Body()->addWidget(m_pList);
     Fill();
+    // The list's usual widths (200, 90, 100, 80), wider where a text or the header with its sort
+    // arrow needs more, so that nothing is cut.
+    const int widths[kOfficeColumnCount] = {200, 90, 100, 80};
+    const int arrow =
+        style()->pixelMetric(QStyle::PM_HeaderMarkSize) + 2 * style()->pixelMetric(QStyle::PM_HeaderMargin);
+    int total = 0;
+    for (int c = 0; c < kOfficeColumnCount; ++c) {
+        m_pList->resizeColumnToContents(c);
+        const int title =
+            m_pList->fontMetrics().horizontalAdvance(m_pList->headerItem()->text(c)) + arrow + 16;
+        m_pList->setColumnWidth(c, std::max({widths[c], m_pList->columnWidth(c) + 8, title}));
+        total += m_pList->columnWidth(c);
+    }
+    m_pList->setMinimumSize(total + m_pList->verticalScrollBar()->sizeHint().width() + 4,
+                            m_pList->fontMetrics().lineSpacing() * 18);
 }
 
 void CDlgEH_Default29::Fill() {
