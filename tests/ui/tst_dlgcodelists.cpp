@@ -351,6 +351,15 @@ void TestDlgCodeLists::box25And36() {
     CDlgEH_Default25 box25;
     box25.SetText(u"3");
     Shot(box25, "CDlgEH_Default25");
+    // The list has the keyboard when the dialog opens: typing picks at once.
+    box25.show();
+    QVERIFY(QTest::qWaitForWindowActive(&box25));
+    QCOMPARE(QApplication::focusWidget(), box25.List());
+    QTest::keyClicks(QApplication::focusWidget(), "luft");
+    QCOMPARE(Selected(box25.List()), QString("4 - Luftverkehr"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QCOMPARE(box25.result(), int(QDialog::Accepted));
+    QCOMPARE(Q(box25.Text()), QString("4"));
 
     struct Case36 {
         const char16_t* preset;

@@ -2,6 +2,7 @@
 
 #include <QDialogButtonBox>
 #include <QPushButton>
+#include <QShowEvent>
 #include <QVBoxLayout>
 
 #include "core/sad/SadEditStrings.h"
@@ -22,6 +23,27 @@ CDlgEH_DefaultBase::CDlgEH_DefaultBase(std::u16string_view title, QWidget* paren
                                  sadeditstr::kBtnHilfe, sadeditstr::kTipHelp});
     connect(HelpButton(m_pButtons), &QPushButton::clicked, this, &CDlgEH_DefaultBase::helpRequested);
     layout->addWidget(m_pButtons);
+}
+
+void CDlgEH_DefaultBase::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (m_bFocusSet) return;
+    m_bFocusSet = true;
+    // The buttons exist before the dialog's own controls: put them last in the Tab order and
+    // start in the first control, so that the clerk can type into the list or edit at once.
+    QWidget* first = nullptr;
+    QWidget* last = nullptr;
+    for (QWidget* w : findChildren<QWidget*>()) {
+        if (w == m_pButtons || m_pButtons->isAncestorOf(w) || !(w->focusPolicy() & Qt::TabFocus)) continue;
+        if (!first) first = w;
+        last = w;
+    }
+    if (!first) return;
+    for (QAbstractButton* b : m_pButtons->buttons()) {
+        QWidget::setTabOrder(last, b);
+        last = b;
+    }
+    first->setFocus(Qt::TabFocusReason);
 }
 
 }  // namespace tarvex

@@ -21,10 +21,12 @@ signals:
 protected:
     CDlgEH_DefaultBase(std::u16string_view title, QWidget* parent, std::u16string_view okText = {});
     QVBoxLayout* Body() const { return m_pBody; }
+    void showEvent(QShowEvent* event) override;
 
 private:
     QVBoxLayout* m_pBody;
     QDialogButtonBox* m_pButtons;
+    bool m_bFocusSet = false;
 };
 
 }  // namespace tarvex
