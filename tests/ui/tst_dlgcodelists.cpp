@@ -157,6 +157,19 @@ void TestDlgCodeLists::currency() {
         dlg.accept();
         QCOMPARE(Q(dlg.Code()), QString::fromUtf8(c.result));
     }
+    // Opened with a code the table lacks, the lists get the keyboard without choosing anything.
+    {
+        Common_DlgWaehrungsCode dlg;
+        dlg.SetCode(u"dem");
+        dlg.show();
+        QVERIFY(QTest::qWaitForWindowActive(&dlg));
+        dlg.NameList()->setFocus();
+        dlg.CodeList()->setFocus();
+        QCOMPARE(Selected(dlg.NameList()), QString());
+        QCOMPARE(Selected(dlg.CodeList()), QString());
+        QTest::keyClick(dlg.CodeList(), Qt::Key_Return);
+        QCOMPARE(Q(dlg.Code()), QString("dem"));
+    }
     // Two codes share the name "Kubanischer Peso": picking the second must not jump back to
     // the first through the name list.
     Common_DlgWaehrungsCode dlg;

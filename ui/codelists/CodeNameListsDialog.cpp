@@ -62,8 +62,11 @@ CCodeNameListsDialog::CCodeNameListsDialog(const Texts& texts, std::span<const C
     layout->addLayout(grid);
     layout->addWidget(buttons);
 
-    connect(m_pCodes, &QListWidget::currentItemChanged, this, [this] { Follow(m_pCodes, m_pNames, true); });
-    connect(m_pNames, &QListWidget::currentItemChanged, this, [this] { Follow(m_pNames, m_pCodes, false); });
+    // Selection, not the current item: a list that gets the focus without a selection makes its
+    // first item current, which must not pick anything in the other list.
+    connect(m_pCodes, &QListWidget::itemSelectionChanged, this, [this] { Follow(m_pCodes, m_pNames, true); });
+    connect(m_pNames, &QListWidget::itemSelectionChanged, this,
+            [this] { Follow(m_pNames, m_pCodes, false); });
     connect(m_pCodes, &QListWidget::itemDoubleClicked, this, &QDialog::accept);
     connect(m_pNames, &QListWidget::itemDoubleClicked, this, &QDialog::accept);
 }
@@ -94,9 +97,8 @@ void CCodeNameListsDialog::SelectRow(QListWidget* list, int row) {
 
 void CCodeNameListsDialog::Follow(QListWidget* from, QListWidget* to, bool fromCodes) {
     if (m_bFollowing) return;
-    const QListWidgetItem* item = from->currentItem();
-    if (!item) return;
-    const int row = item->data(Qt::UserRole).toInt();
+    const int row = SelectedRow(from);
+    if (row < 0) return;
     SelectRow(to, fromCodes ? NameRowForCodeRow(row) : CodeRowForNameRow(row));
 }
 
