@@ -74,8 +74,13 @@ struct ShownView {
     CMemoryProfile profile;
     CEinheitspapierDoc doc{&profile};
     std::unique_ptr<CEinheitspapierView> view;
+    int helpContext = 0;
+    std::vector<int> helpShown;
     ShownView() {
         SadViewEnvironment env;
+        env.helpContext = [this] { return helpContext; };
+        env.setHelpContext = [this](int c) { helpContext = c; };
+        env.showHelp = [this](int c) { helpShown.push_back(c); };
         env.beep = [] {};
         env.message = [](const QString&) {};
         env.currentVariant = [] { return 0; };
@@ -265,7 +270,11 @@ void TestSadViewInput::insertDefaultsFromTheCodeLists() {
     QCOMPARE(QString::fromStdU16String(store.GetFieldText(50, 1)), QString("DE004851"));
     QCOMPARE(int(store.GetCurrentField()), 50);
 
-    WhenShown<CDlgEH_Default29>([](CDlgEH_Default29* d) {
+    sv.helpContext = 1;  // as another window may have left it
+    int contextWhileOpen = 0;
+    WhenShown<CDlgEH_Default29>([&](CDlgEH_Default29* d) {
+        contextWhileOpen = sv.helpContext;
+        d->findChild<QPushButton*>("button57670")->click();
         QCOMPARE(d->List()->currentItem()->text(3), QString("DE004851"));
         for (int i = 0; i < 2; ++i) emit d->List()->header()->sectionClicked(3);
         d->List()->setCurrentItem(d->List()->topLevelItem(0));
@@ -274,6 +283,9 @@ void TestSadViewInput::insertDefaultsFromTheCodeLists() {
     v.OnCommand(cmd::kInsertDefaults);
     QCOMPARE(QString::fromStdU16String(store.GetFieldText(50, 1)), QString("DE009984"));
     QCOMPARE(int(store.GetCurrentField()), 51);
+    // The dialog's help is the page of box 29, while it is open and from its button.
+    QCOMPARE(contextWhileOpen, 429);
+    QCOMPARE(sv.helpShown, std::vector<int>{429});
 }
 
 void TestSadViewInput::clerkFillsSavesAndReadsBack() {
