@@ -310,6 +310,10 @@ void TestDlgCodeLists::boxRadioDialogs() {
     CDlgEH_Default19 box19;
     box19.SetText(u"1");
     Shot(box19, "CDlgEH_Default19");
+    // The chosen button has the keyboard: Space keeps it, the arrow keys move from it.
+    box19.show();
+    QVERIFY(QTest::qWaitForWindowActive(&box19));
+    QCOMPARE(QApplication::focusWidget(), box19.Group()->button(1));
 }
 
 void TestDlgCodeLists::box24() {

@@ -1,5 +1,7 @@
 #include "ui/sad/dialogs/CDlgEH_DefaultBase.h"
 
+#include <QAbstractButton>
+#include <QButtonGroup>
 #include <QDialogButtonBox>
 #include <QPushButton>
 #include <QShowEvent>
@@ -43,6 +45,10 @@ void CDlgEH_DefaultBase::showEvent(QShowEvent* event) {
         QWidget::setTabOrder(last, b);
         last = b;
     }
+    // In a group of buttons the chosen one takes the focus, so that the arrow keys start there.
+    if (auto* button = qobject_cast<QAbstractButton*>(first);
+        button && button->group() && button->group()->checkedButton())
+        first = button->group()->checkedButton();
     first->setFocus(Qt::TabFocusReason);
 }
 
