@@ -346,6 +346,12 @@ void TestDlgCodeLists::box24() {
     QCOMPARE(dlg.OwnText()->text(), QString("Nicht anderweitig erfasst"));
     dlg.SetTexts(u"4", u"1");
     Shot(dlg, "CDlgEH_Default24");
+    // The code typed as two digits.
+    dlg.show();
+    QVERIFY(QTest::qWaitForWindowActive(&dlg));
+    QTest::keyClicks(dlg.List(), "34");
+    QCOMPARE(dlg.List()->currentItem()->text(), QString("3 4"));
+    QCOMPARE(dlg.OwnText()->text(), QString("Sonstige Geschäfte"));
 }
 
 void TestDlgCodeLists::box25And36() {

@@ -286,6 +286,19 @@ void TestSadViewInput::insertDefaultsFromTheCodeLists() {
     // The dialog's help is the page of box 29, while it is open and from its button.
     QCOMPARE(contextWhileOpen, 429);
     QCOMPARE(sv.helpShown, std::vector<int>{429});
+
+    // The stamp date is a question; No leaves the stamp line as it is.
+    v.ShowPage(2);
+    store.ActivateField(4, 2);
+    QString question;
+    WhenShown<QMessageBox>([&](QMessageBox* box) {
+        question = box->text();
+        Shot(*box, "stamp-date-question");
+        box->button(QMessageBox::No)->click();
+    });
+    v.OnCommand(cmd::kInsertDefaults);
+    QCOMPARE(question, QString("Soll das aktuelle Datum eingefügt werden?"));
+    QCOMPARE(QString::fromStdU16String(store.GetFieldText(4, 2)), QString());
 }
 
 void TestSadViewInput::clerkFillsSavesAndReadsBack() {

@@ -3,6 +3,7 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QKeyEvent>
+#include <string>
 
 #include "core/codelists/CodeText.h"
 
@@ -27,8 +28,12 @@ bool CListTypeAhead::JumpTo(const QString& prefix) {
         const std::u16string text = model->data(index).toString().toStdU16String();
         // "09 - Bayern", "1 - Seeverkehr": the words after the number count as well.
         const size_t dash = text.find(u" - ");
+        // "3 4" is typed as "34" as well.
+        std::u16string packed = text;
+        std::erase(packed, u' ');
         const bool hit = StartsWithIgnoringCase(text, p) ||
-                         (dash != std::u16string::npos && StartsWithIgnoringCase(text.substr(dash + 3), p));
+                         (dash != std::u16string::npos && StartsWithIgnoringCase(text.substr(dash + 3), p)) ||
+                         (p.find(u' ') == std::u16string::npos && StartsWithIgnoringCase(packed, p));
         if (hit) {
             m_pView->setCurrentIndex(index);
             m_pView->scrollTo(index);
