@@ -12,7 +12,6 @@ namespace tarvex {
 namespace {
 
 constexpr int kLastFrontField = kDv1Fields1 - 1;  // 11
-constexpr int kLastInputField = 52;               // 53-60 are the calculated totals
 constexpr int kFrontHelp[kDv1Fields1] = {300, 302, 301, 301, 303, 304, 305, 306, 307, 308, 309, 310};
 constexpr int kContinuationHelp = 312;
 
@@ -33,17 +32,28 @@ std::u16string Number(int n) {
 
 }  // namespace
 
-Dv1PageKind Dv1KindOfPage(int page) {
-    if (page <= 1) return Dv1PageKind::Front;
-    if (page == 2) return Dv1PageKind::Back;
-    return page % 2 ? Dv1PageKind::BisFront : Dv1PageKind::BisBack;
-}
-
 bool Dv1FieldEnterable(int page, int field) {
     if (page <= 1) return field >= 0 && field <= kLastFrontField;
-    if (field < 0 || field > kLastInputField) return false;
-    // The BIS front has no place for "Zusätzliche Angaben".
-    return !(field == kLastInputField && Dv1KindOfPage(page) == Dv1PageKind::BisFront);
+    if (field < 0 || field > kDv1LastInputField) return false;
+    // A field without a place on its page (52 on a BIS front) would swallow what is typed.
+    return !Dv1FieldRect(Dv1PageKindOf(page), field).IsEmpty();
+}
+
+int Dv1FieldAt(int page, int x, int y, int zoom) {
+    const Dv1PageKind kind = Dv1PageKindOf(page);
+    const int last = page <= 1 ? kLastFrontField : kDv1LastInputField;
+    for (int i = 0; i <= last; ++i)
+        if (Dv1FieldEnterable(page, i) && Dv1ZoomedRect(kind, i, zoom).Contains(x, y)) return i;
+    return -1;
+}
+
+int Dv1BoxAt(int x, int y, int zoom) {
+    for (int b = 0; b < kDv1BoxCount; ++b) {
+        const Dv1Rect r = Dv1BoxRectDown(b);
+        const Dv1Rect z{r.left * zoom / 10, r.top * zoom / 10, r.right * zoom / 10, r.bottom * zoom / 10};
+        if (z.Contains(x, y)) return b;
+    }
+    return -1;
 }
 
 int Dv1FieldHelpContext(int page, int field) {
@@ -122,7 +132,7 @@ void CDv1Navigation::NextInputField() {
     }
     int f = m_doc.Store().GetCurrentField();
     do {
-        f = f >= kLastInputField ? 0 : f + 1;
+        f = f >= kDv1LastInputField ? 0 : f + 1;
     } while (!Dv1FieldEnterable(page, f));
     GoToField(f, page);
 }
@@ -137,7 +147,7 @@ void CDv1Navigation::PreviousInputField() {
     }
     int f = m_doc.Store().GetCurrentField();
     do {
-        f = f <= 0 || f > kLastInputField ? kLastInputField : f - 1;
+        f = f <= 0 || f > kDv1LastInputField ? kDv1LastInputField : f - 1;
     } while (!Dv1FieldEnterable(page, f));
     GoToField(f, page);
 }

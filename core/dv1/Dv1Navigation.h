@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "core/dv1/Dv1Calculation.h"
+#include "core/dv1/Dv1Geometry.h"
 
 namespace tarvex {
 
@@ -39,14 +40,16 @@ public:
     virtual void ShowMessage(const std::u16string& text) = 0;
 };
 
-// Page kinds: the page number decides which form a page is.
-enum class Dv1PageKind { Front, Back, BisFront, BisBack };
-Dv1PageKind Dv1KindOfPage(int page);
-
 // Fields the user enters by keyboard and mouse: 0-11 on the front, 0-52 on the other pages
 // (53-60 are the totals of the calculation); a field without a rectangle on its page (52 on a
 // BIS front) is never entered, or what is typed there could not be seen.
 bool Dv1FieldEnterable(int page, int field);
+// The enterable field under a point in zoom-scaled form units (y downward), or -1: the sums and
+// the places beside the fields are no target for the mouse.
+int Dv1FieldAt(int page, int x, int y, int zoom);
+// The yes/no box of the front under such a point, or -1.
+int Dv1BoxAt(int x, int y, int zoom);
+
 // Help context of a field (page 1: per field; every continuation field 312) and of a box.
 int Dv1FieldHelpContext(int page, int field);
 int Dv1BoxHelpContext(int box);

@@ -141,6 +141,29 @@ TEST(Dv1FieldEnterable, TotalsAndTheMissingBisFrontFieldAreNotEnterable) {
     for (int f = 53; f <= 60; ++f) EXPECT_FALSE(Dv1FieldEnterable(2, f));
 }
 
+TEST(Dv1HitTest, ClicksFindFieldsAndBoxesButNeverTheSums) {
+    struct Case {
+        int page, x, y, zoom;
+        int field, box;
+    };
+    for (const Case& c : {
+             Case{1, 500, 200, 10, 0, -1},     // field 0 of the front
+             Case{1, 1000, 400, 20, 0, -1},    // the same point at zoom 20
+             Case{1, 1645, 1210, 10, -1, 1},   // "NEIN" of 7 (a)
+             Case{1, 1390, 2140, 10, -1, 12},  // "JA" of 9 (b)
+             Case{1, 1300, 1210, 10, -1, -1},  // beside the boxes
+             Case{2, 1100, 430, 10, -1, -1},   // total A of the back: a sum
+             Case{3, 1200, 2640, 10, -1, -1},  // declared value on a BIS front
+             Case{2, 1000, 2720, 10, 52, -1},  // "Zusätzliche Angaben" on the back
+             Case{3, 1000, 2720, 10, -1, -1},  // nothing there on the BIS front
+             Case{3, 1200, 350, 10, 0, -1},    // goods item number on the BIS front
+         }) {
+        SCOPED_TRACE(testing::Message() << c.page << " " << c.x << "," << c.y);
+        EXPECT_EQ(Dv1FieldAt(c.page, c.x, c.y, c.zoom), c.field);
+        if (c.page == 1) EXPECT_EQ(Dv1BoxAt(c.x, c.y, c.zoom), c.box);
+    }
+}
+
 TEST(Dv1TickBox, QuestionsExcludeTheirOtherAnswers) {
     struct Case {
         int box;
@@ -184,7 +207,7 @@ TEST_F(Dv1NavigationTest, AppendingGivesPagesOfAlternatingKindsAndShowsTheLast) 
     nav.AddPage();
     EXPECT_EQ(doc.Store().GetPageCount(), 3);
     EXPECT_EQ(host.page, 3);
-    EXPECT_EQ(Dv1KindOfPage(host.page), Dv1PageKind::BisFront);
+    EXPECT_EQ(Dv1PageKindOf(host.page), Dv1PageKind::BisFront);
     EXPECT_EQ(nav.StatusPageText(), u"D.V.1 - Seite 3 von 3");
     EXPECT_GE(host.rectLoads, 1);
     EXPECT_TRUE(doc.IsModified());
@@ -193,9 +216,8 @@ TEST_F(Dv1NavigationTest, AppendingGivesPagesOfAlternatingKindsAndShowsTheLast) 
     EXPECT_EQ(doc.Store().GetAlignment(2, 3), kAlignRight);
     EXPECT_EQ(doc.Store().GetFontSize(2, 3), 3);
     nav.AddPage();
-    EXPECT_EQ(Dv1KindOfPage(host.page), Dv1PageKind::BisBack);
-    EXPECT_EQ(Dv1KindOfPage(2), Dv1PageKind::Back);
-    EXPECT_EQ(Dv1KindOfPage(5), Dv1PageKind::BisFront);
+    EXPECT_EQ(Dv1PageKindOf(host.page), Dv1PageKind::Back);
+    EXPECT_EQ(doc.Store().GetAlignment(52, 4), kAlignLeft);
 }
 
 TEST_F(Dv1NavigationTest, AppendingStopsAt255PagesWithAMessage) {
