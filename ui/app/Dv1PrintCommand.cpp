@@ -3,13 +3,10 @@
 #include <QPrinter>
 
 #include "core/dv1/Dv1Doc.h"
+#include "render/dv1/Dv1Printer.h"
 #include "ui/app/CTarvexImportApp.h"
 #include "ui/app/FormPrintCommand.h"
 #include "ui/dv1/CDV1_View.h"
-#if __has_include("render/dv1/Dv1Printer.h")
-#include "render/dv1/Dv1Printer.h"
-#define TARVEX_DV1_PRINTER 1
-#endif
 
 namespace tarvex {
 
@@ -21,18 +18,12 @@ void RunDv1PrintCommand(CDV1_View& view, CTarvexImportApp& app) {
     job.view = &view;
     job.pageCount = [&doc] { return doc.Store().GetPageCount(); };
     job.commit = [&view] { view.CommitEdit(); };
-#ifdef TARVEX_DV1_PRINTER
     job.printToPdf = [&](const QString& path, int page, int copies, QString& error) {
         return PrintDv1ToPdf(path, doc, page, copies, profile, error);
     };
     job.printToPrinter = [&](QPrinter& printer, int page, int copies, QString& error) {
         return PrintDv1Pages(printer, printer.resolution(), doc, page, copies, profile, error);
     };
-#else
-    (void)profile;
-    job.printToPdf = [](const QString&, int, int, QString&) { return false; };
-    job.printToPrinter = [](QPrinter&, int, int, QString&) { return false; };
-#endif
     job.repaint = [&view] { view.viewport()->update(); };
     RunFormPrintCommand(job, app);
 }

@@ -40,7 +40,6 @@ namespace {
 
 const char* const kSection = settings::kDV1Form;
 const QColor kEditBack(0xFF, 0xFF, 0xFF);
-const QColor kMarkColour(0xE0, 0x00, 0x00);
 
 QColor FromColorRef(int c) {
     return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF);
@@ -109,9 +108,7 @@ void CDV1_View::PrepareLayout() {
     if (m_nZoom < kZoomMin) InitZoom();
     if (m_nZoom < 1) m_nZoom = kZoomMin;
     SetScrollSizes();
-#ifdef TARVEX_DV1_RENDERER
     m_renderer->Prepare(&GetProfile(), m_nZoom);
-#endif
     CFieldStore& store = m_pDoc->Store();
     const int dpi = static_cast<int>(std::lround(Dpi()));
     for (int i = 0; i < kDv1FrontFieldCount; ++i) {
@@ -184,26 +181,21 @@ int CDV1_View::BoxAt(const QPoint& pos) const {
 void CDV1_View::paintEvent(QPaintEvent* e) {
     PrepareLayout();
     QPainter painter(viewport());
-    const QPoint scroll = DeviceScrollPosition();
-    painter.save();
-#ifdef TARVEX_DV1_RENDERER
-    PaintDv1Screen(painter, e->rect(), scroll, Dpi(), *m_renderer, *m_pDoc, m_nViewPage, m_nZoom,
-                   m_crEditText);
-#else
     painter.fillRect(e->rect(), Qt::white);
-    (void)scroll;
-#endif
+    painter.save();
+    const QPoint scroll = DeviceScrollPosition();
+    painter.translate(-scroll.x(), -scroll.y());
+    painter.setWorldTransform(CDv1PageRenderer::LogicalToDevice(Dpi()), true);
+    Dv1RenderOptions options;
+    options.zoom = m_nZoom;
+    options.textColour = m_crEditText;
+    for (const dv1::Dv1NotAnAmount& n : MarkedFields())
+        if (n.page == m_nViewPage) options.markedFields.push_back(n.field);
+    m_renderer->Render(painter, *m_pDoc, m_nViewPage, options);
     painter.restore();
-    // Marks of the calculation and the focus of a box lie over the form.
-    if (m_nViewPage > 1) {
-        painter.setPen(QPen(kMarkColour, 2));
-        painter.setBrush(Qt::NoBrush);
-        for (const dv1::Dv1NotAnAmount& n : MarkedFields())
-            if (n.page == m_nViewPage) painter.drawRect(FieldViewportRect(n.field).adjusted(-2, -2, 2, 2));
-    }
+    // A box with the keyboard shows it by a dashed frame.
     if (m_nViewPage == 1 && m_nav.FocusedBox() >= 0) {
-        QPen pen(palette().color(QPalette::Highlight), 2, Qt::DashLine);
-        painter.setPen(pen);
+        painter.setPen(QPen(palette().color(QPalette::Highlight), 2, Qt::DashLine));
         painter.setBrush(Qt::NoBrush);
         painter.drawRect(BoxViewportRect(m_nav.FocusedBox()).adjusted(-4, -4, 4, 4));
     }
