@@ -792,15 +792,17 @@ private slots:
         QVERIFY(app.SaveDocument(frame->ActiveChild(), false));
         QVERIFY(QFileInfo::exists(file));
         QVERIFY(!frame->ActiveChild()->IsModified());
-        QVERIFY(frame->ActiveChild()->close());
-        QCoreApplication::processEvents();
-        CChildFrame* reopened = app.OpenDocumentFile(file);
-        QVERIFY(reopened);
+        // The command line opens it again as a D.V.1 with what was typed.
+        CTarvexImportApp& again = Start({file}, -1, false);
+        QCOMPARE(again.MainFrame()->Children().size(), 1);
+        CChildFrame* reopened = again.MainFrame()->ActiveChild();
         QCOMPARE(reopened->Kind(), DocTemplate::Dv1);
+        QCOMPARE(again.MainFrame()->CurrentMenuResource(), 131);
         QCOMPARE(reopened->Dv1Document()->Store().GetFieldText(0, 1), std::u16string(u"Muster GmbH"));
         QCOMPARE(reopened->Dv1Document()->Store().GetPageCount(), 3);
         QCOMPARE(reopened->Dv1Document()->m_Checks[1], uint8_t(1));
-        QCOMPARE(app.RecentFiles().value(0), file);
+        QCOMPARE(again.RecentFiles().value(0), file);
+        QVERIFY2(m_messages.isEmpty(), qPrintable(m_messages.join('\n')));
     }
 
     void foreignFdvIsRefusedAndNeverOpened() {
