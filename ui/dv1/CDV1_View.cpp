@@ -108,6 +108,7 @@ void CDV1_View::PrepareLayout() {
     if (m_nZoom < kZoomMin) InitZoom();
     if (m_nZoom < 1) m_nZoom = kZoomMin;
     SetScrollSizes();
+    m_layoutDpi = Dpi();
     m_renderer->Prepare(&GetProfile(), m_nZoom);
     CFieldStore& store = m_pDoc->Store();
     const int dpi = static_cast<int>(std::lround(Dpi()));
@@ -179,6 +180,8 @@ int CDV1_View::BoxAt(const QPoint& pos) const {
 }
 
 void CDV1_View::paintEvent(QPaintEvent* e) {
+    // A view built before its window was on a screen was laid out for another resolution.
+    if (Dpi() != m_layoutDpi) InvalidateLayout();
     PrepareLayout();
     QPainter painter(viewport());
     painter.fillRect(e->rect(), Qt::white);
@@ -244,6 +247,15 @@ void CDV1_View::keyPressEvent(QKeyEvent* e) {
     // Outside a main window the view's accelerators come here while a box has the keyboard.
     if (const int id = CKtwEditWindow::AcceleratorCommand(*e); id && EditorCommand(id)) return;
     CKTWScrollViewBase::keyPressEvent(e);
+}
+
+void CDV1_View::showEvent(QShowEvent* e) {
+    CKTWScrollViewBase::showEvent(e);
+    // Built before it had its window, the edit window shows its text in the window's font only
+    // once it is shown itself: the field is shown again in its own font.
+    CFieldStore& store = m_pDoc->Store();
+    if (m_nav.FocusedBox() < 0 && store.GetCurrentPage() == m_nViewPage)
+        store.ActivateField(store.GetCurrentField(), m_nViewPage);
 }
 
 void CDV1_View::focusInEvent(QFocusEvent* e) {

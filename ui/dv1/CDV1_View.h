@@ -95,6 +95,7 @@ protected:
     void scrollContentsBy(int dx, int dy) override;
     bool event(QEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
+    void showEvent(QShowEvent* e) override;
     void focusInEvent(QFocusEvent* e) override;
     void mouseMoveEvent(QMouseEvent* e) override;
     void mousePressEvent(QMouseEvent* e) override;
@@ -124,6 +125,7 @@ private:
     int m_nViewPage = 1;
     int m_nCursorKind = 0;
     bool m_bLoadMessageShown = false;
+    double m_layoutDpi = 0;
     std::vector<dv1::Dv1NotAnAmount> m_notAmounts;
 };
 
