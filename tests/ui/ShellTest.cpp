@@ -783,6 +783,18 @@ private slots:
         QVERIFY2(m_messages.isEmpty(), qPrintable(m_messages.join('\n')));
         QVERIFY(QFileInfo(pdf).size() > 0);
 
+        // A text too long for its box: the clerk is asked first, and "Nein" prints nothing.
+        view->GetDocument()->Store().SetFieldText(
+            3, u"FOB Shanghai, Hafen, Terminal 4, Liegeplatz 17, Verladung durch die Reederei", 1);
+        QFile::remove(pdf);
+        {
+            ModalAnswers modal({[](QDialog* d) { d->accept(); }, [](QDialog* d) { d->accept(); },
+                                [](QDialog* d) { d->reject(); }});
+            frame->Action(cmd::kPrint)->trigger();
+            QCOMPARE(modal.seen, (QStringList{"Common_DlgMargin02", "CDlgDrucken", "QMessageBox"}));
+        }
+        QVERIFY(!QFileInfo::exists(pdf));
+
         // Saved under its title with ".fdv", and opened again as a D.V.1 with what was typed.
         const QString file = dir.path() + QStringLiteral("/Wert.fdv");
         app.m_execFileDialog = [&](QFileDialog& dlg) {

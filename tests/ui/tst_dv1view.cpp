@@ -76,6 +76,14 @@ private slots:
         QCOMPARE(f.status[1].last(), QStringLiteral("D.V.1 - Seite 1 von 2"));
         f.Key(Qt::Key_Insert);
         QCOMPARE(f.status[2].last(), QStringLiteral("Überschreiben"));
+
+        // Zoom: the edit window follows its field to the new scale.
+        const int zoom = f.view->Zoom();
+        const int width = f.Edit().width();
+        QVERIFY(f.view->OnCommand(cmd::kZoomIn));
+        QVERIFY(f.view->Zoom() > zoom);
+        QVERIFY(f.Edit().width() > width);
+        QCOMPARE(f.Edit().geometry().topLeft(), f.view->FieldViewportRect(11).topLeft());
     }
 
     void boxesAreTickedByMouseAndBySpaceBar() {

@@ -1,11 +1,15 @@
 #include "ui/app/Dv1PrintCommand.h"
 
+#include <QMessageBox>
 #include <QPrinter>
 
+#include "core/app/ShellStrings.h"
 #include "core/dv1/Dv1Doc.h"
+#include "core/sad/SadStrings.h"
 #include "render/dv1/Dv1Printer.h"
 #include "ui/app/CTarvexImportApp.h"
 #include "ui/app/FormPrintCommand.h"
+#include "ui/app/QtText.h"
 #include "ui/dv1/CDV1_View.h"
 
 namespace tarvex {
@@ -18,6 +22,19 @@ void RunDv1PrintCommand(CDV1_View& view, CTarvexImportApp& app) {
     job.view = &view;
     job.pageCount = [&doc] { return doc.Store().GetPageCount(); };
     job.commit = [&view] { view.CommitEdit(); };
+    // Texts longer than their box are printed whole, beyond the box: the clerk decides, as for
+    // the SAD (the fields named by their numbers, as the status bar names them).
+    job.confirm = [&](int page) {
+        const std::vector<int> overflow = Dv1PrintOverflow(doc, page, profile);
+        if (overflow.empty()) return true;
+        QString list;
+        for (int f : overflow)
+            list += (list.isEmpty() ? QString() : QStringLiteral(", ")) + QString::number(f);
+        return QMessageBox::question(
+                   &view, Str(shellstr::kAppTitle),
+                   Str(sadstr::kOverflowQuestion) + list + Str(sadstr::kOverflowQuestionEnd),
+                   QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes) == QMessageBox::Yes;
+    };
     job.printToPdf = [&](const QString& path, int page, int copies, QString& error) {
         return PrintDv1ToPdf(path, doc, page, copies, profile, error);
     };
