@@ -167,6 +167,18 @@ Dv1RenderOptions Dv1RenderOptionsFromSettings(Profile& profile, int zoom) {
     return o;
 }
 
+void PaintDv1Screen(QPainter& painter, const QRect& area, const QPoint& scroll, double dpi,
+                    const CDv1PageRenderer& renderer, const CDV1_Doc& doc, int page, int zoom,
+                    const QColor& textColour) {
+    painter.fillRect(area, Qt::white);
+    painter.translate(-scroll.x(), -scroll.y());
+    painter.setWorldTransform(CDv1PageRenderer::LogicalToDevice(dpi), true);
+    Dv1RenderOptions o;
+    o.zoom = zoom;
+    o.textColour = textColour;
+    renderer.Render(painter, doc, page, o);
+}
+
 QImage RenderDv1PageImage(const CDv1PageRenderer& renderer, const CDV1_Doc& doc, int page,
                           const Dv1RenderOptions& options, Profile& profile, double dpi) {
     const QSize logical = CDv1PageRenderer::DocumentSize(

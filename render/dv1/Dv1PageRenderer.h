@@ -71,6 +71,13 @@ private:
 // The screen picture's options from section "DV1Form_Defaults" ("EditTextColor") at a zoom.
 Dv1RenderOptions Dv1RenderOptionsFromSettings(Profile& profile, int zoom);
 
+// The screen view's repaint: the device area `area` white, then the page scrolled by `scroll`
+// device pixels at a resolution, drawn by a renderer prepared for `zoom`, field texts in
+// `textColour`.
+void PaintDv1Screen(QPainter& painter, const QRect& area, const QPoint& scroll, double dpi,
+                    const CDv1PageRenderer& renderer, const CDV1_Doc& doc, int page, int zoom,
+                    const QColor& textColour);
+
 // The screen picture of a page at a resolution: the form area ("DocWidth" x "DocLength" mm of
 // "DV1Form_Defaults") drawn by a renderer prepared for the options' zoom.
 QImage RenderDv1PageImage(const CDv1PageRenderer& renderer, const CDV1_Doc& doc, int page,
