@@ -24,6 +24,7 @@
 
 #include "core/app/FreedesktopTypes.h"
 #include "core/dv1/Dv1Doc.h"
+#include "core/dv1/FdvFormat.h"
 #include "core/sad/AefFormat.h"
 #include "core/sad/EinheitspapierDoc.h"
 #include "core/sad/SadStrings.h"
@@ -538,20 +539,27 @@ private slots:
         }
         const QString foreign =
             WriteFile(dir.path() + QStringLiteral("/notiz.txt"), "keine Zollanmeldung hier");
+        const QString dv1 = dir.path() + QStringLiteral("/Wert 7.fdv");
+        {
+            CDV1_Doc doc;
+            std::string error;
+            QVERIFY(SaveFdvFile(std::filesystem::path(dv1.toStdU16String()), doc, error));
+        }
         CTarvexImportApp& app = Start({});
         CMainFrame* frame = app.MainFrame();
         QMimeData mime;
-        mime.setUrls({QUrl::fromLocalFile(good), QUrl::fromLocalFile(foreign)});
+        mime.setUrls({QUrl::fromLocalFile(good), QUrl::fromLocalFile(foreign), QUrl::fromLocalFile(dv1)});
         QDragEnterEvent enter(QPoint(50, 50), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
         QCoreApplication::sendEvent(frame, &enter);
         QVERIFY(enter.isAccepted());
         QDropEvent drop(QPointF(50, 50), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
         QCoreApplication::sendEvent(frame, &drop);
-        QCOMPARE(frame->Children().size(), 1);
+        QCOMPARE(frame->Children().size(), 2);
         QCOMPARE(frame->Children()[0]->PathName(), good);
+        QCOMPARE(frame->Children()[1]->Kind(), DocTemplate::Dv1);
         QVERIFY2(m_messages.size() == 1,
                  qPrintable(m_messages.join(QStringLiteral(" | "))));  // the text file is refused
-        QCOMPARE(app.RecentFiles(), QStringList{good});
+        QCOMPARE(app.RecentFiles(), (QStringList{dv1, good}));
     }
 
     void cancelInTheSaveQuestionKeepsEveryWindowOpen() {

@@ -152,7 +152,11 @@ private slots:
         f.Edit().selectAll();
         QTest::keyClicks(&f.Edit(), QStringLiteral("100"));
         QVERIFY(f.view->MarkedFields().empty());
-        // Sums are no target for the mouse.
+        // Sums are no target for the mouse: the normal cursor, and a click beeps.
+        QTest::mouseMove(f.view->viewport(), f.view->FieldViewportRect(7).center());
+        QCOMPARE(f.view->CursorKind(), 2);
+        QTest::mouseMove(f.view->viewport(), f.view->FieldViewportRect(53).center());
+        QCOMPARE(f.view->CursorKind(), 0);
         const int beeps = f.beeps;
         QTest::mouseClick(f.view->viewport(), Qt::LeftButton, {}, f.view->FieldViewportRect(53).center());
         QCOMPARE(f.beeps, beeps + 1);
