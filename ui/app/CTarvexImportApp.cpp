@@ -338,11 +338,11 @@ void CTarvexImportApp::UpdateCommandStates() {
     CMainFrame* f = m_pMainFrame;
     if (!f) return;
     CChildFrame* c = f->ActiveChild();
-    const bool sad = c && (c->SadDocument() || c->Dv1Document());
+    const bool document = c && (c->SadDocument() || c->Dv1Document());
     f->Action(cmd::kClose)->setEnabled(c != nullptr);
     // A copy can be saved at any time; saving in place only makes sense after a change.
-    f->Action(cmd::kSave)->setEnabled(sad && c->IsModified());
-    f->Action(cmd::kSaveAs)->setEnabled(sad);
+    f->Action(cmd::kSave)->setEnabled(document && c->IsModified());
+    f->Action(cmd::kSaveAs)->setEnabled(document);
     for (CChildFrame* child : f->Children()) child->SyncModified();
     CEinheitspapierView* view = ActiveSadView();
     CDV1_View* dv1 = ActiveDv1View();

@@ -41,7 +41,11 @@ void RunDv1PrintCommand(CDV1_View& view, CTarvexImportApp& app) {
     job.printToPrinter = [&](QPrinter& printer, int page, int copies, QString& error) {
         return PrintDv1Pages(printer, printer.resolution(), doc, page, copies, profile, error);
     };
-    job.repaint = [&view] { view.viewport()->update(); };
+    // Without a window manager nothing gives the form the keyboard back after the dialogs.
+    job.repaint = [&view] {
+        view.viewport()->update();
+        view.FocusBox();
+    };
     RunFormPrintCommand(job, app);
 }
 

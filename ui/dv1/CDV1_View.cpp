@@ -458,6 +458,7 @@ bool CDV1_View::OnCommand(int id) {
                                                          : Common_DlgMargin02::kHelpContext);
                 });
             SetHelpContext(saved);
+            FocusBox();
             return true;
         }
         case cmd::kSave:
