@@ -12,7 +12,7 @@
 #include "core/dv1/Dv1Navigation.h"
 #include "ui/formview/CKTWScrollViewBase.h"
 #include "ui/formview/CKtwEditWindow.h"
-#include "ui/sad/CEinheitspapierView.h"  // CommandState
+#include "ui/formview/CommandState.h"
 #include "ui/sad/SadViewEnvironment.h"
 
 class QMenu;

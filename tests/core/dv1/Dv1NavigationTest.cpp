@@ -89,6 +89,12 @@ TEST_F(Dv1NavigationTest, TabOnTheFrontVisitsEachQuestionsBoxesAfterItsFieldAndW
     EXPECT_FALSE(host.editFocused);
     EXPECT_EQ(host.focusedBox, 4);
     EXPECT_EQ(host.help, 306);  // question 7 shares the help of its details field
+    nav.GoToField(1, 1);
+    EXPECT_EQ(host.help, 302);
+    nav.GoToField(11, 1);
+    EXPECT_EQ(host.help, 310);
+    nav.GoToBox(12);
+    EXPECT_EQ(host.help, 308);
 }
 
 TEST_F(Dv1NavigationTest, TextTypedBeforeABoxGetsTheKeyboardIsKept) {
