@@ -27,6 +27,8 @@
 #include "core/app/ShellStrings.h"
 #include "core/app/Version.h"
 #include "core/common/TextCodec.h"
+#include "core/dv1/Dv1Doc.h"
+#include "core/dv1/FdvFormat.h"
 #include "core/formview/PrintCorrections.h"
 #include "core/sad/AefFormat.h"
 #include "core/sad/EinheitspapierDoc.h"
@@ -40,6 +42,7 @@
 #include "ui/app/PlatformShell.h"
 #include "ui/app/QtText.h"
 #include "ui/app/ShellIcons.h"
+#include "ui/dv1/CDV1_View.h"
 #include "ui/formview/CDlgEditFeldDefinitionen.h"
 #include "ui/formview/CDlgPrinterFontSize.h"
 #include "ui/formview/Common_CDlgPrintSizeCorr.h"
@@ -302,7 +305,8 @@ constexpr int kViewCommands[] = {
     cmd::kInsertDefaults, cmd::kNextPage,   cmd::kPrevPage,     cmd::kFirstPage,
     cmd::kLastPage,       cmd::kAddPage,    cmd::kUpdateFields, cmd::kVariant0,
     cmd::kVariant1,       cmd::kVariant2,   cmd::kVariant3,     cmd::kMoveGoodsItem,
-    cmd::kRemoveLastPage, cmd::kPrint,      cmd::kMargins,      cmd::kGoToField};
+    cmd::kRemoveLastPage, cmd::kPrint,      cmd::kMargins,      cmd::kGoToField,
+    cmd::kDv1Calculate,   cmd::kDv1Hidden};
 
 }  // namespace
 
@@ -311,12 +315,20 @@ CEinheitspapierView* CTarvexImportApp::ActiveSadView() const {
     return c ? qobject_cast<CEinheitspapierView*>(c->View()) : nullptr;
 }
 
+CDV1_View* CTarvexImportApp::ActiveDv1View() const {
+    CChildFrame* c = m_pMainFrame ? m_pMainFrame->ActiveChild() : nullptr;
+    return c ? qobject_cast<CDV1_View*>(c->View()) : nullptr;
+}
+
 void CTarvexImportApp::ConnectViewCommands() {
     for (int id : kViewCommands) {
         QAction* a = m_pMainFrame->Action(id);
         if (!a) continue;
         QObject::connect(a, &QAction::triggered, m_pMainFrame, [this, id] {
-            if (CEinheitspapierView* view = ActiveSadView()) view->OnCommand(id);
+            if (CEinheitspapierView* view = ActiveSadView())
+                view->OnCommand(id);
+            else if (CDV1_View* dv1 = ActiveDv1View())
+                dv1->OnCommand(id);
             UpdateCommandStates();
         });
     }
@@ -326,18 +338,20 @@ void CTarvexImportApp::UpdateCommandStates() {
     CMainFrame* f = m_pMainFrame;
     if (!f) return;
     CChildFrame* c = f->ActiveChild();
-    const bool sad = c && c->Kind() == DocTemplate::Sad;
+    const bool document = c && (c->SadDocument() || c->Dv1Document());
     f->Action(cmd::kClose)->setEnabled(c != nullptr);
     // A copy can be saved at any time; saving in place only makes sense after a change.
-    f->Action(cmd::kSave)->setEnabled(sad && c->IsModified());
-    f->Action(cmd::kSaveAs)->setEnabled(sad);
+    f->Action(cmd::kSave)->setEnabled(document && c->IsModified());
+    f->Action(cmd::kSaveAs)->setEnabled(document);
     for (CChildFrame* child : f->Children()) child->SyncModified();
     CEinheitspapierView* view = ActiveSadView();
+    CDV1_View* dv1 = ActiveDv1View();
     for (int id : kViewCommands) {
         QAction* a = f->Action(id);
         if (!a) continue;
         CommandState state;
-        const bool handled = view && view->UpdateCommandUI(id, state);
+        const bool handled =
+            (view && view->UpdateCommandUI(id, state)) || (dv1 && dv1->UpdateCommandUI(id, state));
         a->setEnabled(handled && state.enabled);
         if (handled && a->isCheckable()) a->setChecked(state.checked);
         if (handled && !state.text.isEmpty() && a->property("menuText").toString() != state.text) {
@@ -384,12 +398,11 @@ void CTarvexImportApp::OnFileNew() {
 
 CChildFrame* CTarvexImportApp::CreateNewDocument(int formVariant) {
     if (TemplateForFormVariant(formVariant) == DocTemplate::Dv1) {
-        // The D.V.1 document is not part of the program yet: its window says so.
-        auto* child = new CChildFrame(DocTemplate::Dv1, nullptr, this);
-        auto* label = new QLabel(Str(shellstr::kDv1Pending), child);
-        label->setAlignment(Qt::AlignCenter);
-        label->setAutoFillBackground(true);
-        child->setWidget(label);
+        auto doc = std::make_unique<CDV1_Doc>();
+        doc->OnNewDocument();
+        CDV1_Doc* raw = doc.get();
+        auto* child = new CChildFrame(std::move(doc), this);
+        child->setWidget(CreateDv1View(raw, child, *this));
         child->SetTitle(QStringLiteral("DV1form%1").arg(++m_nUntitled));
         return AddChild(child);
     }
@@ -446,10 +459,7 @@ CChildFrame* CTarvexImportApp::OpenDocumentFile(const QString& path) {
         Message(text);
         return nullptr;
     }
-    if (TemplateForPath(full.toStdU16String()) == DocTemplate::Dv1) {
-        Message(Str(shellstr::kDv1OpenPending), QMessageBox::Information);
-        return nullptr;
-    }
+    if (TemplateForPath(full.toStdU16String()) == DocTemplate::Dv1) return OpenDv1File(full);
     auto doc = std::make_unique<CEinheitspapierDoc>(m_profile.get());
     doc->ConfigureStore();
     std::string error;
@@ -475,26 +485,64 @@ CChildFrame* CTarvexImportApp::OpenDocumentFile(const QString& path) {
     return child;
 }
 
+CChildFrame* CTarvexImportApp::OpenDv1File(const QString& full) {
+    auto doc = std::make_unique<CDV1_Doc>();
+    std::string error;
+    FdvReadInfo read;
+    if (!LoadFdvFile(std::filesystem::path(full.toStdU16String()), *doc, error, &read)) {
+        QString text = Str(shellstr::kOpenFailed61697);
+        if (!error.empty()) text += QStringLiteral("\n") + QString::fromStdString(error);
+        Message(text);
+        return nullptr;
+    }
+    // A file that was not taken over is not opened: a window under its name would let Ctrl+S
+    // write an empty form over it.
+    if (const int message = FdvOpenMessage(*doc, read); message != 0) {
+        QApplication::beep();
+        Message(QString::fromStdU16String(FdvLoadMessageText(message)));
+        return nullptr;
+    }
+    CDV1_Doc* raw = doc.get();
+    auto* child = new CChildFrame(std::move(doc), this);
+    child->setWidget(CreateDv1View(raw, child, *this));
+    child->SetPathName(full);
+    AddChild(child);
+    AddToRecentFiles(full);
+    return child;
+}
+
 bool CTarvexImportApp::SaveDocument(CChildFrame* child, bool saveAs) {
     CEinheitspapierDoc* doc = child ? child->SadDocument() : nullptr;
-    if (!doc) return false;
+    CDV1_Doc* dv1 = child ? child->Dv1Document() : nullptr;
+    if (!doc && !dv1) return false;
+    const QString extension = dv1 ? QStringLiteral(".fdv") : QStringLiteral(".aef");
     QString path = child->PathName();
     if (saveAs || path.isEmpty()) {
-        QString name = path.isEmpty() ? child->Title() + QStringLiteral(".aef") : path;
+        QString name = path.isEmpty() ? child->Title() + extension : path;
         if (!PromptFileName(name, Str(shellstr::kSaveAsTitle61441), {}, false)) return false;
-        if (QFileInfo(name).suffix().isEmpty()) name += QStringLiteral(".aef");
+        if (QFileInfo(name).suffix().isEmpty()) name += extension;
         path = name;
     }
-    doc->CommitEdit();
     std::string error;
-    if (!SaveAefFile(std::filesystem::path(QFileInfo(path).absoluteFilePath().toStdU16String()), *doc,
-                     error)) {
+    const std::filesystem::path target(QFileInfo(path).absoluteFilePath().toStdU16String());
+    bool saved;
+    if (dv1) {
+        if (auto* view = qobject_cast<CDV1_View*>(child->View())) view->CommitEdit();
+        saved = SaveFdvFile(target, *dv1, error);
+    } else {
+        doc->CommitEdit();
+        saved = SaveAefFile(target, *doc, error);
+    }
+    if (!saved) {
         QString text = Str(shellstr::kSaveFailed61698);
         if (!error.empty()) text += QStringLiteral("\n") + QString::fromStdString(error);
         Message(text);
         return false;
     }
-    doc->SetModifiedFlag(false);
+    if (dv1)
+        dv1->SetModifiedFlag(false);
+    else
+        doc->SetModifiedFlag(false);
     child->SetPathName(QFileInfo(path).absoluteFilePath());
     AddToRecentFiles(child->PathName());
     return true;
@@ -624,10 +672,9 @@ void CTarvexImportApp::OnFilePrintSetup() {
         dialog.setWindowTitle(Str(shellstr::kPrintSetupTitle));
         dialog.exec();
     }
-    // In an SAD window the set-up also forgets the printer remembered for the SAD.
-    if (CChildFrame* c = m_pMainFrame ? m_pMainFrame->ActiveChild() : nullptr;
-        c && c->Kind() == DocTemplate::Sad)
-        ResetPrinterChoice(*m_profile, 0);
+    // In a form window the set-up also forgets the printer remembered for that form.
+    if (CChildFrame* c = m_pMainFrame ? m_pMainFrame->ActiveChild() : nullptr; c)
+        ResetPrinterChoice(*m_profile, c->Kind() == DocTemplate::Dv1 ? 1 : 0);
 }
 
 bool CTarvexImportApp::SelectPrinter(const QString& printerName) {

@@ -21,6 +21,7 @@ class QPrinter;
 namespace tarvex {
 
 class CChildFrame;
+class CDV1_View;
 class CEinheitspapierView;
 class CMainFrame;
 class CQtRegeditHost;
@@ -79,6 +80,7 @@ public:
     // Enables and checks the commands for the active window (menus and toolbar).
     void UpdateCommandStates();
     CEinheitspapierView* ActiveSadView() const;
+    CDV1_View* ActiveDv1View() const;
     // Opens a file through the matching template and adds it to the recent-file list.
     CChildFrame* OpenDocumentFile(const QString& path);
     // Creates a new document of the template of a New-dialog result.
@@ -129,6 +131,7 @@ private:
     void RegisterFileTypes();
     QString FileTypesDataHome() const;
     CChildFrame* AddChild(CChildFrame* child);
+    CChildFrame* OpenDv1File(const QString& fullPath);
     void Step(const QString& name) { m_startupSteps.append(name); }
 
     std::unique_ptr<QSettingsProfile> m_profile;
