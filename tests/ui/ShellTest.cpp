@@ -757,6 +757,35 @@ private slots:
         QCOMPARE(m_app->FileTypeRegistrations(), 1);  // a missing entry is written again
         QVERIFY(QFileInfo::exists(desktop));
     }
+
+    void newFileTemplatesGoToTheTemplatesFolderOnce() {
+        const QString settings = QSettingsProfile::SettingsDirOverride();
+        const QString templates = settings + QStringLiteral("/Templates");
+        QVERIFY(QDir(templates).removeRecursively());
+        QFile::remove(settings + QStringLiteral("/share/tarvex-import/templates.stamp"));
+        auto start = [&] {
+            m_app.reset();
+            m_app = std::make_unique<CTarvexImportApp>();
+            m_app->m_runNewDialog = [] { return -1; };
+            m_app->m_showMessage = [this](const QString&, const QString& text) { m_messages.append(text); };
+            m_app->InitInstance({QStringLiteral("tarvex-import")});
+            QCoreApplication::processEvents();
+            return m_app->TemplatesWritten();
+        };
+        QCOMPARE(start(), 2);
+        const QString sad = templates + QStringLiteral("/Einheitspapier.aef");
+        const QString dv1 = templates + QStringLiteral("/DV1-Dokument.fdv");
+        QVERIFY(QFileInfo(sad).size() > 0);
+        QVERIFY(QFileInfo(dv1).size() > 0);
+        // The program opens what the menu creates, without a word.
+        m_messages.clear();
+        QVERIFY(m_app->OpenDocumentFile(sad));
+        QVERIFY2(m_messages.isEmpty(), qPrintable(m_messages.join('\n')));
+        // A template the user removed stays removed while the program is the same.
+        QVERIFY(QFile::remove(dv1));
+        QCOMPARE(start(), 0);
+        QVERIFY(!QFileInfo::exists(dv1));
+    }
 };
 
 QTEST_MAIN(ShellTest)
