@@ -30,6 +30,7 @@
 #include "ui/app/CMainFrame.h"
 #include "ui/app/CTarvexImportApp.h"
 #include "ui/app/DocumentWindows.h"
+#include "ui/app/ShellIcons.h"
 #include "ui/formview/CDlgDrucken.h"
 #include "ui/sad/CEinheitspapierView.h"
 
@@ -756,6 +757,25 @@ private slots:
         start();
         QCOMPARE(m_app->FileTypeRegistrations(), 1);  // a missing entry is written again
         QVERIFY(QFileInfo::exists(desktop));
+    }
+
+    void installedIconsAreTheIconsTheProgramDraws() {
+        // The package ships the icons as files; they must be what the program itself draws, in every size.
+        const char* names[] = {"apps/tarvex-import", "mimetypes/application-x-tarvex-einheitspapier",
+                               "mimetypes/application-x-tarvex-dv1-dokument"};
+        for (int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
+            for (int index = 0; index < 3; ++index) {
+                const QString path = QStringLiteral(TARVEX_SOURCE_DIR "/resources/icons/hicolor/%1x%1/%2.png")
+                                         .arg(size)
+                                         .arg(QLatin1String(names[index]));
+                const QImage file(path);
+                QVERIFY2(!file.isNull(), qPrintable(path));
+                QCOMPARE(file.size(), QSize(size, size));
+                QVERIFY2(file.convertToFormat(QImage::Format_ARGB32) ==
+                             DocumentIconImage(index, size).convertToFormat(QImage::Format_ARGB32),
+                         qPrintable(path));
+            }
+        }
     }
 
     void newFileTemplatesGoToTheTemplatesFolderOnce() {
