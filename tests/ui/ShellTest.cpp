@@ -34,6 +34,7 @@
 #include "ui/app/CMainFrame.h"
 #include "ui/app/CTarvexImportApp.h"
 #include "ui/app/DocumentWindows.h"
+#include "ui/app/ShellIcons.h"
 #include "ui/dv1/CDV1_View.h"
 #include "ui/formview/CDlgDrucken.h"
 #include "ui/sad/CEinheitspapierView.h"
@@ -864,6 +865,54 @@ private slots:
         start();
         QCOMPARE(m_app->FileTypeRegistrations(), 1);  // a missing entry is written again
         QVERIFY(QFileInfo::exists(desktop));
+    }
+
+    void installedIconsAreTheIconsTheProgramDraws() {
+        // The package ships the icons as files; they must be what the program itself draws, in every size.
+        const char* names[] = {"apps/tarvex-import", "mimetypes/application-x-tarvex-einheitspapier",
+                               "mimetypes/application-x-tarvex-dv1-dokument"};
+        for (int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
+            for (int index = 0; index < 3; ++index) {
+                const QString path = QStringLiteral(TARVEX_SOURCE_DIR "/resources/icons/hicolor/%1x%1/%2.png")
+                                         .arg(size)
+                                         .arg(QLatin1String(names[index]));
+                const QImage file(path);
+                QVERIFY2(!file.isNull(), qPrintable(path));
+                QCOMPARE(file.size(), QSize(size, size));
+                QVERIFY2(file.convertToFormat(QImage::Format_ARGB32) ==
+                             DocumentIconImage(index, size).convertToFormat(QImage::Format_ARGB32),
+                         qPrintable(path));
+            }
+        }
+    }
+
+    void newFileTemplatesGoToTheTemplatesFolderOnce() {
+        const QString settings = QSettingsProfile::SettingsDirOverride();
+        const QString templates = settings + QStringLiteral("/Templates");
+        QVERIFY(QDir(templates).removeRecursively());
+        QFile::remove(settings + QStringLiteral("/share/tarvex-import/templates.stamp"));
+        auto start = [&] {
+            m_app.reset();
+            m_app = std::make_unique<CTarvexImportApp>();
+            m_app->m_runNewDialog = [] { return -1; };
+            m_app->m_showMessage = [this](const QString&, const QString& text) { m_messages.append(text); };
+            m_app->InitInstance({QStringLiteral("tarvex-import")});
+            QCoreApplication::processEvents();
+            return m_app->TemplatesWritten();
+        };
+        QCOMPARE(start(), 2);
+        const QString sad = templates + QStringLiteral("/Einheitspapier.aef");
+        const QString dv1 = templates + QStringLiteral("/DV1-Dokument.fdv");
+        QVERIFY(QFileInfo(sad).size() > 0);
+        QVERIFY(QFileInfo(dv1).size() > 0);
+        // The program opens what the menu creates, without a word.
+        m_messages.clear();
+        QVERIFY(m_app->OpenDocumentFile(sad));
+        QVERIFY2(m_messages.isEmpty(), qPrintable(m_messages.join('\n')));
+        // A template the user removed stays removed while the program is the same.
+        QVERIFY(QFile::remove(dv1));
+        QCOMPARE(start(), 0);
+        QVERIFY(!QFileInfo::exists(dv1));
     }
 };
 

@@ -22,6 +22,7 @@
 #include "core/app/DocTemplates.h"
 #include "core/app/FreedesktopTypes.h"
 #include "core/app/Homepage.h"
+#include "core/app/NewFileTemplates.h"
 #include "core/app/SettingsKeys.h"
 #include "core/app/ShellCommands.h"
 #include "core/app/ShellStrings.h"
@@ -195,22 +196,30 @@ QString CTarvexImportApp::FileTypesDataHome() const {
     return DesktopDataHome();
 }
 
+QByteArray CTarvexImportApp::ProgramStamp() const {
+    // What the registration writes depends on the program file (its place, version and icons) only.
+    const QFileInfo program(QCoreApplication::applicationFilePath());
+    return QStringLiteral("%1\n%2\n%3\n%4\n")
+        .arg(program.absoluteFilePath(), QString::fromStdString(std::string(BuildProductVersion())))
+        .arg(program.size())
+        .arg(program.lastModified().toMSecsSinceEpoch())
+        .toUtf8();
+}
+
 void CTarvexImportApp::RegisterFileTypes() {
+    const QByteArray stamp = ProgramStamp();
     const QString dataHome = FileTypesDataHome();
-    if (dataHome.isEmpty()) return;
+    if (!dataHome.isEmpty()) RegisterFileTypesBelow(dataHome, stamp);
+    // The templates belong to the user even when the types were installed for the whole system.
+    InstallNewFileTemplates(stamp);
+}
+
+void CTarvexImportApp::RegisterFileTypesBelow(const QString& dataHome, const QByteArray& stamp) {
     CFreedesktopTypeRegistry shell(std::filesystem::path(dataHome.toStdU16String()), [](int index) {
         const QByteArray png = DocumentIconPng(index);
         return std::vector<uint8_t>(png.begin(), png.end());
     });
-    // What would be written depends on the program file (its place, version and icons) only: while
-    // the stamp of that matches and the entries are there, there is nothing to compare or rebuild.
-    const QFileInfo program(QCoreApplication::applicationFilePath());
-    const QByteArray stamp =
-        QStringLiteral("%1\n%2\n%3\n%4\n")
-            .arg(program.absoluteFilePath(), QString::fromStdString(std::string(BuildProductVersion())))
-            .arg(program.size())
-            .arg(program.lastModified().toMSecsSinceEpoch())
-            .toUtf8();
+    // While the stamp matches and the entries are there, there is nothing to compare or rebuild.
     const QString stampPath = dataHome + QStringLiteral("/tarvex-import/filetypes.stamp");
     bool complete = true;
     for (const DocTemplateStrings& t : kDocTemplates)
@@ -221,12 +230,38 @@ void CTarvexImportApp::RegisterFileTypes() {
         return;
     m_regManager->RegisterAtStartup(shell);
     if (shell.Changed()) RefreshDesktopDatabases(dataHome);
-    QDir().mkpath(QFileInfo(stampPath).absolutePath());
-    if (QSaveFile out(stampPath); out.open(QIODevice::WriteOnly)) {
+    WriteStamp(stampPath, stamp);
+    ++m_nFileTypeRegistrations;
+}
+
+void CTarvexImportApp::InstallNewFileTemplates(const QByteArray& stamp) {
+    const QString settingsDir = QSettingsProfile::SettingsDirOverride();
+    const QString home = settingsDir.isEmpty() ? DesktopDataHome() : settingsDir + QStringLiteral("/share");
+    if (home.isEmpty()) return;
+    // Once per program: a template the user deleted is not forced back at every start.
+    const QString stampPath = home + QStringLiteral("/tarvex-import/templates.stamp");
+    if (QFile stampFile(stampPath); stampFile.open(QIODevice::ReadOnly) && stampFile.readAll() == stamp)
+        return;
+    // With a private settings folder the templates stay inside it as well.
+    const QString folder =
+        settingsDir.isEmpty() ? UserTemplatesFolder() : settingsDir + QStringLiteral("/Templates");
+    if (!folder.isEmpty()) {
+        int written = 0;
+        std::string error;
+        // A folder that cannot be written is no reason to bother the clerk: the menu entry is a
+        // convenience, and the next version tries again.
+        WriteNewFileTemplates(std::filesystem::path(folder.toStdU16String()), written, error);
+        m_nTemplatesWritten += written;
+    }
+    WriteStamp(stampPath, stamp);
+}
+
+void CTarvexImportApp::WriteStamp(const QString& path, const QByteArray& stamp) {
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    if (QSaveFile out(path); out.open(QIODevice::WriteOnly)) {
         out.write(stamp);
         out.commit();
     }
-    ++m_nFileTypeRegistrations;
 }
 
 void CTarvexImportApp::ConnectCommands() {

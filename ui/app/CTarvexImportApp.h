@@ -110,6 +110,7 @@ public:
     const QStringList& StartupSteps() const { return m_startupSteps; }
     // How often the desktop's file types were written (not skipped by their stamp).
     int FileTypeRegistrations() const { return m_nFileTypeRegistrations; }
+    int TemplatesWritten() const { return m_nTemplatesWritten; }
 
     // Replaceable interaction, so that tests can answer for the user.
     std::function<int()> m_runNewDialog;  // result or -1
@@ -129,6 +130,11 @@ private:
     // The per-user file-type registration; skipped while the stamp of what would be written is
     // unchanged and the entries exist, and the desktop's databases are rebuilt only after a change.
     void RegisterFileTypes();
+    void RegisterFileTypesBelow(const QString& dataHome, const QByteArray& stamp);
+    // The empty documents of the desktop's "new document" menu, in the user's templates folder.
+    void InstallNewFileTemplates(const QByteArray& stamp);
+    QByteArray ProgramStamp() const;
+    static void WriteStamp(const QString& path, const QByteArray& stamp);
     QString FileTypesDataHome() const;
     CChildFrame* AddChild(CChildFrame* child);
     CChildFrame* OpenDv1File(const QString& fullPath);
@@ -146,6 +152,7 @@ private:
     QStringList m_startupSteps;
     int m_nUntitled = 0;
     int m_nFileTypeRegistrations = 0;
+    int m_nTemplatesWritten = 0;
 };
 
 // Qt's own dialogs and buttons (Ja/Nein/Abbrechen, file and printer dialogs) speak German:
