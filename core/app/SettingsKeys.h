@@ -43,6 +43,11 @@ inline constexpr IntKey kNoFileFilter{"NoFileFilter", 0};
 inline constexpr IntKey kPrnFactorV{"PrnFactorV", 1000};  // tenths of a percent
 inline constexpr IntKey kPrnFactorH{"PrnFactorH", 1000};
 inline constexpr char kWinFormScaledFactorOv[] = "WinFormScaledFactorOv";  // default: the computed scale
+// Box 11: not 0 puts the chosen country's name into box 12 as well.
+inline constexpr IntKey kField11bPrint{"Field11bPrint", 0};
+// Box 54: remember the place, and the place remembered.
+inline constexpr IntKey kReuseDatumOrt{"ReuseDatumOrt", 1};
+inline constexpr TextKey kDatumOrt{"DatumOrt", u""};
 
 // --- keys of both form sections
 inline constexpr char kZoomFactor[] = "ZoomFactor";  // default depends on the screen height

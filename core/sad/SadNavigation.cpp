@@ -10,6 +10,7 @@
 #include "core/sad/Box47.h"
 #include "core/sad/SadEditStrings.h"
 #include "core/sad/SadFields.h"
+#include "core/sad/SadInsertDefaults.h"
 #include "core/sad/SadPages.h"
 #include "core/sad/SadVariants.h"
 
@@ -409,7 +410,8 @@ bool CSadNavigation::IsHelp505Field(int page, int field) const {
 bool CSadNavigation::CanInsertDefaults() const {
     const int V = m_host.CurrentPage();
     const int F = Store().GetCurrentField();
-    return SadInsertDefaultsEnabled(V, F) && (IsDateField(V, F) || IsHelp505Field(V, F));
+    return SadInsertDefaultsEnabled(V, F) &&
+           (IsDateField(V, F) || IsHelp505Field(V, F) || IsCodeDialogField(V, F));
 }
 
 bool CSadNavigation::OpensDialogOnEntry(int field, int page) const {
@@ -476,6 +478,7 @@ void CSadNavigation::InsertDefaults() {
         return;
     }
     if (IsHelp505Field(V, F)) m_host.ShowHelpContext(505);
+    if (InsertCodeDefaults(*this, V, F)) return;
     // The other rows open dialogs that are wired where those dialogs are built.
 }
 

@@ -308,10 +308,9 @@ void CMainFrame::SetMenuResource(int menuId) {
 
 void CMainFrame::SetStatusText(const QString& text, int pane) {
     if (pane < 0 || pane > 2) return;
-    if (pane == 0) {
-        statusBar()->showMessage(text);
-        return;
-    }
+    // Pane 0's own label: a temporary message of the status bar would hide it, and the two
+    // stretching panes would leave the message no room to be seen.
+    if (pane == 0) statusBar()->clearMessage();
     m_panes[pane]->setText(text);
     m_panes[pane]->repaint();
 }

@@ -22,6 +22,7 @@ class QPrinter;
 namespace tarvex {
 
 class CChildFrame;
+class CDV1_View;
 class CDocumentRecovery;
 class CEinheitspapierView;
 struct RecoveryEntry;
@@ -82,6 +83,7 @@ public:
     // Enables and checks the commands for the active window (menus and toolbar).
     void UpdateCommandStates();
     CEinheitspapierView* ActiveSadView() const;
+    CDV1_View* ActiveDv1View() const;
     // Opens a file through the matching template and adds it to the recent-file list.
     CChildFrame* OpenDocumentFile(const QString& path);
     // Creates a new document of the template of a New-dialog result.
@@ -124,6 +126,7 @@ public:
     const QStringList& StartupSteps() const { return m_startupSteps; }
     // How often the desktop's file types were written (not skipped by their stamp).
     int FileTypeRegistrations() const { return m_nFileTypeRegistrations; }
+    int TemplatesWritten() const { return m_nTemplatesWritten; }
 
     // Replaceable interaction, so that tests can answer for the user.
     std::function<int()> m_runNewDialog;  // result or -1
@@ -146,8 +149,14 @@ private:
     // The per-user file-type registration; skipped while the stamp of what would be written is
     // unchanged and the entries exist, and the desktop's databases are rebuilt only after a change.
     void RegisterFileTypes();
+    void RegisterFileTypesBelow(const QString& dataHome, const QByteArray& stamp);
+    // The empty documents of the desktop's "new document" menu, in the user's templates folder.
+    void InstallNewFileTemplates(const QByteArray& stamp);
+    QByteArray ProgramStamp() const;
+    static void WriteStamp(const QString& path, const QByteArray& stamp);
     QString FileTypesDataHome() const;
     CChildFrame* AddChild(CChildFrame* child);
+    CChildFrame* OpenDv1File(const QString& fullPath);
     void Step(const QString& name) { m_startupSteps.append(name); }
 
     std::unique_ptr<QSettingsProfile> m_profile;
@@ -165,6 +174,7 @@ private:
     bool m_bKeepRecovery = false;
     int m_nUntitled = 0;
     int m_nFileTypeRegistrations = 0;
+    int m_nTemplatesWritten = 0;
 };
 
 // Qt's own dialogs and buttons (Ja/Nein/Abbrechen, file and printer dialogs) speak German:

@@ -5,12 +5,15 @@
 
 #include "core/app/RecoverableDocument.h"
 #include "core/app/ShellStrings.h"
+#include "core/dv1/Dv1Doc.h"
 #include "core/sad/EinheitspapierDoc.h"
 #include "ui/app/CMainFrame.h"
 #include "ui/app/CTarvexImportApp.h"
 #include "ui/app/DocumentRecovery.h"
+#include "ui/app/Dv1PrintCommand.h"
 #include "ui/app/QtText.h"
 #include "ui/app/SadPrintCommand.h"
+#include "ui/dv1/CDV1_View.h"
 #include "ui/formview/DocumentUndo.h"
 #include "ui/sad/CEinheitspapierView.h"
 
@@ -56,13 +59,58 @@ QWidget* CreateSadView(CEinheitspapierDoc* doc, QWidget* parent, CTarvexImportAp
     return view;
 }
 
+QWidget* CreateDv1View(CDV1_Doc* doc, QWidget* parent, CTarvexImportApp& app) {
+    auto* view = new CDV1_View(doc, &app.GetProfile(), app.SadEnvironment(), parent);
+    auto* child = qobject_cast<CChildFrame*>(parent);
+    QObject::connect(view, &CDV1_View::statusTextChanged, view, [&app](int pane, const QString& text) {
+        if (app.MainFrame()) app.MainFrame()->SetStatusText(text, pane);
+    });
+    QObject::connect(view, &CDV1_View::saveRequested, view, [&app, child] {
+        if (child) app.SaveDocument(child, false);
+    });
+    QObject::connect(view, &CDV1_View::printRequested, view,
+                     [&app, view] { RunDv1PrintCommand(*view, app); });
+    QObject::connect(view, &CDV1_View::modifiedChanged, view, [child] {
+        if (!child) return;
+        child->SyncModified();
+        child->ScheduleRecovery();
+    });
+    if (child)
+        QObject::connect(view, &CDV1_View::statusTextChanged, child, [child](int pane) {
+            if (pane == 1) child->WriteRecoveryIfPending();
+        });
+    view->UpdateStatusText();
+    return view;
+}
+
+CChildFrame::CChildFrame(std::unique_ptr<CDV1_Doc> dv1Doc, CTarvexImportApp* app, QWidget* parent)
+    : QMdiSubWindow(parent), m_kind(DocTemplate::Dv1), m_pApp(app), m_dv1Doc(std::move(dv1Doc)) {
+    setAttribute(Qt::WA_DeleteOnClose);
+    InitRecoveryTimer();
+    if (CDV1_Doc* doc = m_dv1Doc.get()) {
+        m_hooks.kind = QStringLiteral("fdv");
+        m_hooks.recoveryImage = [doc] {
+            const IEditWindow* window = doc->Store().Window();
+            const bool open = window && window->HasWindow();
+            const std::u16string typed = open ? window->WindowText() : std::u16string();
+            const std::vector<uint8_t> bytes = RecoveryImage(*doc, open ? &typed : nullptr);
+            return QByteArray(reinterpret_cast<const char*>(bytes.data()),
+                              static_cast<qsizetype>(bytes.size()));
+        };
+    }
+}
+
+void CChildFrame::InitRecoveryTimer() {
+    m_recoveryTimer.setSingleShot(true);
+    m_recoveryTimer.setInterval(kRecoveryDelayMs);
+    connect(&m_recoveryTimer, &QTimer::timeout, this, [this] { WriteRecoveryNow(); });
+}
+
 CChildFrame::CChildFrame(DocTemplate kind, std::unique_ptr<CEinheitspapierDoc> sadDoc, CTarvexImportApp* app,
                          QWidget* parent)
     : QMdiSubWindow(parent), m_kind(kind), m_pApp(app), m_sadDoc(std::move(sadDoc)) {
     setAttribute(Qt::WA_DeleteOnClose);
-    m_recoveryTimer.setSingleShot(true);
-    m_recoveryTimer.setInterval(kRecoveryDelayMs);
-    connect(&m_recoveryTimer, &QTimer::timeout, this, [this] { WriteRecoveryNow(); });
+    InitRecoveryTimer();
     if (CEinheitspapierDoc* doc = m_sadDoc.get()) {
         m_hooks.kind = QStringLiteral("aef");
         m_hooks.recoveryImage = [doc] {
@@ -159,7 +207,7 @@ void CChildFrame::SetTitle(const QString& title) {
 }
 
 bool CChildFrame::IsModified() const {
-    return m_sadDoc && m_sadDoc->IsModified();
+    return (m_sadDoc && m_sadDoc->IsModified()) || (m_dv1Doc && m_dv1Doc->IsModified());
 }
 
 void CChildFrame::SyncModified() {

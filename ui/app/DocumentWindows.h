@@ -16,6 +16,7 @@ class QWidget;
 
 namespace tarvex {
 
+class CDV1_Doc;
 class CDocumentRecovery;
 class CDocumentUndo;
 class CEinheitspapierDoc;
@@ -23,6 +24,8 @@ class CTarvexImportApp;
 
 // The SAD view of a document window, connected to the application that owns the window.
 QWidget* CreateSadView(CEinheitspapierDoc* doc, QWidget* parent, CTarvexImportApp& app);
+// The D.V.1 view of a document window, likewise.
+QWidget* CreateDv1View(CDV1_Doc* doc, QWidget* parent, CTarvexImportApp& app);
 
 // The child frame: one document and its one view. Both templates use it.
 class CChildFrame : public QMdiSubWindow {
@@ -31,10 +34,13 @@ public:
     // app asks the save question when the window closes; without one it closes unasked.
     CChildFrame(DocTemplate kind, std::unique_ptr<CEinheitspapierDoc> sadDoc, CTarvexImportApp* app,
                 QWidget* parent = nullptr);
+    // A D.V.1 window.
+    CChildFrame(std::unique_ptr<CDV1_Doc> dv1Doc, CTarvexImportApp* app, QWidget* parent = nullptr);
     ~CChildFrame() override;
 
     DocTemplate Kind() const { return m_kind; }
     CEinheitspapierDoc* SadDocument() const { return m_sadDoc.get(); }
+    CDV1_Doc* Dv1Document() const { return m_dv1Doc.get(); }
     QWidget* View() const { return widget(); }
 
     // Full path of the document's file; empty for a new document.
@@ -56,6 +62,7 @@ public:
     };
     void SetDocumentHooks(DocumentHooks hooks) { m_hooks = std::move(hooks); }
     void SetUndo(std::unique_ptr<CDocumentUndo> undo);
+    // The D.V.1 has recovery copies; its view does not record undo steps yet.
     CDocumentUndo* Undo() const { return m_undo.get(); }
 
     // One file, one editor: the lock beside the file, and the file as last read or written.
@@ -88,9 +95,11 @@ private:
     DocTemplate m_kind;
     CTarvexImportApp* m_pApp;
     std::unique_ptr<CEinheitspapierDoc> m_sadDoc;
+    std::unique_ptr<CDV1_Doc> m_dv1Doc;
     QString m_pathName;
     QString m_title;
     bool m_bAskOnClose = true;
+    void InitRecoveryTimer();
     DocumentHooks m_hooks;
     std::unique_ptr<CDocumentUndo> m_undo;
     std::unique_ptr<CDocumentLock> m_lock;

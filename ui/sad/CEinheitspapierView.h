@@ -15,6 +15,7 @@
 #include "render/sad/SadPageRenderer.h"
 #include "ui/formview/CKTWScrollViewBase.h"
 #include "ui/formview/CKtwEditWindow.h"
+#include "ui/formview/CommandState.h"
 #include "ui/formview/DocumentUndo.h"
 #include "ui/sad/SadViewEnvironment.h"
 
@@ -24,15 +25,6 @@ namespace tarvex {
 
 class CEinheitspapierDoc;
 class CSadViewInput;
-
-// Menu state of a command for the shell's menus and toolbars.
-struct CommandState {
-    bool enabled = true;
-    bool checkable = false;
-    bool checked = false;
-    bool radio = false;
-    QString text;  // empty: keep the menu's text
-};
 
 class CEinheitspapierView : public CKTWScrollViewBase, public IFormViewOwner {
     Q_OBJECT
