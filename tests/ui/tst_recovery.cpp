@@ -23,6 +23,7 @@
 
 #include "core/app/CommandIds.h"
 #include "core/app/RecoverableDocument.h"
+#include "core/dv1/Dv1Doc.h"
 #include "core/sad/AefFormat.h"
 #include "core/sad/EinheitspapierDoc.h"
 #include "render/app/QSettingsProfile.h"
@@ -31,6 +32,7 @@
 #include "ui/app/CTarvexImportApp.h"
 #include "ui/app/DocumentRecovery.h"
 #include "ui/app/DocumentWindows.h"
+#include "ui/dv1/CDV1_View.h"
 #include "ui/formview/DocumentUndo.h"
 #include "ui/sad/CEinheitspapierView.h"
 #include "ui/sad/dialogs/CDlgFeld44Einfuhr.h"
@@ -94,7 +96,8 @@ void TypeInto(CEinheitspapierView* view, int field, int page, const QString& tex
 }
 
 // Every non-empty text of the document, with what is typed into the open box, as "page/field=text".
-QStringList AllTexts(CEinheitspapierDoc& doc) {
+template <class Doc>
+QStringList AllTexts(Doc& doc) {
     QStringList lines;
     CFieldStore& s = doc.Store();
     const IEditWindow* window = s.Window();
@@ -131,6 +134,27 @@ int RunChild(const QString& mode, const QString& arg) {
     std::unique_ptr<CTarvexImportApp> app =
         MakeApp(mode == QLatin1String("type") ? QStringList{} : QStringList{arg});
     CChildFrame* child = app->MainFrame()->ActiveChild();
+    if (mode == QLatin1String("dv1")) {
+        app->m_runNewDialog = [] { return 99; };
+        app->OnFileNew();
+        child = app->MainFrame()->ActiveChild();
+        auto* dv1View = child ? qobject_cast<CDV1_View*>(child->View()) : nullptr;
+        if (!dv1View) return 3;
+        dv1View->GoToField(2, 1);
+        dv1View->EditWindow()->insertPlainText(QStringLiteral("Käufer AG, Lübeck"));
+        dv1View->GoToField(5, 1);
+        dv1View->EditWindow()->insertPlainText(QStringLiteral("noch im Feld"));
+        QElapsedTimer t;
+        t.start();
+        while (child->RecoveryPending() && t.elapsed() < 10000) QTest::qWait(50);
+        QFile expected(arg);
+        if (!expected.open(QIODevice::WriteOnly)) return 4;
+        expected.write(AllTexts(*child->Dv1Document()).join(QLatin1Char('\n')).toUtf8());
+        expected.close();
+        std::printf("READY\n");
+        std::fflush(stdout);
+        for (;;) QTest::qWait(100);
+    }
     CEinheitspapierView* view = ViewOf(child);
     if (!view) return 3;
     if (mode == QLatin1String("type")) {
@@ -290,6 +314,39 @@ private slots:
         app->m_askSaveChanges = [](const QString&) { return QMessageBox::No; };
         QVERIFY(restored->close());
         QVERIFY(RecoveryFiles().filter(QStringLiteral(".entry")).isEmpty());
+    }
+
+    // The D.V.1 goes the same way as the SAD: its copy is a .fdv and opens in a D.V.1 window.
+    void killedDv1IsRestoredWithEveryText() {
+        QTemporaryDir dir;
+        const QString expectedPath = dir.filePath(QStringLiteral("expected.txt"));
+        OtherProgram other;
+        QVERIFY(other.Start(QStringLiteral("dv1"), expectedPath));
+        other.Kill();
+        QFile expectedFile(expectedPath);
+        QVERIFY(expectedFile.open(QIODevice::ReadOnly));
+        QStringList want = QString::fromUtf8(expectedFile.readAll()).split(QLatin1Char('\n'));
+        QVERIFY(want.contains(QStringLiteral("1/5=noch im Feld")));
+        auto app = std::make_unique<CTarvexImportApp>();
+        app->m_runNewDialog = [] { return -1; };
+        QList<RecoveryEntry> offered;
+        app->m_askRecovery = [&](const QList<RecoveryEntry>& e) {
+            offered = e;
+            return std::optional<QList<bool>>(QList<bool>(e.size(), true));
+        };
+        app->InitInstance({QStringLiteral("tarvex-import")});
+        QCoreApplication::processEvents();
+        QCOMPARE(offered.size(), 1);
+        QCOMPARE(offered[0].kind, QStringLiteral("fdv"));
+        const QList<CChildFrame*> windows = app->MainFrame()->Children();
+        QCOMPARE(windows.size(), 1);
+        QVERIFY(windows[0]->Dv1Document());
+        QVERIFY(windows[0]->IsModified());
+        QVERIFY(windows[0]->Title().startsWith(QStringLiteral("DV1form")));
+        QStringList texts = AllTexts(*windows[0]->Dv1Document());
+        texts.sort();
+        want.sort();
+        QCOMPARE(texts, want);
     }
 
     void laterKeepsTheCopiesAndDiscardDropsTheUnmarked() {
