@@ -564,6 +564,55 @@ private slots:
         QCOMPARE(app->MainFrame()->CommandForKey(QKeySequence(QStringLiteral("Ctrl+Y"))), cmd::kRedo);
     }
 
+    void dv1UndoAndRedo() {
+        std::unique_ptr<CTarvexImportApp> app = MakeApp({});
+        struct Case {
+            const char* name;
+            std::function<void(CDV1_View*)> command;
+            int steps = 1;  // undo steps the command makes
+        } cases[] = {
+            {"typed text",
+             [](CDV1_View* v) {
+                 v->GoToField(2, 1);
+                 v->EditWindow()->insertPlainText(QStringLiteral("Käufer AG"));
+                 v->GoToField(5, 1);
+             }},
+            {"check mark", [](CDV1_View* v) { v->ClickAt(v->BoxViewportRect(0).center()); }},
+            {"page added", [](CDV1_View* v) { v->OnCommand(cmd::kAddPage); }},
+            {"calculation",
+             [](CDV1_View* v) {
+                 v->GoToField(23, 2);
+                 v->EditWindow()->insertPlainText(QStringLiteral("1.000,00"));
+                 v->GoToField(24, 2);
+                 // The typed amount was one step; F3 is the next one.
+                 v->OnCommand(cmd::kUndo);
+                 v->OnCommand(cmd::kRedo);
+                 v->OnCommand(cmd::kDv1Calculate);
+             },
+             2},
+        };
+        for (const Case& c : cases) {
+            app->m_runNewDialog = [] { return 99; };
+            app->OnFileNew();
+            CChildFrame* child = app->MainFrame()->ActiveChild();
+            auto* view = qobject_cast<CDV1_View*>(child->View());
+            QVERIFY(view);
+            CDV1_Doc& doc = *child->Dv1Document();
+            const DocState before = CaptureDocState(doc);
+            c.command(view);
+            const DocState after = CaptureDocState(doc);
+            QVERIFY2(after != before, c.name);
+            for (int i = 0; i < c.steps; ++i) view->OnCommand(cmd::kUndo);
+            QVERIFY2(CaptureDocState(doc) == before, c.name);
+            QVERIFY2(!doc.IsModified(), c.name);
+            for (int i = 0; i < c.steps; ++i) view->OnCommand(cmd::kRedo);
+            QVERIFY2(CaptureDocState(doc) == after, c.name);
+            QVERIFY2(doc.IsModified(), c.name);
+            child->CloseWithoutAsking();
+            QCoreApplication::processEvents();
+        }
+    }
+
     // Ctrl+S in a box commits the typed text as part of the save: undoing that text afterwards
     // leaves a document that differs from its file, so it is modified again.
     void undoAfterSavingFromTheBox() {

@@ -75,10 +75,23 @@ QWidget* CreateDv1View(CDV1_Doc* doc, QWidget* parent, CTarvexImportApp& app) {
         child->SyncModified();
         child->ScheduleRecovery();
     });
-    if (child)
+    if (child) {
+        CDocumentUndo::Access access;
+        access.capture = [doc] { return CaptureDocState(*doc); };
+        access.restore = [view](const DocState& state, const UndoPosition& position) {
+            view->RestoreState(state, position);
+        };
+        access.position = [view] { return view->Position(); };
+        access.setModified = [doc, child](bool modified) {
+            doc->SetModifiedFlag(modified);
+            child->SyncModified();
+        };
+        child->SetUndo(std::make_unique<CDocumentUndo>(std::move(access)));
+        view->SetUndo(child->Undo());
         QObject::connect(view, &CDV1_View::statusTextChanged, child, [child](int pane) {
             if (pane == 1) child->WriteRecoveryIfPending();
         });
+    }
     view->UpdateStatusText();
     return view;
 }

@@ -62,7 +62,6 @@ public:
     };
     void SetDocumentHooks(DocumentHooks hooks) { m_hooks = std::move(hooks); }
     void SetUndo(std::unique_ptr<CDocumentUndo> undo);
-    // The D.V.1 has recovery copies; its view does not record undo steps yet.
     CDocumentUndo* Undo() const { return m_undo.get(); }
 
     // One file, one editor: the lock beside the file, and the file as last read or written.

@@ -15,6 +15,7 @@
 #include <cmath>
 
 #include "core/app/Profile.h"
+#include "core/app/RecoverableDocument.h"
 #include "core/app/SettingsKeys.h"
 #include "core/app/ShellCommands.h"
 #include "core/app/ShellStrings.h"
@@ -272,6 +273,7 @@ void CDV1_View::mouseMoveEvent(QMouseEvent* e) {
 }
 
 int CDV1_View::ClickAt(const QPoint& pos) {
+    CUndoScope scope(m_pUndo);
     const int field = FieldAt(pos);
     if (field >= 0) {
         GoToField(field, m_nViewPage);
@@ -291,11 +293,13 @@ void CDV1_View::mousePressEvent(QMouseEvent* e) {
 }
 
 void CDV1_View::GoToField(int index, int page) {
+    CUndoScope scope(m_pUndo);
     m_nav.GoToField(index, page == 0 ? m_nViewPage : page);
     viewport()->update();
 }
 
 void CDV1_View::NavigateFromEditor(bool forward) {
+    CUndoScope scope(m_pUndo);
     forward ? m_nav.NextInputField() : m_nav.PreviousInputField();
     viewport()->update();
 }
@@ -409,7 +413,28 @@ void CDV1_View::ShowMessage(const std::u16string& text) {
 
 // --- commands
 
+UndoPosition CDV1_View::Position() const {
+    return {m_nViewPage, m_pDoc->Store().GetCurrentField()};
+}
+
+void CDV1_View::RestoreState(const DocState& state, const UndoPosition& position) {
+    CFieldStore& store = m_pDoc->Store();
+    // The window's text is the old box's: it must not be written into the restored store.
+    IEditWindow* window = store.Window();
+    store.AttachWindow(nullptr);
+    RestoreDocState(*m_pDoc, state);
+    const int page = std::clamp(position.page, 1, store.GetPageCount());
+    if (store.ActivateField(position.field, page) < 0) store.ActivateField(0, page);
+    store.AttachWindow(window);
+    m_nViewPage = page;
+    if (window) window->ShowField(store.GetCurrentField(), store.GetCurrentPage());
+    viewport()->update();
+    UpdateStatusText();
+}
+
 bool CDV1_View::OnCommand(int id) {
+    // Every command that changes the document is one undo step.
+    CUndoScope scope(id == cmd::kUndo || id == cmd::kRedo ? nullptr : m_pUndo);
     CFieldStore& store = m_pDoc->Store();
     auto changed = [this] {
         SetDocumentModified();
@@ -483,7 +508,17 @@ bool CDV1_View::OnCommand(int id) {
     CKtwEditWindow& edit = *m_pEdit;
     switch (id) {
         case cmd::kUndo:
-            edit.undo();
+            // Typing in the open box first, then the document's steps.
+            if (edit.document()->isUndoAvailable())
+                edit.undo();
+            else if (m_pUndo)
+                m_pUndo->Undo();
+            return true;
+        case cmd::kRedo:
+            if (edit.document()->isRedoAvailable())
+                edit.redo();
+            else if (m_pUndo)
+                m_pUndo->Redo();
             return true;
         case cmd::kCut:
             edit.cut();
@@ -570,7 +605,12 @@ bool CDV1_View::UpdateCommandUI(int id, CommandState& s) const {
                                            : QString::fromUtf16(sadeditstr::kInsertModeOn);
             return true;
         case cmd::kUndo:
-            s.enabled = inField && m_pEdit->document()->isUndoAvailable();
+            s.enabled =
+                (inField && m_pEdit->document()->isUndoAvailable()) || (m_pUndo && m_pUndo->CanUndo());
+            return true;
+        case cmd::kRedo:
+            s.enabled =
+                (inField && m_pEdit->document()->isRedoAvailable()) || (m_pUndo && m_pUndo->CanRedo());
             return true;
         case cmd::kCut:
         case cmd::kCopy:

@@ -13,6 +13,7 @@
 #include "ui/formview/CKTWScrollViewBase.h"
 #include "ui/formview/CKtwEditWindow.h"
 #include "ui/formview/CommandState.h"
+#include "ui/formview/DocumentUndo.h"
 #include "ui/sad/SadViewEnvironment.h"
 
 class QMenu;
@@ -70,6 +71,11 @@ public:
     // The edited text into the store before a save or a print.
     void CommitEdit() { m_nav.Commit(); }
 
+    // Document-wide undo, as in the SAD view: commands, clicks and box changes record into it.
+    void SetUndo(CDocumentUndo* undo) { m_pUndo = undo; }
+    void RestoreState(const DocState& state, const UndoPosition& position);
+    UndoPosition Position() const;
+
     QString StatusPageText() const;
     QString StatusInsertText() const;
 
@@ -102,6 +108,8 @@ protected:
     void ZoomChanged() override;
 
 private:
+    CDocumentUndo* m_pUndo = nullptr;
+
     // IDv1EditHost
     void SetViewPage(int page) override;
     void LoadPageRects() override;
