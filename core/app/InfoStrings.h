@@ -66,6 +66,8 @@ inline constexpr char16_t kContactBlock[] =
     u"Dalrek Zollsoftware GmbH\r\n\r\nAm Zollhafen 12\r\n\r\n20457 Hamburg\r\n\r\nTelefon: +49 40 1234567-0"
     u"\r\n\r\nTelefax: +49 40 1234567-9\r\n\r\nE-Mail: support@tarvex-import.de";
 inline constexpr char16_t kInternetPrefix[] = u"\r\nInternet: ";
+// The web address as the windows show it (the homepage command opens kHomepageUrl).
+inline constexpr char16_t kWebAddress[] = u"www.tarvex-import.de";
 
 // --- toolbar customising (command 126)
 inline constexpr char16_t kCustomizeTitle[] = u"Anpassen";
