@@ -50,7 +50,7 @@ CAboutDlg::CAboutDlg(const QString& version, QWidget* parent)
     contact->setReadOnly(true);
     QString block = Str(infostr::kContactBlock) + Str(infostr::kInternetPrefix) + Str(infostr::kWebAddress);
     contact->setPlainText(block.replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
-    contact->setMinimumHeight(contact->fontMetrics().lineSpacing() * 8);
+    contact->setMinimumHeight(contact->fontMetrics().lineSpacing() * 12 + 2 * contact->frameWidth() + 12);
 
     const QString web = Str(infostr::kWebAddress);
     m_pLink = new QPushButton(web, this);

@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QMessageBox>
+#include <QPixmap>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -112,7 +113,14 @@ QPushButton* CDlgToolbarAnpassen::Button(const char* name) const {
 
 QListWidgetItem* CDlgToolbarAnpassen::MakeItem(int id) const {
     auto* item = new QListWidgetItem(id == 0 ? Str(infostr::kSeparator) : m_text(id));
-    if (id) item->setIcon(m_icon(id));
+    // Commands without an image get an empty one, so that the texts stand in one column.
+    QIcon icon = id ? m_icon(id) : QIcon();
+    if (icon.isNull()) {
+        QPixmap blank(20, 20);
+        blank.fill(Qt::transparent);
+        icon = QIcon(blank);
+    }
+    item->setIcon(icon);
     item->setData(Qt::UserRole, id);
     return item;
 }

@@ -51,7 +51,8 @@ Common_DlgInternalInfo::Common_DlgInternalInfo(Profile& profile, int language, c
     m_pSystem->setPlainText(QString::fromStdU16String(SupportSystemText(m_nLanguage, sys))
                                 .replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
     m_pSystem->setToolTip(Str(infostr::kTipSystem[m_nLanguage]));
-    m_pSystem->setFixedHeight(m_pSystem->fontMetrics().lineSpacing() * 3 + 12);
+    m_pSystem->setFixedHeight(m_pSystem->fontMetrics().lineSpacing() * 3 + 2 * m_pSystem->frameWidth() + 12);
+    m_pSystem->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_pSystem->setLineWrapMode(QPlainTextEdit::NoWrap);
 
     m_pVersion = new QLineEdit(this);

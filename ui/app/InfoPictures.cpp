@@ -127,7 +127,7 @@ QImage SplashPicture() {
 
     // The name over the version band.
     QFont name(QStringLiteral("Arial"));
-    name.setPixelSize(40);
+    name.setPixelSize(36);
     name.setBold(true);
     p.setFont(name);
     p.setPen(kInk);
