@@ -18,6 +18,8 @@ inline constexpr const char16_t* kNotDefined[2] = {u"Nicht definiert", u"Not def
 inline constexpr const char16_t* kScreenLine[2] = {u"Bildschirmauflösung: ", u"\r\nScreen resolution: "};
 inline constexpr const char16_t* kDirectoryLine[2] = {u"\r\nProgrammverzeichnis: ",
                                                       u"\r\nProgram directory: "};
+// Where the platform has no Windows version to report: its own name and version.
+inline constexpr const char16_t* kSystemLine[2] = {u"\r\nBetriebssystem: ", u"\r\nOperating system: "};
 inline constexpr const char16_t* kFileSuffix[2] = {u"_Daten.txt", u"_Data.txt"};
 inline constexpr const char16_t* kReportHeading[2] = {u"Umgebungs- und Programmparameter zu ",
                                                       u"Environment and program parameter for "};

@@ -215,7 +215,9 @@ std::u16string SupportSystemText(int language, const SupportSystemInfo& info) {
     if (scale != 100) s += u" (" + Number(scale) + u" DPI)";
     std::u16string dir = info.programDirectory;
     if (dir.size() >= 2 && dir[1] == u':' && dir[0] >= u'a' && dir[0] <= u'z') dir[0] = dir[0] - u'a' + u'A';
-    return s + infostr::kDirectoryLine[lang] + dir;
+    s += infostr::kDirectoryLine[lang] + dir;
+    if (!info.operatingSystem.empty()) s += infostr::kSystemLine[lang] + info.operatingSystem;
+    return s;
 }
 
 std::u16string SupportVersionLine(std::u16string_view title, std::u16string_view version,

@@ -22,8 +22,10 @@ struct SupportSystemInfo {
     int screenHeight = 0;
     int dpi = 96;  // horizontal pixels per logical inch; 0 when unknown (counts as 96)
     std::u16string programDirectory;
+    std::u16string operatingSystem;  // name and version; no line when empty
 };
-// Screen size, " (%d DPI)" with the scale in percent when it is not 100, and the program folder.
+// Screen size, " (%d DPI)" with the scale in percent when it is not 100, the program folder and
+// the operating system.
 std::u16string SupportSystemText(int language, const SupportSystemInfo& info);
 // "%s - Version %s - (%s)".
 std::u16string SupportVersionLine(std::u16string_view title, std::u16string_view version,

@@ -28,6 +28,8 @@ CAboutDlg::CAboutDlg(const QString& version, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint) {
     setObjectName(QStringLiteral("CAboutDlg"));
     setWindowTitle(Str(infostr::kAboutTitle));
+    // The application's tooltips, wider here.
+    setStyleSheet(QStringLiteral("QToolTip { max-width: 300px; }"));
 
     auto* picture = new QLabel(this);
     picture->setObjectName(QStringLiteral("ctl314"));

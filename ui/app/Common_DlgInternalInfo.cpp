@@ -13,6 +13,7 @@
 #include <QSaveFile>
 #include <QScreen>
 #include <QStandardPaths>
+#include <QSysInfo>
 #include <QVBoxLayout>
 
 #include "core/app/InfoStrings.h"
@@ -36,6 +37,8 @@ Common_DlgInternalInfo::Common_DlgInternalInfo(Profile& profile, int language, c
       m_reportFolder(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)) {
     setObjectName(QStringLiteral("Common_DlgInternalInfo"));
     setWindowTitle(Str(infostr::kSupportTitle[m_nLanguage]));
+    // The application's tooltips, wider here.
+    setStyleSheet(QStringLiteral("QToolTip { max-width: 300px; }"));
 
     SupportSystemInfo sys;
     if (QScreen* screen = QGuiApplication::primaryScreen()) {
@@ -44,6 +47,9 @@ Common_DlgInternalInfo::Common_DlgInternalInfo(Profile& profile, int language, c
         sys.dpi = qRound(screen->logicalDotsPerInchX());
     }
     sys.programDirectory = QDir::toNativeSeparators(QCoreApplication::applicationDirPath()).toStdU16String();
+    sys.operatingSystem =
+        (QSysInfo::prettyProductName() + QStringLiteral(", Kernel ") + QSysInfo::kernelVersion())
+            .toStdU16String();
 
     m_pSystem = new QPlainTextEdit(this);
     m_pSystem->setObjectName(QStringLiteral("ctl21104"));
@@ -51,8 +57,14 @@ Common_DlgInternalInfo::Common_DlgInternalInfo(Profile& profile, int language, c
     m_pSystem->setPlainText(QString::fromStdU16String(SupportSystemText(m_nLanguage, sys))
                                 .replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
     m_pSystem->setToolTip(Str(infostr::kTipSystem[m_nLanguage]));
-    m_pSystem->setFixedHeight(m_pSystem->fontMetrics().lineSpacing() * 3 + 2 * m_pSystem->frameWidth() + 12);
-    m_pSystem->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // Three lines, and as wide as the longest of them.
+    const QFontMetrics sysMetrics(m_pSystem->font());
+    const int margins = 2 * m_pSystem->frameWidth() + 2 * int(m_pSystem->document()->documentMargin()) + 6;
+    m_pSystem->setFixedHeight(sysMetrics.lineSpacing() * 3 + margins);
+    int widest = 0;
+    for (const QString& line : m_pSystem->toPlainText().split(QLatin1Char('\n')))
+        widest = std::max(widest, sysMetrics.horizontalAdvance(line));
+    m_pSystem->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_pSystem->setLineWrapMode(QPlainTextEdit::NoWrap);
 
     m_pVersion = new QLineEdit(this);
@@ -80,7 +92,7 @@ Common_DlgInternalInfo::Common_DlgInternalInfo(Profile& profile, int language, c
     layout->addWidget(buttons);
     // Wide enough for the program folder and the version line.
     const QFontMetrics fm(font());
-    setMinimumWidth(std::max(460, fm.horizontalAdvance(m_pVersion->text()) + 60));
+    setMinimumWidth(std::max({460, fm.horizontalAdvance(m_pVersion->text()) + 60, widest + 60}));
 }
 
 QString Common_DlgInternalInfo::SystemText() const {

@@ -29,7 +29,7 @@ SupportReportInput Input(int language) {
     in.month = 3;
     in.year = 2026;
     in.versionLine = SupportVersionLine(u"Tarvex-Import für Windows", u"3.0.00", u"Nov 18 2020");
-    in.systemText = SupportSystemText(language, {1920, 1080, 96, u"/opt/tarvex/bin"});
+    in.systemText = SupportSystemText(language, {1920, 1080, 96, u"/opt/tarvex/bin", u""});
     return in;
 }
 
@@ -165,7 +165,12 @@ TEST(SupportReport, SystemTextScaleAndDriveLetter) {
         {1, 144, u"", u"\r\nScreen resolution: 800 x 600 (150 DPI)\r\nProgram directory: "},
         {0, 97, u"x", u"Bildschirmauflösung: 800 x 600 (101 DPI)\r\nProgrammverzeichnis: x"},
     };
-    for (const Case& c : cases) EXPECT_EQ(SupportSystemText(c.language, {800, 600, c.dpi, c.dir}), c.text);
+    for (const Case& c : cases)
+        EXPECT_EQ(SupportSystemText(c.language, {800, 600, c.dpi, c.dir, u""}), c.text);
+    EXPECT_EQ(SupportSystemText(0, {800, 600, 96, u"/usr/bin", u"Debian GNU/Linux 12 (linux 6.1.0)"}),
+              u"Bildschirmauflösung: 800 x 600\r\nProgrammverzeichnis: /usr/bin\r\nBetriebssystem: Debian "
+              u"GNU/Linux 12 "
+              u"(linux 6.1.0)");
 }
 
 TEST(SupportReport, FileNameMessagesAndEncoding) {
