@@ -112,7 +112,7 @@ void CAboutDlg::paintEvent(QPaintEvent* event) {
     // Without a title bar the window draws its own edge.
     QDialog::paintEvent(event);
     QPainter p(this);
-    p.setPen(QPen(palette().color(QPalette::Dark), 1));
+    p.setPen(QPen(QColor(80, 80, 80), 1));
     p.drawRect(rect().adjusted(0, 0, -1, -1));
 }
 
