@@ -23,6 +23,7 @@ namespace tarvex {
 class CChildFrame;
 class CDV1_View;
 class CEinheitspapierView;
+class CSplashWnd;
 class CMainFrame;
 class CQtRegeditHost;
 class QSettingsProfile;
@@ -77,6 +78,16 @@ public:
     void OnHelpContents();
     void OnHomepage();
     void OnFieldDefinitions();
+    // Form defaults (F8), support information (Ctrl+Shift+Alt+I), about; ShellInfoCommands.cpp.
+    void OnFormDefaults();
+    void OnSupportInfo();
+    void OnAbout();
+    // Start-up step 15: the splash window, unless "Settings"/"SplashScreen" is 0; it appears
+    // once the event loop runs.
+    void ShowSplash();
+    CSplashWnd* Splash() const;
+    // The version as the windows show it ("3.11.07").
+    QString VersionString() const;
     // Enables and checks the commands for the active window (menus and toolbar).
     void UpdateCommandStates();
     CEinheitspapierView* ActiveSadView() const;
@@ -118,6 +129,10 @@ public:
     std::function<bool(QFileDialog&)> m_execFileDialog;
     std::function<void(const QString& title, const QString& text)> m_showMessage;
     std::function<QMessageBox::StandardButton(const QString& question)> m_askSaveChanges;
+    // Runs the form defaults, support and about dialogs (QDialog::exec unless a test answers).
+    std::function<int(QDialog&)> m_execDialog;
+    // Start-up shows the splash window; the tests' applications do without it.
+    bool m_bSplashEnabled = true;
 
 private:
     void ConnectCommands();
@@ -146,6 +161,7 @@ private:
     std::unique_ptr<CQtRegeditHost> m_regHost;
     std::unique_ptr<CRegeditManagment> m_regManager;
     QPointer<CMainFrame> m_pMainFrame;
+    QPointer<CSplashWnd> m_pSplash;
     std::unique_ptr<QPrinter> m_printer;
     CFieldDefinitions m_fieldDefinitions;
     QStringList m_recentFiles;
