@@ -108,6 +108,7 @@ private:
         if (clearSettings) QSettingsProfile(QSettingsProfile::Area::Profile).DeleteKey("");
         m_app = std::make_unique<CTarvexImportApp>();
         m_app->m_runNewDialog = [newAnswer] { return newAnswer; };
+        m_app->m_bSplashEnabled = false;  // it would take the tests' first key
         m_app->m_showMessage = [this](const QString&, const QString& text) { m_messages.append(text); };
         m_messages.clear();
         m_app->InitInstance(QStringList{QStringLiteral("tarvex-import")} + args);

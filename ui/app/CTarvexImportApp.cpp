@@ -192,8 +192,8 @@ bool CTarvexImportApp::InitInstance(const QStringList& arguments) {
     if (askNew) Step(QStringLiteral("new"));
     // Queued after the New dialog: it runs inside the dialog's loop, once the dialog is visible.
     QTimer::singleShot(0, this, [this] { RegisterFileTypes(); });
-    // 15: the splash window belongs to the about and splash windows, which are not part of the
-    // program yet; "Settings"/"SplashScreen" is read there.
+    // 15: the splash window over the frame.
+    ShowSplash();
     return true;
 }
 
@@ -323,6 +323,10 @@ void CTarvexImportApp::ConnectCommands() {
         dlg.exec();
     });
     on(cmd::kFieldDefinitions, [this] { OnFieldDefinitions(); });
+    on(cmd::kSupportInfo, [this] { OnSupportInfo(); });
+    on(cmd::kAbout, [this] { OnAbout(); });
+    // A command of the SAD view: enabled while an SAD window is in front (UpdateCommandStates).
+    on(cmd::kFormDefaults, [this] { OnFormDefaults(); });
     ConnectViewCommands();
 
     InstallHelpKey([this] { OnHelp(); });
@@ -400,6 +404,7 @@ void CTarvexImportApp::UpdateCommandStates() {
     // A copy can be saved at any time; saving in place only makes sense after a change.
     f->Action(cmd::kSave)->setEnabled(document && c->IsModified());
     f->Action(cmd::kSaveAs)->setEnabled(document);
+    f->Action(cmd::kFormDefaults)->setEnabled(c && c->SadDocument());
     for (CChildFrame* child : f->Children()) child->SyncModified();
     CEinheitspapierView* view = ActiveSadView();
     CDV1_View* dv1 = ActiveDv1View();

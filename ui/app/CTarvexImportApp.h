@@ -26,6 +26,7 @@ class CDV1_View;
 class CDocumentRecovery;
 class CEinheitspapierView;
 struct RecoveryEntry;
+class CSplashWnd;
 class CMainFrame;
 class CQtRegeditHost;
 class QSettingsProfile;
@@ -80,6 +81,16 @@ public:
     void OnHelpContents();
     void OnHomepage();
     void OnFieldDefinitions();
+    // Form defaults (F8), support information (Ctrl+Shift+Alt+I), about; ShellInfoCommands.cpp.
+    void OnFormDefaults();
+    void OnSupportInfo();
+    void OnAbout();
+    // Start-up step 15: the splash window, unless "Settings"/"SplashScreen" is 0; it appears
+    // once the event loop runs.
+    void ShowSplash();
+    CSplashWnd* Splash() const;
+    // The version as the windows show it ("3.11.07").
+    QString VersionString() const;
     // Enables and checks the commands for the active window (menus and toolbar).
     void UpdateCommandStates();
     CEinheitspapierView* ActiveSadView() const;
@@ -137,6 +148,10 @@ public:
     // Which recovered documents to restore (one flag per entry); nullopt: decide later.
     std::function<std::optional<QList<bool>>(const QList<RecoveryEntry>&)> m_askRecovery;
     std::function<bool(const QString& question)> m_askYesNo;
+    // Runs the form defaults, support and about dialogs (QDialog::exec unless a test answers).
+    std::function<int(QDialog&)> m_execDialog;
+    // Start-up shows the splash window; the tests' applications do without it.
+    bool m_bSplashEnabled = true;
 
 private:
     void ConnectCommands();
@@ -165,6 +180,7 @@ private:
     std::unique_ptr<CQtRegeditHost> m_regHost;
     std::unique_ptr<CRegeditManagment> m_regManager;
     QPointer<CMainFrame> m_pMainFrame;
+    QPointer<CSplashWnd> m_pSplash;
     std::unique_ptr<QPrinter> m_printer;
     CFieldDefinitions m_fieldDefinitions;
     QStringList m_recentFiles;

@@ -75,6 +75,8 @@ public:
     // at creation and after a dialog that changes them, not at each paint (the store syncs from
     // disk on every read).
     void ReadDisplaySettings();
+    // The form defaults were stored: their stamp switches act at once in this window too.
+    void ApplyFormDefaults(bool stampA, bool stampC);
     const CSadPageRenderer& Renderer() const { return m_renderer; }
 
     // Commands: dispatch by id and the menu state of an id; false for ids the view does not handle.
