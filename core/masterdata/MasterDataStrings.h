@@ -86,8 +86,8 @@ inline constexpr char16_t kAskInitArticles[] =
 
 // --- texts of this program beside the old ones: search, lines that do not fit, failed writes
 inline constexpr char16_t kFilterLabel[] = u"Suchen:";
-inline constexpr char16_t kFilterPlaceholder[] = u"Text, Zollnummer oder Warennummer";
-inline constexpr char16_t kFilterNoHits[] = u"Kein Eintrag enthält den Suchtext.";
+inline constexpr char16_t kFilterAddresses[] = u"Name, Anschrift, Zollnummer";
+inline constexpr char16_t kFilterArticles[] = u"Text oder Warennummer";
 inline constexpr char16_t kFitTitle[] = u"Text passt nicht in die Datenbankdatei";
 inline constexpr char16_t kFitIntro[] = u"Nicht alles passt in die Datenbankdatei:";
 inline constexpr char16_t kFitQuestion[] =

@@ -76,6 +76,9 @@ public:
     void OnHelpContents();
     void OnHomepage();
     void OnFieldDefinitions();
+    // "Sta&mmdaten..." (entry mode of the article dialog) and the data-file options.
+    void OnMasterData();
+    void OnProgramOptions();
     // Enables and checks the commands for the active window (menus and toolbar).
     void UpdateCommandStates();
     CEinheitspapierView* ActiveSadView() const;

@@ -26,6 +26,7 @@ public:
         std::function<void(int context)> setHelpContext;
         std::function<void(int context)> showHelp;
         std::function<int()> helpContext;
+        std::function<QString()> dataFolder;  // of the master-data tables
     };
     CSadViewInput(CEinheitspapierView& view, const CFieldDefinitions& defs, Hooks hooks);
 
@@ -56,6 +57,8 @@ public:
     bool RunFeld47(std::vector<std::u16string>& values) override;
     bool RunFeld47Summe(std::vector<std::u16string>& values) override;
     bool RunMoveGoodsItem(const std::vector<std::u16string>& entries, int& source, int& target) override;
+    bool RunAddressDialog(std::u16string& address, std::u16string& customsNumber) override;
+    bool RunArticleSelection(CArticle& article) override;
 
 private:
     // Runs an editing step and tells the view when it made the document modified.
