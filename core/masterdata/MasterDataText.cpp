@@ -2,7 +2,8 @@
 
 #include <algorithm>
 #include <charconv>
-#include <numeric>
+#include <cstdint>
+#include <cstring>
 
 #include "core/common/TextCodec.h"
 #include "core/masterdata/MasterDataStrings.h"
@@ -180,16 +181,54 @@ std::u16string SearchFold(std::u16string_view text) {
 }
 
 std::vector<int> SortedOrder(const std::vector<std::u16string>& texts) {
-    std::vector<std::u16string> keys(texts.size());
-    for (size_t i = 0; i < texts.size(); ++i) keys[i] = ListSortKey(texts[i]);
-    std::vector<int> order(texts.size());
-    std::iota(order.begin(), order.end(), 0);
+    std::vector<std::u16string_view> views(texts.begin(), texts.end());
+    return SortedOrder(views);
+}
+
+std::vector<int> SortedOrder(const std::vector<std::u16string_view>& texts) {
+    // Keys as big-endian bytes of their code units in one block, so that a byte comparison
+    // (memcmp) orders them as the code units do; the first eight bytes packed into a number
+    // decide most comparisons without touching the block.
+    struct Item {
+        uint64_t prefix;
+        uint32_t offset, length;
+        int index;
+    };
+    std::string keys;
+    size_t total = 0;
+    for (const auto& t : texts) total += t.size() * 2 + 4;
+    keys.reserve(total);
+    std::vector<Item> items(texts.size());
+    std::u16string folded;
+    for (size_t i = 0; i < texts.size(); ++i) {
+        folded.clear();
+        for (char16_t c : texts[i]) AppendSortKey(c, folded);
+        Item& it = items[i];
+        it.offset = static_cast<uint32_t>(keys.size());
+        it.length = static_cast<uint32_t>(folded.size() * 2);
+        it.index = static_cast<int>(i);
+        for (char16_t c : folded) {
+            keys.push_back(static_cast<char>(c >> 8));
+            keys.push_back(static_cast<char>(c & 0xFF));
+        }
+        uint64_t prefix = 0;
+        // Zero after the end: a key orders before every longer key it begins.
+        for (uint32_t b = 0; b < 8; ++b)
+            prefix = (prefix << 8) | (b < it.length ? static_cast<uint8_t>(keys[it.offset + b]) : 0u);
+        it.prefix = prefix;
+    }
+    const char* block = keys.data();
     // Equal keys: the exact text decides, then the entry's place.
-    std::sort(order.begin(), order.end(), [&](int a, int b) {
-        if (int c = keys[a].compare(keys[b]); c != 0) return c < 0;
-        if (int c = texts[a].compare(texts[b]); c != 0) return c < 0;
-        return a < b;
+    std::sort(items.begin(), items.end(), [&](const Item& a, const Item& b) {
+        if (a.prefix != b.prefix) return a.prefix < b.prefix;
+        if (int c = std::memcmp(block + a.offset, block + b.offset, std::min(a.length, b.length)); c != 0)
+            return c < 0;
+        if (a.length != b.length) return a.length < b.length;
+        if (int c = texts[a.index].compare(texts[b.index]); c != 0) return c < 0;
+        return a.index < b.index;
     });
+    std::vector<int> order(items.size());
+    for (size_t i = 0; i < items.size(); ++i) order[i] = items[i].index;
     return order;
 }
 

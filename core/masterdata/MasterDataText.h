@@ -38,5 +38,6 @@ std::u16string ListSortKey(std::u16string_view text);
 std::u16string SearchFold(std::u16string_view text);
 // Order of entries by their list text (stable: equal texts keep their order); indexes into texts.
 std::vector<int> SortedOrder(const std::vector<std::u16string>& texts);
+std::vector<int> SortedOrder(const std::vector<std::u16string_view>& texts);
 
 }  // namespace tarvex

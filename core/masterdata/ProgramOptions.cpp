@@ -13,7 +13,11 @@ ProgramOptions ReadProgramOptions(Profile& profile, const std::filesystem::path&
     o.articlePath = settings::Get(profile, settings::kSettings, settings::kStammdatenDatei);
     o.paperCheck = settings::Get(profile, settings::kSettings, settings::kPrnPapielageCheck) != 0;
     if (o.addressPath.empty()) o.addressPath = (dataFolder / "Adress1.dbf").u16string();
-    if (o.articlePath.empty()) o.articlePath = (dataFolder / "Artikel1.dbf").u16string();
+    // The name the article dialog uses for an empty setting: on a file system that tells case
+    // apart, "Artikel1.dbf" would be another, empty table than "ARTIKEL1.DBF".
+    if (o.articlePath.empty())
+        o.articlePath =
+            (dataFolder / std::filesystem::path(ArticleTableFromSettings(profile).fileName)).u16string();
     return o;
 }
 

@@ -20,7 +20,8 @@ struct ProgramOptions {
     bool initArticles = false;
 };
 
-// The stored values; an empty path becomes the data folder plus "Adress1.dbf" / "Artikel1.dbf".
+// The stored values; an empty path becomes the data folder plus "Adress1.dbf" or the article
+// table's default name ("ARTIKEL1.DBF", with "Stammdaten" = 2 "ARTIKEL.DBF").
 ProgramOptions ReadProgramOptions(Profile& profile, const std::filesystem::path& dataFolder);
 // On OK: writes the three settings, then re-creates the article table and the address table when
 // asked. Tables that could not be created are returned with the engine's error; the settings are

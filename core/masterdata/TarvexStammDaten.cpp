@@ -272,8 +272,11 @@ int CTarvexStammDaten::SaveArticles() {
 }
 
 std::vector<int> CTarvexStammDaten::OrderByDescription() const {
-    std::vector<std::u16string> first(m_description.size());
-    for (size_t i = 0; i < m_description.size(); ++i) first[i] = ArticleFirstLine(m_description[i]);
+    std::vector<std::u16string_view> first(m_description.size());
+    for (size_t i = 0; i < m_description.size(); ++i) {
+        const std::u16string_view d = m_description[i];
+        first[i] = d.substr(0, d.find_first_of(u"\r\n"));
+    }
     return SortedOrder(first);
 }
 

@@ -366,13 +366,14 @@ TEST(ProgramOptions, DefaultsStoredOnOkAndTablesRecreatedEmpty) {
     CMemoryProfile profile;
     ProgramOptions o = ReadProgramOptions(profile, dir.Path());
     EXPECT_EQ(o.addressPath, (dir / "Adress1.dbf").u16string());
-    EXPECT_EQ(o.articlePath, (dir / "Artikel1.dbf").u16string());
+    // The article dialog's own default table: not "Artikel1.dbf", another file where case counts.
+    EXPECT_EQ(o.articlePath, (dir / "ARTIKEL1.DBF").u16string());
     EXPECT_TRUE(o.paperCheck);
     // Unchanged options are stored; nothing is created without the initialisation.
     EXPECT_TRUE(ApplyProgramOptions(profile, o, dir.Path()).empty());
     EXPECT_EQ(profile.GetProfileString("Settings", "StammdatenDatei", u""), o.articlePath);
     EXPECT_EQ(profile.GetProfileInt("Settings", "PrnPapielageCheck", 7), 1);
-    EXPECT_FALSE(std::filesystem::exists(dir / "Artikel1.dbf"));
+    EXPECT_FALSE(std::filesystem::exists(dir / "ARTIKEL1.DBF"));
 
     // A changed article path with initialisation: the table is made there, empty, over entries.
     const auto articles = dir / "neu" / "Waren.dbf";
