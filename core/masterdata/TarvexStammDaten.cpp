@@ -293,9 +293,10 @@ std::vector<int> CTarvexStammDaten::OrderByCode() const {
     return SortedOrder(codes);
 }
 
-std::vector<int> CTarvexStammDaten::Filter(const std::vector<int>& order, std::u16string_view text) const {
+std::vector<uint8_t> CTarvexStammDaten::MatchMask(std::u16string_view text) const {
     const std::u16string needle = SearchFold(TrimmedRight(text));
-    if (needle.empty()) return order;
+    std::vector<uint8_t> mask(m_description.size(), 1);
+    if (needle.empty()) return mask;
     if (m_searchText.size() != m_description.size()) {
         m_searchText.resize(m_description.size());
         for (size_t i = 0; i < m_description.size(); ++i) {
@@ -313,10 +314,20 @@ std::vector<int> CTarvexStammDaten::Filter(const std::vector<int>& order, std::u
             m_searchText[i] = SearchFold(s);
         }
     }
+    for (size_t i = 0; i < mask.size(); ++i) mask[i] = m_searchText[i].find(needle) != std::u16string::npos;
+    return mask;
+}
+
+std::vector<int> CTarvexStammDaten::Narrow(const std::vector<int>& order, const std::vector<uint8_t>& mask) {
     std::vector<int> hits;
+    hits.reserve(order.size());
     for (int i : order)
-        if (m_searchText[static_cast<size_t>(i)].find(needle) != std::u16string::npos) hits.push_back(i);
+        if (static_cast<size_t>(i) < mask.size() && mask[static_cast<size_t>(i)]) hits.push_back(i);
     return hits;
+}
+
+std::vector<int> CTarvexStammDaten::Filter(const std::vector<int>& order, std::u16string_view text) const {
+    return Narrow(order, MatchMask(text));
 }
 
 }  // namespace tarvex

@@ -92,6 +92,10 @@ public:
     // Entries of `order` whose description or commodity code (with or without the dashes, or the
     // origin) contains text, case-insensitive; all of `order` for an empty text.
     std::vector<int> Filter(const std::vector<int>& order, std::u16string_view text) const;
+    // The same in two steps, so that one search serves both lists: 1 for every entry that contains
+    // text (all 1 for an empty text), then an order narrowed to those entries.
+    std::vector<uint8_t> MatchMask(std::u16string_view text) const;
+    static std::vector<int> Narrow(const std::vector<int>& order, const std::vector<uint8_t>& mask);
 
 private:
     std::vector<uint16_t> FieldWidths() const;

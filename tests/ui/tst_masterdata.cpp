@@ -165,6 +165,14 @@ void TestMasterData::articlesAddedAndPickedInSelectionMode() {
         dlg.EditSaveButton()->click();
         QVERIFY(!dlg.IsEditing());
         QCOMPARE(dlg.Data().GetArticleCount(), size_t{3});
+        // Typing in a list jumps to the first entry beginning with the letters, umlauts folded.
+        dlg.DescriptionList()->setFocus();
+        QTest::keyClicks(dlg.DescriptionList(), "ze");
+        QCOMPARE(dlg.DescriptionList()->currentIndex().data().toString(), QString("Zangen"));
+        QTest::qWait(QApplication::keyboardInputInterval() + 50);
+        QTest::keyClicks(dlg.DescriptionList(), "ap");
+        QCOMPARE(dlg.DescriptionList()->currentIndex().data().toString(), QString("Äpfel, frisch"));
+        QCOMPARE(dlg.CodeList()->currentIndex().data().toString(), QString("08081080----"));
         dlg.DescriptionList()->SelectEntry(0);
         Shot(dlg, "CDlgStammDatenEingabe");
         dlg.accept();

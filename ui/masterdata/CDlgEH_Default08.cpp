@@ -40,7 +40,7 @@ CDlgEH_Default08::CDlgEH_Default08(Profile& profile, const std::filesystem::path
     : QDialog(parent), m_db(AddressTablePath(profile, dataFolder)) {
     setWindowTitle(Str(mdstr::kAddressTitle));
     m_model = new CMasterDataListModel(
-        [this](int entry) { return Str(m_entries[static_cast<size_t>(entry)].name); }, this);
+        [this](int entry) { return m_entries[static_cast<size_t>(entry)].name; }, this);
     m_list = new CMasterDataListView(m_model, this);
     m_list->setToolTip(Str(mdstr::kTipAddressList));
     QWidget* filterRow = CreateFilterRow(m_filter, Str(mdstr::kFilterAddresses), this);

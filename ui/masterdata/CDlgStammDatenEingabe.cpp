@@ -12,6 +12,7 @@
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QShortcut>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include "core/common/TextCodec.h"
@@ -27,6 +28,8 @@ namespace {
 
 // The description edit's limit, line breaks counted as two characters as the table stores them.
 constexpr int kDescriptionLimit = 253;
+// Up to this many entries the lists follow every key typed into the search field.
+constexpr size_t kImmediateFilterEntries = 5000;
 
 std::u16string FromEdit(const QString& text) {
     QString t = text;
@@ -51,9 +54,9 @@ CDlgStammDatenEingabe::CDlgStammDatenEingabe(Profile& profile, const std::filesy
     m_selectionGroup = new QGroupBox(Str(mdstr::kGroupSelection), this);
     QWidget* filterRow = CreateFilterRow(m_filter, Str(mdstr::kFilterArticles), m_selectionGroup);
     m_descriptionModel = new CMasterDataListModel(
-        [this](int e) { return Str(ArticleFirstLine(m_data.Description(static_cast<size_t>(e)))); }, this);
+        [this](int e) { return ArticleFirstLine(m_data.Description(static_cast<size_t>(e))); }, this);
     m_codeModel = new CMasterDataListModel(
-        [this](int e) { return Str(ArticleCodeText(m_data.GetArticle(static_cast<size_t>(e)))); }, this);
+        [this](int e) { return ArticleCodeText(m_data.GetArticle(static_cast<size_t>(e))); }, this);
     m_byDescription = new CMasterDataListView(m_descriptionModel, m_selectionGroup);
     m_byDescription->setToolTip(Str(mdstr::kTipByDescription));
     m_byCode = new CMasterDataListView(m_codeModel, m_selectionGroup);
@@ -151,7 +154,17 @@ CDlgStammDatenEingabe::CDlgStammDatenEingabe(Profile& profile, const std::filesy
     };
     connect(m_byDescription, &CMasterDataListView::entryActivated, this, activated);
     connect(m_byCode, &CMasterDataListView::entryActivated, this, activated);
-    connect(m_filter, &QLineEdit::textChanged, this, [this] { ApplyFilter(); });
+    // A large list is narrowed once the typing pauses, not at every key.
+    m_filterTimer = new QTimer(this);
+    m_filterTimer->setSingleShot(true);
+    m_filterTimer->setInterval(150);
+    connect(m_filterTimer, &QTimer::timeout, this, [this] { ApplyFilter(); });
+    connect(m_filter, &QLineEdit::textChanged, this, [this] {
+        if (m_data.GetArticleCount() > kImmediateFilterEntries)
+            m_filterTimer->start();
+        else
+            ApplyFilter();
+    });
     connect(m_new, &QPushButton::clicked, this, [this] {
         if (!m_bEditing) StartNewEntry();
     });
@@ -235,8 +248,9 @@ void CDlgStammDatenEingabe::RebuildOrders() {
 void CDlgStammDatenEingabe::ApplyFilter() {
     const std::u16string text = m_filter->text().toStdU16String();
     const int current = m_byDescription->CurrentEntry();
-    m_descriptionModel->SetRows(m_data.Filter(m_orderDescription, text));
-    m_codeModel->SetRows(m_data.Filter(m_orderCode, text));
+    const std::vector<uint8_t> mask = m_data.MatchMask(text);
+    m_descriptionModel->SetRows(CTarvexStammDaten::Narrow(m_orderDescription, mask));
+    m_codeModel->SetRows(CTarvexStammDaten::Narrow(m_orderCode, mask));
     if (m_bEditing) return;
     if (!m_byDescription->SelectEntry(current) && m_descriptionModel->rowCount() > 0)
         m_byDescription->SelectEntry(m_descriptionModel->EntryAt(0));

@@ -15,6 +15,7 @@ class QGroupBox;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
+class QTimer;
 
 namespace tarvex {
 
@@ -94,6 +95,7 @@ private:
     QGroupBox* m_selectionGroup;
     QGroupBox* m_inputGroup;
     QLineEdit* m_filter;
+    QTimer* m_filterTimer;
     CMasterDataListModel* m_descriptionModel;
     CMasterDataListModel* m_codeModel;
     CMasterDataListView* m_byDescription;

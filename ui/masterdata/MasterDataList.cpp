@@ -1,10 +1,14 @@
 #include "ui/masterdata/MasterDataList.h"
 
+#include <QApplication>
+#include <QDateTime>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <algorithm>
 
 #include "core/masterdata/MasterDataStrings.h"
+#include "core/masterdata/MasterDataText.h"
 #include "ui/app/QtText.h"
 
 namespace tarvex {
@@ -36,7 +40,8 @@ int CMasterDataListModel::rowCount(const QModelIndex& parent) const {
 
 QVariant CMasterDataListModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || index.row() >= static_cast<int>(m_rows.size())) return {};
-    if (role == Qt::DisplayRole) return m_text(m_rows[static_cast<size_t>(index.row())]);
+    if (role == Qt::DisplayRole)
+        return QString::fromStdU16String(m_text(m_rows[static_cast<size_t>(index.row())]));
     if (role == Qt::UserRole) return m_rows[static_cast<size_t>(index.row())];
     return {};
 }
@@ -71,6 +76,21 @@ bool CMasterDataListView::SelectEntry(int entry) {
 void CMasterDataListView::ClearSelectionMark() {
     const QSignalBlocker block(selectionModel());
     selectionModel()->clear();
+}
+
+void CMasterDataListView::keyboardSearch(const QString& search) {
+    if (search.isEmpty()) return;
+    const qint64 now = QDateTime::currentMSecsSinceEpoch();
+    if (now - m_lastKey > QApplication::keyboardInputInterval()) m_typed.clear();
+    m_lastKey = now;
+    m_typed += search;
+    const std::u16string key = ListSortKey(m_typed.toStdU16String());
+    const std::vector<int>& rows = m_model->Rows();
+    auto keyOf = [this](int entry) { return ListSortKey(m_model->Text(entry)); };
+    const auto it = std::lower_bound(rows.begin(), rows.end(), key,
+                                     [&](int entry, const std::u16string& k) { return keyOf(entry) < k; });
+    if (it == rows.end() || keyOf(*it).compare(0, key.size(), key) != 0) return;
+    SelectEntry(*it);
 }
 
 QWidget* CreateFilterRow(QLineEdit*& edit, const QString& placeholder, QWidget* parent) {
