@@ -88,6 +88,9 @@ inline constexpr char16_t kAskInitArticles[] =
 inline constexpr char16_t kFilterLabel[] = u"Suchen:";
 inline constexpr char16_t kFilterAddresses[] = u"Name, Anschrift, Zollnummer";
 inline constexpr char16_t kFilterArticles[] = u"Text oder Warennummer";
+// The question names its buttons, so they carry these texts whatever translation Qt has.
+inline constexpr char16_t kYes[] = u"Ja";
+inline constexpr char16_t kNo[] = u"Nein";
 inline constexpr char16_t kFitTitle[] = u"Text passt nicht in die Datenbankdatei";
 inline constexpr char16_t kFitIntro[] = u"Nicht alles passt in die Datenbankdatei:";
 inline constexpr char16_t kFitQuestion[] =

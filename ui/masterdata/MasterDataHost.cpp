@@ -1,6 +1,7 @@
 #include "ui/masterdata/MasterDataHost.h"
 
 #include <QMessageBox>
+#include <QPushButton>
 
 #include "core/app/ShellStrings.h"
 #include "core/common/TextCodec.h"
@@ -33,6 +34,8 @@ bool ConfirmCut(QWidget* parent, const std::vector<std::u16string>& problems) {
     QMessageBox box(QMessageBox::Warning, Str(mdstr::kFitTitle), text, QMessageBox::Yes | QMessageBox::No,
                     parent);
     box.setDefaultButton(QMessageBox::No);
+    box.button(QMessageBox::Yes)->setText(Str(mdstr::kYes));
+    box.button(QMessageBox::No)->setText(Str(mdstr::kNo));
     return box.exec() == QMessageBox::Yes;
 }
 
