@@ -10,13 +10,17 @@
 #include <QtTest>
 #include <functional>
 
+#include "core/app/CommandIds.h"
 #include "core/app/Profile.h"
+#include "core/formview/FieldDefinitions.h"
 #include "core/masterdata/AddressDatabase.h"
 #include "core/masterdata/TarvexStammDaten.h"
+#include "core/sad/EinheitspapierDoc.h"
 #include "ui/masterdata/CDlgEH_Default08.h"
 #include "ui/masterdata/CDlgProgramOptions.h"
 #include "ui/masterdata/CDlgStammDatenEingabe.h"
 #include "ui/masterdata/MasterDataList.h"
+#include "ui/sad/CEinheitspapierView.h"
 
 using namespace tarvex;
 
@@ -58,6 +62,7 @@ private slots:
     void addressesAddedEditedSearchedAndTakenOver();
     void articlesAddedAndPickedInSelectionMode();
     void programOptionsStoreAndRecreate();
+    void f2InTheSadViewTakesAddressAndArticle();
 };
 
 void TestMasterData::addressesAddedEditedSearchedAndTakenOver() {
@@ -239,6 +244,68 @@ void TestMasterData::programOptionsStoreAndRecreate() {
     data.SetTablePath(Fs(dir.path()), u"neu.dbf", kLayout8, {});
     QCOMPARE(data.LoadArticles(), 0);
     QCOMPARE(data.GetArticleCount(), size_t{0});
+}
+
+// The view's F2 runs the real dialogs on the tables of the data folder and writes their result.
+void TestMasterData::f2InTheSadViewTakesAddressAndArticle() {
+    QTemporaryDir dir;
+    CTableError error;
+    QVERIFY(CAddressDatabase::CreateAddressTable(Fs(dir.filePath("Adress1.dbf")), 0, error));
+    {
+        CAddressDatabase db(Fs(dir.filePath("Adress1.dbf")));
+        QCOMPARE(db.Table().OpenTable(db.Path()), 1);
+        QVERIFY(db.CheckLayout());
+        QCOMPARE(db.WriteAddress(2, SplitAddressText(u"Zeller Import GmbH\r\n20457 Hamburg", u"DE1111111")),
+                 2);
+        CTarvexStammDaten articles;
+        articles.SetTablePath(Fs(dir.path()), u"ARTIKEL1.DBF", kLayout8, {});
+        QCOMPARE(articles.LoadArticles(), 0);
+        articles.AddArticle(
+            CArticle{u"Zangen\r\n3 Kisten", {u"82032000", u"90", u"", u"", u"", u"DE", u"05"}});
+        QCOMPARE(articles.SaveArticles(), 0);
+    }
+    CMemoryProfile profile;
+    CFieldDefinitions defs;
+    defs.ResetToBuiltIn();
+    CEinheitspapierDoc doc(&profile);
+    doc.OnNewDocument();
+    SadViewEnvironment env;
+    env.dataFolder = [&] { return dir.path(); };
+    CEinheitspapierView view(&doc, env, defs);
+    view.resize(900, 700);
+    view.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&view));
+
+    // Box 8: pick the second entry of the list.
+    view.GoToField(18, 1);
+    QTimer::singleShot(0, [] {
+        auto* dlg = qobject_cast<CDlgEH_Default08*>(QApplication::activeModalWidget());
+        QVERIFY(dlg);
+        QVERIFY(dlg->List()->SelectEntry(1));
+        dlg->OkButton()->click();
+    });
+    view.OnCommand(cmd::kInsertDefaults);
+    QCOMPARE(QString::fromStdU16String(doc.Store().GetFieldText(18, 1)),
+             QString("Zeller Import GmbH\r\n20457 Hamburg"));  // trailing line breaks removed
+    QCOMPARE(QString::fromStdU16String(doc.Store().GetFieldText(17, 1)), QString("DE1111111"));
+    QVERIFY(doc.IsModified());
+
+    // Box 31 of goods item 2 on the continuation sheet.
+    view.ShowPage(2);
+    view.GoToField(32, 2);
+    QTimer::singleShot(0, [] {
+        auto* dlg = qobject_cast<CDlgStammDatenEingabe*>(QApplication::activeModalWidget());
+        QVERIFY(dlg);
+        QCOMPARE(dlg->windowTitle(), QString("Stammdatenauswahl"));
+        dlg->OkButton()->click();
+    });
+    view.OnCommand(cmd::kInsertDefaults);
+    QCOMPARE(QString::fromStdU16String(doc.Store().GetFieldText(32, 2)), QString("Zangen\r\n3 Kisten"));
+    QCOMPARE(QString::fromStdU16String(doc.Store().GetFieldText(34, 2)), QString("82032000"));
+    QCOMPARE(QString::fromStdU16String(doc.Store().GetFieldText(35, 2)), QString("90"));
+    QCOMPARE(QString::fromStdU16String(doc.Store().GetFieldText(39, 2)), QString("DE"));
+    QCOMPARE(doc.Store().GetCurrentField(), 41);  // box 35 of that goods item
+    Shot(view, "SadView_F2_Artikel");
 }
 
 QTEST_MAIN(TestMasterData)
