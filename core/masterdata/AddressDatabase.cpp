@@ -99,6 +99,12 @@ bool CAddressDatabase::CreateAddressTable(const std::filesystem::path& path, int
                                           CTableError& error) {
     CdBaseDocument table;
     DefineAddressFields(table);
+    // Without overwrite an existing file stays as it is, also one that cannot be read just now.
+    std::error_code ec;
+    if (overwrite != 1 && (std::filesystem::exists(path, ec) || ec)) {
+        error = {};
+        return false;
+    }
     if (table.CreateTable(path, overwrite) != 1) {
         error = table.GetFileError();
         return false;

@@ -104,7 +104,10 @@ int CTarvexStammDaten::LoadArticles(const std::function<void(int64_t, int64_t)>&
     m_loadError = {};
     m_layoutMessage.clear();
     m_table.CloseTable();
-    if (!CanOpenForReading(m_strTablePath)) {
+    // Only a missing table is created: one that exists but cannot be read now (no rights, held by
+    // another program) must never be replaced by an empty one.
+    std::error_code ec;
+    if (!std::filesystem::exists(m_strTablePath, ec) && !ec) {
         CreateArticleTable(0);
         m_table.CloseTable();
     }
