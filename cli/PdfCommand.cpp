@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "Commands.h"
+#include "Dv1Commands.h"
 #include "PageCommands.h"
 #include "render/app/QSettingsProfile.h"
 #include "render/sad/SadPrinter.h"
@@ -19,6 +20,7 @@ int RunPdf(const std::vector<std::string>& args) {
     a.option = 1;
     if (int rc = ParsePageArgs(args, kUsage, "--copies", 1, 9, a); rc >= 0) return rc;
     auto app = MakeOffscreenApplication();
+    if (IsFdvFile(a.in)) return PdfDv1(a);
     PageJob job;
     if (int rc = LoadPageJob(a, job); rc >= 0) return rc;
     QString message;

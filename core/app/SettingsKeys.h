@@ -49,6 +49,11 @@ inline constexpr TextKey kAdressdatenDatei{"AdressdatenDatei", u""};
 inline constexpr TextKey kStammdatenDatei{"StammdatenDatei", u""};
 inline constexpr IntKey kStammdaten{"Stammdaten", 1};  // 2: the 14-field article table
 inline constexpr IntKey kPrnPapielageCheck{"PrnPapielageCheck", 1};
+// Box 11: not 0 puts the chosen country's name into box 12 as well.
+inline constexpr IntKey kField11bPrint{"Field11bPrint", 0};
+// Box 54: remember the place, and the place remembered.
+inline constexpr IntKey kReuseDatumOrt{"ReuseDatumOrt", 1};
+inline constexpr TextKey kDatumOrt{"DatumOrt", u""};
 
 // --- keys of both form sections
 inline constexpr char kZoomFactor[] = "ZoomFactor";  // default depends on the screen height

@@ -1,12 +1,22 @@
 #include "core/sad/BoxInput.h"
 
 #include <algorithm>
+#include <string>
+
+#include "core/app/SettingsKeys.h"
+#include "core/common/TextCodec.h"
 
 namespace tarvex {
 namespace {
 
 bool IsLeadingSpace(char16_t c) {
     return c == u' ' || (c >= u'\t' && c <= u'\r') || c == 0x00A0;
+}
+
+std::u16string_view TrimTrailingSpace(std::u16string_view text) {
+    size_t end = text.size();
+    while (end > 0 && IsLeadingSpace(text[end - 1])) --end;
+    return text.substr(0, end);
 }
 
 }  // namespace
@@ -53,6 +63,32 @@ std::u16string Feld44BoxText(const std::vector<std::u16string>& editLines, bool 
         out += lines[i];
     }
     return out;
+}
+
+std::u16string DateBoxText(int day, int month, int year) {
+    return FromUtf8(std::to_string(day) + "." + std::to_string(month) + "." + std::to_string(year));
+}
+
+std::u16string PlaceDateText(std::u16string_view place, int day, int month, int year) {
+    place = TrimTrailingSpace(place);
+    const std::u16string date = DateBoxText(day, month, year);
+    if (place.empty()) return date;
+    return std::u16string(place) + u", " + date;
+}
+
+PlaceDateStart PlaceDatePreset(Profile& profile) {
+    PlaceDateStart start;
+    start.reuse = settings::Get(profile, settings::kSettings, settings::kReuseDatumOrt) != 0;
+    if (start.reuse) start.place = settings::Get(profile, settings::kSettings, settings::kDatumOrt);
+    return start;
+}
+
+std::u16string PlaceDateAccept(Profile& profile, std::u16string_view place, bool reuse, int day, int month,
+                               int year) {
+    place = TrimTrailingSpace(place);
+    profile.WriteProfileInt(settings::kSettings, settings::kReuseDatumOrt.name, reuse ? 1 : 0);
+    if (reuse) profile.WriteProfileString(settings::kSettings, settings::kDatumOrt.name, place);
+    return PlaceDateText(place, day, month, year);
 }
 
 }  // namespace tarvex

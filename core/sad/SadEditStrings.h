@@ -79,6 +79,33 @@ inline constexpr char16_t kFeld44Check[] =
 inline constexpr char16_t kTip301Feld44Edit[] = u"Hier Text für Feld 44 eintragen";
 inline constexpr char16_t kTip302Feld44Check[] = u"Aktivieren dieser Checkbox erzeugt ein Kreuz im Formular";
 
+// --- box dialogs behind F2
+inline constexpr char16_t kDefault01Title[] = u"Vorgaben für Feld 1";
+inline constexpr char16_t kDefault01Heading[] = u"1  A N M E L D U N G";
+inline constexpr char16_t kDefault19Title[] = u"Vorgaben für Feld 19";
+inline constexpr char16_t kDefault20Title[] = u"Vorgaben für Feld 20";
+inline constexpr char16_t kDefault24Title[] = u"Art des Geschäfts";
+inline constexpr char16_t kDefault25Title[] = u"Vorgaben für Verkehrszweig";
+inline constexpr char16_t kDefault29Title[] = u"Zollstellen";
+inline constexpr char16_t kDefault36Title[] = u"Vorgaben für Präferenz";
+inline constexpr char16_t kDefault54Title[] = u"Aktuelles Datum einfügen";
+inline constexpr char16_t kCol29Ort[] = u"Ort";
+inline constexpr char16_t kCol29Art[] = u"Art";
+inline constexpr char16_t kCol29Zollamt[] = u"Zollamt";
+inline constexpr char16_t kCol29Code[] = u"Code";
+inline constexpr char16_t kLabel36First[] = u"Ziffer 1";
+inline constexpr char16_t kLabel36Pair[] = u"Ziffer &2 und 3";
+inline constexpr char16_t kLabel54Ort[] = u"Ort:";
+inline constexpr char16_t kCheck54Merken[] = u"Ortsname merken";
+inline constexpr char16_t kBtn54Datum[] = u"Datum einsetzen";
+inline constexpr char16_t kTip296Feld24[] =
+    u"Hier die Kennzahl auswählen, die Erklärung erscheint rechts von der Liste";
+inline constexpr char16_t kTip297Feld25[] = u"Hier den Verkehrsweg auswählen";
+inline constexpr char16_t kTip298Feld29[] =
+    u"Auswahl der Zollstelle - Klicken auf den Spaltenkopf sortiert die Liste";
+inline constexpr char16_t kTip299Feld36[] = u"Kennzahl auswählen";
+inline constexpr char16_t kTip300Feld54[] = u"Ortsname eintragen";
+
 // --- goods-item move
 inline constexpr char16_t kMoveTitle[] = u"Warenposition verschieben";
 inline constexpr char16_t kMoveSourceLabel[] = u"Zu verschiebende Warenposition:";

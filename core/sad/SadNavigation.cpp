@@ -10,6 +10,7 @@
 #include "core/sad/Box47.h"
 #include "core/sad/SadEditStrings.h"
 #include "core/sad/SadFields.h"
+#include "core/sad/SadInsertDefaults.h"
 #include "core/sad/SadPages.h"
 #include "core/sad/SadVariants.h"
 
@@ -410,7 +411,8 @@ bool CSadNavigation::CanInsertDefaults() const {
     const int V = m_host.CurrentPage();
     const int F = Store().GetCurrentField();
     return SadInsertDefaultsEnabled(V, F) &&
-           (IsDateField(V, F) || IsHelp505Field(V, F) || IsAddressField(V, F) || IsArticleField(V, F));
+           (IsDateField(V, F) || IsHelp505Field(V, F) || IsCodeDialogField(V, F) || IsAddressField(V, F) ||
+            IsArticleField(V, F));
 }
 
 bool CSadNavigation::OpensDialogOnEntry(int field, int page) const {
@@ -477,6 +479,7 @@ void CSadNavigation::InsertDefaults() {
         return;
     }
     if (IsHelp505Field(V, F)) m_host.ShowHelpContext(505);
+    if (InsertCodeDefaults(*this, V, F)) return;
     if (IsAddressField(V, F)) InsertAddress(V, F);
     if (IsArticleField(V, F)) InsertArticle(V, F);
     // The other rows open dialogs that are wired where those dialogs are built.

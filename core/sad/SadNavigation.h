@@ -3,6 +3,7 @@
 // dialogs certain boxes open, the next/previous input field commands, the help contexts and
 // the F2 command. The view implements ISadEditHost; the logic here never touches a widget.
 
+#include <array>
 #include <functional>
 #include <string>
 #include <vector>
@@ -48,6 +49,26 @@ public:
     virtual bool RunFeld47(std::vector<std::u16string>& values) = 0;
     // 22 values in field order: 7 rows of 3 cells, then the grand total.
     virtual bool RunFeld47Summe(std::vector<std::u16string>& values) = 0;
+
+    // The code lists and box dialogs behind F2: the box texts in as presets, the texts for the
+    // boxes out, true for OK. An empty result leaves its box as it is.
+    // Box 1: the texts of Feld 1 A, B and C (empty for a hidden box).
+    virtual bool RunBox1(std::array<std::u16string, 3>& texts) = 0;
+    // Countries; mode 1-4 names the country in the title, any other keeps "Ländercodes".
+    virtual bool RunCountry(int mode, std::u16string& name, std::u16string& code) = 0;
+    virtual bool RunCurrency(std::u16string& code) = 0;
+    virtual bool RunFederalState(std::u16string& code) = 0;
+    // Box 19 (container), box 20 (delivery terms), boxes 25/26 (mode of transport), box 29
+    // (customs office), box 36 (preference): the box text.
+    virtual bool RunBox19(std::u16string& text) = 0;
+    virtual bool RunBox20(std::u16string& text) = 0;
+    virtual bool RunBox25(std::u16string& text) = 0;
+    virtual bool RunBox29(std::u16string& text) = 0;
+    virtual bool RunBox36(std::u16string& text) = 0;
+    // Box 24: the texts of Feld 24 A and Feld 24 B.
+    virtual bool RunBox24(std::u16string& box24A, std::u16string& box24B) = 0;
+    // Box 54: the place and the "remember the place" check.
+    virtual bool RunBox54(std::u16string& place, bool& remember) = 0;
     // Goods-item move: the list entries and preselections in (target -1 = none), the choice out.
     virtual bool RunMoveGoodsItem(const std::vector<std::u16string>& entries, int& source, int& target) = 0;
     // The address dialog, shown only when its table opens: the box text in; on OK the address
@@ -103,9 +124,10 @@ public:
     // so that the next activation does not put the old text back.
     void PutText(int field, int page, const std::u16string& text);
 
-    // F2: the rows whose dialogs exist here (stamp date, help 505); nothing in other fields.
+    // F2: the dialog, question or help page of the box that holds the caret; nothing in other
+    // fields.
     void InsertDefaults();
-    // True exactly where F2 acts: a question or the help page follows.
+    // True exactly where F2 acts: a dialog, a question or the help page follows.
     bool CanInsertDefaults() const;
 
     // True when entering the field opens a dialog (three-line stamp, box 44, box 47).
@@ -125,6 +147,7 @@ public:
 
     // Clock for the stamp date; tests set a fixed day.
     void SetDateProvider(std::function<CivilDate()> provider) { m_today = std::move(provider); }
+    CivilDate Today() const { return m_today ? m_today() : CEinheitspapierDoc::LocalToday(); }
 
 private:
     void EnterFirstSheet(int target, int from);

@@ -3,23 +3,28 @@
 // "tarvex dump": every text is where it was typed.
 #include <QApplication>
 #include <QComboBox>
+#include <QHeaderView>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QTreeWidget>
 #include <QtTest>
 
 #include "core/app/Profile.h"
 #include "core/sad/AefFormat.h"
 #include "core/sad/EinheitspapierDoc.h"
+#include "ui/codelists/Common_DlgLaenderCode.h"
 #include "ui/sad/CEinheitspapierView.h"
 #include "ui/sad/SadViewInput.h"
+#include "ui/sad/dialogs/CDlgEH_Default29.h"
 #include "ui/sad/dialogs/CDlgFeld44Einfuhr.h"
 #include "ui/sad/dialogs/CDlgFeld47.h"
 #include "ui/sad/dialogs/CDlgFeld47Summe.h"
@@ -59,6 +64,7 @@ private slots:
     void everyChangingCommandMarksTheDocument();
     void focusBackInTheBoxAfterADialog();
     void goToFieldDialog();
+    void insertDefaultsFromTheCodeLists();
 };
 
 namespace {
@@ -68,8 +74,13 @@ struct ShownView {
     CMemoryProfile profile;
     CEinheitspapierDoc doc{&profile};
     std::unique_ptr<CEinheitspapierView> view;
+    int helpContext = 0;
+    std::vector<int> helpShown;
     ShownView() {
         SadViewEnvironment env;
+        env.helpContext = [this] { return helpContext; };
+        env.setHelpContext = [this](int c) { helpContext = c; };
+        env.showHelp = [this](int c) { helpShown.push_back(c); };
         env.beep = [] {};
         env.message = [](const QString&) {};
         env.currentVariant = [] { return 0; };
@@ -128,6 +139,8 @@ void TestSadViewInput::everyChangingCommandMarksTheDocument() {
              v.Input().Navigate(true);
          }},
         {"F2 stamp date", 2, 4, command(cmd::kInsertDefaults)},
+        {"F2 country list", 1, 29, command(cmd::kInsertDefaults)},
+        {"F2 federal state, continuation sheet", 2, 19, command(cmd::kInsertDefaults)},
         {"add page", 3, 11, command(cmd::kAddPage)},
         {"remove last page", 3, 11, command(cmd::kRemoveLastPage)},
         {"move goods item", 2, 11, command(cmd::kMoveGoodsItem)},
@@ -219,6 +232,73 @@ void TestSadViewInput::goToFieldDialog() {
     QCOMPARE(v.CurrentPage(), 1);
     QCOMPARE(int(sv.doc.Store().GetCurrentPage()), 1);
     QCOMPARE(int(sv.doc.Store().GetCurrentField()), 17);
+}
+
+// F2 as a clerk uses it: a country typed half into Feld 17 A, picked by name; an office from the
+// list sorted by code.
+void TestSadViewInput::insertDefaultsFromTheCodeLists() {
+    ShownView sv;
+    CEinheitspapierView& v = *sv.view;
+    QVERIFY(QTest::qWaitForWindowExposed(&v));
+    CFieldStore& store = sv.doc.Store();
+    v.GoToField(29, 1);
+    QTest::keyClicks(v.EditWindow(), "fr");
+    CommandState state;
+    QVERIFY(v.UpdateCommandUI(cmd::kInsertDefaults, state));
+    QVERIFY(state.enabled);
+    sv.doc.SetModifiedFlag(false);
+    QString title, presetCode;
+    WhenShown<Common_DlgLaenderCode>([&](Common_DlgLaenderCode* d) {
+        title = d->windowTitle();
+        presetCode = d->CodeList()->currentItem()->text();
+        QTest::keyClicks(d->NameList(), "frank");
+        QTest::keyClick(d->NameList(), Qt::Key_Return);
+    });
+    v.OnCommand(cmd::kInsertDefaults);
+    QCOMPARE(title, QString("Bestimmungsland"));
+    QCOMPARE(presetCode, QString("FR"));
+    QCOMPARE(QString::fromStdU16String(store.GetFieldText(32, 1)), QString("Frankreich"));
+    QCOMPARE(QString::fromStdU16String(store.GetFieldText(29, 1)), QString("FR"));
+    QCOMPARE(int(store.GetCurrentField()), 30);
+    QVERIFY(sv.doc.IsModified());
+
+    // Cancel leaves the box as typed.
+    v.GoToField(50, 1);
+    QTest::keyClicks(v.EditWindow(), "DE004851");
+    WhenShown<CDlgEH_Default29>([](CDlgEH_Default29* d) { d->reject(); });
+    v.OnCommand(cmd::kInsertDefaults);
+    QCOMPARE(QString::fromStdU16String(store.GetFieldText(50, 1)), QString("DE004851"));
+    QCOMPARE(int(store.GetCurrentField()), 50);
+
+    sv.helpContext = 1;  // as another window may have left it
+    int contextWhileOpen = 0;
+    WhenShown<CDlgEH_Default29>([&](CDlgEH_Default29* d) {
+        contextWhileOpen = sv.helpContext;
+        d->findChild<QPushButton*>("button57670")->click();
+        QCOMPARE(d->List()->currentItem()->text(3), QString("DE004851"));
+        for (int i = 0; i < 2; ++i) emit d->List()->header()->sectionClicked(3);
+        d->List()->setCurrentItem(d->List()->topLevelItem(0));
+        d->accept();
+    });
+    v.OnCommand(cmd::kInsertDefaults);
+    QCOMPARE(QString::fromStdU16String(store.GetFieldText(50, 1)), QString("DE009984"));
+    QCOMPARE(int(store.GetCurrentField()), 51);
+    // The dialog's help is the page of box 29, while it is open and from its button.
+    QCOMPARE(contextWhileOpen, 429);
+    QCOMPARE(sv.helpShown, std::vector<int>{429});
+
+    // The stamp date is a question; No leaves the stamp line as it is.
+    v.ShowPage(2);
+    store.ActivateField(4, 2);
+    QString question;
+    WhenShown<QMessageBox>([&](QMessageBox* box) {
+        question = box->text();
+        Shot(*box, "stamp-date-question");
+        box->button(QMessageBox::No)->click();
+    });
+    v.OnCommand(cmd::kInsertDefaults);
+    QCOMPARE(question, QString("Soll das aktuelle Datum eingefügt werden?"));
+    QCOMPARE(QString::fromStdU16String(store.GetFieldText(4, 2)), QString());
 }
 
 void TestSadViewInput::clerkFillsSavesAndReadsBack() {

@@ -9,9 +9,21 @@
 #include "core/sad/SadEditStrings.h"
 #include "core/sad/SadPages.h"
 #include "core/sad/SadVariants.h"
+#include "ui/app/HelpContextScope.h"
+#include "ui/codelists/Common_DlgBundeslaenderCode.h"
+#include "ui/codelists/Common_DlgLaenderCode.h"
+#include "ui/codelists/Common_DlgWaehrungsCode.h"
 #include "ui/masterdata/CDlgEH_Default08.h"
 #include "ui/masterdata/CDlgStammDatenEingabe.h"
 #include "ui/sad/CEinheitspapierView.h"
+#include "ui/sad/dialogs/CDlgEH_Default01.h"
+#include "ui/sad/dialogs/CDlgEH_Default19.h"
+#include "ui/sad/dialogs/CDlgEH_Default20.h"
+#include "ui/sad/dialogs/CDlgEH_Default24.h"
+#include "ui/sad/dialogs/CDlgEH_Default25.h"
+#include "ui/sad/dialogs/CDlgEH_Default29.h"
+#include "ui/sad/dialogs/CDlgEH_Default36.h"
+#include "ui/sad/dialogs/CDlgEH_Default54.h"
 #include "ui/sad/dialogs/CDlgFeld44Einfuhr.h"
 #include "ui/sad/dialogs/CDlgFeld47.h"
 #include "ui/sad/dialogs/CDlgFeld47Summe.h"
@@ -271,6 +283,100 @@ bool CSadViewInput::RunArticleSelection(CArticle& article) {
     SetHelpContext(previousContext);
     if (!ok) return false;
     article = dlg.Result();
+    return true;
+}
+
+template <class Dialog>
+bool CSadViewInput::ExecBoxDialog(Dialog& dialog) {
+    const int context = SadHelpContext(CurrentPage() == 1 ? 1 : 2, m_nav.Store().GetCurrentField());
+    const int saved = m_hooks.helpContext ? m_hooks.helpContext() : 0;
+    SetHelpContext(context);
+    if constexpr (requires { &Dialog::helpRequested; })
+        QObject::connect(&dialog, &Dialog::helpRequested, &dialog,
+                         [this, context] { ShowHelpContext(context); });
+    const bool ok = dialog.exec() == QDialog::Accepted;
+    SetHelpContext(saved);
+    return ok;
+}
+
+template <class Dialog>
+bool CSadViewInput::RunTextDialog(std::u16string& text) {
+    Dialog dlg(&m_view);
+    dlg.SetText(text);
+    if (!ExecBoxDialog(dlg)) return false;
+    text = dlg.Text();
+    return true;
+}
+
+bool CSadViewInput::RunBox1(std::array<std::u16string, 3>& texts) {
+    CDlgEH_Default01 dlg(&m_view);
+    dlg.SetTexts(texts);
+    if (!ExecBoxDialog(dlg)) return false;
+    texts = dlg.Texts();
+    return true;
+}
+
+bool CSadViewInput::RunCountry(int mode, std::u16string& name, std::u16string& code) {
+    Common_DlgLaenderCode dlg(&m_view);
+    dlg.SetMode(mode);
+    dlg.SetPresets(name, code);
+    if (!ExecBoxDialog(dlg)) return false;
+    name = dlg.Name();
+    code = dlg.Code();
+    return true;
+}
+
+bool CSadViewInput::RunCurrency(std::u16string& code) {
+    Common_DlgWaehrungsCode dlg(&m_view);
+    dlg.SetCode(code);
+    if (!ExecBoxDialog(dlg)) return false;
+    code = dlg.Code();
+    return true;
+}
+
+bool CSadViewInput::RunFederalState(std::u16string& code) {
+    Common_DlgBundeslaenderCode dlg(&m_view);
+    dlg.SetCode(code);
+    if (!ExecBoxDialog(dlg)) return false;
+    code = dlg.Code();
+    return true;
+}
+
+bool CSadViewInput::RunBox19(std::u16string& text) {
+    return RunTextDialog<CDlgEH_Default19>(text);
+}
+
+bool CSadViewInput::RunBox20(std::u16string& text) {
+    return RunTextDialog<CDlgEH_Default20>(text);
+}
+
+bool CSadViewInput::RunBox25(std::u16string& text) {
+    return RunTextDialog<CDlgEH_Default25>(text);
+}
+
+bool CSadViewInput::RunBox29(std::u16string& text) {
+    return RunTextDialog<CDlgEH_Default29>(text);
+}
+
+bool CSadViewInput::RunBox36(std::u16string& text) {
+    return RunTextDialog<CDlgEH_Default36>(text);
+}
+
+bool CSadViewInput::RunBox24(std::u16string& box24A, std::u16string& box24B) {
+    CDlgEH_Default24 dlg(&m_view);
+    dlg.SetTexts(box24A, box24B);
+    if (!ExecBoxDialog(dlg)) return false;
+    box24A = dlg.Box24A();
+    box24B = dlg.Box24B();
+    return true;
+}
+
+bool CSadViewInput::RunBox54(std::u16string& place, bool& remember) {
+    CDlgEH_Default54 dlg(&m_view);
+    dlg.SetValues(place, remember);
+    if (!ExecBoxDialog(dlg)) return false;
+    place = dlg.Place();
+    remember = dlg.Remember();
     return true;
 }
 

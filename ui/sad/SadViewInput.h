@@ -56,11 +56,29 @@ public:
     bool RunFeld44(std::u16string& text, bool& inputTax) override;
     bool RunFeld47(std::vector<std::u16string>& values) override;
     bool RunFeld47Summe(std::vector<std::u16string>& values) override;
+    bool RunBox1(std::array<std::u16string, 3>& texts) override;
+    bool RunCountry(int mode, std::u16string& name, std::u16string& code) override;
+    bool RunCurrency(std::u16string& code) override;
+    bool RunFederalState(std::u16string& code) override;
+    bool RunBox19(std::u16string& text) override;
+    bool RunBox20(std::u16string& text) override;
+    bool RunBox25(std::u16string& text) override;
+    bool RunBox29(std::u16string& text) override;
+    bool RunBox36(std::u16string& text) override;
+    bool RunBox24(std::u16string& box24A, std::u16string& box24B) override;
+    bool RunBox54(std::u16string& place, bool& remember) override;
     bool RunMoveGoodsItem(const std::vector<std::u16string>& entries, int& source, int& target) override;
     bool RunAddressDialog(std::u16string& address, std::u16string& customsNumber) override;
     bool RunArticleSelection(CArticle& article) override;
 
 private:
+    // Shows an F2 dialog modally with the help context of the box F2 was pressed in; its help
+    // button opens that page. True for OK.
+    template <class Dialog>
+    bool ExecBoxDialog(Dialog& dialog);
+    // The box dialogs that take one box text and hand one back.
+    template <class Dialog>
+    bool RunTextDialog(std::u16string& text);
     // Runs an editing step and tells the view when it made the document modified.
     template <class F>
     void Run(F&& step);

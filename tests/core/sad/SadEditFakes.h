@@ -3,7 +3,9 @@
 // the built-in field definitions, a fake edit window that shows the stored text of the field it
 // is moved to, and a host that records what the view would show and answers the dialogs.
 
+#include <array>
 #include <functional>
+#include <map>
 #include <set>
 #include <string>
 #include <vector>
@@ -49,6 +51,12 @@ struct FakeHost : ISadEditHost {
     std::function<bool(std::vector<std::u16string>&)> feld47Summe = [](std::vector<std::u16string>&) {
         return false;
     };
+    // The code lists and box dialogs of F2, by name ("country", "currency", "state", "box1",
+    // "box19", ...): presets in and results out as texts (the country mode first, as decimal
+    // text). `boxDialog` answers them all; `presets` keeps what each was given last.
+    std::function<bool(const std::string&, std::vector<std::u16string>&)> boxDialog =
+        [](const std::string&, std::vector<std::u16string>&) { return false; };
+    std::map<std::string, std::vector<std::u16string>> presets;
     std::function<bool(const std::vector<std::u16string>&, int&, int&)> move =
         [](const std::vector<std::u16string>&, int&, int&) { return false; };
     std::function<bool(std::u16string&, std::u16string&)> address = [](std::u16string&, std::u16string&) {
@@ -86,6 +94,55 @@ struct FakeHost : ISadEditHost {
     bool RunFeld47Summe(std::vector<std::u16string>& values) override {
         dialogs.emplace_back("47S", store->GetCurrentField());
         return feld47Summe(values);
+    }
+    bool Box(const std::string& name, std::vector<std::u16string>& values) {
+        dialogs.emplace_back(name, store->GetCurrentField());
+        presets[name] = values;
+        return boxDialog(name, values);
+    }
+    static std::u16string Num(int n) {
+        const std::string s = std::to_string(n);
+        return std::u16string(s.begin(), s.end());
+    }
+    bool RunBox1(std::array<std::u16string, 3>& texts) override {
+        std::vector<std::u16string> v(texts.begin(), texts.end());
+        if (!Box("box1", v)) return false;
+        for (size_t i = 0; i < 3; ++i) texts[i] = v.at(i);
+        return true;
+    }
+    bool RunCountry(int mode, std::u16string& name, std::u16string& code) override {
+        std::vector<std::u16string> v{Num(mode), name, code};
+        if (!Box("country", v)) return false;
+        name = v.at(1);
+        code = v.at(2);
+        return true;
+    }
+    bool RunText(const char* dialog, std::u16string& text) {
+        std::vector<std::u16string> v{text};
+        if (!Box(dialog, v)) return false;
+        text = v.at(0);
+        return true;
+    }
+    bool RunCurrency(std::u16string& code) override { return RunText("currency", code); }
+    bool RunFederalState(std::u16string& code) override { return RunText("state", code); }
+    bool RunBox19(std::u16string& text) override { return RunText("box19", text); }
+    bool RunBox20(std::u16string& text) override { return RunText("box20", text); }
+    bool RunBox25(std::u16string& text) override { return RunText("box25", text); }
+    bool RunBox29(std::u16string& text) override { return RunText("box29", text); }
+    bool RunBox36(std::u16string& text) override { return RunText("box36", text); }
+    bool RunBox24(std::u16string& box24A, std::u16string& box24B) override {
+        std::vector<std::u16string> v{box24A, box24B};
+        if (!Box("box24", v)) return false;
+        box24A = v.at(0);
+        box24B = v.at(1);
+        return true;
+    }
+    bool RunBox54(std::u16string& place, bool& remember) override {
+        std::vector<std::u16string> v{place, Num(remember ? 1 : 0)};
+        if (!Box("box54", v)) return false;
+        place = v.at(0);
+        remember = v.at(1) == u"1";
+        return true;
     }
     bool RunMoveGoodsItem(const std::vector<std::u16string>& entries, int& source, int& target) override {
         dialogs.emplace_back("move", store->GetCurrentField());
