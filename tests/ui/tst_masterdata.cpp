@@ -167,6 +167,20 @@ void TestMasterData::articlesAddedAndPickedInSelectionMode() {
         QVERIFY(told.contains("33 A"));
         QVERIFY(dlg.IsEditing());
         dlg.CodeEdit(0)->setText("82032000");
+        // "Vorgaben" works only while an origin edit has the focus.
+        dlg.SetCodePicker([](int which, std::u16string& code) {
+            code = which == 0 ? u"FR" : u"09";
+            return true;
+        });
+        dlg.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&dlg));
+        dlg.CodeEdit(0)->setFocus();
+        QVERIFY(!dlg.DefaultsButton()->isEnabled());
+        dlg.CodeEdit(6)->setFocus();
+        QVERIFY(dlg.DefaultsButton()->isEnabled());
+        dlg.DefaultsButton()->click();
+        QCOMPARE(dlg.CodeEdit(6)->text(), QString("09"));
+        QCOMPARE(dlg.CodeEdit(5)->text(), QString("DE"));
         dlg.EditSaveButton()->click();
         QVERIFY(!dlg.IsEditing());
         QCOMPARE(dlg.Data().GetArticleCount(), size_t{3});

@@ -19,6 +19,8 @@
 #include "core/masterdata/MasterDataStrings.h"
 #include "core/masterdata/MasterDataText.h"
 #include "ui/app/QtText.h"
+#include "ui/codelists/Common_DlgBundeslaenderCode.h"
+#include "ui/codelists/Common_DlgLaenderCode.h"
 #include "ui/masterdata/MasterDataHost.h"
 #include "ui/masterdata/MasterDataList.h"
 
@@ -197,6 +199,21 @@ CDlgStammDatenEingabe::CDlgStammDatenEingabe(Profile& profile, const std::filesy
         QApplication::beep();
     });
     m_defaults->setEnabled(false);
+    // Box 34 A from the country list, box 34 B from the federal states.
+    m_pickCode = [this](int which, std::u16string& code) {
+        if (which == 0) {
+            Common_DlgLaenderCode dlg(this);
+            dlg.SetPresets(u"", code);
+            if (dlg.exec() != QDialog::Accepted) return false;
+            code = dlg.Code();
+            return true;
+        }
+        Common_DlgBundeslaenderCode dlg(this);
+        dlg.SetCode(code);
+        if (dlg.exec() != QDialog::Accepted) return false;
+        code = dlg.Code();
+        return true;
+    };
 }
 
 CDlgStammDatenEingabe::~CDlgStammDatenEingabe() = default;

@@ -35,8 +35,8 @@ public:
 
     // Before Initialise: 1 = selection mode ("Stammdatenauswahl", "Übernehmen").
     void SetSelectionMode(bool on) { m_bSelectionMode = on; }
-    // Picks a code for box 34 A (which 0) or 34 B (1) from a code list; without it the
-    // "Vorgaben" button stays disabled.
+    // Picks a code for box 34 A (which 0) or 34 B (1); the country and federal-state lists unless
+    // replaced (tests).
     void SetCodePicker(std::function<bool(int which, std::u16string& code)> picker) {
         m_pickCode = std::move(picker);
     }
@@ -57,6 +57,7 @@ public:
     QPushButton* EditSaveButton() const { return m_editSave; }
     QPushButton* NewButton() const { return m_new; }
     QPushButton* OkButton() const { return m_ok; }
+    QPushButton* DefaultsButton() const { return m_defaults; }
     bool IsEditing() const { return m_bEditing; }
 
 signals:
