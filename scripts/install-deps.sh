@@ -9,7 +9,7 @@ PACKAGES=(
     libgtest-dev libgmock-dev libbenchmark-dev libshp-dev
     qt6-translations-l10n clang-format
     poppler-utils xvfb xauth fonts-liberation2 shared-mime-info xdg-utils libfile-mimeinfo-perl libx11-dev
-    locales
+    locales desktop-file-utils xdg-user-dirs dpkg-dev
 )
 
 SUDO=""

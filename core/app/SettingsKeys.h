@@ -54,6 +54,10 @@ inline constexpr IntKey kField11bPrint{"Field11bPrint", 0};
 // Box 54: remember the place, and the place remembered.
 inline constexpr IntKey kReuseDatumOrt{"ReuseDatumOrt", 1};
 inline constexpr TextKey kDatumOrt{"DatumOrt", u""};
+// 0: no splash window; otherwise its display time in seconds. Start-up asks with 1 whether to
+// show it at all, the window takes its time with 5.
+inline constexpr IntKey kSplashScreen{"SplashScreen", 5};
+inline constexpr IntKey kSplashScreenAtStart{"SplashScreen", 1};
 
 // --- keys of both form sections
 inline constexpr char kZoomFactor[] = "ZoomFactor";  // default depends on the screen height
@@ -80,10 +84,11 @@ inline constexpr TextKey kFirma[4] = {{"Firma1", u""}, {"Firma2", u""}, {"Firma3
 inline constexpr TextKey kZollNummer1{"ZollNummer1", u""};
 inline constexpr TextKey kZollNummer2{"ZollNummer2", u""};
 inline constexpr IntKey kAnmelder{"Anmelder", 0};
-inline constexpr IntKey kFeld2{"Feld2", 0};    // 4: box 8 gets the default address
-inline constexpr IntKey kFeld14{"Feld14", 4};  // 4: box 14 gets the declarant's role and number
-inline constexpr IntKey kFeld17{"Feld17", 4};  // 4: box 17 b gets "Bundesland2"
-inline constexpr IntKey kFeld34{"Feld34", 4};  // 4: box 34 b gets "Bundesland1"
+inline constexpr IntKey kFeld2{"Feld2", 0};      // 4: box 8 gets the default address
+inline constexpr IntKey kFeld2S2{"Feld2S2", 0};  // 1: that address is not printed on the continuation sheets
+inline constexpr IntKey kFeld14{"Feld14", 4};    // 4: box 14 gets the declarant's role and number
+inline constexpr IntKey kFeld17{"Feld17", 4};    // 4: box 17 b gets "Bundesland2"
+inline constexpr IntKey kFeld34{"Feld34", 4};    // 4: box 34 b gets "Bundesland1"
 inline constexpr IntKey kAutoFillPositions{"AutoFillPositions", 1};
 inline constexpr IntKey kStampA{"Stamp_A", 0};
 inline constexpr IntKey kStampC{"Stamp_C", 0};
@@ -126,5 +131,11 @@ inline constexpr char kCreationDate[] = "CreationDate";
 
 // --- "Workspace"
 inline constexpr char kMainFrameState[] = "MainFrame";
+// The buttons of the standard toolbar and of the user's own toolbars (a subsection of
+// "Workspace", so that the reset of menus and toolbars removes them too).
+inline constexpr char kToolbarsSection[] = "Workspace/Toolbars";
+inline constexpr char kToolbarStandard[] = "Standard";
+inline constexpr char kUserToolbarName[] = "UserName";        // + number 1-10
+inline constexpr char kUserToolbarButtons[] = "UserButtons";  // + number 1-10
 
 }  // namespace tarvex::settings

@@ -82,11 +82,4 @@ inline constexpr char16_t kRegManagerError[] = u"CRegeditManagment-Error";
 inline constexpr char16_t kVersionError[] = u"ERROR";
 inline constexpr char16_t kNoDataPath[] = u"Fehler, keine Datenpfad";
 
-// Placeholder while the D.V.1 form is not part of the program yet.
-inline constexpr char16_t kDv1Pending[] =
-    u"Die Zollwertanmeldung D.V.1 ist in dieser Version noch nicht enthalten.\n"
-    u"Es wurde kein Dokument angelegt.";
-inline constexpr char16_t kDv1OpenPending[] =
-    u"D.V.1-Dokumente (*.fdv) können in dieser Version noch nicht geöffnet werden.";
-
 }  // namespace tarvex::shellstr

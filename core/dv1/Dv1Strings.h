@@ -16,6 +16,14 @@ inline constexpr char16_t kMsgPageLimit[] =
     u"Eine Zollwertanmeldung D.V.1 kann höchstens 255 Seiten haben.\nEs kann keine weitere Seite "
     u"hinzugefügt werden.";
 
+// Status pane 1 of the view: the page with the caret and the page count.
+inline constexpr char16_t kStatusPage[] = u"D.V.1 - Seite %1 von %2";
+
+// After the calculation (F3), in the status bar: how many fields kept a text that is no amount
+// ("%1"), and the first of them as kNotAnAmount says it.
+inline constexpr char kNotAnAmountCount[] = "%1 Felder sind keine Beträge (rot markiert). %2";
+inline constexpr char kCalculationDone[] = "Berechnung der Seiten 2 bis %1 ausgeführt.";
+
 // Causes of a failed open (UTF-8, "%1", "%2" filled with commonstr::Args).
 inline constexpr char kDamagedFile[] = "Die Datei ist beschädigt oder unvollständig: %1";
 inline constexpr char kBadPageCount[] = "Ungültige Seitenzahl %1 (2 bis 255)";

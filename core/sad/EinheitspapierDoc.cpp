@@ -4,6 +4,7 @@
 
 #include "core/app/Profile.h"
 #include "core/app/SettingsKeys.h"
+#include "core/codelists/SadCodeLists.h"
 #include "core/common/LocalDate.h"
 #include "core/common/TextCodec.h"
 #include "core/sad/SadFields.h"
@@ -76,23 +77,7 @@ void CEinheitspapierDoc::FillNewDefaults() {
     Profile& p = *m_pProfile;
     const char* sec = settings::kEHForm;
     if (settings::Get(p, sec, settings::kFeld14) & 4) {
-        std::u16string text;
-        switch (settings::Get(p, sec, settings::kAnmelder)) {
-            case 1:
-                text = sadstr::kAnmelder1057;
-                break;
-            case 2:
-                text = sadstr::kAnmelder1058;
-                break;
-            case 3:
-                text = sadstr::kAnmelder1059;
-                break;
-            case 4:
-                text = sadstr::kAnmelder1060;
-                break;
-            default:
-                break;
-        }
+        const std::u16string text(DeclarantRoleText(settings::Get(p, sec, settings::kAnmelder)));
         m_store.SetFieldText(kFieldBox14, text, 1);
         m_store.SetFieldText(kFieldBox14Number, settings::Get(p, sec, settings::kZollNummer2), 1);
     }

@@ -67,6 +67,14 @@ SadInitialUpdate InitialiseSadDocument(CEinheitspapierDoc& doc, Profile& profile
     // form the user works with.
     if (doc.m_nFormVariant < 0 || doc.m_nFormVariant > 3) doc.m_nFormVariant = currentVariant;
     FillBox8Defaults(doc.Store(), profile);
+    // "Auf Seite 2 nicht drucken": the address copies of the continuation sheets stay on screen
+    // only, in whichever form the document is switched to.
+    if ((settings::Get(profile, settings::kEHForm, settings::kFeld2) & 4) &&
+        (settings::Get(profile, settings::kEHForm, settings::kFeld2S2) & 1)) {
+        for (int v = 0; v < 4; ++v)
+            for (int f : {kContFieldBox2Number, kContFieldBox2})
+                definitions.Set(2, f, v, static_cast<uint8_t>(definitions.Get(2, f, v) | kDefNotPrinted));
+    }
     MarkCrossedOutFields(definitions, profile, doc.m_nFormVariant);
     return result;
 }

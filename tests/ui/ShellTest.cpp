@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
 #include <QDropEvent>
 #include <QListWidget>
@@ -16,11 +17,14 @@
 #include <QSignalSpy>
 #include <QStatusBar>
 #include <QTabBar>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
 
 #include "core/app/FreedesktopTypes.h"
+#include "core/dv1/Dv1Doc.h"
+#include "core/dv1/FdvFormat.h"
 #include "core/sad/AefFormat.h"
 #include "core/sad/EinheitspapierDoc.h"
 #include "core/sad/SadStrings.h"
@@ -30,6 +34,8 @@
 #include "ui/app/CMainFrame.h"
 #include "ui/app/CTarvexImportApp.h"
 #include "ui/app/DocumentWindows.h"
+#include "ui/app/ShellIcons.h"
+#include "ui/dv1/CDV1_View.h"
 #include "ui/formview/CDlgDrucken.h"
 #include "ui/sad/CEinheitspapierView.h"
 
@@ -102,6 +108,7 @@ private:
         if (clearSettings) QSettingsProfile(QSettingsProfile::Area::Profile).DeleteKey("");
         m_app = std::make_unique<CTarvexImportApp>();
         m_app->m_runNewDialog = [newAnswer] { return newAnswer; };
+        m_app->m_bSplashEnabled = false;  // it would take the tests' first key
         m_app->m_showMessage = [this](const QString&, const QString& text) { m_messages.append(text); };
         m_messages.clear();
         m_app->InitInstance(QStringList{QStringLiteral("tarvex-import")} + args);
@@ -276,7 +283,8 @@ private slots:
         QCOMPARE(frame->Children().size(), 2);
         QCOMPARE(frame->ActiveChild()->Kind(), DocTemplate::Dv1);
         QCOMPARE(frame->CurrentMenuResource(), 131);
-        QVERIFY(!frame->Action(57604)->isEnabled());  // nothing to save in the D.V.1 placeholder
+        QVERIFY(frame->Action(57604)->isEnabled());  // a D.V.1 is saved like an SAD
+        QVERIFY(qobject_cast<CDV1_View*>(frame->ActiveChild()->View()));
 
         app.m_runNewDialog = [] { return -1; };  // cancelled: nothing happens
         frame->Action(57600)->trigger();
@@ -533,20 +541,27 @@ private slots:
         }
         const QString foreign =
             WriteFile(dir.path() + QStringLiteral("/notiz.txt"), "keine Zollanmeldung hier");
+        const QString dv1 = dir.path() + QStringLiteral("/Wert 7.fdv");
+        {
+            CDV1_Doc doc;
+            std::string error;
+            QVERIFY(SaveFdvFile(std::filesystem::path(dv1.toStdU16String()), doc, error));
+        }
         CTarvexImportApp& app = Start({});
         CMainFrame* frame = app.MainFrame();
         QMimeData mime;
-        mime.setUrls({QUrl::fromLocalFile(good), QUrl::fromLocalFile(foreign)});
+        mime.setUrls({QUrl::fromLocalFile(good), QUrl::fromLocalFile(foreign), QUrl::fromLocalFile(dv1)});
         QDragEnterEvent enter(QPoint(50, 50), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
         QCoreApplication::sendEvent(frame, &enter);
         QVERIFY(enter.isAccepted());
         QDropEvent drop(QPointF(50, 50), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
         QCoreApplication::sendEvent(frame, &drop);
-        QCOMPARE(frame->Children().size(), 1);
+        QCOMPARE(frame->Children().size(), 2);
         QCOMPARE(frame->Children()[0]->PathName(), good);
+        QCOMPARE(frame->Children()[1]->Kind(), DocTemplate::Dv1);
         QVERIFY2(m_messages.size() == 1,
                  qPrintable(m_messages.join(QStringLiteral(" | "))));  // the text file is refused
-        QCOMPARE(app.RecentFiles(), QStringList{good});
+        QCOMPARE(app.RecentFiles(), (QStringList{dv1, good}));
     }
 
     void cancelInTheSaveQuestionKeepsEveryWindowOpen() {
@@ -732,6 +747,101 @@ private slots:
         QVERIFY(ticked);
     }
 
+    void dv1IsPrintedSavedAndReopened() {
+        CTarvexImportApp& app = Start({}, 99);
+        QTemporaryDir dir;
+        CMainFrame* frame = app.MainFrame();
+        auto* view = qobject_cast<CDV1_View*>(frame->ActiveChild()->View());
+        QVERIFY(view);
+        QCOMPARE(frame->CurrentMenuResource(), 131);
+        QCOMPARE(frame->ActiveChild()->Title(), QStringLiteral("DV1form1"));
+        QTest::keyClicks(view->EditWindow(), QStringLiteral("Muster GmbH"));
+        view->Nav().ClickBox(1);
+        frame->Action(cmd::kAddPage)->trigger();
+        QCOMPARE(frame->StatusText(1), QStringLiteral("D.V.1 - Seite 3 von 3"));
+        QVERIFY(frame->Action(cmd::kDv1Calculate)->isEnabled());
+        QVERIFY(!frame->Action(cmd::kInsertDefaults)->isEnabled());
+        QVERIFY(frame->ActiveChild()->IsModified());
+
+        // Print page 3 into a PDF: the D.V.1's margin sheet (four pages), then its print dialog.
+        app.Printer().setOutputFormat(QPrinter::PdfFormat);
+        const QString pdf = dir.path() + QStringLiteral("/Seite3.pdf");
+        app.m_execFileDialog = [&](QFileDialog& dlg) {
+            dlg.selectFile(pdf);
+            return true;
+        };
+        int marginPages = 0;
+        QStringList entries;
+        {
+            ModalAnswers modal({[&](QDialog* d) {
+                                    marginPages = d->findChild<QTabWidget*>()->count();
+                                    d->accept();
+                                },
+                                [&](QDialog* d) {
+                                    auto* dlg = qobject_cast<CDlgDrucken*>(d);
+                                    for (int i = 0; i < dlg->PageList()->count(); ++i)
+                                        entries.append(dlg->PageList()->itemText(i));
+                                    dlg->PageList()->setCurrentIndex(2);
+                                    dlg->accept();
+                                }});
+            frame->Action(cmd::kPrint)->trigger();
+            QCOMPARE(modal.seen, (QStringList{"Common_DlgMargin02", "CDlgDrucken"}));
+        }
+        QCOMPARE(marginPages, 4);
+        QCOMPARE(entries, (QStringList{"Seite 1 drucken - D.V.1", "Seite 2 drucken - D.V.1",
+                                       "Seite 3 drucken - D.V.1 BIS"}));
+        QVERIFY2(m_messages.isEmpty(), qPrintable(m_messages.join('\n')));
+        QVERIFY(QFileInfo(pdf).size() > 0);
+
+        // A text too long for its box: the clerk is asked first, and "Nein" prints nothing.
+        view->GetDocument()->Store().SetFieldText(
+            3, u"FOB Shanghai, Hafen, Terminal 4, Liegeplatz 17, Verladung durch die Reederei", 1);
+        QFile::remove(pdf);
+        {
+            ModalAnswers modal({[](QDialog* d) { d->accept(); }, [](QDialog* d) { d->accept(); },
+                                [](QDialog* d) { d->reject(); }});
+            frame->Action(cmd::kPrint)->trigger();
+            QCOMPARE(modal.seen, (QStringList{"Common_DlgMargin02", "CDlgDrucken", "QMessageBox"}));
+        }
+        QVERIFY(!QFileInfo::exists(pdf));
+
+        // Saved under its title with ".fdv", and opened again as a D.V.1 with what was typed.
+        const QString file = dir.path() + QStringLiteral("/Wert.fdv");
+        app.m_execFileDialog = [&](QFileDialog& dlg) {
+            dlg.selectFile(dir.path() + QStringLiteral("/Wert"));
+            return true;
+        };
+        QVERIFY(app.SaveDocument(frame->ActiveChild(), false));
+        QVERIFY(QFileInfo::exists(file));
+        QVERIFY(!frame->ActiveChild()->IsModified());
+        // The command line opens it again as a D.V.1 with what was typed.
+        CTarvexImportApp& again = Start({file}, -1, false);
+        QCOMPARE(again.MainFrame()->Children().size(), 1);
+        CChildFrame* reopened = again.MainFrame()->ActiveChild();
+        QCOMPARE(reopened->Kind(), DocTemplate::Dv1);
+        QCOMPARE(again.MainFrame()->CurrentMenuResource(), 131);
+        QCOMPARE(reopened->Dv1Document()->Store().GetFieldText(0, 1), std::u16string(u"Muster GmbH"));
+        QCOMPARE(reopened->Dv1Document()->Store().GetPageCount(), 3);
+        QCOMPARE(reopened->Dv1Document()->m_Checks[1], uint8_t(1));
+        QCOMPARE(again.RecentFiles().value(0), file);
+        QVERIFY2(m_messages.isEmpty(), qPrintable(m_messages.join('\n')));
+    }
+
+    void foreignFdvIsRefusedAndNeverOpened() {
+        CTarvexImportApp& app = Start({});
+        QTemporaryDir dir;
+        const QString path = dir.path() + QStringLiteral("/fremd.fdv");
+        {
+            QFile f(path);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write("KTW-DV1Form@2.00 eine alte Datei");
+        }
+        QVERIFY(!app.OpenDocumentFile(path));
+        QCOMPARE(app.MainFrame()->Children().size(), 0);
+        QCOMPARE(m_messages.size(), 1);
+        QVERIFY(m_messages[0].startsWith(QStringLiteral("Dies ist ein Dokument einer älteren Version")));
+    }
+
     void fileTypesAreRegisteredAfterTheWindowAndOnlyWhenNeeded() {
         const QString share = QSettingsProfile::SettingsDirOverride() + QStringLiteral("/share");
         QVERIFY(QDir(share).removeRecursively());
@@ -756,6 +866,54 @@ private slots:
         start();
         QCOMPARE(m_app->FileTypeRegistrations(), 1);  // a missing entry is written again
         QVERIFY(QFileInfo::exists(desktop));
+    }
+
+    void installedIconsAreTheIconsTheProgramDraws() {
+        // The package ships the icons as files; they must be what the program itself draws, in every size.
+        const char* names[] = {"apps/tarvex-import", "mimetypes/application-x-tarvex-einheitspapier",
+                               "mimetypes/application-x-tarvex-dv1-dokument"};
+        for (int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
+            for (int index = 0; index < 3; ++index) {
+                const QString path = QStringLiteral(TARVEX_SOURCE_DIR "/resources/icons/hicolor/%1x%1/%2.png")
+                                         .arg(size)
+                                         .arg(QLatin1String(names[index]));
+                const QImage file(path);
+                QVERIFY2(!file.isNull(), qPrintable(path));
+                QCOMPARE(file.size(), QSize(size, size));
+                QVERIFY2(file.convertToFormat(QImage::Format_ARGB32) ==
+                             DocumentIconImage(index, size).convertToFormat(QImage::Format_ARGB32),
+                         qPrintable(path));
+            }
+        }
+    }
+
+    void newFileTemplatesGoToTheTemplatesFolderOnce() {
+        const QString settings = QSettingsProfile::SettingsDirOverride();
+        const QString templates = settings + QStringLiteral("/Templates");
+        QVERIFY(QDir(templates).removeRecursively());
+        QFile::remove(settings + QStringLiteral("/share/tarvex-import/templates.stamp"));
+        auto start = [&] {
+            m_app.reset();
+            m_app = std::make_unique<CTarvexImportApp>();
+            m_app->m_runNewDialog = [] { return -1; };
+            m_app->m_showMessage = [this](const QString&, const QString& text) { m_messages.append(text); };
+            m_app->InitInstance({QStringLiteral("tarvex-import")});
+            QCoreApplication::processEvents();
+            return m_app->TemplatesWritten();
+        };
+        QCOMPARE(start(), 2);
+        const QString sad = templates + QStringLiteral("/Einheitspapier.aef");
+        const QString dv1 = templates + QStringLiteral("/DV1-Dokument.fdv");
+        QVERIFY(QFileInfo(sad).size() > 0);
+        QVERIFY(QFileInfo(dv1).size() > 0);
+        // The program opens what the menu creates, without a word.
+        m_messages.clear();
+        QVERIFY(m_app->OpenDocumentFile(sad));
+        QVERIFY2(m_messages.isEmpty(), qPrintable(m_messages.join('\n')));
+        // A template the user removed stays removed while the program is the same.
+        QVERIFY(QFile::remove(dv1));
+        QCOMPARE(start(), 0);
+        QVERIFY(!QFileInfo::exists(dv1));
     }
 };
 

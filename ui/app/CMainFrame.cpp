@@ -20,6 +20,7 @@
 #include <QToolBar>
 
 #include "core/app/ShellStrings.h"
+#include "ui/app/CDlgToolbarAnpassen.h"
 #include "ui/app/CDlgWindowList.h"
 #include "ui/app/CTarvexImportApp.h"
 #include "ui/app/DocumentWindows.h"
@@ -152,6 +153,9 @@ QMenu* CMainFrame::BuildMenu(const MenuEntry& entry, QWidget* parent) {
                     connect(sub, &QMenu::aboutToShow, this, [this, sub] {
                         sub->clear();
                         sub->addAction(m_toolBar->toggleViewAction());
+                        for (QToolBar* bar : m_userToolBars) sub->addAction(bar->toggleViewAction());
+                        sub->addSeparator();
+                        sub->addAction(m_actions.value(cmd::kCustomize));
                     });
                 }
                 break;
@@ -220,12 +224,73 @@ void CMainFrame::CreateToolBar() {
     m_toolBar = addToolBar(Str(shellstr::kToolbarStandard124));
     m_toolBar->setObjectName(QStringLiteral("ToolBar59392"));
     m_toolBar->setIconSize(QSize(24, 24));
-    for (int id : StandardToolbarButtons()) {
-        if (id == 0)
-            m_toolBar->addSeparator();
-        else
-            m_toolBar->addAction(m_actions.value(id));
+    // "Anpassen..." (126): at the end of every toolbar, in the pane context menu and the toolbar menu.
+    auto* customize = new QAction(Str(shellstr::kCustomize125), this);
+    customize->setObjectName(QStringLiteral("ID_%1").arg(cmd::kCustomize));
+    customize->setData(cmd::kCustomize);
+    customize->setStatusTip(Str(CommandPrompt(cmd::kCustomize)));
+    customize->setToolTip(Str(CommandTooltip(cmd::kCustomize)));
+    m_actions.insert(cmd::kCustomize, customize);
+    connect(customize, &QAction::triggered, this, &CMainFrame::OnCustomize);
+    ApplyToolbarLayout(m_pApp ? ReadToolbarLayout(m_pApp->GetProfile()) : DefaultToolbarLayout());
+}
+
+void CMainFrame::ApplyToolbarLayout(const ToolbarLayout& layout) {
+    m_toolbarLayout = layout;
+    if (m_toolbarLayout.user.size() > static_cast<size_t>(kMaxUserToolbars))
+        m_toolbarLayout.user.resize(kMaxUserToolbars);
+    auto fill = [this](QToolBar* bar, const std::vector<int>& buttons) {
+        bar->clear();
+        for (int id : buttons) {
+            if (id == 0)
+                bar->addSeparator();
+            else if (QAction* a = m_actions.value(id))
+                bar->addAction(a);
+        }
+        bar->addAction(m_actions.value(cmd::kCustomize));
+    };
+    fill(m_toolBar, m_toolbarLayout.standard);
+    // Own toolbars keep their id by position, so that the saved window state finds them again.
+    while (m_userToolBars.size() > static_cast<qsizetype>(m_toolbarLayout.user.size())) {
+        QToolBar* bar = m_userToolBars.takeLast();
+        removeToolBar(bar);
+        bar->deleteLater();
     }
+    for (size_t i = 0; i < m_toolbarLayout.user.size(); ++i) {
+        const QString name = QString::fromStdU16String(m_toolbarLayout.user[i].name);
+        if (static_cast<qsizetype>(i) >= m_userToolBars.size()) {
+            QToolBar* bar = addToolBar(name);
+            bar->setObjectName(QStringLiteral("ToolBar%1").arg(kFirstUserToolbarId + static_cast<int>(i)));
+            bar->setIconSize(m_toolBar->iconSize());
+            m_userToolBars.append(bar);
+        }
+        QToolBar* bar = m_userToolBars[static_cast<qsizetype>(i)];
+        bar->setWindowTitle(name);
+        fill(bar, m_toolbarLayout.user[i].buttons);
+    }
+}
+
+void CMainFrame::OnCustomize() {
+    CDlgToolbarAnpassen dlg(
+        m_toolbarLayout, [](int id) { return CommandIcon(id); },
+        [this](int id) {
+            QAction* a = m_actions.value(id);
+            return a && !a->text().isEmpty() ? QString(a->text()).remove(QLatin1Char('&'))
+                                             : Str(CommandPrompt(id));
+        },
+        this);
+    const bool ok = m_execCustomize ? m_execCustomize(dlg) : dlg.exec() == QDialog::Accepted;
+    if (!ok) return;
+    ApplyToolbarLayout(dlg.Layout());
+    if (m_pApp) WriteToolbarLayout(m_pApp->GetProfile(), m_toolbarLayout);
+}
+
+QMenu* CMainFrame::createPopupMenu() {
+    QMenu* menu = QMainWindow::createPopupMenu();
+    if (!menu) menu = new QMenu(this);
+    menu->addSeparator();
+    menu->addAction(m_actions.value(cmd::kCustomize));
+    return menu;
 }
 
 void CMainFrame::CreateStatusBar() {
@@ -308,10 +373,9 @@ void CMainFrame::SetMenuResource(int menuId) {
 
 void CMainFrame::SetStatusText(const QString& text, int pane) {
     if (pane < 0 || pane > 2) return;
-    if (pane == 0) {
-        statusBar()->showMessage(text);
-        return;
-    }
+    // Pane 0's own label: a temporary message of the status bar would hide it, and the two
+    // stretching panes would leave the message no room to be seen.
+    if (pane == 0) statusBar()->clearMessage();
     m_panes[pane]->setText(text);
     m_panes[pane]->repaint();
 }

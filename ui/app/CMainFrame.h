@@ -8,8 +8,10 @@
 #include <QPointer>
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 #include "core/app/ShellCommands.h"
+#include "core/app/ToolbarLayout.h"
 #include "ui/app/DocumentWindows.h"
 
 class QAction;
@@ -23,6 +25,7 @@ class QToolBar;
 namespace tarvex {
 
 class CChildFrame;
+class CDlgToolbarAnpassen;
 class CTarvexImportApp;
 
 class CMainFrame : public QMainWindow {
@@ -44,6 +47,17 @@ public:
     QAction* Action(int command) const { return m_actions.value(command); }
     QMdiArea* MdiArea() const { return m_mdiArea; }
     QToolBar* StandardToolBar() const { return m_toolBar; }
+    // The user's own toolbars (ids 59432 to 59441), in the order of the arrangement.
+    QList<QToolBar*> UserToolBars() const { return m_userToolBars; }
+    // Puts the buttons of an arrangement onto the toolbars; each ends with "Anpassen...".
+    void ApplyToolbarLayout(const ToolbarLayout& layout);
+    const ToolbarLayout& CurrentToolbarLayout() const { return m_toolbarLayout; }
+    // Command 126: the customising dialog; OK stores and applies the arrangement.
+    void OnCustomize();
+    // Runs the customising dialog (tests answer here); true for OK.
+    std::function<bool(CDlgToolbarAnpassen&)> m_execCustomize;
+    // The pane context menu: the toolbars and "Anpassen...".
+    QMenu* createPopupMenu() override;
     int CurrentMenuResource() const { return m_nMenuResource; }
     void SetMenuResource(int menuId);
     // Context menu 119 (owned by the frame), built when first asked for; the SAD view builds
@@ -83,6 +97,8 @@ private:
     CTarvexImportApp* m_pApp;
     QMdiArea* m_mdiArea = nullptr;
     QToolBar* m_toolBar = nullptr;
+    QList<QToolBar*> m_userToolBars;
+    ToolbarLayout m_toolbarLayout;
     QLabel* m_panes[3] = {nullptr, nullptr, nullptr};
     QMap<int, QAction*> m_actions;
     QMap<int, QList<QMenu*>> m_menus;  // top-level menus per menu resource

@@ -22,11 +22,14 @@
 #include "core/app/DocTemplates.h"
 #include "core/app/FreedesktopTypes.h"
 #include "core/app/Homepage.h"
+#include "core/app/NewFileTemplates.h"
 #include "core/app/SettingsKeys.h"
 #include "core/app/ShellCommands.h"
 #include "core/app/ShellStrings.h"
 #include "core/app/Version.h"
 #include "core/common/TextCodec.h"
+#include "core/dv1/Dv1Doc.h"
+#include "core/dv1/FdvFormat.h"
 #include "core/formview/PrintCorrections.h"
 #include "core/sad/AefFormat.h"
 #include "core/sad/EinheitspapierDoc.h"
@@ -40,6 +43,7 @@
 #include "ui/app/PlatformShell.h"
 #include "ui/app/QtText.h"
 #include "ui/app/ShellIcons.h"
+#include "ui/dv1/CDV1_View.h"
 #include "ui/formview/CDlgEditFeldDefinitionen.h"
 #include "ui/formview/CDlgPrinterFontSize.h"
 #include "ui/formview/Common_CDlgPrintSizeCorr.h"
@@ -168,8 +172,8 @@ bool CTarvexImportApp::InitInstance(const QStringList& arguments) {
     }
     // Queued after the New dialog: it runs inside the dialog's loop, once the dialog is visible.
     QTimer::singleShot(0, this, [this] { RegisterFileTypes(); });
-    // 15: the splash window belongs to the about and splash windows, which are not part of the
-    // program yet; "Settings"/"SplashScreen" is read there.
+    // 15: the splash window over the frame.
+    ShowSplash();
     return true;
 }
 
@@ -194,22 +198,30 @@ QString CTarvexImportApp::FileTypesDataHome() const {
     return DesktopDataHome();
 }
 
+QByteArray CTarvexImportApp::ProgramStamp() const {
+    // What the registration writes depends on the program file (its place, version and icons) only.
+    const QFileInfo program(QCoreApplication::applicationFilePath());
+    return QStringLiteral("%1\n%2\n%3\n%4\n")
+        .arg(program.absoluteFilePath(), QString::fromStdString(std::string(BuildProductVersion())))
+        .arg(program.size())
+        .arg(program.lastModified().toMSecsSinceEpoch())
+        .toUtf8();
+}
+
 void CTarvexImportApp::RegisterFileTypes() {
+    const QByteArray stamp = ProgramStamp();
     const QString dataHome = FileTypesDataHome();
-    if (dataHome.isEmpty()) return;
+    if (!dataHome.isEmpty()) RegisterFileTypesBelow(dataHome, stamp);
+    // The templates belong to the user even when the types were installed for the whole system.
+    InstallNewFileTemplates(stamp);
+}
+
+void CTarvexImportApp::RegisterFileTypesBelow(const QString& dataHome, const QByteArray& stamp) {
     CFreedesktopTypeRegistry shell(std::filesystem::path(dataHome.toStdU16String()), [](int index) {
         const QByteArray png = DocumentIconPng(index);
         return std::vector<uint8_t>(png.begin(), png.end());
     });
-    // What would be written depends on the program file (its place, version and icons) only: while
-    // the stamp of that matches and the entries are there, there is nothing to compare or rebuild.
-    const QFileInfo program(QCoreApplication::applicationFilePath());
-    const QByteArray stamp =
-        QStringLiteral("%1\n%2\n%3\n%4\n")
-            .arg(program.absoluteFilePath(), QString::fromStdString(std::string(BuildProductVersion())))
-            .arg(program.size())
-            .arg(program.lastModified().toMSecsSinceEpoch())
-            .toUtf8();
+    // While the stamp matches and the entries are there, there is nothing to compare or rebuild.
     const QString stampPath = dataHome + QStringLiteral("/tarvex-import/filetypes.stamp");
     bool complete = true;
     for (const DocTemplateStrings& t : kDocTemplates)
@@ -220,12 +232,38 @@ void CTarvexImportApp::RegisterFileTypes() {
         return;
     m_regManager->RegisterAtStartup(shell);
     if (shell.Changed()) RefreshDesktopDatabases(dataHome);
-    QDir().mkpath(QFileInfo(stampPath).absolutePath());
-    if (QSaveFile out(stampPath); out.open(QIODevice::WriteOnly)) {
+    WriteStamp(stampPath, stamp);
+    ++m_nFileTypeRegistrations;
+}
+
+void CTarvexImportApp::InstallNewFileTemplates(const QByteArray& stamp) {
+    const QString settingsDir = QSettingsProfile::SettingsDirOverride();
+    const QString home = settingsDir.isEmpty() ? DesktopDataHome() : settingsDir + QStringLiteral("/share");
+    if (home.isEmpty()) return;
+    // Once per program: a template the user deleted is not forced back at every start.
+    const QString stampPath = home + QStringLiteral("/tarvex-import/templates.stamp");
+    if (QFile stampFile(stampPath); stampFile.open(QIODevice::ReadOnly) && stampFile.readAll() == stamp)
+        return;
+    // With a private settings folder the templates stay inside it as well.
+    const QString folder =
+        settingsDir.isEmpty() ? UserTemplatesFolder() : settingsDir + QStringLiteral("/Templates");
+    if (!folder.isEmpty()) {
+        int written = 0;
+        std::string error;
+        // A folder that cannot be written is no reason to bother the clerk: the menu entry is a
+        // convenience, and the next version tries again.
+        WriteNewFileTemplates(std::filesystem::path(folder.toStdU16String()), written, error);
+        m_nTemplatesWritten += written;
+    }
+    WriteStamp(stampPath, stamp);
+}
+
+void CTarvexImportApp::WriteStamp(const QString& path, const QByteArray& stamp) {
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    if (QSaveFile out(path); out.open(QIODevice::WriteOnly)) {
         out.write(stamp);
         out.commit();
     }
-    ++m_nFileTypeRegistrations;
 }
 
 void CTarvexImportApp::ConnectCommands() {
@@ -267,6 +305,10 @@ void CTarvexImportApp::ConnectCommands() {
     on(cmd::kFieldDefinitions, [this] { OnFieldDefinitions(); });
     on(cmd::kMasterData, [this] { OnMasterData(); });
     on(cmd::kProgramOptions, [this] { OnProgramOptions(); });
+    on(cmd::kSupportInfo, [this] { OnSupportInfo(); });
+    on(cmd::kAbout, [this] { OnAbout(); });
+    // A command of the SAD view: enabled while an SAD window is in front (UpdateCommandStates).
+    on(cmd::kFormDefaults, [this] { OnFormDefaults(); });
     ConnectViewCommands();
 
     InstallHelpKey([this] { OnHelp(); });
@@ -306,7 +348,8 @@ constexpr int kViewCommands[] = {
     cmd::kInsertDefaults, cmd::kNextPage,   cmd::kPrevPage,     cmd::kFirstPage,
     cmd::kLastPage,       cmd::kAddPage,    cmd::kUpdateFields, cmd::kVariant0,
     cmd::kVariant1,       cmd::kVariant2,   cmd::kVariant3,     cmd::kMoveGoodsItem,
-    cmd::kRemoveLastPage, cmd::kPrint,      cmd::kMargins,      cmd::kGoToField};
+    cmd::kRemoveLastPage, cmd::kPrint,      cmd::kMargins,      cmd::kGoToField,
+    cmd::kDv1Calculate,   cmd::kDv1Hidden};
 
 }  // namespace
 
@@ -315,12 +358,20 @@ CEinheitspapierView* CTarvexImportApp::ActiveSadView() const {
     return c ? qobject_cast<CEinheitspapierView*>(c->View()) : nullptr;
 }
 
+CDV1_View* CTarvexImportApp::ActiveDv1View() const {
+    CChildFrame* c = m_pMainFrame ? m_pMainFrame->ActiveChild() : nullptr;
+    return c ? qobject_cast<CDV1_View*>(c->View()) : nullptr;
+}
+
 void CTarvexImportApp::ConnectViewCommands() {
     for (int id : kViewCommands) {
         QAction* a = m_pMainFrame->Action(id);
         if (!a) continue;
         QObject::connect(a, &QAction::triggered, m_pMainFrame, [this, id] {
-            if (CEinheitspapierView* view = ActiveSadView()) view->OnCommand(id);
+            if (CEinheitspapierView* view = ActiveSadView())
+                view->OnCommand(id);
+            else if (CDV1_View* dv1 = ActiveDv1View())
+                dv1->OnCommand(id);
             UpdateCommandStates();
         });
     }
@@ -330,18 +381,21 @@ void CTarvexImportApp::UpdateCommandStates() {
     CMainFrame* f = m_pMainFrame;
     if (!f) return;
     CChildFrame* c = f->ActiveChild();
-    const bool sad = c && c->Kind() == DocTemplate::Sad;
+    const bool document = c && (c->SadDocument() || c->Dv1Document());
     f->Action(cmd::kClose)->setEnabled(c != nullptr);
     // A copy can be saved at any time; saving in place only makes sense after a change.
-    f->Action(cmd::kSave)->setEnabled(sad && c->IsModified());
-    f->Action(cmd::kSaveAs)->setEnabled(sad);
+    f->Action(cmd::kSave)->setEnabled(document && c->IsModified());
+    f->Action(cmd::kSaveAs)->setEnabled(document);
+    f->Action(cmd::kFormDefaults)->setEnabled(c && c->SadDocument());
     for (CChildFrame* child : f->Children()) child->SyncModified();
     CEinheitspapierView* view = ActiveSadView();
+    CDV1_View* dv1 = ActiveDv1View();
     for (int id : kViewCommands) {
         QAction* a = f->Action(id);
         if (!a) continue;
         CommandState state;
-        const bool handled = view && view->UpdateCommandUI(id, state);
+        const bool handled =
+            (view && view->UpdateCommandUI(id, state)) || (dv1 && dv1->UpdateCommandUI(id, state));
         a->setEnabled(handled && state.enabled);
         if (handled && a->isCheckable()) a->setChecked(state.checked);
         if (handled && !state.text.isEmpty() && a->property("menuText").toString() != state.text) {
@@ -405,12 +459,11 @@ void CTarvexImportApp::OnFileNew() {
 
 CChildFrame* CTarvexImportApp::CreateNewDocument(int formVariant) {
     if (TemplateForFormVariant(formVariant) == DocTemplate::Dv1) {
-        // The D.V.1 document is not part of the program yet: its window says so.
-        auto* child = new CChildFrame(DocTemplate::Dv1, nullptr, this);
-        auto* label = new QLabel(Str(shellstr::kDv1Pending), child);
-        label->setAlignment(Qt::AlignCenter);
-        label->setAutoFillBackground(true);
-        child->setWidget(label);
+        auto doc = std::make_unique<CDV1_Doc>();
+        doc->OnNewDocument();
+        CDV1_Doc* raw = doc.get();
+        auto* child = new CChildFrame(std::move(doc), this);
+        child->setWidget(CreateDv1View(raw, child, *this));
         child->SetTitle(QStringLiteral("DV1form%1").arg(++m_nUntitled));
         return AddChild(child);
     }
@@ -467,10 +520,7 @@ CChildFrame* CTarvexImportApp::OpenDocumentFile(const QString& path) {
         Message(text);
         return nullptr;
     }
-    if (TemplateForPath(full.toStdU16String()) == DocTemplate::Dv1) {
-        Message(Str(shellstr::kDv1OpenPending), QMessageBox::Information);
-        return nullptr;
-    }
+    if (TemplateForPath(full.toStdU16String()) == DocTemplate::Dv1) return OpenDv1File(full);
     auto doc = std::make_unique<CEinheitspapierDoc>(m_profile.get());
     doc->ConfigureStore();
     std::string error;
@@ -496,26 +546,64 @@ CChildFrame* CTarvexImportApp::OpenDocumentFile(const QString& path) {
     return child;
 }
 
+CChildFrame* CTarvexImportApp::OpenDv1File(const QString& full) {
+    auto doc = std::make_unique<CDV1_Doc>();
+    std::string error;
+    FdvReadInfo read;
+    if (!LoadFdvFile(std::filesystem::path(full.toStdU16String()), *doc, error, &read)) {
+        QString text = Str(shellstr::kOpenFailed61697);
+        if (!error.empty()) text += QStringLiteral("\n") + QString::fromStdString(error);
+        Message(text);
+        return nullptr;
+    }
+    // A file that was not taken over is not opened: a window under its name would let Ctrl+S
+    // write an empty form over it.
+    if (const int message = FdvOpenMessage(*doc, read); message != 0) {
+        QApplication::beep();
+        Message(QString::fromStdU16String(FdvLoadMessageText(message)));
+        return nullptr;
+    }
+    CDV1_Doc* raw = doc.get();
+    auto* child = new CChildFrame(std::move(doc), this);
+    child->setWidget(CreateDv1View(raw, child, *this));
+    child->SetPathName(full);
+    AddChild(child);
+    AddToRecentFiles(full);
+    return child;
+}
+
 bool CTarvexImportApp::SaveDocument(CChildFrame* child, bool saveAs) {
     CEinheitspapierDoc* doc = child ? child->SadDocument() : nullptr;
-    if (!doc) return false;
+    CDV1_Doc* dv1 = child ? child->Dv1Document() : nullptr;
+    if (!doc && !dv1) return false;
+    const QString extension = dv1 ? QStringLiteral(".fdv") : QStringLiteral(".aef");
     QString path = child->PathName();
     if (saveAs || path.isEmpty()) {
-        QString name = path.isEmpty() ? child->Title() + QStringLiteral(".aef") : path;
+        QString name = path.isEmpty() ? child->Title() + extension : path;
         if (!PromptFileName(name, Str(shellstr::kSaveAsTitle61441), {}, false)) return false;
-        if (QFileInfo(name).suffix().isEmpty()) name += QStringLiteral(".aef");
+        if (QFileInfo(name).suffix().isEmpty()) name += extension;
         path = name;
     }
-    doc->CommitEdit();
     std::string error;
-    if (!SaveAefFile(std::filesystem::path(QFileInfo(path).absoluteFilePath().toStdU16String()), *doc,
-                     error)) {
+    const std::filesystem::path target(QFileInfo(path).absoluteFilePath().toStdU16String());
+    bool saved;
+    if (dv1) {
+        if (auto* view = qobject_cast<CDV1_View*>(child->View())) view->CommitEdit();
+        saved = SaveFdvFile(target, *dv1, error);
+    } else {
+        doc->CommitEdit();
+        saved = SaveAefFile(target, *doc, error);
+    }
+    if (!saved) {
         QString text = Str(shellstr::kSaveFailed61698);
         if (!error.empty()) text += QStringLiteral("\n") + QString::fromStdString(error);
         Message(text);
         return false;
     }
-    doc->SetModifiedFlag(false);
+    if (dv1)
+        dv1->SetModifiedFlag(false);
+    else
+        doc->SetModifiedFlag(false);
     child->SetPathName(QFileInfo(path).absoluteFilePath());
     AddToRecentFiles(child->PathName());
     return true;
@@ -645,10 +733,9 @@ void CTarvexImportApp::OnFilePrintSetup() {
         dialog.setWindowTitle(Str(shellstr::kPrintSetupTitle));
         dialog.exec();
     }
-    // In an SAD window the set-up also forgets the printer remembered for the SAD.
-    if (CChildFrame* c = m_pMainFrame ? m_pMainFrame->ActiveChild() : nullptr;
-        c && c->Kind() == DocTemplate::Sad)
-        ResetPrinterChoice(*m_profile, 0);
+    // In a form window the set-up also forgets the printer remembered for that form.
+    if (CChildFrame* c = m_pMainFrame ? m_pMainFrame->ActiveChild() : nullptr; c)
+        ResetPrinterChoice(*m_profile, c->Kind() == DocTemplate::Dv1 ? 1 : 0);
 }
 
 bool CTarvexImportApp::SelectPrinter(const QString& printerName) {

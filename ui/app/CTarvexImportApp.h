@@ -21,7 +21,9 @@ class QPrinter;
 namespace tarvex {
 
 class CChildFrame;
+class CDV1_View;
 class CEinheitspapierView;
+class CSplashWnd;
 class CMainFrame;
 class CQtRegeditHost;
 class QSettingsProfile;
@@ -79,9 +81,20 @@ public:
     // "Sta&mmdaten..." (entry mode of the article dialog) and the data-file options.
     void OnMasterData();
     void OnProgramOptions();
+    // Form defaults (F8), support information (Ctrl+Shift+Alt+I), about; ShellInfoCommands.cpp.
+    void OnFormDefaults();
+    void OnSupportInfo();
+    void OnAbout();
+    // Start-up step 15: the splash window, unless "Settings"/"SplashScreen" is 0; it appears
+    // once the event loop runs.
+    void ShowSplash();
+    CSplashWnd* Splash() const;
+    // The version as the windows show it ("3.11.07").
+    QString VersionString() const;
     // Enables and checks the commands for the active window (menus and toolbar).
     void UpdateCommandStates();
     CEinheitspapierView* ActiveSadView() const;
+    CDV1_View* ActiveDv1View() const;
     // Opens a file through the matching template and adds it to the recent-file list.
     CChildFrame* OpenDocumentFile(const QString& path);
     // Creates a new document of the template of a New-dialog result.
@@ -111,6 +124,7 @@ public:
     const QStringList& StartupSteps() const { return m_startupSteps; }
     // How often the desktop's file types were written (not skipped by their stamp).
     int FileTypeRegistrations() const { return m_nFileTypeRegistrations; }
+    int TemplatesWritten() const { return m_nTemplatesWritten; }
 
     // Replaceable interaction, so that tests can answer for the user.
     std::function<int()> m_runNewDialog;  // result or -1
@@ -118,6 +132,10 @@ public:
     std::function<bool(QFileDialog&)> m_execFileDialog;
     std::function<void(const QString& title, const QString& text)> m_showMessage;
     std::function<QMessageBox::StandardButton(const QString& question)> m_askSaveChanges;
+    // Runs the form defaults, support and about dialogs (QDialog::exec unless a test answers).
+    std::function<int(QDialog&)> m_execDialog;
+    // Start-up shows the splash window; the tests' applications do without it.
+    bool m_bSplashEnabled = true;
 
 private:
     void ConnectCommands();
@@ -130,8 +148,14 @@ private:
     // The per-user file-type registration; skipped while the stamp of what would be written is
     // unchanged and the entries exist, and the desktop's databases are rebuilt only after a change.
     void RegisterFileTypes();
+    void RegisterFileTypesBelow(const QString& dataHome, const QByteArray& stamp);
+    // The empty documents of the desktop's "new document" menu, in the user's templates folder.
+    void InstallNewFileTemplates(const QByteArray& stamp);
+    QByteArray ProgramStamp() const;
+    static void WriteStamp(const QString& path, const QByteArray& stamp);
     QString FileTypesDataHome() const;
     CChildFrame* AddChild(CChildFrame* child);
+    CChildFrame* OpenDv1File(const QString& fullPath);
     void Step(const QString& name) { m_startupSteps.append(name); }
 
     std::unique_ptr<QSettingsProfile> m_profile;
@@ -140,12 +164,14 @@ private:
     std::unique_ptr<CQtRegeditHost> m_regHost;
     std::unique_ptr<CRegeditManagment> m_regManager;
     QPointer<CMainFrame> m_pMainFrame;
+    QPointer<CSplashWnd> m_pSplash;
     std::unique_ptr<QPrinter> m_printer;
     CFieldDefinitions m_fieldDefinitions;
     QStringList m_recentFiles;
     QStringList m_startupSteps;
     int m_nUntitled = 0;
     int m_nFileTypeRegistrations = 0;
+    int m_nTemplatesWritten = 0;
 };
 
 // Qt's own dialogs and buttons (Ja/Nein/Abbrechen, file and printer dialogs) speak German:

@@ -3,10 +3,13 @@
 #include <QCloseEvent>
 #include <QFileInfo>
 
+#include "core/dv1/Dv1Doc.h"
 #include "core/sad/EinheitspapierDoc.h"
 #include "ui/app/CMainFrame.h"
 #include "ui/app/CTarvexImportApp.h"
+#include "ui/app/Dv1PrintCommand.h"
 #include "ui/app/SadPrintCommand.h"
+#include "ui/dv1/CDV1_View.h"
 #include "ui/sad/CEinheitspapierView.h"
 
 namespace tarvex {
@@ -29,6 +32,29 @@ QWidget* CreateSadView(CEinheitspapierDoc* doc, QWidget* parent, CTarvexImportAp
     // The view set its panes while it was built, before anybody listened.
     view->UpdateStatusText();
     return view;
+}
+
+QWidget* CreateDv1View(CDV1_Doc* doc, QWidget* parent, CTarvexImportApp& app) {
+    auto* view = new CDV1_View(doc, &app.GetProfile(), app.SadEnvironment(), parent);
+    auto* child = qobject_cast<CChildFrame*>(parent);
+    QObject::connect(view, &CDV1_View::statusTextChanged, view, [&app](int pane, const QString& text) {
+        if (app.MainFrame()) app.MainFrame()->SetStatusText(text, pane);
+    });
+    QObject::connect(view, &CDV1_View::saveRequested, view, [&app, child] {
+        if (child) app.SaveDocument(child, false);
+    });
+    QObject::connect(view, &CDV1_View::printRequested, view,
+                     [&app, view] { RunDv1PrintCommand(*view, app); });
+    QObject::connect(view, &CDV1_View::modifiedChanged, view, [child] {
+        if (child) child->SyncModified();
+    });
+    view->UpdateStatusText();
+    return view;
+}
+
+CChildFrame::CChildFrame(std::unique_ptr<CDV1_Doc> dv1Doc, CTarvexImportApp* app, QWidget* parent)
+    : QMdiSubWindow(parent), m_kind(DocTemplate::Dv1), m_pApp(app), m_dv1Doc(std::move(dv1Doc)) {
+    setAttribute(Qt::WA_DeleteOnClose);
 }
 
 CChildFrame::CChildFrame(DocTemplate kind, std::unique_ptr<CEinheitspapierDoc> sadDoc, CTarvexImportApp* app,
@@ -58,7 +84,7 @@ void CChildFrame::SetTitle(const QString& title) {
 }
 
 bool CChildFrame::IsModified() const {
-    return m_sadDoc && m_sadDoc->IsModified();
+    return (m_sadDoc && m_sadDoc->IsModified()) || (m_dv1Doc && m_dv1Doc->IsModified());
 }
 
 void CChildFrame::SyncModified() {

@@ -10,6 +10,7 @@
 #include <QSysInfo>
 
 #include "core/app/Homepage.h"
+#include "core/app/NewFileTemplates.h"
 #include "core/app/ShellStrings.h"
 
 namespace tarvex {
@@ -119,6 +120,35 @@ void RefreshDesktopDatabases(const QString& dataHome) {
         process.setStandardErrorFile(QProcess::nullDevice());
         process.startDetached();
     }
+}
+
+QString UserTemplatesFolder() {
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+    const QString home = QDir::homePath();
+    QString folder;
+    QProcess query;
+    query.start(QStringLiteral("xdg-user-dir"), {QStringLiteral("TEMPLATES")});
+    if (query.waitForFinished(5000) && query.exitStatus() == QProcess::NormalExit && query.exitCode() == 0) {
+        folder = QString::fromLocal8Bit(query.readAllStandardOutput()).trimmed();
+    } else {
+        // Without the tool: its configuration file, read the same way.
+        QString config = qEnvironmentVariable("XDG_CONFIG_HOME");
+        if (config.isEmpty()) config = home + QStringLiteral("/.config");
+        QFile file(config + QStringLiteral("/user-dirs.dirs"));
+        if (file.open(QIODevice::ReadOnly)) {
+            const QByteArray text = file.read(64 * 1024);
+            const auto dir =
+                XdgUserDirFromConfig(std::string_view(text.constData(), static_cast<size_t>(text.size())),
+                                     "TEMPLATES", home.toStdString());
+            if (dir) folder = QString::fromStdString(*dir);
+        }
+    }
+    // The home folder is the answer for "no templates folder": nothing is put there.
+    if (folder.isEmpty() || QDir(folder) == QDir(home) || QDir::isRelativePath(folder)) return {};
+    return folder;
+#else
+    return {};
+#endif
 }
 
 }  // namespace tarvex

@@ -33,5 +33,8 @@ QString DesktopDataHome();
 bool FileTypesInstalledSystemWide();
 // Rebuilds the desktop's MIME and application databases below dataHome.
 void RefreshDesktopDatabases(const QString& dataHome);
+// The user's templates folder ("xdg-user-dir TEMPLATES", else the user-dirs configuration); empty
+// when the user has none (the configuration names the home folder) or the platform knows none.
+QString UserTemplatesFolder();
 
 }  // namespace tarvex

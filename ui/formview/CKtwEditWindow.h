@@ -118,4 +118,14 @@ protected:
     bool ForwardsToView() const override { return true; }
 };
 
+// The D.V.1 view's edit window: the same keys reach the view as in the SAD view.
+class CKTWEditWindow_DV1 : public CKtwEditWindow {
+    Q_OBJECT
+public:
+    using CKtwEditWindow::CKtwEditWindow;
+
+protected:
+    bool ForwardsToView() const override { return true; }
+};
+
 }  // namespace tarvex

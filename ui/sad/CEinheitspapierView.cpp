@@ -28,6 +28,7 @@
 #include "core/sad/SadDocumentSetup.h"
 #include "core/sad/SadEditStrings.h"
 #include "core/sad/SadFields.h"
+#include "core/sad/SadFormDefaults.h"
 #include "core/sad/SadLayout.h"
 #include "core/sad/SadStrings.h"
 #include "render/sad/SadPageSetup.h"
@@ -218,6 +219,11 @@ void CEinheitspapierView::ZoomChanged() {
 void CEinheitspapierView::ReadDisplaySettings() {
     m_displayOptions = SadRenderOptionsFromSettings(GetProfile(), *m_pDoc, &m_definitions, m_nZoom);
     viewport()->update();
+}
+
+void CEinheitspapierView::ApplyFormDefaults(bool stampA, bool stampC) {
+    ApplyStampSwitches(m_definitions, stampA, stampC);
+    ReadDisplaySettings();
 }
 
 SadRenderOptions CEinheitspapierView::RenderOptions() const {

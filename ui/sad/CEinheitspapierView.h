@@ -15,6 +15,7 @@
 #include "render/sad/SadPageRenderer.h"
 #include "ui/formview/CKTWScrollViewBase.h"
 #include "ui/formview/CKtwEditWindow.h"
+#include "ui/formview/CommandState.h"
 #include "ui/sad/SadViewEnvironment.h"
 
 class QMenu;
@@ -23,15 +24,6 @@ namespace tarvex {
 
 class CEinheitspapierDoc;
 class CSadViewInput;
-
-// Menu state of a command for the shell's menus and toolbars.
-struct CommandState {
-    bool enabled = true;
-    bool checkable = false;
-    bool checked = false;
-    bool radio = false;
-    QString text;  // empty: keep the menu's text
-};
 
 class CEinheitspapierView : public CKTWScrollViewBase, public IFormViewOwner {
     Q_OBJECT
@@ -82,6 +74,8 @@ public:
     // at creation and after a dialog that changes them, not at each paint (the store syncs from
     // disk on every read).
     void ReadDisplaySettings();
+    // The form defaults were stored: their stamp switches act at once in this window too.
+    void ApplyFormDefaults(bool stampA, bool stampC);
     const CSadPageRenderer& Renderer() const { return m_renderer; }
 
     // Commands: dispatch by id and the menu state of an id; false for ids the view does not handle.

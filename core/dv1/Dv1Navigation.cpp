@@ -1,0 +1,246 @@
+#include "core/dv1/Dv1Navigation.h"
+
+#include <algorithm>
+
+#include "core/app/Profile.h"
+#include "core/app/SettingsKeys.h"
+#include "core/dv1/Dv1Doc.h"
+#include "core/dv1/Dv1Strings.h"
+#include "core/sad/SadEditStrings.h"
+
+namespace tarvex {
+namespace {
+
+constexpr int kLastFrontField = kDv1Fields1 - 1;  // 11
+constexpr int kFrontHelp[kDv1Fields1] = {300, 302, 301, 301, 303, 304, 305, 306, 307, 308, 309, 310};
+constexpr int kContinuationHelp = 312;
+
+// The keyboard's order on the front: each question's boxes follow the field of its details.
+constexpr Dv1Stop kFrontStops[] = {{false, 0},  {false, 1}, {false, 2}, {false, 3}, {false, 4},
+                                   {false, 5},  {false, 6}, {false, 7}, {true, 0},  {true, 1},
+                                   {true, 2},   {true, 3},  {true, 4},  {true, 5},               // 7 (a)-(c)
+                                   {false, 8},  {true, 6},  {true, 7},  {true, 8},  {true, 9},   // 8 (a)-(b)
+                                   {false, 9},  {true, 10}, {true, 11}, {true, 12}, {true, 13},  // 9 (a)-(b)
+                                   {false, 10}, {false, 11}};
+// The field whose details belong to each question row (7 (a)-(c), 8 (a)-(b), 9 (a)-(b)).
+constexpr int kQuestionField[7] = {7, 7, 7, 8, 8, 9, 9};
+
+std::u16string Number(int n) {
+    const std::string s = std::to_string(n);
+    return std::u16string(s.begin(), s.end());
+}
+
+}  // namespace
+
+bool Dv1FieldEnterable(int page, int field) {
+    if (page <= 1) return field >= 0 && field <= kLastFrontField;
+    if (field < 0 || field > kDv1LastInputField) return false;
+    // A field without a place on its page (52 on a BIS front) would swallow what is typed.
+    return !Dv1FieldRect(Dv1PageKindOf(page), field).IsEmpty();
+}
+
+int Dv1FieldAt(int page, int x, int y, int zoom) {
+    const Dv1PageKind kind = Dv1PageKindOf(page);
+    const int last = page <= 1 ? kLastFrontField : kDv1LastInputField;
+    for (int i = 0; i <= last; ++i)
+        if (Dv1FieldEnterable(page, i) && Dv1ZoomedRect(kind, i, zoom).Contains(x, y)) return i;
+    return -1;
+}
+
+int Dv1BoxAt(int x, int y, int zoom) {
+    for (int b = 0; b < kDv1BoxCount; ++b) {
+        const Dv1Rect r = Dv1BoxRectDown(b);
+        const Dv1Rect z{r.left * zoom / 10, r.top * zoom / 10, r.right * zoom / 10, r.bottom * zoom / 10};
+        if (z.Contains(x, y)) return b;
+    }
+    return -1;
+}
+
+int Dv1FieldHelpContext(int page, int field) {
+    if (page <= 1) return field >= 0 && field <= kLastFrontField ? kFrontHelp[field] : kFrontHelp[0];
+    return kContinuationHelp;
+}
+
+int Dv1BoxHelpContext(int box) {
+    return kFrontHelp[kQuestionField[std::clamp(box, 0, 13) / 2]];
+}
+
+std::span<const Dv1Stop> Dv1FrontStops() {
+    return kFrontStops;
+}
+
+void Dv1TickBox(std::vector<uint8_t>& checks, int box) {
+    if (box < 0 || box >= static_cast<int>(kDv1Checks)) return;
+    checks.resize(kDv1Checks, 0);
+    checks[box] = 1;
+    if (box == 1) {
+        // "NEIN" to 7 (a): (b) and (c) do not apply.
+        for (int b : {0, 2, 3, 4, 5}) checks[b] = 0;
+    } else {
+        checks[box % 2 ? box - 1 : box + 1] = 0;
+    }
+}
+
+void CDv1Navigation::Commit() {
+    if (m_nFocusBox >= 0) return;
+    CFieldStore& store = m_doc.Store();
+    store.ActivateField(store.GetCurrentField(), 0);
+}
+
+void CDv1Navigation::GoToField(int index, int page) {
+    m_nFocusBox = -1;
+    CFieldStore& store = m_doc.Store();
+    if (store.ActivateField(index, page) != 0) return;
+    m_host.FocusEditWindow();
+    m_host.SetHelpContext(Dv1FieldHelpContext(page, index));
+    m_host.UpdateStatusText();
+    m_host.EnsureVisible();
+}
+
+void CDv1Navigation::GoToBox(int box) {
+    if (box < 0 || box >= static_cast<int>(kDv1Checks) || m_host.ViewPage() != 1) return;
+    Commit();
+    m_nFocusBox = box;
+    m_host.FocusBox(box);
+    m_host.SetHelpContext(Dv1BoxHelpContext(box));
+    m_host.UpdateStatusText();
+    m_host.EnsureVisible();
+    m_host.Redraw();
+}
+
+int CDv1Navigation::FrontStopIndex() const {
+    const auto stops = Dv1FrontStops();
+    const Dv1Stop here =
+        m_nFocusBox >= 0 ? Dv1Stop{true, m_nFocusBox} : Dv1Stop{false, m_doc.Store().GetCurrentField()};
+    const auto it = std::find(stops.begin(), stops.end(), here);
+    return it == stops.end() ? 0 : static_cast<int>(it - stops.begin());
+}
+
+void CDv1Navigation::GoToStop(const Dv1Stop& stop) {
+    if (stop.box)
+        GoToBox(stop.index);
+    else
+        GoToField(stop.index, 1);
+}
+
+void CDv1Navigation::NextInputField() {
+    const int page = m_host.ViewPage();
+    if (page <= 1) {
+        const auto stops = Dv1FrontStops();
+        GoToStop(stops[(FrontStopIndex() + 1) % stops.size()]);
+        return;
+    }
+    int f = m_doc.Store().GetCurrentField();
+    do {
+        f = f >= kDv1LastInputField ? 0 : f + 1;
+    } while (!Dv1FieldEnterable(page, f));
+    GoToField(f, page);
+}
+
+void CDv1Navigation::PreviousInputField() {
+    const int page = m_host.ViewPage();
+    if (page <= 1) {
+        const auto stops = Dv1FrontStops();
+        const int n = static_cast<int>(stops.size());
+        GoToStop(stops[(FrontStopIndex() + n - 1) % n]);
+        return;
+    }
+    int f = m_doc.Store().GetCurrentField();
+    do {
+        f = f <= 0 || f > kDv1LastInputField ? kDv1LastInputField : f - 1;
+    } while (!Dv1FieldEnterable(page, f));
+    GoToField(f, page);
+}
+
+void CDv1Navigation::ClickBox(int box) {
+    if (box < 0 || box >= static_cast<int>(kDv1Checks)) return;
+    Dv1TickBox(m_doc.m_Checks, box);
+    m_doc.SetModifiedFlag(true);
+    m_host.SetDocumentModified();
+    m_host.Redraw();
+}
+
+bool CDv1Navigation::TickFocusedBox() {
+    if (m_nFocusBox < 0 || m_host.ViewPage() != 1) return false;
+    ClickBox(m_nFocusBox);
+    return true;
+}
+
+bool CDv1Navigation::CanGoToNextPage() const {
+    return m_host.ViewPage() < m_doc.Store().GetPageCount();
+}
+
+bool CDv1Navigation::CanGoToPreviousPage() const {
+    return m_host.ViewPage() >= 2;
+}
+
+void CDv1Navigation::ShowPage(int page) {
+    Commit();
+    m_host.SetViewPage(page);
+    m_host.LoadPageRects();
+    GoToField(0, page);
+    m_host.Redraw();
+}
+
+void CDv1Navigation::FirstPage() {
+    ShowPage(1);
+}
+
+void CDv1Navigation::LastPage() {
+    ShowPage(m_doc.Store().GetPageCount());
+}
+
+void CDv1Navigation::NextPage() {
+    if (CanGoToNextPage()) ShowPage(m_host.ViewPage() + 1);
+}
+
+void CDv1Navigation::PreviousPage() {
+    if (CanGoToPreviousPage()) ShowPage(m_host.ViewPage() - 1);
+}
+
+void CDv1Navigation::AddPage() {
+    Commit();
+    if (m_doc.AddPage() < 0) {
+        m_host.Beep();
+        m_host.ShowMessage(dv1str::kMsgPageLimit);
+        return;
+    }
+    m_host.SetDocumentModified();
+    LastPage();
+}
+
+std::vector<dv1::Dv1NotAnAmount> CDv1Navigation::Calculate(Profile& profile) {
+    Commit();
+    auto notAmounts =
+        dv1::CalculatePages(m_doc, settings::Get(profile, settings::kDV1Form, settings::kFlagDV1_11a));
+    CFieldStore& store = m_doc.Store();
+    // The edit window shows the field's new text, not what was typed before the calculation.
+    // Activating the field again would copy the old window text back over the result.
+    if (IEditWindow* window = store.Window(); window && window->HasWindow() && m_nFocusBox < 0) {
+        window->SetWindowText(store.GetFieldText(store.GetCurrentField(), store.GetCurrentPage()));
+        store.ActivateField(store.GetCurrentField(), store.GetCurrentPage());
+    }
+    m_host.SetDocumentModified();
+    m_host.Redraw();
+    return notAmounts;
+}
+
+int CDv1Navigation::ToggleFlag11a(Profile& profile) {
+    const int value = settings::Get(profile, settings::kDV1Form, settings::kFlagDV1_11a) == 1 ? 0 : 1;
+    profile.WriteProfileInt(settings::kDV1Form, settings::kFlagDV1_11a.name, value);
+    return value;
+}
+
+std::u16string CDv1Navigation::StatusPageText() const {
+    const CFieldStore& store = m_doc.Store();
+    std::u16string text = dv1str::kStatusPage;
+    text.replace(text.find(u"%1"), 2, Number(store.GetCurrentPage()));
+    text.replace(text.find(u"%2"), 2, Number(store.GetPageCount()));
+    return text;
+}
+
+std::u16string CDv1Navigation::StatusInsertText() const {
+    return m_doc.Store().GetInsertMode() ? sadeditstr::kStatusInsert : sadeditstr::kStatusOverwrite;
+}
+
+}  // namespace tarvex

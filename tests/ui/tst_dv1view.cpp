@@ -1,0 +1,213 @@
+// The D.V.1 view: typing and Tab, the yes/no boxes by mouse and space bar, F3 with its marks,
+// F10, the status panes, and a document saved and read back. With TARVEX_SCREENSHOT_DIR set, the
+// view is also written there as a PNG per page kind.
+
+#include <QDir>
+#include <QImage>
+#include <QSignalSpy>
+#include <QtTest>
+
+#include "core/app/Profile.h"
+#include "core/app/ShellCommands.h"
+#include "core/dv1/Dv1Doc.h"
+#include "core/dv1/FdvFormat.h"
+#include "ui/dv1/CDV1_View.h"
+
+using namespace tarvex;
+
+namespace {
+
+void Save(QWidget& w, const QString& name) {
+    const QString dir = qEnvironmentVariable("TARVEX_SCREENSHOT_DIR");
+    if (dir.isEmpty()) return;
+    QDir().mkpath(dir);
+    w.grab().save(dir + "/" + name);
+}
+
+struct Fixture {
+    CMemoryProfile profile;
+    CDV1_Doc doc;
+    int beeps = 0;
+    QStringList messages;
+    QStringList status[3];
+    std::unique_ptr<CDV1_View> view;
+
+    Fixture() {
+        doc.OnNewDocument();
+        SadViewEnvironment env;
+        env.beep = [this] { ++beeps; };
+        env.message = [this](const QString& t) { messages.append(t); };
+        view = std::make_unique<CDV1_View>(&doc, &profile, env);
+        QObject::connect(view.get(), &CDV1_View::statusTextChanged,
+                         [this](int pane, const QString& t) { status[pane].append(t); });
+        view->resize(900, 800);
+        view->show();
+        view->activateWindow();
+        QVERIFY(QTest::qWaitForWindowExposed(view.get()));
+    }
+    CKtwEditWindow& Edit() { return *view->EditWindow(); }
+    // The centre of a box of the front in viewport pixels.
+    QPoint BoxCentre(int box) { return view->BoxViewportRect(box).center(); }
+    void Key(Qt::Key key, Qt::KeyboardModifiers m = Qt::NoModifier) {
+        QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : view.get();
+        QTest::keyClick(target, key, m);
+    }
+};
+
+}  // namespace
+
+class TestDv1View : public QObject {
+    Q_OBJECT
+private slots:
+    void typingAndTabFillTheFieldsInOrder() {
+        Fixture f;
+        QTest::keyClicks(&f.Edit(), QStringLiteral("Muster GmbH"));
+        f.Key(Qt::Key_Tab);
+        QTest::keyClicks(&f.Edit(), QStringLiteral("Kaeufer AG"));
+        f.Key(Qt::Key_Tab);
+        QCOMPARE(f.doc.Store().GetFieldText(0, 1), std::u16string(u"Muster GmbH"));
+        QCOMPARE(f.doc.Store().GetFieldText(1, 1), std::u16string(u"Kaeufer AG"));
+        QCOMPARE(f.doc.Store().GetCurrentField(), 2);
+        QVERIFY(f.doc.IsModified());
+        // Shift+Tab on field 0 wraps to the last field of the front.
+        f.view->GoToField(0, 1);
+        f.Key(Qt::Key_Backtab, Qt::ShiftModifier);
+        QCOMPARE(f.doc.Store().GetCurrentField(), 11);
+        QCOMPARE(f.status[1].last(), QStringLiteral("D.V.1 - Seite 1 von 2"));
+        f.Key(Qt::Key_Insert);
+        QCOMPARE(f.status[2].last(), QStringLiteral("Überschreiben"));
+
+        // Zoom: the edit window follows its field to the new scale.
+        const int zoom = f.view->Zoom();
+        const int width = f.Edit().width();
+        QVERIFY(f.view->OnCommand(cmd::kZoomIn));
+        QVERIFY(f.view->Zoom() > zoom);
+        QVERIFY(f.Edit().width() > width);
+        QCOMPARE(f.Edit().geometry().topLeft(), f.view->FieldViewportRect(11).topLeft());
+    }
+
+    void boxesAreTickedByMouseAndBySpaceBar() {
+        Fixture f;
+        // The mouse: "NEIN" of 7 (a) clears the rest of question 7, the caret stays in its field.
+        f.doc.m_Checks = {1, 0, 1, 0, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0};
+        QTest::mouseClick(f.view->viewport(), Qt::LeftButton, {}, f.BoxCentre(1));
+        QCOMPARE(f.doc.m_Checks, (std::vector<uint8_t>{0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}));
+        QVERIFY(f.doc.IsModified());
+        QCOMPARE(f.doc.Store().GetCurrentField(), 0);
+        // Beside every field and box: the error beep, nothing changes.
+        QTest::mouseClick(f.view->viewport(), Qt::LeftButton, {}, f.BoxCentre(1) + QPoint(60, 0));
+        QCOMPARE(f.beeps, 1);
+
+        // The keyboard: Tab from field 8 reaches "JA" of 8 (a); space ticks it, the edit window is gone.
+        f.view->GoToField(8, 1);
+        QTest::keyClicks(&f.Edit(), QStringLiteral("Einschraenkung"));
+        f.Key(Qt::Key_Tab);
+        QCOMPARE(f.view->Nav().FocusedBox(), 6);
+        QVERIFY(!f.Edit().isVisible());
+        QVERIFY(f.view->hasFocus());
+        f.Key(Qt::Key_Space);
+        QCOMPARE(f.doc.m_Checks[6], uint8_t(1));
+        f.Key(Qt::Key_Tab);
+        f.Key(Qt::Key_Space);
+        QCOMPARE(f.doc.m_Checks[6], uint8_t(0));
+        QCOMPARE(f.doc.m_Checks[7], uint8_t(1));
+        Save(*f.view, QStringLiteral("dv1-front-box-focus.png"));
+        // On through boxes 8 and 9 to field 9, where the edit window comes back.
+        for (int i = 0; i < 3; ++i) f.Key(Qt::Key_Tab);
+        QCOMPARE(f.view->Nav().FocusedBox(), -1);
+        QCOMPARE(f.doc.Store().GetCurrentField(), 9);
+        QVERIFY(f.Edit().isVisible());
+        QCOMPARE(f.doc.Store().GetFieldText(8, 1), std::u16string(u"Einschraenkung"));
+    }
+
+    void calculationMarksTextsThatAreNoAmounts() {
+        Fixture f;
+        f.view->OnCommand(cmd::kNextPage);
+        QCOMPARE(f.view->ViewPage(), 2);
+        f.view->GoToField(4, 2);
+        QTest::keyClicks(&f.Edit(), QStringLiteral("1.000"));
+        f.doc.Store().SetFieldText(8, u"ca. 100", 2);
+        f.doc.Store().SetFieldText(7, u"250", 2);
+        f.Key(Qt::Key_F3);
+        QCOMPARE(f.doc.Store().GetFieldText(53, 2), std::u16string(u"1.000,00"));
+        QCOMPARE(f.doc.Store().GetFieldText(56, 2), std::u16string(u"1.250,00"));
+        QCOMPARE(f.Edit().toPlainText(), QStringLiteral("1.000,00"));
+        QCOMPARE(f.view->MarkedFields().size(), size_t(1));
+        QVERIFY(f.status[0].last().contains(QStringLiteral("ca. 100")));
+        // The mark is drawn in red on the frame of field 8, and on no other field.
+        const QImage shot = f.view->viewport()->grab().toImage();
+        auto redOnLeftEdge = [&](int field) {
+            const QRect r = f.view->FieldViewportRect(field);
+            for (int x = r.left() - 1; x <= r.left() + 1; ++x) {
+                const QRgb c = shot.pixel(x, r.center().y());
+                if (qRed(c) > 180 && qGreen(c) < 80 && qBlue(c) < 80) return true;
+            }
+            return false;
+        };
+        QVERIFY(redOnLeftEdge(8));
+        QVERIFY(!redOnLeftEdge(9));
+        Save(*f.view, QStringLiteral("dv1-back-marks.png"));
+        // Once the text is mended, the mark goes.
+        f.view->GoToField(8, 2);
+        f.Edit().selectAll();
+        QTest::keyClicks(&f.Edit(), QStringLiteral("100"));
+        QVERIFY(f.view->MarkedFields().empty());
+        // Sums are no target for the mouse: the normal cursor, and a click beeps.
+        QTest::mouseMove(f.view->viewport(), f.view->FieldViewportRect(7).center());
+        QCOMPARE(f.view->CursorKind(), 2);
+        QTest::mouseMove(f.view->viewport(), f.view->FieldViewportRect(53).center());
+        QCOMPARE(f.view->CursorKind(), 0);
+        const int beeps = f.beeps;
+        QTest::mouseClick(f.view->viewport(), Qt::LeftButton, {}, f.view->FieldViewportRect(53).center());
+        QCOMPARE(f.beeps, beeps + 1);
+        QCOMPARE(f.doc.Store().GetCurrentField(), 8);
+    }
+
+    void f10AppendsABisFrontWhoseField52IsSkipped() {
+        Fixture f;
+        f.Key(Qt::Key_F10);
+        QCOMPARE(f.doc.Store().GetPageCount(), 3);
+        QCOMPARE(f.view->ViewPage(), 3);
+        QCOMPARE(f.status[1].last(), QStringLiteral("D.V.1 - Seite 3 von 3"));
+        f.view->GoToField(51, 3);
+        QTest::keyClicks(&f.Edit(), QStringLiteral("1,2345"));
+        f.Key(Qt::Key_Tab);
+        QCOMPARE(f.doc.Store().GetCurrentField(), 0);
+        f.Key(Qt::Key_Backtab, Qt::ShiftModifier);
+        QCOMPARE(f.doc.Store().GetCurrentField(), 51);
+        // The edit window lies over the field's place on the BIS front.
+        QCOMPARE(f.Edit().geometry().topLeft(), f.view->FieldViewportRect(51).topLeft());
+        Save(*f.view, QStringLiteral("dv1-bis-front.png"));
+        f.Key(Qt::Key_F10);
+        QCOMPARE(f.view->ViewPage(), 4);
+        Save(*f.view, QStringLiteral("dv1-bis-back.png"));
+        f.view->OnCommand(cmd::kFirstPage);
+        QCOMPARE(f.view->ViewPage(), 1);
+        Save(*f.view, QStringLiteral("dv1-front.png"));
+    }
+
+    void documentSavedAndReadBackKeepsTextsBoxesAndPages() {
+        QTemporaryDir dir;
+        const std::filesystem::path path = (dir.path() + QStringLiteral("/Wert.fdv")).toStdU16String();
+        {
+            Fixture f;
+            QTest::keyClicks(&f.Edit(), QStringLiteral("Verkaeufer"));
+            QTest::mouseClick(f.view->viewport(), Qt::LeftButton, {}, f.BoxCentre(12));
+            f.Key(Qt::Key_F10);
+            QTest::keyClicks(&f.Edit(), QStringLiteral("3"));
+            f.view->CommitEdit();
+            std::string error;
+            QVERIFY2(SaveFdvFile(path, f.doc, error), error.c_str());
+        }
+        CDV1_Doc doc;
+        std::string error;
+        QVERIFY2(LoadFdvFile(path, doc, error), error.c_str());
+        QCOMPARE(doc.Store().GetFieldText(0, 1), std::u16string(u"Verkaeufer"));
+        QCOMPARE(doc.Store().GetFieldText(0, 3), std::u16string(u"3"));
+        QCOMPARE(doc.Store().GetPageCount(), 3);
+        QCOMPARE(doc.m_Checks[12], uint8_t(1));
+    }
+};
+
+QTEST_MAIN(TestDv1View)
+#include "tst_dv1view.moc"

@@ -1,0 +1,92 @@
+// The application's commands for the SAD form defaults, the support information and the about
+// and splash windows.
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QTimer>
+
+#include "core/app/SettingsKeys.h"
+#include "core/app/ShellStrings.h"
+#include "core/app/Version.h"
+#include "core/sad/SadDefaultsStrings.h"
+#include "ui/app/CAboutDlg.h"
+#include "ui/app/CMainFrame.h"
+#include "ui/app/CSplashWnd.h"
+#include "ui/app/CTarvexImportApp.h"
+#include "ui/app/Common_DlgInternalInfo.h"
+#include "ui/app/DocumentWindows.h"
+#include "ui/app/HelpContextScope.h"
+#include "ui/app/QtText.h"
+#include "ui/sad/CEinheitspapierView.h"
+#include "ui/sad/dialogs/CDlgDefaultTexte_EH.h"
+
+namespace tarvex {
+
+QString CTarvexImportApp::VersionString() const {
+    return QString::fromStdString(m_regManager
+                                      ? m_regManager->GetVersionString()
+                                      : FormatVersionString(PackProductVersion(BuildProductVersion())));
+}
+
+CSplashWnd* CTarvexImportApp::Splash() const {
+    return m_pSplash.data();
+}
+
+void CTarvexImportApp::OnFormDefaults() {
+    int result = QDialog::Rejected;
+    SadFormDefaults stored;
+    {
+        HelpContextScope help(m_nHelpContext, CDlgDefaultTexte_EH::kHelpContext);
+        CDlgDefaultTexte_EH dlg(GetProfile(), m_fieldDefinitions, m_regManager->SectionArea(), m_pMainFrame);
+        QObject::connect(&dlg, &CDlgDefaultTexte_EH::helpRequested, &dlg, [this] { OnHelp(); });
+        result = m_execDialog ? m_execDialog(dlg) : dlg.exec();
+        stored = dlg.Record();
+    }
+    if (result != QDialog::Accepted) return;
+    // The stamps act at once, in the windows that are open as well; the rest waits for the next
+    // new document.
+    if (m_pMainFrame)
+        for (CChildFrame* child : m_pMainFrame->Children())
+            if (auto* view = qobject_cast<CEinheitspapierView*>(child->View()))
+                view->ApplyFormDefaults(stored.stampA, stored.stampC);
+    Message(Str(saddefstr::kSaved), QMessageBox::Information);
+}
+
+void CTarvexImportApp::OnSupportInfo() {
+    Common_DlgInternalInfo dlg(GetProfile(), m_nLanguage, VersionString(),
+                               QString::fromStdString(m_regManager->BuildDate()), m_pMainFrame);
+    if (m_showMessage)
+        dlg.m_showMessage = [this](const QString& text, bool) {
+            m_showMessage(Str(shellstr::kAppTitle), text);
+        };
+    if (m_execDialog)
+        m_execDialog(dlg);
+    else
+        dlg.exec();
+}
+
+void CTarvexImportApp::OnAbout() {
+    HelpContextScope help(m_nHelpContext, CAboutDlg::kHelpContext);
+    CAboutDlg dlg(VersionString(), m_pMainFrame);
+    dlg.m_openHomepage = [this] { OnHomepage(); };
+    dlg.m_showSupportInfo = [this] { OnSupportInfo(); };
+    if (m_execDialog)
+        m_execDialog(dlg);
+    else
+        dlg.exec();
+}
+
+void CTarvexImportApp::ShowSplash() {
+    if (!m_bSplashEnabled || !m_pMainFrame || m_pSplash) return;
+    if (settings::Get(GetProfile(), settings::kSettings, settings::kSplashScreenAtStart) == 0) return;
+    int seconds = settings::Get(GetProfile(), settings::kSettings, settings::kSplashScreen);
+    // A negative time would never end; the window then keeps its usual time.
+    if (seconds < 0) seconds = settings::kSplashScreen.fallback;
+    // Shown from the event loop, after the steps queued at start-up: showing a window may run
+    // the loop, and the New dialog must not start inside this call.
+    QTimer::singleShot(0, m_pMainFrame, [this, seconds] {
+        if (!m_pSplash) m_pSplash = new CSplashWnd(m_pMainFrame, VersionString(), seconds);
+    });
+}
+
+}  // namespace tarvex

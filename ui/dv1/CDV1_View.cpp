@@ -1,0 +1,632 @@
+#include "ui/dv1/CDV1_View.h"
+
+#include <QActionGroup>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QTextDocument>
+#include <QWheelEvent>
+#include <algorithm>
+#include <cmath>
+
+#include "core/app/Profile.h"
+#include "core/app/SettingsKeys.h"
+#include "core/app/ShellCommands.h"
+#include "core/app/ShellStrings.h"
+#include "core/common/CommonStrings.h"
+#include "core/dv1/Dv1Doc.h"
+#include "core/dv1/Dv1Geometry.h"
+#include "core/dv1/Dv1Strings.h"
+#include "core/dv1/FdvFormat.h"
+#include "core/formview/FormZoom.h"
+#include "core/sad/SadEditStrings.h"
+#if __has_include("render/dv1/Dv1PageRenderer.h")
+#include "render/dv1/Dv1PageRenderer.h"
+#define TARVEX_DV1_RENDERER 1
+#else
+namespace tarvex {
+class CDv1PageRenderer {};
+}  // namespace tarvex
+#endif
+#include "ui/formview/Common_DlgMargin02.h"
+
+namespace tarvex {
+namespace {
+
+const char* const kSection = settings::kDV1Form;
+const QColor kEditBack(0xFF, 0xFF, 0xFF);
+
+QColor FromColorRef(int c) {
+    return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF);
+}
+
+}  // namespace
+
+CDV1_View::CDV1_View(CDV1_Doc* doc, Profile* profile, SadViewEnvironment env, QWidget* parent)
+    : CKTWScrollViewBase(profile, parent),
+      m_pDoc(doc),
+      m_env(std::move(env)),
+      m_renderer(std::make_unique<CDv1PageRenderer>()),
+      m_nav(*doc, *this) {
+    if (!m_env.beep) m_env.beep = [] { QApplication::beep(); };
+    if (!m_env.message)
+        m_env.message = [this](const QString& text) {
+            QMessageBox::warning(this, QString::fromUtf16(shellstr::kAppTitle), text);
+        };
+    SetProfileSection(QString::fromLatin1(kSection));
+    InitZoom();
+    m_crEditText = FromColorRef(settings::Get(GetProfile(), kSection, settings::kEditTextColor));
+    viewport()->setMouseTracking(true);
+    viewport()->setAutoFillBackground(false);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    // A yes/no box with the keyboard leaves the keys to the view itself.
+    setFocusPolicy(Qt::StrongFocus);
+
+    m_pEdit = new CKTWEditWindow_DV1(m_pDoc->Store(), &GetProfile(), viewport());
+    m_pEdit->CreateEditorEx(this, kEditCtrlId, kContextMenuEdit, Dpi(), std::max<int>(1, m_nZoom),
+                            m_crEditText, kEditBack);
+    m_nViewPage = 1;
+    m_nCursorKind = 0;
+    SetHelpContext(kHelpContextView);
+    PrepareLayout();
+    m_pDoc->Store().ActivateField(0, 1);
+    OnInitialUpdate();
+}
+
+CDV1_View::~CDV1_View() = default;
+
+void CDV1_View::OnInitialUpdate() {
+    SetScrollSizes();
+    ScrollToLogical(0, 0);
+    if (m_pDoc->m_nLoadMessage != 0 && !m_bLoadMessageShown) {
+        m_bLoadMessageShown = true;
+        m_env.beep();
+        m_env.message(QString::fromStdU16String(FdvLoadMessageText(m_pDoc->m_nLoadMessage)));
+    }
+    viewport()->update();
+}
+
+void CDV1_View::ReloadFromStore() {
+    // The store was filled anew: the window's text is stale and must not go back into it.
+    CFieldStore& store = m_pDoc->Store();
+    m_nViewPage = std::clamp(m_nViewPage, 1, store.GetPageCount());
+    m_pEdit->SetWindowText(store.GetFieldText(store.GetCurrentField(), store.GetCurrentPage()));
+    m_notAmounts.clear();
+    LoadPageRects();
+    GoToField(0, m_nViewPage);
+    viewport()->update();
+    UpdateStatusText();
+}
+
+void CDV1_View::PrepareLayout() {
+    if (m_bLayoutValid) return;
+    if (m_nZoom < kZoomMin) InitZoom();
+    if (m_nZoom < 1) m_nZoom = kZoomMin;
+    SetScrollSizes();
+    m_layoutDpi = Dpi();
+    m_renderer->Prepare(&GetProfile(), m_nZoom);
+    CFieldStore& store = m_pDoc->Store();
+    const int dpi = static_cast<int>(std::lround(Dpi()));
+    for (int i = 0; i < kDv1FrontFieldCount; ++i) {
+        const Dv1Rect r = Dv1FieldRect(Dv1PageKind::Front, i);
+        store.SetFieldRect1(i, FormRectToPixels(r.left, r.top, r.right, r.bottom, m_nZoom, dpi));
+    }
+    LoadPageRects();
+    m_pEdit->CreateScreenFonts(Dpi(), m_nZoom);
+    // The window moves to its field's new place; a focused box keeps the keyboard.
+    if (m_nav.FocusedBox() < 0) {
+        const int field = store.GetCurrentPage() == m_nViewPage ? store.GetCurrentField() : 0;
+        if (store.ActivateField(field, m_nViewPage) != 0) store.ActivateField(0, m_nViewPage);
+    }
+    SetLayoutValid();
+}
+
+void CDV1_View::LoadPageRects() {
+    if (m_nViewPage <= 1) return;
+    CFieldStore& store = m_pDoc->Store();
+    const int dpi = static_cast<int>(std::lround(Dpi()));
+    const Dv1PageKind kind = Dv1PageKindOf(m_nViewPage);
+    for (int i = 0; i < kDv1PageFieldCount; ++i) {
+        const Dv1Rect r = Dv1FieldRect(kind, i);
+        store.SetFieldRect2(i, FormRectToPixels(r.left, r.top, r.right, r.bottom, m_nZoom, dpi));
+    }
+}
+
+void CDV1_View::ZoomChanged() {
+    PrepareLayout();
+    if (m_nav.FocusedBox() >= 0) FocusBox(m_nav.FocusedBox());
+    viewport()->update();
+}
+
+QPoint CDV1_View::ZoomedFormPoint(const QPoint& pos) const {
+    const QPoint scroll = DeviceScrollPosition();
+    const int dpi = static_cast<int>(std::lround(Dpi()));
+    return {PixelsToZoomedForm(pos.x() + scroll.x(), dpi), PixelsToZoomedForm(pos.y() + scroll.y(), dpi)};
+}
+
+QRect CDV1_View::ZoomedToViewport(int left, int top, int right, int bottom) const {
+    const int dpi = static_cast<int>(std::lround(Dpi()));
+    // Already zoomed: zoom 10 keeps the values.
+    const FieldRect r = FormRectToPixels(left, top, right, bottom, 10, dpi);
+    const QPoint scroll = DeviceScrollPosition();
+    return QRect(QPoint(r.left, r.top), QPoint(r.right - 1, r.bottom - 1)).translated(-scroll);
+}
+
+QRect CDV1_View::FieldViewportRect(int index) const {
+    const Dv1Rect r = Dv1ZoomedRect(Dv1PageKindOf(m_nViewPage), index, m_nZoom);
+    return ZoomedToViewport(r.left, r.top, r.right, r.bottom);
+}
+
+QRect CDV1_View::BoxViewportRect(int box) const {
+    const Dv1Rect r = Dv1BoxRectDown(box);
+    return ZoomedToViewport(r.left * m_nZoom / 10, r.top * m_nZoom / 10, r.right * m_nZoom / 10,
+                            r.bottom * m_nZoom / 10);
+}
+
+int CDV1_View::FieldAt(const QPoint& pos) const {
+    const QPoint p = ZoomedFormPoint(pos);
+    return Dv1FieldAt(m_nViewPage, p.x(), p.y(), m_nZoom);
+}
+
+int CDV1_View::BoxAt(const QPoint& pos) const {
+    if (m_nViewPage != 1) return -1;
+    const QPoint p = ZoomedFormPoint(pos);
+    return Dv1BoxAt(p.x(), p.y(), m_nZoom);
+}
+
+void CDV1_View::paintEvent(QPaintEvent* e) {
+    // A view built before its window was on a screen was laid out for another resolution.
+    if (Dpi() != m_layoutDpi) InvalidateLayout();
+    PrepareLayout();
+    QPainter painter(viewport());
+    painter.fillRect(e->rect(), Qt::white);
+    painter.save();
+    const QPoint scroll = DeviceScrollPosition();
+    painter.translate(-scroll.x(), -scroll.y());
+    painter.setWorldTransform(CDv1PageRenderer::LogicalToDevice(Dpi()), true);
+    Dv1RenderOptions options;
+    options.zoom = m_nZoom;
+    options.textColour = m_crEditText;
+    for (const dv1::Dv1NotAnAmount& n : MarkedFields())
+        if (n.page == m_nViewPage) options.markedFields.push_back(n.field);
+    m_renderer->Render(painter, *m_pDoc, m_nViewPage, options);
+    painter.restore();
+    // A box with the keyboard shows it by a dashed frame.
+    if (m_nViewPage == 1 && m_nav.FocusedBox() >= 0) {
+        painter.setPen(QPen(palette().color(QPalette::Highlight), 2, Qt::DashLine));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(BoxViewportRect(m_nav.FocusedBox()).adjusted(-4, -4, 4, 4));
+    }
+}
+
+std::vector<dv1::Dv1NotAnAmount> CDV1_View::MarkedFields() const {
+    std::vector<dv1::Dv1NotAnAmount> marked;
+    const CFieldStore& store = m_pDoc->Store();
+    for (const dv1::Dv1NotAnAmount& n : m_notAmounts) {
+        std::u16string text = store.GetFieldText(n.field, n.page);
+        // The field with the caret shows what is being typed.
+        if (n.field == store.GetCurrentField() && n.page == store.GetCurrentPage() && m_pEdit->HasWindow() &&
+            m_pEdit->isVisible())
+            text = m_pEdit->WindowText();
+        if (text == n.text) marked.push_back(n);
+    }
+    return marked;
+}
+
+void CDV1_View::scrollContentsBy(int, int) {
+    m_pEdit->FollowScroll();
+    viewport()->update();
+}
+
+bool CDV1_View::event(QEvent* e) {
+    // Tab and Shift+Tab move between the form's stops, not between widgets.
+    if (e->type() == QEvent::KeyPress) {
+        auto* key = static_cast<QKeyEvent*>(e);
+        if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) {
+            keyPressEvent(key);
+            return true;
+        }
+    }
+    return CKTWScrollViewBase::event(e);
+}
+
+void CDV1_View::keyPressEvent(QKeyEvent* e) {
+    const int key = e->key();
+    if (key == Qt::Key_Tab || key == Qt::Key_Backtab) {
+        NavigateFromEditor(key == Qt::Key_Tab && !(e->modifiers() & Qt::ShiftModifier));
+        return;
+    }
+    if (key == Qt::Key_Space && !(e->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) &&
+        m_nav.TickFocusedBox())
+        return;
+    // Outside a main window the view's accelerators come here while a box has the keyboard.
+    if (const int id = CKtwEditWindow::AcceleratorCommand(*e); id && EditorCommand(id)) return;
+    CKTWScrollViewBase::keyPressEvent(e);
+}
+
+void CDV1_View::showEvent(QShowEvent* e) {
+    CKTWScrollViewBase::showEvent(e);
+    // Built before it had its window, the edit window shows its text in the window's font only
+    // once it is shown itself: the field is shown again in its own font.
+    CFieldStore& store = m_pDoc->Store();
+    if (m_nav.FocusedBox() < 0 && store.GetCurrentPage() == m_nViewPage)
+        store.ActivateField(store.GetCurrentField(), m_nViewPage);
+}
+
+void CDV1_View::focusInEvent(QFocusEvent* e) {
+    CKTWScrollViewBase::focusInEvent(e);
+    UpdateStatusText();
+    if (m_nav.FocusedBox() < 0 && m_pEdit->HasWindow() && m_pEdit->isVisible()) m_pEdit->setFocus();
+}
+
+void CDV1_View::mouseMoveEvent(QMouseEvent* e) {
+    const QPoint p = e->position().toPoint();
+    m_nCursorKind = FieldAt(p) >= 0 || BoxAt(p) >= 0 ? 2 : 0;
+    viewport()->setCursor(m_nCursorKind == 2 ? Qt::PointingHandCursor : Qt::ArrowCursor);
+    if (m_nCursorKind == 0) CKTWScrollViewBase::mouseMoveEvent(e);
+}
+
+int CDV1_View::ClickAt(const QPoint& pos) {
+    const int field = FieldAt(pos);
+    if (field >= 0) {
+        GoToField(field, m_nViewPage);
+        return field;
+    }
+    if (const int box = BoxAt(pos); box >= 0) {
+        m_nav.ClickBox(box);
+        return -2;
+    }
+    m_env.beep();
+    return -1;
+}
+
+void CDV1_View::mousePressEvent(QMouseEvent* e) {
+    if (e->button() != Qt::LeftButton || ClickAt(e->position().toPoint()) == -1)
+        CKTWScrollViewBase::mousePressEvent(e);
+}
+
+void CDV1_View::GoToField(int index, int page) {
+    m_nav.GoToField(index, page == 0 ? m_nViewPage : page);
+    viewport()->update();
+}
+
+void CDV1_View::NavigateFromEditor(bool forward) {
+    forward ? m_nav.NextInputField() : m_nav.PreviousInputField();
+    viewport()->update();
+}
+
+void CDV1_View::Calculate() {
+    m_notAmounts = m_nav.Calculate(GetProfile());
+    QString text;
+    if (m_notAmounts.empty()) {
+        text = QString::fromStdString(
+            commonstr::Args(dv1str::kCalculationDone, {std::to_string(m_pDoc->Store().GetPageCount())}));
+    } else {
+        const dv1::Dv1NotAnAmount& n = m_notAmounts.front();
+        const std::u16string t = n.text;
+        const std::string first = commonstr::Args(
+            dv1str::kNotAnAmount,
+            {std::to_string(n.page), std::to_string(n.field), QString::fromStdU16String(t).toStdString()});
+        text = m_notAmounts.size() == 1
+                   ? QString::fromStdString(first)
+                   : QString::fromStdString(commonstr::Args(dv1str::kNotAnAmountCount,
+                                                            {std::to_string(m_notAmounts.size()), first}));
+    }
+    emit statusTextChanged(0, text);
+    viewport()->repaint();
+}
+
+QString CDV1_View::StatusPageText() const {
+    return QString::fromStdU16String(m_nav.StatusPageText());
+}
+
+QString CDV1_View::StatusInsertText() const {
+    return QString::fromStdU16String(m_nav.StatusInsertText());
+}
+
+void CDV1_View::UpdateStatusText() {
+    emit statusTextChanged(2, StatusInsertText());
+    emit statusTextChanged(1, StatusPageText());
+}
+
+void CDV1_View::WheelFromEditor(QWheelEvent* event) {
+    wheelEvent(event);
+}
+
+void CDV1_View::SetDocumentModified() {
+    m_pDoc->SetModifiedFlag(true);
+    emit modifiedChanged();
+}
+
+// --- IDv1EditHost
+
+void CDV1_View::SetViewPage(int page) {
+    m_nViewPage = page;
+    viewport()->update();
+}
+
+void CDV1_View::FocusEditWindow() {
+    if (!m_pEdit->HasWindow()) return;
+    m_pEdit->show();
+    m_pEdit->setFocus(Qt::OtherFocusReason);
+}
+
+void CDV1_View::FocusBox(int) {
+    m_pEdit->hide();
+    setFocus(Qt::OtherFocusReason);
+    viewport()->update();
+}
+
+void CDV1_View::FocusBox() {
+    if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget()); sub && sub->mdiArea())
+        sub->mdiArea()->setActiveSubWindow(sub);
+    window()->activateWindow();
+    if (m_nav.FocusedBox() >= 0)
+        setFocus(Qt::OtherFocusReason);
+    else if (m_pEdit->HasWindow() && m_pEdit->isVisible())
+        m_pEdit->setFocus(Qt::OtherFocusReason);
+}
+
+void CDV1_View::EnsureVisible() {
+    if (m_nav.FocusedBox() < 0) {
+        m_pEdit->EnsureVisible();
+        return;
+    }
+    const QRect box = BoxViewportRect(m_nav.FocusedBox());
+    const QRect room = viewport()->rect().adjusted(20, 20, -20, -20);
+    // Logical units are 0.1 mm x zoom / 10 with y upward; a pixel step of the box is enough.
+    const double unitsPerPixel = 254.0 / Dpi();
+    int dx = 0, dy = 0;
+    if (box.bottom() > room.bottom()) dy = box.bottom() - room.bottom();
+    if (box.top() < room.top()) dy = box.top() - room.top();
+    if (box.right() > room.right()) dx = box.right() - room.right();
+    if (box.left() < room.left()) dx = box.left() - room.left();
+    if (dx || dy)
+        CKTWScrollViewBase::ScrollLogicalBy(static_cast<int>(std::lround(dx * unitsPerPixel)),
+                                            -static_cast<int>(std::lround(dy * unitsPerPixel)));
+}
+
+void CDV1_View::SetHelpContext(int context) {
+    if (m_env.setHelpContext) m_env.setHelpContext(context);
+}
+
+void CDV1_View::Redraw() {
+    viewport()->repaint();
+}
+
+void CDV1_View::Beep() {
+    m_env.beep();
+}
+
+void CDV1_View::ShowMessage(const std::u16string& text) {
+    m_env.message(QString::fromStdU16String(text));
+}
+
+// --- commands
+
+bool CDV1_View::OnCommand(int id) {
+    CFieldStore& store = m_pDoc->Store();
+    auto changed = [this] {
+        SetDocumentModified();
+        viewport()->update();
+    };
+    switch (id) {
+        case cmd::kNextField:
+            NavigateFromEditor(true);
+            return true;
+        case cmd::kPrevField:
+            NavigateFromEditor(false);
+            return true;
+        case cmd::kNextPage:
+            m_nav.NextPage();
+            return true;
+        case cmd::kPrevPage:
+            m_nav.PreviousPage();
+            return true;
+        case cmd::kFirstPage:
+            if (m_nav.CanGoToPreviousPage()) m_nav.FirstPage();
+            return true;
+        case cmd::kLastPage:
+            if (m_nav.CanGoToNextPage()) m_nav.LastPage();
+            return true;
+        case cmd::kAddPage:
+            m_nav.AddPage();
+            return true;
+        case cmd::kDv1Calculate:
+            Calculate();
+            return true;
+        case cmd::kDv1Hidden:
+            CDv1Navigation::ToggleFlag11a(GetProfile());
+            return true;
+        case cmd::kInsertDefaults:
+            return true;
+        case cmd::kPrint:
+            emit printRequested();
+            return true;
+        case cmd::kMargins: {
+            const int saved = m_env.helpContext ? m_env.helpContext() : 0;
+            SetHelpContext(Common_DlgMargin02::kHelpContext);
+            Common_DlgMargin02::RunMarginCommand(
+                GetProfile(), 1, m_env.language ? m_env.language() : 0, this, [this] {
+                    if (m_env.showHelp)
+                        m_env.showHelp(m_env.helpContext ? m_env.helpContext()
+                                                         : Common_DlgMargin02::kHelpContext);
+                });
+            SetHelpContext(saved);
+            FocusBox();
+            return true;
+        }
+        case cmd::kSave:
+            m_nav.Commit();
+            emit saveRequested();
+            return true;
+        case cmd::kZoomIn:
+            OnZoomIn();
+            return true;
+        case cmd::kZoomOut:
+            OnZoomOut();
+            return true;
+        case cmd::kInsertMode:
+            store.SetInsertMode(!store.GetInsertMode());
+            UpdateStatusText();
+            return true;
+        default:
+            break;
+    }
+    // The editing commands act on the field with the caret; a box has no text.
+    if (m_nav.FocusedBox() >= 0) return false;
+    CKtwEditWindow& edit = *m_pEdit;
+    switch (id) {
+        case cmd::kUndo:
+            edit.undo();
+            return true;
+        case cmd::kCut:
+            edit.cut();
+            changed();
+            return true;
+        case cmd::kCopy:
+            edit.copy();
+            return true;
+        case cmd::kPaste:
+            edit.PasteText();
+            changed();
+            return true;
+        case cmd::kSelectAll:
+            edit.selectAll();
+            return true;
+        case cmd::kFontLarger:
+            store.FontBigger();
+            changed();
+            return true;
+        case cmd::kFontSmaller:
+            store.FontSmaller();
+            changed();
+            return true;
+        case cmd::kFontBold:
+            store.ToggleBold();
+            changed();
+            return true;
+        case cmd::kAlignLeft:
+            store.SetLeftCurrent();
+            changed();
+            return true;
+        case cmd::kAlignCenter:
+            store.SetCentredCurrent();
+            changed();
+            return true;
+        case cmd::kAlignRight:
+            store.SetRightCurrent();
+            changed();
+            return true;
+        default:
+            return false;
+    }
+}
+
+bool CDV1_View::EditorCommand(int id) {
+    CommandState state;
+    if (UpdateCommandUI(id, state) && !state.enabled) return true;
+    return OnCommand(id);
+}
+
+bool CDV1_View::UpdateCommandUI(int id, CommandState& s) const {
+    const CFieldStore& store = m_pDoc->Store();
+    const bool inField = m_nav.FocusedBox() < 0;
+    s = CommandState();
+    switch (id) {
+        case cmd::kNextField:
+        case cmd::kPrevField:
+        case cmd::kAddPage:
+        case cmd::kDv1Calculate:
+        case cmd::kDv1Hidden:
+        case cmd::kPrint:
+        case cmd::kMargins:
+        case cmd::kSave:
+            return true;
+        case cmd::kInsertDefaults:
+            s.enabled = false;
+            return true;
+        case cmd::kNextPage:
+        case cmd::kLastPage:
+            s.enabled = m_nViewPage < store.GetPageCount();
+            return true;
+        case cmd::kPrevPage:
+        case cmd::kFirstPage:
+            s.enabled = m_nViewPage >= 2;
+            return true;
+        case cmd::kZoomIn:
+            s.enabled = CanZoomIn();
+            return true;
+        case cmd::kZoomOut:
+            s.enabled = CanZoomOut();
+            return true;
+        case cmd::kInsertMode:
+            s.text = store.GetInsertMode() ? QString::fromUtf16(sadeditstr::kInsertModeOff)
+                                           : QString::fromUtf16(sadeditstr::kInsertModeOn);
+            return true;
+        case cmd::kUndo:
+            s.enabled = inField && m_pEdit->document()->isUndoAvailable();
+            return true;
+        case cmd::kCut:
+        case cmd::kCopy:
+        case cmd::kPaste:
+        case cmd::kSelectAll:
+            s.enabled = inField;
+            return true;
+        case cmd::kFontLarger:
+            s.enabled = inField && store.CanFontBigger();
+            return true;
+        case cmd::kFontSmaller:
+            s.enabled = inField && store.CanFontSmaller();
+            return true;
+        case cmd::kFontBold:
+            s.enabled = inField;
+            s.checkable = true;
+            s.checked = inField && store.IsBoldCurrent();
+            return true;
+        case cmd::kAlignLeft:
+        case cmd::kAlignCenter:
+        case cmd::kAlignRight:
+            s.enabled = inField;
+            s.checkable = s.radio = true;
+            s.checked = inField && (id == cmd::kAlignLeft     ? store.IsLeftCurrent()
+                                    : id == cmd::kAlignCenter ? store.IsCentredCurrent()
+                                                              : store.IsRightCurrent());
+            return true;
+        default:
+            return false;
+    }
+}
+
+QMenu* CDV1_View::CreateContextMenu(int menuId, QWidget* parent) {
+    if (menuId != kContextMenuEdit) return nullptr;
+    auto* menu = new QMenu(parent);
+    QActionGroup* alignment = nullptr;
+    for (const MenuEntry& e : ContextMenuResource(kContextMenuEdit)) {
+        if (e.kind == MenuEntry::Kind::Separator) {
+            menu->addSeparator();
+            continue;
+        }
+        CommandState st;
+        UpdateCommandUI(e.id, st);
+        QAction* a = menu->addAction(
+            st.text.isEmpty() ? QString::fromUtf16(e.text.data(), qsizetype(e.text.size())) : st.text);
+        a->setEnabled(st.enabled);
+        a->setCheckable(st.checkable);
+        a->setChecked(st.checked);
+        if (st.radio) {
+            if (!alignment) alignment = new QActionGroup(menu);
+            alignment->addAction(a);
+        }
+        const int id = e.id;
+        connect(a, &QAction::triggered, this, [this, id] { OnCommand(id); });
+    }
+    return menu;
+}
+
+}  // namespace tarvex
