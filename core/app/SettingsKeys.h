@@ -43,6 +43,12 @@ inline constexpr IntKey kNoFileFilter{"NoFileFilter", 0};
 inline constexpr IntKey kPrnFactorV{"PrnFactorV", 1000};  // tenths of a percent
 inline constexpr IntKey kPrnFactorH{"PrnFactorH", 1000};
 inline constexpr char kWinFormScaledFactorOv[] = "WinFormScaledFactorOv";  // default: the computed scale
+// Master-data tables: full paths; empty (or "@" for the addresses, at most 2 characters for the
+// articles) means the data folder with the table's default name.
+inline constexpr TextKey kAdressdatenDatei{"AdressdatenDatei", u""};
+inline constexpr TextKey kStammdatenDatei{"StammdatenDatei", u""};
+inline constexpr IntKey kStammdaten{"Stammdaten", 1};  // 2: the 14-field article table
+inline constexpr IntKey kPrnPapielageCheck{"PrnPapielageCheck", 1};
 // Box 11: not 0 puts the chosen country's name into box 12 as well.
 inline constexpr IntKey kField11bPrint{"Field11bPrint", 0};
 // Box 54: remember the place, and the place remembered.
@@ -52,10 +58,6 @@ inline constexpr TextKey kDatumOrt{"DatumOrt", u""};
 // show it at all, the window takes its time with 5.
 inline constexpr IntKey kSplashScreen{"SplashScreen", 5};
 inline constexpr IntKey kSplashScreenAtStart{"SplashScreen", 1};
-// The master-data files and the storage kind of the article data.
-inline constexpr TextKey kAdressdatenDatei{"AdressdatenDatei", u""};
-inline constexpr TextKey kStammdatenDatei{"StammdatenDatei", u""};
-inline constexpr IntKey kStammdaten{"Stammdaten", 1};
 
 // --- keys of both form sections
 inline constexpr char kZoomFactor[] = "ZoomFactor";  // default depends on the screen height

@@ -6,6 +6,7 @@
 #include <system_error>
 
 #include "core/common/LocalDate.h"
+#include "core/masterdata/dBaseStrings.h"
 
 #ifdef _WIN32
 #ifndef NOMINMAX
@@ -135,7 +136,26 @@ HANDLE OpenHandle(const std::filesystem::path& path, DWORD access, DWORD disposi
 #else
 
 std::string ErrnoText(int err) {
-    return std::system_category().message(err);
+    switch (err) {
+        case ENOENT:
+            return dbfstr::kCauseNotFound;
+        case EACCES:
+        case EPERM:
+            return dbfstr::kCauseAccess;
+        case EROFS:
+            return dbfstr::kCauseReadOnlyFs;
+        case ENOSPC:
+            return dbfstr::kCauseNoSpace;
+        case EISDIR:
+            return dbfstr::kCauseIsFolder;
+        case ENOTDIR:
+            return dbfstr::kCauseNotFolder;
+        case EBUSY:
+        case ETXTBSY:
+            return dbfstr::kCauseBusy;
+        default:
+            return std::system_category().message(err);
+    }
 }
 
 class CDiskFile : public CTableFile {

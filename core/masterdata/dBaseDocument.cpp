@@ -831,6 +831,46 @@ int CdBaseDocument::SetLogical(int position, int flag) {
 // ------------------------------------------------------------------------------------------------
 // In-memory index
 
+int64_t CdBaseDocument::ScanRecords(const std::function<bool(int32_t n, const uint8_t* record)>& visit) {
+    if (!m_pFile) return -1;
+    if (m_nCurrentRecord > 0 && m_bModified) WriteRecord(m_nCurrentRecord);
+    const int32_t count = m_nRecordCount;
+    if (count <= 0) return 0;
+    const size_t length = m_nRecordLength;
+    // Blocks no larger than the records the file holds (a header may claim far more).
+    int64_t inFile = count;
+    if (int64_t size = m_pFile->Size(); size >= 0)
+        inFile = std::min<int64_t>(count, size > m_nHeaderLength ? (size - m_nHeaderLength) / length : 0);
+    const size_t perBlock = static_cast<size_t>(
+        std::max<int64_t>(1, std::min<int64_t>(inFile, static_cast<int64_t>(kIndexBlockBytes / length))));
+    std::vector<uint8_t> block(perBlock * length);
+    int64_t handed = 0;
+    CTableLock lock(*m_pFile, false);
+    for (int64_t first = 1; first <= count;) {
+        const size_t wanted = static_cast<size_t>(std::min<int64_t>(perBlock, count - first + 1));
+        const int64_t got = m_pFile->ReadAt(RecordOffset(first), block.data(), wanted * length);
+        if (got < 0) return handed > 0 ? handed : -1;
+        const size_t full = static_cast<size_t>(got) / length;
+        for (size_t r = 0; r < full; ++r) {
+            ++handed;
+            if (!visit(static_cast<int32_t>(first + static_cast<int64_t>(r)), block.data() + r * length))
+                return handed;
+        }
+        if (full < wanted) break;
+        first += static_cast<int64_t>(wanted);
+    }
+    return handed;
+}
+
+int CdBaseDocument::GetStringOf(const uint8_t* record, int position, std::u16string& value) const {
+    CheckPosition(position);
+    value.clear();
+    if (m_fieldTypes[position] != 'C') return kDbfWrongType;
+    const uint8_t* f = record + m_fieldOffsets[position];
+    DecodeInto(f, TextLength(f, m_fieldLengths[position]), value);
+    return 0;
+}
+
 int CdBaseDocument::BuildIndex(int position) {
     if (position < 0 || position >= m_nFieldCount)
         throw std::invalid_argument("dBase field position " + std::to_string(position) +

@@ -95,6 +95,12 @@ public:
     int32_t GetCurrentRecord() const { return m_nCurrentRecord; }
     void SetWriteThrough(bool on) { m_bWriteThrough = on ? 1 : 0; }
     bool IsModified() const { return m_bModified != 0; }
+    // Forgets the buffer's unsaved changes and the current record, so that no later read writes
+    // them back (after a write failed, the buffer may hold another record's number).
+    void DiscardBuffer() {
+        m_bModified = 0;
+        m_nCurrentRecord = 0;
+    }
 
     // --- field accessors (codes above; a position outside the field list throws
     // std::invalid_argument)
@@ -113,6 +119,18 @@ public:
     // 1 / 0 or a code.
     int GetLogical(int position) const;
     int SetLogical(int position, int flag);
+
+    // --- reading many records at once
+    // Hands the bytes of records 1..record count (deletion flag first, record length bytes) to
+    // visit in file order, reading the record area in large blocks: one read call per block, not
+    // per record. visit returns false to stop. The record buffer and the current record are left
+    // alone; a modified buffer is written back first, as ReadRecord would. A record that is not
+    // wholly in the file ends the pass. Returns the number of records handed over, -1 without an
+    // open table or when the first block cannot be read.
+    int64_t ScanRecords(const std::function<bool(int32_t n, const uint8_t* record)>& visit);
+    // A C field of record bytes handed over by ScanRecords, decoded as GetString decodes; codes
+    // as GetString (-3 for another type).
+    int GetStringOf(const uint8_t* record, int position, std::u16string& value) const;
 
     // --- in-memory index by one C or N field; element 0 is a placeholder
     // Number of entries (>= 0), or -1 for another type or a table without records.

@@ -25,4 +25,13 @@ inline constexpr char kBadFieldLength[] = "Feld %s mit der Länge %u (1 bis 255)
 inline constexpr char kBadDecimals[] = "Feld %s mit %u Nachkommastellen (höchstens 255)";
 inline constexpr char kTooManyFields[] = "mehr als 2046 Felder";
 
+// Causes of the system, in the program's language.
+inline constexpr char kCauseNotFound[] = "Die Datei oder der Ordner ist nicht vorhanden.";
+inline constexpr char kCauseAccess[] = "Der Zugriff wurde verweigert.";
+inline constexpr char kCauseReadOnlyFs[] = "Das Laufwerk ist schreibgeschützt.";
+inline constexpr char kCauseNoSpace[] = "Auf dem Laufwerk ist kein Platz mehr frei.";
+inline constexpr char kCauseIsFolder[] = "Der Pfad ist ein Ordner.";
+inline constexpr char kCauseNotFolder[] = "Ein Teil des Pfades ist kein Ordner.";
+inline constexpr char kCauseBusy[] = "Die Datei wird von einem anderen Programm verwendet.";
+
 }  // namespace tarvex::dbfstr

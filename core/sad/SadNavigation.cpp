@@ -411,7 +411,8 @@ bool CSadNavigation::CanInsertDefaults() const {
     const int V = m_host.CurrentPage();
     const int F = Store().GetCurrentField();
     return SadInsertDefaultsEnabled(V, F) &&
-           (IsDateField(V, F) || IsHelp505Field(V, F) || IsCodeDialogField(V, F));
+           (IsDateField(V, F) || IsHelp505Field(V, F) || IsCodeDialogField(V, F) || IsAddressField(V, F) ||
+            IsArticleField(V, F));
 }
 
 bool CSadNavigation::OpensDialogOnEntry(int field, int page) const {
@@ -479,7 +480,65 @@ void CSadNavigation::InsertDefaults() {
     }
     if (IsHelp505Field(V, F)) m_host.ShowHelpContext(505);
     if (InsertCodeDefaults(*this, V, F)) return;
+    if (IsAddressField(V, F)) InsertAddress(V, F);
+    if (IsArticleField(V, F)) InsertArticle(V, F);
     // The other rows open dialogs that are wired where those dialogs are built.
+}
+
+bool CSadNavigation::IsAddressField(int page, int field) const {
+    return page == 1 ? field == 10 || field == 18 : field == 8;
+}
+
+bool CSadNavigation::IsArticleField(int page, int field) const {
+    return page == 1 ? field == 52 : field == 11 || field == 32 || field == 53;
+}
+
+void CSadNavigation::InsertAddress(int page, int field) {
+    CFieldStore& s = Store();
+    std::u16string address = s.GetCurrentText();
+    std::u16string customsNumber;
+    if (!m_host.RunAddressDialog(address, customsNumber)) return;
+    s.SetCurrentText(address);
+    if (page == 1) {
+        // The number subfield of the box sits just before its address field.
+        s.ActivateField(field == 10 ? 9 : 17, 1);
+    } else {
+        PreviousInputField();
+    }
+    s.SetCurrentText(customsNumber);
+    NextInputField();
+    NextInputField();
+    m_doc.SetModifiedFlag();
+}
+
+void CSadNavigation::InsertArticle(int page, int field) {
+    CFieldStore& s = Store();
+    CArticle article;
+    if (!m_host.RunArticleSelection(article)) return;
+    s.SetCurrentText(article.description);
+    if (page == 1) {
+        // Box 33 A-E are fields 54-58, box 34 A and B fields 59 and 60; box 32 (53) is left alone.
+        for (int k = 0; k < kArticleCodes; ++k) {
+            s.ActivateField(54 + k, 1);
+            s.SetCurrentText(article.codes[k]);
+        }
+        NextInputField();
+    } else {
+        // On a continuation sheet box 33 A of the item is its box 31 + 2, and box 35 follows 34 B.
+        // A box the field definitions do not let the caret enter (34 B by default) gets its code
+        // directly: entering it would skip on to box 35 and put the code there.
+        for (int k = 0; k < kArticleCodes; ++k) {
+            const int target = field + 2 + k;
+            if (IsEditable(target, s.GetCurrentPage())) {
+                GoToField(target, 0);
+                s.SetCurrentText(article.codes[k]);
+            } else {
+                PutText(target, s.GetCurrentPage(), article.codes[k]);
+            }
+        }
+        GoToField(field + 9, 0);
+    }
+    m_doc.SetModifiedFlag();
 }
 
 }  // namespace tarvex

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "core/app/SettingsKeys.h"
+#include "core/masterdata/Article.h"
 #include "core/sad/EinheitspapierDoc.h"
 #include "core/sad/SadLayout.h"
 
@@ -70,6 +71,11 @@ public:
     virtual bool RunBox54(std::u16string& place, bool& remember) = 0;
     // Goods-item move: the list entries and preselections in (target -1 = none), the choice out.
     virtual bool RunMoveGoodsItem(const std::vector<std::u16string>& entries, int& source, int& target) = 0;
+    // The address dialog, shown only when its table opens: the box text in; on OK the address
+    // (trailing white space removed) and the customs number out.
+    virtual bool RunAddressDialog(std::u16string& address, std::u16string& customsNumber) = 0;
+    // The article dialog in selection mode: the chosen entry out.
+    virtual bool RunArticleSelection(CArticle& article) = 0;
 };
 
 // Help context of a field: first sheet for page 1, continuation sheet otherwise.
@@ -153,6 +159,11 @@ private:
     // F2 in a stamp date line or in box 37.
     bool IsDateField(int page, int field) const;
     bool IsHelp505Field(int page, int field) const;
+    // F2 in the address boxes (2 and 8) and in box 31 of a goods item.
+    bool IsAddressField(int page, int field) const;
+    bool IsArticleField(int page, int field) const;
+    void InsertAddress(int page, int field);
+    void InsertArticle(int page, int field);
     // After a dialog that opened on entering a field: on to the next input field, or, in a
     // backward step, stay on the dialog's field.
     void AfterEntryDialog(int field, int page);

@@ -52,6 +52,8 @@
 #include "ui/formview/CDlgPrinterFontSize.h"
 #include "ui/formview/Common_CDlgPrintSizeCorr.h"
 #include "ui/formview/DocumentUndo.h"
+#include "ui/masterdata/CDlgProgramOptions.h"
+#include "ui/masterdata/CDlgStammDatenEingabe.h"
 #include "ui/sad/CEinheitspapierView.h"
 #include "ui/sad/SadViewInput.h"
 
@@ -323,6 +325,8 @@ void CTarvexImportApp::ConnectCommands() {
         dlg.exec();
     });
     on(cmd::kFieldDefinitions, [this] { OnFieldDefinitions(); });
+    on(cmd::kMasterData, [this] { OnMasterData(); });
+    on(cmd::kProgramOptions, [this] { OnProgramOptions(); });
     on(cmd::kSupportInfo, [this] { OnSupportInfo(); });
     on(cmd::kAbout, [this] { OnAbout(); });
     // A command of the SAD view: enabled while an SAD window is in front (UpdateCommandStates).
@@ -421,6 +425,23 @@ void CTarvexImportApp::UpdateCommandStates() {
             a->setText(state.text);
         }
     }
+}
+
+void CTarvexImportApp::OnMasterData() {
+    HelpContextScope help(m_nHelpContext, CDlgStammDatenEingabe::kHelpLists);
+    CDlgStammDatenEingabe dlg(*m_profile, std::filesystem::path(DataFolder().toStdU16String()), m_pMainFrame);
+    QObject::connect(&dlg, &CDlgStammDatenEingabe::helpContextChanged, &dlg,
+                     [this](int context) { m_nHelpContext = context; });
+    QObject::connect(&dlg, &CDlgStammDatenEingabe::helpRequested, &dlg, [this] { OnHelp(); });
+    dlg.Initialise();
+    dlg.exec();
+}
+
+void CTarvexImportApp::OnProgramOptions() {
+    HelpContextScope help(m_nHelpContext, CDlgProgramOptions::kHelpContext);
+    CDlgProgramOptions dlg(*m_profile, std::filesystem::path(DataFolder().toStdU16String()), m_pMainFrame);
+    QObject::connect(&dlg, &CDlgProgramOptions::helpRequested, &dlg, [this] { OnHelp(); });
+    dlg.exec();
 }
 
 void CTarvexImportApp::OnFieldDefinitions() {
@@ -1029,6 +1050,7 @@ SadViewEnvironment CTarvexImportApp::SadEnvironment() {
     env.setHelpContext = [this](int context) { m_nHelpContext = context; };
     env.showHelp = [this](int context) { ShowHelpContext(context); };
     env.language = [this] { return m_nLanguage; };
+    env.dataFolder = [this] { return DataFolder(); };
     return env;
 }
 

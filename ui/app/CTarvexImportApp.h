@@ -81,6 +81,9 @@ public:
     void OnHelpContents();
     void OnHomepage();
     void OnFieldDefinitions();
+    // "Sta&mmdaten..." (entry mode of the article dialog) and the data-file options.
+    void OnMasterData();
+    void OnProgramOptions();
     // Form defaults (F8), support information (Ctrl+Shift+Alt+I), about; ShellInfoCommands.cpp.
     void OnFormDefaults();
     void OnSupportInfo();

@@ -131,6 +131,7 @@ CEinheitspapierView::CEinheitspapierView(CEinheitspapierDoc* doc, SadViewEnviron
         if (m_env.showHelp) m_env.showHelp(context);
     };
     hooks.helpContext = [this] { return m_env.helpContext ? m_env.helpContext() : 0; };
+    hooks.dataFolder = [this] { return m_env.dataFolder ? m_env.dataFolder() : QString(); };
     m_input = std::make_unique<CSadViewInput>(*this, m_definitions, std::move(hooks));
     ApplyFirstPaintAlignments(m_pDoc->Store());
     OnInitialUpdate();

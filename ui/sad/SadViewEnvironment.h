@@ -15,8 +15,9 @@ struct SadViewEnvironment {
     std::function<void(const QString&)> message;  // a message box with OK
     std::function<int()> helpContext;             // the application's help context
     std::function<void(int)> setHelpContext;
-    std::function<void(int)> showHelp;  // opens the help at a context
-    std::function<int()> language;      // index of the fixed two-language texts
+    std::function<void(int)> showHelp;    // opens the help at a context
+    std::function<int()> language;        // index of the fixed two-language texts
+    std::function<QString()> dataFolder;  // where the master-data tables live by default
 };
 
 }  // namespace tarvex

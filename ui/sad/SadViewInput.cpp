@@ -4,6 +4,7 @@
 #include <QScrollBar>
 
 #include "core/app/ShellStrings.h"
+#include "core/common/TextCodec.h"
 #include "core/sad/EinheitspapierDoc.h"
 #include "core/sad/SadEditStrings.h"
 #include "core/sad/SadPages.h"
@@ -12,6 +13,8 @@
 #include "ui/codelists/Common_DlgBundeslaenderCode.h"
 #include "ui/codelists/Common_DlgLaenderCode.h"
 #include "ui/codelists/Common_DlgWaehrungsCode.h"
+#include "ui/masterdata/CDlgEH_Default08.h"
+#include "ui/masterdata/CDlgStammDatenEingabe.h"
 #include "ui/sad/CEinheitspapierView.h"
 #include "ui/sad/dialogs/CDlgEH_Default01.h"
 #include "ui/sad/dialogs/CDlgEH_Default19.h"
@@ -239,6 +242,47 @@ bool CSadViewInput::RunMoveGoodsItem(const std::vector<std::u16string>& entries,
     if (dlg.exec() != QDialog::Accepted) return false;
     source = dlg.Source();
     target = dlg.Target();
+    return true;
+}
+
+namespace {
+
+std::filesystem::path FolderOf(const std::function<QString()>& dataFolder) {
+    const QString folder = dataFolder ? dataFolder() : QString();
+    return std::filesystem::path(folder.toStdU16String());
+}
+
+}  // namespace
+
+bool CSadViewInput::RunAddressDialog(std::u16string& address, std::u16string& customsNumber) {
+    Profile* profile = m_view.GetDocument()->GetProfile();
+    if (!profile) return false;
+    CDlgEH_Default08 dlg(*profile, FolderOf(m_hooks.dataFolder), &m_view);
+    dlg.SetAddress(address);
+    if (dlg.OpenOrCreate() != 1) return false;
+    const bool ok = dlg.exec() == QDialog::Accepted;
+    dlg.CloseTable();
+    if (!ok) return false;
+    address = TrimmedRight(dlg.Address());
+    customsNumber = dlg.CustomsNumber();
+    return true;
+}
+
+bool CSadViewInput::RunArticleSelection(CArticle& article) {
+    Profile* profile = m_view.GetDocument()->GetProfile();
+    if (!profile) return false;
+    CDlgStammDatenEingabe dlg(*profile, FolderOf(m_hooks.dataFolder), &m_view);
+    dlg.SetSelectionMode(true);
+    const int previousContext = m_hooks.helpContext ? m_hooks.helpContext() : 0;
+    QObject::connect(&dlg, &CDlgStammDatenEingabe::helpContextChanged, &dlg,
+                     [this](int c) { SetHelpContext(c); });
+    QObject::connect(&dlg, &CDlgStammDatenEingabe::helpRequested, &dlg,
+                     [this](int c) { ShowHelpContext(c); });
+    dlg.Initialise();
+    const bool ok = dlg.exec() == QDialog::Accepted;
+    SetHelpContext(previousContext);
+    if (!ok) return false;
+    article = dlg.Result();
     return true;
 }
 

@@ -26,6 +26,7 @@ public:
         std::function<void(int context)> setHelpContext;
         std::function<void(int context)> showHelp;
         std::function<int()> helpContext;
+        std::function<QString()> dataFolder;  // of the master-data tables
     };
     CSadViewInput(CEinheitspapierView& view, const CFieldDefinitions& defs, Hooks hooks);
 
@@ -67,6 +68,8 @@ public:
     bool RunBox24(std::u16string& box24A, std::u16string& box24B) override;
     bool RunBox54(std::u16string& place, bool& remember) override;
     bool RunMoveGoodsItem(const std::vector<std::u16string>& entries, int& source, int& target) override;
+    bool RunAddressDialog(std::u16string& address, std::u16string& customsNumber) override;
+    bool RunArticleSelection(CArticle& article) override;
 
 private:
     // Shows an F2 dialog modally with the help context of the box F2 was pressed in; its help

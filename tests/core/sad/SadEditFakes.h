@@ -12,6 +12,7 @@
 
 #include "core/app/Profile.h"
 #include "core/formview/FieldDefinitions.h"
+#include "core/masterdata/Article.h"
 #include "core/sad/EinheitspapierDoc.h"
 #include "core/sad/SadNavigation.h"
 
@@ -58,6 +59,10 @@ struct FakeHost : ISadEditHost {
     std::map<std::string, std::vector<std::u16string>> presets;
     std::function<bool(const std::vector<std::u16string>&, int&, int&)> move =
         [](const std::vector<std::u16string>&, int&, int&) { return false; };
+    std::function<bool(std::u16string&, std::u16string&)> address = [](std::u16string&, std::u16string&) {
+        return false;
+    };
+    std::function<bool(CArticle&)> article = [](CArticle&) { return false; };
     CFieldStore* store = nullptr;
 
     int CurrentPage() const override { return page; }
@@ -142,6 +147,14 @@ struct FakeHost : ISadEditHost {
     bool RunMoveGoodsItem(const std::vector<std::u16string>& entries, int& source, int& target) override {
         dialogs.emplace_back("move", store->GetCurrentField());
         return move(entries, source, target);
+    }
+    bool RunAddressDialog(std::u16string& text, std::u16string& customsNumber) override {
+        dialogs.emplace_back("address", store->GetCurrentField());
+        return address(text, customsNumber);
+    }
+    bool RunArticleSelection(CArticle& a) override {
+        dialogs.emplace_back("article", store->GetCurrentField());
+        return article(a);
     }
 };
 

@@ -1,0 +1,326 @@
+// The address dialog, the article dialog and the data-file options on real tables in a private
+// folder: adding, editing, searching, taking over, what happens to lines that do not fit.
+#include <QCheckBox>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <functional>
+
+#include "core/app/CommandIds.h"
+#include "core/app/Profile.h"
+#include "core/formview/FieldDefinitions.h"
+#include "core/masterdata/AddressDatabase.h"
+#include "core/masterdata/TarvexStammDaten.h"
+#include "core/sad/EinheitspapierDoc.h"
+#include "ui/masterdata/CDlgEH_Default08.h"
+#include "ui/masterdata/CDlgProgramOptions.h"
+#include "ui/masterdata/CDlgStammDatenEingabe.h"
+#include "ui/masterdata/MasterDataList.h"
+#include "ui/sad/CEinheitspapierView.h"
+
+using namespace tarvex;
+
+namespace {
+
+void Shot(QWidget& w, const char* name) {
+    const QByteArray dir = qgetenv("TARVEX_SCREENSHOT_DIR");
+    if (!dir.isEmpty()) w.grab().save(QString::fromLocal8Bit(dir) + "/" + name + ".png");
+}
+
+// Answers the next message box with the given button and remembers its text.
+void AnswerNextMessage(QMessageBox::StandardButton button, QString* text = nullptr) {
+    QTimer::singleShot(0, [button, text] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        QVERIFY(box);
+        if (text) *text = box->text();
+        Shot(*box, "MasterData_Message");
+        QAbstractButton* b = box->button(button);
+        QVERIFY(b);
+        b->click();
+    });
+}
+
+QStringList Rows(CMasterDataListView* list) {
+    QStringList rows;
+    for (int r = 0; r < list->model()->rowCount(); ++r) rows << list->model()->index(r, 0).data().toString();
+    return rows;
+}
+
+std::filesystem::path Fs(const QString& path) {
+    return std::filesystem::path(path.toStdU16String());
+}
+
+}  // namespace
+
+class TestMasterData : public QObject {
+    Q_OBJECT
+private slots:
+    void addressesAddedEditedSearchedAndTakenOver();
+    void articlesAddedAndPickedInSelectionMode();
+    void programOptionsStoreAndRecreate();
+    void f2InTheSadViewTakesAddressAndArticle();
+};
+
+void TestMasterData::addressesAddedEditedSearchedAndTakenOver() {
+    QTemporaryDir dir;
+    CMemoryProfile profile;
+    CDlgEH_Default08 dlg(profile, Fs(dir.path()));
+    QCOMPARE(dlg.TablePath(), Fs(dir.path()) / "Adress1.dbf");
+    QCOMPARE(QString::fromStdU16String(profile.GetProfileString("Settings", "AdressdatenDatei", u"")),
+             QString::fromStdU16String(dlg.TablePath().u16string()));
+    AnswerNextMessage(QMessageBox::Ok);  // the engine's report of the missing file
+    QTimer::singleShot(0, [] { AnswerNextMessage(QMessageBox::Yes); });  // "neu erstellt werden?"
+    QCOMPARE(dlg.OpenOrCreate(), 1);
+    dlg.SetAddress(u"aus dem Feld");
+    dlg.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dlg));
+    QCOMPARE(Rows(dlg.List()), QStringList{"Erster Eintrag"});
+
+    auto add = [&](const QString& text, const QString& number) {
+        dlg.NewButton()->click();
+        QVERIFY(dlg.IsEditing());
+        QCOMPARE(dlg.OkButton()->text(), QString("Speichern"));
+        QVERIFY(dlg.AddressEdit()->toPlainText().isEmpty());
+        dlg.AddressEdit()->setPlainText(text);
+        dlg.NumberEdit()->setText(number);
+        dlg.OkButton()->click();
+    };
+    add("Zeller Import GmbH\nHafenstraße 7\n20457 Hamburg", "DE1111111");
+    add("Ärztebedarf Kühn KG\nLindenallee 3\n04109 Leipzig", "DE2222222");
+    QVERIFY(!dlg.IsEditing());
+    QCOMPARE(dlg.OkButton()->text(), QString("Übernehmen"));
+    QCOMPARE(Rows(dlg.List()), (QStringList{"Ärztebedarf Kühn KG", "Erster Eintrag", "Zeller Import GmbH"}));
+    QCOMPARE(dlg.List()->currentIndex().data().toString(), QString("Ärztebedarf Kühn KG"));
+    Shot(dlg, "CDlgEH_Default08");
+
+    // Six lines: the user is told before anything is cut; "Nein" goes back to the text.
+    dlg.List()->SelectEntry(1);  // entries count in file order: "Zeller Import GmbH"
+    QCOMPARE(dlg.List()->currentIndex().data().toString(), QString("Zeller Import GmbH"));
+    dlg.EditButton()->click();
+    const QString sixLines =
+        "Zeller Import GmbH\nHafenstraße 7\n20457 Hamburg\nTor 4\nRampe 2\nbei Herrn Ohm";
+    dlg.AddressEdit()->setPlainText(sixLines);
+    QString told;
+    AnswerNextMessage(QMessageBox::No, &told);
+    dlg.OkButton()->click();
+    QVERIFY(told.contains("Zeilen ab Zeile 5"));
+    QVERIFY(dlg.IsEditing());
+    QCOMPARE(dlg.AddressEdit()->toPlainText(), sixLines);
+    AnswerNextMessage(QMessageBox::Yes);
+    dlg.OkButton()->click();
+    QVERIFY(!dlg.IsEditing());
+    QCOMPARE(dlg.AddressEdit()->toPlainText(),
+             QString("Zeller Import GmbH\nHafenstraße 7\n20457 Hamburg\nTor 4"));
+
+    // The search narrows the list by any line and the customs number, case-insensitive.
+    QTest::keyClicks(dlg.FilterEdit(), "LEIPZIG");
+    QCOMPARE(Rows(dlg.List()), QStringList{"Ärztebedarf Kühn KG"});
+    dlg.FilterEdit()->setText("de111");
+    QCOMPARE(Rows(dlg.List()), QStringList{"Zeller Import GmbH"});
+    Shot(dlg, "CDlgEH_Default08_Suche");
+    dlg.accept();
+    QCOMPARE(dlg.result(), int(QDialog::Accepted));
+    QCOMPARE(QString::fromStdU16String(dlg.Address()),
+             QString("Zeller Import GmbH\r\nHafenstraße 7\r\n20457 Hamburg\r\nTor 4"));
+    QCOMPARE(QString::fromStdU16String(dlg.CustomsNumber()), QString("DE1111111"));
+    dlg.CloseTable();
+
+    // Everything saved is in the table.
+    CAddressDatabase db(dlg.TablePath());
+    QCOMPARE(db.Table().OpenTable(dlg.TablePath()), 1);
+    QVERIFY(db.CheckLayout());
+    QCOMPARE(db.ReadEntries().size(), size_t{3});
+}
+
+void TestMasterData::articlesAddedAndPickedInSelectionMode() {
+    QTemporaryDir dir;
+    CMemoryProfile profile;
+    {
+        CDlgStammDatenEingabe dlg(profile, Fs(dir.path()));
+        dlg.Initialise();
+        dlg.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dlg));
+        QVERIFY(QFile::exists(dir.filePath("ARTIKEL1.DBF")));
+        QVERIFY2(dlg.IsEditing(), "an empty table starts with a new entry");
+        QCOMPARE(dlg.EditSaveButton()->text(), QString("Speichern"));
+        auto enter = [&](const QString& description, const QStringList& codes) {
+            dlg.DescriptionEdit()->setPlainText(description);
+            for (int k = 0; k < codes.size(); ++k) dlg.CodeEdit(k)->setText(codes[k]);
+            dlg.EditSaveButton()->click();
+        };
+        enter("Notebooks\n20 Kartons\nZeichen XY", {"84713000", "00", "", "", "", "CN", ""});
+        QVERIFY(!dlg.IsEditing());
+        dlg.NewButton()->click();
+        enter("Äpfel, frisch", {"08081080", "", "", "", "", "IT", ""});
+        QCOMPARE(Rows(dlg.DescriptionList()), (QStringList{"Äpfel, frisch", "Notebooks"}));
+        QCOMPARE(Rows(dlg.CodeList()), (QStringList{"08081080----", "84713000-00---"}));
+
+        // A code too long for its field: told, then corrected by the user.
+        dlg.NewButton()->click();
+        QString told;
+        AnswerNextMessage(QMessageBox::No, &told);
+        enter("Zangen", {"820320001", "", "", "", "", "DE", ""});
+        QVERIFY(told.contains("33 A"));
+        QVERIFY(dlg.IsEditing());
+        dlg.CodeEdit(0)->setText("82032000");
+        // "Vorgaben" works only while an origin edit has the focus.
+        dlg.SetCodePicker([](int which, std::u16string& code) {
+            code = which == 0 ? u"FR" : u"09";
+            return true;
+        });
+        dlg.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&dlg));
+        dlg.CodeEdit(0)->setFocus();
+        QVERIFY(!dlg.DefaultsButton()->isEnabled());
+        dlg.CodeEdit(6)->setFocus();
+        QVERIFY(dlg.DefaultsButton()->isEnabled());
+        dlg.DefaultsButton()->click();
+        QCOMPARE(dlg.CodeEdit(6)->text(), QString("09"));
+        QCOMPARE(dlg.CodeEdit(5)->text(), QString("DE"));
+        dlg.EditSaveButton()->click();
+        QVERIFY(!dlg.IsEditing());
+        QCOMPARE(dlg.Data().GetArticleCount(), size_t{3});
+        // Typing in a list jumps to the first entry beginning with the letters, umlauts folded.
+        dlg.DescriptionList()->setFocus();
+        QTest::keyClicks(dlg.DescriptionList(), "ze");
+        QCOMPARE(dlg.DescriptionList()->currentIndex().data().toString(), QString("Zangen"));
+        QTest::qWait(QApplication::keyboardInputInterval() + 50);
+        QTest::keyClicks(dlg.DescriptionList(), "ap");
+        QCOMPARE(dlg.DescriptionList()->currentIndex().data().toString(), QString("Äpfel, frisch"));
+        QCOMPARE(dlg.CodeList()->currentIndex().data().toString(), QString("08081080----"));
+        dlg.DescriptionList()->SelectEntry(0);
+        Shot(dlg, "CDlgStammDatenEingabe");
+        dlg.accept();
+    }
+    CDlgStammDatenEingabe dlg(profile, Fs(dir.path()));
+    dlg.SetSelectionMode(true);
+    dlg.Initialise();
+    dlg.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dlg));
+    QCOMPARE(dlg.windowTitle(), QString("Stammdatenauswahl"));
+    QCOMPARE(dlg.OkButton()->text(), QString("Übernehmen"));
+    QVERIFY(!dlg.NewButton()->isVisible());
+    QCOMPARE(Rows(dlg.DescriptionList()), (QStringList{"Äpfel, frisch", "Notebooks", "Zangen"}));
+    QTest::keyClicks(dlg.FilterEdit(), "8471");
+    QCOMPARE(Rows(dlg.DescriptionList()), QStringList{"Notebooks"});
+    QCOMPARE(Rows(dlg.CodeList()), QStringList{"84713000-00---"});
+    QCOMPARE(dlg.CodeEdit(5)->text(), QString("CN"));  // the only hit is shown
+    Shot(dlg, "CDlgStammDatenEingabe_Auswahl");
+    dlg.OkButton()->click();
+    QCOMPARE(dlg.result(), int(QDialog::Accepted));
+    QCOMPARE(QString::fromStdU16String(dlg.Result().description),
+             QString("Notebooks\r\n20 Kartons\r\nZeichen XY"));
+    QCOMPARE(QString::fromStdU16String(dlg.Result().codes[1]), QString("00"));
+}
+
+void TestMasterData::programOptionsStoreAndRecreate() {
+    QTemporaryDir dir;
+    CMemoryProfile profile;
+    CDlgProgramOptions dlg(profile, Fs(dir.path()));
+    QCOMPARE(dlg.AddressPathEdit()->text(),
+             QString::fromStdU16String((Fs(dir.path()) / "Adress1.dbf").u16string()));
+    QVERIFY(dlg.PaperCheckBox()->isChecked());
+    bool answer = true;
+    dlg.SetQuestionRunner(
+        [&](const QString& text) { return text.contains("Warendaten") ? answer : !answer; });
+    const QString articles = dir.filePath("neu.dbf");
+    dlg.ArticlePathEdit()->setText(articles);
+    dlg.InitArticlesButton()->click();
+    QVERIFY(dlg.InitArticlesChosen());
+    QVERIFY(!dlg.InitAddressesChosen());
+    QString title;
+    dlg.SetFileDialogRunner([&](QFileDialog& fd) -> bool {
+        title = fd.windowTitle();
+        return false;  // cancelled: nothing changes
+    });
+    QList<QPushButton*> browse;
+    for (QPushButton* b : dlg.findChildren<QPushButton*>())
+        if (b->text() == "....") browse << b;
+    QCOMPARE(browse.size(), 2);
+    browse[1]->click();
+    QCOMPARE(title, QString("Datendatei auswählen"));
+    QCOMPARE(dlg.ArticlePathEdit()->text(), articles);
+    dlg.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dlg));
+    Shot(dlg, "CDlgProgramOptions");
+    dlg.PaperCheckBox()->setChecked(false);
+    dlg.accept();
+    QCOMPARE(QString::fromStdU16String(profile.GetProfileString("Settings", "StammdatenDatei", u"")),
+             articles);
+    QCOMPARE(profile.GetProfileInt("Settings", "PrnPapielageCheck", 7), 0);
+    QVERIFY(QFile::exists(articles));
+    QVERIFY(!QFile::exists(dir.filePath("Adress1.dbf")));
+    CTarvexStammDaten data;
+    data.SetTablePath(Fs(dir.path()), u"neu.dbf", kLayout8, {});
+    QCOMPARE(data.LoadArticles(), 0);
+    QCOMPARE(data.GetArticleCount(), size_t{0});
+}
+
+// The view's F2 runs the real dialogs on the tables of the data folder and writes their result.
+void TestMasterData::f2InTheSadViewTakesAddressAndArticle() {
+    QTemporaryDir dir;
+    CTableError error;
+    QVERIFY(CAddressDatabase::CreateAddressTable(Fs(dir.filePath("Adress1.dbf")), 0, error));
+    {
+        CAddressDatabase db(Fs(dir.filePath("Adress1.dbf")));
+        QCOMPARE(db.Table().OpenTable(db.Path()), 1);
+        QVERIFY(db.CheckLayout());
+        QCOMPARE(db.WriteAddress(2, SplitAddressText(u"Zeller Import GmbH\r\n20457 Hamburg", u"DE1111111")),
+                 2);
+        CTarvexStammDaten articles;
+        articles.SetTablePath(Fs(dir.path()), u"ARTIKEL1.DBF", kLayout8, {});
+        QCOMPARE(articles.LoadArticles(), 0);
+        articles.AddArticle(
+            CArticle{u"Zangen\r\n3 Kisten", {u"82032000", u"90", u"", u"", u"", u"DE", u"05"}});
+        QCOMPARE(articles.SaveArticles(), 0);
+    }
+    CMemoryProfile profile;
+    CFieldDefinitions defs;
+    defs.ResetToBuiltIn();
+    CEinheitspapierDoc doc(&profile);
+    doc.OnNewDocument();
+    SadViewEnvironment env;
+    env.dataFolder = [&] { return dir.path(); };
+    CEinheitspapierView view(&doc, env, defs);
+    view.resize(900, 700);
+    view.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&view));
+
+    // Box 8: pick the second entry of the list.
+    view.GoToField(18, 1);
+    QTimer::singleShot(0, [] {
+        auto* dlg = qobject_cast<CDlgEH_Default08*>(QApplication::activeModalWidget());
+        QVERIFY(dlg);
+        QVERIFY(dlg->List()->SelectEntry(1));
+        dlg->OkButton()->click();
+    });
+    view.OnCommand(cmd::kInsertDefaults);
+    QCOMPARE(QString::fromStdU16String(doc.Store().GetFieldText(18, 1)),
+             QString("Zeller Import GmbH\r\n20457 Hamburg"));  // trailing line breaks removed
+    QCOMPARE(QString::fromStdU16String(doc.Store().GetFieldText(17, 1)), QString("DE1111111"));
+    QVERIFY(doc.IsModified());
+
+    // Box 31 of goods item 2 on the continuation sheet.
+    view.ShowPage(2);
+    view.GoToField(32, 2);
+    QTimer::singleShot(0, [] {
+        auto* dlg = qobject_cast<CDlgStammDatenEingabe*>(QApplication::activeModalWidget());
+        QVERIFY(dlg);
+        QCOMPARE(dlg->windowTitle(), QString("Stammdatenauswahl"));
+        dlg->OkButton()->click();
+    });
+    view.OnCommand(cmd::kInsertDefaults);
+    QCOMPARE(QString::fromStdU16String(doc.Store().GetFieldText(32, 2)), QString("Zangen\r\n3 Kisten"));
+    QCOMPARE(QString::fromStdU16String(doc.Store().GetFieldText(34, 2)), QString("82032000"));
+    QCOMPARE(QString::fromStdU16String(doc.Store().GetFieldText(35, 2)), QString("90"));
+    QCOMPARE(QString::fromStdU16String(doc.Store().GetFieldText(39, 2)), QString("DE"));
+    QCOMPARE(doc.Store().GetCurrentField(), 41);  // box 35 of that goods item
+    Shot(view, "SadView_F2_Artikel");
+}
+
+QTEST_MAIN(TestMasterData)
+#include "tst_masterdata.moc"
