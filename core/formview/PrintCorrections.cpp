@@ -243,3 +243,15 @@ std::u16string RememberedPrinter(Profile& profile, int kind) {
 }
 
 }  // namespace tarvex
+
+namespace tarvex {
+
+bool PrintWithFormChosen(Profile& profile, int kind) {
+    return settings::Get(profile, FormSection(kind), settings::kPrintWithForm) == 1;
+}
+
+void StorePrintWithForm(Profile& profile, int kind, bool withForm) {
+    profile.WriteProfileInt(FormSection(kind), settings::kPrintWithForm.name, withForm ? 1 : 0);
+}
+
+}  // namespace tarvex

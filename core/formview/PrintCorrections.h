@@ -106,4 +106,8 @@ std::u16string RememberedPrinter(Profile& profile, int kind);
 
 const char* FormSection(int kind);
 
+// The print mode last chosen for a form kind: true "mit Formular", false "auf Vordruck".
+bool PrintWithFormChosen(Profile& profile, int kind);
+void StorePrintWithForm(Profile& profile, int kind, bool withForm);
+
 }  // namespace tarvex
