@@ -13,6 +13,7 @@
 #include "core/sad/AefFormat.h"
 #include "core/sad/EinheitspapierDoc.h"
 #include "core/sad/SadLayout.h"
+#include "render/app/PrintJob.h"
 #include "render/sad/SadPrinter.h"
 #include "ui/sad/CEinheitspapierView.h"
 
@@ -54,6 +55,36 @@ PrintRect Expected(Profile& profile, SadSheet sheet, int field, int page) {
                                                  profile.GetProfileInt("Settings", "PrnFactorV", 1000),
                                                  profile.GetProfileInt("Settings", "PrnFactorH", 1000));
     return {c.left, -c.top, c.right, -c.bottom};
+}
+
+// A page of a PDF as a 254 dpi grey picture: one pixel is 0.1 mm.
+QImage PdfPageImage(const QString& pdf, int page, const QString& base) {
+    QProcess p;
+    p.start(QStringLiteral("pdftoppm"),
+            {QStringLiteral("-r"), QStringLiteral("254"), QStringLiteral("-gray"), QStringLiteral("-png"),
+             QStringLiteral("-f"), QString::number(page), QStringLiteral("-l"), QString::number(page),
+             QStringLiteral("-singlefile"), pdf, base});
+    if (!p.waitForFinished(60000) || p.exitCode() != 0) return {};
+    return QImage(base + QStringLiteral(".png"));
+}
+
+int PdfPageCount(const QString& pdf) {
+    QProcess p;
+    p.start(QStringLiteral("pdfinfo"), {pdf});
+    if (!p.waitForFinished(30000)) return -1;
+    static const QRegularExpression re(QStringLiteral(R"(Pages:\s+(\d+))"));
+    const auto m = re.match(QString::fromUtf8(p.readAllStandardOutput()));
+    return m.hasMatch() ? m.captured(1).toInt() : -1;
+}
+
+int RunCli(const QStringList& args, const QString& settingsDir) {
+    QProcess tarvex;
+    QProcessEnvironment e = QProcessEnvironment::systemEnvironment();
+    e.insert(QStringLiteral("TARVEX_SETTINGS_DIR"), settingsDir);
+    tarvex.setProcessEnvironment(e);
+    tarvex.start(QStringLiteral(TARVEX_CLI_PATH), args);
+    if (!tarvex.waitForFinished(120000)) return -1;
+    return tarvex.exitCode();
 }
 
 }  // namespace
@@ -277,6 +308,169 @@ private slots:
                          qPrintable(it.key()));
             }
         }
+    }
+
+    // "mit Formular": the entries go into the boxes of the drawn form (the screen rectangles
+    // moved by the sheet's margins), whatever the print tables say; the rulings and captions
+    // are at their table places. Box 42, box 47 and the third goods item are where the two
+    // tables part.
+    void withFormEntriesInTheirDrawnBoxes() {
+        CMemoryProfile profile;
+        profile.WriteProfileInt("EHForm_Defaults", "Left_Margin_EH", 15);
+        profile.WriteProfileInt("EHForm_Defaults", "Top_Margin_EH", -10);
+        profile.WriteProfileInt("EHForm_Defaults", "Left_Margin2_EH", -20);
+        profile.WriteProfileInt("EHForm_Defaults", "Top_Margin2_EH", 25);
+        CFieldDefinitions defs;
+        defs.ResetToBuiltIn();
+        CEinheitspapierDoc doc(&profile);
+        doc.m_nFormVariant = 0;
+        doc.Store().AddPage();
+        struct Entry {
+            int page, field;
+        } entries[] = {{1, 0},  {1, 10}, {1, 52}, {1, 70}, {1, 73},
+                       {1, 96}, {2, 8},  {2, 29}, {2, 53}, {2, 71}};
+        for (const Entry& e : entries)
+            doc.Store().SetFieldText(
+                e.field, QStringLiteral("E%1x%2").arg(e.page).arg(e.field).toStdU16String(), e.page);
+        const CSadPrintSource source(doc, profile, defs);
+        PrintJobOptions options;
+        options.first = 1;
+        options.last = 2;
+        options.mode = PrintMode::WithForm;
+        const QString pdf = m_dir.filePath(QStringLiteral("withform.pdf"));
+        QString error;
+        QCOMPARE(PrintJobToPdf(pdf.toStdString(), source, options, error), PrintOutcome::Done);
+        QCOMPARE(PdfPageCount(pdf), 2);
+
+        for (int page : {1, 2}) {
+            const auto words = ReadWords(pdf, page);
+            const PrintOrigin o = SadPrintOrigin(profile, page);
+            for (const Entry& e : entries) {
+                if (e.page != page) continue;
+                const QString word = QStringLiteral("E%1x%2").arg(e.page).arg(e.field);
+                QVERIFY2(words.contains(word), qPrintable(word));
+                const Word w = words.value(word);
+                // The drawn box on the page: screen rectangle + 2 across, moved to the origin.
+                const SadRect r = SadScreenRect(SheetOfPage(page), e.field);
+                const double left = o.x0 + r.left + 2, right = o.x0 + r.right + 2;
+                const double top = r.top - o.y0, bottom = r.bottom - o.y0;
+                QVERIFY2(qAbs(w.xMin - (left + 10)) <= 1.0,
+                         qPrintable(word + QString(" xMin %1").arg(w.xMin)));
+                QVERIFY2(
+                    w.yMin >= top - 0.5 && w.yMax <= bottom + 0.5 && w.xMax <= right,
+                    qPrintable(word +
+                               QString(" y %1..%2 box %3..%4").arg(w.yMin).arg(w.yMax).arg(top).arg(bottom)));
+            }
+            // The heading at its anchor (bottom-left of the text cell) from the caption table.
+            const SadCaption& heading = SadCaptions(SheetOfPage(page))[0];
+            const Word caption = words.value(QStringLiteral("EUROPÄISCHE"));
+            QVERIFY2(qAbs(caption.xMin - (o.x0 + heading.x)) <= 2.0,
+                     qPrintable(QString::number(caption.xMin)));
+            QVERIFY2(caption.yMax <= -heading.y - o.y0 + 1 && caption.yMax >= -heading.y - o.y0 - 15,
+                     qPrintable(QString::number(caption.yMax)));
+        }
+        // No registration marks on blank paper, and a ruling of each sheet where its table puts it:
+        // first sheet (150, -355)-(1990, -355), continuation (0, -265)-(1990, -265), both green.
+        struct Ruling {
+            int page, x, y;
+        } rulings[] = {{1, 1000, 355}, {2, 1000, 265}};
+        for (const Ruling& r : rulings) {
+            const PrintOrigin o = SadPrintOrigin(profile, r.page);
+            const QImage img = PdfPageImage(pdf, r.page, m_dir.filePath(QStringLiteral("withform")));
+            QVERIFY(!img.isNull());
+            auto darkColumn = [&](int x, int y) {
+                for (int dy = -1; dy <= 1; ++dy)
+                    if (qGray(img.pixel(x, y + dy)) < 160) return true;
+                return false;
+            };
+            QVERIFY(darkColumn(o.x0 + r.x, r.y - o.y0));
+            QVERIFY(!darkColumn(o.x0 + r.x, r.y - o.y0 + 8));
+        }
+        // The same page for pre-printed paper has the texts only: no ruling there.
+        options.mode = PrintMode::Preprinted;
+        QCOMPARE(PrintJobToPdf(pdf.toStdString(), source, options, error), PrintOutcome::Done);
+        const QImage plain = PdfPageImage(pdf, 1, m_dir.filePath(QStringLiteral("plain")));
+        const PrintOrigin o1 = SadPrintOrigin(profile, 1);
+        QVERIFY(qGray(plain.pixel(o1.x0 + 1000, 355 - o1.y0)) > 200);
+        QVERIFY(!ReadWords(pdf, 1).contains(QStringLiteral("EUROPÄISCHE")));
+    }
+
+    // A range is one file: its pages in order, the whole range once per copy; `tarvex pdf`
+    // gives the same pages; the default stays the first page alone.
+    void pageRangesInOneFile() {
+        CMemoryProfile profile;
+        CEinheitspapierDoc doc(&profile);
+        doc.m_nFormVariant = 0;
+        doc.Store().SetFieldText(10, u"Page1", 1);
+        for (int p = 2; p <= 4; ++p) {
+            if (p > 2) QVERIFY(doc.Store().AddPage());
+            doc.Store().SetFieldText(8, QStringLiteral("Page%1").arg(p).toStdU16String(), p);
+        }
+        const QString file = m_dir.filePath(QStringLiteral("four.aef"));
+        std::string saveError;
+        QVERIFY(SaveAefFile(file.toStdString(), doc, saveError));
+        QTemporaryDir settings;
+        struct Case {
+            QStringList args;
+            QStringList pages;  // the document page on each PDF page
+        } cases[] = {
+            {{}, {"Page1"}},
+            {{"--pages", "3"}, {"Page3"}},
+            {{"--page", "2"}, {"Page2"}},
+            {{"--pages", "2-3", "--copies", "2"}, {"Page2", "Page3", "Page2", "Page3"}},
+            {{"--pages", "all", "--with-form"}, {"Page1", "Page2", "Page3", "Page4"}},
+        };
+        const QString out = m_dir.filePath(QStringLiteral("range.pdf"));
+        for (const Case& c : cases) {
+            QFile::remove(out);
+            QCOMPARE(RunCli(QStringList{"pdf", file} + c.args + QStringList{"-o", out}, settings.path()), 0);
+            QCOMPARE(PdfPageCount(out), c.pages.size());
+            for (int i = 0; i < c.pages.size(); ++i) {
+                const auto words = ReadWords(out, i + 1);
+                for (int p = 1; p <= 4; ++p) {
+                    const QString w = QStringLiteral("Page%1").arg(p);
+                    QVERIFY2(words.contains(w) == (w == c.pages[i]), qPrintable(c.args.join(' ') + ": " + w));
+                }
+            }
+        }
+        // Wrong ranges are wrong usage, and leave no file.
+        for (const QStringList& bad :
+             {QStringList{"--pages", "3-2"}, QStringList{"--pages", "0"}, QStringList{"--pages", "5"},
+              QStringList{"--pages", "2-9"}, QStringList{"--pages", "x"}, QStringList{"--copies", "0"}}) {
+            QFile::remove(out);
+            QCOMPARE(RunCli(QStringList{"pdf", file} + bad + QStringList{"-o", out}, settings.path()), 2);
+            QVERIFY(!QFile::exists(out));
+        }
+
+        // A cancelled job leaves the old file as it was.
+        CFieldDefinitions defs;
+        defs.ResetToBuiltIn();
+        const CSadPrintSource source(doc, profile, defs);
+        PrintJobOptions options;
+        options.first = 1;
+        options.last = 4;
+        QString error;
+        QCOMPARE(PrintJobToPdf(out.toStdString(), source, options, error), PrintOutcome::Done);
+        const QByteArray before = [&] {
+            QFile f(out);
+            f.open(QIODevice::ReadOnly);
+            return f.readAll();
+        }();
+        int seen = 0;
+        options.mode = PrintMode::WithForm;
+        QCOMPARE(PrintJobToPdf(out.toStdString(), source, options, error,
+                               [&](int done, int total) {
+                                   seen = done;
+                                   return total == 4 && done < 2;
+                               }),
+                 PrintOutcome::Cancelled);
+        QCOMPARE(seen, 2);
+        QFile f(out);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll(), before);
+        options.last = 5;
+        QCOMPARE(PrintJobToPdf(out.toStdString(), source, options, error), PrintOutcome::Failed);
+        QVERIFY(!error.isEmpty());
     }
 
 private:
