@@ -255,3 +255,14 @@ void StorePrintWithForm(Profile& profile, int kind, bool withForm) {
 }
 
 }  // namespace tarvex
+
+namespace tarvex {
+
+std::vector<PrintOrigin> MarginSheetOrigins(const CMarginSheetModel& sheet) {
+    std::vector<PrintOrigin> origins;
+    for (int page = 1; page <= sheet.GetSheetPages(); ++page)
+        origins.push_back({sheet.GetShiftX(page) + 30, 10 - sheet.GetShiftY(page)});
+    return origins;
+}
+
+}  // namespace tarvex

@@ -1,6 +1,9 @@
 // Prints SAD pages to PDF and reads the positions back with poppler's pdftotext and pdftoppm.
 
 #include <QImage>
+#include <QPainter>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
@@ -15,6 +18,7 @@
 #include "core/sad/SadLayout.h"
 #include "render/app/PrintJob.h"
 #include "render/sad/SadPrinter.h"
+#include "ui/formview/CDlgDruckvorschau.h"
 #include "ui/sad/CEinheitspapierView.h"
 
 using namespace tarvex;
@@ -75,6 +79,11 @@ int PdfPageCount(const QString& pdf) {
     static const QRegularExpression re(QStringLiteral(R"(Pages:\s+(\d+))"));
     const auto m = re.match(QString::fromUtf8(p.readAllStandardOutput()));
     return m.hasMatch() ? m.captured(1).toInt() : -1;
+}
+
+void Snapshot(QWidget* w, const char* name) {
+    const QString dir = qEnvironmentVariable("TARVEX_SCREENSHOT_DIR");
+    if (!dir.isEmpty()) w->grab().save(dir + QLatin1Char('/') + QLatin1String(name) + QStringLiteral(".png"));
 }
 
 int RunCli(const QStringList& args, const QString& settingsDir) {
@@ -471,6 +480,120 @@ private slots:
         options.last = 5;
         QCOMPARE(PrintJobToPdf(out.toStdString(), source, options, error), PrintOutcome::Failed);
         QVERIFY(!error.isEmpty());
+    }
+
+    // What each mode puts on a ruling of the form: nothing on pre-printed paper, a faint line in
+    // the preview of it, the line itself with the form.
+    void formPictureByMode() {
+        CMemoryProfile profile;
+        profile.WriteProfileInt("EHForm_Defaults", "Left_Margin_EH", 20);
+        CFieldDefinitions defs;
+        defs.ResetToBuiltIn();
+        CEinheitspapierDoc doc(&profile);
+        const CSadPrintSource source(doc, profile, defs);
+        const PrintOrigin o = source.Origin(1);
+        // First-sheet ruling (150, -355)-(1990, -355); 254 dpi: a pixel is 0.1 mm.
+        const QPoint onRuling(o.x0 + 1000, 355 - o.y0);
+        struct Case {
+            const char* name;
+            PrintMode mode;
+            bool faint;
+            int minGrey, maxGrey;
+        } cases[] = {{"Vordruck", PrintMode::Preprinted, false, 255, 255},
+                     {"Vordruck preview", PrintMode::Preprinted, true, 150, 250},
+                     {"Formular", PrintMode::WithForm, false, 0, 120}};
+        for (const Case& c : cases) {
+            QImage page(2100, 2970, QImage::Format_RGB32);
+            page.fill(Qt::white);
+            QPainter painter(&page);
+            PaintPrintPage(painter, 254, source, 1, c.mode, c.faint);
+            painter.end();
+            const int grey = qGray(page.pixel(onRuling));
+            QVERIFY2(grey >= c.minGrey && grey <= c.maxGrey,
+                     qPrintable(QString("%1: %2").arg(c.name).arg(grey)));
+        }
+    }
+
+    // The preview shows the pages of the range and draws them anew in the other mode.
+    void previewShowsTheJob() {
+        CMemoryProfile profile;
+        CFieldDefinitions defs;
+        defs.ResetToBuiltIn();
+        CEinheitspapierDoc doc(&profile);
+        doc.m_nFormVariant = 0;
+        doc.Store().AddPage();
+        doc.Store().SetFieldText(10, u"Versender GmbH", 1);
+        doc.Store().SetFieldText(11, u"Schrauben aus Stahl", 2);
+        const CSadPrintSource source(doc, profile, defs);
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setFullPage(true);
+        PrintJobOptions options;
+        options.first = 1;
+        options.last = 3;
+        options.copies = 4;
+        CDlgDruckvorschau preview(printer, source, options, true);
+        preview.show();
+        QTRY_COMPARE(preview.PagesShown(), 3);
+        const int runs = preview.PaintRuns();
+        QVERIFY(runs >= 3);
+        Snapshot(&preview, "preview-vordruck");
+        preview.SetMode(PrintMode::WithForm);
+        QTRY_VERIFY(preview.PaintRuns() >= runs + 3);
+        QCOMPARE(preview.PagesShown(), 3);
+        QCOMPARE(preview.Mode(), PrintMode::WithForm);
+        Snapshot(&preview, "preview-formular");
+    }
+
+    // The calibration sheet: a page per sheet kind, its mark at the margins being set, rulers
+    // whose ticks stand at whole millimetres from the edge of the printable area.
+    void calibrationSheet() {
+        CMemoryProfile profile;
+        CFieldDefinitions defs;
+        defs.ResetToBuiltIn();
+        CEinheitspapierDoc doc(&profile);
+        const CSadPrintSource form(doc, profile, defs);
+        CMarginSheetModel margins;
+        margins.SetShiftX(1, 25);
+        margins.SetShiftY(1, 10);
+        margins.SetShiftX(2, -15);
+        const CCalibrationSource sheet(form, MarginSheetOrigins(margins));
+        PrintJobOptions options;
+        options.first = 1;
+        options.last = sheet.PageCount();
+        const QString pdf = m_dir.filePath(QStringLiteral("calibration.pdf"));
+        QString error;
+        QCOMPARE(PrintJobToPdf(pdf.toStdString(), sheet, options, error), PrintOutcome::Done);
+        QCOMPARE(PdfPageCount(pdf), 2);
+        QVERIFY(ReadWords(pdf, 1).contains(QStringLiteral("Einheitspapier")));
+        QVERIFY(ReadWords(pdf, 2).contains(QStringLiteral("Ergänzungsblätter")));
+        struct Mark {
+            int page;
+            QPoint corner;  // the mark's corner from the margins: first sheet (x0 + 115, 80 - y0)
+        } marks[] = {{1, {25 + 30 + 115, 80 - (10 - 10)}}, {2, {-15 + 30 + 180, 65 - 10}}};
+        for (const Mark& m : marks) {
+            const QImage img = PdfPageImage(pdf, m.page, m_dir.filePath(QStringLiteral("cal")));
+            QVERIFY(!img.isNull());
+            auto dark = [&](int x, int y) {
+                for (int dy = -1; dy <= 1; ++dy)
+                    for (int dx = -1; dx <= 1; ++dx)
+                        if (qGray(img.pixel(x + dx, y + dy)) < 128) return true;
+                return false;
+            };
+            QVERIFY(dark(m.corner.x(), m.corner.y()));
+            QVERIFY(dark(m.corner.x(), m.corner.y() + 15));  // the arm downward
+            QVERIFY(!dark(m.corner.x() - 10, m.corner.y() - 10));
+            // The scale under the mark: its 0 stands below the corner.
+            QVERIFY(dark(m.corner.x(), m.corner.y() + 80));
+            // The top ruler: 50 mm long tick, 51 mm short tick, nothing between.
+            QVERIFY(dark(500, 35));
+            QVERIFY(dark(510, 10));
+            QVERIFY(!dark(510, 35));
+            QVERIFY(!dark(505, 10));
+            // The left ruler the same way down.
+            QVERIFY(dark(35, 1000));
+            QVERIFY(!dark(35, 1010));
+        }
     }
 
 private:

@@ -1,22 +1,28 @@
 #include "ui/app/SadPrintCommand.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QProgressDialog>
+#include <limits>
 
 #include "core/app/ShellStrings.h"
+#include "core/formview/FormViewStrings.h"
 #include "core/formview/PrintCorrections.h"
 #include "core/sad/EinheitspapierDoc.h"
 #include "core/sad/SadDocumentSetup.h"
+#include "render/app/OutputFile.h"
 #include "render/sad/SadPrinter.h"
 #include "ui/app/CMainFrame.h"
 #include "ui/app/CTarvexImportApp.h"
 #include "ui/app/HelpContextScope.h"
 #include "ui/app/QtText.h"
 #include "ui/formview/CDlgDrucken.h"
+#include "ui/formview/CDlgDruckvorschau.h"
 #include "ui/formview/Common_DlgMargin02.h"
 #include "ui/sad/CEinheitspapierView.h"
 #include "ui/sad/SadViewInput.h"
@@ -39,33 +45,95 @@ bool MarginSheetAccepted(CEinheitspapierView& view, CTarvexImportApp& app) {
     Profile& profile = app.GetProfile();
     if (!MarginSheetBeforePrint(profile, kSad)) return true;
     HelpContextScope margins(app.m_nHelpContext, kMarginHelpContext);
-    return Common_DlgMargin02::RunMarginCommand(profile, kSad, app.m_nLanguage, &view) == QDialog::Accepted;
+    return Common_DlgMargin02::RunMarginCommand(profile, kSad, app.m_nLanguage, &view, {},
+                                                [&view, &app](const CMarginSheetModel& m) {
+                                                    ShowSadCalibrationSheet(view, app, MarginSheetOrigins(m));
+                                                }) == QDialog::Accepted;
 }
 
-// Texts longer than their box are printed whole, beyond the box: the user decides.
-bool OverflowAccepted(CEinheitspapierView& view, CTarvexImportApp& app, int page) {
-    const std::vector<int> overflow =
-        SadPrintOverflow(*view.GetDocument(), page, app.GetProfile(), view.Definitions());
-    return overflow.empty() ||
-           QMessageBox::question(&view, Str(shellstr::kAppTitle),
-                                 QString::fromStdU16String(SadOverflowQuestion(SheetOfPage(page), overflow)),
-                                 QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes) == QMessageBox::Yes;
+// Texts longer than their box are printed whole, beyond the box: the user decides, once for the
+// job, about the first page of it that has such texts.
+bool OverflowAccepted(CEinheitspapierView& view, CTarvexImportApp& app, const PrintJobOptions& o) {
+    for (int page = o.first; page <= o.last; ++page) {
+        const std::vector<int> overflow =
+            SadPrintOverflow(*view.GetDocument(), page, app.GetProfile(), view.Definitions());
+        if (overflow.empty()) continue;
+        QString question = QString::fromStdU16String(SadOverflowQuestion(SheetOfPage(page), overflow));
+        if (o.last > o.first) question.prepend(Str(shellstr::kOverflowOnPage).arg(page));
+        return QMessageBox::question(&view, Str(shellstr::kAppTitle), question,
+                                     QMessageBox::Yes | QMessageBox::No,
+                                     QMessageBox::Yes) == QMessageBox::Yes;
+    }
+    return true;
+}
+
+QString DocumentBaseName(CTarvexImportApp& app) {
+    return app.MainFrame() && app.MainFrame()->ActiveChild()
+               ? QFileInfo(app.MainFrame()->ActiveChild()->Title()).completeBaseName()
+               : Str(shellstr::kPrintDocName);
 }
 
 // The PDF file to print into: the printer's own, else chosen by the user (empty: cancelled).
-QString PdfPath(CEinheitspapierView& view, CTarvexImportApp& app, const QPrinter& printer, int page) {
+QString PdfPath(QWidget* parent, CTarvexImportApp& app, const QPrinter& printer, const QString& name) {
     if (!printer.outputFileName().isEmpty()) return printer.outputFileName();
-    const QString base = app.MainFrame() && app.MainFrame()->ActiveChild()
-                             ? QFileInfo(app.MainFrame()->ActiveChild()->Title()).completeBaseName()
-                             : Str(shellstr::kPrintDocName);
-    QFileDialog chooser(
-        &view, Str(shellstr::kPrintToPdfTitle),
-        QDir(app.DialogFolder()).absoluteFilePath(base + Str(shellstr::kPdfPageSuffix).arg(page)),
-        Str(shellstr::kPdfFilter));
+    QFileDialog chooser(parent, Str(shellstr::kPrintToPdfTitle),
+                        QDir(app.DialogFolder()).absoluteFilePath(name), Str(shellstr::kPdfFilter));
     chooser.setAcceptMode(QFileDialog::AcceptSave);
     chooser.setDefaultSuffix(QStringLiteral("pdf"));
     if (!app.ExecFileDialog(chooser) || chooser.selectedFiles().isEmpty()) return {};
     return chooser.selectedFiles().constFirst();
+}
+
+bool IsPdf(const QPrinter& printer) {
+    return printer.outputFormat() == QPrinter::PdfFormat;
+}
+
+// The printer laid out as the job will use it: a PDF file is A4 whose whole page is printable (as
+// `tarvex pdf` writes it), a printer has its own printable area.
+void PreparePrinter(QPrinter& printer) {
+    if (IsPdf(printer)) {
+        printer.setFullPage(true);
+        printer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                          QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter));
+    } else {
+        printer.setFullPage(false);
+    }
+}
+
+// One job with a progress dialog that can cancel it; a single sheet needs none.
+void PrintWithProgress(QWidget* parent, CTarvexImportApp& app, QPrinter& printer,
+                       const IPrintPageSource& source, const PrintJobOptions& o, const QString& pdfName) {
+    const int total = (o.last - o.first + 1) * o.copies;
+    QProgressDialog progress(Str(formviewstr::kProgressText).arg(1).arg(total),
+                             Str(formviewstr::kProgressCancel), 0, total, parent);
+    progress.setWindowTitle(Str(formviewstr::kProgressTitle));
+    progress.setWindowModality(Qt::WindowModal);
+    progress.setMinimumDuration(total > 1 ? 400 : std::numeric_limits<int>::max());
+    progress.setAutoClose(false);
+    progress.setAutoReset(false);
+    const PrintProgress step = [&](int done, int all) {
+        progress.setValue(done);
+        if (done < all) progress.setLabelText(Str(formviewstr::kProgressText).arg(done + 1).arg(all));
+        QCoreApplication::processEvents();
+        if (!progress.wasCanceled()) return true;
+        // A printer's job is withdrawn as a whole.
+        if (!IsPdf(printer)) printer.abort();
+        return false;
+    };
+    QString error;
+    PrintOutcome outcome;
+    if (IsPdf(printer)) {
+        const QString path = PdfPath(parent, app, printer, pdfName);
+        if (path.isEmpty()) return;
+        outcome = PrintJobToPdf(NativePath(path), source, o, error, step);
+    } else {
+        PreparePrinter(printer);
+        printer.setDocName(Str(shellstr::kPrintDocName));
+        outcome = RunPrintJob(printer, printer.resolution(), source, o, error, step);
+    }
+    progress.close();
+    if (outcome == PrintOutcome::Failed)
+        app.Message(Str(shellstr::kPrintFailed) + QStringLiteral("\n") + error);
 }
 
 }  // namespace
@@ -95,7 +163,8 @@ void RunSadPrintCommand(CEinheitspapierView& view, CTarvexImportApp& app) {
         app.MainFrame()->SelectPrinterByName(QString::fromStdU16String(remembered));
 
     CDlgDrucken dlg(kSad, store.GetPageCount(), DeviceName(printer),
-                    printer.pageLayout().orientation() == QPageLayout::Portrait, !remembered.empty(), &view);
+                    printer.pageLayout().orientation() == QPageLayout::Portrait, !remembered.empty(), &view,
+                    std::max<int>(1, store.GetCurrentPage()), PrintWithFormChosen(profile, kSad));
     QObject::connect(&dlg, &CDlgDrucken::helpRequested, &dlg, [&app] { app.OnHelp(); });
     if (dlg.exec() != QDialog::Accepted) {
         if (dlg.m_bChoosePrinter) {
@@ -111,21 +180,43 @@ void RunSadPrintCommand(CEinheitspapierView& view, CTarvexImportApp& app) {
         return;
     }
     StorePrinterChoice(profile, kSad, dlg.m_bReuse != 0, dlg.m_strDevice.toStdU16String());
-    if (!OverflowAccepted(view, app, dlg.m_nPage)) return;
+    StorePrintWithForm(profile, kSad, dlg.m_bWithForm != 0);
 
-    QString error;
-    bool ok;
-    if (printer.outputFormat() == QPrinter::PdfFormat) {
-        const QString path = PdfPath(view, app, printer, dlg.m_nPage);
-        if (path.isEmpty()) return;
-        ok = PrintSadToPdf(path, doc, dlg.m_nPage, dlg.m_nCopies, profile, view.Definitions(), error);
-    } else {
-        printer.setFullPage(false);
-        printer.setDocName(Str(shellstr::kPrintDocName));
-        ok = PrintSadPages(printer, printer.resolution(), doc, dlg.m_nPage, dlg.m_nCopies, profile,
-                           view.Definitions(), error);
+    PrintJobOptions options;
+    options.first = dlg.m_nFirstPage;
+    options.last = dlg.m_nLastPage;
+    options.copies = dlg.m_nCopies;
+    options.mode = dlg.m_bWithForm ? PrintMode::WithForm : PrintMode::Preprinted;
+    // The settings as they are now, after the margin sheet.
+    const CSadPrintSource source(doc, profile, view.Definitions());
+    if (dlg.m_bPreview) {
+        PreparePrinter(printer);
+        CDlgDruckvorschau preview(printer, source, options, true, &view);
+        if (preview.exec() != QDialog::Accepted) return;
+        options.mode = preview.Mode();
+        StorePrintWithForm(profile, kSad, options.mode == PrintMode::WithForm);
     }
-    if (!ok) app.Message(Str(shellstr::kPrintFailed) + QStringLiteral("\n") + error);
+    if (!OverflowAccepted(view, app, options)) return;
+    const QString name =
+        DocumentBaseName(app) + (options.first == options.last
+                                     ? Str(shellstr::kPdfPageSuffix).arg(options.first)
+                                     : Str(shellstr::kPdfPagesSuffix).arg(options.first).arg(options.last));
+    PrintWithProgress(&view, app, printer, source, options, name);
+}
+
+void ShowSadCalibrationSheet(CEinheitspapierView& view, CTarvexImportApp& app,
+                             const std::vector<PrintOrigin>& origins) {
+    const CSadPrintSource form(*view.GetDocument(), app.GetProfile(), view.Definitions());
+    const CCalibrationSource sheet(form, origins);
+    PrintJobOptions options;
+    options.first = 1;
+    options.last = sheet.PageCount();
+    QPrinter& printer = app.Printer();
+    if (QPrinterInfo::availablePrinters().isEmpty()) printer.setOutputFormat(QPrinter::PdfFormat);
+    PreparePrinter(printer);
+    CDlgDruckvorschau preview(printer, sheet, options, false, view.window());
+    if (preview.exec() != QDialog::Accepted) return;
+    PrintWithProgress(view.window(), app, printer, sheet, options, Str(shellstr::kPdfCalibrationName));
 }
 
 }  // namespace tarvex
