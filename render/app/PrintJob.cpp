@@ -88,8 +88,11 @@ void PaintPrintPage(QPainter& painter, double dpi, const IPrintPageSource& sourc
     if (mode == PrintMode::WithForm || faintForm) {
         painter.save();
         // Only a hint of the paper form under the entries that go onto it.
-        if (mode == PrintMode::Preprinted) painter.setOpacity(0.3);
         painter.setWorldTransform(source.FormToPage(page), true);
+        if (mode == PrintMode::Preprinted) {
+            painter.setOpacity(0.3);
+            painter.translate(source.PreprintedFormOffset(page));
+        }
         source.DrawForm(painter, page);
         painter.restore();
     }

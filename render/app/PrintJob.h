@@ -42,6 +42,9 @@ public:
     // Form units to page units for a page: the sheet origin and the print-size correction.
     virtual QTransform FormToPage(int page) const = 0;
 
+    // Where the pre-printed paper form lies against the form picture when the print tables place
+    // the entries, in form units: the faint picture under pre-printed entries is moved by it.
+    virtual QPoint PreprintedFormOffset(int /*page*/) const { return {}; }
     // The form picture of a page in the form's colours; the painter is in form units.
     virtual void DrawForm(QPainter& painter, int page) const = 0;
     // What the printer puts on a page in a mode; the painter is in page units. With the form the

@@ -105,6 +105,12 @@ QTransform CSadPrintSource::FormToPage(int page) const {
     return FormToPageTransform(Origin(page), m_factorV, m_factorH);
 }
 
+QPoint CSadPrintSource::PreprintedFormOffset(int) const {
+    // The print tables of both sheets lie 5 mm to the right of the screen tables nearly
+    // throughout (box 1, the stamp boxes, the registration marks' corner beside the frame).
+    return QPoint(kSadPrintTableShiftX, 0);
+}
+
 void CSadPrintSource::DrawForm(QPainter& painter, int page) const {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, false);

@@ -31,6 +31,7 @@ public:
     QString KindName(int kind) const override;
     PrintOrigin Origin(int page) const override;
     QTransform FormToPage(int page) const override;
+    QPoint PreprintedFormOffset(int page) const override;
     void DrawForm(QPainter& painter, int page) const override;
     void DrawEntries(QPainter& painter, int page, PrintMode mode) const override;
     void DrawRegistrationMarks(QPainter& painter, int kind, const PrintOrigin& origin) const override;

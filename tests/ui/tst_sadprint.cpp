@@ -482,8 +482,9 @@ private slots:
         QVERIFY(!error.isEmpty());
     }
 
-    // What each mode puts on a ruling of the form: nothing on pre-printed paper, a faint line in
-    // the preview of it, the line itself with the form.
+    // What each mode puts on a ruling of the form: nothing on pre-printed paper; in the preview
+    // of it a faint line where the paper form lies against the print tables (5 mm to the right
+    // of the screen picture); the line itself at the drawn form's place with the form.
     void formPictureByMode() {
         CMemoryProfile profile;
         profile.WriteProfileInt("EHForm_Defaults", "Left_Margin_EH", 20);
@@ -492,25 +493,28 @@ private slots:
         CEinheitspapierDoc doc(&profile);
         const CSadPrintSource source(doc, profile, defs);
         const PrintOrigin o = source.Origin(1);
-        // First-sheet ruling (150, -355)-(1990, -355); 254 dpi: a pixel is 0.1 mm.
-        const QPoint onRuling(o.x0 + 1000, 355 - o.y0);
+        // First-sheet ruling (1070, -100)-(1070, -1120); 254 dpi: a pixel is 0.1 mm.
+        const QPoint drawn(o.x0 + 1070, 500 - o.y0);
+        const QPoint paper = drawn + QPoint(kSadPrintTableShiftX, 0);
         struct Case {
             const char* name;
             PrintMode mode;
             bool faint;
+            QPoint line, empty;
             int minGrey, maxGrey;
-        } cases[] = {{"Vordruck", PrintMode::Preprinted, false, 255, 255},
-                     {"Vordruck preview", PrintMode::Preprinted, true, 150, 250},
-                     {"Formular", PrintMode::WithForm, false, 0, 120}};
+        } cases[] = {{"Vordruck", PrintMode::Preprinted, false, paper, drawn, 255, 255},
+                     {"Vordruck preview", PrintMode::Preprinted, true, paper, drawn, 150, 250},
+                     {"Formular", PrintMode::WithForm, false, drawn, paper, 0, 120}};
         for (const Case& c : cases) {
             QImage page(2100, 2970, QImage::Format_RGB32);
             page.fill(Qt::white);
             QPainter painter(&page);
             PaintPrintPage(painter, 254, source, 1, c.mode, c.faint);
             painter.end();
-            const int grey = qGray(page.pixel(onRuling));
+            const int grey = qGray(page.pixel(c.line));
             QVERIFY2(grey >= c.minGrey && grey <= c.maxGrey,
                      qPrintable(QString("%1: %2").arg(c.name).arg(grey)));
+            QCOMPARE(qGray(page.pixel(c.empty)), 255);
         }
     }
 
