@@ -47,7 +47,7 @@ inline constexpr char16_t kCopiesOutOfRange[] = u"Bitte geben Sie eine Zahl zwis
 
 // Print modes, page ranges, preview, progress and the calibration sheet.
 inline constexpr char16_t kPrintModeGroup[] = u" Druckart ";
-inline constexpr char16_t kPrintPreprinted[] = u"auf &Vordruck";
+inline constexpr char16_t kPrintPreprinted[] = u"a&uf Vordruck";
 inline constexpr char16_t kPrintWithForm[] = u"mit &Formular";
 inline constexpr char16_t kTipPrintPreprinted[] =
     u"Nur die Eintragungen auf das vorgedruckte Formular drucken";
@@ -58,7 +58,7 @@ inline constexpr char16_t kRangeFromTo[] = u"Seiten &von";
 inline constexpr char16_t kRangeTo[] = u"&bis";
 inline constexpr char16_t kRangeAll[] = u"A&lle Seiten (%1)";
 inline constexpr char16_t kTipRange[] = u"Diese Seiten werden in einem Druckauftrag gedruckt";
-inline constexpr char16_t kBtnPreview[] = u"&Vorschau...";
+inline constexpr char16_t kBtnPreview[] = u"Vo&rschau...";
 inline constexpr char16_t kTipPreview[] = u"Zeigt, was der Drucker erhält, bevor gedruckt wird";
 inline constexpr char16_t kRangeInvalid[] = u"Die Seiten %1 bis %2 gibt es in diesem Dokument nicht.";
 inline constexpr char16_t kCopiesInvalid[] = u"Die Anzahl der Kopien muss mindestens 1 sein.";

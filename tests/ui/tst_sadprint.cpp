@@ -578,6 +578,8 @@ private slots:
         for (const Mark& m : marks) {
             const QImage img = PdfPageImage(pdf, m.page, m_dir.filePath(QStringLiteral("cal")));
             QVERIFY(!img.isNull());
+            if (const QString shots = qEnvironmentVariable("TARVEX_SCREENSHOT_DIR"); !shots.isEmpty())
+                img.save(shots + QStringLiteral("/calibration-pdf-%1.png").arg(m.page));
             auto dark = [&](int x, int y) {
                 for (int dy = -1; dy <= 1; ++dy)
                     for (int dx = -1; dx <= 1; ++dx)
