@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "Commands.h"
+#include "Dv1Commands.h"
 #include "Json.h"
 #include "core/common/TextCodec.h"
 #include "core/sad/SadLayout.h"
@@ -12,7 +13,7 @@
 namespace tarvex::cli {
 namespace {
 
-constexpr const char* kUsage = "layout sad";
+constexpr const char* kUsage = "layout sad|dv1";
 
 std::string Rect(const SadRect& r) {
     return "[" + std::to_string(r.left) + "," + std::to_string(r.top) + "," + std::to_string(r.right) + "," +
@@ -64,14 +65,16 @@ std::string Sheet(SadSheet sheet) {
 }
 
 int RunLayout(const std::vector<std::string>& args) {
+    if (args.size() == 1 && args[0] == "dv1") return LayoutDv1();
     if (args.size() != 1 || args[0] != "sad") return UsageError(kUsage);
     std::cout << "{\"sheets\":[" << Sheet(SadSheet::First) << "," << Sheet(SadSheet::Continuation) << "]}\n";
     return kExitOk;
 }
 
-const CommandRegistrar kLayout(
-    "layout", kUsage, "prints the SAD layout tables (fields, captions, rulings, crossed-out boxes) as JSON",
-    RunLayout);
+const CommandRegistrar kLayout("layout", kUsage,
+                               "prints the layout tables of the SAD sheets or the D.V.1 pages (fields, "
+                               "captions, rulings, boxes) as JSON",
+                               RunLayout);
 
 }  // namespace
 }  // namespace tarvex::cli

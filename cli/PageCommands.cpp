@@ -7,6 +7,7 @@
 #include "core/common/TextCodec.h"
 #include "core/sad/AefFormat.h"
 #include "core/sad/SadDocumentSetup.h"
+#include "render/app/PrintJob.h"
 #include "render/app/QSettingsProfile.h"
 
 namespace tarvex::cli {
@@ -89,6 +90,20 @@ int ResolvePdfPages(PdfArgs& args, int pageCount) {
         return kExitUsage;
     }
     return -1;
+}
+
+int WritePdf(const PdfArgs& args, const IPrintPageSource& source) {
+    PrintJobOptions options;
+    options.first = args.first;
+    options.last = args.last;
+    options.copies = args.copies;
+    options.mode = args.withForm ? PrintMode::WithForm : PrintMode::Preprinted;
+    QString message;
+    if (PrintJobToPdf(ArgPath(args.out), source, options, message) != PrintOutcome::Done) {
+        std::cerr << "tarvex: " << message.toStdString() << "\n";
+        return kExitFile;
+    }
+    return kExitOk;
 }
 
 std::unique_ptr<QGuiApplication> MakeOffscreenApplication() {

@@ -11,8 +11,9 @@
 #include "core/sad/EinheitspapierDoc.h"
 
 namespace tarvex {
+class IPrintPageSource;
 class QSettingsProfile;
-}
+}  // namespace tarvex
 
 namespace tarvex::cli {
 
@@ -38,6 +39,8 @@ struct PdfArgs {
 int ParsePdfArgs(const std::vector<std::string>& args, const char* usage, PdfArgs& out);
 // The range against the document's page count; -1 when it fits, else the exit code (message printed).
 int ResolvePdfPages(PdfArgs& args, int pageCount);
+// Prints the pages of any form into the PDF file; the exit code.
+int WritePdf(const PdfArgs& args, const IPrintPageSource& source);
 
 // Fonts, painting and the PDF writer need a GUI application; offscreen unless a platform is set.
 std::unique_ptr<QGuiApplication> MakeOffscreenApplication();

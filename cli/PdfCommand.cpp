@@ -1,4 +1,4 @@
-// tarvex pdf: prints pages of an SAD file into one PDF file exactly as the print command prints
+// tarvex pdf: prints pages of an SAD or D.V.1 file into one PDF file exactly as the print command prints
 // them, onto the pre-printed form or with the form picture.
 
 #include <iostream>
@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "Commands.h"
+#include "Dv1Commands.h"
 #include "PageCommands.h"
 #include "render/app/QSettingsProfile.h"
 #include "render/sad/SadPrinter.h"
@@ -22,26 +23,16 @@ int RunPdf(const std::vector<std::string>& args) {
     PageArgs load;
     load.in = a.in;
     load.out = a.out;
+    if (IsFdvFile(a.in)) return PdfDv1(a);
     PageJob job;
     if (int rc = LoadPageJob(load, job); rc >= 0) return rc;
     if (int rc = ResolvePdfPages(a, job.doc->Store().GetPageCount()); rc >= 0) return rc;
-    const CSadPrintSource source(*job.doc, *job.profile, job.definitions);
-    PrintJobOptions options;
-    options.first = a.first;
-    options.last = a.last;
-    options.copies = a.copies;
-    options.mode = a.withForm ? PrintMode::WithForm : PrintMode::Preprinted;
-    QString message;
-    if (PrintJobToPdf(ArgPath(a.out), source, options, message) != PrintOutcome::Done) {
-        std::cerr << "tarvex: " << message.toStdString() << "\n";
-        return kExitFile;
-    }
-    return kExitOk;
+    return WritePdf(a, CSadPrintSource(*job.doc, *job.profile, job.definitions));
 }
 
 const CommandRegistrar kPdf(
     "pdf", kUsage,
-    "prints pages of an SAD file into one PDF on A4, as the print command prints them "
+    "prints pages of an SAD or D.V.1 file into one PDF on A4, as the print command prints them "
     "(--with-form: the form picture too, on blank paper)",
     RunPdf);
 

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "Commands.h"
+#include "Dv1Commands.h"
 #include "PageCommands.h"
 #include "core/formview/FormZoom.h"
 #include "render/app/OutputFile.h"
@@ -26,6 +27,7 @@ int RunRender(const std::vector<std::string>& args) {
     a.option = 10;
     if (int rc = ParsePageArgs(args, kUsage, "--zoom", kZoomMin, kZoomMax, a); rc >= 0) return rc;
     auto app = MakeOffscreenApplication();
+    if (IsFdvFile(a.in)) return RenderDv1(a);
     PageJob job;
     if (int rc = LoadPageJob(a, job); rc >= 0) return rc;
     const SadRenderOptions o =
@@ -50,7 +52,8 @@ int RunRender(const std::vector<std::string>& args) {
     return kExitOk;
 }
 
-const CommandRegistrar kRender("render", kUsage, "draws the screen picture of one page of an SAD file as PNG",
+const CommandRegistrar kRender("render", kUsage,
+                               "draws the screen picture of one page of an SAD or D.V.1 file as PNG",
                                RunRender);
 
 }  // namespace

@@ -227,7 +227,7 @@ TEST_F(AefCli, LayoutSadListsBothSheets) {
                          "\"definition\":[0,0,0,0],\"flags\":3}"),
               std::string::npos);
     EXPECT_EQ(r.out.substr(r.out.size() - 5), "]}]}\n");
-    for (const char* args : {"layout", "layout dv1", "layout sad x"}) {
+    for (const char* args : {"layout", "layout dv2", "layout sad x"}) {
         const CliRun bad = Tarvex(args);
         EXPECT_EQ(bad.exitCode, 2) << args;
         EXPECT_TRUE(bad.out.empty()) << args;

@@ -11,12 +11,15 @@
 #include <QtTest>
 
 #include "core/app/Profile.h"
+#include "core/dv1/Dv1Doc.h"
+#include "core/dv1/Dv1Geometry.h"
 #include "core/formview/FieldDefinitions.h"
 #include "core/formview/PrintCorrections.h"
 #include "core/sad/AefFormat.h"
 #include "core/sad/EinheitspapierDoc.h"
 #include "core/sad/SadLayout.h"
 #include "render/app/PrintJob.h"
+#include "render/dv1/Dv1PrintSource.h"
 #include "render/sad/SadPrinter.h"
 #include "ui/formview/CDlgDruckvorschau.h"
 #include "ui/sad/CEinheitspapierView.h"
@@ -599,6 +602,55 @@ private slots:
             // The left ruler the same way down.
             QVERIFY(dark(35, 1000));
             QVERIFY(!dark(35, 1010));
+        }
+    }
+
+    // The D.V.1 through the same job: a range of its pages with the form, each text inside the
+    // box the form picture draws for it on that page kind, with the page's margin pair.
+    void dv1PagesWithTheForm() {
+        CMemoryProfile profile;
+        profile.WriteProfileInt("DV1Form_Defaults", "Left_Margin2_DV1", 20);
+        profile.WriteProfileInt("DV1Form_Defaults", "Top_Margin3_DV1", -15);
+        profile.WriteProfileInt("DV1Form_Defaults", "Left_Margin4_DV1", -10);
+        CDV1_Doc doc;
+        doc.OnNewDocument();
+        doc.AddPage();
+        doc.AddPage();
+        // A few roomy fields of each page kind.
+        std::vector<std::pair<int, int>> entries;  // page, field
+        for (int page = 2; page <= 4; ++page) {
+            const Dv1PageKind kind = Dv1PageKindOf(page);
+            int taken = 0;
+            for (int f = 0; f < Dv1FieldCount(kind) && taken < 3; ++f) {
+                const Dv1Rect r = Dv1FieldRect(kind, f);
+                if (r.right - r.left < 400 || r.bottom - r.top < 45) continue;
+                doc.Store().SetFieldText(f, QStringLiteral("D%1x%2").arg(page).arg(f).toStdU16String(), page);
+                entries.push_back({page, f});
+                ++taken;
+            }
+        }
+        QCOMPARE(int(entries.size()), 9);
+        const CDv1PrintSource source(doc, profile);
+        PrintJobOptions options;
+        options.first = 2;
+        options.last = 4;
+        options.mode = PrintMode::WithForm;
+        const QString pdf = m_dir.filePath(QStringLiteral("dv1.pdf"));
+        QString error;
+        QCOMPARE(PrintJobToPdf(pdf.toStdString(), source, options, error), PrintOutcome::Done);
+        QCOMPARE(PdfPageCount(pdf), 3);
+        for (const auto& [page, field] : entries) {
+            const auto words = ReadWords(pdf, page - 1);
+            const QString word = QStringLiteral("D%1x%2").arg(page).arg(field);
+            QVERIFY2(words.contains(word), qPrintable(word));
+            const Word w = words.value(word);
+            const PrintOrigin o = source.Origin(page);
+            const Dv1Rect r = Dv1FieldRect(Dv1PageKindOf(page), field);
+            const double left = o.x0 + r.left + 2, right = o.x0 + r.right + 2;
+            const double top = r.top - o.y0, bottom = r.bottom - o.y0;
+            QVERIFY2(
+                w.xMin >= left && w.xMax <= right && w.yMin >= top - 0.5 && w.yMax <= bottom + 0.5,
+                qPrintable(word + QString(" at %1,%2 box %3,%4").arg(w.xMin).arg(w.yMin).arg(left).arg(top)));
         }
     }
 

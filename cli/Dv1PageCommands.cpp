@@ -1,0 +1,159 @@
+// The D.V.1 side of layout, render and pdf: the form geometry as JSON, the screen picture of a
+// page as PNG and a printed page as PDF, through the same renderer and print composition as the
+// program.
+
+#include <QBuffer>
+#include <QImage>
+#include <QImageWriter>
+#include <iostream>
+#include <string>
+
+#include "Commands.h"
+#include "Dv1Commands.h"
+#include "Json.h"
+#include "PageCommands.h"
+#include "core/common/TextCodec.h"
+#include "core/dv1/Dv1Doc.h"
+#include "core/dv1/Dv1Geometry.h"
+#include "core/dv1/FdvFormat.h"
+#include "render/app/OutputFile.h"
+#include "render/app/QSettingsProfile.h"
+#include "render/dv1/Dv1PageRenderer.h"
+#include "render/dv1/Dv1PrintSource.h"
+
+namespace tarvex::cli {
+namespace {
+
+constexpr int kScreenDpi = 96;
+
+std::string Numbers(std::initializer_list<int> values) {
+    std::string out = "[";
+    for (int v : values) {
+        if (out.size() > 1) out += ",";
+        out += std::to_string(v);
+    }
+    return out + "]";
+}
+
+std::string Rect(const Dv1Rect& r) {
+    return Numbers({r.left, r.top, r.right, r.bottom});
+}
+
+std::string Geometry(Dv1PageKind kind) {
+    std::string out = "{\"geometry\":";
+    out += kind == Dv1PageKind::Front  ? "\"front\""
+           : kind == Dv1PageKind::Back ? "\"back\""
+                                       : "\"bis-front\"";
+    out += ",\"fields\":[";
+    for (const Dv1FieldGeometry& f : Dv1Fields(kind)) {
+        if (f.index > 0) out += ",";
+        out += "{\"index\":" + std::to_string(f.index) + ",\"rect\":" + Rect(f.rect) +
+               ",\"printRect\":" + Rect(f.printRect) + "}";
+    }
+    out += "]";
+    if (kind == Dv1PageKind::Front) {
+        out += ",\"boxes\":[";
+        bool first = true;
+        for (const Dv1Rect& b : Dv1Boxes()) {
+            out += (first ? "" : ",") + Rect(b);
+            first = false;
+        }
+        out += "]";
+    }
+    out += ",\"rulings\":[";
+    bool firstList = true;
+    for (const auto& list : Dv1Rulings(kind)) {
+        out += firstList ? "[" : ",[";
+        firstList = false;
+        bool first = true;
+        for (const Dv1Segment& s : list) {
+            out += (first ? "" : ",") + Numbers({s.x1, s.y1, s.x2, s.y2});
+            first = false;
+        }
+        out += "]";
+    }
+    out += "],\"captions\":[";
+    bool first = true;
+    for (const Dv1Caption& c : Dv1Captions(kind)) {
+        out += first ? "{" : ",{";
+        first = false;
+        out += "\"index\":" + std::to_string(c.index) + ",\"x\":" + std::to_string(c.x) +
+               ",\"y\":" + std::to_string(c.y) + ",\"text\":";
+        AppendJsonString(out, ToUtf8(std::u16string(c.text)));
+        out += c.bold ? ",\"bold\":true}" : ",\"bold\":false}";
+    }
+    out += "]}";
+    return out;
+}
+
+// The user's settings and the document, refused as the program refuses to open it; the page
+// must exist.
+struct Dv1PageJob {
+    std::unique_ptr<QSettingsProfile> profile;
+    std::unique_ptr<CDV1_Doc> doc;
+};
+
+int LoadDv1PageJob(const PageArgs& args, Dv1PageJob& job) {
+    job.profile = std::make_unique<QSettingsProfile>(QSettingsProfile::Area::Profile);
+    job.doc = std::make_unique<CDV1_Doc>();
+    std::string error;
+    FdvReadInfo info;
+    if (!LoadFdvFile(ArgPath(args.in), *job.doc, error, &info)) {
+        std::cerr << "tarvex: " << args.in << ": " << error << "\n";
+        return kExitFile;
+    }
+    if (const int message = FdvOpenMessage(*job.doc, info); message != 0) {
+        std::cerr << "tarvex: " << args.in << ": " << ToUtf8(FdvLoadMessageText(message)) << "\n";
+        return kExitFile;
+    }
+    const int pages = job.doc->Store().GetPageCount();
+    if (args.page > pages) {
+        std::cerr << "tarvex: " << args.in << ": the document has " << pages << " pages\n";
+        return kExitUsage;
+    }
+    return -1;
+}
+
+}  // namespace
+
+int LayoutDv1() {
+    std::cout << "{\"geometries\":[" << Geometry(Dv1PageKind::Front) << "," << Geometry(Dv1PageKind::Back)
+              << "," << Geometry(Dv1PageKind::BisFront) << "]}\n";
+    return kExitOk;
+}
+
+int RenderDv1(const PageArgs& a) {
+    Dv1PageJob job;
+    if (int rc = LoadDv1PageJob(a, job); rc >= 0) return rc;
+    const Dv1RenderOptions o = Dv1RenderOptionsFromSettings(*job.profile, a.option);
+    CDv1PageRenderer renderer;
+    renderer.Prepare(job.profile.get(), a.option);
+    const QImage image = RenderDv1PageImage(renderer, *job.doc, a.page, o, *job.profile, kScreenDpi);
+    // Encoded in memory and saved as a document is saved: a failed write keeps the old picture.
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "png");
+    if (!writer.write(image)) {
+        std::cerr << "tarvex: " << a.out << ": " << writer.errorString().toStdString() << "\n";
+        return kExitFile;
+    }
+    QString error;
+    if (!WriteOutputFile(ArgPath(a.out), png, error)) {
+        std::cerr << "tarvex: " << error.toStdString() << "\n";
+        return kExitFile;
+    }
+    return kExitOk;
+}
+
+int PdfDv1(PdfArgs a) {
+    PageArgs load;
+    load.in = a.in;
+    load.out = a.out;
+    Dv1PageJob job;
+    if (int rc = LoadDv1PageJob(load, job); rc >= 0) return rc;
+    if (int rc = ResolvePdfPages(a, job.doc->Store().GetPageCount()); rc >= 0) return rc;
+    return WritePdf(a, CDv1PrintSource(*job.doc, *job.profile));
+}
+
+}  // namespace tarvex::cli

@@ -1,0 +1,197 @@
+#include "render/dv1/Dv1PageRenderer.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+#include <algorithm>
+#include <cmath>
+
+#include "core/app/Profile.h"
+#include "core/app/SettingsKeys.h"
+#include "core/dv1/Dv1Doc.h"
+#include "core/formview/FieldStore.h"
+#include "core/formview/FormZoom.h"
+
+namespace tarvex {
+namespace {
+
+const QColor kGrey(0x80, 0x80, 0x80);
+const QColor kMark(0xE0, 0x00, 0x00);
+const QColor kMarkFill(0xFF, 0xE0, 0xE0);
+
+// Pen widths are logical units of the 0.1 mm mapping (not zoomed): frame 2, thick 6, dotted 1.
+// A line never gets thinner than one device pixel, so the thin rulings stay visible.
+QPen FormPen(const QPainter& painter, double width, Qt::PenStyle style = Qt::SolidLine) {
+    const double scale = std::max(1e-6, std::abs(painter.worldTransform().m11()));
+    QPen pen(Qt::black, std::max(width, 1.0 / scale));
+    pen.setStyle(style);
+    pen.setCapStyle(Qt::FlatCap);
+    return pen;
+}
+
+// Table values keep y upward (negative); the painter works y downward.
+QLine Scaled(const Dv1Segment& s, int zoom) {
+    return QLine(ZoomScale(s.x1, zoom), -ZoomScale(s.y1, zoom), ZoomScale(s.x2, zoom),
+                 -ZoomScale(s.y2, zoom));
+}
+
+}  // namespace
+
+void CDv1PageRenderer::Prepare(Profile* profile, int zoom) {
+    m_zoom = zoom;
+    m_fontBold = ArialCellHeight(zoom * 32 / 12, 700);
+    m_fontNormal = ArialCellHeight(zoom * 30 / 12, 400);
+    m_fieldFonts = MakeDrawingFonts(profile, zoom);
+}
+
+QRect CDv1PageRenderer::FieldTextRect(Dv1PageKind kind, int field, int zoom) {
+    if (Dv1FieldRect(kind, field).IsEmpty()) return {};
+    const Dv1Rect r = Dv1ZoomedRect(kind, field, zoom);
+    return QRect(QPoint(r.left + 2, r.top), QPoint(r.right + 2, r.bottom));
+}
+
+QRect CDv1PageRenderer::BoxRect(int box, int zoom) {
+    const Dv1Rect r = Dv1BoxRectDown(box);
+    return QRect(QPoint(ZoomScale(r.left, zoom), ZoomScale(r.top, zoom)),
+                 QPoint(ZoomScale(r.right, zoom), ZoomScale(r.bottom, zoom)));
+}
+
+QTransform CDv1PageRenderer::LogicalToDevice(double dpi) {
+    const double s = dpi / 254.0;
+    return QTransform::fromScale(s, s);
+}
+
+QSize CDv1PageRenderer::DocumentSize(int zoom, int widthMm, int lengthMm) {
+    return QSize(widthMm * zoom, lengthMm * zoom);
+}
+
+void CDv1PageRenderer::Render(QPainter& painter, const CDV1_Doc& doc, int page,
+                              const Dv1RenderOptions& o) const {
+    painter.save();
+    painter.setBackgroundMode(Qt::TransparentMode);
+    if (o.greySurround) DrawSurround(painter);
+    const Dv1PageKind kind = Dv1PageKindOf(page);
+    DrawSheet(painter, kind);
+    DrawMarks(painter, page, o.markedFields);
+    DrawTexts(painter, doc.Store(), page, o.textColour);
+    if (kind == Dv1PageKind::Front) DrawBoxes(painter, doc.m_Checks);
+    painter.restore();
+}
+
+void CDv1PageRenderer::DrawSurround(QPainter& painter) const {
+    // Right of and below the paper.
+    const int z = m_zoom;
+    painter.fillRect(QRect(QPoint(205 * z, 0), QPoint(400 * z, 350 * z)), kGrey);
+    painter.fillRect(QRect(QPoint(0, 298 * z), QPoint(400 * z, 350 * z)), kGrey);
+}
+
+void CDv1PageRenderer::DrawSheet(QPainter& painter, Dv1PageKind kind) const {
+    painter.save();
+    const auto lists = Dv1Rulings(kind);
+    for (size_t i = 0; i < lists.size(); ++i) {
+        // Front: frame, dotted, thick; the other kinds: frame, thick.
+        if (i == 0)
+            painter.setPen(FormPen(painter, 2));
+        else if (kind == Dv1PageKind::Front && i == 1)
+            painter.setPen(FormPen(painter, 1, Qt::DotLine));
+        else
+            painter.setPen(FormPen(painter, 6));
+        for (const Dv1Segment& s : lists[i]) painter.drawLine(Scaled(s, m_zoom));
+    }
+    painter.setPen(Qt::black);
+    const QFontMetrics bold(m_fontBold), normal(m_fontNormal);
+    for (const Dv1Caption& c : Dv1Captions(kind)) {
+        painter.setFont(c.bold ? m_fontBold : m_fontNormal);
+        const int descent = c.bold ? bold.descent() : normal.descent();
+        // The position is the left end of the text cell's bottom line.
+        painter.drawText(QPoint(ZoomScale(c.x, m_zoom), -ZoomScale(c.y, m_zoom) - descent),
+                         QString::fromUtf16(c.text.data(), static_cast<qsizetype>(c.text.size())));
+    }
+    painter.restore();
+}
+
+void CDv1PageRenderer::DrawBoxes(QPainter& painter, std::span<const uint8_t> checks) const {
+    painter.save();
+    painter.setPen(FormPen(painter, 2));
+    painter.setBrush(Qt::NoBrush);
+    for (int b = 0; b < kDv1BoxCount; ++b) {
+        const QRect r = BoxRect(b, m_zoom);
+        const QPoint tl = r.topLeft(), tr = r.topRight(), br = r.bottomRight(), bl = r.bottomLeft();
+        painter.drawPolyline(QPolygon({tl, tr, br, bl, tl}));
+        if (static_cast<size_t>(b) < checks.size() && checks[static_cast<size_t>(b)] != 0) {
+            painter.drawLine(tl, br);
+            painter.drawLine(tr, bl);
+        }
+    }
+    painter.restore();
+}
+
+void CDv1PageRenderer::DrawMarks(QPainter& painter, int page, const std::vector<int>& fields) const {
+    if (fields.empty()) return;
+    painter.save();
+    painter.setPen(QPen(kMark, std::max(3, m_zoom / 3)));
+    painter.setBrush(kMarkFill);
+    const Dv1PageKind kind = Dv1PageKindOf(page);
+    for (int f : fields) {
+        const Dv1Rect r = Dv1ZoomedRect(kind, f, m_zoom);
+        if (Dv1FieldRect(kind, f).IsEmpty()) continue;
+        painter.drawRect(QRect(QPoint(r.left, r.top), QPoint(r.right, r.bottom)));
+    }
+    painter.restore();
+}
+
+void CDv1PageRenderer::DrawTexts(QPainter& painter, const CFieldStore& store, int page,
+                                 const QColor& colour) const {
+    painter.save();
+    painter.setPen(colour);
+    // A format word with a size beyond the five keeps this font, whatever was drawn before.
+    painter.setFont(m_fontNormal);
+    const Dv1PageKind kind = Dv1PageKindOf(page);
+    const int storePage = std::max(page, 1);
+    const int stored = kind == Dv1PageKind::Front ? store.GetFieldCount1() : store.GetFieldCount2();
+    const int count = std::min(Dv1FieldCount(kind), stored);
+    for (int i = 0; i < count; ++i) {
+        const QRect r = FieldTextRect(kind, i, m_zoom);
+        if (r.isNull()) continue;  // a field without a place on this page is not shown
+        DrawFieldText(painter, r, store.GetFieldText(i, storePage), store.GetFieldFlags(i, storePage),
+                      m_fieldFonts, false);
+    }
+    painter.restore();
+}
+
+Dv1RenderOptions Dv1RenderOptionsFromSettings(Profile& profile, int zoom) {
+    Dv1RenderOptions o;
+    o.zoom = zoom;
+    o.greySurround = true;
+    const int c = settings::Get(profile, settings::kDV1Form, settings::kEditTextColor);  // 0x00BBGGRR
+    o.textColour = QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF);
+    return o;
+}
+
+void PaintDv1Screen(QPainter& painter, const QRect& area, const QPoint& scroll, double dpi,
+                    const CDv1PageRenderer& renderer, const CDV1_Doc& doc, int page, int zoom,
+                    const QColor& textColour) {
+    painter.fillRect(area, Qt::white);
+    painter.translate(-scroll.x(), -scroll.y());
+    painter.setWorldTransform(CDv1PageRenderer::LogicalToDevice(dpi), true);
+    Dv1RenderOptions o;
+    o.zoom = zoom;
+    o.textColour = textColour;
+    renderer.Render(painter, doc, page, o);
+}
+
+QImage RenderDv1PageImage(const CDv1PageRenderer& renderer, const CDV1_Doc& doc, int page,
+                          const Dv1RenderOptions& options, Profile& profile, double dpi) {
+    const QSize logical = CDv1PageRenderer::DocumentSize(
+        options.zoom, settings::Get(profile, settings::kDV1Form, settings::kDocWidth),
+        settings::Get(profile, settings::kDV1Form, settings::kDocLength));
+    const int d = static_cast<int>(std::lround(dpi));
+    QImage image(HimetricToPixels(logical.width() * 10, d), HimetricToPixels(logical.height() * 10, d),
+                 QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.setWorldTransform(CDv1PageRenderer::LogicalToDevice(dpi));
+    renderer.Render(painter, doc, page, options);
+    return image;
+}
+
+}  // namespace tarvex

@@ -1,0 +1,86 @@
+#pragma once
+// The one painter of a D.V.1 page: the form picture (surround, rulings, captions, the yes/no
+// boxes of the front with their crosses) and the texts of the page's fields from the document's
+// field store. It draws in the view's logical units (form units x zoom / 10, y downward); the
+// caller's painter transform maps them to the device. The screen view, PNG export and the
+// command-line tool all come through here; printing uses the same tables without the picture.
+
+#include <QColor>
+#include <QFont>
+#include <QImage>
+#include <QRect>
+#include <QSize>
+#include <QTransform>
+#include <span>
+#include <vector>
+
+#include "core/dv1/Dv1Geometry.h"
+#include "render/formview/FieldText.h"
+
+class QPainter;
+
+namespace tarvex {
+
+class CDV1_Doc;
+class CFieldStore;
+class Profile;
+
+struct Dv1RenderOptions {
+    int zoom = 10;
+    bool greySurround = true;               // the grey beyond the paper (screen)
+    QColor textColour = QColor(0, 0, 255);  // "EditTextColor"
+    // Fields of the page drawn with a red frame, e.g. the texts the value calculation found to be
+    // no amounts. Indexes the page does not have are ignored.
+    std::vector<int> markedFields;
+};
+
+class CDv1PageRenderer {
+public:
+    // Builds the caption fonts and the field drawing fonts for a zoom.
+    void Prepare(Profile* profile, int zoom);
+    int Zoom() const { return m_zoom; }
+    const FieldFontSet& FieldFonts() const { return m_fieldFonts; }
+
+    // Draws page `page` of the document (1 = front). The painter is in logical units.
+    void Render(QPainter& painter, const CDV1_Doc& doc, int page, const Dv1RenderOptions& options) const;
+
+    // The parts of Render, for a view that draws them in steps.
+    void DrawSurround(QPainter& painter) const;
+    void DrawSheet(QPainter& painter, Dv1PageKind kind) const;
+    void DrawBoxes(QPainter& painter, std::span<const uint8_t> checks) const;
+    void DrawMarks(QPainter& painter, int page, const std::vector<int>& fields) const;
+    void DrawTexts(QPainter& painter, const CFieldStore& store, int page, const QColor& colour) const;
+
+    // The rectangle a field's text is drawn in at a zoom (logical units, y downward): the field's
+    // rectangle moved 2 units to the right as the edit control draws it. Empty for a field the
+    // page kind does not show (field 52 of a BIS front).
+    static QRect FieldTextRect(Dv1PageKind kind, int field, int zoom);
+    // A yes/no box of the front at a zoom (logical units, y downward).
+    static QRect BoxRect(int box, int zoom);
+    // Logical units to device pixels at a resolution (0.1 mm per logical unit).
+    static QTransform LogicalToDevice(double dpi);
+    // Size of the form picture in logical units at a zoom ("DocWidth" x "DocLength" in mm).
+    static QSize DocumentSize(int zoom, int widthMm = 205, int lengthMm = 350);
+
+private:
+    int m_zoom = 10;
+    QFont m_fontBold, m_fontNormal;
+    FieldFontSet m_fieldFonts;
+};
+
+// The screen picture's options from section "DV1Form_Defaults" ("EditTextColor") at a zoom.
+Dv1RenderOptions Dv1RenderOptionsFromSettings(Profile& profile, int zoom);
+
+// The screen view's repaint: the device area `area` white, then the page scrolled by `scroll`
+// device pixels at a resolution, drawn by a renderer prepared for `zoom`, field texts in
+// `textColour`.
+void PaintDv1Screen(QPainter& painter, const QRect& area, const QPoint& scroll, double dpi,
+                    const CDv1PageRenderer& renderer, const CDV1_Doc& doc, int page, int zoom,
+                    const QColor& textColour);
+
+// The screen picture of a page at a resolution: the form area ("DocWidth" x "DocLength" mm of
+// "DV1Form_Defaults") drawn by a renderer prepared for the options' zoom.
+QImage RenderDv1PageImage(const CDv1PageRenderer& renderer, const CDV1_Doc& doc, int page,
+                          const Dv1RenderOptions& options, Profile& profile, double dpi);
+
+}  // namespace tarvex
