@@ -362,10 +362,11 @@ bool CSadPageRenderer::Overflows(const TextBox& b, const CFieldStore& store) con
 std::vector<int> CSadPageRenderer::OverflowingFields(const CFieldStore& store, int page,
                                                      const SadRenderOptions& o) const {
     std::vector<int> fields;
+    const FieldFontSet& fonts = o.textFonts ? *o.textFonts : m_fieldFonts;
     for (const TextBox& b : TextBoxes(store, page, o)) {
         if (page > 1 && b.page != page) continue;
         if (FieldTextOverflows(b.rect, store.GetFieldText(b.field, b.page),
-                               store.GetFieldFlags(b.field, b.page), m_fieldFonts))
+                               store.GetFieldFlags(b.field, b.page), fonts))
             fields.push_back(b.field);
     }
     return fields;

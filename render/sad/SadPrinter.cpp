@@ -187,6 +187,11 @@ QRectF CSadPrintSource::EntryRect(int page, int field, PrintMode mode, bool firs
     return QRectF(QPointF(c.left, -c.top), QPointF(c.right, -c.bottom));
 }
 
+std::vector<int> CSadPrintSource::OverflowingFields(int page, PrintMode mode) const {
+    if (mode == PrintMode::WithForm) return m_renderer.OverflowingFields(m_doc.Store(), page, m_options);
+    return SadPrintOverflow(m_doc, page, m_profile, m_definitions);
+}
+
 void PrintSadPage(QPainter& painter, const CEinheitspapierDoc& doc, int page, Profile& profile,
                   const CFieldDefinitions& definitions, double dpi) {
     const CSadPrintSource source(doc, profile, definitions);

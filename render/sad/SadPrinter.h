@@ -41,6 +41,8 @@ public:
     // pre-printed paper, the box of the drawn form with it. field of the sheet of `page`
     // (first-sheet fields 0-2 on a continuation page with firstSheetBox1).
     QRectF EntryRect(int page, int field, PrintMode mode, bool firstSheetBox1 = false) const;
+    // Fields of the page whose text does not fit the box it is printed in, in the mode.
+    std::vector<int> OverflowingFields(int page, PrintMode mode) const;
 
 private:
     const CEinheitspapierDoc& m_doc;

@@ -654,6 +654,19 @@ private slots:
         }
     }
 
+    // Whether a text fits is judged by the box it is printed in: box 42 is narrower in the print
+    // table than in the drawn form.
+    void overflowByMode() {
+        CMemoryProfile profile;
+        CFieldDefinitions defs;
+        defs.ResetToBuiltIn();
+        CEinheitspapierDoc doc(&profile);
+        doc.Store().SetFieldText(70, u"1234567890123", 1);
+        const CSadPrintSource source(doc, profile, defs);
+        QCOMPARE(source.OverflowingFields(1, PrintMode::Preprinted), std::vector<int>{70});
+        QVERIFY(source.OverflowingFields(1, PrintMode::WithForm).empty());
+    }
+
 private:
     QTemporaryDir m_dir;
 };

@@ -53,10 +53,9 @@ bool MarginSheetAccepted(CEinheitspapierView& view, CTarvexImportApp& app) {
 
 // Texts longer than their box are printed whole, beyond the box: the user decides, once for the
 // job, about the first page of it that has such texts.
-bool OverflowAccepted(CEinheitspapierView& view, CTarvexImportApp& app, const PrintJobOptions& o) {
+bool OverflowAccepted(CEinheitspapierView& view, const CSadPrintSource& source, const PrintJobOptions& o) {
     for (int page = o.first; page <= o.last; ++page) {
-        const std::vector<int> overflow =
-            SadPrintOverflow(*view.GetDocument(), page, app.GetProfile(), view.Definitions());
+        const std::vector<int> overflow = source.OverflowingFields(page, o.mode);
         if (overflow.empty()) continue;
         QString question = QString::fromStdU16String(SadOverflowQuestion(SheetOfPage(page), overflow));
         if (o.last > o.first) question.prepend(Str(shellstr::kOverflowOnPage).arg(page));
@@ -196,7 +195,7 @@ void RunSadPrintCommand(CEinheitspapierView& view, CTarvexImportApp& app) {
         options.mode = preview.Mode();
         StorePrintWithForm(profile, kSad, options.mode == PrintMode::WithForm);
     }
-    if (!OverflowAccepted(view, app, options)) return;
+    if (!OverflowAccepted(view, source, options)) return;
     const QString name =
         DocumentBaseName(app) + (options.first == options.last
                                      ? Str(shellstr::kPdfPageSuffix).arg(options.first)
