@@ -178,7 +178,9 @@ PrintOrigin CCalibrationSource::Origin(int page) const {
 }
 
 QTransform CCalibrationSource::FormToPage(int page) const {
-    return m_form.FormToPage(page);
+    // The sheet has no form picture; its marks stand at the origin unscaled, as printed marks do.
+    const PrintOrigin o = Origin(page);
+    return QTransform::fromTranslate(o.x0, -o.y0);
 }
 
 void CCalibrationSource::DrawForm(QPainter&, int) const {
