@@ -1,28 +1,22 @@
 #include "ui/app/SadPrintCommand.h"
 
-#include <QCoreApplication>
-#include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
-#include <QProgressDialog>
-#include <limits>
 
 #include "core/app/ShellStrings.h"
 #include "core/formview/FormViewStrings.h"
 #include "core/formview/PrintCorrections.h"
 #include "core/sad/EinheitspapierDoc.h"
 #include "core/sad/SadDocumentSetup.h"
-#include "render/app/OutputFile.h"
 #include "render/sad/SadPrinter.h"
 #include "ui/app/CMainFrame.h"
 #include "ui/app/CTarvexImportApp.h"
 #include "ui/app/HelpContextScope.h"
+#include "ui/app/PrintJobDialogs.h"
 #include "ui/app/QtText.h"
 #include "ui/formview/CDlgDrucken.h"
-#include "ui/formview/CDlgDruckvorschau.h"
 #include "ui/formview/Common_DlgMargin02.h"
 #include "ui/sad/CEinheitspapierView.h"
 #include "ui/sad/SadViewInput.h"
@@ -70,69 +64,6 @@ QString DocumentBaseName(CTarvexImportApp& app) {
     return app.MainFrame() && app.MainFrame()->ActiveChild()
                ? QFileInfo(app.MainFrame()->ActiveChild()->Title()).completeBaseName()
                : Str(shellstr::kPrintDocName);
-}
-
-// The PDF file to print into: the printer's own, else chosen by the user (empty: cancelled).
-QString PdfPath(QWidget* parent, CTarvexImportApp& app, const QPrinter& printer, const QString& name) {
-    if (!printer.outputFileName().isEmpty()) return printer.outputFileName();
-    QFileDialog chooser(parent, Str(shellstr::kPrintToPdfTitle),
-                        QDir(app.DialogFolder()).absoluteFilePath(name), Str(shellstr::kPdfFilter));
-    chooser.setAcceptMode(QFileDialog::AcceptSave);
-    chooser.setDefaultSuffix(QStringLiteral("pdf"));
-    if (!app.ExecFileDialog(chooser) || chooser.selectedFiles().isEmpty()) return {};
-    return chooser.selectedFiles().constFirst();
-}
-
-bool IsPdf(const QPrinter& printer) {
-    return printer.outputFormat() == QPrinter::PdfFormat;
-}
-
-// The printer laid out as the job will use it: a PDF file is A4 whose whole page is printable (as
-// `tarvex pdf` writes it), a printer has its own printable area.
-void PreparePrinter(QPrinter& printer) {
-    if (IsPdf(printer)) {
-        printer.setFullPage(true);
-        printer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
-                                          QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter));
-    } else {
-        printer.setFullPage(false);
-    }
-}
-
-// One job with a progress dialog that can cancel it; a single sheet needs none.
-void PrintWithProgress(QWidget* parent, CTarvexImportApp& app, QPrinter& printer,
-                       const IPrintPageSource& source, const PrintJobOptions& o, const QString& pdfName) {
-    const int total = (o.last - o.first + 1) * o.copies;
-    QProgressDialog progress(Str(formviewstr::kProgressText).arg(1).arg(total),
-                             Str(formviewstr::kProgressCancel), 0, total, parent);
-    progress.setWindowTitle(Str(formviewstr::kProgressTitle));
-    progress.setWindowModality(Qt::WindowModal);
-    progress.setMinimumDuration(total > 1 ? 400 : std::numeric_limits<int>::max());
-    progress.setAutoClose(false);
-    progress.setAutoReset(false);
-    const PrintProgress step = [&](int done, int all) {
-        progress.setValue(done);
-        if (done < all) progress.setLabelText(Str(formviewstr::kProgressText).arg(done + 1).arg(all));
-        QCoreApplication::processEvents();
-        if (!progress.wasCanceled()) return true;
-        // A printer's job is withdrawn as a whole.
-        if (!IsPdf(printer)) printer.abort();
-        return false;
-    };
-    QString error;
-    PrintOutcome outcome;
-    if (IsPdf(printer)) {
-        const QString path = PdfPath(parent, app, printer, pdfName);
-        if (path.isEmpty()) return;
-        outcome = PrintJobToPdf(NativePath(path), source, o, error, step);
-    } else {
-        PreparePrinter(printer);
-        printer.setDocName(Str(shellstr::kPrintDocName));
-        outcome = RunPrintJob(printer, printer.resolution(), source, o, error, step);
-    }
-    progress.close();
-    if (outcome == PrintOutcome::Failed)
-        app.Message(Str(shellstr::kPrintFailed) + QStringLiteral("\n") + error);
 }
 
 }  // namespace
@@ -189,10 +120,7 @@ void RunSadPrintCommand(CEinheitspapierView& view, CTarvexImportApp& app) {
     // The settings as they are now, after the margin sheet.
     const CSadPrintSource source(doc, profile, view.Definitions());
     if (dlg.m_bPreview) {
-        PreparePrinter(printer);
-        CDlgDruckvorschau preview(printer, source, options, true, &view);
-        if (preview.exec() != QDialog::Accepted) return;
-        options.mode = preview.Mode();
+        if (!RunPrintPreview(&view, printer, source, options, true)) return;
         StorePrintWithForm(profile, kSad, options.mode == PrintMode::WithForm);
     }
     if (!OverflowAccepted(view, source, options)) return;
@@ -206,16 +134,7 @@ void RunSadPrintCommand(CEinheitspapierView& view, CTarvexImportApp& app) {
 void ShowSadCalibrationSheet(CEinheitspapierView& view, CTarvexImportApp& app,
                              const std::vector<PrintOrigin>& origins) {
     const CSadPrintSource form(*view.GetDocument(), app.GetProfile(), view.Definitions());
-    const CCalibrationSource sheet(form, origins);
-    PrintJobOptions options;
-    options.first = 1;
-    options.last = sheet.PageCount();
-    QPrinter& printer = app.Printer();
-    if (QPrinterInfo::availablePrinters().isEmpty()) printer.setOutputFormat(QPrinter::PdfFormat);
-    PreparePrinter(printer);
-    CDlgDruckvorschau preview(printer, sheet, options, false, view.window());
-    if (preview.exec() != QDialog::Accepted) return;
-    PrintWithProgress(view.window(), app, printer, sheet, options, Str(shellstr::kPdfCalibrationName));
+    ShowCalibrationSheet(view.window(), app, form, origins);
 }
 
 }  // namespace tarvex
