@@ -26,6 +26,10 @@ QWidget* CreateSadView(CEinheitspapierDoc* doc, QWidget* parent, CTarvexImportAp
     });
     QObject::connect(view, &CEinheitspapierView::printRequested, view,
                      [&app, view] { RunSadPrintCommand(*view, app); });
+    QObject::connect(view, &CEinheitspapierView::calibrationRequested, view,
+                     [&app, view](const std::vector<PrintOrigin>& origins) {
+                         ShowSadCalibrationSheet(*view, app, origins);
+                     });
     QObject::connect(view, &CEinheitspapierView::modifiedChanged, view, [child] {
         if (child) child->SyncModified();
     });
