@@ -1,6 +1,7 @@
 #include "render/dv1/Dv1PrintSource.h"
 
 #include <QPainter>
+#include <algorithm>
 #include <vector>
 
 #include "core/app/SettingsKeys.h"
@@ -8,6 +9,7 @@
 #include "core/dv1/Dv1Geometry.h"
 #include "core/formview/FormViewStrings.h"
 #include "render/dv1/Dv1Printer.h"
+#include "render/formview/FieldText.h"
 
 namespace tarvex {
 namespace {
@@ -87,6 +89,24 @@ void CDv1PrintSource::DrawRegistrationMarks(QPainter& painter, int kind, const P
     painter.drawPolyline(QPolygon({c + QPoint(0, 20), c, c + QPoint(20, 0)}));
     painter.drawLine(QPoint(c.x(), 2000 - o.y0), QPoint(c.x(), 2040 - o.y0));
     painter.restore();
+}
+
+std::vector<int> CDv1PrintSource::OverflowingFields(int page, PrintMode mode) const {
+    if (mode == PrintMode::Preprinted) return Dv1PrintOverflow(m_doc, page, m_profile);
+    const Dv1PageKind kind = Dv1PageKindOf(page);
+    const CFieldStore& store = m_doc.Store();
+    const int storePage = std::max(page, 1);
+    const int stored = kind == Dv1PageKind::Front ? store.GetFieldCount1() : store.GetFieldCount2();
+    std::vector<int> fields;
+    for (int i = 0; i < std::min(Dv1FieldCount(kind), stored); ++i) {
+        const QRect r = CDv1PageRenderer::FieldTextRect(kind, i, 10);
+        // Field 52 of the back is a line whose text runs downward by design.
+        if (r.isNull() || r.height() == 0) continue;
+        if (FieldTextOverflows(r, store.GetFieldText(i, storePage), store.GetFieldFlags(i, storePage),
+                               m_renderer.FieldFonts()))
+            fields.push_back(i);
+    }
+    return fields;
 }
 
 QPoint CDv1PrintSource::RegistrationCorner(int kind, const PrintOrigin& o) const {

@@ -28,6 +28,10 @@ public:
     void DrawRegistrationMarks(QPainter& painter, int kind, const PrintOrigin& origin) const override;
     QPoint RegistrationCorner(int kind, const PrintOrigin& origin) const override;
 
+    // Fields of the page whose text does not fit the box it is printed in, in the mode: the print
+    // position with the printer fonts, or the drawn form's box with the form's own fonts.
+    std::vector<int> OverflowingFields(int page, PrintMode mode) const;
+
 private:
     const CDV1_Doc& m_doc;
     Profile& m_profile;

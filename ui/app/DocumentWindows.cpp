@@ -49,6 +49,10 @@ QWidget* CreateDv1View(CDV1_Doc* doc, QWidget* parent, CTarvexImportApp& app) {
     });
     QObject::connect(view, &CDV1_View::printRequested, view,
                      [&app, view] { RunDv1PrintCommand(*view, app); });
+    QObject::connect(view, &CDV1_View::calibrationRequested, view,
+                     [&app, view](const std::vector<PrintOrigin>& origins) {
+                         ShowDv1CalibrationSheet(*view, app, origins);
+                     });
     QObject::connect(view, &CDV1_View::modifiedChanged, view, [child] {
         if (child) child->SyncModified();
     });

@@ -3,15 +3,15 @@
 #include "core/dv1/Dv1Doc.h"
 #include "core/sad/SadStrings.h"
 #include "render/dv1/Dv1PrintSource.h"
-#include "render/dv1/Dv1Printer.h"
 #include "ui/app/CTarvexImportApp.h"
 #include "ui/app/FormPrintCommand.h"
 #include "ui/app/QtText.h"
 #include "ui/dv1/CDV1_View.h"
 
 namespace tarvex {
+namespace {
 
-void RunDv1PrintCommand(CDV1_View& view, CTarvexImportApp& app) {
+FormPrintJob Dv1PrintJob(CDV1_View& view, CTarvexImportApp& app) {
     CDV1_Doc& doc = *view.GetDocument();
     Profile& profile = app.GetProfile();
     FormPrintJob job;
@@ -23,8 +23,8 @@ void RunDv1PrintCommand(CDV1_View& view, CTarvexImportApp& app) {
     job.source = [&doc, &profile]() -> std::unique_ptr<IPrintPageSource> {
         return std::make_unique<CDv1PrintSource>(doc, profile);
     };
-    job.overflow = [&doc, &profile](const IPrintPageSource&, int page, PrintMode) {
-        return Dv1PrintOverflow(doc, page, profile);
+    job.overflow = [](const IPrintPageSource& source, int page, PrintMode mode) {
+        return static_cast<const CDv1PrintSource&>(source).OverflowingFields(page, mode);
     };
     // The fields named by their numbers, as the status bar names them.
     job.overflowQuestion = [](int, const std::vector<int>& fields) {
@@ -37,7 +37,18 @@ void RunDv1PrintCommand(CDV1_View& view, CTarvexImportApp& app) {
         view.viewport()->update();
         view.FocusBox();
     };
-    RunFormPrintCommand(job, app);
+    return job;
+}
+
+}  // namespace
+
+void RunDv1PrintCommand(CDV1_View& view, CTarvexImportApp& app) {
+    RunFormPrintCommand(Dv1PrintJob(view, app), app);
+}
+
+void ShowDv1CalibrationSheet(CDV1_View& view, CTarvexImportApp& app,
+                             const std::vector<PrintOrigin>& origins) {
+    ShowFormCalibrationSheet(Dv1PrintJob(view, app), app, origins);
 }
 
 }  // namespace tarvex
