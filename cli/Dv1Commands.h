@@ -7,6 +7,7 @@
 namespace tarvex::cli {
 
 struct PageArgs;
+struct PdfArgs;
 
 // True when the file begins with the signature of a D.V.1 file of any version.
 bool IsFdvFile(const std::string& file);
@@ -16,6 +17,6 @@ int ConvertFdv(const std::string& in, const std::string& out);
 // layout dv1, render and pdf of a D.V.1 file (Dv1PageCommands.cpp).
 int LayoutDv1();
 int RenderDv1(const PageArgs& args);
-int PdfDv1(const PageArgs& args);
+int PdfDv1(PdfArgs args);
 
 }  // namespace tarvex::cli

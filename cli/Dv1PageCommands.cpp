@@ -19,7 +19,7 @@
 #include "render/app/OutputFile.h"
 #include "render/app/QSettingsProfile.h"
 #include "render/dv1/Dv1PageRenderer.h"
-#include "render/dv1/Dv1Printer.h"
+#include "render/dv1/Dv1PrintSource.h"
 
 namespace tarvex::cli {
 namespace {
@@ -146,15 +146,14 @@ int RenderDv1(const PageArgs& a) {
     return kExitOk;
 }
 
-int PdfDv1(const PageArgs& a) {
+int PdfDv1(PdfArgs a) {
+    PageArgs load;
+    load.in = a.in;
+    load.out = a.out;
     Dv1PageJob job;
-    if (int rc = LoadDv1PageJob(a, job); rc >= 0) return rc;
-    QString message;
-    if (!PrintDv1ToPdf(ArgPath(a.out), *job.doc, a.page, a.option, *job.profile, message)) {
-        std::cerr << "tarvex: " << message.toStdString() << "\n";
-        return kExitFile;
-    }
-    return kExitOk;
+    if (int rc = LoadDv1PageJob(load, job); rc >= 0) return rc;
+    if (int rc = ResolvePdfPages(a, job.doc->Store().GetPageCount()); rc >= 0) return rc;
+    return WritePdf(a, CDv1PrintSource(*job.doc, *job.profile));
 }
 
 }  // namespace tarvex::cli

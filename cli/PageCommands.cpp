@@ -7,6 +7,7 @@
 #include "core/common/TextCodec.h"
 #include "core/sad/AefFormat.h"
 #include "core/sad/SadDocumentSetup.h"
+#include "render/app/PrintJob.h"
 #include "render/app/QSettingsProfile.h"
 
 namespace tarvex::cli {
@@ -45,6 +46,64 @@ int ParsePageArgs(const std::vector<std::string>& args, const char* usage, const
     }
     if (out.in.empty() || out.out.empty()) return UsageError(usage);
     return -1;
+}
+
+int ParsePdfArgs(const std::vector<std::string>& args, const char* usage, PdfArgs& out) {
+    for (size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        const bool hasValue = i + 1 < args.size();
+        if ((a == "--pages" || a == "--page") && hasValue) {
+            const std::string& v = args[++i];
+            const size_t dash = v.find('-');
+            if (a == "--pages" && v == "all") {
+                out.first = 1;
+                out.last = 0;
+            } else if (a == "--pages" && dash != std::string::npos) {
+                if (!ParseInt(v.substr(0, dash), 1, 255, out.first) ||
+                    !ParseInt(v.substr(dash + 1), 1, 255, out.last) || out.last < out.first)
+                    return UsageError(usage);
+            } else if (ParseInt(v, 1, 255, out.first)) {
+                out.last = out.first;
+            } else {
+                return UsageError(usage);
+            }
+        } else if (a == "--with-form") {
+            out.withForm = true;
+        } else if (a == "--copies" && hasValue) {
+            if (!ParseInt(args[++i], 1, 9, out.copies)) return UsageError(usage);
+        } else if (a == "-o" && hasValue) {
+            out.out = args[++i];
+        } else if (!a.empty() && a[0] != '-' && out.in.empty()) {
+            out.in = a;
+        } else {
+            return UsageError(usage);
+        }
+    }
+    if (out.in.empty() || out.out.empty()) return UsageError(usage);
+    return -1;
+}
+
+int ResolvePdfPages(PdfArgs& args, int pageCount) {
+    if (args.last == 0) args.last = pageCount;
+    if (args.last > pageCount) {
+        std::cerr << "tarvex: " << args.in << ": the document has " << pageCount << " pages\n";
+        return kExitUsage;
+    }
+    return -1;
+}
+
+int WritePdf(const PdfArgs& args, const IPrintPageSource& source) {
+    PrintJobOptions options;
+    options.first = args.first;
+    options.last = args.last;
+    options.copies = args.copies;
+    options.mode = args.withForm ? PrintMode::WithForm : PrintMode::Preprinted;
+    QString message;
+    if (PrintJobToPdf(ArgPath(args.out), source, options, message) != PrintOutcome::Done) {
+        std::cerr << "tarvex: " << message.toStdString() << "\n";
+        return kExitFile;
+    }
+    return kExitOk;
 }
 
 std::unique_ptr<QGuiApplication> MakeOffscreenApplication() {

@@ -1,4 +1,5 @@
-// tarvex pdf: prints an SAD page into a PDF file exactly as the print command prints it.
+// tarvex pdf: prints pages of an SAD or D.V.1 file into one PDF file exactly as the print command prints
+// them, onto the pre-printed form or with the form picture.
 
 #include <iostream>
 #include <string>
@@ -13,27 +14,27 @@
 namespace tarvex::cli {
 namespace {
 
-constexpr const char* kUsage = "pdf FILE [--page N] [--copies K] -o OUT.pdf";
+constexpr const char* kUsage = "pdf FILE [--pages all|N|N-M] [--with-form] [--copies K] -o OUT.pdf";
 
 int RunPdf(const std::vector<std::string>& args) {
-    PageArgs a;
-    a.option = 1;
-    if (int rc = ParsePageArgs(args, kUsage, "--copies", 1, 9, a); rc >= 0) return rc;
+    PdfArgs a;
+    if (int rc = ParsePdfArgs(args, kUsage, a); rc >= 0) return rc;
     auto app = MakeOffscreenApplication();
+    PageArgs load;
+    load.in = a.in;
+    load.out = a.out;
     if (IsFdvFile(a.in)) return PdfDv1(a);
     PageJob job;
-    if (int rc = LoadPageJob(a, job); rc >= 0) return rc;
-    QString message;
-    if (!PrintSadToPdf(ArgPath(a.out), *job.doc, a.page, a.option, *job.profile, job.definitions, message)) {
-        std::cerr << "tarvex: " << message.toStdString() << "\n";
-        return kExitFile;
-    }
-    return kExitOk;
+    if (int rc = LoadPageJob(load, job); rc >= 0) return rc;
+    if (int rc = ResolvePdfPages(a, job.doc->Store().GetPageCount()); rc >= 0) return rc;
+    return WritePdf(a, CSadPrintSource(*job.doc, *job.profile, job.definitions));
 }
 
-const CommandRegistrar kPdf("pdf", kUsage,
-                            "prints one page of an SAD file into a PDF on A4, as the print command prints it",
-                            RunPdf);
+const CommandRegistrar kPdf(
+    "pdf", kUsage,
+    "prints pages of an SAD or D.V.1 file into one PDF on A4, as the print command prints them "
+    "(--with-form: the form picture too, on blank paper)",
+    RunPdf);
 
 }  // namespace
 }  // namespace tarvex::cli

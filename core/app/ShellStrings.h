@@ -75,6 +75,10 @@ inline constexpr char16_t kPrintSetupTitle[] = u"Druckeinrichtung";
 // Name of an SAD print job, and of its PDF file when the document has no name ("%1" the page).
 inline constexpr char16_t kPrintDocName[] = u"Einheitspapier";
 inline constexpr char16_t kPdfPageSuffix[] = u" Seite %1.pdf";
+inline constexpr char16_t kPdfPagesSuffix[] = u" Seiten %1-%2.pdf";
+inline constexpr char16_t kPdfCalibrationName[] = u"Kalibrierblatt.pdf";
+// Before the overflow question of a job of several pages: the page it is about.
+inline constexpr char16_t kOverflowOnPage[] = u"Seite %1:\n";
 inline constexpr char16_t kPrintFailed[] = u"Das Formular konnte nicht gedruckt werden.";
 
 // Registry manager.

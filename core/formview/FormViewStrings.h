@@ -45,6 +45,47 @@ inline constexpr char16_t kCopiesLabel[] = u"Anzahl &Kopien:";
 inline constexpr char16_t kTipPrintOK[] = u"Dialog beenden und Dokument drucken";
 inline constexpr char16_t kCopiesOutOfRange[] = u"Bitte geben Sie eine Zahl zwischen 1 und 9 ein.";
 
+// Print modes, page ranges, preview, progress and the calibration sheet.
+inline constexpr char16_t kPrintModeGroup[] = u" Druckart ";
+inline constexpr char16_t kPrintPreprinted[] = u"a&uf Vordruck";
+inline constexpr char16_t kPrintWithForm[] = u"mit &Formular";
+inline constexpr char16_t kTipPrintPreprinted[] =
+    u"Nur die Eintragungen auf das vorgedruckte Formular drucken";
+inline constexpr char16_t kTipPrintWithForm[] = u"Formular und Eintragungen auf leeres Papier drucken";
+inline constexpr char16_t kRangeOnePage[] = u"&Seite:";
+inline constexpr char16_t kRangeCurrent[] = u"&Aktuelle Seite (%1)";
+inline constexpr char16_t kRangeFromTo[] = u"Seiten &von";
+inline constexpr char16_t kRangeTo[] = u"&bis";
+inline constexpr char16_t kRangeAll[] = u"A&lle Seiten (%1)";
+inline constexpr char16_t kTipRange[] = u"Diese Seiten werden in einem Druckauftrag gedruckt";
+inline constexpr char16_t kBtnPreview[] = u"Vo&rschau...";
+inline constexpr char16_t kTipPreview[] = u"Zeigt, was der Drucker erhält, bevor gedruckt wird";
+inline constexpr char16_t kRangeInvalid[] = u"Die Seiten %1 bis %2 gibt es in diesem Dokument nicht.";
+inline constexpr char16_t kCopiesInvalid[] = u"Die Anzahl der Kopien muss mindestens 1 sein.";
+inline constexpr char16_t kPreviewTitle[] = u"Druckvorschau";
+inline constexpr char16_t kPreviewPrint[] = u"&Drucken...";
+inline constexpr char16_t kPreviewClose[] = u"S&chließen";
+inline constexpr char16_t kPreviewZoomIn[] = u"Vergrößern";
+inline constexpr char16_t kPreviewZoomOut[] = u"Verkleinern";
+inline constexpr char16_t kPreviewFitWidth[] = u"Seitenbreite";
+inline constexpr char16_t kPreviewFitPage[] = u"Ganze Seite";
+inline constexpr char16_t kPreviewPrev[] = u"Vorige Seite";
+inline constexpr char16_t kPreviewNext[] = u"Nächste Seite";
+inline constexpr char16_t kPreviewPageOf[] = u"Seite %1 von %2";
+inline constexpr char16_t kProgressTitle[] = u"Drucken";
+inline constexpr char16_t kProgressText[] = u"Seite %1 von %2 wird gedruckt...";
+inline constexpr char16_t kProgressCancel[] = u"Abbrechen";
+inline constexpr char16_t kPrintCancelled[] = u"Der Druck wurde abgebrochen.";
+inline constexpr char16_t kCalibrationButton[] = u"&Kalibrierblatt...";
+inline constexpr char16_t kTipCalibration[] =
+    u"Druckt die Markierungen jeder Blattart mit Millimeterskalen zum Ablesen der Ränder";
+inline constexpr char16_t kCalibrationTitle[] = u"Kalibrierblatt - %1";
+inline constexpr char16_t kCalibrationHint[] =
+    u"Blatt auf den Vordruck legen. Die Skalen an der Markierung zeigen, wie viele Millimeter der Druck "
+    u"verschoben werden muss (rechts und unten positiv).";
+inline constexpr char16_t kCalibrationMargins[] = u"Eingestellt: %1 mm nach rechts, %2 mm nach unten";
+inline constexpr char16_t kCalibrationRuler[] = u"Skalen in mm ab dem Rand des Druckbereichs";
+
 // Printer font sizes.
 inline constexpr char16_t kFontSizeTitle[] = u"Schriftgrößen für Druck";
 inline constexpr char16_t kFontSizeSad[] = u"Einheitspapier";

@@ -243,3 +243,26 @@ std::u16string RememberedPrinter(Profile& profile, int kind) {
 }
 
 }  // namespace tarvex
+
+namespace tarvex {
+
+bool PrintWithFormChosen(Profile& profile, int kind) {
+    return settings::Get(profile, FormSection(kind), settings::kPrintWithForm) == 1;
+}
+
+void StorePrintWithForm(Profile& profile, int kind, bool withForm) {
+    profile.WriteProfileInt(FormSection(kind), settings::kPrintWithForm.name, withForm ? 1 : 0);
+}
+
+}  // namespace tarvex
+
+namespace tarvex {
+
+std::vector<PrintOrigin> MarginSheetOrigins(const CMarginSheetModel& sheet) {
+    std::vector<PrintOrigin> origins;
+    for (int page = 1; page <= sheet.GetSheetPages(); ++page)
+        origins.push_back({sheet.GetShiftX(page) + 30, 10 - sheet.GetShiftY(page)});
+    return origins;
+}
+
+}  // namespace tarvex

@@ -91,6 +91,9 @@ struct PrintOrigin {
     int x0 = 30, y0 = 10;
 };
 PrintOrigin SadPrintOrigin(Profile& profile, int page);
+// The sheet origins the margin sheet's pages stand for, as they are being set (both forms place
+// a sheet by its margins the same way).
+std::vector<PrintOrigin> MarginSheetOrigins(const CMarginSheetModel& sheet);
 
 // Page list of the print dialog. kind 0 = SAD, 1 = D.V.1.
 std::vector<std::u16string> PrintPageEntries(int kind, int pageCount);
@@ -105,5 +108,9 @@ void ResetPrinterChoice(Profile& profile, int kind);
 std::u16string RememberedPrinter(Profile& profile, int kind);
 
 const char* FormSection(int kind);
+
+// The print mode last chosen for a form kind: true "mit Formular", false "auf Vordruck".
+bool PrintWithFormChosen(Profile& profile, int kind);
+void StorePrintWithForm(Profile& profile, int kind, bool withForm);
 
 }  // namespace tarvex

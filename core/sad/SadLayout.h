@@ -51,6 +51,9 @@ inline constexpr int kSadContinuationFieldCount = 214;
 inline constexpr int kSadCaptionCount = 154;
 inline constexpr int kSadDocWidthMm = 205;
 inline constexpr int kSadDocLengthMm = 350;
+// The print tables place the boxes this far to the right of the screen tables (form units): the
+// paper form lies there against the printed entries.
+inline constexpr int kSadPrintTableShiftX = 50;
 
 // Ruling groups of the first sheet and the continuation sheet as the drawing uses them.
 inline constexpr int kRulingThinGreen = 0, kRulingHeavyGreen = 1, kRulingDottedGreen = 2;

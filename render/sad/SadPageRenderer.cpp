@@ -71,6 +71,15 @@ bool Shown(const CFieldDefinitions* defs, int page, int field, int variant) {
     return !defs || !(defs->Get(page <= 1 ? 1 : 2, field, variant) & kDefHidden);
 }
 
+// What the page step prints: not marked "not printed" for the variant, and with a print
+// rectangle.
+bool Printed(const CFieldDefinitions* defs, SadSheet sheet, int field, int variant) {
+    if (defs && (defs->Get(sheet == SadSheet::First ? 1 : 2, field, variant) & kDefNotPrinted)) return false;
+    const auto& fields = SadFields(sheet);
+    return field >= 0 && field < static_cast<int>(fields.size()) &&
+           !fields[static_cast<size_t>(field)].print.IsEmpty();
+}
+
 }  // namespace
 
 void CSadPageRenderer::Prepare(Profile* profile, int zoom) {
@@ -263,7 +272,8 @@ std::vector<CSadPageRenderer::TextBox> CSadPageRenderer::TextBoxes(const CFieldS
                                                                    const SadRenderOptions& o) const {
     std::vector<TextBox> boxes;
     auto add = [&](SadSheet sheet, int i, int fromPage, const SadRect& d) {
-        if (Shown(o.definitions, sheet == SadSheet::First ? 1 : 2, i, o.variant))
+        if (o.printedFields ? Printed(o.definitions, sheet, i, o.variant)
+                            : Shown(o.definitions, sheet == SadSheet::First ? 1 : 2, i, o.variant))
             boxes.push_back({i, fromPage, ToQRect(d)});
     };
     auto drawRect = [&](SadSheet sheet, int i) {
@@ -284,8 +294,14 @@ std::vector<CSadPageRenderer::TextBox> CSadPageRenderer::TextBoxes(const CFieldS
         }
         return boxes;
     }
-    // Box 1 of the first sheet is repeated on every continuation sheet.
-    for (int i = 0; i <= 2; ++i) add(SadSheet::First, i, 1, drawRect(SadSheet::First, i));
+    // Box 1 of the first sheet is repeated on every continuation sheet; in print whatever the
+    // definitions say.
+    for (int i = 0; i <= 2; ++i) {
+        if (o.printedFields)
+            boxes.push_back({i, 1, ToQRect(drawRect(SadSheet::First, i))});
+        else
+            add(SadSheet::First, i, 1, drawRect(SadSheet::First, i));
+    }
     for (int i = 0; i < kSadContinuationFieldCount && i < store.GetFieldCount2(); ++i)
         add(SadSheet::Continuation, i, page, drawRect(SadSheet::Continuation, i));
     return boxes;
@@ -296,9 +312,10 @@ void CSadPageRenderer::DrawTexts(QPainter& painter, const CFieldStore& store, in
     const std::vector<TextBox> boxes = TextBoxes(store, page, o);
     // A format word with a size beyond the five keeps this font, whatever was drawn before.
     painter.setFont(m_normal);
+    const FieldFontSet& fonts = o.textFonts ? *o.textFonts : m_fieldFonts;
     for (const TextBox& b : boxes)
         DrawFieldText(painter, b.rect, store.GetFieldText(b.field, b.page),
-                      store.GetFieldFlags(b.field, b.page), m_fieldFonts, false);
+                      store.GetFieldFlags(b.field, b.page), fonts, false);
     if (!o.markOverflow) return;
     // A small red triangle in the top right corner of a box whose text does not fit.
     const int s = std::max(4, 2 * m_zoom);
@@ -345,10 +362,11 @@ bool CSadPageRenderer::Overflows(const TextBox& b, const CFieldStore& store) con
 std::vector<int> CSadPageRenderer::OverflowingFields(const CFieldStore& store, int page,
                                                      const SadRenderOptions& o) const {
     std::vector<int> fields;
+    const FieldFontSet& fonts = o.textFonts ? *o.textFonts : m_fieldFonts;
     for (const TextBox& b : TextBoxes(store, page, o)) {
         if (page > 1 && b.page != page) continue;
         if (FieldTextOverflows(b.rect, store.GetFieldText(b.field, b.page),
-                               store.GetFieldFlags(b.field, b.page), m_fieldFonts))
+                               store.GetFieldFlags(b.field, b.page), fonts))
             fields.push_back(b.field);
     }
     return fields;

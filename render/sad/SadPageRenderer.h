@@ -34,6 +34,11 @@ struct SadRenderOptions {
     bool inputTax = false;       // the document's input-tax flag is 1
     QColor textColour = QColor(0, 0, 255);
     const CFieldDefinitions* definitions = nullptr;  // nullptr: every field shown
+    // Printing the form on blank paper: the fields the print leaves out (definition "not
+    // printed", no print rectangle) are left out here too, and box 1 of the first sheet is
+    // repeated on every continuation sheet whatever the definitions say.
+    bool printedFields = false;
+    const FieldFontSet* textFonts = nullptr;  // nullptr: the drawing fonts of the zoom
 };
 
 class CSadPageRenderer {

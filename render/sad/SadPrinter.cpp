@@ -1,19 +1,18 @@
 #include "render/sad/SadPrinter.h"
 
-#include <QBuffer>
 #include <QPainter>
-#include <QPdfWriter>
 
 #include "core/app/Profile.h"
 #include "core/app/SettingsKeys.h"
 #include "core/formview/FieldDefinitions.h"
+#include "core/formview/FormViewStrings.h"
 #include "core/formview/PrintCorrections.h"
 #include "core/sad/EinheitspapierDoc.h"
 #include "core/sad/SadFields.h"
 #include "core/sad/SadLayout.h"
 #include "core/sad/SadStrings.h"
 #include "render/app/OutputFile.h"
-#include "render/sad/SadPageRenderer.h"
+#include "render/sad/SadPageSetup.h"
 
 namespace tarvex {
 namespace {
@@ -67,23 +66,67 @@ FieldFontSet SadPrinterFonts(Profile& profile) {
 
 }  // namespace
 
-void PrintSadPage(QPainter& painter, const CEinheitspapierDoc& doc, int page, Profile& profile,
-                  const CFieldDefinitions& definitions, double dpi) {
-    const CFieldStore& store = doc.Store();
-    const bool first = page <= 1;
-    const FieldFontSet fonts = SadPrinterFonts(profile);
-    const PrintOrigin o = SadPrintOrigin(profile, page);
-    const int variant = doc.m_nFormVariant;
+CSadPrintSource::CSadPrintSource(const CEinheitspapierDoc& doc, Profile& profile,
+                                 const CFieldDefinitions& definitions)
+    : m_doc(doc), m_definitions(definitions), m_profile(profile) {
+    m_origin[0] = SadPrintOrigin(profile, 1);
+    m_origin[1] = SadPrintOrigin(profile, 2);
+    m_factorV = settings::Get(profile, settings::kSettings, settings::kPrnFactorV);
+    m_factorH = settings::Get(profile, settings::kSettings, settings::kPrnFactorH);
+    m_taxX = settings::Get(profile, settings::kEHForm, settings::kHorPosX2EH);
+    m_taxY = settings::Get(profile, settings::kEHForm, settings::kVertPosX2EH);
+    m_printerFonts = SadPrinterFonts(profile);
+    // The form picture is the screen picture at nominal size, in the form's colours, without
+    // what only the screen has (surround, overflow marks); the entries are black, in the
+    // printer fonts.
+    m_renderer.Prepare(&profile, 10);
+    m_options = SadRenderOptionsFromSettings(profile, doc, &definitions, 10);
+    m_options.greySurround = false;
+    m_options.markOverflow = false;
+    m_options.textColour = Qt::black;
+    m_options.printedFields = true;
+    m_options.textFonts = &m_printerFonts;
+}
 
+int CSadPrintSource::PageCount() const {
+    return m_doc.Store().GetPageCount();
+}
+
+QString CSadPrintSource::KindName(int kind) const {
+    return QString::fromUtf16(kind == 0 ? formviewstr::kMarginPageSad : formviewstr::kMarginPageSheets)
+        .trimmed();
+}
+
+PrintOrigin CSadPrintSource::Origin(int page) const {
+    return m_origin[page <= 1 ? 0 : 1];
+}
+
+QTransform CSadPrintSource::FormToPage(int page) const {
+    return FormToPageTransform(Origin(page), m_factorV, m_factorH);
+}
+
+QPoint CSadPrintSource::PreprintedFormOffset(int) const {
+    // The print tables of both sheets lie 5 mm to the right of the screen tables nearly
+    // throughout (box 1, the stamp boxes, the registration marks' corner beside the frame).
+    return QPoint(kSadPrintTableShiftX, 0);
+}
+
+void CSadPrintSource::DrawForm(QPainter& painter, int page) const {
     painter.save();
-    painter.setWorldTransform(CSadPageRenderer::LogicalToDevice(dpi), true);
-    painter.setBackgroundMode(Qt::TransparentMode);
     painter.setRenderHint(QPainter::Antialiasing, false);
+    if (page <= 1)
+        m_renderer.DrawFirstSheet(painter, m_options);
+    else
+        m_renderer.DrawContinuationSheet(painter, m_options);
+    painter.restore();
+}
 
-    // Registration marks: the user lays them over the corner marks of the paper form.
+void CSadPrintSource::DrawRegistrationMarks(QPainter& painter, int kind, const PrintOrigin& o) const {
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setPen(QPen(Qt::black, 1, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
     const int x0 = o.x0, y0 = o.y0;
-    if (first) {
+    if (kind == 0) {
         painter.drawPolyline(
             QPolygon({Up(x0 + 115, y0 - 100), Up(x0 + 115, y0 - 80), Up(x0 + 135, y0 - 80)}));
         painter.drawLine(Up(x0 + 115, y0 - 2050), Up(x0 + 115, y0 - 2010));
@@ -91,20 +134,68 @@ void PrintSadPage(QPainter& painter, const CEinheitspapierDoc& doc, int page, Pr
         painter.drawPolyline(QPolygon({Up(x0 + 180, y0 - 85), Up(x0 + 180, y0 - 65), Up(x0 + 200, y0 - 65)}));
         painter.drawLine(Up(x0 + 180, y0 - 2025), Up(x0 + 180, y0 - 1985));
     }
+    painter.restore();
+}
 
+QPoint CSadPrintSource::RegistrationCorner(int kind, const PrintOrigin& o) const {
+    return kind == 0 ? Up(o.x0 + 115, o.y0 - 80) : Up(o.x0 + 180, o.y0 - 65);
+}
+
+void CSadPrintSource::DrawEntries(QPainter& painter, int page, PrintMode mode) const {
+    const CFieldStore& store = m_doc.Store();
+    painter.save();
+    if (mode == PrintMode::WithForm) {
+        // On blank paper the drawn form is the form: the entries go into its boxes, as the
+        // view shows them, and the registration marks have nothing to meet.
+        painter.setWorldTransform(FormToPage(page), true);
+        painter.setRenderHint(QPainter::Antialiasing, false);
+        if (page <= 1)
+            m_renderer.DrawFirstSheetTexts(painter, store, m_options);
+        else
+            m_renderer.DrawContinuationTexts(painter, store, page, m_options);
+        painter.restore();
+        return;
+    }
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    const PrintOrigin o = Origin(page);
+    // Registration marks: the user lays them over the corner marks of the paper form.
+    DrawRegistrationMarks(painter, PageKind(page), o);
     painter.setPen(Qt::black);
-    for (const PrintBox& b : PrintBoxes(doc, page, profile, definitions))
+    for (const PrintBox& b : PrintBoxes(m_doc, page, m_profile, m_definitions))
         DrawFieldText(painter, b.rect, store.GetFieldText(b.field, b.page),
-                      store.GetFieldFlags(b.field, b.page), fonts, false);
-
-    if (first && HasInputTaxBox(variant) && doc.m_nInputTax == 1) {
+                      store.GetFieldFlags(b.field, b.page), m_printerFonts, false);
+    if (page <= 1 && HasInputTaxBox(m_doc.m_nFormVariant) && m_doc.m_nInputTax == 1) {
         painter.setPen(QPen(Qt::black, 4, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
-        const int x = x0 + settings::Get(profile, settings::kEHForm, settings::kHorPosX2EH);
-        const int y = y0 + settings::Get(profile, settings::kEHForm, settings::kVertPosX2EH);
+        const int x = o.x0 + m_taxX;
+        const int y = o.y0 + m_taxY;
         painter.drawLine(Up(x + 215, y - 1495), Up(x + 245, y - 1525));
         painter.drawLine(Up(x + 245, y - 1495), Up(x + 215, y - 1525));
     }
     painter.restore();
+}
+
+QRectF CSadPrintSource::EntryRect(int page, int field, PrintMode mode, bool firstSheetBox1) const {
+    const SadSheet sheet = firstSheetBox1 ? SadSheet::First : SheetOfPage(page);
+    if (mode == PrintMode::WithForm) {
+        const SadRect r = SadScreenRect(sheet, field);
+        return FormToPage(page).mapRect(QRectF(QPointF(r.left + 2, r.top), QPointF(r.right + 2, r.bottom)));
+    }
+    const PrintOrigin o = Origin(page);
+    const SadRect r = SadPrintRectAt(sheet, field, o.x0, o.y0);
+    const PrintRect c =
+        ApplyPrintSizeCorrection({r.left + 2, r.top, r.right + 2, r.bottom}, m_factorV, m_factorH);
+    return QRectF(QPointF(c.left, -c.top), QPointF(c.right, -c.bottom));
+}
+
+std::vector<int> CSadPrintSource::OverflowingFields(int page, PrintMode mode) const {
+    if (mode == PrintMode::WithForm) return m_renderer.OverflowingFields(m_doc.Store(), page, m_options);
+    return SadPrintOverflow(m_doc, page, m_profile, m_definitions);
+}
+
+void PrintSadPage(QPainter& painter, const CEinheitspapierDoc& doc, int page, Profile& profile,
+                  const CFieldDefinitions& definitions, double dpi) {
+    const CSadPrintSource source(doc, profile, definitions);
+    PaintPrintPage(painter, dpi, source, page, PrintMode::Preprinted);
 }
 
 std::vector<int> SadPrintOverflow(const CEinheitspapierDoc& doc, int page, Profile& profile,
@@ -123,41 +214,20 @@ std::vector<int> SadPrintOverflow(const CEinheitspapierDoc& doc, int page, Profi
 
 bool PrintSadPages(QPagedPaintDevice& device, double dpi, const CEinheitspapierDoc& doc, int page, int copies,
                    Profile& profile, const CFieldDefinitions& definitions, QString& error) {
-    QPainter painter;
-    if (!painter.begin(&device)) {
-        error = QString::fromUtf16(sadstr::kPrintNotStarted);
-        return false;
-    }
-    bool ok = true;
-    for (int c = 0; c < copies && ok; ++c) {
-        if (c > 0) ok = device.newPage();
-        if (ok) PrintSadPage(painter, doc, page, profile, definitions, dpi);
-    }
-    // The end writes out the rest of the job (a PDF's whole page stream): its failure is the job's.
-    if (!painter.end() || !ok) {
-        error = QString::fromUtf16(sadstr::kPrintNotFinished);
-        return false;
-    }
-    return true;
+    const CSadPrintSource source(doc, profile, definitions);
+    PrintJobOptions o;
+    o.first = o.last = page;
+    o.copies = copies;
+    return RunPrintJob(device, dpi, source, o, error) == PrintOutcome::Done;
 }
 
 bool PrintSadToPdf(const std::filesystem::path& path, const CEinheitspapierDoc& doc, int page, int copies,
                    Profile& profile, const CFieldDefinitions& definitions, QString& error) {
-    // The PDF is made in memory (a few pages of text) and then saved as a document is saved: a
-    // full disk or a failed job leaves the old file as it was.
-    QByteArray bytes;
-    {
-        QBuffer buffer(&bytes);
-        buffer.open(QIODevice::WriteOnly);
-        QPdfWriter writer(&buffer);
-        writer.setCreator(QStringLiteral("Tarvex-Import"));
-        writer.setResolution(1200);
-        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
-                                         QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter));
-        if (!PrintSadPages(writer, writer.resolution(), doc, page, copies, profile, definitions, error))
-            return false;
-    }
-    return WriteOutputFile(path, bytes, error);
+    const CSadPrintSource source(doc, profile, definitions);
+    PrintJobOptions o;
+    o.first = o.last = page;
+    o.copies = copies;
+    return PrintJobToPdf(path, source, o, error) == PrintOutcome::Done;
 }
 
 bool PrintSadToPdf(const QString& path, const CEinheitspapierDoc& doc, int page, int copies, Profile& profile,

@@ -7,14 +7,19 @@
 #include <QComboBox>
 #include <QDir>
 #include <QDropEvent>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMdiArea>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QPrinter>
+#include <QProcess>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QSignalSpy>
+#include <QSpinBox>
 #include <QStatusBar>
 #include <QTabBar>
 #include <QTabWidget>
@@ -24,11 +29,15 @@
 
 #include "core/app/FreedesktopTypes.h"
 #include "core/dv1/Dv1Doc.h"
+#include "core/dv1/Dv1Geometry.h"
 #include "core/dv1/FdvFormat.h"
+#include "core/formview/PrintCorrections.h"
 #include "core/sad/AefFormat.h"
 #include "core/sad/EinheitspapierDoc.h"
 #include "core/sad/SadStrings.h"
 #include "render/app/QSettingsProfile.h"
+#include "render/dv1/Dv1PageRenderer.h"
+#include "render/dv1/Dv1PrintSource.h"
 #include "ui/app/CDlgNew.h"
 #include "ui/app/CDlgWindowList.h"
 #include "ui/app/CMainFrame.h"
@@ -90,6 +99,31 @@ QString WriteFile(const QString& path, const QByteArray& bytes) {
 QByteArray ReadFile(const QString& path) {
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// A poppler tool's output (empty when it failed).
+QString Poppler(const QString& tool, const QStringList& args) {
+    QProcess p;
+    p.start(tool, args);
+    return p.waitForFinished(30000) && p.exitCode() == 0 ? QString::fromUtf8(p.readAllStandardOutput())
+                                                         : QString();
+}
+
+// Where pdftotext finds a word on a page of a PDF, in 0.1 mm from the page's top-left corner.
+QRectF PdfWordBox(const QString& pdf, int page, const QString& word) {
+    const QString n = QString::number(page);
+    const QString xml =
+        Poppler(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), QStringLiteral("-f"), n,
+                                              QStringLiteral("-l"), n, pdf, QStringLiteral("-")});
+    const QRegularExpression re(
+        QStringLiteral(
+            R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">%1</word>)re")
+            .arg(QRegularExpression::escape(word)));
+    const auto m = re.match(xml);
+    if (!m.hasMatch()) return {};
+    constexpr double kTenthsPerPoint = 254.0 / 72.0;
+    return QRectF(QPointF(m.captured(1).toDouble(), m.captured(2).toDouble()) * kTenthsPerPoint,
+                  QPointF(m.captured(3).toDouble(), m.captured(4).toDouble()) * kTenthsPerPoint);
 }
 
 }  // namespace
@@ -745,6 +779,78 @@ private slots:
         QVERIFY2(m_messages.isEmpty(), qPrintable(m_messages.join('\n')));
         QCOMPARE(device, QStringLiteral("PDF-Datei"));
         QVERIFY(ticked);
+    }
+
+    // A range "mit Formular" into one PDF through the D.V.1's print command: each page of the
+    // range once per copy, each entry inside the box the drawn form gives it, the mode remembered
+    // for the D.V.1 alone.
+    void dv1RangeWithFormIntoOnePdf() {
+        CTarvexImportApp& app = Start({}, 99);
+        QTemporaryDir dir;
+        CMainFrame* frame = app.MainFrame();
+        auto* view = qobject_cast<CDV1_View*>(frame->ActiveChild()->View());
+        QVERIFY(view);
+        frame->Action(cmd::kAddPage)->trigger();
+        CFieldStore& store = view->GetDocument()->Store();
+        QCOMPARE(store.GetPageCount(), 3);
+        store.SetFieldText(0, u"Vorderseite", 1);
+        // Typed into the first field of the new page: the command takes it from the edit window.
+        QTest::keyClicks(view->EditWindow(), QStringLiteral("Zusatzblatt"));
+
+        app.Printer().setOutputFormat(QPrinter::PdfFormat);
+        const QString pdf = dir.path() + QStringLiteral("/Bereich.pdf");
+        app.m_execFileDialog = [&](QFileDialog& dlg) {
+            dlg.selectFile(pdf);
+            return true;
+        };
+        bool withFormAtFirst = true;
+        {
+            ModalAnswers modal({[](QDialog* d) { d->accept(); },
+                                [&](QDialog* d) {
+                                    auto* dlg = qobject_cast<CDlgDrucken*>(d);
+                                    withFormAtFirst = dlg->WithFormButton()->isChecked();
+                                    dlg->FromBox()->setValue(2);
+                                    dlg->ToBox()->setValue(3);
+                                    dlg->WithFormButton()->setChecked(true);
+                                    dlg->CopiesEdit()->setText(QStringLiteral("2"));
+                                    dlg->accept();
+                                },
+                                [](QDialog*) {}});  // the progress dialog, should it show, runs on
+            frame->Action(cmd::kPrint)->trigger();
+            QCOMPARE(modal.seen.mid(0, 2), (QStringList{"Common_DlgMargin02", "CDlgDrucken"}));
+        }
+        QVERIFY2(m_messages.isEmpty(), qPrintable(m_messages.join('\n')));
+        QVERIFY(!withFormAtFirst);
+        QVERIFY(PrintWithFormChosen(app.GetProfile(), 1));
+        QVERIFY(!PrintWithFormChosen(app.GetProfile(), 0));
+
+        const QString info = Poppler(QStringLiteral("pdfinfo"), {pdf});
+        QVERIFY2(!info.isEmpty(), "pdfinfo (poppler-utils) is needed");
+        QVERIFY2(info.contains(QRegularExpression(QStringLiteral(R"(Pages:\s+4\n)"))), qPrintable(info));
+        // Sheets 2 and 4 are document page 3, a BIS front, whose first field's box holds its text.
+        const CDv1PrintSource source(*view->GetDocument(), app.GetProfile());
+        const QRectF box = source.FormToPage(3).mapRect(
+            QRectF(CDv1PageRenderer::FieldTextRect(Dv1PageKind::BisFront, 0, 10)));
+        QVERIFY(!box.isEmpty());
+        for (int sheet : {2, 4}) {
+            // With the form, its caption is printed too.
+            QVERIFY(!PdfWordBox(pdf, sheet, QStringLiteral("ERGÄNZUNGSBLATT")).isNull());
+            const QRectF word = PdfWordBox(pdf, sheet, QStringLiteral("Zusatzblatt"));
+            QVERIFY2(!word.isNull(), qPrintable(QString::number(sheet)));
+            QVERIFY2(box.adjusted(-1, -1, 1, 1).contains(word),
+                     qPrintable(QStringLiteral("%1,%2 %3x%4 not in %5,%6 %7x%8")
+                                    .arg(word.x())
+                                    .arg(word.y())
+                                    .arg(word.width())
+                                    .arg(word.height())
+                                    .arg(box.x())
+                                    .arg(box.y())
+                                    .arg(box.width())
+                                    .arg(box.height())));
+        }
+        // The front is not in the range.
+        for (int sheet = 1; sheet <= 4; ++sheet)
+            QVERIFY(PdfWordBox(pdf, sheet, QStringLiteral("Vorderseite")).isNull());
     }
 
     void dv1IsPrintedSavedAndReopened() {

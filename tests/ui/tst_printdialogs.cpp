@@ -2,6 +2,8 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QSpinBox>
 #include <QTimer>
 #include <QtTest>
@@ -111,6 +113,50 @@ private slots:
         CDlgDrucken dv(1, 4, QStringLiteral("PDF"), false, false);
         QCOMPARE(dv.PageList()->itemText(3), QStringLiteral("Seite 4 drucken - D.V.1 BIS"));
         QCOMPARE(dv.m_nDlgHelpContext, 124);
+    }
+
+    // The pages of one job: one from the list, the page on screen, a range (either way round),
+    // or all; the mode starts as last chosen and comes back as chosen.
+    void printDialogRangesAndMode() {
+        struct Case {
+            const char* name;
+            std::function<void(CDlgDrucken&)> choose;
+            int first, last;
+        } cases[] = {
+            {"list", [](CDlgDrucken& d) { d.PageList()->setCurrentIndex(2); }, 3, 3},
+            {"current", [](CDlgDrucken& d) { d.CurrentPageButton()->setChecked(true); }, 4, 4},
+            {"range",
+             [](CDlgDrucken& d) {
+                 d.FromBox()->setValue(2);
+                 d.ToBox()->setValue(3);
+             },
+             2, 3},
+            {"reversed",
+             [](CDlgDrucken& d) {
+                 d.FromBox()->setValue(5);
+                 d.ToBox()->setValue(2);
+             },
+             2, 5},
+            {"all", [](CDlgDrucken& d) { d.AllPagesButton()->setChecked(true); }, 1, 5},
+        };
+        for (const Case& c : cases) {
+            CDlgDrucken d(0, 5, QStringLiteral("PDF"), true, false, nullptr, 4, true);
+            QVERIFY(d.WithFormButton()->isChecked());
+            c.choose(d);
+            d.PreprintedButton()->setChecked(true);
+            d.accept();
+            QCOMPARE(d.result(), int(QDialog::Accepted));
+            QVERIFY2(d.m_nFirstPage == c.first && d.m_nLastPage == c.last, c.name);
+            QCOMPARE(d.m_nPage, c.first);
+            QCOMPARE(d.m_bWithForm, 0);
+            QCOMPARE(d.m_bPreview, 0);
+        }
+        CDlgDrucken d(0, 5, QStringLiteral("PDF"), true, false, nullptr, 2, false);
+        QVERIFY(d.PreprintedButton()->isChecked());
+        Snapshot(&d, "print-dialog-ranges");
+        d.PreviewButton()->click();
+        QCOMPARE(d.result(), int(QDialog::Accepted));
+        QCOMPARE(d.m_bPreview, 1);
     }
 };
 

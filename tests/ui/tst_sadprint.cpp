@@ -1,6 +1,9 @@
 // Prints SAD pages to PDF and reads the positions back with poppler's pdftotext and pdftoppm.
 
 #include <QImage>
+#include <QPainter>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
@@ -8,12 +11,17 @@
 #include <QtTest>
 
 #include "core/app/Profile.h"
+#include "core/dv1/Dv1Doc.h"
+#include "core/dv1/Dv1Geometry.h"
 #include "core/formview/FieldDefinitions.h"
 #include "core/formview/PrintCorrections.h"
 #include "core/sad/AefFormat.h"
 #include "core/sad/EinheitspapierDoc.h"
 #include "core/sad/SadLayout.h"
+#include "render/app/PrintJob.h"
+#include "render/dv1/Dv1PrintSource.h"
 #include "render/sad/SadPrinter.h"
+#include "ui/formview/CDlgDruckvorschau.h"
 #include "ui/sad/CEinheitspapierView.h"
 
 using namespace tarvex;
@@ -54,6 +62,41 @@ PrintRect Expected(Profile& profile, SadSheet sheet, int field, int page) {
                                                  profile.GetProfileInt("Settings", "PrnFactorV", 1000),
                                                  profile.GetProfileInt("Settings", "PrnFactorH", 1000));
     return {c.left, -c.top, c.right, -c.bottom};
+}
+
+// A page of a PDF as a 254 dpi grey picture: one pixel is 0.1 mm.
+QImage PdfPageImage(const QString& pdf, int page, const QString& base) {
+    QProcess p;
+    p.start(QStringLiteral("pdftoppm"),
+            {QStringLiteral("-r"), QStringLiteral("254"), QStringLiteral("-gray"), QStringLiteral("-png"),
+             QStringLiteral("-f"), QString::number(page), QStringLiteral("-l"), QString::number(page),
+             QStringLiteral("-singlefile"), pdf, base});
+    if (!p.waitForFinished(60000) || p.exitCode() != 0) return {};
+    return QImage(base + QStringLiteral(".png"));
+}
+
+int PdfPageCount(const QString& pdf) {
+    QProcess p;
+    p.start(QStringLiteral("pdfinfo"), {pdf});
+    if (!p.waitForFinished(30000)) return -1;
+    static const QRegularExpression re(QStringLiteral(R"(Pages:\s+(\d+))"));
+    const auto m = re.match(QString::fromUtf8(p.readAllStandardOutput()));
+    return m.hasMatch() ? m.captured(1).toInt() : -1;
+}
+
+void Snapshot(QWidget* w, const char* name) {
+    const QString dir = qEnvironmentVariable("TARVEX_SCREENSHOT_DIR");
+    if (!dir.isEmpty()) w->grab().save(dir + QLatin1Char('/') + QLatin1String(name) + QStringLiteral(".png"));
+}
+
+int RunCli(const QStringList& args, const QString& settingsDir) {
+    QProcess tarvex;
+    QProcessEnvironment e = QProcessEnvironment::systemEnvironment();
+    e.insert(QStringLiteral("TARVEX_SETTINGS_DIR"), settingsDir);
+    tarvex.setProcessEnvironment(e);
+    tarvex.start(QStringLiteral(TARVEX_CLI_PATH), args);
+    if (!tarvex.waitForFinished(120000)) return -1;
+    return tarvex.exitCode();
 }
 
 }  // namespace
@@ -277,6 +320,351 @@ private slots:
                          qPrintable(it.key()));
             }
         }
+    }
+
+    // "mit Formular": the entries go into the boxes of the drawn form (the screen rectangles
+    // moved by the sheet's margins), whatever the print tables say; the rulings and captions
+    // are at their table places. Box 42, box 47 and the third goods item are where the two
+    // tables part.
+    void withFormEntriesInTheirDrawnBoxes() {
+        CMemoryProfile profile;
+        profile.WriteProfileInt("EHForm_Defaults", "Left_Margin_EH", 15);
+        profile.WriteProfileInt("EHForm_Defaults", "Top_Margin_EH", -10);
+        profile.WriteProfileInt("EHForm_Defaults", "Left_Margin2_EH", -20);
+        profile.WriteProfileInt("EHForm_Defaults", "Top_Margin2_EH", 25);
+        CFieldDefinitions defs;
+        defs.ResetToBuiltIn();
+        CEinheitspapierDoc doc(&profile);
+        doc.m_nFormVariant = 0;
+        doc.Store().AddPage();
+        struct Entry {
+            int page, field;
+        } entries[] = {{1, 0},  {1, 10}, {1, 52}, {1, 70}, {1, 73},
+                       {1, 96}, {2, 8},  {2, 29}, {2, 53}, {2, 71}};
+        for (const Entry& e : entries)
+            doc.Store().SetFieldText(
+                e.field, QStringLiteral("E%1x%2").arg(e.page).arg(e.field).toStdU16String(), e.page);
+        const CSadPrintSource source(doc, profile, defs);
+        PrintJobOptions options;
+        options.first = 1;
+        options.last = 2;
+        options.mode = PrintMode::WithForm;
+        const QString pdf = m_dir.filePath(QStringLiteral("withform.pdf"));
+        QString error;
+        QCOMPARE(PrintJobToPdf(pdf.toStdString(), source, options, error), PrintOutcome::Done);
+        QCOMPARE(PdfPageCount(pdf), 2);
+
+        for (int page : {1, 2}) {
+            const auto words = ReadWords(pdf, page);
+            const PrintOrigin o = SadPrintOrigin(profile, page);
+            for (const Entry& e : entries) {
+                if (e.page != page) continue;
+                const QString word = QStringLiteral("E%1x%2").arg(e.page).arg(e.field);
+                QVERIFY2(words.contains(word), qPrintable(word));
+                const Word w = words.value(word);
+                // The drawn box on the page: screen rectangle + 2 across, moved to the origin.
+                const SadRect r = SadScreenRect(SheetOfPage(page), e.field);
+                const double left = o.x0 + r.left + 2, right = o.x0 + r.right + 2;
+                const double top = r.top - o.y0, bottom = r.bottom - o.y0;
+                QVERIFY2(qAbs(w.xMin - (left + 10)) <= 1.0,
+                         qPrintable(word + QString(" xMin %1").arg(w.xMin)));
+                QVERIFY2(
+                    w.yMin >= top - 0.5 && w.yMax <= bottom + 0.5 && w.xMax <= right,
+                    qPrintable(word +
+                               QString(" y %1..%2 box %3..%4").arg(w.yMin).arg(w.yMax).arg(top).arg(bottom)));
+            }
+            // The heading at its anchor (bottom-left of the text cell) from the caption table.
+            const SadCaption& heading = SadCaptions(SheetOfPage(page))[0];
+            const Word caption = words.value(QStringLiteral("EUROPÄISCHE"));
+            QVERIFY2(qAbs(caption.xMin - (o.x0 + heading.x)) <= 2.0,
+                     qPrintable(QString::number(caption.xMin)));
+            QVERIFY2(caption.yMax <= -heading.y - o.y0 + 1 && caption.yMax >= -heading.y - o.y0 - 15,
+                     qPrintable(QString::number(caption.yMax)));
+        }
+        // No registration marks on blank paper, and a ruling of each sheet where its table puts it:
+        // first sheet (150, -355)-(1990, -355), continuation (0, -265)-(1990, -265), both green.
+        struct Ruling {
+            int page, x, y;
+        } rulings[] = {{1, 1000, 355}, {2, 1000, 265}};
+        for (const Ruling& r : rulings) {
+            const PrintOrigin o = SadPrintOrigin(profile, r.page);
+            const QImage img = PdfPageImage(pdf, r.page, m_dir.filePath(QStringLiteral("withform")));
+            QVERIFY(!img.isNull());
+            auto darkColumn = [&](int x, int y) {
+                for (int dy = -1; dy <= 1; ++dy)
+                    if (qGray(img.pixel(x, y + dy)) < 160) return true;
+                return false;
+            };
+            QVERIFY(darkColumn(o.x0 + r.x, r.y - o.y0));
+            QVERIFY(!darkColumn(o.x0 + r.x, r.y - o.y0 + 8));
+        }
+        // The same page for pre-printed paper has the texts only: no ruling there.
+        options.mode = PrintMode::Preprinted;
+        QCOMPARE(PrintJobToPdf(pdf.toStdString(), source, options, error), PrintOutcome::Done);
+        const QImage plain = PdfPageImage(pdf, 1, m_dir.filePath(QStringLiteral("plain")));
+        const PrintOrigin o1 = SadPrintOrigin(profile, 1);
+        QVERIFY(qGray(plain.pixel(o1.x0 + 1000, 355 - o1.y0)) > 200);
+        QVERIFY(!ReadWords(pdf, 1).contains(QStringLiteral("EUROPÄISCHE")));
+    }
+
+    // A range is one file: its pages in order, the whole range once per copy; `tarvex pdf`
+    // gives the same pages; the default stays the first page alone.
+    void pageRangesInOneFile() {
+        CMemoryProfile profile;
+        CEinheitspapierDoc doc(&profile);
+        doc.m_nFormVariant = 0;
+        doc.Store().SetFieldText(10, u"Page1", 1);
+        for (int p = 2; p <= 4; ++p) {
+            if (p > 2) QVERIFY(doc.Store().AddPage());
+            doc.Store().SetFieldText(8, QStringLiteral("Page%1").arg(p).toStdU16String(), p);
+        }
+        const QString file = m_dir.filePath(QStringLiteral("four.aef"));
+        std::string saveError;
+        QVERIFY(SaveAefFile(file.toStdString(), doc, saveError));
+        QTemporaryDir settings;
+        struct Case {
+            QStringList args;
+            QStringList pages;  // the document page on each PDF page
+        } cases[] = {
+            {{}, {"Page1"}},
+            {{"--pages", "3"}, {"Page3"}},
+            {{"--page", "2"}, {"Page2"}},
+            {{"--pages", "2-3", "--copies", "2"}, {"Page2", "Page3", "Page2", "Page3"}},
+            {{"--pages", "all", "--with-form"}, {"Page1", "Page2", "Page3", "Page4"}},
+        };
+        const QString out = m_dir.filePath(QStringLiteral("range.pdf"));
+        for (const Case& c : cases) {
+            QFile::remove(out);
+            QCOMPARE(RunCli(QStringList{"pdf", file} + c.args + QStringList{"-o", out}, settings.path()), 0);
+            QCOMPARE(PdfPageCount(out), c.pages.size());
+            for (int i = 0; i < c.pages.size(); ++i) {
+                const auto words = ReadWords(out, i + 1);
+                for (int p = 1; p <= 4; ++p) {
+                    const QString w = QStringLiteral("Page%1").arg(p);
+                    QVERIFY2(words.contains(w) == (w == c.pages[i]), qPrintable(c.args.join(' ') + ": " + w));
+                }
+            }
+        }
+        // Wrong ranges are wrong usage, and leave no file.
+        for (const QStringList& bad :
+             {QStringList{"--pages", "3-2"}, QStringList{"--pages", "0"}, QStringList{"--pages", "5"},
+              QStringList{"--pages", "2-9"}, QStringList{"--pages", "x"}, QStringList{"--copies", "0"}}) {
+            QFile::remove(out);
+            QCOMPARE(RunCli(QStringList{"pdf", file} + bad + QStringList{"-o", out}, settings.path()), 2);
+            QVERIFY(!QFile::exists(out));
+        }
+
+        // A cancelled job leaves the old file as it was.
+        CFieldDefinitions defs;
+        defs.ResetToBuiltIn();
+        const CSadPrintSource source(doc, profile, defs);
+        PrintJobOptions options;
+        options.first = 1;
+        options.last = 4;
+        QString error;
+        QCOMPARE(PrintJobToPdf(out.toStdString(), source, options, error), PrintOutcome::Done);
+        const QByteArray before = [&] {
+            QFile f(out);
+            f.open(QIODevice::ReadOnly);
+            return f.readAll();
+        }();
+        int seen = 0;
+        options.mode = PrintMode::WithForm;
+        QCOMPARE(PrintJobToPdf(out.toStdString(), source, options, error,
+                               [&](int done, int total) {
+                                   seen = done;
+                                   return total == 4 && done < 2;
+                               }),
+                 PrintOutcome::Cancelled);
+        QCOMPARE(seen, 2);
+        QFile f(out);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll(), before);
+        options.last = 5;
+        QCOMPARE(PrintJobToPdf(out.toStdString(), source, options, error), PrintOutcome::Failed);
+        QVERIFY(!error.isEmpty());
+    }
+
+    // What each mode puts on a ruling of the form: nothing on pre-printed paper; in the preview
+    // of it a faint line where the paper form lies against the print tables (5 mm to the right
+    // of the screen picture); the line itself at the drawn form's place with the form.
+    void formPictureByMode() {
+        CMemoryProfile profile;
+        profile.WriteProfileInt("EHForm_Defaults", "Left_Margin_EH", 20);
+        CFieldDefinitions defs;
+        defs.ResetToBuiltIn();
+        CEinheitspapierDoc doc(&profile);
+        const CSadPrintSource source(doc, profile, defs);
+        const PrintOrigin o = source.Origin(1);
+        // First-sheet ruling (1070, -100)-(1070, -1120); 254 dpi: a pixel is 0.1 mm.
+        const QPoint drawn(o.x0 + 1070, 500 - o.y0);
+        const QPoint paper = drawn + QPoint(kSadPrintTableShiftX, 0);
+        struct Case {
+            const char* name;
+            PrintMode mode;
+            bool faint;
+            QPoint line, empty;
+            int minGrey, maxGrey;
+        } cases[] = {{"Vordruck", PrintMode::Preprinted, false, paper, drawn, 255, 255},
+                     {"Vordruck preview", PrintMode::Preprinted, true, paper, drawn, 150, 250},
+                     {"Formular", PrintMode::WithForm, false, drawn, paper, 0, 120}};
+        for (const Case& c : cases) {
+            QImage page(2100, 2970, QImage::Format_RGB32);
+            page.fill(Qt::white);
+            QPainter painter(&page);
+            PaintPrintPage(painter, 254, source, 1, c.mode, c.faint);
+            painter.end();
+            const int grey = qGray(page.pixel(c.line));
+            QVERIFY2(grey >= c.minGrey && grey <= c.maxGrey,
+                     qPrintable(QString("%1: %2").arg(c.name).arg(grey)));
+            QCOMPARE(qGray(page.pixel(c.empty)), 255);
+        }
+    }
+
+    // The preview shows the pages of the range and draws them anew in the other mode.
+    void previewShowsTheJob() {
+        CMemoryProfile profile;
+        CFieldDefinitions defs;
+        defs.ResetToBuiltIn();
+        CEinheitspapierDoc doc(&profile);
+        doc.m_nFormVariant = 0;
+        doc.Store().AddPage();
+        doc.Store().SetFieldText(10, u"Versender GmbH", 1);
+        doc.Store().SetFieldText(11, u"Schrauben aus Stahl", 2);
+        const CSadPrintSource source(doc, profile, defs);
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setFullPage(true);
+        PrintJobOptions options;
+        options.first = 1;
+        options.last = 3;
+        options.copies = 4;
+        CDlgDruckvorschau preview(printer, source, options, true);
+        preview.show();
+        QTRY_COMPARE(preview.PagesShown(), 3);
+        const int runs = preview.PaintRuns();
+        QVERIFY(runs >= 3);
+        Snapshot(&preview, "preview-vordruck");
+        preview.SetMode(PrintMode::WithForm);
+        QTRY_VERIFY(preview.PaintRuns() >= runs + 3);
+        QCOMPARE(preview.PagesShown(), 3);
+        QCOMPARE(preview.Mode(), PrintMode::WithForm);
+        Snapshot(&preview, "preview-formular");
+    }
+
+    // The calibration sheet: a page per sheet kind, its mark at the margins being set, rulers
+    // whose ticks stand at whole millimetres from the edge of the printable area.
+    void calibrationSheet() {
+        CMemoryProfile profile;
+        CFieldDefinitions defs;
+        defs.ResetToBuiltIn();
+        CEinheitspapierDoc doc(&profile);
+        const CSadPrintSource form(doc, profile, defs);
+        CMarginSheetModel margins;
+        margins.SetShiftX(1, 25);
+        margins.SetShiftY(1, 10);
+        margins.SetShiftX(2, -15);
+        const CCalibrationSource sheet(form, MarginSheetOrigins(margins));
+        PrintJobOptions options;
+        options.first = 1;
+        options.last = sheet.PageCount();
+        const QString pdf = m_dir.filePath(QStringLiteral("calibration.pdf"));
+        QString error;
+        QCOMPARE(PrintJobToPdf(pdf.toStdString(), sheet, options, error), PrintOutcome::Done);
+        QCOMPARE(PdfPageCount(pdf), 2);
+        QVERIFY(ReadWords(pdf, 1).contains(QStringLiteral("Einheitspapier")));
+        QVERIFY(ReadWords(pdf, 2).contains(QStringLiteral("Ergänzungsblätter")));
+        struct Mark {
+            int page;
+            QPoint corner;  // the mark's corner from the margins: first sheet (x0 + 115, 80 - y0)
+        } marks[] = {{1, {25 + 30 + 115, 80 - (10 - 10)}}, {2, {-15 + 30 + 180, 65 - 10}}};
+        for (const Mark& m : marks) {
+            const QImage img = PdfPageImage(pdf, m.page, m_dir.filePath(QStringLiteral("cal")));
+            QVERIFY(!img.isNull());
+            if (const QString shots = qEnvironmentVariable("TARVEX_SCREENSHOT_DIR"); !shots.isEmpty())
+                img.save(shots + QStringLiteral("/calibration-pdf-%1.png").arg(m.page));
+            auto dark = [&](int x, int y) {
+                for (int dy = -1; dy <= 1; ++dy)
+                    for (int dx = -1; dx <= 1; ++dx)
+                        if (qGray(img.pixel(x + dx, y + dy)) < 128) return true;
+                return false;
+            };
+            QVERIFY(dark(m.corner.x(), m.corner.y()));
+            QVERIFY(dark(m.corner.x(), m.corner.y() + 15));  // the arm downward
+            QVERIFY(!dark(m.corner.x() - 10, m.corner.y() - 10));
+            // The scale under the mark: its 0 stands below the corner.
+            QVERIFY(dark(m.corner.x(), m.corner.y() + 80));
+            // The top ruler: 50 mm long tick, 51 mm short tick, nothing between.
+            QVERIFY(dark(500, 35));
+            QVERIFY(dark(510, 10));
+            QVERIFY(!dark(510, 35));
+            QVERIFY(!dark(505, 10));
+            // The left ruler the same way down.
+            QVERIFY(dark(35, 1000));
+            QVERIFY(!dark(35, 1010));
+        }
+    }
+
+    // The D.V.1 through the same job: a range of its pages with the form, each text inside the
+    // box the form picture draws for it on that page kind, with the page's margin pair.
+    void dv1PagesWithTheForm() {
+        CMemoryProfile profile;
+        profile.WriteProfileInt("DV1Form_Defaults", "Left_Margin2_DV1", 20);
+        profile.WriteProfileInt("DV1Form_Defaults", "Top_Margin3_DV1", -15);
+        profile.WriteProfileInt("DV1Form_Defaults", "Left_Margin4_DV1", -10);
+        CDV1_Doc doc;
+        doc.OnNewDocument();
+        doc.AddPage();
+        doc.AddPage();
+        // A few roomy fields of each page kind.
+        std::vector<std::pair<int, int>> entries;  // page, field
+        for (int page = 2; page <= 4; ++page) {
+            const Dv1PageKind kind = Dv1PageKindOf(page);
+            int taken = 0;
+            for (int f = 0; f < Dv1FieldCount(kind) && taken < 3; ++f) {
+                const Dv1Rect r = Dv1FieldRect(kind, f);
+                if (r.right - r.left < 400 || r.bottom - r.top < 45) continue;
+                doc.Store().SetFieldText(f, QStringLiteral("D%1x%2").arg(page).arg(f).toStdU16String(), page);
+                entries.push_back({page, f});
+                ++taken;
+            }
+        }
+        QCOMPARE(int(entries.size()), 9);
+        const CDv1PrintSource source(doc, profile);
+        PrintJobOptions options;
+        options.first = 2;
+        options.last = 4;
+        options.mode = PrintMode::WithForm;
+        const QString pdf = m_dir.filePath(QStringLiteral("dv1.pdf"));
+        QString error;
+        QCOMPARE(PrintJobToPdf(pdf.toStdString(), source, options, error), PrintOutcome::Done);
+        QCOMPARE(PdfPageCount(pdf), 3);
+        for (const auto& [page, field] : entries) {
+            const auto words = ReadWords(pdf, page - 1);
+            const QString word = QStringLiteral("D%1x%2").arg(page).arg(field);
+            QVERIFY2(words.contains(word), qPrintable(word));
+            const Word w = words.value(word);
+            const PrintOrigin o = source.Origin(page);
+            const Dv1Rect r = Dv1FieldRect(Dv1PageKindOf(page), field);
+            const double left = o.x0 + r.left + 2, right = o.x0 + r.right + 2;
+            const double top = r.top - o.y0, bottom = r.bottom - o.y0;
+            QVERIFY2(
+                w.xMin >= left && w.xMax <= right && w.yMin >= top - 0.5 && w.yMax <= bottom + 0.5,
+                qPrintable(word + QString(" at %1,%2 box %3,%4").arg(w.xMin).arg(w.yMin).arg(left).arg(top)));
+        }
+    }
+
+    // Whether a text fits is judged by the box it is printed in: box 42 is narrower in the print
+    // table than in the drawn form.
+    void overflowByMode() {
+        CMemoryProfile profile;
+        CFieldDefinitions defs;
+        defs.ResetToBuiltIn();
+        CEinheitspapierDoc doc(&profile);
+        doc.Store().SetFieldText(70, u"1234567890123", 1);
+        const CSadPrintSource source(doc, profile, defs);
+        QCOMPARE(source.OverflowingFields(1, PrintMode::Preprinted), std::vector<int>{70});
+        QVERIFY(source.OverflowingFields(1, PrintMode::WithForm).empty());
     }
 
 private:

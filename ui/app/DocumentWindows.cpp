@@ -31,6 +31,10 @@ QWidget* CreateSadView(CEinheitspapierDoc* doc, QWidget* parent, CTarvexImportAp
     });
     QObject::connect(view, &CEinheitspapierView::printRequested, view,
                      [&app, view] { RunSadPrintCommand(*view, app); });
+    QObject::connect(view, &CEinheitspapierView::calibrationRequested, view,
+                     [&app, view](const std::vector<PrintOrigin>& origins) {
+                         ShowSadCalibrationSheet(*view, app, origins);
+                     });
     QObject::connect(view, &CEinheitspapierView::modifiedChanged, view, [child] {
         if (!child) return;
         child->SyncModified();
@@ -70,6 +74,10 @@ QWidget* CreateDv1View(CDV1_Doc* doc, QWidget* parent, CTarvexImportApp& app) {
     });
     QObject::connect(view, &CDV1_View::printRequested, view,
                      [&app, view] { RunDv1PrintCommand(*view, app); });
+    QObject::connect(view, &CDV1_View::calibrationRequested, view,
+                     [&app, view](const std::vector<PrintOrigin>& origins) {
+                         ShowDv1CalibrationSheet(*view, app, origins);
+                     });
     QObject::connect(view, &CDV1_View::modifiedChanged, view, [child] {
         if (!child) return;
         child->SyncModified();

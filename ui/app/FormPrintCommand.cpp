@@ -1,17 +1,18 @@
 #include "ui/app/FormPrintCommand.h"
 
-#include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
+#include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <algorithm>
 
 #include "core/app/ShellStrings.h"
 #include "core/formview/PrintCorrections.h"
 #include "ui/app/CMainFrame.h"
 #include "ui/app/CTarvexImportApp.h"
 #include "ui/app/HelpContextScope.h"
+#include "ui/app/PrintJobDialogs.h"
 #include "ui/app/QtText.h"
 #include "ui/formview/CDlgDrucken.h"
 #include "ui/formview/Common_DlgMargin02.h"
@@ -28,29 +29,42 @@ QString DeviceName(const QPrinter& printer) {
     return printer.printerName();
 }
 
-// The margin sheet, when the user wants it before printing; false when it was cancelled.
+// The margin sheet, when the user wants it before printing; false when it was cancelled. Its
+// "Kalibrierblatt..." prints the margins as they stand in the sheet.
 bool MarginSheetAccepted(const FormPrintJob& job, CTarvexImportApp& app) {
     Profile& profile = app.GetProfile();
     if (!MarginSheetBeforePrint(profile, job.kind)) return true;
     HelpContextScope margins(app.m_nHelpContext, Common_DlgMargin02::kHelpContext);
-    return Common_DlgMargin02::RunMarginCommand(profile, job.kind, app.m_nLanguage, job.view,
-                                                [&app] { app.OnHelp(); }) == QDialog::Accepted;
+    return Common_DlgMargin02::RunMarginCommand(
+               profile, job.kind, app.m_nLanguage, job.view, [&app] { app.OnHelp(); },
+               [&job, &app](const CMarginSheetModel& m) {
+                   ShowFormCalibrationSheet(job, app, MarginSheetOrigins(m));
+               }) == QDialog::Accepted;
 }
 
-// The PDF file to print into: the printer's own, else chosen by the user (empty: cancelled).
-QString PdfPath(const FormPrintJob& job, CTarvexImportApp& app, const QPrinter& printer, int page) {
-    if (!printer.outputFileName().isEmpty()) return printer.outputFileName();
+// Texts longer than their box are printed whole, beyond the box: the user decides, once for the
+// job, about the first page of it that has such texts.
+bool OverflowAccepted(const FormPrintJob& job, const IPrintPageSource& source, const PrintJobOptions& o) {
+    if (!job.overflow) return true;
+    for (int page = o.first; page <= o.last; ++page) {
+        const std::vector<int> fields = job.overflow(source, page, o.mode);
+        if (fields.empty()) continue;
+        QString question = job.overflowQuestion(page, fields);
+        if (o.last > o.first) question.prepend(Str(shellstr::kOverflowOnPage).arg(page));
+        return QMessageBox::question(job.view, Str(shellstr::kAppTitle), question,
+                                     QMessageBox::Yes | QMessageBox::No,
+                                     QMessageBox::Yes) == QMessageBox::Yes;
+    }
+    return true;
+}
+
+// The PDF file is first named after the document and the pages.
+QString PdfName(CTarvexImportApp& app, const PrintJobOptions& o) {
     const QString base = app.MainFrame() && app.MainFrame()->ActiveChild()
                              ? QFileInfo(app.MainFrame()->ActiveChild()->Title()).completeBaseName()
                              : Str(shellstr::kPrintDocName);
-    QFileDialog chooser(
-        job.view, Str(shellstr::kPrintToPdfTitle),
-        QDir(app.DialogFolder()).absoluteFilePath(base + Str(shellstr::kPdfPageSuffix).arg(page)),
-        Str(shellstr::kPdfFilter));
-    chooser.setAcceptMode(QFileDialog::AcceptSave);
-    chooser.setDefaultSuffix(QStringLiteral("pdf"));
-    if (!app.ExecFileDialog(chooser) || chooser.selectedFiles().isEmpty()) return {};
-    return chooser.selectedFiles().constFirst();
+    return base + (o.first == o.last ? Str(shellstr::kPdfPageSuffix).arg(o.first)
+                                     : Str(shellstr::kPdfPagesSuffix).arg(o.first).arg(o.last));
 }
 
 }  // namespace
@@ -80,7 +94,8 @@ void RunFormPrintCommand(const FormPrintJob& job, CTarvexImportApp& app) {
 
     CDlgDrucken dlg(job.kind, job.pageCount(), DeviceName(printer),
                     printer.pageLayout().orientation() == QPageLayout::Portrait, !remembered.empty(),
-                    job.view);
+                    job.view, job.currentPage ? std::max(1, job.currentPage()) : 1,
+                    PrintWithFormChosen(profile, job.kind));
     QObject::connect(&dlg, &CDlgDrucken::helpRequested, &dlg, [&app] { app.OnHelp(); });
     if (dlg.exec() != QDialog::Accepted) {
         if (dlg.m_bChoosePrinter) {
@@ -96,20 +111,27 @@ void RunFormPrintCommand(const FormPrintJob& job, CTarvexImportApp& app) {
         return;
     }
     StorePrinterChoice(profile, job.kind, dlg.m_bReuse != 0, dlg.m_strDevice.toStdU16String());
-    if (job.confirm && !job.confirm(dlg.m_nPage)) return;
+    StorePrintWithForm(profile, job.kind, dlg.m_bWithForm != 0);
 
-    QString error;
-    bool ok;
-    if (printer.outputFormat() == QPrinter::PdfFormat) {
-        const QString path = PdfPath(job, app, printer, dlg.m_nPage);
-        if (path.isEmpty()) return;
-        ok = job.printToPdf(path, dlg.m_nPage, dlg.m_nCopies, error);
-    } else {
-        printer.setFullPage(false);
-        printer.setDocName(Str(shellstr::kPrintDocName));
-        ok = job.printToPrinter(printer, dlg.m_nPage, dlg.m_nCopies, error);
+    PrintJobOptions options;
+    options.first = dlg.m_nFirstPage;
+    options.last = dlg.m_nLastPage;
+    options.copies = dlg.m_nCopies;
+    options.mode = dlg.m_bWithForm ? PrintMode::WithForm : PrintMode::Preprinted;
+    // The settings as they are now, after the margin sheet.
+    const std::unique_ptr<IPrintPageSource> source = job.source();
+    if (dlg.m_bPreview) {
+        if (!RunPrintPreview(job.view, printer, *source, options, true)) return;
+        StorePrintWithForm(profile, job.kind, options.mode == PrintMode::WithForm);
     }
-    if (!ok) app.Message(Str(shellstr::kPrintFailed) + QStringLiteral("\n") + error);
+    if (!OverflowAccepted(job, *source, options)) return;
+    PrintWithProgress(job.view, app, printer, *source, options, PdfName(app, options));
+}
+
+void ShowFormCalibrationSheet(const FormPrintJob& job, CTarvexImportApp& app,
+                              const std::vector<PrintOrigin>& origins) {
+    const std::unique_ptr<IPrintPageSource> form = job.source();
+    ShowCalibrationSheet(job.view->window(), app, *form, origins);
 }
 
 }  // namespace tarvex

@@ -477,11 +477,13 @@ bool CDV1_View::OnCommand(int id) {
             const int saved = m_env.helpContext ? m_env.helpContext() : 0;
             SetHelpContext(Common_DlgMargin02::kHelpContext);
             Common_DlgMargin02::RunMarginCommand(
-                GetProfile(), 1, m_env.language ? m_env.language() : 0, this, [this] {
+                GetProfile(), 1, m_env.language ? m_env.language() : 0, this,
+                [this] {
                     if (m_env.showHelp)
                         m_env.showHelp(m_env.helpContext ? m_env.helpContext()
                                                          : Common_DlgMargin02::kHelpContext);
-                });
+                },
+                [this](const CMarginSheetModel& m) { emit calibrationRequested(MarginSheetOrigins(m)); });
             SetHelpContext(saved);
             FocusBox();
             return true;

@@ -10,6 +10,7 @@
 
 #include "core/dv1/Dv1Calculation.h"
 #include "core/dv1/Dv1Navigation.h"
+#include "core/formview/PrintCorrections.h"
 #include "ui/formview/CKTWScrollViewBase.h"
 #include "ui/formview/CKtwEditWindow.h"
 #include "ui/formview/CommandState.h"
@@ -95,6 +96,8 @@ signals:
     void modifiedChanged();
     void saveRequested();
     void printRequested();
+    // "Kalibrierblatt..." in the margin sheet, with the margins as they stand there.
+    void calibrationRequested(const std::vector<tarvex::PrintOrigin>& origins);
 
 protected:
     void paintEvent(QPaintEvent* e) override;

@@ -11,7 +11,10 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "core/formview/FormViewStrings.h"
 #include "core/formview/PrintCorrections.h"
@@ -38,8 +41,9 @@ QPixmap OrientationPicture(bool portrait, bool active) {
 }  // namespace
 
 CDlgDrucken::CDlgDrucken(int kind, int pageCount, const QString& device, bool portrait, bool reuse,
-                         QWidget* parent)
+                         QWidget* parent, int currentPage, bool withForm)
     : QDialog(parent) {
+    m_nCurrent = std::clamp(currentPage, 1, std::max(1, pageCount));
     m_nKind = kind;
     m_nPage = pageCount;
     m_strDevice = device;
@@ -80,19 +84,61 @@ CDlgDrucken::CDlgDrucken(int kind, int pageCount, const QString& device, bool po
 
     auto* jobBox = new QGroupBox(QString::fromUtf16(formviewstr::kPrintJobGroup));
     auto* jg = new QGridLayout(jobBox);
+    // The pages: one from the list, the one on screen, a range, or all, in one job.
+    m_onePage = new QRadioButton(QString::fromUtf16(formviewstr::kRangeOnePage));
+    m_currentPage = new QRadioButton(QString::fromUtf16(formviewstr::kRangeCurrent).arg(m_nCurrent));
+    m_range = new QRadioButton(QString::fromUtf16(formviewstr::kRangeFromTo));
+    m_allPages = new QRadioButton(QString::fromUtf16(formviewstr::kRangeAll).arg(pageCount));
+    m_onePage->setChecked(true);
+    for (QRadioButton* r : {m_currentPage, m_range, m_allPages})
+        r->setToolTip(QString::fromUtf16(formviewstr::kTipRange));
     m_pages = new QComboBox;
     for (const auto& entry : PrintPageEntries(kind, pageCount))
         m_pages->addItem(QString::fromStdU16String(entry));
     m_pages->setToolTip(QString::fromUtf16(formviewstr::kTipPrintPage));
-    jg->addWidget(m_pages, 0, 0, 1, 2);
+    jg->addWidget(m_onePage, 0, 0);
+    jg->addWidget(m_pages, 0, 1, 1, 3);
+    jg->addWidget(m_currentPage, 1, 0, 1, 4);
+    m_from = new QSpinBox;
+    m_to = new QSpinBox;
+    for (QSpinBox* b : {m_from, m_to}) {
+        b->setRange(1, std::max(1, pageCount));
+        b->setToolTip(QString::fromUtf16(formviewstr::kTipRange));
+    }
+    m_from->setValue(1);
+    m_to->setValue(std::max(1, pageCount));
+    auto* toLabel = new QLabel(QString::fromUtf16(formviewstr::kRangeTo));
+    toLabel->setBuddy(m_to);
+    jg->addWidget(m_range, 2, 0);
+    jg->addWidget(m_from, 2, 1);
+    jg->addWidget(toLabel, 2, 2);
+    jg->addWidget(m_to, 2, 3);
+    jg->addWidget(m_allPages, 3, 0, 1, 4);
+    // Choosing in a control chooses its way of giving the pages.
+    connect(m_pages, &QComboBox::activated, m_onePage, [this] { m_onePage->setChecked(true); });
+    for (QSpinBox* b : {m_from, m_to})
+        connect(b, &QSpinBox::valueChanged, m_range, [this] { m_range->setChecked(true); });
     m_copies = new QLineEdit(QStringLiteral("1"));
     m_copies->setMaxLength(1);
     m_copies->setToolTip(QString::fromUtf16(formviewstr::kTipCopies));
     auto* copiesLabel = new QLabel(QString::fromUtf16(formviewstr::kCopiesLabel));
     copiesLabel->setBuddy(m_copies);
-    jg->addWidget(copiesLabel, 1, 0);
-    jg->addWidget(m_copies, 1, 1);
+    jg->addWidget(copiesLabel, 4, 0);
+    jg->addWidget(m_copies, 4, 1);
+    jg->setColumnStretch(3, 1);
     layout->addWidget(jobBox);
+
+    auto* modeBox = new QGroupBox(QString::fromUtf16(formviewstr::kPrintModeGroup));
+    auto* mg = new QHBoxLayout(modeBox);
+    m_preprinted = new QRadioButton(QString::fromUtf16(formviewstr::kPrintPreprinted));
+    m_withForm = new QRadioButton(QString::fromUtf16(formviewstr::kPrintWithForm));
+    m_preprinted->setToolTip(QString::fromUtf16(formviewstr::kTipPrintPreprinted));
+    m_withForm->setToolTip(QString::fromUtf16(formviewstr::kTipPrintWithForm));
+    (withForm ? m_withForm : m_preprinted)->setChecked(true);
+    mg->addWidget(m_preprinted);
+    mg->addWidget(m_withForm);
+    mg->addStretch();
+    layout->addWidget(modeBox);
 
     auto* box = new QDialogButtonBox;
     auto* ok = box->addButton(QString::fromUtf16(formviewstr::kBtnOK), QDialogButtonBox::AcceptRole);
@@ -101,6 +147,14 @@ CDlgDrucken::CDlgDrucken(int kind, int pageCount, const QString& device, bool po
     ok->setToolTip(QString::fromUtf16(formviewstr::kTipPrintOK));
     cancel->setToolTip(QString::fromUtf16(formviewstr::kTipCancel));
     help->setToolTip(QString::fromUtf16(formviewstr::kTipHelp));
+    m_preview = box->addButton(QString::fromUtf16(formviewstr::kBtnPreview), QDialogButtonBox::ActionRole);
+    m_preview->setToolTip(QString::fromUtf16(formviewstr::kTipPreview));
+    m_preview->setAutoDefault(false);
+    connect(m_preview, &QPushButton::clicked, this, [this] {
+        m_bPreview = 1;
+        accept();
+        if (result() != QDialog::Accepted) m_bPreview = 0;
+    });
     ok->setDefault(true);
     connect(box, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(box, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -123,7 +177,20 @@ void CDlgDrucken::accept() {
         return;
     }
     m_nCopies = copies;
-    m_nPage = m_pages->currentIndex() + 1;
+    const int count = m_pages->count();
+    if (m_currentPage->isChecked()) {
+        m_nFirstPage = m_nLastPage = m_nCurrent;
+    } else if (m_range->isChecked()) {
+        m_nFirstPage = std::min(m_from->value(), m_to->value());
+        m_nLastPage = std::max(m_from->value(), m_to->value());
+    } else if (m_allPages->isChecked()) {
+        m_nFirstPage = 1;
+        m_nLastPage = std::max(1, count);
+    } else {
+        m_nFirstPage = m_nLastPage = m_pages->currentIndex() + 1;
+    }
+    m_nPage = m_nFirstPage;
+    m_bWithForm = m_withForm->isChecked() ? 1 : 0;
     m_bReuse = m_reuse->isChecked() ? 1 : 0;
     QDialog::accept();
 }

@@ -5,17 +5,21 @@
 
 class QComboBox;
 class QCheckBox;
+class QRadioButton;
+class QSpinBox;
 class QLineEdit;
 class QLabel;
+class QPushButton;
 
 namespace tarvex {
 
 class CDlgDrucken : public QDialog {
     Q_OBJECT
 public:
-    // kind 0 = SAD, 1 = D.V.1; pageCount = pages of the document.
+    // kind 0 = SAD, 1 = D.V.1; pageCount = pages of the document; currentPage = the page the
+    // view shows; withForm = the print mode last chosen for the form.
     CDlgDrucken(int kind, int pageCount, const QString& device, bool portrait, bool reuse,
-                QWidget* parent = nullptr);
+                QWidget* parent = nullptr, int currentPage = 1, bool withForm = false);
 
     int m_nCopies = 1;
     QString m_strTitle;
@@ -26,10 +30,25 @@ public:
     int m_bReuse = 0;
     int m_bChoosePrinter = 0;
     QString m_strDevice;
+    // The pages of the job (m_nPage is the first of them), the print mode, and whether the
+    // preview was asked for instead of printing at once.
+    int m_nFirstPage = 1;
+    int m_nLastPage = 1;
+    int m_bWithForm = 0;
+    int m_bPreview = 0;
 
     QComboBox* PageList() const { return m_pages; }
     QLineEdit* CopiesEdit() const { return m_copies; }
     QCheckBox* ReuseBox() const { return m_reuse; }
+    QRadioButton* OnePageButton() const { return m_onePage; }
+    QRadioButton* CurrentPageButton() const { return m_currentPage; }
+    QRadioButton* RangeButton() const { return m_range; }
+    QRadioButton* AllPagesButton() const { return m_allPages; }
+    QSpinBox* FromBox() const { return m_from; }
+    QSpinBox* ToBox() const { return m_to; }
+    QRadioButton* WithFormButton() const { return m_withForm; }
+    QRadioButton* PreprintedButton() const { return m_preprinted; }
+    QPushButton* PreviewButton() const { return m_preview; }
 
 signals:
     void helpRequested();
@@ -38,7 +57,12 @@ public slots:
     void accept() override;
 
 private:
+    int m_nCurrent = 1;
     QComboBox* m_pages;
+    QRadioButton *m_onePage, *m_currentPage, *m_range, *m_allPages;
+    QSpinBox *m_from, *m_to;
+    QRadioButton *m_preprinted, *m_withForm;
+    QPushButton* m_preview;
     QLineEdit* m_copies;
     QCheckBox* m_reuse;
 };

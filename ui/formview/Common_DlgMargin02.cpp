@@ -111,12 +111,22 @@ void Common_DlgMargin02::BuildPages() {
     connect(box, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(box, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(help, &QPushButton::clicked, this, &Common_DlgMargin02::helpRequested);
+    if (m_onCalibration) {
+        auto* calibration =
+            box->addButton(QString::fromUtf16(formviewstr::kCalibrationButton), QDialogButtonBox::ActionRole);
+        calibration->setObjectName(QStringLiteral("calibration"));
+        calibration->setToolTip(QString::fromUtf16(formviewstr::kTipCalibration));
+        calibration->setAutoDefault(false);
+        connect(calibration, &QPushButton::clicked, this, [this] { m_onCalibration(m_model); });
+    }
     layout->addWidget(box);
 }
 
 int Common_DlgMargin02::RunMarginCommand(Profile& profile, int kind, int language, QWidget* parent,
-                                         const std::function<void()>& onHelp) {
+                                         const std::function<void()>& onHelp,
+                                         const std::function<void(const CMarginSheetModel&)>& onCalibration) {
     Common_DlgMargin02 sheet(language, parent);
+    sheet.SetCalibration(onCalibration);
     if (onHelp) connect(&sheet, &Common_DlgMargin02::helpRequested, &sheet, onHelp);
     LoadMarginSheet(sheet.m_model, profile, kind);
     if (kind == 0) {

@@ -35,8 +35,14 @@ public:
 
     // The margin command of a form view (kind 0 = SAD, 1 = D.V.1): sheet from the profile,
     // written back after OK only; onHelp answers the "Hilfe" button. Returns the dialog's result.
+    // onCalibration, when given, is offered as "Kalibrierblatt..." and gets the margins as they
+    // stand in the sheet.
     static int RunMarginCommand(Profile& profile, int kind, int language, QWidget* parent,
-                                const std::function<void()>& onHelp = {});
+                                const std::function<void()>& onHelp = {},
+                                const std::function<void(const CMarginSheetModel&)>& onCalibration = {});
+    void SetCalibration(std::function<void(const CMarginSheetModel&)> onCalibration) {
+        m_onCalibration = std::move(onCalibration);
+    }
 
     // Buttons of page p (1-based) for tests.
     void ClickStep(int page, int button);  // 0 L, 1 R, 2 O, 3 U
@@ -67,6 +73,7 @@ private:
     };
     std::array<PageWidgets, 6> m_pages{};
     int m_currentPage = 1;
+    std::function<void(const CMarginSheetModel&)> m_onCalibration;
 };
 
 }  // namespace tarvex

@@ -383,10 +383,12 @@ bool CEinheitspapierView::OnCommand(int id) {
             const int saved = env.helpContext ? env.helpContext() : 0;
             if (env.setHelpContext) env.setHelpContext(Common_DlgMargin02::kHelpContext);
             Common_DlgMargin02::RunMarginCommand(
-                GetProfile(), 0, env.language ? env.language() : 0, this, [&env] {
+                GetProfile(), 0, env.language ? env.language() : 0, this,
+                [&env] {
                     if (env.showHelp)
                         env.showHelp(env.helpContext ? env.helpContext() : Common_DlgMargin02::kHelpContext);
-                });
+                },
+                [this](const CMarginSheetModel& m) { emit calibrationRequested(MarginSheetOrigins(m)); });
             if (env.setHelpContext) env.setHelpContext(saved);
             return true;
         }

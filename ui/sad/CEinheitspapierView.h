@@ -11,6 +11,7 @@
 
 #include "core/app/CommandIds.h"
 #include "core/formview/FieldDefinitions.h"
+#include "core/formview/PrintCorrections.h"
 #include "core/sad/SadLayout.h"
 #include "render/sad/SadPageRenderer.h"
 #include "ui/formview/CKTWScrollViewBase.h"
@@ -115,6 +116,8 @@ signals:
     void saveRequested();
     // The print command: the shell runs the print dialog and prints through the document.
     void printRequested();
+    // "Kalibrierblatt..." in the margin sheet: the sheet origins as they stand there.
+    void calibrationRequested(const std::vector<tarvex::PrintOrigin>& origins);
 
 protected:
     void paintEvent(QPaintEvent* e) override;

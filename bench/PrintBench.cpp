@@ -1,0 +1,93 @@
+// A whole SAD declaration into one PDF: the first sheet and 254 continuation sheets, every box
+// filled, with the form picture ("mit Formular") and onto pre-printed paper. The pages are drawn
+// one at a time; run under /usr/bin/time -v to see the peak memory. `--write-aef FILE` writes the
+// same document for timing `tarvex pdf FILE --pages all --with-form`.
+
+#include <benchmark/benchmark.h>
+
+#include <QGuiApplication>
+#include <QTemporaryDir>
+#include <cstring>
+#include <iostream>
+#include <string>
+
+#include "core/app/Profile.h"
+#include "core/formview/FieldDefinitions.h"
+#include "core/sad/AefFormat.h"
+#include "core/sad/EinheitspapierDoc.h"
+#include "core/sad/SadLayout.h"
+#include "render/sad/SadPrinter.h"
+
+using namespace tarvex;
+
+namespace {
+
+void FillDeclaration(CEinheitspapierDoc& doc) {
+    CFieldStore& s = doc.Store();
+    while (s.GetPageCount() < 255 && s.AddPage()) {
+    }
+    for (int i = 0; i < s.GetFieldCount1(); ++i)
+        s.SetFieldText(i, u"Text " + std::u16string(1, u'A' + i % 26), 1);
+    for (int page = 2; page <= s.GetPageCount(); ++page)
+        for (int i = 0; i < s.GetFieldCount2(); ++i)
+            s.SetFieldText(i, u"Pos " + std::u16string(1, u'a' + (i + page) % 26), page);
+    ApplySadAlignments(s, 1);
+    for (int page = 2; page <= s.GetPageCount(); ++page) ApplySadAlignments(s, page);
+}
+
+void PrintAll(benchmark::State& state, PrintMode mode) {
+    CMemoryProfile profile;
+    CEinheitspapierDoc doc(&profile);
+    doc.m_nFormVariant = 0;
+    doc.m_nInputTax = 1;
+    FillDeclaration(doc);
+    CFieldDefinitions defs;
+    defs.ResetToBuiltIn();
+    QTemporaryDir dir;
+    const std::string out = dir.filePath(QStringLiteral("all.pdf")).toStdString();
+    for (auto _ : state) {
+        const CSadPrintSource source(doc, profile, defs);
+        PrintJobOptions o;
+        o.first = 1;
+        o.last = doc.Store().GetPageCount();
+        o.mode = mode;
+        QString error;
+        if (PrintJobToPdf(out, source, o, error) != PrintOutcome::Done) state.SkipWithError("print failed");
+    }
+    state.counters["pages"] = doc.Store().GetPageCount();
+}
+
+void BM_Sad255PagesWithForm(benchmark::State& state) {
+    PrintAll(state, PrintMode::WithForm);
+}
+void BM_Sad255PagesPreprinted(benchmark::State& state) {
+    PrintAll(state, PrintMode::Preprinted);
+}
+BENCHMARK(BM_Sad255PagesWithForm)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_Sad255PagesPreprinted)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    int qargc = 1;
+    char name[] = "PrintBench";
+    char* qargv[] = {name, nullptr};
+    QGuiApplication app(qargc, qargv);
+    if (argc == 3 && std::strcmp(argv[1], "--write-aef") == 0) {
+        CMemoryProfile profile;
+        CEinheitspapierDoc doc(&profile);
+        doc.m_nFormVariant = 0;
+        FillDeclaration(doc);
+        std::string error;
+        if (!SaveAefFile(argv[2], doc, error)) {
+            std::cerr << error << "\n";
+            return 1;
+        }
+        return 0;
+    }
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
