@@ -1,8 +1,6 @@
 #include "render/dv1/Dv1Printer.h"
 
-#include <QBuffer>
 #include <QPainter>
-#include <QPdfWriter>
 #include <algorithm>
 
 #include "core/app/Profile.h"
@@ -10,8 +8,6 @@
 #include "core/dv1/Dv1Doc.h"
 #include "core/dv1/Dv1Geometry.h"
 #include "core/formview/PrintCorrections.h"
-#include "core/sad/SadStrings.h"
-#include "render/app/OutputFile.h"
 #include "render/dv1/Dv1PageRenderer.h"
 #include "render/formview/FieldText.h"
 
@@ -118,49 +114,6 @@ std::vector<int> Dv1PrintOverflow(const CDV1_Doc& doc, int page, Profile& profil
             fields.push_back(i);
     }
     return fields;
-}
-
-bool PrintDv1Pages(QPagedPaintDevice& device, double dpi, const CDV1_Doc& doc, int page, int copies,
-                   Profile& profile, QString& error) {
-    QPainter painter;
-    if (!painter.begin(&device)) {
-        error = QString::fromUtf16(sadstr::kPrintNotStarted);
-        return false;
-    }
-    bool ok = true;
-    for (int c = 0; c < copies && ok; ++c) {
-        if (c > 0) ok = device.newPage();
-        if (ok) PrintDv1Page(painter, doc, page, profile, dpi);
-    }
-    // The end writes out the rest of the job (a PDF's whole page stream): its failure is the job's.
-    if (!painter.end() || !ok) {
-        error = QString::fromUtf16(sadstr::kPrintNotFinished);
-        return false;
-    }
-    return true;
-}
-
-bool PrintDv1ToPdf(const std::filesystem::path& path, const CDV1_Doc& doc, int page, int copies,
-                   Profile& profile, QString& error) {
-    // Made in memory and then saved as a document is saved: a full disk or a failed job leaves
-    // the old file as it was.
-    QByteArray bytes;
-    {
-        QBuffer buffer(&bytes);
-        buffer.open(QIODevice::WriteOnly);
-        QPdfWriter writer(&buffer);
-        writer.setCreator(QStringLiteral("Tarvex-Import"));
-        writer.setResolution(1200);
-        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
-                                         QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter));
-        if (!PrintDv1Pages(writer, writer.resolution(), doc, page, copies, profile, error)) return false;
-    }
-    return WriteOutputFile(path, bytes, error);
-}
-
-bool PrintDv1ToPdf(const QString& path, const CDV1_Doc& doc, int page, int copies, Profile& profile,
-                   QString& error) {
-    return PrintDv1ToPdf(NativePath(path), doc, page, copies, profile, error);
 }
 
 }  // namespace tarvex

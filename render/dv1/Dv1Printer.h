@@ -5,11 +5,8 @@
 // printer fonts.
 
 #include <QRect>
-#include <QString>
-#include <filesystem>
 #include <vector>
 
-class QPagedPaintDevice;
 class QPainter;
 
 namespace tarvex {
@@ -30,18 +27,5 @@ void PrintDv1Page(QPainter& painter, const CDV1_Doc& doc, int page, Profile& pro
 // Fields of the printed page whose text does not fit its box with the printer fonts and size
 // correction, in index order.
 std::vector<int> Dv1PrintOverflow(const CDV1_Doc& doc, int page, Profile& profile);
-
-// One print job on a printer or PDF writer of resolution dpi: the page once per copy, each on a
-// sheet of its own. False with a message when the device cannot be started.
-bool PrintDv1Pages(QPagedPaintDevice& device, double dpi, const CDV1_Doc& doc, int page, int copies,
-                   Profile& profile, QString& error);
-
-// Writes what the print command prints into a PDF file on A4, the whole page being the printable
-// area; text stays text. The file is replaced only when the whole PDF was written; otherwise the
-// old file stays and error says why.
-bool PrintDv1ToPdf(const std::filesystem::path& path, const CDV1_Doc& doc, int page, int copies,
-                   Profile& profile, QString& error);
-bool PrintDv1ToPdf(const QString& path, const CDV1_Doc& doc, int page, int copies, Profile& profile,
-                   QString& error);
 
 }  // namespace tarvex
