@@ -1,6 +1,5 @@
 #include "ui/dv1/CDV1_View.h"
 
-#include <QActionGroup>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMdiArea>
@@ -34,6 +33,7 @@ namespace tarvex {
 class CDv1PageRenderer {};
 }  // namespace tarvex
 #endif
+#include "ui/formview/CommandMenu.h"
 #include "ui/formview/Common_DlgMargin02.h"
 
 namespace tarvex {
@@ -647,28 +647,9 @@ bool CDV1_View::UpdateCommandUI(int id, CommandState& s) const {
 
 QMenu* CDV1_View::CreateContextMenu(int menuId, QWidget* parent) {
     if (menuId != kContextMenuEdit) return nullptr;
-    auto* menu = new QMenu(parent);
-    QActionGroup* alignment = nullptr;
-    for (const MenuEntry& e : ContextMenuResource(kContextMenuEdit)) {
-        if (e.kind == MenuEntry::Kind::Separator) {
-            menu->addSeparator();
-            continue;
-        }
-        CommandState st;
-        UpdateCommandUI(e.id, st);
-        QAction* a = menu->addAction(
-            st.text.isEmpty() ? QString::fromUtf16(e.text.data(), qsizetype(e.text.size())) : st.text);
-        a->setEnabled(st.enabled);
-        a->setCheckable(st.checkable);
-        a->setChecked(st.checked);
-        if (st.radio) {
-            if (!alignment) alignment = new QActionGroup(menu);
-            alignment->addAction(a);
-        }
-        const int id = e.id;
-        connect(a, &QAction::triggered, this, [this, id] { OnCommand(id); });
-    }
-    return menu;
+    return BuildCommandMenu(
+        menuId, parent, [this](int id, CommandState& st) { UpdateCommandUI(id, st); },
+        [this](int id) { OnCommand(id); });
 }
 
 }  // namespace tarvex

@@ -1,6 +1,5 @@
 #include "ui/sad/CEinheitspapierView.h"
 
-#include <QActionGroup>
 #include <QApplication>
 #include <QDialog>
 #include <QMdiArea>
@@ -33,6 +32,7 @@
 #include "core/sad/SadLayout.h"
 #include "core/sad/SadStrings.h"
 #include "render/sad/SadPageSetup.h"
+#include "ui/formview/CommandMenu.h"
 #include "ui/formview/Common_DlgMargin02.h"
 #include "ui/sad/SadViewInput.h"
 
@@ -550,29 +550,9 @@ bool CEinheitspapierView::UpdateCommandUI(int id, CommandState& s) const {
 
 QMenu* CEinheitspapierView::CreateContextMenu(int menuId, QWidget* parent) {
     if (menuId != kContextMenuSad) return nullptr;
-    auto* menu = new QMenu(parent);
-    QActionGroup* alignment = nullptr;
-    for (const MenuEntry& e : ContextMenuResource(kContextMenuSad)) {
-        if (e.kind == MenuEntry::Kind::Separator) {
-            menu->addSeparator();
-            continue;
-        }
-        CommandState st;
-        UpdateCommandUI(e.id, st);
-        QAction* a = menu->addAction(
-            st.text.isEmpty() ? QString::fromUtf16(e.text.data(), qsizetype(e.text.size())) : st.text);
-        a->setData(e.id);
-        a->setEnabled(st.enabled);
-        a->setCheckable(st.checkable);
-        a->setChecked(st.checked);
-        if (st.radio) {
-            if (!alignment) alignment = new QActionGroup(menu);
-            alignment->addAction(a);
-        }
-        const int id = e.id;
-        connect(a, &QAction::triggered, this, [this, id] { OnCommand(id); });
-    }
-    return menu;
+    return BuildCommandMenu(
+        menuId, parent, [this](int id, CommandState& st) { UpdateCommandUI(id, st); },
+        [this](int id) { OnCommand(id); });
 }
 
 }  // namespace tarvex
