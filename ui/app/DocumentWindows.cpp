@@ -19,23 +19,24 @@
 
 namespace tarvex {
 
-QWidget* CreateSadView(CEinheitspapierDoc* doc, QWidget* parent, CTarvexImportApp& app) {
-    auto* view = new CEinheitspapierView(doc, app.SadEnvironment(), app.FieldDefinitions(), parent);
-    auto* child = qobject_cast<CChildFrame*>(parent);
-    QObject::connect(view, &CEinheitspapierView::statusTextChanged, view,
-                     [&app](int pane, const QString& text) {
-                         if (app.MainFrame()) app.MainFrame()->SetStatusText(text, pane);
-                     });
-    QObject::connect(view, &CEinheitspapierView::saveRequested, view, [&app, child] {
+namespace {
+
+// What both form views need from their window and the application: status texts, save, print
+// and the calibration sheet, the modified mark with its recovery copy, and document-wide undo.
+template <class View, class Doc, class Print, class Calibrate>
+void ConnectFormView(View* view, Doc* doc, CChildFrame* child, CTarvexImportApp& app, Print print,
+                     Calibrate calibrate) {
+    QObject::connect(view, &View::statusTextChanged, view, [&app](int pane, const QString& text) {
+        if (app.MainFrame()) app.MainFrame()->SetStatusText(text, pane);
+    });
+    QObject::connect(view, &View::saveRequested, view, [&app, child] {
         if (child) app.SaveDocument(child, false);
     });
-    QObject::connect(view, &CEinheitspapierView::printRequested, view,
-                     [&app, view] { RunSadPrintCommand(*view, app); });
-    QObject::connect(view, &CEinheitspapierView::calibrationRequested, view,
-                     [&app, view](const std::vector<PrintOrigin>& origins) {
-                         ShowSadCalibrationSheet(*view, app, origins);
-                     });
-    QObject::connect(view, &CEinheitspapierView::modifiedChanged, view, [child] {
+    QObject::connect(view, &View::printRequested, view, [&app, view, print] { print(*view, app); });
+    QObject::connect(
+        view, &View::calibrationRequested, view,
+        [&app, view, calibrate](const std::vector<PrintOrigin>& origins) { calibrate(*view, app, origins); });
+    QObject::connect(view, &View::modifiedChanged, view, [child] {
         if (!child) return;
         child->SyncModified();
         child->ScheduleRecovery();
@@ -54,53 +55,27 @@ QWidget* CreateSadView(CEinheitspapierDoc* doc, QWidget* parent, CTarvexImportAp
         child->SetUndo(std::make_unique<CDocumentUndo>(std::move(access)));
         view->SetUndo(child->Undo());
         // A page change is a natural pause: the copy is brought up to date at once.
-        QObject::connect(view, &CEinheitspapierView::statusTextChanged, child, [child](int pane) {
+        QObject::connect(view, &View::statusTextChanged, child, [child](int pane) {
             if (pane == 1) child->WriteRecoveryIfPending();
         });
     }
     // The view set its panes while it was built, before anybody listened.
     view->UpdateStatusText();
+}
+
+}  // namespace
+
+QWidget* CreateSadView(CEinheitspapierDoc* doc, QWidget* parent, CTarvexImportApp& app) {
+    auto* view = new CEinheitspapierView(doc, app.SadEnvironment(), app.FieldDefinitions(), parent);
+    ConnectFormView(view, doc, qobject_cast<CChildFrame*>(parent), app, RunSadPrintCommand,
+                    ShowSadCalibrationSheet);
     return view;
 }
 
 QWidget* CreateDv1View(CDV1_Doc* doc, QWidget* parent, CTarvexImportApp& app) {
     auto* view = new CDV1_View(doc, &app.GetProfile(), app.SadEnvironment(), parent);
-    auto* child = qobject_cast<CChildFrame*>(parent);
-    QObject::connect(view, &CDV1_View::statusTextChanged, view, [&app](int pane, const QString& text) {
-        if (app.MainFrame()) app.MainFrame()->SetStatusText(text, pane);
-    });
-    QObject::connect(view, &CDV1_View::saveRequested, view, [&app, child] {
-        if (child) app.SaveDocument(child, false);
-    });
-    QObject::connect(view, &CDV1_View::printRequested, view,
-                     [&app, view] { RunDv1PrintCommand(*view, app); });
-    QObject::connect(view, &CDV1_View::calibrationRequested, view,
-                     [&app, view](const std::vector<PrintOrigin>& origins) {
-                         ShowDv1CalibrationSheet(*view, app, origins);
-                     });
-    QObject::connect(view, &CDV1_View::modifiedChanged, view, [child] {
-        if (!child) return;
-        child->SyncModified();
-        child->ScheduleRecovery();
-    });
-    if (child) {
-        CDocumentUndo::Access access;
-        access.capture = [doc] { return CaptureDocState(*doc); };
-        access.restore = [view](const DocState& state, const UndoPosition& position) {
-            view->RestoreState(state, position);
-        };
-        access.position = [view] { return view->Position(); };
-        access.setModified = [doc, child](bool modified) {
-            doc->SetModifiedFlag(modified);
-            child->SyncModified();
-        };
-        child->SetUndo(std::make_unique<CDocumentUndo>(std::move(access)));
-        view->SetUndo(child->Undo());
-        QObject::connect(view, &CDV1_View::statusTextChanged, child, [child](int pane) {
-            if (pane == 1) child->WriteRecoveryIfPending();
-        });
-    }
-    view->UpdateStatusText();
+    ConnectFormView(view, doc, qobject_cast<CChildFrame*>(parent), app, RunDv1PrintCommand,
+                    ShowDv1CalibrationSheet);
     return view;
 }
 
