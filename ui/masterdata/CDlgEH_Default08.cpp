@@ -18,24 +18,6 @@
 
 namespace tarvex {
 
-namespace {
-
-std::u16string FromEdit(const QString& text) {
-    // The edit separates lines with LF; the box and the table use CR LF.
-    QString t = text;
-    t.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    t.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
-    return t.toStdU16String();
-}
-
-QString ToEdit(const std::u16string& text) {
-    QString t = Str(text);
-    t.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    return t;
-}
-
-}  // namespace
-
 CDlgEH_Default08::CDlgEH_Default08(Profile& profile, const std::filesystem::path& dataFolder, QWidget* parent)
     : QDialog(parent), m_db(AddressTablePath(profile, dataFolder)) {
     setWindowTitle(Str(mdstr::kAddressTitle));
@@ -122,7 +104,7 @@ void CDlgEH_Default08::showEvent(QShowEvent* e) {
     QDialog::showEvent(e);
     if (m_bFilled) return;
     m_bFilled = true;
-    m_addressEdit->setPlainText(ToEdit(m_strAddress));
+    m_addressEdit->setPlainText(ToEditText(m_strAddress));
     SetEditing(false, false);  // the buttons follow the table opened since construction
     FillList();
     // The first entry in list order is shown.
@@ -167,7 +149,7 @@ void CDlgEH_Default08::ShowRecord(int entry) {
     if (!m_db.ReadAddress(m_entries[static_cast<size_t>(entry)].record, r)) return;
     m_strAddress = AddressText(r);
     m_strCustomsNumber = r.customsNumber;
-    m_addressEdit->setPlainText(ToEdit(m_strAddress));
+    m_addressEdit->setPlainText(ToEditText(m_strAddress));
     m_numberEdit->setText(Str(m_strCustomsNumber));
 }
 
@@ -189,7 +171,7 @@ void CDlgEH_Default08::SetEditing(bool editing, bool newRecord) {
 }
 
 std::u16string CDlgEH_Default08::EditedText() const {
-    return FromEdit(m_addressEdit->toPlainText());
+    return FromEditText(m_addressEdit->toPlainText());
 }
 
 bool CDlgEH_Default08::Save() {

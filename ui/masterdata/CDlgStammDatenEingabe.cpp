@@ -33,19 +33,6 @@ constexpr int kDescriptionLimit = 253;
 // Up to this many entries the lists follow every key typed into the search field.
 constexpr size_t kImmediateFilterEntries = 5000;
 
-std::u16string FromEdit(const QString& text) {
-    QString t = text;
-    t.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    t.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
-    return t.toStdU16String();
-}
-
-QString ToEdit(const std::u16string& text) {
-    QString t = Str(text);
-    t.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    return t;
-}
-
 }  // namespace
 
 CDlgStammDatenEingabe::CDlgStammDatenEingabe(Profile& profile, const std::filesystem::path& dataFolder,
@@ -189,7 +176,7 @@ CDlgStammDatenEingabe::CDlgStammDatenEingabe(Profile& profile, const std::filesy
     connect(m_description, &QPlainTextEdit::textChanged, this, [this] {
         // The table holds 254 bytes: longer texts are refused as they are typed.
         const QString text = m_description->toPlainText();
-        if (static_cast<int>(FromEdit(text).size()) <= kDescriptionLimit) {
+        if (static_cast<int>(FromEditText(text).size()) <= kDescriptionLimit) {
             m_lastDescription = text;
             return;
         }
@@ -283,7 +270,7 @@ void CDlgStammDatenEingabe::ShowEntry(int entry, bool fromCodeList) {
         other->viewport()->update();
     }
     const CArticle a = m_data.GetArticle(static_cast<size_t>(entry));
-    m_description->setPlainText(ToEdit(a.description));
+    m_description->setPlainText(ToEditText(a.description));
     for (int k = 0; k < kArticleCodes; ++k)
         m_codes[static_cast<size_t>(k)]->setText(Str(a.codes[static_cast<size_t>(k)]));
 }
@@ -320,7 +307,7 @@ void CDlgStammDatenEingabe::StartNewEntry() {
 
 CArticle CDlgStammDatenEingabe::EditedArticle() const {
     CArticle a;
-    a.description = FromEdit(m_description->toPlainText());
+    a.description = FromEditText(m_description->toPlainText());
     for (int k = 0; k < kArticleCodes; ++k)
         a.codes[static_cast<size_t>(k)] = m_codes[static_cast<size_t>(k)]->text().toStdU16String();
     return a;
@@ -412,7 +399,7 @@ void CDlgStammDatenEingabe::reject() {
         }
         return;
     }
-    m_result.description = TrimmedRight(FromEdit(m_description->toPlainText()));
+    m_result.description = TrimmedRight(FromEditText(m_description->toPlainText()));
     QDialog::reject();
 }
 
