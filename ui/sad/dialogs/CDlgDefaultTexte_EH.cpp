@@ -11,6 +11,7 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QStyle>
 #include <QVBoxLayout>
 
 #include "core/app/ShellStrings.h"
@@ -59,7 +60,9 @@ CDlgDefaultTexte_EH::CDlgDefaultTexte_EH(Profile& profile, CFieldDefinitions& de
         // Four lines of 49 characters, as the box holds them.
         const QFontMetrics fm(m_pAddress->font());
         m_pAddress->setMinimumWidth(fm.horizontalAdvance(QString(49, QLatin1Char('M'))) * 7 / 10 + 12);
-        m_pAddress->setFixedHeight(fm.lineSpacing() * 4 + 14);
+        // Room for the horizontal scroll bar a long line brings, so that it never hides line 4.
+        m_pAddress->setFixedHeight(fm.lineSpacing() * 4 + 14 +
+                                   m_pAddress->style()->pixelMetric(QStyle::PM_ScrollBarExtent));
     }
     m_pZollNummer1 = new QLineEdit(this);
     m_pZollNummer1->setObjectName(QStringLiteral("ctl1001"));
