@@ -118,6 +118,7 @@ QStringList AllTexts(Doc& doc) {
 std::unique_ptr<CTarvexImportApp> MakeApp(const QStringList& args) {
     auto app = std::make_unique<CTarvexImportApp>();
     app->m_runNewDialog = [] { return 0; };
+    app->m_bSplashEnabled = false;  // it would take the tests' first key
     app->m_showMessage = [](const QString&, const QString& text) {
         qWarning("message: %s", qPrintable(text));
     };
@@ -578,6 +579,14 @@ private slots:
                  v->GoToField(5, 1);
              }},
             {"check mark", [](CDV1_View* v) { v->ClickAt(v->BoxViewportRect(0).center()); }},
+            {"check mark by the space bar",
+             [](CDV1_View* v) {
+                 // Tab from the details of 7 (c) leads into the boxes of question 7.
+                 v->GoToField(7, 1);
+                 v->NavigateFromEditor(true);
+                 QKeyEvent space(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "));
+                 QCoreApplication::sendEvent(v, &space);
+             }},
             {"page added", [](CDV1_View* v) { v->OnCommand(cmd::kAddPage); }},
             {"calculation",
              [](CDV1_View* v) {

@@ -242,9 +242,11 @@ void CDV1_View::keyPressEvent(QKeyEvent* e) {
         NavigateFromEditor(key == Qt::Key_Tab && !(e->modifiers() & Qt::ShiftModifier));
         return;
     }
-    if (key == Qt::Key_Space && !(e->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) &&
-        m_nav.TickFocusedBox())
-        return;
+    if (key == Qt::Key_Space && !(e->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
+        // A tick from the keyboard is an undo step as a click is.
+        CUndoScope scope(m_pUndo);
+        if (m_nav.TickFocusedBox()) return;
+    }
     // Outside a main window the view's accelerators come here while a box has the keyboard.
     if (const int id = CKtwEditWindow::AcceleratorCommand(*e); id && EditorCommand(id)) return;
     CKTWScrollViewBase::keyPressEvent(e);
@@ -505,23 +507,29 @@ bool CDV1_View::OnCommand(int id) {
         default:
             break;
     }
-    // The editing commands act on the field with the caret; a box has no text.
-    if (m_nav.FocusedBox() >= 0) return false;
     CKtwEditWindow& edit = *m_pEdit;
+    const bool inField = m_nav.FocusedBox() < 0;
     switch (id) {
         case cmd::kUndo:
-            // Typing in the open box first, then the document's steps.
-            if (edit.document()->isUndoAvailable())
+            // Typing in the open field first, then the document's steps (also while a yes/no box
+            // has the keyboard).
+            if (inField && edit.document()->isUndoAvailable())
                 edit.undo();
             else if (m_pUndo)
                 m_pUndo->Undo();
             return true;
         case cmd::kRedo:
-            if (edit.document()->isRedoAvailable())
+            if (inField && edit.document()->isRedoAvailable())
                 edit.redo();
             else if (m_pUndo)
                 m_pUndo->Redo();
             return true;
+        default:
+            break;
+    }
+    // The other editing commands act on the field with the caret; a box has no text.
+    if (!inField) return false;
+    switch (id) {
         case cmd::kCut:
             edit.cut();
             changed();
