@@ -24,7 +24,6 @@
 #include "core/dv1/Dv1Strings.h"
 #include "core/dv1/FdvFormat.h"
 #include "core/formview/FormZoom.h"
-#include "core/sad/SadEditStrings.h"
 #if __has_include("render/dv1/Dv1PageRenderer.h")
 #include "render/dv1/Dv1PageRenderer.h"
 #define TARVEX_DV1_RENDERER 1
@@ -35,6 +34,7 @@ class CDv1PageRenderer {};
 #endif
 #include "ui/formview/CommandMenu.h"
 #include "ui/formview/Common_DlgMargin02.h"
+#include "ui/formview/FieldFormatCommands.h"
 
 namespace tarvex {
 namespace {
@@ -529,6 +529,10 @@ bool CDV1_View::OnCommand(int id) {
     }
     // The other editing commands act on the field with the caret; a box has no text.
     if (!inField) return false;
+    if (RunFieldFormatCommand(store, id)) {
+        changed();
+        return true;
+    }
     switch (id) {
         case cmd::kCut:
             edit.cut();
@@ -543,30 +547,6 @@ bool CDV1_View::OnCommand(int id) {
             return true;
         case cmd::kSelectAll:
             edit.selectAll();
-            return true;
-        case cmd::kFontLarger:
-            store.FontBigger();
-            changed();
-            return true;
-        case cmd::kFontSmaller:
-            store.FontSmaller();
-            changed();
-            return true;
-        case cmd::kFontBold:
-            store.ToggleBold();
-            changed();
-            return true;
-        case cmd::kAlignLeft:
-            store.SetLeftCurrent();
-            changed();
-            return true;
-        case cmd::kAlignCenter:
-            store.SetCentredCurrent();
-            changed();
-            return true;
-        case cmd::kAlignRight:
-            store.SetRightCurrent();
-            changed();
             return true;
         default:
             return false;
@@ -583,6 +563,7 @@ bool CDV1_View::UpdateCommandUI(int id, CommandState& s) const {
     const CFieldStore& store = m_pDoc->Store();
     const bool inField = m_nav.FocusedBox() < 0;
     s = CommandState();
+    if (FieldFormatCommandState(store, id, inField, s)) return true;
     switch (id) {
         case cmd::kNextField:
         case cmd::kPrevField:
@@ -610,10 +591,6 @@ bool CDV1_View::UpdateCommandUI(int id, CommandState& s) const {
         case cmd::kZoomOut:
             s.enabled = CanZoomOut();
             return true;
-        case cmd::kInsertMode:
-            s.text = store.GetInsertMode() ? QString::fromUtf16(sadeditstr::kInsertModeOff)
-                                           : QString::fromUtf16(sadeditstr::kInsertModeOn);
-            return true;
         case cmd::kUndo:
             s.enabled =
                 (inField && m_pEdit->document()->isUndoAvailable()) || (m_pUndo && m_pUndo->CanUndo());
@@ -627,26 +604,6 @@ bool CDV1_View::UpdateCommandUI(int id, CommandState& s) const {
         case cmd::kPaste:
         case cmd::kSelectAll:
             s.enabled = inField;
-            return true;
-        case cmd::kFontLarger:
-            s.enabled = inField && store.CanFontBigger();
-            return true;
-        case cmd::kFontSmaller:
-            s.enabled = inField && store.CanFontSmaller();
-            return true;
-        case cmd::kFontBold:
-            s.enabled = inField;
-            s.checkable = true;
-            s.checked = inField && store.IsBoldCurrent();
-            return true;
-        case cmd::kAlignLeft:
-        case cmd::kAlignCenter:
-        case cmd::kAlignRight:
-            s.enabled = inField;
-            s.checkable = s.radio = true;
-            s.checked = inField && (id == cmd::kAlignLeft     ? store.IsLeftCurrent()
-                                    : id == cmd::kAlignCenter ? store.IsCentredCurrent()
-                                                              : store.IsRightCurrent());
             return true;
         default:
             return false;

@@ -34,6 +34,7 @@
 #include "render/sad/SadPageSetup.h"
 #include "ui/formview/CommandMenu.h"
 #include "ui/formview/Common_DlgMargin02.h"
+#include "ui/formview/FieldFormatCommands.h"
 #include "ui/sad/SadViewInput.h"
 
 namespace tarvex {
@@ -401,6 +402,10 @@ bool CEinheitspapierView::OnCommand(int id) {
         SetDocumentModified();
         viewport()->update();
     };
+    if (RunFieldFormatCommand(store, id)) {
+        changed();
+        return true;
+    }
     switch (id) {
         case cmd::kUndo:
             // Typing in the open box is undone first, then the document's steps.
@@ -438,30 +443,6 @@ bool CEinheitspapierView::OnCommand(int id) {
             store.SetInsertMode(!store.GetInsertMode());
             UpdateStatusText();
             return true;
-        case cmd::kFontLarger:
-            store.FontBigger();
-            changed();
-            return true;
-        case cmd::kFontSmaller:
-            store.FontSmaller();
-            changed();
-            return true;
-        case cmd::kFontBold:
-            store.ToggleBold();
-            changed();
-            return true;
-        case cmd::kAlignLeft:
-            store.SetLeftCurrent();
-            changed();
-            return true;
-        case cmd::kAlignCenter:
-            store.SetCentredCurrent();
-            changed();
-            return true;
-        case cmd::kAlignRight:
-            store.SetRightCurrent();
-            changed();
-            return true;
         case cmd::kSave:
             store.ActivateField(store.GetCurrentField(), 0);
             emit saveRequested();
@@ -493,6 +474,7 @@ bool CEinheitspapierView::UpdateCommandUI(int id, CommandState& s) const {
     if (m_input->UpdateCommandUI(id, s)) return true;
     const CFieldStore& store = m_pDoc->Store();
     s = CommandState();
+    if (FieldFormatCommandState(store, id, true, s)) return true;
     switch (id) {
         case cmd::kPrint:
         case cmd::kMargins:
@@ -510,32 +492,6 @@ bool CEinheitspapierView::UpdateCommandUI(int id, CommandState& s) const {
         case cmd::kSave:
         case cmd::kNextField:
         case cmd::kPrevField:
-            return true;
-        case cmd::kInsertMode:
-            s.text = store.GetInsertMode() ? QString::fromUtf16(sadeditstr::kInsertModeOff)
-                                           : QString::fromUtf16(sadeditstr::kInsertModeOn);
-            return true;
-        case cmd::kFontLarger:
-            s.enabled = store.CanFontBigger();
-            return true;
-        case cmd::kFontSmaller:
-            s.enabled = store.CanFontSmaller();
-            return true;
-        case cmd::kFontBold:
-            s.checkable = true;
-            s.checked = store.IsBoldCurrent();
-            return true;
-        case cmd::kAlignLeft:
-            s.checkable = s.radio = true;
-            s.checked = store.IsLeftCurrent();
-            return true;
-        case cmd::kAlignCenter:
-            s.checkable = s.radio = true;
-            s.checked = store.IsCentredCurrent();
-            return true;
-        case cmd::kAlignRight:
-            s.checkable = s.radio = true;
-            s.checked = store.IsRightCurrent();
             return true;
         case cmd::kZoomIn:
             s.enabled = CanZoomIn();
