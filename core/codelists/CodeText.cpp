@@ -41,6 +41,37 @@ bool EqualsIgnoringCase(std::u16string_view a, std::u16string_view b) {
     return a.size() == b.size() && StartsWithIgnoringCase(a, b);
 }
 
+void AppendGermanSortKey(std::u16string_view text, std::u16string& key) {
+    for (char16_t c : text) {
+        c = FoldCase(c);
+        if (c >= 0xE0 && c <= 0xFF && c != 0xF7) {
+            // à..ÿ mapped to their base letters
+            constexpr char16_t kBase[] = u"aaaaaaeceeeeiiiidnooooo\xF7ouuuuyty";
+            const char16_t base = kBase[c - 0xE0];
+            if (c == 0xE6) {
+                key += u"ae";
+                continue;
+            }
+            if (c == 0xFE) {
+                key += u"th";
+                continue;
+            }
+            c = base;
+        } else if (c == 0xDF) {
+            key += u"ss";
+            continue;
+        }
+        key.push_back(c);
+    }
+}
+
+std::u16string GermanSortKey(std::u16string_view text) {
+    std::u16string key;
+    key.reserve(text.size());
+    AppendGermanSortKey(text, key);
+    return key;
+}
+
 std::u16string ToUpperText(std::u16string_view text) {
     std::u16string out(text);
     for (char16_t& c : out) {

@@ -26,6 +26,11 @@ char16_t FoldCase(char16_t c);
 bool StartsWithIgnoringCase(std::u16string_view text, std::u16string_view prefix);
 bool EqualsIgnoringCase(std::u16string_view a, std::u16string_view b);
 
+// The key a German sorted list orders names by: case and accents ignored, ß read as "ss".
+// Append form for callers that build many keys into one buffer.
+void AppendGermanSortKey(std::u16string_view text, std::u16string& key);
+std::u16string GermanSortKey(std::u16string_view text);
+
 // Upper case as the delivery-terms box shows it: ASCII and Latin-1 letters, ß stays as it is.
 std::u16string ToUpperText(std::u16string_view text);
 

@@ -574,34 +574,6 @@ static_assert(RowsBeforeSentinel(kCurrencies) == 185);
 constexpr const char16_t* kDe = u"DE";
 constexpr const char16_t* kEur = u"EUR";
 
-// The key a German sorted list orders names by: case and accents ignored, ß read as "ss".
-std::u16string SortKey(std::u16string_view text) {
-    std::u16string key;
-    key.reserve(text.size());
-    for (char16_t c : text) {
-        c = FoldCase(c);
-        if (c >= 0xE0 && c <= 0xFF && c != 0xF7) {
-            // à..ÿ mapped to their base letters
-            constexpr char16_t kBase[] = u"aaaaaaeceeeeiiiidnooooo\xF7ouuuuyty";
-            const char16_t base = kBase[c - 0xE0];
-            if (c == 0xE6) {
-                key += u"ae";
-                continue;
-            }
-            if (c == 0xFE) {
-                key += u"th";
-                continue;
-            }
-            c = base;
-        } else if (c == 0xDF) {
-            key += u"ss";
-            continue;
-        }
-        key.push_back(c);
-    }
-    return key;
-}
-
 int FirstCodeItem(std::span<const CodeText> rows, std::u16string_view prefix) {
     // The first item of the sorted code list that begins with prefix.
     for (int row : CodeListOrder(rows))
@@ -631,7 +603,7 @@ std::vector<int> CodeListOrder(std::span<const CodeText> rows) {
 std::vector<int> NameListOrder(std::span<const CodeText> rows) {
     std::vector<std::u16string> keys;
     keys.reserve(rows.size());
-    for (const CodeText& r : rows) keys.push_back(SortKey(r.text));
+    for (const CodeText& r : rows) keys.push_back(GermanSortKey(r.text));
     std::vector<int> order(rows.size());
     std::iota(order.begin(), order.end(), 0);
     std::stable_sort(order.begin(), order.end(), [&](int a, int b) {

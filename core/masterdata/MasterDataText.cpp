@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <cstring>
 
+#include "core/codelists/CodeText.h"
 #include "core/common/TextCodec.h"
 #include "core/masterdata/MasterDataStrings.h"
 
@@ -107,76 +108,9 @@ FittedLines FitLines(std::u16string_view text, size_t maxLines, size_t width, bo
     return r;
 }
 
-namespace {
-
-// Appends the list key of one character.
-void AppendSortKey(char16_t c, std::u16string& out) {
-    if (c >= u'A' && c <= u'Z') {
-        out += static_cast<char16_t>(c + 32);
-        return;
-    }
-    switch (c) {
-        case u'Ä':
-        case u'ä':
-        case u'À':
-        case u'Á':
-        case u'Â':
-        case u'à':
-        case u'á':
-        case u'â':
-            out += u'a';
-            return;
-        case u'Ö':
-        case u'ö':
-        case u'Ò':
-        case u'Ó':
-        case u'Ô':
-        case u'ò':
-        case u'ó':
-        case u'ô':
-            out += u'o';
-            return;
-        case u'Ü':
-        case u'ü':
-        case u'Ù':
-        case u'Ú':
-        case u'Û':
-        case u'ù':
-        case u'ú':
-        case u'û':
-            out += u'u';
-            return;
-        case u'É':
-        case u'È':
-        case u'Ê':
-        case u'é':
-        case u'è':
-        case u'ê':
-            out += u'e';
-            return;
-        case u'ß':
-            out += u"ss";
-            return;
-        default:
-            out += c;
-    }
-}
-
-}  // namespace
-
-std::u16string ListSortKey(std::u16string_view text) {
-    std::u16string key;
-    key.reserve(text.size());
-    for (char16_t c : text) AppendSortKey(c, key);
-    return key;
-}
-
 std::u16string SearchFold(std::u16string_view text) {
     std::u16string out(text);
-    for (char16_t& c : out) {
-        if ((c >= u'A' && c <= u'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7))
-            c = static_cast<char16_t>(c + 32);
-    }
+    for (char16_t& c : out) c = FoldCase(c);
     return out;
 }
 
@@ -202,7 +136,7 @@ std::vector<int> SortedOrder(const std::vector<std::u16string_view>& texts) {
     std::u16string folded;
     for (size_t i = 0; i < texts.size(); ++i) {
         folded.clear();
-        for (char16_t c : texts[i]) AppendSortKey(c, folded);
+        AppendGermanSortKey(texts[i], folded);
         Item& it = items[i];
         it.offset = static_cast<uint32_t>(keys.size());
         it.length = static_cast<uint32_t>(folded.size() * 2);

@@ -31,12 +31,10 @@ struct FittedLines {
 };
 FittedLines FitLines(std::u16string_view text, size_t maxLines, size_t width, bool trimLeading);
 
-// Case-insensitive key of the dialogs' sorted lists: letters folded to lower case, umlauts to
-// their base letter and ß to "ss", as a sorted list box of a German system orders its entries.
-std::u16string ListSortKey(std::u16string_view text);
 // Case folding for the search (umlauts kept apart from their base letters).
 std::u16string SearchFold(std::u16string_view text);
-// Order of entries by their list text (stable: equal texts keep their order); indexes into texts.
+// Order of entries by their list text in German order (GermanSortKey; stable: equal texts keep
+// their order); indexes into texts.
 std::vector<int> SortedOrder(const std::vector<std::u16string>& texts);
 std::vector<int> SortedOrder(const std::vector<std::u16string_view>& texts);
 

@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <algorithm>
 
+#include "core/codelists/CodeText.h"
 #include "core/masterdata/MasterDataStrings.h"
 #include "core/masterdata/MasterDataText.h"
 #include "ui/app/QtText.h"
@@ -84,9 +85,9 @@ void CMasterDataListView::keyboardSearch(const QString& search) {
     if (now - m_lastKey > QApplication::keyboardInputInterval()) m_typed.clear();
     m_lastKey = now;
     m_typed += search;
-    const std::u16string key = ListSortKey(m_typed.toStdU16String());
+    const std::u16string key = GermanSortKey(m_typed.toStdU16String());
     const std::vector<int>& rows = m_model->Rows();
-    auto keyOf = [this](int entry) { return ListSortKey(m_model->Text(entry)); };
+    auto keyOf = [this](int entry) { return GermanSortKey(m_model->Text(entry)); };
     const auto it = std::lower_bound(rows.begin(), rows.end(), key,
                                      [&](int entry, const std::u16string& k) { return keyOf(entry) < k; });
     if (it == rows.end() || keyOf(*it).compare(0, key.size(), key) != 0) return;
