@@ -26,6 +26,7 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
+#include <cstdlib>
 
 #include "core/app/FreedesktopTypes.h"
 #include "core/dv1/Dv1Doc.h"
@@ -51,6 +52,26 @@
 using namespace tarvex;
 
 namespace {
+
+// Antialiased drawing is rounded differently by the raster engine's code paths for different CPUs, so
+// two drawings of one icon may differ by a colour step or two at the edges. Any real difference (another
+// icon, another colour, a shifted shape) moves channels by far more.
+bool SameDrawing(const QImage& a, const QImage& b) {
+    if (a.size() != b.size()) return false;
+    const QImage x = a.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    const QImage y = b.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    constexpr int kTolerance = 6;
+    for (int row = 0; row < x.height(); ++row) {
+        for (int col = 0; col < x.width(); ++col) {
+            const QRgb p = x.pixel(col, row);
+            const QRgb q = y.pixel(col, row);
+            if (std::abs(qRed(p) - qRed(q)) > kTolerance || std::abs(qGreen(p) - qGreen(q)) > kTolerance ||
+                std::abs(qBlue(p) - qBlue(q)) > kTolerance || std::abs(qAlpha(p) - qAlpha(q)) > kTolerance)
+                return false;
+        }
+    }
+    return true;
+}
 
 // Answers the modal dialogs of a command as they come up, in order, and records their classes.
 // A dialog without an answer left is rejected.
@@ -986,9 +1007,9 @@ private slots:
                 const QImage file(path);
                 QVERIFY2(!file.isNull(), qPrintable(path));
                 QCOMPARE(file.size(), QSize(size, size));
-                QVERIFY2(file.convertToFormat(QImage::Format_ARGB32) ==
-                             DocumentIconImage(index, size).convertToFormat(QImage::Format_ARGB32),
-                         qPrintable(path));
+                QVERIFY2(SameDrawing(file, DocumentIconImage(index, size)), qPrintable(path));
+                // The tolerance still tells the icons apart.
+                QVERIFY2(!SameDrawing(file, DocumentIconImage((index + 1) % 3, size)), qPrintable(path));
             }
         }
     }
