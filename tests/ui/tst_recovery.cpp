@@ -499,6 +499,11 @@ private slots:
         QString typed;  // what the clerk types over the offered name; empty: Escape
         app->m_execFileDialog = [&](QFileDialog& dlg) {
             offered.append(dlg.selectedFiles().value(0));
+            if (offered.size() == 1) {  // the dialog as offered, looked at
+                dlg.show();
+                SaveScreenshot(&dlg, QStringLiteral("save-as-read-only.png"));
+                dlg.hide();
+            }
             if (typed.isEmpty()) return false;
             dlg.selectFile(typed);
             return true;
@@ -510,7 +515,20 @@ private slots:
         for (const QString& target : {held, heldToo}) {
             typed = target;
             messages.clear();
-            QVERIFY(!app->SaveDocument(child, true));
+            if (target == held) {
+                // The real message, looked at.
+                app->m_showMessage = {};
+                ModalAnswers answers({[&](QWidget* w) {
+                    messages.append(qobject_cast<QMessageBox*>(w)->text());
+                    SaveScreenshot(w, QStringLiteral("save-as-held-refused.png"));
+                    ClickButton(w, QMessageBox::Ok);
+                }});
+                QVERIFY(!app->SaveDocument(child, true));
+                QCOMPARE(answers.answered, 1);
+                app->m_showMessage = [&](const QString&, const QString& text) { messages.append(text); };
+            } else {
+                QVERIFY(!app->SaveDocument(child, true));
+            }
             QCOMPARE(messages.size(), 1);
             QVERIFY2(messages[0].contains(QStringLiteral("kann nicht überschrieben werden")),
                      qPrintable(messages[0]));
