@@ -1,4 +1,4 @@
-// Subcommands for D.V.1 files (.fdv): dump and convert (through the SAD commands, by
+// Subcommands for D.V.1 files (.fdv): dump and convert (through the SAD commands, by name or
 // signature), new-dv1 and recalc.
 
 #include "Dv1Commands.h"
@@ -11,6 +11,7 @@
 #include "Commands.h"
 #include "Json.h"
 #include "core/app/SettingsKeys.h"
+#include "core/app/StartupRules.h"
 #include "core/common/CommonStrings.h"
 #include "core/common/TextCodec.h"
 #include "core/dv1/Dv1Calculation.h"
@@ -123,6 +124,12 @@ const CommandRegistrar kRecalc(
 }  // namespace
 
 bool IsFdvFile(const std::string& file) {
+    // The program opens a ".fdv" as a D.V.1 whatever it holds (and refuses it when it holds
+    // something else): so does the tool, so that nothing of another kind is written under that
+    // name. Only the extension is compared, so the name's bytes can be widened one by one.
+    std::u16string name(file.begin(), file.end());
+    for (char16_t& c : name) c = static_cast<char16_t>(static_cast<unsigned char>(c));
+    if (TemplateForPath(name) == DocTemplate::Dv1) return true;
     // Only a regular file is looked into: a pipe would keep the tool waiting. Anything else goes
     // to the SAD reader, which refuses it with its message.
     std::error_code ec;
@@ -138,6 +145,8 @@ int DumpFdv(const std::string& file) {
     CDV1_Doc doc;
     FdvReadInfo info;
     if (!Load(file, doc, &info)) return kExitFile;
+    // The message the program opens the file with: bytes without a signature are refused too.
+    doc.m_nLoadMessage = FdvOpenMessage(doc, info);
     std::cout << DumpJson(doc, info) << std::flush;
     if (doc.m_nLoadMessage != 0) {
         std::cerr << "tarvex: " << file << ": " << ToUtf8(FdvLoadMessageText(doc.m_nLoadMessage)) << "\n";

@@ -1,6 +1,6 @@
 #pragma once
-// The D.V.1 side of the commands that take either kind of document: dump and convert tell the
-// kinds apart by the file's signature.
+// The D.V.1 side of the commands that take either kind of document: a file named ".fdv" is a
+// D.V.1 as in the program, any other file is one when it carries the D.V.1 signature.
 
 #include <string>
 
@@ -9,7 +9,8 @@ namespace tarvex::cli {
 struct PageArgs;
 struct PdfArgs;
 
-// True when the file begins with the signature of a D.V.1 file of any version.
+// True for a ".fdv" name (any case) and for a file that begins with the signature of a D.V.1
+// file of any version.
 bool IsFdvFile(const std::string& file);
 int DumpFdv(const std::string& file);
 int ConvertFdv(const std::string& in, const std::string& out);

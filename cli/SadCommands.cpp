@@ -1,5 +1,5 @@
 // Subcommands for SAD files: dump, convert, new-sad. dump and convert hand D.V.1 files (told
-// apart by their signature) to Dv1Commands.cpp.
+// apart by their ".fdv" name or their signature) to Dv1Commands.cpp.
 
 #include <iostream>
 #include <string>

@@ -113,6 +113,10 @@ inline constexpr char16_t kLockedSaveRefused[] =
     u"Bitte wählen Sie einen anderen Namen.";
 inline constexpr char16_t kUnknownUser[] = u"einem anderen Benutzer";
 inline constexpr char16_t kReadOnlySuffix[] = u" (schreibgeschützt)";
+// The name "Speichern unter" offers in a read-only window: "Einfuhr (Kopie).aef", then
+// "Einfuhr (Kopie 2).aef" ...
+inline constexpr char16_t kCopySuffix[] = u" (Kopie)";
+inline constexpr char16_t kCopySuffixN[] = u" (Kopie %1)";
 inline constexpr char16_t kChangedOnDisk[] =
     u"Die Datei \"%1\" wurde seit dem Öffnen außerhalb von Tarvex-Import geändert.\n\n"
     u"Möchten Sie sie trotzdem mit Ihrem Stand überschreiben?";

@@ -102,7 +102,9 @@ bool ReadAef(std::span<const uint8_t> data, CEinheitspapierDoc& doc, std::string
         info->size = data.size();
     }
     doc.m_nLoadStatus = 0;
-    doc.ResetContents();
+    // Without the defaults of new documents: what the file does not hold stays empty, also in
+    // an old version that has fewer boxes or a file too short to hold anything.
+    doc.ResetContents(false);
     doc.SetContinuationCount(1);
     doc.SetModifiedFlag(false);
     if (data.size() < kAefSignatureLength) return true;

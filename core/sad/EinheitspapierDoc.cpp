@@ -100,7 +100,7 @@ void CEinheitspapierDoc::SetContinuationCount(uint16_t count) {
     m_store.SetPageCount(count, 2);
 }
 
-void CEinheitspapierDoc::ResetContents() {
+void CEinheitspapierDoc::ResetContents(bool fillDefaults) {
     // The store goes back to a new document's layout, so that nothing of earlier contents
     // survives into a document that is read afterwards.
     ConfigureStore();
@@ -111,13 +111,15 @@ void CEinheitspapierDoc::ResetContents() {
     m_legacyTexts2.clear();
     m_legacyTexts3.clear();
     m_legacyValues.clear();
-    FillNewDefaults();
+    m_bNewDocument = false;
+    if (fillDefaults) FillNewDefaults();
 }
 
 bool CEinheitspapierDoc::OnNewDocument() {
     ResetContents();
     FillNewDefaults();
     m_bModified = false;
+    m_bNewDocument = true;
     return true;
 }
 

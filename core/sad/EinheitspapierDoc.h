@@ -53,9 +53,14 @@ public:
     // --- document operations
     void FillNewDefaults();
     void SetContinuationCount(uint16_t count);
-    void ResetContents();
+    // Back to an empty document; with fillDefaults the defaults of new documents go in. A file's
+    // reader resets without them: a document read from a file shows what the file holds.
+    void ResetContents(bool fillDefaults = true);
     // The framework's new-document step: reset, then the defaults once more.
     bool OnNewDocument();
+    // True from OnNewDocument until a file is read: only a new document takes the defaults the
+    // view adds when it first shows it (box 8).
+    bool IsNewDocument() const { return m_bNewDocument; }
     // Old file versions (AefLegacy.cpp). MapLegacyTexts fills the legacy lists from the 1337
     // texts of a "KTW-AEForm@1.10" file and sets the continuation sheet count to 8; 255 when the
     // list is too short (the lists stay empty), else 0. ConvertLegacyTexts moves the legacy lists
@@ -88,6 +93,7 @@ private:
     Profile* m_pProfile;
     CFieldStore m_store;
     bool m_bModified = false;
+    bool m_bNewDocument = false;
     std::function<CivilDate()> m_today;
 };
 

@@ -66,7 +66,9 @@ SadInitialUpdate InitialiseSadDocument(CEinheitspapierDoc& doc, Profile& profile
     // Only the four forms exist; any other code read from a file is drawn and printed as the
     // form the user works with.
     if (doc.m_nFormVariant < 0 || doc.m_nFormVariant > 3) doc.m_nFormVariant = currentVariant;
-    FillBox8Defaults(doc.Store(), profile);
+    // The consignee defaults go into new documents only: a document read from a file shows
+    // (and prints and saves) the consignee the file holds.
+    if (doc.IsNewDocument()) FillBox8Defaults(doc.Store(), profile);
     // "Auf Seite 2 nicht drucken": the address copies of the continuation sheets stay on screen
     // only, in whichever form the document is switched to.
     if ((settings::Get(profile, settings::kEHForm, settings::kFeld2) & 4) &&

@@ -35,7 +35,8 @@ struct SadInitialUpdate {
     bool exportFile = false;     // "Dies ist eine Export-Einheitspapier-Datei!" is to be shown
 };
 // The view's initial update without the window: settles the form variant (an export file or one
-// without a form takes currentVariant), fills box 8 and marks the crossed-out boxes.
+// without a form takes currentVariant), fills box 8 of a new document and marks the crossed-out
+// boxes.
 SadInitialUpdate InitialiseSadDocument(CEinheitspapierDoc& doc, Profile& profile,
                                        CFieldDefinitions& definitions, int currentVariant);
 

@@ -6,6 +6,7 @@
 
 #include "core/app/Profile.h"
 #include "core/common/TextCodec.h"
+#include "core/formview/DocumentState.h"
 #include "core/formview/FieldDefinitions.h"
 #include "core/sad/Box47.h"
 #include "core/sad/SadEditStrings.h"
@@ -16,6 +17,17 @@
 
 namespace tarvex {
 namespace {
+
+// The store's texts and formatting before a dialog's result goes in: a result that puts back
+// what was there is no change of the document.
+class StoreSnapshot {
+public:
+    explicit StoreSnapshot(const CFieldStore& store) : m_state(CaptureStore(store)) {}
+    bool Differs(const CFieldStore& store) const { return !(CaptureStore(store) == m_state); }
+
+private:
+    DocState m_state;
+};
 
 // The last field Tab walks on each sheet; what lies beyond are the raw cells of the box 47
 // tables and fields that only the program fills.
@@ -178,7 +190,20 @@ void CSadNavigation::LeaveCurrentField(int target, int page, bool& skipCommitPas
             P == 1 ? (target == kFieldBox3a || target == kFieldBox5 || target == kFieldBox32)
                    : (target == kContFieldBox3a || target == ContFieldOfItem(0, kItemBox32) ||
                       target == ContFieldOfItem(1, kItemBox32) || target == ContFieldOfItem(2, kItemBox32));
-        if (counts) UpdatePositions(*this);
+        if (counts) {
+            // The text typed into the box being left and the filling are two changes, unless
+            // the filling follows from the text (a box 31 filled or emptied): undo then takes
+            // back both at once, as nothing of the filling would be left without the text.
+            const IEditWindow* window = s.Window();
+            const std::u16string stored = s.GetFieldText(F, P);
+            const std::u16string typed = window && window->HasWindow() ? window->WindowText() : stored;
+            const int C = m_doc.m_nContinuationCount;
+            const bool follows = typed != stored && PositionTexts(s, C, PositionText{F, P, stored}) !=
+                                                        PositionTexts(s, C, PositionText{F, P, typed});
+            s.ActivateField(F, 0);
+            if (!follows) m_host.EndUndoStep();
+            UpdatePositions(*this);
+        }
     }
 
     const int stampA = ProfileInt(settings::kStampA);
@@ -222,16 +247,20 @@ void CSadNavigation::EnterFirstSheet(int target, int from) {
         m_host.SetHelpContext(444);
         const int v = m_doc.m_nFormVariant;
         if (IsEditable(kFieldBox44, 1) && HasInputTaxBox(v)) {
-            std::u16string text = s.GetCurrentText();
-            bool inputTax = m_doc.m_nInputTax != 0;
+            const std::u16string before = s.GetCurrentText();
+            std::u16string text = before;
+            const bool inputTaxBefore = m_doc.m_nInputTax != 0;
+            bool inputTax = inputTaxBefore;
             m_host.ShowEditWindow(false);
-            if (m_host.RunFeld44(text, inputTax)) {
+            // Only a dialog that changed something changes the document: Cancel, or OK on the
+            // same lines, leaves it as it was (trailing empty lines are no text: saving drops them).
+            if (m_host.RunFeld44(text, inputTax) &&
+                (TrimmedRight(text) != TrimmedRight(before) || inputTax != inputTaxBefore)) {
                 s.SetCurrentText(text);
                 m_doc.m_nInputTax = inputTax ? 1 : 0;
                 m_doc.SetModifiedFlag();
             }
             m_host.ShowEditWindow(true);
-            m_doc.SetModifiedFlag();
             if (m_bBackward) {
                 AfterEntryDialog(kFieldBox44, 1);
                 return;
@@ -274,10 +303,11 @@ void CSadNavigation::EnterContinuation(int target, int from, int page) {
             values[static_cast<size_t>(i)] = s.GetFieldText(kContFieldSummaryTable + i, current);
         m_host.ShowEditWindow(false);
         if (m_host.RunFeld47Summe(values) && values.size() >= 22) {
+            const StoreSnapshot before(s);
             for (int i = 0; i < 22; ++i)
                 s.SetFieldText(kContFieldSummaryTable + i, values[static_cast<size_t>(i)], current);
             SetDutyTableFontSizes(s, kContFieldSummaryTable, current, kFeld47SummeColumns);
-            m_doc.SetModifiedFlag();
+            if (before.Differs(s)) m_doc.SetModifiedFlag();
         }
         m_host.ShowEditWindow(true);
         AfterEntryDialog(target, current);
@@ -290,6 +320,7 @@ bool CSadNavigation::RunStampDialog(int target, int page, bool copyToPage2) {
     CFieldStore& s = Store();
     std::u16string text = s.GetCurrentText();
     if (!m_host.RunTextInput3L(text)) return false;
+    const StoreSnapshot before(s);
     const StampText st = ThreeLineStampText(text);
     s.SetCurrentText(st.text);
     if (copyToPage2) s.SetFieldText(target - 2, st.text, 2);
@@ -301,7 +332,7 @@ bool CSadNavigation::RunStampDialog(int target, int page, bool copyToPage2) {
         s.SetCentred(target - 2, 2);
         s.SetBold(target - 2, 2);
     }
-    m_doc.SetModifiedFlag();
+    if (before.Differs(s)) m_doc.SetModifiedFlag();
     return true;
 }
 
@@ -311,10 +342,11 @@ void CSadNavigation::RunDutyDialog(int base, int page) {
     for (int i = 0; i < 36; ++i) values[static_cast<size_t>(i)] = s.GetFieldText(base + i, page);
     m_host.ShowEditWindow(false);
     if (m_host.RunFeld47(values) && values.size() >= 36) {
+        const StoreSnapshot before(s);
         for (int i = 0; i < 36; ++i) s.SetFieldText(base + i, values[static_cast<size_t>(i)], page);
         // Documents from before the column sizes get them here, so that the codes print whole.
         SetDutyTableFontSizes(s, base, page, kFeld47Columns);
-        m_doc.SetModifiedFlag();
+        if (before.Differs(s)) m_doc.SetModifiedFlag();
     }
     m_host.ShowEditWindow(true);
 }

@@ -35,6 +35,8 @@ public:
     virtual void UpdateStatusText() = 0;
     // Invalidate, erase and update at once.
     virtual void Redraw() = 0;
+    // What has changed so far is one undo step; what follows goes into the next one.
+    virtual void EndUndoStep() {}
 
     // A message with only an OK button and no icon.
     virtual void ShowMessage(const std::u16string& text) = 0;

@@ -3,6 +3,8 @@
 #include <string>
 
 #include "core/common/TextCodec.h"
+#include "core/formview/DocumentState.h"
+#include "core/formview/FieldStore.h"
 #include "core/sad/SadFields.h"
 #include "core/sad/SadNavigation.h"
 #include "core/sad/SadPages.h"
@@ -29,38 +31,51 @@ void SetFormVariant(CSadNavigation& nav, int variant) {
     FirstPage(nav);
 }
 
-void UpdatePositions(CSadNavigation& nav) {
-    CFieldStore& s = nav.Store();
-    s.ActivateField(s.GetCurrentField(), 0);
-    const int C = nav.Doc().m_nContinuationCount;
+std::vector<PositionText> PositionTexts(const CFieldStore& s, int C,
+                                        const std::optional<PositionText>& instead) {
+    auto box31 = [&](int item, int page) {
+        const int field = ContFieldOfItem(item, kItemBox31);
+        if (instead && instead->field == field && instead->page == page) return TrimmedRight(instead->text);
+        return TrimmedRight(s.GetFieldText(field, page));
+    };
+    std::vector<PositionText> out;
     size_t length = 0;
-    for (int g = 0; g < 3; ++g)
-        length += TrimmedRight(s.GetFieldText(ContFieldOfItem(g, kItemBox31), 2)).size();
+    for (int g = 0; g < 3; ++g) length += box31(g, 2).size();
 
-    nav.PutText(kFieldBox32, 1, u"1");
+    out.push_back({kFieldBox32, 1, u"1"});
     int items = 1;
     if (length == 0) {
-        nav.PutText(kFieldBox3a, 1, u"");
-        nav.PutText(kFieldBox3b, 1, u"");
+        out.push_back({kFieldBox3a, 1, u""});
+        out.push_back({kFieldBox3b, 1, u""});
     } else {
-        nav.PutText(kFieldBox3a, 1, u"1");
-        nav.PutText(kFieldBox3b, 1, Number(C + 1));
+        out.push_back({kFieldBox3a, 1, u"1"});
+        out.push_back({kFieldBox3b, 1, Number(C + 1)});
         bool done = false;
         for (int p = 2; p <= C + 1 && !done; ++p) {
-            nav.PutText(kContFieldBox3a, p, Number(p));
-            nav.PutText(kContFieldBox3b, p, Number(C + 1));
+            out.push_back({kContFieldBox3a, p, Number(p)});
+            out.push_back({kContFieldBox3b, p, Number(C + 1)});
             for (int g = 0; g < 3; ++g) {
-                if (TrimmedRight(s.GetFieldText(ContFieldOfItem(g, kItemBox31), p)).empty()) {
+                if (box31(g, p).empty()) {
                     done = true;
                     break;
                 }
                 ++items;
-                nav.PutText(ContFieldOfItem(g, kItemBox32), p, Number(items));
+                out.push_back({ContFieldOfItem(g, kItemBox32), p, Number(items)});
             }
         }
     }
-    nav.PutText(kFieldBox5, 1, Number(items));
-    nav.Doc().SetModifiedFlag();
+    out.push_back({kFieldBox5, 1, Number(items)});
+    return out;
+}
+
+void UpdatePositions(CSadNavigation& nav) {
+    CFieldStore& s = nav.Store();
+    s.ActivateField(s.GetCurrentField(), 0);
+    const DocState before = CaptureStore(s);
+    for (const PositionText& t : PositionTexts(s, nav.Doc().m_nContinuationCount))
+        nav.PutText(t.field, t.page, t.text);
+    // Boxes that held these numbers already are no change of the document.
+    if (!(CaptureStore(s) == before)) nav.Doc().SetModifiedFlag();
     nav.Host().Redraw();
 }
 

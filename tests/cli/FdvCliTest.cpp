@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <fstream>
 
 #include "core/dv1/Dv1Doc.h"
@@ -108,14 +109,59 @@ TEST_F(FdvCli, DumpOfAFileNotTakenOverGivesTheJsonAndTheMessage) {
 
 TEST_F(FdvCli, DumpTellsTheKindsApartBySignature) {
     std::filesystem::copy_file(Fixture("v110.fdv"), m_dir / "named-wrong.aef");
-    std::filesystem::copy_file(std::filesystem::path(TARVEX_FIXTURES_DIR) / "aef" / "v210.aef",
-                               m_dir / "named-wrong.fdv");
     const CliRun fdv = Tarvex("dump " + Path("named-wrong.aef"));
     EXPECT_EQ(fdv.exitCode, 0) << fdv.err;
     EXPECT_EQ(fdv.out.rfind("{\"format\":\"fdv\",", 0), 0u);
-    const CliRun aef = Tarvex("dump " + Path("named-wrong.fdv"));
-    EXPECT_EQ(aef.exitCode, 0) << aef.err;
-    EXPECT_EQ(aef.out.rfind("{\"format\":\"aef\",", 0), 0u);
+}
+
+// A ".fdv" is read as the program opens it: as a D.V.1, whatever it holds. Bytes without the
+// D.V.1 signature are refused with the program's message by every command, and nothing is
+// written; an empty file is the empty form the program shows for it, never an SAD.
+TEST_F(FdvCli, AFileNamedFdvIsReadAsTheProgramOpensIt) {
+    const std::string sad = std::string(TARVEX_FIXTURES_DIR) + "/aef/v210.aef";
+    std::filesystem::copy_file(sad, m_dir / "sad.fdv");
+    std::ofstream(m_dir / "ten.fdv", std::ios::binary) << "0123456789";
+    std::ofstream(m_dir / "EMPTY.FDV", std::ios::binary).flush();
+    ASSERT_EQ(std::filesystem::file_size(m_dir / "ten.fdv"), 10u);
+    ASSERT_EQ(std::filesystem::file_size(m_dir / "EMPTY.FDV"), 0u);
+
+    const std::string commands[] = {"dump @",           "convert @ out.fdv", "render @ -o out.png",
+                                    "pdf @ -o out.pdf", "recalc @",          "recalc @ out.fdv"};
+    auto commandLine = [&](std::string c, const std::string& file) {
+        c.replace(c.find('@'), 1, Path(file));
+        for (const char* out : {"out.fdv", "out.png", "out.pdf"})
+            if (size_t at = c.find(out); at != std::string::npos) c.replace(at, std::strlen(out), Path(out));
+        return c;
+    };
+    for (const char* refused : {"sad.fdv", "ten.fdv"}) {
+        const std::vector<uint8_t> before = ReadBytes(m_dir / refused);
+        for (const std::string& c : commands) {
+            const std::string line = commandLine(c, refused);
+            SCOPED_TRACE(line);
+            const CliRun r = Tarvex(line);
+            EXPECT_EQ(r.exitCode, 1);
+            EXPECT_NE(r.err.find("Dies ist kein bekanntes Dokumentformat und\nkann daher nicht ge\u00f6ffnet "
+                                 "werden!"),
+                      std::string::npos)
+                << r.err;
+            EXPECT_EQ(r.out.find("\"format\":\"aef\""), std::string::npos) << r.out.substr(0, 100);
+            for (const char* out : {"out.fdv", "out.png", "out.pdf"})
+                EXPECT_FALSE(std::filesystem::exists(m_dir / out)) << out;
+            EXPECT_EQ(ReadBytes(m_dir / refused), before);
+        }
+    }
+
+    const CliRun dump = Tarvex("dump " + Path("EMPTY.FDV"));
+    EXPECT_EQ(dump.exitCode, 0) << dump.err;
+    EXPECT_EQ(dump.out.rfind("{\"format\":\"fdv\",\"signature\":null,\"version\":null,\"message\":0,", 0), 0u)
+        << dump.out.substr(0, 100);
+    const CliRun convert = Tarvex("convert " + Path("EMPTY.FDV") + " " + Path("out.fdv"));
+    ASSERT_EQ(convert.exitCode, 0) << convert.err;
+    const std::vector<uint8_t> written = ReadBytes(m_dir / "out.fdv");
+    ASSERT_GT(written.size(), 16u);
+    EXPECT_EQ(std::string(written.begin(), written.begin() + 16), "KTW-DV1Form@3.00");
+    EXPECT_EQ(Tarvex("pdf " + Path("EMPTY.FDV") + " -o " + Path("out.pdf")).exitCode, 0);
+    EXPECT_EQ(Tarvex("render " + Path("EMPTY.FDV") + " -o " + Path("out.png")).exitCode, 0);
 }
 
 TEST_F(FdvCli, ConvertWritesTheCurrentVersionAndRefusesWhatItCannotTakeOver) {

@@ -2,6 +2,7 @@
 // sheet, moves a goods item, switches the variant, saves, and reads the file back with
 // "tarvex dump": every text is where it was typed.
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QHeaderView>
 #include <QJsonArray>
@@ -27,6 +28,7 @@
 #include "ui/sad/dialogs/CDlgEH_Default29.h"
 #include "ui/sad/dialogs/CDlgFeld44Einfuhr.h"
 #include "ui/sad/dialogs/CDlgFeld47.h"
+#include "ui/sad/dialogs/CDlgFeld47Base.h"
 #include "ui/sad/dialogs/CDlgFeld47Summe.h"
 #include "ui/sad/dialogs/CDlgGeheZuFeld.h"
 #include "ui/sad/dialogs/CDlgMoveEHWarenpositon.h"
@@ -112,6 +114,13 @@ struct DialogAnswerer {
                 move->SourceList()->setCurrentIndex(1);
                 move->TargetList()->setCurrentIndex(2);
                 QTest::mouseClick(move->OkButton(), Qt::LeftButton);
+            } else if (auto* feld44 = qobject_cast<CDlgFeld44Einfuhr*>(w)) {
+                // OK on what was there changes nothing: tick the input-tax box.
+                feld44->Check()->setChecked(!feld44->Check()->isChecked());
+                feld44->accept();
+            } else if (auto* feld47 = qobject_cast<CDlgFeld47Base*>(w)) {
+                feld47->Cell(0, 1)->setText(feld47->Cell(0, 1)->text() == "12,50" ? "13,50" : "12,50");
+                feld47->accept();
             } else if (auto* go = qobject_cast<CDlgGeheZuFeld*>(w)) {
                 go->Edit()->setText("35");
                 go->accept();

@@ -26,10 +26,12 @@
 #include "core/dv1/Dv1Doc.h"
 #include "core/sad/AefFormat.h"
 #include "core/sad/EinheitspapierDoc.h"
+#include "core/sad/SadFields.h"
 #include "render/app/QSettingsProfile.h"
 #include "ui/app/CDlgRecovery.h"
 #include "ui/app/CMainFrame.h"
 #include "ui/app/CTarvexImportApp.h"
+#include "ui/app/DocumentLock.h"
 #include "ui/app/DocumentRecovery.h"
 #include "ui/app/DocumentWindows.h"
 #include "ui/dv1/CDV1_View.h"
@@ -465,6 +467,170 @@ private slots:
         QVERIFY(!QFileInfo::exists(CDocumentLock::LockPath(file)));
     }
 
+    // A window that could only read its file never writes over a file someone else holds:
+    // "Speichern unter" offers a copy's name in the same folder, and a held name typed anyway is
+    // refused with the holder's user and computer.
+    void saveAsOntoAHeldFileIsRefused() {
+        QTemporaryDir dir;
+        const QString held = NewSadFile(dir.filePath(QStringLiteral("Einfuhr 2.aef")));
+        const QString heldToo = NewSadFile(dir.filePath(QStringLiteral("Andere.aef")));
+        QVERIFY(!NewSadFile(dir.filePath(QStringLiteral("Einfuhr 2 (Kopie).aef"))).isEmpty());
+        const QString copy = dir.filePath(QStringLiteral("Einfuhr 2 (Kopie 2).aef"));
+        // The other program's locks, as it leaves them beside its documents.
+        CDocumentLock theirs, theirsToo;
+        QCOMPARE(theirs.Acquire(held), CDocumentLock::Result::Locked);
+        QCOMPARE(theirsToo.Acquire(heldToo), CDocumentLock::Result::Locked);
+        auto bytes = [](const QString& path) {
+            QFile f(path);
+            return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+        };
+        const QByteArray heldBytes = bytes(held), heldTooBytes = bytes(heldToo);
+
+        std::unique_ptr<CTarvexImportApp> app = MakeApp({});
+        QStringList messages;
+        app->m_showMessage = [&](const QString&, const QString& text) { messages.append(text); };
+        app->m_askYesNo = [](const QString&) { return true; };
+        CChildFrame* child = app->OpenDocumentFile(held);
+        QVERIFY(child);
+        QVERIFY(child->IsReadOnly());
+        TypeInto(ViewOf(child), 22, 1, QStringLiteral("geändert"));
+
+        QStringList offered;
+        QString typed;  // what the clerk types over the offered name; empty: Escape
+        app->m_execFileDialog = [&](QFileDialog& dlg) {
+            offered.append(dlg.selectedFiles().value(0));
+            if (offered.size() == 1) {  // the dialog as offered, looked at
+                dlg.show();
+                SaveScreenshot(&dlg, QStringLiteral("save-as-read-only.png"));
+                dlg.hide();
+            }
+            if (typed.isEmpty()) return false;
+            dlg.selectFile(typed);
+            return true;
+        };
+        QVERIFY(!app->SaveDocument(child, false));
+        QVERIFY(!app->SaveDocument(child, true));
+        QCOMPARE(offered, QStringList({copy, copy}));
+
+        for (const QString& target : {held, heldToo}) {
+            typed = target;
+            messages.clear();
+            if (target == held) {
+                // The real message, looked at.
+                app->m_showMessage = {};
+                ModalAnswers answers({[&](QWidget* w) {
+                    messages.append(qobject_cast<QMessageBox*>(w)->text());
+                    SaveScreenshot(w, QStringLiteral("save-as-held-refused.png"));
+                    ClickButton(w, QMessageBox::Ok);
+                }});
+                QVERIFY(!app->SaveDocument(child, true));
+                QCOMPARE(answers.answered, 1);
+                app->m_showMessage = [&](const QString&, const QString& text) { messages.append(text); };
+            } else {
+                QVERIFY(!app->SaveDocument(child, true));
+            }
+            QCOMPARE(messages.size(), 1);
+            QVERIFY2(messages[0].contains(QStringLiteral("kann nicht überschrieben werden")),
+                     qPrintable(messages[0]));
+            QVERIFY2(messages[0].contains(QFileInfo(target).fileName()), qPrintable(messages[0]));
+            QVERIFY2(messages[0].contains(QSysInfo::machineHostName()), qPrintable(messages[0]));
+            QVERIFY2(messages[0].contains(QFileInfo(CDocumentLock::LockPath(target)).owner()),
+                     qPrintable(messages[0]));
+            QVERIFY(child->IsReadOnly());
+            QVERIFY(child->IsModified());
+        }
+        QCOMPARE(bytes(held), heldBytes);
+        QCOMPARE(bytes(heldToo), heldTooBytes);
+
+        // A window of its own is refused the held file just the same.
+        CChildFrame* own = app->CreateNewDocument(0);
+        QVERIFY(own);
+        typed = held;
+        messages.clear();
+        QVERIFY(!app->SaveDocument(own, true));
+        QCOMPARE(messages.size(), 1);
+        QCOMPARE(bytes(held), heldBytes);
+        own->CloseWithoutAsking();
+
+        // The offered copy is taken: the window now edits the copy and holds it.
+        typed = copy;
+        QVERIFY(app->SaveDocument(child, false));
+        QCOMPARE(QFileInfo(child->PathName()), QFileInfo(copy));
+        QVERIFY(!child->IsReadOnly());
+        QVERIFY(child->HoldsLock());
+        QCOMPARE(bytes(held), heldBytes);
+        child->CloseWithoutAsking();
+        QCoreApplication::processEvents();
+    }
+
+    // With every form default switched on (F8), a saved declaration opens as the file holds it:
+    // the window is unchanged, and saving it writes back the file's own consignee.
+    void openedDocumentKeepsItsBoxesWithTheFormDefaultsOn() {
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("Empfaenger.aef"));
+        {
+            CEinheitspapierDoc doc;
+            doc.OnNewDocument();
+            doc.m_nFormVariant = 0;
+            CFieldStore& s = doc.Store();
+            s.SetFieldText(18, u"Empfänger aus der Datei", 1);  // box 8
+            s.SetFieldText(17, u"DE111", 1);                    // box 8 "Nr."
+            s.SetFieldText(8, u"Empfänger aus der Datei", 2);   // continuation box 2
+            s.SetFieldText(25, u"Versender - 00300", 1);        // box 14
+            std::string error;
+            QVERIFY(SaveAefFile(std::filesystem::path(file.toStdU16String()), doc, error));
+        }
+        std::unique_ptr<CTarvexImportApp> app = MakeApp({});
+        Profile& profile = app->GetProfile();
+        const std::pair<const char*, int> ints[] = {{"Feld2", 4},   {"Feld14", 4}, {"Anmelder", 3},
+                                                    {"Feld17", 4},  {"Feld34", 4}, {"AutoDateInStamp", 1},
+                                                    {"Stamp_A", 1}, {"Stamp_C", 1}};
+        const std::pair<const char*, const char16_t*> texts[] = {{"Firma1", u"Vorgabe GmbH"},
+                                                                 {"ZollNummer1", u"DE999"},
+                                                                 {"ZollNummer2", u"DE888"},
+                                                                 {"Bundesland1", u"03"},
+                                                                 {"Bundesland2", u"02"}};
+        for (const auto& [key, value] : ints) profile.WriteProfileInt("EHForm_Defaults", key, value);
+        for (const auto& [key, value] : texts) profile.WriteProfileString("EHForm_Defaults", key, value);
+        // The other tests of this program start from the built-in defaults again.
+        auto restore = qScopeGuard([&] {
+            for (const auto& [key, value] : ints) profile.DeleteValue("EHForm_Defaults", key);
+            for (const auto& [key, value] : texts) profile.DeleteValue("EHForm_Defaults", key);
+        });
+
+        CChildFrame* child = app->OpenDocumentFile(file);
+        QVERIFY(child);
+        const CFieldStore& s = child->SadDocument()->Store();
+        QCOMPARE(s.GetFieldText(18, 1), u"Empfänger aus der Datei");
+        QCOMPARE(s.GetFieldText(17, 1), u"DE111");
+        QCOMPARE(s.GetFieldText(8, 2), u"Empfänger aus der Datei");
+        QCOMPARE(s.GetFieldText(7, 2), u"");
+        QCOMPARE(s.GetFieldText(25, 1), u"Versender - 00300");
+        QCOMPARE(s.GetFieldText(24, 1), u"");
+        QCOMPARE(s.GetFieldText(30, 1), u"");              // box 17 b
+        QCOMPARE(s.GetFieldText(60, 1), u"");              // box 34 b
+        QCOMPARE(s.GetFieldText(FieldStampA(4), 1), u"");  // stamp dates
+        QCOMPARE(s.GetFieldText(FieldStampC(4), 1), u"");
+        QVERIFY(!child->IsModified());
+        QVERIFY(!child->isWindowModified());
+        QVERIFY(app->SaveDocument(child, false));
+        CEinheitspapierDoc back;
+        std::string error;
+        QVERIFY(LoadAefFile(std::filesystem::path(file.toStdU16String()), back, error));
+        QCOMPARE(back.Store().GetFieldText(18, 1), u"Empfänger aus der Datei");
+        QCOMPARE(back.Store().GetFieldText(8, 2), u"Empfänger aus der Datei");
+        child->CloseWithoutAsking();
+
+        // A new document takes them.
+        CChildFrame* fresh = app->CreateNewDocument(0);
+        QVERIFY(fresh);
+        QCOMPARE(fresh->SadDocument()->Store().GetFieldText(18, 1), u"Vorgabe GmbH");
+        QCOMPARE(fresh->SadDocument()->Store().GetFieldText(8, 2), u"Vorgabe GmbH");
+        QCOMPARE(fresh->SadDocument()->Store().GetFieldText(24, 1), u"DE888");
+        fresh->CloseWithoutAsking();
+        QCoreApplication::processEvents();
+    }
+
     void undoAndRedoEveryKindOfCommand() {
         std::unique_ptr<CTarvexImportApp> app = MakeApp({});
         struct Case {
@@ -482,7 +648,8 @@ private slots:
              {},
              [](CEinheitspapierView* v) {
                  TypeInto(v, 10, 1, QStringLiteral("Spedition Nord"));
-                 v->GoToField(13, 1);
+                 // Back to its number: going on to box 5 would fill boxes 3/5/32, a step of its own.
+                 v->GoToField(9, 1);
              },
              {}},
             {"font larger", {}, [](CEinheitspapierView* v) { v->OnCommand(cmd::kFontLarger); }, {}},
@@ -563,6 +730,119 @@ private slots:
         QCOMPARE(app->MainFrame()->CommandForKey(QKeySequence(QStringLiteral("Ctrl+Z"))), cmd::kAlignCenter);
         QCOMPARE(app->MainFrame()->CommandForKey(QKeySequence(QStringLiteral("Alt+Backspace"))), cmd::kUndo);
         QCOMPARE(app->MainFrame()->CommandForKey(QKeySequence(QStringLiteral("Ctrl+Y"))), cmd::kRedo);
+    }
+
+    // A dialog closed without a change (Escape, or OK on what was there) leaves a saved document
+    // unmodified and adds no undo step.
+    void dialogsThatChangeNothingLeaveTheDocumentAlone() {
+        std::unique_ptr<CTarvexImportApp> app = MakeApp({});
+        auto reject = [](QWidget* w) { qobject_cast<QDialog*>(w)->reject(); };
+        struct Case {
+            const char* name;
+            bool goodsItems;  // box 31 of every goods item filled first
+            std::function<void(CEinheitspapierView*)> command;
+            std::function<void(QWidget*)> answer;
+        };
+        const Case cases[] = {
+            {"box 44, Abbrechen", false, [](CEinheitspapierView* v) { v->GoToField(kFieldBox44, 1); },
+             reject},
+            {"box 44, OK without a change", false,
+             [](CEinheitspapierView* v) { v->GoToField(kFieldBox44, 1); },
+             [](QWidget* w) {
+                 QVERIFY(qobject_cast<CDlgFeld44Einfuhr*>(w));
+                 qobject_cast<QDialog*>(w)->accept();
+             }},
+            {"box 47, Abbrechen", false, [](CEinheitspapierView* v) { v->GoToField(kFieldBox47, 1); },
+             reject},
+            {"box 47 (Summe), Abbrechen", false,
+             [](CEinheitspapierView* v) {
+                 v->OnCommand(cmd::kNextPage);
+                 v->GoToField(kContFieldBox47Summary, 2);
+             },
+             reject},
+            {"box 15 F2, Abbrechen", false,
+             [](CEinheitspapierView* v) {
+                 v->GoToField(26, 1);
+                 v->OnCommand(cmd::kInsertDefaults);
+             },
+             reject},
+            {"goods item move, Abbrechen", true,
+             [](CEinheitspapierView* v) { v->OnCommand(cmd::kMoveGoodsItem); }, reject},
+        };
+        for (const Case& c : cases) {
+            CChildFrame* child = app->CreateNewDocument(0);
+            CEinheitspapierView* view = ViewOf(child);
+            QVERIFY(view);
+            CEinheitspapierDoc& doc = *child->SadDocument();
+            if (c.goodsItems) {
+                for (int f : {11, 32, 53}) doc.Store().SetFieldText(f, u"Warenbeschreibung", 2);
+                view->ReloadFromStore();
+            }
+            doc.SetModifiedFlag(false);
+            child->SyncModified();
+            const DocState before = CaptureDocState(doc);
+            const int steps = child->Undo()->Stack().count();
+            {
+                ModalAnswers answers({c.answer});
+                c.command(view);
+                QCOMPARE(answers.answered, 1);
+            }
+            QVERIFY2(CaptureDocState(doc) == before, c.name);
+            QVERIFY2(!doc.IsModified(), c.name);
+            QVERIFY2(!child->IsModified(), c.name);
+            QVERIFY2(!child->isWindowModified(), c.name);
+            QCOMPARE(child->Undo()->Stack().count(), steps);
+            child->CloseWithoutAsking();
+            QCoreApplication::processEvents();
+        }
+    }
+
+    // One undo step is one change: a text typed into box 31 and the automatic filling of boxes
+    // 3, 5 and 32 on leaving it are one step only when the filling follows from the text.
+    void typedTextAndAutomaticFillingAreOneStepOnlyWhenOneFollowsFromTheOther() {
+        std::unique_ptr<CTarvexImportApp> app = MakeApp({});
+        const int box31 = ContFieldOfItem(0, kItemBox31), box32 = ContFieldOfItem(0, kItemBox32);
+        const struct {
+            const char* name;
+            const char16_t* before;  // box 31 of the first goods item on the continuation sheet
+            const char* typed;
+            int steps;  // undo steps back to the state before
+        } cases[] = {
+            {"first goods item described: the count follows", u"", "Schrauben", 1},
+            {"description changed: the count would be the same", u"Schrauben", "Schrauben M8", 2},
+        };
+        for (const auto& c : cases) {
+            CChildFrame* child = app->CreateNewDocument(0);
+            CEinheitspapierView* view = ViewOf(child);
+            CEinheitspapierDoc& doc = *child->SadDocument();
+            doc.Store().SetFieldText(box31, c.before, 2);
+            view->ReloadFromStore();
+            doc.SetModifiedFlag(false);
+            const DocState before = CaptureDocState(doc);
+            view->OnCommand(cmd::kNextPage);
+            TypeInto(view, box31, 2, QString::fromUtf8(c.typed));
+            view->GoToField(box32, 2);  // fills boxes 3, 5 and 32
+            const CFieldStore& s = doc.Store();
+            QCOMPARE(s.GetFieldText(kFieldBox5, 1), u"2");
+            QCOMPARE(s.GetFieldText(box31, 2), QString::fromUtf8(c.typed).toStdU16String());
+
+            view->OnCommand(cmd::kUndo);
+            if (c.steps == 2) {
+                // The filling goes first; the text stays.
+                QVERIFY2(s.GetFieldText(kFieldBox5, 1).empty(), c.name);
+                QCOMPARE(s.GetFieldText(box31, 2), QString::fromUtf8(c.typed).toStdU16String());
+                QVERIFY(doc.IsModified());
+                view->OnCommand(cmd::kUndo);
+            }
+            QVERIFY2(CaptureDocState(doc) == before, c.name);
+            QVERIFY2(!doc.IsModified(), c.name);
+            // And forward again in as many steps.
+            for (int i = 0; i < c.steps; ++i) view->OnCommand(cmd::kRedo);
+            QCOMPARE(s.GetFieldText(kFieldBox5, 1), u"2");
+            QCOMPARE(s.GetFieldText(box31, 2), QString::fromUtf8(c.typed).toStdU16String());
+            child->CloseWithoutAsking();
+            QCoreApplication::processEvents();
+        }
     }
 
     void dv1UndoAndRedo() {

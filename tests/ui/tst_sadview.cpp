@@ -461,6 +461,7 @@ private slots:
         profile.WriteProfileString("EHForm_Defaults", "Firma2", u"B");
         profile.WriteProfileString("EHForm_Defaults", "ZollNummer1", u"1234567");
         CEinheitspapierDoc doc(&profile);
+        doc.OnNewDocument();  // box 8 takes the defaults in a new document only
         doc.m_nFormVariant = kVariantExport;
         doc.m_nLoadStatus = 18;
         CEinheitspapierView view(&doc, env.e, m_defs);

@@ -733,13 +733,16 @@ bool CTarvexImportApp::SaveDocument(CChildFrame* child, bool saveAs) {
     if (child->IsReadOnly()) saveAs = true;
     if (saveAs || path.isEmpty()) {
         QString name = path.isEmpty() ? child->Title() + extension : path;
+        // The name of the file another program holds is never offered: Return and "Ja" in the
+        // overwrite question would replace it.
+        if (child->IsReadOnly() && !path.isEmpty())
+            name = FreeCopyName(path, Str(shellstr::kCopySuffix), Str(shellstr::kCopySuffixN));
         if (!PromptFileName(name, Str(shellstr::kSaveAsTitle61441), {}, false)) return false;
         if (QFileInfo(name).suffix().isEmpty()) name += extension;
         path = name;
     }
     const QString full = QFileInfo(path).absoluteFilePath();
     const bool samePlace = !child->PathName().isEmpty() && QFileInfo(child->PathName()) == QFileInfo(full);
-    std::unique_ptr<CDocumentLock> newLock;
     if (samePlace) {
         // Changed behind the program's back since it was read or last saved: ask first.
         const FileStamp now = FileStamp::Of(full);
@@ -748,7 +751,11 @@ bool CTarvexImportApp::SaveDocument(CChildFrame* child, bool saveAs) {
             text.replace(QStringLiteral("%1"), QDir::toNativeSeparators(full));
             if (!AskYesNo(text)) return false;
         }
-    } else {
+    }
+    std::unique_ptr<CDocumentLock> newLock;
+    // A read-only window does not hold its own file either: it may write there only once the
+    // other program has let go of it.
+    if (!samePlace || child->IsReadOnly()) {
         newLock = std::make_unique<CDocumentLock>();
         LockOwner owner;
         if (newLock->Acquire(full, &owner) == CDocumentLock::Result::HeldByOther) {

@@ -1,5 +1,6 @@
 #include "ui/app/DocumentLock.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 namespace tarvex {
@@ -31,6 +32,23 @@ CDocumentLock::Result CDocumentLock::Acquire(const QString& documentPath, LockOw
 void CDocumentLock::Release() {
     if (m_lock) m_lock->unlock();
     m_lock.reset();
+}
+
+QString FreeCopyName(const QString& documentPath, const QString& suffix, const QString& suffixN) {
+    const QFileInfo info(documentPath);
+    const QString extension = info.suffix().isEmpty() ? QString() : QStringLiteral(".") + info.suffix();
+    const QDir folder = info.absoluteDir();
+    QString candidate;
+    for (int n = 1;; ++n) {
+        candidate = folder.absoluteFilePath(
+            info.completeBaseName() +
+            (n == 1 ? suffix : QString(suffixN).replace(QStringLiteral("%1"), QString::number(n))) +
+            extension);
+        // A bound, in case a folder holds an absurd number of copies: the name is still asked for.
+        if (n >= 1000 ||
+            (!QFileInfo::exists(candidate) && !QFileInfo::exists(CDocumentLock::LockPath(candidate))))
+            return candidate;
+    }
 }
 
 FileStamp FileStamp::Of(const QString& path) {

@@ -39,6 +39,11 @@ private:
     std::unique_ptr<QLockFile> m_lock;
 };
 
+// The first name "NAME<suffix>.EXT", "NAME<suffixN with %1 = 2, 3 ...>.EXT" in the document's
+// folder that is neither a file nor open somewhere (no lock file): the copy a window offers to
+// save under when another program holds the document.
+QString FreeCopyName(const QString& documentPath, const QString& suffix, const QString& suffixN);
+
 // Size and modification time of a file as last read or written; a missing file has none.
 struct FileStamp {
     qint64 size = -1;

@@ -52,6 +52,7 @@ void ConnectFormView(View* view, Doc* doc, CChildFrame* child, CTarvexImportApp&
             doc->SetModifiedFlag(modified);
             child->SyncModified();
         };
+        access.isModified = [doc] { return doc->IsModified(); };
         child->SetUndo(std::make_unique<CDocumentUndo>(std::move(access)));
         view->SetUndo(child->Undo());
         // A page change is a natural pause: the copy is brought up to date at once.

@@ -47,6 +47,21 @@ void CDocumentUndo::Begin() {
     if (m_nDepth++ > 0 || m_bApplying) return;
     m_before = m_access.capture();
     m_positionBefore = m_access.position();
+    m_bModifiedBefore = m_access.isModified ? m_access.isModified() : true;
+    m_bPushedInScope = false;
+}
+
+void CDocumentUndo::SplitStep() {
+    if (m_nDepth == 0 || m_bApplying) return;
+    DocState after = m_access.capture();
+    DocStateDelta delta = DocStateDelta::Between(m_before, after);
+    const UndoPosition position = m_access.position();
+    if (!delta.Empty()) {
+        m_stack.push(new CSnapshotCommand(*this, std::move(delta), m_positionBefore, position));
+        m_bPushedInScope = true;
+    }
+    m_before = std::move(after);
+    m_positionBefore = position;
 }
 
 void CDocumentUndo::End() {
@@ -54,8 +69,15 @@ void CDocumentUndo::End() {
     const DocState after = m_access.capture();
     DocStateDelta delta = DocStateDelta::Between(m_before, after);
     m_before = DocState();
-    if (!delta.Empty())
+    if (!delta.Empty()) {
         m_stack.push(new CSnapshotCommand(*this, std::move(delta), m_positionBefore, m_access.position()));
+        m_bPushedInScope = true;
+    }
+    // Nothing changed (a dialog cancelled, or confirmed with what was there): a document that
+    // was unmodified stays so, whatever the command thought it had done.
+    if (!m_bPushedInScope && !m_bModifiedBefore && m_access.isModified && m_access.isModified() &&
+        m_access.setModified)
+        m_access.setModified(false);
     if (m_bCleanPending) {
         m_bCleanPending = false;
         m_stack.setClean();

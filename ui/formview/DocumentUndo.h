@@ -29,6 +29,7 @@ public:
         std::function<void(const DocState&, const UndoPosition&)> restore;
         std::function<UndoPosition()> position;
         std::function<void(bool)> setModified;
+        std::function<bool()> isModified;
     };
     explicit CDocumentUndo(Access access, QObject* parent = nullptr);
     ~CDocumentUndo() override;
@@ -44,9 +45,13 @@ public:
     // A document that never matched its file (a restored recovery copy) stays modified.
     void SetNeverClean() { m_stack.resetClean(); }
 
-    // Scopes nest: only the outermost one records a step.
+    // Scopes nest: only the outermost one records a step. A scope that changed nothing in a
+    // document that was unmodified leaves it unmodified (a dialog closed without a change).
     void Begin();
     void End();
+    // Inside a scope: what has changed so far becomes a step of its own, and recording goes on
+    // for the next one (a text typed into a box, then the filling that does not follow from it).
+    void SplitStep();
     bool Recording() const { return m_nDepth > 0; }
 
 signals:
@@ -61,6 +66,8 @@ private:
     int m_nDepth = 0;
     bool m_bApplying = false;
     bool m_bCleanPending = false;
+    bool m_bModifiedBefore = false;
+    bool m_bPushedInScope = false;
     DocState m_before;
     UndoPosition m_positionBefore;
 };

@@ -13,6 +13,7 @@
 #include "ui/codelists/Common_DlgBundeslaenderCode.h"
 #include "ui/codelists/Common_DlgLaenderCode.h"
 #include "ui/codelists/Common_DlgWaehrungsCode.h"
+#include "ui/formview/DocumentUndo.h"
 #include "ui/masterdata/CDlgEH_Default08.h"
 #include "ui/masterdata/CDlgStammDatenEingabe.h"
 #include "ui/sad/CEinheitspapierView.h"
@@ -198,6 +199,10 @@ bool CSadViewInput::AskYesNo(const std::u16string& text, bool questionIcon) {
                     QString::fromUtf16(shellstr::kAppTitle), QString::fromStdU16String(text),
                     QMessageBox::Yes | QMessageBox::No, &m_view);
     return box.exec() == QMessageBox::Yes;
+}
+
+void CSadViewInput::EndUndoStep() {
+    if (CDocumentUndo* undo = m_view.Undo()) undo->SplitStep();
 }
 
 bool CSadViewInput::RunTextInput3L(std::u16string& text) {

@@ -45,6 +45,7 @@ public:
     void SetCurrentPage(int page) override;
     void SetHelpContext(int context) override;
     void ShowHelpContext(int context) override;
+    void EndUndoStep() override;
     void FocusEditWindow() override;
     void EnsureVisible() override;
     void ShowEditWindow(bool show) override;

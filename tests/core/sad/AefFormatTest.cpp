@@ -133,9 +133,10 @@ TEST(AefFormat, StatusOfShortOldAndUnknownFiles) {
         std::string error;
         ASSERT_TRUE(LoadAefFile(Fixture(c.file), doc, error)) << c.file << ": " << error;
         EXPECT_EQ(doc.m_nLoadStatus, c.status) << c.file;
-        // The document stays as reset: defaults filled in, nothing of earlier contents.
+        // The document stays as reset: nothing of earlier contents, and none of the defaults of
+        // new documents either, as it was read from a file.
         EXPECT_EQ(doc.Store().GetFieldText(0, 1), u"") << c.file;
-        EXPECT_EQ(doc.Store().GetFieldText(60, 1), u"09") << c.file;
+        EXPECT_EQ(doc.Store().GetFieldText(60, 1), u"") << c.file;
         EXPECT_EQ(doc.Store().GetPageCount(), 2);
         EXPECT_EQ(doc.m_nContinuationCount, 1);
     }

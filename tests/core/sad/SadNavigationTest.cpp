@@ -424,15 +424,32 @@ TEST(SadNavigation, Box44DialogWritesTextAndInputTaxThenGoesToFeld42) {
     EXPECT_EQ(e.host.helpContext, 444);
     EXPECT_EQ(e.host.dialogs.size(), 1u);
 
-    // Cancel: nothing written, the document still counts as modified, the caret on Feld 42.
-    SadEditEnv c(1);
-    c.store().SetFieldText(69, u"bleibt", 1);
-    c.doc.m_nInputTax = 1;
-    c.nav.GoToField(69, 1);
-    EXPECT_EQ(c.store().GetFieldText(69, 1), u"bleibt");
-    EXPECT_EQ(c.doc.m_nInputTax, 1u);
-    EXPECT_TRUE(c.doc.IsModified());
-    EXPECT_EQ(c.Field(), 70);
+    EXPECT_TRUE(e.doc.IsModified());
+
+    // Cancel, or OK on what was there: nothing written, the document not modified, the caret
+    // on Feld 42.
+    for (const bool ok : {false, true}) {
+        SCOPED_TRACE(ok ? "OK" : "Abbrechen");
+        SadEditEnv c(1);
+        c.store().SetFieldText(69, u"bleibt", 1);
+        c.doc.m_nInputTax = 1;
+        c.doc.SetModifiedFlag(false);
+        c.host.feld44 = [&](std::u16string& t, bool&) {
+            t += u"\r\n";  // the dialog gives back its empty last line
+            return ok;
+        };
+        c.nav.GoToField(69, 1);
+        EXPECT_EQ(c.store().GetFieldText(69, 1), u"bleibt");
+        EXPECT_EQ(c.doc.m_nInputTax, 1u);
+        EXPECT_FALSE(c.doc.IsModified());
+        EXPECT_EQ(c.Field(), 70);
+    }
+    // Only the input-tax cross changed: a change.
+    SadEditEnv t(0);
+    t.host.feld44 = [](std::u16string&, bool& tax) { return tax = true; };
+    t.nav.GoToField(69, 1);
+    EXPECT_EQ(t.doc.m_nInputTax, 1u);
+    EXPECT_TRUE(t.doc.IsModified());
 
     // Variant 2 and a non-editable Feld 44 make it an ordinary field.
     SadEditEnv v2(2);

@@ -81,7 +81,24 @@ TEST(SadVariants, Box3And5And32Update) {
         }
         EXPECT_TRUE(e.doc.IsModified());
         EXPECT_EQ(e.host.redraws, 1);
+        // Run again on numbers that stand already: no change of the document.
+        e.doc.SetModifiedFlag(false);
+        UpdatePositions(e.nav);
+        EXPECT_FALSE(e.doc.IsModified());
     }
+}
+
+// Whether a typed box 31 text changes the filling: read in place of the stored text.
+TEST(SadVariants, PositionTextsReadOneBox31AsGiven) {
+    SadEditEnv e(0);
+    e.store().SetFieldText(11, u"Schrauben", 2);
+    const auto stored = PositionTexts(e.store(), 1);
+    EXPECT_EQ(stored.back(), (PositionText{14, 1, u"2"}));  // box 5: two goods items
+    EXPECT_EQ(PositionTexts(e.store(), 1, PositionText{11, 2, u"Schrauben M8"}), stored);
+    const auto emptied = PositionTexts(e.store(), 1, PositionText{11, 2, u"  "});
+    EXPECT_EQ(emptied.back(), (PositionText{14, 1, u"1"}));
+    EXPECT_EQ(PositionTexts(e.store(), 1, PositionText{32, 2, u"Muttern"}).back(),
+              (PositionText{14, 1, u"3"}));
 }
 
 TEST(SadVariants, UpdateKeepsItsValueInTheFieldBeingEdited) {
