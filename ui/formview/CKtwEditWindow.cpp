@@ -218,6 +218,10 @@ void CKtwEditWindow::ShowField(uint16_t index, uint16_t page) {
     moveCursor(QTextCursor::End);
     show();
     setFocus(Qt::OtherFocusReason);
+    // A text longer than its box starts with its first line, as the view draws it: scrolled to
+    // the caret at its end, the window would hide the first lines and repeat the last one over
+    // the lines the view draws below the box.
+    verticalScrollBar()->setValue(0);
 }
 
 void CKtwEditWindow::FollowScroll() {
