@@ -16,6 +16,7 @@
 #include "core/common/TextCodec.h"
 #include "core/dv1/Dv1Calculation.h"
 #include "core/dv1/Dv1Doc.h"
+#include "core/dv1/Dv1Labels.h"
 #include "core/dv1/Dv1Strings.h"
 #include "core/dv1/FdvFormat.h"
 #include "render/app/QSettingsProfile.h"
@@ -106,10 +107,7 @@ int RunRecalc(const std::vector<std::string>& args) {
     CDV1_Doc doc;
     if (!LoadForSave(files[0], doc)) return kExitFile;
     for (const dv1::Dv1NotAnAmount& n : dv1::CalculatePages(doc, flag))
-        std::cerr << "tarvex: " << files[0] << ": "
-                  << commonstr::Args(dv1str::kNotAnAmount,
-                                     {std::to_string(n.page), std::to_string(n.field), ToUtf8(n.text)})
-                  << "\n";
+        std::cerr << "tarvex: " << files[0] << ": " << dv1::NotAnAmountText(n) << "\n";
     return Save(files.back(), doc);
 }
 

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <initializer_list>
 
+#include "core/common/AmountText.h"
 #include "core/common/TextCodec.h"
 #include "core/dv1/Dv1Doc.h"
 
@@ -11,10 +12,6 @@ namespace tarvex::dv1 {
 namespace {
 
 constexpr int kMaxIntegerDigits = 13;
-
-bool IsDigit(char16_t c) {
-    return c >= u'0' && c <= u'9';
-}
 
 // "1234567.89" (or "-…") in German notation with the form's thousands separators.
 std::u16string GermanNotation(std::string s) {
@@ -45,42 +42,9 @@ const ItemFields kItems[2] = {
 
 bool ParseAmountCents(std::u16string_view text, int64_t& cents) {
     cents = 0;
-    size_t b = 0, e = text.size();
-    while (b < e && IsWideSpace(text[b])) ++b;
-    while (e > b && IsWideSpace(text[e - 1])) --e;
-    if (b == e) return true;
-
-    bool negative = false;
-    if (text[b] == u'+' || text[b] == u'-') negative = text[b++] == u'-';
-    int64_t whole = 0;
-    int wholeDigits = 0, fractionDigits = 0, fraction = 0;
-    bool roundUp = false, comma = false, anyDigit = false;
-    for (size_t i = b; i < e; ++i) {
-        const char16_t c = text[i];
-        if (c == u'.') continue;  // thousands separator, wherever it stands
-        if (c == u',') {
-            if (comma) return false;
-            comma = true;
-            continue;
-        }
-        if (!IsDigit(c)) return false;
-        anyDigit = true;
-        const int d = c - u'0';
-        if (!comma) {
-            if (whole == 0 && d == 0) continue;
-            if (++wholeDigits > kMaxIntegerDigits) return false;
-            whole = whole * 10 + d;
-        } else if (fractionDigits < 2) {
-            fraction = fraction * 10 + d;
-            ++fractionDigits;
-        } else if (fractionDigits++ == 2) {
-            roundUp = d >= 5;
-        }
-    }
-    if (!anyDigit) return false;
-    if (fractionDigits == 1) fraction *= 10;
-    const int64_t value = whole * 100 + fraction + (roundUp ? 1 : 0);
-    cents = negative ? -value : value;
+    const AmountReading r = ReadAmountText(text);
+    if (r.kind == AmountKind::Unclear || r.integerDigits > kMaxIntegerDigits) return false;
+    cents = r.cents;
     return true;
 }
 
@@ -104,6 +68,27 @@ std::u16string FormatAmount(double value) {
     const auto r = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::fixed, 2);
     if (r.ec != std::errc()) return {};
     return GermanNotation(std::string(buf, r.ptr));
+}
+
+std::vector<Dv1NotAnAmount> FindNotAmounts(const CDV1_Doc& doc, int flag11a) {
+    const CFieldStore& s = doc.Store();
+    std::vector<Dv1NotAnAmount> found;
+    const int line = flag11a == 1 ? 0 : 1;
+    for (int p = 2; p <= s.GetPageCount(); ++p) {
+        auto check = [&](int f) {
+            int64_t cents;
+            std::u16string text = s.GetFieldText(f, p);
+            if (!ParseAmountCents(text, cents)) found.push_back({p, f, std::move(text)});
+        };
+        // The calculation's order: both net prices first, then item by item.
+        for (int k = 0; k < 2; ++k) check(kItems[k].net[line]);
+        for (int k = 0; k < 2; ++k) {
+            check(kItems[k].indirect);
+            for (int f : kItems[k].additions) check(f);
+            for (int f : kItems[k].deductions) check(f);
+        }
+    }
+    return found;
 }
 
 std::vector<Dv1NotAnAmount> CalculatePages(CDV1_Doc& doc, int flag11a) {

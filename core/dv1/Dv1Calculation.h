@@ -13,15 +13,12 @@ namespace tarvex {
 
 class CDV1_Doc;
 
-// The D.V.1's amount rules differ from those of box 47 (thousands separators), hence a namespace
-// of their own for the same names.
 namespace dv1 {
 
-// German notation: "." is always a thousands separator and the first "," the decimal comma
-// ("12.50" is 1250, "1.234,5" is 1234.5, ",75" is 0.75). cents receives the amount rounded to
-// whole cents. An empty or blank text is the amount 0. false (and cents 0) for a text that is
-// not an amount: letters or other signs, a second comma, no digit, more than 13 digits before
-// the comma.
+// An amount as ReadAmountText reads it in every form ("1.234,5" is 1234.5, ",75" is 0.75,
+// "100,-" and "100 EUR" are 100), rounded to whole cents. An empty or blank text is the amount
+// 0. false (and cents 0) for a text that is no amount ("ca. 100", "12.50", "1,2,3") and for
+// more than 13 digits before the comma, which no box of the form holds.
 bool ParseAmountCents(std::u16string_view text, int64_t& cents);
 // The amount of the text as ParseAmountCents reads it; 0 for a text that is not an amount.
 double ParseAmount(std::u16string_view text);
@@ -44,6 +41,9 @@ struct Dv1NotAnAmount {
 // (4/30). Marks the document modified and returns the fields that were not amounts, in page
 // and calculation order.
 std::vector<Dv1NotAnAmount> CalculatePages(CDV1_Doc& doc, int flag11a);
+// The fields CalculatePages would report, without changing anything (for a document just
+// opened, whose red marks come back only with the next calculation).
+std::vector<Dv1NotAnAmount> FindNotAmounts(const CDV1_Doc& doc, int flag11a);
 
 }  // namespace dv1
 }  // namespace tarvex

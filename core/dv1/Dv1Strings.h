@@ -36,7 +36,53 @@ inline constexpr char kNotDv1Fields[] =
     "Folgeseiten)";
 
 // The value calculation leaves a text that is no amount as typed; the clerk is told where.
-// "%1" page, "%2" field, "%3" the text.
-inline constexpr char kNotAnAmount[] = "Seite %1, Feld %2: \"%3\" ist kein Betrag und wurde nicht verändert";
+// "%1" the field as kLabelOnPage names it, "%2" the text.
+inline constexpr char kNotAnAmount[] = "%1: \"%2\" ist kein Betrag und wurde nicht verändert";
+// When a document opens, its texts that are no amounts are not marked yet: "%1" how many (or
+// the field), then the field and the text.
+inline constexpr char kNotAnAmountOnOpen[] =
+    "%1: \"%2\" ist kein Betrag. Rot markiert wird das Feld nach der Berechnung (F3).";
+inline constexpr char kNotAmountsOnOpen[] =
+    "%1 Felder enthalten keinen Betrag, zuerst %2: \"%3\". Rot markiert werden sie nach der "
+    "Berechnung (F3).";
+
+// Field labels in messages, as the boxes are printed on the form ("Seite 2, Feld 13 (c), Ware 1").
+inline constexpr char kLabelOnPage[] = "Seite %1, %2";
+inline constexpr char kLabelField[] = "Feld ";
+inline constexpr char kLabelItem[] = ", Ware ";
+inline constexpr const char* kLabelFront[12] = {"1", "2 (a)", "2 (b)", "3",     "4",      "5",
+                                                "6", "7 (c)", "8 (b)", "9 (b)", "10 (a)", "10 (b)"};
+// Fields 0-27 of a back or BIS front; the goods item follows where the field belongs to one.
+inline constexpr const char* kLabelContinuation[28] = {"Ware(Pos)",
+                                                       "11 (a), Währung",
+                                                       "11 (a), Rechnungswährung",
+                                                       "11 (a), Umrechnungskurs",
+                                                       "11 (a), nationale Währung",
+                                                       "11 (b), Umrechnungskurs",
+                                                       "11 (b)",
+                                                       "13 (a)",
+                                                       "13 (b)",
+                                                       "13 (c)",
+                                                       "14 (a)",
+                                                       "14 (b)",
+                                                       "14 (c)",
+                                                       "14 (d)",
+                                                       "15",
+                                                       "16",
+                                                       "17, Text",
+                                                       "17",
+                                                       "17 (a), Text",
+                                                       "17 (a)",
+                                                       "17 (b), Text",
+                                                       "17 (b)",
+                                                       "17 (c), Text",
+                                                       "17 (c)",
+                                                       "19",
+                                                       "20",
+                                                       "21",
+                                                       "22"};
+inline constexpr const char* kLabelTotals[4] = {"12", "18", "23", "24"};
+inline constexpr const char* kLabelNote[4] = {"Anmerkung *), Bezug", "Anmerkung *), Betrag",
+                                              "Anmerkung *), Umrechnungskurs", "Zusätzliche Angaben"};
 
 }  // namespace tarvex::dv1str

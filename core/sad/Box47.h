@@ -22,21 +22,17 @@ inline constexpr int kFeld47SummeColumns = 3;
 inline constexpr int kFeld47SummeAmountColumn = 1;
 inline constexpr int kFeld47SummeMethodColumn = 2;
 
-// An amount as a clerk types it: optional sign, digits, '.' as thousands separators in groups
-// of three, ',' and the decimals ("1.234,56" = 1234.56, "-5", ",5"); without a comma a single
-// '.' is the decimal point ("12.5"). Blanks around it are ignored and an empty text is 0.
-// Anything else is no amount (nullopt).
+// An amount as ReadAmountText reads it, the same in every form: "1.234,56" = 1234.56, "-5",
+// ",5", "100,-" and "100 EUR" = 100; an empty text is 0. A text that is no amount ("12.5",
+// "ca. 100", "1,2,3") is nullopt.
 std::optional<double> ParseAmount(std::u16string_view text);
 
-// The number in a cell: an amount as ParseAmount reads it; other texts (from files) the old
-// way: the first ',' read as the decimal point, leading white space skipped,
-// then sign, digits, fraction and exponent as far as they go. Empty, non-numeric text and
-// numbers beyond the range of a double count as 0.
+// The number in a cell for the totals: ParseAmount's, 0 for a text that is no amount.
 double ReadAmount(std::u16string_view text);
 // Two decimals (rounded from the exact binary value, halfway cases to even), decimal comma;
 // zero, which includes amounts that round to -0,00, is the empty text.
 std::u16string FormatAmount(double value);
-// "12,5" -> "12,50", "3.456" -> "3,46", "0" and "abc" -> "".
+// "12,5" -> "12,50", "3.456" -> "3456,00", "0" -> ""; a text that is no amount stays as it is.
 std::u16string NormaliseAmount(std::u16string_view text);
 
 // Normalises the seven amount cells of a table (in field order, total last) and sets its total.

@@ -9,6 +9,7 @@
 #include "core/formview/FieldDefinitions.h"
 #include "core/formview/FieldStore.h"
 #include "core/sad/EinheitspapierDoc.h"
+#include "core/sad/SadFieldLabels.h"
 #include "core/sad/SadFields.h"
 #include "core/sad/SadStrings.h"
 
@@ -98,13 +99,15 @@ std::u16string SadBoxNumber(SadSheet sheet, int field) {
 }
 
 std::u16string SadOverflowQuestion(SadSheet sheet, const std::vector<int>& fields) {
-    std::vector<std::u16string> boxes;
+    // Each box by its printed label, once, in field order.
+    std::vector<std::u16string> labels;
     for (int f : fields) {
-        std::u16string box = SadBoxNumber(sheet, f);
-        if (std::find(boxes.begin(), boxes.end(), box) == boxes.end()) boxes.push_back(std::move(box));
+        std::u16string label = SadFieldLabel(sheet == SadSheet::First ? 1 : 2, f);
+        if (std::find(labels.begin(), labels.end(), label) == labels.end())
+            labels.push_back(std::move(label));
     }
     std::u16string list;
-    for (const auto& b : boxes) list += (list.empty() ? u"" : u", ") + b;
+    for (const auto& l : labels) list += (list.empty() ? u"" : u"; ") + l;
     return sadstr::kOverflowQuestion + list + sadstr::kOverflowQuestionEnd;
 }
 

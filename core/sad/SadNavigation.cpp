@@ -423,9 +423,10 @@ void CSadNavigation::PreviousInputField() {
         }
         m_nDialogField = -1;
         GoToField(target, V);
+        // Feld 42 is a stop as on the way forward; the box 44 dialog before it keeps the caret
+        // on Feld 44 afterwards, so the next step back goes on from there.
         if (m_nDialogField >= 0) return;
-        const int cur = s.GetCurrentField();
-        if (IsEditable(cur, s.GetCurrentPage()) && !(V == 1 && cur == 70)) return;
+        if (IsEditable(s.GetCurrentField(), s.GetCurrentPage())) return;
     }
 }
 
@@ -480,6 +481,14 @@ CSadNavigation::BoxTarget CSadNavigation::FindBox(std::u16string_view text, int 
         t.error = sadeditstr::kMsgGoToUnknownBox;
         return t;
     }
+    // Boxes 2, 8 and 14 lead to the address, where F2 works; their number subfield is the
+    // next step back from there.
+    const auto& names = SadFields(SheetOfPage(t.page));
+    std::stable_partition(fields.begin(), fields.end(), [&](int f) {
+        const std::u16string& name = names[static_cast<size_t>(f)].name;
+        return name.find(u"(Nr.)") == std::u16string::npos &&
+               name.find(u"Zollnummer") == std::u16string::npos;
+    });
     for (int f : fields) {
         if (IsEditable(f, t.page)) {
             t.field = f;

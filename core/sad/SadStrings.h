@@ -12,8 +12,25 @@ inline constexpr char16_t kStatus19[] =
 inline constexpr char16_t kStatusOther[] = u"Das Dokument konnte nicht vollständig gelesen werden (";
 inline constexpr char16_t kStatusOtherEnd[] = u").";
 // The question before printing: the list of boxes stands between the two parts.
-inline constexpr char16_t kOverflowQuestion[] = u"Der Text passt in folgenden Feldern nicht in das Feld:\n";
+inline constexpr char16_t kOverflowQuestion[] = u"In diesen Feldern passt der Text nicht hinein:\n";
 inline constexpr char16_t kOverflowQuestionEnd[] = u"\n\nSoll die Seite trotzdem gedruckt werden?";
+
+// Field labels in messages, as the boxes are printed on the form.
+inline constexpr char16_t kLabelField[] = u"Feld ";
+inline constexpr char16_t kLabelPage[] = u"Seite ";
+inline constexpr char16_t kLabelLine[] = u", Zeile ";
+inline constexpr char16_t kLabelTotal[] = u", Summe";
+inline constexpr char16_t kLabelGrandTotal[] = u", Gesamtsumme (GS)";
+inline constexpr char16_t kLabelDutyColumns[5][20] = {u"Art", u"Bemessungsgrundlage", u"Satz", u"Betrag",
+                                                      u"ZA"};
+inline constexpr char16_t kLabelSummaryColumns[3][8] = {u"Art", u"Betrag", u"ZA"};
+inline constexpr char16_t kLabelLowerRight[] = u"Textfeld unten rechts (";
+inline constexpr char16_t kLabelOldPart[] = u" (früherer Text, Teil ";
+inline constexpr char16_t kLabelOffSheet[] = u"Feld außerhalb des Blattes";
+inline constexpr char16_t kLabelFurtherText[] = u" (weiterer Text)";
+inline constexpr char16_t kLabelFurtherTextFrist[] = u" (weiterer Text, Frist)";
+inline constexpr char16_t kLabelReference[] = u"Bezugsnummer (oben)";
+inline constexpr char16_t kLabelCrossOut[] = u"Streichfläche";
 
 inline constexpr char16_t kAnmelder1057[] = u"Ausführer - 00400";
 inline constexpr char16_t kAnmelder1058[] = u"Versender - 00300";

@@ -73,6 +73,7 @@ void CDv1PageRenderer::Render(QPainter& painter, const CDV1_Doc& doc, int page,
     DrawSheet(painter, kind);
     DrawMarks(painter, page, o.markedFields);
     DrawTexts(painter, doc.Store(), page, o.textColour);
+    if (o.markOverflow) DrawOverflowCorners(painter, doc.Store(), page);
     if (kind == Dv1PageKind::Front) DrawBoxes(painter, doc.m_Checks);
     painter.restore();
 }
@@ -158,6 +159,47 @@ void CDv1PageRenderer::DrawTexts(QPainter& painter, const CFieldStore& store, in
     painter.restore();
 }
 
+std::vector<int> CDv1PageRenderer::OverflowingFields(const CFieldStore& store, int page) const {
+    std::vector<int> fields;
+    const Dv1PageKind kind = Dv1PageKindOf(page);
+    const int storePage = std::max(page, 1);
+    const int stored = kind == Dv1PageKind::Front ? store.GetFieldCount1() : store.GetFieldCount2();
+    const int count = std::min(Dv1FieldCount(kind), stored);
+    for (int i = 0; i < count; ++i) {
+        const QRect r = FieldTextRect(kind, i, m_zoom);
+        if (r.isNull()) continue;
+        if (FieldTextOverflows(r, store.GetFieldText(i, storePage), store.GetFieldFlags(i, storePage),
+                               m_fieldFonts))
+            fields.push_back(i);
+    }
+    return fields;
+}
+
+int CDv1PageRenderer::OverflowingFieldAt(const CFieldStore& store, int page, const QPoint& p) const {
+    // Anywhere in the box, not only over its red corner.
+    const Dv1PageKind kind = Dv1PageKindOf(page);
+    for (int f : OverflowingFields(store, page)) {
+        const Dv1Rect r = Dv1ZoomedRect(kind, f, m_zoom);
+        if (QRect(QPoint(r.left, r.top), QPoint(r.right, r.bottom)).contains(p)) return f;
+    }
+    return -1;
+}
+
+void CDv1PageRenderer::DrawOverflowCorners(QPainter& painter, const CFieldStore& store, int page) const {
+    const std::vector<int> fields = OverflowingFields(store, page);
+    if (fields.empty()) return;
+    const int s = std::max(4, 2 * m_zoom);
+    painter.save();
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(0xE0, 0x00, 0x00));
+    for (int f : fields) {
+        const Dv1Rect r = Dv1ZoomedRect(Dv1PageKindOf(page), f, m_zoom);
+        const QPoint c(r.right, r.top);
+        painter.drawPolygon(QPolygon({c, c + QPoint(-s, 0), c + QPoint(0, s)}));
+    }
+    painter.restore();
+}
+
 Dv1RenderOptions Dv1RenderOptionsFromSettings(Profile& profile, int zoom) {
     Dv1RenderOptions o;
     o.zoom = zoom;
@@ -176,6 +218,7 @@ void PaintDv1Screen(QPainter& painter, const QRect& area, const QPoint& scroll, 
     Dv1RenderOptions o;
     o.zoom = zoom;
     o.textColour = textColour;
+    o.markOverflow = true;
     renderer.Render(painter, doc, page, o);
 }
 

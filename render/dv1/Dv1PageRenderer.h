@@ -32,6 +32,7 @@ struct Dv1RenderOptions {
     // Fields of the page drawn with a red frame, e.g. the texts the value calculation found to be
     // no amounts. Indexes the page does not have are ignored.
     std::vector<int> markedFields;
+    bool markOverflow = false;  // screen: a red corner on every box whose text does not fit
 };
 
 class CDv1PageRenderer {
@@ -50,6 +51,13 @@ public:
     void DrawBoxes(QPainter& painter, std::span<const uint8_t> checks) const;
     void DrawMarks(QPainter& painter, int page, const std::vector<int>& fields) const;
     void DrawTexts(QPainter& painter, const CFieldStore& store, int page, const QColor& colour) const;
+    // A small red triangle in the top right corner of each box whose text does not fit.
+    void DrawOverflowCorners(QPainter& painter, const CFieldStore& store, int page) const;
+
+    // The fields of a page whose text does not fit its box with the screen fonts, and the one
+    // whose box holds a logical point (y downward), or -1.
+    std::vector<int> OverflowingFields(const CFieldStore& store, int page) const;
+    int OverflowingFieldAt(const CFieldStore& store, int page, const QPoint& p) const;
 
     // The rectangle a field's text is drawn in at a zoom (logical units, y downward): the field's
     // rectangle moved 2 units to the right as the edit control draws it. Empty for a field the

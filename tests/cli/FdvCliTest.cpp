@@ -226,7 +226,8 @@ TEST_F(FdvCli, RecalcTakesTheFlagFromTheProfileOrTheOption) {
         SetProfileFlag(c.profileFlag);
         const CliRun r = Tarvex(std::string("recalc ") + c.option + Path("in.fdv") + " " + Path("out.fdv"));
         ASSERT_EQ(r.exitCode, 0) << r.err;
-        EXPECT_NE(r.err.find("Seite 3, Feld 8: \"ca. 100\" ist kein Betrag"), std::string::npos) << r.err;
+        EXPECT_NE(r.err.find("Seite 3, Feld 13 (b), Ware 1: \"ca. 100\" ist kein Betrag"), std::string::npos)
+            << r.err;
         const CDV1_Doc out = Read("out.fdv");
         EXPECT_EQ(out.Store().GetFieldText(56, 2), c.total);
         EXPECT_EQ(out.Store().GetFieldText(8, 3), u"ca. 100");

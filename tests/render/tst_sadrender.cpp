@@ -226,11 +226,11 @@ private slots:
         QCOMPARE(under(SadSheet::Continuation, 8, 2), 8);
         QCOMPARE(under(SadSheet::First, 10, 1), -1);  // box 2 fits
 
-        // On paper with the printer fonts: the same boxes, and the question names them by number.
+        // On paper with the printer fonts: the same boxes, and the question names them as printed.
         const std::vector<int> printed = SadPrintOverflow(doc, 1, profile, defs);
         QCOMPARE(printed, (std::vector<int>{0, 18, 118}));
         QVERIFY(QString::fromStdU16String(SadOverflowQuestion(SadSheet::First, printed))
-                    .contains(QStringLiteral("\n1, 8, 47\n")));
+                    .contains(QStringLiteral("\nFeld 1 A; Feld 8; Feld 47, Zeile 1, Betrag\n")));
         QCOMPARE(SadPrintOverflow(doc, 2, profile, defs), (std::vector<int>{8}));
         s.SetFieldText(118, u"19,00", 1);
         s.SetFieldText(18, u"Muster GmbH", 1);

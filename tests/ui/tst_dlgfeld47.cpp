@@ -1,5 +1,6 @@
 // The box 47 dialogs and the duty-type list, driven as a user would: typing, moving the focus,
 // pressing F2 and the buttons.
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -41,6 +42,8 @@ private slots:
     void amountLeavingFocusIsNormalised();
     void typedAmountsWithThousandsAndRefusedText_data();
     void typedAmountsWithThousandsAndRefusedText();
+    void refusedAmountKeepsTheKeyboard_data();
+    void refusedAmountKeepsTheKeyboard();
     void methodOfPaymentCheck_data();
     void methodOfPaymentCheck();
     void inputLimitsKeepTextsWithinTheirCells();
@@ -64,7 +67,7 @@ void TestDlgFeld47::opensWithNormalisedAmountsAndTotal() {
                         36));
     QCOMPARE(dlg.Cell(0, 3)->text(), QString("100,00"));
     QCOMPARE(dlg.Cell(1, 3)->text(), QString("19,00"));
-    QCOMPARE(dlg.Cell(2, 3)->text(), QString());
+    QCOMPARE(dlg.Cell(2, 3)->text(), QString("abc"));  // no amount: kept for the clerk, counts 0
     QCOMPARE(dlg.TotalEdit()->text(), QString("119,00"));
     QCOMPARE(dlg.Cell(0, 1)->text(), QString("1.000"));  // only amounts are touched
     QVERIFY(dlg.TotalEdit()->isReadOnly());
@@ -119,15 +122,27 @@ void TestDlgFeld47::typedAmountsWithThousandsAndRefusedText_data() {
     QTest::newRow("millions") << "1.234.567"
                               << "1234567,00"
                               << "1234577,00" << false << QString();
+    QTest::newRow("three digits after the point") << "3.456"
+                                                  << "3456,00"
+                                                  << "3466,00" << false << QString();
+    QTest::newRow("unit after the number") << "12 EUR"
+                                           << "12,00"
+                                           << "22,00" << false << QString();
+    QTest::newRow("whole amount with a dash") << "100,-"
+                                              << "100,00"
+                                              << "110,00" << false << QString();
     QTest::newRow("decimal point") << "12.5"
-                                   << "12,50"
-                                   << "22,50" << false << QString();
+                                   << "12.5"
+                                   << "10,00" << true << "keine Zahl";
+    QTest::newRow("point before four digits") << "1.2345"
+                                              << "1.2345"
+                                              << "10,00" << true << "keine Zahl";
     QTest::newRow("largest") << "-99.999.999,99"
                              << "-99999999,99"
                              << "-99999989,99" << false << QString();
-    QTest::newRow("letters") << "12abc"
-                             << "12abc"
-                             << "10,00" << true << "keine Zahl";
+    QTest::newRow("text before the number") << "ca. 12"
+                                            << "ca. 12"
+                                            << "10,00" << true << "keine Zahl";
     QTest::newRow("two commas") << "1,234,56"
                                 << "1,234,56"
                                 << "10,00" << true << "keine Zahl";
@@ -164,6 +179,44 @@ void TestDlgFeld47::typedAmountsWithThousandsAndRefusedText() {
     QCOMPARE(dlg.isVisible(), refused);
     QCOMPARE(messages.size(), refused ? 2 : 0);
     if (refused) QVERIFY(dlg.Cell(0, 3)->hasFocus());
+}
+
+void TestDlgFeld47::refusedAmountKeepsTheKeyboard_data() {
+    QTest::addColumn<bool>("summary");
+    QTest::addColumn<QString>("typed");
+    QTest::newRow("item table, decimal point") << false << "12.50";
+    QTest::newRow("item table, text before the number") << false << "ca. 100";
+    QTest::newRow("summary, two numbers") << true << "1,2,3";
+}
+
+void TestDlgFeld47::refusedAmountKeepsTheKeyboard() {
+    // Tab out of an amount that is no number: after the message the keyboard is back in that
+    // cell, and the correction typed next replaces it there, not in the ZA cell.
+    QFETCH(bool, summary);
+    QFETCH(QString, typed);
+    CDlgFeld47 item;
+    CDlgFeld47Summe sum;
+    CDlgFeld47Base& dlg = summary ? static_cast<CDlgFeld47Base&>(sum) : item;
+    const int amount = summary ? 1 : 3, method = amount + 1;
+    QStringList messages;
+    dlg.m_showMessage = [&](const QString& m) { messages << m; };
+    dlg.SetValues(std::vector<std::u16string>(summary ? 22 : 36));
+    dlg.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dlg));
+    Type(dlg.Cell(1, amount), typed);
+    QTest::keyClick(dlg.Cell(1, amount), Qt::Key_Tab);
+    QTRY_COMPARE(messages.size(), 1);
+    QVERIFY(messages[0].contains("keine Zahl"));
+    QTRY_VERIFY(dlg.Cell(1, amount)->hasFocus());
+    QCOMPARE(dlg.Cell(1, amount)->selectedText(), typed);
+    QTest::keyClicks(QApplication::focusWidget(), "12,50");
+    QCOMPARE(dlg.Cell(1, amount)->text(), QString("12,50"));
+    QCOMPARE(dlg.Cell(1, method)->text(), QString());
+    QTest::keyClick(dlg.Cell(1, amount), Qt::Key_Tab);
+    QVERIFY(dlg.Cell(1, method)->hasFocus());
+    QCOMPARE(dlg.TotalEdit()->text(), QString("12,50"));
+    QTest::qWait(10);
+    QCOMPARE(messages.size(), 1);
 }
 
 void TestDlgFeld47::inputLimitsKeepTextsWithinTheirCells() {

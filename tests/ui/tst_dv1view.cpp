@@ -4,7 +4,10 @@
 
 #include <QDir>
 #include <QImage>
+#include <QScrollBar>
 #include <QSignalSpy>
+#include <QTextBlock>
+#include <QToolTip>
 #include <QtTest>
 
 #include "core/app/Profile.h"
@@ -133,7 +136,9 @@ private slots:
         QCOMPARE(f.doc.Store().GetFieldText(56, 2), std::u16string(u"1.250,00"));
         QCOMPARE(f.Edit().toPlainText(), QStringLiteral("1.000,00"));
         QCOMPARE(f.view->MarkedFields().size(), size_t(1));
-        QVERIFY(f.status[0].last().contains(QStringLiteral("ca. 100")));
+        QCOMPARE(f.status[0].last(),
+                 QStringLiteral("Seite 2, Feld 13 (b), Ware 1: \"ca. 100\" ist kein Betrag und "
+                                "wurde nicht verändert"));
         // The mark is drawn in red on the frame of field 8, and on no other field.
         const QImage shot = f.view->viewport()->grab().toImage();
         auto redOnLeftEdge = [&](int field) {
@@ -161,6 +166,89 @@ private slots:
         QTest::mouseClick(f.view->viewport(), Qt::LeftButton, {}, f.view->FieldViewportRect(53).center());
         QCOMPARE(f.beeps, beeps + 1);
         QCOMPARE(f.doc.Store().GetCurrentField(), 8);
+    }
+
+    void overflowingTextIsMarkedAndTheWholeBoxSaysSo() {
+        Fixture f;
+        // Box 3 holds one line; this text needs two.
+        f.doc.Store().SetFieldText(
+            3,
+            u"Frei Haus Hamburg, verzollt und versteuert, einschließlich Verpackung und Versicherung, "
+            u"Lieferung in Teilsendungen nach Vereinbarung vom 1. März",
+            1);
+        f.doc.Store().SetFieldText(4, u"R-1", 1);
+        f.view->resize(1300, 900);  // box 3 whole in sight
+        f.view->viewport()->repaint();
+        const QImage shot = f.view->viewport()->grab().toImage();
+        auto redCorner = [&](int field) {
+            const QRect r = f.view->FieldViewportRect(field);
+            const QRgb c = shot.pixel(r.right() - 2, r.top() + 2);
+            return qRed(c) > 180 && qGreen(c) < 80 && qBlue(c) < 80;
+        };
+        QVERIFY(redCorner(3));
+        QVERIFY(!redCorner(4));
+        Save(*f.view, QStringLiteral("dv1-front-overflow.png"));
+        auto tipAt = [](QWidget* w, QPoint p) {
+            // A tip fades out: the next question starts without one.
+            QToolTip::hideText();
+            QTest::qWaitFor([] { return !QToolTip::isVisible(); });
+            QHelpEvent help(QEvent::ToolTip, p, w->mapToGlobal(p));
+            QApplication::sendEvent(w, &help);
+            return QToolTip::isVisible() ? QToolTip::text() : QString();
+        };
+        const QString tip = QStringLiteral("Text passt nicht in das Feld");
+        const QRect box3 = f.view->FieldViewportRect(3);
+        for (const QPoint& p :
+             {box3.center(), box3.bottomLeft() + QPoint(4, -2), box3.topRight() + QPoint(-2, 2)})
+            QCOMPARE(tipAt(f.view->viewport(), p), tip);
+        QCOMPARE(tipAt(f.view->viewport(), f.view->FieldViewportRect(4).center()), QString());
+        // Over the box with the caret as well.
+        f.view->GoToField(3, 1);
+        QCOMPARE(tipAt(f.Edit().viewport(), f.Edit().viewport()->rect().center()), tip);
+        QToolTip::hideText();
+    }
+
+    void activeBoxShowsItsFirstLineInItsFont() {
+        Fixture f;
+        f.view->GoToField(1, 1);
+        // Box 1 takes about five lines; the company name on the first must stay in sight.
+        f.doc.Store().SetFieldText(
+            0,
+            u"Muster GmbH\r\nEinkauf\r\nHafenstraße 1\r\n20457 Hamburg\r\nDeutschland"
+            u"\r\nTel. 040 123456\r\nFax 040 123457\r\nUSt-IdNr. DE123456789\r\nZeile 9",
+            1);
+        f.view->GoToField(0, 1);
+        QCOMPARE(f.Edit().verticalScrollBar()->value(), 0);
+        QCOMPARE(f.Edit().cursorForPosition(QPoint(4, 4)).block().text(), QStringLiteral("Muster GmbH"));
+        QVERIFY(f.Edit().textCursor().atEnd());  // typing still goes on at the end
+        const uint16_t flags = f.doc.Store().GetFieldFlags(0, 1);
+        QCOMPARE(f.Edit().font(), f.Edit().EditFont(flags & 0xF, (flags & 0x10) != 0));
+        Save(*f.view, QStringLiteral("dv1-front-active-overflow.png"));
+    }
+
+    void openingADocumentSaysWhichTextsAreNoAmounts() {
+        CMemoryProfile profile;
+        CDV1_Doc doc;
+        doc.OnNewDocument();
+        doc.Store().SetFieldText(9, u"ca. 100", 2);
+        doc.Store().SetFieldText(8, u"250", 2);
+        SadViewEnvironment env;
+        env.beep = [] {};
+        env.message = [](const QString&) {};
+        CDV1_View view(&doc, &profile, env);
+        QStringList status;
+        QObject::connect(&view, &CDV1_View::statusTextChanged, [&](int pane, const QString& t) {
+            if (pane == 0) status << t;
+        });
+        view.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        QCOMPARE(status,
+                 QStringList{QStringLiteral("Seite 2, Feld 13 (c), Ware 1: \"ca. 100\" ist kein Betrag. Rot "
+                                            "markiert wird das Feld nach der Berechnung (F3).")});
+        QVERIFY(view.MarkedFields().empty());
+        view.hide();
+        view.show();
+        QCOMPARE(status.size(), 1);  // once, when the document opens
     }
 
     void f10AppendsABisFrontWhoseField52IsSkipped() {

@@ -7,12 +7,15 @@
 #include <QDir>
 #include <QImage>
 #include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMenu>
 #include <QPainter>
 #include <QScrollBar>
 #include <QShortcut>
 #include <QSignalSpy>
 #include <QTimer>
+#include <QToolTip>
 #include <QtTest>
 
 #include "core/app/Profile.h"
@@ -390,6 +393,76 @@ private slots:
         QCOMPARE(QString::fromStdU16String(doc.Store().GetFieldText(16, 1)), QString("one\r\ntwo"));
         QCOMPARE(view.EditWindow()->toPlainText(), QString("one\ntwo"));
         QVERIFY(doc.IsModified());
+    }
+
+    void overflowTipAnywhereInTheBox() {
+        // Box 2 (field 10) holds four lines; eight do not fit. The tool tip says so wherever the
+        // mouse rests in the box, also over the box with the caret, and nowhere in box 8.
+        Env env;
+        CMemoryProfile profile;
+        CEinheitspapierDoc doc(&profile);
+        CEinheitspapierView view(&doc, env.e, m_defs);
+        view.resize(1000, 800);
+        view.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        doc.Store().SetFieldText(10, u"1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n7\r\n8\r\n9\r\n10", 1);
+        doc.Store().SetFieldText(18, u"Muster GmbH", 1);
+        view.GoToField(0, 1);
+        auto viewportRect = [&](int field) {
+            FieldRect r;
+            doc.Store().GetFieldRect1(field, r);
+            return QRect(QPoint(r.left, r.top), QPoint(r.right - 1, r.bottom - 1))
+                .translated(-view.DeviceScrollPosition());
+        };
+        auto tipAt = [](QWidget* w, QPoint p) {
+            // A tip fades out: the next question starts without one.
+            QToolTip::hideText();
+            QTest::qWaitFor([] { return !QToolTip::isVisible(); });
+            QHelpEvent help(QEvent::ToolTip, p, w->mapToGlobal(p));
+            QApplication::sendEvent(w, &help);
+            return QToolTip::isVisible() ? QToolTip::text() : QString();
+        };
+        const QString tip = QStringLiteral("Text passt nicht in das Feld");
+        const QRect box2 = viewportRect(10);
+        QVERIFY(box2.width() > 40 && box2.height() > 20);
+        for (const QPoint& p : {box2.center(), box2.bottomLeft() + QPoint(4, -4),
+                                box2.topLeft() + QPoint(4, 4), box2.topRight() + QPoint(-3, 3)})
+            QCOMPARE(tipAt(view.viewport(), p), tip);
+        QCOMPARE(tipAt(view.viewport(), viewportRect(18).center()), QString());
+        view.GoToField(10, 1);
+        CKtwEditWindow* e = view.EditWindow();
+        QCOMPARE(tipAt(e->viewport(), e->viewport()->rect().center()), tip);
+        QToolTip::hideText();
+    }
+
+    void openedDocumentShowsTheActiveBoxInItsFont() {
+        // As when a document is opened: the view is built, then moved into its document window,
+        // all under the application's style sheet (the program sets one for its tool tips). Box 1
+        // with the caret shows its text in the field's own font from the start.
+        qApp->setStyleSheet(QStringLiteral("QToolTip { color: rgb(0,0,255); }"));
+        struct Reset {
+            ~Reset() { qApp->setStyleSheet(QString()); }
+        } reset;
+        Env env;
+        CMemoryProfile profile;
+        CEinheitspapierDoc doc(&profile);
+        doc.Store().SetFieldText(0, u"IM", 1);
+        QMdiArea area;
+        area.resize(1000, 800);
+        QWidget builder;
+        auto* view = new CEinheitspapierView(&doc, env.e, m_defs, &builder);
+        area.addSubWindow(view)->resize(900, 700);
+        area.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&area));
+        CKtwEditWindow* e = view->EditWindow();
+        QCOMPARE(doc.Store().GetCurrentField(), 0);
+        QVERIFY(e->isVisible());
+        const uint16_t flags = doc.Store().GetFieldFlags(0, 1);
+        const QFont& expected = e->EditFont(flags & 0xF, (flags & 0x10) != 0);
+        QVERIFY(expected.pixelSize() > 10);
+        QCOMPARE(e->font().pixelSize(), expected.pixelSize());
+        QCOMPARE(QFontInfo(e->currentFont()).pixelSize(), QFontInfo(expected).pixelSize());
+        Save(view->grab().toImage(), "sad-opened-box1.png");
     }
 
     void fontsAndAlignmentOfTheActiveField() {

@@ -1,6 +1,7 @@
 #include "ui/app/Dv1PrintCommand.h"
 
 #include "core/dv1/Dv1Doc.h"
+#include "core/dv1/Dv1Labels.h"
 #include "core/sad/SadStrings.h"
 #include "render/dv1/Dv1PrintSource.h"
 #include "ui/app/CTarvexImportApp.h"
@@ -26,11 +27,9 @@ FormPrintJob Dv1PrintJob(CDV1_View& view, CTarvexImportApp& app) {
     job.overflow = [](const IPrintPageSource& source, int page, PrintMode mode) {
         return static_cast<const CDv1PrintSource&>(source).OverflowingFields(page, mode);
     };
-    // The fields named by their numbers, as the status bar names them.
-    job.overflowQuestion = [](int, const std::vector<int>& fields) {
-        QString list;
-        for (int f : fields) list += (list.isEmpty() ? QString() : QStringLiteral(", ")) + QString::number(f);
-        return Str(sadstr::kOverflowQuestion) + list + Str(sadstr::kOverflowQuestionEnd);
+    // The fields by their printed labels, as the status bar names them.
+    job.overflowQuestion = [](int page, const std::vector<int>& fields) {
+        return QString::fromStdU16String(Dv1OverflowQuestion(page, fields));
     };
     // Without a window manager nothing gives the form the keyboard back after the dialogs.
     job.repaint = [&view] {

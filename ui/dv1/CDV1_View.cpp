@@ -9,6 +9,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QTextDocument>
+#include <QToolTip>
 #include <QWheelEvent>
 #include <algorithm>
 #include <cmath>
@@ -21,9 +22,11 @@
 #include "core/common/CommonStrings.h"
 #include "core/dv1/Dv1Doc.h"
 #include "core/dv1/Dv1Geometry.h"
+#include "core/dv1/Dv1Labels.h"
 #include "core/dv1/Dv1Strings.h"
 #include "core/dv1/FdvFormat.h"
 #include "core/formview/FormZoom.h"
+#include "core/sad/SadStrings.h"
 #if __has_include("render/dv1/Dv1PageRenderer.h")
 #include "render/dv1/Dv1PageRenderer.h"
 #define TARVEX_DV1_RENDERER 1
@@ -193,6 +196,7 @@ void CDV1_View::paintEvent(QPaintEvent* e) {
     Dv1RenderOptions options;
     options.zoom = m_nZoom;
     options.textColour = m_crEditText;
+    options.markOverflow = true;
     for (const dv1::Dv1NotAnAmount& n : MarkedFields())
         if (n.page == m_nViewPage) options.markedFields.push_back(n.field);
     m_renderer->Render(painter, *m_pDoc, m_nViewPage, options);
@@ -236,6 +240,20 @@ bool CDV1_View::event(QEvent* e) {
     return CKTWScrollViewBase::event(e);
 }
 
+bool CDV1_View::viewportEvent(QEvent* e) {
+    if (e->type() == QEvent::ToolTip) {
+        auto* help = static_cast<QHelpEvent*>(e);
+        const QPoint device = help->pos() + DeviceScrollPosition();
+        const QPoint logical = CDv1PageRenderer::LogicalToDevice(Dpi()).inverted().map(device);
+        if (m_renderer->OverflowingFieldAt(m_pDoc->Store(), m_nViewPage, logical) >= 0)
+            QToolTip::showText(help->globalPos(), QString::fromUtf16(sadstr::kTipOverflow), viewport());
+        else
+            QToolTip::hideText();
+        return true;
+    }
+    return CKTWScrollViewBase::viewportEvent(e);
+}
+
 void CDV1_View::keyPressEvent(QKeyEvent* e) {
     const int key = e->key();
     if (key == Qt::Key_Tab || key == Qt::Key_Backtab) {
@@ -254,6 +272,15 @@ void CDV1_View::keyPressEvent(QKeyEvent* e) {
 
 void CDV1_View::showEvent(QShowEvent* e) {
     CKTWScrollViewBase::showEvent(e);
+    if (!m_bOpenNoteShown) {
+        // The red frames of texts that are no amounts are not stored with the document: they
+        // come back with the next calculation, and the clerk is told so when it opens.
+        m_bOpenNoteShown = true;
+        const std::vector<dv1::Dv1NotAnAmount> found = dv1::FindNotAmounts(
+            *m_pDoc, settings::Get(GetProfile(), settings::kDV1Form, settings::kFlagDV1_11a));
+        if (!found.empty())
+            emit statusTextChanged(0, QString::fromStdString(dv1::NotAmountsOnOpenText(found)));
+    }
     // Built before it had its window, the edit window shows its text in the window's font only
     // once it is shown itself: the field is shown again in its own font.
     CFieldStore& store = m_pDoc->Store();
@@ -313,15 +340,7 @@ void CDV1_View::Calculate() {
         text = QString::fromStdString(
             commonstr::Args(dv1str::kCalculationDone, {std::to_string(m_pDoc->Store().GetPageCount())}));
     } else {
-        const dv1::Dv1NotAnAmount& n = m_notAmounts.front();
-        const std::u16string t = n.text;
-        const std::string first = commonstr::Args(
-            dv1str::kNotAnAmount,
-            {std::to_string(n.page), std::to_string(n.field), QString::fromStdU16String(t).toStdString()});
-        text = m_notAmounts.size() == 1
-                   ? QString::fromStdString(first)
-                   : QString::fromStdString(commonstr::Args(dv1str::kNotAnAmountCount,
-                                                            {std::to_string(m_notAmounts.size()), first}));
+        text = QString::fromStdString(dv1::NotAmountsStatusText(m_notAmounts));
     }
     emit statusTextChanged(0, text);
     viewport()->repaint();

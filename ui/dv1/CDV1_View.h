@@ -103,6 +103,8 @@ protected:
     void paintEvent(QPaintEvent* e) override;
     void scrollContentsBy(int dx, int dy) override;
     bool event(QEvent* e) override;
+    // Over a box whose text does not fit: a tool tip says so.
+    bool viewportEvent(QEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
     void showEvent(QShowEvent* e) override;
     void focusInEvent(QFocusEvent* e) override;
@@ -135,6 +137,7 @@ private:
     QColor m_crEditText;
     int m_nViewPage = 1;
     int m_nCursorKind = 0;
+    bool m_bOpenNoteShown = false;
     bool m_bLoadMessageShown = false;
     double m_layoutDpi = 0;
     std::vector<dv1::Dv1NotAnAmount> m_notAmounts;

@@ -212,12 +212,15 @@ void CKtwEditWindow::ShowField(uint16_t index, uint16_t page) {
         document()->setDefaultTextOption(opt);
     }
     setGeometry(geom);
+    ApplyFieldFont(flags);
     SetWindowText(m_store.GetFieldText(index, page));
-    const int size = flags & kFlagSizeMask;
-    if (size <= 4) setFont(m_editFonts[static_cast<size_t>(size * 2 + ((flags & kFlagBold) ? 1 : 0))]);
     moveCursor(QTextCursor::End);
     show();
     setFocus(Qt::OtherFocusReason);
+    // A text longer than its box starts with its first line, as the view draws it: scrolled to
+    // the caret at its end, the window would hide the first lines and repeat the last one over
+    // the lines the view draws below the box.
+    verticalScrollBar()->setValue(0);
 }
 
 void CKtwEditWindow::FollowScroll() {
@@ -274,7 +277,22 @@ int CKtwEditWindow::AcceleratorCommand(const QKeyEvent& e) {
     return keys.empty() ? 0 : CommandForAccelerator(keys);
 }
 
+void CKtwEditWindow::ApplyFieldFont(uint16_t flags) {
+    const int size = flags & kFlagSizeMask;
+    if (size > 4) return;
+    setFont(m_editFonts[static_cast<size_t>(size * 2 + ((flags & kFlagBold) ? 1 : 0))]);
+}
+
 bool CKtwEditWindow::event(QEvent* e) {
+    if (e->type() == QEvent::Polish || e->type() == QEvent::StyleChange || e->type() == QEvent::Show) {
+        // Under the application's style sheet the window is styled anew when its view moves into
+        // a document window, and a font set before is replaced by the inherited one: the field's
+        // font goes on again.
+        const bool result = QTextEdit::event(e);
+        if (m_bCreated)
+            ApplyFieldFont(m_store.GetFieldFlags(m_store.GetCurrentField(), m_store.GetCurrentPage()));
+        return result;
+    }
     if (e->type() == QEvent::ShortcutOverride && m_pOwner) {
         auto* key = static_cast<QKeyEvent*>(e);
         if (const int id = AcceleratorCommand(*key)) {

@@ -91,6 +91,9 @@ protected:
     void contextMenuEvent(QContextMenuEvent* e) override;
     void insertFromMimeData(const QMimeData* source) override;
 
+    // The edit font of a formatting word's size (a size beyond the five keeps the font).
+    void ApplyFieldFont(uint16_t flags);
+
     CFieldStore& m_store;
     Profile* m_pProfile;
     IFormViewOwner* m_pOwner = nullptr;

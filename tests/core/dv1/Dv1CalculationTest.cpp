@@ -28,8 +28,9 @@ TEST(Dv1Calculation, ParseAndFormatAmounts) {
         {"   ", true, 0, ""},
         {"1.000,00", true, 100000, "1.000,00"},
         {"250", true, 25000, "250,00"},
-        {"12.5", true, 12500, "125,00"},  // "." is always a thousands separator
-        {"12.50", true, 125000, "1.250,00"},
+        {"12.5", false, 0, nullptr},  // a "." is a thousands separator only before three digits
+        {"12.50", false, 0, nullptr},
+        {"1.250", true, 125000, "1.250,00"},
         {"1.234,5", true, 123450, "1.234,50"},
         {",75", true, 75, "0,75"},
         {" -,5 ", true, -50, "-0,50"},
@@ -42,7 +43,8 @@ TEST(Dv1Calculation, ParseAndFormatAmounts) {
         {"1234567890", true, 123456789000, "1234.567.890,00"},  // at most two separators
         {"0000000000000000001", true, 100, "1,00"},
         {"ca. 100", false, 0, nullptr},
-        {"100 EUR", false, 0, nullptr},
+        {"100 EUR", true, 10000, "100,00"},  // the leading number counts
+        {"100,-", true, 10000, "100,00"},
         {"1,2,3", false, 0, nullptr},
         {"-", false, 0, nullptr},
         {"1e3", false, 0, nullptr},
@@ -104,10 +106,10 @@ TEST(Dv1Calculation, PagesTable) {
          0,
          {{4, "0,70"}, {6, "0,10"}, {24, "0,80"}},
          {{4, "0,70"}, {6, "0,10"}, {24, "0,80"}, {53, "0,80"}, {55, "0,80"}}},
-        {"12.5 is 125,00",
+        {"100,- is 100,00",
          0,
-         {{15, "12.5"}},
-         {{15, "125,00"}, {53, "0,00"}, {54, "125,00"}, {55, "0,00"}, {56, "125,00"}}},
+         {{15, "100,-"}},
+         {{15, "100,00"}, {53, "0,00"}, {54, "100,00"}, {55, "0,00"}, {56, "100,00"}}},
         {"both items, every addend",
          0,
          {{4, "1"},   {6, "2"},     {7, "3"},   {9, "4"},     {13, "5"},  {19, "6"},  {21, "7"},
@@ -158,13 +160,13 @@ TEST(Dv1Calculation, TextsThatAreNoAmountsKeepTheirDigits) {
     CFieldStore& s = doc.Store();
     s.SetFieldText(4, u"ca. 100", 2);
     s.SetFieldText(8, u"250", 2);
-    s.SetFieldText(31, u"100 EUR", 3);
+    s.SetFieldText(31, u"12.50", 3);
     s.SetFieldText(30, u"50", 3);
     const std::vector<Dv1NotAnAmount> bad = CalculatePages(doc, 0);
-    EXPECT_EQ(bad, (std::vector<Dv1NotAnAmount>{{2, 4, u"ca. 100"}, {3, 31, u"100 EUR"}}));
+    EXPECT_EQ(bad, (std::vector<Dv1NotAnAmount>{{2, 4, u"ca. 100"}, {3, 31, u"12.50"}}));
     EXPECT_EQ(s.GetFieldText(4, 2), u"ca. 100");
     EXPECT_EQ(s.GetFieldText(53, 2), u"0,00");
     EXPECT_EQ(s.GetFieldText(56, 2), u"250,00");
-    EXPECT_EQ(s.GetFieldText(31, 3), u"100 EUR");
+    EXPECT_EQ(s.GetFieldText(31, 3), u"12.50");
     EXPECT_EQ(s.GetFieldText(57, 3), u"50,00");
 }

@@ -78,8 +78,8 @@ TEST(SadDocumentSetup, BoxNumbersAndTheQuestionBeforePrinting) {
     };
     for (const Case& c : cases) EXPECT_EQ(SadBoxNumber(c.sheet, c.field), c.number) << c.field;
     EXPECT_EQ(SadOverflowQuestion(SadSheet::First, {17, 18, 118, 123}),
-              u"Der Text passt in folgenden Feldern nicht in das Feld:\n8, 47\n\nSoll die Seite trotzdem "
-              u"gedruckt werden?");
+              u"In diesen Feldern passt der Text nicht hinein:\nFeld 8 (Nr.); Feld 8; Feld 47, Zeile 1, "
+              u"Betrag; Feld 47, Zeile 2, Betrag\n\nSoll die Seite trotzdem gedruckt werden?");
     EXPECT_EQ(SadLoadStatusMessage(0), u"");
     EXPECT_NE(SadLoadStatusMessage(19), u"");
 }

@@ -209,9 +209,19 @@ bool CDlgFeld47Base::eventFilter(QObject* watched, QEvent* event) {
             } else if (column == m_nAmountColumn) {
                 const Feld47AmountCheck check = NormaliseCell(row);
                 UpdateTotal();
+                // Once the message is read, the keyboard goes back to the reported cell, so
+                // that the correction lands there and not in the cell the focus went on to.
                 if (check != Feld47AmountCheck::Ok)
                     QMetaObject::invokeMethod(
-                        this, [this, check] { m_showMessage(AmountMessage(check)); }, Qt::QueuedConnection);
+                        this,
+                        [this, check, row] {
+                            if (!isVisible()) return;
+                            m_showMessage(AmountMessage(check));
+                            QLineEdit* cell = Cell(row, m_nAmountColumn);
+                            cell->setFocus(Qt::OtherFocusReason);
+                            cell->selectAll();
+                        },
+                        Qt::QueuedConnection);
             } else if (column == m_nMethodColumn) {
                 // Shown once the focus has moved on, not in the middle of the focus change.
                 QMetaObject::invokeMethod(
