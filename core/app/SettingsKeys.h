@@ -54,6 +54,8 @@ inline constexpr IntKey kField11bPrint{"Field11bPrint", 0};
 // Box 54: remember the place, and the place remembered.
 inline constexpr IntKey kReuseDatumOrt{"ReuseDatumOrt", 1};
 inline constexpr TextKey kDatumOrt{"DatumOrt", u""};
+// Box 29: the office list's sort, column 0-3 ("Ort", "Art", "Zollamt", "Code"), +4 descending.
+inline constexpr IntKey kFeld29Sort{"Feld29Sortierung", 1};
 // 0: no splash window; otherwise its display time in seconds. Start-up asks with 1 whether to
 // show it at all, the window takes its time with 5.
 inline constexpr IntKey kSplashScreen{"SplashScreen", 5};

@@ -571,6 +571,57 @@ constexpr size_t RowsBeforeSentinel(const std::array<CodeText, N>& table) {
 static_assert(RowsBeforeSentinel(kCountries) == 352);
 static_assert(RowsBeforeSentinel(kCurrencies) == 185);
 
+// Where a code stands for several rows and the first of them in table order is a part of the
+// country (an island, a former name), the row of the country itself: a typed code and a code
+// preset choose it ("FR" is Frankreich, not Déairade-I).
+constexpr std::array<CodeText, 29> kCountryOfCode = {{
+    {u"AN", u"Niederländische Antillen"},
+    {u"FM", u"Mikronesien, Föderierte Staaten von"},
+    {u"FR", u"Frankreich"},
+    {u"GQ", u"Äquatorialguinea"},
+    {u"ID", u"Indonesien"},
+    {u"KI", u"Kiribati"},
+    {u"KN", u"St. Kitts-I"},
+    {u"LK", u"Sri Lanka"},
+    {u"MM", u"Myanmar"},
+    {u"MY", u"Malaysia"},
+    {u"NZ", u"Neuseeland"},
+    {u"PA", u"Panama (einschl. ehem. Kanalzone)"},
+    {u"PF", u"Polynesien, Fr.-"},
+    {u"PM", u"St. Pierre-In"},
+    {u"PT", u"Portugal"},
+    {u"PW", u"Palau"},
+    {u"SB", u"Salomonen"},
+    {u"SC", u"Seychellen"},
+    {u"SH", u"St. Helena-I"},
+    {u"ST", u"Sao-Tomé-I"},
+    {u"TC", u"Turks-In"},
+    {u"TL", u"Timor-Leste"},
+    {u"TT", u"Trinidad-I"},
+    {u"TW", u"Taiwan"},
+    {u"TZ", u"Tansania, Verein. Rep."},
+    {u"VC", u"St. Vincent-I"},
+    {u"WF", u"Wallis-In"},
+    {u"ZW", u"Simbabwe"},
+    {u"CK", u"Cookinseln"},
+}};
+
+constexpr bool EveryCountryOfCodeIsARow() {
+    for (const CodeText& c : kCountryOfCode) {
+        bool found = false;
+        for (const CodeText& r : kCountries) found = found || (r.code == c.code && r.text == c.text);
+        if (!found) return false;
+    }
+    return true;
+}
+static_assert(EveryCountryOfCodeIsARow());
+
+bool StandsForItsCode(const CodeText& row) {
+    for (const CodeText& c : kCountryOfCode)
+        if (c.code == row.code && c.text == row.text) return true;
+    return false;
+}
+
 constexpr const char16_t* kDe = u"DE";
 constexpr const char16_t* kEur = u"EUR";
 
@@ -595,7 +646,11 @@ std::vector<int> CodeListOrder(std::span<const CodeText> rows) {
     std::vector<int> order(rows.size());
     std::iota(order.begin(), order.end(), 0);
     std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
-        return rows[static_cast<size_t>(a)].code < rows[static_cast<size_t>(b)].code;
+        const CodeText& ra = rows[static_cast<size_t>(a)];
+        const CodeText& rb = rows[static_cast<size_t>(b)];
+        if (ra.code != rb.code) return ra.code < rb.code;
+        // Among equal codes the country itself comes first, then table order.
+        return StandsForItsCode(ra) && !StandsForItsCode(rb);
     });
     return order;
 }

@@ -4,6 +4,8 @@
 #include <array>
 #include <numeric>
 
+#include "core/codelists/CodeText.h"
+
 namespace tarvex {
 namespace {
 
@@ -176,6 +178,34 @@ std::vector<int> SortedOfficeRows(OfficeSort sort) {
         return ra.place < rb.place;
     });
     return order;
+}
+
+int OfficeTypeAheadRow(const std::vector<int>& listOrder, std::u16string_view typed) {
+    if (typed.empty()) return -1;
+    const auto rows = CustomsOffices();
+    auto valid = [&](int row) { return row >= 0 && static_cast<size_t>(row) < rows.size(); };
+    for (int row : listOrder)
+        if (valid(row) && StartsWithIgnoringCase(rows[static_cast<size_t>(row)].place, typed)) return row;
+    for (int row : listOrder) {
+        if (!valid(row)) continue;
+        const std::u16string_view code = rows[static_cast<size_t>(row)].code;
+        // "DE004851" is typed as "DE0048", "004851" or "4851" as well.
+        std::u16string_view number = code.size() > 2 ? code.substr(2) : std::u16string_view();
+        const bool byNumber = StartsWithIgnoringCase(number, typed);
+        while (!number.empty() && number.front() == u'0') number.remove_prefix(1);
+        if (StartsWithIgnoringCase(code, typed) || byNumber || StartsWithIgnoringCase(number, typed))
+            return row;
+    }
+    return -1;
+}
+
+int OfficeSortNumber(OfficeSort sort) {
+    return static_cast<int>(sort.column) + (sort.ascending ? 0 : kOfficeColumnCount);
+}
+
+OfficeSort OfficeSortFromNumber(int number) {
+    if (number < 0 || number >= 2 * kOfficeColumnCount) return {};
+    return {static_cast<OfficeColumn>(number % kOfficeColumnCount), number < kOfficeColumnCount};
 }
 
 int CustomsOfficePresetRow(std::u16string_view boxText) {

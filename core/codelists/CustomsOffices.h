@@ -33,6 +33,17 @@ OfficeSort OfficeSortAfterClick(OfficeSort current, OfficeColumn clicked);
 // the sort direction; equal texts ordered by "Ort" ascending.
 std::vector<int> SortedOfficeRows(OfficeSort sort);
 
+// Type-ahead in the office list, whatever it is sorted by: the first row in list order whose place
+// begins with typed, ignoring case; failing that, the first whose code
+// begins with it, with or without the country letters and leading zeros ("DE0047", "0047", "47").
+// -1 when none does.
+int OfficeTypeAheadRow(const std::vector<int>& listOrder, std::u16string_view typed);
+
+// The sort as one number for the settings (column, +4 when descending) and back; a number out of
+// range gives the list's first order.
+int OfficeSortNumber(OfficeSort sort);
+OfficeSort OfficeSortFromNumber(int number);
+
 // The row whose code equals the box text exactly, -1 when none does.
 int CustomsOfficePresetRow(std::u16string_view boxText);
 // The selected row's code; with no row selected the box keeps its text.

@@ -36,15 +36,17 @@ std::u16string AddressText(const CAddressRecord& record) {
 }
 
 CAddressRecord SplitAddressText(std::u16string_view text, std::u16string_view customsNumber,
-                                std::vector<std::u16string>* problems) {
-    FittedLines fitted = FitLines(text, kAddressLines, kAddressLineWidth, true);
+                                std::vector<std::u16string>* problems, const AddressWidths& widths) {
+    FittedLines fitted =
+        FitLines(text, std::vector<size_t>(widths.begin(), widths.begin() + kAddressLines), true);
     CAddressRecord r;
     for (int i = 0; i < kAddressLines; ++i) r.lines[i] = fitted.lines[i];
-    if (size_t bytes = TableBytes(customsNumber); bytes > kZollNrWidth) {
+    const uint16_t numberWidth = widths[kFieldZollNr];
+    if (size_t bytes = TableBytes(customsNumber); bytes > numberWidth) {
         fitted.problems.push_back(MdArgs(
             mdstr::kFitFieldTooLongFmt,
-            {mdstr::kFitCustomsNumber, MdNumber(static_cast<long long>(bytes)), MdNumber(kZollNrWidth)}));
-        r.customsNumber = FitToBytes(customsNumber, kZollNrWidth);
+            {mdstr::kFitCustomsNumber, MdNumber(static_cast<long long>(bytes)), MdNumber(numberWidth)}));
+        r.customsNumber = FitToBytes(customsNumber, numberWidth);
     } else {
         r.customsNumber = std::u16string(customsNumber);
     }
@@ -58,6 +60,18 @@ std::u16string AddressFirstLine(std::u16string_view text) {
     size_t b = 0;
     while (b < first.size() && IsWideSpace(first[b])) ++b;
     return first.substr(b);
+}
+
+AddressWidths CAddressDatabase::FieldWidths() const {
+    AddressWidths widths = kAddressWidths;
+    if (!m_table.IsOpen() || !m_bLayoutOk) return widths;
+    for (int i = 0; i <= kFieldZollNr; ++i) {
+        std::u16string name;
+        char type = 0;
+        uint16_t decimals = 0;
+        m_table.GetFieldInfo(i, name, type, widths[static_cast<size_t>(i)], decimals);
+    }
+    return widths;
 }
 
 bool CAddressDatabase::CheckLayout() {
@@ -75,13 +89,20 @@ bool CAddressDatabase::CheckLayout() {
 }
 
 int CAddressDatabase::OpenOrCreate(IMasterDataHost& host) {
-    if (m_table.OpenTable(m_path) == 1) {
+    // On first use the table is simply not there yet: that is a question, not a failure.
+    std::error_code ec;
+    const bool missing = !std::filesystem::exists(m_path, ec) && !ec;
+    if (!missing && m_table.OpenTable(m_path) == 1) {
         if (!CheckLayout())
-            host.ShowMessage(MdArgs(mdstr::kWrongLayoutFmt, {mdstr::kAddressTableName, u"5"}));
+            host.ShowMessage(MdArgs(mdstr::kWrongAddressLayoutFmt, {m_path.u16string(), u"5"}));
         return 1;
     }
-    host.ReportTableError(m_table.GetFileError());
-    if (!host.AskYesNo(mdstr::kAskRecreate)) return 0;
+    if (missing) {
+        if (!host.AskYesNo(MdArgs(mdstr::kAskCreateMissingFmt, {m_path.u16string()}))) return 0;
+    } else {
+        host.ReportTableError(m_table.GetFileError());
+        if (!host.AskYesNo(mdstr::kAskRecreate)) return 0;
+    }
     CTableError error;
     if (!CreateAddressTable(m_path, 0, error)) {
         if (error.IsSet()) host.ReportTableError(error);
@@ -131,7 +152,7 @@ bool CAddressDatabase::CreateAddressTable(const std::filesystem::path& path, int
 
 std::vector<CAddressDatabase::Entry> CAddressDatabase::ReadEntries() {
     std::vector<Entry> entries;
-    if (!m_table.IsOpen() || m_table.GetFieldCount() < 1) return entries;
+    if (!m_table.IsOpen() || !m_bLayoutOk) return entries;
     const int32_t count = m_table.GetRecordCount();
     entries.reserve(count > 0 ? static_cast<size_t>(count) : 0);
     m_table.ScanRecords([&](int32_t n, const uint8_t* record) {
@@ -183,8 +204,11 @@ int32_t CAddressDatabase::WriteAddress(int32_t record, const CAddressRecord& add
     if (record <= count && m_table.ReadRecord(record) != record) return -1;
     if (record > count && m_table.GetCurrentRecord() == 0 && count >= 1) m_table.ReadRecord(1);
     bool ok = true;
-    for (int i = 0; i < kAddressLines && ok; ++i) ok = m_table.SetString(i, address.lines[i]) == 0;
-    ok = ok && m_table.SetString(kFieldZollNr, address.customsNumber) == 0;
+    // A table without records has no buffer to fill yet (the fields refuse values then).
+    if (m_table.GetCurrentRecord() != 0) {
+        for (int i = 0; i < kAddressLines && ok; ++i) ok = m_table.SetString(i, address.lines[i]) == 0;
+        ok = ok && m_table.SetString(kFieldZollNr, address.customsNumber) == 0;
+    }
     int32_t written = -1;
     if (m_table.GetCurrentRecord() == 0 && ok) {
         // An empty table has no record to start from: append a blank one, then fill it.

@@ -47,10 +47,17 @@ struct CAddressRecord {
 
 // The dialog's text of a record: the four lines with three CR LF between them, always.
 std::u16string AddressText(const CAddressRecord& record);
+// Widths of the four address fields and ZOLLNR.
+using AddressWidths = std::array<uint16_t, kAddressLines + 1>;
+inline constexpr AddressWidths kAddressWidths = {kAddressLineWidth, kAddressLineWidth, kAddressLineWidth,
+                                                 kAddressLineWidth, kZollNrWidth};
+
 // A dialog's text as the table stores it: each line without its leading white space, at most four
-// lines of 80 bytes; `problems` lists what does not fit (empty when everything does).
+// lines of the fields' widths (80 bytes unless the table says otherwise); `problems` lists what
+// does not fit, naming the line (empty when everything does).
 CAddressRecord SplitAddressText(std::u16string_view text, std::u16string_view customsNumber,
-                                std::vector<std::u16string>* problems = nullptr);
+                                std::vector<std::u16string>* problems = nullptr,
+                                const AddressWidths& widths = kAddressWidths);
 // The first line as a new record's name: up to the first line break, leading white space removed.
 std::u16string AddressFirstLine(std::u16string_view text);
 
@@ -61,19 +68,23 @@ public:
     const std::filesystem::path& Path() const { return m_path; }
     CdBaseDocument& Table() { return m_table; }
 
-    // 1 when the table is open. When it cannot be opened the host shows the engine's report and
-    // is asked whether to create it anew; a new table holds the record "Erster Eintrag".
+    // 1 when the table is open. A table that is not there yet is offered with one plain question;
+    // one that cannot be opened gets the engine's report and the question whether to create it
+    // anew. A new table holds the record "Erster Eintrag".
     int OpenOrCreate(IMasterDataHost& host);
     // False (with the host told) when the open table lacks the five text fields; it is then only
     // listed, never written.
     bool HasAddressLayout() const { return m_bLayoutOk; }
+    // The widths of the open table's five fields (a table made elsewhere may have narrower ones).
+    AddressWidths FieldWidths() const;
     void CloseTable() { m_table.CloseTable(); }
 
     struct Entry {
         int32_t record;
         std::u16string name;  // ADRESS1
     };
-    // Every record (deleted ones too) in file order, read in one pass over the table's blocks.
+    // Every record (deleted ones too) in file order, read in one pass over the table's blocks;
+    // none from a table of another layout.
     std::vector<Entry> ReadEntries();
     // Every record in full, for the search.
     std::vector<CAddressRecord> ReadAll();

@@ -104,11 +104,17 @@ inline constexpr char16_t kFitCodeFmt[] = u"Feld %1";
 inline constexpr char16_t kWriteFailed[] =
     u"Der Datensatz konnte nicht in die Datenbankdatei geschrieben werden. Die Eingabe bleibt im "
     u"Dialog erhalten.";
-inline constexpr char16_t kWrongLayoutFmt[] =
-    u"Die Datei hat nicht den Aufbau der %1 (%2 Textfelder erwartet). Sie wird nur angezeigt, nicht "
-    u"geändert.";
-inline constexpr char16_t kAddressTableName[] = u"Adressdatei";
-inline constexpr char16_t kArticleTableName[] = u"Artikeldatei";
+// A table of another layout is neither read nor changed: the dialog says so instead of showing
+// entries it cannot take over.
+inline constexpr char16_t kWrongArticleLayoutFmt[] =
+    u"Die Datei \"%1\" ist keine Artikeldatei (erwartet werden %2 oder %3 Textfelder). Ihre Einträge "
+    u"werden nicht angezeigt, und die Datei wird nicht geändert.";
+inline constexpr char16_t kWrongAddressLayoutFmt[] =
+    u"Die Datei \"%1\" ist keine Adressdatei (erwartet werden %2 Textfelder). Ihre Einträge werden "
+    u"nicht angezeigt, und die Datei wird nicht geändert.";
+// A table that is not there yet (first use) is no error: one plain question.
+inline constexpr char16_t kAskCreateMissingFmt[] =
+    u"Die Adressdatei \"%1\" ist noch nicht vorhanden.\n\nSoll sie jetzt angelegt werden?";
 inline constexpr char16_t kLoading[] = u"Die Datenbankdatei wird gelesen ...";
 inline constexpr char16_t kNoDataFolder[] = u"Es ist kein Datenordner für die Datenbankdateien bekannt.";
 

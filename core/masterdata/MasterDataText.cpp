@@ -82,6 +82,11 @@ std::u16string TrimLeading(std::u16string_view s) {
 }  // namespace
 
 FittedLines FitLines(std::u16string_view text, size_t maxLines, size_t width, bool trimLeading) {
+    return FitLines(text, std::vector<size_t>(maxLines, width), trimLeading);
+}
+
+FittedLines FitLines(std::u16string_view text, const std::vector<size_t>& widths, bool trimLeading) {
+    const size_t maxLines = widths.size();
     FittedLines r;
     std::vector<std::u16string> lines = MdSplitLines(text);
     if (trimLeading)
@@ -95,6 +100,7 @@ FittedLines FitLines(std::u16string_view text, size_t maxLines, size_t width, bo
     r.lines.assign(maxLines, std::u16string());
     for (size_t i = 0; i < maxLines && i < lines.size(); ++i) {
         const size_t bytes = TableBytes(lines[i]);
+        const size_t width = widths[i];
         if (bytes > width) {
             r.problems.push_back(
                 MdArgs(mdstr::kFitLineTooLongFmt,

@@ -30,6 +30,8 @@ struct FittedLines {
     std::vector<std::u16string> problems;
 };
 FittedLines FitLines(std::u16string_view text, size_t maxLines, size_t width, bool trimLeading);
+// The same with a width of its own for each line (widths.size() lines).
+FittedLines FitLines(std::u16string_view text, const std::vector<size_t>& widths, bool trimLeading);
 
 // Case folding for the search (umlauts kept apart from their base letters).
 std::u16string SearchFold(std::u16string_view text);

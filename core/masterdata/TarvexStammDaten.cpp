@@ -77,25 +77,47 @@ int CTarvexStammDaten::SetTablePath(const std::filesystem::path& folder, const s
 }
 
 int CTarvexStammDaten::CreateArticleTable(int overwrite) {
+    // The layout the "Stammdaten" setting asks for: a program that shares the 14-field table
+    // must find it again, and this program reads it back with the same setting.
     m_table.ResetDefinition();
-    m_table.AddField(u"WBESCH1", 'C', kDescriptionWidth, 0);
+    if (m_nLayout == kLayout14) {
+        for (int f = 0; f < kDescriptionFields14; ++f)
+            m_table.AddField(u"WBESCH" + MdNumber(f + 1), 'C', kDescriptionLineWidth14, 0);
+    } else {
+        m_table.AddField(u"WBESCH1", 'C', kDescriptionWidth, 0);
+    }
     for (int k = 0; k < kArticleCodes; ++k) m_table.AddField(kCodeFieldNames[k], 'C', kCodeWidths[k], 0);
-    m_nLayout = kLayout8;
     return m_table.CreateTable(m_strTablePath, overwrite);
 }
 
 bool CTarvexStammDaten::CheckLayout() {
-    const int needed = m_nLayout == kLayout14 ? kDescriptionFields14 + kArticleCodes : 1 + kArticleCodes;
-    bool ok = m_table.GetFieldCount() >= needed;
-    for (int i = 0; ok && i < needed; ++i) {
-        std::u16string name;
-        char type = 0;
-        uint16_t length = 0, decimals = 0;
-        m_table.GetFieldInfo(i, name, type, length, decimals);
-        ok = type == 'C';
+    const auto textFields = [this](int needed) {
+        if (m_table.GetFieldCount() < needed) return false;
+        for (int i = 0; i < needed; ++i) {
+            std::u16string name;
+            char type = 0;
+            uint16_t length = 0, decimals = 0;
+            m_table.GetFieldInfo(i, name, type, length, decimals);
+            if (type != 'C') return false;
+        }
+        return true;
+    };
+    constexpr int kFields8 = 1 + kArticleCodes, kFields14 = kDescriptionFields14 + kArticleCodes;
+    // A table of exactly 8 or 14 text fields says which layout it has, whatever the setting; a
+    // table with more fields is read the way the setting says.
+    const int count = m_table.GetFieldCount();
+    if (count == kFields8 && textFields(kFields8)) {
+        m_nLayout = kLayout8;
+        return true;
     }
-    if (!ok) m_layoutMessage = MdArgs(mdstr::kWrongLayoutFmt, {mdstr::kArticleTableName, MdNumber(needed)});
-    return ok;
+    if (count == kFields14 && textFields(kFields14)) {
+        m_nLayout = kLayout14;
+        return true;
+    }
+    if (textFields(m_nLayout == kLayout14 ? kFields14 : kFields8)) return true;
+    m_layoutMessage = MdArgs(mdstr::kWrongArticleLayoutFmt,
+                             {m_strTablePath.u16string(), MdNumber(kFields8), MdNumber(kFields14)});
+    return false;
 }
 
 int CTarvexStammDaten::LoadArticles(const std::function<void(int64_t, int64_t)>& progress) {

@@ -1,7 +1,7 @@
 #pragma once
 // The article master data: the whole list in memory as eight parallel columns, loaded from and
-// saved to one dBase table in the 8-field layout (3, the one this program creates) or the older
-// 14-field layout (2, seven description lines in seven fields).
+// saved to one dBase table in the 8-field layout (3) or the older 14-field layout (2, seven
+// description lines in seven fields); a new table gets the layout the settings ask for.
 
 #include <array>
 #include <cstdint>
@@ -21,6 +21,8 @@ inline constexpr uint8_t kLayout14 = 2;
 inline constexpr uint8_t kLayout8 = 3;
 inline constexpr uint16_t kDescriptionWidth = 254;
 inline constexpr int kDescriptionFields14 = 7;
+// Width of each description line of a 14-field table this program creates.
+inline constexpr uint16_t kDescriptionLineWidth14 = 40;
 inline constexpr std::array<uint16_t, kArticleCodes> kCodeWidths = {8, 2, 4, 4, 1, 3, 3};
 
 // The table and layout the settings name: "StammdatenDatei" split into folder and file name
@@ -55,7 +57,8 @@ public:
     virtual int SetTablePath(const std::filesystem::path& folder, const std::u16string& fileName,
                              uint8_t layout, const std::filesystem::path& dataFolder);
     // Reads every record (deleted ones too) in one pass over the table's blocks; a missing table
-    // is created with the 8-field layout. progress(done, total) is called now and then.
+    // is created in the layout set by SetTablePath. A table of exactly 8 or 14 text fields is read
+    // in its own layout (GetLayout() tells which). progress(done, total) is called now and then.
     // 0 on success; -1 when the table cannot be opened or lacks the layout's fields
     // (GetLoadError() tells why); the list is then empty and nothing will be written.
     virtual int LoadArticles(const std::function<void(int64_t, int64_t)>& progress = {});
@@ -63,7 +66,8 @@ public:
     // entry and those after it stay marked, so nothing typed is lost.
     virtual int SaveArticles();
     virtual const std::filesystem::path& GetTablePath() const { return m_strTablePath; }
-    // Defines the 8-field layout, sets layout 3 and creates the table (overwrite as given).
+    // Defines the fields of the layout set by SetTablePath (8 or 14) and creates the table
+    // (overwrite as given).
     virtual int CreateArticleTable(int overwrite = 0);
 
     uint8_t GetLayout() const { return m_nLayout; }

@@ -94,6 +94,9 @@ inline constexpr char16_t kCol29Ort[] = u"Ort";
 inline constexpr char16_t kCol29Art[] = u"Art";
 inline constexpr char16_t kCol29Zollamt[] = u"Zollamt";
 inline constexpr char16_t kCol29Code[] = u"Code";
+// The sort of the office list, chosen by keyboard as well.
+inline constexpr char16_t kLabel29Sort[] = u"Sortieren &nach:";
+inline constexpr char16_t kCheck29Descending[] = u"&absteigend";
 inline constexpr char16_t kLabel36First[] = u"Ziffer 1";
 inline constexpr char16_t kLabel36Pair[] = u"Ziffer &2 und 3";
 inline constexpr char16_t kLabel54Ort[] = u"Ort:";

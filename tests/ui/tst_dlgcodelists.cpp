@@ -12,6 +12,7 @@
 #include <QTreeWidget>
 #include <QtTest>
 
+#include "core/app/Profile.h"
 #include "ui/codelists/Common_DlgBundeslaenderCode.h"
 #include "ui/codelists/Common_DlgLaenderCode.h"
 #include "ui/codelists/Common_DlgWaehrungsCode.h"
@@ -75,6 +76,8 @@ private slots:
     void box24();
     void box25And36();
     void box29SortsAndKeepsTheSelection();
+    void countryTypedCodeIsTheCountryInEveryMode();
+    void box29TypeAheadByPlaceInEverySortAndTheSortRemembered();
     void box54();
     void cancelKeepsThePresets();
 };
@@ -92,7 +95,7 @@ void TestDlgCodeLists::countryPresets() {
         {1, u"", u"AE", "Bestimmungsland", "Arab. Emirate, Ver.", "AE"},
         {2, u"VEREIN", u"", "Ursprungsland", "Vereinigte Staaten", "US"},
         {3, u"verein", u"", "Versendungsland", "Vereinigte Staaten", "US"},
-        {4, u"", u"fr", "Erzeugungsland", "Déairade-I", "FR"},
+        {4, u"", u"fr", "Erzeugungsland", "Frankreich", "FR"},
         {7, u"", u"QQ", "Ländercodes", "Deutschland", "DE"},
         // Both given: the code decides.
         {1, u"Schweiz", u"AT", "Bestimmungsland", "Österreich", "AT"},
@@ -507,6 +510,92 @@ void TestDlgCodeLists::cancelKeepsThePresets() {
     d01.Group(0)->buttons().at(0)->click();
     d01.reject();
     QCOMPARE(Q(d01.Texts()[0]), QString("COM"));
+}
+
+// Boxes 11, 15, 16, 17, 18, 21 and 34 open the country list with their presets; typing "fr" and
+// Return, wherever the keyboard starts, gives Frankreich (not the first FR row, Déairade-I).
+void TestDlgCodeLists::countryTypedCodeIsTheCountryInEveryMode() {
+    struct Case {
+        const char* box;
+        int mode;
+        const char16_t* name;
+        const char16_t* code;
+    } cases[] = {
+        {"11", 4, u"", u""},   {"15", 3, u"", u""}, {"15 DE", 3, u"Deutschland", u"DE"},
+        {"16", 2, u"", u""},   {"17", 1, u"", u""}, {"18", 0, u"", u""},
+        {"21", 0, u"", u"IT"}, {"34", 2, u"", u""}, {"article 34 A", 0, u"", u"CN"},
+    };
+    for (const Case& c : cases) {
+        Common_DlgLaenderCode dlg;
+        dlg.SetMode(c.mode);
+        dlg.SetPresets(c.name, c.code);
+        dlg.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dlg));
+        dlg.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&dlg));
+        QWidget* start = QApplication::focusWidget();
+        QVERIFY2(start, c.box);
+        QTest::keyClicks(start, "fr");
+        QTest::keyClick(start, Qt::Key_Return);
+        QVERIFY2(dlg.result() == QDialog::Accepted, c.box);
+        QCOMPARE(Q(dlg.Name()), QString("Frankreich"));
+        QCOMPARE(Q(dlg.Code()), QString("FR"));
+    }
+    // A box that already holds "FR" (17 A, 34 A) opens on Frankreich as well.
+    Common_DlgLaenderCode dlg;
+    dlg.SetPresets(u"", u"FR");
+    QCOMPARE(Selected(dlg.NameList()), QString("Frankreich"));
+    QCOMPARE(Selected(dlg.CodeList()), QString("FR"));
+}
+
+// Typing finds an office by its place whatever the sort ("Art" at start); the sort can be chosen
+// with the keyboard and is remembered for the next time.
+void TestDlgCodeLists::box29TypeAheadByPlaceInEverySortAndTheSortRemembered() {
+    CMemoryProfile profile;
+    {
+        CDlgEH_Default29 dlg;
+        dlg.SetProfile(&profile);
+        dlg.SetText(u"");
+        dlg.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dlg));
+        dlg.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&dlg));
+        QTreeWidget* list = dlg.List();
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(list));
+        QCOMPARE(dlg.SortColumnBox()->currentText(), QString("Art"));
+        for (int column = 0; column < 4; ++column) {
+            for (bool descending : {false, true}) {
+                dlg.SortColumnBox()->setCurrentIndex(column);
+                dlg.DescendingBox()->setChecked(descending);
+                QCOMPARE(list->header()->sortIndicatorSection(), column);
+                list->setFocus();
+                Pause();
+                QTest::keyClicks(list, "hamb");
+                QVERIFY2(list->currentItem() && list->currentItem()->text(0).startsWith("Hamburg"),
+                         qPrintable(QString("column %1").arg(column)));
+                Pause();
+                QTest::keyClicks(list, "4851");
+                QCOMPARE(list->currentItem()->text(3), QString("DE004851"));
+            }
+        }
+        // By keyboard: Alt+N goes to "Sortieren nach", a key picks the column.
+        QTest::keyClick(&dlg, Qt::Key_N, Qt::AltModifier);
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(dlg.SortColumnBox()));
+        dlg.SortColumnBox()->setCurrentIndex(0);
+        QTest::keyClick(dlg.SortColumnBox(), Qt::Key_End);
+        QCOMPARE(list->header()->sortIndicatorSection(), 3);
+        QCOMPARE(list->header()->sortIndicatorOrder(), Qt::DescendingOrder);
+        QCOMPARE(list->currentItem()->text(3), QString("DE004851"));
+        Shot(dlg, "CDlgEH_Default29_Sortierung");
+        dlg.reject();
+    }
+    QCOMPARE(profile.GetProfileInt("Settings", "Feld29Sortierung", -1), 7);
+    CDlgEH_Default29 again;
+    again.SetProfile(&profile);
+    QCOMPARE(again.List()->header()->sortIndicatorSection(), 3);
+    QCOMPARE(again.List()->header()->sortIndicatorOrder(), Qt::DescendingOrder);
+    QCOMPARE(again.List()->topLevelItem(0)->text(3), QString("DE009984"));
+    QVERIFY(again.DescendingBox()->isChecked());
 }
 
 QTEST_MAIN(TestDlgCodeLists)

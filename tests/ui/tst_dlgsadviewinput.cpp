@@ -67,6 +67,7 @@ private slots:
     void focusBackInTheBoxAfterADialog();
     void goToFieldDialog();
     void insertDefaultsFromTheCodeLists();
+    void box15TypedFrIsFrankreich();
 };
 
 namespace {
@@ -426,6 +427,29 @@ void TestSadViewInput::clerkFillsSavesAndReadsBack() {
     QCOMPARE(text(2, 32), QString());
     QCOMPARE(text(2, 53), QString("Scheiben 8,4"));
     QCOMPARE(text(3, 11), QString("Muttern M8"));
+}
+
+// Box 15, F2, "fr", Return: the keyboard starts where the dialog puts it, and "fr" is France.
+void TestSadViewInput::box15TypedFrIsFrankreich() {
+    ShownView sv;
+    CEinheitspapierView& v = *sv.view;
+    QVERIFY(QTest::qWaitForWindowExposed(&v));
+    CFieldStore& store = sv.doc.Store();
+    v.GoToField(26, 1);
+    QString start;
+    WhenShown<Common_DlgLaenderCode>([&](Common_DlgLaenderCode* d) {
+        // The widget that has the keyboard in the dialog (the window system may not have made
+        // the dialog active yet).
+        QWidget* w = d->focusWidget();
+        if (!w) w = d->nextInFocusChain();
+        start = w ? w->objectName() : QString();
+        QTest::keyClicks(w, "fr");
+        QTest::keyClick(w, Qt::Key_Return);
+    });
+    v.OnCommand(cmd::kInsertDefaults);
+    QVERIFY(!start.isEmpty());
+    QCOMPARE(QString::fromStdU16String(store.GetFieldText(26, 1)), QString("Frankreich"));
+    QCOMPARE(QString::fromStdU16String(store.GetFieldText(27, 1)), QString("FR"));
 }
 
 QTEST_MAIN(TestSadViewInput)

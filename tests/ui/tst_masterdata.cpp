@@ -15,6 +15,7 @@
 #include "core/formview/FieldDefinitions.h"
 #include "core/masterdata/AddressDatabase.h"
 #include "core/masterdata/TarvexStammDaten.h"
+#include "core/masterdata/dBaseDocument.h"
 #include "core/sad/EinheitspapierDoc.h"
 #include "ui/masterdata/CDlgEH_Default08.h"
 #include "ui/masterdata/CDlgProgramOptions.h"
@@ -63,6 +64,10 @@ private slots:
     void articlesAddedAndPickedInSelectionMode();
     void programOptionsStoreAndRecreate();
     void f2InTheSadViewTakesAddressAndArticle();
+    void takeOverWithoutAChosenEntryChangesNoBox();
+    void selectionModeOverAnEmptyTableTakesTheFirstArticle();
+    void returnSavesAfterTheCountryList();
+    void everyButtonHasAnAccessKey();
 };
 
 void TestMasterData::addressesAddedEditedSearchedAndTakenOver() {
@@ -72,9 +77,27 @@ void TestMasterData::addressesAddedEditedSearchedAndTakenOver() {
     QCOMPARE(dlg.TablePath(), Fs(dir.path()) / "Adress1.dbf");
     QCOMPARE(QString::fromStdU16String(profile.GetProfileString("Settings", "AdressdatenDatei", u"")),
              QString::fromStdU16String(dlg.TablePath().u16string()));
-    AnswerNextMessage(QMessageBox::Ok);  // the engine's report of the missing file
-    QTimer::singleShot(0, [] { AnswerNextMessage(QMessageBox::Yes); });  // "neu erstellt werden?"
+    // First use: one plain question, no failure report before it.
+    QStringList asked;
+    auto* watch = new QTimer;
+    watch->setInterval(10);
+    QObject::connect(watch, &QTimer::timeout, [&asked] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box) return;
+        asked << box->text();
+        Shot(*box, "CDlgEH_Default08_ErsteNutzung");
+        if (QAbstractButton* yes = box->button(QMessageBox::Yes))
+            yes->click();
+        else
+            box->close();
+    });
+    watch->start();
     QCOMPARE(dlg.OpenOrCreate(), 1);
+    delete watch;
+    QCOMPARE(asked.size(), 1);
+    QVERIFY2(asked[0].contains("noch nicht vorhanden") && asked[0].contains("Adress1.dbf"),
+             qPrintable(asked[0]));
+    QVERIFY(!asked[0].contains("Fehler"));
     dlg.SetAddress(u"aus dem Feld");
     dlg.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dlg));
@@ -83,7 +106,7 @@ void TestMasterData::addressesAddedEditedSearchedAndTakenOver() {
     auto add = [&](const QString& text, const QString& number) {
         dlg.NewButton()->click();
         QVERIFY(dlg.IsEditing());
-        QCOMPARE(dlg.OkButton()->text(), QString("Speichern"));
+        QCOMPARE(dlg.OkButton()->text().remove(QLatin1Char('&')), QString("Speichern"));
         QVERIFY(dlg.AddressEdit()->toPlainText().isEmpty());
         dlg.AddressEdit()->setPlainText(text);
         dlg.NumberEdit()->setText(number);
@@ -92,7 +115,7 @@ void TestMasterData::addressesAddedEditedSearchedAndTakenOver() {
     add("Zeller Import GmbH\nHafenstraße 7\n20457 Hamburg", "DE1111111");
     add("Ärztebedarf Kühn KG\nLindenallee 3\n04109 Leipzig", "DE2222222");
     QVERIFY(!dlg.IsEditing());
-    QCOMPARE(dlg.OkButton()->text(), QString("Übernehmen"));
+    QCOMPARE(dlg.OkButton()->text().remove(QLatin1Char('&')), QString("Übernehmen"));
     QCOMPARE(Rows(dlg.List()), (QStringList{"Ärztebedarf Kühn KG", "Erster Eintrag", "Zeller Import GmbH"}));
     QCOMPARE(dlg.List()->currentIndex().data().toString(), QString("Ärztebedarf Kühn KG"));
     Shot(dlg, "CDlgEH_Default08");
@@ -110,6 +133,9 @@ void TestMasterData::addressesAddedEditedSearchedAndTakenOver() {
     QVERIFY(told.contains("Zeilen ab Zeile 5"));
     QVERIFY(dlg.IsEditing());
     QCOMPARE(dlg.AddressEdit()->toPlainText(), sixLines);
+    // "Nein": the keyboard is back in the address, on the first line that does not fit.
+    QCOMPARE(dlg.focusWidget(), static_cast<QWidget*>(dlg.AddressEdit()));
+    QCOMPARE(dlg.AddressEdit()->textCursor().blockNumber(), 4);
     AnswerNextMessage(QMessageBox::Yes);
     dlg.OkButton()->click();
     QVERIFY(!dlg.IsEditing());
@@ -146,7 +172,7 @@ void TestMasterData::articlesAddedAndPickedInSelectionMode() {
         QVERIFY(QTest::qWaitForWindowExposed(&dlg));
         QVERIFY(QFile::exists(dir.filePath("ARTIKEL1.DBF")));
         QVERIFY2(dlg.IsEditing(), "an empty table starts with a new entry");
-        QCOMPARE(dlg.EditSaveButton()->text(), QString("Speichern"));
+        QCOMPARE(dlg.EditSaveButton()->text().remove(QLatin1Char('&')), QString("Speichern"));
         auto enter = [&](const QString& description, const QStringList& codes) {
             dlg.DescriptionEdit()->setPlainText(description);
             for (int k = 0; k < codes.size(); ++k) dlg.CodeEdit(k)->setText(codes[k]);
@@ -202,7 +228,7 @@ void TestMasterData::articlesAddedAndPickedInSelectionMode() {
     dlg.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dlg));
     QCOMPARE(dlg.windowTitle(), QString("Stammdatenauswahl"));
-    QCOMPARE(dlg.OkButton()->text(), QString("Übernehmen"));
+    QCOMPARE(dlg.OkButton()->text().remove(QLatin1Char('&')), QString("Übernehmen"));
     QVERIFY(!dlg.NewButton()->isVisible());
     QCOMPARE(Rows(dlg.DescriptionList()), (QStringList{"Äpfel, frisch", "Notebooks", "Zangen"}));
     QTest::keyClicks(dlg.FilterEdit(), "8471");
@@ -320,6 +346,221 @@ void TestMasterData::f2InTheSadViewTakesAddressAndArticle() {
     QCOMPARE(QString::fromStdU16String(doc.Store().GetFieldText(39, 2)), QString("DE"));
     QCOMPARE(doc.Store().GetCurrentField(), 41);  // box 35 of that goods item
     Shot(view, "SadView_F2_Artikel");
+}
+
+namespace {
+
+// A shown SAD view on a new document whose tables live in dir.
+struct MasterDataView {
+    CMemoryProfile profile;
+    CFieldDefinitions defs;
+    CEinheitspapierDoc doc{&profile};
+    std::unique_ptr<CEinheitspapierView> view;
+    explicit MasterDataView(const QString& dir) {
+        defs.ResetToBuiltIn();
+        doc.OnNewDocument();
+        SadViewEnvironment env;
+        env.dataFolder = [dir] { return dir; };
+        view = std::make_unique<CEinheitspapierView>(&doc, env, defs);
+        view->resize(900, 700);
+        view->show();
+    }
+    QString Text(int field) const { return QString::fromStdU16String(doc.Store().GetFieldText(field, 1)); }
+};
+
+// Runs act on the next modal widget of type D; message boxes before it are confirmed.
+template <class D>
+void WhenShown(std::function<void(D*)> act) {
+    auto* timer = new QTimer;
+    timer->setInterval(10);
+    QObject::connect(timer, &QTimer::timeout, [timer, act] {
+        QWidget* w = QApplication::activeModalWidget();
+        if (auto* box = qobject_cast<QMessageBox*>(w)) {
+            box->button(box->standardButtons() & QMessageBox::Yes ? QMessageBox::Yes : QMessageBox::Ok)
+                ->click();
+        } else if (auto* d = qobject_cast<D*>(w)) {
+            timer->stop();
+            timer->deleteLater();
+            act(d);
+        }
+    });
+    timer->start();
+}
+
+}  // namespace
+
+// "Übernehmen" (or Return) over a list without a chosen entry writes nothing: an article table
+// of another layout, an address table without records, a search that finds nothing.
+void TestMasterData::takeOverWithoutAChosenEntryChangesNoBox() {
+    QTemporaryDir dir;
+    // An article table of another layout and an address table without records.
+    {
+        CdBaseDocument t;
+        t.AddField(u"NAME", 'C', 20, 0);
+        t.AddField(u"MENGE", 'N', 5, 0);
+        QCOMPARE(t.CreateTable(Fs(dir.filePath("ARTIKEL1.DBF")), 0), 1);
+        CdBaseDocument a;
+        DefineAddressFields(a);
+        QCOMPARE(a.CreateTable(Fs(dir.filePath("Adress1.dbf")), 0), 1);
+    }
+    MasterDataView mv(dir.path());
+    QVERIFY(QTest::qWaitForWindowExposed(mv.view.get()));
+    CFieldStore& store = mv.doc.Store();
+    const std::vector<std::pair<int, std::u16string>> boxes = {
+        {52, u"Alte Ware"}, {54, u"84713000"}, {55, u"00"},   {59, u"CN"},
+        {60, u"09"},        {17, u"DE777"},    {18, u"Firma"}};
+    for (const auto& [field, text] : boxes) store.SetFieldText(field, text, 1);
+    mv.doc.SetModifiedFlag(false);
+
+    struct Case {
+        const char* what;
+        int field;
+    } cases[] = {{"box 31 over a refused article table", 52}, {"box 8 over an empty address table", 18}};
+    for (const Case& c : cases) {
+        mv.view->GoToField(c.field, 1);
+        bool stayedOpen = false, takeOverEnabled = true;
+        auto pressReturn = [&](QDialog* dlg, QPushButton* ok) {
+            takeOverEnabled = ok->isEnabled();
+            QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : dlg, Qt::Key_Return);
+            stayedOpen = dlg->isVisible();
+            if (stayedOpen) dlg->reject();
+        };
+        if (c.field == 52)
+            WhenShown<CDlgStammDatenEingabe>(
+                [&](CDlgStammDatenEingabe* d) { pressReturn(d, d->OkButton()); });
+        else
+            WhenShown<CDlgEH_Default08>([&](CDlgEH_Default08* d) { pressReturn(d, d->OkButton()); });
+        mv.view->OnCommand(cmd::kInsertDefaults);
+        QVERIFY2(stayedOpen, c.what);
+        QVERIFY2(!takeOverEnabled, c.what);
+        for (const auto& [field, text] : boxes)
+            QCOMPARE(QString::fromStdU16String(store.GetFieldText(field, 1)),
+                     QString::fromStdU16String(text));
+        QVERIFY2(!mv.doc.IsModified(), c.what);
+    }
+
+    // A search that finds nothing: the last entry shown is no choice.
+    QTemporaryDir dir2;
+    CMemoryProfile profile;
+    {
+        CTarvexStammDaten data;
+        data.SetTablePath(Fs(dir2.path()), u"ARTIKEL1.DBF", kLayout8, {});
+        QCOMPARE(data.LoadArticles(), 0);
+        data.AddArticle(CArticle{u"Zangen", {u"82032000", u"", u"", u"", u"", u"DE", u""}});
+        QCOMPARE(data.SaveArticles(), 0);
+    }
+    CDlgStammDatenEingabe dlg(profile, Fs(dir2.path()));
+    dlg.SetSelectionMode(true);
+    dlg.Initialise();
+    dlg.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dlg));
+    QVERIFY(dlg.OkButton()->isEnabled());
+    dlg.FilterEdit()->setText("kiwi");
+    QVERIFY(!dlg.OkButton()->isEnabled());
+    dlg.accept();
+    QVERIFY(dlg.isVisible());
+    dlg.FilterEdit()->clear();
+    QVERIFY(dlg.OkButton()->isEnabled());
+}
+
+// Selection mode over an empty table: the clerk types the first article, saves it and takes it
+// over, all in the one dialog.
+void TestMasterData::selectionModeOverAnEmptyTableTakesTheFirstArticle() {
+    QTemporaryDir dir;
+    CMemoryProfile profile;
+    CDlgStammDatenEingabe dlg(profile, Fs(dir.path()));
+    dlg.SetSelectionMode(true);
+    dlg.Initialise();
+    dlg.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dlg));
+    QVERIFY(dlg.IsEditing());
+    QVERIFY(dlg.EditSaveButton()->isVisible());
+    QCOMPARE(dlg.EditSaveButton()->text().remove(QLatin1Char('&')), QString("Speichern"));
+    // Return in a code edit of the untouched entry stores nothing.
+    dlg.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&dlg));
+    dlg.CodeEdit(0)->setFocus();
+    QTest::keyClick(dlg.CodeEdit(0), Qt::Key_Return);
+    QCOMPARE(dlg.Data().GetArticleCount(), size_t{0});
+    dlg.DescriptionEdit()->setPlainText("Zangen\n3 Kisten");
+    dlg.CodeEdit(0)->setText("82032000");
+    dlg.CodeEdit(5)->setText("DE");
+    Shot(dlg, "CDlgStammDatenEingabe_ErsterArtikel");
+    QTest::keyClick(dlg.CodeEdit(5), Qt::Key_Return);
+    QVERIFY(!dlg.IsEditing());
+    QCOMPARE(dlg.Data().GetArticleCount(), size_t{1});
+    QVERIFY(!dlg.EditSaveButton()->isVisible());
+    QVERIFY(!dlg.NewButton()->isVisible());
+    QVERIFY(dlg.OkButton()->isEnabled());
+    QTest::keyClick(dlg.DescriptionList(), Qt::Key_Return);
+    QCOMPARE(dlg.result(), int(QDialog::Accepted));
+    QCOMPARE(QString::fromStdU16String(dlg.Result().description), QString("Zangen\r\n3 Kisten"));
+    QCOMPARE(QString::fromStdU16String(dlg.Result().codes[5]), QString("DE"));
+}
+
+// Return saves the entry after the country list was opened with F2 in box 34 A, as it did before.
+void TestMasterData::returnSavesAfterTheCountryList() {
+    QTemporaryDir dir;
+    CMemoryProfile profile;
+    CDlgStammDatenEingabe dlg(profile, Fs(dir.path()));
+    dlg.Initialise();
+    dlg.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dlg));
+    dlg.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&dlg));
+    dlg.DescriptionEdit()->setPlainText("Äpfel");
+    dlg.CodeEdit(5)->setFocus();
+    QVERIFY(dlg.CodeEdit(5)->hasFocus());
+    // F2 opens the real country list; "fr" and Return pick France.
+    QTimer::singleShot(50, [] {
+        QWidget* list = QApplication::focusWidget();
+        QVERIFY(list);
+        QTest::keyClicks(list, "fr");
+        QTest::keyClick(list, Qt::Key_Return);
+    });
+    QTest::keyClick(dlg.CodeEdit(5), Qt::Key_F2);
+    QCOMPARE(dlg.CodeEdit(5)->text(), QString("FR"));
+    QVERIFY(dlg.IsEditing());
+    QTRY_VERIFY(dlg.CodeEdit(5)->hasFocus());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QVERIFY2(!dlg.IsEditing(), "Return saved the entry");
+    QCOMPARE(dlg.Data().GetArticleCount(), size_t{1});
+    QCOMPARE(QString::fromStdU16String(dlg.Data().Code(0, 5)), QString("FR"));
+}
+
+// Every button of the master-data dialogs and their questions can be reached with Alt and a letter.
+void TestMasterData::everyButtonHasAnAccessKey() {
+    QTemporaryDir dir;
+    CMemoryProfile profile;
+    auto check = [](QWidget& w, const char* name) {
+        for (QAbstractButton* b : w.findChildren<QAbstractButton*>()) {
+            // The browse buttons follow their path edits; the search field's clear button has no text.
+            if (b->text() == "...." || b->text().isEmpty()) continue;
+            const qsizetype at = b->text().indexOf('&');
+            QVERIFY2(at >= 0 && at + 1 < b->text().size() && b->text().at(at + 1) != '&',
+                     qPrintable(QString("%1: %2").arg(name, b->text())));
+        }
+    };
+    CDlgStammDatenEingabe articles(profile, Fs(dir.path()));
+    articles.Initialise();
+    check(articles, "Stammdateneingabe");
+    articles.reject();
+    CTableError error;
+    QVERIFY(CAddressDatabase::CreateAddressTable(Fs(dir.filePath("Adress1.dbf")), 0, error));
+    CDlgEH_Default08 addresses(profile, Fs(dir.path()));
+    QCOMPARE(addresses.OpenOrCreate(), 1);
+    check(addresses, "Adressdaten");
+    CDlgProgramOptions options(profile, Fs(dir.path()));
+    check(options, "Programmeinstellungen");
+    // Access keys of one dialog are all different.
+    for (QWidget* w : std::initializer_list<QWidget*>{&articles, &addresses, &options}) {
+        QStringList keys;
+        for (QAbstractButton* b : w->findChildren<QAbstractButton*>()) {
+            const qsizetype at = b->text().indexOf('&');
+            if (at >= 0 && b->isVisibleTo(w)) keys << b->text().mid(at + 1, 1).toLower();
+        }
+        QCOMPARE(keys.removeDuplicates(), qsizetype(0));
+    }
 }
 
 QTEST_MAIN(TestMasterData)

@@ -21,6 +21,7 @@ CListTypeAhead::CListTypeAhead(QAbstractItemView* view, int column)
 bool CListTypeAhead::JumpTo(const QString& prefix) {
     const QAbstractItemModel* model = m_pView->model();
     if (!model || prefix.isEmpty()) return false;
+    if (m_finder) return m_finder(prefix);
     const std::u16string p = prefix.toStdU16String();
     const QModelIndex root = m_pView->rootIndex();
     for (int row = 0; row < model->rowCount(root); ++row) {

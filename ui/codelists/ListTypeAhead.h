@@ -7,6 +7,7 @@
 #include <QElapsedTimer>
 #include <QObject>
 #include <QString>
+#include <functional>
 
 class QAbstractItemView;
 
@@ -18,6 +19,9 @@ public:
     // Installs itself on the view (and is owned by it); column is the column searched.
     static CListTypeAhead* Install(QAbstractItemView* view, int column = 0);
     void SetColumn(int column) { m_nColumn = column; }
+    // Replaces the search by a column: finder moves to the entry for what was typed, false when
+    // there is none.
+    void SetFinder(std::function<bool(const QString&)> finder) { m_finder = std::move(finder); }
     // Moves to the first entry beginning with prefix; false (nothing moves) when none does.
     bool JumpTo(const QString& prefix);
 
@@ -31,6 +35,7 @@ private:
     int m_nColumn;
     QString m_strTyped;
     QElapsedTimer m_lastKey;
+    std::function<bool(const QString&)> m_finder;
 };
 
 }  // namespace tarvex

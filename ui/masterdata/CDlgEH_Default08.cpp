@@ -7,6 +7,8 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTextBlock>
+#include <QTextCursor>
 #include <QVBoxLayout>
 
 #include "core/common/TextCodec.h"
@@ -34,20 +36,20 @@ CDlgEH_Default08::CDlgEH_Default08(Profile& profile, const std::filesystem::path
     // Room for four lines of a box's width.
     const QFontMetrics fm(m_addressEdit->font());
     m_addressEdit->setMinimumSize(fm.horizontalAdvance(QLatin1Char('x')) * 44, fm.lineSpacing() * 5 + 12);
-    auto* numberLabel = new QLabel(Str(mdstr::kZollnummerLabel), this);
+    auto* numberLabel = new QLabel(AccessKeyText(mdstr::kZollnummerLabel, u'Z'), this);
     m_numberEdit = new QLineEdit(this);
     m_numberEdit->setMaxLength(24);
     m_numberEdit->setToolTip(Str(mdstr::kTipCustomsNumber));
     numberLabel->setBuddy(m_numberEdit);
 
-    m_editButton = new QPushButton(Str(mdstr::kEdit), this);
+    m_editButton = new QPushButton(AccessKeyText(mdstr::kEdit, u'B'), this);
     m_editButton->setToolTip(Str(mdstr::kTipAddressEdit));
-    m_newButton = new QPushButton(Str(mdstr::kNewRecord), this);
+    m_newButton = new QPushButton(AccessKeyText(mdstr::kNewRecord, u'N'), this);
     m_newButton->setToolTip(Str(mdstr::kTipAddressNew));
-    m_ok = new QPushButton(Str(mdstr::kTakeOver), this);
+    m_ok = new QPushButton(AccessKeyText(mdstr::kTakeOver, u'Ü'), this);
     m_ok->setToolTip(Str(mdstr::kTipTakeOver));
     m_ok->setDefault(true);
-    m_cancel = new QPushButton(Str(mdstr::kCancel), this);
+    m_cancel = new QPushButton(AccessKeyText(mdstr::kCancel, u'A'), this);
     m_cancel->setToolTip(Str(mdstr::kTipCancelNoSave));
 
     auto* left = new QVBoxLayout;
@@ -73,6 +75,7 @@ CDlgEH_Default08::CDlgEH_Default08(Profile& profile, const std::filesystem::path
 
     connect(m_list, &CMasterDataListView::entryChanged, this, [this](int entry) {
         if (entry >= 0) ShowRecord(entry);
+        UpdateTakeOver();
     });
     connect(m_list, &CMasterDataListView::entryActivated, this, [this](int entry) {
         if (entry >= 0) accept();
@@ -142,21 +145,28 @@ void CDlgEH_Default08::ApplyFilter() {
     m_model->SetRows(std::move(order));
     if (!m_bEditing && !m_list->SelectEntry(current) && m_model->rowCount() > 0)
         m_list->SelectEntry(m_model->EntryAt(0));
+    UpdateTakeOver();
 }
 
 void CDlgEH_Default08::ShowRecord(int entry) {
     CAddressRecord r;
-    if (!m_db.ReadAddress(m_entries[static_cast<size_t>(entry)].record, r)) return;
+    m_nShownEntry = -1;
+    if (!m_db.ReadAddress(m_entries[static_cast<size_t>(entry)].record, r)) {
+        UpdateTakeOver();
+        return;
+    }
+    m_nShownEntry = entry;
     m_strAddress = AddressText(r);
     m_strCustomsNumber = r.customsNumber;
     m_addressEdit->setPlainText(ToEditText(m_strAddress));
     m_numberEdit->setText(Str(m_strCustomsNumber));
+    UpdateTakeOver();
 }
 
 void CDlgEH_Default08::SetEditing(bool editing, bool newRecord) {
     m_bEditing = editing;
     m_bNewRecord = newRecord;
-    m_ok->setText(Str(editing ? mdstr::kSave : mdstr::kTakeOver));
+    m_ok->setText(editing ? AccessKeyText(mdstr::kSave, u'S') : AccessKeyText(mdstr::kTakeOver, u'Ü'));
     m_editButton->setVisible(!editing);
     m_newButton->setVisible(!editing);
     // Viewing: the edits only show the record; editing: the list waits.
@@ -167,7 +177,41 @@ void CDlgEH_Default08::SetEditing(bool editing, bool newRecord) {
     const bool writable = m_db.HasAddressLayout();
     m_editButton->setEnabled(writable);
     m_newButton->setEnabled(writable);
+    UpdateTakeOver();
     if (editing) m_addressEdit->setFocus();
+}
+
+bool CDlgEH_Default08::HasShownEntry() const {
+    const int entry = m_list->CurrentEntry();
+    return entry >= 0 && entry == m_nShownEntry &&
+           m_list->selectionModel()->isSelected(m_list->currentIndex());
+}
+
+void CDlgEH_Default08::UpdateTakeOver() {
+    // Without a chosen address "Übernehmen" would write the edits' leftovers (the box's own text
+    // and an empty number) into the box: there is nothing to take over then.
+    m_ok->setEnabled(m_bEditing || HasShownEntry());
+}
+
+void CDlgEH_Default08::FocusMisfit(const std::u16string& text, const std::u16string& number) {
+    const AddressWidths widths = m_db.FieldWidths();
+    std::vector<std::u16string> lines = MdSplitLines(text);
+    for (size_t i = 0; i < lines.size(); ++i) {
+        const std::u16string line = AddressFirstLine(lines[i]);
+        const bool tooLong = i < kAddressLines && TableBytes(line) > widths[i];
+        const bool extra = i >= kAddressLines && !TrimmedRight(line).empty();
+        if (!tooLong && !extra) continue;
+        QTextCursor cursor(m_addressEdit->document()->findBlockByNumber(static_cast<int>(i)));
+        cursor.movePosition(QTextCursor::EndOfBlock);
+        m_addressEdit->setTextCursor(cursor);
+        m_addressEdit->setFocus();
+        return;
+    }
+    if (TableBytes(number) > widths[kFieldZollNr]) {
+        m_numberEdit->setFocus();
+        return;
+    }
+    m_addressEdit->setFocus();
 }
 
 std::u16string CDlgEH_Default08::EditedText() const {
@@ -184,9 +228,9 @@ bool CDlgEH_Default08::Save() {
         return true;
     }
     std::vector<std::u16string> problems;
-    const CAddressRecord record = SplitAddressText(text, number, &problems);
+    const CAddressRecord record = SplitAddressText(text, number, &problems, m_db.FieldWidths());
     if (!problems.empty() && !ConfirmCut(this, problems)) {
-        m_addressEdit->setFocus();
+        FocusMisfit(text, number);
         return false;
     }
     const int entry = m_list->CurrentEntry();
@@ -232,6 +276,7 @@ void CDlgEH_Default08::accept() {
         Save();
         return;
     }
+    if (!HasShownEntry()) return;  // nothing chosen: the box keeps what it has
     m_strAddress = TrimmedRight(EditedText());
     m_strCustomsNumber = m_numberEdit->text().toStdU16String();
     QDialog::accept();

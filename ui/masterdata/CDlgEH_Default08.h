@@ -58,6 +58,11 @@ private:
     void ApplyFilter();
     void ShowRecord(int entry);
     void SetEditing(bool editing, bool newRecord);
+    // True when the list's selected entry is the record the edits show.
+    bool HasShownEntry() const;
+    void UpdateTakeOver();
+    // After "Nein" to the question what would be cut: the caret to the first text that does not fit.
+    void FocusMisfit(const std::u16string& text, const std::u16string& number);
     // Saves the edits; false when the user goes back to correct them or the write failed.
     bool Save();
     std::u16string EditedText() const;
@@ -68,6 +73,7 @@ private:
     bool m_bEditing = false;
     bool m_bNewRecord = false;
     bool m_bFilled = false;
+    int m_nShownEntry = -1;  // the entry whose record the edits show
     // Entry i: record number and ADRESS1; m_search: the folded text of every field for the search.
     std::vector<CAddressDatabase::Entry> m_entries;
     std::vector<std::u16string> m_search;

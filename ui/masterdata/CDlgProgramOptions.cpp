@@ -38,15 +38,19 @@ CDlgProgramOptions::CDlgProgramOptions(Profile& profile, const std::filesystem::
     setWindowTitle(Str(mdstr::kOptionsTitle));
     auto* sad = new QGroupBox(Str(mdstr::kGroupSad), this);
     auto* grid = new QGridLayout(sad);
-    auto row = [&](int r, const char16_t* label, const std::u16string& path, QLineEdit*& edit,
-                   QPushButton*& init, QLabel*& mark, const char16_t* tipTitle, const char16_t* tip) {
-        grid->addWidget(new QLabel(Str(label), sad), r, 0, 1, 4);
+    // Access keys: the labels lead to their paths, each "Initialisierung" has a letter of its own.
+    auto row = [&](int r, const QString& label, const std::u16string& path, QLineEdit*& edit,
+                   QPushButton*& init, const QString& initText, QLabel*& mark, const char16_t* tipTitle,
+                   const char16_t* tip) {
+        auto* caption = new QLabel(label, sad);
+        grid->addWidget(caption, r, 0, 1, 4);
         edit = new QLineEdit(Str(path), sad);
+        caption->setBuddy(edit);
         edit->setToolTip(Tip(tipTitle, tip));
         edit->setMinimumWidth(edit->fontMetrics().horizontalAdvance(QLatin1Char('x')) * 56);
         auto* browse = new QPushButton(Str(mdstr::kBrowse), sad);
         browse->setToolTip(Tip(mdstr::kTipBrowseTitle, mdstr::kTipBrowse));
-        init = new QPushButton(Str(mdstr::kInitialise), sad);
+        init = new QPushButton(initText, sad);
         init->setToolTip(Tip(mdstr::kTipInitTitle, mdstr::kTipInit));
         mark = new QLabel(sad);
         mark->setFixedSize(20, 20);
@@ -56,10 +60,12 @@ CDlgProgramOptions::CDlgProgramOptions(Profile& profile, const std::filesystem::
         grid->addWidget(mark, r + 1, 3);
         connect(browse, &QPushButton::clicked, this, [this, e = edit] { Browse(e); });
     };
-    row(0, mdstr::kLabelAddressFile, m_options.addressPath, m_addressPath, m_initAddresses, m_addressMark,
-        mdstr::kTipAddressFileTitle, mdstr::kTipAddressFile);
-    row(2, mdstr::kLabelArticleFile, m_options.articlePath, m_articlePath, m_initArticles, m_articleMark,
-        mdstr::kTipArticleFileTitle, mdstr::kTipArticleFile);
+    row(0, AccessKeyText(mdstr::kLabelAddressFile, u'A'), m_options.addressPath, m_addressPath,
+        m_initAddresses, AccessKeyText(mdstr::kInitialise, u'I'), m_addressMark, mdstr::kTipAddressFileTitle,
+        mdstr::kTipAddressFile);
+    row(2, AccessKeyText(mdstr::kLabelArticleFile, u'W'), m_options.articlePath, m_articlePath,
+        m_initArticles, AccessKeyText(mdstr::kInitialise, u'n'), m_articleMark, mdstr::kTipArticleFileTitle,
+        mdstr::kTipArticleFile);
     grid->setColumnStretch(0, 1);
     connect(m_initAddresses, &QPushButton::clicked, this, [this] { AskInitialise(true); });
     connect(m_initArticles, &QPushButton::clicked, this, [this] { AskInitialise(false); });
@@ -68,17 +74,17 @@ CDlgProgramOptions::CDlgProgramOptions(Profile& profile, const std::filesystem::
 
     auto* print = new QGroupBox(Str(mdstr::kGroupPrint), this);
     auto* printLayout = new QVBoxLayout(print);
-    m_paperCheck = new QCheckBox(Str(mdstr::kPaperCheck), print);
+    m_paperCheck = new QCheckBox(AccessKeyText(mdstr::kPaperCheck, u'P'), print);
     m_paperCheck->setChecked(m_options.paperCheck);
     m_paperCheck->setToolTip(Tip(mdstr::kTipPaperCheckTitle, mdstr::kTipPaperCheck));
     printLayout->addWidget(m_paperCheck);
 
     auto* box = new QDialogButtonBox(this);
-    auto* ok = box->addButton(Str(mdstr::kOk), QDialogButtonBox::AcceptRole);
+    auto* ok = box->addButton(AccessKeyText(mdstr::kOk, u'O'), QDialogButtonBox::AcceptRole);
     ok->setToolTip(Str(mdstr::kTipOptionsOk));
-    auto* cancel = box->addButton(Str(mdstr::kCancel), QDialogButtonBox::RejectRole);
+    auto* cancel = box->addButton(AccessKeyText(mdstr::kCancel, u'b'), QDialogButtonBox::RejectRole);
     cancel->setToolTip(Str(mdstr::kTipCancelNoSave));
-    auto* help = box->addButton(Str(mdstr::kHelp), QDialogButtonBox::HelpRole);
+    auto* help = box->addButton(AccessKeyText(mdstr::kHelp, u'H'), QDialogButtonBox::HelpRole);
     help->setToolTip(Str(mdstr::kTipHelp));
     connect(box, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(box, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -119,6 +125,8 @@ void CDlgProgramOptions::AskInitialise(bool addresses) {
     } else {
         QMessageBox box(QMessageBox::Warning, Str(shellstr::kAppTitle), text,
                         QMessageBox::Yes | QMessageBox::No, this);
+        box.button(QMessageBox::Yes)->setText(AccessKeyText(mdstr::kYes, u'J'));
+        box.button(QMessageBox::No)->setText(AccessKeyText(mdstr::kNo, u'N'));
         yes = box.exec() == QMessageBox::Yes;
     }
     (addresses ? m_options.initAddresses : m_options.initArticles) = yes;

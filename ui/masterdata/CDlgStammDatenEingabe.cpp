@@ -14,6 +14,7 @@
 #include <QShortcut>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "core/common/TextCodec.h"
 #include "core/masterdata/MasterDataStrings.h"
@@ -81,7 +82,7 @@ CDlgStammDatenEingabe::CDlgStammDatenEingabe(Profile& profile, const std::filesy
         codeRow->addWidget(m_codes[static_cast<size_t>(k)], kCodeWidths[static_cast<size_t>(k)] + 3);
     auto* originLabel = new QLabel(Str(mdstr::kLabelBox34), m_inputGroup);
     originLabel->setBuddy(m_codes[5]);
-    m_defaults = new QPushButton(Str(mdstr::kDefaults), m_inputGroup);
+    m_defaults = new QPushButton(AccessKeyText(mdstr::kDefaults, u'V'), m_inputGroup);
     m_defaults->setToolTip(Str(mdstr::kTipDefaults));
     m_defaults->setFocusPolicy(Qt::NoFocus);  // clicking it must not take the focus from the origin edit
     auto* originRow = new QHBoxLayout;
@@ -100,16 +101,16 @@ CDlgStammDatenEingabe::CDlgStammDatenEingabe(Profile& profile, const std::filesy
     m_byDescription->installEventFilter(this);
     m_byCode->installEventFilter(this);
 
-    m_new = new QPushButton(Str(mdstr::kNewRecord), this);
+    m_new = new QPushButton(AccessKeyText(mdstr::kNewRecord, u'N'), this);
     m_new->setToolTip(Str(mdstr::kTipArticleNew));
-    m_editSave = new QPushButton(Str(mdstr::kEditieren), this);
+    m_editSave = new QPushButton(AccessKeyText(mdstr::kEditieren, u'E'), this);
     m_editSave->setToolTip(Str(mdstr::kTipArticleEdit));
-    m_ok = new QPushButton(Str(mdstr::kOk), this);
+    m_ok = new QPushButton(AccessKeyText(mdstr::kOk, u'O'), this);
     m_ok->setToolTip(Str(mdstr::kTipTakeOver));
     m_ok->setDefault(true);
-    m_cancel = new QPushButton(Str(mdstr::kAbbruch), this);
+    m_cancel = new QPushButton(AccessKeyText(mdstr::kAbbruch, u'A'), this);
     m_cancel->setToolTip(Str(mdstr::kTipArticleCancel));
-    m_help = new QPushButton(Str(mdstr::kHelp), this);
+    m_help = new QPushButton(AccessKeyText(mdstr::kHelp, u'H'), this);
     m_help->setToolTip(Str(mdstr::kTipHelp));
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(m_new);
@@ -130,9 +131,11 @@ CDlgStammDatenEingabe::CDlgStammDatenEingabe(Profile& profile, const std::filesy
 
     connect(m_byDescription, &CMasterDataListView::entryChanged, this, [this](int e) {
         if (e >= 0) ShowEntry(e, false);
+        UpdateTakeOver();
     });
     connect(m_byCode, &CMasterDataListView::entryChanged, this, [this](int e) {
         if (e >= 0) ShowEntry(e, true);
+        UpdateTakeOver();
     });
     auto activated = [this](int e) {
         if (e < 0) return;
@@ -228,11 +231,14 @@ void CDlgStammDatenEingabe::Initialise() {
     ApplyFilter();
     if (m_bSelectionMode) {
         setWindowTitle(Str(mdstr::kArticleSelectTitle));
-        m_ok->setText(Str(mdstr::kTakeOver));
+        m_ok->setText(AccessKeyText(mdstr::kTakeOver, u'Ü'));
         m_inputGroup->setTitle(Str(mdstr::kGroupContents));
         m_defaults->hide();
         m_new->hide();
         m_editSave->hide();
+        // An empty table would leave nothing to pick and no way to add the first article: then
+        // the clerk enters it here, saves it and takes it over.
+        if (m_data.GetArticleCount() == 0 && m_data.IsWritable()) m_new->show();
     }
     if (m_data.GetArticleCount() == 0 && m_data.IsWritable()) {
         StartNewEntry();
@@ -255,9 +261,9 @@ void CDlgStammDatenEingabe::ApplyFilter() {
     const std::vector<uint8_t> mask = m_data.MatchMask(text);
     m_descriptionModel->SetRows(CTarvexStammDaten::Narrow(m_orderDescription, mask));
     m_codeModel->SetRows(CTarvexStammDaten::Narrow(m_orderCode, mask));
-    if (m_bEditing) return;
-    if (!m_byDescription->SelectEntry(current) && m_descriptionModel->rowCount() > 0)
+    if (!m_bEditing && !m_byDescription->SelectEntry(current) && m_descriptionModel->rowCount() > 0)
         m_byDescription->SelectEntry(m_descriptionModel->EntryAt(0));
+    UpdateTakeOver();
 }
 
 void CDlgStammDatenEingabe::ShowEntry(int entry, bool fromCodeList) {
@@ -273,10 +279,19 @@ void CDlgStammDatenEingabe::ShowEntry(int entry, bool fromCodeList) {
     m_description->setPlainText(ToEditText(a.description));
     for (int k = 0; k < kArticleCodes; ++k)
         m_codes[static_cast<size_t>(k)]->setText(Str(a.codes[static_cast<size_t>(k)]));
+    m_nShownEntry = entry;
+    UpdateTakeOver();
 }
 
 void CDlgStammDatenEingabe::SetEditing(bool editing) {
     m_bEditing = editing;
+    if (m_bSelectionMode) {
+        // Selection mode edits only the first article of an empty table; its save button and the
+        // code lists are there while it is typed.
+        m_editSave->setVisible(editing);
+        m_defaults->setVisible(editing);
+        if (!editing && m_data.GetArticleCount() > 0) m_new->hide();
+    }
     if (!editing) m_bNewEntry = false;
     m_byDescription->setEnabled(!editing);
     m_byCode->setEnabled(!editing);
@@ -285,14 +300,49 @@ void CDlgStammDatenEingabe::SetEditing(bool editing) {
     m_ok->setEnabled(!editing);
     m_description->setEnabled(editing);
     for (QLineEdit* e : m_codes) e->setEnabled(editing);
-    m_editSave->setText(Str(editing ? mdstr::kSave : mdstr::kEditieren));
+    m_editSave->setText(editing ? AccessKeyText(mdstr::kSave, u'S') : AccessKeyText(mdstr::kEditieren, u'E'));
     // The default button follows the state, so that Enter in a code edit saves while editing.
-    m_editSave->setDefault(editing);
-    m_ok->setDefault(!editing);
+    // Cleared first, so that the one set below really becomes the dialog's default button (Qt
+    // ignores setDefault(true) on a button still flagged from before).
+    m_editSave->setDefault(false);
+    m_ok->setDefault(false);
+    (editing ? m_editSave : m_ok)->setDefault(true);
+    UpdateTakeOver();
     if (editing)
         m_description->setFocus();
     else
         m_byDescription->setFocus();
+}
+
+bool CDlgStammDatenEingabe::HasShownEntry() const {
+    const int entry = m_byDescription->CurrentEntry();
+    return entry >= 0 && entry == m_nShownEntry &&
+           m_byDescription->selectionModel()->isSelected(m_byDescription->currentIndex());
+}
+
+void CDlgStammDatenEingabe::UpdateTakeOver() {
+    // "Übernehmen" writes boxes 31 to 34 B: without a chosen article it would empty them.
+    m_ok->setEnabled(!m_bEditing && (!m_bSelectionMode || HasShownEntry()));
+}
+
+void CDlgStammDatenEingabe::FocusMisfit(const CArticle& article) {
+    // The first field whose text the table would cut gets the caret, at its end.
+    CArticle only;
+    only.description = article.description;
+    if (!m_data.FitProblems(only).empty()) {
+        m_description->setFocus();
+        m_description->moveCursor(QTextCursor::End);
+        return;
+    }
+    for (int k = 0; k < kArticleCodes; ++k) {
+        only = CArticle{};
+        only.codes[static_cast<size_t>(k)] = article.codes[static_cast<size_t>(k)];
+        if (m_data.FitProblems(only).empty()) continue;
+        m_codes[static_cast<size_t>(k)]->setFocus();
+        m_codes[static_cast<size_t>(k)]->end(false);
+        return;
+    }
+    m_description->setFocus();
 }
 
 void CDlgStammDatenEingabe::StartNewEntry() {
@@ -300,6 +350,7 @@ void CDlgStammDatenEingabe::StartNewEntry() {
     SetEditing(true);
     m_bNewEntry = true;
     m_byCode->ClearSelectionMark();
+    m_nShownEntry = -1;
     m_description->clear();
     for (QLineEdit* e : m_codes) e->clear();
     m_description->setFocus();
@@ -315,9 +366,20 @@ CArticle CDlgStammDatenEingabe::EditedArticle() const {
 
 void CDlgStammDatenEingabe::SaveEdit() {
     CArticle a = EditedArticle();
+    if (m_bNewEntry && TrimmedRight(a.description).empty() &&
+        std::all_of(a.codes.begin(), a.codes.end(),
+                    [](const std::u16string& c) { return TrimmedRight(c).empty(); })) {
+        // Return in an untouched new entry stores no empty article.
+        QApplication::beep();
+        m_description->setFocus();
+        return;
+    }
     const std::vector<std::u16string> problems = m_data.FitProblems(a);
     if (!problems.empty()) {
-        if (!ConfirmCut(this, problems)) return;  // back to the edits to correct them
+        if (!ConfirmCut(this, problems)) {
+            FocusMisfit(a);  // back to the text that does not fit, to correct it
+            return;
+        }
         a = m_data.Fitted(a);
     }
     size_t index = 0;
@@ -351,8 +413,13 @@ void CDlgStammDatenEingabe::SaveEdit() {
 
 void CDlgStammDatenEingabe::PickCode(int which) {
     if (!m_pickCode) return;
-    std::u16string code = m_codes[static_cast<size_t>(5 + which)]->text().toStdU16String();
-    if (m_pickCode(which, code)) m_codes[static_cast<size_t>(5 + which)]->setText(Str(code));
+    QLineEdit* edit = m_codes[static_cast<size_t>(5 + which)];
+    std::u16string code = edit->text().toStdU16String();
+    if (m_pickCode(which, code)) edit->setText(Str(code));
+    // The keyboard comes back to the box the list was opened from, also where no window manager
+    // hands the activation back after the list closes: Return then saves as it did before.
+    activateWindow();
+    edit->setFocus(Qt::OtherFocusReason);
 }
 
 bool CDlgStammDatenEingabe::eventFilter(QObject* watched, QEvent* event) {
@@ -375,7 +442,8 @@ bool CDlgStammDatenEingabe::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void CDlgStammDatenEingabe::accept() {
-    if (m_bEditing) return;  // OK is possible only while viewing
+    if (m_bEditing) return;                            // OK is possible only while viewing
+    if (m_bSelectionMode && !HasShownEntry()) return;  // nothing chosen: the boxes keep their texts
     if (m_data.SaveArticles() != 0) {
         CMasterDataMessages(this).ShowMessage(mdstr::kWriteFailed);
         return;

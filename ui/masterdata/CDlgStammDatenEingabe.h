@@ -76,6 +76,10 @@ private:
     void ApplyFilter();
     void ShowEntry(int entry, bool fromCodeList);
     void SetEditing(bool editing);
+    // True when the description list's selected entry is the one the edits show.
+    bool HasShownEntry() const;
+    void UpdateTakeOver();
+    void FocusMisfit(const CArticle& article);
     void StartNewEntry();
     void SaveEdit();
     CArticle EditedArticle() const;
@@ -89,6 +93,7 @@ private:
     bool m_bEditing = false;
     bool m_bNewEntry = false;
     int m_nOriginFocus = -1;  // 0 / 1 while an origin edit has the focus
+    int m_nShownEntry = -1;   // the entry the edits show
     std::function<bool(int, std::u16string&)> m_pickCode;
     std::vector<int> m_orderDescription, m_orderCode;
     QString m_lastDescription;

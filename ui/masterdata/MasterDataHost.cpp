@@ -14,6 +14,13 @@ void ShowTableError(QWidget* parent, const CTableError& error) {
     QMessageBox::warning(parent, Str(shellstr::kAppTitle), QString::fromStdString(error.Text()));
 }
 
+QString AccessKeyText(std::u16string_view text, char16_t key) {
+    QString s = Str(text);
+    const qsizetype at = s.indexOf(QChar(key));
+    if (at >= 0) s.insert(at, QLatin1Char('&'));
+    return s;
+}
+
 void CMasterDataMessages::ReportTableError(const CTableError& error) {
     ShowTableError(m_parent, error);
 }
@@ -23,8 +30,12 @@ void CMasterDataMessages::ShowMessage(const std::u16string& text) {
 }
 
 bool CMasterDataMessages::AskYesNo(const std::u16string& text) {
-    return QMessageBox::question(m_parent, Str(shellstr::kAppTitle), Str(text),
-                                 QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+    QMessageBox box(QMessageBox::Question, Str(shellstr::kAppTitle), Str(text),
+                    QMessageBox::Yes | QMessageBox::No, m_parent);
+    box.setDefaultButton(QMessageBox::Yes);
+    box.button(QMessageBox::Yes)->setText(AccessKeyText(mdstr::kYes, u'J'));
+    box.button(QMessageBox::No)->setText(AccessKeyText(mdstr::kNo, u'N'));
+    return box.exec() == QMessageBox::Yes;
 }
 
 bool ConfirmCut(QWidget* parent, const std::vector<std::u16string>& problems) {
@@ -34,8 +45,8 @@ bool ConfirmCut(QWidget* parent, const std::vector<std::u16string>& problems) {
     QMessageBox box(QMessageBox::Warning, Str(mdstr::kFitTitle), text, QMessageBox::Yes | QMessageBox::No,
                     parent);
     box.setDefaultButton(QMessageBox::No);
-    box.button(QMessageBox::Yes)->setText(Str(mdstr::kYes));
-    box.button(QMessageBox::No)->setText(Str(mdstr::kNo));
+    box.button(QMessageBox::Yes)->setText(AccessKeyText(mdstr::kYes, u'J'));
+    box.button(QMessageBox::No)->setText(AccessKeyText(mdstr::kNo, u'N'));
     return box.exec() == QMessageBox::Yes;
 }
 

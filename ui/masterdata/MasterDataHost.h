@@ -18,6 +18,9 @@ private:
     QWidget* m_parent;
 };
 
+// A button or label text with its access key: '&' before the first `key` in text.
+QString AccessKeyText(std::u16string_view text, char16_t key);
+
 // Tells what a table would cut and asks whether to store it cut (true) or go back to the input.
 bool ConfirmCut(QWidget* parent, const std::vector<std::u16string>& problems);
 // "<path>: <message> <cause>" of the engine, as a warning.

@@ -11,6 +11,7 @@
 #include "core/masterdata/MasterDataStrings.h"
 #include "core/masterdata/MasterDataText.h"
 #include "ui/app/QtText.h"
+#include "ui/masterdata/MasterDataHost.h"
 
 namespace tarvex {
 
@@ -98,7 +99,7 @@ QWidget* CreateFilterRow(QLineEdit*& edit, const QString& placeholder, QWidget* 
     auto* row = new QWidget(parent);
     auto* h = new QHBoxLayout(row);
     h->setContentsMargins(0, 0, 0, 0);
-    auto* label = new QLabel(Str(mdstr::kFilterLabel), row);
+    auto* label = new QLabel(AccessKeyText(mdstr::kFilterLabel, u'S'), row);
     edit = new QLineEdit(row);
     edit->setPlaceholderText(placeholder);
     edit->setClearButtonEnabled(true);

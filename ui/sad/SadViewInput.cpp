@@ -360,7 +360,12 @@ bool CSadViewInput::RunBox25(std::u16string& text) {
 }
 
 bool CSadViewInput::RunBox29(std::u16string& text) {
-    return RunTextDialog<CDlgEH_Default29>(text);
+    CDlgEH_Default29 dlg(&m_view);
+    dlg.SetProfile(m_view.GetDocument()->GetProfile());
+    dlg.SetText(text);
+    if (!ExecBoxDialog(dlg)) return false;
+    text = dlg.Text();
+    return true;
 }
 
 bool CSadViewInput::RunBox36(std::u16string& text) {

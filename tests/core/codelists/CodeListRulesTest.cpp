@@ -60,7 +60,7 @@ TEST(CountryRules, PresetSelection) {
         {u"Büsingen", u"CH", u"Büsingen", u"CH"},
         // A name that matches nothing: the code preset decides, or "DE" without one.
         {u"Atlantis", u"", u"Deutschland", u"DE"},
-        {u"Atlantis", u"FR", u"Déairade-I", u"FR"},
+        {u"Atlantis", u"FR", u"Frankreich", u"FR"},
     };
     const auto rows = Countries();
     for (const auto& c : cases) {
@@ -103,7 +103,9 @@ TEST(CountryRules, SortedListOrders) {
         const auto& a = rows[static_cast<size_t>(codes[i - 1])];
         const auto& b = rows[static_cast<size_t>(codes[i])];
         ASSERT_LE(a.code, b.code);
-        if (a.code == b.code) ASSERT_LT(codes[i - 1], codes[i]) << "equal codes keep table order";
+        // Equal codes: the country the code stands for first, the others in table order.
+        if (a.code == b.code && i >= 2 && rows[static_cast<size_t>(codes[i - 2])].code == a.code)
+            ASSERT_LT(codes[i - 1], codes[i]) << Narrow(a.code);
     }
     // German order: umlauts sort with their base letter, case does not count.
     auto position = [&](std::u16string_view name) {
@@ -115,6 +117,48 @@ TEST(CountryRules, SortedListOrders) {
     EXPECT_LT(position(u"Äthiopien"), position(u"Australien"));
     EXPECT_EQ(names.front(), CountryRow(u"Abu Dhabi"));
     EXPECT_EQ(names.back(), CountryRow(u"Zypern"));
+}
+
+// A code stands for the country, not for the first of its parts in table order: typed into the
+// code list or given as a preset, "FR" is Frankreich (the first FR row is "Déairade-I").
+TEST(CountryRules, ACodeChoosesTheCountryItStandsFor) {
+    struct Case {
+        std::u16string code, name;
+    } cases[] = {
+        {u"FR", u"Frankreich"},
+        {u"fr", u"Frankreich"},
+        {u"PT", u"Portugal"},
+        {u"MY", u"Malaysia"},
+        {u"SC", u"Seychellen"},
+        {u"NZ", u"Neuseeland"},
+        {u"LK", u"Sri Lanka"},
+        {u"AN", u"Niederländische Antillen"},
+        {u"AE", u"Arab. Emirate, Ver."},
+        {u"US", u"Vereinigte Staaten"},
+        {u"GB", u"Vereinigtes Königreich"},
+        {u"CH", u"Schweiz"},
+        {u"ES", u"Spanien"},
+        {u"CN", u"China"},
+        {u"DE", u"Deutschland"},
+    };
+    const auto rows = Countries();
+    const std::vector<int> codes = CodeListOrder(rows);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(Narrow(c.code));
+        const CountrySelection sel = CountryPresetSelection(u"", c.code);
+        ASSERT_GE(sel.nameRow, 0);
+        EXPECT_EQ(rows[static_cast<size_t>(sel.nameRow)].text, c.name);
+        EXPECT_EQ(CountryResultOf(sel.nameRow).name, c.name);
+        // The first item of the code in the code list is that country's, so typing it lands there.
+        const auto first = std::find_if(codes.begin(), codes.end(), [&](int r) {
+            return EqualsIgnoringCase(rows[static_cast<size_t>(r)].code, c.code);
+        });
+        ASSERT_NE(first, codes.end());
+        EXPECT_EQ(rows[static_cast<size_t>(*first)].text, c.name);
+    }
+    // A name of a part still keeps its own row with the same code.
+    const CountrySelection reunion = CountryPresetSelection(u"Réunion", u"FR");
+    EXPECT_EQ(rows[static_cast<size_t>(reunion.nameRow)].text, u"Réunion");
 }
 
 TEST(CountryRules, DialogTitles) {
@@ -367,6 +411,45 @@ TEST(OfficeRules, HeaderClicksAndTies) {
     // Places compare by code unit: "Öhningen" comes after every ASCII place, not among the O's.
     const std::vector<int> byPlace = SortedOfficeRows({OfficeColumn::kOrt, true});
     EXPECT_EQ(offices[static_cast<size_t>(byPlace.back())].place, u"Öhningen");
+}
+
+// Type-ahead finds an office by its place whatever the list is sorted by, and by its code when
+// no place begins with what was typed.
+TEST(OfficeRules, TypeAheadByPlaceOrCodeInEverySort) {
+    const auto offices = CustomsOffices();
+    for (int number = 0; number < 2 * kOfficeColumnCount; ++number) {
+        const OfficeSort sort = OfficeSortFromNumber(number);
+        EXPECT_EQ(OfficeSortNumber(sort), number);
+        SCOPED_TRACE(number);
+        const std::vector<int> order = SortedOfficeRows(sort);
+        const int hamburg = OfficeTypeAheadRow(order, u"hamb");
+        ASSERT_GE(hamburg, 0);
+        EXPECT_EQ(offices[static_cast<size_t>(hamburg)].place.substr(0, 7), u"Hamburg");
+        // The first Hamburg office in the order shown.
+        const auto first = std::find_if(order.begin(), order.end(), [&](int r) {
+            return offices[static_cast<size_t>(r)].place.substr(0, 7) == u"Hamburg";
+        });
+        EXPECT_EQ(hamburg, *first);
+        struct Case {
+            std::u16string typed, code;  // empty code: nothing found
+        } cases[] = {{u"de00485", u"DE004851"},
+                     {u"DE009950", u"DE009950"},
+                     {u"9950", u"DE009950"},
+                     {u"Postv", u"DE009950"},
+                     {u"öhn", u"DE004117"},
+                     {u"xyz", u""},
+                     {u"", u""}};
+        for (const Case& c : cases) {
+            const int row = OfficeTypeAheadRow(order, c.typed);
+            if (c.code.empty())
+                EXPECT_EQ(row, -1) << Narrow(c.typed);
+            else
+                EXPECT_EQ(row >= 0 ? offices[static_cast<size_t>(row)].code : std::u16string_view(), c.code)
+                    << Narrow(c.typed);
+        }
+    }
+    EXPECT_EQ(OfficeSortFromNumber(-1).column, OfficeColumn::kArt);
+    EXPECT_TRUE(OfficeSortFromNumber(99).ascending);
 }
 
 TEST(OfficeRules, PresetAndResult) {

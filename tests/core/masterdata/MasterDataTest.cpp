@@ -63,22 +63,27 @@ TEST(AddressDatabase, PathRuleWritesTheDefaultBack) {
     EXPECT_EQ(AddressTablePath(profile, "/daten"), std::filesystem::path("/anders/A.dbf"));
 }
 
-TEST(AddressDatabase, FirstUseAsksAndCreatesTheTableWithErsterEintrag) {
+// On first use the table is not there yet: one plain question naming it, no failure report.
+TEST(AddressDatabase, FirstUseAsksOnceWithoutAnErrorAndCreatesErsterEintrag) {
     TempDir dir;
     const auto path = dir / "Adress1.dbf";
+    const std::u16string question = u"Die Adressdatei \"" + path.u16string() +
+                                    u"\" ist noch nicht vorhanden.\n\nSoll sie jetzt angelegt werden?";
     {
         FakeMdHost host;
         host.answerYes = false;
         CAddressDatabase db(path);
         EXPECT_EQ(db.OpenOrCreate(host), 0);
-        EXPECT_EQ(host.questions,
-                  std::vector<std::u16string>{u"Soll die Datenbankdatei neu erstellt werden?"});
+        EXPECT_EQ(host.questions, std::vector<std::u16string>{question});
+        EXPECT_TRUE(host.reports.empty());
         EXPECT_FALSE(std::filesystem::exists(path));
     }
     FakeMdHost host;
     CAddressDatabase db(path);
     ASSERT_EQ(db.OpenOrCreate(host), 1);
-    EXPECT_EQ(host.reports.size(), 1u) << "the failed open is reported first";
+    EXPECT_EQ(host.questions, std::vector<std::u16string>{question});
+    EXPECT_TRUE(host.reports.empty()) << "a missing table is no error";
+    EXPECT_TRUE(host.messages.empty());
     EXPECT_EQ(db.Table().GetHeaderLength(), 193);
     EXPECT_EQ(db.Table().GetRecordLength(), 346);
     const auto entries = db.ReadEntries();
@@ -95,7 +100,79 @@ TEST(AddressDatabase, NoDBaseFileIsNeitherOverwrittenNorShown) {
     CAddressDatabase db(path);
     EXPECT_EQ(db.OpenOrCreate(host), 0);
     EXPECT_EQ(host.reports.front(), "Unerwartetes Dateiformat.");
+    // A file that is there but unreadable is a failure: reported, then the old question.
+    EXPECT_EQ(host.questions, std::vector<std::u16string>{u"Soll die Datenbankdatei neu erstellt werden?"});
     EXPECT_EQ(ReadBytes(path).size(), 13u);
+}
+
+// A dBase table of another layout: the message says what happens (nothing shown, nothing
+// changed), and indeed nothing is listed or written.
+TEST(AddressDatabase, TableOfAnotherLayoutSaysItIsNeitherShownNorChanged) {
+    TempDir dir;
+    const auto path = dir / "Adress1.dbf";
+    RawTable raw;
+    raw.fields = {{"NAME", 'C', 40}, {"PLZ", 'N', 5}};
+    const std::string name = "Zeller Import GmbH";
+    raw.records = {" " + name + std::string(40 - name.size(), ' ') + "20457"};
+    WriteBytes(path, raw.Build());
+    const std::vector<uint8_t> before = ReadBytes(path);
+    FakeMdHost host;
+    CAddressDatabase db(path);
+    ASSERT_EQ(db.OpenOrCreate(host), 1);
+    ASSERT_EQ(host.messages.size(), 1u);
+    EXPECT_NE(host.messages[0].find(u"werden nicht angezeigt"), std::u16string::npos);
+    EXPECT_NE(host.messages[0].find(u"nicht geändert"), std::u16string::npos);
+    EXPECT_NE(host.messages[0].find(path.u16string()), std::u16string::npos);
+    EXPECT_EQ(host.messages[0].find(u"nur angezeigt"), std::u16string::npos);
+    EXPECT_TRUE(db.ReadEntries().empty());
+    EXPECT_EQ(db.WriteAddress(1, SplitAddressText(u"X", u"")), -1);
+    db.CloseTable();
+    EXPECT_EQ(ReadBytes(path), before);
+}
+
+// A table made by another program with fields narrower than 80 bytes: what does not fit is
+// measured against its own widths and named by line, and a fitting address is stored.
+TEST(AddressDatabase, NarrowFieldsAreMeasuredAndTheLineIsNamed) {
+    TempDir dir;
+    const auto path = dir / "Adress1.dbf";
+    RawTable raw;
+    raw.fields = {{"ADRESS1", 'C', 30},
+                  {"ADRESS2", 'C', 30},
+                  {"ADRESS3", 'C', 20},
+                  {"ADRESS4", 'C', 20},
+                  {"ZOLLNR", 'C', 12}};
+    WriteBytes(path, raw.Build());
+    FakeMdHost host;
+    CAddressDatabase db(path);
+    ASSERT_EQ(db.OpenOrCreate(host), 1);
+    ASSERT_TRUE(db.HasAddressLayout());
+    EXPECT_EQ(db.FieldWidths(), (AddressWidths{30, 30, 20, 20, 12}));
+    struct Case {
+        std::u16string text, number;
+        std::vector<std::u16string> problems;
+    } cases[] = {
+        {u"Zeller Import GmbH\r\nHafenstraße 7\r\n20457 Hamburg", u"DE1111111", {}},
+        {u"Zeller Import GmbH\r\nHafenstraße 7, Tor 4, Rampe 2, Halle B\r\n20457 Hamburg",
+         u"DE1",
+         {u"- Zeile 2 ist 38 Zeichen lang (höchstens 30)."}},
+        {u"A\r\nB\r\nC\r\nFreihafen Lagerhaus Süd 12",
+         u"DE1234567890123",
+         {u"- Zeile 4 ist 26 Zeichen lang (höchstens 20).",
+          u"- Die Zollnummer ist 15 Zeichen lang (höchstens 12)."}},
+    };
+    int32_t record = db.Table().GetRecordCount();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(ToUtf8(c.text));
+        std::vector<std::u16string> problems;
+        const CAddressRecord r = SplitAddressText(c.text, c.number, &problems, db.FieldWidths());
+        EXPECT_EQ(problems, c.problems);
+        // What the user agreed to store (cut where told) is written.
+        ++record;
+        EXPECT_EQ(db.WriteAddress(record, r), record);
+    }
+    CAddressRecord back;
+    ASSERT_TRUE(db.ReadAddress(2, back));
+    EXPECT_EQ(back.lines[1], u"Hafenstraße 7, Tor 4, Rampe 2,");
 }
 
 TEST(AddressDatabase, TextConversion) {
@@ -334,10 +411,78 @@ TEST(TarvexStammDaten, TableOfAnotherLayoutIsRefusedNotCrashed) {
     CTarvexStammDaten data;
     data.SetTablePath(dir.Path(), u"ARTIKEL1.DBF", kLayout8, {});
     EXPECT_EQ(data.LoadArticles(), -1);
-    EXPECT_FALSE(data.GetLayoutMessage().empty());
+    // The message says what happens: nothing is shown, nothing changed.
+    EXPECT_NE(data.GetLayoutMessage().find(u"werden nicht angezeigt"), std::u16string::npos);
+    EXPECT_NE(data.GetLayoutMessage().find(u"nicht geändert"), std::u16string::npos);
     EXPECT_FALSE(data.IsWritable());
     data.AddArticle(Article(u"x", {}));
     EXPECT_EQ(data.SaveArticles(), -1);
+}
+
+// "Stammdaten" = 2: a missing (or re-created) table gets the 14-field layout the setting asks for
+// and opens again; a table of exactly 8 or 14 text fields is read in its own layout whatever the
+// setting.
+TEST(TarvexStammDaten, TheSettingsLayoutIsCreatedAndEveryTableReadByItsOwnFields) {
+    TempDir dir;
+    CMemoryProfile profile;
+    profile.WriteProfileInt("Settings", "Stammdaten", 2);
+    const ArticleTableSetting where = ArticleTableFromSettings(profile);
+    ASSERT_EQ(where.layout, kLayout14);
+    const CArticle notebooks =
+        Article(u"Notebooks\r\n20 Kartons", {u"84713000", u"00", u"", u"", u"", u"CN", u""});
+    {
+        CTarvexStammDaten data;
+        data.SetTablePath({}, where.fileName, where.layout, dir.Path());
+        ASSERT_EQ(data.LoadArticles(), 0);
+        EXPECT_EQ(data.Table().GetFieldCount(), 14);
+        EXPECT_TRUE(std::filesystem::exists(dir / "ARTIKEL.DBF"));
+        data.AddArticle(notebooks);
+        ASSERT_EQ(data.SaveArticles(), 0);
+    }
+    {
+        CTarvexStammDaten data;
+        data.SetTablePath({}, where.fileName, where.layout, dir.Path());
+        ASSERT_EQ(data.LoadArticles(), 0) << ToUtf8(data.GetLayoutMessage());
+        ASSERT_EQ(data.GetArticleCount(), 1u);
+        EXPECT_EQ(data.GetLayout(), kLayout14);
+        EXPECT_EQ(data.Description(0), u"Notebooks\r\n20 Kartons\r\n\r\n\r\n\r\n\r\n");
+        EXPECT_EQ(data.Code(0, 5), u"CN");
+    }
+    // Re-created from the program options with the setting 2: the same layout, empty, usable.
+    ProgramOptions o = ReadProgramOptions(profile, dir.Path());
+    o.articlePath = (dir / "ARTIKEL.DBF").u16string();
+    o.initArticles = true;
+    EXPECT_TRUE(ApplyProgramOptions(profile, o, dir.Path()).empty());
+    {
+        CTarvexStammDaten data;
+        const ArticleTableSetting again = ArticleTableFromSettings(profile);
+        data.SetTablePath(again.folder, again.fileName, again.layout, dir.Path());
+        ASSERT_EQ(data.LoadArticles(), 0) << ToUtf8(data.GetLayoutMessage());
+        EXPECT_EQ(data.GetArticleCount(), 0u);
+        EXPECT_EQ(data.Table().GetFieldCount(), 14);
+    }
+    // Each table in the other setting's layout: read by its own field count, written back in it.
+    SaveArticles(dir / "acht.dbf", {notebooks});
+    struct Case {
+        const char16_t* file;
+        uint8_t setting;
+        uint8_t read;
+    } cases[] = {{u"acht.dbf", kLayout14, kLayout8}, {u"ARTIKEL.DBF", kLayout8, kLayout14}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(ToUtf8(c.file));
+        CTarvexStammDaten data;
+        data.SetTablePath(dir.Path(), c.file, c.setting, {});
+        ASSERT_EQ(data.LoadArticles(), 0) << ToUtf8(data.GetLayoutMessage());
+        EXPECT_EQ(data.GetLayout(), c.read);
+        data.AddArticle(Article(u"Zangen", {u"82032000", u"", u"", u"", u"", u"DE", u"05"}));
+        ASSERT_EQ(data.SaveArticles(), 0);
+        CTarvexStammDaten back;
+        back.SetTablePath(dir.Path(), c.file, c.setting, {});
+        ASSERT_EQ(back.LoadArticles(), 0);
+        ASSERT_GE(back.GetArticleCount(), 1u);
+        EXPECT_EQ(ArticleFirstLine(back.Description(back.GetArticleCount() - 1)), u"Zangen");
+        EXPECT_EQ(back.Code(back.GetArticleCount() - 1, 6), u"05");
+    }
 }
 
 TEST(TarvexStammDaten, SortOrdersAndSearch) {

@@ -1,12 +1,18 @@
 #include "ui/sad/dialogs/CDlgEH_Default29.h"
 
 #include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QHBoxLayout>
 #include <QHeaderView>
+#include <QLabel>
 #include <QScrollBar>
 #include <QStyle>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "core/app/Profile.h"
+#include "core/app/SettingsKeys.h"
 #include "core/sad/SadEditStrings.h"
 #include "ui/app/QtText.h"
 #include "ui/codelists/ListTypeAhead.h"
@@ -33,7 +39,28 @@ CDlgEH_Default29::CDlgEH_Default29(QWidget* parent)
     header->setSortIndicatorShown(true);
     header->setStretchLastSection(false);
     connect(header, &QHeaderView::sectionClicked, this, &CDlgEH_Default29::SortBy);
-    CListTypeAhead::Install(m_pList, static_cast<int>(m_sort.column));
+    CListTypeAhead::Install(m_pList)->SetFinder([this](const QString& typed) { return TypeAhead(typed); });
+
+    auto* sortLabel = new QLabel(Str(sadeditstr::kLabel29Sort), this);
+    m_pSortColumn = new QComboBox(this);
+    m_pSortColumn->setObjectName("sortColumn");
+    for (const char16_t* column :
+         {sadeditstr::kCol29Ort, sadeditstr::kCol29Art, sadeditstr::kCol29Zollamt, sadeditstr::kCol29Code})
+        m_pSortColumn->addItem(Str(column));
+    sortLabel->setBuddy(m_pSortColumn);
+    m_pDescending = new QCheckBox(Str(sadeditstr::kCheck29Descending), this);
+    m_pDescending->setObjectName("descending");
+    auto* sortRow = new QHBoxLayout;
+    sortRow->addWidget(sortLabel);
+    sortRow->addWidget(m_pSortColumn);
+    sortRow->addWidget(m_pDescending);
+    sortRow->addStretch(1);
+    Body()->addLayout(sortRow);
+    const auto fromKeyboard = [this] {
+        SetSort({static_cast<OfficeColumn>(m_pSortColumn->currentIndex()), !m_pDescending->isChecked()});
+    };
+    connect(m_pSortColumn, &QComboBox::currentIndexChanged, this, fromKeyboard);
+    connect(m_pDescending, &QCheckBox::toggled, this, fromKeyboard);
     connect(m_pList, &QTreeWidget::itemDoubleClicked, this, [this] {
         if (SelectedRow() >= 0) accept();
     });
@@ -68,8 +95,34 @@ void CDlgEH_Default29::Fill() {
     }
     m_pList->header()->setSortIndicator(static_cast<int>(m_sort.column),
                                         m_sort.ascending ? Qt::AscendingOrder : Qt::DescendingOrder);
-    if (auto* typeAhead = m_pList->findChild<CListTypeAhead*>())
-        typeAhead->SetColumn(static_cast<int>(m_sort.column));
+    if (m_pSortColumn) {
+        const QSignalBlocker blockColumn(m_pSortColumn), blockDescending(m_pDescending);
+        m_pSortColumn->setCurrentIndex(static_cast<int>(m_sort.column));
+        m_pDescending->setChecked(!m_sort.ascending);
+    }
+}
+
+bool CDlgEH_Default29::TypeAhead(const QString& typed) {
+    std::vector<int> order;
+    order.reserve(static_cast<size_t>(m_pList->topLevelItemCount()));
+    for (int i = 0; i < m_pList->topLevelItemCount(); ++i)
+        order.push_back(m_pList->topLevelItem(i)->data(0, Qt::UserRole).toInt());
+    const int row = OfficeTypeAheadRow(order, typed.toStdU16String());
+    if (row < 0) return false;
+    SelectOffice(row);
+    return true;
+}
+
+void CDlgEH_Default29::SetProfile(Profile* profile) {
+    m_pProfile = profile;
+    if (!profile) return;
+    const OfficeSort stored =
+        OfficeSortFromNumber(settings::Get(*profile, settings::kSettings, settings::kFeld29Sort));
+    if (stored.column == m_sort.column && stored.ascending == m_sort.ascending) return;
+    const int selected = SelectedRow();
+    m_sort = stored;
+    Fill();
+    SelectOffice(selected);
 }
 
 int CDlgEH_Default29::SelectedRow() const {
@@ -93,12 +146,19 @@ void CDlgEH_Default29::SelectOffice(int row) {
 
 void CDlgEH_Default29::SortBy(int column) {
     if (column < 0 || column >= kOfficeColumnCount) return;
+    SetSort(OfficeSortAfterClick(m_sort, static_cast<OfficeColumn>(column)));
+}
+
+void CDlgEH_Default29::SetSort(OfficeSort sort) {
     const int selected = SelectedRow();
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    m_sort = OfficeSortAfterClick(m_sort, static_cast<OfficeColumn>(column));
+    m_sort = sort;
     Fill();
     SelectOffice(selected);
     QApplication::restoreOverrideCursor();
+    if (m_pProfile)
+        m_pProfile->WriteProfileInt(settings::kSettings, settings::kFeld29Sort.name,
+                                    OfficeSortNumber(m_sort));
 }
 
 void CDlgEH_Default29::SetText(const std::u16string& boxText) {
