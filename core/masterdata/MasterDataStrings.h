@@ -109,6 +109,10 @@ inline constexpr char16_t kWrongLayoutFmt[] =
     u"geändert.";
 inline constexpr char16_t kAddressTableName[] = u"Adressdatei";
 inline constexpr char16_t kArticleTableName[] = u"Artikeldatei";
+inline constexpr char16_t kChangedElsewhere[] =
+    u"Der Artikel wurde inzwischen an einem anderen Arbeitsplatz geändert oder gelöscht und ist "
+    u"nicht überschrieben worden. Die Liste zeigt jetzt den gespeicherten Stand; Ihre Eingabe bleibt "
+    u"im Dialog erhalten (\"Abbruch\" zeigt den gespeicherten Artikel, \"Speichern\" ersetzt ihn).";
 inline constexpr char16_t kLoading[] = u"Die Datenbankdatei wird gelesen ...";
 inline constexpr char16_t kNoDataFolder[] = u"Es ist kein Datenordner für die Datenbankdateien bekannt.";
 
