@@ -99,7 +99,7 @@ size_t TextLength(const TextPlan& p, size_t i, bool firstSheet) {
 
 // What one document's texts may take in the file: far beyond any real declaration, yet small
 // enough that the reader's own memory, not the generator's, is what the RSS limit watches.
-constexpr size_t kTextBudget = 16u << 20;
+constexpr size_t kTextBudget = 6u << 20;
 
 void WriteTexts(CArchiveWriter& w, const TextPlan& p, size_t count, bool firstSheet) {
     w.WriteCount(static_cast<uint32_t>(count));
