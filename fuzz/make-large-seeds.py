@@ -1,6 +1,7 @@
 #!/usr/bin/env python3
 """Writes seeds of realistic size for the document fuzz targets: documents of 255 pages with a
 short text in every box, in the current and an old layout of each format (fuzz_aef, fuzz_fdv),
+an article table of 10 000 records (fuzz_dbase),
 and for fuzz_documents the descriptions of 255-page documents of every version of both formats,
 with short texts and with long texts in the boxes the old layouts repeat on every sheet.
   python3 fuzz/make-large-seeds.py OUTDIR   (writes OUTDIR/<target>)
@@ -46,6 +47,22 @@ def fdv110():
             bytes(14))
 
 
+def article_table(records):
+    # A dBase III article table of the program's 8-field layout, every record filled.
+    fields = [('WBESCH1', 254), ('WNR1', 8), ('WNR2', 2), ('WNR3', 4), ('WNR4', 4), ('WNR5', 1),
+              ('LAND1', 3), ('LAND2', 3)]
+    length = 1 + sum(n for _, n in fields)
+    header = 32 + 32 * len(fields) + 1
+    out = bytes([3, 124, 1, 1]) + dword(records) + word(header) + word(length) + bytes(20)
+    for name, n in fields:
+        out += name.encode('ascii').ljust(11, b'\0') + b'C' + bytes(4) + bytes([n, 0]) + bytes(14)
+    out += b'\r'
+    for r in range(records):
+        values = ['Artikel %d\r\nZeile 2' % r, '%08d' % r, '00', '', '', '', 'DE', '05']
+        out += b' ' + b''.join(v.encode('cp1252').ljust(n, b' ') for v, (_, n) in zip(values, fields))
+    return out + b'\x1a'
+
+
 def description(head, pages, long_texts):
     # fuzz_documents reads: head (bit 7: .fdv; the rest picks the version), the sheet or page
     # count, the text plan (mode byte, long length, every n-th long, mask), the counts byte; what
@@ -70,6 +87,7 @@ def main():
         'fuzz_aef/pages255-v120.aef': aef120(),
         'fuzz_fdv/pages255-v300.fdv': fdv300(),
         'fuzz_fdv/pages255-v110.fdv': fdv110(),
+        'fuzz_dbase/artikel-10000.dbf': article_table(10000),
     })
     for name, data in files.items():
         path = os.path.join(out, name)
