@@ -36,6 +36,12 @@ inline std::filesystem::path ArgPath(const std::string& arg) {
     return std::filesystem::path(arg);
 }
 
+// Asked by every command before it opens a file it reads: what is no regular file (a pipe, a
+// device) is refused at once with the readers' message, because opening a pipe to read waits for a
+// writer. A missing file or a folder passes; its reader tells what is wrong. false: the message is
+// printed, exit with kExitFile.
+bool CheckInputFile(const std::string& file);
+
 // Prints "usage: tarvex <usage>" to stderr and returns kExitUsage.
 int UsageError(const std::string& usage);
 

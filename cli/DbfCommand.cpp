@@ -80,6 +80,7 @@ int RunDbf(const std::vector<std::string>& args) {
         }
     }
     if (file.empty()) return UsageError(kUsage);
+    if (!CheckInputFile(file)) return kExitFile;
 
     CdBaseDocument table;
     if (!table.OpenTableReadOnly(ArgPath(file))) {

@@ -98,6 +98,7 @@ int RunRecalc(const std::vector<std::string>& args) {
         }
     }
     if (files.empty() || files.size() > 2) return UsageError(usage);
+    if (!CheckInputFile(files[0])) return kExitFile;
     if (flag < 0) {
         // The same profile store as the program's.
         QSettingsProfile profile(QSettingsProfile::Area::Profile);

@@ -19,6 +19,7 @@ constexpr const char* kUsage = "pdf FILE [--pages all|N|N-M] [--with-form] [--co
 int RunPdf(const std::vector<std::string>& args) {
     PdfArgs a;
     if (int rc = ParsePdfArgs(args, kUsage, a); rc >= 0) return rc;
+    if (!CheckInputFile(a.in)) return kExitFile;
     auto app = MakeOffscreenApplication();
     PageArgs load;
     load.in = a.in;

@@ -26,6 +26,7 @@ int RunRender(const std::vector<std::string>& args) {
     PageArgs a;
     a.option = 10;
     if (int rc = ParsePageArgs(args, kUsage, "--zoom", kZoomMin, kZoomMax, a); rc >= 0) return rc;
+    if (!CheckInputFile(a.in)) return kExitFile;
     auto app = MakeOffscreenApplication();
     if (IsFdvFile(a.in)) return RenderDv1(a);
     PageJob job;

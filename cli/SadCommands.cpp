@@ -65,6 +65,7 @@ std::string DumpJson(const CEinheitspapierDoc& doc, const AefReadInfo& info) {
 int RunDump(const std::vector<std::string>& args) {
     static const std::string usage = "dump FILE";
     if (args.size() != 1 || args[0].starts_with("-")) return UsageError(usage);
+    if (!CheckInputFile(args[0])) return kExitFile;
     if (IsFdvFile(args[0])) return DumpFdv(args[0]);
     CEinheitspapierDoc doc(&UserProfile());
     AefReadInfo info;
@@ -89,6 +90,7 @@ int Save(const std::string& file, CEinheitspapierDoc& doc) {
 int RunConvert(const std::vector<std::string>& args) {
     static const std::string usage = "convert IN OUT";
     if (args.size() != 2 || args[0].starts_with("-") || args[1].starts_with("-")) return UsageError(usage);
+    if (!CheckInputFile(args[0])) return kExitFile;
     if (IsFdvFile(args[0])) return ConvertFdv(args[0], args[1]);
     CEinheitspapierDoc doc(&UserProfile());
     if (!Load(args[0], doc, nullptr)) return kExitFile;

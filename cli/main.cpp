@@ -4,12 +4,25 @@
 
 #include "Commands.h"
 #include "core/app/Version.h"
+#include "core/common/CommonStrings.h"
 
 namespace tarvex::cli {
 
 std::vector<Command>& Registry() {
     static std::vector<Command> commands;
     return commands;
+}
+
+bool CheckInputFile(const std::string& file) {
+    // stat, not open: it never waits, whatever the name stands for.
+    std::error_code ec;
+    const std::filesystem::file_status status = std::filesystem::status(ArgPath(file), ec);
+    if (ec || !std::filesystem::exists(status) || std::filesystem::is_regular_file(status) ||
+        std::filesystem::is_directory(status))
+        return true;
+    std::cerr << "tarvex: " << file << ": " << commonstr::Args(commonstr::kNotAFile, {"\"" + file + "\""})
+              << "\n";
+    return false;
 }
 
 int UsageError(const std::string& usage) {

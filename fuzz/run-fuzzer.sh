@@ -24,6 +24,10 @@ CORPUS="$BUILD_DIR/corpus/$TARGET"
 mkdir -p "$CORPUS"
 SEEDS=()
 [ -d "fuzz/seeds/$TARGET" ] && SEEDS=("fuzz/seeds/$TARGET")
+# Seeds of realistic size (255-page documents), made by a script rather than kept in the tree.
+LARGE="$BUILD_DIR/seeds-large"
+[ -d "$LARGE" ] || python3 fuzz/make-large-seeds.py "$LARGE"
+[ -d "$LARGE/$TARGET" ] && SEEDS+=("$LARGE/$TARGET")
 # Inputs as large as a 255-page document with short texts in every box (about 3.5 MB); a reader
 # may take a small multiple of its input, never a gigabyte. Flags given on the command line win.
 "$BUILD_DIR/fuzz/$TARGET" -max_total_time="$SECONDS_TO_RUN" -print_final_stats=1 -max_len=4194304 \

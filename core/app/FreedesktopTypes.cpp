@@ -1,9 +1,12 @@
 #include "core/app/FreedesktopTypes.h"
 
+#include <cstdint>
 #include <fstream>
+#include <span>
 #include <sstream>
 #include <system_error>
 
+#include "core/common/AtomicFile.h"
 #include "core/common/TextCodec.h"
 
 namespace tarvex {
@@ -136,15 +139,10 @@ void CFreedesktopTypeRegistry::WriteIfDifferent(const std::filesystem::path& pat
     if (const auto old = ReadWholeFile(path); old && *old == content) return;
     std::error_code ec;
     std::filesystem::create_directories(path.parent_path(), ec);
-    const std::filesystem::path temp = path.string() + ".new";
-    {
-        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-        if (!out) return;
-        out << content;
-        if (!out.flush()) return;
-    }
-    std::filesystem::rename(temp, path, ec);
-    if (!ec) m_changed = true;
+    // A registration that cannot be written (a full disk) keeps the old file; the next start tries again.
+    std::string error;
+    const std::span<const uint8_t> bytes(reinterpret_cast<const uint8_t*>(content.data()), content.size());
+    if (WriteFileAtomic(path, bytes, error)) m_changed = true;
 }
 
 void CFreedesktopTypeRegistry::Remove(const std::filesystem::path& path) {

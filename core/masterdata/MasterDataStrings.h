@@ -115,6 +115,10 @@ inline constexpr char16_t kWrongAddressLayoutFmt[] =
 // A table that is not there yet (first use) is no error: one plain question.
 inline constexpr char16_t kAskCreateMissingFmt[] =
     u"Die Adressdatei \"%1\" ist noch nicht vorhanden.\n\nSoll sie jetzt angelegt werden?";
+inline constexpr char16_t kChangedElsewhere[] =
+    u"Der Artikel wurde inzwischen an einem anderen Arbeitsplatz geändert oder gelöscht und ist "
+    u"nicht überschrieben worden. Die Liste zeigt jetzt den gespeicherten Stand; Ihre Eingabe bleibt "
+    u"im Dialog erhalten (\"Abbruch\" zeigt den gespeicherten Artikel, \"Speichern\" ersetzt ihn).";
 inline constexpr char16_t kLoading[] = u"Die Datenbankdatei wird gelesen ...";
 inline constexpr char16_t kNoDataFolder[] = u"Es ist kein Datenordner für die Datenbankdateien bekannt.";
 

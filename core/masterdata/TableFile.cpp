@@ -269,17 +269,21 @@ std::unique_ptr<CTableFile> OpenDiskFile(const std::filesystem::path& path, std:
     }
     return std::make_unique<CDiskFile>(h);
 #else
-    int fd = ::open(path.c_str(), (readOnly ? O_RDONLY : O_RDWR) | O_CLOEXEC);
+    // Not blocking: opening a pipe without a writer would wait for ever. The kind is taken from the
+    // opened file, and only a regular file is kept (with blocking reads and writes again).
+    int fd = ::open(path.c_str(), (readOnly ? O_RDONLY : O_RDWR) | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
         cause = ErrnoText(errno);
         return nullptr;
     }
     struct stat st;
-    if (::fstat(fd, &st) == 0 && !S_ISREG(st.st_mode)) {
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
         ::close(fd);
         cause = ErrnoText(EINVAL);
         return nullptr;
     }
+    const int flags = ::fcntl(fd, F_GETFL);
+    if (flags >= 0) ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK);
     return std::make_unique<CDiskFile>(fd);
 #endif
 }
@@ -309,7 +313,7 @@ bool CanOpenForReading(const std::filesystem::path& path) {
     ::CloseHandle(h);
     return true;
 #else
-    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) return false;
     ::close(fd);
     return true;

@@ -17,6 +17,16 @@ constexpr const char16_t* kCodeFieldNames[kArticleCodes] = {u"WNR1", u"WNR2",  u
 constexpr const char16_t* kCodeBoxNames[kArticleCodes] = {u"33 A", u"33 B", u"33 C", u"33 D",
                                                           u"33 E", u"34 A", u"34 B"};
 
+// FNV-1a over a record's bytes: tells whether a record still holds what was read from it.
+uint64_t RecordStamp(const uint8_t* record, size_t length) {
+    uint64_t h = 14695981039346656037ull;
+    for (size_t i = 0; i < length; ++i) {
+        h ^= record[i];
+        h *= 1099511628211ull;
+    }
+    return h;
+}
+
 }  // namespace
 
 void SplitTablePath(std::u16string_view path, std::u16string& folder, std::u16string& fileName) {
@@ -66,6 +76,8 @@ void CTarvexStammDaten::ResizeArticles(size_t count) {
     m_description.resize(count);
     for (auto& c : m_codes) c.resize(count);
     m_changed.resize(count);
+    m_records.resize(count);
+    m_stamps.resize(count);
     m_searchText.clear();
 }
 
@@ -144,7 +156,12 @@ int CTarvexStammDaten::LoadArticles(const std::function<void(int64_t, int64_t)>&
     const bool fourteen = m_nLayout == kLayout14;
     const int firstCode = fourteen ? kDescriptionFields14 : 1;
     std::u16string line;
+    m_records.reserve(static_cast<size_t>(count));
+    m_stamps.reserve(static_cast<size_t>(count));
+    const size_t recordLength = m_table.GetRecordLength();
     m_table.ScanRecords([&](int32_t n, const uint8_t* record) {
+        m_records.push_back(n);
+        m_stamps.push_back(RecordStamp(record, recordLength));
         std::u16string description;
         m_table.GetStringOf(record, 0, description);
         if (fourteen) {
@@ -245,6 +262,8 @@ size_t CTarvexStammDaten::AddArticle(const CArticle& article) {
     m_description.push_back(article.description);
     for (int k = 0; k < kArticleCodes; ++k) m_codes[k].push_back(article.codes[k]);
     m_changed.push_back(1);
+    m_records.push_back(0);
+    m_stamps.push_back(0);
     m_searchText.clear();
     return m_description.size() - 1;
 }
@@ -261,6 +280,10 @@ int CTarvexStammDaten::SaveArticles() {
     for (uint8_t c : m_changed) any = any || c != 0;
     if (!any) return 0;
     if (!m_bWritable || !m_table.IsOpen()) return -1;
+    // One lock for the whole save: each record is compared and written, and each new one counted
+    // and appended, without another instance in between.
+    const std::unique_ptr<CTableLock> lock = m_table.LockForWriting();
+    if (!lock) return -1;
     const bool fourteen = m_nLayout == kLayout14;
     for (size_t i = 0; i < m_changed.size(); ++i) {
         if (!m_changed[i]) continue;
@@ -277,20 +300,28 @@ int CTarvexStammDaten::SaveArticles() {
         }
         values.insert(values.end(), a.codes.begin(), a.codes.end());
 
-        const int32_t count = m_table.GetRecordCount();
-        const int32_t record = static_cast<int32_t>(i + 1);
-        if (record > count + 1) return -1;
-        if (record <= count && m_table.ReadRecord(record) != record) return -1;
-        int32_t written = record;
-        if (m_table.GetCurrentRecord() == 0) written = m_table.WriteRecord(record);  // blank record to fill
-        bool ok = written > 0;
+        const int32_t count = m_table.GetRecordCount();  // as the file says now
+        int32_t record = m_records[i];
+        if (record == 0) {
+            // A new entry goes after whatever the table holds now, never into a record another
+            // instance has filled since this list was read.
+            if (m_table.NewRecord() < 1) return -1;
+            record = count + 1;
+        } else if (record > count || m_table.ReadRecord(record) != record ||
+                   RecordStamp(m_table.RecordBuffer(), m_table.GetRecordLength()) != m_stamps[i]) {
+            m_table.DiscardBuffer();
+            return kArticleChangedElsewhere;
+        }
+        bool ok = true;
         for (size_t f = 0; ok && f < values.size(); ++f)
             ok = m_table.SetString(static_cast<int>(f), values[f]) == 0;
-        written = ok ? m_table.WriteRecord(written) : -1;
+        const int32_t written = ok ? m_table.WriteRecord(record) : -1;
         if (written < 1) {
             m_table.DiscardBuffer();
             return -1;
         }
+        m_records[i] = written;
+        m_stamps[i] = RecordStamp(m_table.RecordBuffer(), m_table.GetRecordLength());
         m_changed[i] = 0;
     }
     return 0;

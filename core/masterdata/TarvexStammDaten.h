@@ -24,6 +24,8 @@ inline constexpr int kDescriptionFields14 = 7;
 // Width of each description line of a 14-field table this program creates.
 inline constexpr uint16_t kDescriptionLineWidth14 = 40;
 inline constexpr std::array<uint16_t, kArticleCodes> kCodeWidths = {8, 2, 4, 4, 1, 3, 3};
+// SaveArticles: an entry's record was changed or deleted by another instance since it was read.
+inline constexpr int kArticleChangedElsewhere = -2;
 
 // The table and layout the settings name: "StammdatenDatei" split into folder and file name
 // (empty or at most 2 characters: the data folder and "ARTIKEL.DBF" / "ARTIKEL1.DBF") and
@@ -62,8 +64,13 @@ public:
     // 0 on success; -1 when the table cannot be opened or lacks the layout's fields
     // (GetLoadError() tells why); the list is then empty and nothing will be written.
     virtual int LoadArticles(const std::function<void(int64_t, int64_t)>& progress = {});
-    // Writes every entry marked changed. 0 on success; -1 when a record could not be written: that
-    // entry and those after it stay marked, so nothing typed is lost.
+    // Writes every entry marked changed, under the table's lock: a new entry is appended after
+    // the records the table holds now (another instance may have appended meanwhile), an
+    // existing one is written back into its own record only while that record still holds what
+    // was read from it. 0 on success; -1 when a record could not be written;
+    // kArticleChangedElsewhere when a record was changed or deleted by someone else since it was
+    // read (nothing of it is overwritten; reload to see what it holds now). The entry that
+    // failed and those after it stay marked, so nothing typed is lost.
     virtual int SaveArticles();
     virtual const std::filesystem::path& GetTablePath() const { return m_strTablePath; }
     // Defines the fields of the layout set by SetTablePath (8 or 14) and creates the table
@@ -84,6 +91,8 @@ public:
     // Overwrites an entry and marks it changed.
     void SetArticle(size_t i, const CArticle& article);
     bool IsChanged(size_t i) const { return m_changed[i] != 0; }
+    // The table record an entry lives in; 0 for a new entry not yet saved.
+    int32_t RecordOf(size_t i) const { return m_records[i]; }
 
     // What the table would cut from an entry (German, one line each); empty when it fits.
     std::vector<std::u16string> FitProblems(const CArticle& article) const;
@@ -108,6 +117,10 @@ private:
     std::vector<std::u16string> m_description;
     std::array<std::vector<std::u16string>, kArticleCodes> m_codes;
     std::vector<uint8_t> m_changed;
+    // Per entry: its record number (0: new, not yet in the table) and a fingerprint of that
+    // record's bytes (deletion flag included) as last read or written.
+    std::vector<int32_t> m_records;
+    std::vector<uint64_t> m_stamps;
     std::filesystem::path m_strTablePath;
     CdBaseDocument m_table;
     uint8_t m_nLayout = kLayout8;

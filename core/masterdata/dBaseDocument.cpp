@@ -630,6 +630,24 @@ int CdBaseDocument::DeleteRecord(int32_t n) {
     return ReadRecord(1);
 }
 
+int32_t CdBaseDocument::NewRecord() {
+    if (!m_pFile) return -1;
+    if (m_nCurrentRecord > 0 && m_bModified) WriteRecord(m_nCurrentRecord);
+    std::memset(m_recordBuffer.data(), ' ', m_nRecordLength);
+    m_recordBuffer[m_nRecordLength] = 0;
+    m_nCurrentRecord = m_nRecordCount + 1;
+    m_bModified = 0;
+    m_bCurrentActive = 1;
+    return m_nCurrentRecord;
+}
+
+std::unique_ptr<CTableLock> CdBaseDocument::LockForWriting() {
+    if (!m_pFile) return nullptr;
+    auto lock = std::make_unique<CTableLock>(*m_pFile, true);
+    if (!lock->IsLocked()) return nullptr;
+    return lock;
+}
+
 // ------------------------------------------------------------------------------------------------
 // Field accessors
 

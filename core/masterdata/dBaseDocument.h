@@ -91,6 +91,14 @@ public:
     // record's real number.
     int WriteRecord(int32_t n);
     int DeleteRecord(int32_t n);
+    // Makes the buffer a blank, active record to be appended: its fields can be set, and
+    // WriteRecord(GetRecordCount() + 1) appends it in one write. The number it would get now, or
+    // -1 without an open table.
+    int32_t NewRecord();
+    // The table's lock for writing, held until the result goes: a record read, compared and
+    // written back under it cannot be changed by another instance in between. nullptr without an
+    // open table or when the lock cannot be taken.
+    std::unique_ptr<CTableLock> LockForWriting();
     bool IsRecordActive() const { return m_recordBuffer[0] == ' '; }
     int32_t GetCurrentRecord() const { return m_nCurrentRecord; }
     void SetWriteThrough(bool on) { m_bWriteThrough = on ? 1 : 0; }

@@ -2,11 +2,12 @@
 
 #include "core/sad/AefLegacy.h"
 
-#include <stdexcept>
 #include <string>
+#include <string_view>
 
 #include "core/app/Profile.h"
 #include "core/app/SettingsKeys.h"
+#include "core/common/Archive.h"
 #include "core/common/CommonStrings.h"
 #include "core/common/TextCodec.h"
 #include "core/sad/EinheitspapierDoc.h"
@@ -54,6 +55,17 @@ constexpr Map110 kSheet110[] = {
     {135, 126, 25, 1},
     {170, 151, 1, 1},
 };
+
+// An old text as the store takes it: at most kMaxLegacyTextLength code units (a surrogate pair
+// is never split), trailing white space removed.
+std::u16string Bounded(std::u16string_view text) {
+    if (text.size() > kMaxLegacyTextLength) {
+        size_t n = kMaxLegacyTextLength;
+        if (text[n - 1] >= 0xD800 && text[n - 1] <= 0xDBFF) --n;
+        text = text.substr(0, n);
+    }
+    return TrimmedRight(text);
+}
 
 std::u16string Joined(const std::vector<std::u16string>& old, size_t first, int lines) {
     std::u16string text;
@@ -115,7 +127,7 @@ void CEinheitspapierDoc::ConvertLegacyTexts() {
     const auto& l2 = m_legacyTexts2;
 
     for (const auto& r : kFirstSheet)
-        for (int i = 0; i < r.count; ++i) m_store.SetFieldText(r.field + i, TrimmedRight(l1[r.entry + i]), 1);
+        for (int i = 0; i < r.count; ++i) m_store.SetFieldText(r.field + i, Bounded(l1[r.entry + i]), 1);
 
     // Box 44 was five one-line fields; the current form has one multi-line field.
     std::u16string t[5];
@@ -138,7 +150,7 @@ void CEinheitspapierDoc::ConvertLegacyTexts() {
 
     const int count = m_nContinuationCount;
     if (count > kMaxPages - 1)
-        throw std::invalid_argument(commonstr::Args(sadstr::kTooManySheets, {std::to_string(count)}));
+        throw ArchiveError(commonstr::Args(sadstr::kTooManySheets, {std::to_string(count)}));
     SetContinuationCount(m_nContinuationCount);
 
     auto symbol = [this](size_t item) -> std::u16string {
@@ -152,15 +164,15 @@ void CEinheitspapierDoc::ConvertLegacyTexts() {
         const int p = k + 1;
         const size_t b = static_cast<size_t>(kLegacySheetTexts) * (k - 1);
         if (l2.size() < b + kLegacySheetTexts)
-            throw std::invalid_argument(commonstr::Args(sadstr::kSheetTextsMissing, {std::to_string(k)}));
+            throw ArchiveError(commonstr::Args(sadstr::kSheetTextsMissing, {std::to_string(k)}));
         for (int i = 0; i < kSadFields2; ++i) m_store.SetFontSize(i, p, 2);
         for (int i : kContFieldsSize1) m_store.SetFontSize(i, p, 1);
         for (const auto& r : kSheet)
             for (int i = 0; i < r.count; ++i)
-                m_store.SetFieldText(r.field + i, TrimmedRight(l2[b + r.offset + i]), p);
-        m_store.SetFieldText(kContFieldBox2Number, TrimmedRight(l1[knownVariant ? 11 : 3]), p);
-        m_store.SetFieldText(kContFieldBox2, TrimmedRight(l1[knownVariant ? 12 : 4]), p);
-        m_store.SetFieldText(kContFieldBox3b, TrimmedRight(l1[6]), p);
+                m_store.SetFieldText(r.field + i, Bounded(l2[b + r.offset + i]), p);
+        m_store.SetFieldText(kContFieldBox2Number, Bounded(l1[knownVariant ? 11 : 3]), p);
+        m_store.SetFieldText(kContFieldBox2, Bounded(l1[knownVariant ? 12 : 4]), p);
+        m_store.SetFieldText(kContFieldBox3b, Bounded(l1[6]), p);
         m_store.SetFieldText(ContFieldOfItem(0, kItemBox42), symbol(3 * p - 5), p);
         m_store.SetFieldText(ContFieldOfItem(1, kItemBox42), symbol(3 * p - 4), p);
         m_store.SetFieldText(ContFieldOfItem(2, kItemBox42), symbol(3 * p - 3), p);

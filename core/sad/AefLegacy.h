@@ -3,6 +3,8 @@
 // their texts pass through on the way into the store (CEinheitspapierDoc::MapLegacyTexts and
 // ConvertLegacyTexts, AefLegacy.cpp).
 
+#include <cstddef>
+
 namespace tarvex {
 
 // Legacy list L1 (first sheet): at least this many entries; L2: this many per continuation sheet.
@@ -34,6 +36,13 @@ inline constexpr int kLegacy110Texts = 1337;
 inline constexpr int kLegacy110FirstSheet = 121;
 inline constexpr int kLegacy110PerSheet = 152;
 inline constexpr int kLegacy110Sheets = 8;
+
+// The longest text an old layout's box is taken over with, in UTF-16 code units: far more than any
+// box of those forms shows (the longest, the goods description, has four lines). It matters
+// because the first sheet's boxes 2, 3 and 8 are repeated on each of up to 254 continuation
+// sheets: unbounded, a crafted file of half a megabyte would fill 150 MB with copies. Bounded,
+// the copies take at most some 6 MB whatever the file says.
+inline constexpr size_t kMaxLegacyTextLength = 4096;
 
 // The 1.51 layout keeps one currency code per goods item for at most 16 continuation sheets
 // (1 + 3 x 16 items); a file announcing more is refused as damaged.

@@ -64,8 +64,9 @@ public:
     // Old file versions (AefLegacy.cpp). MapLegacyTexts fills the legacy lists from the 1337
     // texts of a "KTW-AEForm@1.10" file and sets the continuation sheet count to 8; 255 when the
     // list is too short (the lists stay empty), else 0. ConvertLegacyTexts moves the legacy lists
-    // into the store; it throws std::invalid_argument when the continuation list is too short
-    // for the continuation sheet count or the count exceeds what a document can hold.
+    // into the store, each text cut to kMaxLegacyTextLength; it throws ArchiveError when the
+    // continuation list is too short for the continuation sheet count or the count exceeds what a
+    // document can hold.
     int MapLegacyTexts(const std::vector<std::u16string>& oldTexts);
     void ConvertLegacyTexts();
 

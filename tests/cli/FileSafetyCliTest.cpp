@@ -58,15 +58,18 @@ protected:
 
 }  // namespace
 
-// Every command that reads a document refuses a pipe at once instead of waiting on it; the
-// command that tells the two formats apart by their first bytes too.
+// Every command that reads a file refuses a pipe at once instead of waiting on it, the document
+// commands and the table listing alike.
 TEST_F(FileSafetyCli, APipeIsRefusedNotWaitedOn) {
     const fs::path fifo = m_dir / "pipe.aef";
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
     const std::string in = QuoteArg(fifo.string());
     for (const std::string args :
          {"dump " + in, "convert " + in + " " + QuoteArg((m_dir / "out.aef").string()),
-          "render " + in + " -o " + QuoteArg((m_dir / "x.png").string()), "recalc " + in}) {
+          "render " + in + " -o " + QuoteArg((m_dir / "x.png").string()),
+          "pdf " + in + " -o " + QuoteArg((m_dir / "x.pdf").string()), "recalc " + in,
+          "recalc " + in + " " + QuoteArg((m_dir / "out.fdv").string()), "dbf " + in,
+          "dbf " + in + " --index 0"}) {
         const pid_t child = fork();
         ASSERT_GE(child, 0);
         if (child == 0) {

@@ -62,6 +62,7 @@ class TestMasterData : public QObject {
 private slots:
     void addressesAddedEditedSearchedAndTakenOver();
     void articlesAddedAndPickedInSelectionMode();
+    void articleChangedByAnotherClerkIsNotOverwritten();
     void programOptionsStoreAndRecreate();
     void f2InTheSadViewTakesAddressAndArticle();
     void takeOverWithoutAChosenEntryChangesNoBox();
@@ -241,6 +242,65 @@ void TestMasterData::articlesAddedAndPickedInSelectionMode() {
     QCOMPARE(QString::fromStdU16String(dlg.Result().description),
              QString("Notebooks\r\n20 Kartons\r\nZeichen XY"));
     QCOMPARE(QString::fromStdU16String(dlg.Result().codes[1]), QString("00"));
+}
+
+// Two clerks with the article dialog open on one table: the second to save an article both edited
+// is told, sees the list as the table holds it, and keeps the input; new articles of both land.
+void TestMasterData::articleChangedByAnotherClerkIsNotOverwritten() {
+    QTemporaryDir dir;
+    CMemoryProfile profile;
+    {
+        CTarvexStammDaten data;
+        data.SetTablePath(Fs(dir.path()), u"ARTIKEL1.DBF", kLayout8, {});
+        QCOMPARE(data.LoadArticles(), 0);
+        data.AddArticle(CArticle{u"Bohrer", {u"82075010", u"", u"", u"", u"", u"DE", u""}});
+        data.AddArticle(CArticle{u"Zangen", {u"82032000", u"", u"", u"", u"", u"DE", u""}});
+        QCOMPARE(data.SaveArticles(), 0);
+    }
+    CDlgStammDatenEingabe first(profile, Fs(dir.path())), second(profile, Fs(dir.path()));
+    for (CDlgStammDatenEingabe* dlg : {&first, &second}) {
+        dlg->Initialise();
+        dlg->show();
+        QVERIFY(QTest::qWaitForWindowExposed(dlg));
+    }
+    auto edit = [](CDlgStammDatenEingabe& dlg, const QString& description) {
+        dlg.DescriptionList()->SelectEntry(0);
+        dlg.EditSaveButton()->click();
+        QVERIFY(dlg.IsEditing());
+        dlg.DescriptionEdit()->setPlainText(description);
+        dlg.EditSaveButton()->click();
+    };
+    edit(first, "Bohrer 8 mm");
+    QVERIFY(!first.IsEditing());
+    QString told;
+    AnswerNextMessage(QMessageBox::Ok, &told);
+    edit(second, "Bohrer 10 mm");
+    QVERIFY2(told.contains("anderen Arbeitsplatz"), qPrintable(told));
+    QVERIFY(second.IsEditing());
+    QCOMPARE(second.DescriptionEdit()->toPlainText(), QString("Bohrer 10 mm"));
+    QCOMPARE(Rows(second.DescriptionList()), (QStringList{"Bohrer 8 mm", "Zangen"}));
+    Shot(second, "CDlgStammDatenEingabe_Konflikt");
+    // "Abbruch" shows what the table holds; a new edit of it is then saved.
+    second.reject();
+    QVERIFY(!second.IsEditing());
+    QCOMPARE(second.DescriptionEdit()->toPlainText(), QString("Bohrer 8 mm"));
+    edit(second, "Bohrer 8 mm, HSS");
+    QVERIFY(!second.IsEditing());
+
+    // Both add an article: each lands in a record of its own.
+    for (auto [dlg, text] : {std::pair{&first, "Feilen"}, std::pair{&second, "Hämmer"}}) {
+        dlg->NewButton()->click();
+        dlg->DescriptionEdit()->setPlainText(QString::fromUtf8(text));
+        dlg->EditSaveButton()->click();
+        QVERIFY(!dlg->IsEditing());
+    }
+    CTarvexStammDaten back;
+    back.SetTablePath(Fs(dir.path()), u"ARTIKEL1.DBF", kLayout8, {});
+    QCOMPARE(back.LoadArticles(), 0);
+    QStringList stored;
+    for (size_t i = 0; i < back.GetArticleCount(); ++i)
+        stored << QString::fromStdU16String(back.Description(i));
+    QCOMPARE(stored, (QStringList{"Bohrer 8 mm, HSS", "Zangen", "Feilen", "Hämmer"}));
 }
 
 void TestMasterData::programOptionsStoreAndRecreate() {

@@ -21,6 +21,12 @@
 #include <QtTest>
 #include <cstdio>
 
+#ifdef Q_OS_UNIX
+#include <sys/resource.h>
+
+#include <csignal>
+#endif
+
 #include "core/app/CommandIds.h"
 #include "core/app/RecoverableDocument.h"
 #include "core/dv1/Dv1Doc.h"
@@ -171,7 +177,7 @@ int RunChild(const QString& mode, const QString& arg) {
         view->OnCommand(cmd::kAddPage);  // page 3, and boxes 3, 5 and 32 follow
         // Typed and not committed: the clerk is still in the box when the power goes.
         TypeInto(view, 11, 3, QStringLiteral("Dübel ∅ 8 mm"));
-        // The copy follows two seconds after typing stops.
+        // The copy follows when typing pauses.
         QElapsedTimer t;
         t.start();
         while (child->RecoveryPending() && t.elapsed() < 10000) QTest::qWait(50);
@@ -233,6 +239,35 @@ QString NewSadFile(const QString& path) {
     std::string error;
     return SaveAefFile(std::filesystem::path(path.toStdU16String()), doc, error) ? path : QString();
 }
+
+QByteArray ReadAll(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+#ifdef Q_OS_UNIX
+// Files of this process cannot grow beyond `bytes` while it lives, as on a disk that fills up: a
+// write past it fails with EFBIG (the signal that would end the process is ignored meanwhile).
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+        getrlimit(RLIMIT_FSIZE, &m_old);
+        const rlimit limited{bytes, m_old.rlim_max};
+        m_ok = setrlimit(RLIMIT_FSIZE, &limited) == 0;
+    }
+    ~FileSizeLimit() {
+        setrlimit(RLIMIT_FSIZE, &m_old);
+        std::signal(SIGXFSZ, m_oldHandler);
+    }
+    bool Ok() const { return m_ok; }
+
+private:
+    rlimit m_old{};
+    void (*m_oldHandler)(int) = nullptr;
+    bool m_ok = false;
+};
+#endif
 
 }  // namespace
 
@@ -351,6 +386,82 @@ private slots:
         want.sort();
         QCOMPARE(texts, want);
     }
+
+    // A never-saved document exists nowhere else: its first change is copied at once, not after
+    // the pause in typing.
+    void firstChangeOfANewDocumentIsCopiedAtOnce() {
+        std::unique_ptr<CTarvexImportApp> app = MakeApp({});
+        CChildFrame* child = app->MainFrame()->ActiveChild();
+        QVERIFY(child && child->PathName().isEmpty());
+        QVERIFY(RecoveryFiles().filter(QStringLiteral(".entry")).isEmpty());
+        TypeInto(ViewOf(child), 10, 1, QStringLiteral("Erstes Wort"));
+        // Only the events already due, no waiting for a timer.
+        QCoreApplication::processEvents();
+        QCoreApplication::processEvents();
+        app->Recovery()->WaitForWrites();
+        QCoreApplication::processEvents();
+        QCOMPARE(RecoveryFiles().filter(QStringLiteral(".entry")).size(), 1);
+        CEinheitspapierDoc copy;
+        copy.ConfigureStore();
+        std::string error;
+        RecoveryEntry e;
+        e.id = child->RecoveryId();
+        e.kind = QStringLiteral("aef");
+        QVERIFY(
+            LoadAefFile(std::filesystem::path(app->Recovery()->DataPath(e).toStdU16String()), copy, error));
+        QCOMPARE(copy.Store().GetFieldText(10, 1), u"Erstes Wort");
+        QVERIFY(!child->RecoveryPending());
+        child->CloseWithoutAsking();
+    }
+
+#ifdef Q_OS_UNIX
+    // A copy that cannot be written (a full disk) never replaces the earlier one with an empty or
+    // cut file, and the clerk is told once, not at every further attempt.
+    void failedCopyKeepsThePreviousOneAndIsToldOnce() {
+        std::unique_ptr<CTarvexImportApp> app = MakeApp({});
+        QStringList messages;
+        app->m_showMessage = [&](const QString&, const QString& text) { messages.append(text); };
+        CChildFrame* child = app->MainFrame()->ActiveChild();
+        CEinheitspapierView* view = ViewOf(child);
+        QVERIFY(view);
+        TypeInto(view, 10, 1, QStringLiteral("Müller & Söhne GmbH"));
+        QVERIFY(child->WriteRecoveryNow());
+        RecoveryEntry e;
+        e.id = child->RecoveryId();
+        e.kind = QStringLiteral("aef");
+        const QString dataPath = app->Recovery()->DataPath(e);
+        const QByteArray good = ReadAll(dataPath);
+        QVERIFY(good.size() > 1024);
+        {
+            FileSizeLimit full(static_cast<rlim_t>(good.size() / 2));
+            QVERIFY(full.Ok());
+            TypeInto(view, 22, 1, QStringLiteral("1.234,56"));
+            QVERIFY(!child->WriteRecoveryNow());
+            // The copies written in the background fail the same way, and are not told again.
+            for (const char* text : {"Schrauben", "Muttern"}) {
+                TypeInto(view, 52, 1, QString::fromUtf8(text));
+                child->WriteRecoveryIfPending();
+                app->Recovery()->WaitForWrites();
+                QCoreApplication::processEvents();
+            }
+            QVERIFY(!child->RecoveryPending());
+        }
+        QCOMPARE(messages.size(), 1);
+        QVERIFY2(messages[0].contains(child->Title()), qPrintable(messages[0]));
+        QVERIFY(ReadAll(dataPath) == good);
+        QVERIFY(RecoveryFiles().filter(QStringLiteral(".tmp-")).isEmpty());
+        // A crash now brings back the earlier text.
+        CEinheitspapierDoc copy;
+        copy.ConfigureStore();
+        std::string error;
+        QVERIFY(LoadAefFile(std::filesystem::path(dataPath.toStdU16String()), copy, error));
+        QCOMPARE(copy.Store().GetFieldText(10, 1), u"Müller & Söhne GmbH");
+        // With room again the next copy is written.
+        QVERIFY(child->WriteRecoveryNow());
+        QVERIFY(ReadAll(dataPath) != good);
+        child->CloseWithoutAsking();
+    }
+#endif
 
     void laterKeepsTheCopiesAndDiscardDropsTheUnmarked() {
         QTemporaryDir dir;

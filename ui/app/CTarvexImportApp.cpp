@@ -14,7 +14,6 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QScreen>
 #include <QSessionManager>
 #include <QTimer>
@@ -35,6 +34,7 @@
 #include "core/sad/AefFormat.h"
 #include "core/sad/EinheitspapierDoc.h"
 #include "core/sad/SadDocumentSetup.h"
+#include "render/app/OutputFile.h"
 #include "render/app/QSettingsProfile.h"
 #include "ui/app/CDlgNew.h"
 #include "ui/app/CDlgRecovery.h"
@@ -282,10 +282,9 @@ void CTarvexImportApp::InstallNewFileTemplates(const QByteArray& stamp) {
 
 void CTarvexImportApp::WriteStamp(const QString& path, const QByteArray& stamp) {
     QDir().mkpath(QFileInfo(path).absolutePath());
-    if (QSaveFile out(path); out.open(QIODevice::WriteOnly)) {
-        out.write(stamp);
-        out.commit();
-    }
+    // A stamp that cannot be written only means the registration runs again next time.
+    QString error;
+    WriteOutputFile(NativePath(path), stamp, error);
 }
 
 void CTarvexImportApp::ConnectCommands() {
@@ -837,6 +836,7 @@ void CTarvexImportApp::FlushRecovery() {
     if (!m_pMainFrame) return;
     for (CChildFrame* child : m_pMainFrame->Children())
         if (child->IsModified()) child->WriteRecoveryNow();
+    if (m_recovery) m_recovery->WaitForWrites();
 }
 
 bool CTarvexImportApp::SaveAllModified() {

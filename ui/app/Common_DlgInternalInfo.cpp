@@ -10,7 +10,6 @@
 #include <QPlainTextEdit>
 #include <QPrinterInfo>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QScreen>
 #include <QStandardPaths>
 #include <QSysInfo>
@@ -18,6 +17,8 @@
 
 #include "core/app/InfoStrings.h"
 #include "core/app/ShellStrings.h"
+#include "core/common/AtomicFile.h"
+#include "render/app/OutputFile.h"
 #include "ui/app/QtText.h"
 
 namespace tarvex {
@@ -127,14 +128,8 @@ bool Common_DlgInternalInfo::WriteReport(QString& path) const {
     path = QDir::toNativeSeparators(ReportPath());
     QDir().mkpath(m_reportFolder);
     const std::vector<uint8_t> bytes = EncodeUtf16LeWithBom(ReportText());
-    QSaveFile file(ReportPath());
-    if (!file.open(QIODevice::WriteOnly)) return false;
-    const qint64 size = static_cast<qint64>(bytes.size());
-    if (file.write(reinterpret_cast<const char*>(bytes.data()), size) != size) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    std::string error;
+    return WriteFileAtomic(NativePath(ReportPath()), bytes, error);
 }
 
 void Common_DlgInternalInfo::OnSave() {

@@ -5,11 +5,11 @@
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QSaveFile>
 #include <QStandardPaths>
 #include <QUuid>
 #include <algorithm>
 
+#include "render/app/OutputFile.h"
 #include "render/app/QSettingsProfile.h"
 
 namespace tarvex {
@@ -20,22 +20,21 @@ constexpr char kInstancePrefix[] = "instance-";
 // An entry is a few hundred bytes; anything much larger is not one of ours.
 constexpr qint64 kMaxEntrySize = 64 * 1024;
 
+// Through the checked writer: a copy that cannot be written completely (a full disk) leaves the
+// previous copy in place, never an empty or cut file under its name.
 bool SaveAtomic(const QString& path, const QByteArray& bytes, QString& error) {
-    QSaveFile out(path);
-    if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.commit()) {
-        error = out.errorString();
-        return false;
-    }
-    return true;
+    return WriteOutputFile(NativePath(path), bytes, error);
 }
 
 }  // namespace
 
 CDocumentRecovery::CDocumentRecovery(QString folder) : m_folder(std::move(folder)) {
     m_instance = QUuid::createUuid().toString(QUuid::WithoutBraces);
+    m_writer.setMaxThreadCount(1);
 }
 
 CDocumentRecovery::~CDocumentRecovery() {
+    WaitForWrites();
     ReleaseOrphans();
     if (m_instanceLock) m_instanceLock->unlock();
 }
@@ -79,12 +78,15 @@ QString CDocumentRecovery::InstanceLockPath(const QString& instance) const {
     return m_folder + QLatin1Char('/') + QLatin1String(kInstancePrefix) + instance + QStringLiteral(".lock");
 }
 
-bool CDocumentRecovery::Write(RecoveryEntry e, const QByteArray& data, QString& error) {
+bool CDocumentRecovery::Prepare(RecoveryEntry& e, QString& error) {
     if (!Start(&error)) return false;
     e.instance = m_instance;
     e.pid = QCoreApplication::applicationPid();
     e.saved = QDateTime::currentDateTime();
-    if (!SaveAtomic(DataPath(e), data, error)) return false;
+    return true;
+}
+
+QByteArray CDocumentRecovery::EntryBytes(const RecoveryEntry& e) {
     QJsonObject o;
     o[QStringLiteral("kind")] = e.kind;
     o[QStringLiteral("original")] = e.originalPath;
@@ -94,11 +96,42 @@ bool CDocumentRecovery::Write(RecoveryEntry e, const QByteArray& data, QString& 
     o[QStringLiteral("instance")] = e.instance;
     o[QStringLiteral("pid")] = e.pid;
     o[QStringLiteral("saved")] = e.saved.toString(Qt::ISODate);
-    return SaveAtomic(EntryPath(e.id), QJsonDocument(o).toJson(), error);
+    return QJsonDocument(o).toJson();
+}
+
+bool CDocumentRecovery::Write(RecoveryEntry e, const QByteArray& data, QString& error) {
+    WaitForWrites();
+    if (!Prepare(e, error)) return false;
+    return SaveAtomic(DataPath(e), data, error) && SaveAtomic(EntryPath(e.id), EntryBytes(e), error);
+}
+
+void CDocumentRecovery::WriteLater(RecoveryEntry e, QByteArray data, WriteDone done) {
+    QString error;
+    if (!Prepare(e, error)) {
+        done(false, error);
+        return;
+    }
+    // Everything the thread needs is copied: it touches nothing of this object but the receiver.
+    const QString dataPath = DataPath(e);
+    const QString entryPath = EntryPath(e.id);
+    const QByteArray entry = EntryBytes(e);
+    QObject* receiver = &m_receiver;
+    m_writer.start([dataPath, entryPath, entry, data = std::move(data), receiver, done = std::move(done)] {
+        QString why;
+        const bool ok = SaveAtomic(dataPath, data, why) && SaveAtomic(entryPath, entry, why);
+        QMetaObject::invokeMethod(
+            receiver, [done, ok, why] { done(ok, why); }, Qt::QueuedConnection);
+    });
+}
+
+void CDocumentRecovery::WaitForWrites() {
+    m_writer.waitForDone();
 }
 
 void CDocumentRecovery::Remove(const QString& id) {
     if (id.isEmpty()) return;
+    // A write still queued would bring the copy back.
+    WaitForWrites();
     RecoveryEntry e;
     if (ReadEntry(EntryPath(id), e)) QFile::remove(DataPath(e));
     QFile::remove(EntryPath(id));
@@ -151,6 +184,7 @@ QList<RecoveryEntry> CDocumentRecovery::ClaimOrphans() {
 }
 
 void CDocumentRecovery::Discard(const RecoveryEntry& e) {
+    WaitForWrites();
     QFile::remove(DataPath(e));
     QFile::remove(EntryPath(e.id));
 }
@@ -162,6 +196,7 @@ void CDocumentRecovery::ReleaseOrphans() {
 }
 
 void CDocumentRecovery::RemoveOwn() {
+    WaitForWrites();
     const QDir dir(m_folder);
     for (const QString& name :
          dir.entryList({QStringLiteral("*") + QLatin1String(kEntrySuffix)}, QDir::Files)) {

@@ -10,6 +10,8 @@
 #include <QLockFile>
 #include <QObject>
 #include <QString>
+#include <QThreadPool>
+#include <functional>
 #include <map>
 #include <memory>
 
@@ -45,8 +47,16 @@ public:
 
     // A new id for a document of this program.
     QString NewId();
-    // Writes the copy and its entry atomically (data first, then the entry that points to it).
+    // Writes the copy and its entry atomically (data first, then the entry that points to it),
+    // after every write handed to WriteLater. A write that fails leaves the previous copy.
     bool Write(RecoveryEntry entry, const QByteArray& data, QString& error);
+    // The same on the recovery's own thread, so that the caller never waits for the disk. Writes
+    // are done one after the other in the order given; done then runs on the calling thread with
+    // the result.
+    using WriteDone = std::function<void(bool ok, const QString& error)>;
+    void WriteLater(RecoveryEntry entry, QByteArray data, WriteDone done);
+    // Returns once every write handed to WriteLater is done.
+    void WaitForWrites();
     void Remove(const QString& id);
     QString DataPath(const RecoveryEntry& e) const;
 
@@ -63,6 +73,9 @@ public:
     void RemoveOwn();
 
 private:
+    // Fills in what the entry says about this program; false when the folder cannot be used.
+    bool Prepare(RecoveryEntry& e, QString& error);
+    static QByteArray EntryBytes(const RecoveryEntry& e);
     QString EntryPath(const QString& id) const;
     QString InstanceLockPath(const QString& instance) const;
     static bool ReadEntry(const QString& path, RecoveryEntry& e);
@@ -72,6 +85,10 @@ private:
     std::unique_ptr<QLockFile> m_instanceLock;
     std::map<QString, std::unique_ptr<QLockFile>> m_claims;
     int m_nNext = 0;
+    // One thread, so that an older copy can never overtake a newer one; the results of its writes
+    // are delivered to m_receiver, which lives in the thread that made the recovery.
+    QThreadPool m_writer;
+    QObject m_receiver;
 };
 
 }  // namespace tarvex

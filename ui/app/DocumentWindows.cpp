@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QFileInfo>
+#include <QPointer>
 
 #include "core/app/RecoverableDocument.h"
 #include "core/app/ShellStrings.h"
@@ -99,8 +100,7 @@ CChildFrame::CChildFrame(std::unique_ptr<CDV1_Doc> dv1Doc, CTarvexImportApp* app
 
 void CChildFrame::InitRecoveryTimer() {
     m_recoveryTimer.setSingleShot(true);
-    m_recoveryTimer.setInterval(kRecoveryDelayMs);
-    connect(&m_recoveryTimer, &QTimer::timeout, this, [this] { WriteRecoveryNow(); });
+    connect(&m_recoveryTimer, &QTimer::timeout, this, [this] { WriteRecoveryInBackground(); });
 }
 
 CChildFrame::CChildFrame(DocTemplate kind, std::unique_ptr<CEinheitspapierDoc> sadDoc, CTarvexImportApp* app,
@@ -148,44 +148,71 @@ void CChildFrame::ScheduleRecovery() {
     if (!m_pRecovery) return;
     m_bRecoveryDiscarded = false;
     m_bRecoveryPending = true;
-    // Restarted by every key: the copy is written when typing pauses.
-    m_recoveryTimer.start();
+    // The first change is written at once (once the event that made it is done): until then a
+    // document that was never saved exists nowhere on disk. After that the timer is restarted by
+    // every key, and the copy is written when typing pauses.
+    m_recoveryTimer.start(m_bRecoveryCopyWritten ? kRecoveryDelayMs : 0);
 }
 
 void CChildFrame::WriteRecoveryIfPending() {
-    if (m_bRecoveryPending) WriteRecoveryNow();
+    if (m_bRecoveryPending) WriteRecoveryInBackground();
 }
 
-bool CChildFrame::WriteRecoveryNow() {
+bool CChildFrame::PrepareRecovery(RecoveryEntry& entry) {
     m_recoveryTimer.stop();
     m_bRecoveryPending = false;
-    if (!m_pRecovery || !m_hooks.recoveryImage || m_bRecoveryDiscarded) return true;
+    if (!m_pRecovery || !m_hooks.recoveryImage || m_bRecoveryDiscarded) return false;
     if (!IsModified()) {
         // Undone back to the saved state: the file itself is the copy.
         m_pRecovery->Remove(m_recoveryId);
-        return true;
+        m_bRecoveryCopyWritten = false;
+        return false;
     }
     if (m_recoveryId.isEmpty()) m_recoveryId = m_pRecovery->NewId();
-    RecoveryEntry entry;
     entry.id = m_recoveryId;
     entry.kind = m_hooks.kind;
     entry.originalPath = m_pathName;
     entry.title = m_title;
     entry.originalStamp = m_fileStamp;
+    m_bRecoveryCopyWritten = true;
+    return true;
+}
+
+void CChildFrame::WriteRecoveryInBackground() {
+    RecoveryEntry entry;
+    if (!PrepareRecovery(entry)) return;
+    // Only the image is made here (it reads the document); the disk is the recovery thread's.
+    ++m_nRecoveryWrites;
+    QPointer<CChildFrame> self(this);
+    m_pRecovery->WriteLater(entry, m_hooks.recoveryImage(), [self](bool ok, const QString& error) {
+        if (!self) return;
+        --self->m_nRecoveryWrites;
+        if (!ok) self->RecoveryWriteFailed(error);
+    });
+}
+
+bool CChildFrame::WriteRecoveryNow() {
+    RecoveryEntry entry;
+    if (!PrepareRecovery(entry)) return true;
     QString error;
     if (m_pRecovery->Write(entry, m_hooks.recoveryImage(), error)) return true;
-    // Said once per window: the clerk can still save, and typing must not be interrupted again.
-    if (!m_bRecoveryErrorShown && m_pApp) {
-        m_bRecoveryErrorShown = true;
-        m_pApp->Message(Str(shellstr::kRecoveryWriteFailed).arg(m_title, error));
-    }
+    RecoveryWriteFailed(error);
     return false;
+}
+
+void CChildFrame::RecoveryWriteFailed(const QString& error) {
+    // Said once per window: the clerk can still save, and typing must not be interrupted again at
+    // every further attempt. The previous copy stays as it was.
+    if (m_bRecoveryDiscarded || m_bRecoveryErrorShown || !m_pApp) return;
+    m_bRecoveryErrorShown = true;
+    m_pApp->Message(Str(shellstr::kRecoveryWriteFailed).arg(m_title, error));
 }
 
 void CChildFrame::DiscardRecovery() {
     m_recoveryTimer.stop();
     m_bRecoveryPending = false;
     m_bRecoveryDiscarded = true;
+    m_bRecoveryCopyWritten = false;
     if (m_pRecovery) m_pRecovery->Remove(m_recoveryId);
 }
 

@@ -18,6 +18,7 @@ namespace tarvex {
 
 class CDV1_Doc;
 class CDocumentRecovery;
+struct RecoveryEntry;
 class CDocumentUndo;
 class CEinheitspapierDoc;
 class CTarvexImportApp;
@@ -73,8 +74,10 @@ public:
     bool IsReadOnly() const { return m_bReadOnly; }
     void SetReadOnly(bool readOnly);
 
-    // Recovery copy: written kRecoveryDelayMs after the last change, at once on a page change.
-    static constexpr int kRecoveryDelayMs = 2000;
+    // Recovery copy: written at the first change (a document that was never saved has nothing
+    // else on disk), then kRecoveryDelayMs after the last change and at once on a page change;
+    // these writes go to the recovery's own thread. WriteRecoveryNow writes and waits.
+    static constexpr int kRecoveryDelayMs = 500;
     void SetRecovery(CDocumentRecovery* recovery) { m_pRecovery = recovery; }
     void ScheduleRecovery();
     void WriteRecoveryIfPending();
@@ -82,7 +85,8 @@ public:
     // The copy goes: the document was saved, or the clerk chose not to keep the changes.
     void DiscardRecovery();
     const QString& RecoveryId() const { return m_recoveryId; }
-    bool RecoveryPending() const { return m_bRecoveryPending; }
+    // A change not yet in the copy: waiting for the pause, or being written.
+    bool RecoveryPending() const { return m_bRecoveryPending || m_nRecoveryWrites > 0; }
 
 signals:
     void TitleChanged();
@@ -99,6 +103,10 @@ private:
     QString m_title;
     bool m_bAskOnClose = true;
     void InitRecoveryTimer();
+    // What the next copy holds; false when there is nothing to write (then any copy is gone).
+    bool PrepareRecovery(RecoveryEntry& entry);
+    void WriteRecoveryInBackground();
+    void RecoveryWriteFailed(const QString& error);
     DocumentHooks m_hooks;
     std::unique_ptr<CDocumentUndo> m_undo;
     std::unique_ptr<CDocumentLock> m_lock;
@@ -110,6 +118,8 @@ private:
     bool m_bRecoveryPending = false;
     bool m_bRecoveryDiscarded = false;
     bool m_bRecoveryErrorShown = false;
+    bool m_bRecoveryCopyWritten = false;  // since the last discard
+    int m_nRecoveryWrites = 0;            // handed to the recovery's thread, not yet done
 };
 
 }  // namespace tarvex

@@ -9,6 +9,8 @@
 #include <QKeyEvent>
 #include <QStandardPaths>
 
+#include "render/app/OutputFile.h"
+
 static void InitHelpResources() {
     Q_INIT_RESOURCE(help);
 }
@@ -38,8 +40,9 @@ QString ExtractedHelpFolder() {
         QFile existing(dest);
         if (existing.open(QIODevice::ReadOnly) && existing.readAll() == bytes) continue;
         existing.close();
-        QFile out(dest);
-        if (out.open(QIODevice::WriteOnly | QIODevice::Truncate)) out.write(bytes);
+        // A page that cannot be written keeps its old copy; it is compared again next time.
+        QString error;
+        WriteOutputFile(NativePath(dest), bytes, error);
     }
     folder = target;
     return folder;

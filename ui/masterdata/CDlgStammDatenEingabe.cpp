@@ -393,7 +393,15 @@ void CDlgStammDatenEingabe::SaveEdit() {
         previous = m_data.GetArticle(index);
         m_data.SetArticle(index, a);
     }
-    if (m_data.SaveArticles() != 0) {
+    const int saved = m_data.SaveArticles();
+    if (saved == kArticleChangedElsewhere) {
+        // Another clerk was first: nothing of theirs is overwritten unseen, nothing typed here lost.
+        const int32_t record = m_data.RecordOf(index);
+        CMasterDataMessages(this).ShowMessage(mdstr::kChangedElsewhere);
+        ReloadKeepingInput(record);
+        return;
+    }
+    if (saved != 0) {
         // Nothing of the entry is lost: it stays in the edits, and the list keeps what the table holds.
         if (m_bNewEntry)
             m_data.ResizeArticles(index);
@@ -409,6 +417,31 @@ void CDlgStammDatenEingabe::SaveEdit() {
     m_byDescription->SelectEntry(static_cast<int>(index));
     ShowEntry(static_cast<int>(index), false);
     m_byDescription->setFocus();
+}
+
+void CDlgStammDatenEingabe::ReloadKeepingInput(int32_t record) {
+    // The edits are left alone: the clerk's input stays while the list shows the table as it is.
+    const CArticle input = EditedArticle();
+    if (m_data.LoadArticles() != 0) {
+        if (m_data.GetLoadError().IsSet()) ShowTableError(this, m_data.GetLoadError());
+    }
+    RebuildOrders();
+    {
+        const QSignalBlocker blockFilter(m_filter);
+        m_filter->clear();
+    }
+    ApplyFilter();
+    // Every record is read, deleted ones too: entry record - 1 is the one that was edited.
+    const int entry = static_cast<int>(record) - 1;
+    if (entry >= 0 && static_cast<size_t>(entry) < m_data.GetArticleCount()) {
+        const QSignalBlocker blockDescription(m_byDescription->selectionModel());
+        const QSignalBlocker blockCode(m_byCode->selectionModel());
+        m_byDescription->SelectEntry(entry);
+        m_byCode->SelectEntry(entry);
+    }
+    m_description->setPlainText(ToEditText(input.description));
+    for (int k = 0; k < kArticleCodes; ++k)
+        m_codes[static_cast<size_t>(k)]->setText(Str(input.codes[static_cast<size_t>(k)]));
 }
 
 void CDlgStammDatenEingabe::PickCode(int which) {

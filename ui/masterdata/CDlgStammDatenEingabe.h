@@ -82,6 +82,9 @@ private:
     void FocusMisfit(const CArticle& article);
     void StartNewEntry();
     void SaveEdit();
+    // After a save refused because another clerk changed the record: the list as the table holds
+    // it now, the same record selected, the input kept in the edits.
+    void ReloadKeepingInput(int32_t record);
     CArticle EditedArticle() const;
     void PickCode(int which);
 

@@ -323,6 +323,59 @@ TEST(TarvexStammDaten, SaveLoadListTextsAndEditingTouchesOnlyItsRecord) {
     EXPECT_LT(lastDiff, header + 2 * length) << "record 3 untouched";
 }
 
+// Two clerks with the same list: whoever saves second finds the record changed (or deleted) and
+// is told so instead of overwriting it; entries nobody else touched and new ones are saved.
+TEST(TarvexStammDaten, ARecordChangedOrDeletedElsewhereIsNeverOverwritten) {
+    TempDir dir;
+    const auto path = dir / "ARTIKEL1.DBF";
+    const std::array<std::u16string, kArticleCodes> codes = {u"1", u"", u"", u"", u"", u"", u""};
+    SaveArticles(path, {Article(u"Alt 1", codes), Article(u"Alt 2", codes), Article(u"Alt 3", codes)});
+    auto open = [&](CTarvexStammDaten& data) {
+        data.SetTablePath(dir.Path(), u"ARTIKEL1.DBF", kLayout8, {});
+        return data.LoadArticles();
+    };
+    CTarvexStammDaten first, second;
+    ASSERT_EQ(open(first), 0);
+    ASSERT_EQ(open(second), 0);
+    auto stored = [&](int32_t record) {
+        CdBaseDocument t;
+        std::u16string v;
+        if (t.OpenTable(path) != 1 || t.ReadRecord(record) != record) return std::u16string(u"?");
+        t.GetString(0, v);
+        return std::u16string(t.IsRecordActive() ? u"" : u"*") + v;
+    };
+
+    // Both edit the first article.
+    first.SetArticle(0, Article(u"vom ersten", codes));
+    ASSERT_EQ(first.SaveArticles(), 0);
+    second.SetArticle(0, Article(u"vom zweiten", codes));
+    EXPECT_EQ(second.SaveArticles(), kArticleChangedElsewhere);
+    EXPECT_TRUE(second.IsChanged(0)) << "the refused input stays";
+    EXPECT_EQ(stored(1), u"vom ersten");
+
+    // The second reloads and sees it; then the first deletes the second article (another program,
+    // or a dBase tool), and the second's edit of it is refused too.
+    ASSERT_EQ(open(second), 0);
+    EXPECT_EQ(second.Description(0), u"vom ersten");
+    ASSERT_EQ(first.Table().DeleteRecord(2), 1);
+    second.SetArticle(1, Article(u"vom zweiten", codes));
+    EXPECT_EQ(second.SaveArticles(), kArticleChangedElsewhere);
+    EXPECT_EQ(stored(2), u"*Alt 2");
+
+    // What nobody else touched is saved, and new entries of both land in records of their own.
+    ASSERT_EQ(open(second), 0);
+    second.SetArticle(2, Article(u"Alt 3 geändert", codes));
+    const size_t added = second.AddArticle(Article(u"neu vom zweiten", codes));
+    first.AddArticle(Article(u"neu vom ersten", codes));
+    ASSERT_EQ(first.SaveArticles(), 0);
+    ASSERT_EQ(second.SaveArticles(), 0);
+    EXPECT_EQ(second.RecordOf(added), 5);
+    EXPECT_EQ(stored(3), u"Alt 3 geändert");
+    EXPECT_EQ(stored(4), u"neu vom ersten");
+    EXPECT_EQ(stored(5), u"neu vom zweiten");
+    EXPECT_EQ(stored(1), u"vom ersten");
+}
+
 TEST(TarvexStammDaten, FourteenFieldTableJoinsAndSplitsSevenLines) {
     TempDir dir;
     RawTable raw;

@@ -1,5 +1,6 @@
 // Two processes appending to one table (clerks share the tables on a network folder): no record
 // is lost, the count never goes backwards, and every record reads in the engine and in a peer.
+// Two clerks adding and editing articles in one article table at the same time lose nothing.
 
 #ifndef _WIN32
 
@@ -13,6 +14,7 @@
 #include <utility>
 
 #include "DbfTestUtil.h"
+#include "core/masterdata/TarvexStammDaten.h"
 #include "core/masterdata/dBaseDocument.h"
 
 #ifdef TARVEX_HAVE_SHAPELIB
@@ -76,7 +78,81 @@ std::u16string Ascii(const std::string& s) {
     _exit(0);
 }
 
+constexpr int kArticlesPerClerk = 60;
+
+CArticle Named(const std::string& text) {
+    CArticle a;
+    a.description = Ascii(text);
+    return a;
+}
+
+// The clerk: the list read once, then new articles one by one, each saved at once as the dialog
+// saves it, and every time its own old article (entry `clerk`) edited as well. Waits on `start`
+// after reading, so that both lists are read before either clerk saves.
+[[noreturn]] void ClerkAddsAndEdits(const std::filesystem::path& path, int clerk, int start) {
+    CTarvexStammDaten data;
+    data.SetTablePath(path.parent_path(), path.filename().u16string(), kLayout8, {});
+    if (data.LoadArticles() != 0 || data.GetArticleCount() != 4) _exit(3);
+    char go = 0;
+    if (::read(start, &go, 1) < 0) _exit(4);
+    const std::string who = "K" + std::to_string(clerk);
+    for (int j = 0; j < kArticlesPerClerk; ++j) {
+        data.AddArticle(Named(who + " neu " + std::to_string(j)));
+        data.SetArticle(static_cast<size_t>(clerk), Named(who + " Stand " + std::to_string(j)));
+        if (data.SaveArticles() != 0) _exit(5);
+    }
+    _exit(0);
+}
+
 }  // namespace
+
+TEST(dBaseConcurrency, TwoClerksAddingAndEditingArticlesLoseNothing) {
+    TempDir dir;
+    const auto path = dir / "ARTIKEL1.DBF";
+    {
+        CTarvexStammDaten data;
+        data.SetTablePath(dir.Path(), u"ARTIKEL1.DBF", kLayout8, {});
+        ASSERT_EQ(data.LoadArticles(), 0);
+        for (int i = 1; i <= 4; ++i) data.AddArticle(Named("Alt " + std::to_string(i)));
+        ASSERT_EQ(data.SaveArticles(), 0);
+    }
+    int start[2];
+    ASSERT_EQ(::pipe(start), 0);
+    pid_t children[2];
+    for (int clerk = 0; clerk < 2; ++clerk) {
+        children[clerk] = fork();
+        ASSERT_GE(children[clerk], 0);
+        if (children[clerk] == 0) {
+            ::close(start[1]);
+            ClerkAddsAndEdits(path, clerk, start[0]);
+        }
+    }
+    ::close(start[0]);
+    ::close(start[1]);  // both start at once
+    for (pid_t child : children) {
+        int status = 0;
+        ASSERT_EQ(waitpid(child, &status, 0), child);
+        ASSERT_TRUE(WIFEXITED(status));
+        EXPECT_EQ(WEXITSTATUS(status), 0) << "a save failed";
+    }
+
+    CTarvexStammDaten data;
+    data.SetTablePath(dir.Path(), u"ARTIKEL1.DBF", kLayout8, {});
+    ASSERT_EQ(data.LoadArticles(), 0);
+    std::multiset<std::u16string> seen;
+    for (size_t i = 0; i < data.GetArticleCount(); ++i) seen.insert(data.Description(i));
+    EXPECT_EQ(data.GetArticleCount(), 4u + 2 * kArticlesPerClerk);
+    for (int clerk = 0; clerk < 2; ++clerk) {
+        const std::string who = "K" + std::to_string(clerk);
+        for (int j = 0; j < kArticlesPerClerk; ++j)
+            EXPECT_EQ(seen.count(Ascii(who + " neu " + std::to_string(j))), 1u) << who << " " << j;
+        // Each edit went into the clerk's own record, the last one stays.
+        EXPECT_EQ(data.Description(static_cast<size_t>(clerk)),
+                  Ascii(who + " Stand " + std::to_string(kArticlesPerClerk - 1)));
+    }
+    EXPECT_EQ(data.Description(2), u"Alt 3");
+    EXPECT_EQ(data.Description(3), u"Alt 4");
+}
 
 TEST(dBaseConcurrency, TwoAppendingProcessesLoseNoRecord) {
     TempDir dir;

@@ -15,7 +15,9 @@
 
 #include "AefTestUtil.h"
 #include "core/sad/AefFormat.h"
+#include "core/sad/AefLegacy.h"
 #include "core/sad/EinheitspapierDoc.h"
+#include "core/sad/SadFields.h"
 
 using namespace tarvex;
 using namespace tarvex::aeftest;
@@ -135,6 +137,57 @@ TEST(AefHostileFile, CountsBeyondTheBytesKeepMemoryNearTheFileSize) {
         EXPECT_LT(r.peakGrowthKiB, limitKiB) << c.name << ": " << r.error;
         std::cout << "[          ] " << c.name << ": " << bytes.size() / 1024 << " KiB file, memory grew by "
                   << r.peakGrowthKiB << " KiB\n";
+    }
+}
+
+// The old layouts repeat the first sheet's boxes 2, 3 and 8 on every continuation sheet: long
+// texts there must not multiply by the 254 sheets a file may announce.
+TEST(AefHostileFile, OldVersionsRepeatNoTextBeyondWhatABoxHolds) {
+    TempDir dir;
+    constexpr size_t kLong = 60000;
+    for (const char* sig : {"KTW-AEForm@1.20", "KTW-AEForm@1.41", "KTW-AEForm@1.50", "KTW-AEForm@1.51"}) {
+        CArchiveWriter w;
+        w.WriteRaw(sig, 15);
+        w.WriteWord(0);
+        w.WriteWord(254);
+        w.WriteByte(0);
+        w.WriteByte(0);
+        const std::string_view version(sig);
+        if (version == "KTW-AEForm@1.51") w.WriteByte(0);  // no currency codes
+        if (version >= "KTW-AEForm@1.50") w.WriteDWord(3);
+        std::vector<std::u16string> first(127);
+        for (int entry : {3, 4, 6, 11, 12}) first[entry] = std::u16string(kLong, u'A' + entry);
+        w.WriteStringList(first);
+        w.WriteStringList(std::vector<std::u16string>(254 * 193));
+        const fs::path path = dir / (std::string(version.substr(11)) + ".aef");
+        WriteBytes(path, w.Data());
+        const long fileKiB = static_cast<long>(w.Data().size() / 1024);
+
+        const LoadResult r = LoadInChild(path);
+        ASSERT_EQ(r.code, 0) << sig << ": " << r.error;
+        EXPECT_LT(r.peakGrowthKiB, 4 * fileKiB + 32 * 1024) << sig;
+        std::cout << "[          ] " << sig << ": " << fileKiB << " KiB file, memory grew by "
+                  << r.peakGrowthKiB << " KiB\n";
+
+        CEinheitspapierDoc doc(nullptr);
+        std::string error;
+        ASSERT_TRUE(LoadAefFile(path, doc, error)) << error;
+        const CFieldStore& s = doc.Store();
+        ASSERT_EQ(s.GetPageCount(), 255);
+        size_t total = 0;
+        for (const auto* texts : {&s.Texts1(), &s.Texts2()})
+            for (const std::u16string& t : *texts) {
+                EXPECT_LE(t.size(), kMaxLegacyTextLength) << sig;
+                total += t.size();
+            }
+        EXPECT_LT(static_cast<long>(total * 2 / 1024), 4 * fileKiB + 32 * 1024) << sig;
+        // What is kept is the text's beginning, on the last sheet as on the first.
+        // (Box 2 of the sheets takes the old box 8 or box 2, by the form variant.)
+        const std::u16string box2 = s.GetFieldText(kContFieldBox2, 255);
+        EXPECT_TRUE(box2 == std::u16string(kMaxLegacyTextLength, u'A' + 12) ||
+                    box2 == std::u16string(kMaxLegacyTextLength, u'A' + 4))
+            << sig << ": " << box2.size();
+        EXPECT_TRUE(s.GetFieldText(9, 1) == std::u16string(kMaxLegacyTextLength, u'A' + 3)) << sig;
     }
 }
 

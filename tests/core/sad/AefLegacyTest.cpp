@@ -4,6 +4,7 @@
 
 #include "AefTestUtil.h"
 #include "core/app/Profile.h"
+#include "core/common/Archive.h"
 #include "core/common/TextCodec.h"
 #include "core/sad/AefFormat.h"
 #include "core/sad/AefLegacy.h"
@@ -343,6 +344,17 @@ TEST(AefLegacy, DamagedOldFilesAreRefused) {
     std::string error;
     EXPECT_FALSE(ReadAef(w.Data(), doc, error));
     EXPECT_FALSE(error.empty());
+}
+
+// The conversion fails as the readers do, with the archive error their load functions catch.
+TEST(AefLegacy, ConversionFailuresAreArchiveErrors) {
+    for (const auto& [sheets, texts] : {std::pair{3, 2 * 193}, std::pair{300, 300 * 193}}) {
+        CEinheitspapierDoc doc;
+        doc.m_legacyTexts1.assign(127, u"");
+        doc.m_legacyTexts2.assign(static_cast<size_t>(texts), u"");
+        doc.m_nContinuationCount = static_cast<uint16_t>(sheets);
+        EXPECT_THROW(doc.ConvertLegacyTexts(), ArchiveError) << sheets;
+    }
 }
 
 TEST(AefLegacy, ConvertedFilesSaveInTheCurrentLayout) {
