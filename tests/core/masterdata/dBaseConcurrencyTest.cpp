@@ -87,14 +87,14 @@ CArticle Named(const std::string& text) {
 }
 
 // The clerk: the list read once, then new articles one by one, each saved at once as the dialog
-// saves it, and every time its own old article (entry `clerk`) edited as well. Waits on `start`
-// after reading, so that both lists are read before either clerk saves.
-[[noreturn]] void ClerkAddsAndEdits(const std::filesystem::path& path, int clerk, int start) {
+// saves it, and every time its own old article (entry `clerk`) edited as well. Says on `ready`
+// that its list is read and waits on `start`, so that both lists are read before either clerk saves.
+[[noreturn]] void ClerkAddsAndEdits(const std::filesystem::path& path, int clerk, int ready, int start) {
     CTarvexStammDaten data;
     data.SetTablePath(path.parent_path(), path.filename().u16string(), kLayout8, {});
     if (data.LoadArticles() != 0 || data.GetArticleCount() != 4) _exit(3);
     char go = 0;
-    if (::read(start, &go, 1) < 0) _exit(4);
+    if (::write(ready, &go, 1) != 1 || ::read(start, &go, 1) < 0) _exit(4);
     const std::string who = "K" + std::to_string(clerk);
     for (int j = 0; j < kArticlesPerClerk; ++j) {
         data.AddArticle(Named(who + " neu " + std::to_string(j)));
@@ -116,19 +116,29 @@ TEST(dBaseConcurrency, TwoClerksAddingAndEditingArticlesLoseNothing) {
         for (int i = 1; i <= 4; ++i) data.AddArticle(Named("Alt " + std::to_string(i)));
         ASSERT_EQ(data.SaveArticles(), 0);
     }
-    int start[2];
+    int ready[2], start[2];
+    ASSERT_EQ(::pipe(ready), 0);
     ASSERT_EQ(::pipe(start), 0);
     pid_t children[2];
     for (int clerk = 0; clerk < 2; ++clerk) {
         children[clerk] = fork();
         ASSERT_GE(children[clerk], 0);
         if (children[clerk] == 0) {
+            ::close(ready[0]);
             ::close(start[1]);
-            ClerkAddsAndEdits(path, clerk, start[0]);
+            ClerkAddsAndEdits(path, clerk, ready[1], start[0]);
         }
     }
+    ::close(ready[1]);
     ::close(start[0]);
-    ::close(start[1]);  // both start at once
+    char readBoth[2];
+    for (size_t got = 0; got < sizeof readBoth;) {
+        const ssize_t n = ::read(ready[0], readBoth + got, sizeof readBoth - got);
+        if (n <= 0) break;  // a clerk that failed to read its list shows in its exit status
+        got += static_cast<size_t>(n);
+    }
+    ::close(ready[0]);
+    ::close(start[1]);  // both lists are read: both start at once
     for (pid_t child : children) {
         int status = 0;
         ASSERT_EQ(waitpid(child, &status, 0), child);
