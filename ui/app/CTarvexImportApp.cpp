@@ -508,8 +508,7 @@ CChildFrame* CTarvexImportApp::AddChild(CChildFrame* child) {
     m_pMainFrame->MdiArea()->addSubWindow(child);
     QObject::connect(child, &CChildFrame::TitleChanged, m_pMainFrame, &CMainFrame::UpdateTitle);
     child->showMaximized();
-    m_pMainFrame->MdiArea()->setActiveSubWindow(child);
-    m_pMainFrame->OnActiveChildChanged();
+    m_pMainFrame->ActivateChild(child);
     // Closing the window switches back to the remaining ones (or to menu 128).
     QObject::connect(child, &QObject::destroyed, m_pMainFrame, [frame = m_pMainFrame] {
         if (frame)
@@ -533,7 +532,7 @@ CChildFrame* CTarvexImportApp::OpenDocumentFile(const QString& path) {
     // A document that is open already is only brought to the front.
     for (CChildFrame* c : m_pMainFrame->Children()) {
         if (!c->PathName().isEmpty() && QFileInfo(c->PathName()) == info) {
-            m_pMainFrame->MdiArea()->setActiveSubWindow(c);
+            m_pMainFrame->ActivateChild(c);
             return c;
         }
     }
@@ -802,7 +801,7 @@ bool CTarvexImportApp::SaveModified(CChildFrame* child) {
         answer = m_askSaveChanges(text);
     } else {
         // The window in question comes to the front, so that the clerk sees what is asked about.
-        m_pMainFrame->MdiArea()->setActiveSubWindow(child);
+        m_pMainFrame->ActivateChild(child);
         QMessageBox box(QMessageBox::Question, Str(shellstr::kAppTitle), text,
                         QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, m_pMainFrame);
         box.setDefaultButton(QMessageBox::Yes);
