@@ -53,6 +53,11 @@ bool IsCheck(int id) {
            id == cmd::kVariant2 || id == cmd::kVariant3;
 }
 
+// Closed windows are hidden until they are deleted; a new one has not been shown yet.
+bool IsClosing(const QWidget* w) {
+    return w->isHidden() && w->testAttribute(Qt::WA_WState_ExplicitShowHide);
+}
+
 void CollectIds(const std::vector<MenuEntry>& items, QList<int>& ids) {
     for (const MenuEntry& e : items) {
         if (e.kind == MenuEntry::Kind::Command || e.kind == MenuEntry::Kind::RecentFiles) ids.append(e.id);
@@ -413,7 +418,7 @@ void CMainFrame::SelectPrinterByName(const QString& printerName) {
 // window that waits to come to the front (ActivateChild) is the current one already.
 CChildFrame* CMainFrame::ActiveChild() const {
     const QList<QMdiSubWindow*> windows = m_mdiArea->subWindowList();
-    if (m_pendingActive && !m_pendingActive->isHidden() && windows.contains(m_pendingActive.data()))
+    if (m_pendingActive && !IsClosing(m_pendingActive) && windows.contains(m_pendingActive.data()))
         return m_pendingActive.data();
     if (auto* child = qobject_cast<CChildFrame*>(m_mdiArea->currentSubWindow())) return child;
     if (m_lastActive && windows.contains(m_lastActive.data())) return m_lastActive.data();
@@ -439,9 +444,13 @@ void CMainFrame::ShowChildStatus(CChildFrame* child) {
 }
 
 void CMainFrame::ActivateChild(CChildFrame* child) {
-    // A window that is being closed stays where it is.
-    if (!child || child->isHidden() || !m_mdiArea->subWindowList().contains(child)) return;
+    // A window that is being closed (hidden on purpose) stays where it is.
+    if (!child || IsClosing(child)) return;
+    // A new window is added here: the area activates it as it comes in, and it must be the one
+    // that is waiting for it by then.
     m_pendingActive = child;
+    if (!m_mdiArea->subWindowList().contains(child)) m_mdiArea->addSubWindow(child);
+    if (!child->isVisible()) child->showMaximized();
     if (!isActiveWindow()) activateWindow();
     m_mdiArea->setActiveSubWindow(child);
     // The view hands the focus on to its edit window.

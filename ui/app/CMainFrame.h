@@ -73,9 +73,9 @@ public:
     void UpdateTitle();
     // Menus, title and command states after the active document window changed.
     void OnActiveChildChanged();
-    // Brings a document window to the front with the keyboard in its box. Right after a modal
-    // dialog the frame is not active yet and the window area ignores the request: it is repeated
-    // once the frame is active again.
+    // Brings a document window to the front with the keyboard in its box; a new one is added to
+    // the window area and shown first. Right after a modal dialog the frame is not active yet and
+    // the window area ignores the request: it is repeated once the frame is active again.
     void ActivateChild(CChildFrame* child);
 
 signals:

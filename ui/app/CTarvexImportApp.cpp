@@ -505,9 +505,7 @@ CChildFrame* CTarvexImportApp::AddChild(CChildFrame* child) {
     child->SetRecovery(m_recovery.get());
     child->setWindowIcon(
         QIcon(QPixmap::fromImage(DocumentIconImage(child->Kind() == DocTemplate::Dv1 ? 2 : 1, 16))));
-    m_pMainFrame->MdiArea()->addSubWindow(child);
     QObject::connect(child, &CChildFrame::TitleChanged, m_pMainFrame, &CMainFrame::UpdateTitle);
-    child->showMaximized();
     m_pMainFrame->ActivateChild(child);
     // Closing the window switches back to the remaining ones (or to menu 128).
     QObject::connect(child, &QObject::destroyed, m_pMainFrame, [frame = m_pMainFrame] {
