@@ -491,7 +491,7 @@ private slots:
                  QStringLiteral("Vergrößert die Ansicht des Dokuments im Bildschirm"));
         QCOMPARE(frame->Action(32866)->toolTip(), QStringLiteral("Ansicht vergrößern"));
         // Context menus 119 and 132 carry their own paste text.
-        QCOMPARE(frame->ContextMenu(119)->actions()[3]->text(), QStringLiteral("&Einfügen"));
+        QCOMPARE(frame->ContextMenu(119)->actions()[3]->text(), QStringLiteral("&Einfügen\tStrg+V"));
         // Menu 132 is the SAD view's own (tst_sadview checks it on a right-click in a box).
         QVERIFY(!frame->ContextMenu(132));
     }
@@ -528,6 +528,34 @@ private slots:
         QCOMPARE(chosen, selected);
         QCOMPARE(context, 121);
         QCOMPARE(app.m_nHelpContext, 100);  // restored
+    }
+
+    // The Open dialog's filter follows the kind of the document in front, also for a D.V.1 that
+    // was opened from a file while the current form variant is an SAD's.
+    void openFilterFollowsTheDocumentInFront() {
+        QTemporaryDir dir;
+        const QString dv1 = dir.path() + QStringLiteral("/Wert.fdv");
+        {
+            CDV1_Doc doc;
+            doc.OnNewDocument();
+            std::string error;
+            QVERIFY(SaveFdvFile(std::filesystem::path(dv1.toStdU16String()), doc, error));
+        }
+        CTarvexImportApp& app = Start({}, 0);
+        CMainFrame* frame = app.MainFrame();
+        CChildFrame* sad = frame->ActiveChild();
+        QVERIFY(app.OpenDocumentFile(dv1));
+        QString chosen;
+        app.m_execFileDialog = [&](QFileDialog& dlg) {
+            chosen = dlg.selectedNameFilter();
+            return false;
+        };
+        app.OnFileOpen();
+        QCOMPARE(chosen, QStringLiteral("DV1 Dokument. (*.fdv)"));
+        frame->ActivateChild(sad);
+        app.OnFileOpen();
+        QCOMPARE(chosen, QStringLiteral("Einheitspapier. (*.aef)"));
+        m_app.reset();  // lets go of the file's lock while its folder is still there
     }
 
     void resetCommands_data() {

@@ -362,16 +362,25 @@ void CTarvexImportApp::ConnectCommands() {
 namespace {
 
 // Commands that the active SAD view carries out and whose menu state it gives.
-constexpr int kViewCommands[] = {
-    cmd::kUndo,           cmd::kCut,        cmd::kCopy,         cmd::kPaste,
-    cmd::kSelectAll,      cmd::kInsertMode, cmd::kFontLarger,   cmd::kFontSmaller,
-    cmd::kFontBold,       cmd::kAlignLeft,  cmd::kAlignCenter,  cmd::kAlignRight,
-    cmd::kZoomIn,         cmd::kZoomOut,    cmd::kNextField,    cmd::kPrevField,
-    cmd::kInsertDefaults, cmd::kNextPage,   cmd::kPrevPage,     cmd::kFirstPage,
-    cmd::kLastPage,       cmd::kAddPage,    cmd::kUpdateFields, cmd::kVariant0,
-    cmd::kVariant1,       cmd::kVariant2,   cmd::kVariant3,     cmd::kMoveGoodsItem,
-    cmd::kRemoveLastPage, cmd::kPrint,      cmd::kMargins,      cmd::kGoToField,
-    cmd::kDv1Calculate,   cmd::kDv1Hidden,  cmd::kRedo};
+constexpr int kViewCommands[] = {cmd::kUndo,           cmd::kCut,
+                                 cmd::kCopy,           cmd::kPaste,
+                                 cmd::kSelectAll,      cmd::kInsertMode,
+                                 cmd::kFontLarger,     cmd::kFontSmaller,
+                                 cmd::kFontBold,       cmd::kAlignLeft,
+                                 cmd::kAlignCenter,    cmd::kAlignRight,
+                                 cmd::kZoomIn,         cmd::kZoomOut,
+                                 cmd::kNextField,      cmd::kPrevField,
+                                 cmd::kInsertDefaults, cmd::kNextPage,
+                                 cmd::kPrevPage,       cmd::kFirstPage,
+                                 cmd::kLastPage,       cmd::kAddPage,
+                                 cmd::kUpdateFields,   cmd::kVariant0,
+                                 cmd::kVariant1,       cmd::kVariant2,
+                                 cmd::kVariant3,       cmd::kMoveGoodsItem,
+                                 cmd::kRemoveLastPage, cmd::kPrint,
+                                 cmd::kMargins,        cmd::kGoToField,
+                                 cmd::kDv1Calculate,   cmd::kDv1Hidden,
+                                 cmd::kRedo,           cmd::kDv1AnswerYes,
+                                 cmd::kDv1AnswerNo,    cmd::kDv1NextQuestion};
 
 }  // namespace
 
@@ -855,6 +864,10 @@ QStringList CTarvexImportApp::FileDialogFilters() const {
 }
 
 int CTarvexImportApp::FileDialogPreselection() const {
+    // The filter follows the kind of the document in front (a D.V.1 opened from a file leaves the
+    // current form variant an SAD's); without a document the current form variant decides.
+    CChildFrame* c = m_pMainFrame ? m_pMainFrame->ActiveChild() : nullptr;
+    if (c) return PreselectedFilterIndex(c->Kind() == DocTemplate::Dv1 ? kFormVariantDV1 : 0);
     return PreselectedFilterIndex(m_nFormVariant);
 }
 
