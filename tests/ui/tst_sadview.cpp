@@ -338,6 +338,17 @@ private slots:
         QCOMPARE(view.StatusPageText(), QString("Einheitspapier - Seite 2 von 2"));
     }
 
+    // Alt+J and Alt+N answer the D.V.1's questions; in an SAD box they type nothing.
+    void altKeysOfTheDv1TypeNothingInABox() {
+        Env env;
+        CEinheitspapierDoc doc;
+        CEinheitspapierView view(&doc, env.e, m_defs);
+        QTest::keyClicks(view.EditWindow(), QStringLiteral("Ab"));
+        QTest::keyClick(view.EditWindow(), Qt::Key_J, Qt::AltModifier);
+        QTest::keyClick(view.EditWindow(), Qt::Key_N, Qt::AltModifier);
+        QCOMPARE(view.EditWindow()->toPlainText(), QStringLiteral("Ab"));
+    }
+
     void overwriteModeEditing() {
         Env env;
         CEinheitspapierDoc doc;
