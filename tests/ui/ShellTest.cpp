@@ -25,6 +25,7 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QToolBar>
 #include <QtTest>
 
 #include "core/app/FreedesktopTypes.h"
@@ -424,6 +425,26 @@ private slots:
         QCOMPARE(fieldText(sad), QString());
         QCOMPARE(frame->StatusText(1), QStringLiteral("D.V.1 - Seite 1 von 2"));
         m_app.reset();  // lets go of the file's lock while its folder is still there
+    }
+
+    // The toolbar menu's entries have access keys of their own too, and still switch the toolbars.
+    void toolbarMenuEntriesHaveAccessKeys() {
+        CTarvexImportApp& app = Start({});
+        CMainFrame* frame = app.MainFrame();
+        QMenu* view = nullptr;
+        for (QAction* a : frame->menuBar()->actions())
+            if (a->text() == QStringLiteral("&Ansicht")) view = a->menu();
+        QVERIFY(view);
+        QMenu* bars = view->actions().first()->menu();
+        QVERIFY(bars);
+        emit bars->aboutToShow();
+        QStringList texts;
+        for (QAction* a : bars->actions())
+            if (!a->isSeparator()) texts.append(a->text());
+        QCOMPARE(texts, (QStringList{"&1 Standard", "&Anpassen..."}));
+        frame->show();
+        bars->actions().first()->toggle();
+        QVERIFY(!frame->StandardToolBar()->isVisible());
     }
 
     void windowListActivatesAndCloses() {

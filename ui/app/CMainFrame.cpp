@@ -160,12 +160,26 @@ QMenu* CMainFrame::BuildMenu(const MenuEntry& entry, QWidget* parent) {
                 QMenu* sub = BuildMenu(e, menu);
                 menu->addMenu(sub);
                 if (e.id == cmd::kToolbars) {
+                    // Each toolbar by its number as access key, "Anpassen..." by its A.
                     connect(sub, &QMenu::aboutToShow, this, [this, sub] {
                         sub->clear();
-                        sub->addAction(m_toolBar->toggleViewAction());
-                        for (QToolBar* bar : m_userToolBars) sub->addAction(bar->toggleViewAction());
+                        QList<QToolBar*> bars{m_toolBar};
+                        bars += m_userToolBars;
+                        for (qsizetype i = 0; i < bars.size(); ++i) {
+                            QToolBar* bar = bars[i];
+                            const QString key = i < 9    ? QString::number(i + 1)
+                                                : i == 9 ? QStringLiteral("0")
+                                                         : QString();
+                            QAction* item = sub->addAction(
+                                key.isEmpty() ? bar->windowTitle()
+                                              : QStringLiteral("&%1 %2").arg(key, bar->windowTitle()));
+                            item->setCheckable(true);
+                            item->setChecked(bar->isVisible());
+                            connect(item, &QAction::toggled, bar, &QToolBar::setVisible);
+                        }
                         sub->addSeparator();
-                        sub->addAction(m_actions.value(cmd::kCustomize));
+                        QAction* customize = sub->addAction(QLatin1Char('&') + Str(shellstr::kCustomize125));
+                        connect(customize, &QAction::triggered, this, &CMainFrame::OnCustomize);
                     });
                 }
                 break;
