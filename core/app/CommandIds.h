@@ -20,6 +20,8 @@ inline constexpr int kAlignLeft = 32785, kAlignCenter = 32787, kAlignRight = 327
 inline constexpr int kUpdateFields = 32844, kMoveGoodsItem = 32874, kRemoveLastPage = 32878;
 inline constexpr int kGoToField = 32880;
 inline constexpr int kDv1Calculate = 32831;
+// D.V.1 front: "JA" / "NEIN" of the question whose details field has the caret, the next question.
+inline constexpr int kDv1AnswerYes = 32882, kDv1AnswerNo = 32883, kDv1NextQuestion = 32884;
 // Options
 inline constexpr int kMargins = 32791, kPrinterFonts = 32793, kFormDefaults = 32807, kMasterData = 32840;
 inline constexpr int kProgramOptions = 32842, kFieldDefinitions = 32863;

@@ -20,18 +20,20 @@ MenuEntry Mru() {
     return {K::RecentFiles, cmd::kMruFile1, u"Letzte Datei", {}};
 }
 
+// Every entry has an access key of its own within its menu, and shows the keys that run it
+// (Strg, Umschalt, Rück, Einfg, Pos1 and Ende as a German keyboard labels them).
 MenuEntry FileMenu(bool withDocument) {
-    std::vector<MenuEntry> items{C(cmd::kNew, u"&Neu"), C(cmd::kOpen, u"Ö&ffnen..."),
-                                 C(cmd::kClose, u"&Schließen")};
+    std::vector<MenuEntry> items{C(cmd::kNew, u"&Neu\tStrg+N"), C(cmd::kOpen, u"Ö&ffnen...\tStrg+O"),
+                                 C(cmd::kClose, u"&Schließen\tStrg+F4")};
     // "S&peichern": the S belongs to "&Schließen".
     if (withDocument)
         items.insert(items.end(),
                      {C(cmd::kSave, u"S&peichern\tStrg+S"), C(cmd::kSaveAs, u"Speichern &unter...")});
     items.push_back(Sep());
-    if (withDocument) items.push_back(C(cmd::kPrint, u"&Drucken..."));
+    if (withDocument) items.push_back(C(cmd::kPrint, u"&Drucken...\tStrg+P"));
     items.push_back(C(cmd::kPrintSetup, u"Dru&ckeinrichtung..."));
     items.insert(items.end(), {Sep(), Mru(), Sep(), C(cmd::kAbout, u"&Info über Tarvex-Import..."), Sep(),
-                               C(cmd::kExit, u"&Beenden")});
+                               C(cmd::kExit, u"&Beenden\tAlt+F4")});
     return Sub(u"&Datei", std::move(items));
 }
 
@@ -39,91 +41,110 @@ MenuEntry ViewMenu(bool withZoom) {
     std::vector<MenuEntry> items{Sub(u"&Symbolleisten und Andockfenster", {}, cmd::kToolbars),
                                  C(cmd::kStatusBar, u"Status&leiste")};
     if (withZoom)
-        items.insert(items.end(),
-                     {Sep(), C(cmd::kZoomIn, u"Anzeige &größer"), C(cmd::kZoomOut, u"Anzeige &kleiner")});
+        items.insert(items.end(), {Sep(), C(cmd::kZoomIn, u"Anzeige &größer\tStrg+Plus"),
+                                   C(cmd::kZoomOut, u"Anzeige &kleiner\tStrg+Minus")});
     return Sub(u"&Ansicht", std::move(items));
 }
 
-MenuEntry HelpMenu(bool withKeyHint) {
-    return Sub(u"&Hilfe", {C(cmd::kHelpContents, u"Hilfe Inhal&t"),
-                           C(cmd::kHelpGeneral, withKeyHint ? u"&Hilfe allgemein\tF1" : u"&Hilfe allgemein"),
-                           Sep(), C(cmd::kHomepage, u"Homepage im Internet...")});
+MenuEntry HelpMenu() {
+    return Sub(u"&Hilfe",
+               {C(cmd::kHelpContents, u"Hilfe Inhal&t"), C(cmd::kHelpGeneral, u"&Hilfe allgemein\tF1"), Sep(),
+                C(cmd::kHomepage, u"H&omepage im Internet...")});
+}
+
+MenuEntry InsertDefaultsEntry() {
+    return C(cmd::kInsertDefaults, u"V&orgaben einfügen...\tF2");
 }
 
 std::vector<MenuEntry> EditingEntries(std::u16string_view pasteText) {
-    return {C(cmd::kUndo, u"&Rückgängig"),
-            C(cmd::kCut, u"&Ausschneiden"),
-            C(cmd::kCopy, u"&Kopieren"),
-            C(cmd::kPaste, pasteText),
-            C(cmd::kSelectAll, u"Alles &markieren"),
-            C(cmd::kInsertMode, u"Einfügemodus")};
+    return {C(cmd::kUndo, u"&Rückgängig\tAlt+Rück"), C(cmd::kCut, u"&Ausschneiden\tStrg+X"),
+            C(cmd::kCopy, u"&Kopieren\tStrg+C"), C(cmd::kPaste, pasteText),
+            C(cmd::kSelectAll, u"Alles &markieren\tStrg+A"),
+            // The view replaces the text by the one for the present mode (both with this key).
+            C(cmd::kInsertMode, u"Einfügemodus aus&schalten\tEinfg")};
 }
 
 std::vector<MenuEntry> FontAndAlignEntries() {
-    return {C(cmd::kFontLarger, u"Schrift &größer"),  C(cmd::kFontSmaller, u"Schrift k&leiner"),
-            C(cmd::kFontBold, u"Schrift &fett"),      Sep(),
-            C(cmd::kAlignLeft, u"Text linksbündig"),  C(cmd::kAlignCenter, u"Text zentriert"),
-            C(cmd::kAlignRight, u"Text rechtsbündig")};
+    return {C(cmd::kFontLarger, u"Schrift &größer"),
+            C(cmd::kFontSmaller, u"Schrift k&leiner"),
+            C(cmd::kFontBold, u"Schrift &fett"),
+            Sep(),
+            C(cmd::kAlignLeft, u"&Text linksbündig\tStrg+L"),
+            C(cmd::kAlignCenter, u"Text &zentriert\tStrg+Z"),
+            C(cmd::kAlignRight, u"Text re&chtsbündig\tStrg+R")};
+}
+
+std::vector<MenuEntry> FieldEntries() {
+    return {C(cmd::kNextField, u"&Nächstes Eingabefeld\tTab"),
+            C(cmd::kPrevField, u"&Voheriges Eingabefeld\tUmschalt+Tab")};
 }
 
 std::vector<MenuEntry> PageEntries() {
-    return {C(cmd::kNextPage, u"&Nächste Seite"), C(cmd::kPrevPage, u"&Vorherige Seite"),
-            C(cmd::kFirstPage, u"&Erste Seite"), C(cmd::kLastPage, u"&Letzte Seite"),
-            C(cmd::kAddPage, u"Seite hin&zufügen")};
+    return {C(cmd::kNextPage, u"&Nächste Seite\tStrg+Rechts"),
+            C(cmd::kPrevPage, u"&Vorherige Seite\tStrg+Links"),
+            C(cmd::kFirstPage, u"&Erste Seite\tStrg+Pos1"), C(cmd::kLastPage, u"&Letzte Seite\tStrg+Ende"),
+            C(cmd::kAddPage, u"Seite hin&zufügen\tF10")};
 }
 
 // A clerk's shortcut from box to box by the number printed on the form.
 MenuEntry GoToFieldEntry() {
-    return C(cmd::kGoToField, u"&Gehe zu Feld...\tStrg+G");
+    return C(cmd::kGoToField, u"Ge&he zu Feld...\tStrg+G");
 }
 
 MenuEntry EditMenu(bool sad) {
-    std::vector<MenuEntry> items{C(cmd::kInsertDefaults, u"Vor&gaben einfügen..."), Sep()};
-    for (auto& e : EditingEntries(u"E&infügen")) items.push_back(e);
+    std::vector<MenuEntry> items{InsertDefaultsEntry(), Sep()};
+    for (auto& e : EditingEntries(u"E&infügen\tStrg+V")) items.push_back(e);
     // Redo belongs to the document-wide undo; the context menus keep the edit window's entries.
     items.insert(items.begin() + 3, C(cmd::kRedo, u"&Wiederholen\tStrg+Y"));
     items.push_back(Sep());
     if (sad) {
-        items.insert(items.end(), {C(cmd::kMoveGoodsItem, u"Warenposition verschieben..."),
-                                   C(cmd::kRemoveLastPage, u"Letzte Formularseite entfernen")});
+        items.insert(items.end(), {C(cmd::kMoveGoodsItem, u"Warenposition verschie&ben..."),
+                                   C(cmd::kRemoveLastPage, u"Letzte Formularseite &entfernen")});
     } else {
-        items.push_back(C(cmd::kDv1Calculate, u"&Berechnung der Seite 2,3,4..."));
+        // The yes/no boxes of questions 7 to 9 by keyboard, from their details field.
+        items.insert(items.end(), {C(cmd::kDv1Calculate, u"&Berechnung der Seite 2,3,4...\tF3"), Sep(),
+                                   C(cmd::kDv1AnswerYes, u"Frage mit &JA beantworten\tAlt+J"),
+                                   C(cmd::kDv1AnswerNo, u"Frage mit N&EIN beantworten\tAlt+N"),
+                                   C(cmd::kDv1NextQuestion, u"Näc&hste Frage\tAlt+Pfeil ab")});
     }
-    items.insert(items.end(), {Sep(), C(cmd::kNextField, u"&Nächstes Eingabefeld"),
-                               C(cmd::kPrevField, u"&Voheriges Eingabefeld")});
+    items.push_back(Sep());
+    for (auto& e : FieldEntries()) items.push_back(e);
     if (sad) items.push_back(GoToFieldEntry());
     items.push_back(Sep());
     for (auto& e : FontAndAlignEntries()) items.push_back(e);
-    if (sad) items.insert(items.end(), {Sep(), C(cmd::kUpdateFields, u"&Felder 3, 5 und 32 aktualisieren")});
+    if (sad) items.insert(items.end(), {Sep(), C(cmd::kUpdateFields, u"Felder &3, 5 und 32 aktualisieren")});
     return Sub(u"&Bearbeiten", std::move(items));
+}
+
+MenuEntry ProgramOptionsEntry() {
+    return C(cmd::kProgramOptions, u"&Programmvorgaben und Einstellungen...");
 }
 
 std::vector<MenuEntry> BuildMenu128() {
     return {FileMenu(false),
             Sub(u"&Optionen", {C(cmd::kPrinterFonts, u"&Druckerschriftgrößen korrigieren..."),
-                               C(cmd::kFieldDefinitions, u"Formularfelder (Einheitspapier) definieren..."),
-                               C(cmd::kMasterData, u"Sta&mmdaten..."), Sep(),
-                               C(cmd::kProgramOptions, u"Programmvorgaben und Einstellungen...")}),
-            ViewMenu(false), HelpMenu(false)};
+                               C(cmd::kFieldDefinitions, u"Formularfelder (Einheitspapier) def&inieren..."),
+                               C(cmd::kMasterData, u"Sta&mmdaten...\tF7"), Sep(), ProgramOptionsEntry()}),
+            ViewMenu(false), HelpMenu()};
 }
 
 std::vector<MenuEntry> BuildMenu130() {
     std::vector<MenuEntry> form = PageEntries();
-    form.insert(form.end(), {Sep(), C(cmd::kVariant0, u"0737 / 0738 (Bestimmung - Eingang / Einfuhr)"),
-                             C(cmd::kVariant1, u"0747 / 0748 (Bestimmung - Eingang / Einfuhr)"),
-                             C(cmd::kVariant2, u"0777 / 0778 (Vereinfachte Zollanmeldung)"),
-                             C(cmd::kVariant3, u"0779 / 0780 (Bestimmung - Eingang / Einfuhr)")});
-    return {
-        FileMenu(true),
-        EditMenu(true),
-        Sub(u"&Optionen",
-            {C(cmd::kMasterData, u"Sta&mmdaten..."), C(cmd::kFormDefaults, u"&Formularvorgaben..."),
-             C(cmd::kMargins, u"&Ränder..."), C(cmd::kPrinterFonts, u"&Druckerschriftgrößen korrigieren..."),
-             C(cmd::kFieldDefinitions, u"Formularfelder definieren..."), Sep(),
-             C(cmd::kProgramOptions, u"Programmvorgaben und Einstellungen...")}),
-        Sub(u"&Formular", std::move(form)),
-        ViewMenu(true),
-        HelpMenu(true)};
+    // The access key is the digit that tells the four forms apart.
+    form.insert(form.end(), {Sep(), C(cmd::kVariant0, u"07&37 / 0738 (Bestimmung - Eingang / Einfuhr)"),
+                             C(cmd::kVariant1, u"07&47 / 0748 (Bestimmung - Eingang / Einfuhr)"),
+                             C(cmd::kVariant2, u"07&77 / 0778 (Vereinfachte Zollanmeldung)"),
+                             C(cmd::kVariant3, u"077&9 / 0780 (Bestimmung - Eingang / Einfuhr)")});
+    return {FileMenu(true),
+            EditMenu(true),
+            Sub(u"&Optionen",
+                {C(cmd::kMasterData, u"Sta&mmdaten...\tF7"),
+                 C(cmd::kFormDefaults, u"&Formularvorgaben...\tF8"), C(cmd::kMargins, u"&Ränder...\tF9"),
+                 C(cmd::kPrinterFonts, u"&Druckerschriftgrößen korrigieren..."),
+                 C(cmd::kFieldDefinitions, u"Formularfelder def&inieren..."), Sep(), ProgramOptionsEntry()}),
+            Sub(u"&Formular", std::move(form)),
+            ViewMenu(true),
+            HelpMenu()};
 }
 
 std::vector<MenuEntry> BuildMenu131() {
@@ -131,24 +152,25 @@ std::vector<MenuEntry> BuildMenu131() {
             EditMenu(false),
             Sub(u"&Optionen", {C(cmd::kMargins, u"&Ränder...\tF9"),
                                C(cmd::kPrinterFonts, u"&Druckerschriftgrößen korrigieren..."), Sep(),
-                               C(cmd::kProgramOptions, u"Programmvorgaben und Einstellungen...")}),
+                               ProgramOptionsEntry()}),
             Sub(u"&Formular", PageEntries()),
             ViewMenu(true),
-            HelpMenu(true)};
+            HelpMenu()};
 }
 
 std::vector<MenuEntry> BuildContext119() {
-    std::vector<MenuEntry> items = EditingEntries(u"&Einfügen");
+    std::vector<MenuEntry> items = EditingEntries(u"&Einfügen\tStrg+V");
     items.push_back(Sep());
     for (auto& e : FontAndAlignEntries()) items.push_back(e);
     return items;
 }
 
 std::vector<MenuEntry> BuildContext132() {
-    std::vector<MenuEntry> items{C(cmd::kInsertDefaults, u"Vor&gaben einfügen..."), Sep()};
-    for (auto& e : EditingEntries(u"&Einfügen")) items.push_back(e);
-    items.insert(items.end(), {Sep(), C(cmd::kNextField, u"&Nächstes Eingabefeld"),
-                               C(cmd::kPrevField, u"&Voheriges Eingabefeld"), GoToFieldEntry(), Sep()});
+    std::vector<MenuEntry> items{InsertDefaultsEntry(), Sep()};
+    for (auto& e : EditingEntries(u"&Einfügen\tStrg+V")) items.push_back(e);
+    items.push_back(Sep());
+    for (auto& e : FieldEntries()) items.push_back(e);
+    items.insert(items.end(), {GoToFieldEntry(), Sep()});
     for (auto& e : FontAndAlignEntries()) items.push_back(e);
     return items;
 }
@@ -193,6 +215,11 @@ const std::map<int, std::u16string_view>& CommandStrings() {
          u"Verschiebt eine Warenposition an eine andere Stelle\nWarenposition verschieben"},
         {cmd::kRemoveLastPage, u"Entfernt das letzte Ergänzungsblatt\nLetzte Formularseite entfernen"},
         {cmd::kDv1Calculate, u"Berechnet die Werte der Seiten 2, 3, 4 ...\nBerechnung (F3)"},
+        {cmd::kDv1AnswerYes,
+         u"Kreuzt JA der Frage an, deren Einzelheiten im Feld mit der Schreibmarke stehen\nJA ankreuzen"},
+        {cmd::kDv1AnswerNo,
+         u"Kreuzt NEIN der Frage an, deren Einzelheiten im Feld mit der Schreibmarke stehen\nNEIN ankreuzen"},
+        {cmd::kDv1NextQuestion, u"Wählt die nächste Frage des Feldes für JA und NEIN\nNächste Frage"},
         {cmd::kMargins, u"Stellt die Druckränder des Formulars ein\nRänder (F9)"},
         {cmd::kPrinterFonts, u"Korrigiert die Schriftgrößen beim Drucken\nDruckerschriftgrößen"},
         {cmd::kFormDefaults, u"Legt die Vorgaben für neue Formulare fest\nFormularvorgaben (F8)"},
@@ -326,6 +353,9 @@ const std::vector<Accelerator>& AcceleratorTable() {
         {"Ctrl+Plus", kZoomIn},
         {"Ctrl+Minus", kZoomOut},
         {"Ctrl+G", kGoToField},
+        {"Alt+J", kDv1AnswerYes},
+        {"Alt+N", kDv1AnswerNo},
+        {"Alt+Down", kDv1NextQuestion},
         {"F2", kInsertDefaults},
         {"F3", kDv1Calculate},
         {"F6", kNextPane},

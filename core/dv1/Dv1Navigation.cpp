@@ -15,13 +15,6 @@ constexpr int kLastFrontField = kDv1Fields1 - 1;  // 11
 constexpr int kFrontHelp[kDv1Fields1] = {300, 302, 301, 301, 303, 304, 305, 306, 307, 308, 309, 310};
 constexpr int kContinuationHelp = 312;
 
-// The keyboard's order on the front: each question's boxes follow the field of its details.
-constexpr Dv1Stop kFrontStops[] = {{false, 0},  {false, 1}, {false, 2}, {false, 3}, {false, 4},
-                                   {false, 5},  {false, 6}, {false, 7}, {true, 0},  {true, 1},
-                                   {true, 2},   {true, 3},  {true, 4},  {true, 5},               // 7 (a)-(c)
-                                   {false, 8},  {true, 6},  {true, 7},  {true, 8},  {true, 9},   // 8 (a)-(b)
-                                   {false, 9},  {true, 10}, {true, 11}, {true, 12}, {true, 13},  // 9 (a)-(b)
-                                   {false, 10}, {false, 11}};
 // The field whose details belong to each question row (7 (a)-(c), 8 (a)-(b), 9 (a)-(b)).
 constexpr int kQuestionField[7] = {7, 7, 7, 8, 8, 9, 9};
 
@@ -65,8 +58,23 @@ int Dv1BoxHelpContext(int box) {
     return kFrontHelp[kQuestionField[std::clamp(box, 0, 13) / 2]];
 }
 
-std::span<const Dv1Stop> Dv1FrontStops() {
-    return kFrontStops;
+std::u16string Dv1QuestionLabel(int row) {
+    static constexpr const char16_t* kLabels[kDv1QuestionCount] = {u"7 (a)", u"7 (b)", u"7 (c)", u"8 (a)",
+                                                                   u"8 (b)", u"9 (a)", u"9 (b)"};
+    return row >= 0 && row < kDv1QuestionCount ? kLabels[row] : u"";
+}
+
+Dv1QuestionRows Dv1QuestionsOfField(int field) {
+    switch (field) {
+        case 7:
+            return {0, 3};
+        case 8:
+            return {3, 2};
+        case 9:
+            return {5, 2};
+        default:
+            return {};
+    }
 }
 
 void Dv1TickBox(std::vector<uint8_t>& checks, int box) {
@@ -82,72 +90,38 @@ void Dv1TickBox(std::vector<uint8_t>& checks, int box) {
 }
 
 void CDv1Navigation::Commit() {
-    if (m_nFocusBox >= 0) return;
     CFieldStore& store = m_doc.Store();
     store.ActivateField(store.GetCurrentField(), 0);
 }
 
 void CDv1Navigation::GoToField(int index, int page) {
-    m_nFocusBox = -1;
     CFieldStore& store = m_doc.Store();
+    const bool sameField = store.GetCurrentField() == index && store.GetCurrentPage() == page;
     if (store.ActivateField(index, page) != 0) return;
+    // A details field that the caret enters starts at its first question.
+    if (!sameField) m_nQuestion = -1;
     m_host.FocusEditWindow();
     m_host.SetHelpContext(Dv1FieldHelpContext(page, index));
     m_host.UpdateStatusText();
     m_host.EnsureVisible();
 }
 
-void CDv1Navigation::GoToBox(int box) {
-    if (box < 0 || box >= static_cast<int>(kDv1Checks) || m_host.ViewPage() != 1) return;
-    Commit();
-    m_nFocusBox = box;
-    m_host.FocusBox(box);
-    m_host.SetHelpContext(Dv1BoxHelpContext(box));
-    m_host.UpdateStatusText();
-    m_host.EnsureVisible();
-    m_host.Redraw();
-}
-
-int CDv1Navigation::FrontStopIndex() const {
-    const auto stops = Dv1FrontStops();
-    const Dv1Stop here =
-        m_nFocusBox >= 0 ? Dv1Stop{true, m_nFocusBox} : Dv1Stop{false, m_doc.Store().GetCurrentField()};
-    const auto it = std::find(stops.begin(), stops.end(), here);
-    return it == stops.end() ? 0 : static_cast<int>(it - stops.begin());
-}
-
-void CDv1Navigation::GoToStop(const Dv1Stop& stop) {
-    if (stop.box)
-        GoToBox(stop.index);
-    else
-        GoToField(stop.index, 1);
-}
-
 void CDv1Navigation::NextInputField() {
     const int page = m_host.ViewPage();
-    if (page <= 1) {
-        const auto stops = Dv1FrontStops();
-        GoToStop(stops[(FrontStopIndex() + 1) % stops.size()]);
-        return;
-    }
+    const int last = page <= 1 ? kLastFrontField : kDv1LastInputField;
     int f = m_doc.Store().GetCurrentField();
     do {
-        f = f >= kDv1LastInputField ? 0 : f + 1;
+        f = f >= last ? 0 : f + 1;
     } while (!Dv1FieldEnterable(page, f));
     GoToField(f, page);
 }
 
 void CDv1Navigation::PreviousInputField() {
     const int page = m_host.ViewPage();
-    if (page <= 1) {
-        const auto stops = Dv1FrontStops();
-        const int n = static_cast<int>(stops.size());
-        GoToStop(stops[(FrontStopIndex() + n - 1) % n]);
-        return;
-    }
+    const int last = page <= 1 ? kLastFrontField : kDv1LastInputField;
     int f = m_doc.Store().GetCurrentField();
     do {
-        f = f <= 0 || f > kDv1LastInputField ? kDv1LastInputField : f - 1;
+        f = f <= 0 || f > last ? last : f - 1;
     } while (!Dv1FieldEnterable(page, f));
     GoToField(f, page);
 }
@@ -160,10 +134,40 @@ void CDv1Navigation::ClickBox(int box) {
     m_host.Redraw();
 }
 
-bool CDv1Navigation::TickFocusedBox() {
-    if (m_nFocusBox < 0 || m_host.ViewPage() != 1) return false;
-    ClickBox(m_nFocusBox);
+int CDv1Navigation::CurrentQuestion() const {
+    const CFieldStore& store = m_doc.Store();
+    if (m_host.ViewPage() != 1 || store.GetCurrentPage() != 1) return -1;
+    const Dv1QuestionRows rows = Dv1QuestionsOfField(store.GetCurrentField());
+    if (rows.count == 0) return -1;
+    return m_nQuestion >= rows.first && m_nQuestion < rows.first + rows.count ? m_nQuestion : rows.first;
+}
+
+bool CDv1Navigation::AnswerQuestion(bool yes) {
+    const int row = CurrentQuestion();
+    if (row < 0) return false;
+    ClickBox(2 * row + (yes ? 0 : 1));
+    const Dv1QuestionRows rows = Dv1QuestionsOfField(m_doc.Store().GetCurrentField());
+    m_nQuestion = std::min(row + 1, rows.first + rows.count - 1);
+    m_host.UpdateStatusText();
     return true;
+}
+
+bool CDv1Navigation::NextQuestion() {
+    const int row = CurrentQuestion();
+    if (row < 0) return false;
+    const Dv1QuestionRows rows = Dv1QuestionsOfField(m_doc.Store().GetCurrentField());
+    m_nQuestion = row + 1 < rows.first + rows.count ? row + 1 : rows.first;
+    m_host.UpdateStatusText();
+    m_host.Redraw();
+    return true;
+}
+
+std::u16string CDv1Navigation::StatusQuestionText() const {
+    const int row = CurrentQuestion();
+    if (row < 0) return {};
+    std::u16string text = dv1str::kStatusQuestion;
+    text.replace(text.find(u"%1"), 2, Dv1QuestionLabel(row));
+    return text;
 }
 
 bool CDv1Navigation::CanGoToNextPage() const {
@@ -216,7 +220,7 @@ std::vector<dv1::Dv1NotAnAmount> CDv1Navigation::Calculate(Profile& profile) {
     CFieldStore& store = m_doc.Store();
     // The edit window shows the field's new text, not what was typed before the calculation.
     // Activating the field again would copy the old window text back over the result.
-    if (IEditWindow* window = store.Window(); window && window->HasWindow() && m_nFocusBox < 0) {
+    if (IEditWindow* window = store.Window(); window && window->HasWindow()) {
         window->SetWindowText(store.GetFieldText(store.GetCurrentField(), store.GetCurrentPage()));
         store.ActivateField(store.GetCurrentField(), store.GetCurrentPage());
     }

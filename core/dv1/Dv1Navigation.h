@@ -1,10 +1,10 @@
 #pragma once
-// Moving through a D.V.1: GoToField, Tab and Shift+Tab with the yes/no boxes of the front as
-// stops of their own, the page commands, appending a page, ticking a box, the value calculation
-// and the status texts. The view implements IDv1EditHost; nothing here touches a widget.
+// Moving through a D.V.1: GoToField, Tab and Shift+Tab through the fields, the page commands,
+// appending a page, ticking a yes/no box of the front (by a click, or by Alt+J / Alt+N for the
+// question of the details field with the caret), the value calculation and the status texts.
+// The view implements IDv1EditHost; nothing here touches a widget.
 
 #include <cstdint>
-#include <span>
 #include <string>
 #include <vector>
 
@@ -27,9 +27,7 @@ public:
     virtual void LoadPageRects() = 0;
     // Keyboard to the edit window (shown over the store's current field).
     virtual void FocusEditWindow() = 0;
-    // Keyboard to a yes/no box of the front: the edit window goes, the box shows the focus.
-    virtual void FocusBox(int box) = 0;
-    // Scrolls until the edit window or the focused box is in view.
+    // Scrolls until the edit window is in view.
     virtual void EnsureVisible() = 0;
     virtual void SetHelpContext(int context) = 0;
     virtual void UpdateStatusText() = 0;
@@ -54,14 +52,18 @@ int Dv1BoxAt(int x, int y, int zoom);
 int Dv1FieldHelpContext(int page, int field);
 int Dv1BoxHelpContext(int box);
 
-// The keyboard's stops on the front in their order: fields, and each question's two boxes after
-// the field that belongs to the question (7 (c), 8 (b), 9 (b)).
-struct Dv1Stop {
-    bool box = false;
-    int index = 0;
-    bool operator==(const Dv1Stop&) const = default;
+// The yes/no questions of the front, one per row of boxes: 7 (a), 7 (b), 7 (c), 8 (a), 8 (b),
+// 9 (a), 9 (b); row r has the "JA" box 2r and the "NEIN" box 2r + 1.
+inline constexpr int kDv1QuestionCount = 7;
+// The question as printed on the form ("7 (a)"); empty for another row.
+std::u16string Dv1QuestionLabel(int row);
+// The rows whose details go into a field of the front: field 7 has 7 (a)-(c), field 8 has
+// 8 (a)-(b), field 9 has 9 (a)-(b); count 0 for every other field.
+struct Dv1QuestionRows {
+    int first = 0;
+    int count = 0;
 };
-std::span<const Dv1Stop> Dv1FrontStops();
+Dv1QuestionRows Dv1QuestionsOfField(int field);
 
 // Ticks box b the way the form's questions exclude each other: "NEIN" of 7 (a) clears the rest
 // of question 7, every other box clears its partner. A ticked box stays ticked.
@@ -71,19 +73,25 @@ class CDv1Navigation {
 public:
     CDv1Navigation(CDV1_Doc& doc, IDv1EditHost& host) : m_doc(doc), m_host(host) {}
 
-    // -1 while a field has the keyboard, else the box.
-    int FocusedBox() const { return m_nFocusBox; }
-
     void GoToField(int index, int page);
-    // Page 1 only; the edited text goes into the store first.
-    void GoToBox(int box);
+    // Tab and Shift+Tab: the fields of the page in their order, wrapping; never a box.
     void NextInputField();
     void PreviousInputField();
 
-    // A click (or the space bar) on a box: ticks it, marks the document modified, redraws.
+    // A click on a box: ticks it, marks the document modified, redraws. The keyboard stays in
+    // the field being edited.
     void ClickBox(int box);
-    // Space bar: ticks the focused box; false when no box has the keyboard.
-    bool TickFocusedBox();
+
+    // The question Alt+J / Alt+N answer: a row of the details field with the caret on the front
+    // (the field's first question when the caret comes in), -1 anywhere else.
+    int CurrentQuestion() const;
+    // Alt+J / Alt+N: ticks "JA" or "NEIN" of the current question and goes on to the field's
+    // next question; false, and nothing changes, without a current question.
+    bool AnswerQuestion(bool yes);
+    // Alt+Down: the field's next question, after its last the first again.
+    bool NextQuestion();
+    // The hint for the status bar while there is a current question; empty otherwise.
+    std::u16string StatusQuestionText() const;
 
     bool CanGoToNextPage() const;
     bool CanGoToPreviousPage() const;
@@ -103,20 +111,17 @@ public:
     std::u16string StatusPageText() const;
     std::u16string StatusInsertText() const;
 
-    // Copies the edit window's text into the current field (nothing while a box is focused: the
-    // text went in when the box got the keyboard).
+    // Copies the edit window's text into the current field.
     void Commit();
 
 private:
     // Shows a page: the edited text goes into the store, then field 0 of the page.
     void ShowPage(int page);
-    // Where the keyboard is, as a stop of page 1's order; only meaningful on page 1.
-    int FrontStopIndex() const;
-    void GoToStop(const Dv1Stop& stop);
 
     CDV1_Doc& m_doc;
     IDv1EditHost& m_host;
-    int m_nFocusBox = -1;
+    // The question chosen in the details field with the caret; -1 for the field's first.
+    int m_nQuestion = -1;
 };
 
 }  // namespace tarvex

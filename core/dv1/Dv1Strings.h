@@ -18,6 +18,9 @@ inline constexpr char16_t kMsgPageLimit[] =
 
 // Status pane 1 of the view: the page with the caret and the page count.
 inline constexpr char16_t kStatusPage[] = u"D.V.1 - Seite %1 von %2";
+// Status pane 0 while the caret is in the details field of questions 7, 8 or 9 ("%1" "7 (a)").
+inline constexpr char16_t kStatusQuestion[] =
+    u"Frage %1: Alt+J kreuzt JA an, Alt+N kreuzt NEIN an, Alt+Pfeil ab wählt die nächste Frage";
 
 // After the calculation (F3), in the status bar: how many fields kept a text that is no amount
 // ("%1"), and the first of them as kNotAnAmount says it.

@@ -17,8 +17,8 @@ inline constexpr char16_t kMsg143InsertDate[] = u"Soll das aktuelle Datum eingef
 inline constexpr char16_t kStatusPage[] = u"Einheitspapier - Seite %1 von %2";
 inline constexpr char16_t kStatusInsert[] = u"Einfügen";
 inline constexpr char16_t kStatusOverwrite[] = u"Überschreiben";
-inline constexpr char16_t kInsertModeOff[] = u"Einfügemodus ausschalten\tEinfg";
-inline constexpr char16_t kInsertModeOn[] = u"Einfügemodus einschalten\tEinfg";
+inline constexpr char16_t kInsertModeOff[] = u"Einfügemodus aus&schalten\tEinfg";
+inline constexpr char16_t kInsertModeOn[] = u"Einfügemodus ein&schalten\tEinfg";
 // "Gehe zu Feld..."
 inline constexpr char16_t kGoToTitle[] = u"Gehe zu Feld";
 inline constexpr char16_t kGoToPrompt[] = u"&Feld (wie auf dem Formular, z. B. 8, 17 A oder 33-2 B):";

@@ -25,6 +25,7 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QToolBar>
 #include <QtTest>
 #include <cstdlib>
 
@@ -351,6 +352,122 @@ private slots:
         QCOMPARE(frame->CurrentMenuResource(), 128);
     }
 
+    // After New, Open and F9 the keyboard is in the box of the window in front, and every key the
+    // clerk types next (text, Ctrl+G, the page keys) goes into that document. Real modal dialogs
+    // run here: closing one is what gave the keyboard back to the window that had it before.
+    void typingGoesIntoTheWindowInFront() {
+        QTemporaryDir dir;
+        const QString saved = dir.path() + QStringLiteral("/Wert.fdv");
+        {
+            CDV1_Doc doc;
+            doc.OnNewDocument();
+            std::string error;
+            QVERIFY(SaveFdvFile(std::filesystem::path(saved.toStdU16String()), doc, error));
+        }
+        CTarvexImportApp& app = Start({}, 0);
+        CMainFrame* frame = app.MainFrame();
+        QVERIFY(QTest::qWaitForWindowActive(frame));
+        CChildFrame* sad = frame->ActiveChild();
+        app.m_runNewDialog = nullptr;  // the real New dialog
+        QWindow* window = frame->windowHandle();
+        auto type = [&](const QString& text) {
+            QTRY_VERIFY(QApplication::activeWindow() == frame);
+            for (QChar c : text) QTest::keyClick(window, c.toLatin1());
+        };
+        // The child whose view holds the keyboard focus.
+        auto focused = [&]() -> CChildFrame* {
+            for (QWidget* w = QApplication::focusWidget(); w; w = w->parentWidget())
+                if (auto* c = qobject_cast<CChildFrame*>(w)) return c;
+            return nullptr;
+        };
+        auto fieldText = [](CChildFrame* c) {
+            // What the box with the caret holds, typed text included.
+            if (auto* v = qobject_cast<CEinheitspapierView*>(c->View()))
+                return v->EditWindow()->toPlainText();
+            if (auto* v = qobject_cast<CDV1_View*>(c->View())) return v->EditWindow()->toPlainText();
+            return QString();
+        };
+        const QString sadPage = frame->StatusText(1);
+        QVERIFY(sadPage.startsWith(QStringLiteral("Einheitspapier")));
+
+        // Ctrl+N: the D.V.1 button of the New dialog.
+        {
+            ModalAnswers modal({[](QDialog* d) { qobject_cast<CDlgNew*>(d)->Button(4)->click(); }});
+            QTest::keyClick(window, Qt::Key_N, Qt::ControlModifier);
+            QCOMPARE(modal.seen, QStringList{"CDlgNew"});
+        }
+        QCOMPARE(frame->Children().size(), 2);
+        CChildFrame* dv1 = frame->Children().last();
+        QCOMPARE(frame->ActiveChild(), dv1);
+        QTRY_COMPARE(focused(), dv1);
+        type(QStringLiteral("Neu"));
+        QCOMPARE(fieldText(dv1), QStringLiteral("Neu"));
+        QCOMPARE(fieldText(sad), QString());
+        QCOMPARE(frame->StatusText(1), QStringLiteral("D.V.1 - Seite 1 von 2"));
+
+        // Ctrl+O while the D.V.1 is in front: the SAD's page keys must not page the opened one.
+        app.m_execFileDialog = [&](QFileDialog& dlg) {
+            dlg.setOption(QFileDialog::DontUseNativeDialog);
+            dlg.selectFile(saved);
+            QTimer::singleShot(50, &dlg, &QDialog::accept);
+            return dlg.exec() == QDialog::Accepted;
+        };
+        QTest::keyClick(window, Qt::Key_O, Qt::ControlModifier);
+        QCOMPARE(frame->Children().size(), 3);
+        CChildFrame* opened = frame->Children().last();
+        QCOMPARE(opened->PathName(), saved);
+        QCOMPARE(frame->ActiveChild(), opened);
+        QTRY_COMPARE(focused(), opened);
+        type(QStringLiteral("Offen"));
+        QTest::keyClick(window, Qt::Key_Right, Qt::ControlModifier);  // next page
+        QCOMPARE(qobject_cast<CDV1_View*>(opened->View())->ViewPage(), 2);
+        QCOMPARE(qobject_cast<CDV1_View*>(dv1->View())->ViewPage(), 1);
+        QCOMPARE(opened->Dv1Document()->Store().GetFieldText(0, 1), std::u16string(u"Offen"));
+        QCOMPARE(fieldText(dv1), QStringLiteral("Neu"));
+        QCOMPARE(frame->StatusText(1), QStringLiteral("D.V.1 - Seite 2 von 2"));
+
+        // F9 in the new D.V.1 while the SAD is open, confirmed and cancelled: the D.V.1 keeps the keyboard.
+        for (bool confirm : {true, false}) {
+            frame->MdiArea()->setActiveSubWindow(dv1);
+            QTRY_COMPARE(focused(), dv1);
+            ModalAnswers modal({[confirm](QDialog* d) {
+                if (confirm)
+                    d->accept();
+                else
+                    QTest::keyClick(d, Qt::Key_Escape);
+            }});
+            QTest::keyClick(window, Qt::Key_F9);
+            QCOMPARE(modal.seen, QStringList{"Common_DlgMargin02"});
+            QCOMPARE(frame->ActiveChild(), dv1);
+            QTRY_COMPARE(focused(), dv1);
+            type(confirm ? QStringLiteral("X") : QStringLiteral("Y"));
+        }
+        QCOMPARE(fieldText(dv1), QStringLiteral("NeuXY"));
+        QCOMPARE(fieldText(sad), QString());
+        QCOMPARE(frame->StatusText(1), QStringLiteral("D.V.1 - Seite 1 von 2"));
+        m_app.reset();  // lets go of the file's lock while its folder is still there
+    }
+
+    // The toolbar menu's entries have access keys of their own too, and still switch the toolbars.
+    void toolbarMenuEntriesHaveAccessKeys() {
+        CTarvexImportApp& app = Start({});
+        CMainFrame* frame = app.MainFrame();
+        QMenu* view = nullptr;
+        for (QAction* a : frame->menuBar()->actions())
+            if (a->text() == QStringLiteral("&Ansicht")) view = a->menu();
+        QVERIFY(view);
+        QMenu* bars = view->actions().first()->menu();
+        QVERIFY(bars);
+        emit bars->aboutToShow();
+        QStringList texts;
+        for (QAction* a : bars->actions())
+            if (!a->isSeparator()) texts.append(a->text());
+        QCOMPARE(texts, (QStringList{"&1 Standard", "&Anpassen..."}));
+        frame->show();
+        bars->actions().first()->toggle();
+        QVERIFY(!frame->StandardToolBar()->isVisible());
+    }
+
     void windowListActivatesAndCloses() {
         CTarvexImportApp& app = Start({}, 0);
         CMainFrame* frame = app.MainFrame();
@@ -416,7 +533,7 @@ private slots:
                  QStringLiteral("Vergrößert die Ansicht des Dokuments im Bildschirm"));
         QCOMPARE(frame->Action(32866)->toolTip(), QStringLiteral("Ansicht vergrößern"));
         // Context menus 119 and 132 carry their own paste text.
-        QCOMPARE(frame->ContextMenu(119)->actions()[3]->text(), QStringLiteral("&Einfügen"));
+        QCOMPARE(frame->ContextMenu(119)->actions()[3]->text(), QStringLiteral("&Einfügen\tStrg+V"));
         // Menu 132 is the SAD view's own (tst_sadview checks it on a right-click in a box).
         QVERIFY(!frame->ContextMenu(132));
     }
@@ -453,6 +570,34 @@ private slots:
         QCOMPARE(chosen, selected);
         QCOMPARE(context, 121);
         QCOMPARE(app.m_nHelpContext, 100);  // restored
+    }
+
+    // The Open dialog's filter follows the kind of the document in front, also for a D.V.1 that
+    // was opened from a file while the current form variant is an SAD's.
+    void openFilterFollowsTheDocumentInFront() {
+        QTemporaryDir dir;
+        const QString dv1 = dir.path() + QStringLiteral("/Wert.fdv");
+        {
+            CDV1_Doc doc;
+            doc.OnNewDocument();
+            std::string error;
+            QVERIFY(SaveFdvFile(std::filesystem::path(dv1.toStdU16String()), doc, error));
+        }
+        CTarvexImportApp& app = Start({}, 0);
+        CMainFrame* frame = app.MainFrame();
+        CChildFrame* sad = frame->ActiveChild();
+        QVERIFY(app.OpenDocumentFile(dv1));
+        QString chosen;
+        app.m_execFileDialog = [&](QFileDialog& dlg) {
+            chosen = dlg.selectedNameFilter();
+            return false;
+        };
+        app.OnFileOpen();
+        QCOMPARE(chosen, QStringLiteral("DV1 Dokument. (*.fdv)"));
+        frame->ActivateChild(sad);
+        app.OnFileOpen();
+        QCOMPARE(chosen, QStringLiteral("Einheitspapier. (*.aef)"));
+        m_app.reset();  // lets go of the file's lock while its folder is still there
     }
 
     void resetCommands_data() {

@@ -1,4 +1,4 @@
-// The D.V.1 view: typing and Tab, the yes/no boxes by mouse and space bar, F3 with its marks,
+// The D.V.1 view: typing and Tab, the yes/no boxes by mouse and Alt+J / Alt+N, F3 with its marks,
 // F10, the status panes, and a document saved and read back. With TARVEX_SCREENSHOT_DIR set, the
 // view is also written there as a PNG per page kind.
 
@@ -89,7 +89,7 @@ private slots:
         QCOMPARE(f.Edit().geometry().topLeft(), f.view->FieldViewportRect(11).topLeft());
     }
 
-    void boxesAreTickedByMouseAndBySpaceBar() {
+    void boxesAreTickedByMouseAndByAltJN() {
         Fixture f;
         // The mouse: "NEIN" of 7 (a) clears the rest of question 7, the caret stays in its field.
         f.doc.m_Checks = {1, 0, 1, 0, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0};
@@ -101,26 +101,60 @@ private slots:
         QTest::mouseClick(f.view->viewport(), Qt::LeftButton, {}, f.BoxCentre(1) + QPoint(60, 0));
         QCOMPARE(f.beeps, 1);
 
-        // The keyboard: Tab from field 8 reaches "JA" of 8 (a); space ticks it, the edit window is gone.
+        // The keyboard: in field 8, Alt+J ticks "JA" of 8 (a) and Alt+N then "NEIN" of 8 (b); the
+        // pane says so, the text typed there stays and the letters j and n are text as ever.
         f.view->GoToField(8, 1);
-        QTest::keyClicks(&f.Edit(), QStringLiteral("Einschraenkung"));
-        f.Key(Qt::Key_Tab);
-        QCOMPARE(f.view->Nav().FocusedBox(), 6);
-        QVERIFY(!f.Edit().isVisible());
-        QVERIFY(f.view->hasFocus());
-        f.Key(Qt::Key_Space);
+        QCOMPARE(f.status[0].last(), QStringLiteral("Frage 8 (a): Alt+J kreuzt JA an, Alt+N kreuzt NEIN an, "
+                                                    "Alt+Pfeil ab wählt die nächste Frage"));
+        QTest::keyClicks(&f.Edit(), QStringLiteral("Lizenz jn"));
+        f.Key(Qt::Key_J, Qt::AltModifier);
         QCOMPARE(f.doc.m_Checks[6], uint8_t(1));
+        QVERIFY(f.status[0].last().startsWith(QStringLiteral("Frage 8 (b)")));
+        f.Key(Qt::Key_N, Qt::AltModifier);
+        QCOMPARE(f.doc.m_Checks[9], uint8_t(1));
+        QCOMPARE(f.Edit().toPlainText(), QStringLiteral("Lizenz jn"));
+        QCOMPARE(QApplication::focusWidget(), &f.Edit());
+        Save(*f.view, QStringLiteral("dv1-front-question.png"));
+        // Outside the fields of questions 7 to 9 the keys tick nothing and the hint goes.
         f.Key(Qt::Key_Tab);
-        f.Key(Qt::Key_Space);
-        QCOMPARE(f.doc.m_Checks[6], uint8_t(0));
-        QCOMPARE(f.doc.m_Checks[7], uint8_t(1));
-        Save(*f.view, QStringLiteral("dv1-front-box-focus.png"));
-        // On through boxes 8 and 9 to field 9, where the edit window comes back.
-        for (int i = 0; i < 3; ++i) f.Key(Qt::Key_Tab);
-        QCOMPARE(f.view->Nav().FocusedBox(), -1);
         QCOMPARE(f.doc.Store().GetCurrentField(), 9);
-        QVERIFY(f.Edit().isVisible());
-        QCOMPARE(f.doc.Store().GetFieldText(8, 1), std::u16string(u"Einschraenkung"));
+        f.Key(Qt::Key_Tab);
+        QCOMPARE(f.status[0].last(), QStringLiteral("Bereit"));
+        const std::vector<uint8_t> before = f.doc.m_Checks;
+        f.Key(Qt::Key_J, Qt::AltModifier);
+        QCOMPARE(f.doc.m_Checks, before);
+        QCOMPARE(f.doc.Store().GetFieldText(8, 1), std::u16string(u"Lizenz jn"));
+    }
+
+    // Tab goes through the 12 fields of the front in form order; a blank typed after each Tab is
+    // text, and no box is ever ticked.
+    void tabThroughTheFrontNeverTicksABox() {
+        Fixture f;
+        QList<int> visited;
+        for (int i = 0; i < 12; ++i) {
+            QTest::keyClicks(QApplication::focusWidget(), QStringLiteral(" x"));
+            f.Key(Qt::Key_Tab);
+            visited.append(f.doc.Store().GetCurrentField());
+        }
+        QCOMPARE(visited, (QList<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 0}));
+        QCOMPARE(std::count(f.doc.m_Checks.begin(), f.doc.m_Checks.end(), 1), 0);
+        for (int field = 0; field < 12; ++field)
+            QCOMPARE(f.doc.Store().GetFieldText(field, 1), std::u16string(u" x"));
+    }
+
+    // A click on a box leaves the keyboard in the field being edited: the next blank is text and
+    // does not take the click back.
+    void clickOnABoxThenSpaceKeepsTheClick() {
+        Fixture f;
+        f.view->GoToField(8, 1);
+        f.Key(Qt::Key_Tab);
+        QTest::mouseClick(f.view->viewport(), Qt::LeftButton, {}, f.BoxCentre(7));  // "NEIN" of 8 (a)
+        QCOMPARE(QApplication::focusWidget(), &f.Edit());
+        f.Key(Qt::Key_Space);
+        QCOMPARE(f.doc.m_Checks[7], uint8_t(1));
+        QCOMPARE(f.doc.m_Checks[6], uint8_t(0));
+        QCOMPARE(f.doc.Store().GetCurrentField(), 9);
+        QCOMPARE(f.Edit().toPlainText(), QStringLiteral(" "));
     }
 
     void calculationMarksTextsThatAreNoAmounts() {

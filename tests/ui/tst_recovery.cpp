@@ -970,13 +970,13 @@ private slots:
                  v->GoToField(5, 1);
              }},
             {"check mark", [](CDV1_View* v) { v->ClickAt(v->BoxViewportRect(0).center()); }},
-            {"check mark by the space bar",
+            {"check mark by Alt+J",
              [](CDV1_View* v) {
-                 // Tab from the details of 7 (c) leads into the boxes of question 7.
+                 // In the details field of question 7, Alt+J ticks "JA" of 7 (a).
                  v->GoToField(7, 1);
-                 v->NavigateFromEditor(true);
-                 QKeyEvent space(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "));
-                 QCoreApplication::sendEvent(v, &space);
+                 QKeyEvent altJ(QEvent::KeyPress, Qt::Key_J, Qt::AltModifier, QStringLiteral("j"));
+                 QCoreApplication::sendEvent(v->EditWindow(), &altJ);
+                 QCOMPARE(v->GetDocument()->m_Checks[0], uint8_t(1));
              }},
             {"page added", [](CDV1_View* v) { v->OnCommand(cmd::kAddPage); }},
             {"calculation",
@@ -1008,6 +1008,41 @@ private slots:
             for (int i = 0; i < c.steps; ++i) view->OnCommand(cmd::kRedo);
             QVERIFY2(CaptureDocState(doc) == after, c.name);
             QVERIFY2(doc.IsModified(), c.name);
+            child->CloseWithoutAsking();
+            QCoreApplication::processEvents();
+        }
+    }
+
+    // A text typed on page 2 and committed by going to page 1: undo and redo both show page 2,
+    // where the change is, in both forms.
+    void undoAndRedoShowThePageOfTheChange() {
+        std::unique_ptr<CTarvexImportApp> app = MakeApp({});
+        for (int variant : {0, 99}) {
+            app->m_runNewDialog = [variant] { return variant; };
+            app->OnFileNew();
+            CChildFrame* child = app->MainFrame()->ActiveChild();
+            auto* sad = qobject_cast<CEinheitspapierView*>(child->View());
+            auto* dv1 = qobject_cast<CDV1_View*>(child->View());
+            QVERIFY(sad || dv1);
+            auto page = [&] { return sad ? sad->CurrentPage() : dv1->ViewPage(); };
+            auto command = [&](int id) { return sad ? sad->OnCommand(id) : dv1->OnCommand(id); };
+            if (sad) sad->GetDocument()->SetContinuationCount(1);
+            command(cmd::kNextPage);
+            QCOMPARE(page(), 2);
+            if (sad) {
+                sad->GoToField(11, 2);
+                sad->EditWindow()->insertPlainText(QStringLiteral("Maschinenteile"));
+            } else {
+                dv1->GoToField(2, 2);
+                dv1->EditWindow()->insertPlainText(QStringLiteral("1.000,00"));
+            }
+            command(cmd::kFirstPage);
+            QCOMPARE(page(), 1);
+            command(cmd::kUndo);
+            QCOMPARE(page(), 2);
+            command(cmd::kFirstPage);
+            command(cmd::kRedo);
+            QVERIFY2(page() == 2, variant ? "D.V.1" : "SAD");
             child->CloseWithoutAsking();
             QCoreApplication::processEvents();
         }

@@ -336,9 +336,20 @@ private slots:
         QCOMPARE(spy.at(0).at(1).toString(), QString("Überschreiben"));
         CommandState st;
         view.UpdateCommandUI(cmd::kInsertMode, st);
-        QCOMPARE(st.text, QString("Einfügemodus einschalten\tEinfg"));
+        QCOMPARE(st.text, QString("Einfügemodus ein&schalten\tEinfg"));
         view.ShowPage(2);
         QCOMPARE(view.StatusPageText(), QString("Einheitspapier - Seite 2 von 2"));
+    }
+
+    // Alt+J and Alt+N answer the D.V.1's questions; in an SAD box they type nothing.
+    void altKeysOfTheDv1TypeNothingInABox() {
+        Env env;
+        CEinheitspapierDoc doc;
+        CEinheitspapierView view(&doc, env.e, m_defs);
+        QTest::keyClicks(view.EditWindow(), QStringLiteral("Ab"));
+        QTest::keyClick(view.EditWindow(), Qt::Key_J, Qt::AltModifier);
+        QTest::keyClick(view.EditWindow(), Qt::Key_N, Qt::AltModifier);
+        QCOMPARE(view.EditWindow()->toPlainText(), QStringLiteral("Ab"));
     }
 
     void overwriteModeEditing() {
@@ -649,7 +660,7 @@ private slots:
             expected << (m.kind == MenuEntry::Kind::Separator ? 0 : m.id);
         QCOMPARE(ids, expected);
         QVERIFY(ids.contains(cmd::kGoToField) && ids.contains(cmd::kNextField));
-        QCOMPARE(f2Text, QString("Vor&gaben einfügen..."));
+        QCOMPARE(f2Text, QString("V&orgaben einfügen...\tF2"));
         // Box 5 has nothing behind F2; going on and formatting are there.
         QVERIFY(!enabled.contains(cmd::kInsertDefaults));
         QVERIFY(enabled.contains(cmd::kNextField) && enabled.contains(cmd::kAlignRight));

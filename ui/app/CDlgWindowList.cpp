@@ -64,7 +64,7 @@ QList<CChildFrame*> Selected(QListWidget* list) {
 void CDlgWindowList::ActivateSelected() {
     const QList<CChildFrame*> frames = Selected(m_list);
     if (frames.isEmpty()) return;
-    m_frame->MdiArea()->setActiveSubWindow(frames.first());
+    m_frame->ActivateChild(frames.first());
     accept();
 }
 

@@ -2,7 +2,9 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QApplication>
 #include <QCloseEvent>
+#include <QDialog>
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QFileInfo>
@@ -17,6 +19,7 @@
 #include <QShortcut>
 #include <QStatusBar>
 #include <QTabBar>
+#include <QTimer>
 #include <QToolBar>
 
 #include "core/app/ShellStrings.h"
@@ -50,6 +53,11 @@ bool IsCheck(int id) {
            id == cmd::kVariant2 || id == cmd::kVariant3;
 }
 
+// Closed windows are hidden until they are deleted; a new one has not been shown yet.
+bool IsClosing(const QWidget* w) {
+    return w->isHidden() && w->testAttribute(Qt::WA_WState_ExplicitShowHide);
+}
+
 void CollectIds(const std::vector<MenuEntry>& items, QList<int>& ids) {
     for (const MenuEntry& e : items) {
         if (e.kind == MenuEntry::Kind::Command || e.kind == MenuEntry::Kind::RecentFiles) ids.append(e.id);
@@ -77,6 +85,8 @@ CMainFrame::CMainFrame(CTarvexImportApp* app, QWidget* parent) : QMainWindow(par
     CreateWindowList();
     SetMenuResource(kMenuNoDocument);
     setAcceptDrops(true);
+    // Sees the dialogs of this window close (eventFilter).
+    qApp->installEventFilter(this);
 }
 
 CMainFrame::~CMainFrame() {
@@ -150,12 +160,26 @@ QMenu* CMainFrame::BuildMenu(const MenuEntry& entry, QWidget* parent) {
                 QMenu* sub = BuildMenu(e, menu);
                 menu->addMenu(sub);
                 if (e.id == cmd::kToolbars) {
+                    // Each toolbar by its number as access key, "Anpassen..." by its A.
                     connect(sub, &QMenu::aboutToShow, this, [this, sub] {
                         sub->clear();
-                        sub->addAction(m_toolBar->toggleViewAction());
-                        for (QToolBar* bar : m_userToolBars) sub->addAction(bar->toggleViewAction());
+                        QList<QToolBar*> bars{m_toolBar};
+                        bars += m_userToolBars;
+                        for (qsizetype i = 0; i < bars.size(); ++i) {
+                            QToolBar* bar = bars[i];
+                            const QString key = i < 9    ? QString::number(i + 1)
+                                                : i == 9 ? QStringLiteral("0")
+                                                         : QString();
+                            QAction* item = sub->addAction(
+                                key.isEmpty() ? bar->windowTitle()
+                                              : QStringLiteral("&%1 %2").arg(key, bar->windowTitle()));
+                            item->setCheckable(true);
+                            item->setChecked(bar->isVisible());
+                            connect(item, &QAction::toggled, bar, &QToolBar::setVisible);
+                        }
                         sub->addSeparator();
-                        sub->addAction(m_actions.value(cmd::kCustomize));
+                        QAction* customize = sub->addAction(QLatin1Char('&') + Str(shellstr::kCustomize125));
+                        connect(customize, &QAction::triggered, this, &CMainFrame::OnCustomize);
                     });
                 }
                 break;
@@ -404,23 +428,77 @@ void CMainFrame::SelectPrinterByName(const QString& printerName) {
 
 // The current window also while the frame itself is hidden or inactive (start-up, tests).
 // Without window activation (a desktop without window manager, a hidden frame) Qt reports no
-// active window; the last activated one that is still open is the current document then.
+// active window; the last activated one that is still open is the current document then. A
+// window that waits to come to the front (ActivateChild) is the current one already.
 CChildFrame* CMainFrame::ActiveChild() const {
-    if (auto* child = qobject_cast<CChildFrame*>(m_mdiArea->currentSubWindow())) return child;
     const QList<QMdiSubWindow*> windows = m_mdiArea->subWindowList();
+    if (m_pendingActive && !IsClosing(m_pendingActive) && windows.contains(m_pendingActive.data()))
+        return m_pendingActive.data();
+    if (auto* child = qobject_cast<CChildFrame*>(m_mdiArea->currentSubWindow())) return child;
     if (m_lastActive && windows.contains(m_lastActive.data())) return m_lastActive.data();
     return windows.isEmpty() ? nullptr : qobject_cast<CChildFrame*>(windows.constLast());
 }
 
 void CMainFrame::OnActiveChildChanged() {
-    if (auto* active = qobject_cast<CChildFrame*>(m_mdiArea->currentSubWindow())) m_lastActive = active;
+    if (auto* active = qobject_cast<CChildFrame*>(m_mdiArea->currentSubWindow());
+        active && (!m_pendingActive || active == m_pendingActive))
+        m_lastActive = active;
     CChildFrame* child = ActiveChild();
     SetMenuResource(!child ? kMenuNoDocument : child->Kind() == DocTemplate::Dv1 ? kMenuDv1 : kMenuSad);
-    // The page and insert-mode panes belong to a document; with none left they say nothing.
-    if (!child)
-        for (int pane : {1, 2}) SetStatusText(QString(), pane);
+    ShowChildStatus(child);
     UpdateTitle();
     emit ActiveChildChanged();
+}
+
+void CMainFrame::ShowChildStatus(CChildFrame* child) {
+    // The page and insert-mode panes belong to a document; with none left they say nothing.
+    for (int pane : {1, 2}) SetStatusText(child ? child->StatusPaneText(pane) : QString(), pane);
+    const QString message = child ? child->StatusPaneText(0) : QString();
+    SetStatusText(message.isEmpty() ? ReadyText() : message, 0);
+}
+
+void CMainFrame::ActivateChild(CChildFrame* child) {
+    // A window that is being closed (hidden on purpose) stays where it is.
+    if (!child || IsClosing(child)) return;
+    // A new window is added here: the area activates it as it comes in, and it must be the one
+    // that is waiting for it by then.
+    m_pendingActive = child;
+    if (!m_mdiArea->subWindowList().contains(child)) m_mdiArea->addSubWindow(child);
+    if (!child->isVisible()) child->showMaximized();
+    if (!isActiveWindow()) activateWindow();
+    m_mdiArea->setActiveSubWindow(child);
+    // The view hands the focus on to its edit window.
+    if (QWidget* view = child->widget()) view->setFocus(Qt::OtherFocusReason);
+    if (isActiveWindow() && m_mdiArea->activeSubWindow() == child) m_pendingActive = nullptr;
+    m_lastActive = child;
+    OnActiveChildChanged();
+}
+
+void CMainFrame::RestoreKeyboard() {
+    // A dialog opened from a dialog hands the keyboard back to that dialog.
+    if (QApplication::activeModalWidget() || QApplication::activePopupWidget()) return;
+    ActivateChild(ActiveChild());
+}
+
+void CMainFrame::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    // Active again: the window area has put its own idea of the active window back by now.
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && m_pendingActive)
+        QTimer::singleShot(0, this, [this] {
+            if (m_pendingActive) ActivateChild(m_pendingActive.data());
+        });
+}
+
+bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
+    // A dialog of this window closed: the keyboard goes back to the document in front, not to the
+    // window that had it before the dialog or that Qt or the window manager picks.
+    if (event->type() == QEvent::Hide) {
+        if (auto* dialog = qobject_cast<QDialog*>(watched); dialog && dialog->isWindow() &&
+                                                            dialog->parentWidget() &&
+                                                            dialog->parentWidget()->window() == this)
+            QTimer::singleShot(0, this, [this] { RestoreKeyboard(); });
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 QList<CChildFrame*> CMainFrame::Children() const {

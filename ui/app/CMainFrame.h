@@ -73,6 +73,10 @@ public:
     void UpdateTitle();
     // Menus, title and command states after the active document window changed.
     void OnActiveChildChanged();
+    // Brings a document window to the front with the keyboard in its box; a new one is added to
+    // the window area and shown first. Right after a modal dialog the frame is not active yet and
+    // the window area ignores the request: it is repeated once the frame is active again.
+    void ActivateChild(CChildFrame* child);
 
 signals:
     void RecentFileChosen(const QString& path);
@@ -81,6 +85,8 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 
@@ -93,6 +99,10 @@ private:
     void CreateWindowList();
 
     void FillRecentFiles(QMenu* menu, QAction* placeholder);
+    // Gives the keyboard back to the document window in front (after a dialog, on activation).
+    void RestoreKeyboard();
+    // The page and insert-mode panes and the message of the document window in front.
+    void ShowChildStatus(CChildFrame* child);
 
     CTarvexImportApp* m_pApp;
     QMdiArea* m_mdiArea = nullptr;
@@ -108,6 +118,8 @@ private:
     QStringList m_recentFiles;
     int m_nMenuResource = 0;
     QPointer<CChildFrame> m_lastActive;
+    // The window that is to be in front, until the frame is active again and it is.
+    QPointer<CChildFrame> m_pendingActive;
 };
 
 }  // namespace tarvex

@@ -361,16 +361,25 @@ void CTarvexImportApp::ConnectCommands() {
 namespace {
 
 // Commands that the active SAD view carries out and whose menu state it gives.
-constexpr int kViewCommands[] = {
-    cmd::kUndo,           cmd::kCut,        cmd::kCopy,         cmd::kPaste,
-    cmd::kSelectAll,      cmd::kInsertMode, cmd::kFontLarger,   cmd::kFontSmaller,
-    cmd::kFontBold,       cmd::kAlignLeft,  cmd::kAlignCenter,  cmd::kAlignRight,
-    cmd::kZoomIn,         cmd::kZoomOut,    cmd::kNextField,    cmd::kPrevField,
-    cmd::kInsertDefaults, cmd::kNextPage,   cmd::kPrevPage,     cmd::kFirstPage,
-    cmd::kLastPage,       cmd::kAddPage,    cmd::kUpdateFields, cmd::kVariant0,
-    cmd::kVariant1,       cmd::kVariant2,   cmd::kVariant3,     cmd::kMoveGoodsItem,
-    cmd::kRemoveLastPage, cmd::kPrint,      cmd::kMargins,      cmd::kGoToField,
-    cmd::kDv1Calculate,   cmd::kDv1Hidden,  cmd::kRedo};
+constexpr int kViewCommands[] = {cmd::kUndo,           cmd::kCut,
+                                 cmd::kCopy,           cmd::kPaste,
+                                 cmd::kSelectAll,      cmd::kInsertMode,
+                                 cmd::kFontLarger,     cmd::kFontSmaller,
+                                 cmd::kFontBold,       cmd::kAlignLeft,
+                                 cmd::kAlignCenter,    cmd::kAlignRight,
+                                 cmd::kZoomIn,         cmd::kZoomOut,
+                                 cmd::kNextField,      cmd::kPrevField,
+                                 cmd::kInsertDefaults, cmd::kNextPage,
+                                 cmd::kPrevPage,       cmd::kFirstPage,
+                                 cmd::kLastPage,       cmd::kAddPage,
+                                 cmd::kUpdateFields,   cmd::kVariant0,
+                                 cmd::kVariant1,       cmd::kVariant2,
+                                 cmd::kVariant3,       cmd::kMoveGoodsItem,
+                                 cmd::kRemoveLastPage, cmd::kPrint,
+                                 cmd::kMargins,        cmd::kGoToField,
+                                 cmd::kDv1Calculate,   cmd::kDv1Hidden,
+                                 cmd::kRedo,           cmd::kDv1AnswerYes,
+                                 cmd::kDv1AnswerNo,    cmd::kDv1NextQuestion};
 
 }  // namespace
 
@@ -504,11 +513,8 @@ CChildFrame* CTarvexImportApp::AddChild(CChildFrame* child) {
     child->SetRecovery(m_recovery.get());
     child->setWindowIcon(
         QIcon(QPixmap::fromImage(DocumentIconImage(child->Kind() == DocTemplate::Dv1 ? 2 : 1, 16))));
-    m_pMainFrame->MdiArea()->addSubWindow(child);
     QObject::connect(child, &CChildFrame::TitleChanged, m_pMainFrame, &CMainFrame::UpdateTitle);
-    child->showMaximized();
-    m_pMainFrame->MdiArea()->setActiveSubWindow(child);
-    m_pMainFrame->OnActiveChildChanged();
+    m_pMainFrame->ActivateChild(child);
     // Closing the window switches back to the remaining ones (or to menu 128).
     QObject::connect(child, &QObject::destroyed, m_pMainFrame, [frame = m_pMainFrame] {
         if (frame)
@@ -532,7 +538,7 @@ CChildFrame* CTarvexImportApp::OpenDocumentFile(const QString& path) {
     // A document that is open already is only brought to the front.
     for (CChildFrame* c : m_pMainFrame->Children()) {
         if (!c->PathName().isEmpty() && QFileInfo(c->PathName()) == info) {
-            m_pMainFrame->MdiArea()->setActiveSubWindow(c);
+            m_pMainFrame->ActivateChild(c);
             return c;
         }
     }
@@ -808,7 +814,7 @@ bool CTarvexImportApp::SaveModified(CChildFrame* child) {
         answer = m_askSaveChanges(text);
     } else {
         // The window in question comes to the front, so that the clerk sees what is asked about.
-        m_pMainFrame->MdiArea()->setActiveSubWindow(child);
+        m_pMainFrame->ActivateChild(child);
         QMessageBox box(QMessageBox::Question, Str(shellstr::kAppTitle), text,
                         QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, m_pMainFrame);
         box.setDefaultButton(QMessageBox::Yes);
@@ -865,6 +871,10 @@ QStringList CTarvexImportApp::FileDialogFilters() const {
 }
 
 int CTarvexImportApp::FileDialogPreselection() const {
+    // The filter follows the kind of the document in front (a D.V.1 opened from a file leaves the
+    // current form variant an SAD's); without a document the current form variant decides.
+    CChildFrame* c = m_pMainFrame ? m_pMainFrame->ActiveChild() : nullptr;
+    if (c) return PreselectedFilterIndex(c->Kind() == DocTemplate::Dv1 ? kFormVariantDV1 : 0);
     return PreselectedFilterIndex(m_nFormVariant);
 }
 

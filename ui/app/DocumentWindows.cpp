@@ -27,8 +27,12 @@ namespace {
 template <class View, class Doc, class Print, class Calibrate>
 void ConnectFormView(View* view, Doc* doc, CChildFrame* child, CTarvexImportApp& app, Print print,
                      Calibrate calibrate) {
-    QObject::connect(view, &View::statusTextChanged, view, [&app](int pane, const QString& text) {
-        if (app.MainFrame()) app.MainFrame()->SetStatusText(text, pane);
+    // Only the document in front speaks in the status bar; the others keep their texts for when
+    // they come to the front.
+    QObject::connect(view, &View::statusTextChanged, view, [&app, child](int pane, const QString& text) {
+        if (child) child->SetStatusPaneText(pane, text);
+        CMainFrame* frame = app.MainFrame();
+        if (frame && (!child || frame->ActiveChild() == child)) frame->SetStatusText(text, pane);
     });
     QObject::connect(view, &View::saveRequested, view, [&app, child] {
         if (child) app.SaveDocument(child, false);

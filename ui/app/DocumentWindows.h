@@ -54,6 +54,12 @@ public:
     void SyncModified();
     // Closes after the save question was answered for all documents at once.
     bool CloseWithoutAsking();
+    // What the view last said in status pane 0 (message), 1 (page) and 2 (insert mode); the main
+    // frame shows it while this window is in front.
+    QString StatusPaneText(int pane) const { return pane >= 0 && pane < 3 ? m_statusTexts[pane] : QString(); }
+    void SetStatusPaneText(int pane, const QString& text) {
+        if (pane >= 0 && pane < 3) m_statusTexts[pane] = text;
+    }
 
     // What undo and recovery need of the document, whatever its kind (an SAD window fills it in
     // itself; another kind sets it when its view is made).
@@ -102,6 +108,7 @@ private:
     QString m_pathName;
     QString m_title;
     bool m_bAskOnClose = true;
+    QString m_statusTexts[3];
     void InitRecoveryTimer();
     // What the next copy holds; false when there is nothing to write (then any copy is gone).
     bool PrepareRecovery(RecoveryEntry& entry);

@@ -68,7 +68,7 @@ CDV1_View::CDV1_View(CDV1_Doc* doc, Profile* profile, SadViewEnvironment env, QW
     viewport()->setMouseTracking(true);
     viewport()->setAutoFillBackground(false);
     setAttribute(Qt::WA_OpaquePaintEvent);
-    // A yes/no box with the keyboard leaves the keys to the view itself.
+    // A click on the form gives the view the focus, which it hands on to the edit window.
     setFocusPolicy(Qt::StrongFocus);
 
     m_pEdit = new CKTWEditWindow_DV1(m_pDoc->Store(), &GetProfile(), viewport());
@@ -122,11 +122,9 @@ void CDV1_View::PrepareLayout() {
     }
     LoadPageRects();
     m_pEdit->CreateScreenFonts(Dpi(), m_nZoom);
-    // The window moves to its field's new place; a focused box keeps the keyboard.
-    if (m_nav.FocusedBox() < 0) {
-        const int field = store.GetCurrentPage() == m_nViewPage ? store.GetCurrentField() : 0;
-        if (store.ActivateField(field, m_nViewPage) != 0) store.ActivateField(0, m_nViewPage);
-    }
+    // The window moves to its field's new place.
+    const int field = store.GetCurrentPage() == m_nViewPage ? store.GetCurrentField() : 0;
+    if (store.ActivateField(field, m_nViewPage) != 0) store.ActivateField(0, m_nViewPage);
     SetLayoutValid();
 }
 
@@ -143,7 +141,6 @@ void CDV1_View::LoadPageRects() {
 
 void CDV1_View::ZoomChanged() {
     PrepareLayout();
-    if (m_nav.FocusedBox() >= 0) FocusBox(m_nav.FocusedBox());
     viewport()->update();
 }
 
@@ -201,11 +198,12 @@ void CDV1_View::paintEvent(QPaintEvent* e) {
         if (n.page == m_nViewPage) options.markedFields.push_back(n.field);
     m_renderer->Render(painter, *m_pDoc, m_nViewPage, options);
     painter.restore();
-    // A box with the keyboard shows it by a dashed frame.
-    if (m_nViewPage == 1 && m_nav.FocusedBox() >= 0) {
+    // The question that Alt+J / Alt+N answer has a dashed frame around its two boxes (screen only).
+    if (const int row = m_nav.CurrentQuestion(); row >= 0 && m_nViewPage == 1) {
         painter.setPen(QPen(palette().color(QPalette::Highlight), 2, Qt::DashLine));
         painter.setBrush(Qt::NoBrush);
-        painter.drawRect(BoxViewportRect(m_nav.FocusedBox()).adjusted(-4, -4, 4, 4));
+        painter.drawRect(
+            BoxViewportRect(2 * row).united(BoxViewportRect(2 * row + 1)).adjusted(-4, -4, 4, 4));
     }
 }
 
@@ -260,12 +258,7 @@ void CDV1_View::keyPressEvent(QKeyEvent* e) {
         NavigateFromEditor(key == Qt::Key_Tab && !(e->modifiers() & Qt::ShiftModifier));
         return;
     }
-    if (key == Qt::Key_Space && !(e->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
-        // A tick from the keyboard is an undo step as a click is.
-        CUndoScope scope(m_pUndo);
-        if (m_nav.TickFocusedBox()) return;
-    }
-    // Outside a main window the view's accelerators come here while a box has the keyboard.
+    // Outside a main window the view's accelerators come here while the view has the keyboard.
     if (const int id = CKtwEditWindow::AcceleratorCommand(*e); id && EditorCommand(id)) return;
     CKTWScrollViewBase::keyPressEvent(e);
 }
@@ -284,14 +277,13 @@ void CDV1_View::showEvent(QShowEvent* e) {
     // Built before it had its window, the edit window shows its text in the window's font only
     // once it is shown itself: the field is shown again in its own font.
     CFieldStore& store = m_pDoc->Store();
-    if (m_nav.FocusedBox() < 0 && store.GetCurrentPage() == m_nViewPage)
-        store.ActivateField(store.GetCurrentField(), m_nViewPage);
+    if (store.GetCurrentPage() == m_nViewPage) store.ActivateField(store.GetCurrentField(), m_nViewPage);
 }
 
 void CDV1_View::focusInEvent(QFocusEvent* e) {
     CKTWScrollViewBase::focusInEvent(e);
     UpdateStatusText();
-    if (m_nav.FocusedBox() < 0 && m_pEdit->HasWindow() && m_pEdit->isVisible()) m_pEdit->setFocus();
+    if (m_pEdit->HasWindow() && m_pEdit->isVisible()) m_pEdit->setFocus();
 }
 
 void CDV1_View::mouseMoveEvent(QMouseEvent* e) {
@@ -310,6 +302,8 @@ int CDV1_View::ClickAt(const QPoint& pos) {
     }
     if (const int box = BoxAt(pos); box >= 0) {
         m_nav.ClickBox(box);
+        // The keyboard stays in the field being edited: a blank typed next is text, not a tick.
+        FocusEditWindow();
         return -2;
     }
     m_env.beep();
@@ -357,6 +351,14 @@ QString CDV1_View::StatusInsertText() const {
 void CDV1_View::UpdateStatusText() {
     emit statusTextChanged(2, StatusInsertText());
     emit statusTextChanged(1, StatusPageText());
+    // In the details field of questions 7 to 9 pane 0 says how their boxes are ticked.
+    const std::u16string hint = m_nav.StatusQuestionText();
+    if (!hint.empty() || m_bQuestionHintShown) {
+        emit statusTextChanged(
+            0, hint.empty() ? QString::fromUtf16(shellstr::kReady57345) : QString::fromStdU16String(hint));
+        m_bQuestionHintShown = !hint.empty();
+    }
+    viewport()->update();
 }
 
 void CDV1_View::WheelFromEditor(QWheelEvent* event) {
@@ -381,39 +383,15 @@ void CDV1_View::FocusEditWindow() {
     m_pEdit->setFocus(Qt::OtherFocusReason);
 }
 
-void CDV1_View::FocusBox(int) {
-    m_pEdit->hide();
-    setFocus(Qt::OtherFocusReason);
-    viewport()->update();
-}
-
 void CDV1_View::FocusBox() {
     if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget()); sub && sub->mdiArea())
         sub->mdiArea()->setActiveSubWindow(sub);
     window()->activateWindow();
-    if (m_nav.FocusedBox() >= 0)
-        setFocus(Qt::OtherFocusReason);
-    else if (m_pEdit->HasWindow() && m_pEdit->isVisible())
-        m_pEdit->setFocus(Qt::OtherFocusReason);
+    if (m_pEdit->HasWindow() && m_pEdit->isVisible()) m_pEdit->setFocus(Qt::OtherFocusReason);
 }
 
 void CDV1_View::EnsureVisible() {
-    if (m_nav.FocusedBox() < 0) {
-        m_pEdit->EnsureVisible();
-        return;
-    }
-    const QRect box = BoxViewportRect(m_nav.FocusedBox());
-    const QRect room = viewport()->rect().adjusted(20, 20, -20, -20);
-    // Logical units are 0.1 mm x zoom / 10 with y upward; a pixel step of the box is enough.
-    const double unitsPerPixel = 254.0 / Dpi();
-    int dx = 0, dy = 0;
-    if (box.bottom() > room.bottom()) dy = box.bottom() - room.bottom();
-    if (box.top() < room.top()) dy = box.top() - room.top();
-    if (box.right() > room.right()) dx = box.right() - room.right();
-    if (box.left() < room.left()) dx = box.left() - room.left();
-    if (dx || dy)
-        CKTWScrollViewBase::ScrollLogicalBy(static_cast<int>(std::lround(dx * unitsPerPixel)),
-                                            -static_cast<int>(std::lround(dy * unitsPerPixel)));
+    m_pEdit->EnsureVisible();
 }
 
 void CDV1_View::SetHelpContext(int context) {
@@ -489,6 +467,13 @@ bool CDV1_View::OnCommand(int id) {
         case cmd::kDv1Hidden:
             CDv1Navigation::ToggleFlag11a(GetProfile());
             return true;
+        case cmd::kDv1AnswerYes:
+        case cmd::kDv1AnswerNo:
+            if (!m_nav.AnswerQuestion(id == cmd::kDv1AnswerYes)) m_env.beep();
+            return true;
+        case cmd::kDv1NextQuestion:
+            if (!m_nav.NextQuestion()) m_env.beep();
+            return true;
         case cmd::kInsertDefaults:
             return true;
         case cmd::kPrint:
@@ -527,18 +512,16 @@ bool CDV1_View::OnCommand(int id) {
             break;
     }
     CKtwEditWindow& edit = *m_pEdit;
-    const bool inField = m_nav.FocusedBox() < 0;
     switch (id) {
         case cmd::kUndo:
-            // Typing in the open field first, then the document's steps (also while a yes/no box
-            // has the keyboard).
-            if (inField && edit.document()->isUndoAvailable())
+            // Typing in the open field first, then the document's steps.
+            if (edit.document()->isUndoAvailable())
                 edit.undo();
             else if (m_pUndo)
                 m_pUndo->Undo();
             return true;
         case cmd::kRedo:
-            if (inField && edit.document()->isRedoAvailable())
+            if (edit.document()->isRedoAvailable())
                 edit.redo();
             else if (m_pUndo)
                 m_pUndo->Redo();
@@ -546,8 +529,7 @@ bool CDV1_View::OnCommand(int id) {
         default:
             break;
     }
-    // The other editing commands act on the field with the caret; a box has no text.
-    if (!inField) return false;
+    // The other editing commands act on the field with the caret.
     if (RunFieldFormatCommand(store, id)) {
         changed();
         return true;
@@ -580,9 +562,8 @@ bool CDV1_View::EditorCommand(int id) {
 
 bool CDV1_View::UpdateCommandUI(int id, CommandState& s) const {
     const CFieldStore& store = m_pDoc->Store();
-    const bool inField = m_nav.FocusedBox() < 0;
     s = CommandState();
-    if (FieldFormatCommandState(store, id, inField, s)) return true;
+    if (FieldFormatCommandState(store, id, true, s)) return true;
     switch (id) {
         case cmd::kNextField:
         case cmd::kPrevField:
@@ -595,6 +576,11 @@ bool CDV1_View::UpdateCommandUI(int id, CommandState& s) const {
             return true;
         case cmd::kInsertDefaults:
             s.enabled = false;
+            return true;
+        case cmd::kDv1AnswerYes:
+        case cmd::kDv1AnswerNo:
+        case cmd::kDv1NextQuestion:
+            s.enabled = m_nav.CurrentQuestion() >= 0;
             return true;
         case cmd::kNextPage:
         case cmd::kLastPage:
@@ -611,18 +597,15 @@ bool CDV1_View::UpdateCommandUI(int id, CommandState& s) const {
             s.enabled = CanZoomOut();
             return true;
         case cmd::kUndo:
-            s.enabled =
-                (inField && m_pEdit->document()->isUndoAvailable()) || (m_pUndo && m_pUndo->CanUndo());
+            s.enabled = m_pEdit->document()->isUndoAvailable() || (m_pUndo && m_pUndo->CanUndo());
             return true;
         case cmd::kRedo:
-            s.enabled =
-                (inField && m_pEdit->document()->isRedoAvailable()) || (m_pUndo && m_pUndo->CanRedo());
+            s.enabled = m_pEdit->document()->isRedoAvailable() || (m_pUndo && m_pUndo->CanRedo());
             return true;
         case cmd::kCut:
         case cmd::kCopy:
         case cmd::kPaste:
         case cmd::kSelectAll:
-            s.enabled = inField;
             return true;
         default:
             return false;

@@ -1,7 +1,8 @@
 #pragma once
 // The D.V.1 view: one page of the declaration at a time as a picture of the paper form, with the
-// edit window over the active field and the yes/no boxes of the front, ticked with the mouse or,
-// when a box has the keyboard, with the space bar. The moves themselves are CDv1Navigation's.
+// edit window over the active field, which always has the keyboard. The yes/no boxes of the front
+// are ticked with the mouse or with Alt+J / Alt+N in the details field of their question, never
+// by a key that typing uses. The moves themselves are CDv1Navigation's.
 
 #include <QColor>
 #include <QString>
@@ -68,6 +69,7 @@ public:
 
     bool OnCommand(int id);
     bool UpdateCommandUI(int id, CommandState& state) const;
+    // Brings the view's window to the front with the keyboard in the edit window (after a dialog).
     void FocusBox();
     // The edited text into the store before a save or a print.
     void CommitEdit() { m_nav.Commit(); }
@@ -119,7 +121,6 @@ private:
     void SetViewPage(int page) override;
     void LoadPageRects() override;
     void FocusEditWindow() override;
-    void FocusBox(int box) override;
     void EnsureVisible() override;
     void SetHelpContext(int context) override;
     void Redraw() override;
@@ -141,6 +142,8 @@ private:
     bool m_bLoadMessageShown = false;
     double m_layoutDpi = 0;
     std::vector<dv1::Dv1NotAnAmount> m_notAmounts;
+    // Whether pane 0 shows the question hint (it goes again when the caret leaves the field).
+    bool m_bQuestionHintShown = false;
 };
 
 }  // namespace tarvex

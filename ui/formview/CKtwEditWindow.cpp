@@ -248,7 +248,10 @@ void CKtwEditWindow::keyPressEvent(QKeyEvent* e) {
     }
     // The accelerators win over the edit control's own keys (Ctrl+Z centres, Ctrl+End shows the
     // last page). Those of the frame arrive here only when no frame shortcut took them.
-    if (const int id = AcceleratorCommand(*e); id && m_pOwner && m_pOwner->EditorCommand(id)) return;
+    if (const int id = AcceleratorCommand(*e); id && m_pOwner) {
+        // An Alt key of a command this form does not have (Alt+J in an SAD) types nothing either.
+        if (m_pOwner->EditorCommand(id) || (e->modifiers() & Qt::AltModifier)) return;
+    }
     // A character message: printable text, Backspace or Enter (not with Ctrl or Alt).
     const bool ctrlAlt = e->modifiers() & (Qt::ControlModifier | Qt::AltModifier);
     const bool isChar =

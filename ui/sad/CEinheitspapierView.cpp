@@ -73,8 +73,9 @@ protected:
         } else if (e->type() == QEvent::Hide) {
             auto* dialog = qobject_cast<QDialog*>(o);
             QPointer<CEinheitspapierView> view = m_last;
-            if (dialog && dialog->isWindow() && view && dialog->parentWidget() &&
-                dialog->parentWidget()->window() == view->window()) {
+            // In a document window the main frame gives the keyboard to the window in front.
+            if (dialog && dialog->isWindow() && view && !qobject_cast<QMdiSubWindow*>(view->parentWidget()) &&
+                dialog->parentWidget() && dialog->parentWidget()->window() == view->window()) {
                 QTimer::singleShot(0, view, [view] {
                     // A dialog opened from a dialog hands the keyboard back to its own parent.
                     if (view && !QApplication::activeModalWidget() && !QApplication::activePopupWidget())

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <map>
 #include <set>
 
 #include "core/app/Homepage.h"
@@ -7,6 +9,7 @@
 #include "core/app/StartupRules.h"
 #include "core/app/Version.h"
 #include "core/app/VersionInfo.h"
+#include "core/sad/SadEditStrings.h"
 
 namespace tarvex {
 namespace {
@@ -150,9 +153,9 @@ TEST(Menus, FileMenusInOrder) {
     EXPECT_EQ(Ids(m128[0].items),
               (std::vector<int>{57600, 57601, 57602, 0, 57606, 0, 57616, 0, 57664, 0, 57665}));
     EXPECT_EQ(Ids(m128[1].items), (std::vector<int>{32793, 32863, 32840, 0, 32842}));
-    EXPECT_EQ(m128[1].items[1].text, u"Formularfelder (Einheitspapier) definieren...");
+    EXPECT_EQ(m128[1].items[1].text, u"Formularfelder (Einheitspapier) def&inieren...");
     EXPECT_EQ(Ids(m128[3].items), (std::vector<int>{57666, 57670, 0, 32801}));
-    EXPECT_EQ(m128[3].items[1].text, u"&Hilfe allgemein");
+    EXPECT_EQ(m128[3].items[1].text, u"&Hilfe allgemein\tF1");
     const auto& m130 = MenuResource(kMenuSad);
     EXPECT_EQ(Ids(m130[0].items), (std::vector<int>{57600, 57601, 57602, 57603, 57604, 0, 57607, 57606, 0,
                                                     57616, 0, 57664, 0, 57665}));
@@ -168,8 +171,9 @@ TEST(Menus, SadAndDv1EditAndFormMenus) {
                                 0,     32874, 32878, 0,     32775, 32777, 32880, 0,     32779,
                                 32781, 32783, 0,     32785, 32787, 32789, 0,     32844}));
     EXPECT_EQ(Ids(Find(m131, u"&Bearbeiten")->items),
-              (std::vector<int>{32809, 0,     57643, 57644, 57635, 57634, 57637, 57642, 32773, 0,    32831, 0,
-                                32775, 32777, 0,     32779, 32781, 32783, 0,     32785, 32787, 32789}));
+              (std::vector<int>{32809, 0,     57643, 57644, 57635, 57634, 57637, 57642, 32773,
+                                0,     32831, 0,     32882, 32883, 32884, 0,     32775, 32777,
+                                0,     32779, 32781, 32783, 0,     32785, 32787, 32789}));
     EXPECT_EQ(Ids(Find(m130, u"&Optionen")->items),
               (std::vector<int>{32840, 32807, 32791, 32793, 32863, 0, 32842}));
     EXPECT_EQ(Ids(Find(m131, u"&Optionen")->items), (std::vector<int>{32791, 32793, 0, 32842}));
@@ -188,7 +192,7 @@ TEST(Menus, ContextMenusAndPrompts) {
     EXPECT_EQ(Ids(ContextMenuResource(kContextMenuSad)),
               (std::vector<int>{32809, 0,     57643, 57635, 57634, 57637, 57642, 32773, 0,     32775,
                                 32777, 32880, 0,     32779, 32781, 32783, 0,     32785, 32787, 32789}));
-    EXPECT_EQ(ContextMenuResource(kContextMenuEdit)[3].text, u"&Einfügen");
+    EXPECT_EQ(ContextMenuResource(kContextMenuEdit)[3].text, u"&Einfügen\tStrg+V");
     EXPECT_EQ(CommandPrompt(cmd::kZoomIn), u"Vergrößert die Ansicht des Dokuments im Bildschirm");
     EXPECT_EQ(CommandTooltip(cmd::kZoomIn), u"Ansicht vergrößern");
     EXPECT_TRUE(CommandPrompt(12345).empty());
@@ -205,6 +209,91 @@ TEST(Menus, ContextMenusAndPrompts) {
     for (int id : StandardToolbarButtons())
         if (id) EXPECT_FALSE(CommandTooltip(id).empty()) << id;
     EXPECT_EQ(StandardToolbarButtons().size(), 35u);
+}
+
+// The access key of an entry: the character after a single '&' (lower case), 0 without one.
+char16_t AccessKey(std::u16string_view text) {
+    for (size_t i = 0; i + 1 < text.size(); ++i) {
+        if (text[i] != u'&') continue;
+        if (text[i + 1] == u'&') {
+            ++i;
+            continue;
+        }
+        const char16_t c = text[i + 1];
+        if (c >= u'A' && c <= u'Z') return static_cast<char16_t>(c - u'A' + u'a');
+        if (c == u'Ö') return u'ö';
+        return c;
+    }
+    return 0;
+}
+
+// A typist reaches every entry by its access key, one key per entry within each menu, and the
+// menus name the keys that run the commands.
+TEST(Menus, EveryEntryHasItsOwnAccessKeyAndShowsItsKeys) {
+    struct Named {
+        std::string where;
+        const std::vector<MenuEntry>* items;
+    };
+    std::vector<Named> menus;
+    std::vector<std::pair<int, std::u16string_view>> entries;  // command, text
+    std::function<void(const std::string&, const std::vector<MenuEntry>&)> collect =
+        [&](const std::string& where, const std::vector<MenuEntry>& items) {
+            menus.push_back({where, &items});
+            for (const MenuEntry& e : items) {
+                if (e.kind == MenuEntry::Kind::Command) entries.emplace_back(e.id, e.text);
+                if (e.kind == MenuEntry::Kind::Submenu && !e.items.empty())
+                    collect(where + " > menu", e.items);
+            }
+        };
+    for (int id : {kMenuNoDocument, kMenuSad, kMenuDv1})
+        collect("menu " + std::to_string(id), MenuResource(id));
+    collect("context 119", ContextMenuResource(kContextMenuEdit));
+    collect("context 132", ContextMenuResource(kContextMenuSad));
+    ASSERT_GE(menus.size(), 20u);
+    for (const Named& m : menus) {
+        std::map<char16_t, int> used;
+        for (const MenuEntry& e : *m.items) {
+            if (e.kind == MenuEntry::Kind::Separator || e.kind == MenuEntry::Kind::RecentFiles) continue;
+            // The insert-mode entry changes its text with the mode; both texts have the same key.
+            const std::u16string_view text = e.id == cmd::kInsertMode ? sadeditstr::kInsertModeOn : e.text;
+            const char16_t key = AccessKey(text);
+            EXPECT_NE(key, 0) << m.where << ": " << e.id;
+            EXPECT_EQ(++used[key], 1) << m.where << ": access key of " << e.id << " used twice";
+        }
+    }
+    EXPECT_EQ(AccessKey(sadeditstr::kInsertModeOn), AccessKey(sadeditstr::kInsertModeOff));
+    // The key hint after the tab, wherever the command appears in a menu bar or context menu.
+    auto hint = [](std::u16string_view text) {
+        const size_t tab = text.find(u'\t');
+        return tab == std::u16string_view::npos ? std::u16string_view{} : text.substr(tab + 1);
+    };
+    const std::map<int, std::u16string_view> keys{
+        {cmd::kNew, u"Strg+N"},           {cmd::kOpen, u"Strg+O"},         {cmd::kPrint, u"Strg+P"},
+        {cmd::kGoToField, u"Strg+G"},     {cmd::kInsertDefaults, u"F2"},   {cmd::kDv1Calculate, u"F3"},
+        {cmd::kMasterData, u"F7"},        {cmd::kFormDefaults, u"F8"},     {cmd::kMargins, u"F9"},
+        {cmd::kAddPage, u"F10"},          {cmd::kCut, u"Strg+X"},          {cmd::kCopy, u"Strg+C"},
+        {cmd::kPaste, u"Strg+V"},         {cmd::kSelectAll, u"Strg+A"},    {cmd::kAlignLeft, u"Strg+L"},
+        {cmd::kAlignCenter, u"Strg+Z"},   {cmd::kAlignRight, u"Strg+R"},   {cmd::kUndo, u"Alt+Rück"},
+        {cmd::kNextPage, u"Strg+Rechts"}, {cmd::kPrevPage, u"Strg+Links"}, {cmd::kFirstPage, u"Strg+Pos1"},
+        {cmd::kLastPage, u"Strg+Ende"},   {cmd::kDv1AnswerYes, u"Alt+J"},  {cmd::kDv1AnswerNo, u"Alt+N"},
+        {cmd::kHelpGeneral, u"F1"}};
+    std::set<int> seen;
+    for (const auto& [id, text] : entries)
+        if (auto it = keys.find(id); it != keys.end()) {
+            EXPECT_EQ(hint(text), it->second) << id;
+            seen.insert(id);
+        }
+    EXPECT_EQ(seen.size(), keys.size());
+    // The hints name keys that really run the commands.
+    EXPECT_EQ(CommandForAccelerator("Alt+J"), cmd::kDv1AnswerYes);
+    EXPECT_EQ(CommandForAccelerator("Alt+N"), cmd::kDv1AnswerNo);
+    EXPECT_EQ(CommandForAccelerator("Alt+Down"), cmd::kDv1NextQuestion);
+    // Alt+J and Alt+N open no menu of a menu bar.
+    for (int id : {kMenuNoDocument, kMenuSad, kMenuDv1})
+        for (const MenuEntry& top : MenuResource(id)) {
+            EXPECT_NE(AccessKey(top.text), u'j');
+            EXPECT_NE(AccessKey(top.text), u'n');
+        }
 }
 
 TEST(Homepage, CommandLineCutBeforeNoHomeOrPlaceholder) {

@@ -21,8 +21,8 @@ struct FakeWindow : IEditWindow {
 struct FakeHost : IDv1EditHost {
     int page = 1;
     int rectLoads = 0;
-    int focusedBox = -1;
-    bool editFocused = true;
+    int editFocused = 0;
+    int statusUpdates = 0;
     int help = 0;
     int modified = 0;
     int beeps = 0;
@@ -30,17 +30,10 @@ struct FakeHost : IDv1EditHost {
     int ViewPage() const override { return page; }
     void SetViewPage(int p) override { page = p; }
     void LoadPageRects() override { ++rectLoads; }
-    void FocusEditWindow() override {
-        editFocused = true;
-        focusedBox = -1;
-    }
-    void FocusBox(int box) override {
-        editFocused = false;
-        focusedBox = box;
-    }
+    void FocusEditWindow() override { ++editFocused; }
     void EnsureVisible() override {}
     void SetHelpContext(int c) override { help = c; }
-    void UpdateStatusText() override {}
+    void UpdateStatusText() override { ++statusUpdates; }
     void Redraw() override {}
     void SetDocumentModified() override { ++modified; }
     void Beep() override { ++beeps; }
@@ -55,11 +48,6 @@ protected:
         doc.Store().ActivateField(0, 1);
     }
     ~Dv1NavigationTest() override { doc.Store().AttachWindow(nullptr); }
-    // Where the keyboard is: a box ("b3") or a field ("f7") of the store's current page.
-    std::string Here() const {
-        return nav.FocusedBox() >= 0 ? "b" + std::to_string(nav.FocusedBox())
-                                     : "f" + std::to_string(doc.Store().GetCurrentField());
-    }
 
     CDV1_Doc doc;
     FakeWindow window;
@@ -67,43 +55,86 @@ protected:
     CDv1Navigation nav{doc, host};
 };
 
-TEST_F(Dv1NavigationTest, TabOnTheFrontVisitsEachQuestionsBoxesAfterItsFieldAndWraps) {
-    std::vector<std::string> seen;
-    for (int i = 0; i < 27; ++i) {
+// Tab goes through the 12 fields of the front in their order and never stops at a yes/no box, so
+// a blank typed after Tab is always text.
+TEST_F(Dv1NavigationTest, TabOnTheFrontVisitsTheTwelveFieldsInOrderAndWraps) {
+    std::vector<int> seen;
+    for (int i = 0; i < 13; ++i) {
         nav.NextInputField();
-        seen.push_back(Here());
+        seen.push_back(doc.Store().GetCurrentField());
+        EXPECT_EQ(doc.Store().GetCurrentPage(), 1);
     }
-    const std::vector<std::string> expected{"f1", "f2",  "f3",  "f4",  "f5",  "f6",  "f7",  "b0", "b1",
-                                            "b2", "b3",  "b4",  "b5",  "f8",  "b6",  "b7",  "b8", "b9",
-                                            "f9", "b10", "b11", "b12", "b13", "f10", "f11", "f0", "f1"};
-    EXPECT_EQ(seen, expected);
-    // Shift+Tab walks the same ring backwards: from field 0 to field 11, from field 8 to box 5.
+    EXPECT_EQ(seen, (std::vector<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 0, 1}));
+    EXPECT_EQ(host.editFocused, 13);
+    // Shift+Tab walks the same ring backwards.
+    std::vector<int> back;
     nav.GoToField(0, 1);
-    nav.PreviousInputField();
-    EXPECT_EQ(Here(), "f11");
-    nav.GoToField(8, 1);
-    nav.PreviousInputField();
-    EXPECT_EQ(Here(), "b5");
-    nav.PreviousInputField();
-    EXPECT_EQ(Here(), "b4");
-    EXPECT_FALSE(host.editFocused);
-    EXPECT_EQ(host.focusedBox, 4);
-    EXPECT_EQ(host.help, 306);  // question 7 shares the help of its details field
+    for (int i = 0; i < 12; ++i) {
+        nav.PreviousInputField();
+        back.push_back(doc.Store().GetCurrentField());
+    }
+    EXPECT_EQ(back, (std::vector<int>{11, 10, 9, 8, 7, 6, 5, 4, 3, 2, 1, 0}));
+    EXPECT_EQ(std::count(doc.m_Checks.begin(), doc.m_Checks.end(), 1), 0);
+    EXPECT_FALSE(doc.IsModified());
     nav.GoToField(1, 1);
     EXPECT_EQ(host.help, 302);
     nav.GoToField(11, 1);
     EXPECT_EQ(host.help, 310);
-    nav.GoToBox(12);
-    EXPECT_EQ(host.help, 308);
+    EXPECT_EQ(Dv1BoxHelpContext(12), 308);  // question 9 shares the help of its details field
 }
 
-TEST_F(Dv1NavigationTest, TextTypedBeforeABoxGetsTheKeyboardIsKept) {
+// Alt+J / Alt+N answer the questions whose details field has the caret, one after the other;
+// Alt+Down chooses another question of the field; elsewhere they change nothing.
+TEST_F(Dv1NavigationTest, QuestionsAreAnsweredFromTheirDetailsField) {
+    struct Step {
+        int field;          // -1: stay in the field
+        char key;           // 'J', 'N', 'D' (Alt+Down)
+        bool done;          // the key did something
+        int questionAfter;  // the current question after the key
+        std::vector<int> ticked;
+    };
+    const std::vector<Step> steps{
+        {6, 'J', false, -1, {}},           // box 6 has no questions
+        {7, 'J', true, 1, {0}},            // 7 (a) JA, on to 7 (b)
+        {-1, 'N', true, 2, {0, 3}},        // 7 (b) NEIN, on to 7 (c)
+        {-1, 'J', true, 2, {0, 3, 4}},     // 7 (c) JA, stays at the field's last question
+        {-1, 'D', true, 0, {0, 3, 4}},     // Alt+Down after the last: the first again
+        {-1, 'N', true, 1, {1}},           // 7 (a) NEIN clears the rest of question 7
+        {9, 'D', true, 6, {1}},            // field 9 starts at 9 (a); Alt+Down gives 9 (b)
+        {-1, 'J', true, 6, {1, 12}},       // 9 (b) JA
+        {8, 'N', true, 4, {1, 7, 12}},     // field 8 starts at 8 (a): NEIN is box 7
+        {10, 'N', false, -1, {1, 7, 12}},  // field 10: nothing
+    };
+    for (size_t i = 0; i < steps.size(); ++i) {
+        const Step& st = steps[i];
+        SCOPED_TRACE(i);
+        if (st.field >= 0) nav.GoToField(st.field, 1);
+        const bool done = st.key == 'D' ? nav.NextQuestion() : nav.AnswerQuestion(st.key == 'J');
+        EXPECT_EQ(done, st.done);
+        EXPECT_EQ(nav.CurrentQuestion(), st.questionAfter);
+        std::vector<int> ticked;
+        for (int b = 0; b < static_cast<int>(kDv1Checks); ++b)
+            if (doc.m_Checks[b]) ticked.push_back(b);
+        EXPECT_EQ(ticked, st.ticked);
+    }
+    // The hint names the question; on another page there is none.
+    nav.GoToField(7, 1);
+    EXPECT_EQ(nav.StatusQuestionText(),
+              u"Frage 7 (a): Alt+J kreuzt JA an, Alt+N kreuzt NEIN an, Alt+Pfeil ab wählt die nächste Frage");
+    host.page = 2;
+    nav.GoToField(7, 2);
+    EXPECT_EQ(nav.CurrentQuestion(), -1);
+    EXPECT_TRUE(nav.StatusQuestionText().empty());
+    EXPECT_FALSE(nav.AnswerQuestion(true));
+}
+
+TEST_F(Dv1NavigationTest, TextTypedBeforeAnAnswerIsKept) {
     nav.GoToField(7, 1);
     window.text = u"Einzelheiten";
-    nav.NextInputField();
-    EXPECT_EQ(Here(), "b0");
-    EXPECT_EQ(doc.Store().GetFieldText(7, 1), u"Einzelheiten");
-    nav.Commit();  // a save while the box has the keyboard changes nothing
+    EXPECT_TRUE(nav.AnswerQuestion(true));
+    EXPECT_EQ(doc.Store().GetCurrentField(), 7);
+    EXPECT_EQ(window.text, u"Einzelheiten");
+    nav.Commit();
     EXPECT_EQ(doc.Store().GetFieldText(7, 1), u"Einzelheiten");
 }
 
@@ -196,15 +227,16 @@ TEST(Dv1TickBox, QuestionsExcludeTheirOtherAnswers) {
     EXPECT_EQ(std::count(checks.begin(), checks.end(), 1), 1);
 }
 
-TEST_F(Dv1NavigationTest, SpaceTicksOnlyTheFocusedBox) {
-    EXPECT_FALSE(nav.TickFocusedBox());  // in a field the space bar is a character
-    nav.GoToBox(7);
-    EXPECT_TRUE(nav.TickFocusedBox());
+TEST_F(Dv1NavigationTest, AClickTicksTheBoxAndLeavesTheKeyboardInItsField) {
+    nav.GoToField(8, 1);
+    const int focused = host.editFocused;
+    nav.ClickBox(7);
     EXPECT_EQ(doc.m_Checks[7], 1);
     EXPECT_TRUE(doc.IsModified());
     EXPECT_EQ(host.modified, 1);
-    nav.GoToBox(6);
-    nav.TickFocusedBox();
+    EXPECT_EQ(doc.Store().GetCurrentField(), 8);
+    EXPECT_EQ(host.editFocused, focused);  // nothing took the keyboard away
+    nav.ClickBox(6);
     EXPECT_EQ(doc.m_Checks[6], 1);
     EXPECT_EQ(doc.m_Checks[7], 0);
 }
