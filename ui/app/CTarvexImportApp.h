@@ -25,6 +25,7 @@ class CChildFrame;
 class CDV1_View;
 class CDocumentRecovery;
 class CEinheitspapierView;
+class CHelpWnd;
 struct RecoveryEntry;
 class CSplashWnd;
 class CMainFrame;
@@ -92,6 +93,8 @@ public:
     // once the event loop runs.
     void ShowSplash();
     CSplashWnd* Splash() const;
+    // The help window, once F1 or a "Hilfe" button has opened it.
+    CHelpWnd* HelpWindow() const;
     // The version as the windows show it ("3.11.07").
     QString VersionString() const;
     // Enables and checks the commands for the active window (menus and toolbar).
@@ -184,6 +187,7 @@ private:
     std::unique_ptr<CRegeditManagment> m_regManager;
     QPointer<CMainFrame> m_pMainFrame;
     QPointer<CSplashWnd> m_pSplash;
+    QPointer<CHelpWnd> m_pHelpWnd;
     std::unique_ptr<QPrinter> m_printer;
     CFieldDefinitions m_fieldDefinitions;
     QStringList m_recentFiles;
