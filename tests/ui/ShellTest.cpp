@@ -876,6 +876,7 @@ private slots:
             QList<std::function<void(QDialog*)>> answers{[&](QDialog* d) {
                 auto* dlg = qobject_cast<CDlgDrucken*>(d);
                 shownFile = dlg->OutputFileLabel() ? dlg->OutputFileLabel()->text() : QString();
+                SaveScreenshot(dlg, QStringLiteral("print-dialog-pdf.png"));
                 dlg->accept();
             }};
             ModalAnswers modal(answers + more);

@@ -42,11 +42,14 @@ CHelpWnd::CHelpWnd(QWidget* home) : QWidget(home, Qt::Window), m_home(home), m_o
     contentsLayout->setContentsMargins(0, 0, 0, 0);
     auto* contentsLabel = new QLabel(Str(shellstr::kHelpContents));
     m_contents = new QListWidget;
+    m_contents->setTextElideMode(Qt::ElideRight);
+    m_contents->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     contentsLabel->setBuddy(m_contents);
     for (const HelpTopic& topic : HelpContents()) {
         auto* item =
             new QListWidgetItem(topic.title.isEmpty() ? QString::number(topic.context) : topic.title);
         item->setData(Qt::UserRole, topic.context);
+        item->setToolTip(item->text());
         m_contents->addItem(item);
     }
     contentsLayout->addWidget(contentsLabel);
@@ -62,7 +65,7 @@ CHelpWnd::CHelpWnd(QWidget* home) : QWidget(home, Qt::Window), m_home(home), m_o
     split->addWidget(m_browser);
     split->setStretchFactor(0, 0);
     split->setStretchFactor(1, 1);
-    split->setSizes({260, 640});
+    split->setSizes({300, 620});
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(bar);
