@@ -831,6 +831,7 @@ private slots:
         QCOMPARE(progressWhileAsked, 0);
         QVERIFY2(m_messages.isEmpty(), qPrintable(m_messages.join('\n')));
         QVERIFY(ReadFile(pdf).startsWith("%PDF"));
+        QCOMPARE(app.MainFrame()->StatusText(0), QStringLiteral("In PDF-Datei gedruckt: ") + pdf);
         const int pages = app.MainFrame()->ActiveChild()->SadDocument()->Store().GetPageCount();
         QVERIFY2(Poppler(QStringLiteral("pdfinfo"), {pdf})
                      .contains(QRegularExpression(QStringLiteral(R"(Pages:\s+%1\n)").arg(pages * 3))),

@@ -48,6 +48,8 @@ public:
     int m_nHelpContext = 100;
     bool m_bSkipExitSave = false;
     int m_nFormVariant = 0;
+    // Where the last PDF file of a print job went; the next job proposes that folder.
+    QString m_strLastPdfFolder;
 
     Profile& GetProfile();
     CRegeditManagment& RegManager() { return *m_regManager; }

@@ -10,7 +10,6 @@
 #include <QPrinterInfo>
 #include <QProgressDialog>
 #include <QPushButton>
-#include <QStatusBar>
 #include <limits>
 #include <optional>
 
@@ -65,8 +64,11 @@ bool RunPrinterSetup(QWidget* parent, QPrinter& printer) {
 }
 
 QString ProposedPdfPath(CTarvexImportApp& app, const QPrinter& printer, const QString& name) {
-    const QString last = printer.outputFileName();
-    const QString folder = last.isEmpty() ? app.DialogFolder() : QFileInfo(last).absolutePath();
+    // The file named in the printer set-up gives only its folder.
+    QString folder = app.m_strLastPdfFolder;
+    if (folder.isEmpty() && !printer.outputFileName().isEmpty())
+        folder = QFileInfo(printer.outputFileName()).absolutePath();
+    if (folder.isEmpty()) folder = app.DialogFolder();
     return QDir(folder).absoluteFilePath(name);
 }
 
@@ -116,10 +118,10 @@ void PrintWithProgress(QWidget* parent, CTarvexImportApp& app, QPrinter& printer
     switch (outcome) {
         case PrintOutcome::Done:
             if (pdf) {
-                // The next job proposes this folder again.
-                printer.setOutputFileName(path);
-                if (app.MainFrame())
-                    app.MainFrame()->statusBar()->showMessage(Str(shellstr::kPdfWritten).arg(file), 10000);
+                // The next job proposes this folder again (the printer keeps no file: a later
+                // job on a printer must not go into it).
+                app.m_strLastPdfFolder = QFileInfo(path).absolutePath();
+                if (app.MainFrame()) app.MainFrame()->SetStatusText(Str(shellstr::kPdfWritten).arg(file), 0);
             }
             break;
         case PrintOutcome::Cancelled:

@@ -25,7 +25,8 @@ bool IsPdfOutput(const QPrinter& printer);
 bool RunPrinterSetup(QWidget* parent, QPrinter& printer);
 
 // The PDF file first proposed for a job named name ("EhForm1 Seite 1.pdf"): in the folder of the
-// last PDF file, else where the file dialogs start.
+// last PDF file of a job, else of the file named in the printer set-up, else where the file
+// dialogs start.
 QString ProposedPdfPath(CTarvexImportApp& app, const QPrinter& printer, const QString& name);
 
 // The preview of the job on the printer; true when "Drucken..." ended it. The mode chosen there
