@@ -16,6 +16,13 @@ inline constexpr char16_t kOpenFailed61697[] = u"Fehler beim Öffnen des Dokumen
 inline constexpr char16_t kSaveFailed61698[] = u"Fehler beim Speichern des Dokuments.";
 inline constexpr char16_t kFileNotFound61860[] = u"%1 wurde nicht gefunden.";
 inline constexpr char16_t kHelpFailed61703[] = u"Die Hilfe konnte nicht aufgerufen werden.";
+// The program's own help window.
+inline constexpr char16_t kHelpTitle[] = u"Tarvex-Import Hilfe";
+inline constexpr char16_t kHelpContents[] = u"&Inhalt";
+inline constexpr char16_t kHelpBack[] = u"&Zurück";
+inline constexpr char16_t kHelpForward[] = u"&Vorwärts";
+inline constexpr char16_t kHelpOverview[] = u"Ü&bersicht";
+inline constexpr char16_t kHelpClose[] = u"S&chließen";
 // The framework's question before a modified document is closed.
 inline constexpr char16_t kAskToSave61704[] = u"Änderungen in %1 speichern?";
 
@@ -80,6 +87,12 @@ inline constexpr char16_t kPdfCalibrationName[] = u"Kalibrierblatt.pdf";
 // Before the overflow question of a job of several pages: the page it is about.
 inline constexpr char16_t kOverflowOnPage[] = u"Seite %1:\n";
 inline constexpr char16_t kPrintFailed[] = u"Das Formular konnte nicht gedruckt werden.";
+// After a cancelled or failed PDF job ("%1" the file), and the status text after a written one.
+inline constexpr char16_t kPdfKept[] = u"Die Datei %1 bleibt unverändert.";
+inline constexpr char16_t kPdfNotWritten[] = u"Die Datei %1 wurde nicht angelegt.";
+inline constexpr char16_t kPdfWritten[] = u"In PDF-Datei gedruckt: %1";
+// The printer set-up chooses the printer; its confirm button does not print.
+inline constexpr char16_t kPrintSetupConfirm[] = u"&Übernehmen";
 
 // Registry manager.
 inline constexpr char16_t kRegManagerError[] = u"CRegeditManagment-Error";

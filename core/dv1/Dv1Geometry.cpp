@@ -614,6 +614,16 @@ std::span<const std::span<const Dv1Segment>> Dv1Rulings(Dv1PageKind kind) {
     return kBisFrontRulings;
 }
 
+std::span<const Dv1BorderSegment> Dv1RightBorder(Dv1PageKind kind) {
+    // Front: the thick box at the top right, then the thin frame down to the bottom line. Back
+    // and BIS front: their thick outer frame.
+    static constexpr Dv1BorderSegment kFront[] = {{{1920, -50, 1920, -680}, true},
+                                                  {{1920, -680, 1920, -2845}, false}};
+    static constexpr Dv1BorderSegment kOther[] = {{{1870, -50, 1870, -2840}, true}};
+    if (kind == Dv1PageKind::Front) return kFront;
+    return kOther;
+}
+
 std::span<const Dv1Caption> Dv1Captions(Dv1PageKind kind) {
     switch (kind) {
         case Dv1PageKind::Front:

@@ -74,6 +74,14 @@ Dv1Rect Dv1BoxRectDown(int box);
 // Ruling lists of a page kind in drawing order: the front has three (frame, dotted, thick), the
 // back and the BIS front two (frame, thick).
 std::span<const std::span<const Dv1Segment>> Dv1Rulings(Dv1PageKind kind);
+// The right edge of the form's outer frame, which the ruling lists leave open (their lines end
+// there): drawn after them, so that the form picture is closed on screen and on paper. Each
+// segment with the pen of the frame part it closes.
+struct Dv1BorderSegment {
+    Dv1Segment segment;
+    bool thick = false;  // the thick pen, else the frame pen
+};
+std::span<const Dv1BorderSegment> Dv1RightBorder(Dv1PageKind kind);
 // Captions of a page kind in drawing order (the front 79, the back 120, the BIS front 124).
 std::span<const Dv1Caption> Dv1Captions(Dv1PageKind kind);
 

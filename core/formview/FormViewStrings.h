@@ -43,6 +43,8 @@ inline constexpr char16_t kTipPrintPage[] = u"Auswahl der zu druckenden Seite";
 inline constexpr char16_t kTipCopies[] = u"Anzahl der Kopien, die gedruckt werden sollen";
 inline constexpr char16_t kCopiesLabel[] = u"Anzahl &Kopien:";
 inline constexpr char16_t kTipPrintOK[] = u"Dialog beenden und Dokument drucken";
+// The PDF file a job would write ("%1"); its name is asked for before the pages are drawn.
+inline constexpr char16_t kPdfOutputFile[] = u"Datei: %1 (Name und Ordner werden vor dem Druck abgefragt)";
 inline constexpr char16_t kCopiesOutOfRange[] = u"Bitte geben Sie eine Zahl zwischen 1 und 9 ein.";
 
 // Print modes, page ranges, preview, progress and the calibration sheet.

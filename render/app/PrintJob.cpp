@@ -56,13 +56,17 @@ void DrawScale(QPainter& p, bool horizontal, int zero, int across, int from, int
         if (mm % labelEvery != 0) continue;
         const QString label = QString::number(mm);
         const int w = fm.horizontalAdvance(label);
+        QPoint at;
         if (horizontal) {
             const int y = dir > 0 ? across + 55 + fm.ascent() : across - 55 - fm.descent();
-            p.drawText(QPoint(v - w / 2, y), label);
+            at = QPoint(v - w / 2, y);
         } else {
             const int x = dir > 0 ? across + 55 : across - 55 - w;
-            p.drawText(QPoint(x, v + fm.ascent() / 2 - 2), label);
+            at = QPoint(x, v + fm.ascent() / 2 - 2);
         }
+        // A label that would run over the edge of the printable area is left out, not cut.
+        if (at.x() < 0 || at.y() - fm.ascent() < 0) continue;
+        p.drawText(at, label);
     }
 }
 
@@ -210,10 +214,13 @@ void CCalibrationSource::DrawEntries(QPainter& p, int page, PrintMode) const {
     // shift to enter in the margin sheet. The horizontal one lies below the corner, the vertical
     // one to the right of the mark's arm.
     const QPoint c = m_form.RegistrationCorner(kind, o);
-    DrawScale(p, true, c.x(), c.y() + 40, c.x() - kScaleReach, c.x() + kScaleReach, +1, 5);
+    // Near the edge of the printable area (a mark close to the paper's edge, as on the D.V.1's
+    // back pages, or a large negative margin) a scale ends at the last whole millimetre on the
+    // paper instead of running off it.
+    auto onPage = [](int zero) { return std::max(zero - kScaleReach, ((zero % 10) + 10) % 10); };
+    DrawScale(p, true, c.x(), c.y() + 40, onPage(c.x()), c.x() + kScaleReach, +1, 5);
     const int vx = c.x() + kScaleReach + 40;
-    const int vTop = c.y() - ((c.y() - std::max(0, c.y() - kScaleReach)) / 10) * 10;
-    DrawScale(p, false, c.y(), vx, vTop, c.y() + kScaleReach, +1, 5);
+    DrawScale(p, false, c.y(), vx, onPage(c.y()), c.y() + kScaleReach, +1, 5);
     p.setPen(QPen(Qt::black, 1, Qt::DotLine, Qt::FlatCap));
     p.drawLine(QPoint(c.x() + 30, c.y()), QPoint(vx, c.y()));
 

@@ -98,6 +98,10 @@ void CDv1PageRenderer::DrawSheet(QPainter& painter, Dv1PageKind kind) const {
             painter.setPen(FormPen(painter, 6));
         for (const Dv1Segment& s : lists[i]) painter.drawLine(Scaled(s, m_zoom));
     }
+    for (const Dv1BorderSegment& b : Dv1RightBorder(kind)) {
+        painter.setPen(FormPen(painter, b.thick ? 6 : 2));
+        painter.drawLine(Scaled(b.segment, m_zoom));
+    }
     painter.setPen(Qt::black);
     const QFontMetrics bold(m_fontBold), normal(m_fontNormal);
     for (const Dv1Caption& c : Dv1Captions(kind)) {

@@ -9,7 +9,9 @@
 #include "core/app/Profile.h"
 #include "core/dv1/Dv1Doc.h"
 #include "core/dv1/Dv1Geometry.h"
+#include "render/app/PrintJob.h"
 #include "render/dv1/Dv1PageRenderer.h"
+#include "render/dv1/Dv1PrintSource.h"
 #include "render/dv1/Dv1Printer.h"
 
 using namespace tarvex;
@@ -109,6 +111,58 @@ private slots:
         const QImage front = RenderDv1PageImage(renderer, doc, 1, o, profile, kDpi);
         QCOMPARE(front.pixelColor(100, 2975), QColor(Qt::white));
         QCOMPARE(front.pixelColor(100, 2985), QColor(0x80, 0x80, 0x80));
+    }
+
+    // The form picture is closed on the right, on screen and on paper "mit Formular": a line
+    // runs from the right end of the frame's top line down to the right end of its bottom line,
+    // on every page kind.
+    void formPictureIsClosedOnTheRight() {
+        CMemoryProfile profile;
+        profile.WriteProfileInt("DV1Form_Defaults", "Left_Margin2_DV1", 25);
+        CDV1_Doc doc = FilledDocument();
+        CDv1PageRenderer renderer;
+        renderer.Prepare(&profile, 10);
+        const Dv1RenderOptions o = Dv1RenderOptionsFromSettings(profile, 10);
+        const CDv1PrintSource source(doc, profile);
+        for (int page : {1, 2, 3, 4}) {
+            const Dv1PageKind kind = Dv1PageKindOf(page);
+            // The frame's extent from the rulings: rightmost x, top and bottom lines.
+            int right = 0, top = -100000, bottom = 0;
+            for (const auto& list : Dv1Rulings(kind))
+                for (const Dv1Segment& s : list) right = std::max({right, s.x1, s.x2});
+            // The horizontal lines that reach the right edge: the highest and the lowest.
+            for (const auto& list : Dv1Rulings(kind))
+                for (const Dv1Segment& s : list)
+                    if (s.y1 == s.y2 && std::max(s.x1, s.x2) == right) {
+                        top = std::max(top, s.y1);
+                        bottom = std::min(bottom, s.y1);
+                    }
+            QVERIFY(top > bottom + 2000);
+            const QImage screen = RenderDv1PageImage(renderer, doc, page, o, profile, kDpi);
+            QImage paper(2100, 2970, QImage::Format_RGB32);
+            paper.fill(Qt::white);
+            {
+                QPainter painter(&paper);
+                PaintPrintPage(painter, kDpi, source, page, PrintMode::WithForm);
+            }
+            const QTransform toPaper = source.FormToPage(page);
+            if (const QByteArray dir = qgetenv("TARVEX_SCREENSHOT_DIR"); !dir.isEmpty())
+                paper.save(QString::fromLocal8Bit(dir) +
+                           QStringLiteral("/dv1-withform-page%1.png").arg(page));
+            // Every 2 mm along the edge (clear of the corners) there is a line within 0.4 mm.
+            int gapsScreen = 0, gapsPaper = 0;
+            for (int y = -top + 20; y <= -bottom - 20; y += 20) {
+                gapsScreen += DarkCount(screen, QRect(right - 4, y, 9, 1)) == 0;
+                const QPoint p = toPaper.map(QPoint(right, y));
+                gapsPaper += DarkCount(paper, QRect(p.x() - 4, p.y(), 9, 1)) == 0;
+            }
+            QVERIFY2(gapsScreen == 0,
+                     qPrintable(QStringLiteral("page %1 screen: %2 gaps").arg(page).arg(gapsScreen)));
+            QVERIFY2(gapsPaper == 0,
+                     qPrintable(QStringLiteral("page %1 paper: %2 gaps").arg(page).arg(gapsPaper)));
+            // The whole form fits on the A4 sheet, right edge included.
+            QVERIFY(toPaper.map(QPoint(right, 0)).x() < 2100 - 50);
+        }
     }
 
     // The view's repaint is the page picture, scrolled.

@@ -5,15 +5,19 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QDropEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMdiArea>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QPainter>
 #include <QPrinter>
 #include <QProcess>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
@@ -24,6 +28,7 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
+#include <QTextBrowser>
 #include <QTimer>
 #include <QToolBar>
 #include <QtTest>
@@ -42,12 +47,16 @@
 #include "render/dv1/Dv1PrintSource.h"
 #include "ui/app/CDlgNew.h"
 #include "ui/app/CDlgWindowList.h"
+#include "ui/app/CHelpWnd.h"
 #include "ui/app/CMainFrame.h"
 #include "ui/app/CTarvexImportApp.h"
 #include "ui/app/DocumentWindows.h"
+#include "ui/app/HelpPages.h"
+#include "ui/app/PrintJobDialogs.h"
 #include "ui/app/ShellIcons.h"
 #include "ui/dv1/CDV1_View.h"
 #include "ui/formview/CDlgDrucken.h"
+#include "ui/formview/CDlgDruckvorschau.h"
 #include "ui/sad/CEinheitspapierView.h"
 
 using namespace tarvex;
@@ -945,6 +954,296 @@ private slots:
         QVERIFY2(m_messages.isEmpty(), qPrintable(m_messages.join('\n')));
         QCOMPARE(device, QStringLiteral("PDF-Datei"));
         QVERIFY(ticked);
+    }
+
+    // A PDF job asks for its file first; however long the clerk takes over the name, no progress
+    // window opens over the file dialog (nor exists at all), and the file is written after it.
+    void pdfFileDialogAnsweredAfterSixSecondsWritesThePdf() {
+        CTarvexImportApp& app = Start({}, 0);
+        QTemporaryDir dir;
+        app.GetProfile().WriteProfileInt("EHForm_Defaults", "ShowMarginDlgEH", 1);
+        app.Printer().setOutputFormat(QPrinter::PdfFormat);
+        const QString pdf = dir.path() + QStringLiteral("/Gewartet.pdf");
+        int progressWhileAsked = -1;
+        QWidget* frontWhileAsked = nullptr;
+        QFileDialog* asked = nullptr;
+        app.m_execFileDialog = [&](QFileDialog& dlg) {
+            asked = &dlg;
+            dlg.setOption(QFileDialog::DontUseNativeDialog);
+            QTimer::singleShot(6000, &dlg, [&] {
+                frontWhileAsked = QApplication::activeModalWidget();
+                progressWhileAsked = 0;
+                for (QWidget* w : QApplication::allWidgets())
+                    progressWhileAsked += qobject_cast<QProgressDialog*>(w) != nullptr;
+                // Typed as the clerk types it: into the name field.
+                dlg.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(pdf);
+                static_cast<QDialog&>(dlg).accept();  // Qt's own check of the name runs
+            });
+            return dlg.exec() == QDialog::Accepted;
+        };
+        {
+            ModalAnswers modal({[](QDialog* d) {
+                                    auto* dlg = qobject_cast<CDlgDrucken*>(d);
+                                    dlg->AllPagesButton()->setChecked(true);
+                                    dlg->CopiesEdit()->setText(QStringLiteral("3"));
+                                    dlg->accept();
+                                },
+                                [](QDialog*) {}, [](QDialog*) {}});
+            app.MainFrame()->Action(cmd::kPrint)->trigger();
+            QCOMPARE(modal.seen.value(0), QStringLiteral("CDlgDrucken"));
+        }
+        QVERIFY(asked);
+        QCOMPARE(frontWhileAsked, static_cast<QWidget*>(asked));
+        QCOMPARE(progressWhileAsked, 0);
+        QVERIFY2(m_messages.isEmpty(), qPrintable(m_messages.join('\n')));
+        QVERIFY(ReadFile(pdf).startsWith("%PDF"));
+        QCOMPARE(app.MainFrame()->StatusText(0), QStringLiteral("In PDF-Datei gedruckt: ") + pdf);
+        const int pages = app.MainFrame()->ActiveChild()->SadDocument()->Store().GetPageCount();
+        QVERIFY2(Poppler(QStringLiteral("pdfinfo"), {pdf})
+                     .contains(QRegularExpression(QStringLiteral(R"(Pages:\s+%1\n)").arg(pages * 3))),
+                 qPrintable(pdf));
+    }
+
+    // A PDF file chosen in the printer set-up is not the file of every later job: each job asks,
+    // proposing a name from the document in that folder, and an existing file is replaced only
+    // after Qt's usual question. The set-up's confirm button does not say "Drucken".
+    void everyPdfJobAsksForItsFile() {
+        CTarvexImportApp& app = Start({}, 0);
+        QTemporaryDir dir;
+        app.GetProfile().WriteProfileInt("EHForm_Defaults", "ShowMarginDlgEH", 1);
+        // The set-up: its confirm button, then the PDF output with a file, as Qt's dialog leaves it.
+        QString confirm;
+        {
+            ModalAnswers modal({[&](QDialog* d) {
+                for (auto* box : d->findChildren<QDialogButtonBox*>())
+                    if (QPushButton* ok = box->button(QDialogButtonBox::Ok)) confirm = ok->text();
+                d->reject();
+            }});
+            app.MainFrame()->Action(cmd::kPrintSetup)->trigger();
+            QCOMPARE(modal.seen, QStringList{"QPrintDialog"});
+        }
+        QCOMPARE(confirm, QStringLiteral("&Übernehmen"));
+        const QString setupFile = WriteFile(dir.path() + QStringLiteral("/Einrichtung.pdf"), "alt");
+        app.Printer().setOutputFormat(QPrinter::PdfFormat);
+        app.Printer().setOutputFileName(setupFile);
+
+        QStringList proposed;
+        QString answer;
+        app.m_execFileDialog = [&](QFileDialog& dlg) {
+            dlg.setOption(QFileDialog::DontUseNativeDialog);
+            proposed.append(dlg.selectedFiles().value(0));
+            QTimer::singleShot(50, &dlg, [&] {
+                dlg.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(answer);
+                static_cast<QDialog&>(dlg).accept();
+            });
+            return dlg.exec() == QDialog::Accepted;
+        };
+        QString shownFile;
+        auto printPage1 = [&](QList<std::function<void(QDialog*)>> more) {
+            QList<std::function<void(QDialog*)>> answers{[&](QDialog* d) {
+                auto* dlg = qobject_cast<CDlgDrucken*>(d);
+                shownFile = dlg->OutputFileLabel() ? dlg->OutputFileLabel()->text() : QString();
+                SaveScreenshot(dlg, QStringLiteral("print-dialog-pdf.png"));
+                dlg->accept();
+            }};
+            ModalAnswers modal(answers + more);
+            app.MainFrame()->Action(cmd::kPrint)->trigger();
+            return modal.seen;
+        };
+        const QString first = dir.path() + QStringLiteral("/Erster.pdf");
+        answer = first;
+        QCOMPARE(printPage1({[](QDialog*) {}}), (QStringList{"CDlgDrucken", "QFileDialog"}));
+        const QString expected = dir.path() + QStringLiteral("/EhForm1 Seite 1.pdf");
+        QCOMPARE(proposed, QStringList{expected});
+        QVERIFY2(shownFile.contains(QDir::toNativeSeparators(expected)), qPrintable(shownFile));
+        QVERIFY(ReadFile(first).startsWith("%PDF"));
+        QCOMPARE(ReadFile(setupFile), QByteArray("alt"));
+
+        // The next job asks again; naming the first file brings the question, "Nein" keeps it.
+        WriteFile(first, "vorher");
+        QString question;
+        QCOMPARE(printPage1({[](QDialog*) {},
+                             [&](QDialog* d) {
+                                 auto* box = qobject_cast<QMessageBox*>(d);
+                                 question = box->text();
+                                 box->button(QMessageBox::No)->click();
+                             },
+                             [](QDialog* d) { d->reject(); }}),
+                 (QStringList{"CDlgDrucken", "QFileDialog", "QMessageBox", "QFileDialog"}));
+        QCOMPARE(proposed.size(), 2);
+        QVERIFY2(question.contains(QStringLiteral("Erster.pdf")), qPrintable(question));
+        QCOMPARE(ReadFile(first), QByteArray("vorher"));
+        QVERIFY2(m_messages.isEmpty(), qPrintable(m_messages.join('\n')));
+        // "Ja" replaces it.
+        QCOMPARE(printPage1(
+                     {[](QDialog*) {},
+                      [](QDialog* d) { qobject_cast<QMessageBox*>(d)->button(QMessageBox::Yes)->click(); }}),
+                 (QStringList{"CDlgDrucken", "QFileDialog", "QMessageBox"}));
+        QVERIFY(ReadFile(first).startsWith("%PDF"));
+        QCOMPARE(ReadFile(setupFile), QByteArray("alt"));
+    }
+
+    // Closing the preview, with "Schließen" or Escape, goes back to the print dialog as it was
+    // left (with the mode chosen in the preview); only the print dialog ends the command.
+    void closingThePreviewReturnsToThePrintDialog() {
+        CTarvexImportApp& app = Start({}, 0);
+        app.GetProfile().WriteProfileInt("EHForm_Defaults", "ShowMarginDlgEH", 1);
+        app.Printer().setOutputFormat(QPrinter::PdfFormat);
+        int fileDialogs = 0;
+        app.m_execFileDialog = [&](QFileDialog&) {
+            ++fileDialogs;
+            return false;
+        };
+        QList<bool> withForm;
+        auto toPreview = [&](QDialog* d) {
+            auto* dlg = qobject_cast<CDlgDrucken*>(d);
+            withForm << dlg->WithFormButton()->isChecked();
+            dlg->PreviewButton()->click();
+        };
+        ModalAnswers modal({toPreview,
+                            [](QDialog* d) {
+                                auto* preview = qobject_cast<CDlgDruckvorschau*>(d);
+                                preview->SetMode(PrintMode::WithForm);
+                                QTest::keyClick(preview, Qt::Key_Escape);
+                            },
+                            toPreview,
+                            [](QDialog* d) {
+                                for (QPushButton* b : d->findChildren<QPushButton*>())
+                                    if (b->text() == QStringLiteral("S&chließen")) b->click();
+                            },
+                            [&](QDialog* d) {
+                                withForm << qobject_cast<CDlgDrucken*>(d)->WithFormButton()->isChecked();
+                                d->reject();
+                            }});
+        app.MainFrame()->Action(cmd::kPrint)->trigger();
+        QCOMPARE(modal.seen, (QStringList{"CDlgDrucken", "CDlgDruckvorschau", "CDlgDrucken",
+                                          "CDlgDruckvorschau", "CDlgDrucken"}));
+        QCOMPARE(withForm, (QList<bool>{false, true, true}));
+        QCOMPARE(fileDialogs, 0);
+    }
+
+    // A cancelled PDF job says so and which file stayed as it was; the progress window exists
+    // only while pages are drawn, after the file name is known.
+    void cancelledPdfJobIsReportedAndKeepsTheOldFile() {
+        CTarvexImportApp& app = Start({}, 0);
+        QTemporaryDir dir;
+        const QString pdf = WriteFile(dir.path() + QStringLiteral("/Alt.pdf"), "alte Datei");
+        app.Printer().setOutputFormat(QPrinter::PdfFormat);
+        int progressWhileAsked = -1;
+        app.m_execFileDialog = [&](QFileDialog& dlg) {
+            progressWhileAsked = 0;
+            for (QWidget* w : QApplication::allWidgets())
+                progressWhileAsked += qobject_cast<QProgressDialog*>(w) != nullptr;
+            dlg.selectFile(pdf);
+            return true;
+        };
+        // A source whose second page is where the clerk presses "Abbrechen".
+        struct Source final : IPrintPageSource {
+            int PageCount() const override { return 3; }
+            int PageKind(int) const override { return 0; }
+            int KindCount() const override { return 1; }
+            QString KindName(int) const override { return {}; }
+            PrintOrigin Origin(int) const override { return {}; }
+            QTransform FormToPage(int) const override { return {}; }
+            void DrawForm(QPainter&, int) const override {}
+            void DrawEntries(QPainter& p, int page, PrintMode) const override {
+                p.drawText(QPoint(500, 500), QStringLiteral("Seite %1").arg(page));
+                for (QWidget* w : QApplication::allWidgets())
+                    if (auto* progress = qobject_cast<QProgressDialog*>(w)) {
+                        ++progressWhileDrawn;
+                        if (page == 2) progress->cancel();
+                    }
+            }
+            void DrawRegistrationMarks(QPainter&, int, const PrintOrigin&) const override {}
+            QPoint RegistrationCorner(int, const PrintOrigin&) const override { return {}; }
+            mutable int progressWhileDrawn = 0;
+        } source;
+        PrintJobOptions options;
+        options.first = 1;
+        options.last = 3;
+        PrintWithProgress(app.MainFrame(), app, app.Printer(), source, options, QStringLiteral("Neu.pdf"));
+        QCOMPARE(progressWhileAsked, 0);
+        QCOMPARE(source.progressWhileDrawn, 2);
+        QCOMPARE(ReadFile(pdf), QByteArray("alte Datei"));
+        QCOMPARE(m_messages.size(), 1);
+        QVERIFY2(m_messages[0].startsWith(QStringLiteral("Der Druck wurde abgebrochen.")),
+                 qPrintable(m_messages[0]));
+        QVERIFY2(
+            m_messages[0].contains(QDir::toNativeSeparators(pdf) + QStringLiteral(" bleibt unverändert")),
+            qPrintable(m_messages[0]));
+    }
+
+    // F1 shows the help in the program's own window, with no browser on the machine: the page of
+    // the current context, links, back and forward, the contents; from a modal dialog too, whose
+    // help window takes the keyboard while the dialog is open and stays after it.
+    void f1ShowsTheHelpWithoutABrowser() {
+        QTemporaryDir emptyBin;
+        const QByteArray path = qgetenv("PATH");
+        qputenv("PATH", emptyBin.path().toLocal8Bit());
+        qunsetenv("BROWSER");
+        auto restore = qScopeGuard([&] { qputenv("PATH", path); });
+        CTarvexImportApp& app = Start({}, 0);
+        CMainFrame* frame = app.MainFrame();
+        auto* view = qobject_cast<CEinheitspapierView*>(frame->ActiveChild()->View());
+        QVERIFY(view);
+        const int context = app.m_nHelpContext;
+        QVERIFY(HasHelpPage(context));
+        QTest::keyClick(view->EditWindow(), Qt::Key_F1);
+        CHelpWnd* help = app.HelpWindow();
+        QVERIFY(help);
+        QVERIFY(help->isVisible());
+        QCOMPARE(help->CurrentContext(), context);
+        QVERIFY(!help->Browser()->toPlainText().isEmpty());
+        QVERIFY2(m_messages.isEmpty(), qPrintable(m_messages.join('\n')));
+        SaveScreenshot(help, QStringLiteral("help-window.png"));
+
+        // The help window has the keyboard; the first link of the page (the overview) by keyboard,
+        // then back and forward.
+        QTRY_COMPARE(QApplication::activeWindow(), static_cast<QWidget*>(help));
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(help->Browser()));
+        QTest::keyClick(help->Browser(), Qt::Key_Tab);
+        QTest::keyClick(help->Browser(), Qt::Key_Return);
+        QCOMPARE(help->CurrentContext(), 100);
+        QVERIFY(help->BackButton()->isEnabled());
+        help->BackButton()->click();
+        QCOMPARE(help->CurrentContext(), context);
+        help->ForwardButton()->click();
+        QCOMPARE(help->CurrentContext(), 100);
+        // The contents lead to every page; the entry of the page shown is the current one.
+        QCOMPARE(help->Contents()->count(), int(HelpContents().size()));
+        QCOMPARE(help->Contents()->currentItem()->data(Qt::UserRole).toInt(), 100);
+        QListWidgetItem* box47 = nullptr;
+        for (int i = 0; i < help->Contents()->count(); ++i)
+            if (help->Contents()->item(i)->data(Qt::UserRole).toInt() == 447)
+                box47 = help->Contents()->item(i);
+        QVERIFY(box47);
+        emit help->Contents()->itemActivated(box47);
+        QCOMPARE(help->CurrentContext(), 447);
+        QVERIFY(help->Browser()->documentTitle().startsWith(QStringLiteral("Feld 47")));
+
+        // From the print dialog: its page, and the help window is not blocked by the dialog.
+        app.GetProfile().WriteProfileInt("EHForm_Defaults", "ShowMarginDlgEH", 1);
+        int shown = 0, afterBack = 0;
+        bool ownedByDialog = false;
+        {
+            ModalAnswers modal({[&](QDialog* d) {
+                QTest::keyClick(qobject_cast<CDlgDrucken*>(d)->PageList(), Qt::Key_F1);
+                shown = help->CurrentContext();
+                ownedByDialog = help->parentWidget() == d && help->isVisible();
+                QTest::keyClick(help->windowHandle(), Qt::Key_Left, Qt::AltModifier);
+                afterBack = help->CurrentContext();
+                d->reject();
+            }});
+            frame->Action(cmd::kPrint)->trigger();
+            QCOMPARE(modal.seen, QStringList{"CDlgDrucken"});
+        }
+        QCOMPARE(shown, PrintDialogHelpContext(0));
+        QVERIFY(ownedByDialog);
+        QCOMPARE(afterBack, 447);
+        QTRY_VERIFY(help->isVisible());
+        QCOMPARE(help->parentWidget(), static_cast<QWidget*>(frame));
+        QCOMPARE(app.HelpWindow(), help);
+        QVERIFY2(m_messages.isEmpty(), qPrintable(m_messages.join('\n')));
     }
 
     // A range "mit Formular" into one PDF through the D.V.1's print command: each page of the

@@ -605,6 +605,66 @@ private slots:
         }
     }
 
+    // The calibration sheet stays on the paper: its scales and labels end at the edge of the
+    // printable area, for every sheet kind of both forms, with marks close to the paper's edge
+    // (the margins at zero, moved left and up, moved right and down), and the scale under each
+    // mark keeps its 0 below the mark's corner.
+    void calibrationScalesStayOnThePaper() {
+        CMemoryProfile profile;
+        CFieldDefinitions defs;
+        defs.ResetToBuiltIn();
+        CEinheitspapierDoc sad(&profile);
+        CDV1_Doc dv1;
+        dv1.OnNewDocument();
+        const CSadPrintSource sadForm(sad, profile, defs);
+        const CDv1PrintSource dv1Form(dv1, profile);
+        struct Case {
+            const char* name;
+            const IPrintPageSource* form;
+            int shiftX, shiftY;  // 0.1 mm, the same on every page of the margin sheet
+        } cases[] = {{"sad", &sadForm, 0, 0},
+                     {"sad-left-up", &sadForm, -100, -50},
+                     {"sad-right-down", &sadForm, 200, 200},
+                     {"dv1", &dv1Form, 0, 0},
+                     {"dv1-up", &dv1Form, 0, -50}};
+        constexpr int kBorder = 200;  // room around the A4 page, 0.1 mm
+        for (const Case& c : cases) {
+            CMarginSheetModel margins;
+            QVERIFY(margins.SetSheetPages(c.form->KindCount()));
+            for (int k = 1; k <= c.form->KindCount(); ++k) {
+                margins.SetShiftX(k, c.shiftX);
+                margins.SetShiftY(k, c.shiftY);
+            }
+            const std::vector<PrintOrigin> origins = MarginSheetOrigins(margins);
+            const CCalibrationSource sheet(*c.form, origins);
+            for (int page = 1; page <= sheet.PageCount(); ++page) {
+                QImage img(2100 + 2 * kBorder, 2970 + 2 * kBorder, QImage::Format_RGB32);
+                img.fill(Qt::white);
+                {
+                    QPainter painter(&img);
+                    painter.translate(kBorder, kBorder);
+                    PaintPrintPage(painter, 254.0, sheet, page, PrintMode::Preprinted);
+                }
+                const QString what = QStringLiteral("%1 page %2").arg(c.name).arg(page);
+                if (const QString shots = qEnvironmentVariable("TARVEX_SCREENSHOT_DIR"); !shots.isEmpty())
+                    img.save(shots + QStringLiteral("/calibration-%1-%2.png").arg(c.name).arg(page));
+                const QRect paper(kBorder, kBorder, 2100, 2970);
+                int outside = 0;
+                for (int y = 0; y < img.height(); ++y)
+                    for (int x = 0; x < img.width(); ++x)
+                        if (!paper.contains(x, y) && qGray(img.pixel(x, y)) < 160) ++outside;
+                QVERIFY2(outside == 0,
+                         qPrintable(what + QStringLiteral(": %1 pixels off the paper").arg(outside)));
+                // The 0 of the scale under the mark: a long tick below the corner.
+                const QPoint corner = c.form->RegistrationCorner(page - 1, origins[size_t(page - 1)]);
+                int tick = 0;
+                for (int y = corner.y() + 45; y <= corner.y() + 85; ++y)
+                    tick += qGray(img.pixel(kBorder + corner.x(), kBorder + y)) < 160;
+                QVERIFY2(tick >= 30, qPrintable(what + QStringLiteral(": no 0 tick under the mark")));
+            }
+        }
+    }
+
     // The D.V.1 through the same job: a range of its pages with the form, each text inside the
     // box the form picture draws for it on that page kind, with the page's margin pair.
     void dv1PagesWithTheForm() {

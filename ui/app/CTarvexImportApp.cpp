@@ -3,14 +3,12 @@
 #include <QAction>
 #include <QApplication>
 #include <QCoreApplication>
-#include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLibraryInfo>
 #include <QMdiArea>
 #include <QMessageBox>
-#include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QPushButton>
@@ -38,6 +36,7 @@
 #include "render/app/QSettingsProfile.h"
 #include "ui/app/CDlgNew.h"
 #include "ui/app/CDlgRecovery.h"
+#include "ui/app/CHelpWnd.h"
 #include "ui/app/CMainFrame.h"
 #include "ui/app/DocumentLock.h"
 #include "ui/app/DocumentRecovery.h"
@@ -45,6 +44,7 @@
 #include "ui/app/HelpContextScope.h"
 #include "ui/app/HelpPages.h"
 #include "ui/app/PlatformShell.h"
+#include "ui/app/PrintJobDialogs.h"
 #include "ui/app/QtText.h"
 #include "ui/app/ShellIcons.h"
 #include "ui/dv1/CDV1_View.h"
@@ -80,6 +80,8 @@ CTarvexImportApp::CTarvexImportApp() {
 }
 
 CTarvexImportApp::~CTarvexImportApp() {
+    // A help window without a main frame to own it.
+    if (m_pHelpWnd && !m_pHelpWnd->parentWidget()) delete m_pHelpWnd.data();
     if (m_pMainFrame) delete m_pMainFrame.data();
     // An orderly end has answered every close question; only a session that ended without
     // asking leaves its copies for the next start (a crash never gets here).
@@ -949,9 +951,7 @@ void CTarvexImportApp::AddToRecentFiles(const QString& path) {
 void CTarvexImportApp::OnFilePrintSetup() {
     {
         HelpContextScope help(m_nHelpContext, kHelpPrintSetup);
-        QPrintDialog dialog(&Printer(), m_pMainFrame);
-        dialog.setWindowTitle(Str(shellstr::kPrintSetupTitle));
-        dialog.exec();
+        RunPrinterSetup(m_pMainFrame, Printer());
     }
     // In a form window the set-up also forgets the printer remembered for that form.
     if (CChildFrame* c = m_pMainFrame ? m_pMainFrame->ActiveChild() : nullptr; c)
@@ -974,8 +974,13 @@ bool CTarvexImportApp::SelectPrinter(const QString& printerName) {
 // --- help and homepage
 
 void CTarvexImportApp::ShowHelpContext(int context) {
-    const QUrl url = HelpPageUrl(context);
-    if (url.isEmpty() || !QDesktopServices::openUrl(url)) Message(Str(shellstr::kHelpFailed61703));
+    // The pages are part of the program and shown in its own window: no browser is needed.
+    if (!m_pHelpWnd) m_pHelpWnd = new CHelpWnd(m_pMainFrame);
+    m_pHelpWnd->ShowContext(context);
+}
+
+CHelpWnd* CTarvexImportApp::HelpWindow() const {
+    return m_pHelpWnd.data();
 }
 
 void CTarvexImportApp::OnHelp() {

@@ -25,6 +25,7 @@ class CChildFrame;
 class CDV1_View;
 class CDocumentRecovery;
 class CEinheitspapierView;
+class CHelpWnd;
 struct RecoveryEntry;
 class CSplashWnd;
 class CMainFrame;
@@ -47,6 +48,8 @@ public:
     int m_nHelpContext = 100;
     bool m_bSkipExitSave = false;
     int m_nFormVariant = 0;
+    // Where the last PDF file of a print job went; the next job proposes that folder.
+    QString m_strLastPdfFolder;
 
     Profile& GetProfile();
     CRegeditManagment& RegManager() { return *m_regManager; }
@@ -92,6 +95,8 @@ public:
     // once the event loop runs.
     void ShowSplash();
     CSplashWnd* Splash() const;
+    // The help window, once F1 or a "Hilfe" button has opened it.
+    CHelpWnd* HelpWindow() const;
     // The version as the windows show it ("3.11.07").
     QString VersionString() const;
     // Enables and checks the commands for the active window (menus and toolbar).
@@ -184,6 +189,7 @@ private:
     std::unique_ptr<CRegeditManagment> m_regManager;
     QPointer<CMainFrame> m_pMainFrame;
     QPointer<CSplashWnd> m_pSplash;
+    QPointer<CHelpWnd> m_pHelpWnd;
     std::unique_ptr<QPrinter> m_printer;
     CFieldDefinitions m_fieldDefinitions;
     QStringList m_recentFiles;

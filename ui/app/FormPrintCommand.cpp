@@ -1,8 +1,8 @@
 #include "ui/app/FormPrintCommand.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QMessageBox>
-#include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <algorithm>
@@ -11,6 +11,7 @@
 #include "core/formview/PrintCorrections.h"
 #include "ui/app/CMainFrame.h"
 #include "ui/app/CTarvexImportApp.h"
+#include "ui/app/DocumentWindows.h"
 #include "ui/app/HelpContextScope.h"
 #include "ui/app/PrintJobDialogs.h"
 #include "ui/app/QtText.h"
@@ -58,13 +59,20 @@ bool OverflowAccepted(const FormPrintJob& job, const IPrintPageSource& source, c
     return true;
 }
 
+// The name of the document the job prints: its window's title, whichever window is active.
+QString DocumentName(const FormPrintJob& job) {
+    for (QWidget* w = job.view; w; w = w->parentWidget())
+        if (auto* child = qobject_cast<CChildFrame*>(w)) {
+            const QString title = child->Title();
+            return QFileInfo(title.endsWith(QLatin1Char('*')) ? title.chopped(1) : title).completeBaseName();
+        }
+    return job.kind == 1 ? QStringLiteral("D.V.1") : Str(shellstr::kPrintDocName);
+}
+
 // The PDF file is first named after the document and the pages.
-QString PdfName(CTarvexImportApp& app, const PrintJobOptions& o) {
-    const QString base = app.MainFrame() && app.MainFrame()->ActiveChild()
-                             ? QFileInfo(app.MainFrame()->ActiveChild()->Title()).completeBaseName()
-                             : Str(shellstr::kPrintDocName);
-    return base + (o.first == o.last ? Str(shellstr::kPdfPageSuffix).arg(o.first)
-                                     : Str(shellstr::kPdfPagesSuffix).arg(o.first).arg(o.last));
+QString PdfName(const QString& document, int first, int last) {
+    return document + (first == last ? Str(shellstr::kPdfPageSuffix).arg(first)
+                                     : Str(shellstr::kPdfPagesSuffix).arg(first).arg(last));
 }
 
 }  // namespace
@@ -97,35 +105,49 @@ void RunFormPrintCommand(const FormPrintJob& job, CTarvexImportApp& app) {
                     job.view, job.currentPage ? std::max(1, job.currentPage()) : 1,
                     PrintWithFormChosen(profile, job.kind));
     QObject::connect(&dlg, &CDlgDrucken::helpRequested, &dlg, [&app] { app.OnHelp(); });
-    if (dlg.exec() != QDialog::Accepted) {
-        if (dlg.m_bChoosePrinter) {
-            {
-                HelpContextScope setup(app.m_nHelpContext, kPrinterSetupHelpContext);
-                QPrintDialog chooser(&printer, job.view);
-                chooser.exec();
+    const QString document = DocumentName(job);
+    // A PDF job asks for its file before it prints; the dialog shows the name it will propose.
+    if (IsPdfOutput(printer))
+        dlg.ShowOutputFile([&app, &printer, &document](int first, int last) {
+            return QDir::toNativeSeparators(ProposedPdfPath(app, printer, PdfName(document, first, last)));
+        });
+    // The preview closed without printing leads back to the print dialog, as it was left.
+    for (;;) {
+        dlg.m_bPreview = 0;
+        if (dlg.exec() != QDialog::Accepted) {
+            if (dlg.m_bChoosePrinter) {
+                {
+                    HelpContextScope setup(app.m_nHelpContext, kPrinterSetupHelpContext);
+                    RunPrinterSetup(job.view, printer);
+                }
+                // Even a cancelled set-up forgets the remembered printer.
+                ResetPrinterChoice(profile, job.kind);
+                RunFormPrintCommand(job, app);
             }
-            // Even a cancelled set-up forgets the remembered printer.
-            ResetPrinterChoice(profile, job.kind);
-            RunFormPrintCommand(job, app);
+            return;
         }
+        StorePrinterChoice(profile, job.kind, dlg.m_bReuse != 0, dlg.m_strDevice.toStdU16String());
+        StorePrintWithForm(profile, job.kind, dlg.m_bWithForm != 0);
+
+        PrintJobOptions options;
+        options.first = dlg.m_nFirstPage;
+        options.last = dlg.m_nLastPage;
+        options.copies = dlg.m_nCopies;
+        options.mode = dlg.m_bWithForm ? PrintMode::WithForm : PrintMode::Preprinted;
+        // The settings as they are now, after the margin sheet.
+        const std::unique_ptr<IPrintPageSource> source = job.source();
+        if (dlg.m_bPreview) {
+            if (!RunPrintPreview(job.view, printer, *source, options, true)) {
+                dlg.SetWithForm(options.mode == PrintMode::WithForm);
+                continue;
+            }
+            StorePrintWithForm(profile, job.kind, options.mode == PrintMode::WithForm);
+        }
+        if (!OverflowAccepted(job, *source, options)) return;
+        PrintWithProgress(job.view, app, printer, *source, options,
+                          PdfName(document, options.first, options.last));
         return;
     }
-    StorePrinterChoice(profile, job.kind, dlg.m_bReuse != 0, dlg.m_strDevice.toStdU16String());
-    StorePrintWithForm(profile, job.kind, dlg.m_bWithForm != 0);
-
-    PrintJobOptions options;
-    options.first = dlg.m_nFirstPage;
-    options.last = dlg.m_nLastPage;
-    options.copies = dlg.m_nCopies;
-    options.mode = dlg.m_bWithForm ? PrintMode::WithForm : PrintMode::Preprinted;
-    // The settings as they are now, after the margin sheet.
-    const std::unique_ptr<IPrintPageSource> source = job.source();
-    if (dlg.m_bPreview) {
-        if (!RunPrintPreview(job.view, printer, *source, options, true)) return;
-        StorePrintWithForm(profile, job.kind, options.mode == PrintMode::WithForm);
-    }
-    if (!OverflowAccepted(job, *source, options)) return;
-    PrintWithProgress(job.view, app, printer, *source, options, PdfName(app, options));
 }
 
 void ShowFormCalibrationSheet(const FormPrintJob& job, CTarvexImportApp& app,

@@ -1,15 +1,13 @@
 #include "ui/app/HelpPages.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QKeyEvent>
-#include <QStandardPaths>
-
-#include "render/app/OutputFile.h"
+#include <QRegularExpression>
+#include <algorithm>
 
 static void InitHelpResources() {
     Q_INIT_RESOURCE(help);
@@ -18,34 +16,24 @@ static void InitHelpResources() {
 namespace tarvex {
 namespace {
 
+constexpr int kOverviewContext = 100;
+
 QString ResourcePage(int context) {
     return QStringLiteral(":/help/%1.html").arg(context);
 }
 
-// The pages written out of the resources once per run, so that a browser can show them.
-QString ExtractedHelpFolder() {
-    static QString folder;
-    if (!folder.isEmpty()) return folder;
-    QString base = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
-    if (base.isEmpty()) base = QDir::tempPath() + QStringLiteral("/tarvex-import");
-    const QString target = base + QStringLiteral("/help");
-    if (!QDir().mkpath(target)) return {};
-    QDirIterator it(QStringLiteral(":/help"));
-    while (it.hasNext()) {
-        const QString source = it.next();
-        const QString dest = target + QLatin1Char('/') + QFileInfo(source).fileName();
-        QFile in(source);
-        if (!in.open(QIODevice::ReadOnly)) continue;
-        const QByteArray bytes = in.readAll();
-        QFile existing(dest);
-        if (existing.open(QIODevice::ReadOnly) && existing.readAll() == bytes) continue;
-        existing.close();
-        // A page that cannot be written keeps its old copy; it is compared again next time.
-        QString error;
-        WriteOutputFile(NativePath(dest), bytes, error);
-    }
-    folder = target;
-    return folder;
+// The page's <title> without the program name every title ends with.
+QString PageTitle(const QString& path) {
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly)) return {};
+    static const QRegularExpression title(QStringLiteral("<title>(.*?)</title>"),
+                                          QRegularExpression::DotMatchesEverythingOption);
+    const auto m = title.match(QString::fromUtf8(f.read(4096)));
+    if (!m.hasMatch()) return {};
+    QString text = m.captured(1).simplified();
+    static const QRegularExpression suffix(QStringLiteral("\\s*[–-]\\s*Tarvex-Import Hilfe$"));
+    text.remove(suffix);
+    return text;
 }
 
 // Sees F1 before any widget: a dialog's own controls would otherwise swallow it, and the
@@ -88,15 +76,35 @@ bool HasHelpPage(int context) {
 }
 
 QUrl HelpPageUrl(int context) {
+    const int page = HasHelpPage(context) ? context : kOverviewContext;
+    return QUrl(QStringLiteral("qrc:/help/%1.html").arg(page));
+}
+
+int HelpContextOfUrl(const QUrl& url) {
+    if (url.scheme() != QLatin1String("qrc")) return 0;
+    const QFileInfo file(url.path());
+    if (file.path() != QLatin1String("/help") || file.suffix() != QLatin1String("html")) return 0;
+    bool ok = false;
+    const int context = file.completeBaseName().toInt(&ok);
+    return ok && HasHelpPage(context) ? context : 0;
+}
+
+std::vector<HelpTopic> HelpContents() {
     InitHelpResources();
-    const int page = HasHelpPage(context) ? context : 100;
-    const QString name = QStringLiteral("%1.html").arg(page);
-    const QString installed =
-        QCoreApplication::applicationDirPath() + QStringLiteral("/../share/tarvex-import/help/") + name;
-    if (QFileInfo::exists(installed)) return QUrl::fromLocalFile(QFileInfo(installed).canonicalFilePath());
-    const QString folder = ExtractedHelpFolder();
-    if (folder.isEmpty()) return {};
-    return QUrl::fromLocalFile(folder + QLatin1Char('/') + name);
+    std::vector<HelpTopic> topics;
+    QDirIterator it(QStringLiteral(":/help"), {QStringLiteral("*.html")});
+    while (it.hasNext()) {
+        const QString path = it.next();
+        bool ok = false;
+        const int context = QFileInfo(path).completeBaseName().toInt(&ok);
+        if (ok) topics.push_back({context, PageTitle(path)});
+    }
+    std::sort(topics.begin(), topics.end(), [](const HelpTopic& a, const HelpTopic& b) {
+        if ((a.context == kOverviewContext) != (b.context == kOverviewContext))
+            return a.context == kOverviewContext;
+        return a.context < b.context;
+    });
+    return topics;
 }
 
 }  // namespace tarvex

@@ -1,16 +1,22 @@
 #include "ui/app/PrintJobDialogs.h"
 
 #include <QCoreApplication>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QProgressDialog>
+#include <QPushButton>
 #include <limits>
+#include <optional>
 
 #include "core/app/ShellStrings.h"
 #include "core/formview/FormViewStrings.h"
 #include "render/app/OutputFile.h"
+#include "ui/app/CMainFrame.h"
 #include "ui/app/CTarvexImportApp.h"
 #include "ui/app/QtText.h"
 #include "ui/formview/CDlgDruckvorschau.h"
@@ -18,25 +24,26 @@
 namespace tarvex {
 namespace {
 
-// The PDF file to print into: the printer's own, else chosen by the user (empty: cancelled).
-QString PdfPath(QWidget* parent, CTarvexImportApp& app, const QPrinter& printer, const QString& name) {
-    if (!printer.outputFileName().isEmpty()) return printer.outputFileName();
-    QFileDialog chooser(parent, Str(shellstr::kPrintToPdfTitle),
-                        QDir(app.DialogFolder()).absoluteFilePath(name), Str(shellstr::kPdfFilter));
+// The PDF file of a job, asked for every time (empty: cancelled). Qt's file dialog asks before
+// an existing file is replaced.
+QString AskPdfPath(QWidget* parent, CTarvexImportApp& app, const QPrinter& printer, const QString& name) {
+    QFileDialog chooser(parent, Str(shellstr::kPrintToPdfTitle), ProposedPdfPath(app, printer, name),
+                        Str(shellstr::kPdfFilter));
     chooser.setAcceptMode(QFileDialog::AcceptSave);
+    chooser.setFileMode(QFileDialog::AnyFile);
     chooser.setDefaultSuffix(QStringLiteral("pdf"));
     if (!app.ExecFileDialog(chooser) || chooser.selectedFiles().isEmpty()) return {};
     return chooser.selectedFiles().constFirst();
 }
 
-bool IsPdf(const QPrinter& printer) {
+}  // namespace
+
+bool IsPdfOutput(const QPrinter& printer) {
     return printer.outputFormat() == QPrinter::PdfFormat;
 }
 
-}  // namespace
-
 void PreparePrinter(QPrinter& printer) {
-    if (IsPdf(printer)) {
+    if (IsPdfOutput(printer)) {
         printer.setFullPage(true);
         printer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
                                           QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter));
@@ -45,8 +52,37 @@ void PreparePrinter(QPrinter& printer) {
     }
 }
 
+bool RunPrinterSetup(QWidget* parent, QPrinter& printer) {
+    QPrintDialog dialog(&printer, parent);
+    dialog.setWindowTitle(Str(shellstr::kPrintSetupTitle));
+    // Pages and copies are chosen in the print dialog of each job.
+    dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize);
+    for (auto* box : dialog.findChildren<QDialogButtonBox*>())
+        if (QPushButton* ok = box->button(QDialogButtonBox::Ok))
+            ok->setText(Str(shellstr::kPrintSetupConfirm));
+    return dialog.exec() == QDialog::Accepted;
+}
+
+QString ProposedPdfPath(CTarvexImportApp& app, const QPrinter& printer, const QString& name) {
+    // The file named in the printer set-up gives only its folder.
+    QString folder = app.m_strLastPdfFolder;
+    if (folder.isEmpty() && !printer.outputFileName().isEmpty())
+        folder = QFileInfo(printer.outputFileName()).absolutePath();
+    if (folder.isEmpty()) folder = app.DialogFolder();
+    return QDir(folder).absoluteFilePath(name);
+}
+
 void PrintWithProgress(QWidget* parent, CTarvexImportApp& app, QPrinter& printer,
                        const IPrintPageSource& source, const PrintJobOptions& o, const QString& pdfName) {
+    const bool pdf = IsPdfOutput(printer);
+    QString path;
+    bool existed = false;
+    if (pdf) {
+        // The file name first: however long the clerk takes, nothing else opens over the dialog.
+        path = AskPdfPath(parent, app, printer, pdfName);
+        if (path.isEmpty()) return;
+        existed = QFileInfo::exists(path);
+    }
     const int total = (o.last - o.first + 1) * o.copies;
     QProgressDialog progress(Str(formviewstr::kProgressText).arg(1).arg(total),
                              Str(formviewstr::kProgressCancel), 0, total, parent);
@@ -61,14 +97,12 @@ void PrintWithProgress(QWidget* parent, CTarvexImportApp& app, QPrinter& printer
         QCoreApplication::processEvents();
         if (!progress.wasCanceled()) return true;
         // A printer's job is withdrawn as a whole.
-        if (!IsPdf(printer)) printer.abort();
+        if (!pdf) printer.abort();
         return false;
     };
     QString error;
     PrintOutcome outcome;
-    if (IsPdf(printer)) {
-        const QString path = PdfPath(parent, app, printer, pdfName);
-        if (path.isEmpty()) return;
+    if (pdf) {
         outcome = PrintJobToPdf(NativePath(path), source, o, error, step);
     } else {
         PreparePrinter(printer);
@@ -76,17 +110,36 @@ void PrintWithProgress(QWidget* parent, CTarvexImportApp& app, QPrinter& printer
         outcome = RunPrintJob(printer, printer.resolution(), source, o, error, step);
     }
     progress.close();
-    if (outcome == PrintOutcome::Failed)
-        app.Message(Str(shellstr::kPrintFailed) + QStringLiteral("\n") + error);
+    const QString file = QDir::toNativeSeparators(path);
+    // What became of the file is said plainly: a kept old file must not pass for the new one.
+    const QString fileState =
+        pdf ? QStringLiteral("\n") + Str(existed ? shellstr::kPdfKept : shellstr::kPdfNotWritten).arg(file)
+            : QString();
+    switch (outcome) {
+        case PrintOutcome::Done:
+            if (pdf) {
+                // The next job proposes this folder again (the printer keeps no file: a later
+                // job on a printer must not go into it).
+                app.m_strLastPdfFolder = QFileInfo(path).absolutePath();
+                if (app.MainFrame()) app.MainFrame()->SetStatusText(Str(shellstr::kPdfWritten).arg(file), 0);
+            }
+            break;
+        case PrintOutcome::Cancelled:
+            app.Message(Str(formviewstr::kPrintCancelled) + fileState, QMessageBox::Information);
+            break;
+        case PrintOutcome::Failed:
+            app.Message(Str(shellstr::kPrintFailed) + QStringLiteral("\n") + error + fileState);
+            break;
+    }
 }
 
 bool RunPrintPreview(QWidget* parent, QPrinter& printer, const IPrintPageSource& source,
                      PrintJobOptions& options, bool modeChoice) {
     PreparePrinter(printer);
     CDlgDruckvorschau preview(printer, source, options, modeChoice, parent);
-    if (preview.exec() != QDialog::Accepted) return false;
+    const bool print = preview.exec() == QDialog::Accepted;
     options.mode = preview.Mode();
-    return true;
+    return print;
 }
 
 void ShowCalibrationSheet(QWidget* parent, CTarvexImportApp& app, const IPrintPageSource& form,

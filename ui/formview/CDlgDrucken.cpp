@@ -56,6 +56,7 @@ CDlgDrucken::CDlgDrucken(int kind, int pageCount, const QString& device, bool po
     auto* layout = new QVBoxLayout(this);
     auto* printerBox = new QGroupBox(QString::fromUtf16(formviewstr::kPrinterGroup));
     auto* pg = new QGridLayout(printerBox);
+    m_printerGrid = pg;
     auto* name = new QLabel(device);
     name->setObjectName(QStringLiteral("device"));
     QFont bold = name->font();
@@ -177,22 +178,57 @@ void CDlgDrucken::accept() {
         return;
     }
     m_nCopies = copies;
-    const int count = m_pages->count();
-    if (m_currentPage->isChecked()) {
-        m_nFirstPage = m_nLastPage = m_nCurrent;
-    } else if (m_range->isChecked()) {
-        m_nFirstPage = std::min(m_from->value(), m_to->value());
-        m_nLastPage = std::max(m_from->value(), m_to->value());
-    } else if (m_allPages->isChecked()) {
-        m_nFirstPage = 1;
-        m_nLastPage = std::max(1, count);
-    } else {
-        m_nFirstPage = m_nLastPage = m_pages->currentIndex() + 1;
-    }
+    ChosenPages(m_nFirstPage, m_nLastPage);
     m_nPage = m_nFirstPage;
     m_bWithForm = m_withForm->isChecked() ? 1 : 0;
     m_bReuse = m_reuse->isChecked() ? 1 : 0;
     QDialog::accept();
+}
+
+}  // namespace tarvex
+
+namespace tarvex {
+
+void CDlgDrucken::ChosenPages(int& first, int& last) const {
+    if (m_currentPage->isChecked()) {
+        first = last = m_nCurrent;
+    } else if (m_range->isChecked()) {
+        first = std::min(m_from->value(), m_to->value());
+        last = std::max(m_from->value(), m_to->value());
+    } else if (m_allPages->isChecked()) {
+        first = 1;
+        last = std::max(1, m_pages->count());
+    } else {
+        first = last = m_pages->currentIndex() + 1;
+    }
+}
+
+void CDlgDrucken::ShowOutputFile(std::function<QString(int first, int last)> nameOf) {
+    m_outputName = std::move(nameOf);
+    if (!m_outputFile) {
+        m_outputFile = new QLabel;
+        m_outputFile->setObjectName(QStringLiteral("outputFile"));
+        m_outputFile->setWordWrap(true);
+        m_outputFile->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        m_printerGrid->addWidget(m_outputFile, 3, 0, 1, 3);
+        for (QRadioButton* r : {m_onePage, m_currentPage, m_range, m_allPages})
+            connect(r, &QRadioButton::toggled, this, &CDlgDrucken::UpdateOutputFile);
+        connect(m_pages, &QComboBox::currentIndexChanged, this, &CDlgDrucken::UpdateOutputFile);
+        for (QSpinBox* b : {m_from, m_to})
+            connect(b, &QSpinBox::valueChanged, this, &CDlgDrucken::UpdateOutputFile);
+    }
+    UpdateOutputFile();
+}
+
+void CDlgDrucken::UpdateOutputFile() {
+    if (!m_outputFile || !m_outputName) return;
+    int first = 1, last = 1;
+    ChosenPages(first, last);
+    m_outputFile->setText(QString::fromUtf16(formviewstr::kPdfOutputFile).arg(m_outputName(first, last)));
+}
+
+void CDlgDrucken::SetWithForm(bool withForm) {
+    (withForm ? m_withForm : m_preprinted)->setChecked(true);
 }
 
 }  // namespace tarvex

@@ -2,6 +2,7 @@
 // "Formular bedrucken": page, copies and the printer to use again for one form kind.
 
 #include <QDialog>
+#include <functional>
 
 class QComboBox;
 class QCheckBox;
@@ -9,6 +10,7 @@ class QRadioButton;
 class QSpinBox;
 class QLineEdit;
 class QLabel;
+class QGridLayout;
 class QPushButton;
 
 namespace tarvex {
@@ -49,6 +51,11 @@ public:
     QRadioButton* WithFormButton() const { return m_withForm; }
     QRadioButton* PreprintedButton() const { return m_preprinted; }
     QPushButton* PreviewButton() const { return m_preview; }
+    // The output is a PDF file: the dialog shows the file that nameOf proposes for the pages
+    // chosen, and follows the choice.
+    void ShowOutputFile(std::function<QString(int first, int last)> nameOf);
+    QLabel* OutputFileLabel() const { return m_outputFile; }
+    void SetWithForm(bool withForm);
 
 signals:
     void helpRequested();
@@ -57,7 +64,14 @@ public slots:
     void accept() override;
 
 private:
+    // The pages the controls choose now.
+    void ChosenPages(int& first, int& last) const;
+    void UpdateOutputFile();
+
     int m_nCurrent = 1;
+    std::function<QString(int, int)> m_outputName;
+    QLabel* m_outputFile = nullptr;
+    QGridLayout* m_printerGrid = nullptr;
     QComboBox* m_pages;
     QRadioButton *m_onePage, *m_currentPage, *m_range, *m_allPages;
     QSpinBox *m_from, *m_to;
