@@ -364,6 +364,30 @@ private slots:
     // After New, Open and F9 the keyboard is in the box of the window in front, and every key the
     // clerk types next (text, Ctrl+G, the page keys) goes into that document. Real modal dialogs
     // run here: closing one is what gave the keyboard back to the window that had it before.
+    // The started program has the keyboard in the box of the document it opened. The offscreen
+    // platform activates every shown window by itself; the test means something on an X server
+    // without a window manager, where nobody else gives a new window the keyboard (ctest runs it
+    // there as well).
+    void startedWindowHasTheKeyboard() {
+        QTemporaryDir dir;
+        const QString saved = dir.path() + QStringLiteral("/Start.fdv");
+        {
+            CDV1_Doc doc;
+            doc.OnNewDocument();
+            std::string error;
+            QVERIFY(SaveFdvFile(std::filesystem::path(saved.toStdU16String()), doc, error));
+        }
+        CTarvexImportApp& app = Start({saved});
+        CMainFrame* frame = app.MainFrame();
+        QTRY_VERIFY(QApplication::activeWindow() == frame);
+        auto* view = qobject_cast<CDV1_View*>(frame->ActiveChild()->View());
+        QVERIFY(view);
+        QTRY_VERIFY(QApplication::focusWidget() == view->EditWindow());
+        QTest::keyClick(frame->windowHandle(), Qt::Key_A);
+        QTRY_COMPARE(view->EditWindow()->toPlainText(), QStringLiteral("a"));
+        m_app.reset();  // lets go of the file's lock while its folder is still there
+    }
+
     void typingGoesIntoTheWindowInFront() {
         QTemporaryDir dir;
         const QString saved = dir.path() + QStringLiteral("/Wert.fdv");

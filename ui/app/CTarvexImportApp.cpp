@@ -186,6 +186,9 @@ bool CTarvexImportApp::InitInstance(const QStringList& arguments) {
     if (QScreen* screen = QGuiApplication::primaryScreen())
         m_pMainFrame->setGeometry(screen->availableGeometry());
     m_pMainFrame->showMaximized();
+    // Without a window manager nobody gives the new window the keyboard: it takes it itself, once
+    // it is on the screen (a window manager is asked the same and grants it).
+    QTimer::singleShot(0, m_pMainFrame, [frame = m_pMainFrame] { frame->activateWindow(); });
     Step(QStringLiteral("show"));
     // Documents of a program that ended without saving come first; the New dialog only when none
     // was restored.
