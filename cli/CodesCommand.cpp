@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "CommandLine.h"
 #include "Commands.h"
 #include "Json.h"
 #include "core/codelists/Countries.h"
@@ -84,14 +85,16 @@ bool WriteRows(std::string_view list, RowWriter& w) {
     return true;
 }
 
-int RunCodes(const std::vector<std::string>& args) {
+int RunCodes(const std::vector<std::string>& commandLine) {
+    CCommandLine line("codes");
+    if (auto rc = line.Parse(commandLine, 0, 1)) return *rc;
+    const std::vector<std::string>& args = line.Files();
     if (args.empty()) {
         std::string out = "{\"lists\":[";
         for (size_t i = 0; i < std::size(kLists); ++i) out += (i ? "," : "") + JsonString(kLists[i]);
         std::cout << out << "]}\n";
         return kExitOk;
     }
-    if (args.size() != 1) return UsageError(kUsage);
     std::string out = "{\"list\":" + JsonString(args[0]) + ",\"rows\":[";
     RowWriter writer(out);
     if (!WriteRows(args[0], writer)) {

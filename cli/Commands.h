@@ -1,5 +1,6 @@
 #pragma once
-// Subcommands of the `tarvex` tool register themselves here; main() dispatches by name.
+// Subcommands of the `tarvex` tool register themselves here; main() dispatches by name. Each reads
+// its arguments with CCommandLine (CommandLine.h), which also answers its --help.
 // Exit codes: 0 success, 1 a file could not be read or written, 2 wrong usage.
 
 #include <filesystem>

@@ -4,11 +4,16 @@
 #include <cmath>
 #include <cstdio>
 #include <iostream>
+#include <limits>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "CliStrings.h"
+#include "CommandLine.h"
 #include "Commands.h"
 #include "Json.h"
+#include "core/common/CommonStrings.h"
 #include "core/common/TextCodec.h"
 #include "core/masterdata/dBaseDocument.h"
 
@@ -64,22 +69,15 @@ void AppendValue(std::string& out, CdBaseDocument& table, int position, char typ
 }
 
 int RunDbf(const std::vector<std::string>& args) {
-    std::string file;
-    int indexPosition = -1;
-    for (size_t i = 0; i < args.size(); ++i) {
-        if (args[i] == "--index") {
-            if (i + 1 >= args.size()) return UsageError(kUsage);
-            const std::string& s = args[++i];
-            auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), indexPosition);
-            if (ec != std::errc() || end != s.data() + s.size() || indexPosition < 0)
-                return UsageError(kUsage);
-        } else if (file.empty() && !args[i].empty() && args[i][0] != '-') {
-            file = args[i];
-        } else {
-            return UsageError(kUsage);
-        }
+    CCommandLine line("dbf");
+    line.AddOption({"index"}, "also the in-memory index by the field at POS (0 = the first field)", "POS");
+    if (auto rc = line.Parse(args, 1, 1)) return *rc;
+    const std::string& file = line.Files()[0];
+    std::optional<int> indexPosition;
+    if (auto text = line.Value("index")) {
+        indexPosition = ParseNumber(*text, 0, std::numeric_limits<int>::max());
+        if (!indexPosition) return line.UsageError();
     }
-    if (file.empty()) return UsageError(kUsage);
     if (!CheckInputFile(file)) return kExitFile;
 
     CdBaseDocument table;
@@ -88,9 +86,12 @@ int RunDbf(const std::vector<std::string>& args) {
         return kExitFile;
     }
     const int fieldCount = table.GetFieldCount();
-    if (indexPosition >= fieldCount) {
-        std::cerr << "tarvex dbf: --index " << indexPosition << ": the table has " << fieldCount
-                  << " fields (positions 0.." << fieldCount - 1 << ")\n";
+    if (indexPosition && *indexPosition >= fieldCount) {
+        std::cerr << "tarvex dbf: "
+                  << commonstr::Args(clistr::kIndexPastLastField,
+                                     {std::to_string(*indexPosition), std::to_string(fieldCount),
+                                      std::to_string(fieldCount - 1)})
+                  << "\n";
         return kExitUsage;
     }
 
@@ -136,11 +137,13 @@ int RunDbf(const std::vector<std::string>& args) {
         out += "]}";
     }
     out += ']';
-    if (indexPosition >= 0) {
-        if (table.BuildIndex(indexPosition) < 0 && types[indexPosition] != 'C' &&
-            types[indexPosition] != 'N') {
-            std::cerr << "tarvex dbf: --index " << indexPosition << ": field type '" << types[indexPosition]
-                      << "' cannot be indexed (C or N)\n";
+    if (indexPosition) {
+        const char type = types[*indexPosition];
+        if (table.BuildIndex(*indexPosition) < 0 && type != 'C' && type != 'N') {
+            std::cerr << "tarvex dbf: "
+                      << commonstr::Args(clistr::kIndexWrongType,
+                                         {std::to_string(*indexPosition), std::string(1, type)})
+                      << "\n";
             return kExitUsage;
         }
         out += ",\"index\":[";

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "CommandLine.h"
 #include "Commands.h"
 #include "Json.h"
 #include "core/app/SettingsKeys.h"
@@ -76,30 +77,25 @@ std::string DumpJson(const CDV1_Doc& doc, const FdvReadInfo& info) {
 }
 
 int RunNewDv1(const std::vector<std::string>& args) {
-    static const std::string usage = "new-dv1 OUT";
-    if (args.size() != 1 || args[0].starts_with("-")) return UsageError(usage);
+    CCommandLine line("new-dv1");
+    if (auto rc = line.Parse(args, 1, 1)) return *rc;
     CDV1_Doc doc;
     doc.OnNewDocument();
-    return Save(args[0], doc);
+    return Save(line.Files()[0], doc);
 }
 
 int RunRecalc(const std::vector<std::string>& args) {
-    static const std::string usage = "recalc [--flag-11a 0|1] IN.fdv [OUT.fdv]";
-    int flag = -1;
-    std::vector<std::string> files;
-    for (size_t i = 0; i < args.size(); ++i) {
-        if (args[i] == "--flag-11a") {
-            if (i + 1 >= args.size() || (args[i + 1] != "0" && args[i + 1] != "1")) return UsageError(usage);
-            flag = args[++i][0] - '0';
-        } else if (args[i].starts_with("-")) {
-            return UsageError(usage);
-        } else {
-            files.push_back(args[i]);
-        }
+    CCommandLine line("recalc");
+    line.AddOption({"flag-11a"}, "\"Flag_DV1_11a\" for this run (default: the profile store's)", "0|1");
+    if (auto rc = line.Parse(args, 1, 2)) return *rc;
+    const std::vector<std::string>& files = line.Files();
+    std::optional<int> flag;
+    if (auto text = line.Value("flag-11a")) {
+        flag = ParseNumber(*text, 0, 1);
+        if (!flag) return line.UsageError();
     }
-    if (files.empty() || files.size() > 2) return UsageError(usage);
     if (!CheckInputFile(files[0])) return kExitFile;
-    if (flag < 0) {
+    if (!flag) {
         // The same profile store as the program's.
         QSettingsProfile profile(QSettingsProfile::Area::Profile);
         flag = settings::Get(profile, settings::kDV1Form, settings::kFlagDV1_11a);
@@ -107,7 +103,7 @@ int RunRecalc(const std::vector<std::string>& args) {
 
     CDV1_Doc doc;
     if (!LoadForSave(files[0], doc)) return kExitFile;
-    for (const dv1::Dv1NotAnAmount& n : dv1::CalculatePages(doc, flag))
+    for (const dv1::Dv1NotAnAmount& n : dv1::CalculatePages(doc, *flag))
         std::cerr << "tarvex: " << files[0] << ": " << dv1::NotAnAmountText(n) << "\n";
     return Save(files.back(), doc);
 }

@@ -6,7 +6,7 @@
 
 namespace tarvex::cli {
 
-struct PageArgs;
+struct RenderArgs;
 struct PdfArgs;
 
 // True for a ".fdv" name (any case) and for a file that begins with the signature of a D.V.1
@@ -17,7 +17,7 @@ int ConvertFdv(const std::string& in, const std::string& out);
 
 // layout dv1, render and pdf of a D.V.1 file (Dv1PageCommands.cpp).
 int LayoutDv1();
-int RenderDv1(const PageArgs& args);
-int PdfDv1(PdfArgs args);
+int RenderDv1(const RenderArgs& args);
+int PdfDv1(const PdfArgs& args);
 
 }  // namespace tarvex::cli

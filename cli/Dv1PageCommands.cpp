@@ -2,9 +2,7 @@
 // page as PNG and a printed page as PDF, through the same renderer and print composition as the
 // program.
 
-#include <QBuffer>
 #include <QImage>
-#include <QImageWriter>
 #include <iostream>
 #include <string>
 
@@ -16,7 +14,6 @@
 #include "core/dv1/Dv1Doc.h"
 #include "core/dv1/Dv1Geometry.h"
 #include "core/dv1/FdvFormat.h"
-#include "render/app/OutputFile.h"
 #include "render/app/QSettingsProfile.h"
 #include "render/dv1/Dv1PageRenderer.h"
 #include "render/dv1/Dv1PrintSource.h"
@@ -86,32 +83,26 @@ std::string Geometry(Dv1PageKind kind) {
     return out;
 }
 
-// The user's settings and the document, refused as the program refuses to open it; the page
-// must exist.
+// The user's settings and the document, refused as the program refuses to open it.
 struct Dv1PageJob {
     std::unique_ptr<QSettingsProfile> profile;
     std::unique_ptr<CDV1_Doc> doc;
 };
 
-int LoadDv1PageJob(const PageArgs& args, Dv1PageJob& job) {
+std::optional<int> LoadDv1PageJob(const std::string& file, Dv1PageJob& job) {
     job.profile = std::make_unique<QSettingsProfile>(QSettingsProfile::Area::Profile);
     job.doc = std::make_unique<CDV1_Doc>();
     std::string error;
     FdvReadInfo info;
-    if (!LoadFdvFile(ArgPath(args.in), *job.doc, error, &info)) {
-        std::cerr << "tarvex: " << args.in << ": " << error << "\n";
+    if (!LoadFdvFile(ArgPath(file), *job.doc, error, &info)) {
+        std::cerr << "tarvex: " << file << ": " << error << "\n";
         return kExitFile;
     }
     if (const int message = FdvOpenMessage(*job.doc, info); message != 0) {
-        std::cerr << "tarvex: " << args.in << ": " << ToUtf8(FdvLoadMessageText(message)) << "\n";
+        std::cerr << "tarvex: " << file << ": " << ToUtf8(FdvLoadMessageText(message)) << "\n";
         return kExitFile;
     }
-    const int pages = job.doc->Store().GetPageCount();
-    if (args.page > pages) {
-        std::cerr << "tarvex: " << args.in << ": the document has " << pages << " pages\n";
-        return kExitUsage;
-    }
-    return -1;
+    return std::nullopt;
 }
 
 }  // namespace
@@ -122,38 +113,20 @@ int LayoutDv1() {
     return kExitOk;
 }
 
-int RenderDv1(const PageArgs& a) {
+int RenderDv1(const RenderArgs& a) {
     Dv1PageJob job;
-    if (int rc = LoadDv1PageJob(a, job); rc >= 0) return rc;
-    const Dv1RenderOptions o = Dv1RenderOptionsFromSettings(*job.profile, a.option);
+    if (auto rc = LoadDv1PageJob(a.in, job)) return *rc;
+    if (auto rc = CheckPages(a.in, a.page, a.page, job.doc->Store().GetPageCount())) return *rc;
+    const Dv1RenderOptions o = Dv1RenderOptionsFromSettings(*job.profile, a.zoom);
     CDv1PageRenderer renderer;
-    renderer.Prepare(job.profile.get(), a.option);
-    const QImage image = RenderDv1PageImage(renderer, *job.doc, a.page, o, *job.profile, kScreenDpi);
-    // Encoded in memory and saved as a document is saved: a failed write keeps the old picture.
-    QByteArray png;
-    QBuffer buffer(&png);
-    buffer.open(QIODevice::WriteOnly);
-    QImageWriter writer(&buffer, "png");
-    if (!writer.write(image)) {
-        std::cerr << "tarvex: " << a.out << ": " << writer.errorString().toStdString() << "\n";
-        return kExitFile;
-    }
-    QString error;
-    if (!WriteOutputFile(ArgPath(a.out), png, error)) {
-        std::cerr << "tarvex: " << error.toStdString() << "\n";
-        return kExitFile;
-    }
-    return kExitOk;
+    renderer.Prepare(job.profile.get(), a.zoom);
+    return WritePng(RenderDv1PageImage(renderer, *job.doc, a.page, o, *job.profile, kScreenDpi), a.out);
 }
 
-int PdfDv1(PdfArgs a) {
-    PageArgs load;
-    load.in = a.in;
-    load.out = a.out;
+int PdfDv1(const PdfArgs& a) {
     Dv1PageJob job;
-    if (int rc = LoadDv1PageJob(load, job); rc >= 0) return rc;
-    if (int rc = ResolvePdfPages(a, job.doc->Store().GetPageCount()); rc >= 0) return rc;
-    return WritePdf(a, CDv1PrintSource(*job.doc, *job.profile));
+    if (auto rc = LoadDv1PageJob(a.in, job)) return *rc;
+    return PrintPdf(a, CDv1PrintSource(*job.doc, *job.profile), job.doc->Store().GetPageCount());
 }
 
 }  // namespace tarvex::cli

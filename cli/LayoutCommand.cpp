@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "CommandLine.h"
 #include "Commands.h"
 #include "Dv1Commands.h"
 #include "Json.h"
@@ -65,8 +66,11 @@ std::string Sheet(SadSheet sheet) {
 }
 
 int RunLayout(const std::vector<std::string>& args) {
-    if (args.size() == 1 && args[0] == "dv1") return LayoutDv1();
-    if (args.size() != 1 || args[0] != "sad") return UsageError(kUsage);
+    CCommandLine line("layout");
+    if (auto rc = line.Parse(args, 1, 1)) return *rc;
+    const std::string& form = line.Files()[0];
+    if (form == "dv1") return LayoutDv1();
+    if (form != "sad") return line.UsageError();
     std::cout << "{\"sheets\":[" << Sheet(SadSheet::First) << "," << Sheet(SadSheet::Continuation) << "]}\n";
     return kExitOk;
 }

@@ -1,14 +1,16 @@
 #pragma once
-// What `tarvex pdf` and `tarvex render` share: the arguments FILE [--page N] [--OPTION V] -o OUT,
-// a GUI application without a display, and reading the document as the program opens it.
+// What `tarvex pdf` and `tarvex render` share: a GUI application without a display, reading the
+// document as the program opens it, the check of the pages asked for, and the output files.
 
 #include <QGuiApplication>
 #include <memory>
+#include <optional>
 #include <string>
-#include <vector>
 
 #include "core/formview/FieldDefinitions.h"
 #include "core/sad/EinheitspapierDoc.h"
+
+class QImage;
 
 namespace tarvex {
 class IPrintPageSource;
@@ -17,42 +19,47 @@ class QSettingsProfile;
 
 namespace tarvex::cli {
 
-struct PageArgs {
+// `tarvex render`: FILE [--page N] [--zoom Z] -o OUT.png.
+struct RenderArgs {
     std::string in, out;
     int page = 1;
-    int option = 0;  // the value of the command's own option
+    int zoom = 10;
 };
-
-// Parses the arguments; returns -1 when they are fine, otherwise the exit code (usage printed).
-int ParsePageArgs(const std::vector<std::string>& args, const char* usage, const char* option, int min,
-                  int max, PageArgs& out);
 
 // `tarvex pdf`: FILE [--pages all|N|N-M] [--page N] [--with-form] [--copies K] -o OUT.pdf. The
 // form of FILE does not matter here; the command picks the form by the file.
 struct PdfArgs {
     std::string in, out;
-    int first = 1, last = 1;  // last 0: up to the last page ("all")
+    int first = 1;
+    std::optional<int> last = 1;  // no value: up to the last page ("all")
     bool withForm = false;
     int copies = 1;
 };
-// Parses the arguments; returns -1 when they are fine, otherwise the exit code (usage printed).
-int ParsePdfArgs(const std::vector<std::string>& args, const char* usage, PdfArgs& out);
-// The range against the document's page count; -1 when it fits, else the exit code (message printed).
-int ResolvePdfPages(PdfArgs& args, int pageCount);
-// Prints the pages of any form into the PDF file; the exit code.
-int WritePdf(const PdfArgs& args, const IPrintPageSource& source);
+
+// The pages first..last against the document's page count. When they are not all there, the
+// message is printed and the exit code is returned.
+std::optional<int> CheckPages(const std::string& file, int first, int last, int pageCount);
+
+// Prints the pages of any form into the PDF file after checking them against pageCount; the
+// exit code.
+int PrintPdf(const PdfArgs& args, const IPrintPageSource& source, int pageCount);
+
+// Encodes the picture in memory and saves it as a document is saved, so a failed write keeps the
+// old picture; the exit code.
+int WritePng(const QImage& image, const std::string& out);
 
 // Fonts, painting and the PDF writer need a GUI application; offscreen unless a platform is set.
 std::unique_ptr<QGuiApplication> MakeOffscreenApplication();
 
-// The user's settings, the field definitions and the document with the page to output.
+// The user's settings, the field definitions and the document with the pages to output.
 struct PageJob {
     std::unique_ptr<QSettingsProfile> profile;
     std::unique_ptr<QSettingsProfile> programArea;
     CFieldDefinitions definitions;
     std::unique_ptr<CEinheitspapierDoc> doc;
 };
-// Returns -1 when the document is read and has the page, otherwise the exit code (message printed).
-int LoadPageJob(const PageArgs& args, PageJob& job);
+// Reads the SAD file as the program opens it. When it cannot be read or is refused, the message
+// is printed and the exit code is returned.
+std::optional<int> LoadPageJob(const std::string& file, PageJob& job);
 
 }  // namespace tarvex::cli

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "CommandLine.h"
 #include "Commands.h"
 #include "Dv1Commands.h"
 #include "Json.h"
@@ -63,16 +64,17 @@ std::string DumpJson(const CEinheitspapierDoc& doc, const AefReadInfo& info) {
 }
 
 int RunDump(const std::vector<std::string>& args) {
-    static const std::string usage = "dump FILE";
-    if (args.size() != 1 || args[0].starts_with("-")) return UsageError(usage);
-    if (!CheckInputFile(args[0])) return kExitFile;
-    if (IsFdvFile(args[0])) return DumpFdv(args[0]);
+    CCommandLine line("dump");
+    if (auto rc = line.Parse(args, 1, 1)) return *rc;
+    const std::string& file = line.Files()[0];
+    if (!CheckInputFile(file)) return kExitFile;
+    if (IsFdvFile(file)) return DumpFdv(file);
     CEinheitspapierDoc doc(&UserProfile());
     AefReadInfo info;
-    if (!Load(args[0], doc, &info)) return kExitFile;
+    if (!Load(file, doc, &info)) return kExitFile;
     std::cout << DumpJson(doc, info) << std::flush;
     if (doc.m_nLoadStatus != 0) {
-        std::cerr << "tarvex: " << args[0] << ": " << Utf8(SadLoadStatusMessage(doc.m_nLoadStatus)) << "\n";
+        std::cerr << "tarvex: " << file << ": " << Utf8(SadLoadStatusMessage(doc.m_nLoadStatus)) << "\n";
         return kExitFile;
     }
     return kExitOk;
@@ -88,38 +90,33 @@ int Save(const std::string& file, CEinheitspapierDoc& doc) {
 }
 
 int RunConvert(const std::vector<std::string>& args) {
-    static const std::string usage = "convert IN OUT";
-    if (args.size() != 2 || args[0].starts_with("-") || args[1].starts_with("-")) return UsageError(usage);
-    if (!CheckInputFile(args[0])) return kExitFile;
-    if (IsFdvFile(args[0])) return ConvertFdv(args[0], args[1]);
+    CCommandLine line("convert");
+    if (auto rc = line.Parse(args, 2, 2)) return *rc;
+    const std::string& in = line.Files()[0];
+    const std::string& out = line.Files()[1];
+    if (!CheckInputFile(in)) return kExitFile;
+    if (IsFdvFile(in)) return ConvertFdv(in, out);
     CEinheitspapierDoc doc(&UserProfile());
-    if (!Load(args[0], doc, nullptr)) return kExitFile;
+    if (!Load(in, doc, nullptr)) return kExitFile;
     if (doc.m_nLoadStatus != 0) {
-        std::cerr << "tarvex: " << args[0] << ": " << Utf8(SadLoadStatusMessage(doc.m_nLoadStatus)) << "\n";
+        std::cerr << "tarvex: " << in << ": " << Utf8(SadLoadStatusMessage(doc.m_nLoadStatus)) << "\n";
         return kExitFile;
     }
-    return Save(args[1], doc);
+    return Save(out, doc);
 }
 
 int RunNewSad(const std::vector<std::string>& args) {
-    static const std::string usage =
-        "new-sad [--variant N] OUT   (N: 0 = 0737/0738, 1 = 0747/0748, "
-        "2 = 0777/0778, 3 = 0779/0780)";
+    CCommandLine line("new-sad");
+    line.AddOption({"variant"},
+                   "the form: 0 = 0737/0738 (default), 1 = 0747/0748, 2 = 0777/0778, 3 = 0779/0780", "N");
+    if (auto rc = line.Parse(args, 1, 1)) return *rc;
     int variant = 0;  // the program's current form variant when nothing was chosen yet
-    std::string out;
-    for (size_t i = 0; i < args.size(); ++i) {
-        if (args[i] == "--variant") {
-            if (i + 1 >= args.size()) return UsageError(usage);
-            const std::string& v = args[++i];
-            if (v.size() != 1 || v[0] < '0' || v[0] > '3') return UsageError(usage);
-            variant = v[0] - '0';
-        } else if (args[i].starts_with("-") || !out.empty()) {
-            return UsageError(usage);
-        } else {
-            out = args[i];
-        }
+    if (auto text = line.Value("variant")) {
+        const auto n = ParseNumber(*text, 0, 3);
+        if (!n) return line.UsageError();
+        variant = *n;
     }
-    if (out.empty()) return UsageError(usage);
+    const std::string& out = line.Files()[0];
 
     Profile& profile = UserProfile();
     CEinheitspapierDoc doc(&profile);

@@ -2,6 +2,7 @@
 #include <string>
 #include <vector>
 
+#include "CliStrings.h"
 #include "Commands.h"
 #include "core/app/Version.h"
 #include "core/common/CommonStrings.h"
@@ -40,15 +41,18 @@ void PrintHelp() {
     for (const auto& c : tarvex::cli::Registry()) {
         std::cout << "  " << c.usage << "\n      " << c.summary << "\n";
     }
-    std::cout << "  --help\n      this text\n  --version\n      the program version\n";
+    std::cout << "  --help\n      this text; tarvex COMMAND --help: the command's options\n"
+                 "  --version\n      the program version\n";
 }
 
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    using namespace tarvex;
     using namespace tarvex::cli;
     std::vector<std::string> args(argv + 1, argv + argc);
-    if (args.empty()) return UsageError("COMMAND [ARGS] (tarvex --help lists the commands)");
+    const std::string usage = std::string("COMMAND [ARGS] ") + clistr::kSeeHelp;
+    if (args.empty()) return UsageError(usage);
     if (args[0] == "--help" || args[0] == "-h") {
         PrintHelp();
         return kExitOk;
@@ -63,6 +67,6 @@ int main(int argc, char* argv[]) {
             return c.run(args);
         }
     }
-    std::cerr << "tarvex: unknown command '" << args[0] << "'\n";
-    return UsageError("COMMAND [ARGS] (tarvex --help lists the commands)");
+    std::cerr << "tarvex: " << commonstr::Args(clistr::kUnknownCommand, {args[0]}) << "\n";
+    return UsageError(usage);
 }
