@@ -50,6 +50,18 @@ public:
         return true;
     }
 
+    // A country whose name has a field of its own beside the code's; the caret ends on caretField.
+    bool NamedCountry(int mode, int nameField, int codeField, bool namePreset, int caretField) {
+        std::u16string name = namePreset ? Text(nameField) : std::u16string();
+        std::u16string code = Text(codeField);
+        if (!m_host.RunCountry(mode, name, code)) return true;
+        if (!name.empty()) Write(nameField, name);
+        WriteCode(codeField, code);
+        m_store.ActivateField(caretField, 0);
+        Next();
+        return true;
+    }
+
     // A dialog that takes the box text and hands back the new one.
     bool BoxText(bool (ISadEditHost::*run)(std::u16string&), int field) {
         std::u16string text = Text(field);
@@ -125,14 +137,7 @@ bool CodeDefaults::Box54(int) {
 }
 
 bool CodeDefaults::Box15(int) {
-    std::u16string name = Text(kFieldBox15Text);
-    std::u16string code = Text(kFieldBox15a);
-    if (!m_host.RunCountry(kModeDispatch, name, code)) return true;
-    if (!name.empty()) Write(kFieldBox15Text, name);
-    WriteCode(kFieldBox15a, code);
-    m_store.ActivateField(kFieldBox15a, 0);
-    Next();
-    return true;
+    return NamedCountry(kModeDispatch, kFieldBox15Text, kFieldBox15a, true, kFieldBox15a);
 }
 
 bool CodeDefaults::Box16(int) {
@@ -145,14 +150,7 @@ bool CodeDefaults::Box16(int) {
 }
 
 bool CodeDefaults::Box17(int field) {
-    std::u16string name;
-    std::u16string code = Text(kFieldBox17a);
-    if (!m_host.RunCountry(kModeDestination, name, code)) return true;
-    if (!name.empty()) Write(kFieldBox17Text, name);
-    WriteCode(kFieldBox17a, code);
-    m_store.ActivateField(field, 0);
-    Next();
-    return true;
+    return NamedCountry(kModeDestination, kFieldBox17Text, kFieldBox17a, false, field);
 }
 
 bool CodeDefaults::Box24(int) {
