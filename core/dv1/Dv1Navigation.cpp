@@ -4,6 +4,7 @@
 
 #include "core/app/Profile.h"
 #include "core/app/SettingsKeys.h"
+#include "core/common/HelpContexts.h"
 #include "core/dv1/Dv1Doc.h"
 #include "core/dv1/Dv1Strings.h"
 #include "core/sad/SadEditStrings.h"
@@ -12,8 +13,10 @@ namespace tarvex {
 namespace {
 
 constexpr int kLastFrontField = kDv1Fields1 - 1;  // 11
-constexpr int kFrontHelp[kDv1Fields1] = {300, 302, 301, 301, 303, 304, 305, 306, 307, 308, 309, 310};
-constexpr int kContinuationHelp = 312;
+constexpr int kFrontHelp[kDv1Fields1] = {help::kDv1Form,  help::Dv1Box(2), help::Dv1Box(1), help::Dv1Box(1),
+                                         help::Dv1Box(3), help::Dv1Box(4), help::Dv1Box(5), help::Dv1Box(6),
+                                         help::Dv1Box(7), help::Dv1Box(8), help::Dv1Box(9), help::Dv1Box(10)};
+constexpr int kContinuationHelp = help::kDv1Continuation;
 
 // The field whose details belong to each question row (7 (a)-(c), 8 (a)-(b), 9 (a)-(b)).
 constexpr int kQuestionField[7] = {7, 7, 7, 8, 8, 9, 9};

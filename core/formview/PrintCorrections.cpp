@@ -6,6 +6,7 @@
 
 #include "core/app/Profile.h"
 #include "core/app/SettingsKeys.h"
+#include "core/common/HelpContexts.h"
 #include "core/common/TextCodec.h"
 #include "core/formview/FormViewStrings.h"
 
@@ -219,7 +220,7 @@ std::u16string PrintDialogCaption(int kind) {
 }
 
 int PrintDialogHelpContext(int kind) {
-    return kind == 0 ? 123 : 124;
+    return kind == 0 ? help::kPrintSad : help::kPrintDv1;
 }
 
 void StorePrinterChoice(Profile& profile, int kind, bool reuse, const std::u16string& device) {

@@ -7,37 +7,11 @@
 #include "core/app/SettingsKeys.h"
 #include "core/common/TextCodec.h"
 #include "core/sad/BoxInput.h"
+#include "core/sad/SadFields.h"
 #include "core/sad/SadNavigation.h"
 
 namespace tarvex {
 namespace {
-
-// First-sheet fields by box.
-constexpr int kBox1A = 0;
-constexpr int kBox11 = 21;
-constexpr int kBox12 = 22;
-constexpr int kBox15Text = 26;
-constexpr int kBox15A = 27;
-constexpr int kBox17A = 29;
-constexpr int kBox17B = 30;
-constexpr int kBox16 = 31;
-constexpr int kBox17Text = 32;
-constexpr int kBox18B = 34;
-constexpr int kBox19 = 35;
-constexpr int kBox20 = 36;
-constexpr int kBox21B = 39;
-constexpr int kBox22A = 40;
-constexpr int kBox24A = 43;
-constexpr int kBox24B = 44;
-constexpr int kBox25 = 45;
-constexpr int kBox26 = 46;
-constexpr int kBox29 = 50;
-constexpr int kBox34A = 59;
-constexpr int kBox34B = 60;
-constexpr int kBox36 = 62;
-constexpr int kBox54 = 96;
-// Continuation sheet: boxes 34 A and 34 B of the three goods items.
-constexpr int kContBox34A[3] = {18, 39, 60};
 
 // Country dialog modes (window titles).
 constexpr int kModeDestination = 1;
@@ -45,14 +19,6 @@ constexpr int kModeOrigin = 2;
 constexpr int kModeDispatch = 3;
 constexpr int kModeProduction = 4;
 constexpr int kModeCodes = 0;
-
-bool IsContBox34A(int field) {
-    return field == kContBox34A[0] || field == kContBox34A[1] || field == kContBox34A[2];
-}
-
-bool IsContBox34B(int field) {
-    return IsContBox34A(field - 1);
-}
 
 class CodeDefaults {
 public:
@@ -84,6 +50,18 @@ public:
         return true;
     }
 
+    // A country whose name has a field of its own beside the code's; the caret ends on caretField.
+    bool NamedCountry(int mode, int nameField, int codeField, bool namePreset, int caretField) {
+        std::u16string name = namePreset ? Text(nameField) : std::u16string();
+        std::u16string code = Text(codeField);
+        if (!m_host.RunCountry(mode, name, code)) return true;
+        if (!name.empty()) Write(nameField, name);
+        WriteCode(codeField, code);
+        m_store.ActivateField(caretField, 0);
+        Next();
+        return true;
+    }
+
     // A dialog that takes the box text and hands back the new one.
     bool BoxText(bool (ISadEditHost::*run)(std::u16string&), int field) {
         std::u16string text = Text(field);
@@ -93,179 +71,160 @@ public:
         return true;
     }
 
-    bool Run(int page, int field);
+    template <int Mode>
+    bool CountryIn(int field) {
+        return Country(Mode, field);
+    }
+    template <bool (ISadEditHost::*Run)(std::u16string&)>
+    bool TextFrom(int field) {
+        return BoxText(Run, field);
+    }
+
+    // The boxes whose dialog fills more than the field F2 was pressed in.
+    bool Box1(int);
+    bool Box11(int);
+    bool Box15(int);
+    bool Box16(int);
+    bool Box17(int field);
+    bool Box24(int);
+    bool Box54(int);
 
 private:
-    bool Box1();
-    bool Box11();
-    bool Box54();
-
     CSadNavigation& m_nav;
     ISadEditHost& m_host;
     CFieldStore& m_store;
 };
 
-bool CodeDefaults::Box1() {
+bool CodeDefaults::Box1(int) {
     std::array<std::u16string, 3> texts;
     for (int i = 0; i < 3; ++i)
-        if (m_nav.IsShown(kBox1A + i, 1)) texts[static_cast<size_t>(i)] = Text(kBox1A + i);
+        if (m_nav.IsShown(kFieldBox1 + i, 1)) texts[static_cast<size_t>(i)] = Text(kFieldBox1 + i);
     if (!m_host.RunBox1(texts)) return true;
     for (int i = 0; i < 3; ++i) {
-        m_store.ActivateField(kBox1A + i, 0);
+        m_store.ActivateField(kFieldBox1 + i, 0);
         // A group without a selection keeps the box's text (the preset matched no button).
-        if (m_nav.IsShown(kBox1A + i, 1) && !texts[static_cast<size_t>(i)].empty())
+        if (m_nav.IsShown(kFieldBox1 + i, 1) && !texts[static_cast<size_t>(i)].empty())
             m_store.SetCurrentText(texts[static_cast<size_t>(i)]);
     }
     Next();
     return true;
 }
 
-bool CodeDefaults::Box11() {
+bool CodeDefaults::Box11(int) {
     std::u16string name;
-    std::u16string code = Text(kBox11);
+    std::u16string code = Text(kFieldBox11);
     if (!m_host.RunCountry(kModeProduction, name, code)) return true;
-    WriteCode(kBox11, code);
+    WriteCode(kFieldBox11, code);
     Profile* profile = m_nav.Doc().GetProfile();
     if (profile && settings::Get(*profile, settings::kSettings, settings::kField11bPrint) != 0 &&
         !name.empty())
-        Write(kBox12, name);
+        Write(kFieldBox12, name);
     Next();
     return true;
 }
 
-bool CodeDefaults::Box54() {
+bool CodeDefaults::Box54(int) {
     Profile* profile = m_nav.Doc().GetProfile();
     PlaceDateStart start;
     if (profile) start = PlaceDatePreset(*profile);
     if (!m_host.RunBox54(start.place, start.reuse)) return true;
     const CivilDate today = m_nav.Today();
-    Write(kBox54,
+    Write(kFieldBox54,
           profile ? PlaceDateAccept(*profile, start.place, start.reuse, today.day, today.month, today.year)
                   : PlaceDateText(start.place, today.day, today.month, today.year));
     Next();
     return true;
 }
 
-bool CodeDefaults::Run(int page, int field) {
-    if (page != 1) {
-        if (IsContBox34A(field)) return Country(kModeOrigin, field);
-        if (IsContBox34B(field)) return BoxText(&ISadEditHost::RunFederalState, field);
-        return false;
-    }
-    switch (field) {
-        case kBox1A:
-        case kBox1A + 1:
-        case kBox1A + 2:
-            return Box1();
-        case kBox11:
-            return Box11();
-        case kBox15Text:
-        case kBox15A: {
-            std::u16string name = Text(kBox15Text);
-            std::u16string code = Text(kBox15A);
-            if (!m_host.RunCountry(kModeDispatch, name, code)) return true;
-            if (!name.empty()) Write(kBox15Text, name);
-            WriteCode(kBox15A, code);
-            m_store.ActivateField(kBox15A, 0);
-            Next();
-            return true;
-        }
-        case kBox17A:
-        case kBox17Text: {
-            std::u16string name;
-            std::u16string code = Text(kBox17A);
-            if (!m_host.RunCountry(kModeDestination, name, code)) return true;
-            if (!name.empty()) Write(kBox17Text, name);
-            WriteCode(kBox17A, code);
-            m_store.ActivateField(field, 0);
-            Next();
-            return true;
-        }
-        case kBox16: {
-            std::u16string name = Text(kBox16);
-            std::u16string code;
-            if (!m_host.RunCountry(kModeOrigin, name, code)) return true;
-            if (!name.empty()) Write(kBox16, name);
-            Next();
-            return true;
-        }
-        case kBox18B:
-        case kBox21B:
-            return Country(kModeCodes, field);
-        case kBox34A:
-            return Country(kModeOrigin, field);
-        case kBox17B:
-        case kBox34B:
-            return BoxText(&ISadEditHost::RunFederalState, field);
-        case kBox22A:
-            return BoxText(&ISadEditHost::RunCurrency, field);
-        case kBox19:
-            return BoxText(&ISadEditHost::RunBox19, field);
-        case kBox20:
-            return BoxText(&ISadEditHost::RunBox20, field);
-        case kBox24A:
-        case kBox24B: {
-            std::u16string a = Text(kBox24A);
-            std::u16string b = Text(kBox24B);
-            if (!m_host.RunBox24(a, b)) return true;
-            WriteCode(kBox24A, a);
-            WriteCode(kBox24B, b);
-            m_store.ActivateField(kBox24B, 0);
-            Next();
-            return true;
-        }
-        case kBox25:
-        case kBox26:
-            return BoxText(&ISadEditHost::RunBox25, field);
-        case kBox29:
-            return BoxText(&ISadEditHost::RunBox29, field);
-        case kBox36:
-            return BoxText(&ISadEditHost::RunBox36, field);
-        case kBox54:
-            return Box54();
-        default:
-            return false;
-    }
+bool CodeDefaults::Box15(int) {
+    return NamedCountry(kModeDispatch, kFieldBox15Text, kFieldBox15a, true, kFieldBox15a);
+}
+
+bool CodeDefaults::Box16(int) {
+    std::u16string name = Text(kFieldBox16);
+    std::u16string code;
+    if (!m_host.RunCountry(kModeOrigin, name, code)) return true;
+    if (!name.empty()) Write(kFieldBox16, name);
+    Next();
+    return true;
+}
+
+bool CodeDefaults::Box17(int field) {
+    return NamedCountry(kModeDestination, kFieldBox17Text, kFieldBox17a, false, field);
+}
+
+bool CodeDefaults::Box24(int) {
+    std::u16string a = Text(kFieldBox24a);
+    std::u16string b = Text(kFieldBox24b);
+    if (!m_host.RunBox24(a, b)) return true;
+    WriteCode(kFieldBox24a, a);
+    WriteCode(kFieldBox24b, b);
+    m_store.ActivateField(kFieldBox24b, 0);
+    Next();
+    return true;
+}
+
+// F2 on a box served by a code list or box dialog: which field, on which sheet, does what.
+struct F2Entry {
+    bool firstSheet;
+    int field;
+    bool (CodeDefaults::*run)(int field);
+};
+
+constexpr auto kFederalState = &CodeDefaults::TextFrom<&ISadEditHost::RunFederalState>;
+constexpr auto kTransport = &CodeDefaults::TextFrom<&ISadEditHost::RunBox25>;
+
+constexpr F2Entry kF2Dialogs[] = {
+    {true, kFieldBox1, &CodeDefaults::Box1},
+    {true, kFieldBox1 + 1, &CodeDefaults::Box1},
+    {true, kFieldBox1 + 2, &CodeDefaults::Box1},
+    {true, kFieldBox11, &CodeDefaults::Box11},
+    {true, kFieldBox15Text, &CodeDefaults::Box15},
+    {true, kFieldBox15a, &CodeDefaults::Box15},
+    {true, kFieldBox16, &CodeDefaults::Box16},
+    {true, kFieldBox17a, &CodeDefaults::Box17},
+    {true, kFieldBox17b, kFederalState},
+    {true, kFieldBox17Text, &CodeDefaults::Box17},
+    {true, kFieldBox18b, &CodeDefaults::CountryIn<kModeCodes>},
+    {true, kFieldBox19, &CodeDefaults::TextFrom<&ISadEditHost::RunBox19>},
+    {true, kFieldBox20, &CodeDefaults::TextFrom<&ISadEditHost::RunBox20>},
+    {true, kFieldBox21b, &CodeDefaults::CountryIn<kModeCodes>},
+    {true, kFieldBox22a, &CodeDefaults::TextFrom<&ISadEditHost::RunCurrency>},
+    {true, kFieldBox24a, &CodeDefaults::Box24},
+    {true, kFieldBox24b, &CodeDefaults::Box24},
+    {true, kFieldBox25, kTransport},
+    {true, kFieldBox26, kTransport},
+    {true, kFieldBox29, &CodeDefaults::TextFrom<&ISadEditHost::RunBox29>},
+    {true, kFieldBox34a, &CodeDefaults::CountryIn<kModeOrigin>},
+    {true, kFieldBox34b, kFederalState},
+    {true, kFieldBox36, &CodeDefaults::TextFrom<&ISadEditHost::RunBox36>},
+    {true, kFieldBox54, &CodeDefaults::Box54},
+    // Continuation sheet: boxes 34 A and 34 B of the three goods items.
+    {false, ContFieldOfItem(0, kItemBox34a), &CodeDefaults::CountryIn<kModeOrigin>},
+    {false, ContFieldOfItem(1, kItemBox34a), &CodeDefaults::CountryIn<kModeOrigin>},
+    {false, ContFieldOfItem(2, kItemBox34a), &CodeDefaults::CountryIn<kModeOrigin>},
+    {false, ContFieldOfItem(0, kItemBox34b), kFederalState},
+    {false, ContFieldOfItem(1, kItemBox34b), kFederalState},
+    {false, ContFieldOfItem(2, kItemBox34b), kFederalState},
+};
+
+const F2Entry* FindF2Dialog(int page, int field) {
+    for (const F2Entry& e : kF2Dialogs)
+        if (e.firstSheet == (page == 1) && e.field == field) return &e;
+    return nullptr;
 }
 
 }  // namespace
 
 bool IsCodeDialogField(int page, int field) {
-    if (page != 1) return IsContBox34A(field) || IsContBox34B(field);
-    switch (field) {
-        case kBox1A:
-        case kBox1A + 1:
-        case kBox1A + 2:
-        case kBox11:
-        case kBox15Text:
-        case kBox15A:
-        case kBox16:
-        case kBox17A:
-        case kBox17B:
-        case kBox17Text:
-        case kBox18B:
-        case kBox19:
-        case kBox20:
-        case kBox21B:
-        case kBox22A:
-        case kBox24A:
-        case kBox24B:
-        case kBox25:
-        case kBox26:
-        case kBox29:
-        case kBox34A:
-        case kBox34B:
-        case kBox36:
-        case kBox54:
-            return true;
-        default:
-            return false;
-    }
+    return FindF2Dialog(page, field) != nullptr;
 }
 
 bool InsertCodeDefaults(CSadNavigation& nav, int page, int field) {
-    if (!IsCodeDialogField(page, field)) return false;
-    return CodeDefaults(nav).Run(page, field);
+    const F2Entry* entry = FindF2Dialog(page, field);
+    if (!entry) return false;
+    CodeDefaults defaults(nav);
+    return (defaults.*entry->run)(field);
 }
 
 }  // namespace tarvex

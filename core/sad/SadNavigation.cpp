@@ -5,6 +5,7 @@
 #include <string>
 
 #include "core/app/Profile.h"
+#include "core/common/HelpContexts.h"
 #include "core/common/TextCodec.h"
 #include "core/formview/DocumentState.h"
 #include "core/formview/FieldDefinitions.h"
@@ -43,17 +44,35 @@ constexpr std::array<int, 103> kFirstSheetBox = {
     50, 50, 0,  0,  0,  0,  0,  0,  51, 51, 51, 51, 51, 51, 52, 52, 52, 53, 54, 54, 0,  0,  0,  0,  0};
 
 // Help context of a field inside a continuation goods-item block, by offset from its base.
-constexpr std::array<int, 21> kGoodsItemContext = {431, 432, 433, 433, 433, 433, 433, 434, 434, 435, 436,
-                                                   437, 437, 438, 439, 440, 441, 444, 100, 100, 446};
+constexpr std::array<int, 21> kGoodsItemContext = {
+    help::SadBox(31), help::SadBox(32), help::SadBox(33), help::SadBox(33), help::SadBox(33),
+    help::SadBox(33), help::SadBox(33), help::SadBox(34), help::SadBox(34), help::SadBox(35),
+    help::SadBox(36), help::SadBox(37), help::SadBox(37), help::SadBox(38), help::SadBox(39),
+    help::SadBox(40), help::SadBox(41), help::SadBox(44), help::kOverview,  help::kOverview,
+    help::SadBox(46)};
 
-constexpr std::array<int, 31> kF2First = {0,  1,  2,  6,  10, 18, 21, 26, 27, 29, 30, 31, 32, 34, 35, 36,
-                                          39, 40, 43, 44, 45, 46, 50, 52, 59, 60, 62, 63, 64, 83, 96};
-constexpr std::array<int, 17> kF2Continuation = {4,  8,  11, 18, 19, 22, 23, 32, 39,
-                                                 40, 43, 44, 53, 60, 61, 64, 65};
+// F2 in a stamp date line or in box 37.
+bool IsDateField(int page, int field) {
+    return page == 1 ? (field == FieldStampA(4) || field == FieldStampC(4)) : field == ContFieldStampA(4);
+}
 
-template <size_t N>
-bool Contains(const std::array<int, N>& a, int v) {
-    return std::find(a.begin(), a.end(), v) != a.end();
+bool IsHelp505Field(int page, int field) {
+    if (page == 1) return field == kFieldBox37a || field == kFieldBox37b;
+    for (int item = 0; item < 3; ++item)
+        if (field == ContFieldOfItem(item, kItemBox37a) || field == ContFieldOfItem(item, kItemBox37b))
+            return true;
+    return false;
+}
+
+// F2 in the address boxes (2 and 8) and in box 31 of a goods item.
+bool IsAddressField(int page, int field) {
+    return page == 1 ? field == kFieldBox2 || field == kFieldBox8 : field == kContFieldBox2;
+}
+
+bool IsArticleField(int page, int field) {
+    return page == 1 ? field == kFieldBox31
+                     : field == ContFieldOfItem(0, kItemBox31) || field == ContFieldOfItem(1, kItemBox31) ||
+                           field == ContFieldOfItem(2, kItemBox31);
 }
 
 std::u16string DateText(const CivilDate& d) {
@@ -65,7 +84,7 @@ std::u16string DateText(const CivilDate& d) {
 int SadHelpContext(int page, int field) {
     if (field < 0) return 0;
     if (page == 1) {
-        if (field <= 102) {
+        if (field < static_cast<int>(kFirstSheetBox.size())) {
             const int box = kFirstSheetBox[static_cast<size_t>(field)];
             switch (box) {
                 case 0:
@@ -74,24 +93,25 @@ int SadHelpContext(int page, int field) {
                 case 12:
                 case 13:
                 case 28:
-                    return 100;
+                    return help::kOverview;
                 case 42:
-                    return 444;
+                    return help::SadBox(44);
                 default:
-                    return 400 + box;
+                    return help::SadBox(box);
             }
         }
-        return field <= 105 ? 100 : 0;
+        return field <= kTabEndFirst ? help::kOverview : 0;
     }
-    if (field <= 8) return 100;
-    if (field <= 10) return 403;
-    if (field <= 73) return kGoodsItemContext[static_cast<size_t>((field - 11) % 21)];
-    if (field <= 77) return 447;
+    if (field <= kContFieldBox2) return help::kOverview;
+    if (field <= kContFieldBox3b) return help::SadBox(3);
+    if (field < ContFieldOfItem(3, 0)) return kGoodsItemContext[static_cast<size_t>((field - 11) % 21)];
+    if (field <= kContFieldBox47Summary) return help::SadBox(47);
     return 0;
 }
 
 bool SadInsertDefaultsEnabled(int page, int field) {
-    return page == 1 ? Contains(kF2First, field) : Contains(kF2Continuation, field);
+    return IsDateField(page, field) || IsHelp505Field(page, field) || IsCodeDialogField(page, field) ||
+           IsAddressField(page, field) || IsArticleField(page, field);
 }
 
 StampText ThreeLineStampText(const std::u16string& dialogResult) {
@@ -219,8 +239,9 @@ void CSadNavigation::LeaveCurrentField(int target, int page, bool& skipCommitPas
         }
     } else if (F >= FieldStampA(2) && F <= FieldStampA(6) && P == 1) {
         // Stamp A lines 2 to 6 of the first sheet are repeated on the first continuation sheet.
-        s.SetFieldText(F - 2, s.GetCurrentText(), 2);
-        s.SetFieldFlags(F - 2, 2, s.GetFieldFlags(F, 1));
+        const int onPage2 = ContFieldStampA(F - FieldStampA(0));
+        s.SetFieldText(onPage2, s.GetCurrentText(), 2);
+        s.SetFieldFlags(onPage2, 2, s.GetFieldFlags(F, 1));
     }
     // "Nummer" of the first continuation sheet is mirrored in its stamp line 3. Later sheets
     // never receive a "Nummer"; copying theirs would wipe the reference number from the stamp.
@@ -244,7 +265,7 @@ void CSadNavigation::EnterFirstSheet(int target, int from) {
         return;
     }
     if (target == kFieldBox44) {
-        m_host.SetHelpContext(444);
+        m_host.SetHelpContext(help::SadBox(44));
         const int v = m_doc.m_nFormVariant;
         if (IsEditable(kFieldBox44, 1) && HasInputTaxBox(v)) {
             const std::u16string before = s.GetCurrentText();
@@ -272,7 +293,7 @@ void CSadNavigation::EnterFirstSheet(int target, int from) {
         }
     }
     if (target == kFieldBox47 && IsEditable(kFieldBox47, 1)) {
-        m_host.SetHelpContext(447);
+        m_host.SetHelpContext(help::SadBox(47));
         RunDutyDialog(kFieldBox47Table, 1);
         AfterEntryDialog(kFieldBox47, 1);
         return;
@@ -291,13 +312,13 @@ void CSadNavigation::EnterContinuation(int target, int from, int page) {
         return;
     }
     if (target >= kContFieldBox47 && target < kContFieldBox47 + 3) {
-        m_host.SetHelpContext(447);
+        m_host.SetHelpContext(help::SadBox(47));
         RunDutyDialog(ContFieldDutyTable(target - kContFieldBox47), current);
         AfterEntryDialog(target, current);
         return;
     }
     if (target == kContFieldBox47Summary) {
-        m_host.SetHelpContext(447);
+        m_host.SetHelpContext(help::SadBox(47));
         std::vector<std::u16string> values(22);
         for (int i = 0; i < 22; ++i)
             values[static_cast<size_t>(i)] = s.GetFieldText(kContFieldSummaryTable + i, current);
@@ -322,15 +343,17 @@ bool CSadNavigation::RunStampDialog(int target, int page, bool copyToPage2) {
     if (!m_host.RunTextInput3L(text)) return false;
     const StoreSnapshot before(s);
     const StampText st = ThreeLineStampText(text);
+    // Stamp A of the first sheet stands again on the first continuation sheet.
+    const int onPage2 = ContFieldStampA(target - FieldStampA(0));
     s.SetCurrentText(st.text);
-    if (copyToPage2) s.SetFieldText(target - 2, st.text, 2);
+    if (copyToPage2) s.SetFieldText(onPage2, st.text, 2);
     s.SetFontSize(target, page, st.sizeValue);
-    if (copyToPage2) s.SetFontSize(target - 2, 2, st.sizeValue);
+    if (copyToPage2) s.SetFontSize(onPage2, 2, st.sizeValue);
     s.SetCentred(target, page);
     s.SetBold(target, page);
     if (copyToPage2) {
-        s.SetCentred(target - 2, 2);
-        s.SetBold(target - 2, 2);
+        s.SetCentred(onPage2, 2);
+        s.SetBold(onPage2, 2);
     }
     if (before.Differs(s)) m_doc.SetModifiedFlag();
     return true;
@@ -390,7 +413,7 @@ void CSadNavigation::NextInputField() {
     const int steps = AnyEditable(V) ? kSadFields2 : 1;
     for (int step = 0; step < steps; ++step) {
         const int F = s.GetCurrentField();
-        const int target = V == 1 ? (F <= 104 ? F + 1 : 0) : (F <= 76 ? F + 1 : 0);
+        const int target = F < (V == 1 ? kTabEndFirst : kTabEndContinuation) ? F + 1 : 0;
         GoToField(target, V);
         if (IsEditable(s.GetCurrentField(), s.GetCurrentPage())) break;
     }
@@ -418,7 +441,8 @@ void CSadNavigation::PreviousInputField() {
             // there would pop up although the clerk only went back one field.
             target = -1;
             for (int f = V == 1 ? kTabEndFirst : kTabEndContinuation; f >= 0 && target < 0; --f)
-                if (IsEditable(f, V) && !OpensDialogOnEntry(f, V) && !(V == 1 && f == 70)) target = f;
+                if (IsEditable(f, V) && !OpensDialogOnEntry(f, V) && !(V == 1 && f == kFieldBox42))
+                    target = f;
             if (target < 0) return;
         }
         m_nDialogField = -1;
@@ -430,22 +454,10 @@ void CSadNavigation::PreviousInputField() {
     }
 }
 
-bool CSadNavigation::IsDateField(int page, int field) const {
-    return page == 1 ? (field == 6 || field == 83) : field == 4;
-}
-
-bool CSadNavigation::IsHelp505Field(int page, int field) const {
-    return page == 1
-               ? (field == 63 || field == 64)
-               : (field == 22 || field == 23 || field == 43 || field == 44 || field == 64 || field == 65);
-}
-
 bool CSadNavigation::CanInsertDefaults() const {
     const int V = m_host.CurrentPage();
     const int F = Store().GetCurrentField();
-    return SadInsertDefaultsEnabled(V, F) &&
-           (IsDateField(V, F) || IsHelp505Field(V, F) || IsCodeDialogField(V, F) || IsAddressField(V, F) ||
-            IsArticleField(V, F));
+    return SadInsertDefaultsEnabled(V, F);
 }
 
 bool CSadNavigation::OpensDialogOnEntry(int field, int page) const {
@@ -454,13 +466,14 @@ bool CSadNavigation::OpensDialogOnEntry(int field, int page) const {
     const bool stampA = ProfileInt(settings::kStampA) == 1;
     if (page == 1) {
         const int v = m_doc.m_nFormVariant;
-        if (field == 69) return v == 0 || v == 1 || v == 3;
-        if (field == 4 || field == 7 || field == 81 || field == 84)
+        if (field == kFieldBox44) return HasInputTaxBox(v);
+        if (field == FieldStampA(2) || field == FieldStampA(5) || field == FieldStampC(2) ||
+            field == FieldStampC(5))
             return stampLines && (stampA || ProfileInt(settings::kStampC) == 1);
-        return field == 73;
+        return field == kFieldBox47;
     }
-    if (field == 2 || field == 5) return stampLines && stampA;
-    return field >= 74 && field <= 77;
+    if (field == ContFieldStampA(2) || field == ContFieldStampA(5)) return stampLines && stampA;
+    return field >= kContFieldBox47 && field <= kContFieldBox47Summary;
 }
 
 CSadNavigation::BoxTarget CSadNavigation::FindBox(std::u16string_view text, int item) const {
@@ -519,19 +532,11 @@ void CSadNavigation::InsertDefaults() {
         }
         return;
     }
-    if (IsHelp505Field(V, F)) m_host.ShowHelpContext(505);
+    if (IsHelp505Field(V, F)) m_host.ShowHelpContext(help::kSadProcedureCodes);
     if (InsertCodeDefaults(*this, V, F)) return;
     if (IsAddressField(V, F)) InsertAddress(V, F);
     if (IsArticleField(V, F)) InsertArticle(V, F);
     // The other rows open dialogs that are wired where those dialogs are built.
-}
-
-bool CSadNavigation::IsAddressField(int page, int field) const {
-    return page == 1 ? field == 10 || field == 18 : field == 8;
-}
-
-bool CSadNavigation::IsArticleField(int page, int field) const {
-    return page == 1 ? field == 52 : field == 11 || field == 32 || field == 53;
 }
 
 void CSadNavigation::InsertAddress(int page, int field) {
@@ -542,7 +547,7 @@ void CSadNavigation::InsertAddress(int page, int field) {
     s.SetCurrentText(address);
     if (page == 1) {
         // The number subfield of the box sits just before its address field.
-        s.ActivateField(field == 10 ? 9 : 17, 1);
+        s.ActivateField(field == kFieldBox2 ? kFieldBox2Number : kFieldBox8Number, 1);
     } else {
         PreviousInputField();
     }
@@ -558,18 +563,18 @@ void CSadNavigation::InsertArticle(int page, int field) {
     if (!m_host.RunArticleSelection(article)) return;
     s.SetCurrentText(article.description);
     if (page == 1) {
-        // Box 33 A-E are fields 54-58, box 34 A and B fields 59 and 60; box 32 (53) is left alone.
+        // Box 33 A-E, then box 34 A and B; box 32 is left alone.
         for (int k = 0; k < kArticleCodes; ++k) {
-            s.ActivateField(54 + k, 1);
+            s.ActivateField(kFieldBox33 + k, 1);
             s.SetCurrentText(article.codes[k]);
         }
         NextInputField();
     } else {
-        // On a continuation sheet box 33 A of the item is its box 31 + 2, and box 35 follows 34 B.
+        // On a continuation sheet box 33 A of the item follows its box 31, and box 35 follows 34 B.
         // A box the field definitions do not let the caret enter (34 B by default) gets its code
         // directly: entering it would skip on to box 35 and put the code there.
         for (int k = 0; k < kArticleCodes; ++k) {
-            const int target = field + 2 + k;
+            const int target = field - kItemBox31 + kItemBox33 + k;
             if (IsEditable(target, s.GetCurrentPage())) {
                 GoToField(target, 0);
                 s.SetCurrentText(article.codes[k]);
@@ -577,7 +582,7 @@ void CSadNavigation::InsertArticle(int page, int field) {
                 PutText(target, s.GetCurrentPage(), article.codes[k]);
             }
         }
-        GoToField(field + 9, 0);
+        GoToField(field - kItemBox31 + kItemBox34b + 1, 0);
     }
     m_doc.SetModifiedFlag();
 }

@@ -158,12 +158,6 @@ private:
     bool RunStampDialog(int target, int page, bool copyToPage2);
     void RunDutyDialog(int base, int page);
     void SettleOnField(int target, int page, int from, int limit);
-    // F2 in a stamp date line or in box 37.
-    bool IsDateField(int page, int field) const;
-    bool IsHelp505Field(int page, int field) const;
-    // F2 in the address boxes (2 and 8) and in box 31 of a goods item.
-    bool IsAddressField(int page, int field) const;
-    bool IsArticleField(int page, int field) const;
     void InsertAddress(int page, int field);
     void InsertArticle(int page, int field);
     // After a dialog that opened on entering a field: on to the next input field, or, in a

@@ -10,6 +10,7 @@
 #include "core/dv1/Dv1Doc.h"
 #include "core/formview/FieldStore.h"
 #include "core/formview/FormZoom.h"
+#include "render/formview/EditTextColour.h"
 
 namespace tarvex {
 namespace {
@@ -208,8 +209,7 @@ Dv1RenderOptions Dv1RenderOptionsFromSettings(Profile& profile, int zoom) {
     Dv1RenderOptions o;
     o.zoom = zoom;
     o.greySurround = true;
-    const int c = settings::Get(profile, settings::kDV1Form, settings::kEditTextColor);  // 0x00BBGGRR
-    o.textColour = QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF);
+    o.textColour = EditTextColour(profile, settings::kDV1Form);
     return o;
 }
 

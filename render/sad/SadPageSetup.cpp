@@ -8,6 +8,7 @@
 #include "core/formview/FormZoom.h"
 #include "core/sad/EinheitspapierDoc.h"
 #include "core/sad/SadLayout.h"
+#include "render/formview/EditTextColour.h"
 
 namespace tarvex {
 namespace {
@@ -23,8 +24,7 @@ SadRenderOptions SadRenderOptionsFromSettings(Profile& profile, const CEinheitsp
     o.showCrossedOut = settings::Get(profile, kSection, settings::kEHShowXX) == 1;
     o.greySurround = true;
     o.markOverflow = true;
-    const int c = settings::Get(profile, kSection, settings::kEditTextColor);  // 0x00BBGGRR
-    o.textColour = QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF);
+    o.textColour = EditTextColour(profile, kSection);
     o.definitions = definitions;
     return o;
 }

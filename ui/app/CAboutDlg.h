@@ -5,6 +5,8 @@
 #include <QDialog>
 #include <functional>
 
+#include "core/common/HelpContexts.h"
+
 class QLabel;
 class QPlainTextEdit;
 class QPushButton;
@@ -14,7 +16,7 @@ namespace tarvex {
 class CAboutDlg : public QDialog {
     Q_OBJECT
 public:
-    static constexpr int kHelpContext = 101;
+    static constexpr int kHelpContext = help::kAbout;
 
     explicit CAboutDlg(const QString& version, QWidget* parent = nullptr);
 

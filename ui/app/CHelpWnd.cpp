@@ -14,6 +14,7 @@
 #include <QVBoxLayout>
 
 #include "core/app/ShellStrings.h"
+#include "core/common/HelpContexts.h"
 #include "ui/app/HelpPages.h"
 #include "ui/app/QtText.h"
 
@@ -80,7 +81,7 @@ CHelpWnd::CHelpWnd(QWidget* home) : QWidget(home, Qt::Window), m_home(home), m_o
     connect(m_browser, &QTextBrowser::sourceChanged, this, &CHelpWnd::SourceChanged);
     connect(m_back, &QPushButton::clicked, m_browser, &QTextBrowser::backward);
     connect(m_forward, &QPushButton::clicked, m_browser, &QTextBrowser::forward);
-    connect(overview, &QPushButton::clicked, this, [this] { ShowContext(100); });
+    connect(overview, &QPushButton::clicked, this, [this] { ShowContext(help::kOverview); });
     connect(close, &QPushButton::clicked, this, &QWidget::close);
     auto open = [this](QListWidgetItem* item) {
         if (item && item->data(Qt::UserRole).toInt() != CurrentContext())

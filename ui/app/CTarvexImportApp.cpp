@@ -25,6 +25,7 @@
 #include "core/app/ShellCommands.h"
 #include "core/app/ShellStrings.h"
 #include "core/app/Version.h"
+#include "core/common/HelpContexts.h"
 #include "core/common/TextCodec.h"
 #include "core/dv1/Dv1Doc.h"
 #include "core/dv1/FdvFormat.h"
@@ -61,8 +62,8 @@ namespace tarvex {
 namespace {
 
 // Help contexts of the shell's own dialogs.
-constexpr int kHelpOpen = 121;
-constexpr int kHelpPrintSetup = 122;
+constexpr int kHelpOpen = help::kOpen;
+constexpr int kHelpPrintSetup = help::kPrinterSetup;
 
 }  // namespace
 
@@ -991,7 +992,7 @@ void CTarvexImportApp::OnHelp() {
 }
 
 void CTarvexImportApp::OnHelpContents() {
-    ShowHelpContext(100);
+    ShowHelpContext(help::kOverview);
 }
 
 void CTarvexImportApp::OnHomepage() {

@@ -14,6 +14,7 @@
 
 #include "core/app/RegeditManagment.h"
 #include "core/app/StartupRules.h"
+#include "core/common/HelpContexts.h"
 #include "core/formview/FieldDefinitions.h"
 #include "ui/sad/SadViewEnvironment.h"
 
@@ -45,7 +46,7 @@ public:
 
     // --- members read by other parts
     int m_nLanguage = 0;
-    int m_nHelpContext = 100;
+    int m_nHelpContext = help::kOverview;
     bool m_bSkipExitSave = false;
     int m_nFormVariant = 0;
     // Where the last PDF file of a print job went; the next job proposes that folder.

@@ -8,6 +8,7 @@
 #include <algorithm>
 
 #include "core/app/ShellStrings.h"
+#include "core/common/HelpContexts.h"
 #include "core/formview/PrintCorrections.h"
 #include "ui/app/CMainFrame.h"
 #include "ui/app/CTarvexImportApp.h"
@@ -21,7 +22,7 @@
 namespace tarvex {
 namespace {
 
-constexpr int kPrinterSetupHelpContext = 122;
+constexpr int kPrinterSetupHelpContext = help::kPrinterSetup;
 
 // Name shown for the printer; a printer without a name is the PDF file output.
 QString DeviceName(const QPrinter& printer) {

@@ -9,6 +9,8 @@
 #include <QRegularExpression>
 #include <algorithm>
 
+#include "core/common/HelpContexts.h"
+
 static void InitHelpResources() {
     Q_INIT_RESOURCE(help);
 }
@@ -16,7 +18,7 @@ static void InitHelpResources() {
 namespace tarvex {
 namespace {
 
-constexpr int kOverviewContext = 100;
+constexpr int kOverviewContext = help::kOverview;
 
 QString ResourcePage(int context) {
     return QStringLiteral(":/help/%1.html").arg(context);

@@ -27,6 +27,7 @@
 #include "core/dv1/FdvFormat.h"
 #include "core/formview/FormZoom.h"
 #include "core/sad/SadStrings.h"
+#include "render/formview/EditTextColour.h"
 #if __has_include("render/dv1/Dv1PageRenderer.h")
 #include "render/dv1/Dv1PageRenderer.h"
 #define TARVEX_DV1_RENDERER 1
@@ -45,10 +46,6 @@ namespace {
 const char* const kSection = settings::kDV1Form;
 const QColor kEditBack(0xFF, 0xFF, 0xFF);
 
-QColor FromColorRef(int c) {
-    return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF);
-}
-
 }  // namespace
 
 CDV1_View::CDV1_View(CDV1_Doc* doc, Profile* profile, SadViewEnvironment env, QWidget* parent)
@@ -64,7 +61,7 @@ CDV1_View::CDV1_View(CDV1_Doc* doc, Profile* profile, SadViewEnvironment env, QW
         };
     SetProfileSection(QString::fromLatin1(kSection));
     InitZoom();
-    m_crEditText = FromColorRef(settings::Get(GetProfile(), kSection, settings::kEditTextColor));
+    m_crEditText = EditTextColour(GetProfile(), kSection);
     viewport()->setMouseTracking(true);
     viewport()->setAutoFillBackground(false);
     setAttribute(Qt::WA_OpaquePaintEvent);

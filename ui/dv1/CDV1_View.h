@@ -9,6 +9,7 @@
 #include <memory>
 #include <vector>
 
+#include "core/common/HelpContexts.h"
 #include "core/dv1/Dv1Calculation.h"
 #include "core/dv1/Dv1Navigation.h"
 #include "core/formview/PrintCorrections.h"
@@ -29,7 +30,7 @@ class CDV1_View : public CKTWScrollViewBase, public IFormViewOwner, private IDv1
     Q_OBJECT
 public:
     // The help context while the view is built (the front's first field).
-    static constexpr int kHelpContextView = 300;
+    static constexpr int kHelpContextView = help::kDv1Form;
     static constexpr int kEditCtrlId = 149;
 
     // profile may be null (the view then keeps its settings in memory); env as for the SAD view.

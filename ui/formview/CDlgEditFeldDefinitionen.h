@@ -6,6 +6,8 @@
 #include <QString>
 #include <functional>
 
+#include "core/common/HelpContexts.h"
+
 class QCheckBox;
 class QComboBox;
 class QPushButton;
@@ -18,7 +20,7 @@ struct CFieldDefinitions;
 class CDlgEditFeldDefinitionen : public QDialog {
     Q_OBJECT
 public:
-    static constexpr int kHelpContext = 126;
+    static constexpr int kHelpContext = help::kFieldDefinitions;
 
     CDlgEditFeldDefinitionen(CFieldDefinitions& working, Profile& profile, Profile& programArea,
                              QWidget* parent = nullptr);

@@ -3,6 +3,8 @@
 
 #include <QDialog>
 
+#include "core/common/HelpContexts.h"
+
 class QSpinBox;
 
 namespace tarvex {
@@ -12,7 +14,7 @@ class Profile;
 class CDlgPrinterFontSize : public QDialog {
     Q_OBJECT
 public:
-    static constexpr int kHelpContext = 125;
+    static constexpr int kHelpContext = help::kPrinterFontSize;
     CDlgPrinterFontSize(Profile& profile, QWidget* parent = nullptr);
     QSpinBox* SadSpin() const { return m_sad; }
     QSpinBox* Dv1Spin() const { return m_dv1; }

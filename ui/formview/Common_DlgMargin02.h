@@ -5,6 +5,7 @@
 #include <array>
 #include <functional>
 
+#include "core/common/HelpContexts.h"
 #include "core/formview/FormViewStrings.h"
 #include "core/formview/PrintCorrections.h"
 
@@ -21,7 +22,7 @@ namespace tarvex {
 class Common_DlgMargin02 : public QDialog {
     Q_OBJECT
 public:
-    static constexpr int kHelpContext = 120;
+    static constexpr int kHelpContext = help::kMargins;
 
     explicit Common_DlgMargin02(int language, QWidget* parent = nullptr);
 

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <functional>
 
+#include "core/common/HelpContexts.h"
 #include "core/masterdata/ProgramOptions.h"
 
 class QCheckBox;
@@ -21,7 +22,7 @@ class Profile;
 class CDlgProgramOptions : public QDialog {
     Q_OBJECT
 public:
-    static constexpr int kHelpContext = 131;
+    static constexpr int kHelpContext = help::kProgramOptions;
     CDlgProgramOptions(Profile& profile, const std::filesystem::path& dataFolder, QWidget* parent = nullptr);
 
     // Tests answer the file dialog and the questions themselves.

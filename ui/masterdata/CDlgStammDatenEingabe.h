@@ -9,6 +9,7 @@
 #include <functional>
 #include <vector>
 
+#include "core/common/HelpContexts.h"
 #include "core/masterdata/TarvexStammDaten.h"
 
 class QGroupBox;
@@ -27,7 +28,8 @@ class CDlgStammDatenEingabe : public QDialog {
     Q_OBJECT
 public:
     // Help contexts by the control that has the focus.
-    static constexpr int kHelpLists = 130, kHelpDescription = 431, kHelpCode = 433, kHelpOrigin = 434;
+    static constexpr int kHelpLists = help::kMasterDataLists, kHelpDescription = help::SadBox(31),
+                         kHelpCode = help::SadBox(33), kHelpOrigin = help::SadBox(34);
 
     CDlgStammDatenEingabe(Profile& profile, const std::filesystem::path& dataFolder,
                           QWidget* parent = nullptr);

@@ -31,6 +31,7 @@
 #include "core/sad/SadFormDefaults.h"
 #include "core/sad/SadLayout.h"
 #include "core/sad/SadStrings.h"
+#include "render/formview/EditTextColour.h"
 #include "render/sad/SadPageSetup.h"
 #include "ui/formview/CommandMenu.h"
 #include "ui/formview/Common_DlgMargin02.h"
@@ -42,10 +43,6 @@ namespace {
 
 const char* const kSection = settings::kEHForm;
 const QColor kEditBack(0xDE, 0xFF, 0xD1);  // 0xD1FFDE as 0x00BBGGRR
-
-QColor FromColorRef(int c) {
-    return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF);
-}
 
 constexpr char kFocusReturnName[] = "tarvex-focus-return";
 
@@ -110,7 +107,7 @@ CEinheitspapierView::CEinheitspapierView(CEinheitspapierDoc* doc, SadViewEnviron
     SetProfileSection(QString::fromLatin1(kSection));
     InitZoom();
     Profile& p = GetProfile();
-    m_editTextColour = FromColorRef(settings::Get(p, kSection, settings::kEditTextColor));
+    m_editTextColour = EditTextColour(p, kSection);
     m_renderer.Prepare(&p, std::max<int>(1, m_nZoom));
     ReadDisplaySettings();
     m_nCurrentPage = 1;

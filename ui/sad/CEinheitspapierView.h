@@ -10,6 +10,7 @@
 #include <memory>
 
 #include "core/app/CommandIds.h"
+#include "core/common/HelpContexts.h"
 #include "core/formview/FieldDefinitions.h"
 #include "core/formview/PrintCorrections.h"
 #include "core/sad/SadLayout.h"
@@ -31,7 +32,7 @@ class CEinheitspapierView : public CKTWScrollViewBase, public IFormViewOwner {
     Q_OBJECT
 public:
     // The application's help context while an SAD view is in front and no box has set its own.
-    static constexpr int kHelpContextView = 401;
+    static constexpr int kHelpContextView = help::kSadView;
 
     // The view works with its own copy of the field definitions: opening a document marks the
     // crossed-out boxes of its form in it, which must not reach the stored table or other windows.

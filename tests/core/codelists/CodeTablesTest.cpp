@@ -4,6 +4,7 @@
 #include <set>
 #include <string>
 
+#include "core/codelists/CodeLists.h"
 #include "core/codelists/Countries.h"
 #include "core/codelists/CustomsOffices.h"
 #include "core/codelists/FederalStates.h"
@@ -160,4 +161,33 @@ TEST(CodeTables, DecimalValueReadsLikeTheBoxes) {
                  {u"99999999999", 2147483647},
                  {u"-99999999999", -2147483647 - 1}};
     for (const auto& c : cases) EXPECT_EQ(DecimalValue(c.text), c.value);
+}
+
+// The registry behind `tarvex codes`: every list once under its name, each with rows, and the
+// rows as the list tables hold them.
+TEST(CodeTables, RegistryNamesEveryListOnce) {
+    std::set<std::string_view> names;
+    for (const CodeList& list : CodeLists()) {
+        EXPECT_TRUE(names.insert(list.name).second) << list.name;
+        EXPECT_FALSE(list.rows().empty()) << list.name;
+        EXPECT_EQ(FindCodeList(list.name), &list);
+    }
+    EXPECT_EQ(names.size(), 10u);
+    EXPECT_EQ(FindCodeList("land"), nullptr);
+    EXPECT_EQ(FindCodeList(""), nullptr);
+
+    const auto countries = FindCodeList("countries")->rows();
+    ASSERT_EQ(countries.size(), Countries().size());
+    EXPECT_EQ(countries.front().code, u"US");
+    const auto states = FindCodeList("states")->rows();
+    ASSERT_EQ(states.size(), static_cast<size_t>(kFederalStateCount));
+    EXPECT_EQ(states[0].code, FederalStateCode(0));
+    const auto transaction = FindCodeList("transaction")->rows();
+    ASSERT_FALSE(transaction.empty());
+    ASSERT_EQ(transaction[0].extra.size(), 1u);
+    EXPECT_EQ(transaction[0].extra[0].first, "group");
+    const auto offices = FindCodeList("offices")->rows();
+    ASSERT_EQ(offices.size(), CustomsOffices().size());
+    ASSERT_EQ(offices[0].extra.size(), 3u);
+    EXPECT_EQ(offices[0].text, CustomsOffices()[0].place);
 }

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <set>
+
 #include "SadEditFakes.h"
 #include "core/sad/SadInsertDefaults.h"
 #include "core/sad/SadNavigation.h"
@@ -214,4 +216,20 @@ TEST(SadInsertDefaults, Box54PlaceAndDateFromTheProfile) {
     e.nav.InsertDefaults();
     EXPECT_EQ(e.host.presets["box54"], (std::vector<std::u16string>{u"", u"0"}));
     EXPECT_EQ(e.store().GetFieldText(96, 1), u"5.3.2024");
+}
+
+// The fields whose F2 opens a code list or box dialog, by their numbers in the layout tables:
+// the field table may not lose or gain one.
+TEST(SadInsertDefaults, CodeDialogFieldsOfBothSheets) {
+    const std::set<int> first = {0,  1,  2,  21, 26, 27, 29, 30, 31, 32, 34, 35,
+                                 36, 39, 40, 43, 44, 45, 46, 50, 59, 60, 62, 96};
+    const std::set<int> continuation = {18, 19, 39, 40, 60, 61};
+    for (int f = -1; f <= kSadFields1; ++f) EXPECT_EQ(IsCodeDialogField(1, f), first.count(f) == 1) << f;
+    for (int f = -1; f <= kSadFields2; ++f)
+        for (int page : {2, 3})
+            EXPECT_EQ(IsCodeDialogField(page, f), continuation.count(f) == 1) << page << ' ' << f;
+    // A field without a dialog is no F2 of this kind: the caller goes on to the other kinds.
+    SadEditEnv e;
+    EXPECT_FALSE(InsertCodeDefaults(e.nav, 1, 6));
+    EXPECT_FALSE(InsertCodeDefaults(e.nav, 2, 11));
 }

@@ -5,6 +5,7 @@
 #include <QDialog>
 #include <functional>
 
+#include "core/common/HelpContexts.h"
 #include "core/sad/SadFormDefaults.h"
 
 class QCheckBox;
@@ -20,7 +21,7 @@ struct CFieldDefinitions;
 class CDlgDefaultTexte_EH : public QDialog {
     Q_OBJECT
 public:
-    static constexpr int kHelpContext = 132;
+    static constexpr int kHelpContext = help::kDefaultTexts;
 
     CDlgDefaultTexte_EH(Profile& profile, CFieldDefinitions& definitions, Profile& programArea,
                         QWidget* parent = nullptr);

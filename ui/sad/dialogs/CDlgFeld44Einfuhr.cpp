@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "core/common/HelpContexts.h"
 #include "core/sad/BoxInput.h"
 #include "core/sad/SadEditStrings.h"
 #include "ui/app/QtText.h"
@@ -38,7 +39,8 @@ CDlgFeld44Einfuhr::CDlgFeld44Einfuhr(QWidget* parent) : QDialog(parent) {
     help->setToolTip(Str(sadeditstr::kTipHelp));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    connect(buttons, &QDialogButtonBox::helpRequested, this, [this] { emit helpRequested(444); });
+    connect(buttons, &QDialogButtonBox::helpRequested, this,
+            [this] { emit helpRequested(help::SadBox(44)); });
     layout->addWidget(label);
     layout->addWidget(m_pEdit);
     layout->addWidget(m_pCheck);

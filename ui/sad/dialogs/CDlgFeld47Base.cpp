@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "core/common/HelpContexts.h"
 #include "core/sad/Box47.h"
 #include "core/sad/SadEditStrings.h"
 #include "ui/app/QtText.h"
@@ -90,7 +91,7 @@ CDlgFeld47Base::CDlgFeld47Base(QWidget* parent, int columns, int amountColumn, i
 
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    connect(help, &QPushButton::clicked, this, [this] { emit helpRequested(447); });
+    connect(help, &QPushButton::clicked, this, [this] { emit helpRequested(help::SadBox(47)); });
     connect(m_pTypeList, &QPushButton::clicked, this, &CDlgFeld47Base::OpenTypeList);
     m_pF2 = new QShortcut(QKeySequence(Qt::Key_F2), this);
     connect(m_pF2, &QShortcut::activated, this, [this] {

@@ -7,6 +7,8 @@
 #include <functional>
 #include <string>
 
+#include "core/common/HelpContexts.h"
+
 class QLabel;
 class QLineEdit;
 class QSpinBox;
@@ -16,7 +18,7 @@ namespace tarvex {
 class CDlgGeheZuFeld : public QDialog {
     Q_OBJECT
 public:
-    static constexpr int kHelpContext = 127;
+    static constexpr int kHelpContext = help::kGoToField;
     // The problem with a label and goods item, empty when the caret can go there.
     using Check = std::function<std::u16string(const std::u16string& label, int item)>;
 
