@@ -89,6 +89,16 @@ void Snapshot(QWidget* w, const char* name) {
     if (!dir.isEmpty()) w->grab().save(dir + QLatin1Char('/') + QLatin1String(name) + QStringLiteral(".png"));
 }
 
+// One page for pre-printed paper, `copies` times, as the print command and `tarvex pdf` print it.
+bool PrintToPdf(const QString& pdf, const CEinheitspapierDoc& doc, int page, int copies, Profile& profile,
+                const CFieldDefinitions& definitions, QString& error) {
+    const CSadPrintSource source(doc, profile, definitions);
+    PrintJobOptions options;
+    options.first = options.last = page;
+    options.copies = copies;
+    return PrintJobToPdf(pdf.toStdString(), source, options, error) == PrintOutcome::Done;
+}
+
 int RunCli(const QStringList& args, const QString& settingsDir) {
     QProcess tarvex;
     QProcessEnvironment e = QProcessEnvironment::systemEnvironment();
@@ -154,7 +164,7 @@ private slots:
         for (int page : {1, 2}) {
             const QString pdf = m_dir.filePath(QStringLiteral("p%1.pdf").arg(page));
             QString error;
-            QVERIFY2(PrintSadToPdf(pdf, doc, page, 1, profile, defs, error), qPrintable(error));
+            QVERIFY2(PrintToPdf(pdf, doc, page, 1, profile, defs, error), qPrintable(error));
             const auto words = ReadWords(pdf, 1);
             QVERIFY(!words.isEmpty());
             const SadSheet sheet = page == 1 ? SadSheet::First : SadSheet::Continuation;
@@ -194,7 +204,7 @@ private slots:
         doc.Store().SetFieldText(10, u"Shown", 1);
         const QString pdf = m_dir.filePath(QStringLiteral("copies.pdf"));
         QString error;
-        QVERIFY(PrintSadToPdf(pdf, doc, 1, 3, profile, defs, error));
+        QVERIFY(PrintToPdf(pdf, doc, 1, 3, profile, defs, error));
         for (int page = 1; page <= 3; ++page) {
             const auto words = ReadWords(pdf, page);
             QVERIFY(words.contains(QStringLiteral("Shown")));
@@ -202,7 +212,7 @@ private slots:
         }
         QVERIFY(ReadWords(pdf, 4).isEmpty());
         // Still repeated on a continuation sheet, whatever the definitions say.
-        QVERIFY(PrintSadToPdf(pdf, doc, 2, 1, profile, defs, error));
+        QVERIFY(PrintToPdf(pdf, doc, 2, 1, profile, defs, error));
         QVERIFY(ReadWords(pdf, 1).contains(QStringLiteral("Hidden1C")));
     }
 
@@ -216,7 +226,7 @@ private slots:
         doc.m_nInputTax = 1;
         const QString pdf = m_dir.filePath(QStringLiteral("marks.pdf"));
         QString error;
-        QVERIFY(PrintSadToPdf(pdf, doc, 1, 1, profile, defs, error));
+        QVERIFY(PrintToPdf(pdf, doc, 1, 1, profile, defs, error));
         // 254 dpi: one pixel is 0.1 mm.
         QProcess p;
         const QString base = m_dir.filePath(QStringLiteral("marks"));
@@ -251,7 +261,7 @@ private slots:
 
         // Never in variant 2.
         doc.m_nFormVariant = 2;
-        QVERIFY(PrintSadToPdf(pdf, doc, 1, 1, profile, defs, error));
+        QVERIFY(PrintToPdf(pdf, doc, 1, 1, profile, defs, error));
         p.start(QStringLiteral("pdftoppm"),
                 {QStringLiteral("-r"), QStringLiteral("254"), QStringLiteral("-gray"), QStringLiteral("-png"),
                  QStringLiteral("-singlefile"), pdf, base});
@@ -298,7 +308,7 @@ private slots:
             const QString program = m_dir.filePath(QStringLiteral("program.pdf"));
             const QString cli = m_dir.filePath(QStringLiteral("cli.pdf"));
             QString message;
-            QVERIFY(PrintSadToPdf(program, opened, page, 1, profile, view.Definitions(), message));
+            QVERIFY(PrintToPdf(program, opened, page, 1, profile, view.Definitions(), message));
             QProcess tarvex;
             QProcessEnvironment e = QProcessEnvironment::systemEnvironment();
             e.insert(QStringLiteral("TARVEX_SETTINGS_DIR"), settings.path());
