@@ -62,9 +62,9 @@ inline void SaveScreenshot(QWidget* w, const QString& name) {
 // take the tests' first key). The New dialog is answered with newAnswer (-1: cancelled); messages
 // are collected in messages, or written to the test log without it. hooks sets what else a test
 // answers before the start.
-inline std::unique_ptr<CTarvexImportApp> StartTestApp(const QStringList& args, int newAnswer,
-                                                      QStringList* messages,
-                                                      const std::function<void(CTarvexImportApp&)>& hooks = {}) {
+inline std::unique_ptr<CTarvexImportApp> StartTestApp(
+    const QStringList& args, int newAnswer, QStringList* messages,
+    const std::function<void(CTarvexImportApp&)>& hooks = {}) {
     auto app = std::make_unique<CTarvexImportApp>();
     app->m_runNewDialog = [newAnswer] { return newAnswer; };
     app->m_bSplashEnabled = false;

@@ -34,6 +34,7 @@
 #include "core/sad/EinheitspapierDoc.h"
 #include "core/sad/SadFields.h"
 #include "render/app/QSettingsProfile.h"
+#include "tests/common/AppFixture.h"
 #include "ui/app/CDlgRecovery.h"
 #include "ui/app/CMainFrame.h"
 #include "ui/app/CTarvexImportApp.h"
@@ -45,7 +46,6 @@
 #include "ui/sad/CEinheitspapierView.h"
 #include "ui/sad/dialogs/CDlgFeld44Einfuhr.h"
 #include "ui/sad/dialogs/CDlgMoveEHWarenpositon.h"
-#include "tests/common/AppFixture.h"
 
 using namespace tarvex;
 using namespace tarvex::testutil;

@@ -182,6 +182,33 @@ private slots:
                 QVERIFY2(qAbs(w.yMin - r.top) <= 1.0,
                          qPrintable(word + QString(" yMin %1 expected %2").arg(w.yMin).arg(r.top)));
             };
+            // Places measured on the form at margins 0, in 0.1 mm from the page's top-left corner:
+            // where a word starts (ends, for the right-aligned amount) and its top. The sheet's
+            // margins move them by as much as they are set; the size correction is checked against the
+            // print tables below.
+            struct Pin {
+                const char* word;
+                int page;
+                bool right;
+                double x, y;
+            } pins[] = {{"W1f0", 1, false, 1166, 105},  {"W1f10", 1, false, 252, 142},
+                        {"W1f52", 1, false, 252, 1145}, {"R1f118", 1, true, 1055, 1735},
+                        {"W2f8", 2, false, 252, 128},   {"W2f53", 2, false, 252, 1479},
+                        {"W1f0", 2, false, 1166, 105}};
+            for (const Pin& pin : pins) {
+                if (pin.page != page || factorV != 1000 || factorH != 1000) continue;
+                QVERIFY2(words.contains(QString::fromLatin1(pin.word)), pin.word);
+                const Word w = words.value(QString::fromLatin1(pin.word));
+                const double x = pin.x + (page == 1 ? left : left2), y = pin.y + (page == 1 ? top : top2);
+                QVERIFY2(qAbs((pin.right ? w.xMax : w.xMin) - x) <= 1.0,
+                         qPrintable(QStringLiteral("%1 x %2 %3 expected %4")
+                                        .arg(pin.word)
+                                        .arg(w.xMin)
+                                        .arg(w.xMax)
+                                        .arg(x)));
+                QVERIFY2(qAbs(w.yMin - y) <= 1.0,
+                         qPrintable(QStringLiteral("%1 y %2 expected %3").arg(pin.word).arg(w.yMin).arg(y)));
+            }
             if (page == 1) {
                 for (int f : firstFields) check(QStringLiteral("W1f%1").arg(f), sheet, f, 1, false);
                 check(QStringLiteral("R1f118"), sheet, 118, 1, true);
