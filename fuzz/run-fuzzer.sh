@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds the libFuzzer targets with AddressSanitizer and UndefinedBehaviorSanitizer and runs one.
 #   fuzz/run-fuzzer.sh TARGET SECONDS [extra libFuzzer flags]
-# The corpus grows in build-fuzz/corpus/TARGET; seeds come from fuzz/seeds/TARGET when present.
+# The corpus grows in build-fuzz/corpus/TARGET; the seeds are the test fixtures of the target's format.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 if [ $# -lt 2 ]; then
@@ -23,7 +23,11 @@ cmake --build "$BUILD_DIR" --target "$TARGET"
 CORPUS="$BUILD_DIR/corpus/$TARGET"
 mkdir -p "$CORPUS"
 SEEDS=()
-[ -d "fuzz/seeds/$TARGET" ] && SEEDS=("fuzz/seeds/$TARGET")
+case "$TARGET" in
+    fuzz_aef) SEEDS=(tests/fixtures/aef) ;;
+    fuzz_dbase) SEEDS=(tests/fixtures/dbf) ;;
+    fuzz_fdv) SEEDS=(tests/fixtures/fdv) ;;
+esac
 # Seeds of realistic size (255-page documents), made by a script rather than kept in the tree.
 LARGE="$BUILD_DIR/seeds-large"
 [ -d "$LARGE" ] || python3 fuzz/make-large-seeds.py "$LARGE"

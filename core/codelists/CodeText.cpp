@@ -37,10 +37,6 @@ bool StartsWithIgnoringCase(std::u16string_view text, std::u16string_view prefix
     return true;
 }
 
-bool EqualsIgnoringCase(std::u16string_view a, std::u16string_view b) {
-    return a.size() == b.size() && StartsWithIgnoringCase(a, b);
-}
-
 void AppendGermanSortKey(std::u16string_view text, std::u16string& key) {
     for (char16_t c : text) {
         c = FoldCase(c);

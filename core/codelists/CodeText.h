@@ -24,7 +24,6 @@ bool IsSentinelCode(std::u16string_view code);
 // Case-insensitive comparison of ASCII and Latin-1 letters, as the list dialogs match presets.
 char16_t FoldCase(char16_t c);
 bool StartsWithIgnoringCase(std::u16string_view text, std::u16string_view prefix);
-bool EqualsIgnoringCase(std::u16string_view a, std::u16string_view b);
 
 // The key a German sorted list orders names by: case and accents ignored, ß read as "ss".
 // Append form for callers that build many keys into one buffer.

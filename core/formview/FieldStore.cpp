@@ -258,11 +258,6 @@ int CFieldStore::GetTextLength(int index, int page) const {
     return static_cast<int>((set1 ? m_texts1 : m_texts2)[entry].size());
 }
 
-void CFieldStore::ClearTexts() {
-    for (auto& t : m_texts1) t.clear();
-    for (auto& t : m_texts2) t.clear();
-}
-
 void CFieldStore::ResetToSingleField() {
     m_texts1.assign(1, std::u16string());
     m_words1.assign(1, 1);

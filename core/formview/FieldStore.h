@@ -119,8 +119,6 @@ public:
     void SetCurrentText(const std::u16string& text);
     void SetFieldText(int index, const std::u16string& text, int page);
     int GetTextLength(int index, int page) const;
-    // Empties every text of every page; counts, pages and formatting stay.
-    void ClearTexts();
 
     void SetInsertMode(bool insert) { m_bInsert = insert; }
     bool GetInsertMode() const { return m_bInsert; }

@@ -11,7 +11,6 @@
 #include "core/sad/SadFields.h"
 #include "core/sad/SadLayout.h"
 #include "core/sad/SadStrings.h"
-#include "render/app/OutputFile.h"
 #include "render/sad/SadPageSetup.h"
 
 namespace tarvex {
@@ -174,28 +173,9 @@ void CSadPrintSource::DrawEntries(QPainter& painter, int page, PrintMode mode) c
     painter.restore();
 }
 
-QRectF CSadPrintSource::EntryRect(int page, int field, PrintMode mode, bool firstSheetBox1) const {
-    const SadSheet sheet = firstSheetBox1 ? SadSheet::First : SheetOfPage(page);
-    if (mode == PrintMode::WithForm) {
-        const SadRect r = SadScreenRect(sheet, field);
-        return FormToPage(page).mapRect(QRectF(QPointF(r.left + 2, r.top), QPointF(r.right + 2, r.bottom)));
-    }
-    const PrintOrigin o = Origin(page);
-    const SadRect r = SadPrintRectAt(sheet, field, o.x0, o.y0);
-    const PrintRect c =
-        ApplyPrintSizeCorrection({r.left + 2, r.top, r.right + 2, r.bottom}, m_factorV, m_factorH);
-    return QRectF(QPointF(c.left, -c.top), QPointF(c.right, -c.bottom));
-}
-
 std::vector<int> CSadPrintSource::OverflowingFields(int page, PrintMode mode) const {
     if (mode == PrintMode::WithForm) return m_renderer.OverflowingFields(m_doc.Store(), page, m_options);
     return SadPrintOverflow(m_doc, page, m_profile, m_definitions);
-}
-
-void PrintSadPage(QPainter& painter, const CEinheitspapierDoc& doc, int page, Profile& profile,
-                  const CFieldDefinitions& definitions, double dpi) {
-    const CSadPrintSource source(doc, profile, definitions);
-    PaintPrintPage(painter, dpi, source, page, PrintMode::Preprinted);
 }
 
 std::vector<int> SadPrintOverflow(const CEinheitspapierDoc& doc, int page, Profile& profile,
@@ -210,29 +190,6 @@ std::vector<int> SadPrintOverflow(const CEinheitspapierDoc& doc, int page, Profi
             fields.push_back(b.field);
     }
     return fields;
-}
-
-bool PrintSadPages(QPagedPaintDevice& device, double dpi, const CEinheitspapierDoc& doc, int page, int copies,
-                   Profile& profile, const CFieldDefinitions& definitions, QString& error) {
-    const CSadPrintSource source(doc, profile, definitions);
-    PrintJobOptions o;
-    o.first = o.last = page;
-    o.copies = copies;
-    return RunPrintJob(device, dpi, source, o, error) == PrintOutcome::Done;
-}
-
-bool PrintSadToPdf(const std::filesystem::path& path, const CEinheitspapierDoc& doc, int page, int copies,
-                   Profile& profile, const CFieldDefinitions& definitions, QString& error) {
-    const CSadPrintSource source(doc, profile, definitions);
-    PrintJobOptions o;
-    o.first = o.last = page;
-    o.copies = copies;
-    return PrintJobToPdf(path, source, o, error) == PrintOutcome::Done;
-}
-
-bool PrintSadToPdf(const QString& path, const CEinheitspapierDoc& doc, int page, int copies, Profile& profile,
-                   const CFieldDefinitions& definitions, QString& error) {
-    return PrintSadToPdf(NativePath(path), doc, page, copies, profile, definitions, error);
 }
 
 }  // namespace tarvex

@@ -4,13 +4,11 @@
 // print-size correction, with the printer fonts.
 
 #include <QString>
-#include <filesystem>
 #include <vector>
 
 #include "render/app/PrintJob.h"
 #include "render/sad/SadPageRenderer.h"
 
-class QPagedPaintDevice;
 class QPainter;
 
 namespace tarvex {
@@ -37,10 +35,6 @@ public:
     void DrawRegistrationMarks(QPainter& painter, int kind, const PrintOrigin& origin) const override;
     QPoint RegistrationCorner(int kind, const PrintOrigin& origin) const override;
 
-    // Where an entry lands in a mode, page units (0.1 mm, y downward): the print rectangle for
-    // pre-printed paper, the box of the drawn form with it. field of the sheet of `page`
-    // (first-sheet fields 0-2 on a continuation page with firstSheetBox1).
-    QRectF EntryRect(int page, int field, PrintMode mode, bool firstSheetBox1 = false) const;
     // Fields of the page whose text does not fit the box it is printed in, in the mode.
     std::vector<int> OverflowingFields(int page, PrintMode mode) const;
 
@@ -56,27 +50,9 @@ private:
     SadRenderOptions m_options;
 };
 
-// Paints page `page` (1 = first sheet) with the painter's origin at the top-left corner of the
-// printable area; dpi is the device resolution.
-void PrintSadPage(QPainter& painter, const CEinheitspapierDoc& doc, int page, Profile& profile,
-                  const CFieldDefinitions& definitions, double dpi);
-
 // Fields of the printed sheet whose text does not fit its box with the printer fonts, size
 // correction and field definitions the page step uses, in index order.
 std::vector<int> SadPrintOverflow(const CEinheitspapierDoc& doc, int page, Profile& profile,
                                   const CFieldDefinitions& definitions);
-
-// One print job on a printer or PDF writer of resolution dpi: the page once per copy, each on a
-// sheet of its own. False with a message when the device cannot be started.
-bool PrintSadPages(QPagedPaintDevice& device, double dpi, const CEinheitspapierDoc& doc, int page, int copies,
-                   Profile& profile, const CFieldDefinitions& definitions, QString& error);
-
-// Writes what the print command prints into a PDF file on A4, the whole page being the printable
-// area; text stays text. The file is replaced only when the whole PDF was written (as a document
-// is saved); otherwise the old file stays and error says why.
-bool PrintSadToPdf(const std::filesystem::path& path, const CEinheitspapierDoc& doc, int page, int copies,
-                   Profile& profile, const CFieldDefinitions& definitions, QString& error);
-bool PrintSadToPdf(const QString& path, const CEinheitspapierDoc& doc, int page, int copies, Profile& profile,
-                   const CFieldDefinitions& definitions, QString& error);
 
 }  // namespace tarvex

@@ -2,11 +2,15 @@
 // F10, the status panes, and a document saved and read back. With TARVEX_SCREENSHOT_DIR set, the
 // view is also written there as a PNG per page kind.
 
+#include <QApplication>
+#include <QContextMenuEvent>
 #include <QDir>
 #include <QImage>
+#include <QMenu>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTextBlock>
+#include <QTimer>
 #include <QToolTip>
 #include <QtTest>
 
@@ -306,6 +310,30 @@ private slots:
         f.view->OnCommand(cmd::kFirstPage);
         QCOMPARE(f.view->ViewPage(), 1);
         Save(*f.view, QStringLiteral("dv1-front.png"));
+    }
+
+    // A right-click in a box shows context menu 119 with its own paste text; menu 132 is the
+    // SAD view's and not built here.
+    void rightClickInABoxShowsMenu119() {
+        Fixture f;
+        QList<int> ids;
+        QString pasteText;
+        QTimer::singleShot(50, f.view.get(), [&] {
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            QVERIFY(menu);
+            for (QAction* a : menu->actions()) ids << (a->isSeparator() ? 0 : a->data().toInt());
+            pasteText = menu->actions()[3]->text();
+            menu->close();
+        });
+        QWidget* box = f.Edit().viewport();
+        QContextMenuEvent e(QContextMenuEvent::Mouse, QPoint(5, 5), box->mapToGlobal(QPoint(5, 5)));
+        QApplication::sendEvent(box, &e);
+        QList<int> expected;
+        for (const MenuEntry& m : ContextMenuResource(kContextMenuEdit))
+            expected << (m.kind == MenuEntry::Kind::Separator ? 0 : m.id);
+        QCOMPARE(ids, expected);
+        QCOMPARE(pasteText, QStringLiteral("&Einfügen\tStrg+V"));
+        QVERIFY(!f.view->CreateContextMenu(kContextMenuSad, f.view.get()));
     }
 
     void documentSavedAndReadBackKeepsTextsBoxesAndPages() {

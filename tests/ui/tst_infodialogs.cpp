@@ -18,6 +18,7 @@
 #include "core/sad/EinheitspapierDoc.h"
 #include "core/sad/SadFields.h"
 #include "render/app/QSettingsProfile.h"
+#include "tests/common/AppFixture.h"
 #include "ui/app/CAboutDlg.h"
 #include "ui/app/CDlgToolbarAnpassen.h"
 #include "ui/app/CMainFrame.h"
@@ -29,6 +30,7 @@
 #include "ui/sad/dialogs/CDlgDefaultTexte_EH.h"
 
 using namespace tarvex;
+using namespace tarvex::testutil;
 
 namespace {
 
@@ -63,13 +65,7 @@ private:
             QSettingsProfile(QSettingsProfile::Area::Profile).DeleteKey("");
             QSettingsProfile(QSettingsProfile::Area::ProgramArea).DeleteKey("");
         }
-        m_app = std::make_unique<CTarvexImportApp>();
-        m_app->m_runNewDialog = [] { return -1; };
-        m_app->m_bSplashEnabled = false;
-        m_app->m_showMessage = [this](const QString&, const QString& text) { m_messages.append(text); };
-        m_messages.clear();
-        m_app->InitInstance({QStringLiteral("tarvex-import")});
-        QCoreApplication::processEvents();
+        m_app = StartTestApp({}, -1, &m_messages);
         return *m_app;
     }
 

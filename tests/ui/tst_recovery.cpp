@@ -34,6 +34,7 @@
 #include "core/sad/EinheitspapierDoc.h"
 #include "core/sad/SadFields.h"
 #include "render/app/QSettingsProfile.h"
+#include "tests/common/AppFixture.h"
 #include "ui/app/CDlgRecovery.h"
 #include "ui/app/CMainFrame.h"
 #include "ui/app/CTarvexImportApp.h"
@@ -47,44 +48,9 @@
 #include "ui/sad/dialogs/CDlgMoveEHWarenpositon.h"
 
 using namespace tarvex;
+using namespace tarvex::testutil;
 
 namespace {
-
-// Answers the modal dialogs as they come up, in order; one without an answer left is rejected.
-class ModalAnswers : public QObject {
-public:
-    explicit ModalAnswers(QList<std::function<void(QWidget*)>> answers) : m_answers(std::move(answers)) {
-        connect(&m_timer, &QTimer::timeout, this, [this] { Poll(); });
-        m_timer.start(5);
-    }
-    int answered = 0;
-
-private:
-    void Poll() {
-        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-        if (!dialog || dialog == m_last || !dialog->isVisible()) return;
-        m_last = dialog;
-        ++answered;
-        if (m_answers.isEmpty())
-            dialog->reject();
-        else
-            m_answers.takeFirst()(dialog);
-    }
-    QList<std::function<void(QWidget*)>> m_answers;
-    QPointer<QDialog> m_last;
-    QTimer m_timer;
-};
-
-void SaveScreenshot(QWidget* w, const QString& name) {
-    const QString dir = qEnvironmentVariable("TARVEX_SCREENSHOT_DIR");
-    if (dir.isEmpty()) return;
-    QTest::qWait(50);
-    w->window()->grab().save(dir + QLatin1Char('/') + name);
-    if (QGuiApplication::platformName() == QLatin1String("xcb")) {
-        QTest::qWait(300);
-        QGuiApplication::primaryScreen()->grabWindow(0).save(dir + QStringLiteral("/screen-") + name);
-    }
-}
 
 void ClickButton(QWidget* dialog, QMessageBox::StandardButton which) {
     auto* box = qobject_cast<QMessageBox*>(dialog);
@@ -124,17 +90,10 @@ QStringList AllTexts(Doc& doc) {
 }
 
 std::unique_ptr<CTarvexImportApp> MakeApp(const QStringList& args) {
-    auto app = std::make_unique<CTarvexImportApp>();
-    app->m_runNewDialog = [] { return 0; };
-    app->m_bSplashEnabled = false;  // it would take the tests' first key
-    app->m_showMessage = [](const QString&, const QString& text) {
-        qWarning("message: %s", qPrintable(text));
-    };
     // Whatever another test left is not this program's business.
-    app->m_askRecovery = [](const QList<RecoveryEntry>&) { return std::optional<QList<bool>>(); };
-    app->InitInstance(QStringList{QStringLiteral("tarvex-import")} + args);
-    QCoreApplication::processEvents();
-    return app;
+    return StartTestApp(args, 0, nullptr, [](CTarvexImportApp& app) {
+        app.m_askRecovery = [](const QList<RecoveryEntry>&) { return std::optional<QList<bool>>(); };
+    });
 }
 
 // --- the other program
@@ -748,7 +707,7 @@ private slots:
             const char* name;
             std::function<void(CEinheitspapierDoc&)> prepare;  // not an undo step
             std::function<void(CEinheitspapierView*)> command;
-            QList<std::function<void(QWidget*)>> dialogs;
+            QList<std::function<void(QDialog*)>> dialogs;
         };
         auto fillBox31 = [](CEinheitspapierDoc& d) {
             for (int page = 2; page <= d.Store().GetPageCount(); ++page)
@@ -852,7 +811,7 @@ private slots:
             const char* name;
             bool goodsItems;  // box 31 of every goods item filled first
             std::function<void(CEinheitspapierView*)> command;
-            std::function<void(QWidget*)> answer;
+            std::function<void(QDialog*)> answer;
         };
         const Case cases[] = {
             {"box 44, Abbrechen", false, [](CEinheitspapierView* v) { v->GoToField(kFieldBox44, 1); },

@@ -89,6 +89,16 @@ void Snapshot(QWidget* w, const char* name) {
     if (!dir.isEmpty()) w->grab().save(dir + QLatin1Char('/') + QLatin1String(name) + QStringLiteral(".png"));
 }
 
+// One page for pre-printed paper, `copies` times, as the print command and `tarvex pdf` print it.
+bool PrintToPdf(const QString& pdf, const CEinheitspapierDoc& doc, int page, int copies, Profile& profile,
+                const CFieldDefinitions& definitions, QString& error) {
+    const CSadPrintSource source(doc, profile, definitions);
+    PrintJobOptions options;
+    options.first = options.last = page;
+    options.copies = copies;
+    return PrintJobToPdf(pdf.toStdString(), source, options, error) == PrintOutcome::Done;
+}
+
 int RunCli(const QStringList& args, const QString& settingsDir) {
     QProcess tarvex;
     QProcessEnvironment e = QProcessEnvironment::systemEnvironment();
@@ -154,7 +164,7 @@ private slots:
         for (int page : {1, 2}) {
             const QString pdf = m_dir.filePath(QStringLiteral("p%1.pdf").arg(page));
             QString error;
-            QVERIFY2(PrintSadToPdf(pdf, doc, page, 1, profile, defs, error), qPrintable(error));
+            QVERIFY2(PrintToPdf(pdf, doc, page, 1, profile, defs, error), qPrintable(error));
             const auto words = ReadWords(pdf, 1);
             QVERIFY(!words.isEmpty());
             const SadSheet sheet = page == 1 ? SadSheet::First : SadSheet::Continuation;
@@ -172,6 +182,33 @@ private slots:
                 QVERIFY2(qAbs(w.yMin - r.top) <= 1.0,
                          qPrintable(word + QString(" yMin %1 expected %2").arg(w.yMin).arg(r.top)));
             };
+            // Places measured on the form at margins 0, in 0.1 mm from the page's top-left corner:
+            // where a word starts (ends, for the right-aligned amount) and its top. The sheet's
+            // margins move them by as much as they are set; the size correction is checked against the
+            // print tables below.
+            struct Pin {
+                const char* word;
+                int page;
+                bool right;
+                double x, y;
+            } pins[] = {{"W1f0", 1, false, 1166, 105},  {"W1f10", 1, false, 252, 142},
+                        {"W1f52", 1, false, 252, 1145}, {"R1f118", 1, true, 1055, 1735},
+                        {"W2f8", 2, false, 252, 128},   {"W2f53", 2, false, 252, 1479},
+                        {"W1f0", 2, false, 1166, 105}};
+            for (const Pin& pin : pins) {
+                if (pin.page != page || factorV != 1000 || factorH != 1000) continue;
+                QVERIFY2(words.contains(QString::fromLatin1(pin.word)), pin.word);
+                const Word w = words.value(QString::fromLatin1(pin.word));
+                const double x = pin.x + (page == 1 ? left : left2), y = pin.y + (page == 1 ? top : top2);
+                QVERIFY2(qAbs((pin.right ? w.xMax : w.xMin) - x) <= 1.0,
+                         qPrintable(QStringLiteral("%1 x %2 %3 expected %4")
+                                        .arg(pin.word)
+                                        .arg(w.xMin)
+                                        .arg(w.xMax)
+                                        .arg(x)));
+                QVERIFY2(qAbs(w.yMin - y) <= 1.0,
+                         qPrintable(QStringLiteral("%1 y %2 expected %3").arg(pin.word).arg(w.yMin).arg(y)));
+            }
             if (page == 1) {
                 for (int f : firstFields) check(QStringLiteral("W1f%1").arg(f), sheet, f, 1, false);
                 check(QStringLiteral("R1f118"), sheet, 118, 1, true);
@@ -194,7 +231,7 @@ private slots:
         doc.Store().SetFieldText(10, u"Shown", 1);
         const QString pdf = m_dir.filePath(QStringLiteral("copies.pdf"));
         QString error;
-        QVERIFY(PrintSadToPdf(pdf, doc, 1, 3, profile, defs, error));
+        QVERIFY(PrintToPdf(pdf, doc, 1, 3, profile, defs, error));
         for (int page = 1; page <= 3; ++page) {
             const auto words = ReadWords(pdf, page);
             QVERIFY(words.contains(QStringLiteral("Shown")));
@@ -202,7 +239,7 @@ private slots:
         }
         QVERIFY(ReadWords(pdf, 4).isEmpty());
         // Still repeated on a continuation sheet, whatever the definitions say.
-        QVERIFY(PrintSadToPdf(pdf, doc, 2, 1, profile, defs, error));
+        QVERIFY(PrintToPdf(pdf, doc, 2, 1, profile, defs, error));
         QVERIFY(ReadWords(pdf, 1).contains(QStringLiteral("Hidden1C")));
     }
 
@@ -216,7 +253,7 @@ private slots:
         doc.m_nInputTax = 1;
         const QString pdf = m_dir.filePath(QStringLiteral("marks.pdf"));
         QString error;
-        QVERIFY(PrintSadToPdf(pdf, doc, 1, 1, profile, defs, error));
+        QVERIFY(PrintToPdf(pdf, doc, 1, 1, profile, defs, error));
         // 254 dpi: one pixel is 0.1 mm.
         QProcess p;
         const QString base = m_dir.filePath(QStringLiteral("marks"));
@@ -251,7 +288,7 @@ private slots:
 
         // Never in variant 2.
         doc.m_nFormVariant = 2;
-        QVERIFY(PrintSadToPdf(pdf, doc, 1, 1, profile, defs, error));
+        QVERIFY(PrintToPdf(pdf, doc, 1, 1, profile, defs, error));
         p.start(QStringLiteral("pdftoppm"),
                 {QStringLiteral("-r"), QStringLiteral("254"), QStringLiteral("-gray"), QStringLiteral("-png"),
                  QStringLiteral("-singlefile"), pdf, base});
@@ -298,7 +335,7 @@ private slots:
             const QString program = m_dir.filePath(QStringLiteral("program.pdf"));
             const QString cli = m_dir.filePath(QStringLiteral("cli.pdf"));
             QString message;
-            QVERIFY(PrintSadToPdf(program, opened, page, 1, profile, view.Definitions(), message));
+            QVERIFY(PrintToPdf(program, opened, page, 1, profile, view.Definitions(), message));
             QProcess tarvex;
             QProcessEnvironment e = QProcessEnvironment::systemEnvironment();
             e.insert(QStringLiteral("TARVEX_SETTINGS_DIR"), settings.path());

@@ -15,7 +15,6 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMimeData>
-#include <QPrinterInfo>
 #include <QShortcut>
 #include <QStatusBar>
 #include <QTabBar>
@@ -134,16 +133,6 @@ void CMainFrame::CreateActions() {
     statusBarAction->setEnabled(true);
     statusBarAction->setChecked(true);
     connect(statusBarAction, &QAction::toggled, this, [this](bool on) { statusBar()->setVisible(on); });
-}
-
-QMenu* CMainFrame::ContextMenu(int menuId) {
-    // Menu 132 is built and shown by the SAD view, with the states of its box.
-    if (menuId != kContextMenuEdit) return nullptr;
-    if (!m_contextMenus.contains(menuId)) {
-        MenuEntry root{MenuEntry::Kind::Submenu, 0, shellstr::kBearbeiten271, ContextMenuResource(menuId)};
-        m_contextMenus.insert(menuId, BuildMenu(root, this));
-    }
-    return m_contextMenus.value(menuId);
 }
 
 // Each menu entry is its own action with the text of that menu; it forwards to the command's
@@ -410,10 +399,6 @@ QString CMainFrame::StatusText(int pane) const {
         return message.isEmpty() ? m_panes[0]->text() : message;
     }
     return pane > 0 && pane < 3 ? m_panes[pane]->text() : QString();
-}
-
-int CMainFrame::GetPrinterDevice(const QString& printerName) {
-    return QPrinterInfo::printerInfo(printerName).isNull() ? 0 : 1;
 }
 
 void CMainFrame::SelectPrinterByName(const QString& printerName) {

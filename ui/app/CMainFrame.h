@@ -40,7 +40,6 @@ public:
     virtual void SetStatusText(const QString& text, int pane);
     QString StatusText(int pane) const;
     // 1 when the print system knows the printer, 0 otherwise.
-    virtual int GetPrinterDevice(const QString& printerName);
     // Makes the printer the application's current one; a message when it is unknown.
     virtual void SelectPrinterByName(const QString& printerName);
 
@@ -60,9 +59,6 @@ public:
     QMenu* createPopupMenu() override;
     int CurrentMenuResource() const { return m_nMenuResource; }
     void SetMenuResource(int menuId);
-    // Context menu 119 (owned by the frame), built when first asked for; the SAD view builds
-    // menu 132 itself.
-    QMenu* ContextMenu(int menuId);
     // Command of the accelerator a key sequence triggers, 0 if none.
     int CommandForKey(const QKeySequence& keys) const;
     CChildFrame* ActiveChild() const;
@@ -112,7 +108,6 @@ private:
     QLabel* m_panes[3] = {nullptr, nullptr, nullptr};
     QMap<int, QAction*> m_actions;
     QMap<int, QList<QMenu*>> m_menus;  // top-level menus per menu resource
-    QMap<int, QMenu*> m_contextMenus;
     QMap<QKeySequence, int> m_accelerators;
     QList<QShortcut*> m_shortcuts;
     QStringList m_recentFiles;

@@ -97,10 +97,6 @@ void CDlgDruckvorschau::Paint(QPrinter* printer) {
     m_paintRuns += o.last - o.first + 1;
 }
 
-int CDlgDruckvorschau::PageShown() const {
-    return m_preview->currentPage();
-}
-
 int CDlgDruckvorschau::PagesShown() const {
     return m_preview->pageCount();
 }

@@ -26,7 +26,6 @@ public:
     void SetMode(PrintMode mode);
     QPrintPreviewWidget* Preview() const { return m_preview; }
     QPushButton* PrintButton() const { return m_print; }
-    int PageShown() const;
     int PagesShown() const;
     // Pages drawn for the preview so far (each page is drawn when the preview is refreshed).
     int PaintRuns() const { return m_paintRuns; }

@@ -151,7 +151,8 @@ TEST(CountryRules, ACodeChoosesTheCountryItStandsFor) {
         EXPECT_EQ(CountryResultOf(sel.nameRow).name, c.name);
         // The first item of the code in the code list is that country's, so typing it lands there.
         const auto first = std::find_if(codes.begin(), codes.end(), [&](int r) {
-            return EqualsIgnoringCase(rows[static_cast<size_t>(r)].code, c.code);
+            const std::u16string_view code = rows[static_cast<size_t>(r)].code;
+            return code.size() == c.code.size() && StartsWithIgnoringCase(code, c.code);
         });
         ASSERT_NE(first, codes.end());
         EXPECT_EQ(rows[static_cast<size_t>(*first)].text, c.name);

@@ -16,6 +16,7 @@
 #include "DbfTestUtil.h"
 #include "core/masterdata/TarvexStammDaten.h"
 #include "core/masterdata/dBaseDocument.h"
+#include "tests/common/NoSyncFile.h"
 
 #ifdef TARVEX_HAVE_SHAPELIB
 #include <shapefil.h>
@@ -23,30 +24,11 @@
 
 using namespace tarvex;
 using namespace tarvex::dbftest;
+using tarvex::testutil::CNoSyncFile;
 
 namespace {
 
 constexpr int kAppendsPerWriter = 10000;
-
-// The disk file without the sync to stable storage, so that 20 000 appends take seconds, not
-// minutes; the lock decides this test, not the sync. The lock is passed through.
-class CNoSyncFile : public CTableFile {
-public:
-    explicit CNoSyncFile(std::unique_ptr<CTableFile> file) : m_file(std::move(file)) {}
-    int64_t ReadAt(uint64_t offset, void* data, size_t size) override {
-        return m_file->ReadAt(offset, data, size);
-    }
-    bool WriteAt(uint64_t offset, const void* data, size_t size) override {
-        return m_file->WriteAt(offset, data, size);
-    }
-    int64_t Size() override { return m_file->Size(); }
-    bool Flush() override { return true; }
-    bool Lock(bool exclusive) override { return m_file->Lock(exclusive); }
-    void Unlock() override { m_file->Unlock(); }
-
-private:
-    std::unique_ptr<CTableFile> m_file;
-};
 
 std::u16string Ascii(const std::string& s) {
     return std::u16string(s.begin(), s.end());

@@ -15,9 +15,11 @@
 
 #include "DbfTestUtil.h"
 #include "core/masterdata/dBaseDocument.h"
+#include "tests/common/NoSyncFile.h"
 
 using namespace tarvex;
 using namespace tarvex::dbftest;
+using tarvex::testutil::CNoSyncFile;
 
 namespace {
 
@@ -38,25 +40,8 @@ void Define(CdBaseDocument& doc) {
     doc.AddField(u"AKTIV", 'L', 1, 0);
 }
 
-// The disk file without the flush to stable storage. A killed process loses nothing that reached
-// the kernel, so the sync does not decide the outcome of this test; without it an append takes
-// microseconds instead of milliseconds and the kills land at every point of it, not only inside
-// the sync. Half of the runs use the engine's own file with the sync.
-class CNoSyncFile : public CTableFile {
-public:
-    explicit CNoSyncFile(std::unique_ptr<CTableFile> file) : m_file(std::move(file)) {}
-    int64_t ReadAt(uint64_t offset, void* data, size_t size) override {
-        return m_file->ReadAt(offset, data, size);
-    }
-    bool WriteAt(uint64_t offset, const void* data, size_t size) override {
-        return m_file->WriteAt(offset, data, size);
-    }
-    int64_t Size() override { return m_file->Size(); }
-    bool Flush() override { return true; }
-
-private:
-    std::unique_ptr<CTableFile> m_file;
-};
+// Half of the runs use the engine's own file with the sync, half the file without it, whose
+// appends are fast enough for the kills to land at every point of one, not only inside the sync.
 
 // The child: appends records until it is killed. Every record n holds its own number, so the
 // parent can tell a counted record with the wrong contents.

@@ -1,0 +1,84 @@
+#pragma once
+// The whole program for the Qt Test programs: an application started as the user starts it, the
+// modal dialogs answered as they come up, and screenshots when TARVEX_SCREENSHOT_DIR is set.
+
+#include <QApplication>
+#include <QDialog>
+#include <QGuiApplication>
+#include <QPointer>
+#include <QScreen>
+#include <QStringList>
+#include <QTimer>
+#include <QtTest>
+#include <functional>
+#include <memory>
+
+#include "ui/app/CTarvexImportApp.h"
+
+namespace tarvex::testutil {
+
+// Answers the modal dialogs as they come up, in order, and records their classes. A dialog
+// without an answer left is rejected.
+class ModalAnswers : public QObject {
+public:
+    explicit ModalAnswers(QList<std::function<void(QDialog*)>> answers) : m_answers(std::move(answers)) {
+        connect(&m_timer, &QTimer::timeout, this, [this] { Poll(); });
+        m_timer.start(5);
+    }
+    int answered = 0;
+    QStringList seen;
+
+private:
+    void Poll() {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (!dialog || dialog == m_last || !dialog->isVisible()) return;
+        m_last = dialog;
+        ++answered;
+        seen.append(
+            QString::fromLatin1(dialog->metaObject()->className()).remove(QStringLiteral("tarvex::")));
+        if (m_answers.isEmpty())
+            dialog->reject();
+        else
+            m_answers.takeFirst()(dialog);
+    }
+    QList<std::function<void(QDialog*)>> m_answers;
+    QPointer<QDialog> m_last;
+    QTimer m_timer;
+};
+
+// The window itself; on a real X display also the whole screen, with the window manager's frames.
+inline void SaveScreenshot(QWidget* w, const QString& name) {
+    const QString dir = qEnvironmentVariable("TARVEX_SCREENSHOT_DIR");
+    if (dir.isEmpty()) return;
+    QTest::qWait(50);  // the layout settles in the event loop
+    w->window()->grab().save(dir + QLatin1Char('/') + name);
+    if (QGuiApplication::platformName() == QLatin1String("xcb")) {
+        QTest::qWait(300);  // let the window manager frame and paint the window
+        QGuiApplication::primaryScreen()->grabWindow(0).save(dir + QStringLiteral("/screen-") + name);
+    }
+}
+
+// The program started with the command-line arguments args, without the splash screen (it would
+// take the tests' first key). The New dialog is answered with newAnswer (-1: cancelled); messages
+// are collected in messages, or written to the test log without it. hooks sets what else a test
+// answers before the start.
+inline std::unique_ptr<CTarvexImportApp> StartTestApp(
+    const QStringList& args, int newAnswer, QStringList* messages,
+    const std::function<void(CTarvexImportApp&)>& hooks = {}) {
+    auto app = std::make_unique<CTarvexImportApp>();
+    app->m_runNewDialog = [newAnswer] { return newAnswer; };
+    app->m_bSplashEnabled = false;
+    app->m_showMessage = [messages](const QString&, const QString& text) {
+        if (messages)
+            messages->append(text);
+        else
+            qWarning("message: %s", qPrintable(text));
+    };
+    if (messages) messages->clear();
+    if (hooks) hooks(*app);
+    app->InitInstance(QStringList{QStringLiteral("tarvex-import")} + args);
+    QCoreApplication::processEvents();  // the New dialog runs once the frame is shown
+    return app;
+}
+
+}  // namespace tarvex::testutil
