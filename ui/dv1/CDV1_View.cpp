@@ -44,18 +44,12 @@ namespace {
 
 const QColor kEditBack(0xFF, 0xFF, 0xFF);
 
-FormViewTraits Dv1Traits() {
-    FormViewTraits t;
-    t.section = settings::kDV1Form;
-    t.marginForm = 1;
-    t.contextMenu = kContextMenuEdit;
-    return t;
-}
+const FormViewTraits kDv1Traits{settings::kDV1Form, 1, kContextMenuEdit};
 
 }  // namespace
 
 CDV1_View::CDV1_View(CDV1_Doc* doc, Profile* profile, FormViewEnvironment env, QWidget* parent)
-    : CFormViewOf(doc, profile, std::move(env), Dv1Traits(), parent),
+    : CFormViewOf(doc, profile, std::move(env), kDv1Traits, parent),
       m_renderer(std::make_unique<CDv1PageRenderer>()),
       m_nav(*doc, *this) {
     // A click on the form gives the view the focus, which it hands on to the edit window.
@@ -211,18 +205,9 @@ bool CDV1_View::event(QEvent* e) {
     return CKTWScrollViewBase::event(e);
 }
 
-bool CDV1_View::viewportEvent(QEvent* e) {
-    if (e->type() == QEvent::ToolTip) {
-        auto* help = static_cast<QHelpEvent*>(e);
-        const QPoint device = help->pos() + DeviceScrollPosition();
-        const QPoint logical = CDv1PageRenderer::LogicalToDevice(Dpi()).inverted().map(device);
-        if (m_renderer->OverflowingFieldAt(m_pDoc->Store(), m_nCurrentPage, logical) >= 0)
-            QToolTip::showText(help->globalPos(), QString::fromUtf16(sadstr::kTipOverflow), viewport());
-        else
-            QToolTip::hideText();
-        return true;
-    }
-    return CKTWScrollViewBase::viewportEvent(e);
+int CDV1_View::OverflowingFieldAt(const QPoint& device) const {
+    const QPoint logical = CDv1PageRenderer::LogicalToDevice(Dpi()).inverted().map(device);
+    return m_renderer->OverflowingFieldAt(m_pDoc->Store(), m_nCurrentPage, logical);
 }
 
 void CDV1_View::keyPressEvent(QKeyEvent* e) {

@@ -76,8 +76,6 @@ public:
 protected:
     void paintEvent(QPaintEvent* e) override;
     bool event(QEvent* e) override;
-    // Over a box whose text does not fit: a tool tip says so.
-    bool viewportEvent(QEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
     void showEvent(QShowEvent* e) override;
     void focusInEvent(QFocusEvent* e) override;
@@ -89,6 +87,7 @@ protected:
     // In the details field of questions 7 to 9 pane 0 says how their boxes are ticked.
     void StatusTextUpdated() override;
     bool ClickableAt(const QPoint& viewportPos) const override;
+    int OverflowingFieldAt(const QPoint& device) const override;
 
 private:
     // IDv1EditHost

@@ -9,12 +9,14 @@
 #include <QPointer>
 #include <QTextDocument>
 #include <QTimer>
+#include <QToolTip>
 
 #include "core/app/Profile.h"
 #include "core/app/SettingsKeys.h"
 #include "core/app/ShellCommands.h"
 #include "core/app/ShellStrings.h"
 #include "core/formview/FieldStore.h"
+#include "core/sad/SadStrings.h"
 #include "ui/formview/CommandMenu.h"
 #include "ui/formview/Common_DlgMargin02.h"
 #include "ui/formview/FieldFormatCommands.h"
@@ -134,6 +136,18 @@ void CFormView::RestoreState(const DocState& state, const UndoPosition& position
 void CFormView::scrollContentsBy(int, int) {
     m_pFormEdit->FollowScroll();
     viewport()->update();
+}
+
+bool CFormView::viewportEvent(QEvent* e) {
+    if (e->type() == QEvent::ToolTip) {
+        auto* help = static_cast<QHelpEvent*>(e);
+        if (OverflowingFieldAt(help->pos() + DeviceScrollPosition()) >= 0)
+            QToolTip::showText(help->globalPos(), QString::fromUtf16(sadstr::kTipOverflow), viewport());
+        else
+            QToolTip::hideText();
+        return true;
+    }
+    return CKTWScrollViewBase::viewportEvent(e);
 }
 
 void CFormView::mouseMoveEvent(QMouseEvent* e) {

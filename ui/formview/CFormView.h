@@ -93,6 +93,8 @@ protected:
     virtual void StatusTextUpdated() {}
     // Whether a click at a viewport point does something (the hand cursor shows it).
     virtual bool ClickableAt(const QPoint& viewportPos) const = 0;
+    // The box whose text does not fit at a device point of the page (scrolled), or -1.
+    virtual int OverflowingFieldAt(const QPoint& device) const = 0;
     virtual void PrepareLayout() = 0;
 
     // The form's edit window, built by the form as its own kind; the view owns it through the viewport.
@@ -102,6 +104,8 @@ protected:
     QColor EditTextColour() const { return m_editTextColour; }
 
     void scrollContentsBy(int dx, int dy) override;
+    // Over a box whose text does not fit: a tool tip says so.
+    bool viewportEvent(QEvent* e) override;
     void mouseMoveEvent(QMouseEvent* e) override;
     void ZoomChanged() override;
 

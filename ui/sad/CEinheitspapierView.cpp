@@ -42,19 +42,13 @@ namespace {
 
 const QColor kEditBack(0xDE, 0xFF, 0xD1);  // 0xD1FFDE as 0x00BBGGRR
 
-FormViewTraits SadTraits() {
-    FormViewTraits t;
-    t.section = settings::kEHForm;
-    t.marginForm = 0;
-    t.contextMenu = kContextMenuSad;
-    return t;
-}
+const FormViewTraits kSadTraits{settings::kEHForm, 0, kContextMenuSad};
 
 }  // namespace
 
 CEinheitspapierView::CEinheitspapierView(CEinheitspapierDoc* doc, SadViewEnvironment env,
                                          const CFieldDefinitions& definitions, QWidget* parent)
-    : CFormViewOf(doc, doc ? doc->GetProfile() : nullptr, std::move(env), SadTraits(), parent),
+    : CFormViewOf(doc, doc ? doc->GetProfile() : nullptr, std::move(env), kSadTraits, parent),
       m_definitions(definitions) {
     if (!m_env.currentVariant) {
         m_env.currentVariant = [this] { return m_nOwnVariant; };
@@ -170,19 +164,9 @@ SadRenderOptions CEinheitspapierView::RenderOptions() const {
     return o;
 }
 
-bool CEinheitspapierView::viewportEvent(QEvent* e) {
-    if (e->type() == QEvent::ToolTip) {
-        // Over a box whose text does not fit: say so.
-        auto* help = static_cast<QHelpEvent*>(e);
-        const QPoint device = help->pos() + DeviceScrollPosition();
-        const QPoint logical = CSadPageRenderer::LogicalToDevice(Dpi()).inverted().map(device);
-        if (m_renderer.OverflowingFieldAt(m_pDoc->Store(), m_nCurrentPage, RenderOptions(), logical) >= 0)
-            QToolTip::showText(help->globalPos(), QString::fromUtf16(sadstr::kTipOverflow), viewport());
-        else
-            QToolTip::hideText();
-        return true;
-    }
-    return CKTWScrollViewBase::viewportEvent(e);
+int CEinheitspapierView::OverflowingFieldAt(const QPoint& device) const {
+    const QPoint logical = CSadPageRenderer::LogicalToDevice(Dpi()).inverted().map(device);
+    return m_renderer.OverflowingFieldAt(m_pDoc->Store(), m_nCurrentPage, RenderOptions(), logical);
 }
 
 void CEinheitspapierView::paintEvent(QPaintEvent* e) {

@@ -83,7 +83,6 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* e) override;
-    bool viewportEvent(QEvent* e) override;
     void focusInEvent(QFocusEvent* e) override;
     void mousePressEvent(QMouseEvent* e) override;
 
@@ -92,6 +91,7 @@ protected:
     bool FormCommand(int id) override;
     bool FormCommandState(int id, CommandState& state) const override;
     bool ClickableAt(const QPoint& viewportPos) const override;
+    int OverflowingFieldAt(const QPoint& device) const override;
 
 private:
     void StoreFieldRects();
