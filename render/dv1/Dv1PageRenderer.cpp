@@ -215,7 +215,7 @@ Dv1RenderOptions Dv1RenderOptionsFromSettings(Profile& profile, int zoom) {
 
 void PaintDv1Screen(QPainter& painter, const QRect& area, const QPoint& scroll, double dpi,
                     const CDv1PageRenderer& renderer, const CDV1_Doc& doc, int page, int zoom,
-                    const QColor& textColour) {
+                    const QColor& textColour, const std::vector<int>& markedFields) {
     painter.fillRect(area, Qt::white);
     painter.translate(-scroll.x(), -scroll.y());
     painter.setWorldTransform(CDv1PageRenderer::LogicalToDevice(dpi), true);
@@ -223,6 +223,7 @@ void PaintDv1Screen(QPainter& painter, const QRect& area, const QPoint& scroll, 
     o.zoom = zoom;
     o.textColour = textColour;
     o.markOverflow = true;
+    o.markedFields = markedFields;
     renderer.Render(painter, doc, page, o);
 }
 

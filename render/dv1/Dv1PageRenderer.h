@@ -81,10 +81,10 @@ Dv1RenderOptions Dv1RenderOptionsFromSettings(Profile& profile, int zoom);
 
 // The screen view's repaint: the device area `area` white, then the page scrolled by `scroll`
 // device pixels at a resolution, drawn by a renderer prepared for `zoom`, field texts in
-// `textColour`.
+// `textColour`, the fields `markedFields` framed as texts that are no amounts.
 void PaintDv1Screen(QPainter& painter, const QRect& area, const QPoint& scroll, double dpi,
                     const CDv1PageRenderer& renderer, const CDV1_Doc& doc, int page, int zoom,
-                    const QColor& textColour);
+                    const QColor& textColour, const std::vector<int>& markedFields = {});
 
 // The screen picture of a page at a resolution: the form area ("DocWidth" x "DocLength" mm of
 // "DV1Form_Defaults") drawn by a renderer prepared for the options' zoom.

@@ -11,6 +11,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
@@ -65,6 +67,7 @@ private slots:
     void clerkFillsSavesAndReadsBack();
     void everyChangingCommandMarksTheDocument();
     void focusBackInTheBoxAfterADialog();
+    void focusBackInTheBoxAfterTheMarginSheetInAWindow();
     void goToFieldDialog();
     void insertDefaultsFromTheCodeLists();
     void box15TypedFrIsFrankreich();
@@ -202,6 +205,38 @@ void TestSadViewInput::focusBackInTheBoxAfterADialog() {
         QTRY_VERIFY(inBox());
         QVERIFY(v.EditWindow()->isVisible());
     }
+}
+
+// In a document window the margin sheet too gives the keyboard back to the box it came from.
+void TestSadViewInput::focusBackInTheBoxAfterTheMarginSheetInAWindow() {
+    CMemoryProfile profile;
+    CEinheitspapierDoc doc{&profile};
+    doc.OnNewDocument();
+    SadViewEnvironment env;
+    env.beep = [] {};
+    env.message = [](const QString&) {};
+    CFieldDefinitions defs;
+    defs.ResetToBuiltIn();
+    QMdiArea area;
+    auto* view = new CEinheitspapierView(&doc, env, defs);
+    QMdiSubWindow* sub = area.addSubWindow(view);
+    area.resize(1000, 800);
+    area.show();
+    sub->showMaximized();
+    QVERIFY(QTest::qWaitForWindowActive(&area));
+    area.setActiveSubWindow(sub);
+    view->FocusBox();
+    const auto inBox = [&] { return QApplication::focusWidget() == view->EditWindow(); };
+    QTRY_VERIFY(inBox());
+    bool sheetSeen = false;
+    QTimer::singleShot(50, [&] {
+        auto* sheet = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        sheetSeen = sheet != nullptr;
+        if (sheet) sheet->reject();
+    });
+    QVERIFY(view->OnCommand(cmd::kMargins));
+    QVERIFY(sheetSeen);
+    QTRY_VERIFY(inBox());
 }
 
 void TestSadViewInput::goToFieldDialog() {

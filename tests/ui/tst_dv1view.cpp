@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QContextMenuEvent>
+#include <QDialog>
 #include <QDir>
 #include <QImage>
 #include <QMenu>
@@ -41,7 +42,7 @@ struct Fixture {
 
     Fixture() {
         doc.OnNewDocument();
-        SadViewEnvironment env;
+        FormViewEnvironment env;
         env.beep = [this] { ++beeps; };
         env.message = [this](const QString& t) { messages.append(t); };
         view = std::make_unique<CDV1_View>(&doc, &profile, env);
@@ -161,6 +162,53 @@ private slots:
         QCOMPARE(f.Edit().toPlainText(), QStringLiteral(" "));
     }
 
+    // Select all takes the field's whole text and shows its end, where typing goes on.
+    void selectAllTakesTheWholeTextAndShowsItsEnd() {
+        Fixture f;
+        CKtwEditWindow& edit = f.Edit();
+        QStringList lines;
+        for (int i = 1; i <= 40; ++i) lines << QStringLiteral("Zeile %1").arg(i);
+        edit.setPlainText(lines.join(QLatin1Char('\n')));
+        QTextCursor start = edit.textCursor();
+        start.movePosition(QTextCursor::Start);
+        edit.setTextCursor(start);
+        edit.ensureCursorVisible();
+        QScrollBar* bar = edit.verticalScrollBar();
+        QVERIFY(bar->maximum() > 0);
+        QCOMPARE(bar->value(), 0);
+        QVERIFY(f.view->OnCommand(cmd::kSelectAll));
+        const QTextCursor c = edit.textCursor();
+        QCOMPARE(c.selectionStart(), 0);
+        QCOMPARE(c.selectionEnd(), edit.document()->characterCount() - 1);
+        QCOMPARE(c.position(), c.selectionEnd());
+        QCOMPARE(bar->value(), bar->maximum());
+        QVERIFY(edit.viewport()->rect().intersects(edit.cursorRect()));
+    }
+
+    // After a dialog of the view, the margin sheet among them, the clerk types on in the field,
+    // also where no window manager activates the form again.
+    void keyboardBackInTheFieldAfterADialog() {
+        Fixture f;
+        QVERIFY(QTest::qWaitForWindowActive(f.view.get()));
+        const auto inField = [&] { return QApplication::focusWidget() == f.view->EditWindow(); };
+        QTRY_VERIFY(inField());
+        {
+            QDialog dlg(f.view.get());
+            QTimer::singleShot(50, &dlg, &QDialog::reject);
+            dlg.exec();
+        }
+        QTRY_VERIFY(inField());
+        bool sheetSeen = false;
+        QTimer::singleShot(50, [&] {
+            auto* sheet = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            sheetSeen = sheet != nullptr;
+            if (sheet) sheet->reject();
+        });
+        QVERIFY(f.view->OnCommand(cmd::kMargins));
+        QVERIFY(sheetSeen);
+        QTRY_VERIFY(inField());
+    }
+
     void calculationMarksTextsThatAreNoAmounts() {
         Fixture f;
         f.view->OnCommand(cmd::kNextPage);
@@ -270,7 +318,7 @@ private slots:
         doc.OnNewDocument();
         doc.Store().SetFieldText(9, u"ca. 100", 2);
         doc.Store().SetFieldText(8, u"250", 2);
-        SadViewEnvironment env;
+        FormViewEnvironment env;
         env.beep = [] {};
         env.message = [](const QString&) {};
         CDV1_View view(&doc, &profile, env);

@@ -27,7 +27,6 @@
 #include "core/dv1/FdvFormat.h"
 #include "core/formview/FormZoom.h"
 #include "core/sad/SadStrings.h"
-#include "render/formview/EditTextColour.h"
 #if __has_include("render/dv1/Dv1PageRenderer.h")
 #include "render/dv1/Dv1PageRenderer.h"
 #define TARVEX_DV1_RENDERER 1
@@ -43,36 +42,23 @@ class CDv1PageRenderer {};
 namespace tarvex {
 namespace {
 
-const char* const kSection = settings::kDV1Form;
 const QColor kEditBack(0xFF, 0xFF, 0xFF);
+
+const FormViewTraits kDv1Traits{settings::kDV1Form, 1, kContextMenuEdit};
 
 }  // namespace
 
-CDV1_View::CDV1_View(CDV1_Doc* doc, Profile* profile, SadViewEnvironment env, QWidget* parent)
-    : CKTWScrollViewBase(profile, parent),
-      m_pDoc(doc),
-      m_env(std::move(env)),
+CDV1_View::CDV1_View(CDV1_Doc* doc, Profile* profile, FormViewEnvironment env, QWidget* parent)
+    : CFormViewOf(doc, profile, std::move(env), kDv1Traits, parent),
       m_renderer(std::make_unique<CDv1PageRenderer>()),
       m_nav(*doc, *this) {
-    if (!m_env.beep) m_env.beep = [] { QApplication::beep(); };
-    if (!m_env.message)
-        m_env.message = [this](const QString& text) {
-            QMessageBox::warning(this, QString::fromUtf16(shellstr::kAppTitle), text);
-        };
-    SetProfileSection(QString::fromLatin1(kSection));
-    InitZoom();
-    m_crEditText = EditTextColour(GetProfile(), kSection);
-    viewport()->setMouseTracking(true);
-    viewport()->setAutoFillBackground(false);
-    setAttribute(Qt::WA_OpaquePaintEvent);
     // A click on the form gives the view the focus, which it hands on to the edit window.
     setFocusPolicy(Qt::StrongFocus);
 
     m_pEdit = new CKTWEditWindow_DV1(m_pDoc->Store(), &GetProfile(), viewport());
     m_pEdit->CreateEditorEx(this, kEditCtrlId, kContextMenuEdit, Dpi(), std::max<int>(1, m_nZoom),
-                            m_crEditText, kEditBack);
-    m_nViewPage = 1;
-    m_nCursorKind = 0;
+                            EditTextColour(), kEditBack);
+    SetEditWindow(m_pEdit);
     SetHelpContext(kHelpContextView);
     PrepareLayout();
     m_pDoc->Store().ActivateField(0, 1);
@@ -95,11 +81,11 @@ void CDV1_View::OnInitialUpdate() {
 void CDV1_View::ReloadFromStore() {
     // The store was filled anew: the window's text is stale and must not go back into it.
     CFieldStore& store = m_pDoc->Store();
-    m_nViewPage = std::clamp(m_nViewPage, 1, store.GetPageCount());
+    m_nCurrentPage = std::clamp(m_nCurrentPage, 1, store.GetPageCount());
     m_pEdit->SetWindowText(store.GetFieldText(store.GetCurrentField(), store.GetCurrentPage()));
     m_notAmounts.clear();
     LoadPageRects();
-    GoToField(0, m_nViewPage);
+    GoToField(0, m_nCurrentPage);
     viewport()->update();
     UpdateStatusText();
 }
@@ -120,25 +106,20 @@ void CDV1_View::PrepareLayout() {
     LoadPageRects();
     m_pEdit->CreateScreenFonts(Dpi(), m_nZoom);
     // The window moves to its field's new place.
-    const int field = store.GetCurrentPage() == m_nViewPage ? store.GetCurrentField() : 0;
-    if (store.ActivateField(field, m_nViewPage) != 0) store.ActivateField(0, m_nViewPage);
+    const int field = store.GetCurrentPage() == m_nCurrentPage ? store.GetCurrentField() : 0;
+    if (store.ActivateField(field, m_nCurrentPage) != 0) store.ActivateField(0, m_nCurrentPage);
     SetLayoutValid();
 }
 
 void CDV1_View::LoadPageRects() {
-    if (m_nViewPage <= 1) return;
+    if (m_nCurrentPage <= 1) return;
     CFieldStore& store = m_pDoc->Store();
     const int dpi = static_cast<int>(std::lround(Dpi()));
-    const Dv1PageKind kind = Dv1PageKindOf(m_nViewPage);
+    const Dv1PageKind kind = Dv1PageKindOf(m_nCurrentPage);
     for (int i = 0; i < kDv1PageFieldCount; ++i) {
         const Dv1Rect r = Dv1FieldRect(kind, i);
         store.SetFieldRect2(i, FormRectToPixels(r.left, r.top, r.right, r.bottom, m_nZoom, dpi));
     }
-}
-
-void CDV1_View::ZoomChanged() {
-    PrepareLayout();
-    viewport()->update();
 }
 
 QPoint CDV1_View::ZoomedFormPoint(const QPoint& pos) const {
@@ -156,7 +137,7 @@ QRect CDV1_View::ZoomedToViewport(int left, int top, int right, int bottom) cons
 }
 
 QRect CDV1_View::FieldViewportRect(int index) const {
-    const Dv1Rect r = Dv1ZoomedRect(Dv1PageKindOf(m_nViewPage), index, m_nZoom);
+    const Dv1Rect r = Dv1ZoomedRect(Dv1PageKindOf(m_nCurrentPage), index, m_nZoom);
     return ZoomedToViewport(r.left, r.top, r.right, r.bottom);
 }
 
@@ -168,11 +149,11 @@ QRect CDV1_View::BoxViewportRect(int box) const {
 
 int CDV1_View::FieldAt(const QPoint& pos) const {
     const QPoint p = ZoomedFormPoint(pos);
-    return Dv1FieldAt(m_nViewPage, p.x(), p.y(), m_nZoom);
+    return Dv1FieldAt(m_nCurrentPage, p.x(), p.y(), m_nZoom);
 }
 
 int CDV1_View::BoxAt(const QPoint& pos) const {
-    if (m_nViewPage != 1) return -1;
+    if (m_nCurrentPage != 1) return -1;
     const QPoint p = ZoomedFormPoint(pos);
     return Dv1BoxAt(p.x(), p.y(), m_nZoom);
 }
@@ -182,21 +163,15 @@ void CDV1_View::paintEvent(QPaintEvent* e) {
     if (Dpi() != m_layoutDpi) InvalidateLayout();
     PrepareLayout();
     QPainter painter(viewport());
-    painter.fillRect(e->rect(), Qt::white);
-    painter.save();
-    const QPoint scroll = DeviceScrollPosition();
-    painter.translate(-scroll.x(), -scroll.y());
-    painter.setWorldTransform(CDv1PageRenderer::LogicalToDevice(Dpi()), true);
-    Dv1RenderOptions options;
-    options.zoom = m_nZoom;
-    options.textColour = m_crEditText;
-    options.markOverflow = true;
+    std::vector<int> marked;
     for (const dv1::Dv1NotAnAmount& n : MarkedFields())
-        if (n.page == m_nViewPage) options.markedFields.push_back(n.field);
-    m_renderer->Render(painter, *m_pDoc, m_nViewPage, options);
+        if (n.page == m_nCurrentPage) marked.push_back(n.field);
+    painter.save();
+    PaintDv1Screen(painter, e->rect(), DeviceScrollPosition(), Dpi(), *m_renderer, *m_pDoc, m_nCurrentPage,
+                   m_nZoom, EditTextColour(), marked);
     painter.restore();
     // The question that Alt+J / Alt+N answer has a dashed frame around its two boxes (screen only).
-    if (const int row = m_nav.CurrentQuestion(); row >= 0 && m_nViewPage == 1) {
+    if (const int row = m_nav.CurrentQuestion(); row >= 0 && m_nCurrentPage == 1) {
         painter.setPen(QPen(palette().color(QPalette::Highlight), 2, Qt::DashLine));
         painter.setBrush(Qt::NoBrush);
         painter.drawRect(
@@ -218,11 +193,6 @@ std::vector<dv1::Dv1NotAnAmount> CDV1_View::MarkedFields() const {
     return marked;
 }
 
-void CDV1_View::scrollContentsBy(int, int) {
-    m_pEdit->FollowScroll();
-    viewport()->update();
-}
-
 bool CDV1_View::event(QEvent* e) {
     // Tab and Shift+Tab move between the form's stops, not between widgets.
     if (e->type() == QEvent::KeyPress) {
@@ -235,18 +205,9 @@ bool CDV1_View::event(QEvent* e) {
     return CKTWScrollViewBase::event(e);
 }
 
-bool CDV1_View::viewportEvent(QEvent* e) {
-    if (e->type() == QEvent::ToolTip) {
-        auto* help = static_cast<QHelpEvent*>(e);
-        const QPoint device = help->pos() + DeviceScrollPosition();
-        const QPoint logical = CDv1PageRenderer::LogicalToDevice(Dpi()).inverted().map(device);
-        if (m_renderer->OverflowingFieldAt(m_pDoc->Store(), m_nViewPage, logical) >= 0)
-            QToolTip::showText(help->globalPos(), QString::fromUtf16(sadstr::kTipOverflow), viewport());
-        else
-            QToolTip::hideText();
-        return true;
-    }
-    return CKTWScrollViewBase::viewportEvent(e);
+int CDV1_View::OverflowingFieldAt(const QPoint& device) const {
+    const QPoint logical = CDv1PageRenderer::LogicalToDevice(Dpi()).inverted().map(device);
+    return m_renderer->OverflowingFieldAt(m_pDoc->Store(), m_nCurrentPage, logical);
 }
 
 void CDV1_View::keyPressEvent(QKeyEvent* e) {
@@ -274,7 +235,8 @@ void CDV1_View::showEvent(QShowEvent* e) {
     // Built before it had its window, the edit window shows its text in the window's font only
     // once it is shown itself: the field is shown again in its own font.
     CFieldStore& store = m_pDoc->Store();
-    if (store.GetCurrentPage() == m_nViewPage) store.ActivateField(store.GetCurrentField(), m_nViewPage);
+    if (store.GetCurrentPage() == m_nCurrentPage)
+        store.ActivateField(store.GetCurrentField(), m_nCurrentPage);
 }
 
 void CDV1_View::focusInEvent(QFocusEvent* e) {
@@ -283,18 +245,15 @@ void CDV1_View::focusInEvent(QFocusEvent* e) {
     if (m_pEdit->HasWindow() && m_pEdit->isVisible()) m_pEdit->setFocus();
 }
 
-void CDV1_View::mouseMoveEvent(QMouseEvent* e) {
-    const QPoint p = e->position().toPoint();
-    m_nCursorKind = FieldAt(p) >= 0 || BoxAt(p) >= 0 ? 2 : 0;
-    viewport()->setCursor(m_nCursorKind == 2 ? Qt::PointingHandCursor : Qt::ArrowCursor);
-    if (m_nCursorKind == 0) CKTWScrollViewBase::mouseMoveEvent(e);
+bool CDV1_View::ClickableAt(const QPoint& pos) const {
+    return FieldAt(pos) >= 0 || BoxAt(pos) >= 0;
 }
 
 int CDV1_View::ClickAt(const QPoint& pos) {
     CUndoScope scope(m_pUndo);
     const int field = FieldAt(pos);
     if (field >= 0) {
-        GoToField(field, m_nViewPage);
+        GoToField(field, m_nCurrentPage);
         return field;
     }
     if (const int box = BoxAt(pos); box >= 0) {
@@ -314,7 +273,7 @@ void CDV1_View::mousePressEvent(QMouseEvent* e) {
 
 void CDV1_View::GoToField(int index, int page) {
     CUndoScope scope(m_pUndo);
-    m_nav.GoToField(index, page == 0 ? m_nViewPage : page);
+    m_nav.GoToField(index, page == 0 ? m_nCurrentPage : page);
     viewport()->update();
 }
 
@@ -345,10 +304,7 @@ QString CDV1_View::StatusInsertText() const {
     return QString::fromStdU16String(m_nav.StatusInsertText());
 }
 
-void CDV1_View::UpdateStatusText() {
-    emit statusTextChanged(2, StatusInsertText());
-    emit statusTextChanged(1, StatusPageText());
-    // In the details field of questions 7 to 9 pane 0 says how their boxes are ticked.
+void CDV1_View::StatusTextUpdated() {
     const std::u16string hint = m_nav.StatusQuestionText();
     if (!hint.empty() || m_bQuestionHintShown) {
         emit statusTextChanged(
@@ -358,19 +314,10 @@ void CDV1_View::UpdateStatusText() {
     viewport()->update();
 }
 
-void CDV1_View::WheelFromEditor(QWheelEvent* event) {
-    wheelEvent(event);
-}
-
-void CDV1_View::SetDocumentModified() {
-    m_pDoc->SetModifiedFlag(true);
-    emit modifiedChanged();
-}
-
 // --- IDv1EditHost
 
 void CDV1_View::SetViewPage(int page) {
-    m_nViewPage = page;
+    m_nCurrentPage = page;
     viewport()->update();
 }
 
@@ -378,13 +325,6 @@ void CDV1_View::FocusEditWindow() {
     if (!m_pEdit->HasWindow()) return;
     m_pEdit->show();
     m_pEdit->setFocus(Qt::OtherFocusReason);
-}
-
-void CDV1_View::FocusBox() {
-    if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget()); sub && sub->mdiArea())
-        sub->mdiArea()->setActiveSubWindow(sub);
-    window()->activateWindow();
-    if (m_pEdit->HasWindow() && m_pEdit->isVisible()) m_pEdit->setFocus(Qt::OtherFocusReason);
 }
 
 void CDV1_View::EnsureVisible() {
@@ -409,40 +349,8 @@ void CDV1_View::ShowMessage(const std::u16string& text) {
 
 // --- commands
 
-UndoPosition CDV1_View::Position() const {
-    return {m_nViewPage, m_pDoc->Store().GetCurrentField()};
-}
-
-void CDV1_View::RestoreState(const DocState& state, const UndoPosition& position) {
-    CFieldStore& store = m_pDoc->Store();
-    // The window's text is the old box's: it must not be written into the restored store.
-    IEditWindow* window = store.Window();
-    store.AttachWindow(nullptr);
-    RestoreDocState(*m_pDoc, state);
-    const int page = std::clamp(position.page, 1, store.GetPageCount());
-    if (store.ActivateField(position.field, page) < 0) store.ActivateField(0, page);
-    store.AttachWindow(window);
-    m_nViewPage = page;
-    if (window) window->ShowField(store.GetCurrentField(), store.GetCurrentPage());
-    viewport()->update();
-    UpdateStatusText();
-}
-
-bool CDV1_View::OnCommand(int id) {
-    // Every command that changes the document is one undo step.
-    CUndoScope scope(id == cmd::kUndo || id == cmd::kRedo ? nullptr : m_pUndo);
-    CFieldStore& store = m_pDoc->Store();
-    auto changed = [this] {
-        SetDocumentModified();
-        viewport()->update();
-    };
+bool CDV1_View::FormCommand(int id) {
     switch (id) {
-        case cmd::kNextField:
-            NavigateFromEditor(true);
-            return true;
-        case cmd::kPrevField:
-            NavigateFromEditor(false);
-            return true;
         case cmd::kNextPage:
             m_nav.NextPage();
             return true;
@@ -473,103 +381,17 @@ bool CDV1_View::OnCommand(int id) {
             return true;
         case cmd::kInsertDefaults:
             return true;
-        case cmd::kPrint:
-            emit printRequested();
-            return true;
-        case cmd::kMargins: {
-            const int saved = m_env.helpContext ? m_env.helpContext() : 0;
-            SetHelpContext(Common_DlgMargin02::kHelpContext);
-            Common_DlgMargin02::RunMarginCommand(
-                GetProfile(), 1, m_env.language ? m_env.language() : 0, this,
-                [this] {
-                    if (m_env.showHelp)
-                        m_env.showHelp(m_env.helpContext ? m_env.helpContext()
-                                                         : Common_DlgMargin02::kHelpContext);
-                },
-                [this](const CMarginSheetModel& m) { emit calibrationRequested(MarginSheetOrigins(m)); });
-            SetHelpContext(saved);
-            FocusBox();
-            return true;
-        }
-        case cmd::kSave:
-            m_nav.Commit();
-            emit saveRequested();
-            return true;
-        case cmd::kZoomIn:
-            OnZoomIn();
-            return true;
-        case cmd::kZoomOut:
-            OnZoomOut();
-            return true;
-        case cmd::kInsertMode:
-            store.SetInsertMode(!store.GetInsertMode());
-            UpdateStatusText();
-            return true;
-        default:
-            break;
-    }
-    CKtwEditWindow& edit = *m_pEdit;
-    switch (id) {
-        case cmd::kUndo:
-            // Typing in the open field first, then the document's steps.
-            if (edit.document()->isUndoAvailable())
-                edit.undo();
-            else if (m_pUndo)
-                m_pUndo->Undo();
-            return true;
-        case cmd::kRedo:
-            if (edit.document()->isRedoAvailable())
-                edit.redo();
-            else if (m_pUndo)
-                m_pUndo->Redo();
-            return true;
-        default:
-            break;
-    }
-    // The other editing commands act on the field with the caret.
-    if (RunFieldFormatCommand(store, id)) {
-        changed();
-        return true;
-    }
-    switch (id) {
-        case cmd::kCut:
-            edit.cut();
-            changed();
-            return true;
-        case cmd::kCopy:
-            edit.copy();
-            return true;
-        case cmd::kPaste:
-            edit.PasteText();
-            changed();
-            return true;
-        case cmd::kSelectAll:
-            edit.selectAll();
-            return true;
         default:
             return false;
     }
 }
 
-bool CDV1_View::EditorCommand(int id) {
-    CommandState state;
-    if (UpdateCommandUI(id, state) && !state.enabled) return true;
-    return OnCommand(id);
-}
-
-bool CDV1_View::UpdateCommandUI(int id, CommandState& s) const {
-    const CFieldStore& store = m_pDoc->Store();
+bool CDV1_View::FormCommandState(int id, CommandState& s) const {
     s = CommandState();
-    if (FieldFormatCommandState(store, id, true, s)) return true;
     switch (id) {
-        case cmd::kNextField:
-        case cmd::kPrevField:
         case cmd::kAddPage:
         case cmd::kDv1Calculate:
         case cmd::kDv1Hidden:
-        case cmd::kPrint:
-        case cmd::kMargins:
-        case cmd::kSave:
             return true;
         case cmd::kInsertDefaults:
             s.enabled = false;
@@ -581,39 +403,15 @@ bool CDV1_View::UpdateCommandUI(int id, CommandState& s) const {
             return true;
         case cmd::kNextPage:
         case cmd::kLastPage:
-            s.enabled = m_nViewPage < store.GetPageCount();
+            s.enabled = m_nCurrentPage < m_pDoc->Store().GetPageCount();
             return true;
         case cmd::kPrevPage:
         case cmd::kFirstPage:
-            s.enabled = m_nViewPage >= 2;
-            return true;
-        case cmd::kZoomIn:
-            s.enabled = CanZoomIn();
-            return true;
-        case cmd::kZoomOut:
-            s.enabled = CanZoomOut();
-            return true;
-        case cmd::kUndo:
-            s.enabled = m_pEdit->document()->isUndoAvailable() || (m_pUndo && m_pUndo->CanUndo());
-            return true;
-        case cmd::kRedo:
-            s.enabled = m_pEdit->document()->isRedoAvailable() || (m_pUndo && m_pUndo->CanRedo());
-            return true;
-        case cmd::kCut:
-        case cmd::kCopy:
-        case cmd::kPaste:
-        case cmd::kSelectAll:
+            s.enabled = m_nCurrentPage >= 2;
             return true;
         default:
             return false;
     }
-}
-
-QMenu* CDV1_View::CreateContextMenu(int menuId, QWidget* parent) {
-    if (menuId != kContextMenuEdit) return nullptr;
-    return BuildCommandMenu(
-        menuId, parent, [this](int id, CommandState& st) { UpdateCommandUI(id, st); },
-        [this](int id) { OnCommand(id); });
 }
 
 }  // namespace tarvex

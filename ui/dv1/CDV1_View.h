@@ -11,22 +11,18 @@
 
 #include "core/common/HelpContexts.h"
 #include "core/dv1/Dv1Calculation.h"
+#include "core/dv1/Dv1Doc.h"
 #include "core/dv1/Dv1Navigation.h"
-#include "core/formview/PrintCorrections.h"
-#include "ui/formview/CKTWScrollViewBase.h"
+#include "ui/formview/CFormView.h"
 #include "ui/formview/CKtwEditWindow.h"
-#include "ui/formview/CommandState.h"
-#include "ui/formview/DocumentUndo.h"
-#include "ui/sad/SadViewEnvironment.h"
 
 class QMenu;
 
 namespace tarvex {
 
-class CDV1_Doc;
 class CDv1PageRenderer;
 
-class CDV1_View : public CKTWScrollViewBase, public IFormViewOwner, private IDv1EditHost {
+class CDV1_View : public CFormViewOf<CDV1_Doc>, private IDv1EditHost {
     Q_OBJECT
 public:
     // The help context while the view is built (the front's first field).
@@ -34,20 +30,18 @@ public:
     static constexpr int kEditCtrlId = 149;
 
     // profile may be null (the view then keeps its settings in memory); env as for the SAD view.
-    CDV1_View(CDV1_Doc* doc, Profile* profile, SadViewEnvironment env, QWidget* parent = nullptr);
+    CDV1_View(CDV1_Doc* doc, Profile* profile, FormViewEnvironment env, QWidget* parent = nullptr);
     ~CDV1_View() override;
 
-    CDV1_Doc* GetDocument() const { return m_pDoc; }
     CKTWEditWindow_DV1* EditWindow() const { return m_pEdit; }
     CDv1Navigation& Nav() { return m_nav; }
-    int ViewPage() const override { return m_nViewPage; }
-    int CursorKind() const { return m_nCursorKind; }
+    int ViewPage() const override { return m_nCurrentPage; }
 
     // Shows the load message of the document once (beep and message box).
     void OnInitialUpdate();
     // After the document's store was read anew while the view exists.
     void ReloadFromStore();
-    void PrepareLayout();
+    void PrepareLayout() override;
 
     // Moves the keyboard to a field; page 0 is the page shown.
     void GoToField(int index, int page);
@@ -68,56 +62,35 @@ public:
     // The marks still shown: a field loses its mark when its text changes.
     std::vector<dv1::Dv1NotAnAmount> MarkedFields() const;
 
-    bool OnCommand(int id);
-    bool UpdateCommandUI(int id, CommandState& state) const;
-    // Brings the view's window to the front with the keyboard in the edit window (after a dialog).
-    void FocusBox();
     // The edited text into the store before a save or a print.
-    void CommitEdit() { m_nav.Commit(); }
+    void CommitEdit() override { m_nav.Commit(); }
 
-    // Document-wide undo, as in the SAD view: commands, clicks and box changes record into it.
-    void SetUndo(CDocumentUndo* undo) { m_pUndo = undo; }
-    void RestoreState(const DocState& state, const UndoPosition& position);
-    UndoPosition Position() const;
-
-    QString StatusPageText() const;
-    QString StatusInsertText() const;
+    QString StatusPageText() const override;
+    QString StatusInsertText() const override;
 
     // IFormViewOwner
-    void UpdateStatusText() override;
-    void ScrollLogicalBy(int dx, int dy) override { CKTWScrollViewBase::ScrollLogicalBy(dx, dy); }
-    QPoint DeviceScrollPosition() const override { return CKTWScrollViewBase::DeviceScrollPosition(); }
-    void WheelFromEditor(QWheelEvent* event) override;
-    void SetDocumentModified() override;
-    QMenu* CreateContextMenu(int menuId, QWidget* parent) override;
     void NavigateFromEditor(bool forward) override;
-    bool EditorCommand(int id) override;
-
-signals:
-    // pane 0: a message of the calculation; 1: "D.V.1 - Seite %d von %d"; 2: insert mode.
-    void statusTextChanged(int pane, const QString& text);
-    void modifiedChanged();
-    void saveRequested();
-    void printRequested();
-    // "Kalibrierblatt..." in the margin sheet, with the margins as they stand there.
-    void calibrationRequested(const std::vector<tarvex::PrintOrigin>& origins);
+    // The navigation asks for these too: the shared ones.
+    void UpdateStatusText() override { CFormView::UpdateStatusText(); }
+    void SetDocumentModified() override { CFormView::SetDocumentModified(); }
 
 protected:
     void paintEvent(QPaintEvent* e) override;
-    void scrollContentsBy(int dx, int dy) override;
     bool event(QEvent* e) override;
-    // Over a box whose text does not fit: a tool tip says so.
-    bool viewportEvent(QEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
     void showEvent(QShowEvent* e) override;
     void focusInEvent(QFocusEvent* e) override;
-    void mouseMoveEvent(QMouseEvent* e) override;
     void mousePressEvent(QMouseEvent* e) override;
-    void ZoomChanged() override;
+
+    // CFormView
+    bool FormCommand(int id) override;
+    bool FormCommandState(int id, CommandState& state) const override;
+    // In the details field of questions 7 to 9 pane 0 says how their boxes are ticked.
+    void StatusTextUpdated() override;
+    bool ClickableAt(const QPoint& viewportPos) const override;
+    int OverflowingFieldAt(const QPoint& device) const override;
 
 private:
-    CDocumentUndo* m_pUndo = nullptr;
-
     // IDv1EditHost
     void SetViewPage(int page) override;
     void LoadPageRects() override;
@@ -131,14 +104,9 @@ private:
     QPoint ZoomedFormPoint(const QPoint& viewportPos) const;
     QRect ZoomedToViewport(int left, int top, int right, int bottom) const;
 
-    CDV1_Doc* m_pDoc;
-    SadViewEnvironment m_env;
     CKTWEditWindow_DV1* m_pEdit = nullptr;
     std::unique_ptr<CDv1PageRenderer> m_renderer;
     CDv1Navigation m_nav;
-    QColor m_crEditText;
-    int m_nViewPage = 1;
-    int m_nCursorKind = 0;
     bool m_bOpenNoteShown = false;
     bool m_bLoadMessageShown = false;
     double m_layoutDpi = 0;

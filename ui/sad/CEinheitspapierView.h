@@ -13,22 +13,20 @@
 #include "core/common/HelpContexts.h"
 #include "core/formview/FieldDefinitions.h"
 #include "core/formview/PrintCorrections.h"
+#include "core/sad/EinheitspapierDoc.h"
 #include "core/sad/SadLayout.h"
 #include "render/sad/SadPageRenderer.h"
-#include "ui/formview/CKTWScrollViewBase.h"
+#include "ui/formview/CFormView.h"
 #include "ui/formview/CKtwEditWindow.h"
-#include "ui/formview/CommandState.h"
-#include "ui/formview/DocumentUndo.h"
 #include "ui/sad/SadViewEnvironment.h"
 
 class QMenu;
 
 namespace tarvex {
 
-class CEinheitspapierDoc;
 class CSadViewInput;
 
-class CEinheitspapierView : public CKTWScrollViewBase, public IFormViewOwner {
+class CEinheitspapierView : public CFormViewOf<CEinheitspapierDoc> {
     Q_OBJECT
 public:
     // The application's help context while an SAD view is in front and no box has set its own.
@@ -40,13 +38,10 @@ public:
                         QWidget* parent = nullptr);
     ~CEinheitspapierView() override;
 
-    CEinheitspapierDoc* GetDocument() const { return m_pDoc; }
     const CFieldDefinitions& Definitions() const { return m_definitions; }
     CKTWEditWindow_EHP* EditWindow() const { return m_pEdit; }
     // Field navigation, page and variant commands, F2 and the box dialogs.
     CSadViewInput& Input() const { return *m_input; }
-    int CurrentPage() const { return m_nCurrentPage; }
-    int CursorKind() const { return m_nCursorKind; }
 
     // The initial-update steps (messages of the load, variant, box 8 defaults, crossed-out field
     // definitions); the constructor runs them once.
@@ -54,7 +49,7 @@ public:
     // After the document's store was read anew while the view exists.
     void ReloadFromStore();
     // Rebuilds the zoom-dependent layout when it is not valid.
-    void PrepareLayout();
+    void PrepareLayout() override;
     // Logical (zoomed) rectangle of a field, top and bottom positive; an unknown index reads
     // field 0.
     SadRect GetFieldRect(int field, int page) const;
@@ -81,71 +76,35 @@ public:
     void ApplyFormDefaults(bool stampA, bool stampC);
     const CSadPageRenderer& Renderer() const { return m_renderer; }
 
-    // Commands: dispatch by id and the menu state of an id; false for ids the view does not handle.
-    bool OnCommand(int id);
-    bool UpdateCommandUI(int id, CommandState& state) const;
-    // The keyboard back into the box: the window in front and active, the edit window focused.
-    void FocusBox();
-
-    // Document-wide undo: the window's stack; every command and every box change records into it.
-    void SetUndo(CDocumentUndo* undo) { m_pUndo = undo; }
-    CDocumentUndo* Undo() const { return m_pUndo; }
-    // Puts an undone or redone state into the document and shows the box of the change.
-    void RestoreState(const DocState& state, const UndoPosition& position);
-    UndoPosition Position() const;
-
-    QString StatusPageText() const;
-    QString StatusInsertText() const;
+    QString StatusPageText() const override;
+    QString StatusInsertText() const override;
 
     // IFormViewOwner
-    void UpdateStatusText() override;
-    void ScrollLogicalBy(int dx, int dy) override { CKTWScrollViewBase::ScrollLogicalBy(dx, dy); }
-    QPoint DeviceScrollPosition() const override { return CKTWScrollViewBase::DeviceScrollPosition(); }
-    void WheelFromEditor(QWheelEvent* event) override;
-    void SetDocumentModified() override;
-    // Menu 132 from the command table, with the view's command states; nullptr for other ids.
-    QMenu* CreateContextMenu(int menuId, QWidget* parent) override;
     void NavigateFromEditor(bool forward) override;
-    // A disabled command swallows its key, as a disabled menu entry does nothing.
-    bool EditorCommand(int id) override;
-
-signals:
-    // pane 1: "Einheitspapier - Seite %d von %d"; pane 2: "Einfügen" / "Überschreiben".
-    void statusTextChanged(int pane, const QString& text);
-    void modifiedChanged();
-    // Ctrl+S: the edited text is in the store; the shell saves the document.
-    void saveRequested();
-    // The print command: the shell runs the print dialog and prints through the document.
-    void printRequested();
-    // "Kalibrierblatt..." in the margin sheet: the sheet origins as they stand there.
-    void calibrationRequested(const std::vector<tarvex::PrintOrigin>& origins);
 
 protected:
     void paintEvent(QPaintEvent* e) override;
-    void scrollContentsBy(int dx, int dy) override;
-    bool viewportEvent(QEvent* e) override;
     void focusInEvent(QFocusEvent* e) override;
-    void mouseMoveEvent(QMouseEvent* e) override;
     void mousePressEvent(QMouseEvent* e) override;
-    void ZoomChanged() override;
+
+    // CFormView
+    void CommitEdit() override;
+    bool FormCommand(int id) override;
+    bool FormCommandState(int id, CommandState& state) const override;
+    bool ClickableAt(const QPoint& viewportPos) const override;
+    int OverflowingFieldAt(const QPoint& device) const override;
 
 private:
     void StoreFieldRects();
 
-    CEinheitspapierDoc* m_pDoc;
-    SadViewEnvironment m_env;
     CFieldDefinitions m_definitions;
     CKTWEditWindow_EHP* m_pEdit = nullptr;
     std::unique_ptr<CSadViewInput> m_input;
     CSadPageRenderer m_renderer;
     SadRenderOptions m_displayOptions;
-    QColor m_editTextColour;
     int m_printOffsetX = 0;
     int m_printOffsetY = 0;
-    int m_nCurrentPage = 1;
-    int m_nCursorKind = 0;
     int m_nOwnVariant = 0;  // the current variant when nobody outside keeps one
-    CDocumentUndo* m_pUndo = nullptr;
 };
 
 }  // namespace tarvex
