@@ -12,9 +12,10 @@ fi
 cmake --build "$BUILD_DIR" --parallel "$(nproc)"
 
 export QT_QPA_PLATFORM=offscreen
-# A report stops the test program, and ctest counts it as failed. LeakSanitizer stays on and needs
-# no suppressions: Qt and fontconfig leave nothing it reports in these tests. A caller's own
-# options come after ours and win.
+# A report stops the test program, and ctest counts it as failed. LeakSanitizer stays on: Qt and
+# fontconfig leave nothing it reports in the offscreen tests; the one run on a real X server
+# suppresses libdbus's process-long buffer (tests/lsan-x11.supp). A caller's own options come after
+# ours and win.
 export ASAN_OPTIONS="abort_on_error=1:detect_stack_use_after_return=1:strict_init_order=1${ASAN_OPTIONS:+:$ASAN_OPTIONS}"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1${UBSAN_OPTIONS:+:$UBSAN_OPTIONS}"
 ctest --test-dir "$BUILD_DIR" --output-on-failure --parallel "$(nproc)" --timeout 1200 "$@"
