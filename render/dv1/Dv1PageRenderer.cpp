@@ -50,6 +50,24 @@ QRect CDv1PageRenderer::FieldTextRect(Dv1PageKind kind, int field, int zoom) {
     return QRect(QPoint(r.left + 2, r.top), QPoint(r.right + 2, r.bottom));
 }
 
+namespace {
+
+// Every field of the page that has a place on it, with its text rectangle, text and format word.
+template <typename Fn>
+void ForEachFieldText(const CFieldStore& store, int page, int zoom, Fn&& fn) {
+    const Dv1PageKind kind = Dv1PageKindOf(page);
+    const int storePage = std::max(page, 1);
+    const int stored = kind == Dv1PageKind::Front ? store.GetFieldCount1() : store.GetFieldCount2();
+    const int count = std::min(Dv1FieldCount(kind), stored);
+    for (int i = 0; i < count; ++i) {
+        const QRect r = CDv1PageRenderer::FieldTextRect(kind, i, zoom);
+        if (r.isNull()) continue;  // a field without a place on this page is not shown
+        fn(i, r, store.GetFieldText(i, storePage), store.GetFieldFlags(i, storePage));
+    }
+}
+
+}  // namespace
+
 QRect CDv1PageRenderer::BoxRect(int box, int zoom) {
     const Dv1Rect r = Dv1BoxRectDown(box);
     return QRect(QPoint(ZoomScale(r.left, zoom), ZoomScale(r.top, zoom)),
@@ -151,32 +169,19 @@ void CDv1PageRenderer::DrawTexts(QPainter& painter, const CFieldStore& store, in
     painter.setPen(colour);
     // A format word with a size beyond the five keeps this font, whatever was drawn before.
     painter.setFont(m_fontNormal);
-    const Dv1PageKind kind = Dv1PageKindOf(page);
-    const int storePage = std::max(page, 1);
-    const int stored = kind == Dv1PageKind::Front ? store.GetFieldCount1() : store.GetFieldCount2();
-    const int count = std::min(Dv1FieldCount(kind), stored);
-    for (int i = 0; i < count; ++i) {
-        const QRect r = FieldTextRect(kind, i, m_zoom);
-        if (r.isNull()) continue;  // a field without a place on this page is not shown
-        DrawFieldText(painter, r, store.GetFieldText(i, storePage), store.GetFieldFlags(i, storePage),
-                      m_fieldFonts, false);
-    }
+    ForEachFieldText(store, page, m_zoom,
+                     [&](int, const QRect& r, const std::u16string& text, uint16_t flags) {
+                         DrawFieldText(painter, r, text, flags, m_fieldFonts, false);
+                     });
     painter.restore();
 }
 
 std::vector<int> CDv1PageRenderer::OverflowingFields(const CFieldStore& store, int page) const {
     std::vector<int> fields;
-    const Dv1PageKind kind = Dv1PageKindOf(page);
-    const int storePage = std::max(page, 1);
-    const int stored = kind == Dv1PageKind::Front ? store.GetFieldCount1() : store.GetFieldCount2();
-    const int count = std::min(Dv1FieldCount(kind), stored);
-    for (int i = 0; i < count; ++i) {
-        const QRect r = FieldTextRect(kind, i, m_zoom);
-        if (r.isNull()) continue;
-        if (FieldTextOverflows(r, store.GetFieldText(i, storePage), store.GetFieldFlags(i, storePage),
-                               m_fieldFonts))
-            fields.push_back(i);
-    }
+    ForEachFieldText(store, page, m_zoom,
+                     [&](int i, const QRect& r, const std::u16string& text, uint16_t flags) {
+                         if (FieldTextOverflows(r, text, flags, m_fieldFonts)) fields.push_back(i);
+                     });
     return fields;
 }
 

@@ -9,6 +9,7 @@
 #include <QScreen>
 #include <QStringList>
 #include <QTimer>
+#include <QToolTip>
 #include <QtTest>
 #include <functional>
 #include <memory>
@@ -79,6 +80,16 @@ inline std::unique_ptr<CTarvexImportApp> StartTestApp(
     app->InitInstance(QStringList{QStringLiteral("tarvex-import")} + args);
     QCoreApplication::processEvents();  // the New dialog runs once the frame is shown
     return app;
+}
+
+// The tooltip a widget shows at a point, or an empty text. A tip fades out: each question starts
+// without one.
+inline QString ToolTipAt(QWidget* w, QPoint p) {
+    QToolTip::hideText();
+    QTest::qWaitFor([] { return !QToolTip::isVisible(); });
+    QHelpEvent help(QEvent::ToolTip, p, w->mapToGlobal(p));
+    QApplication::sendEvent(w, &help);
+    return QToolTip::isVisible() ? QToolTip::text() : QString();
 }
 
 }  // namespace tarvex::testutil

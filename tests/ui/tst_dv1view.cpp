@@ -19,6 +19,7 @@
 #include "core/app/ShellCommands.h"
 #include "core/dv1/Dv1Doc.h"
 #include "core/dv1/FdvFormat.h"
+#include "tests/common/AppFixture.h"
 #include "ui/dv1/CDV1_View.h"
 
 using namespace tarvex;
@@ -274,23 +275,15 @@ private slots:
         QVERIFY(redCorner(3));
         QVERIFY(!redCorner(4));
         Save(*f.view, QStringLiteral("dv1-front-overflow.png"));
-        auto tipAt = [](QWidget* w, QPoint p) {
-            // A tip fades out: the next question starts without one.
-            QToolTip::hideText();
-            QTest::qWaitFor([] { return !QToolTip::isVisible(); });
-            QHelpEvent help(QEvent::ToolTip, p, w->mapToGlobal(p));
-            QApplication::sendEvent(w, &help);
-            return QToolTip::isVisible() ? QToolTip::text() : QString();
-        };
         const QString tip = QStringLiteral("Text passt nicht in das Feld");
         const QRect box3 = f.view->FieldViewportRect(3);
         for (const QPoint& p :
              {box3.center(), box3.bottomLeft() + QPoint(4, -2), box3.topRight() + QPoint(-2, 2)})
-            QCOMPARE(tipAt(f.view->viewport(), p), tip);
-        QCOMPARE(tipAt(f.view->viewport(), f.view->FieldViewportRect(4).center()), QString());
+            QCOMPARE(testutil::ToolTipAt(f.view->viewport(), p), tip);
+        QCOMPARE(testutil::ToolTipAt(f.view->viewport(), f.view->FieldViewportRect(4).center()), QString());
         // Over the box with the caret as well.
         f.view->GoToField(3, 1);
-        QCOMPARE(tipAt(f.Edit().viewport(), f.Edit().viewport()->rect().center()), tip);
+        QCOMPARE(testutil::ToolTipAt(f.Edit().viewport(), f.Edit().viewport()->rect().center()), tip);
         QToolTip::hideText();
     }
 

@@ -55,6 +55,15 @@ std::filesystem::path Fs(const QString& path) {
     return std::filesystem::path(path.toStdU16String());
 }
 
+// An article table "ARTIKEL1.DBF" in the folder, made as the program makes it, with these articles.
+void WriteArticles(const QString& folder, std::initializer_list<CArticle> list) {
+    CTarvexStammDaten data;
+    data.SetTablePath(Fs(folder), u"ARTIKEL1.DBF", kLayout8, {});
+    QCOMPARE(data.LoadArticles(), 0);
+    for (const CArticle& a : list) data.AddArticle(a);
+    QCOMPARE(data.SaveArticles(), 0);
+}
+
 }  // namespace
 
 class TestMasterData : public QObject {
@@ -249,14 +258,8 @@ void TestMasterData::articlesAddedAndPickedInSelectionMode() {
 void TestMasterData::articleChangedByAnotherClerkIsNotOverwritten() {
     QTemporaryDir dir;
     CMemoryProfile profile;
-    {
-        CTarvexStammDaten data;
-        data.SetTablePath(Fs(dir.path()), u"ARTIKEL1.DBF", kLayout8, {});
-        QCOMPARE(data.LoadArticles(), 0);
-        data.AddArticle(CArticle{u"Bohrer", {u"82075010", u"", u"", u"", u"", u"DE", u""}});
-        data.AddArticle(CArticle{u"Zangen", {u"82032000", u"", u"", u"", u"", u"DE", u""}});
-        QCOMPARE(data.SaveArticles(), 0);
-    }
+    WriteArticles(dir.path(), {CArticle{u"Bohrer", {u"82075010", u"", u"", u"", u"", u"DE", u""}},
+                               CArticle{u"Zangen", {u"82032000", u"", u"", u"", u"", u"DE", u""}}});
     CDlgStammDatenEingabe first(profile, Fs(dir.path())), second(profile, Fs(dir.path()));
     for (CDlgStammDatenEingabe* dlg : {&first, &second}) {
         dlg->Initialise();
@@ -502,13 +505,7 @@ void TestMasterData::takeOverWithoutAChosenEntryChangesNoBox() {
     // A search that finds nothing: the last entry shown is no choice.
     QTemporaryDir dir2;
     CMemoryProfile profile;
-    {
-        CTarvexStammDaten data;
-        data.SetTablePath(Fs(dir2.path()), u"ARTIKEL1.DBF", kLayout8, {});
-        QCOMPARE(data.LoadArticles(), 0);
-        data.AddArticle(CArticle{u"Zangen", {u"82032000", u"", u"", u"", u"", u"DE", u""}});
-        QCOMPARE(data.SaveArticles(), 0);
-    }
+    WriteArticles(dir2.path(), {CArticle{u"Zangen", {u"82032000", u"", u"", u"", u"", u"DE", u""}}});
     CDlgStammDatenEingabe dlg(profile, Fs(dir2.path()));
     dlg.SetSelectionMode(true);
     dlg.Initialise();

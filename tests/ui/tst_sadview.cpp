@@ -26,6 +26,7 @@
 #include "core/sad/SadLayout.h"
 #include "core/sad/SadNavigation.h"
 #include "render/sad/SadPageRenderer.h"
+#include "tests/common/AppFixture.h"
 #include "ui/app/HelpPages.h"
 #include "ui/formview/CDlgEditFeldDefinitionen.h"
 #include "ui/formview/CDlgPrinterFontSize.h"
@@ -394,24 +395,16 @@ private slots:
             return QRect(QPoint(r.left, r.top), QPoint(r.right - 1, r.bottom - 1))
                 .translated(-view.DeviceScrollPosition());
         };
-        auto tipAt = [](QWidget* w, QPoint p) {
-            // A tip fades out: the next question starts without one.
-            QToolTip::hideText();
-            QTest::qWaitFor([] { return !QToolTip::isVisible(); });
-            QHelpEvent help(QEvent::ToolTip, p, w->mapToGlobal(p));
-            QApplication::sendEvent(w, &help);
-            return QToolTip::isVisible() ? QToolTip::text() : QString();
-        };
         const QString tip = QStringLiteral("Text passt nicht in das Feld");
         const QRect box2 = viewportRect(10);
         QVERIFY(box2.width() > 40 && box2.height() > 20);
         for (const QPoint& p : {box2.center(), box2.bottomLeft() + QPoint(4, -4),
                                 box2.topLeft() + QPoint(4, 4), box2.topRight() + QPoint(-3, 3)})
-            QCOMPARE(tipAt(view.viewport(), p), tip);
-        QCOMPARE(tipAt(view.viewport(), viewportRect(18).center()), QString());
+            QCOMPARE(testutil::ToolTipAt(view.viewport(), p), tip);
+        QCOMPARE(testutil::ToolTipAt(view.viewport(), viewportRect(18).center()), QString());
         view.GoToField(10, 1);
         CKtwEditWindow* e = view.EditWindow();
-        QCOMPARE(tipAt(e->viewport(), e->viewport()->rect().center()), tip);
+        QCOMPARE(testutil::ToolTipAt(e->viewport(), e->viewport()->rect().center()), tip);
         QToolTip::hideText();
     }
 
