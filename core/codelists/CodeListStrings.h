@@ -14,6 +14,12 @@ inline constexpr char16_t kLabelLand[] = u"Land";
 inline constexpr char16_t kTipCountryCodes[] = u"In diesem Fenster den ISO-Ländercode auswählen";
 inline constexpr char16_t kTipCountryNames[] = u"In diesem Fenster das Land auswählen";
 
+// Box 14: the declarant roles by their "Anmelder" number 1 to 4.
+inline constexpr char16_t kAnmelder1057[] = u"Ausführer - 00400";
+inline constexpr char16_t kAnmelder1058[] = u"Versender - 00300";
+inline constexpr char16_t kAnmelder1059[] = u"Einführer - 00500";
+inline constexpr char16_t kAnmelder1060[] = u"Subunternehmer gem. Artikel 789 Zollkodex-DVO";
+
 // Currency dialog.
 inline constexpr char16_t kWaehrungscodes[] = u"Währungscodes";
 inline constexpr char16_t kLabelIsoCode[] = u"ISO Code";

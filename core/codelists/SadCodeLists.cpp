@@ -3,7 +3,6 @@
 #include <array>
 
 #include "core/codelists/CodeListStrings.h"
-#include "core/sad/SadStrings.h"
 
 namespace tarvex {
 namespace {
@@ -14,8 +13,8 @@ constexpr std::array<std::u16string_view, 9> kBox1Group2 = {u"A", u"B", u"C", u"
 constexpr std::array<std::u16string_view, 8> kBox1Group3 = {u"T1",  u"T2",   u"T2F",  u"T",
                                                             u"T2L", u"T2LF", u"T2SM", u"T2LSM"};
 
-constexpr std::array<std::u16string_view, 5> kRoles = {u"", sadstr::kAnmelder1057, sadstr::kAnmelder1058,
-                                                       sadstr::kAnmelder1059, sadstr::kAnmelder1060};
+constexpr std::array<std::u16string_view, 5> kRoles = {u"", codestr::kAnmelder1057, codestr::kAnmelder1058,
+                                                       codestr::kAnmelder1059, codestr::kAnmelder1060};
 
 constexpr std::array<std::u16string_view, 2> kContainer = {codestr::kContainer0, codestr::kContainer1};
 

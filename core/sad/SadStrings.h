@@ -32,11 +32,6 @@ inline constexpr char16_t kLabelFurtherTextFrist[] = u" (weiterer Text, Frist)";
 inline constexpr char16_t kLabelReference[] = u"Bezugsnummer (oben)";
 inline constexpr char16_t kLabelCrossOut[] = u"Streichfläche";
 
-inline constexpr char16_t kAnmelder1057[] = u"Ausführer - 00400";
-inline constexpr char16_t kAnmelder1058[] = u"Versender - 00300";
-inline constexpr char16_t kAnmelder1059[] = u"Einführer - 00500";
-inline constexpr char16_t kAnmelder1060[] = u"Subunternehmer gem. Artikel 789 Zollkodex-DVO";
-
 inline constexpr char16_t kGoodsItemFirst[] = u"Position 1 auf Seite 1";
 // "%d" is the page number.
 inline constexpr char16_t kGoodsItemFmt[3][24] = {u"Position 1 auf Seite %d", u"Position 2 auf Seite %d",

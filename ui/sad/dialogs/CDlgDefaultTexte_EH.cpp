@@ -15,8 +15,8 @@
 #include <QVBoxLayout>
 
 #include "core/app/ShellStrings.h"
+#include "core/codelists/SadCodeLists.h"
 #include "core/sad/SadDefaultsStrings.h"
-#include "core/sad/SadStrings.h"
 #include "ui/app/QtText.h"
 
 namespace tarvex {
@@ -79,9 +79,7 @@ CDlgDefaultTexte_EH::CDlgDefaultTexte_EH(Profile& profile, CFieldDefinitions& de
     m_pAnmelder = new QComboBox(this);
     m_pAnmelder->setObjectName(QStringLiteral("ctl1011"));
     m_pAnmelder->setToolTip(Str(saddefstr::kTipAnmelder));
-    for (const char16_t* s :
-         {u"", sadstr::kAnmelder1057, sadstr::kAnmelder1058, sadstr::kAnmelder1059, sadstr::kAnmelder1060})
-        m_pAnmelder->addItem(Str(s));
+    for (std::u16string_view role : DeclarantRoles()) m_pAnmelder->addItem(Str(role));
     m_pZollNummer2 = new QLineEdit(this);
     m_pZollNummer2->setObjectName(QStringLiteral("ctl1002"));
     m_pZollNummer2->setToolTip(Str(saddefstr::kTipZollNummer2));
