@@ -156,5 +156,29 @@ inline constexpr char16_t kCsvLockFailed[] =
 inline constexpr char16_t kCsvReadFailed[] = u"Die Datenbankdatei konnte nicht gelesen werden.";
 inline constexpr char16_t kCsvNothingImportedFmt[] = u"Es wurde nichts eingelesen (%1 Fehler).";
 inline constexpr char16_t kCsvImportedFmt[] = u"%1 Datensätze eingelesen.";
+inline constexpr char16_t kImport[] = u"Importieren…";
+inline constexpr char16_t kExport[] = u"Exportieren…";
+inline constexpr char16_t kCsvImportTitle[] = u"CSV-Datei importieren";
+inline constexpr char16_t kCsvExportTitle[] = u"CSV-Datei exportieren";
+inline constexpr char16_t kCsvEncodingLabel[] = u"&Zeichensatz:";
+inline constexpr char16_t kCsvSeparatorLabel[] = u"&Trennzeichen:";
+inline constexpr char16_t kCsvSemicolon[] = u"Semikolon (;)";
+inline constexpr char16_t kCsvComma[] = u"Komma (,)";
+inline constexpr char16_t kCsvTab[] = u"Tabulator";
+inline constexpr char16_t kCsvSkipColumn[] = u"(nicht übernehmen)";
+inline constexpr char16_t kCsvCutLabel[] = u"Zu lange Texte &kürzen";
+inline constexpr char16_t kCsvPreviewFmt[] =
+    u"Erste Zeile: Zuordnung der Spalten zu den Feldern. Vorschau der ersten %1 von %2 Zeilen:";
+inline constexpr char16_t kCsvConfirmFmt[] = u"Sollen %1 Zeilen in die Datei \"%2\" übernommen werden?";
+inline constexpr char16_t kCsvImportButton[] = u"&Importieren";
+inline constexpr char16_t kCsvReading[] = u"Die CSV-Datei wird eingelesen ...";
+inline constexpr char16_t kCsvWriting[] = u"Die CSV-Datei wird geschrieben ...";
+inline constexpr char16_t kCsvFileFilter[] = u"CSV-Dateien (*.csv *.txt);;Alle Dateien (*)";
+inline constexpr char16_t kCsvExportFilter1252[] = u"CSV, Windows-1252 (*.csv)";
+inline constexpr char16_t kCsvExportFilterUtf8[] = u"CSV, UTF-8 (*.csv)";
+inline constexpr char16_t kCsvExportedFmt[] = u"%1 Datensätze in \"%2\" geschrieben.";
+inline constexpr char16_t kCsvFileNotRead[] = u"Die Datei \"%1\" konnte nicht gelesen werden.";
+inline constexpr char16_t kCsvReportCut[] = u"Gekürzte Texte:";
+inline constexpr char16_t kCsvReportFaults[] = u"Nicht eingelesen, weil:";
 
 }  // namespace tarvex::mdstr
