@@ -414,9 +414,18 @@ int RunFill(const std::vector<std::string>& args) {
     Profile& profile = UserProfile();
     CEinheitspapierDoc doc(&profile);
     doc.OnNewDocument();
+    // 0-3 are the forms; a file without a form (as an export file) carries kVariantExport and keeps
+    // it, while the new document's defaults are those of the first form.
     int variant = 0;
     if (root.contains("variant"))
-        if (auto n = reader.Integer(root["variant"], "variant", 0, 3)) variant = static_cast<int>(*n);
+        if (auto n = reader.Integer(root["variant"], "variant", -0x7FFFFFFF, 0x7FFFFFFF)) {
+            if ((*n >= 0 && *n <= 3) || *n == kVariantExport)
+                variant = static_cast<int>(*n);
+            else
+                reader.Fault("variant", Args(clistr::kJsonBadVariant, {Num(*n), Num(kVariantExport)}));
+        }
+    const int formVariant = variant;
+    if (variant > 3) variant = 0;
     std::optional<long long> continuation, inputTax, reserved, pageMode;
     if (root.contains("continuationCount"))
         continuation = reader.Integer(root["continuationCount"], "continuationCount", 1, kMaxPages - 1);
@@ -446,6 +455,7 @@ int RunFill(const std::vector<std::string>& args) {
     if (settings::Get(profile, settings::kEHForm, settings::kAutoFillPositions) != 0)
         for (const PositionText& t : PositionTexts(store, doc.m_nContinuationCount))
             if (!given.count({t.field, t.page})) store.SetFieldText(t.field, t.text, t.page);
+    doc.m_nFormVariant = formVariant;
     if (continuation) doc.m_nContinuationCount = static_cast<uint16_t>(*continuation);
     if (inputTax) doc.m_nInputTax = static_cast<uint32_t>(*inputTax);
     if (reserved) doc.m_nReserved = static_cast<uint32_t>(*reserved);

@@ -8,6 +8,8 @@
 #include <fstream>
 #include <string>
 
+#include "core/sad/AefFormat.h"
+#include "core/sad/EinheitspapierDoc.h"
 #include "core/sad/SadFieldLabels.h"
 #include "core/sad/SadFields.h"
 #include "core/sad/SadLayout.h"
@@ -93,6 +95,15 @@ TEST_F(DataExchangeCli, SadFromJsonRoundTripsByteIdentically) {
     EXPECT_EQ(FieldText(dump.out, 3, kContFieldBox3a), "3");
     EXPECT_EQ(FieldText(dump.out, 3, kContFieldBox3b), "255");
     ExpectRoundTrip("a.aef", ".aef");
+    // A document without a form (as export files are) keeps that.
+    {
+        CEinheitspapierDoc doc(nullptr);
+        doc.OnNewDocument();
+        doc.Store().SetFieldText(kFieldBox5, u"7", 1);
+        std::string error;
+        ASSERT_TRUE(SaveAefFile(File("noform.aef"), doc, error)) << error;
+    }
+    ExpectRoundTrip("noform.aef", ".aef");
     // A document of the program's own (new-sad) goes through unchanged too.
     ASSERT_EQ(Tarvex("new-sad --variant 3 " + Path("new.aef")).exitCode, 0);
     ExpectRoundTrip("new.aef", ".aef");
@@ -140,7 +151,8 @@ TEST_F(DataExchangeCli, BadJsonNamesThePathAndWritesNothing) {
          "pages[0].fields[0].index: erwartet wird eine ganze Zahl"},
         {"{\"pages\":[{\"page\":1,\"fields\":[{\"index\":3,\"text\":5}]}]}",
          "pages[0].fields[0].text: erwartet wird ein Text"},
-        {"{\"variant\":7}", "variant: der Wert 7 liegt nicht zwischen 0 und 3"},
+        {"{\"variant\":4}", "variant: der Wert 4 ist keine Formularart (0, 1, 2, 3 oder 5)"},
+        {"{\"variant\":2.5}", "variant: erwartet wird eine ganze Zahl"},
         {"{\"pages\":{}}", "pages: erwartet wird eine Liste"},
         {"{\"page\":[]}", "page: unbekannter Schlüssel"},
         {"{\"format\":\"fdv\"}", "format: das Format \"fdv\" passt nicht zur Ausgabedatei"},
