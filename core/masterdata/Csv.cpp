@@ -148,8 +148,10 @@ char16_t DetectCsvSeparator(std::u16string_view text) {
     return commas > semicolons ? u',' : u';';
 }
 
-bool ParseCsv(std::u16string_view text, char16_t separator, std::vector<CsvRow>& rows, CsvParseError& error) {
+bool ParseCsv(std::u16string_view text, char16_t separator, std::vector<CsvRow>& rows, CsvParseError& error,
+              size_t maxCells) {
     rows.clear();
+    size_t cells = 0;
     error = {};
     size_t i = 0;
     int line = 1;
@@ -198,6 +200,11 @@ bool ParseCsv(std::u16string_view text, char16_t separator, std::vector<CsvRow>&
                 const size_t start = i;
                 while (i < n && text[i] != separator && !IsBreak(text[i])) ++i;
                 cell.assign(text.substr(start, i - start));
+            }
+            if (++cells > maxCells) {
+                rows.clear();
+                error = {line, MdArgs(mdstr::kCsvTooManyCellsFmt, {MdNumber(static_cast<long long>(maxCells))})};
+                return false;
             }
             row.cells.push_back(std::move(cell));
             if (i < n && text[i] == separator) {

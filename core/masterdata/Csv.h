@@ -40,10 +40,16 @@ struct CsvParseError {
     std::u16string message;
 };
 
+// The most cells a file may hold: 2.5 million articles of eight fields. Each cell costs some tens
+// of bytes in memory however short it is, so a file of nothing but separators would otherwise take
+// many times its size.
+inline constexpr size_t kMaxCsvCells = 20'000'000;
+
 // The records of the text, line breaks inside quoted cells kept as they stand. Lines that are
-// wholly empty are skipped. False with the line and reason for a quote that is never closed or
-// text after a closing quote.
-bool ParseCsv(std::u16string_view text, char16_t separator, std::vector<CsvRow>& rows, CsvParseError& error);
+// wholly empty are skipped. False with the line and reason for a quote that is never closed, text
+// after a closing quote, or more than maxCells cells.
+bool ParseCsv(std::u16string_view text, char16_t separator, std::vector<CsvRow>& rows, CsvParseError& error,
+              size_t maxCells = kMaxCsvCells);
 
 // One record with CR LF at its end; a cell is quoted when it holds the separator, a quote, a line
 // break or white space at either end, or when it is the only cell and empty (so the line is not

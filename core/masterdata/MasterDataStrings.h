@@ -129,6 +129,7 @@ inline constexpr char16_t kCsvWindows1252[] = u"Windows-1252";
 inline constexpr char16_t kCsvUnclosedQuote[] =
     u"Das Anführungszeichen am Anfang dieses Werts wird nie geschlossen.";
 inline constexpr char16_t kCsvTextAfterQuote[] = u"Nach dem schließenden Anführungszeichen folgt noch Text.";
+inline constexpr char16_t kCsvTooManyCellsFmt[] = u"Die Datei hat mehr als %1 Werte.";
 inline constexpr char16_t kCsvNoHeader[] = u"Die Datei enthält keine Kopfzeile mit den Feldnamen.";
 inline constexpr char16_t kCsvRowColumnFmt[] = u"Zeile %1, Spalte \"%2\": %3";
 inline constexpr char16_t kCsvRowFmt[] = u"Zeile %1: %2";

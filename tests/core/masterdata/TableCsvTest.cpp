@@ -99,6 +99,16 @@ TEST(CsvTest, FaultsNameTheLine) {
     }
 }
 
+TEST(CsvTest, CellsBeyondTheLimitAreRefusedNotKept) {
+    std::vector<CsvRow> rows;
+    CsvParseError error;
+    EXPECT_TRUE(ParseCsv(u"a;b\n;\n", u';', rows, error, 4));
+    EXPECT_FALSE(ParseCsv(u"a;b\n;\n;\n", u';', rows, error, 4));
+    EXPECT_EQ(error.line, 3);
+    EXPECT_EQ(ToUtf8(error.message), "Die Datei hat mehr als 4 Werte.");
+    EXPECT_TRUE(rows.empty());
+}
+
 TEST(CsvTest, WrittenRecordsReadBackUnchanged) {
     const std::vector<std::vector<std::u16string>> records = {
         {u"A", u"B", u"C"},
