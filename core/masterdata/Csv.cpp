@@ -203,7 +203,8 @@ bool ParseCsv(std::u16string_view text, char16_t separator, std::vector<CsvRow>&
             }
             if (++cells > maxCells) {
                 rows.clear();
-                error = {line, MdArgs(mdstr::kCsvTooManyCellsFmt, {MdNumber(static_cast<long long>(maxCells))})};
+                error = {line,
+                         MdArgs(mdstr::kCsvTooManyCellsFmt, {MdNumber(static_cast<long long>(maxCells))})};
                 return false;
             }
             row.cells.push_back(std::move(cell));

@@ -663,12 +663,19 @@ int64_t CdBaseDocument::AppendRecords(const std::vector<uint8_t>& records) {
     block.push_back(kEndMark);
     // The records are on the disk before the count that names them.
     if (!m_pFile->WriteAt(offset, block.data(), block.size()) || !m_pFile->Flush()) return -1;
+    // Bytes 12..31 of the header, where other dBase programs keep the code-page mark (byte 29): the
+    // header write zeroes them, and the table is to stay marked as it was.
+    uint8_t reserved[20] = {};
+    const bool marked =
+        m_pFile->ReadAt(12, reserved, sizeof reserved) == static_cast<int64_t>(sizeof reserved) &&
+        std::any_of(std::begin(reserved), std::end(reserved), [](uint8_t b) { return b != 0; });
     const int32_t before = m_nRecordCount;
     m_nRecordCount = static_cast<int32_t>(before + count);
     if (!WriteHeader()) {
         m_nRecordCount = before;
         return -1;
     }
+    if (marked && m_pFile->WriteAt(12, reserved, sizeof reserved)) m_pFile->Flush();
     m_bModified = 0;
     m_nCurrentRecord = 0;
     return count;

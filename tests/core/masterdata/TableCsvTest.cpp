@@ -297,6 +297,21 @@ TEST_F(TableCsvTest, MapAndCut) {
     EXPECT_EQ(number, std::u16string(25, u'9'));
 }
 
+TEST_F(TableCsvTest, ImportKeepsTheCodePageMarkOfAnotherProgram) {
+    const auto path = MakeTable("adr.dbf", MasterTableLayout::Addresses);
+    auto bytes = dbftest::ReadBytes(path);
+    bytes[29] = 0x57;  // "ANSI" (Windows-1252), as other dBase programs mark their tables
+    dbftest::WriteBytes(path, bytes);
+    ASSERT_TRUE(Import(path, "ADRESS1\r\nK\xC3\xB6ln\r\n").Ok());
+    const auto after = dbftest::ReadBytes(path);
+    EXPECT_EQ(after[29], 0x57);
+    EXPECT_EQ(after[4], 1);  // the count of the appended record
+    CdBaseDocument table;
+    ASSERT_EQ(table.OpenTable(path), 1);
+    ASSERT_EQ(table.ReadRecord(1), 1);
+    EXPECT_EQ(table.RecordBuffer()[2], 0xF6);  // "ö" as its Windows-1252 byte
+}
+
 TEST_F(TableCsvTest, ImportAppendsAfterRecordsAnotherInstanceAdded) {
     const auto path = MakeTable("adr.dbf", MasterTableLayout::Addresses);
     CdBaseDocument importer;
