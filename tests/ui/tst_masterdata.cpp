@@ -2,6 +2,7 @@
 // folder: adding, editing, searching, taking over, what happens to lines that do not fit.
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFile>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -84,6 +85,7 @@ private slots:
     void everyButtonHasAnAccessKey();
     void csvImportWithPreviewMappingAndConfirmation();
     void csvImportReportsWhatWasNotImported();
+    void importButtonFillsTheAddressList();
 };
 
 void TestMasterData::addressesAddedEditedSearchedAndTakenOver() {
@@ -712,6 +714,52 @@ void TestMasterData::csvImportReportsWhatWasNotImported() {
     QCOMPARE(report, QString("2 Datensätze eingelesen.\nGekürzte Texte:\n"
                              "Zeile 3, Spalte \"WNR1\": Der Text wurde auf 8 Zeichen gekürzt (Feld WNR1)."));
     QCOMPARE(table.GetRecordCount(), before + 2);
+}
+
+void TestMasterData::importButtonFillsTheAddressList() {
+    QTemporaryDir dir;
+    CMemoryProfile profile;
+    CTableError error;
+    QVERIFY(CAddressDatabase::CreateAddressTable(Fs(dir.filePath("Adress1.dbf")), 0, error));
+    const QString csv = dir.filePath("liste.csv");
+    {
+        QFile f(csv);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("ADRESS1;ZOLLNR\r\nZander KG;DE9\r\n");
+    }
+    CDlgEH_Default08 addresses(profile, Fs(dir.path()));
+    QCOMPARE(addresses.OpenOrCreate(), 1);
+    addresses.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&addresses));
+    QCOMPARE(Rows(addresses.List()), QStringList{"Erster Eintrag"});
+    // What comes up, in order: the file dialog, the import dialog, the question, the report.
+    QStringList seen;
+    int polls = 0;
+    std::function<void()> step = [&] {
+        if (++polls > 500 || seen.size() >= 4) return;
+        QTimer::singleShot(20, step);  // before anything modal starts its own loop
+        QWidget* w = QApplication::activeModalWidget();
+        if (auto* fd = qobject_cast<QFileDialog*>(w)) {
+            seen << "Datei";
+            fd->selectFile(csv);
+            QMetaObject::invokeMethod(fd, "accept", Qt::QueuedConnection);
+        } else if (auto* dlg = qobject_cast<CDlgCsvImport*>(w)) {
+            if (seen.size() != 1) return;
+            seen << "Import";
+            Shot(*dlg, "MasterData_CsvImportDialog");
+            for (QPushButton* b : dlg->findChildren<QPushButton*>())
+                if (b->text() == "&Importieren") b->click();
+        } else if (auto* box = qobject_cast<QMessageBox*>(w)) {
+            seen << box->text();
+            box->button(box->button(QMessageBox::Yes) ? QMessageBox::Yes : QMessageBox::Ok)->click();
+        }
+    };
+    QTimer::singleShot(0, step);
+    addresses.ImportButton()->click();
+    QCOMPARE(seen, (QStringList{"Datei", "Import",
+                                "Sollen 1 Zeilen in die Datei \"Adress1.dbf\" übernommen werden?",
+                                "1 Datensätze eingelesen."}));
+    QCOMPARE(Rows(addresses.List()), (QStringList{"Erster Eintrag", "Zander KG"}));
 }
 
 QTEST_MAIN(TestMasterData)
