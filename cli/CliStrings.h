@@ -22,6 +22,8 @@ inline constexpr char kJsonTypeArray[] = "eine Liste";
 inline constexpr char kJsonTypeObject[] = "ein Objekt";
 inline constexpr char kJsonTypeBool[] = "true oder false";
 inline constexpr char kJsonBadVariant[] = "der Wert %1 ist keine Formularart (0, 1, 2, 3 oder %2)";
+inline constexpr char kJsonNotTakenOver[] =
+    "die Datei wurde mit Meldung %1 gelesen und nicht übernommen; daraus wird kein Dokument geschrieben";
 inline constexpr char kJsonUnknownKey[] = "unbekannter Schlüssel";
 inline constexpr char kJsonOutOfRange[] = "der Wert %1 liegt nicht zwischen %2 und %3";
 inline constexpr char kJsonWrongFormat[] = "das Format \"%1\" passt nicht zur Ausgabedatei (%2)";

@@ -356,6 +356,10 @@ int RunFill(const std::vector<std::string>& args) {
         if (format != (fdv ? "fdv" : "aef"))
             reader.Fault("format", Args(clistr::kJsonWrongFormat, {format.toStdString(), *output}));
     }
+    // A dump of a file the program refuses says so; it is no document to write.
+    if (const char* key = fdv ? "message" : "status"; root.contains(key))
+        if (auto n = reader.Integer(root[key], key, -0x7FFFFFFF, 0x7FFFFFFF); n && *n != 0)
+            reader.Fault(key, Args(clistr::kJsonNotTakenOver, {Num(*n)}));
     std::vector<FieldEntry> entries;
     const int highest = root.contains("pages") ? reader.ReadPages(root["pages"], entries) : 0;
 
@@ -414,18 +418,19 @@ int RunFill(const std::vector<std::string>& args) {
     Profile& profile = UserProfile();
     CEinheitspapierDoc doc(&profile);
     doc.OnNewDocument();
-    // 0-3 are the forms; a file without a form (as an export file) carries kVariantExport and keeps
-    // it, while the new document's defaults are those of the first form.
+    // 0-3 are the forms; a file without a form (an export file, an old layout) carries
+    // kVariantExport or kVariantNone and keeps it, while the new document's defaults are those of
+    // the first form.
     int variant = 0;
     if (root.contains("variant"))
         if (auto n = reader.Integer(root["variant"], "variant", -0x7FFFFFFF, 0x7FFFFFFF)) {
-            if ((*n >= 0 && *n <= 3) || *n == kVariantExport)
+            if ((*n >= 0 && *n <= 3) || *n == kVariantExport || *n == kVariantNone)
                 variant = static_cast<int>(*n);
             else
                 reader.Fault("variant", Args(clistr::kJsonBadVariant, {Num(*n), Num(kVariantExport)}));
         }
     const int formVariant = variant;
-    if (variant > 3) variant = 0;
+    if (variant < 0 || variant > 3) variant = 0;
     std::optional<long long> continuation, inputTax, reserved, pageMode;
     if (root.contains("continuationCount"))
         continuation = reader.Integer(root["continuationCount"], "continuationCount", 1, kMaxPages - 1);
@@ -515,14 +520,20 @@ std::string Schema(bool fdv) {
         "\"fieldCounts\":{\"type\":\"array\",\"description\":\"ignored\"},";
     if (fdv) {
         s += "\"version\":{\"type\":[\"integer\",\"null\"],\"description\":\"ignored\"},"
-             "\"message\":{\"type\":\"integer\",\"description\":\"ignored\"},"
+             "\"message\":{\"const\":0,\"description\":\"the load message of a dump; a file that did not "
+             "load is refused\"},"
              "\"checks\":{\"type\":\"array\",\"maxItems\":" +
              Num(kDv1Checks) + ",\"items\":{\"enum\":[0,1]}},";
     } else {
         s +=
-            "\"status\":{\"type\":\"integer\",\"description\":\"ignored\"},"
+            "\"status\":{\"const\":0,\"description\":\"the load status of a dump; a file that did not load "
+            "is refused\"},"
             "\"formCode\":{\"type\":[\"integer\",\"null\"],\"description\":\"ignored: follows the variant\"},"
-            "\"variant\":{\"type\":\"integer\",\"minimum\":0,\"maximum\":3},"
+            "\"variant\":{\"enum\":[0,1,2,3," +
+            Num(kVariantExport) + "," + Num(kVariantNone) +
+            "],\"description\":\"0 = 0737/0738, 1 = 0747/0748, 2 = 0777/0778, 3 = 0779/0780; " +
+            Num(kVariantExport) + " and " + Num(kVariantNone) +
+            ": no form (export file, old layout)\"},"
             "\"continuationCount\":{\"type\":\"integer\",\"minimum\":1,\"maximum\":" +
             Num(kMaxPages - 1) +
             "},"

@@ -132,6 +132,36 @@ TEST_F(DataExchangeCli, Dv1FromJsonRoundTripsAndRecalculates) {
     EXPECT_NE(ReadBytes(File("r.fdv")), ReadBytes(File("a.fdv")));
 }
 
+TEST_F(DataExchangeCli, FillOfTheDumpOfEveryVersionWritesWhatConvertWrites) {
+    // Old layouts and forms without a variant included: fill of a dump is the document as the
+    // program saves it. A file the program refuses gives a dump that fill refuses too.
+    const std::filesystem::path fixtures(TARVEX_FIXTURES_DIR);
+    int compared = 0, refused = 0;
+    for (const char* kind : {"aef", "fdv"}) {
+        for (const auto& entry : std::filesystem::directory_iterator(fixtures / kind)) {
+            if (entry.path().extension() != std::string(".") + kind) continue;
+            const std::string in = QuoteArg(entry.path().string()), ext = std::string(".") + kind;
+            const CliRun dump = Tarvex("dump " + in);
+            Write("d.json", dump.out);
+            std::filesystem::remove(File("f" + ext));
+            const CliRun fill = Tarvex("fill " + Path("d.json") + " -o " + Path("f" + ext));
+            const CliRun convert = Tarvex("convert " + in + " " + Path("c" + ext));
+            SCOPED_TRACE(entry.path().filename().string());
+            if (convert.exitCode != 0) {
+                EXPECT_EQ(fill.exitCode, 1) << fill.err;
+                EXPECT_FALSE(std::filesystem::exists(File("f" + ext)));
+                ++refused;
+                continue;
+            }
+            ASSERT_EQ(fill.exitCode, 0) << fill.err;
+            EXPECT_EQ(ReadBytes(File("f" + ext)), ReadBytes(File("c" + ext)));
+            ++compared;
+        }
+    }
+    EXPECT_GE(compared, 10);
+    EXPECT_GE(refused, 3);
+}
+
 TEST_F(DataExchangeCli, BadJsonNamesThePathAndWritesNothing) {
     const std::string longText(513, 'x');
     struct Case {
@@ -152,6 +182,9 @@ TEST_F(DataExchangeCli, BadJsonNamesThePathAndWritesNothing) {
         {"{\"pages\":[{\"page\":1,\"fields\":[{\"index\":3,\"text\":5}]}]}",
          "pages[0].fields[0].text: erwartet wird ein Text"},
         {"{\"variant\":4}", "variant: der Wert 4 ist keine Formularart (0, 1, 2, 3 oder 5)"},
+        {"{\"status\":18}",
+         "status: die Datei wurde mit Meldung 18 gelesen und nicht übernommen; daraus wird kein Dokument "
+         "geschrieben"},
         {"{\"variant\":2.5}", "variant: erwartet wird eine ganze Zahl"},
         {"{\"pages\":{}}", "pages: erwartet wird eine Liste"},
         {"{\"page\":[]}", "page: unbekannter Schlüssel"},
