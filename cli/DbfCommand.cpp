@@ -12,6 +12,7 @@
 #include "CliStrings.h"
 #include "CommandLine.h"
 #include "Commands.h"
+#include "DbfCsvCommands.h"
 #include "Json.h"
 #include "core/common/CommonStrings.h"
 #include "core/common/TextCodec.h"
@@ -69,6 +70,8 @@ void AppendValue(std::string& out, CdBaseDocument& table, int position, char typ
 }
 
 int RunDbf(const std::vector<std::string>& args) {
+    if (!args.empty() && args[0] == "import") return RunDbfImport({args.begin() + 1, args.end()});
+    if (!args.empty() && args[0] == "export") return RunDbfExport({args.begin() + 1, args.end()});
     CCommandLine line("dbf");
     line.AddOption({"index"}, "also the in-memory index by the field at POS (0 = the first field)", "POS");
     if (auto rc = line.Parse(args, 1, 1)) return *rc;

@@ -122,4 +122,64 @@ inline constexpr char16_t kChangedElsewhere[] =
 inline constexpr char16_t kLoading[] = u"Die Datenbankdatei wird gelesen ...";
 inline constexpr char16_t kNoDataFolder[] = u"Es ist kein Datenordner für die Datenbankdateien bekannt.";
 
+// --- CSV import and export of the address and article tables
+inline constexpr char16_t kCsvUtf8[] = u"UTF-8";
+inline constexpr char16_t kCsvUtf8Bom[] = u"UTF-8 mit BOM";
+inline constexpr char16_t kCsvWindows1252[] = u"Windows-1252";
+inline constexpr char16_t kCsvUnclosedQuote[] =
+    u"Das Anführungszeichen am Anfang dieses Werts wird nie geschlossen.";
+inline constexpr char16_t kCsvTextAfterQuote[] = u"Nach dem schließenden Anführungszeichen folgt noch Text.";
+inline constexpr char16_t kCsvTooManyCellsFmt[] = u"Die Datei hat mehr als %1 Werte.";
+inline constexpr char16_t kCsvNoHeader[] = u"Die Datei enthält keine Kopfzeile mit den Feldnamen.";
+inline constexpr char16_t kCsvRowColumnFmt[] = u"Zeile %1, Spalte \"%2\": %3";
+inline constexpr char16_t kCsvRowFmt[] = u"Zeile %1: %2";
+inline constexpr char16_t kCsvUnknownColumn[] =
+    u"Die Tabelle hat kein Feld dieses Namens (eine andere Zuordnung oder \"nicht übernehmen\" wählen).";
+inline constexpr char16_t kCsvUnknownFieldFmt[] =
+    u"Die Zuordnung nennt das Feld \"%1\", das die Tabelle nicht hat.";
+inline constexpr char16_t kCsvDuplicateFieldFmt[] = u"Das Feld %1 ist schon der Spalte \"%2\" zugeordnet.";
+inline constexpr char16_t kCsvCellCountFmt[] = u"%1 Werte, die Kopfzeile hat %2 Spalten.";
+inline constexpr char16_t kCsvTooLongFmt[] = u"Der Text ist %1 Zeichen lang, das Feld %2 fasst %3.";
+inline constexpr char16_t kCsvCutFmt[] = u"Der Text wurde auf %1 Zeichen gekürzt (Feld %2).";
+inline constexpr char16_t kCsvUnmappableFmt[] =
+    u"Das Zeichen \"%1\" kann in der Tabelle (Windows-1252) nicht gespeichert werden.";
+inline constexpr char16_t kCsvNotANumber[] = u"Der Wert ist keine Zahl.";
+inline constexpr char16_t kCsvNumberTooWideFmt[] = u"Die Zahl passt nicht in das Feld %1 (%2 Stellen).";
+inline constexpr char16_t kCsvBadDate[] = u"Der Wert ist kein Datum (TT.MM.JJJJ).";
+inline constexpr char16_t kCsvUnsupportedTypeFmt[] = u"Felder vom Typ '%1' werden nicht eingelesen.";
+inline constexpr char16_t kCsvWrongLayoutFmt[] = u"Die Datei \"%1\" hat nicht die Felder einer %2.";
+inline constexpr char16_t kCsvAddressTable[] = u"Adressdatei";
+inline constexpr char16_t kCsvArticleTable[] = u"Artikeldatei";
+inline constexpr char16_t kCsvWriteFailed[] =
+    u"Die Datensätze konnten nicht in die Datenbankdatei geschrieben werden; die Tabelle ist unverändert.";
+inline constexpr char16_t kCsvLockFailed[] =
+    u"Die Datenbankdatei ist von einem anderen Programm gesperrt; es wurde nichts eingelesen.";
+inline constexpr char16_t kCsvReadFailed[] = u"Die Datenbankdatei konnte nicht gelesen werden.";
+inline constexpr char16_t kCsvNothingImportedFmt[] = u"Es wurde nichts eingelesen (%1 Fehler).";
+inline constexpr char16_t kCsvImportedFmt[] = u"%1 Datensätze eingelesen.";
+inline constexpr char16_t kImport[] = u"Importieren…";
+inline constexpr char16_t kExport[] = u"Exportieren…";
+inline constexpr char16_t kCsvImportTitle[] = u"CSV-Datei importieren";
+inline constexpr char16_t kCsvExportTitle[] = u"CSV-Datei exportieren";
+inline constexpr char16_t kCsvEncodingLabel[] = u"&Zeichensatz:";
+inline constexpr char16_t kCsvSeparatorLabel[] = u"&Trennzeichen:";
+inline constexpr char16_t kCsvSemicolon[] = u"Semikolon (;)";
+inline constexpr char16_t kCsvComma[] = u"Komma (,)";
+inline constexpr char16_t kCsvTab[] = u"Tabulator";
+inline constexpr char16_t kCsvSkipColumn[] = u"(nicht übernehmen)";
+inline constexpr char16_t kCsvCutLabel[] = u"Zu lange Texte &kürzen";
+inline constexpr char16_t kCsvPreviewFmt[] =
+    u"Erste Zeile: Zuordnung der Spalten zu den Feldern. Vorschau der ersten %1 von %2 Zeilen:";
+inline constexpr char16_t kCsvConfirmFmt[] = u"Sollen %1 Zeilen in die Datei \"%2\" übernommen werden?";
+inline constexpr char16_t kCsvImportButton[] = u"&Importieren";
+inline constexpr char16_t kCsvReading[] = u"Die CSV-Datei wird eingelesen ...";
+inline constexpr char16_t kCsvWriting[] = u"Die CSV-Datei wird geschrieben ...";
+inline constexpr char16_t kCsvFileFilter[] = u"CSV-Dateien (*.csv *.txt);;Alle Dateien (*)";
+inline constexpr char16_t kCsvExportFilter1252[] = u"CSV, Windows-1252 (*.csv)";
+inline constexpr char16_t kCsvExportFilterUtf8[] = u"CSV, UTF-8 (*.csv)";
+inline constexpr char16_t kCsvExportedFmt[] = u"%1 Datensätze in \"%2\" geschrieben.";
+inline constexpr char16_t kCsvFileNotRead[] = u"Die Datei \"%1\" konnte nicht gelesen werden.";
+inline constexpr char16_t kCsvReportCut[] = u"Gekürzte Texte:";
+inline constexpr char16_t kCsvReportFaults[] = u"Nicht eingelesen, weil:";
+
 }  // namespace tarvex::mdstr

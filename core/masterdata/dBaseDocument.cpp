@@ -641,6 +641,46 @@ int32_t CdBaseDocument::NewRecord() {
     return m_nCurrentRecord;
 }
 
+int64_t CdBaseDocument::AppendRecords(const std::vector<uint8_t>& records) {
+    if (!m_pFile || !m_bLayoutFromFile || m_nRecordLength == 0 || records.size() % m_nRecordLength != 0)
+        return -1;
+    const int64_t count = static_cast<int64_t>(records.size() / m_nRecordLength);
+    if (m_nCurrentRecord > 0 && m_bModified) WriteRecord(m_nCurrentRecord);
+    CTableLock lock(*m_pFile, true);
+    if (!lock.IsLocked()) return -1;
+    const uint16_t headerLength = m_nHeaderLength, recordLength = m_nRecordLength;
+    if (ReadHeader(nullptr) == 0 || headerLength != m_nHeaderLength || recordLength != m_nRecordLength)
+        return -1;
+    if (count == 0) return 0;
+    if (m_nRecordCount + count > std::numeric_limits<int32_t>::max()) return -1;
+    const uint64_t offset = RecordOffset(static_cast<int64_t>(m_nRecordCount) + 1);
+    const int64_t size = m_pFile->Size();
+    if (size < 0 || offset > static_cast<uint64_t>(size)) return -1;
+    std::vector<uint8_t> block;
+    block.reserve(records.size() + 1);
+    block.insert(block.end(), records.begin(), records.end());
+    for (int64_t r = 0; r < count; ++r) block[static_cast<size_t>(r) * m_nRecordLength] = ' ';
+    block.push_back(kEndMark);
+    // The records are on the disk before the count that names them.
+    if (!m_pFile->WriteAt(offset, block.data(), block.size()) || !m_pFile->Flush()) return -1;
+    // Bytes 12..31 of the header, where other dBase programs keep the code-page mark (byte 29): the
+    // header write zeroes them, and the table is to stay marked as it was.
+    uint8_t reserved[20] = {};
+    const bool marked =
+        m_pFile->ReadAt(12, reserved, sizeof reserved) == static_cast<int64_t>(sizeof reserved) &&
+        std::any_of(std::begin(reserved), std::end(reserved), [](uint8_t b) { return b != 0; });
+    const int32_t before = m_nRecordCount;
+    m_nRecordCount = static_cast<int32_t>(before + count);
+    if (!WriteHeader()) {
+        m_nRecordCount = before;
+        return -1;
+    }
+    if (marked && m_pFile->WriteAt(12, reserved, sizeof reserved)) m_pFile->Flush();
+    m_bModified = 0;
+    m_nCurrentRecord = 0;
+    return count;
+}
+
 std::unique_ptr<CTableLock> CdBaseDocument::LockForWriting() {
     if (!m_pFile) return nullptr;
     auto lock = std::make_unique<CTableLock>(*m_pFile, true);

@@ -95,6 +95,12 @@ public:
     // WriteRecord(GetRecordCount() + 1) appends it in one write. The number it would get now, or
     // -1 without an open table.
     int32_t NewRecord();
+    // Appends whole records (record length bytes each, laid out as RecordBuffer()) under the
+    // table's lock: all records in one write after those the file holds now, flushed, and only then
+    // the header with the new count, so that a failure or a crash at any point leaves the table
+    // with its old records only. The number of records appended, -1 when nothing was (no open
+    // table, a field list that is not the file's, no lock, a failed write).
+    int64_t AppendRecords(const std::vector<uint8_t>& records);
     // The table's lock for writing, held until the result goes: a record read, compared and
     // written back under it cannot be changed by another instance in between. nullptr without an
     // open table or when the lock cannot be taken.

@@ -129,6 +129,27 @@ void LastPage(CSadNavigation& nav) {
     Finish(nav);
 }
 
+void PrepareNewContinuationPage(CFieldStore& s, int page, bool copyStamps) {
+    // Box 2 of the first continuation sheet stands on every sheet.
+    for (int f : {kContFieldBox2Number, kContFieldBox2}) {
+        s.ActivateField(f, page);
+        s.SetCurrentText(s.GetFieldText(f, 2));
+        s.SetFontSize(f, page, 3);
+    }
+    s.ActivateField(0, page);
+    for (int f = 0; f < kSadFields2; ++f) s.SetFontSize(f, page, 3);
+    for (int g = 0; g < 3; ++g) SetDutyTableFontSizes(s, ContFieldDutyTable(g), page, kFeld47Columns);
+    SetDutyTableFontSizes(s, kContFieldSummaryTable, page, kFeld47SummeColumns);
+    if (copyStamps) {
+        for (int f = 1; f <= 8; ++f) {
+            s.ActivateField(f, page);
+            s.SetCurrentText(s.GetFieldText(f, 2));
+            s.SetFieldFlags(f, page, s.GetFieldFlags(f, 2));
+        }
+    }
+    AlignNewPage(s, page);
+}
+
 bool AddPage(CSadNavigation& nav) {
     CFieldStore& s = nav.Store();
     s.ActivateField(s.GetCurrentField(), 0);
@@ -146,24 +167,8 @@ bool AddPage(CSadNavigation& nav) {
     LastPage(nav);
 
     const int page = C + 2;
-    // Box 2 of the first continuation sheet stands on every sheet.
-    for (int f : {kContFieldBox2Number, kContFieldBox2}) {
-        s.ActivateField(f, page);
-        s.SetCurrentText(s.GetFieldText(f, 2));
-        s.SetFontSize(f, page, 3);
-    }
-    s.ActivateField(0, page);
-    for (int f = 0; f < kSadFields2; ++f) s.SetFontSize(f, page, 3);
-    for (int g = 0; g < 3; ++g) SetDutyTableFontSizes(s, ContFieldDutyTable(g), page, kFeld47Columns);
-    SetDutyTableFontSizes(s, kContFieldSummaryTable, page, kFeld47SummeColumns);
-    if (nav.ProfileInt(settings::kStampA) == 1 || nav.ProfileInt(settings::kStampC) == 1) {
-        for (int f = 1; f <= 8; ++f) {
-            s.ActivateField(f, page);
-            s.SetCurrentText(s.GetFieldText(f, 2));
-            s.SetFieldFlags(f, page, s.GetFieldFlags(f, 2));
-        }
-    }
-    AlignNewPage(s, page);
+    PrepareNewContinuationPage(
+        s, page, nav.ProfileInt(settings::kStampA) == 1 || nav.ProfileInt(settings::kStampC) == 1);
     // Without stamps the caret would be left in "Nummer", which most variants neither show nor
     // let the user edit; what was typed there would vanish from sight.
     if (!nav.IsEditable(s.GetCurrentField(), page)) nav.NextInputField();

@@ -25,6 +25,9 @@ void NextPage(CSadNavigation& nav);
 void LastPage(CSadNavigation& nav);
 // Returns true when a page was added.
 bool AddPage(CSadNavigation& nav);
+// What AddPage gives a continuation page the store has just grown by: box 2 of the first one,
+// the font sizes and alignments, and with copyStamps ("StampA" or "StampC" on) the stamp lines.
+void PrepareNewContinuationPage(CFieldStore& store, int page, bool copyStamps);
 // Returns true when the last page was removed.
 bool RemoveLastPage(CSadNavigation& nav);
 

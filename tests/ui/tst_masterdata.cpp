@@ -1,11 +1,15 @@
 // The address dialog, the article dialog and the data-file options on real tables in a private
 // folder: adding, editing, searching, taking over, what happens to lines that do not fit.
 #include <QCheckBox>
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QFile>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <functional>
@@ -14,9 +18,11 @@
 #include "core/app/Profile.h"
 #include "core/formview/FieldDefinitions.h"
 #include "core/masterdata/AddressDatabase.h"
+#include "core/masterdata/TableCsv.h"
 #include "core/masterdata/TarvexStammDaten.h"
 #include "core/masterdata/dBaseDocument.h"
 #include "core/sad/EinheitspapierDoc.h"
+#include "ui/masterdata/CDlgCsvImport.h"
 #include "ui/masterdata/CDlgEH_Default08.h"
 #include "ui/masterdata/CDlgProgramOptions.h"
 #include "ui/masterdata/CDlgStammDatenEingabe.h"
@@ -78,6 +84,9 @@ private slots:
     void selectionModeOverAnEmptyTableTakesTheFirstArticle();
     void returnSavesAfterTheCountryList();
     void everyButtonHasAnAccessKey();
+    void csvImportWithPreviewMappingAndConfirmation();
+    void csvImportReportsWhatWasNotImported();
+    void importButtonFillsTheAddressList();
 };
 
 void TestMasterData::addressesAddedEditedSearchedAndTakenOver() {
@@ -618,6 +627,149 @@ void TestMasterData::everyButtonHasAnAccessKey() {
         }
         QCOMPARE(keys.removeDuplicates(), qsizetype(0));
     }
+}
+
+void TestMasterData::csvImportWithPreviewMappingAndConfirmation() {
+    QTemporaryDir dir;
+    const auto path = Fs(dir.filePath("Adress1.dbf"));
+    CTableError error;
+    QVERIFY(CreateMasterTable(path, MasterTableLayout::Addresses, error));
+    CdBaseDocument table;
+    QCOMPARE(table.OpenTable(path), 1);
+    // As a spreadsheet writes it: commas, Windows-1252, a line break inside quotes, a column of
+    // another name.
+    const std::string csv =
+        "Firma,ADRESS2,ZOLLNR\r\n"
+        "M\xFCller GmbH,\"Hof 1\nHaus B\",DE1\r\n"
+        "Stra\xDF"
+        "enbau AG,,DE2\r\n";
+    CDlgCsvImport dialog(table, csv, dir.filePath("export.csv"));
+    QCOMPARE(dialog.EncodingBox()->currentText(), QString("Windows-1252"));
+    QCOMPARE(dialog.SeparatorBox()->currentIndex(), 1);
+    QTableWidget* preview = dialog.Preview();
+    QCOMPARE(preview->columnCount(), 3);
+    QCOMPARE(preview->rowCount(), 3);  // the mapping row and two data rows
+    QCOMPARE(preview->item(1, 0)->text(), QString("Müller GmbH"));
+    QCOMPARE(preview->item(2, 0)->text(), QString("Straßenbau AG"));
+    // "Firma" has no field of its name; the others map by name.
+    QCOMPARE(dialog.MappingBox(0)->currentText(), QString("(nicht übernehmen)"));
+    QCOMPARE(dialog.MappingBox(1)->currentText(), QString("ADRESS2"));
+    QCOMPARE(dialog.MappingBox(2)->currentText(), QString("ZOLLNR"));
+    // Read as UTF-8 the bytes give other texts: the box switches what the preview shows.
+    dialog.EncodingBox()->setCurrentIndex(0);
+    QVERIFY(preview->item(1, 0)->text() != QString("Müller GmbH"));
+    dialog.EncodingBox()->setCurrentIndex(2);
+    QCOMPARE(preview->item(1, 0)->text(), QString("Müller GmbH"));
+    dialog.MappingBox(0)->setCurrentText("ADRESS1");
+    Shot(dialog, "MasterData_CsvImport");
+
+    QString question;
+    dialog.SetConfirm([&](const QString& q) {
+        question = q;
+        return false;
+    });
+    QVERIFY(!dialog.RunImport());
+    QCOMPARE(question, QString("Sollen 2 Zeilen in die Datei \"Adress1.dbf\" übernommen werden?"));
+    QCOMPARE(table.GetRecordCount(), 0);  // "Nein" writes nothing
+    dialog.SetConfirm([](const QString&) { return true; });
+    int reports = 0;
+    dialog.SetReport([&](const CsvImportResult& r) {
+        ++reports;
+        QCOMPARE(CDlgCsvImport::ReportText(r), QString("2 Datensätze eingelesen."));
+    });
+    QVERIFY(dialog.RunImport());
+    QCOMPARE(reports, 1);
+    QCOMPARE(table.GetRecordCount(), 2);
+    CAddressDatabase db(path);
+    QCOMPARE(db.Table().OpenTable(path), 1);
+    QVERIFY(db.CheckLayout());
+    CAddressRecord r;
+    QVERIFY(db.ReadAddress(1, r));
+    QCOMPARE(QString::fromStdU16String(r.lines[0]), QString("Müller GmbH"));
+    QCOMPARE(QString::fromStdU16String(r.lines[1]), QString("Hof 1\r\nHaus B"));
+    QCOMPARE(QString::fromStdU16String(r.customsNumber), QString("DE1"));
+}
+
+void TestMasterData::csvImportReportsWhatWasNotImported() {
+    QTemporaryDir dir;
+    CTarvexStammDaten articles;
+    articles.SetTablePath(Fs(dir.path()), u"ARTIKEL1.DBF", kLayout8, Fs(dir.path()));
+    QCOMPARE(articles.CreateArticleTable(0), 1);
+    articles.Table().CloseTable();
+    CdBaseDocument table;
+    QCOMPARE(table.OpenTable(articles.GetTablePath()), 1);
+    const auto before = table.GetRecordCount();
+    const std::string csv = "WBESCH1;WNR1;WNR2\r\nSchrauben;73181595;00\r\nMuttern;731816300;00\r\n";
+    CDlgCsvImport dialog(table, csv, dir.filePath("a.csv"));
+    dialog.SetConfirm([](const QString&) { return true; });
+    QString report;
+    dialog.SetReport([&](const CsvImportResult& r) { report = CDlgCsvImport::ReportText(r); });
+    QVERIFY(!dialog.RunImport());
+    QCOMPARE(report,
+             QString("Es wurde nichts eingelesen (1 Fehler).\nNicht eingelesen, weil:\n"
+                     "Zeile 3, Spalte \"WNR1\": Der Text ist 9 Zeichen lang, das Feld WNR1 fasst 8."));
+    QCOMPARE(table.GetRecordCount(), before);
+    // With "kürzen" the row goes in cut, and the report says so.
+    dialog.CutBox()->setChecked(true);
+    QVERIFY(dialog.RunImport());
+    QCOMPARE(report, QString("2 Datensätze eingelesen.\nGekürzte Texte:\n"
+                             "Zeile 3, Spalte \"WNR1\": Der Text wurde auf 8 Zeichen gekürzt (Feld WNR1)."));
+    QCOMPARE(table.GetRecordCount(), before + 2);
+}
+
+void TestMasterData::importButtonFillsTheAddressList() {
+    QTemporaryDir dir;
+    CMemoryProfile profile;
+    CTableError error;
+    QVERIFY(CAddressDatabase::CreateAddressTable(Fs(dir.filePath("Adress1.dbf")), 0, error));
+    const QString csv = dir.filePath("liste.csv");
+    {
+        QFile f(csv);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("ADRESS1;ZOLLNR\r\nZander KG;DE9\r\n");
+    }
+    CDlgEH_Default08 addresses(profile, Fs(dir.path()));
+    QCOMPARE(addresses.OpenOrCreate(), 1);
+    addresses.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&addresses));
+    QCOMPARE(Rows(addresses.List()), QStringList{"Erster Eintrag"});
+    // What comes up, in order: the file dialog, the import dialog, the question, the report. Each
+    // window is answered once (marked by a property, as a new window may take a closed one's
+    // address); the file dialog is asked again until it closes. After two minutes whatever is
+    // open is cancelled, so that a fault fails the comparison below instead of hanging.
+    QStringList seen;
+    QElapsedTimer clock;
+    clock.start();
+    std::function<void()> step = [&] {
+        if (seen.size() >= 4) return;
+        QTimer::singleShot(20, step);  // before anything modal starts its own loop
+        QWidget* w = QApplication::activeModalWidget();
+        if (!w || w->property("answered").toBool()) return;
+        if (clock.elapsed() > 120000) {
+            w->setProperty("answered", true);
+            QMetaObject::invokeMethod(w, "reject", Qt::QueuedConnection);
+        } else if (auto* fd = qobject_cast<QFileDialog*>(w)) {
+            if (!seen.contains("Datei")) seen << "Datei";
+            fd->selectFile(csv);
+            QMetaObject::invokeMethod(fd, "accept", Qt::QueuedConnection);
+        } else if (auto* dlg = qobject_cast<CDlgCsvImport*>(w)) {
+            w->setProperty("answered", true);
+            seen << "Import";
+            Shot(*dlg, "MasterData_CsvImportDialog");
+            for (QPushButton* b : dlg->findChildren<QPushButton*>())
+                if (b->text() == "&Importieren") b->click();
+        } else if (auto* box = qobject_cast<QMessageBox*>(w)) {
+            w->setProperty("answered", true);
+            seen << box->text();
+            box->button(box->button(QMessageBox::Yes) ? QMessageBox::Yes : QMessageBox::Ok)->click();
+        }
+    };
+    QTimer::singleShot(0, step);
+    addresses.ImportButton()->click();
+    QCOMPARE(seen, (QStringList{"Datei", "Import",
+                                "Sollen 1 Zeilen in die Datei \"Adress1.dbf\" übernommen werden?",
+                                "1 Datensätze eingelesen."}));
+    QCOMPARE(Rows(addresses.List()), (QStringList{"Erster Eintrag", "Zander KG"}));
 }
 
 QTEST_MAIN(TestMasterData)

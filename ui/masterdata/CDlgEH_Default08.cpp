@@ -15,6 +15,7 @@
 #include "core/masterdata/MasterDataStrings.h"
 #include "core/masterdata/MasterDataText.h"
 #include "ui/app/QtText.h"
+#include "ui/masterdata/CDlgCsvImport.h"
 #include "ui/masterdata/MasterDataHost.h"
 #include "ui/masterdata/MasterDataList.h"
 
@@ -51,6 +52,8 @@ CDlgEH_Default08::CDlgEH_Default08(Profile& profile, const std::filesystem::path
     m_ok->setDefault(true);
     m_cancel = new QPushButton(AccessKeyText(mdstr::kCancel, u'A'), this);
     m_cancel->setToolTip(Str(mdstr::kTipCancelNoSave));
+    m_importButton = new QPushButton(AccessKeyText(mdstr::kImport, u'I'), this);
+    m_exportButton = new QPushButton(AccessKeyText(mdstr::kExport, u'x'), this);
 
     auto* left = new QVBoxLayout;
     left->addWidget(filterRow);
@@ -67,6 +70,11 @@ CDlgEH_Default08::CDlgEH_Default08(Profile& profile, const std::filesystem::path
     buttons->addStretch(1);
     buttons->addWidget(m_ok);
     buttons->addWidget(m_cancel);
+    auto* transfer = new QHBoxLayout;
+    transfer->addWidget(m_importButton);
+    transfer->addWidget(m_exportButton);
+    transfer->addStretch(1);
+    right->addLayout(transfer);
     right->addLayout(buttons);
     auto* top = new QHBoxLayout(this);
     top->addLayout(left, 2);
@@ -91,6 +99,11 @@ CDlgEH_Default08::CDlgEH_Default08(Profile& profile, const std::filesystem::path
         m_addressEdit->clear();
         m_numberEdit->clear();
     });
+    connect(m_importButton, &QPushButton::clicked, this, [this] {
+        if (ImportCsvFileIntoTable(m_db.Table(), this)) FillList();
+    });
+    connect(m_exportButton, &QPushButton::clicked, this,
+            [this] { ExportTableToCsvFile(m_db.Table(), this); });
     connect(m_ok, &QPushButton::clicked, this, &CDlgEH_Default08::accept);
     connect(m_cancel, &QPushButton::clicked, this, &CDlgEH_Default08::reject);
     SetEditing(false, false);
@@ -177,6 +190,8 @@ void CDlgEH_Default08::SetEditing(bool editing, bool newRecord) {
     const bool writable = m_db.HasAddressLayout();
     m_editButton->setEnabled(writable);
     m_newButton->setEnabled(writable);
+    m_importButton->setEnabled(writable && !editing);
+    m_exportButton->setEnabled(!editing);
     UpdateTakeOver();
     if (editing) m_addressEdit->setFocus();
 }

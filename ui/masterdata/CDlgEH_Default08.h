@@ -44,6 +44,8 @@ public:
     QPushButton* OkButton() const { return m_ok; }
     QPushButton* EditButton() const { return m_editButton; }
     QPushButton* NewButton() const { return m_newButton; }
+    QPushButton* ImportButton() const { return m_importButton; }
+    QPushButton* ExportButton() const { return m_exportButton; }
     bool IsEditing() const { return m_bEditing; }
 
 public slots:
@@ -87,6 +89,8 @@ private:
     QPushButton* m_newButton;
     QPushButton* m_ok;
     QPushButton* m_cancel;
+    QPushButton* m_importButton;
+    QPushButton* m_exportButton;
 };
 
 }  // namespace tarvex

@@ -22,6 +22,7 @@
 #include "ui/app/QtText.h"
 #include "ui/codelists/Common_DlgBundeslaenderCode.h"
 #include "ui/codelists/Common_DlgLaenderCode.h"
+#include "ui/masterdata/CDlgCsvImport.h"
 #include "ui/masterdata/MasterDataHost.h"
 #include "ui/masterdata/MasterDataList.h"
 
@@ -112,9 +113,13 @@ CDlgStammDatenEingabe::CDlgStammDatenEingabe(Profile& profile, const std::filesy
     m_cancel->setToolTip(Str(mdstr::kTipArticleCancel));
     m_help = new QPushButton(AccessKeyText(mdstr::kHelp, u'H'), this);
     m_help->setToolTip(Str(mdstr::kTipHelp));
+    m_import = new QPushButton(AccessKeyText(mdstr::kImport, u'I'), this);
+    m_export = new QPushButton(AccessKeyText(mdstr::kExport, u'x'), this);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(m_new);
     buttons->addWidget(m_editSave);
+    buttons->addWidget(m_import);
+    buttons->addWidget(m_export);
     buttons->addStretch(1);
     buttons->addWidget(m_ok);
     buttons->addWidget(m_cancel);
@@ -166,6 +171,19 @@ CDlgStammDatenEingabe::CDlgStammDatenEingabe(Profile& profile, const std::filesy
         else if (m_byDescription->CurrentEntry() >= 0)
             SetEditing(true);
     });
+    connect(m_import, &QPushButton::clicked, this, [this] {
+        if (!ImportCsvFileIntoTable(m_data.Table(), this)) return;
+        const bool editing = m_bEditing;
+        ReloadKeepingInput(0);
+        // Started on an empty table with an empty new entry: the imported articles are shown.
+        if (editing && m_bNewEntry && EditedArticle().description.empty() && m_data.GetArticleCount() > 0)
+            SetEditing(false);
+        if (!m_bEditing && m_descriptionModel->rowCount() > 0) {
+            m_byDescription->SelectEntry(m_descriptionModel->EntryAt(0));
+            ShowEntry(m_descriptionModel->EntryAt(0), false);
+        }
+    });
+    connect(m_export, &QPushButton::clicked, this, [this] { ExportTableToCsvFile(m_data.Table(), this); });
     connect(m_ok, &QPushButton::clicked, this, &CDlgStammDatenEingabe::accept);
     connect(m_cancel, &QPushButton::clicked, this, &CDlgStammDatenEingabe::reject);
     connect(m_help, &QPushButton::clicked, this, [this] { emit helpRequested(kHelpLists); });
@@ -236,6 +254,8 @@ void CDlgStammDatenEingabe::Initialise() {
         m_defaults->hide();
         m_new->hide();
         m_editSave->hide();
+        m_import->hide();
+        m_export->hide();
         // An empty table would leave nothing to pick and no way to add the first article: then
         // the clerk enters it here, saves it and takes it over.
         if (m_data.GetArticleCount() == 0 && m_data.IsWritable()) m_new->show();
@@ -297,6 +317,9 @@ void CDlgStammDatenEingabe::SetEditing(bool editing) {
     m_byCode->setEnabled(!editing);
     m_filter->setEnabled(!editing);
     m_new->setEnabled(!editing && m_data.IsWritable());
+    // An import while a new, still empty entry is open is what a clerk does with a new table.
+    m_import->setEnabled(m_data.IsWritable() && (!editing || m_bNewEntry) && !m_bSelectionMode);
+    m_export->setEnabled(!editing && !m_bSelectionMode);
     m_ok->setEnabled(!editing);
     m_description->setEnabled(editing);
     for (QLineEdit* e : m_codes) e->setEnabled(editing);

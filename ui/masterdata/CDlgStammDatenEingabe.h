@@ -60,6 +60,8 @@ public:
     QPushButton* NewButton() const { return m_new; }
     QPushButton* OkButton() const { return m_ok; }
     QPushButton* DefaultsButton() const { return m_defaults; }
+    QPushButton* ImportButton() const { return m_import; }
+    QPushButton* ExportButton() const { return m_export; }
     bool IsEditing() const { return m_bEditing; }
 
 signals:
@@ -119,6 +121,8 @@ private:
     QPushButton* m_ok;
     QPushButton* m_cancel;
     QPushButton* m_help;
+    QPushButton* m_import;
+    QPushButton* m_export;
 };
 
 }  // namespace tarvex
