@@ -10,7 +10,12 @@
 #include "core/common/AtomicFile.h"
 #include "tests/common/TestUtil.h"
 
-#ifndef _WIN32
+#ifdef _WIN32
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#include <windows.h>
+#else
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -137,7 +142,144 @@ TEST(AtomicFile, SaveKeepsModeAndOwner) {
     EXPECT_EQ(st.st_gid, kNoGroup);
 }
 
+#else  // _WIN32
+
+// Windows has no modes and owners; its write protection is the read-only attribute, checked below.
+TEST(AtomicFile, FileTheUserMayNotWriteIsRefusedAndUntouched) {
+    GTEST_SKIP() << "POSIX modes and owners; on Windows see ReadOnlyAttributeIsRefusedAndUntouched";
+}
+
+TEST(AtomicFile, SaveKeepsModeAndOwner) {
+    GTEST_SKIP() << "POSIX modes and owners do not exist on Windows";
+}
+
+TEST(AtomicFile, ReadOnlyAttributeIsRefusedAndUntouched) {
+    TempDir dir;
+    const fs::path path = dir / "schreibgeschuetzt.aef";
+    WriteText(path, "alt");
+    ASSERT_TRUE(SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_READONLY));
+    std::string error;
+    EXPECT_FALSE(WriteFileAtomic(path, kNew, error));
+    EXPECT_EQ(error.find("Die Datei ist schreibgeschützt"), 0u) << error;
+    EXPECT_EQ(ReadText(path), "alt");
+    EXPECT_NE(GetFileAttributesW(path.c_str()) & FILE_ATTRIBUTE_READONLY, 0u);
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir.Path()), fs::directory_iterator()), 1);
+    SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+}
+
+// Another program holding the document open: without sharing (an editor that locks its file) the
+// save and the load are refused with words the clerk understands, and the file stays as it was;
+// where it shares everything, saving and reading go on.
+TEST(AtomicFile, FileOpenInAnotherProgram) {
+    struct Case {
+        DWORD share;
+        bool allowed;
+    };
+    const Case cases[] = {
+        {0, false}, {FILE_SHARE_READ, false}, {FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, true}};
+    for (const Case& c : cases) {
+        TempDir dir;
+        const fs::path path = dir / "beleg.aef";
+        WriteText(path, "alt");
+        const HANDLE other =
+            CreateFileW(path.c_str(), GENERIC_READ, c.share, nullptr, OPEN_EXISTING, 0, nullptr);
+        ASSERT_NE(other, INVALID_HANDLE_VALUE);
+        std::string error;
+        EXPECT_EQ(WriteFileAtomic(path, kNew, error), c.allowed) << c.share;
+        if (!c.allowed) {
+            EXPECT_NE(error.find("in einem anderen Programm geöffnet"), std::string::npos)
+                << c.share << ": " << error;
+            EXPECT_EQ(std::distance(fs::directory_iterator(dir.Path()), fs::directory_iterator()), 1)
+                << c.share;
+        }
+        std::vector<uint8_t> read;
+        error.clear();
+        const bool readable = ReadFileBytes(path, read, error);
+        if (c.share & FILE_SHARE_READ) {
+            EXPECT_TRUE(readable) << c.share << ": " << error;
+            EXPECT_EQ(read, (c.allowed ? kNew : std::vector<uint8_t>{'a', 'l', 't'})) << c.share;
+        } else {
+            EXPECT_FALSE(readable);
+            EXPECT_NE(error.find("in einem anderen Programm geöffnet"), std::string::npos) << error;
+        }
+        CloseHandle(other);
+        EXPECT_EQ(ReadText(path), c.allowed ? "neu" : "alt") << c.share;
+        // Once the other program lets go, the save goes through.
+        ASSERT_TRUE(WriteFileAtomic(path, kNew, error)) << error;
+        EXPECT_EQ(ReadText(path), "neu");
+    }
+}
+
 #endif  // _WIN32
+
+// Names Windows forbids or takes for something else. The program refuses them on Windows (a
+// trailing dot would overwrite the file without it, a colon write into a hidden stream, "CON" to
+// the console); elsewhere they are ordinary names and save as they are.
+TEST(AtomicFile, NamesWindowsForbids) {
+    struct Case {
+        const char8_t* name;
+        bool forbidden;
+    };
+    const Case cases[] = {
+        {u8"CON", true},          {u8"con.aef", true},
+        {u8"Lpt1.fdv", true},     {u8"NUL .aef", true},
+        {u8"COM9", true},         {u8"a:b", true},
+        {u8"Beleg.aef.", true},   {u8"Beleg.aef ", true},
+        {u8"a?b.aef", true},      {u8"a|b.aef", true},
+        {u8"a\"b.aef", true},     {u8"a<b>.aef", true},
+        {u8"a*b.aef", true},      {u8"Tab\t.aef", true},
+        {u8"Beleg.aef", false},   {u8"CONTAINER.aef", false},
+        {u8"COM0.aef", false},    {u8"COM10.aef", false},
+        {u8"console.aef", false}, {u8"ÄÖÜ ß.aef", false},
+        {u8".beleg.aef", false},  {u8"Zoll Łódź.aef", false},
+    };
+    TempDir dir;
+    WriteText(dir / "Beleg.aef", "alt");
+    for (const Case& c : cases) {
+        const fs::path name(c.name);
+        const std::string shown(reinterpret_cast<const char*>(c.name));
+        EXPECT_EQ(IsNameWindowsForbids(name), c.forbidden) << shown;
+        if (!c.forbidden || name.u8string().find(u8'\t') != std::u8string::npos) continue;
+        std::string error;
+        const bool saved = WriteFileAtomic(dir.Path() / name, kNew, error);
+#ifdef _WIN32
+        EXPECT_FALSE(saved) << shown;
+        EXPECT_NE(error.find("unter Windows als Dateiname nicht erlaubt"), std::string::npos) << error;
+        std::vector<uint8_t> read;
+        EXPECT_FALSE(ReadFileBytes(dir.Path() / name, read, error)) << shown;
+#else
+        EXPECT_TRUE(saved) << shown << ": " << error;
+        EXPECT_EQ(ReadText(dir.Path() / name), "neu") << shown;
+#endif
+    }
+    EXPECT_EQ(ReadText(dir / "Beleg.aef"), "alt");
+}
+
+// Umlauts, blanks and letters outside Windows-1252 in the folder and the file name reach the file
+// system as they are (UTF-16 on Windows): the file is found under exactly its name, and a stale
+// temporary of it goes with the next save.
+TEST(AtomicFile, NamesOutsideTheAnsiCodePage) {
+    TempDir dir;
+    const fs::path folder = dir.Path() / fs::path(u8"Zollbelege Łódź Ärger");
+    fs::create_directory(folder);
+    const fs::path name(u8"Beleg 東京 Ωμέγα ü.aef");
+    const fs::path path = folder / name;
+    WriteText(folder / fs::path(u8".Beleg 東京 Ωμέγα ü.aef.tmp-0123456789ab"), "rest");
+    fs::last_write_time(folder / fs::path(u8".Beleg 東京 Ωμέγα ü.aef.tmp-0123456789ab"),
+                        fs::file_time_type::clock::now() - std::chrono::hours(2));
+    std::string error;
+    ASSERT_TRUE(WriteFileAtomic(path, kNew, error)) << error;
+    std::vector<fs::path> names;
+    for (const auto& entry : fs::directory_iterator(folder)) names.push_back(entry.path().filename());
+    ASSERT_EQ(names.size(), 1u);
+    EXPECT_EQ(names[0].u16string(), name.u16string());
+    std::vector<uint8_t> read;
+    ASSERT_TRUE(ReadFileBytes(path, read, error)) << error;
+    EXPECT_EQ(read, kNew);
+    // A message names the file as the clerk wrote it.
+    EXPECT_FALSE(ReadFileBytes(folder / fs::path(u8"fehlt Ł.aef"), read, error));
+    EXPECT_NE(error.find("fehlt Ł.aef"), std::string::npos) << error;
+}
 
 TEST(AtomicFile, StaleTemporariesOfTheDocumentGoWithTheNextSave) {
     TempDir dir;
