@@ -48,7 +48,12 @@ std::string Utf8Of(const wchar_t* text, int length) {
 // that another program holds open without sharing gets the program's own words: the clerk must
 // learn that closing the other program helps.
 std::string LastErrorText() {
-    const DWORD code = GetLastError();
+    return WindowsErrorText(GetLastError());
+}
+
+}  // namespace
+
+std::string WindowsErrorText(unsigned long code) {
     if (code == ERROR_SHARING_VIOLATION || code == ERROR_LOCK_VIOLATION) return commonstr::kOpenElsewhere;
     wchar_t buf[512] = {};
     const DWORD n = FormatMessageW(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, code,
@@ -58,6 +63,8 @@ std::string LastErrorText() {
         text.pop_back();
     return text.empty() ? commonstr::Args(commonstr::kErrorCode, {std::to_string(code)}) : text;
 }
+
+namespace {
 
 bool WriteTemp(const std::filesystem::path& temp, std::span<const uint8_t> data, std::string& why) {
     HANDLE h =
@@ -86,10 +93,23 @@ bool MayWrite(const std::filesystem::path& target) {
     return attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_READONLY) == 0;
 }
 
+// Replacing a file needs the right to delete it, which every program that holds it open must
+// share; Windows then says only "access denied". Asking for that right alone tells the cases apart.
+bool OpenElsewhere(const std::filesystem::path& target) {
+    const HANDLE h =
+        CreateFileW(target.c_str(), DELETE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (h == INVALID_HANDLE_VALUE) return GetLastError() == ERROR_SHARING_VIOLATION;
+    CloseHandle(h);
+    return false;
+}
+
 bool ReplaceWith(const std::filesystem::path& temp, const std::filesystem::path& target, std::string& why) {
     if (MoveFileExW(temp.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
         return true;
-    why = LastErrorText();
+    const DWORD code = GetLastError();
+    why = code == ERROR_ACCESS_DENIED && OpenElsewhere(target) ? commonstr::kOpenElsewhere
+                                                               : WindowsErrorText(code);
     return false;
 }
 

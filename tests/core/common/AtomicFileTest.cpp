@@ -38,6 +38,7 @@ void WriteText(const fs::path& path, const std::string& text) {
 }  // namespace
 
 TEST(AtomicFile, SymbolicLinkIsSavedThroughToItsTarget) {
+    if (!testutil::kSymlinksAndModes) GTEST_SKIP() << testutil::kNoSymlinksAndModes;
     TempDir dir;
     WriteText(dir / "ziel.aef", "alt");
     fs::create_symlink("ziel.aef", dir / "link.aef");
@@ -48,6 +49,7 @@ TEST(AtomicFile, SymbolicLinkIsSavedThroughToItsTarget) {
 }
 
 TEST(AtomicFile, LinkThatLeadsNowhereIsRefusedAndKept) {
+    if (!testutil::kSymlinksAndModes) GTEST_SKIP() << testutil::kNoSymlinksAndModes;
     TempDir dir;
     fs::create_symlink("fehlt.aef", dir / "haengend.aef");
     fs::create_symlink("schleife-b.aef", dir / "schleife-a.aef");
@@ -167,44 +169,34 @@ TEST(AtomicFile, ReadOnlyAttributeIsRefusedAndUntouched) {
     SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
 }
 
-// Another program holding the document open: without sharing (an editor that locks its file) the
-// save and the load are refused with words the clerk understands, and the file stays as it was;
-// where it shares everything, saving and reading go on.
+// Another program holding the document open (an editor that locks its file, a viewer that shares
+// it for reading): the save is refused with words the clerk understands and the file stays as it
+// was; reading goes on where the other program shares it. Once it lets go, the save goes through.
 TEST(AtomicFile, FileOpenInAnotherProgram) {
-    struct Case {
-        DWORD share;
-        bool allowed;
-    };
-    const Case cases[] = {
-        {0, false}, {FILE_SHARE_READ, false}, {FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, true}};
-    for (const Case& c : cases) {
+    for (const DWORD share : {DWORD{0}, DWORD{FILE_SHARE_READ}, DWORD{FILE_SHARE_READ | FILE_SHARE_WRITE}}) {
         TempDir dir;
         const fs::path path = dir / "beleg.aef";
         WriteText(path, "alt");
         const HANDLE other =
-            CreateFileW(path.c_str(), GENERIC_READ, c.share, nullptr, OPEN_EXISTING, 0, nullptr);
+            CreateFileW(path.c_str(), GENERIC_READ, share, nullptr, OPEN_EXISTING, 0, nullptr);
         ASSERT_NE(other, INVALID_HANDLE_VALUE);
         std::string error;
-        EXPECT_EQ(WriteFileAtomic(path, kNew, error), c.allowed) << c.share;
-        if (!c.allowed) {
-            EXPECT_NE(error.find("in einem anderen Programm geöffnet"), std::string::npos)
-                << c.share << ": " << error;
-            EXPECT_EQ(std::distance(fs::directory_iterator(dir.Path()), fs::directory_iterator()), 1)
-                << c.share;
-        }
+        EXPECT_FALSE(WriteFileAtomic(path, kNew, error)) << share;
+        EXPECT_NE(error.find("in einem anderen Programm geöffnet"), std::string::npos)
+            << share << ": " << error;
+        EXPECT_EQ(std::distance(fs::directory_iterator(dir.Path()), fs::directory_iterator()), 1) << share;
         std::vector<uint8_t> read;
         error.clear();
         const bool readable = ReadFileBytes(path, read, error);
-        if (c.share & FILE_SHARE_READ) {
-            EXPECT_TRUE(readable) << c.share << ": " << error;
-            EXPECT_EQ(read, (c.allowed ? kNew : std::vector<uint8_t>{'a', 'l', 't'})) << c.share;
+        if (share & FILE_SHARE_READ) {
+            EXPECT_TRUE(readable) << share << ": " << error;
+            EXPECT_EQ(read, (std::vector<uint8_t>{'a', 'l', 't'})) << share;
         } else {
             EXPECT_FALSE(readable);
             EXPECT_NE(error.find("in einem anderen Programm geöffnet"), std::string::npos) << error;
         }
         CloseHandle(other);
-        EXPECT_EQ(ReadText(path), c.allowed ? "neu" : "alt") << c.share;
-        // Once the other program lets go, the save goes through.
+        EXPECT_EQ(ReadText(path), "alt") << share;
         ASSERT_TRUE(WriteFileAtomic(path, kNew, error)) << error;
         EXPECT_EQ(ReadText(path), "neu");
     }
@@ -223,7 +215,7 @@ TEST(AtomicFile, NamesWindowsForbids) {
     const Case cases[] = {
         {u8"CON", true},          {u8"con.aef", true},
         {u8"Lpt1.fdv", true},     {u8"NUL .aef", true},
-        {u8"COM9", true},         {u8"a:b", true},
+        {u8"COM9", true},         {u8"Beleg:1.aef", true},
         {u8"Beleg.aef.", true},   {u8"Beleg.aef ", true},
         {u8"a?b.aef", true},      {u8"a|b.aef", true},
         {u8"a\"b.aef", true},     {u8"a<b>.aef", true},
@@ -232,6 +224,7 @@ TEST(AtomicFile, NamesWindowsForbids) {
         {u8"COM0.aef", false},    {u8"COM10.aef", false},
         {u8"console.aef", false}, {u8"ÄÖÜ ß.aef", false},
         {u8".beleg.aef", false},  {u8"Zoll Łódź.aef", false},
+        {u8"a:b", true},
     };
     TempDir dir;
     WriteText(dir / "Beleg.aef", "alt");
@@ -239,7 +232,9 @@ TEST(AtomicFile, NamesWindowsForbids) {
         const fs::path name(c.name);
         const std::string shown(reinterpret_cast<const char*>(c.name));
         EXPECT_EQ(IsNameWindowsForbids(name), c.forbidden) << shown;
-        if (!c.forbidden || name.u8string().find(u8'\t') != std::u8string::npos) continue;
+        // "a:b" after a folder names the drive a: on Windows; a tab makes no file here either.
+        if (!c.forbidden || name == fs::path(u8"a:b") || name.u8string().find(u8'\t') != std::u8string::npos)
+            continue;
         std::string error;
         const bool saved = WriteFileAtomic(dir.Path() / name, kNew, error);
 #ifdef _WIN32
@@ -294,7 +289,7 @@ TEST(AtomicFile, StaleTemporariesOfTheDocumentGoWithTheNextSave) {
         {".beleg.aef.tmp-fedcba987654", false, false},   // written since this process started
         {".anderer.aef.tmp-0123456789ab", true, false},  // another document's
         {".beleg.aef.tmp-0123456789", true, false},      // not the program's naming
-        {".beleg.aef.tmp-0123456789AB", true, false},   {"beleg.aef.tmp-0123456789ab", true, false},
+        {".beleg.aef.tmp-ABCDEF012345", true, false},   {"beleg.aef.tmp-0123456789ab", true, false},
     };
     for (const Case& c : cases) {
         WriteText(dir / c.name, "rest");
