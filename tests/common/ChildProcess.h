@@ -125,6 +125,7 @@ public:
     }
 
     bool Kill() {
+        if (m_waited) return false;
 #ifdef _WIN32
         return Started() && ::TerminateProcess(m_process, kKilledExitCode);
 #else

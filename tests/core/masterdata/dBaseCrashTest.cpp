@@ -39,9 +39,11 @@ void Define(CdBaseDocument& doc) {
 // appends are fast enough for the kills to land at every point of one, not only inside the sync.
 
 // The child: appends records until it is killed. Every record n holds its own number, so the
-// parent can tell a counted record with the wrong contents. Arguments: the table, "sync" or not.
+// parent can tell a counted record with the wrong contents. Arguments: the table, "sync" or not,
+// a file it makes once the table is open (a process starts slowly on some systems: the kill
+// is meant for the appends, not for the start).
 int AppendForever(const std::vector<std::string>& args) {
-    if (args.size() != 2) return 2;
+    if (args.size() != 3) return 2;
     const std::filesystem::path path(std::u8string(args[0].begin(), args[0].end()));
     CdBaseDocument doc;
     if (args[1] == "sync") {
@@ -51,6 +53,7 @@ int AppendForever(const std::vector<std::string>& args) {
         auto file = OpenDiskFile(path, cause);
         if (!file || !doc.OpenTable(std::make_unique<CNoSyncFile>(std::move(file)), path)) return 3;
     }
+    WriteBytes(std::filesystem::path(std::u8string(args[2].begin(), args[2].end())), {});
     for (;;) {
         const int32_t count = doc.GetRecordCount();
         if (doc.ReadRecord(count) != count) return 4;
@@ -104,13 +107,19 @@ TEST(dBaseCrash, KilledAppenderLeavesReadableTable) {
     for (int run = 0; run < kRuns; ++run) {
         const bool sync = run % 2 == 0;
         const std::u8string utf8Path = path.u8string();
+        const auto ready = dir / "offen";
+        const std::u8string utf8Ready = ready.u8string();
         testutil::ChildProcess child;
         ASSERT_TRUE(child.Start("append-forever", AppendForever,
-                                {std::string(utf8Path.begin(), utf8Path.end()), sync ? "sync" : "fast"}));
+                                {std::string(utf8Path.begin(), utf8Path.end()), sync ? "sync" : "fast",
+                                 std::string(utf8Ready.begin(), utf8Ready.end())}));
+        while (!std::filesystem::exists(ready) && child.Running())
+            std::this_thread::sleep_for(std::chrono::microseconds(100));
         std::this_thread::sleep_for(std::chrono::microseconds(sync ? syncDelayUs(rng) : fastDelayUs(rng)));
-        ASSERT_TRUE(child.Kill());
+        child.Kill();  // fails only for a child that has ended by itself, which its exit code shows
         const std::optional<int> exitCode = child.Wait();
         ASSERT_FALSE(exitCode) << "child ended by itself with " << *exitCode << " in run " << run;
+        std::filesystem::remove(ready);  // only now: the child may have held it open
 
         CdBaseDocument doc;
         ASSERT_EQ(doc.OpenTable(path), 1) << doc.GetFileError().Text() << " in run " << run;
