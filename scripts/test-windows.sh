@@ -18,7 +18,7 @@ cmake --build "$BUILD_DIR" --parallel "$(nproc)"
 WINE="$(command -v wine64 || command -v wine || echo /usr/lib/wine/wine64)"
 # A private Wine installation, no window: console programs need no display, and the Mono and
 # Gecko installers Wine would offer are turned off.
-export WINEPREFIX="$PWD/$BUILD_DIR/wineprefix"
+export WINEPREFIX="$(realpath "$BUILD_DIR")/wineprefix"
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
 unset DISPLAY WAYLAND_DISPLAY

@@ -182,8 +182,12 @@ TEST(AefFormat, ReadsAnIndependentlyWritten210File) {
     EXPECT_EQ(s.GetFieldText(8, 2), u"Zeile 1\r\nZeile 2");
     EXPECT_EQ(s.GetFieldFlags(8, 2), 0x112);
     EXPECT_EQ(s.GetFieldText(22, 2), u"p2.22");
-    // Writing it again gives the same bytes.
+    // Writing it again gives the same bytes, in memory and in a file on this system (no line-end
+    // translation on the way out, the CR LF in box 8 stays as it is).
     EXPECT_EQ(WriteAef(doc), ReadBytes(Fixture("v210.aef")));
+    TempDir dir;
+    ASSERT_TRUE(SaveAefFile(dir / "wieder.aef", doc, error)) << error;
+    EXPECT_EQ(ReadBytes(dir / "wieder.aef"), ReadBytes(Fixture("v210.aef")));
 }
 
 TEST(AefFormat, Version200IsGrownToTheCurrentFieldCounts) {
