@@ -1,6 +1,9 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages the project needs, when any is missing.
 # Runs apt-get as root directly or through sudo.
+#   scripts/install-deps.sh           what the build and the tests need
+#   scripts/install-deps.sh windows   only the Windows cross build under Wine (scripts/test-windows.sh):
+#                                     MinGW-w64, Wine and GoogleTest's sources
 set -euo pipefail
 
 PACKAGES=(
@@ -11,6 +14,10 @@ PACKAGES=(
     poppler-utils xvfb xauth fonts-liberation2 shared-mime-info xdg-utils libfile-mimeinfo-perl libx11-dev
     locales desktop-file-utils xdg-user-dirs dpkg-dev
 )
+
+if [ "${1:-}" = windows ]; then
+    PACKAGES=(cmake ninja-build ccache g++-mingw-w64-x86-64-posix wine64 googletest)
+fi
 
 SUDO=""
 if [ "$(id -u)" -ne 0 ]; then
@@ -30,7 +37,7 @@ if [ ${#missing[@]} -gt 0 ]; then
 fi
 
 # The tests read and write numbers under the clerks' German locale.
-if ! locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$'; then
+if [ "${1:-}" != windows ] && ! locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$'; then
     echo "Generating the locale de_DE.UTF-8"
     $SUDO sed -i 's/^# *\(de_DE\.UTF-8 UTF-8\)/\1/' /etc/locale.gen
     grep -q '^de_DE\.UTF-8 UTF-8' /etc/locale.gen || echo 'de_DE.UTF-8 UTF-8' | $SUDO tee -a /etc/locale.gen >/dev/null

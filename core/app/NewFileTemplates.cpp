@@ -39,7 +39,9 @@ bool WriteNewFileTemplates(const std::filesystem::path& folder, int& written, st
     std::error_code ec;
     std::filesystem::create_directories(folder, ec);
     if (ec) {
-        error = folder.string() + ": " + ec.message();
+        // u8string: with MSVC, string() is in the ANSI code page and fails on other letters.
+        const std::u8string shown = folder.u8string();
+        error = std::string(shown.begin(), shown.end()) + ": " + ec.message();
         return false;
     }
     for (const NewFileTemplate& t : NewFileTemplates()) {

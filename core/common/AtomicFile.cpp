@@ -7,8 +7,10 @@
 #include <cstring>
 #include <fstream>
 #include <functional>
+#include <iterator>
 #include <optional>
 #include <random>
+#include <string_view>
 #include <system_error>
 
 #ifdef _WIN32
@@ -34,15 +36,35 @@ std::string Display(const std::filesystem::path& p) {
 
 #ifdef _WIN32
 
+std::string Utf8Of(const wchar_t* text, int length) {
+    if (length <= 0) return {};
+    const int n = WideCharToMultiByte(CP_UTF8, 0, text, length, nullptr, 0, nullptr, nullptr);
+    std::string out(static_cast<size_t>(n), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, text, length, out.data(), n, nullptr, nullptr);
+    return out;
+}
+
+// The system's text for the last error, in UTF-8 (the ANSI code page would garble umlauts). A file
+// that another program holds open without sharing gets the program's own words: the clerk must
+// learn that closing the other program helps.
 std::string LastErrorText() {
-    const DWORD code = GetLastError();
-    char buf[512] = {};
-    const DWORD n = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, code,
-                                   0, buf, sizeof buf, nullptr);
-    std::string text(buf, n);
-    while (!text.empty() && (text.back() == '\n' || text.back() == '\r')) text.pop_back();
+    return WindowsErrorText(GetLastError());
+}
+
+}  // namespace
+
+std::string WindowsErrorText(unsigned long code) {
+    if (code == ERROR_SHARING_VIOLATION || code == ERROR_LOCK_VIOLATION) return commonstr::kOpenElsewhere;
+    wchar_t buf[512] = {};
+    const DWORD n = FormatMessageW(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, code,
+                                   0, buf, static_cast<DWORD>(std::size(buf)), nullptr);
+    std::string text = Utf8Of(buf, static_cast<int>(n));
+    while (!text.empty() && (text.back() == '\n' || text.back() == '\r' || text.back() == ' '))
+        text.pop_back();
     return text.empty() ? commonstr::Args(commonstr::kErrorCode, {std::to_string(code)}) : text;
 }
+
+namespace {
 
 bool WriteTemp(const std::filesystem::path& temp, std::span<const uint8_t> data, std::string& why) {
     HANDLE h =
@@ -71,10 +93,23 @@ bool MayWrite(const std::filesystem::path& target) {
     return attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_READONLY) == 0;
 }
 
+// Replacing a file needs the right to delete it, which every program that holds it open must
+// share; Windows then says only "access denied". Asking for that right alone tells the cases apart.
+bool OpenElsewhere(const std::filesystem::path& target) {
+    const HANDLE h =
+        CreateFileW(target.c_str(), DELETE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (h == INVALID_HANDLE_VALUE) return GetLastError() == ERROR_SHARING_VIOLATION;
+    CloseHandle(h);
+    return false;
+}
+
 bool ReplaceWith(const std::filesystem::path& temp, const std::filesystem::path& target, std::string& why) {
     if (MoveFileExW(temp.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
         return true;
-    why = LastErrorText();
+    const DWORD code = GetLastError();
+    why = code == ERROR_ACCESS_DENIED && OpenElsewhere(target) ? commonstr::kOpenElsewhere
+                                                               : WindowsErrorText(code);
     return false;
 }
 
@@ -214,11 +249,11 @@ std::optional<std::chrono::system_clock::time_point> ProcessStart() {
 }
 
 // ".<name>.tmp-" and twelve hex digits: the temporary files of a save of <name>.
-bool IsTempNameOf(const std::string& candidate, const std::string& prefix) {
+bool IsTempNameOf(const std::u8string& candidate, const std::u8string& prefix) {
     if (candidate.size() != prefix.size() + kTempDigits || candidate.compare(0, prefix.size(), prefix) != 0)
         return false;
     return std::all_of(candidate.begin() + static_cast<std::ptrdiff_t>(prefix.size()), candidate.end(),
-                       [](char c) { return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f'); });
+                       [](char8_t c) { return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f'); });
 }
 
 // A save that was interrupted (power cut, killed program) leaves its temporary file beside the
@@ -227,14 +262,14 @@ bool IsTempNameOf(const std::string& candidate, const std::string& prefix) {
 void RemoveStaleTemps(const std::filesystem::path& target) {
     const auto started = ProcessStart();
     if (!started) return;
-    const std::string prefix = "." + target.filename().string() + kTempMarker;
+    const std::u8string prefix = u8"." + target.filename().u8string() + u8".tmp-";
     std::filesystem::path dir = target.parent_path();
     if (dir.empty()) dir = ".";
     std::error_code ec;
     std::vector<std::filesystem::path> stale;
     for (std::filesystem::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec)) {
         const std::filesystem::path& p = it->path();
-        if (!IsTempNameOf(p.filename().string(), prefix)) continue;
+        if (!IsTempNameOf(p.filename().u8string(), prefix)) continue;
         std::error_code fileEc;
         if (!it->is_regular_file(fileEc) || it->is_symlink(fileEc)) continue;
         const auto written = std::filesystem::last_write_time(p, fileEc);
@@ -258,6 +293,26 @@ std::filesystem::path TempNameFor(const std::filesystem::path& target) {
 
 }  // namespace
 
+bool IsNameWindowsForbids(const std::filesystem::path& name) {
+    const std::u16string n = name.u16string();
+    if (n.empty() || n == u"." || n == u"..") return false;
+    for (char16_t c : n) {
+        if (c < 0x20 || std::u16string_view(u"<>:\"/\\|?*").find(c) != std::u16string_view::npos) return true;
+    }
+    if (n.back() == u'.' || n.back() == u' ') return true;
+    // The devices keep their meaning with any extension: "con.aef" is the console too.
+    std::u16string base = n.substr(0, n.find(u'.'));
+    while (!base.empty() && base.back() == u' ') base.pop_back();
+    for (char16_t& c : base) {
+        if (c >= u'a' && c <= u'z') c = static_cast<char16_t>(c - u'a' + u'A');
+    }
+    if (base == u"CON" || base == u"PRN" || base == u"AUX" || base == u"NUL" || base == u"CONIN$" ||
+        base == u"CONOUT$")
+        return true;
+    return base.size() == 4 && (base.starts_with(u"COM") || base.starts_with(u"LPT")) && base[3] >= u'1' &&
+           base[3] <= u'9';
+}
+
 bool ReadFileBytes(const std::filesystem::path& path, std::vector<uint8_t>& out, std::string& error,
                    std::uintmax_t maxSize, size_t headLength,
                    const std::function<bool(std::span<const uint8_t>)>& headAccepted,
@@ -273,6 +328,10 @@ bool ReadFileBytes(const std::filesystem::path& path, std::vector<uint8_t>& out,
         return false;
     };
 #ifdef _WIN32
+    if (IsNameWindowsForbids(path.filename())) {
+        error = commonstr::Args(commonstr::kForbiddenName, {Display(path)});
+        return false;
+    }
     // Windows opens no pipe or device by a plain file name that passed this test.
     const auto status = std::filesystem::status(path, ec);
     if (ec) return openFailed(ENOENT);
@@ -280,14 +339,29 @@ bool ReadFileBytes(const std::filesystem::path& path, std::vector<uint8_t>& out,
         error = commonstr::Args(commonstr::kNotAFile, {Display(path)});
         return false;
     }
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return openFailed(errno);
-    const std::uintmax_t size = std::filesystem::file_size(path, ec);
-    if (ec) return openFailed(EIO);
+    // Others may go on reading, writing or replacing the file while it is read, as with any
+    // program that only reads.
+    const HANDLE h =
+        CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                    nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (h == INVALID_HANDLE_VALUE) {
+        error = commonstr::Args(commonstr::kCannotOpen, {Display(path), LastErrorText()});
+        return false;
+    }
+    struct Closer {
+        HANDLE h;
+        ~Closer() { CloseHandle(h); }
+    } closer{h};
+    LARGE_INTEGER length{};
+    if (!GetFileSizeEx(h, &length)) {
+        error = commonstr::Args(commonstr::kCannotOpen, {Display(path), LastErrorText()});
+        return false;
+    }
+    const std::uintmax_t size = static_cast<std::uintmax_t>(length.QuadPart);
     auto readSome = [&](char* buf, size_t want) -> int64_t {
-        in.read(buf, static_cast<std::streamsize>(want));
-        if (in.bad()) return -1;
-        return in.gcount();
+        DWORD got = 0;
+        if (!ReadFile(h, buf, static_cast<DWORD>(want), &got, nullptr)) return -1;
+        return got;
     };
 #else
     // Not blocking: the open of a pipe without a writer would wait for ever. The kind is then
@@ -368,6 +442,13 @@ bool WriteFileAtomic(const std::filesystem::path& path, std::span<const uint8_t>
         }
         target = resolved;
     }
+#ifdef _WIN32
+    // Windows would write "Beleg." as "Beleg", "a:b" into a hidden stream of "a", "CON" to the console.
+    if (IsNameWindowsForbids(target.filename())) {
+        error = commonstr::Args(commonstr::kForbiddenName, {Display(path)});
+        return false;
+    }
+#endif
     if (!MayWrite(target)) {
         error = commonstr::Args(commonstr::kWriteProtected, {Display(path)});
         return false;

@@ -27,6 +27,17 @@ bool ReadFileBytes(const std::filesystem::path& path, std::vector<uint8_t>& out,
                    const std::function<bool(std::span<const uint8_t>)>& headAccepted = {},
                    std::uintmax_t* fileSize = nullptr);
 
+// True for a file name that Windows refuses or takes for something else: a device ("CON",
+// "lpt1.aef"), a reserved character ("a:b" names a hidden stream of "a"), a trailing dot or blank
+// (dropped, so "Beleg." would overwrite "Beleg"). Saving and reading on Windows refuse such names.
+bool IsNameWindowsForbids(const std::filesystem::path& name);
+
+#ifdef _WIN32
+// The system's text for a Windows error code in UTF-8 (the ANSI code page would garble umlauts);
+// a file held open by another program gets the program's own words.
+std::string WindowsErrorText(unsigned long code);
+#endif
+
 // Replaces path with data atomically. On failure the old file (if any) is unchanged, the
 // temporary file is removed and error says why. An existing target keeps its permissions.
 bool WriteFileAtomic(const std::filesystem::path& path, std::span<const uint8_t> data, std::string& error);

@@ -23,6 +23,10 @@ inline constexpr char kCannotSave[] = "Die Datei %1 kann nicht gespeichert werde
 inline constexpr char kWriteProtected[] =
     "Die Datei ist schreibgeschützt und wurde nicht verändert: %1\n"
     "Speichern Sie das Dokument bitte unter einem anderen Namen.";
+inline constexpr char kOpenElsewhere[] =
+    "sie ist in einem anderen Programm geöffnet. Schließen Sie sie dort und versuchen Sie es erneut.";
+inline constexpr char kForbiddenName[] =
+    "Der Name %1 ist unter Windows als Dateiname nicht erlaubt. Wählen Sie bitte einen anderen Namen.";
 inline constexpr char kBrokenLink[] =
     "Die Verknüpfung %1 führt zu keiner vorhandenen Datei (%2) und wird nicht überschrieben.";
 

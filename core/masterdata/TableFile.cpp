@@ -5,6 +5,7 @@
 #include <ctime>
 #include <system_error>
 
+#include "core/common/AtomicFile.h"
 #include "core/common/LocalDate.h"
 #include "core/masterdata/dBaseStrings.h"
 
@@ -34,7 +35,7 @@ constexpr uint64_t kLockOffset = uint64_t{1} << 40;
 #ifdef _WIN32
 
 std::string LastErrorText() {
-    return std::system_category().message(static_cast<int>(::GetLastError()));
+    return WindowsErrorText(::GetLastError());
 }
 
 // Deny-none sharing as the original's file object: other instances may read and write the table.

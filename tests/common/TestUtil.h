@@ -24,6 +24,15 @@
 
 namespace tarvex::testutil {
 
+// MinGW's C++ library makes no symbolic links (and Windows needs a privilege for them), and Windows
+// has no POSIX modes and owners: the tests of those say so there and skip.
+#ifdef _WIN32
+inline constexpr bool kSymlinksAndModes = false;
+#else
+inline constexpr bool kSymlinksAndModes = true;
+#endif
+inline constexpr char kNoSymlinksAndModes[] = "no symbolic links and POSIX modes on Windows";
+
 inline long CurrentPid() {
 #ifdef _WIN32
     return _getpid();

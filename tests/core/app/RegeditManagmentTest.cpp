@@ -100,11 +100,13 @@ TEST(RegeditManagment, DataDirectoryUserAndComputer) {
     CMemoryProfile programArea;
     CRegeditManagment reg(host, programArea, nullptr);
     reg.Initialize(u"Tarvex-Import", "/p/tarvex-import", "d", std::string("3.0.0.0"));
-    EXPECT_EQ(reg.GetDataDirectory(false), u"/home/anna/Dokumente/Tarvex-Import");
+    // The program's folder is joined with the system's own separator.
+    const std::u16string sep(1, static_cast<char16_t>(std::filesystem::path::preferred_separator));
+    EXPECT_EQ(reg.GetDataDirectory(false), u"/home/anna/Dokumente" + sep + u"Tarvex-Import");
     EXPECT_EQ(host.createCalls, 0);
     reg.GetDataDirectory(true);
     EXPECT_EQ(host.createCalls, 1);
-    EXPECT_EQ(reg.GetDataDirectorySlash(), u"/home/anna/Dokumente/Tarvex-Import/");
+    EXPECT_EQ(reg.GetDataDirectorySlash(), u"/home/anna/Dokumente" + sep + u"Tarvex-Import" + sep);
     std::u16string name;
     EXPECT_EQ(reg.GetUserName(name), 1);
     EXPECT_EQ(name, u"anna");

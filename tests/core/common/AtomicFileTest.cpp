@@ -10,7 +10,12 @@
 #include "core/common/AtomicFile.h"
 #include "tests/common/TestUtil.h"
 
-#ifndef _WIN32
+#ifdef _WIN32
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#include <windows.h>
+#else
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -33,6 +38,7 @@ void WriteText(const fs::path& path, const std::string& text) {
 }  // namespace
 
 TEST(AtomicFile, SymbolicLinkIsSavedThroughToItsTarget) {
+    if (!testutil::kSymlinksAndModes) GTEST_SKIP() << testutil::kNoSymlinksAndModes;
     TempDir dir;
     WriteText(dir / "ziel.aef", "alt");
     fs::create_symlink("ziel.aef", dir / "link.aef");
@@ -43,6 +49,7 @@ TEST(AtomicFile, SymbolicLinkIsSavedThroughToItsTarget) {
 }
 
 TEST(AtomicFile, LinkThatLeadsNowhereIsRefusedAndKept) {
+    if (!testutil::kSymlinksAndModes) GTEST_SKIP() << testutil::kNoSymlinksAndModes;
     TempDir dir;
     fs::create_symlink("fehlt.aef", dir / "haengend.aef");
     fs::create_symlink("schleife-b.aef", dir / "schleife-a.aef");
@@ -137,7 +144,137 @@ TEST(AtomicFile, SaveKeepsModeAndOwner) {
     EXPECT_EQ(st.st_gid, kNoGroup);
 }
 
+#else  // _WIN32
+
+// Windows has no modes and owners; its write protection is the read-only attribute, checked below.
+TEST(AtomicFile, FileTheUserMayNotWriteIsRefusedAndUntouched) {
+    GTEST_SKIP() << "POSIX modes and owners; on Windows see ReadOnlyAttributeIsRefusedAndUntouched";
+}
+
+TEST(AtomicFile, SaveKeepsModeAndOwner) {
+    GTEST_SKIP() << "POSIX modes and owners do not exist on Windows";
+}
+
+TEST(AtomicFile, ReadOnlyAttributeIsRefusedAndUntouched) {
+    TempDir dir;
+    const fs::path path = dir / "schreibgeschuetzt.aef";
+    WriteText(path, "alt");
+    ASSERT_TRUE(SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_READONLY));
+    std::string error;
+    EXPECT_FALSE(WriteFileAtomic(path, kNew, error));
+    EXPECT_EQ(error.find("Die Datei ist schreibgeschützt"), 0u) << error;
+    EXPECT_EQ(ReadText(path), "alt");
+    EXPECT_NE(GetFileAttributesW(path.c_str()) & FILE_ATTRIBUTE_READONLY, 0u);
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir.Path()), fs::directory_iterator()), 1);
+    SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+}
+
+// Another program holding the document open (an editor that locks its file, a viewer that shares
+// it for reading): the save is refused with words the clerk understands and the file stays as it
+// was; reading goes on where the other program shares it. Once it lets go, the save goes through.
+TEST(AtomicFile, FileOpenInAnotherProgram) {
+    for (const DWORD share : {DWORD{0}, DWORD{FILE_SHARE_READ}, DWORD{FILE_SHARE_READ | FILE_SHARE_WRITE}}) {
+        TempDir dir;
+        const fs::path path = dir / "beleg.aef";
+        WriteText(path, "alt");
+        const HANDLE other =
+            CreateFileW(path.c_str(), GENERIC_READ, share, nullptr, OPEN_EXISTING, 0, nullptr);
+        ASSERT_NE(other, INVALID_HANDLE_VALUE);
+        std::string error;
+        EXPECT_FALSE(WriteFileAtomic(path, kNew, error)) << share;
+        EXPECT_NE(error.find("in einem anderen Programm geöffnet"), std::string::npos)
+            << share << ": " << error;
+        EXPECT_EQ(std::distance(fs::directory_iterator(dir.Path()), fs::directory_iterator()), 1) << share;
+        std::vector<uint8_t> read;
+        error.clear();
+        const bool readable = ReadFileBytes(path, read, error);
+        if (share & FILE_SHARE_READ) {
+            EXPECT_TRUE(readable) << share << ": " << error;
+            EXPECT_EQ(read, (std::vector<uint8_t>{'a', 'l', 't'})) << share;
+        } else {
+            EXPECT_FALSE(readable);
+            EXPECT_NE(error.find("in einem anderen Programm geöffnet"), std::string::npos) << error;
+        }
+        CloseHandle(other);
+        EXPECT_EQ(ReadText(path), "alt") << share;
+        ASSERT_TRUE(WriteFileAtomic(path, kNew, error)) << error;
+        EXPECT_EQ(ReadText(path), "neu");
+    }
+}
+
 #endif  // _WIN32
+
+// Names Windows forbids or takes for something else. The program refuses them on Windows (a
+// trailing dot would overwrite the file without it, a colon write into a hidden stream, "CON" to
+// the console); elsewhere they are ordinary names and save as they are.
+TEST(AtomicFile, NamesWindowsForbids) {
+    struct Case {
+        const char8_t* name;
+        bool forbidden;
+    };
+    const Case cases[] = {
+        {u8"CON", true},          {u8"con.aef", true},
+        {u8"Lpt1.fdv", true},     {u8"NUL .aef", true},
+        {u8"COM9", true},         {u8"Beleg:1.aef", true},
+        {u8"Beleg.aef.", true},   {u8"Beleg.aef ", true},
+        {u8"a?b.aef", true},      {u8"a|b.aef", true},
+        {u8"a\"b.aef", true},     {u8"a<b>.aef", true},
+        {u8"a*b.aef", true},      {u8"Tab\t.aef", true},
+        {u8"Beleg.aef", false},   {u8"CONTAINER.aef", false},
+        {u8"COM0.aef", false},    {u8"COM10.aef", false},
+        {u8"console.aef", false}, {u8"ÄÖÜ ß.aef", false},
+        {u8".beleg.aef", false},  {u8"Zoll Łódź.aef", false},
+        {u8"a:b", true},
+    };
+    TempDir dir;
+    WriteText(dir / "Beleg.aef", "alt");
+    for (const Case& c : cases) {
+        const fs::path name(c.name);
+        const std::string shown(reinterpret_cast<const char*>(c.name));
+        EXPECT_EQ(IsNameWindowsForbids(name), c.forbidden) << shown;
+        // "a:b" after a folder names the drive a: on Windows; a tab makes no file here either.
+        if (!c.forbidden || name == fs::path(u8"a:b") || name.u8string().find(u8'\t') != std::u8string::npos)
+            continue;
+        std::string error;
+        const bool saved = WriteFileAtomic(dir.Path() / name, kNew, error);
+#ifdef _WIN32
+        EXPECT_FALSE(saved) << shown;
+        EXPECT_NE(error.find("unter Windows als Dateiname nicht erlaubt"), std::string::npos) << error;
+        std::vector<uint8_t> read;
+        EXPECT_FALSE(ReadFileBytes(dir.Path() / name, read, error)) << shown;
+#else
+        EXPECT_TRUE(saved) << shown << ": " << error;
+        EXPECT_EQ(ReadText(dir.Path() / name), "neu") << shown;
+#endif
+    }
+    EXPECT_EQ(ReadText(dir / "Beleg.aef"), "alt");
+}
+
+// Umlauts, blanks and letters outside Windows-1252 in the folder and the file name reach the file
+// system as they are (UTF-16 on Windows): the file is found under exactly its name, and a stale
+// temporary of it goes with the next save.
+TEST(AtomicFile, NamesOutsideTheAnsiCodePage) {
+    TempDir dir;
+    const fs::path folder = dir.Path() / fs::path(u8"Zollbelege Łódź Ärger");
+    fs::create_directory(folder);
+    const fs::path name(u8"Beleg 東京 Ωμέγα ü.aef");
+    const fs::path path = folder / name;
+    WriteText(folder / fs::path(u8".Beleg 東京 Ωμέγα ü.aef.tmp-0123456789ab"), "rest");
+    fs::last_write_time(folder / fs::path(u8".Beleg 東京 Ωμέγα ü.aef.tmp-0123456789ab"),
+                        fs::file_time_type::clock::now() - std::chrono::hours(2));
+    std::string error;
+    ASSERT_TRUE(WriteFileAtomic(path, kNew, error)) << error;
+    std::vector<fs::path> names;
+    for (const auto& entry : fs::directory_iterator(folder)) names.push_back(entry.path().filename());
+    ASSERT_EQ(names.size(), 1u);
+    EXPECT_EQ(names[0].u16string(), name.u16string());
+    std::vector<uint8_t> read;
+    ASSERT_TRUE(ReadFileBytes(path, read, error)) << error;
+    EXPECT_EQ(read, kNew);
+    // A message names the file as the clerk wrote it.
+    EXPECT_FALSE(ReadFileBytes(folder / fs::path(u8"fehlt Ł.aef"), read, error));
+    EXPECT_NE(error.find("fehlt Ł.aef"), std::string::npos) << error;
+}
 
 TEST(AtomicFile, StaleTemporariesOfTheDocumentGoWithTheNextSave) {
     TempDir dir;
@@ -152,7 +289,7 @@ TEST(AtomicFile, StaleTemporariesOfTheDocumentGoWithTheNextSave) {
         {".beleg.aef.tmp-fedcba987654", false, false},   // written since this process started
         {".anderer.aef.tmp-0123456789ab", true, false},  // another document's
         {".beleg.aef.tmp-0123456789", true, false},      // not the program's naming
-        {".beleg.aef.tmp-0123456789AB", true, false},   {"beleg.aef.tmp-0123456789ab", true, false},
+        {".beleg.aef.tmp-ABCDEF012345", true, false},   {"beleg.aef.tmp-0123456789ab", true, false},
     };
     for (const Case& c : cases) {
         WriteText(dir / c.name, "rest");

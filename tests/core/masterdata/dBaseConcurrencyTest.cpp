@@ -2,20 +2,18 @@
 // is lost, the count never goes backwards, and every record reads in the engine and in a peer.
 // Two clerks adding and editing articles in one article table at the same time lose nothing.
 
-#ifndef _WIN32
-
 #include <gtest/gtest.h>
-#include <sys/types.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
+#include <chrono>
 #include <set>
 #include <string>
+#include <thread>
 #include <utility>
 
 #include "DbfTestUtil.h"
 #include "core/masterdata/TarvexStammDaten.h"
 #include "core/masterdata/dBaseDocument.h"
+#include "tests/common/ChildProcess.h"
 #include "tests/common/NoSyncFile.h"
 
 #ifdef TARVEX_HAVE_SHAPELIB
@@ -24,9 +22,19 @@
 
 using namespace tarvex;
 using namespace tarvex::dbftest;
+using tarvex::testutil::ChildProcess;
 using tarvex::testutil::CNoSyncFile;
 
 namespace {
+
+std::string Utf8Of(const std::filesystem::path& p) {
+    const std::u8string s = p.u8string();
+    return {s.begin(), s.end()};
+}
+
+std::filesystem::path PathOf(const std::string& utf8) {
+    return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
+}
 
 constexpr int kAppendsPerWriter = 10000;
 
@@ -36,29 +44,33 @@ std::u16string Ascii(const std::string& s) {
 
 // The child: appends records "W<writer>" with its own running number, as fast as it can. Exit
 // code 0 when every append was answered with a record number; the numbers themselves are
-// checked by the parent from the file.
-[[noreturn]] void AppendMany(const std::filesystem::path& path, int writer) {
+// checked by the parent from the file. Arguments: the table, the writer's number.
+int AppendMany(const std::vector<std::string>& args) {
+    if (args.size() != 2) return 2;
+    const std::filesystem::path path = PathOf(args[0]);
+    const std::string& writer = args[1];
     CdBaseDocument doc;
     std::string cause;
     auto file = OpenDiskFile(path, cause);
-    if (!file || !doc.OpenTable(std::make_unique<CNoSyncFile>(std::move(file)), path)) _exit(3);
+    if (!file || !doc.OpenTable(std::make_unique<CNoSyncFile>(std::move(file)), path)) return 3;
     int32_t lastCount = 0;
     for (int i = 0; i < kAppendsPerWriter; ++i) {
         const int32_t count = doc.GetRecordCount();
-        if (count < lastCount) _exit(4);  // the header went backwards
+        if (count < lastCount) return 4;  // the header went backwards
         lastCount = count;
         // The buffer holds the record written last; the first append goes out blank and is
         // filled in place, as the master-data dialogs do with a new entry.
         if (doc.GetCurrentRecord() == 0) {
             const int first = doc.WriteRecord(count + 1);
-            if (first < 1) _exit(5);
+            if (first < 1) return 5;
         }
-        if (doc.SetString(0, Ascii("W" + std::to_string(writer))) != 0 || doc.SetInteger(1, i) != 0) _exit(6);
+        if (doc.SetString(0, Ascii("W" + writer)) != 0 || doc.SetInteger(1, i) != 0) return 6;
         const int written = doc.WriteRecord(i == 0 ? doc.GetCurrentRecord() : count + 1);
-        if (written < 1) _exit(7);
+        if (written < 1) return 7;
     }
-    _exit(0);
+    return 0;
 }
+TARVEX_CHILD_ROLE("append-many", AppendMany);
 
 constexpr int kArticlesPerClerk = 60;
 
@@ -69,22 +81,28 @@ CArticle Named(const std::string& text) {
 }
 
 // The clerk: the list read once, then new articles one by one, each saved at once as the dialog
-// saves it, and every time its own old article (entry `clerk`) edited as well. Says on `ready`
-// that its list is read and waits on `start`, so that both lists are read before either clerk saves.
-[[noreturn]] void ClerkAddsAndEdits(const std::filesystem::path& path, int clerk, int ready, int start) {
+// saves it, and every time its own old article (entry `clerk`) edited as well. Says by the file
+// `ready` that its list is read and waits for the file `start`, so that both lists are read
+// before either clerk saves. Arguments: the table, the clerk's number, ready, start.
+int ClerkAddsAndEdits(const std::vector<std::string>& args) {
+    if (args.size() != 4) return 2;
+    const std::filesystem::path path = PathOf(args[0]);
+    const int clerk = args[1] == "1" ? 1 : 0;
     CTarvexStammDaten data;
     data.SetTablePath(path.parent_path(), path.filename().u16string(), kLayout8, {});
-    if (data.LoadArticles() != 0 || data.GetArticleCount() != 4) _exit(3);
-    char go = 0;
-    if (::write(ready, &go, 1) != 1 || ::read(start, &go, 1) < 0) _exit(4);
+    if (data.LoadArticles() != 0 || data.GetArticleCount() != 4) return 3;
+    testutil::WriteBytes(PathOf(args[2]), {});
+    while (!std::filesystem::exists(PathOf(args[3])))
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
     const std::string who = "K" + std::to_string(clerk);
     for (int j = 0; j < kArticlesPerClerk; ++j) {
         data.AddArticle(Named(who + " neu " + std::to_string(j)));
         data.SetArticle(static_cast<size_t>(clerk), Named(who + " Stand " + std::to_string(j)));
-        if (data.SaveArticles() != 0) _exit(5);
+        if (data.SaveArticles() != 0) return 5;
     }
-    _exit(0);
+    return 0;
 }
+TARVEX_CHILD_ROLE("clerk", ClerkAddsAndEdits);
 
 }  // namespace
 
@@ -98,35 +116,21 @@ TEST(dBaseConcurrency, TwoClerksAddingAndEditingArticlesLoseNothing) {
         for (int i = 1; i <= 4; ++i) data.AddArticle(Named("Alt " + std::to_string(i)));
         ASSERT_EQ(data.SaveArticles(), 0);
     }
-    int ready[2], start[2];
-    ASSERT_EQ(::pipe(ready), 0);
-    ASSERT_EQ(::pipe(start), 0);
-    pid_t children[2];
+    ChildProcess children[2];
     for (int clerk = 0; clerk < 2; ++clerk) {
-        children[clerk] = fork();
-        ASSERT_GE(children[clerk], 0);
-        if (children[clerk] == 0) {
-            ::close(ready[0]);
-            ::close(start[1]);
-            ClerkAddsAndEdits(path, clerk, ready[1], start[0]);
-        }
+        ASSERT_TRUE(
+            children[clerk].Start("clerk", ClerkAddsAndEdits,
+                                  {Utf8Of(path), std::to_string(clerk),
+                                   Utf8Of(dir / ("bereit-" + std::to_string(clerk))), Utf8Of(dir / "los")}));
     }
-    ::close(ready[1]);
-    ::close(start[0]);
-    char readBoth[2];
-    for (size_t got = 0; got < sizeof readBoth;) {
-        const ssize_t n = ::read(ready[0], readBoth + got, sizeof readBoth - got);
-        if (n <= 0) break;  // a clerk that failed to read its list shows in its exit status
-        got += static_cast<size_t>(n);
+    // A clerk that failed to read its list ends without saying so; its exit code tells.
+    for (int clerk = 0; clerk < 2; ++clerk) {
+        while (!std::filesystem::exists(dir / ("bereit-" + std::to_string(clerk))) &&
+               children[clerk].Running())
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
     }
-    ::close(ready[0]);
-    ::close(start[1]);  // both lists are read: both start at once
-    for (pid_t child : children) {
-        int status = 0;
-        ASSERT_EQ(waitpid(child, &status, 0), child);
-        ASSERT_TRUE(WIFEXITED(status));
-        EXPECT_EQ(WEXITSTATUS(status), 0) << "a save failed";
-    }
+    testutil::WriteBytes(dir / "los", {});  // both lists are read: both start at once
+    for (ChildProcess& child : children) EXPECT_EQ(child.Wait(), 0) << "a save failed";
 
     CTarvexStammDaten data;
     data.SetTablePath(dir.Path(), u"ARTIKEL1.DBF", kLayout8, {});
@@ -156,18 +160,10 @@ TEST(dBaseConcurrency, TwoAppendingProcessesLoseNoRecord) {
         doc.AddField(u"NR", 'N', 8, 0);
         ASSERT_EQ(doc.CreateTable(path, 0), 1);
     }
-    pid_t children[2];
-    for (int w = 0; w < 2; ++w) {
-        children[w] = fork();
-        ASSERT_GE(children[w], 0);
-        if (children[w] == 0) AppendMany(path, w);
-    }
-    for (pid_t child : children) {
-        int status = 0;
-        ASSERT_EQ(waitpid(child, &status, 0), child);
-        ASSERT_TRUE(WIFEXITED(status));
-        EXPECT_EQ(WEXITSTATUS(status), 0) << "writer failed";
-    }
+    ChildProcess children[2];
+    for (int w = 0; w < 2; ++w)
+        ASSERT_TRUE(children[w].Start("append-many", AppendMany, {Utf8Of(path), std::to_string(w)}));
+    for (ChildProcess& child : children) EXPECT_EQ(child.Wait(), 0) << "writer failed";
 
     CdBaseDocument doc;
     ASSERT_EQ(doc.OpenTable(path), 1) << doc.GetFileError().Text();
@@ -204,5 +200,3 @@ TEST(dBaseConcurrency, TwoAppendingProcessesLoseNoRecord) {
             EXPECT_EQ(peerSeen.count({"W" + std::to_string(w), i}), 1u) << w << " " << i;
 #endif
 }
-
-#endif  // _WIN32

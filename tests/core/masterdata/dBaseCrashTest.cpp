@@ -1,20 +1,15 @@
 // A writer killed at a random moment leaves a table that opens and reads every record it counts.
 
-#ifndef _WIN32
-
 #include <gtest/gtest.h>
-#include <sys/types.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <chrono>
-#include <csignal>
 #include <random>
 #include <string>
 #include <thread>
 
 #include "DbfTestUtil.h"
 #include "core/masterdata/dBaseDocument.h"
+#include "tests/common/ChildProcess.h"
 #include "tests/common/NoSyncFile.h"
 
 using namespace tarvex;
@@ -44,26 +39,32 @@ void Define(CdBaseDocument& doc) {
 // appends are fast enough for the kills to land at every point of one, not only inside the sync.
 
 // The child: appends records until it is killed. Every record n holds its own number, so the
-// parent can tell a counted record with the wrong contents.
-[[noreturn]] void AppendForever(const std::filesystem::path& path, bool sync) {
+// parent can tell a counted record with the wrong contents. Arguments: the table, "sync" or not,
+// a file it makes once the table is open (a process starts slowly on some systems: the kill
+// is meant for the appends, not for the start).
+int AppendForever(const std::vector<std::string>& args) {
+    if (args.size() != 3) return 2;
+    const std::filesystem::path path(std::u8string(args[0].begin(), args[0].end()));
     CdBaseDocument doc;
-    if (sync) {
-        if (!doc.OpenTable(path)) _exit(3);
+    if (args[1] == "sync") {
+        if (!doc.OpenTable(path)) return 3;
     } else {
         std::string cause;
         auto file = OpenDiskFile(path, cause);
-        if (!file || !doc.OpenTable(std::make_unique<CNoSyncFile>(std::move(file)), path)) _exit(3);
+        if (!file || !doc.OpenTable(std::make_unique<CNoSyncFile>(std::move(file)), path)) return 3;
     }
+    WriteBytes(std::filesystem::path(std::u8string(args[2].begin(), args[2].end())), {});
     for (;;) {
         const int32_t count = doc.GetRecordCount();
-        if (doc.ReadRecord(count) != count) _exit(4);
+        if (doc.ReadRecord(count) != count) return 4;
         const int n = count + 1;
         if (doc.SetString(0, NameOf(n)) != 0 || doc.SetInteger(1, n) != 0 || doc.SetDouble(2, n / 4.0) != 0 ||
             doc.SetDate(3, 1 + n % 28, 1 + n % 12, 2000 + n % 50) != 0 || doc.SetLogical(4, n % 2) != 0)
-            _exit(5);
-        if (doc.WriteRecord(n) != n) _exit(6);
+            return 5;
+        if (doc.WriteRecord(n) != n) return 6;
     }
 }
+TARVEX_CHILD_ROLE("append-forever", AppendForever);
 
 void ExpectRecord(CdBaseDocument& doc, int n) {
     ASSERT_EQ(doc.ReadRecord(n), n);
@@ -104,16 +105,21 @@ TEST(dBaseCrash, KilledAppenderLeavesReadableTable) {
     int runsThatAppended = 0, unevenEnds = 0;
     const auto started = std::chrono::steady_clock::now();
     for (int run = 0; run < kRuns; ++run) {
-        pid_t child = fork();
-        ASSERT_GE(child, 0);
         const bool sync = run % 2 == 0;
-        if (child == 0) AppendForever(path, sync);
+        const std::u8string utf8Path = path.u8string();
+        const auto ready = dir / "offen";
+        const std::u8string utf8Ready = ready.u8string();
+        testutil::ChildProcess child;
+        ASSERT_TRUE(child.Start("append-forever", AppendForever,
+                                {std::string(utf8Path.begin(), utf8Path.end()), sync ? "sync" : "fast",
+                                 std::string(utf8Ready.begin(), utf8Ready.end())}));
+        while (!std::filesystem::exists(ready) && child.Running())
+            std::this_thread::sleep_for(std::chrono::microseconds(100));
         std::this_thread::sleep_for(std::chrono::microseconds(sync ? syncDelayUs(rng) : fastDelayUs(rng)));
-        ASSERT_EQ(kill(child, SIGKILL), 0);
-        int status = 0;
-        ASSERT_EQ(waitpid(child, &status, 0), child);
-        ASSERT_TRUE(WIFSIGNALED(status))
-            << "child ended by itself with " << WEXITSTATUS(status) << " in run " << run;
+        child.Kill();  // fails only for a child that has ended by itself, which its exit code shows
+        const std::optional<int> exitCode = child.Wait();
+        ASSERT_FALSE(exitCode) << "child ended by itself with " << *exitCode << " in run " << run;
+        std::filesystem::remove(ready);  // only now: the child may have held it open
 
         CdBaseDocument doc;
         ASSERT_EQ(doc.OpenTable(path), 1) << doc.GetFileError().Text() << " in run " << run;
@@ -145,5 +151,3 @@ TEST(dBaseCrash, KilledAppenderLeavesReadableTable) {
               << " s\n";
     EXPECT_GT(runsThatAppended, kRuns / 10);  // the kills did not all hit an idle child
 }
-
-#endif  // _WIN32

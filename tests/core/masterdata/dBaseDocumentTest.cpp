@@ -182,6 +182,35 @@ TEST(dBaseDocument, CreateFailureNamesPathAndCause) {
     EXPECT_NE(e.Text().find("t.dbf"), std::string::npos);
 }
 
+// A table in a folder with umlauts, blanks and letters outside Windows-1252 is created, found and
+// reopened under exactly its name (UTF-16 on Windows); the message of a missing one names it.
+TEST(dBaseDocument, TablePathOutsideTheAnsiCodePage) {
+    TempDir dir;
+    const auto folder = dir.Path() / std::filesystem::path(u8"Stammdaten Łódź Ärger");
+    std::filesystem::create_directory(folder);
+    const auto path = folder / std::filesystem::path(u8"Adressen Ωμέγα ü.dbf");
+    {
+        CdBaseDocument doc;
+        DefineAddressTable(doc);
+        ASSERT_EQ(doc.CreateTable(path, 0), 1) << doc.GetFileError().Text();
+        ASSERT_EQ(doc.WriteRecord(1), 1);
+        ASSERT_EQ(doc.SetString(0, u"Müller"), 0);
+        ASSERT_EQ(doc.WriteRecord(1), 1);
+    }
+    ASSERT_EQ(
+        std::distance(std::filesystem::directory_iterator(folder), std::filesystem::directory_iterator()), 1);
+    EXPECT_EQ(std::filesystem::directory_iterator(folder)->path().filename().u16string(),
+              u"Adressen \u03a9\u03bc\u03ad\u03b3\u03b1 \u00fc.dbf");
+    CdBaseDocument doc;
+    ASSERT_EQ(doc.OpenTable(path), 1) << doc.GetFileError().Text();
+    ASSERT_EQ(doc.ReadRecord(1), 1);
+    EXPECT_EQ(Str(doc, 0), u"Müller");
+    CdBaseDocument missing;
+    EXPECT_EQ(missing.OpenTable(folder / std::filesystem::path(u8"fehlt Ł.dbf")), 0);
+    EXPECT_NE(missing.GetFileError().Text().find("fehlt Ł.dbf"), std::string::npos)
+        << missing.GetFileError().Text();
+}
+
 TEST(dBaseDocument, CreateRefusesDefinitionTheEngineCannotRead) {
     TempDir dir;
     CdBaseDocument doc;

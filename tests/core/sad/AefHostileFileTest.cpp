@@ -191,4 +191,27 @@ TEST(AefHostileFile, OldVersionsRepeatNoTextBeyondWhatABoxHolds) {
     }
 }
 
+#else  // _WIN32
+
+#include <gtest/gtest.h>
+
+// Each of these loads in a forked child under an alarm and measures the child's memory through
+// /proc and getrusage; pipes and /dev devices are POSIX's. Windows' devices are refused by name
+// (AtomicFile.NamesWindowsForbids).
+namespace {
+constexpr char kPosixChild[] = "needs fork, alarm, /proc and getrusage (POSIX)";
+}
+TEST(AefHostileFile, WhatIsNoRegularFileIsRefusedBeforeReading) {
+    GTEST_SKIP() << "pipes and /dev devices are POSIX's; " << kPosixChild;
+}
+TEST(AefHostileFile, FileLargerThanAnyDocumentIsRefusedUnread) {
+    GTEST_SKIP() << kPosixChild;
+}
+TEST(AefHostileFile, CountsBeyondTheBytesKeepMemoryNearTheFileSize) {
+    GTEST_SKIP() << kPosixChild;
+}
+TEST(AefHostileFile, OldVersionsRepeatNoTextBeyondWhatABoxHolds) {
+    GTEST_SKIP() << kPosixChild;
+}
+
 #endif  // _WIN32
