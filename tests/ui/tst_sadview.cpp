@@ -240,6 +240,25 @@ private slots:
         QCOMPARE(v10.Zoom(), 10);
     }
 
+    // Without a stored zoom the view sizes itself for the screen its environment names: the
+    // height picks the level, Windows 8 takes three steps off, the screen scale multiplies it.
+    void firstZoomFromTheEnvironmentsScreen() {
+        struct Case {
+            ScreenInfo screen;
+            int zoom;
+        } cases[] = {
+            {{1080, false, 96}, 14}, {{600, false, 96}, 18}, {{480, true, 96}, 19}, {{1080, false, 144}, 21}};
+        for (const Case& c : cases) {
+            Env env;
+            env.e.screen = c.screen;
+            CMemoryProfile profile;
+            CEinheitspapierDoc doc(&profile);
+            CEinheitspapierView view(&doc, env.e, m_defs);
+            QCOMPARE(view.Zoom(), c.zoom);
+            QCOMPARE(view.Dpi(), double(c.screen.dpi));
+        }
+    }
+
     void pageKeysScroll700LogicalUnits() {
         Env env;
         CMemoryProfile profile;
