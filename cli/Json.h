@@ -36,7 +36,7 @@ inline void AppendJsonString(std::string& out, std::string_view utf8) {
                 break;
             default:
                 if (c < 0x20) {
-                    static const char* hex = "0123456789abcdef";
+                    constexpr char hex[] = "0123456789abcdef";
                     out += "\\u00";
                     out.push_back(hex[c >> 4]);
                     out.push_back(hex[c & 15]);

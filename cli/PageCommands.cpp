@@ -34,7 +34,7 @@ int PrintPdf(const PdfArgs& args, const IPrintPageSource& source, int pageCount)
     options.last = args.last.value_or(pageCount);
     if (auto rc = CheckPages(args.in, options.first, options.last, pageCount)) return *rc;
     options.copies = args.copies;
-    options.mode = args.withForm ? PrintMode::WithForm : PrintMode::Preprinted;
+    options.mode = args.mode;
     QString message;
     if (PrintJobToPdf(ArgPath(args.out), source, options, message) != PrintOutcome::Done) {
         std::cerr << "tarvex: " << message.toStdString() << "\n";
@@ -60,12 +60,9 @@ int WritePng(const QImage& image, const std::string& out) {
     return kExitOk;
 }
 
-std::unique_ptr<QGuiApplication> MakeOffscreenApplication() {
+std::unique_ptr<COffscreenApplication> MakeOffscreenApplication() {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int argc = 1;
-    static char name[] = "tarvex";
-    static char* argv[] = {name, nullptr};
-    return std::make_unique<QGuiApplication>(argc, argv);
+    return std::make_unique<COffscreenApplication>();
 }
 
 std::optional<int> LoadPageJob(const std::string& file, PageJob& job) {

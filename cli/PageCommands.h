@@ -8,6 +8,7 @@
 #include <string>
 
 #include "core/formview/FieldDefinitions.h"
+#include "core/formview/PrintMode.h"
 #include "core/sad/EinheitspapierDoc.h"
 
 class QImage;
@@ -31,8 +32,8 @@ struct RenderArgs {
 struct PdfArgs {
     std::string in, out;
     int first = 1;
-    std::optional<int> last = 1;  // no value: up to the last page ("all")
-    bool withForm = false;
+    std::optional<int> last = 1;             // no value: up to the last page ("all")
+    PrintMode mode = PrintMode::Preprinted;  // --with-form: "mit Formular"
     int copies = 1;
 };
 
@@ -49,7 +50,21 @@ int PrintPdf(const PdfArgs& args, const IPrintPageSource& source, int pageCount)
 int WritePng(const QImage& image, const std::string& out);
 
 // Fonts, painting and the PDF writer need a GUI application; offscreen unless a platform is set.
-std::unique_ptr<QGuiApplication> MakeOffscreenApplication();
+// It holds the command line it is built from, because Qt refers to it for as long as the
+// application lives.
+class COffscreenApplication {
+public:
+    COffscreenApplication() = default;
+    COffscreenApplication(const COffscreenApplication&) = delete;
+    COffscreenApplication& operator=(const COffscreenApplication&) = delete;
+
+private:
+    int m_argc = 1;
+    char m_name[7] = "tarvex";
+    char* m_argv[2] = {m_name, nullptr};
+    QGuiApplication m_app{m_argc, m_argv};
+};
+std::unique_ptr<COffscreenApplication> MakeOffscreenApplication();
 
 // The user's settings, the field definitions and the document with the pages to output.
 struct PageJob {

@@ -50,7 +50,7 @@ int RunPdf(const std::vector<std::string>& args) {
     if (const QString pages = line.LastOf({"pages", "page"}); !pages.isEmpty()) {
         if (!ParsePages(*line.Value(pages), pages == "pages", a)) return line.UsageError();
     }
-    a.withForm = line.IsSet("with-form");
+    if (line.IsSet("with-form")) a.mode = PrintMode::WithForm;
     if (auto copies = line.Value("copies")) {
         const auto n = ParseNumber(*copies, 1, 9);
         if (!n) return line.UsageError();

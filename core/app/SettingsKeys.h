@@ -71,7 +71,7 @@ inline constexpr IntKey kEditTextColor{"EditTextColor", 0xFF0000};    // blue as
 inline constexpr IntKey kPrinterFontFactor{"PrinterFontFactor", 95};  // percent
 inline constexpr TextKey kPrinter{"Printer", u"@"};                   // "@": no printer remembered
 inline constexpr IntKey kReUsePrn{"ReUsePrn", 0};
-inline constexpr IntKey kPrintWithForm{"PrintWithForm", 0};  // 1: "mit Formular", else "auf Vordruck"
+inline constexpr IntKey kPrintMode{"PrintWithForm", 0};  // PrintModeFromStored: 1 "mit Formular"
 
 // --- "EHForm_Defaults": SAD printing
 inline constexpr IntKey kShowMarginDlgEH{"ShowMarginDlgEH", 0};

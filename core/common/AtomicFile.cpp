@@ -280,10 +280,11 @@ void RemoveStaleTemps(const std::filesystem::path& target) {
 }
 
 std::filesystem::path TempNameFor(const std::filesystem::path& target) {
-    static thread_local std::mt19937_64 rng{std::random_device{}()};
-    static const char* digits = "0123456789abcdef";
+    constexpr char digits[] = "0123456789abcdef";
+    // Fresh from the system's source each time: no generator state outlives the call.
+    std::random_device device;
+    uint64_t r = (uint64_t{device()} << 32) ^ device();
     std::string suffix = kTempMarker;
-    uint64_t r = rng();
     for (size_t i = 0; i < kTempDigits; ++i, r >>= 4) suffix.push_back(digits[r & 15]);
     std::filesystem::path name(".");
     name += target.filename();

@@ -107,17 +107,6 @@ int CFieldStore::GetFieldRect2(int index, FieldRect& r) const {
     return 0;
 }
 
-FieldRect CFieldStore::Rect1(int index) const {
-    if (index < 0 || static_cast<size_t>(index) >= m_rects1.size()) return {};
-    return m_rects1[index];
-}
-
-FieldRect CFieldStore::Rect2(int index) const {
-    if ((m_nPageMode & 0xF000) == kPageModeSingle) return {};
-    if (index < 0 || static_cast<size_t>(index) >= m_rects2.size()) return {};
-    return m_rects2[index];
-}
-
 bool CFieldStore::Locate(int index, int page, bool& set1, size_t& entry) const {
     page = ResolvePage(page);
     if (index < 0 || page < 1) return false;

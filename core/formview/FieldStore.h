@@ -75,14 +75,6 @@ public:
     int SetFieldRect2(int index, const FieldRect& r);
     int GetFieldRect1(int index, FieldRect& r) const;
     int GetFieldRect2(int index, FieldRect& r) const;
-    uint16_t GetLeft1(int index) const { return Rect1(index).left; }
-    uint16_t GetTop1(int index) const { return Rect1(index).top; }
-    uint16_t GetRight1(int index) const { return Rect1(index).right; }
-    uint16_t GetBottom1(int index) const { return Rect1(index).bottom; }
-    uint16_t GetLeft2(int index) const { return Rect2(index).left; }
-    uint16_t GetTop2(int index) const { return Rect2(index).top; }
-    uint16_t GetRight2(int index) const { return Rect2(index).right; }
-    uint16_t GetBottom2(int index) const { return Rect2(index).bottom; }
 
     // --- activation
     int ActivateField(int index, int page);
@@ -104,7 +96,6 @@ public:
     uint16_t GetFontSize(int index, int page) const;
     void SetLeft(int index, int page) { SetAlignment(index, page, kAlignLeft, true); }
     void SetLeftCurrent() { SetLeft(m_nCurField, 0); }
-    void ClearAlignment(int index, int page) { SetAlignment(index, page, kAlignLeft, false); }
     void SetRight(int index, int page) { SetAlignment(index, page, kAlignRight, true); }
     void SetRightCurrent() { SetRight(m_nCurField, 0); }
     void SetCentred(int index, int page) { SetAlignment(index, page, kAlignCentre, true); }
@@ -142,8 +133,6 @@ private:
     // the index is outside the page's set or the page does not exist.
     bool Locate(int index, int page, bool& set1, size_t& entry) const;
     int ResolvePage(int page) const { return page == 0 ? m_nCurPage : page; }
-    FieldRect Rect1(int index) const;
-    FieldRect Rect2(int index) const;
     void SetAlignment(int index, int page, uint16_t align, bool reactivate);
     void ReactivateIfCurrent(int index, int page);
     void ResetToSingleField();

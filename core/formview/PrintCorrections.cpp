@@ -247,12 +247,12 @@ std::u16string RememberedPrinter(Profile& profile, int kind) {
 
 namespace tarvex {
 
-bool PrintWithFormChosen(Profile& profile, int kind) {
-    return settings::Get(profile, FormSection(kind), settings::kPrintWithForm) == 1;
+PrintMode ChosenPrintMode(Profile& profile, int kind) {
+    return PrintModeFromStored(settings::Get(profile, FormSection(kind), settings::kPrintMode));
 }
 
-void StorePrintWithForm(Profile& profile, int kind, bool withForm) {
-    profile.WriteProfileInt(FormSection(kind), settings::kPrintWithForm.name, withForm ? 1 : 0);
+void StorePrintMode(Profile& profile, int kind, PrintMode mode) {
+    profile.WriteProfileInt(FormSection(kind), settings::kPrintMode.name, StoredPrintMode(mode));
 }
 
 }  // namespace tarvex

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/formview/FieldStore.h"
+#include "core/formview/PrintMode.h"
 
 namespace tarvex {
 
@@ -109,8 +110,8 @@ std::u16string RememberedPrinter(Profile& profile, int kind);
 
 const char* FormSection(int kind);
 
-// The print mode last chosen for a form kind: true "mit Formular", false "auf Vordruck".
-bool PrintWithFormChosen(Profile& profile, int kind);
-void StorePrintWithForm(Profile& profile, int kind, bool withForm);
+// The print mode last chosen for a form kind.
+PrintMode ChosenPrintMode(Profile& profile, int kind);
+void StorePrintMode(Profile& profile, int kind, PrintMode mode);
 
 }  // namespace tarvex

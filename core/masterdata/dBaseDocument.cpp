@@ -243,7 +243,6 @@ void CdBaseDocument::ResetDefinition() {
     m_indexKeys.clear();
     m_nRecordCount = 0;
     m_nCurrentRecord = 0;
-    m_nIndexPosition = 0;
     m_bWriteThrough = 0;
     m_bModified = 0;
     m_bLayoutFromFile = false;
@@ -773,19 +772,6 @@ int CdBaseDocument::SetInteger(int position, int32_t value) {
     return 0;
 }
 
-int CdBaseDocument::GetShort(int position, uint16_t& value) const {
-    int32_t v = 0;
-    int rc = GetInteger(position, v);
-    if (rc != 0) return rc;
-    if (static_cast<uint32_t>(v) > 0xFFFF) return kDbfNotShort;
-    value = static_cast<uint16_t>(v);
-    return 0;
-}
-
-int CdBaseDocument::SetShort(int position, uint16_t value) {
-    return SetInteger(position, int32_t{value});
-}
-
 int CdBaseDocument::GetDouble(int position, double& value) const {
     int rc = CheckAccess(position, 'N');
     if (rc != 0) return rc;
@@ -1033,7 +1019,6 @@ int CdBaseDocument::BuildIndex(int position) {
 
 int CdBaseDocument::GotoIndex(int i) {
     if (i < 0 || static_cast<size_t>(i) >= m_index.size()) return -1;
-    m_nIndexPosition = i;
     return ReadRecord(static_cast<int32_t>(m_index[i].record));
 }
 

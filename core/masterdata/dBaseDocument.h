@@ -19,7 +19,6 @@ namespace tarvex {
 // Results of the field accessors (0 = success).
 inline constexpr int kDbfNoRecord = -2;         // no current record
 inline constexpr int kDbfWrongType = -3;        // the field has another type
-inline constexpr int kDbfNotShort = -4;         // the number does not fit 16 bits
 inline constexpr int kDbfHasDecimals = -5;      // integer access to a numeric field with decimals
 inline constexpr int kDbfNoDecimals = -6;       // decimal store into a numeric field without decimals
 inline constexpr int kDbfLogicalDecimals = -7;  // logical field that declares decimals
@@ -122,8 +121,6 @@ public:
     int SetString(int position, std::u16string_view value);
     int GetInteger(int position, int32_t& value) const;
     int SetInteger(int position, int32_t value);
-    int GetShort(int position, uint16_t& value) const;
-    int SetShort(int position, uint16_t value);
     int GetDouble(int position, double& value) const;
     int SetDouble(int position, double value);
     // DD.MM.YYYY or the empty text.
@@ -151,7 +148,6 @@ public:
     int BuildIndex(int position);
     int GetIndexCount() const { return static_cast<int>(m_index.size()); }
     int GotoIndex(int i);
-    int GetIndexPosition() const { return m_nIndexPosition; }
     std::u16string GetIndexKey(int i) const;
     // Record number stored at index element i, -1 outside the list.
     int64_t GetIndexRecord(int i) const;
@@ -210,7 +206,6 @@ private:
     std::array<uint8_t, kDbfMaxRecordLength + 1> m_recordBuffer{};
     int m_bCurrentActive = 0;
     int32_t m_nCurrentRecord = 0;
-    int32_t m_nIndexPosition = 0;
     int m_bWriteThrough = 0;
     int m_bModified = 0;
     std::vector<IndexEntry> m_index;

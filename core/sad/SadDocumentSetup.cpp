@@ -82,22 +82,6 @@ SadInitialUpdate InitialiseSadDocument(CEinheitspapierDoc& doc, Profile& profile
     return result;
 }
 
-std::u16string SadBoxNumber(SadSheet sheet, int field) {
-    const auto& fields = SadFields(sheet);
-    if (field < 0 || static_cast<size_t>(field) >= fields.size()) return {};
-    std::u16string name = fields[static_cast<size_t>(field)].name;
-    for (std::u16string_view prefix : {u"Stempel Feld ", u"Feld ", u"box "}) {
-        if (name.starts_with(prefix)) {
-            name.erase(0, prefix.size());
-            break;
-        }
-    }
-    if (name.empty() || name[0] == u'(') return fields[static_cast<size_t>(field)].name;
-    // The number ends at a blank or at the goods item's "-n".
-    const size_t end = name.find_first_of(u" -");
-    return end == std::u16string::npos ? name : name.substr(0, end);
-}
-
 std::u16string SadOverflowQuestion(SadSheet sheet, const std::vector<int>& fields) {
     // Each box by its printed label, once, in field order.
     std::vector<std::u16string> labels;

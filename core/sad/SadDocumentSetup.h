@@ -40,9 +40,6 @@ struct SadInitialUpdate {
 SadInitialUpdate InitialiseSadDocument(CEinheitspapierDoc& doc, Profile& profile,
                                        CFieldDefinitions& definitions, int currentVariant);
 
-// The number a box carries on the printed form ("8" for "Feld 8 (Nr.)", "47" for a box 47 cell,
-// "31" for "31-2", "A" for a line of stamp box A); the field's name when it has none.
-std::u16string SadBoxNumber(SadSheet sheet, int field);
 // The question asked before a page with overlong texts is printed; fields of the printed sheet.
 std::u16string SadOverflowQuestion(SadSheet sheet, const std::vector<int>& fields);
 

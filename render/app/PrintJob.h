@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "core/formview/PrintCorrections.h"
+#include "core/formview/PrintMode.h"
 
 class QPagedPaintDevice;
 class QPainter;
@@ -19,10 +20,6 @@ class QPainter;
 namespace tarvex {
 
 class Profile;
-
-// "auf Vordruck": only the entries, for the pre-printed paper. "mit Formular": the form picture
-// and the entries on blank paper, the entries placed by the form picture's own boxes.
-enum class PrintMode { Preprinted = 0, WithForm = 1 };
 
 // Page units are 0.1 mm, y downward, origin at the top-left corner of the printable area. Form
 // units are the form's own table units (0.1 mm, y downward from the form's top-left corner).

@@ -22,13 +22,13 @@ QString QSettingsProfile::SettingsDirOverride() {
 }
 
 QSettingsProfile::QSettingsProfile(Area area) {
-    static const char* kOrg[] = {"Dalrek", "KTW", "KTW"};
+    static constexpr const char* kOrg[] = {"Dalrek", "KTW", "KTW"};
     const int i = static_cast<int>(area);
     const QString org = QString::fromLatin1(kOrg[i]);
     const QString app = QStringLiteral("Tarvex-Import");
     const QString dir = SettingsDirOverride();
     if (!dir.isEmpty()) {
-        static const char* kSub[] = {"user", "user", "machine"};
+        static constexpr const char* kSub[] = {"user", "user", "machine"};
         QDir().mkpath(dir + QLatin1Char('/') + QLatin1String(kSub[i]) + QLatin1Char('/') + org);
         m_settings =
             std::make_unique<QSettings>(dir + QLatin1Char('/') + QLatin1String(kSub[i]) + QLatin1Char('/') +

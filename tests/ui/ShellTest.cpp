@@ -1072,10 +1072,10 @@ private slots:
             ++fileDialogs;
             return false;
         };
-        QList<bool> withForm;
+        QList<PrintMode> modes;
         auto toPreview = [&](QDialog* d) {
             auto* dlg = qobject_cast<CDlgDrucken*>(d);
-            withForm << dlg->WithFormButton()->isChecked();
+            modes << dlg->CheckedPrintMode();
             dlg->PreviewButton()->click();
         };
         ModalAnswers modal({toPreview,
@@ -1090,13 +1090,13 @@ private slots:
                                     if (b->text() == QStringLiteral("S&chließen")) b->click();
                             },
                             [&](QDialog* d) {
-                                withForm << qobject_cast<CDlgDrucken*>(d)->WithFormButton()->isChecked();
+                                modes << qobject_cast<CDlgDrucken*>(d)->CheckedPrintMode();
                                 d->reject();
                             }});
         app.MainFrame()->Action(cmd::kPrint)->trigger();
         QCOMPARE(modal.seen, (QStringList{"CDlgDrucken", "CDlgDruckvorschau", "CDlgDrucken",
                                           "CDlgDruckvorschau", "CDlgDrucken"}));
-        QCOMPARE(withForm, (QList<bool>{false, true, true}));
+        QCOMPARE(modes, (QList<PrintMode>{PrintMode::Preprinted, PrintMode::WithForm, PrintMode::WithForm}));
         QCOMPARE(fileDialogs, 0);
     }
 
@@ -1246,15 +1246,15 @@ private slots:
             dlg.selectFile(pdf);
             return true;
         };
-        bool withFormAtFirst = true;
+        PrintMode modeAtFirst = PrintMode::WithForm;
         {
             ModalAnswers modal({[](QDialog* d) { d->accept(); },
                                 [&](QDialog* d) {
                                     auto* dlg = qobject_cast<CDlgDrucken*>(d);
-                                    withFormAtFirst = dlg->WithFormButton()->isChecked();
+                                    modeAtFirst = dlg->CheckedPrintMode();
                                     dlg->FromBox()->setValue(2);
                                     dlg->ToBox()->setValue(3);
-                                    dlg->WithFormButton()->setChecked(true);
+                                    dlg->ModeButton(PrintMode::WithForm)->setChecked(true);
                                     dlg->CopiesEdit()->setText(QStringLiteral("2"));
                                     dlg->accept();
                                 },
@@ -1263,9 +1263,9 @@ private slots:
             QCOMPARE(modal.seen.mid(0, 2), (QStringList{"Common_DlgMargin02", "CDlgDrucken"}));
         }
         QVERIFY2(m_messages.isEmpty(), qPrintable(m_messages.join('\n')));
-        QVERIFY(!withFormAtFirst);
-        QVERIFY(PrintWithFormChosen(app.GetProfile(), 1));
-        QVERIFY(!PrintWithFormChosen(app.GetProfile(), 0));
+        QCOMPARE(modeAtFirst, PrintMode::Preprinted);
+        QCOMPARE(ChosenPrintMode(app.GetProfile(), 1), PrintMode::WithForm);
+        QCOMPARE(ChosenPrintMode(app.GetProfile(), 0), PrintMode::Preprinted);
 
         const QString info = Poppler(QStringLiteral("pdfinfo"), {pdf});
         QVERIFY2(!info.isEmpty(), "pdfinfo (poppler-utils) is needed");

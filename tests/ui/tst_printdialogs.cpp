@@ -140,23 +140,26 @@ private slots:
             {"all", [](CDlgDrucken& d) { d.AllPagesButton()->setChecked(true); }, 1, 5},
         };
         for (const Case& c : cases) {
-            CDlgDrucken d(0, 5, QStringLiteral("PDF"), true, false, nullptr, 4, true);
-            QVERIFY(d.WithFormButton()->isChecked());
+            CDlgDrucken d(0, 5, QStringLiteral("PDF"), true, false, nullptr, 4, PrintMode::WithForm);
+            QVERIFY(d.ModeButton(PrintMode::WithForm)->isChecked());
             c.choose(d);
-            d.PreprintedButton()->setChecked(true);
+            d.ModeButton(PrintMode::Preprinted)->setChecked(true);
             d.accept();
             QCOMPARE(d.result(), int(QDialog::Accepted));
             QVERIFY2(d.m_nFirstPage == c.first && d.m_nLastPage == c.last, c.name);
             QCOMPARE(d.m_nPage, c.first);
-            QCOMPARE(d.m_bWithForm, 0);
+            QCOMPARE(d.m_printMode, PrintMode::Preprinted);
             QCOMPARE(d.m_bPreview, 0);
         }
-        CDlgDrucken d(0, 5, QStringLiteral("PDF"), true, false, nullptr, 2, false);
-        QVERIFY(d.PreprintedButton()->isChecked());
+        CDlgDrucken d(0, 5, QStringLiteral("PDF"), true, false, nullptr, 2, PrintMode::Preprinted);
+        QVERIFY(d.ModeButton(PrintMode::Preprinted)->isChecked());
+        QVERIFY(!d.ModeButton(PrintMode::WithForm)->isChecked());
         Snapshot(&d, "print-dialog-ranges");
+        d.ModeButton(PrintMode::WithForm)->setChecked(true);
         d.PreviewButton()->click();
         QCOMPARE(d.result(), int(QDialog::Accepted));
         QCOMPARE(d.m_bPreview, 1);
+        QCOMPARE(d.m_printMode, PrintMode::WithForm);
     }
 };
 

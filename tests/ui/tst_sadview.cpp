@@ -93,6 +93,7 @@ struct Env {
         e.message = [this](const QString& m) { messages << m; };
         e.currentVariant = [this] { return variant; };
         e.setCurrentVariant = [this](int v) { variant = v; };
+        e.screen = {1080, false, 96};
     }
 };
 
@@ -101,10 +102,7 @@ struct Env {
 class TestSadView : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() {
-        CKTWScrollViewBase::SetScreenOverride(1080, false, 96);
-        m_defs.ResetToBuiltIn();
-    }
+    void initTestCase() { m_defs.ResetToBuiltIn(); }
 
     void rendererDrawsStripRulingsCrossesAndInputTax() {
         CEinheitspapierDoc doc;
@@ -212,9 +210,6 @@ private slots:
         // The view scrolled: the window moves with the form.
         view.horizontalScrollBar()->setValue(100);
         QCOMPARE(view.EditWindow()->geometry().left(), px.left - 100);
-        // Print rectangle of box 42 with offsets.
-        view.SetPrintOffsets(30, 10);
-        QCOMPARE(view.GetPrintRect(70, 1), (SadRect{1725, 10 - 1485, 1980, 10 - 1545}));
     }
 
     void zoomCommandsAndLimits() {
@@ -243,6 +238,25 @@ private slots:
         QVERIFY(!st.enabled);
         v10.OnZoomOut();
         QCOMPARE(v10.Zoom(), 10);
+    }
+
+    // Without a stored zoom the view sizes itself for the screen its environment names: the
+    // height picks the level, Windows 8 takes three steps off, the screen scale multiplies it.
+    void firstZoomFromTheEnvironmentsScreen() {
+        struct Case {
+            ScreenInfo screen;
+            int zoom;
+        } cases[] = {
+            {{1080, false, 96}, 14}, {{600, false, 96}, 18}, {{480, true, 96}, 19}, {{1080, false, 144}, 21}};
+        for (const Case& c : cases) {
+            Env env;
+            env.e.screen = c.screen;
+            CMemoryProfile profile;
+            CEinheitspapierDoc doc(&profile);
+            CEinheitspapierView view(&doc, env.e, m_defs);
+            QCOMPARE(view.Zoom(), c.zoom);
+            QCOMPARE(view.Dpi(), double(c.screen.dpi));
+        }
     }
 
     void pageKeysScroll700LogicalUnits() {
@@ -633,7 +647,7 @@ private slots:
         Env env;
         env.help = 0;
         int f1 = 0;
-        InstallHelpKey([&] { ++f1; });
+        auto helpKey = InstallHelpKey([&] { ++f1; });
         CEinheitspapierDoc doc;
         CEinheitspapierView view(&doc, env.e, m_defs);
         QCOMPARE(env.help, CEinheitspapierView::kHelpContextView);
@@ -661,7 +675,10 @@ private slots:
         view.OnCommand(cmd::kMargins);
         QCOMPARE(env.helpShown, QList<int>{Common_DlgMargin02::kHelpContext});
         QCOMPARE(env.help, 401);
-        InstallHelpKey([] {});
+        // The key goes with its owner.
+        helpKey.reset();
+        QTest::keyClick(view.EditWindow(), Qt::Key_F1);
+        QCOMPARE(f1, 2);
     }
 
     // Every help context the program sets has a page of its own; 0 (no topic) shows the overview.

@@ -338,7 +338,7 @@ void CTarvexImportApp::ConnectCommands() {
     on(cmd::kFormDefaults, [this] { OnFormDefaults(); });
     ConnectViewCommands();
 
-    InstallHelpKey([this] { OnHelp(); });
+    m_helpKey = InstallHelpKey([this] { OnHelp(); });
 
     QObject::connect(f, &CMainFrame::ActiveChildChanged, f, [this, f] {
         // The SAD window in front gives the current form variant (used by New and the defaults).

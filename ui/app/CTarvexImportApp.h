@@ -191,6 +191,7 @@ private:
     QPointer<CMainFrame> m_pMainFrame;
     QPointer<CSplashWnd> m_pSplash;
     QPointer<CHelpWnd> m_pHelpWnd;
+    std::unique_ptr<QObject> m_helpKey;  // F1 everywhere, for as long as the application lives
     std::unique_ptr<QPrinter> m_printer;
     CFieldDefinitions m_fieldDefinitions;
     QStringList m_recentFiles;

@@ -104,7 +104,7 @@ void RunFormPrintCommand(const FormPrintJob& job, CTarvexImportApp& app) {
     CDlgDrucken dlg(job.kind, job.pageCount(), DeviceName(printer),
                     printer.pageLayout().orientation() == QPageLayout::Portrait, !remembered.empty(),
                     job.view, job.currentPage ? std::max(1, job.currentPage()) : 1,
-                    PrintWithFormChosen(profile, job.kind));
+                    ChosenPrintMode(profile, job.kind));
     QObject::connect(&dlg, &CDlgDrucken::helpRequested, &dlg, [&app] { app.OnHelp(); });
     const QString document = DocumentName(job);
     // A PDF job asks for its file before it prints; the dialog shows the name it will propose.
@@ -128,21 +128,21 @@ void RunFormPrintCommand(const FormPrintJob& job, CTarvexImportApp& app) {
             return;
         }
         StorePrinterChoice(profile, job.kind, dlg.m_bReuse != 0, dlg.m_strDevice.toStdU16String());
-        StorePrintWithForm(profile, job.kind, dlg.m_bWithForm != 0);
+        StorePrintMode(profile, job.kind, dlg.m_printMode);
 
         PrintJobOptions options;
         options.first = dlg.m_nFirstPage;
         options.last = dlg.m_nLastPage;
         options.copies = dlg.m_nCopies;
-        options.mode = dlg.m_bWithForm ? PrintMode::WithForm : PrintMode::Preprinted;
+        options.mode = dlg.m_printMode;
         // The settings as they are now, after the margin sheet.
         const std::unique_ptr<IPrintPageSource> source = job.source();
         if (dlg.m_bPreview) {
             if (!RunPrintPreview(job.view, printer, *source, options, true)) {
-                dlg.SetWithForm(options.mode == PrintMode::WithForm);
+                dlg.SetPrintMode(options.mode);
                 continue;
             }
-            StorePrintWithForm(profile, job.kind, options.mode == PrintMode::WithForm);
+            StorePrintMode(profile, job.kind, options.mode);
         }
         if (!OverflowAccepted(job, *source, options)) return;
         PrintWithProgress(job.view, app, printer, *source, options,

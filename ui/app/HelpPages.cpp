@@ -25,24 +25,34 @@ QString ResourcePage(int context) {
 }
 
 // The page's <title> without the program name every title ends with.
-QString PageTitle(const QString& path) {
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly)) return {};
-    static const QRegularExpression title(QStringLiteral("<title>(.*?)</title>"),
-                                          QRegularExpression::DotMatchesEverythingOption);
-    const auto m = title.match(QString::fromUtf8(f.read(4096)));
-    if (!m.hasMatch()) return {};
-    QString text = m.captured(1).simplified();
-    static const QRegularExpression suffix(QStringLiteral("\\s*[–-]\\s*Tarvex-Import Hilfe$"));
-    text.remove(suffix);
-    return text;
-}
+class PageTitles {
+public:
+    QString Of(const QString& path) const {
+        QFile f(path);
+        if (!f.open(QIODevice::ReadOnly)) return {};
+        const auto m = m_title.match(QString::fromUtf8(f.read(4096)));
+        if (!m.hasMatch()) return {};
+        QString text = m.captured(1).simplified();
+        text.remove(m_suffix);
+        return text;
+    }
+
+private:
+    const QRegularExpression m_title{QStringLiteral("<title>(.*?)</title>"),
+                                     QRegularExpression::DotMatchesEverythingOption};
+    const QRegularExpression m_suffix{QStringLiteral("\\s*[–-]\\s*Tarvex-Import Hilfe$")};
+};
 
 // Sees F1 before any widget: a dialog's own controls would otherwise swallow it, and the
 // frame's shortcuts do not reach a modal dialog.
 class HelpKeyFilter : public QObject {
 public:
-    explicit HelpKeyFilter(std::function<void()> onHelp) : m_onHelp(std::move(onHelp)) {}
+    explicit HelpKeyFilter(std::function<void()> onHelp) : m_onHelp(std::move(onHelp)) {
+        qApp->installEventFilter(this);
+    }
+    ~HelpKeyFilter() override {
+        if (qApp) qApp->removeEventFilter(this);
+    }
 
 protected:
     bool eventFilter(QObject* o, QEvent* e) override {
@@ -62,14 +72,8 @@ private:
 
 }  // namespace
 
-void InstallHelpKey(std::function<void()> onHelp) {
-    static HelpKeyFilter* filter = nullptr;
-    if (filter) {
-        qApp->removeEventFilter(filter);
-        delete filter;
-    }
-    filter = new HelpKeyFilter(std::move(onHelp));
-    qApp->installEventFilter(filter);
+std::unique_ptr<QObject> InstallHelpKey(std::function<void()> onHelp) {
+    return std::make_unique<HelpKeyFilter>(std::move(onHelp));
 }
 
 bool HasHelpPage(int context) {
@@ -94,12 +98,13 @@ int HelpContextOfUrl(const QUrl& url) {
 std::vector<HelpTopic> HelpContents() {
     InitHelpResources();
     std::vector<HelpTopic> topics;
+    const PageTitles titles;
     QDirIterator it(QStringLiteral(":/help"), {QStringLiteral("*.html")});
     while (it.hasNext()) {
         const QString path = it.next();
         bool ok = false;
         const int context = QFileInfo(path).completeBaseName().toInt(&ok);
-        if (ok) topics.push_back({context, PageTitle(path)});
+        if (ok) topics.push_back({context, titles.Of(path)});
     }
     std::sort(topics.begin(), topics.end(), [](const HelpTopic& a, const HelpTopic& b) {
         if ((a.context == kOverviewContext) != (b.context == kOverviewContext))

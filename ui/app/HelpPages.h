@@ -2,9 +2,11 @@
 // The help: HTML pages shipped inside the program, one page per help context number, shown in the
 // program's own help window (no web browser needed).
 
+#include <QObject>
 #include <QString>
 #include <QUrl>
 #include <functional>
+#include <memory>
 #include <vector>
 
 namespace tarvex {
@@ -23,7 +25,7 @@ struct HelpTopic {
 std::vector<HelpTopic> HelpContents();
 
 // F1 anywhere in the program (main window, document windows, every dialog) calls onHelp, which
-// opens the help at the current context. Installing again replaces the handler.
-void InstallHelpKey(std::function<void()> onHelp);
+// opens the help at the current context, for as long as the returned object lives.
+std::unique_ptr<QObject> InstallHelpKey(std::function<void()> onHelp);
 
 }  // namespace tarvex

@@ -41,7 +41,7 @@ QPixmap OrientationPicture(bool portrait, bool active) {
 }  // namespace
 
 CDlgDrucken::CDlgDrucken(int kind, int pageCount, const QString& device, bool portrait, bool reuse,
-                         QWidget* parent, int currentPage, bool withForm)
+                         QWidget* parent, int currentPage, PrintMode mode)
     : QDialog(parent) {
     m_nCurrent = std::clamp(currentPage, 1, std::max(1, pageCount));
     m_nKind = kind;
@@ -131,13 +131,14 @@ CDlgDrucken::CDlgDrucken(int kind, int pageCount, const QString& device, bool po
 
     auto* modeBox = new QGroupBox(QString::fromUtf16(formviewstr::kPrintModeGroup));
     auto* mg = new QHBoxLayout(modeBox);
-    m_preprinted = new QRadioButton(QString::fromUtf16(formviewstr::kPrintPreprinted));
-    m_withForm = new QRadioButton(QString::fromUtf16(formviewstr::kPrintWithForm));
-    m_preprinted->setToolTip(QString::fromUtf16(formviewstr::kTipPrintPreprinted));
-    m_withForm->setToolTip(QString::fromUtf16(formviewstr::kTipPrintWithForm));
-    (withForm ? m_withForm : m_preprinted)->setChecked(true);
-    mg->addWidget(m_preprinted);
-    mg->addWidget(m_withForm);
+    for (PrintMode m : kPrintModes) {
+        auto* button = new QRadioButton(QString::fromUtf16(PrintModeCaption(m)));
+        button->setToolTip(QString::fromUtf16(PrintModeTip(m)));
+        m_modeButtons[static_cast<size_t>(m)] = button;
+        mg->addWidget(button);
+    }
+    m_printMode = mode;
+    SetPrintMode(mode);
     mg->addStretch();
     layout->addWidget(modeBox);
 
@@ -180,7 +181,7 @@ void CDlgDrucken::accept() {
     m_nCopies = copies;
     ChosenPages(m_nFirstPage, m_nLastPage);
     m_nPage = m_nFirstPage;
-    m_bWithForm = m_withForm->isChecked() ? 1 : 0;
+    m_printMode = CheckedPrintMode();
     m_bReuse = m_reuse->isChecked() ? 1 : 0;
     QDialog::accept();
 }
@@ -227,8 +228,14 @@ void CDlgDrucken::UpdateOutputFile() {
     m_outputFile->setText(QString::fromUtf16(formviewstr::kPdfOutputFile).arg(m_outputName(first, last)));
 }
 
-void CDlgDrucken::SetWithForm(bool withForm) {
-    (withForm ? m_withForm : m_preprinted)->setChecked(true);
+void CDlgDrucken::SetPrintMode(PrintMode mode) {
+    ModeButton(mode)->setChecked(true);
+}
+
+PrintMode CDlgDrucken::CheckedPrintMode() const {
+    for (PrintMode mode : kPrintModes)
+        if (ModeButton(mode)->isChecked()) return mode;
+    return PrintMode::Preprinted;
 }
 
 }  // namespace tarvex

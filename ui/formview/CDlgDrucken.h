@@ -2,7 +2,10 @@
 // "Formular bedrucken": page, copies and the printer to use again for one form kind.
 
 #include <QDialog>
+#include <array>
 #include <functional>
+
+#include "core/formview/PrintMode.h"
 
 class QComboBox;
 class QCheckBox;
@@ -19,9 +22,9 @@ class CDlgDrucken : public QDialog {
     Q_OBJECT
 public:
     // kind 0 = SAD, 1 = D.V.1; pageCount = pages of the document; currentPage = the page the
-    // view shows; withForm = the print mode last chosen for the form.
+    // view shows; mode = the print mode last chosen for the form.
     CDlgDrucken(int kind, int pageCount, const QString& device, bool portrait, bool reuse,
-                QWidget* parent = nullptr, int currentPage = 1, bool withForm = false);
+                QWidget* parent = nullptr, int currentPage = 1, PrintMode mode = PrintMode::Preprinted);
 
     int m_nCopies = 1;
     QString m_strTitle;
@@ -36,7 +39,7 @@ public:
     // preview was asked for instead of printing at once.
     int m_nFirstPage = 1;
     int m_nLastPage = 1;
-    int m_bWithForm = 0;
+    PrintMode m_printMode = PrintMode::Preprinted;
     int m_bPreview = 0;
 
     QComboBox* PageList() const { return m_pages; }
@@ -48,14 +51,15 @@ public:
     QRadioButton* AllPagesButton() const { return m_allPages; }
     QSpinBox* FromBox() const { return m_from; }
     QSpinBox* ToBox() const { return m_to; }
-    QRadioButton* WithFormButton() const { return m_withForm; }
-    QRadioButton* PreprintedButton() const { return m_preprinted; }
+    QRadioButton* ModeButton(PrintMode mode) const { return m_modeButtons[static_cast<size_t>(mode)]; }
     QPushButton* PreviewButton() const { return m_preview; }
     // The output is a PDF file: the dialog shows the file that nameOf proposes for the pages
     // chosen, and follows the choice.
     void ShowOutputFile(std::function<QString(int first, int last)> nameOf);
     QLabel* OutputFileLabel() const { return m_outputFile; }
-    void SetWithForm(bool withForm);
+    // Shows a mode as chosen (the preview may have changed it); the mode the buttons show now.
+    void SetPrintMode(PrintMode mode);
+    PrintMode CheckedPrintMode() const;
 
 signals:
     void helpRequested();
@@ -75,7 +79,8 @@ private:
     QComboBox* m_pages;
     QRadioButton *m_onePage, *m_currentPage, *m_range, *m_allPages;
     QSpinBox *m_from, *m_to;
-    QRadioButton *m_preprinted, *m_withForm;
+    // Indexed by the mode's value.
+    std::array<QRadioButton*, std::size(kPrintModes)> m_modeButtons{};
     QPushButton* m_preview;
     QLineEdit* m_copies;
     QCheckBox* m_reuse;

@@ -45,13 +45,13 @@ CDlgDruckvorschau::CDlgDruckvorschau(QPrinter& printer, const IPrintPageSource& 
     if (modeChoice) {
         bar->addSeparator();
         m_mode = new QComboBox;
-        m_mode->addItem(S(formviewstr::kPrintPreprinted).remove(QLatin1Char('&')));
-        m_mode->addItem(S(formviewstr::kPrintWithForm).remove(QLatin1Char('&')));
-        m_mode->setCurrentIndex(m_options.mode == PrintMode::WithForm ? 1 : 0);
+        for (PrintMode mode : kPrintModes)
+            m_mode->addItem(S(PrintModeCaption(mode)).remove(QLatin1Char('&')), static_cast<int>(mode));
+        m_mode->setCurrentIndex(m_mode->findData(static_cast<int>(m_options.mode)));
         m_mode->setToolTip(S(formviewstr::kPrintModeGroup).trimmed());
         bar->addWidget(m_mode);
         connect(m_mode, &QComboBox::currentIndexChanged, this,
-                [this](int i) { SetMode(i == 1 ? PrintMode::WithForm : PrintMode::Preprinted); });
+                [this](int i) { SetMode(static_cast<PrintMode>(m_mode->itemData(i).toInt())); });
     }
     layout->addWidget(bar);
     layout->addWidget(m_preview, 1);
@@ -84,7 +84,7 @@ CDlgDruckvorschau::CDlgDruckvorschau(QPrinter& printer, const IPrintPageSource& 
 
 void CDlgDruckvorschau::SetMode(PrintMode mode) {
     m_options.mode = mode;
-    if (m_mode) m_mode->setCurrentIndex(mode == PrintMode::WithForm ? 1 : 0);
+    if (m_mode) m_mode->setCurrentIndex(m_mode->findData(static_cast<int>(mode)));
     m_preview->updatePreview();
 }
 

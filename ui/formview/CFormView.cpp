@@ -71,7 +71,7 @@ private:
 }  // namespace
 
 CFormView::CFormView(Profile* profile, FormViewEnvironment env, const FormViewTraits& traits, QWidget* parent)
-    : CKTWScrollViewBase(profile, parent), m_env(std::move(env)), m_traits(traits) {
+    : CKTWScrollViewBase(profile, env.screen, parent), m_env(std::move(env)), m_traits(traits) {
     if (!m_env.beep) m_env.beep = [] { QApplication::beep(); };
     if (!m_env.message)
         m_env.message = [this](const QString& text) {

@@ -12,19 +12,9 @@
 #include "core/formview/FormZoom.h"
 
 namespace tarvex {
-namespace {
-struct ScreenOverride {
-    int height = 0;
-    bool win8 = false;
-    int dpi = 0;
-} g_screen;
-}  // namespace
 
-void CKTWScrollViewBase::SetScreenOverride(int desktopHeight, bool windows8OrLater, int dpi) {
-    g_screen = {desktopHeight, windows8OrLater, dpi};
-}
-
-CKTWScrollViewBase::CKTWScrollViewBase(Profile* profile, QWidget* parent) : QAbstractScrollArea(parent) {
+CKTWScrollViewBase::CKTWScrollViewBase(Profile* profile, const ScreenInfo& screen, QWidget* parent)
+    : QAbstractScrollArea(parent), m_screen(screen) {
     if (!profile) {
         m_ownProfile = std::make_unique<CMemoryProfile>();
         profile = m_ownProfile.get();
@@ -36,9 +26,9 @@ CKTWScrollViewBase::CKTWScrollViewBase(Profile* profile, QWidget* parent) : QAbs
 CKTWScrollViewBase::~CKTWScrollViewBase() = default;
 
 int CKTWScrollViewBase::InitZoom() {
-    int height = g_screen.height;
-    int dpi = g_screen.dpi;
-    bool win8 = g_screen.win8;
+    int height = m_screen.desktopHeight;
+    int dpi = m_screen.dpi;
+    bool win8 = m_screen.windows8OrLater;
     if (height <= 0) {
         const QScreen* screen = QGuiApplication::primaryScreen();
         height = screen ? screen->virtualGeometry().bottom() + 1 : 768;
@@ -59,7 +49,7 @@ bool CKTWScrollViewBase::CanZoomOut() const {
 }
 
 double CKTWScrollViewBase::Dpi() const {
-    if (g_screen.dpi > 0) return g_screen.dpi;
+    if (m_screen.dpi > 0) return m_screen.dpi;
     return logicalDpiX() > 0 ? logicalDpiX() : 96.0;
 }
 

@@ -9,6 +9,7 @@
 
 #include "core/app/CommandIds.h"
 #include "core/app/SettingsKeys.h"
+#include "ui/formview/FormViewEnvironment.h"
 
 namespace tarvex {
 
@@ -19,7 +20,7 @@ class CKTWScrollViewBase : public QAbstractScrollArea {
     Q_OBJECT
 public:
     // profile may be null: the view then keeps its settings in memory.
-    CKTWScrollViewBase(Profile* profile, QWidget* parent);
+    CKTWScrollViewBase(Profile* profile, const ScreenInfo& screen, QWidget* parent);
     ~CKTWScrollViewBase() override;
 
     virtual void SetProfileSection(const QString& section) { m_strSection = section; }
@@ -43,9 +44,6 @@ public:
     void ScrollLogicalBy(int dx, int dy);
     // Scroll sizes of the document: "DocWidth" x "DocLength" mm at the zoom.
     void SetScrollSizes();
-
-    // For tests: screen information instead of the real screen (0 = use the screen).
-    static void SetScreenOverride(int desktopHeight, bool windows8OrLater, int dpi);
 
 public slots:
     void OnZoomIn();
@@ -71,6 +69,7 @@ protected:
 private:
     std::unique_ptr<CMemoryProfile> m_ownProfile;
     Profile* m_pProfile;
+    ScreenInfo m_screen;
 };
 
 }  // namespace tarvex

@@ -6,6 +6,14 @@
 
 namespace tarvex {
 
+// The screen a view chooses its first zoom and its mapping for. Zeros: ask the screen the view is
+// shown on. Tests fix it, so that zoom and pixel positions do not depend on the machine.
+struct ScreenInfo {
+    int desktopHeight = 0;
+    bool windows8OrLater = false;
+    int dpi = 0;
+};
+
 // Handed to the view when it is built; tests hand in their own. Parts left empty: the view keeps
 // the variant itself, beeps and shows messages itself, and has no help.
 struct FormViewEnvironment {
@@ -18,6 +26,7 @@ struct FormViewEnvironment {
     std::function<void(int)> showHelp;    // opens the help at a context
     std::function<int()> language;        // index of the fixed two-language texts
     std::function<QString()> dataFolder;  // where the master-data tables live by default
+    ScreenInfo screen;
 };
 
 }  // namespace tarvex

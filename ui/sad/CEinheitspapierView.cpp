@@ -102,11 +102,6 @@ SadRect CEinheitspapierView::GetFieldRect(int field, int page) const {
     return SadZoomedRect(page <= 1 ? SadSheet::First : SadSheet::Continuation, field, m_nZoom);
 }
 
-SadRect CEinheitspapierView::GetPrintRect(int field, int page) const {
-    return SadPrintRectAt(page == 1 ? SadSheet::First : SadSheet::Continuation, field, m_printOffsetX,
-                          m_printOffsetY);
-}
-
 void CEinheitspapierView::StoreFieldRects() {
     CFieldStore& store = m_pDoc->Store();
     const int dpi = static_cast<int>(std::lround(Dpi()));

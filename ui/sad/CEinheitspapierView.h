@@ -53,11 +53,6 @@ public:
     // Logical (zoomed) rectangle of a field, top and bottom positive; an unknown index reads
     // field 0.
     SadRect GetFieldRect(int field, int page) const;
-    SadRect GetPrintRect(int field, int page) const;
-    void SetPrintOffsets(int x, int y) {
-        m_printOffsetX = x;
-        m_printOffsetY = y;
-    }
 
     // Moves the caret to a field and shows it.
     virtual void GoToField(int field, int page);
@@ -102,8 +97,6 @@ private:
     std::unique_ptr<CSadViewInput> m_input;
     CSadPageRenderer m_renderer;
     SadRenderOptions m_displayOptions;
-    int m_printOffsetX = 0;
-    int m_printOffsetY = 0;
     int m_nOwnVariant = 0;  // the current variant when nobody outside keeps one
 };
 

@@ -98,8 +98,9 @@ TEST(FieldStore, FormattingOperations) {
     EXPECT_EQ(s.GetFieldFlags(0, 1), 0x0104);
     s.SetRightCurrent();
     EXPECT_TRUE(s.IsRightCurrent());
-    s.ClearAlignment(0, 1);
+    s.SetLeftCurrent();
     EXPECT_TRUE(s.IsLeftCurrent());
+    EXPECT_EQ(s.GetFieldFlags(0, 1), 0x0004);  // the font size stays
     // Out of range: fixed answers, nothing stored.
     EXPECT_EQ(s.GetFontSize(4, 1), 0x40);
     EXPECT_EQ(s.GetAlignment(4, 1), 0);
@@ -107,7 +108,9 @@ TEST(FieldStore, FormattingOperations) {
     EXPECT_EQ(s.GetFieldText(4, 1), u"");
     EXPECT_EQ(s.GetFieldText(0, 2), u"");  // no continuation page
     EXPECT_EQ(s.SetFieldRect1(4, {}), -1);
-    EXPECT_EQ(s.GetBottom2(0), 0);
+    FieldRect r{1, 2, 3, 4};
+    EXPECT_EQ(s.GetFieldRect2(0, r), -1);  // no continuation page, no rectangle
+    EXPECT_EQ(r, (FieldRect{1, 2, 3, 4}));
 }
 
 TEST(FieldStore, ActivateFieldCommitsTheWindowText) {

@@ -118,3 +118,32 @@ TEST(PrintCorrections, OriginAndPrinterChoice) {
     EXPECT_EQ(p.GetProfileString("DV1Form_Defaults", "Printer", u""), u"@");
     EXPECT_EQ(p.GetProfileInt("DV1Form_Defaults", "ReUsePrn", 9), 0);
 }
+
+TEST(PrintCorrections, PrintModeKeepsTheStoredNumber) {
+    // Profiles written by earlier versions hold "PrintWithForm" 1 for "mit Formular" and 0 (or
+    // nothing, or anything else) for "auf Vordruck".
+    struct Case {
+        int stored;  // -100: no entry
+        PrintMode mode;
+    } cases[] = {{-100, PrintMode::Preprinted},
+                 {0, PrintMode::Preprinted},
+                 {1, PrintMode::WithForm},
+                 {2, PrintMode::Preprinted},
+                 {-1, PrintMode::Preprinted}};
+    for (const Case& c : cases) {
+        CMemoryProfile p;
+        if (c.stored != -100) p.WriteProfileInt("DV1Form_Defaults", "PrintWithForm", c.stored);
+        EXPECT_EQ(ChosenPrintMode(p, 1), c.mode) << c.stored;
+        EXPECT_EQ(ChosenPrintMode(p, 0), PrintMode::Preprinted) << c.stored;
+    }
+    CMemoryProfile p;
+    StorePrintMode(p, 0, PrintMode::WithForm);
+    EXPECT_EQ(p.GetProfileInt("EHForm_Defaults", "PrintWithForm", 9), 1);
+    EXPECT_EQ(p.GetProfileInt("DV1Form_Defaults", "PrintWithForm", 9), 9);
+    StorePrintMode(p, 0, PrintMode::Preprinted);
+    EXPECT_EQ(p.GetProfileInt("EHForm_Defaults", "PrintWithForm", 9), 0);
+    for (PrintMode mode : kPrintModes) {
+        StorePrintMode(p, 1, mode);
+        EXPECT_EQ(ChosenPrintMode(p, 1), mode);
+    }
+}

@@ -653,7 +653,7 @@ TEST_F(dBaseFields, GetStringStopsAtZeroByte) {
     EXPECT_EQ(Str(doc, 0), u"ABC");
 }
 
-TEST_F(dBaseFields, IntegerAndShort) {
+TEST_F(dBaseFields, IntegersUpToTheFieldWidth) {
     int32_t i = -1;
     EXPECT_EQ(doc.GetInteger(1, i), 0);  // zero bytes read as blank
     EXPECT_EQ(i, 0);
@@ -669,19 +669,18 @@ TEST_F(dBaseFields, IntegerAndShort) {
     EXPECT_EQ(i, -9999);
     EXPECT_EQ(doc.SetInteger(1, 100000), kDbfTooWide);
     EXPECT_EQ(Field(doc, 1), "-9999");
-    uint16_t s = 0;
-    EXPECT_EQ(doc.GetShort(1, s), kDbfNotShort);  // negative taken as unsigned
-    ASSERT_EQ(doc.SetShort(1, 65535), 0);
+    ASSERT_EQ(doc.SetInteger(1, 65535), 0);  // fills the field
     EXPECT_EQ(Field(doc, 1), "65535");
-    EXPECT_EQ(doc.GetShort(1, s), 0);
-    EXPECT_EQ(s, 65535);
+    EXPECT_EQ(doc.GetInteger(1, i), 0);
+    EXPECT_EQ(i, 65535);
     doc.ResetDefinition();
     doc.AddField(u"N", 'N', 10, 0);
     TempDir d2;
     ASSERT_EQ(doc.CreateTable(d2 / "n.dbf", 0), 1);
     ASSERT_EQ(doc.WriteRecord(1), 1);
-    ASSERT_EQ(doc.SetInteger(0, 65536), 0);
-    EXPECT_EQ(doc.GetShort(0, s), kDbfNotShort);
+    ASSERT_EQ(doc.SetInteger(0, 2147483647), 0);  // 10 characters: the widest that fits
+    EXPECT_EQ(doc.GetInteger(0, i), 0);
+    EXPECT_EQ(i, 2147483647);
     ASSERT_EQ(doc.SetInteger(0, -2147483647 - 1), kDbfTooWide);  // 11 characters
 }
 
@@ -819,7 +818,7 @@ TEST(dBaseDocument, IndexIsOrdinalStableAndSkipsDeleted) {
     EXPECT_EQ(doc.GotoIndex(-1), -1);
     EXPECT_EQ(doc.GotoIndex(0), -1);  // record 0 of the placeholder
     EXPECT_EQ(doc.GotoIndex(4), 7);
-    EXPECT_EQ(doc.GetIndexPosition(), 4);
+    EXPECT_EQ(doc.GetCurrentRecord(), 7);
     EXPECT_EQ(Str(doc, 0), u"abc");
 
     // Numeric keys compare as text: "10" before "100" before "9"; blank is "0".

@@ -9,6 +9,7 @@
 #include "core/sad/AefFormat.h"
 #include "core/sad/EinheitspapierDoc.h"
 #include "core/sad/SadDocumentSetup.h"
+#include "core/sad/SadFieldLabels.h"
 #include "core/sad/SadFields.h"
 #include "tests/common/TestUtil.h"
 
@@ -66,17 +67,20 @@ TEST(SadDocumentSetup, CrossedOutBoxesStayWithoutEhShowXX) {
 }
 
 TEST(SadDocumentSetup, BoxNumbersAndTheQuestionBeforePrinting) {
+    // The question names each box by the number it carries on the printed form: "8" for
+    // "Feld 8 (Nr.)", "47" for a box 47 cell, "31" for "31-1", "A" for a line of stamp box A.
     struct Case {
-        SadSheet sheet;
+        int page;
         int field;
         std::u16string number;
     } cases[] = {
-        {SadSheet::First, 0, u"1"},          {SadSheet::First, 3, u"A"},
-        {SadSheet::First, 9, u"2"},          {SadSheet::First, 17, u"8"},
-        {SadSheet::First, 118, u"47"},       {SadSheet::First, 98, u"D1"},
-        {SadSheet::Continuation, 11, u"31"}, {SadSheet::Continuation, 35, u"33"},
+        {1, 0, u"1"},    {1, 3, u"A"},  {1, 9, u"2"},   {1, 17, u"8"},
+        {1, 118, u"47"}, {1, 98, u"D"}, {2, 11, u"31"}, {2, 35, u"33"},
     };
-    for (const Case& c : cases) EXPECT_EQ(SadBoxNumber(c.sheet, c.field), c.number) << c.field;
+    for (const Case& c : cases) {
+        const std::u16string label = SadFieldLabel(c.page, c.field);
+        EXPECT_EQ(label.substr(0, label.find_first_of(u" ,-", 5)), u"Feld " + c.number) << c.field;
+    }
     EXPECT_EQ(SadOverflowQuestion(SadSheet::First, {17, 18, 118, 123}),
               u"In diesen Feldern passt der Text nicht hinein:\nFeld 8 (Nr.); Feld 8; Feld 47, Zeile 1, "
               u"Betrag; Feld 47, Zeile 2, Betrag\n\nSoll die Seite trotzdem gedruckt werden?");

@@ -259,7 +259,9 @@ TEST(SadLayout, ZoomedRectsCrossesAndPrintRects) {
     ASSERT_EQ(lines.size(), 6u);
     EXPECT_EQ(lines[0], (SadSegment{1076, -157, 1101, -132}));
     EXPECT_EQ(lines[1], (SadSegment{1076, -132, 1101, -157}));
+    // Box 42 at the sheet origins the printer takes: the print position moved by the origin.
     EXPECT_EQ(SadPrintRectAt(SadSheet::First, 70, 10, -20), (SadRect{1705, -1505, 1960, -1565}));
+    EXPECT_EQ(SadPrintRectAt(SadSheet::First, 70, 30, 10), (SadRect{1725, 10 - 1485, 1980, 10 - 1545}));
 }
 
 TEST(SadLayout, HitTestHonoursEditability) {
