@@ -35,7 +35,10 @@ struct CFieldStore::Record {
             const size_t lo = std::min(d.oldSize, d.newSize), hi = std::max(d.oldSize, d.newSize);
             auto add = [&](size_t e) {
                 const auto it = old.find(e);
-                const T before = e < startSize ? (it != old.end() ? it->second : list[e]) : T{};
+                // An entry not noted kept its value (a removed one is noted as it goes).
+                const T before = it != old.end()                    ? it->second
+                                 : e < startSize && e < list.size() ? list[e]
+                                                                    : T{};
                 const T after = e < list.size() ? list[e] : T{};
                 if (e < lo && before == after) return;
                 d.index.push_back(e);
