@@ -21,9 +21,17 @@ Doc DetachedCopy(const Doc& doc, const std::u16string* editText) {
 
 }  // namespace
 
+std::vector<int64_t> DocValues(const CEinheitspapierDoc& doc) {
+    return {doc.m_nFormVariant, doc.m_nContinuationCount, doc.m_nInputTax, doc.m_nReserved};
+}
+
+std::vector<int64_t> DocValues(const CDV1_Doc& doc) {
+    return std::vector<int64_t>(doc.m_Checks.begin(), doc.m_Checks.end());
+}
+
 DocState CaptureDocState(const CEinheitspapierDoc& doc) {
     DocState s = CaptureStore(doc.Store());
-    s.values = {doc.m_nFormVariant, doc.m_nContinuationCount, doc.m_nInputTax, doc.m_nReserved};
+    s.values = DocValues(doc);
     return s;
 }
 
@@ -38,7 +46,7 @@ void RestoreDocState(CEinheitspapierDoc& doc, const DocState& s) {
 
 DocState CaptureDocState(const CDV1_Doc& doc) {
     DocState s = CaptureStore(doc.Store());
-    s.values.assign(doc.m_Checks.begin(), doc.m_Checks.end());
+    s.values = DocValues(doc);
     return s;
 }
 

@@ -15,6 +15,9 @@ class CEinheitspapierDoc;
 class CDV1_Doc;
 
 DocState CaptureDocState(const CEinheitspapierDoc& doc);
+// The document's own values of its state (DocState::values), without the store.
+std::vector<int64_t> DocValues(const CEinheitspapierDoc& doc);
+std::vector<int64_t> DocValues(const CDV1_Doc& doc);
 void RestoreDocState(CEinheitspapierDoc& doc, const DocState& state);
 DocState CaptureDocState(const CDV1_Doc& doc);
 void RestoreDocState(CDV1_Doc& doc, const DocState& state);

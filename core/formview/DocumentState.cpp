@@ -84,6 +84,33 @@ DocStateDelta DocStateDelta::Between(const DocState& before, const DocState& aft
     return d;
 }
 
+DocStateDelta DocStateDelta::FromStore(StoreDelta store, std::vector<int64_t> valuesBefore,
+                                       std::vector<int64_t> valuesAfter) {
+    DocStateDelta d;
+    d.m_texts1 = std::move(store.texts1);
+    d.m_texts2 = std::move(store.texts2);
+    d.m_words1 = std::move(store.words1);
+    d.m_words2 = std::move(store.words2);
+    d.m_pageModeBefore = store.pageModeBefore;
+    d.m_pageModeAfter = store.pageModeAfter;
+    if (valuesBefore != valuesAfter) {
+        d.m_valuesBefore = std::move(valuesBefore);
+        d.m_valuesAfter = std::move(valuesAfter);
+    }
+    return d;
+}
+
+bool DocStateDelta::TouchesPage(int page, size_t fieldsPerPage) const {
+    if (page <= 1) return !m_texts1.index.empty() || !m_words1.index.empty();
+    if (fieldsPerPage == 0) return false;
+    const size_t first = fieldsPerPage * static_cast<size_t>(page - 2), end = first + fieldsPerPage;
+    auto touches = [&](const std::vector<size_t>& index) {
+        const auto it = std::lower_bound(index.begin(), index.end(), first);
+        return it != index.end() && *it < end;
+    };
+    return touches(m_texts2.index) || touches(m_words2.index);
+}
+
 bool DocStateDelta::Empty() const {
     return m_texts1.index.empty() && m_texts2.index.empty() && m_words1.index.empty() &&
            m_words2.index.empty() && m_pageModeBefore == m_pageModeAfter && m_valuesBefore == m_valuesAfter;

@@ -35,15 +35,29 @@ struct ListDelta {
     std::vector<T> before, after;
 };
 
+// The field store's part of a difference, as the store records it while it changes.
+struct StoreDelta {
+    ListDelta<std::u16string> texts1, texts2;
+    ListDelta<uint16_t> words1, words2;
+    uint16_t pageModeBefore = 0, pageModeAfter = 0;
+    size_t fieldsPerPage = 0;  // continuation fields per page, to tell the pages apart
+};
+
 class DocStateDelta {
 public:
     static DocStateDelta Between(const DocState& before, const DocState& after);
+    // The same difference from what the store recorded and the document's values before and after.
+    static DocStateDelta FromStore(StoreDelta store, std::vector<int64_t> valuesBefore,
+                                   std::vector<int64_t> valuesAfter);
     bool Empty() const;
     // Turns the "after" state (or a later state that left these entries alone) into "before".
     void Undo(DocState& state) const;
     void Redo(DocState& state) const;
     // Characters and entries held, for the undo stack's cost.
     size_t Size() const;
+    // Whether the difference touches a page's texts or formatting (1 = first page), with the
+    // continuation pages of fieldsPerPage fields each.
+    bool TouchesPage(int page, size_t fieldsPerPage) const;
 
 private:
     ListDelta<std::u16string> m_texts1, m_texts2;

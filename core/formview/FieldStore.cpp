@@ -8,6 +8,151 @@
 
 namespace tarvex {
 
+// What the lists held when recording started: the entries changed since, by index, and the
+// lists' lengths. Entries beyond the starting length had no value before.
+struct CFieldStore::Record {
+    template <class T>
+    struct List {
+        size_t startSize = 0;
+        std::map<size_t, T> old;
+
+        void Start(const std::vector<T>& list) {
+            startSize = list.size();
+            old.clear();
+        }
+        void Note(const std::vector<T>& list, size_t e) {
+            if (e < startSize && e < list.size()) old.try_emplace(e, list[e]);
+        }
+        void NoteFrom(const std::vector<T>& list, size_t first) {
+            for (size_t e = first; e < list.size(); ++e) Note(list, e);
+        }
+        // The same entries DocStateDelta::Between finds: every changed one and every one that
+        // only one of the two lengths has.
+        ListDelta<T> Take(const std::vector<T>& list) {
+            ListDelta<T> d;
+            d.oldSize = startSize;
+            d.newSize = list.size();
+            const size_t lo = std::min(d.oldSize, d.newSize), hi = std::max(d.oldSize, d.newSize);
+            auto add = [&](size_t e) {
+                const auto it = old.find(e);
+                // An entry not noted kept its value (a removed one is noted as it goes).
+                const T before = it != old.end()                    ? it->second
+                                 : e < startSize && e < list.size() ? list[e]
+                                                                    : T{};
+                const T after = e < list.size() ? list[e] : T{};
+                if (e < lo && before == after) return;
+                d.index.push_back(e);
+                d.before.push_back(before);
+                d.after.push_back(after);
+            };
+            for (const auto& [e, value] : old)
+                if (e < lo) add(e);
+            for (size_t e = lo; e < hi; ++e) add(e);
+            Start(list);
+            return d;
+        }
+    };
+    List<std::u16string> texts1, texts2;
+    List<uint16_t> words1, words2;
+    uint16_t pageMode = 0;
+};
+
+template <class Store>
+void CFieldStore::TakeContents(Store&& o) {
+    m_pWindow = o.m_pWindow;
+    m_texts1 = std::forward<Store>(o).m_texts1;
+    m_texts2 = std::forward<Store>(o).m_texts2;
+    m_words1 = std::forward<Store>(o).m_words1;
+    m_words2 = std::forward<Store>(o).m_words2;
+    m_rects1 = std::forward<Store>(o).m_rects1;
+    m_rects2 = std::forward<Store>(o).m_rects2;
+    m_nCount1 = o.m_nCount1;
+    m_nCount2 = o.m_nCount2;
+    m_nCurField = o.m_nCurField;
+    m_nCurPage = o.m_nCurPage;
+    m_nPageMode = o.m_nPageMode;
+    m_bInsert = o.m_bInsert;
+}
+
+CFieldStore::CFieldStore() = default;
+
+CFieldStore::CFieldStore(const CFieldStore& other) {
+    TakeContents(other);
+}
+
+CFieldStore::CFieldStore(CFieldStore&& other) noexcept {
+    TakeContents(std::move(other));
+}
+
+CFieldStore& CFieldStore::operator=(const CFieldStore& other) {
+    if (this == &other) return *this;
+    NoteLists();
+    TakeContents(other);
+    return *this;
+}
+
+CFieldStore& CFieldStore::operator=(CFieldStore&& other) noexcept {
+    if (this == &other) return *this;
+    NoteLists();
+    TakeContents(std::move(other));
+    return *this;
+}
+
+CFieldStore::~CFieldStore() = default;
+
+void CFieldStore::StartRecording() {
+    if (!m_pRecord) m_pRecord = std::make_unique<Record>();
+    m_pRecord->texts1.Start(m_texts1);
+    m_pRecord->texts2.Start(m_texts2);
+    m_pRecord->words1.Start(m_words1);
+    m_pRecord->words2.Start(m_words2);
+    m_pRecord->pageMode = m_nPageMode;
+}
+
+StoreDelta CFieldStore::TakeRecordedChanges() {
+    StoreDelta d;
+    if (!m_pRecord) return d;
+    d.texts1 = m_pRecord->texts1.Take(m_texts1);
+    d.texts2 = m_pRecord->texts2.Take(m_texts2);
+    d.words1 = m_pRecord->words1.Take(m_words1);
+    d.words2 = m_pRecord->words2.Take(m_words2);
+    d.pageModeBefore = m_pRecord->pageMode;
+    d.pageModeAfter = m_pRecord->pageMode = m_nPageMode;
+    d.fieldsPerPage = m_nCount2;
+    return d;
+}
+
+void CFieldStore::StopRecording() {
+    m_pRecord.reset();
+}
+
+void CFieldStore::NoteText(bool set1, size_t entry) {
+    if (m_pRecord) (set1 ? m_pRecord->texts1 : m_pRecord->texts2).Note(set1 ? m_texts1 : m_texts2, entry);
+}
+
+void CFieldStore::NoteWord(bool set1, size_t entry) {
+    if (m_pRecord) (set1 ? m_pRecord->words1 : m_pRecord->words2).Note(set1 ? m_words1 : m_words2, entry);
+}
+
+void CFieldStore::NoteLists() {
+    if (!m_pRecord) return;
+    m_pRecord->texts1.NoteFrom(m_texts1, 0);
+    m_pRecord->texts2.NoteFrom(m_texts2, 0);
+    m_pRecord->words1.NoteFrom(m_words1, 0);
+    m_pRecord->words2.NoteFrom(m_words2, 0);
+}
+
+void CFieldStore::NoteShrink(size_t texts2, size_t words2) {
+    if (!m_pRecord) return;
+    m_pRecord->texts2.NoteFrom(m_texts2, texts2);
+    m_pRecord->words2.NoteFrom(m_words2, words2);
+}
+
+void CFieldStore::SetText(bool set1, size_t entry, const std::u16string& text) {
+    NoteText(set1, entry);
+    (set1 ? m_texts1 : m_texts2)[entry] = text;
+}
+
 int CFieldStore::GetPageCount() const {
     if ((m_nPageMode & 0xF000) == kPageModeSingle) return 1;
     return m_nPageMode & 0xFF;
@@ -15,6 +160,7 @@ int CFieldStore::GetPageCount() const {
 
 void CFieldStore::SetFieldCounts(uint16_t n1, uint16_t n2, bool initialise) {
     const uint16_t newWord = initialise ? 1 : 0;
+    NoteLists();
     m_texts1.resize(n1);
     m_words1.resize(n1, newWord);
     m_rects1.resize(n1);
@@ -32,6 +178,7 @@ bool CFieldStore::GrowFieldCounts(uint16_t n1, uint16_t n2) {
     const int pages = GetPageCount();
     if (pages > kMaxPages - 1) return false;  // the result has one page more
     const uint16_t oldN2 = m_nCount2;
+    NoteLists();
     auto texts1 = m_texts1;
     auto words1 = m_words1;
     auto texts2 = m_texts2;
@@ -58,6 +205,7 @@ bool CFieldStore::GrowFieldCounts(uint16_t n1, uint16_t n2) {
 
 bool CFieldStore::AddPage() {
     if ((m_nPageMode & 0xF000) == kPageModeSingle) {
+        NoteLists();
         m_nCount2 = m_nCount1;
         m_rects2 = m_rects1;
         m_words2 = m_words1;
@@ -76,6 +224,7 @@ bool CFieldStore::AddPage() {
 bool CFieldStore::SetPageCount(int k, uint16_t word) {
     if (k < 0 || k > kMaxPages - 1) return false;
     const size_t n = static_cast<size_t>(m_nCount2) * k;
+    NoteShrink(n, n);
     m_texts2.resize(n);
     m_words2.resize(n, word);
     m_nPageMode = static_cast<uint16_t>((m_nPageMode & 0xFF00) + 1 + k);
@@ -133,7 +282,7 @@ int CFieldStore::ActivateField(int index, int page) {
         bool curSet1;
         size_t curEntry;
         if (Locate(m_nCurField, m_nCurPage, curSet1, curEntry))
-            (curSet1 ? m_texts1 : m_texts2)[curEntry] = m_pWindow->WindowText();
+            SetText(curSet1, curEntry, m_pWindow->WindowText());
     }
     m_nCurField = static_cast<uint16_t>(index);
     m_nCurPage = static_cast<uint16_t>(p);
@@ -154,7 +303,9 @@ void CFieldStore::SetFieldFlags(int index, int page, uint16_t word) {
     size_t entry;
     if (!Locate(index, page, set1, entry)) return;
     auto& words = set1 ? m_words1 : m_words2;
-    if (entry < words.size()) words[entry] = word;
+    if (entry >= words.size()) return;
+    NoteWord(set1, entry);
+    words[entry] = word;
 }
 
 uint16_t CFieldStore::GetAlignment(int index, int page) const {
@@ -237,7 +388,7 @@ void CFieldStore::SetFieldText(int index, const std::u16string& text, int page) 
     bool set1;
     size_t entry;
     if (!Locate(index, page, set1, entry)) return;
-    (set1 ? m_texts1 : m_texts2)[entry] = text;
+    SetText(set1, entry, text);
 }
 
 int CFieldStore::GetTextLength(int index, int page) const {
@@ -248,6 +399,7 @@ int CFieldStore::GetTextLength(int index, int page) const {
 }
 
 void CFieldStore::ResetToSingleField() {
+    NoteLists();
     m_texts1.assign(1, std::u16string());
     m_words1.assign(1, 1);
     m_rects1.assign(1, FieldRect());
@@ -268,8 +420,21 @@ void CFieldStore::ClampCurrent() {
 }
 
 void CFieldStore::WriteBlock(CArchiveWriter& ar) {
-    for (auto& t : m_texts1) TrimRight(t);
-    for (auto& t : m_texts2) TrimRight(t);
+    // Trimming changes the document: a recording store keeps what it trims.
+    auto trim = [this](bool set1) {
+        auto& texts = set1 ? m_texts1 : m_texts2;
+        for (size_t e = 0; e < texts.size(); ++e) {
+            if (!m_pRecord) {
+                TrimRight(texts[e]);
+                continue;
+            }
+            std::u16string trimmed = texts[e];
+            TrimRight(trimmed);
+            if (trimmed != texts[e]) SetText(set1, e, trimmed);
+        }
+    };
+    trim(true);
+    trim(false);
     ar.WriteWord(kFieldStoreMagic);
     ar.WriteWord(2);
     ar.WriteStringList(m_texts1);
@@ -281,6 +446,7 @@ void CFieldStore::WriteBlock(CArchiveWriter& ar) {
 }
 
 void CFieldStore::ReadBlock(CArchiveReader& ar) {
+    NoteLists();
     try {
         const uint16_t magic = ar.ReadWord();
         if (magic != kFieldStoreMagic) {

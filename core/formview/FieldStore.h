@@ -7,8 +7,12 @@
 // what is here.
 
 #include <cstdint>
+#include <map>
+#include <memory>
 #include <string>
 #include <vector>
+
+#include "core/formview/DocumentState.h"
 
 namespace tarvex {
 
@@ -50,7 +54,14 @@ public:
 
 class CFieldStore {
 public:
-    CFieldStore() = default;
+    CFieldStore();
+    // A copy (a recovery image, a document copied for a save) records no changes of its own.
+    // A store that records takes what is assigned to it as a change.
+    CFieldStore(const CFieldStore& other);
+    CFieldStore(CFieldStore&& other) noexcept;
+    CFieldStore& operator=(const CFieldStore& other);
+    CFieldStore& operator=(CFieldStore&& other) noexcept;
+    ~CFieldStore();
 
     void AttachWindow(IEditWindow* window) { m_pWindow = window; }
     IEditWindow* Window() const { return m_pWindow; }
@@ -122,6 +133,15 @@ public:
     // ArchiveError; the store is then left as one empty field in single-page mode.
     void ReadBlock(CArchiveReader& ar);
 
+    // --- change recording for undo
+    // From StartRecording on, every text and formatting word that changes keeps the value it had
+    // before, so that the difference to then costs what was changed, not the document's size.
+    void StartRecording();
+    // The difference since StartRecording (or the last call); recording goes on from here.
+    StoreDelta TakeRecordedChanges();
+    void StopRecording();
+    bool IsRecording() const { return m_pRecord != nullptr; }
+
     // Direct access for the document formats and tests.
     const std::vector<std::u16string>& Texts1() const { return m_texts1; }
     const std::vector<std::u16string>& Texts2() const { return m_texts2; }
@@ -137,7 +157,17 @@ private:
     void ReactivateIfCurrent(int index, int page);
     void ResetToSingleField();
     void ClampCurrent();
+    // Before an entry (set 1 or 2) changes, or before a list is resized or replaced.
+    void NoteText(bool set1, size_t entry);
+    void NoteWord(bool set1, size_t entry);
+    void NoteLists();
+    void NoteShrink(size_t texts2, size_t words2);
+    void SetText(bool set1, size_t entry, const std::u16string& text);
+    template <class Store>
+    void TakeContents(Store&& other);
 
+    struct Record;
+    std::unique_ptr<Record> m_pRecord;
     IEditWindow* m_pWindow = nullptr;
     std::vector<std::u16string> m_texts1, m_texts2;
     std::vector<uint16_t> m_words1, m_words2;

@@ -2,6 +2,7 @@
 
 #include <QFontMetrics>
 #include <QPainter>
+#include <QRegion>
 #include <algorithm>
 #include <cmath>
 
@@ -42,6 +43,9 @@ void CDv1PageRenderer::Prepare(Profile* profile, int zoom) {
     m_fontBold = ArialCellHeight(zoom * 32 / 12, 700);
     m_fontNormal = ArialCellHeight(zoom * 30 / 12, 400);
     m_fieldFonts = MakeDrawingFonts(profile, zoom);
+    m_form = {};
+    m_page.Clear();
+    for (CFieldTextMeasures& m : m_measures) m.Clear();
 }
 
 QRect CDv1PageRenderer::FieldTextRect(Dv1PageKind kind, int field, int zoom) {
@@ -95,6 +99,112 @@ void CDv1PageRenderer::Render(QPainter& painter, const CDV1_Doc& doc, int page,
     if (o.markOverflow) DrawOverflowCorners(painter, doc.Store(), page);
     if (kind == Dv1PageKind::Front) DrawBoxes(painter, doc.m_Checks);
     painter.restore();
+}
+
+void CDv1PageRenderer::RenderScreen(QPainter& painter, const CDV1_Doc& doc, int page,
+                                    const Dv1RenderOptions& o, bool background) const {
+    const QTransform t = painter.worldTransform();
+    // The picture is only the same pixels when it is placed at whole device pixels, unscaled.
+    const bool plain = t.type() <= QTransform::TxScale && t.m11() > 0 && t.m22() > 0 &&
+                       t.dx() == std::trunc(t.dx()) && t.dy() == std::trunc(t.dy()) &&
+                       !painter.viewTransformEnabled() && painter.device() &&
+                       painter.device()->devicePixelRatio() == 1;
+    if (!plain) {
+        if (background) FillBackground(painter, {});
+        Render(painter, doc, page, o);
+        return;
+    }
+    const QImage::Format format = painter.device()->devType() == QInternal::Image
+                                      ? static_cast<const QImage*>(painter.device())->format()
+                                      : QImage::Format_RGB32;
+    const QTransform scale = QTransform::fromScale(t.m11(), t.m22());
+    const Dv1PageKind kind = Dv1PageKindOf(page);
+    const QImage& form = FormPicture(kind, o.greySurround, scale, format);
+    if (background) {
+        // White only where neither the picture nor the grey reaches (two pixels of overlap for
+        // the rounding of the grey's edges).
+        QRegion covered(form.rect().translated(static_cast<int>(t.dx()), static_cast<int>(t.dy())));
+        if (o.greySurround) {
+            const int z = m_zoom;
+            for (const QRect& r : {QRect(QPoint(205 * z, 0), QPoint(400 * z, 350 * z)),
+                                   QRect(QPoint(0, 298 * z), QPoint(400 * z, 350 * z))})
+                covered += t.mapRect(r).adjusted(2, 2, -2, -2);
+        }
+        FillBackground(painter, covered);
+    }
+    const CFieldStore& store = doc.Store();
+    // Texts that reach beyond the picture are drawn there as well.
+    const QRect inside = scale.inverted().mapRect(form.rect()).adjusted(1, 1, -1, -1);
+    bool reachOut = false;
+    std::vector<CPagePicture::Box> boxes;
+    ForEachFieldText(store, page, m_zoom,
+                     [&](int i, const QRect& r, const std::u16string& text, uint16_t flags) {
+                         const QRect extent = Measure(kind, i, r, text, flags).extent;
+                         reachOut = reachOut || !inside.contains(extent);
+                         boxes.push_back({i, text, flags, extent});
+                     });
+    // The marks and the boxes' crosses are few and drawn with the page.
+    QByteArray key = QByteArray::number(page) + ' ' + QByteArray::number(o.textColour.rgba()) + ' ' +
+                     QByteArray::number(o.markOverflow) + ' ' + QByteArray::number(m_zoom) + " m";
+    for (int f : o.markedFields) key += ' ' + QByteArray::number(f);
+    if (kind == Dv1PageKind::Front) {
+        key += " c";
+        for (uint8_t c : doc.m_Checks) key += c ? '1' : '0';
+    }
+    const QImage& picture =
+        m_page.Update(key, scale, form.size(), format, std::move(boxes), [&](QPainter& p) {
+            p.save();
+            p.resetTransform();
+            p.drawImage(0, 0, form);
+            p.restore();
+            p.save();
+            p.setBackgroundMode(Qt::TransparentMode);
+            DrawMarks(p, page, o.markedFields);
+            DrawTexts(p, store, page, o.textColour);
+            if (o.markOverflow) DrawOverflowCorners(p, store, page);
+            if (kind == Dv1PageKind::Front) DrawBoxes(p, doc.m_Checks);
+            p.restore();
+        });
+    painter.save();
+    painter.setWorldTransform(QTransform::fromTranslate(t.dx(), t.dy()));
+    painter.drawImage(0, 0, picture);
+    // Beyond the picture: the grey surround and the texts that reach out there.
+    const QRect all = o.greySurround
+                          ? scale.mapRect(QRect(0, 0, 400 * m_zoom, 350 * m_zoom)).adjusted(-1, -1, 1, 1)
+                          : QRect(-(1 << 24), -(1 << 24), 1 << 25, 1 << 25);
+    painter.setClipRegion(QRegion(all).subtracted(QRegion(picture.rect())),
+                          painter.hasClipping() ? Qt::IntersectClip : Qt::ReplaceClip);
+    painter.setWorldTransform(t);
+    painter.setBackgroundMode(Qt::TransparentMode);
+    if (o.greySurround) DrawSurround(painter);
+    if (reachOut) DrawTexts(painter, store, page, o.textColour, &inside);
+    painter.restore();
+}
+
+const QImage& CDv1PageRenderer::FormPicture(Dv1PageKind kind, bool greySurround, const QTransform& scale,
+                                            QImage::Format format) const {
+    const FormKey key{greySurround, scale.m11(), scale.m22(), format};
+    const auto k = static_cast<size_t>(kind);
+    if (key == m_formKey[k] && !m_form[k].isNull()) return m_form[k];
+    // The form proper (205 x 350 mm) and a pixel more; what lies beyond is surround only.
+    const QRectF area = scale.mapRect(QRectF(0, 0, 205 * m_zoom, 350 * m_zoom));
+    QImage& picture = m_form[k];
+    picture = QImage(static_cast<int>(std::ceil(area.width())) + 1,
+                     static_cast<int>(std::ceil(area.height())) + 1, format);
+    picture.fill(Qt::white);
+    QPainter p(&picture);
+    p.setWorldTransform(scale);
+    p.setBackgroundMode(Qt::TransparentMode);
+    if (greySurround) DrawSurround(p);
+    DrawSheet(p, kind);
+    m_formKey[k] = key;
+    return picture;
+}
+
+const FieldTextMeasure& CDv1PageRenderer::Measure(Dv1PageKind kind, int field, const QRect& rect,
+                                                  const std::u16string& text, uint16_t flags) const {
+    return m_measures[static_cast<size_t>(kind)].Get(static_cast<size_t>(field), rect, text, flags,
+                                                     m_fieldFonts);
 }
 
 void CDv1PageRenderer::DrawSurround(QPainter& painter) const {
@@ -163,14 +273,23 @@ void CDv1PageRenderer::DrawMarks(QPainter& painter, int page, const std::vector<
     painter.restore();
 }
 
-void CDv1PageRenderer::DrawTexts(QPainter& painter, const CFieldStore& store, int page,
-                                 const QColor& colour) const {
+void CDv1PageRenderer::DrawTexts(QPainter& painter, const CFieldStore& store, int page, const QColor& colour,
+                                 const QRect* inside) const {
     painter.save();
     painter.setPen(colour);
     // A format word with a size beyond the five keeps this font, whatever was drawn before.
     painter.setFont(m_fontNormal);
+    // On the screen a paint of part of the view draws the fields that reach into it.
+    const bool clipped = painter.hasClipping() || inside;
+    const QRect clip = painter.hasClipping() ? painter.clipBoundingRect().toAlignedRect()
+                                             : QRect(-(1 << 24), -(1 << 24), 1 << 25, 1 << 25);
+    const Dv1PageKind kind = Dv1PageKindOf(page);
     ForEachFieldText(store, page, m_zoom,
-                     [&](int, const QRect& r, const std::u16string& text, uint16_t flags) {
+                     [&](int i, const QRect& r, const std::u16string& text, uint16_t flags) {
+                         if (clipped) {
+                             const QRect extent = Measure(kind, i, r, text, flags).extent;
+                             if (!clip.intersects(extent) || (inside && inside->contains(extent))) return;
+                         }
                          DrawFieldText(painter, r, text, flags, m_fieldFonts, false);
                      });
     painter.restore();
@@ -196,7 +315,13 @@ int CDv1PageRenderer::OverflowingFieldAt(const CFieldStore& store, int page, con
 }
 
 void CDv1PageRenderer::DrawOverflowCorners(QPainter& painter, const CFieldStore& store, int page) const {
-    const std::vector<int> fields = OverflowingFields(store, page);
+    // Each text's layout is kept: a repaint asks again only for the boxes that changed.
+    std::vector<int> fields;
+    const Dv1PageKind kind = Dv1PageKindOf(page);
+    ForEachFieldText(store, page, m_zoom,
+                     [&](int i, const QRect& r, const std::u16string& text, uint16_t flags) {
+                         if (Measure(kind, i, r, text, flags).overflows) fields.push_back(i);
+                     });
     if (fields.empty()) return;
     const int s = std::max(4, 2 * m_zoom);
     painter.save();
@@ -221,7 +346,8 @@ Dv1RenderOptions Dv1RenderOptionsFromSettings(Profile& profile, int zoom) {
 void PaintDv1Screen(QPainter& painter, const QRect& area, const QPoint& scroll, double dpi,
                     const CDv1PageRenderer& renderer, const CDV1_Doc& doc, int page, int zoom,
                     const QColor& textColour, const std::vector<int>& markedFields) {
-    painter.fillRect(area, Qt::white);
+    // What lies outside the area is not drawn, and no text is laid out for it.
+    painter.setClipRect(area);
     painter.translate(-scroll.x(), -scroll.y());
     painter.setWorldTransform(CDv1PageRenderer::LogicalToDevice(dpi), true);
     Dv1RenderOptions o;
@@ -229,7 +355,7 @@ void PaintDv1Screen(QPainter& painter, const QRect& area, const QPoint& scroll, 
     o.textColour = textColour;
     o.markOverflow = true;
     o.markedFields = markedFields;
-    renderer.Render(painter, doc, page, o);
+    renderer.RenderScreen(painter, doc, page, o, true);
 }
 
 QImage RenderDv1PageImage(const CDv1PageRenderer& renderer, const CDV1_Doc& doc, int page,

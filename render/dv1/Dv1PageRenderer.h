@@ -11,11 +11,13 @@
 #include <QRect>
 #include <QSize>
 #include <QTransform>
+#include <array>
 #include <span>
 #include <vector>
 
 #include "core/dv1/Dv1Geometry.h"
 #include "render/formview/FieldText.h"
+#include "render/formview/PagePicture.h"
 
 class QPainter;
 
@@ -44,13 +46,24 @@ public:
 
     // Draws page `page` of the document (1 = front). The painter is in logical units.
     void Render(QPainter& painter, const CDV1_Doc& doc, int page, const Dv1RenderOptions& options) const;
+    // The same picture for the screen: the form of each page kind (surround, rulings, captions)
+    // is kept as an image at the painter's scale, and the page with its texts, marks and boxes as
+    // a second one in which only the boxes whose text or format changed are drawn again. A
+    // painter clipped to part of the view copies that part and lays out no text. Where the
+    // painter's transform is more than a scale and a whole-pixel shift it draws like Render.
+    // With `background` it also makes white what neither the picture nor the surround covers.
+    void RenderScreen(QPainter& painter, const CDV1_Doc& doc, int page, const Dv1RenderOptions& options,
+                      bool background = false) const;
 
     // The parts of Render, for a view that draws them in steps.
     void DrawSurround(QPainter& painter) const;
     void DrawSheet(QPainter& painter, Dv1PageKind kind) const;
     void DrawBoxes(QPainter& painter, std::span<const uint8_t> checks) const;
     void DrawMarks(QPainter& painter, int page, const std::vector<int>& fields) const;
-    void DrawTexts(QPainter& painter, const CFieldStore& store, int page, const QColor& colour) const;
+    // Fields whose text cannot reach the painter's clip are left out, and with `inside` (logical)
+    // also those whose text stays within it.
+    void DrawTexts(QPainter& painter, const CFieldStore& store, int page, const QColor& colour,
+                   const QRect* inside = nullptr) const;
     // A small red triangle in the top right corner of each box whose text does not fit.
     void DrawOverflowCorners(QPainter& painter, const CFieldStore& store, int page) const;
 
@@ -71,9 +84,26 @@ public:
     static QSize DocumentSize(int zoom, int widthMm = 205, int lengthMm = 350);
 
 private:
+    const FieldTextMeasure& Measure(Dv1PageKind kind, int field, const QRect& rect,
+                                    const std::u16string& text, uint16_t flags) const;
+    const QImage& FormPicture(Dv1PageKind kind, bool greySurround, const QTransform& scale,
+                              QImage::Format format) const;
+
     int m_zoom = 10;
     QFont m_fontBold, m_fontNormal;
     FieldFontSet m_fieldFonts;
+    // The form of each page kind as last drawn for the screen, with what it was drawn for.
+    struct FormKey {
+        bool greySurround = false;
+        qreal sx = 0, sy = 0;
+        QImage::Format format = QImage::Format_Invalid;
+        bool operator==(const FormKey&) const = default;
+    };
+    mutable std::array<FormKey, 3> m_formKey;
+    mutable std::array<QImage, 3> m_form;
+    mutable CPagePicture m_page;
+    // Each field's text laid out once per page kind until text, format or zoom change.
+    mutable std::array<CFieldTextMeasures, 3> m_measures;
 };
 
 // The screen picture's options from section "DV1Form_Defaults" ("EditTextColor") at a zoom.

@@ -93,9 +93,20 @@ bool DrawFieldText(QPainter& painter, const QRect& rect, const std::u16string& t
 
 bool FieldTextOverflows(const QRect& rect, const std::u16string& text, uint16_t flags,
                         const FieldFontSet& fonts) {
-    if (text.empty() || !fonts.ready) return false;
+    return MeasureFieldText(rect, text, flags, fonts).overflows;
+}
+
+FieldTextMeasure MeasureFieldText(const QRect& rect, const std::u16string& text, uint16_t flags,
+                                  const FieldFontSet& fonts) {
+    FieldTextMeasure m;
+    m.extent = rect;
+    if (text.empty() || !fonts.ready) return m;
     const QFont* f = fonts.Get(flags);
-    if (!f) return false;
+    if (!f) {
+        // The text keeps whatever font the painter has: it may reach anywhere.
+        m.extent = QRect(-(1 << 24), -(1 << 24), 1 << 25, 1 << 25);
+        return m;
+    }
     int align = 0;
     const QRect r = TextRect(rect, flags, align, false);
     // Laid out from the origin with unlimited height: what sticks out to the right is a word
@@ -103,8 +114,30 @@ bool FieldTextOverflows(const QRect& rect, const std::u16string& text, uint16_t 
     const QRectF used = QFontMetricsF(*f).boundingRect(QRectF(0, 0, r.width(), 1e6),
                                                        align & ~Qt::AlignHorizontal_Mask, DrawnText(text));
     constexpr double kSlack = 0.5;  // rounding of the layout
-    return used.right() > r.width() + kSlack || used.left() < -kSlack ||
-           used.bottom() > rect.height() + kSlack;
+    m.overflows =
+        used.right() > r.width() + kSlack || used.left() < -kSlack || used.bottom() > rect.height() + kSlack;
+    // A line wider than the room sticks out on the side its alignment pushes it to; glyphs and
+    // their antialiasing reach a little beyond their advance.
+    const int wide = static_cast<int>(std::ceil(std::max({0.0, used.right() - r.width(), -used.left()})));
+    const int pad = f->pixelSize() / 2 + 4;
+    m.extent = rect.united(QRect(r.left() - wide, r.top(), r.width() + 2 * wide,
+                                 static_cast<int>(std::ceil(used.bottom())) + 1))
+                   .adjusted(-pad, -pad, pad, pad);
+    return m;
+}
+
+const FieldTextMeasure& CFieldTextMeasures::Get(size_t slot, const QRect& rect, const std::u16string& text,
+                                                uint16_t flags, const FieldFontSet& fonts) {
+    if (m_entries.size() <= slot) m_entries.resize(slot + 1);
+    Entry& e = m_entries[slot];
+    if (e.fonts != &fonts || e.flags != flags || e.rect != rect || e.text != text) {
+        e.measure = MeasureFieldText(rect, text, flags, fonts);
+        e.text = text;
+        e.flags = flags;
+        e.rect = rect;
+        e.fonts = &fonts;
+    }
+    return e.measure;
 }
 
 }  // namespace tarvex

@@ -7,6 +7,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 class QPainter;
 
@@ -38,5 +39,33 @@ bool DrawFieldText(QPainter& painter, const QRect& rect, const std::u16string& t
 // beside the alignment offset, or more lines than the rectangle is high.
 bool FieldTextOverflows(const QRect& rect, const std::u16string& text, uint16_t flags,
                         const FieldFontSet& fonts);
+
+// One layout of a box's text answers both questions a screen paint asks: where the drawn text
+// can reach (the box and what sticks out of it, with room for antialiasing) and whether it
+// overflows.
+struct FieldTextMeasure {
+    QRect extent;
+    bool overflows = false;
+};
+FieldTextMeasure MeasureFieldText(const QRect& rect, const std::u16string& text, uint16_t flags,
+                                  const FieldFontSet& fonts);
+
+// The measures of a page's boxes, each kept until its text, format, rectangle or font set changes.
+class CFieldTextMeasures {
+public:
+    const FieldTextMeasure& Get(size_t slot, const QRect& rect, const std::u16string& text, uint16_t flags,
+                                const FieldFontSet& fonts);
+    void Clear() { m_entries.clear(); }
+
+private:
+    struct Entry {
+        std::u16string text;
+        uint16_t flags = 0;
+        QRect rect;
+        const FieldFontSet* fonts = nullptr;
+        FieldTextMeasure measure;
+    };
+    std::vector<Entry> m_entries;
+};
 
 }  // namespace tarvex

@@ -88,9 +88,10 @@ void CSadPageRenderer::Prepare(Profile* profile, int zoom) {
     m_normal = ArialCellHeight(3 * zoom, 400);
     m_small = ArialCellHeight(zoom * 32 / 12, 400);
     m_fieldFonts = MakeDrawingFonts(profile, zoom);
-    m_picture = QImage();
-    m_overflow1.clear();
-    m_overflow2.clear();
+    m_picture = {};
+    m_page.Clear();
+    m_measures1.Clear();
+    m_measures2.Clear();
 }
 
 QTransform CSadPageRenderer::LogicalToDevice(double dpi) {
@@ -111,7 +112,7 @@ void CSadPageRenderer::Render(QPainter& painter, const CFieldStore& store, int p
 }
 
 void CSadPageRenderer::RenderScreen(QPainter& painter, const CFieldStore& store, int page,
-                                    const SadRenderOptions& o) const {
+                                    const SadRenderOptions& o, bool background) const {
     const QTransform t = painter.worldTransform();
     // The picture is only the same pixels when it is placed at whole device pixels, unscaled.
     const bool plain = t.type() <= QTransform::TxScale && t.m11() > 0 && t.m22() > 0 &&
@@ -119,6 +120,7 @@ void CSadPageRenderer::RenderScreen(QPainter& painter, const CFieldStore& store,
                        !painter.viewTransformEnabled() && painter.device() &&
                        painter.device()->devicePixelRatio() == 1;
     if (!plain) {
+        if (background) FillBackground(painter, {});
         Render(painter, store, page, o);
         return;
     }
@@ -126,7 +128,49 @@ void CSadPageRenderer::RenderScreen(QPainter& painter, const CFieldStore& store,
                                       ? static_cast<const QImage*>(painter.device())->format()
                                       : QImage::Format_RGB32;
     const QTransform scale = QTransform::fromScale(t.m11(), t.m22());
-    const QImage& picture = FormPicture(page, o, scale, format);
+    const QImage& form = FormPicture(page, o, scale, format);
+    if (background) {
+        // The picture and the grey are drawn over everything they cover; white goes only where
+        // neither reaches (with two pixels of overlap for the rounding of the grey's edges).
+        QRegion covered(form.rect().translated(static_cast<int>(t.dx()), static_cast<int>(t.dy())));
+        if (o.greySurround) {
+            const int z = m_zoom;
+            for (const QRect& r : {QRect(QPoint(205 * z, 0), QPoint(400 * z, 350 * z)),
+                                   QRect(QPoint(0, 298 * z), QPoint(400 * z, 350 * z)),
+                                   QRect(QPoint(205 * z, 0), QPoint(350 * z, 450 * z)),
+                                   QRect(QPoint(0, 298 * z), QPoint(350 * z, 450 * z))})
+                covered += t.mapRect(r).adjusted(2, 2, -2, -2);
+        }
+        FillBackground(painter, covered);
+    }
+    const FieldFontSet& fonts = o.textFonts ? *o.textFonts : m_fieldFonts;
+    // Texts that reach beyond the picture are drawn there as well.
+    const QRect inside = scale.inverted().mapRect(form.rect()).adjusted(1, 1, -1, -1);
+    bool reachOut = false;
+    std::vector<CPagePicture::Box> boxes;
+    for (const TextBox& b : TextBoxes(store, page, o)) {
+        std::u16string text = store.GetFieldText(b.field, b.page);
+        const uint16_t flags = store.GetFieldFlags(b.field, b.page);
+        const QRect extent = Measure(b, text, flags, fonts).extent;
+        reachOut = reachOut || !inside.contains(extent);
+        boxes.push_back({b.page * kMaxFieldsPerSheet + b.field, std::move(text), flags, extent});
+    }
+    const QByteArray key =
+        QByteArray::number(page) + ' ' + QByteArray::number(o.variant) + ' ' +
+        QByteArray::number(o.stampA * 1 + o.stampC * 2 + o.showCrossedOut * 4 + o.greySurround * 8 +
+                           o.markOverflow * 16 + o.inputTax * 32 + o.printedFields * 64) +
+        ' ' + QByteArray::number(o.textColour.rgba()) + ' ' +
+        QByteArray::number(reinterpret_cast<quintptr>(o.textFonts)) + ' ' + QByteArray::number(m_zoom);
+    const QImage& picture =
+        m_page.Update(key, scale, form.size(), format, std::move(boxes), [&](QPainter& p) {
+            p.save();
+            p.resetTransform();
+            p.drawImage(0, 0, form);
+            p.restore();
+            p.save();
+            DrawPageTexts(p, store, page, o);
+            p.restore();
+        });
     painter.save();
     painter.setWorldTransform(QTransform::fromTranslate(t.dx(), t.dy()));
     painter.drawImage(0, 0, picture);
@@ -138,30 +182,37 @@ void CSadPageRenderer::RenderScreen(QPainter& painter, const CFieldStore& store,
         painter.setWorldTransform(t);
         DrawSurround(painter);
         DrawSheetGrey(painter);
+    } else {
+        painter.setClipRegion(QRegion(painter.hasClipping() ? painter.clipBoundingRect().toAlignedRect()
+                                                            : QRect(-(1 << 24), -(1 << 24), 1 << 25, 1 << 25))
+                                  .subtracted(QRegion(picture.rect())),
+                              Qt::ReplaceClip);
+        painter.setWorldTransform(t);
     }
-    painter.restore();
-    painter.save();
-    DrawPageTexts(painter, store, page, o);
+    if (reachOut) DrawPageTexts(painter, store, page, o, &inside);
     painter.restore();
 }
 
 const QImage& CSadPageRenderer::FormPicture(int page, const SadRenderOptions& o, const QTransform& scale,
                                             QImage::Format format) const {
-    const PictureKey key{page <= 1 ? 1 : 2, o.variant,   o.stampA,    o.stampC, o.showCrossedOut,
-                         o.greySurround,    scale.m11(), scale.m22(), format};
-    if (key == m_pictureKey && !m_picture.isNull()) return m_picture;
+    const int sheet = page <= 1 ? 1 : 2;
+    const PictureKey key{sheet,          o.variant,   o.stampA,    o.stampC, o.showCrossedOut,
+                         o.greySurround, scale.m11(), scale.m22(), format};
+    PictureKey& kept = m_pictureKey[static_cast<size_t>(sheet - 1)];
+    QImage& picture = m_picture[static_cast<size_t>(sheet - 1)];
+    if (key == kept && !picture.isNull()) return picture;
     // The form proper (205 x 350 mm) and a pixel more; what lies beyond is surround only.
     const QRectF area = scale.mapRect(QRectF(0, 0, 205 * m_zoom, 350 * m_zoom));
-    m_picture = QImage(static_cast<int>(std::ceil(area.width())) + 1,
-                       static_cast<int>(std::ceil(area.height())) + 1, format);
-    m_picture.fill(Qt::white);
-    QPainter p(&m_picture);
+    picture = QImage(static_cast<int>(std::ceil(area.width())) + 1,
+                     static_cast<int>(std::ceil(area.height())) + 1, format);
+    picture.fill(Qt::white);
+    QPainter p(&picture);
     p.setWorldTransform(scale);
     p.save();
     DrawForm(p, page, o);
     p.restore();
-    m_pictureKey = key;
-    return m_picture;
+    kept = key;
+    return picture;
 }
 
 void CSadPageRenderer::DrawForm(QPainter& painter, int page, const SadRenderOptions& o) const {
@@ -173,11 +224,17 @@ void CSadPageRenderer::DrawForm(QPainter& painter, int page, const SadRenderOpti
 }
 
 void CSadPageRenderer::DrawPageTexts(QPainter& painter, const CFieldStore& store, int page,
-                                     const SadRenderOptions& o) const {
-    if (page <= 1)
-        DrawFirstSheetTexts(painter, store, o);
-    else
-        DrawContinuationTexts(painter, store, page, o);
+                                     const SadRenderOptions& o, const QRect* inside) const {
+    if (!inside) {
+        if (page <= 1)
+            DrawFirstSheetTexts(painter, store, o);
+        else
+            DrawContinuationTexts(painter, store, page, o);
+        return;
+    }
+    // Only what sticks out of the picture; the input-tax cross is inside it.
+    painter.setPen(page <= 1 ? o.textColour : QColor(Qt::black));
+    DrawTexts(painter, store, page, o, inside);
 }
 
 void CSadPageRenderer::DrawSurround(QPainter& painter) const {
@@ -308,21 +365,40 @@ std::vector<CSadPageRenderer::TextBox> CSadPageRenderer::TextBoxes(const CFieldS
 }
 
 void CSadPageRenderer::DrawTexts(QPainter& painter, const CFieldStore& store, int page,
-                                 const SadRenderOptions& o) const {
+                                 const SadRenderOptions& o, const QRect* inside) const {
     const std::vector<TextBox> boxes = TextBoxes(store, page, o);
     // A format word with a size beyond the five keeps this font, whatever was drawn before.
     painter.setFont(m_normal);
     const FieldFontSet& fonts = o.textFonts ? *o.textFonts : m_fieldFonts;
-    for (const TextBox& b : boxes)
-        DrawFieldText(painter, b.rect, store.GetFieldText(b.field, b.page),
-                      store.GetFieldFlags(b.field, b.page), fonts, false);
+    // On the screen a paint of part of the view draws the boxes that reach into it.
+    const bool clipped = painter.hasClipping() || inside;
+    const QRect clip = painter.hasClipping() ? painter.clipBoundingRect().toAlignedRect()
+                                             : QRect(-(1 << 24), -(1 << 24), 1 << 25, 1 << 25);
+    auto skipped = [&](const TextBox& b, const std::u16string& text, uint16_t flags) {
+        if (!clipped) return false;
+        const QRect extent = Measure(b, text, flags, fonts).extent;
+        return !clip.intersects(extent) || (inside && inside->contains(extent));
+    };
+    std::vector<bool> drawn(boxes.size(), true);
+    for (size_t k = 0; k < boxes.size(); ++k) {
+        const TextBox& b = boxes[k];
+        const std::u16string text = store.GetFieldText(b.field, b.page);
+        const uint16_t flags = store.GetFieldFlags(b.field, b.page);
+        if (skipped(b, text, flags)) {
+            drawn[k] = false;
+            continue;
+        }
+        DrawFieldText(painter, b.rect, text, flags, fonts, false);
+    }
     if (!o.markOverflow) return;
     // A small red triangle in the top right corner of a box whose text does not fit.
     const int s = std::max(4, 2 * m_zoom);
     painter.save();
     painter.setPen(Qt::NoPen);
     painter.setBrush(QColor(0xE0, 0x00, 0x00));
-    for (const TextBox& b : boxes) {
+    for (size_t k = 0; k < boxes.size(); ++k) {
+        const TextBox& b = boxes[k];
+        if (!drawn[k]) continue;
         if (b.page != page && page > 1) continue;
         if (!Overflows(b, store)) continue;
         const QPoint c = b.rect.topRight();
@@ -344,19 +420,15 @@ void CSadPageRenderer::DrawContinuationTexts(QPainter& painter, const CFieldStor
     DrawTexts(painter, store, page, o);
 }
 
+const FieldTextMeasure& CSadPageRenderer::Measure(const TextBox& b, const std::u16string& text,
+                                                  uint16_t flags, const FieldFontSet& fonts) const {
+    CFieldTextMeasures& measures = b.page <= 1 ? m_measures1 : m_measures2;
+    return measures.Get(static_cast<size_t>(b.field), b.rect, text, flags, fonts);
+}
+
 bool CSadPageRenderer::Overflows(const TextBox& b, const CFieldStore& store) const {
-    auto& answers = b.page <= 1 ? m_overflow1 : m_overflow2;
-    if (answers.size() <= static_cast<size_t>(b.field)) answers.resize(static_cast<size_t>(b.field) + 1);
-    OverflowAnswer& a = answers[static_cast<size_t>(b.field)];
-    std::u16string text = store.GetFieldText(b.field, b.page);
-    const uint16_t flags = store.GetFieldFlags(b.field, b.page);
-    if (a.text != text || a.flags != flags || a.rect != b.rect) {
-        a.overflows = FieldTextOverflows(b.rect, text, flags, m_fieldFonts);
-        a.text = std::move(text);
-        a.flags = flags;
-        a.rect = b.rect;
-    }
-    return a.overflows;
+    return Measure(b, store.GetFieldText(b.field, b.page), store.GetFieldFlags(b.field, b.page), m_fieldFonts)
+        .overflows;
 }
 
 std::vector<int> CSadPageRenderer::OverflowingFields(const CFieldStore& store, int page,

@@ -15,6 +15,7 @@
 
 #include "core/formview/FieldStore.h"
 #include "render/formview/FieldText.h"
+#include "render/formview/PagePicture.h"
 
 class QPainter;
 
@@ -51,11 +52,14 @@ public:
     // Draws page `page` of the store (1 = first sheet). The painter is in logical units.
     void Render(QPainter& painter, const CFieldStore& store, int page, const SadRenderOptions& options) const;
     // The same picture for the screen: the static form (surround, strip, rulings, captions,
-    // crossed-out boxes) comes from an image kept at the painter's scale and redrawn only when
-    // the sheet, the scale or an option it depends on changes; the texts are drawn over it. Where
-    // the painter's transform is more than a scale and a whole-pixel shift it draws like Render.
-    void RenderScreen(QPainter& painter, const CFieldStore& store, int page,
-                      const SadRenderOptions& options) const;
+    // crossed-out boxes) of each sheet comes from an image kept at the painter's scale and redrawn
+    // only when the scale or an option it depends on changes; the page with its texts is kept as
+    // a second image, in which only the boxes whose text or format changed are drawn again. A
+    // painter clipped to part of the view copies that part and lays out no text. Where the
+    // painter's transform is more than a scale and a whole-pixel shift it draws like Render.
+    // With `background` it also makes white what neither the picture nor the surround covers.
+    void RenderScreen(QPainter& painter, const CFieldStore& store, int page, const SadRenderOptions& options,
+                      bool background = false) const;
 
     void DrawFirstSheet(QPainter& painter, const SadRenderOptions& o) const;
     void DrawContinuationSheet(QPainter& painter, const SadRenderOptions& o) const;
@@ -85,9 +89,12 @@ private:
     };
     // Every field text the page shows, with the rectangle it is drawn in.
     std::vector<TextBox> TextBoxes(const CFieldStore& store, int page, const SadRenderOptions& o) const;
-    void DrawTexts(QPainter& painter, const CFieldStore& store, int page, const SadRenderOptions& o) const;
-    void DrawPageTexts(QPainter& painter, const CFieldStore& store, int page,
-                       const SadRenderOptions& o) const;
+    // Boxes whose text cannot reach the painter's clip are left out, and with `inside` (logical)
+    // also those whose text stays within it.
+    void DrawTexts(QPainter& painter, const CFieldStore& store, int page, const SadRenderOptions& o,
+                   const QRect* inside = nullptr) const;
+    void DrawPageTexts(QPainter& painter, const CFieldStore& store, int page, const SadRenderOptions& o,
+                       const QRect* inside = nullptr) const;
     void DrawForm(QPainter& painter, int page, const SadRenderOptions& o) const;
     void DrawSurround(QPainter& painter) const;
     void DrawSheetGrey(QPainter& painter) const;
@@ -95,13 +102,15 @@ private:
     const QImage& FormPicture(int page, const SadRenderOptions& o, const QTransform& scale,
                               QImage::Format format) const;
     bool Overflows(const TextBox& box, const CFieldStore& store) const;
+    const FieldTextMeasure& Measure(const TextBox& box, const std::u16string& text, uint16_t flags,
+                                    const FieldFontSet& fonts) const;
     void DrawCaptions(QPainter& painter, int sheet, const SadRenderOptions& o) const;
 
     int m_zoom = 0;
     QFont m_large, m_normal, m_small;
     FieldFontSet m_fieldFonts;
 
-    // The static form as last drawn for the screen, with what it was drawn for.
+    // The static form of each sheet as last drawn for the screen, with what it was drawn for.
     struct PictureKey {
         int sheet = 0, variant = 0;
         bool stampA = false, stampC = false, showCrossedOut = false, greySurround = false;
@@ -109,17 +118,13 @@ private:
         QImage::Format format = QImage::Format_Invalid;
         bool operator==(const PictureKey&) const = default;
     };
-    mutable PictureKey m_pictureKey;
-    mutable QImage m_picture;
-    // The overflow test lays the text out; its answer is kept per box until text, format or box
-    // change.
-    struct OverflowAnswer {
-        std::u16string text;
-        uint16_t flags = 0;
-        QRect rect;
-        bool overflows = false;
-    };
-    mutable std::vector<OverflowAnswer> m_overflow1, m_overflow2;
+    mutable std::array<PictureKey, 2> m_pictureKey;
+    mutable std::array<QImage, 2> m_picture;
+    // The page as last shown.
+    mutable CPagePicture m_page;
+    // Each box's text laid out once (where it reaches, whether it overflows) until text, format,
+    // box or fonts change; for the boxes of the first sheet and of the continuation sheets.
+    mutable CFieldTextMeasures m_measures1, m_measures2;
 };
 
 }  // namespace tarvex

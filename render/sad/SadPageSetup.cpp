@@ -32,10 +32,11 @@ SadRenderOptions SadRenderOptionsFromSettings(Profile& profile, const CEinheitsp
 void PaintSadScreen(QPainter& painter, const QRect& area, const QPoint& scroll, double dpi,
                     const CSadPageRenderer& renderer, const CFieldStore& store, int page,
                     const SadRenderOptions& options) {
-    painter.fillRect(area, Qt::white);
+    // What lies outside the area is not drawn, and no text is laid out for it.
+    painter.setClipRect(area);
     painter.translate(-scroll.x(), -scroll.y());
     painter.setWorldTransform(CSadPageRenderer::LogicalToDevice(dpi), true);
-    renderer.RenderScreen(painter, store, page, options);
+    renderer.RenderScreen(painter, store, page, options, true);
 }
 
 void ApplySadDocumentOptions(SadRenderOptions& o, const CEinheitspapierDoc& doc, int zoom) {

@@ -193,6 +193,61 @@ private slots:
         }
     }
 
+    // The view keeps its page picture and draws a changed box again: whether the whole view or
+    // only the box's rectangle is repainted, it shows what a fresh paint shows.
+    void repaintAfterAChangeShowsTheChange() {
+        CMemoryProfile profile;
+        CDV1_Doc doc = FilledDocument();
+        CDv1PageRenderer kept;
+        kept.Prepare(&profile, 16);
+        const QColor colour(0, 0, 255);
+        const QSize size(900, 600);
+        auto paint = [&](const CDv1PageRenderer& r, QImage& img, const QRect& area, int page, QPoint scroll) {
+            QPainter p(&img);
+            PaintDv1Screen(p, area, scroll, 96, r, doc, page, 16, colour);
+        };
+        auto differing = [](const QImage& a, const QImage& b) {
+            int n = 0;
+            for (int y = 0; y < a.height(); ++y)
+                for (int x = 0; x < a.width(); ++x) n += a.pixel(x, y) != b.pixel(x, y);
+            return n;
+        };
+        const struct {
+            const char* name;
+            int page, field;
+            std::u16string text;
+            bool wholeView;
+        } cases[] = {
+            {"front, the box repainted", 1, 2, u"Käufer AG", false},
+            {"front, a long text, the whole view", 1, 2,
+             u"Käufer AG mit einem Namen, der über viele Zeilen geht, und noch mehr und noch mehr", true},
+            {"back, the box repainted", 2, 3, u"1.234,56", false},
+            {"back, emptied, the whole view", 2, 5, u"", true},
+            {"supplementary front, the box repainted", 3, 7, u"99", false},
+        };
+        for (const auto& c : cases) {
+            const QRect device = CDv1PageRenderer::LogicalToDevice(96).mapRect(
+                CDv1PageRenderer::FieldTextRect(Dv1PageKindOf(c.page), c.field, 16));
+            const QPoint scroll(std::max(0, device.left() - 200), std::max(0, device.top() - 200));
+            QImage shown(size, QImage::Format_RGB32);
+            shown.fill(Qt::red);
+            paint(kept, shown, shown.rect(), c.page, scroll);
+            const QImage before = shown.copy();
+            doc.Store().SetFieldText(c.field, c.text, c.page);
+            paint(kept, shown, c.wholeView ? shown.rect() : device.translated(-scroll).adjusted(-6, -6, 6, 6),
+                  c.page, scroll);
+            CDv1PageRenderer fresh;
+            fresh.Prepare(&profile, 16);
+            QImage want(size, QImage::Format_RGB32);
+            want.fill(Qt::red);
+            paint(fresh, want, want.rect(), c.page, scroll);
+            QVERIFY2(differing(before, want) > 30, c.name);
+            const int off = differing(shown, want);
+            QVERIFY2(off <= 10,
+                     qPrintable(QStringLiteral("%1: %2 pixels").arg(QLatin1String(c.name)).arg(off)));
+        }
+    }
+
     void boxesShowTheirCrossesOnTheScreen() {
         CMemoryProfile profile;
         CDV1_Doc doc;

@@ -332,6 +332,69 @@ private slots:
         }
     }
 
+    // The view keeps its page picture and draws a changed box again: whether the whole view or
+    // only the box's rectangle is repainted, it shows what a fresh paint shows.
+    void repaintAfterAChangeShowsTheChange() {
+        CMemoryProfile profile;
+        CFieldDefinitions defs;
+        defs.ResetToBuiltIn();
+        CEinheitspapierDoc doc(&profile);
+        doc.m_nFormVariant = 0;
+        doc.SetContinuationCount(2);
+        CFieldStore& s = doc.Store();
+        for (int i = 0; i < s.GetFieldCount1(); ++i) s.SetFieldText(i, u"Text", 1);
+        for (int page = 2; page <= 3; ++page)
+            for (int i = 0; i < s.GetFieldCount2(); ++i) s.SetFieldText(i, u"Ware", page);
+        const SadRenderOptions o = SadRenderOptionsFromSettings(profile, doc, &defs, 16);
+        CSadPageRenderer kept;
+        kept.Prepare(&profile, 16);
+        const QSize size(900, 600);
+        auto paint = [&](const CSadPageRenderer& r, QImage& img, const QRect& area, int page, QPoint scroll) {
+            QPainter p(&img);
+            PaintSadScreen(p, area, scroll, 96, r, s, page, o);
+        };
+        auto differing = [](const QImage& a, const QImage& b) {
+            int n = 0;
+            for (int y = 0; y < a.height(); ++y)
+                for (int x = 0; x < a.width(); ++x) n += a.pixel(x, y) != b.pixel(x, y);
+            return n;
+        };
+        const struct {
+            const char* name;
+            int page, field;
+            std::u16string text;
+            bool wholeView;
+        } cases[] = {
+            {"first sheet, the box repainted", 1, 18, u"Muster GmbH", false},
+            {"first sheet, a long text, the whole view", 1, 18, kThreeLines + u"\r\nVierte\r\nFünfte", true},
+            {"continuation sheet, the box repainted", 2, 11, u"Maschinenteile", false},
+            {"continuation sheet, emptied, the whole view", 3, 11, u"", true},
+        };
+        for (const auto& c : cases) {
+            const SadRect r =
+                SadZoomedRect(c.page == 1 ? SadSheet::First : SadSheet::Continuation, c.field, 16);
+            const QRect device = CSadPageRenderer::LogicalToDevice(96).mapRect(
+                QRect(QPoint(r.left, r.top), QPoint(r.right + 2, r.bottom)));
+            const QPoint scroll(std::max(0, device.left() - 200), std::max(0, device.top() - 200));
+            QImage shown(size, QImage::Format_RGB32);
+            shown.fill(Qt::red);
+            paint(kept, shown, shown.rect(), c.page, scroll);
+            const QImage before = shown.copy();
+            s.SetFieldText(c.field, c.text, c.page);
+            paint(kept, shown, c.wholeView ? shown.rect() : device.translated(-scroll).adjusted(-6, -6, 6, 6),
+                  c.page, scroll);
+            CSadPageRenderer fresh;
+            fresh.Prepare(&profile, 16);
+            QImage want(size, QImage::Format_RGB32);
+            want.fill(Qt::red);
+            paint(fresh, want, want.rect(), c.page, scroll);
+            QVERIFY2(differing(before, want) > 30, c.name);
+            const int off = differing(shown, want);
+            QVERIFY2(off <= 10,
+                     qPrintable(QStringLiteral("%1: %2 pixels").arg(QLatin1String(c.name)).arg(off)));
+        }
+    }
+
     void overlongBoxGetsARedCorner() {
         CMemoryProfile profile;
         CFieldDefinitions defs;

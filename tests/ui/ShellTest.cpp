@@ -1,6 +1,7 @@
 // The application shell: start-up order, New dialog, menus and accelerators, file dialog
 // filters, reset commands. Runs offscreen with TARVEX_SETTINGS_DIR pointing at a private folder.
 
+#include <QAbstractScrollArea>
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -29,6 +30,7 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTextBrowser>
+#include <QTextEdit>
 #include <QTimer>
 #include <QToolBar>
 #include <QtTest>
@@ -523,6 +525,83 @@ private slots:
         QCOMPARE(frame->Action(32866)->statusTip(),
                  QStringLiteral("Vergrößert die Ansicht des Dokuments im Bildschirm"));
         QCOMPARE(frame->Action(32866)->toolTip(), QStringLiteral("Ansicht vergrößern"));
+    }
+
+    // A key in a box (page key, Tab) paints the form view once, in both forms, and a typed
+    // character at most once: the status panes a key changes are drawn with that paint and force
+    // none of their own.
+    void everyKeyPaintsTheViewOnce() {
+        QTemporaryDir dir;
+        const QString sadPath = dir.filePath(QStringLiteral("Drei.aef"));
+        const QString dv1Path = dir.filePath(QStringLiteral("Drei.fdv"));
+        {
+            CMemoryProfile memory;
+            CEinheitspapierDoc sad(&memory);
+            sad.ConfigureStore();
+            sad.OnNewDocument();
+            sad.SetContinuationCount(2);
+            CDV1_Doc dv1;
+            dv1.OnNewDocument();
+            dv1.AddPage();
+            dv1.AddPage();
+            std::string error;
+            QVERIFY(SaveAefFile(std::filesystem::path(sadPath.toStdU16String()), sad, error));
+            QVERIFY(SaveFdvFile(std::filesystem::path(dv1Path.toStdU16String()), dv1, error));
+        }
+        class PaintCounter : public QObject {
+        public:
+            int paints = 0;
+            bool eventFilter(QObject*, QEvent* e) override {
+                if (e->type() == QEvent::Paint) ++paints;
+                return false;
+            }
+        };
+        for (const QString& path : {sadPath, dv1Path}) {
+            CTarvexImportApp& app = Start({path});
+            CMainFrame* frame = app.MainFrame();
+            auto* view = qobject_cast<QAbstractScrollArea*>(frame->ActiveChild()->View());
+            QVERIFY(view);
+            QTRY_VERIFY(QApplication::focusWidget() &&
+                        view->viewport()->isAncestorOf(QApplication::focusWidget()));
+            auto* edit = qobject_cast<QTextEdit*>(QApplication::focusWidget());
+            QVERIFY(edit);
+            PaintCounter counter;
+            view->viewport()->installEventFilter(&counter);
+            const struct {
+                const char* name;
+                Qt::Key key;
+                Qt::KeyboardModifiers modifiers;
+            } keys[] = {{"Strg+Rechts", Qt::Key_Right, Qt::ControlModifier},
+                        {"Tab", Qt::Key_Tab, Qt::NoModifier},
+                        {"Zeichen", Qt::Key_X, Qt::NoModifier},
+                        {"Strg+Links", Qt::Key_Left, Qt::ControlModifier}};
+            for (const auto& k : keys) {
+                QTest::qWait(30);  // earlier paints (showing the window, the last key) are done
+                const QString page = frame->StatusText(1);
+                const QPoint caret = edit->pos();
+                const QString text = edit->toPlainText();
+                counter.paints = 0;
+                QTest::keyClick(frame->windowHandle(), k.key, k.modifiers);
+                // A typed character is painted by the edit window over the box; the view paints
+                // at most what lies around it.
+                const bool typed = k.key == Qt::Key_X;
+                if (!typed) QTRY_VERIFY2(counter.paints > 0, k.name);
+                QTest::qWait(30);
+                const QByteArray what = path.toUtf8() + ": " + k.name;
+                QVERIFY2(typed ? counter.paints <= 1 : counter.paints == 1,
+                         (what + " painted " + QByteArray::number(counter.paints)).constData());
+                // The key did what it does.
+                if (k.key == Qt::Key_Tab)
+                    QVERIFY2(edit->pos() != caret, what.constData());
+                else if (k.key == Qt::Key_X)
+                    QVERIFY2(edit->toPlainText() == text + QLatin1Char('x'), what.constData());
+                else
+                    QVERIFY2(frame->StatusText(1) != page, what.constData());
+            }
+            view->viewport()->removeEventFilter(&counter);
+            frame->ActiveChild()->CloseWithoutAsking();
+            QCoreApplication::processEvents();
+        }
     }
 
     void fileDialogFiltersAndPreselection_data() {

@@ -802,6 +802,63 @@ private slots:
         QCOMPARE(app->MainFrame()->CommandForKey(QKeySequence(QStringLiteral("Ctrl+Y"))), cmd::kRedo);
     }
 
+    // Several steps that change many boxes and the page count, undone back to the start and redone
+    // to the end: every state on the way comes back exactly, in both directions.
+    void undoAndRedoAWholeSeriesOfSteps() {
+        std::unique_ptr<CTarvexImportApp> app = MakeApp({});
+        CChildFrame* child = app->CreateNewDocument(0);
+        CEinheitspapierView* view = ViewOf(child);
+        QVERIFY(view);
+        CEinheitspapierDoc& doc = *child->SadDocument();
+        for (int f : {11, 32, 53}) doc.Store().SetFieldText(f, u"Warenbeschreibung", 2);
+        view->ReloadFromStore();
+        doc.SetModifiedFlag(false);
+        const std::function<void()> steps[] = {
+            [&] {
+                TypeInto(view, 10, 1, QStringLiteral("Spedition Nord"));
+                view->GoToField(9, 1);
+            },
+            [&] { view->OnCommand(cmd::kUpdateFields); },
+            [&] { view->OnCommand(cmd::kAddPage); },
+            [&] { view->OnCommand(cmd::kFontLarger); },
+            [&] { view->OnCommand(cmd::kVariant2); },
+        };
+        std::vector<DocState> states{CaptureDocState(doc)};
+        for (const auto& step : steps) {
+            step();
+            states.push_back(CaptureDocState(doc));
+            QVERIFY2(states.back() != states[states.size() - 2],
+                     qPrintable(QStringLiteral("step %1").arg(states.size() - 1)));
+        }
+        QCOMPARE(doc.Store().GetPageCount(), 3);
+        for (size_t i = states.size() - 1; i > 0; --i) {
+            view->OnCommand(cmd::kUndo);
+            QVERIFY2(CaptureDocState(doc) == states[i - 1],
+                     qPrintable(QStringLiteral("undo to %1").arg(i - 1)));
+        }
+        QVERIFY(!doc.IsModified());
+        for (size_t i = 1; i < states.size(); ++i) {
+            view->OnCommand(cmd::kRedo);
+            QVERIFY2(CaptureDocState(doc) == states[i], qPrintable(QStringLiteral("redo to %1").arg(i)));
+        }
+        // Half back and a new step: the steps undone are gone, the new one is undone alone.
+        view->OnCommand(cmd::kUndo);
+        view->OnCommand(cmd::kUndo);
+        {
+            ModalAnswers answers({[](QWidget* w) { ClickButton(w, QMessageBox::Yes); }});
+            view->OnCommand(cmd::kRemoveLastPage);
+        }
+        QCOMPARE(doc.Store().GetPageCount(), 2);
+        view->OnCommand(cmd::kUndo);
+        QVERIFY(CaptureDocState(doc) == states[3]);
+        view->OnCommand(cmd::kRedo);
+        QCOMPARE(doc.Store().GetPageCount(), 2);
+        CommandState state;
+        QVERIFY(view->UpdateCommandUI(cmd::kRedo, state) && !state.enabled);
+        child->CloseWithoutAsking();
+        QCoreApplication::processEvents();
+    }
+
     // A dialog closed without a change (Escape, or OK on what was there) leaves a saved document
     // unmodified and adds no undo step.
     void dialogsThatChangeNothingLeaveTheDocumentAlone() {

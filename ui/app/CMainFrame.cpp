@@ -389,8 +389,9 @@ void CMainFrame::SetStatusText(const QString& text, int pane) {
     // Pane 0's own label: a temporary message of the status bar would hide it, and the two
     // stretching panes would leave the message no room to be seen.
     if (pane == 0) statusBar()->clearMessage();
+    // Drawn with the next paint of the window: a forced repaint here would paint the form view
+    // once more for every pane a key changes.
     m_panes[pane]->setText(text);
-    m_panes[pane]->repaint();
 }
 
 QString CMainFrame::StatusText(int pane) const {

@@ -48,6 +48,8 @@ void ConnectFormView(View* view, Doc* doc, CChildFrame* child, CTarvexImportApp&
     });
     if (child) {
         CDocumentUndo::Access access;
+        access.store = [doc]() -> CFieldStore& { return doc->Store(); };
+        access.values = [doc] { return DocValues(*doc); };
         access.capture = [doc] { return CaptureDocState(*doc); };
         access.restore = [view](const DocState& state, const UndoPosition& position) {
             view->RestoreState(state, position);

@@ -293,7 +293,7 @@ void CDV1_View::Calculate() {
         text = QString::fromStdString(dv1::NotAmountsStatusText(m_notAmounts));
     }
     emit statusTextChanged(0, text);
-    viewport()->repaint();
+    viewport()->update();
 }
 
 QString CDV1_View::StatusPageText() const {
@@ -336,7 +336,7 @@ void CDV1_View::SetHelpContext(int context) {
 }
 
 void CDV1_View::Redraw() {
-    viewport()->repaint();
+    viewport()->update();
 }
 
 void CDV1_View::Beep() {

@@ -105,7 +105,7 @@ void CKTWScrollViewBase::OnZoomIn() {
     m_nZoom = static_cast<int16_t>(ZoomStep(*m_pProfile, m_strSection.toStdString(), m_nZoom, true));
     m_bLayoutValid = false;
     ZoomChanged();
-    viewport()->repaint();
+    viewport()->update();
     ScrollToLogical(0, 0);
     emit zoomChanged(m_nZoom);
 }
@@ -115,7 +115,7 @@ void CKTWScrollViewBase::OnZoomOut() {
     m_nZoom = static_cast<int16_t>(ZoomStep(*m_pProfile, m_strSection.toStdString(), m_nZoom, false));
     m_bLayoutValid = false;
     ZoomChanged();
-    viewport()->repaint();
+    viewport()->update();
     ScrollToLogical(0, 0);
     emit zoomChanged(m_nZoom);
 }

@@ -2,7 +2,6 @@
 
 #include <QUndoCommand>
 #include <algorithm>
-#include <type_traits>
 
 namespace tarvex {
 
@@ -32,25 +31,6 @@ private:
 namespace {
 // Steps kept; each holds only the boxes it changed.
 constexpr int kUndoLimit = 200;
-
-// Whether the texts or formatting of a page differ between two states (a page that only one of
-// them has counts as changed).
-bool PageChanged(const DocState& a, const DocState& b, int page) {
-    if (page <= 1) return a.texts1 != b.texts1 || a.words1 != b.words1;
-    auto slice = [page](const DocState& s, auto member) {
-        using List = std::decay_t<decltype(s.*member)>;
-        const int pages = (s.pageModeWord & 0xF000) == 0x1000 ? 1 : s.pageModeWord & 0xFF;
-        const List& list = s.*member;
-        if (pages < 2 || page > pages) return List();
-        const size_t perPage = list.size() / static_cast<size_t>(pages - 1);
-        const size_t first = perPage * static_cast<size_t>(page - 2);
-        return List(list.begin() + static_cast<std::ptrdiff_t>(first),
-                    list.begin() + static_cast<std::ptrdiff_t>(std::min(list.size(), first + perPage)));
-    };
-    return slice(a, &DocState::texts2) != slice(b, &DocState::texts2) ||
-           slice(a, &DocState::words2) != slice(b, &DocState::words2);
-}
-
 }  // namespace
 
 CDocumentUndo::CDocumentUndo(Access access, QObject* parent) : QObject(parent), m_access(std::move(access)) {
@@ -64,9 +44,19 @@ CDocumentUndo::~CDocumentUndo() {
     m_stack.disconnect(this);
 }
 
+DocStateDelta CDocumentUndo::TakeChanges(size_t* fieldsPerPage) {
+    StoreDelta store = m_access.store().TakeRecordedChanges();
+    if (fieldsPerPage) *fieldsPerPage = store.fieldsPerPage;
+    std::vector<int64_t> values = m_access.values();
+    DocStateDelta delta = DocStateDelta::FromStore(std::move(store), m_valuesBefore, values);
+    m_valuesBefore = std::move(values);
+    return delta;
+}
+
 void CDocumentUndo::Begin() {
     if (m_nDepth++ > 0 || m_bApplying) return;
-    m_before = m_access.capture();
+    m_access.store().StartRecording();
+    m_valuesBefore = m_access.values();
     m_positionBefore = m_access.position();
     m_bModifiedBefore = m_access.isModified ? m_access.isModified() : true;
     m_bPushedInScope = false;
@@ -74,29 +64,32 @@ void CDocumentUndo::Begin() {
 
 void CDocumentUndo::SplitStep() {
     if (m_nDepth == 0 || m_bApplying) return;
-    DocState after = m_access.capture();
-    DocStateDelta delta = DocStateDelta::Between(m_before, after);
+    DocStateDelta delta = TakeChanges();
     const UndoPosition position = m_access.position();
     if (!delta.Empty()) {
         m_stack.push(new CSnapshotCommand(*this, std::move(delta), m_positionBefore, position));
         m_bPushedInScope = true;
     }
-    m_before = std::move(after);
     m_positionBefore = position;
 }
 
 void CDocumentUndo::End() {
-    if (--m_nDepth > 0 || m_bApplying) return;
-    const DocState after = m_access.capture();
-    DocStateDelta delta = DocStateDelta::Between(m_before, after);
+    if (--m_nDepth > 0) return;
+    if (m_bApplying) {
+        m_access.store().StopRecording();
+        return;
+    }
+    size_t fieldsPerPage = 0;
+    DocStateDelta delta = TakeChanges(&fieldsPerPage);
+    m_access.store().StopRecording();
+    m_valuesBefore.clear();
     // Redo shows the page where the change is: a text that a page command committed belongs to
     // the page it was typed on, not to the page the command went to.
     UndoPosition redoPosition = m_access.position();
     if (!delta.Empty() && redoPosition.page != m_positionBefore.page &&
-        PageChanged(m_before, after, m_positionBefore.page) &&
-        !PageChanged(m_before, after, redoPosition.page))
+        delta.TouchesPage(m_positionBefore.page, fieldsPerPage) &&
+        !delta.TouchesPage(redoPosition.page, fieldsPerPage))
         redoPosition = m_positionBefore;
-    m_before = DocState();
     if (!delta.Empty()) {
         m_stack.push(new CSnapshotCommand(*this, std::move(delta), m_positionBefore, redoPosition));
         m_bPushedInScope = true;

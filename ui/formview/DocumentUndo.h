@@ -1,15 +1,17 @@
 #pragma once
 // Document-wide undo and redo for a form view. Every change goes through one of the view's central
 // entry points (its command dispatch, the field navigation that commits a typed text); each entry
-// point opens a CUndoScope, which takes the document's state before and compares it after. When
-// it changed, one undo step holding only the difference goes on the stack. Dialogs and commands
-// added later are covered without knowing about undo.
+// point opens a CUndoScope, during which the field store records the entries that change and the
+// document's own values are compared. When something changed, one undo step holding only the
+// difference goes on the stack. Dialogs and commands added later are covered without knowing
+// about undo, and a step costs what it changed, not the document's size.
 
 #include <QObject>
 #include <QUndoStack>
 #include <functional>
 
 #include "core/formview/DocumentState.h"
+#include "core/formview/FieldStore.h"
 
 namespace tarvex {
 
@@ -23,6 +25,10 @@ class CDocumentUndo : public QObject {
     Q_OBJECT
 public:
     struct Access {
+        // The document's store, which records the changes inside a scope, and its own values.
+        std::function<CFieldStore&()> store;
+        std::function<std::vector<int64_t>()> values;
+        // The whole state, for undoing and redoing a step.
         std::function<DocState()> capture;
         // Puts a state back and shows the field at the position; the edit window's text must not be
         // written into the restored store.
@@ -60,6 +66,8 @@ signals:
 private:
     friend class CSnapshotCommand;
     void Apply(const DocStateDelta& delta, bool undo, const UndoPosition& position);
+    // What changed since the scope began or was split; recording goes on.
+    DocStateDelta TakeChanges(size_t* fieldsPerPage = nullptr);
 
     Access m_access;
     QUndoStack m_stack;
@@ -68,7 +76,7 @@ private:
     bool m_bCleanPending = false;
     bool m_bModifiedBefore = false;
     bool m_bPushedInScope = false;
-    DocState m_before;
+    std::vector<int64_t> m_valuesBefore;
     UndoPosition m_positionBefore;
 };
 

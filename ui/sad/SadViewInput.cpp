@@ -185,7 +185,7 @@ void CSadViewInput::UpdateStatusText() {
 }
 
 void CSadViewInput::Redraw() {
-    m_view.viewport()->repaint();
+    m_view.viewport()->update();
 }
 
 void CSadViewInput::ShowMessage(const std::u16string& text) {

@@ -100,6 +100,122 @@ TEST(DocumentState, Dv1CheckMarksAndPages) {
     EXPECT_EQ(CaptureDocState(doc), before);
 }
 
+// What the store records while a command runs is the same difference as the comparison of the
+// whole states before and after, for every kind of change, and undoes and redoes the same way.
+TEST(DocumentState, RecordedChangesEqualTheComparedStates) {
+    struct Case {
+        const char* name;
+        std::function<void(CEinheitspapierDoc&)> change;
+    } cases[] = {
+        {"nothing", [](CEinheitspapierDoc&) {}},
+        {"same text written again",
+         [](CEinheitspapierDoc& d) { d.Store().SetFieldText(11, u"Ware eins", 2); }},
+        {"text", [](CEinheitspapierDoc& d) { d.Store().SetFieldText(25, u"Einführer - 00500", 1); }},
+        {"text changed twice, then back",
+         [](CEinheitspapierDoc& d) {
+             d.Store().SetFieldText(11, u"erst", 2);
+             d.Store().SetFieldText(11, u"Ware eins", 2);
+             d.Store().SetFieldText(12, u"dann", 2);
+         }},
+        {"format", [](CEinheitspapierDoc& d) { d.Store().SetFieldFlags(10, 1, 0x0114); }},
+        {"several boxes on several pages",
+         [](CEinheitspapierDoc& d) {
+             for (int page = 1; page <= 4; ++page) d.Store().SetFieldText(3, u"Seite", page);
+             d.Store().SetFieldFlags(53, 4, 0x0001);
+         }},
+        {"page added", [](CEinheitspapierDoc& d) { d.SetContinuationCount(4); }},
+        {"page added and filled",
+         [](CEinheitspapierDoc& d) {
+             d.SetContinuationCount(4);
+             d.Store().SetFieldText(11, u"neu", 5);
+         }},
+        {"last page removed", [](CEinheitspapierDoc& d) { d.SetContinuationCount(2); }},
+        {"box changed, then its page removed",
+         [](CEinheitspapierDoc& d) {
+             d.Store().SetFieldText(53, u"geändert", 4);
+             d.SetContinuationCount(1);
+         }},
+        {"pages removed and added again",
+         [](CEinheitspapierDoc& d) {
+             d.SetContinuationCount(1);
+             d.SetContinuationCount(3);
+         }},
+        {"goods item moved",
+         [](CEinheitspapierDoc& d) {
+             d.Store().SetFieldText(32, d.Store().GetFieldText(53, 4), 2);
+             d.Store().SetFieldText(53, u"", 4);
+         }},
+        {"store set up anew", [](CEinheitspapierDoc& d) { d.ResetContents(false); }},
+        {"texts trimmed by a save",
+         [](CEinheitspapierDoc& d) {
+             d.Store().SetFieldText(22, u"Blank am Ende ", 1);
+             d.Store().SetFieldText(12, u"auch hier  ", 3);
+             WriteAef(d);
+         }},
+        {"variant and a text",
+         [](CEinheitspapierDoc& d) {
+             d.m_nFormVariant = 3;
+             d.Store().SetFieldText(1, u"IM", 1);
+         }},
+    };
+    for (const Case& c : cases) {
+        CEinheitspapierDoc doc = FilledSad();
+        doc.Store().SetFieldText(12, u"  ", 3);
+        const DocState before = CaptureDocState(doc);
+        doc.Store().StartRecording();
+        c.change(doc);
+        const DocStateDelta delta =
+            DocStateDelta::FromStore(doc.Store().TakeRecordedChanges(), before.values, DocValues(doc));
+        doc.Store().StopRecording();
+        const DocState after = CaptureDocState(doc);
+        const DocStateDelta compared = DocStateDelta::Between(before, after);
+        EXPECT_EQ(delta.Empty(), before == after) << c.name;
+        EXPECT_EQ(delta.Size(), compared.Size()) << c.name;
+        DocState s = after;
+        delta.Undo(s);
+        EXPECT_EQ(s, before) << c.name;
+        delta.Redo(s);
+        EXPECT_EQ(s, after) << c.name;
+        for (int page = 1; page <= 5; ++page)
+            EXPECT_EQ(delta.TouchesPage(page, kSadFields2), compared.TouchesPage(page, kSadFields2))
+                << c.name << " page " << page;
+    }
+}
+
+// Recording goes on after each difference taken: two parts of one command are two steps, each
+// undone on its own; a copy of the store (a recovery image) records nothing of its own.
+TEST(DocumentState, RecordingInSteps) {
+    CEinheitspapierDoc doc = FilledSad();
+    CFieldStore& s = doc.Store();
+    const DocState start = CaptureDocState(doc);
+    s.StartRecording();
+    s.SetFieldText(11, u"erster Schritt", 2);
+    const DocStateDelta first = DocStateDelta::FromStore(s.TakeRecordedChanges(), {}, {});
+    const DocState middle = CaptureDocState(doc);
+    s.SetFieldText(5, u"zweiter Schritt", 1);
+    s.SetFieldText(11, u"noch einmal", 2);
+    CFieldStore copy = s;
+    EXPECT_FALSE(copy.IsRecording());
+    EXPECT_TRUE(s.IsRecording());
+    const DocStateDelta second = DocStateDelta::FromStore(s.TakeRecordedChanges(), {}, {});
+    s.StopRecording();
+    EXPECT_TRUE(first.TouchesPage(2, kSadFields2));
+    EXPECT_FALSE(first.TouchesPage(1, kSadFields2));
+    EXPECT_TRUE(second.TouchesPage(1, kSadFields2));
+    DocState state = CaptureDocState(doc);
+    second.Undo(state);
+    EXPECT_EQ(state, middle);
+    first.Undo(state);
+    EXPECT_EQ(state, start);
+    // Stopped: nothing is recorded any more.
+    s.StartRecording();
+    s.StopRecording();
+    s.SetFieldText(11, u"danach", 2);
+    EXPECT_FALSE(s.IsRecording());
+    s.StartRecording();
+    EXPECT_TRUE(DocStateDelta::FromStore(s.TakeRecordedChanges(), {}, {}).Empty());
+}
+
 // The recovery copy holds what is typed into the open box, and writing it leaves the document
 // untouched (no trimmed text, no moved caret).
 TEST(RecoverableDocument, ImageHoldsTheTypedTextAndLeavesTheDocumentAlone) {

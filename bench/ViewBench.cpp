@@ -1,0 +1,299 @@
+// What the clerk waits for in the real program: the main window with a document opened from its
+// file, the form view at zoom 16 in a 1904 x 966 viewport, keys sent as the keyboard sends them.
+// Rows per form (SAD, D.V.1), page count (2, 64, 255) and text length (short, long):
+//   full      viewport()->repaint() of the whole viewport
+//   box       repaint of a box-sized rectangle beside the edit window (which paints itself)
+//   page      Ctrl+Right / Ctrl+Left, from the key to the last paint it caused
+//   tab       Tab
+//   type      one character typed into the box
+// Each row gives the median of the runs in milliseconds from the request to its end (for the
+// repaints including the copy to the window system), the time inside the view's paint events, the
+// part spent outside them and the number of view paints per action. Not a Google Benchmark: the event loop
+// has to run between the steps. Run under Xvfb (QT_QPA_PLATFORM=xcb) or offscreen; the load average is
+// printed with the results because the machine is shared.
+//
+//   xvfb-run -a -s '-screen 0 2560x1440x24' build/bench/ViewBench [runs [only]]
+//
+// `only` runs the documents whose name contains it ("SAD 64 long").
+
+#include <QAbstractScrollArea>
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "core/app/SettingsKeys.h"
+#include "core/dv1/Dv1Doc.h"
+#include "core/dv1/FdvFormat.h"
+#include "core/sad/AefFormat.h"
+#include "core/sad/EinheitspapierDoc.h"
+#include "render/app/QSettingsProfile.h"
+#include "ui/app/CMainFrame.h"
+#include "ui/app/CTarvexImportApp.h"
+#include "ui/app/DocumentWindows.h"
+#include "ui/formview/CFormView.h"
+
+using namespace tarvex;
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+double Ms(Clock::duration d) {
+    return std::chrono::duration<double, std::milli>(d).count();
+}
+
+// Times every paint event of one widget (the view's viewport).
+class PaintClockApp : public QApplication {
+public:
+    using QApplication::QApplication;
+    QWidget* watched = nullptr;
+    int paints = 0;
+    Clock::duration inPaint{};
+    Clock::time_point lastPaintEnd{};
+
+    bool notify(QObject* receiver, QEvent* e) override {
+        if (receiver != watched || e->type() != QEvent::Paint) return QApplication::notify(receiver, e);
+        const Clock::time_point t0 = Clock::now();
+        const bool result = QApplication::notify(receiver, e);
+        lastPaintEnd = Clock::now();
+        inPaint += lastPaintEnd - t0;
+        ++paints;
+        return result;
+    }
+    void Reset() {
+        paints = 0;
+        inPaint = {};
+        lastPaintEnd = {};
+    }
+};
+
+std::u16string LongText(int i) {
+    std::u16string s;
+    static const char16_t* words[] = {u"Warenbezeichnung",
+                                      u"Stahlrohre",
+                                      u"verzinkt",
+                                      u"nahtlos",
+                                      u"Außendurchmesser",
+                                      u"168,3",
+                                      u"mm",
+                                      u"Länge",
+                                      u"6",
+                                      u"m",
+                                      u"Packstücke",
+                                      u"Kisten",
+                                      u"Kennzeichen",
+                                      u"Zeichen"};
+    for (int k = 0; s.size() < 160; ++k) {
+        if (!s.empty()) s += u' ';
+        s += words[static_cast<size_t>((i + k) % 14)];
+    }
+    return s;
+}
+
+std::u16string ShortText(int i) {
+    return u"Text " + std::u16string(1, static_cast<char16_t>(u'A' + i % 26));
+}
+
+void FillStore(CFieldStore& s, bool longTexts) {
+    for (int page = 1; page <= s.GetPageCount(); ++page) {
+        const int n = page == 1 ? s.GetFieldCount1() : s.GetFieldCount2();
+        for (int i = 0; i < n; ++i)
+            s.SetFieldText(i, longTexts ? LongText(i + page) : ShortText(i + page), page);
+    }
+}
+
+QString MakeSad(const QString& dir, int pages, bool longTexts) {
+    CEinheitspapierDoc doc;
+    doc.ConfigureStore();
+    doc.OnNewDocument();
+    doc.m_nFormVariant = 0;
+    doc.SetContinuationCount(static_cast<uint16_t>(pages - 1));
+    FillStore(doc.Store(), longTexts);
+    const QString path = dir + QStringLiteral("/sad-%1-%2.aef").arg(pages).arg(longTexts ? "long" : "short");
+    std::string error;
+    if (!SaveAefFile(std::filesystem::path(path.toStdU16String()), doc, error)) qFatal("%s", error.c_str());
+    return path;
+}
+
+QString MakeDv1(const QString& dir, int pages, bool longTexts) {
+    CDV1_Doc doc;
+    doc.OnNewDocument();
+    while (doc.Store().GetPageCount() < pages) doc.AddPage();
+    FillStore(doc.Store(), longTexts);
+    const QString path = dir + QStringLiteral("/dv1-%1-%2.fdv").arg(pages).arg(longTexts ? "long" : "short");
+    std::string error;
+    if (!SaveFdvFile(std::filesystem::path(path.toStdU16String()), doc, error)) qFatal("%s", error.c_str());
+    return path;
+}
+
+double Median(std::vector<double> v) {
+    std::sort(v.begin(), v.end());
+    const size_t n = v.size();
+    return n == 0 ? 0 : n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
+}
+
+struct Row {
+    std::vector<double> total, inPaint, outside;
+    std::vector<int> paints;
+    void Add(double totalMs, Clock::duration paint, int count) {
+        total.push_back(totalMs);
+        inPaint.push_back(Ms(paint));
+        outside.push_back(totalMs - Ms(paint));
+        paints.push_back(count);
+    }
+};
+
+void Print(const char* doc, const char* what, const Row& r) {
+    std::vector<double> p(r.paints.begin(), r.paints.end());
+    const int minPaints = r.paints.empty() ? 0 : *std::min_element(r.paints.begin(), r.paints.end());
+    const int maxPaints = r.paints.empty() ? 0 : *std::max_element(r.paints.begin(), r.paints.end());
+    std::printf("%-16s %-5s %8.3f ms  in paint %7.3f ms  outside %8.3f ms  paints %d..%d (median %.1f)\n",
+                doc, what, Median(r.total), Median(r.inPaint), Median(r.outside), minPaints, maxPaints,
+                Median(p));
+    std::fflush(stdout);
+}
+
+void Settle() {
+    for (int i = 0; i < 5; ++i) {
+        QCoreApplication::sendPostedEvents();
+        QCoreApplication::processEvents();
+    }
+}
+
+// One key through the window system's path (shortcuts, the focus widget), then the event loop
+// until what it caused is painted.
+void KeyRow(PaintClockApp& app, QWidget* window, Qt::Key key, Qt::KeyboardModifiers mods, Row& row, int runs,
+            const std::function<Qt::Key(int)>& keyOfRun = {}) {
+    for (int r = 0; r < runs; ++r) {
+        Settle();
+        app.Reset();
+        const Qt::Key k = keyOfRun ? keyOfRun(r) : key;
+        const Clock::time_point t0 = Clock::now();
+        QTest::keyClick(window->windowHandle(), k, mods);
+        const Clock::time_point keyEnd = Clock::now();
+        QTest::qWait(25);
+        Settle();
+        const Clock::time_point end = std::max(keyEnd, app.lastPaintEnd);
+        row.Add(Ms(end - t0), app.inPaint, app.paints);
+    }
+}
+
+void RunDocument(PaintClockApp& app, const QString& path, const char* name, int runs) {
+    auto theApp = std::make_unique<CTarvexImportApp>();
+    theApp->m_bSplashEnabled = false;
+    theApp->m_runNewDialog = [] { return -1; };
+    theApp->m_showMessage = [](const QString&, const QString& text) {
+        std::fprintf(stderr, "message: %s\n", qPrintable(text));
+    };
+    theApp->InitInstance({QStringLiteral("tarvex-import"), path});
+    Settle();
+    CMainFrame* frame = theApp->MainFrame();
+    if (!frame || !frame->ActiveChild()) qFatal("%s: not opened", qPrintable(path));
+    auto* view = qobject_cast<CFormView*>(frame->ActiveChild()->View());
+    if (!view) qFatal("no form view");
+    // The viewport the figures are for.
+    for (int i = 0; i < 4; ++i) {
+        const QSize vp = view->viewport()->size();
+        frame->resize(frame->size() + QSize(1904 - vp.width(), 966 - vp.height()));
+        QTest::qWait(50);
+        Settle();
+    }
+    frame->activateWindow();
+    QTest::qWait(100);
+    Settle();
+    if (view->viewport()->size() != QSize(1904, 966) || view->Zoom() != 16)
+        std::fprintf(stderr, "%s: viewport %dx%d zoom %d\n", name, view->viewport()->width(),
+                     view->viewport()->height(), view->Zoom());
+    app.watched = view->viewport();
+
+    Row full, box, page, tab, type;
+    for (int r = 0; r < runs; ++r) {
+        Settle();
+        app.Reset();
+        const Clock::time_point t0 = Clock::now();
+        view->viewport()->repaint();
+        full.Add(Ms(Clock::now() - t0), app.inPaint, app.paints);
+    }
+    Print(name, "full", full);
+    for (int r = 0; r < runs; ++r) {
+        Settle();
+        QWidget* edit = QApplication::focusWidget();
+        QRect rect(100, 100, 200, 40);
+        if (edit && edit != view && view->viewport()->isAncestorOf(edit)) {
+            // The same size as the box with the caret, beside it (the edit window covers the box).
+            rect = QRect(edit->mapTo(view->viewport(), QPoint()), edit->size());
+            rect.translate(rect.left() > rect.width() ? -rect.width() : rect.width(), 0);
+        }
+        app.Reset();
+        const Clock::time_point t0 = Clock::now();
+        view->viewport()->repaint(rect);
+        box.Add(Ms(Clock::now() - t0), app.inPaint, app.paints);
+    }
+    Print(name, "box", box);
+    KeyRow(app, frame, Qt::Key_Tab, Qt::NoModifier, tab, runs);
+    Print(name, "tab", tab);
+    // There and back: the same on every page count.
+    KeyRow(app, frame, Qt::Key_Right, Qt::ControlModifier, page, runs + runs % 2,
+           [](int r) { return r % 2 ? Qt::Key_Left : Qt::Key_Right; });
+    Print(name, "page", page);
+    KeyRow(app, frame, Qt::Key_X, Qt::NoModifier, type, runs);
+    Print(name, "type", type);
+
+    app.watched = nullptr;
+    for (CChildFrame* c : frame->Children()) {
+        c->SadDocument() ? c->SadDocument()->SetModifiedFlag(false)
+                         : c->Dv1Document()->SetModifiedFlag(false);
+        c->close();
+    }
+    Settle();
+    theApp.reset();
+    Settle();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QTemporaryDir settings;
+    qputenv("TARVEX_SETTINGS_DIR", settings.path().toUtf8());
+    QTemporaryDir home;
+    qputenv("HOME", home.path().toUtf8());
+    PaintClockApp app(argc, argv);
+    QApplication::setQuitOnLastWindowClosed(false);
+    InstallQtTranslations();
+    const int runs = argc > 1 ? std::max(9, std::atoi(argv[1])) : 15;
+    const std::string only = argc > 2 ? argv[2] : "";
+    {
+        QSettingsProfile profile(QSettingsProfile::Area::Profile);
+        profile.WriteProfileInt(settings::kEHForm, settings::kZoomFactor, 16);
+        profile.WriteProfileInt(settings::kDV1Form, settings::kZoomFactor, 16);
+    }
+    QTemporaryDir docs;
+    double load[3] = {0, 0, 0};
+    if (QFile f(QStringLiteral("/proc/loadavg")); f.open(QIODevice::ReadOnly))
+        std::sscanf(f.readAll().constData(), "%lf %lf %lf", &load[0], &load[1], &load[2]);
+    std::printf("platform %s, %d runs per row, load average %.2f %.2f %.2f\n",
+                qPrintable(QGuiApplication::platformName()), runs, load[0], load[1], load[2]);
+    for (bool longTexts : {false, true})
+        for (int pages : {2, 64, 255}) {
+            const std::string sad = "SAD " + std::to_string(pages) + (longTexts ? " long" : " short");
+            if (sad.find(only) != std::string::npos)
+                RunDocument(app, MakeSad(docs.path(), pages, longTexts), sad.c_str(), runs);
+            const std::string dv1 = "DV1 " + std::to_string(pages) + (longTexts ? " long" : " short");
+            if (dv1.find(only) != std::string::npos)
+                RunDocument(app, MakeDv1(docs.path(), pages, longTexts), dv1.c_str(), runs);
+        }
+    if (QFile f(QStringLiteral("/proc/loadavg")); f.open(QIODevice::ReadOnly))
+        std::sscanf(f.readAll().constData(), "%lf %lf %lf", &load[0], &load[1], &load[2]);
+    std::printf("load average at the end %.2f %.2f %.2f\n", load[0], load[1], load[2]);
+    return 0;
+}
