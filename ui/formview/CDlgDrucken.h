@@ -4,6 +4,8 @@
 #include <QDialog>
 #include <functional>
 
+#include "core/formview/PrintCorrections.h"
+
 class QComboBox;
 class QCheckBox;
 class QRadioButton;
@@ -18,9 +20,9 @@ namespace tarvex {
 class CDlgDrucken : public QDialog {
     Q_OBJECT
 public:
-    // kind 0 = SAD, 1 = D.V.1; pageCount = pages of the document; currentPage = the page the
+    // form = the form printed; pageCount = pages of the document; currentPage = the page the
     // view shows; withForm = the print mode last chosen for the form.
-    CDlgDrucken(int kind, int pageCount, const QString& device, bool portrait, bool reuse,
+    CDlgDrucken(const FormPrintTraits& form, int pageCount, const QString& device, bool portrait, bool reuse,
                 QWidget* parent = nullptr, int currentPage = 1, bool withForm = false);
 
     int m_nCopies = 1;
@@ -28,7 +30,6 @@ public:
     bool m_bPortrait = true;
     int m_nDlgHelpContext = 0;
     int m_nPage = 1;  // in: page count; out: chosen page, 1-based
-    int m_nKind = 0;
     int m_bReuse = 0;
     int m_bChoosePrinter = 0;
     QString m_strDevice;

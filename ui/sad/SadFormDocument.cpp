@@ -1,0 +1,121 @@
+#include "ui/sad/SadFormDocument.h"
+
+#include <filesystem>
+
+#include "core/app/RecoverableDocument.h"
+#include "core/app/ShellCommands.h"
+#include "core/sad/AefFormat.h"
+#include "core/sad/EinheitspapierDoc.h"
+#include "core/sad/SadDocumentSetup.h"
+#include "core/sad/SadPrintForm.h"
+#include "ui/app/CTarvexImportApp.h"
+#include "ui/app/DocumentWindows.h"
+#include "ui/app/FormPrintCommand.h"
+#include "ui/app/SadPrintCommand.h"
+#include "ui/sad/CEinheitspapierView.h"
+
+namespace tarvex {
+namespace {
+
+std::unique_ptr<IFormDocument> CreateSadDocument(CTarvexImportApp& app) {
+    return std::make_unique<CSadFormDocument>(&app.GetProfile());
+}
+
+}  // namespace
+
+const CFormTemplate kSadFormTemplate{
+    .id = DocTemplate::Sad,
+    .strings = kDocTemplates[0],
+    .print = kSadPrintForm,
+    .menuResource = kMenuSad,
+    .iconIndex = 1,
+    .filterVariant = 0,
+    .formDefaults = true,
+    .create = CreateSadDocument,
+};
+
+CSadFormDocument::CSadFormDocument(Profile* profile) : m_doc(std::make_unique<CEinheitspapierDoc>(profile)) {
+    m_doc->ConfigureStore();
+}
+
+CSadFormDocument::~CSadFormDocument() = default;
+
+void CSadFormDocument::OnNewDocument(int formVariant) {
+    m_doc->OnNewDocument();
+    // A new SAD without a variant takes the one chosen in the New dialog.
+    if (m_doc->m_nFormVariant == kVariantNone) m_doc->m_nFormVariant = formVariant;
+}
+
+IFormDocument::LoadResult CSadFormDocument::Load(const QString& path, QString& message) {
+    std::string error;
+    AefReadInfo read;
+    if (!LoadAefFile(std::filesystem::path(path.toStdU16String()), *m_doc, error, &read)) {
+        message = QString::fromStdString(error);
+        return LoadResult::Unreadable;
+    }
+    // A file that is no SAD is not opened: a window under its name would let Ctrl+S write over it.
+    if (const int status = AefOpenStatus(*m_doc, read); status != 0) {
+        message = QString::fromStdU16String(SadLoadStatusMessage(status));
+        return LoadResult::Refused;
+    }
+    return LoadResult::Ok;
+}
+
+void CSadFormDocument::CommitEdit() {
+    m_doc->CommitEdit();
+}
+
+bool CSadFormDocument::Save(const QString& path, QString& error) {
+    std::string message;
+    const bool saved = SaveAefFile(std::filesystem::path(path.toStdU16String()), *m_doc, message);
+    error = QString::fromStdString(message);
+    return saved;
+}
+
+bool CSadFormDocument::IsModified() const {
+    return m_doc->IsModified();
+}
+
+void CSadFormDocument::SetModified(bool modified) {
+    const bool changed = m_doc->IsModified() != modified;
+    m_doc->SetModifiedFlag(modified);
+    if (changed) emit modifiedChanged();
+}
+
+int CSadFormDocument::FormVariant() const {
+    const int variant = m_doc->m_nFormVariant;
+    return variant >= 0 && variant <= 3 ? variant : -1;
+}
+
+DocState CSadFormDocument::CaptureState() const {
+    return CaptureDocState(*m_doc);
+}
+
+QByteArray CSadFormDocument::RecoveryImage() const {
+    return RecoveryImageWithTypedText(*m_doc);
+}
+
+CFormView* CSadFormDocument::CreateView(CChildFrame* child, CTarvexImportApp& app) {
+    m_pView = new CEinheitspapierView(m_doc.get(), app.SadEnvironment(), app.FieldDefinitions(), child);
+    ConnectFormView(m_pView, *this, child, app);
+    return m_pView;
+}
+
+CFormView* CSadFormDocument::View() const {
+    return m_pView;
+}
+
+FormPrintJob CSadFormDocument::PrintJob(CTarvexImportApp& app) {
+    return SadPrintJob(*m_pView, app);
+}
+
+void CSadFormDocument::ApplyFormDefaults(bool stampA, bool stampC) {
+    if (m_pView) m_pView->ApplyFormDefaults(stampA, stampC);
+}
+
+CEinheitspapierDoc* SadDocumentOf(const CChildFrame* child) {
+    auto* form = child ? dynamic_cast<CSadFormDocument*>(&child->Document()) : nullptr;
+    return form ? &form->Doc() : nullptr;
+}
+
+}  // namespace tarvex
