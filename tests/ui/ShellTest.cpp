@@ -66,6 +66,9 @@
 using namespace tarvex;
 using namespace tarvex::testutil;
 
+// The New dialog's buttons from top to bottom: the SAD variants 0-3 and the D.V.1 (99).
+constexpr int kNewResults[5] = {0, 1, 2, 3, 99};
+
 namespace {
 
 // Antialiased drawing is rounded differently by the raster engine's code paths for different CPUs, so
@@ -249,11 +252,12 @@ private slots:
     }
 
     void newDialogResultPerButton() {
+        QCOMPARE(CDlgNew().ButtonCount(), 5);
         for (int i = 0; i < 5; ++i) {
             CDlgNew dlg;
             QTest::mouseClick(dlg.Button(i), Qt::LeftButton);
             QCOMPARE(dlg.result(), int(QDialog::Accepted));
-            QCOMPARE(dlg.Result(), CDlgNew::kResults[i]);
+            QCOMPARE(dlg.Result(), kNewResults[i]);
         }
         CDlgNew dlg;
         QCOMPARE(dlg.Button(3)->size(), QSize(44, 30));  // sized to its picture
@@ -267,7 +271,7 @@ private slots:
             dlg.Button(i)->setFocus();
             QTest::keyClick(&dlg, Qt::Key_Return);
             QCOMPARE(dlg.result(), int(QDialog::Accepted));
-            QCOMPARE(dlg.Result(), CDlgNew::kResults[i]);
+            QCOMPARE(dlg.Result(), kNewResults[i]);
         }
         {  // no picture button has the focus: the dialog stays open
             CDlgNew dlg;

@@ -27,6 +27,13 @@ class CTarvexImportApp;
 class IFormDocument;
 struct FormPrintJob;
 
+// One picture button of the New dialog: the form variant it creates, its control id and caption.
+struct NewDialogEntry {
+    int result;
+    int controlId;
+    const char16_t* caption;
+};
+
 // A registered form: its file type and document strings, how it prints, how the shell shows it,
 // and how an empty document of it is made.
 struct CFormTemplate {
@@ -37,6 +44,9 @@ struct CFormTemplate {
     int iconIndex = 0;                  // the document icon of its windows
     int filterVariant = 0;              // the form variant whose filter the file dialog preselects
     bool formDefaults = false;          // the form defaults command (F8) applies to it
+    // Its buttons in the New dialog, and the colour of the band on their pictures (0xRRGGBB).
+    std::span<const NewDialogEntry> newEntries;
+    unsigned newPictureBand = 0;
     std::unique_ptr<IFormDocument> (*create)(CTarvexImportApp& app) = nullptr;
 
     // The extension without its dot, as recovery copies name their kind ("aef").

@@ -4,6 +4,7 @@
 
 #include "core/app/RecoverableDocument.h"
 #include "core/app/ShellCommands.h"
+#include "core/app/ShellStrings.h"
 #include "core/dv1/Dv1Doc.h"
 #include "core/dv1/Dv1PrintForm.h"
 #include "core/dv1/FdvFormat.h"
@@ -15,6 +16,8 @@
 
 namespace tarvex {
 namespace {
+
+constexpr NewDialogEntry kDv1NewEntries[] = {{kFormVariantDV1, 1011, shellstr::kNewDlgDV1}};
 
 std::unique_ptr<IFormDocument> CreateDv1Document(CTarvexImportApp&) {
     return std::make_unique<CDv1FormDocument>();
@@ -30,6 +33,8 @@ const CFormTemplate kDv1FormTemplate{
     .iconIndex = 2,
     .filterVariant = kFormVariantDV1,
     .formDefaults = false,
+    .newEntries = kDv1NewEntries,
+    .newPictureBand = 0x1e8246,
     .create = CreateDv1Document,
 };
 

@@ -8,6 +8,7 @@
 #include "core/sad/EinheitspapierDoc.h"
 #include "core/sad/SadDocumentSetup.h"
 #include "core/sad/SadPrintForm.h"
+#include "core/sad/SadStrings.h"
 #include "ui/app/CTarvexImportApp.h"
 #include "ui/app/DocumentWindows.h"
 #include "ui/app/FormPrintCommand.h"
@@ -16,6 +17,12 @@
 
 namespace tarvex {
 namespace {
+
+// The four variants, in the order the New dialog has always shown them.
+constexpr NewDialogEntry kSadNewEntries[] = {{0, 1008, sadstr::kVariantDialog[0]},
+                                             {1, 1009, sadstr::kVariantDialog[1]},
+                                             {2, 1016, sadstr::kVariantDialog[2]},
+                                             {3, 1010, sadstr::kVariantDialog[3]}};
 
 std::unique_ptr<IFormDocument> CreateSadDocument(CTarvexImportApp& app) {
     return std::make_unique<CSadFormDocument>(&app.GetProfile());
@@ -31,6 +38,8 @@ const CFormTemplate kSadFormTemplate{
     .iconIndex = 1,
     .filterVariant = 0,
     .formDefaults = true,
+    .newEntries = kSadNewEntries,
+    .newPictureBand = 0x1e50a0,
     .create = CreateSadDocument,
 };
 
