@@ -48,8 +48,17 @@ private slots:
         }
         QCOMPARE(kinds, (QSet<QString>{QStringLiteral("aef"), QStringLiteral("fdv")}));
         QCOMPARE(menus.size(), 2);
-        // Anything else is offered to the first form; a recovery copy of an unknown kind to none.
-        QCOMPARE(FormTemplateForPath(QStringLiteral("/x.fdv/a.txt")).Kind(), QStringLiteral("aef"));
+        // Only the file name's own extension counts; anything else is offered to the first form,
+        // a recovery copy of an unknown kind to none.
+        const struct {
+            const char* path;
+            const char* kind;
+        } paths[] = {{"/x/A.FDV", "fdv"},     {"/x/a.aef", "aef"},     {"/x.fdv/a.txt", "aef"},
+                     {"/x.fdv/noext", "aef"}, {"/x/a.fdv.bak", "aef"}, {"a.Fdv", "fdv"}};
+        for (const auto& c : paths)
+            QCOMPARE(FormTemplateForPath(QString::fromLatin1(c.path)).Kind(), QString::fromLatin1(c.kind));
+        QCOMPARE(FormTemplateForVariant(99).Kind(), QStringLiteral("fdv"));
+        QCOMPARE(FormTemplateForVariant(7).Kind(), QStringLiteral("aef"));
         QCOMPARE(FormTemplateForKind(QStringLiteral("txt")), nullptr);
         QCOMPARE(FormTemplateForKind(QString()), nullptr);
         QCOMPARE(FormTemplateForPath(QStringLiteral("a.aef")).UntitledTitle(3), QStringLiteral("EhForm3"));

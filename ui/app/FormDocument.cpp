@@ -25,16 +25,21 @@ QString CFormTemplate::UntitledTitle(int number) const {
 }
 
 const CFormTemplate& FormTemplateForPath(const QString& path) {
-    const DocTemplate id = TemplateForPath(path.toStdU16String());
-    for (const CFormTemplate* form : FormTemplates())
-        if (form->id == id) return *form;
+    // The extension of the file name itself, in any case; a folder's dots do not count.
+    const QString name = QFileInfo(path).fileName();
+    const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
+    if (dot >= 0) {
+        const QString extension = name.mid(dot);
+        for (const CFormTemplate* form : FormTemplates())
+            if (extension.compare(form->Extension(), Qt::CaseInsensitive) == 0) return *form;
+    }
     return *FormTemplates().front();
 }
 
 const CFormTemplate& FormTemplateForVariant(int formVariant) {
-    const DocTemplate id = TemplateForFormVariant(formVariant);
     for (const CFormTemplate* form : FormTemplates())
-        if (form->id == id) return *form;
+        for (const NewDialogEntry& entry : form->newEntries)
+            if (entry.result == formVariant) return *form;
     return *FormTemplates().front();
 }
 
