@@ -121,6 +121,30 @@ QByteArray RecoveryImageWithTypedText(const Doc& doc) {
     return QByteArray(reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size()));
 }
 
+// What every form's document does alike, bound to its document and view types: the modified
+// flag with its announcement, the undo state and the recovery copy.
+template <class DocT, class ViewT>
+class CFormDocumentOf : public IFormDocument {
+public:
+    DocT& Model() const { return *m_doc; }
+
+    bool IsModified() const override { return m_doc->IsModified(); }
+    void SetModified(bool modified) override {
+        const bool changed = m_doc->IsModified() != modified;
+        m_doc->SetModifiedFlag(modified);
+        if (changed) emit modifiedChanged();
+    }
+    DocState CaptureState() const override { return CaptureDocState(*m_doc); }
+    QByteArray RecoveryImage() const override { return RecoveryImageWithTypedText(*m_doc); }
+    CFormView* View() const override { return m_pView; }
+
+protected:
+    explicit CFormDocumentOf(std::unique_ptr<DocT> doc) : m_doc(std::move(doc)) {}
+
+    std::unique_ptr<DocT> m_doc;
+    ViewT* m_pView = nullptr;
+};
+
 // What every form view needs from its window and the application: status texts, save, print
 // and the calibration sheet, the modified mark with its recovery copy, and document-wide undo.
 void ConnectFormView(CFormView* view, IFormDocument& doc, CChildFrame* child, CTarvexImportApp& app);

@@ -38,7 +38,7 @@ const CFormTemplate kDv1FormTemplate{
     .create = CreateDv1Document,
 };
 
-CDv1FormDocument::CDv1FormDocument() : m_doc(std::make_unique<CDV1_Doc>()) {}
+CDv1FormDocument::CDv1FormDocument() : CFormDocumentOf(std::make_unique<CDV1_Doc>()) {}
 
 CDv1FormDocument::~CDv1FormDocument() = default;
 
@@ -73,31 +73,9 @@ bool CDv1FormDocument::Save(const QString& path, QString& error) {
     return saved;
 }
 
-bool CDv1FormDocument::IsModified() const {
-    return m_doc->IsModified();
-}
-
-void CDv1FormDocument::SetModified(bool modified) {
-    const bool changed = m_doc->IsModified() != modified;
-    m_doc->SetModifiedFlag(modified);
-    if (changed) emit modifiedChanged();
-}
-
-DocState CDv1FormDocument::CaptureState() const {
-    return CaptureDocState(*m_doc);
-}
-
-QByteArray CDv1FormDocument::RecoveryImage() const {
-    return RecoveryImageWithTypedText(*m_doc);
-}
-
 CFormView* CDv1FormDocument::CreateView(CChildFrame* child, CTarvexImportApp& app) {
     m_pView = new CDV1_View(m_doc.get(), &app.GetProfile(), app.SadEnvironment(), child);
     ConnectFormView(m_pView, *this, child, app);
-    return m_pView;
-}
-
-CFormView* CDv1FormDocument::View() const {
     return m_pView;
 }
 
@@ -107,7 +85,7 @@ FormPrintJob CDv1FormDocument::PrintJob(CTarvexImportApp& app) {
 
 CDV1_Doc* Dv1DocumentOf(const CChildFrame* child) {
     auto* form = child ? dynamic_cast<CDv1FormDocument*>(&child->Document()) : nullptr;
-    return form ? &form->Doc() : nullptr;
+    return form ? &form->Model() : nullptr;
 }
 
 }  // namespace tarvex

@@ -14,30 +14,18 @@ class Profile;
 
 extern const CFormTemplate kDv1FormTemplate;
 
-class CDv1FormDocument : public IFormDocument {
-    Q_OBJECT
+class CDv1FormDocument : public CFormDocumentOf<CDV1_Doc, CDV1_View> {
 public:
     CDv1FormDocument();
     ~CDv1FormDocument() override;
-
-    CDV1_Doc& Doc() const { return *m_doc; }
 
     const CFormTemplate& Template() const override { return kDv1FormTemplate; }
     void OnNewDocument(int formVariant) override;
     LoadResult Load(const QString& path, QString& message) override;
     void CommitEdit() override;
     bool Save(const QString& path, QString& error) override;
-    bool IsModified() const override;
-    void SetModified(bool modified) override;
-    DocState CaptureState() const override;
-    QByteArray RecoveryImage() const override;
     CFormView* CreateView(CChildFrame* child, CTarvexImportApp& app) override;
-    CFormView* View() const override;
     FormPrintJob PrintJob(CTarvexImportApp& app) override;
-
-private:
-    std::unique_ptr<CDV1_Doc> m_doc;
-    CDV1_View* m_pView = nullptr;
 };
 
 // The D.V.1 of a window, or nullptr when the window holds another form.

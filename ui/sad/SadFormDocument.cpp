@@ -43,7 +43,8 @@ const CFormTemplate kSadFormTemplate{
     .create = CreateSadDocument,
 };
 
-CSadFormDocument::CSadFormDocument(Profile* profile) : m_doc(std::make_unique<CEinheitspapierDoc>(profile)) {
+CSadFormDocument::CSadFormDocument(Profile* profile)
+    : CFormDocumentOf(std::make_unique<CEinheitspapierDoc>(profile)) {
     m_doc->ConfigureStore();
 }
 
@@ -81,36 +82,14 @@ bool CSadFormDocument::Save(const QString& path, QString& error) {
     return saved;
 }
 
-bool CSadFormDocument::IsModified() const {
-    return m_doc->IsModified();
-}
-
-void CSadFormDocument::SetModified(bool modified) {
-    const bool changed = m_doc->IsModified() != modified;
-    m_doc->SetModifiedFlag(modified);
-    if (changed) emit modifiedChanged();
-}
-
 int CSadFormDocument::FormVariant() const {
     const int variant = m_doc->m_nFormVariant;
     return variant >= 0 && variant <= 3 ? variant : -1;
 }
 
-DocState CSadFormDocument::CaptureState() const {
-    return CaptureDocState(*m_doc);
-}
-
-QByteArray CSadFormDocument::RecoveryImage() const {
-    return RecoveryImageWithTypedText(*m_doc);
-}
-
 CFormView* CSadFormDocument::CreateView(CChildFrame* child, CTarvexImportApp& app) {
     m_pView = new CEinheitspapierView(m_doc.get(), app.SadEnvironment(), app.FieldDefinitions(), child);
     ConnectFormView(m_pView, *this, child, app);
-    return m_pView;
-}
-
-CFormView* CSadFormDocument::View() const {
     return m_pView;
 }
 
@@ -124,7 +103,7 @@ void CSadFormDocument::ApplyFormDefaults(bool stampA, bool stampC) {
 
 CEinheitspapierDoc* SadDocumentOf(const CChildFrame* child) {
     auto* form = child ? dynamic_cast<CSadFormDocument*>(&child->Document()) : nullptr;
-    return form ? &form->Doc() : nullptr;
+    return form ? &form->Model() : nullptr;
 }
 
 }  // namespace tarvex

@@ -14,32 +14,20 @@ class Profile;
 
 extern const CFormTemplate kSadFormTemplate;
 
-class CSadFormDocument : public IFormDocument {
-    Q_OBJECT
+class CSadFormDocument : public CFormDocumentOf<CEinheitspapierDoc, CEinheitspapierView> {
 public:
     explicit CSadFormDocument(Profile* profile);
     ~CSadFormDocument() override;
-
-    CEinheitspapierDoc& Doc() const { return *m_doc; }
 
     const CFormTemplate& Template() const override { return kSadFormTemplate; }
     void OnNewDocument(int formVariant) override;
     LoadResult Load(const QString& path, QString& message) override;
     void CommitEdit() override;
     bool Save(const QString& path, QString& error) override;
-    bool IsModified() const override;
-    void SetModified(bool modified) override;
     int FormVariant() const override;
-    DocState CaptureState() const override;
-    QByteArray RecoveryImage() const override;
     CFormView* CreateView(CChildFrame* child, CTarvexImportApp& app) override;
-    CFormView* View() const override;
     FormPrintJob PrintJob(CTarvexImportApp& app) override;
     void ApplyFormDefaults(bool stampA, bool stampC) override;
-
-private:
-    std::unique_ptr<CEinheitspapierDoc> m_doc;
-    CEinheitspapierView* m_pView = nullptr;
 };
 
 // The SAD of a window, or nullptr when the window holds another form.
