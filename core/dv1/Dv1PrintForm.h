@@ -29,6 +29,7 @@ inline constexpr FormPrintTraits kDv1PrintForm{
     .laterPageEntry = formviewstr::kPrintPageDv1Bis,
     .laterPagesFrom = 3,
     .documentName = u"D.V.1",
+    .printerFontCaption = formviewstr::kFontSizeDv1,
 };
 
 }  // namespace tarvex

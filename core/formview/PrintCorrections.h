@@ -80,6 +80,8 @@ struct FormPrintTraits {
     int laterPagesFrom = 0;  // 0: every page uses pageEntry
     // The document's name for a print file when no window names it.
     const char16_t* documentName = u"";
+    // Its row in the printer font sizes dialog.
+    const char16_t* printerFontCaption = u"";
 };
 
 // The margin command of a form view: loads the sheet from the profile, and writes it back

@@ -25,6 +25,7 @@ inline constexpr FormPrintTraits kSadPrintForm{
     .printHelpContext = help::kPrintSad,
     .pageEntry = formviewstr::kPrintPage,
     .documentName = shellstr::kPrintDocName,
+    .printerFontCaption = formviewstr::kFontSizeSad,
 };
 
 // The origin of an SAD page: page 1 is the first sheet, every other a continuation sheet.

@@ -84,12 +84,13 @@ private slots:
     void printerFontSize() {
         CMemoryProfile p;
         p.WriteProfileInt("DV1Form_Defaults", "PrinterFontFactor", 120);
-        CDlgPrinterFontSize d(p);
-        QCOMPARE(d.SadSpin()->value(), 95);
-        QCOMPARE(d.Dv1Spin()->value(), 120);
-        d.SadSpin()->setValue(200);  // clamped by the range
+        CDlgPrinterFontSize d(p, {&kSadPrintForm, &kDv1PrintForm});
+        QCOMPARE(d.Spin(0)->value(), 95);
+        QCOMPARE(d.Spin(1)->value(), 120);
+        d.Spin(0)->setValue(200);  // clamped by the range
         d.accept();
         QCOMPARE(p.GetProfileInt("EHForm_Defaults", "PrinterFontFactor", 0), 150);
+        QCOMPARE(p.GetProfileInt("DV1Form_Defaults", "PrinterFontFactor", 0), 120);  // each row its form's
     }
 
     void printDialogPagesCopiesAndChooser() {

@@ -109,7 +109,9 @@ void CTarvexImportApp::ConnectCommands() {
     });
     on(cmd::kPrinterFonts, [this, f] {
         HelpContextScope help(m_nHelpContext, CDlgPrinterFontSize::kHelpContext);
-        CDlgPrinterFontSize dlg(*m_profile, f);
+        std::vector<const FormPrintTraits*> forms;
+        for (const CFormTemplate* form : FormTemplates()) forms.push_back(&form->print);
+        CDlgPrinterFontSize dlg(*m_profile, std::move(forms), f);
         QObject::connect(&dlg, &CDlgPrinterFontSize::helpRequested, &dlg, [this] { OnHelp(); });
         dlg.exec();
     });
