@@ -6,9 +6,7 @@
 
 #include "core/app/Profile.h"
 #include "core/app/SettingsKeys.h"
-#include "core/common/HelpContexts.h"
 #include "core/common/TextCodec.h"
-#include "core/formview/FormViewStrings.h"
 
 namespace tarvex {
 
@@ -81,55 +79,27 @@ std::u16string CMarginSheetModel::VerticalText(int page, int language) const {
     return ShiftText(m_y[page - 1], "nach unten", "nach oben", "to the bottom", "to the top", language);
 }
 
-namespace {
-
-struct MarginKeys {
-    settings::IntKey left;
-    settings::IntKey top;
-};
-constexpr MarginKeys kSadKeys[] = {{settings::kLeftMarginEH, settings::kTopMarginEH},
-                                   {settings::kLeftMargin2EH, settings::kTopMargin2EH}};
-constexpr MarginKeys kDv1Keys[] = {{settings::kLeftMarginDV1[0], settings::kTopMarginDV1[0]},
-                                   {settings::kLeftMarginDV1[1], settings::kTopMarginDV1[1]},
-                                   {settings::kLeftMarginDV1[2], settings::kTopMarginDV1[2]},
-                                   {settings::kLeftMarginDV1[3], settings::kTopMarginDV1[3]}};
-
-}  // namespace
-
-void LoadMarginSheet(CMarginSheetModel& sheet, Profile& profile, int kind) {
-    const char* sec = FormSection(kind);
-    if (kind == 0) {
-        sheet.SetSheetPages(2);
-        sheet.SetDontShow(settings::Get(profile, sec, settings::kShowMarginDlgEH));
-        for (int i = 0; i < 2; ++i) {
-            sheet.SetShiftX(i + 1, settings::Get(profile, sec, kSadKeys[i].left));
-            sheet.SetShiftY(i + 1, settings::Get(profile, sec, kSadKeys[i].top));
-        }
-    } else {
-        sheet.SetSheetPages(4);
-        sheet.SetDontShow(settings::Get(profile, sec, settings::kShowMarginDlg));
-        for (int i = 0; i < 4; ++i) {
-            sheet.SetShiftX(i + 1, settings::Get(profile, sec, kDv1Keys[i].left));
-            sheet.SetShiftY(i + 1, settings::Get(profile, sec, kDv1Keys[i].top));
-        }
+void LoadMarginSheet(CMarginSheetModel& sheet, Profile& profile, const FormPrintTraits& form) {
+    sheet.SetSheetPages(form.marginPages);
+    sheet.SetDontShow(settings::Get(profile, form.section, form.marginSheetKey));
+    for (int i = 0; i < form.marginPages; ++i) {
+        sheet.SetShiftX(i + 1, settings::Get(profile, form.section, form.marginKeys[i].left));
+        sheet.SetShiftY(i + 1, settings::Get(profile, form.section, form.marginKeys[i].top));
     }
 }
 
-void SaveMarginSheet(const CMarginSheetModel& sheet, Profile& profile, int kind) {
-    const char* sec = FormSection(kind);
-    profile.WriteProfileInt(sec, kind == 0 ? settings::kShowMarginDlgEH.name : settings::kShowMarginDlg.name,
-                            sheet.GetDontShow());
-    const int n = kind == 0 ? 2 : 4;
-    for (int i = 0; i < n; ++i) {
-        const MarginKeys& k = kind == 0 ? kSadKeys[i] : kDv1Keys[i];
-        profile.WriteProfileInt(sec, k.left.name, sheet.GetShiftX(i + 1));
-        profile.WriteProfileInt(sec, k.top.name, sheet.GetShiftY(i + 1));
+void SaveMarginSheet(const CMarginSheetModel& sheet, Profile& profile, const FormPrintTraits& form) {
+    profile.WriteProfileInt(form.section, form.marginSheetKey.name, sheet.GetDontShow());
+    for (int i = 0; i < form.marginPages; ++i) {
+        const MarginKeys& k = form.marginKeys[i];
+        profile.WriteProfileInt(form.section, k.left.name, sheet.GetShiftX(i + 1));
+        profile.WriteProfileInt(form.section, k.top.name, sheet.GetShiftY(i + 1));
     }
 }
 
-bool MarginSheetBeforePrint(Profile& profile, int kind) {
-    if (kind == 0) return settings::Get(profile, settings::kEHForm, settings::kShowMarginDlgEH) == 0;
-    return settings::Get(profile, settings::kDV1Form, settings::kShowMarginDlg) != 1;
+bool MarginSheetBeforePrint(Profile& profile, const FormPrintTraits& form) {
+    const int value = settings::Get(profile, form.section, form.marginSheetKey);
+    return form.hiddenOnlyByOne ? value != 1 : value == 0;
 }
 
 PrintRect ApplyPrintSizeCorrection(const PrintRect& r, int factorV, int factorH) {
@@ -197,48 +167,38 @@ int ScreenFontHeight(Profile* profile, const char* family, int size, bool bold, 
     return FieldFontValue(profile, family, size, bold) * zoom / 12;
 }
 
-PrintOrigin SadPrintOrigin(Profile& profile, int page) {
-    const MarginKeys& k = kSadKeys[page == 1 ? 0 : 1];
-    return {settings::Get(profile, settings::kEHForm, k.left) + 30,
-            10 - settings::Get(profile, settings::kEHForm, k.top)};
+PrintOrigin SheetPrintOrigin(Profile& profile, const FormPrintTraits& form, int sheet) {
+    const MarginKeys& k = form.marginKeys[sheet - 1];
+    return {settings::Get(profile, form.section, k.left) + 30,
+            10 - settings::Get(profile, form.section, k.top)};
 }
 
-std::vector<std::u16string> PrintPageEntries(int kind, int pageCount) {
+std::vector<std::u16string> PrintPageEntries(const FormPrintTraits& form, int pageCount) {
     std::vector<std::u16string> list;
     for (int p = 1; p <= pageCount; ++p) {
-        std::u16string entry = kind == 0 ? formviewstr::kPrintPage
-                               : p <= 2  ? formviewstr::kPrintPageDv1
-                                         : formviewstr::kPrintPageDv1Bis;
+        std::u16string entry =
+            form.laterPagesFrom > 0 && p >= form.laterPagesFrom ? form.laterPageEntry : form.pageEntry;
         entry.replace(entry.find(u"%1"), 2, FromUtf8(std::to_string(p)));
         list.push_back(entry);
     }
     return list;
 }
 
-std::u16string PrintDialogCaption(int kind) {
-    return kind == 0 ? formviewstr::kPrintCaptionSad : formviewstr::kPrintCaptionDv1;
+void StorePrinterChoice(Profile& profile, const FormPrintTraits& form, bool reuse,
+                        const std::u16string& device) {
+    profile.WriteProfileInt(form.section, settings::kReUsePrn.name, reuse ? 1 : 0);
+    profile.WriteProfileString(form.section, settings::kPrinter.name,
+                               reuse ? device : settings::kPrinter.fallback);
 }
 
-int PrintDialogHelpContext(int kind) {
-    return kind == 0 ? help::kPrintSad : help::kPrintDv1;
+void ResetPrinterChoice(Profile& profile, const FormPrintTraits& form) {
+    profile.WriteProfileString(form.section, settings::kPrinter.name, settings::kPrinter.fallback);
+    profile.WriteProfileInt(form.section, settings::kReUsePrn.name, 0);
 }
 
-void StorePrinterChoice(Profile& profile, int kind, bool reuse, const std::u16string& device) {
-    const char* sec = FormSection(kind);
-    profile.WriteProfileInt(sec, settings::kReUsePrn.name, reuse ? 1 : 0);
-    profile.WriteProfileString(sec, settings::kPrinter.name, reuse ? device : settings::kPrinter.fallback);
-}
-
-void ResetPrinterChoice(Profile& profile, int kind) {
-    const char* sec = FormSection(kind);
-    profile.WriteProfileString(sec, settings::kPrinter.name, settings::kPrinter.fallback);
-    profile.WriteProfileInt(sec, settings::kReUsePrn.name, 0);
-}
-
-std::u16string RememberedPrinter(Profile& profile, int kind) {
-    const char* sec = FormSection(kind);
-    std::u16string name = settings::Get(profile, sec, settings::kPrinter);
-    if (name == settings::kPrinter.fallback || settings::Get(profile, sec, settings::kReUsePrn) != 1)
+std::u16string RememberedPrinter(Profile& profile, const FormPrintTraits& form) {
+    std::u16string name = settings::Get(profile, form.section, settings::kPrinter);
+    if (name == settings::kPrinter.fallback || settings::Get(profile, form.section, settings::kReUsePrn) != 1)
         return {};
     return name;
 }

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "core/app/SettingsKeys.h"
 #include "core/formview/FieldStore.h"
 #include "core/formview/PrintMode.h"
 
@@ -52,12 +53,44 @@ private:
     std::array<double, kMaxPages> m_x{}, m_y{};
 };
 
+// The margin pair of one sheet of a form: left and top shift in 0.1 mm.
+struct MarginKeys {
+    settings::IntKey left;
+    settings::IntKey top;
+};
+
+// What tells one form's printing from another's: its settings section, its margin sheet, the
+// print dialog's texts and help. Each form has one (core/sad/SadPrintForm.h, core/dv1/Dv1PrintForm.h).
+struct FormPrintTraits {
+    int kind = 0;  // the form's place among the document templates (its remembered print mode)
+    const char* section = nullptr;
+    // The margin sheet: one margin pair per kind of sheet, and the key that hides the sheet
+    // before printing. With hiddenOnlyByOne the sheet shows for any value but 1, else only for 0.
+    int marginPages = 2;
+    const MarginKeys* marginKeys = nullptr;
+    settings::IntKey marginSheetKey{"", 0};
+    bool hiddenOnlyByOne = false;
+    const char16_t* marginSheetTitle = u"";
+    const char16_t* marginPageTitles[CMarginSheetModel::kMaxPages] = {};
+    // The print dialog: caption, help and the page list ("%1" = page number); pages from
+    // laterPagesFrom on use laterPageEntry.
+    const char16_t* printCaption = u"";
+    int printHelpContext = 0;
+    const char16_t* pageEntry = u"";
+    const char16_t* laterPageEntry = u"";
+    int laterPagesFrom = 0;  // 0: every page uses pageEntry
+    // The document's name for a print file when no window names it.
+    const char16_t* documentName = u"";
+    // Its row in the printer font sizes dialog.
+    const char16_t* printerFontCaption = u"";
+};
+
 // The margin command of a form view: loads the sheet from the profile, and writes it back
-// after OK. kind 0 = SAD (2 pages), 1 = D.V.1 (4 pages).
-void LoadMarginSheet(CMarginSheetModel& sheet, Profile& profile, int kind);
-void SaveMarginSheet(const CMarginSheetModel& sheet, Profile& profile, int kind);
-// True when the sheet is to be shown before a print of that kind.
-bool MarginSheetBeforePrint(Profile& profile, int kind);
+// after OK.
+void LoadMarginSheet(CMarginSheetModel& sheet, Profile& profile, const FormPrintTraits& form);
+void SaveMarginSheet(const CMarginSheetModel& sheet, Profile& profile, const FormPrintTraits& form);
+// True when the sheet is to be shown before a print of that form.
+bool MarginSheetBeforePrint(Profile& profile, const FormPrintTraits& form);
 
 // Print-size correction: factors in 0.1 % ("PrnFactorV"/"PrnFactorH"); top/bottom scale with
 // the vertical, left/right with the horizontal factor, truncating toward zero.
@@ -91,22 +124,22 @@ inline int ScreenFontHeight(Profile& profile, const char* family, int size, bool
 struct PrintOrigin {
     int x0 = 30, y0 = 10;
 };
-PrintOrigin SadPrintOrigin(Profile& profile, int page);
+// The origin of one kind of sheet of a form (1 based, as the margin sheet counts them).
+PrintOrigin SheetPrintOrigin(Profile& profile, const FormPrintTraits& form, int sheet);
 // The sheet origins the margin sheet's pages stand for, as they are being set (both forms place
 // a sheet by its margins the same way).
 std::vector<PrintOrigin> MarginSheetOrigins(const CMarginSheetModel& sheet);
 
-// Page list of the print dialog. kind 0 = SAD, 1 = D.V.1.
-std::vector<std::u16string> PrintPageEntries(int kind, int pageCount);
-std::u16string PrintDialogCaption(int kind);
-int PrintDialogHelpContext(int kind);
+// Page list of the print dialog.
+std::vector<std::u16string> PrintPageEntries(const FormPrintTraits& form, int pageCount);
 
 // Profile writes of the print dialog: OK with the check box and the printer shown, and the
 // reset by "Druckerauswahl" or the print set-up.
-void StorePrinterChoice(Profile& profile, int kind, bool reuse, const std::u16string& device);
-void ResetPrinterChoice(Profile& profile, int kind);
+void StorePrinterChoice(Profile& profile, const FormPrintTraits& form, bool reuse,
+                        const std::u16string& device);
+void ResetPrinterChoice(Profile& profile, const FormPrintTraits& form);
 // The printer to select before printing, or empty when none is remembered.
-std::u16string RememberedPrinter(Profile& profile, int kind);
+std::u16string RememberedPrinter(Profile& profile, const FormPrintTraits& form);
 
 const char* FormSection(int kind);
 

@@ -10,6 +10,7 @@
 #include "core/sad/EinheitspapierDoc.h"
 #include "core/sad/SadFields.h"
 #include "core/sad/SadLayout.h"
+#include "core/sad/SadPrintForm.h"
 #include "core/sad/SadStrings.h"
 #include "render/sad/SadPageSetup.h"
 

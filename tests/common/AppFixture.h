@@ -4,7 +4,9 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QFileDialog>
 #include <QGuiApplication>
+#include <QMessageBox>
 #include <QPointer>
 #include <QScreen>
 #include <QStringList>
@@ -13,8 +15,11 @@
 #include <QtTest>
 #include <functional>
 #include <memory>
+#include <optional>
 
 #include "ui/app/CTarvexImportApp.h"
+#include "ui/app/DocumentRecovery.h"
+#include "ui/app/UserDialogs.h"
 
 namespace tarvex::testutil {
 
@@ -47,6 +52,62 @@ private:
     QTimer m_timer;
 };
 
+// The clerk as a test plays it: each question or dialog the test has an answer for is answered
+// by it, every other one is shown as the program shows it.
+class TestDialogs : public CUserDialogs {
+public:
+    std::function<int()> runNewDialog;  // result or -1
+    std::function<bool(const QString& title, const QString& question)> confirmReset;
+    std::function<bool(QFileDialog&)> execFileDialog;
+    std::function<void(const QString& title, const QString& text)> showMessage;
+    std::function<QMessageBox::StandardButton(const QString& question)> askSaveChanges;
+    std::function<std::optional<QList<bool>>(const QList<RecoveryEntry>&)> askRecovery;
+    std::function<bool(const QString& question)> askYesNo;
+    std::function<int(QDialog&)> execDialog;
+    bool splash = true;  // StartTestApp does without it
+
+    int RunNewDialog(QWidget* parent) override {
+        return runNewDialog ? runNewDialog() : CUserDialogs::RunNewDialog(parent);
+    }
+    bool ConfirmReset(QWidget* parent, const QString& title, const QString& question) override {
+        return confirmReset ? confirmReset(title, question)
+                            : CUserDialogs::ConfirmReset(parent, title, question);
+    }
+    bool ExecFileDialog(QFileDialog& dialog) override {
+        return execFileDialog ? execFileDialog(dialog) : CUserDialogs::ExecFileDialog(dialog);
+    }
+    void ShowMessage(QWidget* parent, const QString& title, const QString& text,
+                     QMessageBox::Icon icon) override {
+        if (showMessage)
+            showMessage(title, text);
+        else
+            CUserDialogs::ShowMessage(parent, title, text, icon);
+    }
+    QMessageBox::StandardButton AskSaveChanges(QWidget* parent, CChildFrame* window,
+                                               const QString& question) override {
+        return askSaveChanges ? askSaveChanges(question)
+                              : CUserDialogs::AskSaveChanges(parent, window, question);
+    }
+    std::optional<QList<bool>> AskRecovery(QWidget* parent, const QList<RecoveryEntry>& entries) override {
+        return askRecovery ? askRecovery(entries) : CUserDialogs::AskRecovery(parent, entries);
+    }
+    bool AskYesNo(QWidget* parent, const QString& question) override {
+        return askYesNo ? askYesNo(question) : CUserDialogs::AskYesNo(parent, question);
+    }
+    int ExecDialog(QDialog& dialog) override { return execDialog ? execDialog(dialog) : dialog.exec(); }
+    bool ShowsSplash() const override { return splash; }
+};
+
+// The test's answers of an application made by NewTestApp or StartTestApp.
+inline TestDialogs& Answers(CTarvexImportApp& app) {
+    return static_cast<TestDialogs&>(app.Dialogs());
+}
+
+// An application that asks the test instead of the clerk; nothing answered yet, no splash.
+inline std::unique_ptr<CTarvexImportApp> NewTestApp() {
+    return std::make_unique<CTarvexImportApp>(std::make_unique<TestDialogs>());
+}
+
 // The window itself; on a real X display also the whole screen, with the window manager's frames.
 inline void SaveScreenshot(QWidget* w, const QString& name) {
     const QString dir = qEnvironmentVariable("TARVEX_SCREENSHOT_DIR");
@@ -66,10 +127,11 @@ inline void SaveScreenshot(QWidget* w, const QString& name) {
 inline std::unique_ptr<CTarvexImportApp> StartTestApp(
     const QStringList& args, int newAnswer, QStringList* messages,
     const std::function<void(CTarvexImportApp&)>& hooks = {}) {
-    auto app = std::make_unique<CTarvexImportApp>();
-    app->m_runNewDialog = [newAnswer] { return newAnswer; };
-    app->m_bSplashEnabled = false;
-    app->m_showMessage = [messages](const QString&, const QString& text) {
+    auto app = NewTestApp();
+    TestDialogs& answers = Answers(*app);
+    answers.runNewDialog = [newAnswer] { return newAnswer; };
+    answers.splash = false;
+    answers.showMessage = [messages](const QString&, const QString& text) {
         if (messages)
             messages->append(text);
         else

@@ -43,6 +43,7 @@
 #include "core/formview/PrintCorrections.h"
 #include "core/sad/AefFormat.h"
 #include "core/sad/EinheitspapierDoc.h"
+#include "core/sad/SadPrintForm.h"
 #include "core/sad/SadStrings.h"
 #include "render/app/QSettingsProfile.h"
 #include "render/dv1/Dv1PageRenderer.h"
@@ -58,12 +59,17 @@
 #include "ui/app/PrintJobDialogs.h"
 #include "ui/app/ShellIcons.h"
 #include "ui/dv1/CDV1_View.h"
+#include "ui/dv1/Dv1FormDocument.h"
 #include "ui/formview/CDlgDrucken.h"
 #include "ui/formview/CDlgDruckvorschau.h"
 #include "ui/sad/CEinheitspapierView.h"
+#include "ui/sad/SadFormDocument.h"
 
 using namespace tarvex;
 using namespace tarvex::testutil;
+
+// The New dialog's buttons from top to bottom: the SAD variants 0-3 and the D.V.1 (99).
+constexpr int kNewResults[5] = {0, 1, 2, 3, 99};
 
 namespace {
 
@@ -161,8 +167,8 @@ private slots:
 
     void startWithoutArgumentsShowsNewDialogThenMenu128() {
         CTarvexImportApp& app = Start({});
-        QCOMPARE(app.StartupSteps(), (QStringList{"profile", "language", "templates", "registry", "mainframe",
-                                                  "fielddefinitions", "show", "new"}));
+        QCOMPARE(app.Startup().Steps(), (QStringList{"profile", "language", "templates", "registry",
+                                                     "mainframe", "fielddefinitions", "show", "new"}));
         QVERIFY(app.MainFrame());
         QVERIFY(app.MainFrame()->isVisible());
         QCOMPARE(app.MainFrame()->CurrentMenuResource(), 128);
@@ -184,8 +190,9 @@ private slots:
         profile.WriteProfileInt("Settings", "NoFileFilter", 1);
         CTarvexImportApp& app = Start({QStringLiteral("-init"), QStringLiteral("anything")}, -1, false);
         QVERIFY(!app.MainFrame());
-        QCOMPARE(app.StartupSteps(), (QStringList{"profile", "language", "templates", "registry", "init"}));
-        QVERIFY(app.m_bSkipExitSave);
+        QCOMPARE(app.Startup().Steps(),
+                 (QStringList{"profile", "language", "templates", "registry", "init"}));
+        QVERIFY(app.SkipsExitSave());
         QVERIFY(QApplication::topLevelWidgets().isEmpty() ||
                 std::none_of(QApplication::topLevelWidgets().cbegin(), QApplication::topLevelWidgets().cend(),
                              [](QWidget* w) { return w->isVisible(); }));
@@ -216,15 +223,15 @@ private slots:
             quoted ? QStringList{QLatin1Char('"') + path + QLatin1Char('"')} : path.split(QLatin1Char(' '));
         CTarvexImportApp& app = Start(args);
         QVERIFY2(m_messages.isEmpty(), qPrintable(m_messages.join('\n')));
-        QVERIFY(!app.StartupSteps().contains("new"));
+        QVERIFY(!app.Startup().Steps().contains("new"));
         const auto children = app.MainFrame()->Children();
         QCOMPARE(children.size(), 1);
         QCOMPARE(children[0]->PathName(), path);
-        QCOMPARE(children[0]->SadDocument()->m_nFormVariant, 2);
+        QCOMPARE(SadDocumentOf(children[0])->m_nFormVariant, 2);
         QCOMPARE(app.MainFrame()->CurrentMenuResource(), 130);
         QCOMPARE(app.MainFrame()->windowTitle(), QStringLiteral("Tarvex-Import - Import 1.aef[*]"));
         QVERIFY(!app.MainFrame()->isWindowModified());
-        QCOMPARE(app.RecentFiles(), QStringList{path});
+        QCOMPARE(app.Documents().RecentFiles(), QStringList{path});
     }
 
     void unreadableFilesAreReportedAndProgramContinues() {
@@ -240,18 +247,19 @@ private slots:
         f.write("KTW-EHForm@2.10 but nothing after it");
         f.close();
         m_messages.clear();
-        QVERIFY(!app.OpenDocumentFile(other));
+        QVERIFY(!app.Documents().OpenDocumentFile(other));
         QCOMPARE(m_messages.size(), 1);
         QVERIFY(m_messages[0].startsWith(QStringLiteral("Fehler beim Öffnen des Dokuments.")));
-        QVERIFY(app.RecentFiles().isEmpty());
+        QVERIFY(app.Documents().RecentFiles().isEmpty());
     }
 
     void newDialogResultPerButton() {
+        QCOMPARE(CDlgNew().ButtonCount(), 5);
         for (int i = 0; i < 5; ++i) {
             CDlgNew dlg;
             QTest::mouseClick(dlg.Button(i), Qt::LeftButton);
             QCOMPARE(dlg.result(), int(QDialog::Accepted));
-            QCOMPARE(dlg.Result(), CDlgNew::kResults[i]);
+            QCOMPARE(dlg.Result(), kNewResults[i]);
         }
         CDlgNew dlg;
         QCOMPARE(dlg.Button(3)->size(), QSize(44, 30));  // sized to its picture
@@ -265,7 +273,7 @@ private slots:
             dlg.Button(i)->setFocus();
             QTest::keyClick(&dlg, Qt::Key_Return);
             QCOMPARE(dlg.result(), int(QDialog::Accepted));
-            QCOMPARE(dlg.Result(), CDlgNew::kResults[i]);
+            QCOMPARE(dlg.Result(), kNewResults[i]);
         }
         {  // no picture button has the focus: the dialog stays open
             CDlgNew dlg;
@@ -285,10 +293,10 @@ private slots:
     void newCommandCreatesDocumentsAndSwitchesMenus() {
         CTarvexImportApp& app = Start({}, 1);
         CMainFrame* frame = app.MainFrame();
-        QCOMPARE(app.m_nFormVariant, 1);
+        QCOMPARE(app.FormVariant(), 1);
         QCOMPARE(frame->Children().size(), 1);
         CChildFrame* sad = frame->Children()[0];
-        QCOMPARE(sad->SadDocument()->m_nFormVariant, 1);
+        QCOMPARE(SadDocumentOf(sad)->m_nFormVariant, 1);
         QCOMPARE(sad->Title(), QStringLiteral("EhForm1"));
         QCOMPARE(frame->CurrentMenuResource(), 130);
         QCOMPARE(MenuTitles(frame),
@@ -296,25 +304,25 @@ private slots:
         // "Speichern unter..." saves a copy at any time; "Speichern" waits for a change.
         QVERIFY(frame->Action(57604)->isEnabled());
         QVERIFY(!frame->Action(57603)->isEnabled());
-        sad->SadDocument()->SetModifiedFlag();
+        SadDocumentOf(sad)->SetModifiedFlag();
         app.UpdateCommandStates();
         QVERIFY(frame->Action(57604)->isEnabled());
         QVERIFY(frame->Action(57603)->isEnabled());
-        sad->SadDocument()->SetModifiedFlag(false);
+        SadDocumentOf(sad)->SetModifiedFlag(false);
 
-        app.m_runNewDialog = [] { return 99; };
+        Answers(app).runNewDialog = [] { return 99; };
         frame->Action(57600)->trigger();
-        QCOMPARE(app.m_nFormVariant, 99);
+        QCOMPARE(app.FormVariant(), 99);
         QCOMPARE(frame->Children().size(), 2);
         QCOMPARE(frame->ActiveChild()->Kind(), DocTemplate::Dv1);
         QCOMPARE(frame->CurrentMenuResource(), 131);
         QVERIFY(frame->Action(57604)->isEnabled());  // a D.V.1 is saved like an SAD
         QVERIFY(qobject_cast<CDV1_View*>(frame->ActiveChild()->View()));
 
-        app.m_runNewDialog = [] { return -1; };  // cancelled: nothing happens
+        Answers(app).runNewDialog = [] { return -1; };  // cancelled: nothing happens
         frame->Action(57600)->trigger();
         QCOMPARE(frame->Children().size(), 2);
-        QCOMPARE(app.m_nFormVariant, 99);
+        QCOMPARE(app.FormVariant(), 99);
 
         for (CChildFrame* c : frame->Children()) QVERIFY(c->close());
         QCoreApplication::processEvents();
@@ -361,7 +369,7 @@ private slots:
         CMainFrame* frame = app.MainFrame();
         QVERIFY(QTest::qWaitForWindowActive(frame));
         CChildFrame* sad = frame->ActiveChild();
-        app.m_runNewDialog = nullptr;  // the real New dialog
+        Answers(app).runNewDialog = nullptr;  // the real New dialog
         QWindow* window = frame->windowHandle();
         auto type = [&](const QString& text) {
             QTRY_VERIFY(QApplication::activeWindow() == frame);
@@ -399,7 +407,7 @@ private slots:
         QCOMPARE(frame->StatusText(1), QStringLiteral("D.V.1 - Seite 1 von 2"));
 
         // Ctrl+O while the D.V.1 is in front: the SAD's page keys must not page the opened one.
-        app.m_execFileDialog = [&](QFileDialog& dlg) {
+        Answers(app).execFileDialog = [&](QFileDialog& dlg) {
             dlg.setOption(QFileDialog::DontUseNativeDialog);
             dlg.selectFile(saved);
             QTimer::singleShot(50, &dlg, &QDialog::accept);
@@ -415,7 +423,7 @@ private slots:
         QTest::keyClick(window, Qt::Key_Right, Qt::ControlModifier);  // next page
         QCOMPARE(qobject_cast<CDV1_View*>(opened->View())->ViewPage(), 2);
         QCOMPARE(qobject_cast<CDV1_View*>(dv1->View())->ViewPage(), 1);
-        QCOMPARE(opened->Dv1Document()->Store().GetFieldText(0, 1), std::u16string(u"Offen"));
+        QCOMPARE(Dv1DocumentOf(opened)->Store().GetFieldText(0, 1), std::u16string(u"Offen"));
         QCOMPARE(fieldText(dv1), QStringLiteral("Neu"));
         QCOMPARE(frame->StatusText(1), QStringLiteral("D.V.1 - Seite 2 von 2"));
 
@@ -464,7 +472,7 @@ private slots:
     void windowListActivatesAndCloses() {
         CTarvexImportApp& app = Start({}, 0);
         CMainFrame* frame = app.MainFrame();
-        app.m_runNewDialog = [] { return 2; };
+        Answers(app).runNewDialog = [] { return 2; };
         frame->Action(57600)->trigger();
         QCOMPARE(frame->Children().size(), 2);
         CDlgWindowList dlg(frame);
@@ -473,7 +481,7 @@ private slots:
         dlg.List()->setCurrentRow(0);
         dlg.ActivateSelected();
         QCOMPARE(frame->ActiveChild()->Title(), QStringLiteral("EhForm1"));
-        QCOMPARE(app.m_nFormVariant, 0);  // the window in front gives the form variant
+        QCOMPARE(app.FormVariant(), 0);  // the window in front gives the form variant
         CDlgWindowList again(frame);
         again.List()->clearSelection();
         again.List()->item(1)->setSelected(true);
@@ -496,7 +504,7 @@ private slots:
         QCOMPARE(frame->CommandForKey(QKeySequence(QStringLiteral("Ctrl+Shift+Alt+R"))), 32827);
 
         // With an SAD open, Ctrl+Z centres the text of the current box and does not undo.
-        app.m_runNewDialog = [] { return 0; };
+        Answers(app).runNewDialog = [] { return 0; };
         frame->Action(57600)->trigger();
         auto* view = qobject_cast<CEinheitspapierView*>(frame->ActiveChild()->View());
         QVERIFY(view);
@@ -620,22 +628,22 @@ private slots:
         QFETCH(QString, selected);
         CTarvexImportApp& app = Start({});
         app.GetProfile().WriteProfileInt("Settings", "NoFileFilter", noFileFilter);
-        app.m_nFormVariant = variant;
+        app.SetFormVariant(variant);
         QStringList shown;
         QString chosen;
         int context = 0;
-        app.m_execFileDialog = [&](QFileDialog& dlg) {
+        Answers(app).execFileDialog = [&](QFileDialog& dlg) {
             shown = dlg.nameFilters();
             chosen = dlg.selectedNameFilter();
-            context = app.m_nHelpContext;
+            context = app.HelpContext();
             return false;
         };
-        app.OnFileOpen();
+        app.Documents().OnFileOpen();
         QCOMPARE(shown.size(), 4);
         QCOMPARE(shown.first().startsWith(QStringLiteral("Alle Dateien")), noFileFilter != 0);
         QCOMPARE(chosen, selected);
         QCOMPARE(context, 121);
-        QCOMPARE(app.m_nHelpContext, 100);  // restored
+        QCOMPARE(app.HelpContext(), 100);  // restored
     }
 
     // The Open dialog's filter follows the kind of the document in front, also for a D.V.1 that
@@ -652,16 +660,16 @@ private slots:
         CTarvexImportApp& app = Start({}, 0);
         CMainFrame* frame = app.MainFrame();
         CChildFrame* sad = frame->ActiveChild();
-        QVERIFY(app.OpenDocumentFile(dv1));
+        QVERIFY(app.Documents().OpenDocumentFile(dv1));
         QString chosen;
-        app.m_execFileDialog = [&](QFileDialog& dlg) {
+        Answers(app).execFileDialog = [&](QFileDialog& dlg) {
             chosen = dlg.selectedNameFilter();
             return false;
         };
-        app.OnFileOpen();
+        app.Documents().OnFileOpen();
         QCOMPARE(chosen, QStringLiteral("DV1 Dokument. (*.fdv)"));
         frame->ActivateChild(sad);
-        app.OnFileOpen();
+        app.Documents().OnFileOpen();
         QCOMPARE(chosen, QStringLiteral("Einheitspapier. (*.aef)"));
         m_app.reset();  // lets go of the file's lock while its folder is still there
     }
@@ -702,21 +710,21 @@ private slots:
         };
         fill();
         QString asked;
-        app.m_confirmReset = [&](const QString& t, const QString&) {
+        Answers(app).confirmReset = [&](const QString& t, const QString&) {
             asked = t;
             return false;
         };
         app.MainFrame()->Action(command)->trigger();
         QCOMPARE(asked, title);
         for (const QString& k : gone + kept) QVERIFY2(has(k), qPrintable(k));  // "Nein": nothing deleted
-        QVERIFY(!app.m_bSkipExitSave);
+        QVERIFY(!app.SkipsExitSave());
         QVERIFY(app.MainFrame()->isVisible());
 
-        app.m_confirmReset = [](const QString&, const QString&) { return true; };
+        Answers(app).confirmReset = [](const QString&, const QString&) { return true; };
         app.MainFrame()->Action(command)->trigger();
         for (const QString& k : gone) QVERIFY2(!has(k), qPrintable(k));
         for (const QString& k : kept) QVERIFY2(has(k), qPrintable(k));
-        QVERIFY(app.m_bSkipExitSave);
+        QVERIFY(app.SkipsExitSave());
         QVERIFY(!app.MainFrame()->isVisible());  // the program ends
         // Nothing is written back at the exit: the recent-file list and the window state stay away.
         app.ExitInstance();
@@ -728,11 +736,11 @@ private slots:
         QTemporaryDir dir;
         const QString path = dir.path() + QStringLiteral("/a.aef");
         CTarvexImportApp& app = Start({}, 0);
-        app.m_execFileDialog = [&](QFileDialog& dlg) {
+        Answers(app).execFileDialog = [&](QFileDialog& dlg) {
             dlg.selectFile(path);
             return true;
         };
-        QVERIFY(app.SaveDocument(app.MainFrame()->ActiveChild(), true));
+        QVERIFY(app.Documents().SaveDocument(app.MainFrame()->ActiveChild(), true));
         QVERIFY(QFileInfo::exists(path));
         app.MainFrame()->close();
         app.ExitInstance();
@@ -745,7 +753,7 @@ private slots:
     // stops being a CMainFrame, so nothing it signals on the way out reaches half a frame.
     void exitWithWindowsOpenClosesThemWhileTheFrameIsWhole() {
         CTarvexImportApp& app = Start({}, 0);
-        app.m_runNewDialog = [] { return 2; };
+        Answers(app).runNewDialog = [] { return 2; };
         app.MainFrame()->Action(57600)->trigger();
         app.MainFrame()->Action(57600)->trigger();
         const QList<CChildFrame*> children = app.MainFrame()->Children();
@@ -787,7 +795,7 @@ private slots:
         }
         QCOMPARE(m_messages.size(), 1);
         QVERIFY(m_messages[0].endsWith(QStringLiteral("nicht geöffnet werden!")));
-        QVERIFY(app.RecentFiles().isEmpty());
+        QVERIFY(app.Documents().RecentFiles().isEmpty());
         // Ctrl+S has no document to write over the file with.
         frame->Action(57603)->trigger();
         QCOMPARE(ReadFile(path), bytes);
@@ -827,23 +835,23 @@ private slots:
         QCOMPARE(frame->Children()[1]->Kind(), DocTemplate::Dv1);
         QVERIFY2(m_messages.size() == 1,
                  qPrintable(m_messages.join(QStringLiteral(" | "))));  // the text file is refused
-        QCOMPARE(app.RecentFiles(), (QStringList{dv1, good}));
+        QCOMPARE(app.Documents().RecentFiles(), (QStringList{dv1, good}));
     }
 
     void cancelInTheSaveQuestionKeepsEveryWindowOpen() {
         CTarvexImportApp& app = Start({}, 0);
         CMainFrame* frame = app.MainFrame();
         for (int variant : {1, 2}) {
-            app.m_runNewDialog = [variant] { return variant; };
+            Answers(app).runNewDialog = [variant] { return variant; };
             frame->Action(57600)->trigger();
         }
         const QList<CChildFrame*> windows = frame->Children();
         QCOMPARE(windows.size(), 3);
-        windows[0]->SadDocument()->SetModifiedFlag();  // EhForm2 stays unchanged
-        windows[2]->SadDocument()->SetModifiedFlag();
+        SadDocumentOf(windows[0])->SetModifiedFlag();  // EhForm2 stays unchanged
+        SadDocumentOf(windows[2])->SetModifiedFlag();
         QStringList asked;
         QList<QMessageBox::StandardButton> answers;
-        app.m_askSaveChanges = [&](const QString& question) {
+        Answers(app).askSaveChanges = [&](const QString& question) {
             asked.append(question);
             return answers.takeFirst();
         };
@@ -875,7 +883,7 @@ private slots:
     void saveQuestionSpeaksGerman() {
         CTarvexImportApp& app = Start({}, 0);
         CChildFrame* child = app.MainFrame()->ActiveChild();
-        child->SadDocument()->SetModifiedFlag();
+        SadDocumentOf(child)->SetModifiedFlag();
         QStringList buttons;
         QString icon;
         ModalAnswers answers({[&](QDialog* dialog) {
@@ -912,7 +920,7 @@ private slots:
         QCOMPARE(frame->windowTitle(), QStringLiteral("Tarvex-Import - EhForm1[*]"));
         SaveScreenshot(frame, QStringLiteral("shell-modified-mark.png"));
 
-        app.m_execFileDialog = [&](QFileDialog& dlg) {
+        Answers(app).execFileDialog = [&](QFileDialog& dlg) {
             dlg.selectFile(dir.path() + QStringLiteral("/Einfuhr.aef"));
             return true;
         };
@@ -932,24 +940,24 @@ private slots:
         CTarvexImportApp& app = Start({}, 0);
         const QString data = QDir::homePath() + QStringLiteral("/Documents/Tarvex-Import");
         QString folder, file;
-        app.m_execFileDialog = [&](QFileDialog& dlg) {
+        Answers(app).execFileDialog = [&](QFileDialog& dlg) {
             folder = dlg.directory().absolutePath();
             file = dlg.selectedFiles().value(0);
             dlg.selectFile(dir.path() + QStringLiteral("/Kopie.aef"));
             return true;
         };
         // A new document is saved into the data folder under its title.
-        QVERIFY(app.SaveDocument(app.MainFrame()->ActiveChild(), false));
+        QVERIFY(app.Documents().SaveDocument(app.MainFrame()->ActiveChild(), false));
         QCOMPARE(folder, data);
         QCOMPARE(file, data + QStringLiteral("/EhForm1.aef"));
         // Once it has a file, its folder is where Open and Save As start.
-        app.m_execFileDialog = [&](QFileDialog& dlg) {
+        Answers(app).execFileDialog = [&](QFileDialog& dlg) {
             folder = dlg.directory().absolutePath();
             return false;
         };
-        app.OnFileOpen();
+        app.Documents().OnFileOpen();
         QCOMPARE(folder, dir.path());
-        QVERIFY(!app.SaveDocument(app.MainFrame()->ActiveChild(), true));
+        QVERIFY(!app.Documents().SaveDocument(app.MainFrame()->ActiveChild(), true));
         QCOMPARE(folder, dir.path());
         QVERIFY(QDir::currentPath() != dir.path());
     }
@@ -962,7 +970,7 @@ private slots:
         app.Printer().setOutputFormat(QPrinter::PdfFormat);
         int fileDialogs = 0;
         const QString pdf = dir.path() + QStringLiteral("/Seite.pdf");
-        app.m_execFileDialog = [&](QFileDialog& dlg) {
+        Answers(app).execFileDialog = [&](QFileDialog& dlg) {
             ++fileDialogs;
             dlg.selectFile(pdf);
             return true;
@@ -1024,7 +1032,7 @@ private slots:
         int progressWhileAsked = -1;
         QWidget* frontWhileAsked = nullptr;
         QFileDialog* asked = nullptr;
-        app.m_execFileDialog = [&](QFileDialog& dlg) {
+        Answers(app).execFileDialog = [&](QFileDialog& dlg) {
             asked = &dlg;
             dlg.setOption(QFileDialog::DontUseNativeDialog);
             QTimer::singleShot(6000, &dlg, [&] {
@@ -1055,7 +1063,7 @@ private slots:
         QVERIFY2(m_messages.isEmpty(), qPrintable(m_messages.join('\n')));
         QVERIFY(ReadFile(pdf).startsWith("%PDF"));
         QCOMPARE(app.MainFrame()->StatusText(0), QStringLiteral("In PDF-Datei gedruckt: ") + pdf);
-        const int pages = app.MainFrame()->ActiveChild()->SadDocument()->Store().GetPageCount();
+        const int pages = SadDocumentOf(app.MainFrame()->ActiveChild())->Store().GetPageCount();
         QVERIFY2(Poppler(QStringLiteral("pdfinfo"), {pdf})
                      .contains(QRegularExpression(QStringLiteral(R"(Pages:\s+%1\n)").arg(pages * 3))),
                  qPrintable(pdf));
@@ -1086,7 +1094,7 @@ private slots:
 
         QStringList proposed;
         QString answer;
-        app.m_execFileDialog = [&](QFileDialog& dlg) {
+        Answers(app).execFileDialog = [&](QFileDialog& dlg) {
             dlg.setOption(QFileDialog::DontUseNativeDialog);
             proposed.append(dlg.selectedFiles().value(0));
             QTimer::singleShot(50, &dlg, [&] {
@@ -1147,7 +1155,7 @@ private slots:
         app.GetProfile().WriteProfileInt("EHForm_Defaults", "ShowMarginDlgEH", 1);
         app.Printer().setOutputFormat(QPrinter::PdfFormat);
         int fileDialogs = 0;
-        app.m_execFileDialog = [&](QFileDialog&) {
+        Answers(app).execFileDialog = [&](QFileDialog&) {
             ++fileDialogs;
             return false;
         };
@@ -1187,7 +1195,7 @@ private slots:
         const QString pdf = WriteFile(dir.path() + QStringLiteral("/Alt.pdf"), "alte Datei");
         app.Printer().setOutputFormat(QPrinter::PdfFormat);
         int progressWhileAsked = -1;
-        app.m_execFileDialog = [&](QFileDialog& dlg) {
+        Answers(app).execFileDialog = [&](QFileDialog& dlg) {
             progressWhileAsked = 0;
             for (QWidget* w : QApplication::allWidgets())
                 progressWhileAsked += qobject_cast<QProgressDialog*>(w) != nullptr;
@@ -1243,7 +1251,7 @@ private slots:
         CMainFrame* frame = app.MainFrame();
         auto* view = qobject_cast<CEinheitspapierView*>(frame->ActiveChild()->View());
         QVERIFY(view);
-        const int context = app.m_nHelpContext;
+        const int context = app.HelpContext();
         QVERIFY(HasHelpPage(context));
         QTest::keyClick(view->EditWindow(), Qt::Key_F1);
         CHelpWnd* help = app.HelpWindow();
@@ -1294,7 +1302,7 @@ private slots:
             frame->Action(cmd::kPrint)->trigger();
             QCOMPARE(modal.seen, QStringList{"CDlgDrucken"});
         }
-        QCOMPARE(shown, PrintDialogHelpContext(0));
+        QCOMPARE(shown, kSadPrintForm.printHelpContext);
         QVERIFY(ownedByDialog);
         QCOMPARE(afterBack, 447);
         QTRY_VERIFY(help->isVisible());
@@ -1321,7 +1329,7 @@ private slots:
 
         app.Printer().setOutputFormat(QPrinter::PdfFormat);
         const QString pdf = dir.path() + QStringLiteral("/Bereich.pdf");
-        app.m_execFileDialog = [&](QFileDialog& dlg) {
+        Answers(app).execFileDialog = [&](QFileDialog& dlg) {
             dlg.selectFile(pdf);
             return true;
         };
@@ -1394,7 +1402,7 @@ private slots:
         // Print page 3 into a PDF: the D.V.1's margin sheet (four pages), then its print dialog.
         app.Printer().setOutputFormat(QPrinter::PdfFormat);
         const QString pdf = dir.path() + QStringLiteral("/Seite3.pdf");
-        app.m_execFileDialog = [&](QFileDialog& dlg) {
+        Answers(app).execFileDialog = [&](QFileDialog& dlg) {
             dlg.selectFile(pdf);
             return true;
         };
@@ -1435,11 +1443,11 @@ private slots:
 
         // Saved under its title with ".fdv", and opened again as a D.V.1 with what was typed.
         const QString file = dir.path() + QStringLiteral("/Wert.fdv");
-        app.m_execFileDialog = [&](QFileDialog& dlg) {
+        Answers(app).execFileDialog = [&](QFileDialog& dlg) {
             dlg.selectFile(dir.path() + QStringLiteral("/Wert"));
             return true;
         };
-        QVERIFY(app.SaveDocument(frame->ActiveChild(), false));
+        QVERIFY(app.Documents().SaveDocument(frame->ActiveChild(), false));
         QVERIFY(QFileInfo::exists(file));
         QVERIFY(!frame->ActiveChild()->IsModified());
         // The command line opens it again as a D.V.1 with what was typed.
@@ -1448,10 +1456,10 @@ private slots:
         CChildFrame* reopened = again.MainFrame()->ActiveChild();
         QCOMPARE(reopened->Kind(), DocTemplate::Dv1);
         QCOMPARE(again.MainFrame()->CurrentMenuResource(), 131);
-        QCOMPARE(reopened->Dv1Document()->Store().GetFieldText(0, 1), std::u16string(u"Muster GmbH"));
-        QCOMPARE(reopened->Dv1Document()->Store().GetPageCount(), 3);
-        QCOMPARE(reopened->Dv1Document()->m_Checks[1], uint8_t(1));
-        QCOMPARE(again.RecentFiles().value(0), file);
+        QCOMPARE(Dv1DocumentOf(reopened)->Store().GetFieldText(0, 1), std::u16string(u"Muster GmbH"));
+        QCOMPARE(Dv1DocumentOf(reopened)->Store().GetPageCount(), 3);
+        QCOMPARE(Dv1DocumentOf(reopened)->m_Checks[1], uint8_t(1));
+        QCOMPARE(again.Documents().RecentFiles().value(0), file);
         QVERIFY2(m_messages.isEmpty(), qPrintable(m_messages.join('\n')));
     }
 
@@ -1464,7 +1472,7 @@ private slots:
             QVERIFY(f.open(QIODevice::WriteOnly));
             f.write("KTW-DV1Form@2.00 eine alte Datei");
         }
-        QVERIFY(!app.OpenDocumentFile(path));
+        QVERIFY(!app.Documents().OpenDocumentFile(path));
         QCOMPARE(app.MainFrame()->Children().size(), 0);
         QCOMPARE(m_messages.size(), 1);
         QVERIFY(m_messages[0].startsWith(QStringLiteral("Dies ist ein Dokument einer älteren Version")));
@@ -1477,8 +1485,8 @@ private slots:
         const QString desktop = QString::fromStdU16String(paths.DesktopPath(u"Einheitspapier").u16string());
         auto start = [&] {
             m_app.reset();
-            m_app = std::make_unique<CTarvexImportApp>();
-            m_app->m_runNewDialog = [] { return -1; };
+            m_app = NewTestApp();
+            Answers(*m_app).runNewDialog = [] { return -1; };
             m_app->InitInstance({QStringLiteral("tarvex-import")});
             const bool before = QFileInfo::exists(desktop);
             QCoreApplication::processEvents();
@@ -1486,13 +1494,13 @@ private slots:
         };
         QVERIFY2(!start(), "nothing is registered before the window is up");
         QVERIFY(m_app->MainFrame()->isVisible());
-        QCOMPARE(m_app->FileTypeRegistrations(), 1);
+        QCOMPARE(m_app->Desktop().FileTypeRegistrations(), 1);
         QVERIFY(QFileInfo::exists(desktop));
         start();
-        QCOMPARE(m_app->FileTypeRegistrations(), 0);  // the stamp says nothing changed
+        QCOMPARE(m_app->Desktop().FileTypeRegistrations(), 0);  // the stamp says nothing changed
         QVERIFY(QFile::remove(desktop));
         start();
-        QCOMPARE(m_app->FileTypeRegistrations(), 1);  // a missing entry is written again
+        QCOMPARE(m_app->Desktop().FileTypeRegistrations(), 1);  // a missing entry is written again
         QVERIFY(QFileInfo::exists(desktop));
     }
 
@@ -1522,12 +1530,14 @@ private slots:
         QFile::remove(settings + QStringLiteral("/share/tarvex-import/templates.stamp"));
         auto start = [&] {
             m_app.reset();
-            m_app = std::make_unique<CTarvexImportApp>();
-            m_app->m_runNewDialog = [] { return -1; };
-            m_app->m_showMessage = [this](const QString&, const QString& text) { m_messages.append(text); };
+            m_app = NewTestApp();
+            Answers(*m_app).runNewDialog = [] { return -1; };
+            Answers(*m_app).showMessage = [this](const QString&, const QString& text) {
+                m_messages.append(text);
+            };
             m_app->InitInstance({QStringLiteral("tarvex-import")});
             QCoreApplication::processEvents();
-            return m_app->TemplatesWritten();
+            return m_app->Desktop().TemplatesWritten();
         };
         QCOMPARE(start(), 2);
         const QString sad = templates + QStringLiteral("/Einheitspapier.aef");
@@ -1536,7 +1546,7 @@ private slots:
         QVERIFY(QFileInfo(dv1).size() > 0);
         // The program opens what the menu creates, without a word.
         m_messages.clear();
-        QVERIFY(m_app->OpenDocumentFile(sad));
+        QVERIFY(m_app->Documents().OpenDocumentFile(sad));
         QVERIFY2(m_messages.isEmpty(), qPrintable(m_messages.join('\n')));
         // A template the user removed stays removed while the program is the same.
         QVERIFY(QFile::remove(dv1));

@@ -26,7 +26,9 @@
 #include "ui/app/CTarvexImportApp.h"
 #include "ui/app/Common_DlgInternalInfo.h"
 #include "ui/app/DocumentWindows.h"
+#include "ui/dv1/Dv1FormDocument.h"
 #include "ui/sad/CEinheitspapierView.h"
+#include "ui/sad/SadFormDocument.h"
 #include "ui/sad/dialogs/CDlgDefaultTexte_EH.h"
 
 using namespace tarvex;
@@ -135,13 +137,13 @@ private slots:
         CTarvexImportApp& app = Start();
         CMainFrame* frame = app.MainFrame();
         QVERIFY(!frame->Action(cmd::kFormDefaults)->isEnabled());  // no SAD window in front
-        CChildFrame* first = app.CreateNewDocument(0);
+        CChildFrame* first = app.Documents().CreateNewDocument(0);
         app.UpdateCommandStates();
         QVERIFY(frame->Action(cmd::kFormDefaults)->isEnabled());
         auto* openView = qobject_cast<CEinheitspapierView*>(first->View());
         QCOMPARE(int(openView->Definitions().Get(1, FieldStampA(1), 0)), int(kDefNotOnForm));
 
-        app.m_execDialog = [](QDialog& d) {
+        Answers(app).execDialog = [](QDialog& d) {
             auto& dlg = dynamic_cast<CDlgDefaultTexte_EH&>(d);
             dlg.AddressEdit()->setPlainText(QStringLiteral("Muster GmbH\nHafenstr. 1\n20457 Hamburg"));
             dlg.ZollNummer1Edit()->setText(QStringLiteral("DE1234567"));
@@ -167,8 +169,8 @@ private slots:
         QCOMPARE(int(stored.Get(1, FieldStampA(6), 3)), 0);
 
         // The next new document carries the defaults.
-        CChildFrame* second = app.CreateNewDocument(0);
-        const CFieldStore& s = second->SadDocument()->Store();
+        CChildFrame* second = app.Documents().CreateNewDocument(0);
+        const CFieldStore& s = SadDocumentOf(second)->Store();
         QCOMPARE(s.GetFieldText(kFieldBox8, 1), u"Muster GmbH\r\nHafenstr. 1\r\n20457 Hamburg");
         QCOMPARE(s.GetFieldText(kFieldBox8Number, 1), u"DE1234567");
         QCOMPARE(s.GetFieldText(kFieldBox14, 1), u"Einführer - 00500");
@@ -289,7 +291,7 @@ private slots:
         for (int seconds : {0, 2}) {
             CTarvexImportApp& app = Start();
             app.GetProfile().WriteProfileInt("Settings", "SplashScreen", seconds);
-            app.m_bSplashEnabled = true;
+            Answers(app).splash = true;
             app.ShowSplash();
             QCoreApplication::processEvents();
             QCOMPARE(app.Splash() != nullptr, seconds != 0);
@@ -341,7 +343,7 @@ private slots:
         QCOMPARE(again.MainFrame()->UserToolBars()[0]->objectName(), QStringLiteral("ToolBar59432"));
 
         // "Menü- und Symbolleisten-Modifikationen löschen" brings back the standard.
-        again.m_confirmReset = [](const QString&, const QString&) { return true; };
+        Answers(again).confirmReset = [](const QString&, const QString&) { return true; };
         again.MainFrame()->Action(cmd::kResetWorkspace)->trigger();
         CTarvexImportApp& reset = Start(false);
         QCOMPARE(reset.MainFrame()->UserToolBars().size(), 0);

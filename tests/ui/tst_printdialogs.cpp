@@ -9,6 +9,8 @@
 #include <QtTest>
 
 #include "core/app/Profile.h"
+#include "core/dv1/Dv1PrintForm.h"
+#include "core/sad/SadPrintForm.h"
 #include "ui/formview/CDlgDrucken.h"
 #include "ui/formview/CDlgPrinterFontSize.h"
 #include "ui/formview/Common_CDlgPrintSizeCorr.h"
@@ -53,7 +55,7 @@ private slots:
             Snapshot(d, "margin-sheet");
             d->accept();
         });
-        QCOMPARE(Common_DlgMargin02::RunMarginCommand(p, 1, 0, nullptr), int(QDialog::Accepted));
+        QCOMPARE(Common_DlgMargin02::RunMarginCommand(p, kDv1PrintForm, 0, nullptr), int(QDialog::Accepted));
         QCOMPARE(p.GetProfileInt("DV1Form_Defaults", "Left_Margin1_DV1", 0), -5);
         QCOMPARE(p.GetProfileInt("DV1Form_Defaults", "ShowMarginDlg", 0), 1);
 
@@ -61,7 +63,7 @@ private slots:
             d->ClickStep(2, 3);
             d->reject();
         });
-        QCOMPARE(Common_DlgMargin02::RunMarginCommand(p, 0, 0, nullptr), int(QDialog::Rejected));
+        QCOMPARE(Common_DlgMargin02::RunMarginCommand(p, kSadPrintForm, 0, nullptr), int(QDialog::Rejected));
         QVERIFY(!p.Has("EHForm_Defaults", "Top_Margin2_EH"));
     }
 
@@ -82,16 +84,17 @@ private slots:
     void printerFontSize() {
         CMemoryProfile p;
         p.WriteProfileInt("DV1Form_Defaults", "PrinterFontFactor", 120);
-        CDlgPrinterFontSize d(p);
-        QCOMPARE(d.SadSpin()->value(), 95);
-        QCOMPARE(d.Dv1Spin()->value(), 120);
-        d.SadSpin()->setValue(200);  // clamped by the range
+        CDlgPrinterFontSize d(p, {&kSadPrintForm, &kDv1PrintForm});
+        QCOMPARE(d.Spin(0)->value(), 95);
+        QCOMPARE(d.Spin(1)->value(), 120);
+        d.Spin(0)->setValue(200);  // clamped by the range
         d.accept();
         QCOMPARE(p.GetProfileInt("EHForm_Defaults", "PrinterFontFactor", 0), 150);
+        QCOMPARE(p.GetProfileInt("DV1Form_Defaults", "PrinterFontFactor", 0), 120);  // each row its form's
     }
 
     void printDialogPagesCopiesAndChooser() {
-        CDlgDrucken d(0, 3, QStringLiteral("PDF"), true, false);
+        CDlgDrucken d(kSadPrintForm, 3, QStringLiteral("PDF"), true, false);
         QCOMPARE(d.windowTitle(), QStringLiteral("Einheitspaier bedrucken"));
         QCOMPARE(d.PageList()->count(), 3);
         QCOMPARE(d.PageList()->itemText(2), QStringLiteral("Seite 3 drucken"));
@@ -110,7 +113,7 @@ private slots:
         QCOMPARE(d.m_nCopies, 3);
         QCOMPARE(d.m_bReuse, 1);
 
-        CDlgDrucken dv(1, 4, QStringLiteral("PDF"), false, false);
+        CDlgDrucken dv(kDv1PrintForm, 4, QStringLiteral("PDF"), false, false);
         QCOMPARE(dv.PageList()->itemText(3), QStringLiteral("Seite 4 drucken - D.V.1 BIS"));
         QCOMPARE(dv.m_nDlgHelpContext, 124);
     }
@@ -140,7 +143,8 @@ private slots:
             {"all", [](CDlgDrucken& d) { d.AllPagesButton()->setChecked(true); }, 1, 5},
         };
         for (const Case& c : cases) {
-            CDlgDrucken d(0, 5, QStringLiteral("PDF"), true, false, nullptr, 4, PrintMode::WithForm);
+            CDlgDrucken d(kSadPrintForm, 5, QStringLiteral("PDF"), true, false, nullptr, 4,
+                          PrintMode::WithForm);
             QVERIFY(d.ModeButton(PrintMode::WithForm)->isChecked());
             c.choose(d);
             d.ModeButton(PrintMode::Preprinted)->setChecked(true);
@@ -151,7 +155,8 @@ private slots:
             QCOMPARE(d.m_printMode, PrintMode::Preprinted);
             QCOMPARE(d.m_bPreview, 0);
         }
-        CDlgDrucken d(0, 5, QStringLiteral("PDF"), true, false, nullptr, 2, PrintMode::Preprinted);
+        CDlgDrucken d(kSadPrintForm, 5, QStringLiteral("PDF"), true, false, nullptr, 2,
+                      PrintMode::Preprinted);
         QVERIFY(d.ModeButton(PrintMode::Preprinted)->isChecked());
         QVERIFY(!d.ModeButton(PrintMode::WithForm)->isChecked());
         Snapshot(&d, "print-dialog-ranges");

@@ -42,8 +42,10 @@
 #include "ui/app/DocumentRecovery.h"
 #include "ui/app/DocumentWindows.h"
 #include "ui/dv1/CDV1_View.h"
+#include "ui/dv1/Dv1FormDocument.h"
 #include "ui/formview/DocumentUndo.h"
 #include "ui/sad/CEinheitspapierView.h"
+#include "ui/sad/SadFormDocument.h"
 #include "ui/sad/dialogs/CDlgFeld44Einfuhr.h"
 #include "ui/sad/dialogs/CDlgMoveEHWarenpositon.h"
 
@@ -92,7 +94,7 @@ QStringList AllTexts(Doc& doc) {
 std::unique_ptr<CTarvexImportApp> MakeApp(const QStringList& args) {
     // Whatever another test left is not this program's business.
     return StartTestApp(args, 0, nullptr, [](CTarvexImportApp& app) {
-        app.m_askRecovery = [](const QList<RecoveryEntry>&) { return std::optional<QList<bool>>(); };
+        Answers(app).askRecovery = [](const QList<RecoveryEntry>&) { return std::optional<QList<bool>>(); };
     });
 }
 
@@ -103,8 +105,8 @@ int RunChild(const QString& mode, const QString& arg) {
         MakeApp(mode == QLatin1String("type") ? QStringList{} : QStringList{arg});
     CChildFrame* child = app->MainFrame()->ActiveChild();
     if (mode == QLatin1String("dv1")) {
-        app->m_runNewDialog = [] { return 99; };
-        app->OnFileNew();
+        Answers(*app).runNewDialog = [] { return 99; };
+        app->Documents().OnFileNew();
         child = app->MainFrame()->ActiveChild();
         auto* dv1View = child ? qobject_cast<CDV1_View*>(child->View()) : nullptr;
         if (!dv1View) return 3;
@@ -117,7 +119,7 @@ int RunChild(const QString& mode, const QString& arg) {
         while (child->RecoveryPending() && t.elapsed() < 10000) QTest::qWait(50);
         QFile expected(arg);
         if (!expected.open(QIODevice::WriteOnly)) return 4;
-        expected.write(AllTexts(*child->Dv1Document()).join(QLatin1Char('\n')).toUtf8());
+        expected.write(AllTexts(*Dv1DocumentOf(child)).join(QLatin1Char('\n')).toUtf8());
         expected.close();
         std::printf("READY\n");
         std::fflush(stdout);
@@ -142,7 +144,7 @@ int RunChild(const QString& mode, const QString& arg) {
         while (child->RecoveryPending() && t.elapsed() < 10000) QTest::qWait(50);
         QFile expected(arg);
         if (!expected.open(QIODevice::WriteOnly)) return 4;
-        expected.write(AllTexts(*child->SadDocument()).join(QLatin1Char('\n')).toUtf8());
+        expected.write(AllTexts(*SadDocumentOf(child)).join(QLatin1Char('\n')).toUtf8());
     } else if (mode == QLatin1String("edit")) {
         TypeInto(view, 10, 1, QStringLiteral("nach dem Öffnen getippt"));
         view->GoToField(25, 1);
@@ -254,9 +256,9 @@ private slots:
         // While the other program runs, its copies are its own: a second program offers nothing.
         {
             int asked = 0;
-            auto app = std::make_unique<CTarvexImportApp>();
-            app->m_runNewDialog = [] { return -1; };
-            app->m_askRecovery = [&](const QList<RecoveryEntry>&) {
+            auto app = NewTestApp();
+            Answers(*app).runNewDialog = [] { return -1; };
+            Answers(*app).askRecovery = [&](const QList<RecoveryEntry>&) {
                 ++asked;
                 return std::optional<QList<bool>>(QList<bool>{true});
             };
@@ -271,12 +273,12 @@ private slots:
 
         // The next start asks (the real question, looked at) and restores.
         int newDialogs = 0;
-        auto app = std::make_unique<CTarvexImportApp>();
-        app->m_runNewDialog = [&] {
+        auto app = NewTestApp();
+        Answers(*app).runNewDialog = [&] {
             ++newDialogs;
             return -1;
         };
-        app->m_showMessage = [](const QString&, const QString& text) { QFAIL(qPrintable(text)); };
+        Answers(*app).showMessage = [](const QString&, const QString& text) { QFAIL(qPrintable(text)); };
         QStringList listed;
         ModalAnswers answers({[&](QWidget* w) {
             auto* dlg = qobject_cast<CDlgRecovery*>(w);
@@ -297,8 +299,8 @@ private slots:
         QVERIFY(restored->IsModified());
         QVERIFY(restored->PathName().isEmpty());
         QVERIFY(restored->Title().startsWith(QStringLiteral("EhForm")));
-        QCOMPARE(restored->SadDocument()->m_nContinuationCount, 2);
-        QStringList texts = AllTexts(*restored->SadDocument());
+        QCOMPARE(SadDocumentOf(restored)->m_nContinuationCount, 2);
+        QStringList texts = AllTexts(*SadDocumentOf(restored));
         QStringList want = expected;
         texts.sort();
         want.sort();
@@ -308,7 +310,7 @@ private slots:
         const QStringList entries = RecoveryFiles().filter(QStringLiteral(".entry"));
         QCOMPARE(entries.size(), 1);
         QCOMPARE(entries[0], restored->RecoveryId() + QStringLiteral(".entry"));
-        app->m_askSaveChanges = [](const QString&) { return QMessageBox::No; };
+        Answers(*app).askSaveChanges = [](const QString&) { return QMessageBox::No; };
         QVERIFY(restored->close());
         QVERIFY(RecoveryFiles().filter(QStringLiteral(".entry")).isEmpty());
     }
@@ -324,10 +326,10 @@ private slots:
         QVERIFY(expectedFile.open(QIODevice::ReadOnly));
         QStringList want = QString::fromUtf8(expectedFile.readAll()).split(QLatin1Char('\n'));
         QVERIFY(want.contains(QStringLiteral("1/5=noch im Feld")));
-        auto app = std::make_unique<CTarvexImportApp>();
-        app->m_runNewDialog = [] { return -1; };
+        auto app = NewTestApp();
+        Answers(*app).runNewDialog = [] { return -1; };
         QList<RecoveryEntry> offered;
-        app->m_askRecovery = [&](const QList<RecoveryEntry>& e) {
+        Answers(*app).askRecovery = [&](const QList<RecoveryEntry>& e) {
             offered = e;
             return std::optional<QList<bool>>(QList<bool>(e.size(), true));
         };
@@ -337,10 +339,10 @@ private slots:
         QCOMPARE(offered[0].kind, QStringLiteral("fdv"));
         const QList<CChildFrame*> windows = app->MainFrame()->Children();
         QCOMPARE(windows.size(), 1);
-        QVERIFY(windows[0]->Dv1Document());
+        QVERIFY(Dv1DocumentOf(windows[0]));
         QVERIFY(windows[0]->IsModified());
         QVERIFY(windows[0]->Title().startsWith(QStringLiteral("DV1form")));
-        QStringList texts = AllTexts(*windows[0]->Dv1Document());
+        QStringList texts = AllTexts(*Dv1DocumentOf(windows[0]));
         texts.sort();
         want.sort();
         QCOMPARE(texts, want);
@@ -357,7 +359,7 @@ private slots:
         // Only the events already due, no waiting for a timer.
         QCoreApplication::processEvents();
         QCoreApplication::processEvents();
-        app->Recovery()->WaitForWrites();
+        app->Documents().Recovery()->WaitForWrites();
         QCoreApplication::processEvents();
         QCOMPARE(RecoveryFiles().filter(QStringLiteral(".entry")).size(), 1);
         CEinheitspapierDoc copy;
@@ -366,8 +368,8 @@ private slots:
         RecoveryEntry e;
         e.id = child->RecoveryId();
         e.kind = QStringLiteral("aef");
-        QVERIFY(
-            LoadAefFile(std::filesystem::path(app->Recovery()->DataPath(e).toStdU16String()), copy, error));
+        QVERIFY(LoadAefFile(std::filesystem::path(app->Documents().Recovery()->DataPath(e).toStdU16String()),
+                            copy, error));
         QCOMPARE(copy.Store().GetFieldText(10, 1), u"Erstes Wort");
         QVERIFY(!child->RecoveryPending());
         child->CloseWithoutAsking();
@@ -379,7 +381,7 @@ private slots:
     void failedCopyKeepsThePreviousOneAndIsToldOnce() {
         std::unique_ptr<CTarvexImportApp> app = MakeApp({});
         QStringList messages;
-        app->m_showMessage = [&](const QString&, const QString& text) { messages.append(text); };
+        Answers(*app).showMessage = [&](const QString&, const QString& text) { messages.append(text); };
         CChildFrame* child = app->MainFrame()->ActiveChild();
         CEinheitspapierView* view = ViewOf(child);
         QVERIFY(view);
@@ -388,7 +390,7 @@ private slots:
         RecoveryEntry e;
         e.id = child->RecoveryId();
         e.kind = QStringLiteral("aef");
-        const QString dataPath = app->Recovery()->DataPath(e);
+        const QString dataPath = app->Documents().Recovery()->DataPath(e);
         const QByteArray good = ReadAll(dataPath);
         QVERIFY(good.size() > 1024);
         {
@@ -400,7 +402,7 @@ private slots:
             for (const char* text : {"Schrauben", "Muttern"}) {
                 TypeInto(view, 52, 1, QString::fromUtf8(text));
                 child->WriteRecoveryIfPending();
-                app->Recovery()->WaitForWrites();
+                app->Documents().Recovery()->WaitForWrites();
                 QCoreApplication::processEvents();
             }
             QVERIFY(!child->RecoveryPending());
@@ -429,9 +431,9 @@ private slots:
         other.Kill();
         for (const bool later : {true, false}) {
             int asked = 0;
-            auto app = std::make_unique<CTarvexImportApp>();
-            app->m_runNewDialog = [] { return -1; };
-            app->m_askRecovery = [&](const QList<RecoveryEntry>& e) {
+            auto app = NewTestApp();
+            Answers(*app).runNewDialog = [] { return -1; };
+            Answers(*app).askRecovery = [&](const QList<RecoveryEntry>& e) {
                 ++asked;
                 return later ? std::optional<QList<bool>>()
                              : std::optional<QList<bool>>(QList<bool>(e.size(), false));
@@ -452,8 +454,8 @@ private slots:
         OtherProgram other;
         QVERIFY(other.Start(QStringLiteral("edit"), file));
         other.Kill();
-        auto app = std::make_unique<CTarvexImportApp>();
-        app->m_askRecovery = [](const QList<RecoveryEntry>& e) {
+        auto app = NewTestApp();
+        Answers(*app).askRecovery = [](const QList<RecoveryEntry>& e) {
             return std::optional<QList<bool>>(QList<bool>(e.size(), true));
         };
         app->InitInstance({QStringLiteral("tarvex-import"), file});
@@ -465,8 +467,8 @@ private slots:
         QVERIFY(windows[0]->HoldsLock());
         QVERIFY(!windows[0]->IsReadOnly());
         QCOMPARE(windows[0]->PathName(), file);
-        QCOMPARE(windows[0]->SadDocument()->Store().GetFieldText(10, 1), u"nach dem Öffnen getippt");
-        QVERIFY(app->SaveDocument(windows[0], false));
+        QCOMPARE(SadDocumentOf(windows[0])->Store().GetFieldText(10, 1), u"nach dem Öffnen getippt");
+        QVERIFY(app->Documents().SaveDocument(windows[0], false));
     }
 
     void lockTellsWhoHasTheDocumentOpen() {
@@ -488,7 +490,7 @@ private slots:
                 SaveScreenshot(w, QStringLiteral("lock-message.png"));
                 ClickButton(w, QMessageBox::No);
             }});
-            QVERIFY(!app->OpenDocumentFile(file));
+            QVERIFY(!app->Documents().OpenDocumentFile(file));
         }
         QCOMPARE(frame->Children().size(), before);
         QVERIFY2(question.contains(QSysInfo::machineHostName()), qPrintable(question));
@@ -496,8 +498,8 @@ private slots:
         QVERIFY(question.contains(QStringLiteral("Einfuhr 1.aef")));
 
         // "Ja": read-only; saving asks for another name and never writes over the other's file.
-        app->m_askYesNo = [](const QString&) { return true; };
-        CChildFrame* child = app->OpenDocumentFile(file);
+        Answers(*app).askYesNo = [](const QString&) { return true; };
+        CChildFrame* child = app->Documents().OpenDocumentFile(file);
         QVERIFY(child);
         QVERIFY(child->IsReadOnly());
         QVERIFY(!child->HoldsLock());
@@ -507,14 +509,14 @@ private slots:
             QFile f(file);
             return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
         }();
-        child->SadDocument()->Store().SetFieldText(22, u"geändert", 1);
-        child->SadDocument()->SetModifiedFlag();
+        SadDocumentOf(child)->Store().SetFieldText(22, u"geändert", 1);
+        SadDocumentOf(child)->SetModifiedFlag();
         int dialogs = 0;
-        app->m_execFileDialog = [&](QFileDialog&) {
+        Answers(*app).execFileDialog = [&](QFileDialog&) {
             ++dialogs;
             return false;
         };
-        QVERIFY(!app->SaveDocument(child, false));
+        QVERIFY(!app->Documents().SaveDocument(child, false));
         QCOMPARE(dialogs, 1);
         QFile f(file);
         QVERIFY(f.open(QIODevice::ReadOnly));
@@ -526,8 +528,8 @@ private slots:
         // The other program crashes: its lock is stale and the file opens normally, unasked.
         other.Kill();
         int asked = 0;
-        app->m_askYesNo = [&](const QString&) { return ++asked, false; };
-        child = app->OpenDocumentFile(file);
+        Answers(*app).askYesNo = [&](const QString&) { return ++asked, false; };
+        child = app->Documents().OpenDocumentFile(file);
         QVERIFY(child);
         QCOMPARE(asked, 0);
         QVERIFY(child->HoldsLock());
@@ -558,16 +560,16 @@ private slots:
 
         std::unique_ptr<CTarvexImportApp> app = MakeApp({});
         QStringList messages;
-        app->m_showMessage = [&](const QString&, const QString& text) { messages.append(text); };
-        app->m_askYesNo = [](const QString&) { return true; };
-        CChildFrame* child = app->OpenDocumentFile(held);
+        Answers(*app).showMessage = [&](const QString&, const QString& text) { messages.append(text); };
+        Answers(*app).askYesNo = [](const QString&) { return true; };
+        CChildFrame* child = app->Documents().OpenDocumentFile(held);
         QVERIFY(child);
         QVERIFY(child->IsReadOnly());
         TypeInto(ViewOf(child), 22, 1, QStringLiteral("geändert"));
 
         QStringList offered;
         QString typed;  // what the clerk types over the offered name; empty: Escape
-        app->m_execFileDialog = [&](QFileDialog& dlg) {
+        Answers(*app).execFileDialog = [&](QFileDialog& dlg) {
             offered.append(dlg.selectedFiles().value(0));
             if (offered.size() == 1) {  // the dialog as offered, looked at
                 dlg.show();
@@ -578,8 +580,8 @@ private slots:
             dlg.selectFile(typed);
             return true;
         };
-        QVERIFY(!app->SaveDocument(child, false));
-        QVERIFY(!app->SaveDocument(child, true));
+        QVERIFY(!app->Documents().SaveDocument(child, false));
+        QVERIFY(!app->Documents().SaveDocument(child, true));
         QCOMPARE(offered, QStringList({copy, copy}));
 
         for (const QString& target : {held, heldToo}) {
@@ -587,17 +589,19 @@ private slots:
             messages.clear();
             if (target == held) {
                 // The real message, looked at.
-                app->m_showMessage = {};
+                Answers(*app).showMessage = {};
                 ModalAnswers answers({[&](QWidget* w) {
                     messages.append(qobject_cast<QMessageBox*>(w)->text());
                     SaveScreenshot(w, QStringLiteral("save-as-held-refused.png"));
                     ClickButton(w, QMessageBox::Ok);
                 }});
-                QVERIFY(!app->SaveDocument(child, true));
+                QVERIFY(!app->Documents().SaveDocument(child, true));
                 QCOMPARE(answers.answered, 1);
-                app->m_showMessage = [&](const QString&, const QString& text) { messages.append(text); };
+                Answers(*app).showMessage = [&](const QString&, const QString& text) {
+                    messages.append(text);
+                };
             } else {
-                QVERIFY(!app->SaveDocument(child, true));
+                QVERIFY(!app->Documents().SaveDocument(child, true));
             }
             QCOMPARE(messages.size(), 1);
             QVERIFY2(messages[0].contains(QStringLiteral("kann nicht überschrieben werden")),
@@ -613,18 +617,18 @@ private slots:
         QCOMPARE(bytes(heldToo), heldTooBytes);
 
         // A window of its own is refused the held file just the same.
-        CChildFrame* own = app->CreateNewDocument(0);
+        CChildFrame* own = app->Documents().CreateNewDocument(0);
         QVERIFY(own);
         typed = held;
         messages.clear();
-        QVERIFY(!app->SaveDocument(own, true));
+        QVERIFY(!app->Documents().SaveDocument(own, true));
         QCOMPARE(messages.size(), 1);
         QCOMPARE(bytes(held), heldBytes);
         own->CloseWithoutAsking();
 
         // The offered copy is taken: the window now edits the copy and holds it.
         typed = copy;
-        QVERIFY(app->SaveDocument(child, false));
+        QVERIFY(app->Documents().SaveDocument(child, false));
         QCOMPARE(QFileInfo(child->PathName()), QFileInfo(copy));
         QVERIFY(!child->IsReadOnly());
         QVERIFY(child->HoldsLock());
@@ -668,9 +672,9 @@ private slots:
             for (const auto& [key, value] : texts) profile.DeleteValue("EHForm_Defaults", key);
         });
 
-        CChildFrame* child = app->OpenDocumentFile(file);
+        CChildFrame* child = app->Documents().OpenDocumentFile(file);
         QVERIFY(child);
-        const CFieldStore& s = child->SadDocument()->Store();
+        const CFieldStore& s = SadDocumentOf(child)->Store();
         QCOMPARE(s.GetFieldText(18, 1), u"Empfänger aus der Datei");
         QCOMPARE(s.GetFieldText(17, 1), u"DE111");
         QCOMPARE(s.GetFieldText(8, 2), u"Empfänger aus der Datei");
@@ -683,7 +687,7 @@ private slots:
         QCOMPARE(s.GetFieldText(FieldStampC(4), 1), u"");
         QVERIFY(!child->IsModified());
         QVERIFY(!child->isWindowModified());
-        QVERIFY(app->SaveDocument(child, false));
+        QVERIFY(app->Documents().SaveDocument(child, false));
         CEinheitspapierDoc back;
         std::string error;
         QVERIFY(LoadAefFile(std::filesystem::path(file.toStdU16String()), back, error));
@@ -692,11 +696,11 @@ private slots:
         child->CloseWithoutAsking();
 
         // A new document takes them.
-        CChildFrame* fresh = app->CreateNewDocument(0);
+        CChildFrame* fresh = app->Documents().CreateNewDocument(0);
         QVERIFY(fresh);
-        QCOMPARE(fresh->SadDocument()->Store().GetFieldText(18, 1), u"Vorgabe GmbH");
-        QCOMPARE(fresh->SadDocument()->Store().GetFieldText(8, 2), u"Vorgabe GmbH");
-        QCOMPARE(fresh->SadDocument()->Store().GetFieldText(24, 1), u"DE888");
+        QCOMPARE(SadDocumentOf(fresh)->Store().GetFieldText(18, 1), u"Vorgabe GmbH");
+        QCOMPARE(SadDocumentOf(fresh)->Store().GetFieldText(8, 2), u"Vorgabe GmbH");
+        QCOMPARE(SadDocumentOf(fresh)->Store().GetFieldText(24, 1), u"DE888");
         fresh->CloseWithoutAsking();
         QCoreApplication::processEvents();
     }
@@ -758,12 +762,12 @@ private slots:
              }}},
         };
         for (const Case& c : cases) {
-            app->m_runNewDialog = [] { return 0; };
-            app->OnFileNew();
+            Answers(*app).runNewDialog = [] { return 0; };
+            app->Documents().OnFileNew();
             CChildFrame* child = app->MainFrame()->ActiveChild();
             CEinheitspapierView* view = ViewOf(child);
             QVERIFY(view);
-            CEinheitspapierDoc& doc = *child->SadDocument();
+            CEinheitspapierDoc& doc = *SadDocumentOf(child);
             if (c.prepare) {
                 c.prepare(doc);
                 view->ReloadFromStore();
@@ -897,10 +901,10 @@ private slots:
              [](CEinheitspapierView* v) { v->OnCommand(cmd::kMoveGoodsItem); }, reject},
         };
         for (const Case& c : cases) {
-            CChildFrame* child = app->CreateNewDocument(0);
+            CChildFrame* child = app->Documents().CreateNewDocument(0);
             CEinheitspapierView* view = ViewOf(child);
             QVERIFY(view);
-            CEinheitspapierDoc& doc = *child->SadDocument();
+            CEinheitspapierDoc& doc = *SadDocumentOf(child);
             if (c.goodsItems) {
                 for (int f : {11, 32, 53}) doc.Store().SetFieldText(f, u"Warenbeschreibung", 2);
                 view->ReloadFromStore();
@@ -939,9 +943,9 @@ private slots:
             {"description changed: the count would be the same", u"Schrauben", "Schrauben M8", 2},
         };
         for (const auto& c : cases) {
-            CChildFrame* child = app->CreateNewDocument(0);
+            CChildFrame* child = app->Documents().CreateNewDocument(0);
             CEinheitspapierView* view = ViewOf(child);
-            CEinheitspapierDoc& doc = *child->SadDocument();
+            CEinheitspapierDoc& doc = *SadDocumentOf(child);
             doc.Store().SetFieldText(box31, c.before, 2);
             view->ReloadFromStore();
             doc.SetModifiedFlag(false);
@@ -1008,12 +1012,12 @@ private slots:
              2},
         };
         for (const Case& c : cases) {
-            app->m_runNewDialog = [] { return 99; };
-            app->OnFileNew();
+            Answers(*app).runNewDialog = [] { return 99; };
+            app->Documents().OnFileNew();
             CChildFrame* child = app->MainFrame()->ActiveChild();
             auto* view = qobject_cast<CDV1_View*>(child->View());
             QVERIFY(view);
-            CDV1_Doc& doc = *child->Dv1Document();
+            CDV1_Doc& doc = *Dv1DocumentOf(child);
             const DocState before = CaptureDocState(doc);
             c.command(view);
             const DocState after = CaptureDocState(doc);
@@ -1034,8 +1038,8 @@ private slots:
     void undoAndRedoShowThePageOfTheChange() {
         std::unique_ptr<CTarvexImportApp> app = MakeApp({});
         for (int variant : {0, 99}) {
-            app->m_runNewDialog = [variant] { return variant; };
-            app->OnFileNew();
+            Answers(*app).runNewDialog = [variant] { return variant; };
+            app->Documents().OnFileNew();
             CChildFrame* child = app->MainFrame()->ActiveChild();
             auto* sad = qobject_cast<CEinheitspapierView*>(child->View());
             auto* dv1 = qobject_cast<CDV1_View*>(child->View());
@@ -1073,7 +1077,7 @@ private slots:
         CEinheitspapierView* view = ViewOf(child);
         TypeInto(view, 10, 1, QStringLiteral("erster Stand"));
         TypeInto(view, 25, 1, QStringLiteral("zweiter Stand"));
-        app->m_execFileDialog = [&](QFileDialog& dlg) {
+        Answers(*app).execFileDialog = [&](QFileDialog& dlg) {
             dlg.selectFile(dir.filePath(QStringLiteral("Gespeichert.aef")));
             return true;
         };
@@ -1081,10 +1085,10 @@ private slots:
         QVERIFY(!child->PathName().isEmpty());
         QVERIFY(!child->IsModified());
         view->OnCommand(cmd::kUndo);
-        QVERIFY(child->SadDocument()->Store().GetFieldText(25, 1).empty());
+        QVERIFY(SadDocumentOf(child)->Store().GetFieldText(25, 1).empty());
         QVERIFY(child->IsModified());
         view->OnCommand(cmd::kRedo);
-        QCOMPARE(child->SadDocument()->Store().GetFieldText(25, 1), u"zweiter Stand");
+        QCOMPARE(SadDocumentOf(child)->Store().GetFieldText(25, 1), u"zweiter Stand");
         QVERIFY(!child->IsModified());
         child->CloseWithoutAsking();
     }
@@ -1107,7 +1111,7 @@ private slots:
             QVERIFY(child->IsModified());
             QVERIFY(child->WriteRecoveryNow());
             QCOMPARE(RecoveryFiles().filter(QStringLiteral(".entry")).size(), 1);
-            app->m_askSaveChanges = [&](const QString&) { return c.answer; };
+            Answers(*app).askSaveChanges = [&](const QString&) { return c.answer; };
             QCOMPARE(app->MainFrame()->close(), c.closed);
             QCoreApplication::processEvents();
             CEinheitspapierDoc back;
@@ -1126,10 +1130,10 @@ private slots:
         CChildFrame* child = app->MainFrame()->ActiveChild();
         TypeInto(ViewOf(child), 10, 1, QStringLiteral("vor dem Abmelden"));
         // With interaction: the close question; a cancel stops the logout.
-        app->m_askSaveChanges = [](const QString&) { return QMessageBox::Cancel; };
-        QVERIFY(!app->CommitSessionData(true));
+        Answers(*app).askSaveChanges = [](const QString&) { return QMessageBox::Cancel; };
+        QVERIFY(!app->Documents().CommitSessionData(true));
         // Without: the copy is written and outlives the program.
-        QVERIFY(app->CommitSessionData(false));
+        QVERIFY(app->Documents().CommitSessionData(false));
         QCOMPARE(RecoveryFiles().filter(QStringLiteral(".entry")).size(), 1);
         app.reset();
         QCOMPARE(RecoveryFiles().filter(QStringLiteral(".entry")).size(), 1);
@@ -1171,21 +1175,21 @@ private slots:
                 SaveScreenshot(w, QStringLiteral("changed-on-disk-question.png"));
                 ClickButton(w, QMessageBox::No);
             }});
-            QVERIFY(!app->SaveDocument(child, false));
+            QVERIFY(!app->Documents().SaveDocument(child, false));
         }
         QCOMPARE(asked.size(), 1);
         QVERIFY(asked[0].contains(QStringLiteral("außerhalb von Tarvex-Import geändert")));
         QCOMPARE(readBox10(), QStringLiteral("fremder Stand"));
         QVERIFY(child->IsModified());
-        app->m_askYesNo = [&](const QString& q) {
+        Answers(*app).askYesNo = [&](const QString& q) {
             asked.append(q);
             return true;
         };
-        QVERIFY(app->SaveDocument(child, false));
+        QVERIFY(app->Documents().SaveDocument(child, false));
         QCOMPARE(readBox10(), QStringLiteral("mein Stand"));
         // After its own save the program knows the file again: no question.
         TypeInto(ViewOf(child), 13, 1, QStringLiteral("weiter"));
-        QVERIFY(app->SaveDocument(child, false));
+        QVERIFY(app->Documents().SaveDocument(child, false));
         QCOMPARE(asked.size(), 2);
     }
 };

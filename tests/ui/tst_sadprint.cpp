@@ -18,6 +18,7 @@
 #include "core/sad/AefFormat.h"
 #include "core/sad/EinheitspapierDoc.h"
 #include "core/sad/SadLayout.h"
+#include "core/sad/SadPrintForm.h"
 #include "render/app/PrintJob.h"
 #include "render/dv1/Dv1PrintSource.h"
 #include "render/sad/SadPrinter.h"

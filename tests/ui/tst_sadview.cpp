@@ -20,11 +20,13 @@
 
 #include "core/app/Profile.h"
 #include "core/app/ShellCommands.h"
+#include "core/dv1/Dv1PrintForm.h"
 #include "core/formview/FormZoom.h"
 #include "core/formview/PrintCorrections.h"
 #include "core/sad/EinheitspapierDoc.h"
 #include "core/sad/SadLayout.h"
 #include "core/sad/SadNavigation.h"
+#include "core/sad/SadPrintForm.h"
 #include "render/sad/SadPageRenderer.h"
 #include "tests/common/AppFixture.h"
 #include "ui/app/HelpPages.h"
@@ -693,8 +695,8 @@ private slots:
                            CDlgGeheZuFeld::kHelpContext,
                            CDlgPrinterFontSize::kHelpContext,
                            CDlgEditFeldDefinitionen::kHelpContext,
-                           PrintDialogHelpContext(0),
-                           PrintDialogHelpContext(1)};
+                           kSadPrintForm.printHelpContext,
+                           kDv1PrintForm.printHelpContext};
         for (int f = 0; f < kSadFirstFieldCount; ++f) contexts << SadHelpContext(1, f);
         for (int f = 0; f < kSadContinuationFieldCount; ++f) contexts << SadHelpContext(2, f);
         contexts.remove(0);

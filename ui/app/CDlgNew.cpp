@@ -8,13 +8,13 @@
 #include <QVBoxLayout>
 
 #include "core/app/ShellStrings.h"
-#include "core/sad/SadStrings.h"
+#include "ui/app/FormDocument.h"
 
 namespace tarvex {
 namespace {
 
 // Bitmaps 338/342/343 (SAD) and 341/339/340 (D.V.1): a small form sheet, pressed and focused.
-QImage FormPicture(bool dv1, int state) {
+QImage FormPicture(QColor band, int state) {
     const int w = 44, h = 30;
     QImage image(w, h, QImage::Format_ARGB32_Premultiplied);
     image.fill(state == 1 ? QColor(200, 200, 205) : QColor(236, 236, 240));
@@ -24,7 +24,6 @@ QImage FormPicture(bool dv1, int state) {
     p.setPen(QPen(QColor(90, 90, 100), 1));
     p.setBrush(Qt::white);
     p.drawRect(QRectF(12.5 + shift, 2.5 + shift, 19, 25));
-    const QColor band = dv1 ? QColor(30, 130, 70) : QColor(30, 80, 160);
     p.fillRect(QRectF(13 + shift, 6 + shift, 18, 4), band);
     p.setPen(QPen(QColor(160, 160, 170), 1));
     for (int y = 14; y <= 24; y += 3) p.drawLine(15 + shift, y + shift, 29 + shift, y + shift);
@@ -66,24 +65,26 @@ CDlgNew::CDlgNew(QWidget* parent) : QDialog(parent) {
     layout->addWidget(new QLabel(QString::fromUtf16(shellstr::kNewDlgHeading), this));
     auto* grid = new QGridLayout;
     grid->setHorizontalSpacing(10);
-    for (int i = 0; i < 5; ++i) {
-        const bool dv1 = kResults[i] == 99;
-        auto* button =
-            new CPictureButton(FormPicture(dv1, 0), FormPicture(dv1, 1), FormPicture(dv1, 2), this);
-        button->setObjectName(QStringLiteral("button%1").arg(kControlIds[i]));
-        const QString caption =
-            dv1 ? QString::fromUtf16(shellstr::kNewDlgDV1) : QString::fromUtf16(sadstr::kVariantDialog[i]);
-        button->setAccessibleName(caption);
-        auto* label = new QLabel(caption, this);
-        label->setBuddy(button);
-        grid->addWidget(button, i, 0);
-        grid->addWidget(label, i, 1);
-        const int result = kResults[i];
-        connect(button, &QAbstractButton::clicked, this, [this, result] {
-            m_nResult = result;
-            accept();
-        });
-        m_buttons[static_cast<size_t>(i)] = button;
+    for (const CFormTemplate* form : FormTemplates()) {
+        const QColor band = QColor::fromRgb(form->newPictureBand);
+        for (const NewDialogEntry& entry : form->newEntries) {
+            const int row = static_cast<int>(m_buttons.size());
+            auto* button =
+                new CPictureButton(FormPicture(band, 0), FormPicture(band, 1), FormPicture(band, 2), this);
+            button->setObjectName(QStringLiteral("button%1").arg(entry.controlId));
+            const QString caption = QString::fromUtf16(entry.caption);
+            button->setAccessibleName(caption);
+            auto* label = new QLabel(caption, this);
+            label->setBuddy(button);
+            grid->addWidget(button, row, 0);
+            grid->addWidget(label, row, 1);
+            const int result = entry.result;
+            connect(button, &QAbstractButton::clicked, this, [this, result] {
+                m_nResult = result;
+                accept();
+            });
+            m_buttons.push_back({button, result});
+        }
     }
     layout->addLayout(grid);
     auto* row = new QHBoxLayout;
@@ -94,13 +95,13 @@ CDlgNew::CDlgNew(QWidget* parent) : QDialog(parent) {
     row->addWidget(m_cancel);
     layout->addLayout(row);
     layout->setSizeConstraint(QLayout::SetFixedSize);
-    m_buttons[0]->setFocus();
+    m_buttons.front().button->setFocus();
 }
 
 bool CDlgNew::ConfirmFromFocus() {
-    for (int i = 0; i < 5; ++i) {
-        if (m_buttons[static_cast<size_t>(i)]->hasFocus()) {
-            m_nResult = kResults[i];
+    for (const Entry& entry : m_buttons) {
+        if (entry.button->hasFocus()) {
+            m_nResult = entry.result;
             accept();
             return true;
         }

@@ -1,11 +1,12 @@
 #pragma once
-// "Neues Dokument erzeugen": five picture buttons, one per form (four SAD variants and the
-// D.V.1). The result is the form variant of the chosen button (0-3, 99 for the D.V.1).
+// "Neues Dokument erzeugen": one picture button per entry of the registered forms (the four SAD
+// variants and the D.V.1). The result is the form variant of the chosen button (0-3, 99 for the
+// D.V.1).
 
 #include <QAbstractButton>
 #include <QDialog>
 #include <QImage>
-#include <array>
+#include <vector>
 
 class QPushButton;
 
@@ -28,12 +29,10 @@ private:
 class CDlgNew : public QDialog {
     Q_OBJECT
 public:
-    static constexpr int kControlIds[5] = {1008, 1009, 1016, 1010, 1011};
-    static constexpr int kResults[5] = {0, 1, 2, 3, 99};
-
     explicit CDlgNew(QWidget* parent = nullptr);
     int Result() const { return m_nResult; }
-    CPictureButton* Button(int i) const { return m_buttons[static_cast<size_t>(i)]; }
+    CPictureButton* Button(int i) const { return m_buttons[static_cast<size_t>(i)].button; }
+    int ButtonCount() const { return static_cast<int>(m_buttons.size()); }
     QPushButton* CancelButton() const { return m_cancel; }
 
 protected:
@@ -43,7 +42,11 @@ private:
     // Takes the result from the picture button with the keyboard focus; false when none has it.
     bool ConfirmFromFocus();
 
-    std::array<CPictureButton*, 5> m_buttons{};
+    struct Entry {
+        CPictureButton* button;
+        int result;
+    };
+    std::vector<Entry> m_buttons;
     QPushButton* m_cancel = nullptr;
     int m_nResult = -1;
 };

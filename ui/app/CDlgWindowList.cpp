@@ -70,7 +70,7 @@ void CDlgWindowList::ActivateSelected() {
 
 void CDlgWindowList::SaveSelected() {
     for (CChildFrame* c : Selected(m_list))
-        if (CTarvexImportApp* app = m_frame->App()) app->SaveDocument(c, false);
+        if (CTarvexImportApp* app = m_frame->App()) app->Documents().SaveDocument(c, false);
     Fill();
 }
 

@@ -26,11 +26,19 @@
 #include "ui/app/CDlgWindowList.h"
 #include "ui/app/CTarvexImportApp.h"
 #include "ui/app/DocumentWindows.h"
+#include "ui/app/FormDocument.h"
 #include "ui/app/QtText.h"
 #include "ui/app/ShellIcons.h"
 
 namespace tarvex {
 namespace {
+
+// The main menus: the one without a document, and one per registered form.
+QList<int> MainMenus() {
+    QList<int> menus{kMenuNoDocument};
+    for (const CFormTemplate* form : FormTemplates()) menus.append(form->menuResource);
+    return menus;
+}
 
 // Key names of the accelerator table -> key sequences.
 QKeySequence KeysFromTable(std::string_view keys) {
@@ -101,7 +109,7 @@ CMainFrame::~CMainFrame() {
 
 void CMainFrame::CreateActions() {
     QList<int> ids;
-    for (int menu : {kMenuNoDocument, kMenuSad, kMenuDv1}) CollectIds(MenuResource(menu), ids);
+    for (int menu : MainMenus()) CollectIds(MenuResource(menu), ids);
     for (int menu : {kContextMenuEdit, kContextMenuSad}) CollectIds(ContextMenuResource(menu), ids);
     for (int id : StandardToolbarButtons()) ids.append(id);
     for (const Accelerator& a : AcceleratorTable()) ids.append(a.command);
@@ -127,7 +135,7 @@ void CMainFrame::CreateActions() {
             name(e.items);
         }
     };
-    for (int menu : {kMenuNoDocument, kMenuSad, kMenuDv1}) name(MenuResource(menu));
+    for (int menu : MainMenus()) name(MenuResource(menu));
 
     QAction* statusBarAction = m_actions[cmd::kStatusBar];
     statusBarAction->setEnabled(true);
@@ -369,8 +377,7 @@ int CMainFrame::CommandForKey(const QKeySequence& keys) const {
 }
 
 void CMainFrame::SetMenuResource(int menuId) {
-    if (menuId == m_nMenuResource || (menuId != kMenuNoDocument && menuId != kMenuSad && menuId != kMenuDv1))
-        return;
+    if (menuId == m_nMenuResource || !MainMenus().contains(menuId)) return;
     // A document kind's menus are built when its first document comes to the front: not before
     // the first window is on the screen.
     if (!m_menus.contains(menuId)) {
@@ -430,7 +437,7 @@ void CMainFrame::OnActiveChildChanged() {
         active && (!m_pendingActive || active == m_pendingActive))
         m_lastActive = active;
     CChildFrame* child = ActiveChild();
-    SetMenuResource(!child ? kMenuNoDocument : child->Kind() == DocTemplate::Dv1 ? kMenuDv1 : kMenuSad);
+    SetMenuResource(child ? child->Form().menuResource : kMenuNoDocument);
     ShowChildStatus(child);
     UpdateTitle();
     emit ActiveChildChanged();
@@ -503,7 +510,7 @@ void CMainFrame::UpdateTitle() {
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
     // Every modified document is asked about before any window closes: a cancel keeps all open.
-    if (m_pApp && !m_pApp->SaveAllModified()) {
+    if (m_pApp && !m_pApp->Documents().SaveAllModified()) {
         event->ignore();
         return;
     }

@@ -4,129 +4,26 @@
 #include <QFileInfo>
 #include <QPointer>
 
-#include "core/app/RecoverableDocument.h"
 #include "core/app/ShellStrings.h"
-#include "core/dv1/Dv1Doc.h"
-#include "core/sad/EinheitspapierDoc.h"
-#include "ui/app/CMainFrame.h"
 #include "ui/app/CTarvexImportApp.h"
+#include "ui/app/DocumentManager.h"
 #include "ui/app/DocumentRecovery.h"
-#include "ui/app/Dv1PrintCommand.h"
 #include "ui/app/QtText.h"
-#include "ui/app/SadPrintCommand.h"
-#include "ui/dv1/CDV1_View.h"
+#include "ui/formview/CFormView.h"
 #include "ui/formview/DocumentUndo.h"
-#include "ui/sad/CEinheitspapierView.h"
 
 namespace tarvex {
 
-namespace {
-
-// What both form views need from their window and the application: status texts, save, print
-// and the calibration sheet, the modified mark with its recovery copy, and document-wide undo.
-template <class View, class Doc, class Print, class Calibrate>
-void ConnectFormView(View* view, Doc* doc, CChildFrame* child, CTarvexImportApp& app, Print print,
-                     Calibrate calibrate) {
-    // Only the document in front speaks in the status bar; the others keep their texts for when
-    // they come to the front.
-    QObject::connect(view, &View::statusTextChanged, view, [&app, child](int pane, const QString& text) {
-        if (child) child->SetStatusPaneText(pane, text);
-        CMainFrame* frame = app.MainFrame();
-        if (frame && (!child || frame->ActiveChild() == child)) frame->SetStatusText(text, pane);
-    });
-    QObject::connect(view, &View::saveRequested, view, [&app, child] {
-        if (child) app.SaveDocument(child, false);
-    });
-    QObject::connect(view, &View::printRequested, view, [&app, view, print] { print(*view, app); });
-    QObject::connect(
-        view, &View::calibrationRequested, view,
-        [&app, view, calibrate](const std::vector<PrintOrigin>& origins) { calibrate(*view, app, origins); });
-    QObject::connect(view, &View::modifiedChanged, view, [child] {
-        if (!child) return;
-        child->SyncModified();
-        child->ScheduleRecovery();
-    });
-    if (child) {
-        CDocumentUndo::Access access;
-        access.store = [doc]() -> CFieldStore& { return doc->Store(); };
-        access.values = [doc] { return DocValues(*doc); };
-        access.capture = [doc] { return CaptureDocState(*doc); };
-        access.restore = [view](const DocState& state, const UndoPosition& position) {
-            view->RestoreState(state, position);
-        };
-        access.position = [view] { return view->Position(); };
-        access.setModified = [doc, child](bool modified) {
-            doc->SetModifiedFlag(modified);
-            child->SyncModified();
-        };
-        access.isModified = [doc] { return doc->IsModified(); };
-        child->SetUndo(std::make_unique<CDocumentUndo>(std::move(access)));
-        view->SetUndo(child->Undo());
-        // A page change is a natural pause: the copy is brought up to date at once.
-        QObject::connect(view, &View::statusTextChanged, child, [child](int pane) {
-            if (pane == 1) child->WriteRecoveryIfPending();
-        });
-    }
-    // The view set its panes while it was built, before anybody listened.
-    view->UpdateStatusText();
-}
-
-}  // namespace
-
-QWidget* CreateSadView(CEinheitspapierDoc* doc, QWidget* parent, CTarvexImportApp& app) {
-    auto* view = new CEinheitspapierView(doc, app.SadEnvironment(), app.FieldDefinitions(), parent);
-    ConnectFormView(view, doc, qobject_cast<CChildFrame*>(parent), app, RunSadPrintCommand,
-                    ShowSadCalibrationSheet);
-    return view;
-}
-
-QWidget* CreateDv1View(CDV1_Doc* doc, QWidget* parent, CTarvexImportApp& app) {
-    auto* view = new CDV1_View(doc, &app.GetProfile(), app.SadEnvironment(), parent);
-    ConnectFormView(view, doc, qobject_cast<CChildFrame*>(parent), app, RunDv1PrintCommand,
-                    ShowDv1CalibrationSheet);
-    return view;
-}
-
-CChildFrame::CChildFrame(std::unique_ptr<CDV1_Doc> dv1Doc, CTarvexImportApp* app, QWidget* parent)
-    : QMdiSubWindow(parent), m_kind(DocTemplate::Dv1), m_pApp(app), m_dv1Doc(std::move(dv1Doc)) {
+CChildFrame::CChildFrame(std::unique_ptr<IFormDocument> doc, CTarvexImportApp* app, QWidget* parent)
+    : QMdiSubWindow(parent), m_pApp(app), m_doc(std::move(doc)) {
     setAttribute(Qt::WA_DeleteOnClose);
-    InitRecoveryTimer();
-    if (CDV1_Doc* doc = m_dv1Doc.get()) {
-        m_hooks.kind = QStringLiteral("fdv");
-        m_hooks.recoveryImage = [doc] {
-            const IEditWindow* window = doc->Store().Window();
-            const bool open = window && window->HasWindow();
-            const std::u16string typed = open ? window->WindowText() : std::u16string();
-            const std::vector<uint8_t> bytes = RecoveryImage(*doc, open ? &typed : nullptr);
-            return QByteArray(reinterpret_cast<const char*>(bytes.data()),
-                              static_cast<qsizetype>(bytes.size()));
-        };
-    }
-}
-
-void CChildFrame::InitRecoveryTimer() {
     m_recoveryTimer.setSingleShot(true);
     connect(&m_recoveryTimer, &QTimer::timeout, this, [this] { WriteRecoveryInBackground(); });
-}
-
-CChildFrame::CChildFrame(DocTemplate kind, std::unique_ptr<CEinheitspapierDoc> sadDoc, CTarvexImportApp* app,
-                         QWidget* parent)
-    : QMdiSubWindow(parent), m_kind(kind), m_pApp(app), m_sadDoc(std::move(sadDoc)) {
-    setAttribute(Qt::WA_DeleteOnClose);
-    InitRecoveryTimer();
-    if (CEinheitspapierDoc* doc = m_sadDoc.get()) {
-        m_hooks.kind = QStringLiteral("aef");
-        m_hooks.recoveryImage = [doc] {
-            // What is typed into the open box belongs in the copy, without committing it.
-            const IEditWindow* window = doc->Store().Window();
-            const std::u16string typed =
-                window && window->HasWindow() ? window->WindowText() : std::u16string();
-            const std::vector<uint8_t> bytes =
-                RecoveryImage(*doc, window && window->HasWindow() ? &typed : nullptr);
-            return QByteArray(reinterpret_cast<const char*>(bytes.data()),
-                              static_cast<qsizetype>(bytes.size()));
-        };
-    }
+    connect(m_doc.get(), &IFormDocument::modifiedChanged, this, [this] {
+        SyncModified();
+        ScheduleRecovery();
+    });
+    if (m_pApp) setWidget(m_doc->CreateView(this, *m_pApp));
 }
 
 CChildFrame::~CChildFrame() {
@@ -167,7 +64,7 @@ void CChildFrame::WriteRecoveryIfPending() {
 bool CChildFrame::PrepareRecovery(RecoveryEntry& entry) {
     m_recoveryTimer.stop();
     m_bRecoveryPending = false;
-    if (!m_pRecovery || !m_hooks.recoveryImage || m_bRecoveryDiscarded) return false;
+    if (!m_pRecovery || m_bRecoveryDiscarded) return false;
     if (!IsModified()) {
         // Undone back to the saved state: the file itself is the copy.
         m_pRecovery->Remove(m_recoveryId);
@@ -176,7 +73,7 @@ bool CChildFrame::PrepareRecovery(RecoveryEntry& entry) {
     }
     if (m_recoveryId.isEmpty()) m_recoveryId = m_pRecovery->NewId();
     entry.id = m_recoveryId;
-    entry.kind = m_hooks.kind;
+    entry.kind = Form().Kind();
     entry.originalPath = m_pathName;
     entry.title = m_title;
     entry.originalStamp = m_fileStamp;
@@ -190,7 +87,7 @@ void CChildFrame::WriteRecoveryInBackground() {
     // Only the image is made here (it reads the document); the disk is the recovery thread's.
     ++m_nRecoveryWrites;
     QPointer<CChildFrame> self(this);
-    m_pRecovery->WriteLater(entry, m_hooks.recoveryImage(), [self](bool ok, const QString& error) {
+    m_pRecovery->WriteLater(entry, m_doc->RecoveryImage(), [self](bool ok, const QString& error) {
         if (!self) return;
         --self->m_nRecoveryWrites;
         if (!ok) self->RecoveryWriteFailed(error);
@@ -201,7 +98,7 @@ bool CChildFrame::WriteRecoveryNow() {
     RecoveryEntry entry;
     if (!PrepareRecovery(entry)) return true;
     QString error;
-    if (m_pRecovery->Write(entry, m_hooks.recoveryImage(), error)) return true;
+    if (m_pRecovery->Write(entry, m_doc->RecoveryImage(), error)) return true;
     RecoveryWriteFailed(error);
     return false;
 }
@@ -237,7 +134,7 @@ void CChildFrame::SetTitle(const QString& title) {
 }
 
 bool CChildFrame::IsModified() const {
-    return (m_sadDoc && m_sadDoc->IsModified()) || (m_dv1Doc && m_dv1Doc->IsModified());
+    return m_doc->IsModified();
 }
 
 void CChildFrame::SyncModified() {
@@ -254,7 +151,7 @@ bool CChildFrame::CloseWithoutAsking() {
 }
 
 void CChildFrame::closeEvent(QCloseEvent* event) {
-    if (m_bAskOnClose && m_pApp && !m_pApp->SaveModified(this)) {
+    if (m_bAskOnClose && m_pApp && !m_pApp->Documents().SaveModified(this)) {
         event->ignore();
         return;
     }

@@ -1,6 +1,5 @@
 #pragma once
-// Where the document views are created: one function per view kind, so that the real form views
-// replace the placeholders in one place.
+// The document window: one document of any form and its one view.
 
 #include <QByteArray>
 #include <QMdiSubWindow>
@@ -11,37 +10,29 @@
 
 #include "core/app/StartupRules.h"
 #include "ui/app/DocumentLock.h"
+#include "ui/app/FormDocument.h"
 
 class QWidget;
 
 namespace tarvex {
 
-class CDV1_Doc;
 class CDocumentRecovery;
 struct RecoveryEntry;
 class CDocumentUndo;
-class CEinheitspapierDoc;
 class CTarvexImportApp;
 
-// The SAD view of a document window, connected to the application that owns the window.
-QWidget* CreateSadView(CEinheitspapierDoc* doc, QWidget* parent, CTarvexImportApp& app);
-// The D.V.1 view of a document window, likewise.
-QWidget* CreateDv1View(CDV1_Doc* doc, QWidget* parent, CTarvexImportApp& app);
-
-// The child frame: one document and its one view. Both templates use it.
+// The child frame: one document and its one view, whatever the form.
 class CChildFrame : public QMdiSubWindow {
     Q_OBJECT
 public:
-    // app asks the save question when the window closes; without one it closes unasked.
-    CChildFrame(DocTemplate kind, std::unique_ptr<CEinheitspapierDoc> sadDoc, CTarvexImportApp* app,
-                QWidget* parent = nullptr);
-    // A D.V.1 window.
-    CChildFrame(std::unique_ptr<CDV1_Doc> dv1Doc, CTarvexImportApp* app, QWidget* parent = nullptr);
+    // The window shows the document's view, made here. app asks the save question when the
+    // window closes; without one it closes unasked and has no view.
+    CChildFrame(std::unique_ptr<IFormDocument> doc, CTarvexImportApp* app, QWidget* parent = nullptr);
     ~CChildFrame() override;
 
-    DocTemplate Kind() const { return m_kind; }
-    CEinheitspapierDoc* SadDocument() const { return m_sadDoc.get(); }
-    CDV1_Doc* Dv1Document() const { return m_dv1Doc.get(); }
+    IFormDocument& Document() const { return *m_doc; }
+    const CFormTemplate& Form() const { return m_doc->Template(); }
+    DocTemplate Kind() const { return Form().id; }
     QWidget* View() const { return widget(); }
 
     // Full path of the document's file; empty for a new document.
@@ -61,13 +52,6 @@ public:
         if (pane >= 0 && pane < 3) m_statusTexts[pane] = text;
     }
 
-    // What undo and recovery need of the document, whatever its kind (an SAD window fills it in
-    // itself; another kind sets it when its view is made).
-    struct DocumentHooks {
-        QString kind;                               // extension without dot: "aef", "fdv"
-        std::function<QByteArray()> recoveryImage;  // the file a save would write now
-    };
-    void SetDocumentHooks(DocumentHooks hooks) { m_hooks = std::move(hooks); }
     void SetUndo(std::unique_ptr<CDocumentUndo> undo);
     CDocumentUndo* Undo() const { return m_undo.get(); }
 
@@ -101,20 +85,16 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    DocTemplate m_kind;
     CTarvexImportApp* m_pApp;
-    std::unique_ptr<CEinheitspapierDoc> m_sadDoc;
-    std::unique_ptr<CDV1_Doc> m_dv1Doc;
+    std::unique_ptr<IFormDocument> m_doc;
     QString m_pathName;
     QString m_title;
     bool m_bAskOnClose = true;
     QString m_statusTexts[3];
-    void InitRecoveryTimer();
     // What the next copy holds; false when there is nothing to write (then any copy is gone).
     bool PrepareRecovery(RecoveryEntry& entry);
     void WriteRecoveryInBackground();
     void RecoveryWriteFailed(const QString& error);
-    DocumentHooks m_hooks;
     std::unique_ptr<CDocumentUndo> m_undo;
     std::unique_ptr<CDocumentLock> m_lock;
     FileStamp m_fileStamp;

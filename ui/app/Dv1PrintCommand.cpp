@@ -2,6 +2,7 @@
 
 #include "core/dv1/Dv1Doc.h"
 #include "core/dv1/Dv1Labels.h"
+#include "core/dv1/Dv1PrintForm.h"
 #include "core/sad/SadStrings.h"
 #include "render/dv1/Dv1PrintSource.h"
 #include "ui/app/CTarvexImportApp.h"
@@ -10,13 +11,12 @@
 #include "ui/dv1/CDV1_View.h"
 
 namespace tarvex {
-namespace {
 
 FormPrintJob Dv1PrintJob(CDV1_View& view, CTarvexImportApp& app) {
     CDV1_Doc& doc = *view.GetDocument();
     Profile& profile = app.GetProfile();
     FormPrintJob job;
-    job.kind = 1;
+    job.form = &kDv1PrintForm;
     job.view = &view;
     job.pageCount = [&doc] { return doc.Store().GetPageCount(); };
     job.currentPage = [&view] { return view.ViewPage(); };
@@ -37,17 +37,6 @@ FormPrintJob Dv1PrintJob(CDV1_View& view, CTarvexImportApp& app) {
         view.FocusBox();
     };
     return job;
-}
-
-}  // namespace
-
-void RunDv1PrintCommand(CDV1_View& view, CTarvexImportApp& app) {
-    RunFormPrintCommand(Dv1PrintJob(view, app), app);
-}
-
-void ShowDv1CalibrationSheet(CDV1_View& view, CTarvexImportApp& app,
-                             const std::vector<PrintOrigin>& origins) {
-    ShowFormCalibrationSheet(Dv1PrintJob(view, app), app, origins);
 }
 
 }  // namespace tarvex

@@ -35,10 +35,10 @@ QString DeviceName(const QPrinter& printer) {
 // "Kalibrierblatt..." prints the margins as they stand in the sheet.
 bool MarginSheetAccepted(const FormPrintJob& job, CTarvexImportApp& app) {
     Profile& profile = app.GetProfile();
-    if (!MarginSheetBeforePrint(profile, job.kind)) return true;
-    HelpContextScope margins(app.m_nHelpContext, Common_DlgMargin02::kHelpContext);
+    if (!MarginSheetBeforePrint(profile, *job.form)) return true;
+    HelpContextScope margins(app.HelpContext(), Common_DlgMargin02::kHelpContext);
     return Common_DlgMargin02::RunMarginCommand(
-               profile, job.kind, app.m_nLanguage, job.view, [&app] { app.OnHelp(); },
+               profile, *job.form, app.Language(), job.view, [&app] { app.OnHelp(); },
                [&job, &app](const CMarginSheetModel& m) {
                    ShowFormCalibrationSheet(job, app, MarginSheetOrigins(m));
                }) == QDialog::Accepted;
@@ -67,7 +67,7 @@ QString DocumentName(const FormPrintJob& job) {
             const QString title = child->Title();
             return QFileInfo(title.endsWith(QLatin1Char('*')) ? title.chopped(1) : title).completeBaseName();
         }
-    return job.kind == 1 ? QStringLiteral("D.V.1") : Str(shellstr::kPrintDocName);
+    return QString::fromUtf16(job.form->documentName);
 }
 
 // The PDF file is first named after the document and the pages.
@@ -96,15 +96,15 @@ void RunFormPrintCommand(const FormPrintJob& job, CTarvexImportApp& app) {
     // Without any installed printer the job goes into a PDF file.
     if (QPrinterInfo::availablePrinters().isEmpty()) printer.setOutputFormat(QPrinter::PdfFormat);
 
-    HelpContextScope help(app.m_nHelpContext, PrintDialogHelpContext(job.kind));
-    const std::u16string remembered = RememberedPrinter(profile, job.kind);
+    HelpContextScope help(app.HelpContext(), job.form->printHelpContext);
+    const std::u16string remembered = RememberedPrinter(profile, *job.form);
     if (!remembered.empty() && app.MainFrame())
         app.MainFrame()->SelectPrinterByName(QString::fromStdU16String(remembered));
 
-    CDlgDrucken dlg(job.kind, job.pageCount(), DeviceName(printer),
+    CDlgDrucken dlg(*job.form, job.pageCount(), DeviceName(printer),
                     printer.pageLayout().orientation() == QPageLayout::Portrait, !remembered.empty(),
                     job.view, job.currentPage ? std::max(1, job.currentPage()) : 1,
-                    ChosenPrintMode(profile, job.kind));
+                    ChosenPrintMode(profile, job.form->kind));
     QObject::connect(&dlg, &CDlgDrucken::helpRequested, &dlg, [&app] { app.OnHelp(); });
     const QString document = DocumentName(job);
     // A PDF job asks for its file before it prints; the dialog shows the name it will propose.
@@ -118,17 +118,17 @@ void RunFormPrintCommand(const FormPrintJob& job, CTarvexImportApp& app) {
         if (dlg.exec() != QDialog::Accepted) {
             if (dlg.m_bChoosePrinter) {
                 {
-                    HelpContextScope setup(app.m_nHelpContext, kPrinterSetupHelpContext);
+                    HelpContextScope setup(app.HelpContext(), kPrinterSetupHelpContext);
                     RunPrinterSetup(job.view, printer);
                 }
                 // Even a cancelled set-up forgets the remembered printer.
-                ResetPrinterChoice(profile, job.kind);
+                ResetPrinterChoice(profile, *job.form);
                 RunFormPrintCommand(job, app);
             }
             return;
         }
-        StorePrinterChoice(profile, job.kind, dlg.m_bReuse != 0, dlg.m_strDevice.toStdU16String());
-        StorePrintMode(profile, job.kind, dlg.m_printMode);
+        StorePrinterChoice(profile, *job.form, dlg.m_bReuse != 0, dlg.m_strDevice.toStdU16String());
+        StorePrintMode(profile, job.form->kind, dlg.m_printMode);
 
         PrintJobOptions options;
         options.first = dlg.m_nFirstPage;
@@ -142,7 +142,7 @@ void RunFormPrintCommand(const FormPrintJob& job, CTarvexImportApp& app) {
                 dlg.SetPrintMode(options.mode);
                 continue;
             }
-            StorePrintMode(profile, job.kind, options.mode);
+            StorePrintMode(profile, job.form->kind, options.mode);
         }
         if (!OverflowAccepted(job, *source, options)) return;
         PrintWithProgress(job.view, app, printer, *source, options,

@@ -9,6 +9,7 @@
 #include <memory>
 #include <vector>
 
+#include "core/formview/PrintCorrections.h"
 #include "render/app/PrintJob.h"
 
 class QPrinter;
@@ -19,7 +20,8 @@ namespace tarvex {
 class CTarvexImportApp;
 
 struct FormPrintJob {
-    int kind = 0;  // 0 = SAD, 1 = D.V.1 (profile section, margin sheet, dialog texts)
+    // The form's settings section, margin sheet and print dialog texts.
+    const FormPrintTraits* form = nullptr;
     QWidget* view = nullptr;
     std::function<int()> pageCount;
     // The page the view shows, offered as "aktuelle Seite".

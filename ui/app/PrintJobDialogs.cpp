@@ -32,7 +32,7 @@ QString AskPdfPath(QWidget* parent, CTarvexImportApp& app, const QPrinter& print
     chooser.setAcceptMode(QFileDialog::AcceptSave);
     chooser.setFileMode(QFileDialog::AnyFile);
     chooser.setDefaultSuffix(QStringLiteral("pdf"));
-    if (!app.ExecFileDialog(chooser) || chooser.selectedFiles().isEmpty()) return {};
+    if (!app.Dialogs().ExecFileDialog(chooser) || chooser.selectedFiles().isEmpty()) return {};
     return chooser.selectedFiles().constFirst();
 }
 
@@ -65,10 +65,10 @@ bool RunPrinterSetup(QWidget* parent, QPrinter& printer) {
 
 QString ProposedPdfPath(CTarvexImportApp& app, const QPrinter& printer, const QString& name) {
     // The file named in the printer set-up gives only its folder.
-    QString folder = app.m_strLastPdfFolder;
+    QString folder = app.LastPdfFolder();
     if (folder.isEmpty() && !printer.outputFileName().isEmpty())
         folder = QFileInfo(printer.outputFileName()).absolutePath();
-    if (folder.isEmpty()) folder = app.DialogFolder();
+    if (folder.isEmpty()) folder = app.Documents().DialogFolder();
     return QDir(folder).absoluteFilePath(name);
 }
 
@@ -120,7 +120,7 @@ void PrintWithProgress(QWidget* parent, CTarvexImportApp& app, QPrinter& printer
             if (pdf) {
                 // The next job proposes this folder again (the printer keeps no file: a later
                 // job on a printer must not go into it).
-                app.m_strLastPdfFolder = QFileInfo(path).absolutePath();
+                app.SetLastPdfFolder(QFileInfo(path).absolutePath());
                 if (app.MainFrame()) app.MainFrame()->SetStatusText(Str(shellstr::kPdfWritten).arg(file), 0);
             }
             break;

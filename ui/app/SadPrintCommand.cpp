@@ -2,19 +2,19 @@
 
 #include "core/sad/EinheitspapierDoc.h"
 #include "core/sad/SadDocumentSetup.h"
+#include "core/sad/SadPrintForm.h"
 #include "render/sad/SadPrinter.h"
 #include "ui/app/CTarvexImportApp.h"
 #include "ui/app/FormPrintCommand.h"
 #include "ui/sad/CEinheitspapierView.h"
 
 namespace tarvex {
-namespace {
 
 FormPrintJob SadPrintJob(CEinheitspapierView& view, CTarvexImportApp& app) {
     CEinheitspapierDoc& doc = *view.GetDocument();
     Profile& profile = app.GetProfile();
     FormPrintJob job;
-    job.kind = 0;
+    job.form = &kSadPrintForm;
     job.view = &view;
     job.pageCount = [&doc] { return doc.Store().GetPageCount(); };
     job.currentPage = [&doc] { return doc.Store().GetCurrentPage(); };
@@ -33,17 +33,6 @@ FormPrintJob SadPrintJob(CEinheitspapierView& view, CTarvexImportApp& app) {
     };
     job.repaint = [&view] { view.viewport()->update(); };
     return job;
-}
-
-}  // namespace
-
-void RunSadPrintCommand(CEinheitspapierView& view, CTarvexImportApp& app) {
-    RunFormPrintCommand(SadPrintJob(view, app), app);
-}
-
-void ShowSadCalibrationSheet(CEinheitspapierView& view, CTarvexImportApp& app,
-                             const std::vector<PrintOrigin>& origins) {
-    ShowFormCalibrationSheet(SadPrintJob(view, app), app, origins);
 }
 
 }  // namespace tarvex

@@ -17,7 +17,6 @@
 #include "ui/app/DocumentWindows.h"
 #include "ui/app/HelpContextScope.h"
 #include "ui/app/QtText.h"
-#include "ui/sad/CEinheitspapierView.h"
 #include "ui/sad/dialogs/CDlgDefaultTexte_EH.h"
 
 namespace tarvex {
@@ -39,7 +38,7 @@ void CTarvexImportApp::OnFormDefaults() {
         HelpContextScope help(m_nHelpContext, CDlgDefaultTexte_EH::kHelpContext);
         CDlgDefaultTexte_EH dlg(GetProfile(), m_fieldDefinitions, m_regManager->SectionArea(), m_pMainFrame);
         QObject::connect(&dlg, &CDlgDefaultTexte_EH::helpRequested, &dlg, [this] { OnHelp(); });
-        result = m_execDialog ? m_execDialog(dlg) : dlg.exec();
+        result = m_dialogs->ExecDialog(dlg);
         stored = dlg.Record();
     }
     if (result != QDialog::Accepted) return;
@@ -47,22 +46,18 @@ void CTarvexImportApp::OnFormDefaults() {
     // new document.
     if (m_pMainFrame)
         for (CChildFrame* child : m_pMainFrame->Children())
-            if (auto* view = qobject_cast<CEinheitspapierView*>(child->View()))
-                view->ApplyFormDefaults(stored.stampA, stored.stampC);
+            child->Document().ApplyFormDefaults(stored.stampA, stored.stampC);
     Message(Str(saddefstr::kSaved), QMessageBox::Information);
 }
 
 void CTarvexImportApp::OnSupportInfo() {
     Common_DlgInternalInfo dlg(GetProfile(), m_nLanguage, VersionString(),
                                QString::fromStdString(m_regManager->BuildDate()), m_pMainFrame);
-    if (m_showMessage)
-        dlg.m_showMessage = [this](const QString& text, bool) {
-            m_showMessage(Str(shellstr::kAppTitle), text);
-        };
-    if (m_execDialog)
-        m_execDialog(dlg);
-    else
-        dlg.exec();
+    dlg.m_showMessage = [this, &dlg](const QString& text, bool ok) {
+        m_dialogs->ShowMessage(&dlg, Str(shellstr::kAppTitle), text,
+                               ok ? QMessageBox::NoIcon : QMessageBox::Critical);
+    };
+    m_dialogs->ExecDialog(dlg);
 }
 
 void CTarvexImportApp::OnAbout() {
@@ -70,14 +65,11 @@ void CTarvexImportApp::OnAbout() {
     CAboutDlg dlg(VersionString(), m_pMainFrame);
     dlg.m_openHomepage = [this] { OnHomepage(); };
     dlg.m_showSupportInfo = [this] { OnSupportInfo(); };
-    if (m_execDialog)
-        m_execDialog(dlg);
-    else
-        dlg.exec();
+    m_dialogs->ExecDialog(dlg);
 }
 
 void CTarvexImportApp::ShowSplash() {
-    if (!m_bSplashEnabled || !m_pMainFrame || m_pSplash) return;
+    if (!m_dialogs->ShowsSplash() || !m_pMainFrame || m_pSplash) return;
     if (settings::Get(GetProfile(), settings::kSettings, settings::kSplashScreenAtStart) == 0) return;
     int seconds = settings::Get(GetProfile(), settings::kSettings, settings::kSplashScreen);
     // A negative time would never end; the window then keeps its usual time.

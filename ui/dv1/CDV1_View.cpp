@@ -23,6 +23,7 @@
 #include "core/dv1/Dv1Doc.h"
 #include "core/dv1/Dv1Geometry.h"
 #include "core/dv1/Dv1Labels.h"
+#include "core/dv1/Dv1PrintForm.h"
 #include "core/dv1/Dv1Strings.h"
 #include "core/dv1/FdvFormat.h"
 #include "core/formview/FormZoom.h"
@@ -44,7 +45,7 @@ namespace {
 
 const QColor kEditBack(0xFF, 0xFF, 0xFF);
 
-const FormViewTraits kDv1Traits{settings::kDV1Form, 1, kContextMenuEdit};
+const FormViewTraits kDv1Traits{&kDv1PrintForm, kContextMenuEdit};
 
 }  // namespace
 

@@ -40,17 +40,16 @@ QPixmap OrientationPicture(bool portrait, bool active) {
 
 }  // namespace
 
-CDlgDrucken::CDlgDrucken(int kind, int pageCount, const QString& device, bool portrait, bool reuse,
-                         QWidget* parent, int currentPage, PrintMode mode)
+CDlgDrucken::CDlgDrucken(const FormPrintTraits& form, int pageCount, const QString& device, bool portrait,
+                         bool reuse, QWidget* parent, int currentPage, PrintMode mode)
     : QDialog(parent) {
     m_nCurrent = std::clamp(currentPage, 1, std::max(1, pageCount));
-    m_nKind = kind;
     m_nPage = pageCount;
     m_strDevice = device;
     m_bPortrait = portrait;
     m_bReuse = reuse ? 1 : 0;
-    m_strTitle = QString::fromStdU16String(PrintDialogCaption(kind));
-    m_nDlgHelpContext = PrintDialogHelpContext(kind);
+    m_strTitle = QString::fromStdU16String(form.printCaption);
+    m_nDlgHelpContext = form.printHelpContext;
     setWindowTitle(m_strTitle);
 
     auto* layout = new QVBoxLayout(this);
@@ -94,7 +93,7 @@ CDlgDrucken::CDlgDrucken(int kind, int pageCount, const QString& device, bool po
     for (QRadioButton* r : {m_currentPage, m_range, m_allPages})
         r->setToolTip(QString::fromUtf16(formviewstr::kTipRange));
     m_pages = new QComboBox;
-    for (const auto& entry : PrintPageEntries(kind, pageCount))
+    for (const auto& entry : PrintPageEntries(form, pageCount))
         m_pages->addItem(QString::fromStdU16String(entry));
     m_pages->setToolTip(QString::fromUtf16(formviewstr::kTipPrintPage));
     jg->addWidget(m_onePage, 0, 0);

@@ -5,6 +5,7 @@
 #include <array>
 #include <functional>
 
+#include "core/formview/PrintCorrections.h"
 #include "core/formview/PrintMode.h"
 
 class QComboBox;
@@ -21,9 +22,9 @@ namespace tarvex {
 class CDlgDrucken : public QDialog {
     Q_OBJECT
 public:
-    // kind 0 = SAD, 1 = D.V.1; pageCount = pages of the document; currentPage = the page the
+    // form = the form printed; pageCount = pages of the document; currentPage = the page the
     // view shows; mode = the print mode last chosen for the form.
-    CDlgDrucken(int kind, int pageCount, const QString& device, bool portrait, bool reuse,
+    CDlgDrucken(const FormPrintTraits& form, int pageCount, const QString& device, bool portrait, bool reuse,
                 QWidget* parent = nullptr, int currentPage = 1, PrintMode mode = PrintMode::Preprinted);
 
     int m_nCopies = 1;
@@ -31,7 +32,6 @@ public:
     bool m_bPortrait = true;
     int m_nDlgHelpContext = 0;
     int m_nPage = 1;  // in: page count; out: chosen page, 1-based
-    int m_nKind = 0;
     int m_bReuse = 0;
     int m_bChoosePrinter = 0;
     QString m_strDevice;

@@ -9,11 +9,13 @@
 #include "core/app/Profile.h"
 #include "core/app/SettingsKeys.h"
 #include "core/formview/FormViewStrings.h"
+#include "core/formview/PrintCorrections.h"
 
 namespace tarvex {
 
-CDlgPrinterFontSize::CDlgPrinterFontSize(Profile& profile, QWidget* parent)
-    : QDialog(parent), m_profile(profile) {
+CDlgPrinterFontSize::CDlgPrinterFontSize(Profile& profile, std::vector<const FormPrintTraits*> forms,
+                                         QWidget* parent)
+    : QDialog(parent), m_profile(profile), m_forms(std::move(forms)) {
     setWindowTitle(QString::fromUtf16(formviewstr::kFontSizeTitle));
     auto* grid = new QGridLayout(this);
     auto makeRow = [&](int row, const QString& caption, const char* section) {
@@ -28,8 +30,9 @@ CDlgPrinterFontSize::CDlgPrinterFontSize(Profile& profile, QWidget* parent)
         grid->addWidget(new QLabel(QStringLiteral("%")), row, 2);
         return spin;
     };
-    m_sad = makeRow(0, QString::fromUtf16(formviewstr::kFontSizeSad), settings::kEHForm);
-    m_dv1 = makeRow(1, QString::fromUtf16(formviewstr::kFontSizeDv1), settings::kDV1Form);
+    for (const FormPrintTraits* form : m_forms)
+        m_spins.push_back(makeRow(static_cast<int>(m_spins.size()),
+                                  QString::fromUtf16(form->printerFontCaption), form->section));
     auto* box = new QDialogButtonBox;
     box->addButton(QString::fromUtf16(formviewstr::kBtnOK), QDialogButtonBox::AcceptRole);
     box->addButton(QString::fromUtf16(formviewstr::kBtnAbbrechen), QDialogButtonBox::RejectRole);
@@ -37,12 +40,13 @@ CDlgPrinterFontSize::CDlgPrinterFontSize(Profile& profile, QWidget* parent)
     connect(box, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(box, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(help, &QPushButton::clicked, this, &CDlgPrinterFontSize::helpRequested);
-    grid->addWidget(box, 2, 0, 1, 3);
+    grid->addWidget(box, static_cast<int>(m_spins.size()), 0, 1, 3);
 }
 
 void CDlgPrinterFontSize::accept() {
-    m_profile.WriteProfileInt(settings::kEHForm, settings::kPrinterFontFactor.name, m_sad->value());
-    m_profile.WriteProfileInt(settings::kDV1Form, settings::kPrinterFontFactor.name, m_dv1->value());
+    for (size_t i = 0; i < m_forms.size(); ++i)
+        m_profile.WriteProfileInt(m_forms[i]->section, settings::kPrinterFontFactor.name,
+                                  m_spins[i]->value());
     QDialog::accept();
 }
 

@@ -1,7 +1,8 @@
 #pragma once
-// "Schriftgrößen für Druck": printer font percentages of the SAD and the D.V.1 (50 to 150).
+// "Schriftgrößen für Druck": printer font percentages of each form (50 to 150).
 
 #include <QDialog>
+#include <vector>
 
 #include "core/common/HelpContexts.h"
 
@@ -10,14 +11,16 @@ class QSpinBox;
 namespace tarvex {
 
 class Profile;
+struct FormPrintTraits;
 
 class CDlgPrinterFontSize : public QDialog {
     Q_OBJECT
 public:
     static constexpr int kHelpContext = help::kPrinterFontSize;
-    CDlgPrinterFontSize(Profile& profile, QWidget* parent = nullptr);
-    QSpinBox* SadSpin() const { return m_sad; }
-    QSpinBox* Dv1Spin() const { return m_dv1; }
+    // One row per form, in the order given.
+    CDlgPrinterFontSize(Profile& profile, std::vector<const FormPrintTraits*> forms,
+                        QWidget* parent = nullptr);
+    QSpinBox* Spin(int row) const { return m_spins[static_cast<size_t>(row)]; }
 
 signals:
     void helpRequested();
@@ -27,8 +30,8 @@ public slots:
 
 private:
     Profile& m_profile;
-    QSpinBox* m_sad;
-    QSpinBox* m_dv1;
+    std::vector<const FormPrintTraits*> m_forms;
+    std::vector<QSpinBox*> m_spins;
 };
 
 }  // namespace tarvex

@@ -77,9 +77,9 @@ CFormView::CFormView(Profile* profile, FormViewEnvironment env, const FormViewTr
         m_env.message = [this](const QString& text) {
             QMessageBox::warning(this, QString::fromUtf16(shellstr::kAppTitle), text);
         };
-    SetProfileSection(QString::fromLatin1(m_traits.section));
+    SetProfileSection(QString::fromLatin1(m_traits.print->section));
     InitZoom();
-    m_editTextColour = tarvex::EditTextColour(GetProfile(), m_traits.section);
+    m_editTextColour = tarvex::EditTextColour(GetProfile(), m_traits.print->section);
     viewport()->setMouseTracking(true);
     viewport()->setAutoFillBackground(false);
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -163,7 +163,7 @@ void CFormView::RunMarginSheet() {
     const int saved = env.helpContext ? env.helpContext() : 0;
     if (env.setHelpContext) env.setHelpContext(Common_DlgMargin02::kHelpContext);
     Common_DlgMargin02::RunMarginCommand(
-        GetProfile(), m_traits.marginForm, env.language ? env.language() : 0, this,
+        GetProfile(), *m_traits.print, env.language ? env.language() : 0, this,
         [&env] {
             if (env.showHelp)
                 env.showHelp(env.helpContext ? env.helpContext() : Common_DlgMargin02::kHelpContext);

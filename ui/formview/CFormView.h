@@ -25,9 +25,8 @@ class CFieldStore;
 
 // What tells one form from another to the shared part.
 struct FormViewTraits {
-    const char* section = nullptr;  // settings section of the form ("EHForm_Defaults", ...)
-    int marginForm = 0;             // the margin sheet's form (0 SAD, 1 D.V.1)
-    int contextMenu = 0;            // the edit window's context menu
+    const FormPrintTraits* print = nullptr;  // settings section, margin sheet, print dialog
+    int contextMenu = 0;                     // the edit window's context menu
 };
 
 class CFormView : public CKTWScrollViewBase, public IFormViewOwner {

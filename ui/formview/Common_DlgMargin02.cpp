@@ -122,26 +122,18 @@ void Common_DlgMargin02::BuildPages() {
     layout->addWidget(box);
 }
 
-int Common_DlgMargin02::RunMarginCommand(Profile& profile, int kind, int language, QWidget* parent,
-                                         const std::function<void()>& onHelp,
+int Common_DlgMargin02::RunMarginCommand(Profile& profile, const FormPrintTraits& form, int language,
+                                         QWidget* parent, const std::function<void()>& onHelp,
                                          const std::function<void(const CMarginSheetModel&)>& onCalibration) {
     Common_DlgMargin02 sheet(language, parent);
     sheet.SetCalibration(onCalibration);
     if (onHelp) connect(&sheet, &Common_DlgMargin02::helpRequested, &sheet, onHelp);
-    LoadMarginSheet(sheet.m_model, profile, kind);
-    if (kind == 0) {
-        sheet.SetSheetTitle(QString::fromUtf16(formviewstr::kMarginSheetSad));
-        sheet.SetPageTitle(1, QString::fromUtf16(formviewstr::kMarginPageSad));
-        sheet.SetPageTitle(2, QString::fromUtf16(formviewstr::kMarginPageSheets));
-    } else {
-        sheet.SetSheetTitle(QString::fromUtf16(formviewstr::kMarginSheetDv1));
-        sheet.SetPageTitle(1, QString::fromUtf16(formviewstr::kMarginPageDv1Front));
-        sheet.SetPageTitle(2, QString::fromUtf16(formviewstr::kMarginPageDv1Back));
-        sheet.SetPageTitle(3, QString::fromUtf16(formviewstr::kMarginPageDv1BisFront));
-        sheet.SetPageTitle(4, QString::fromUtf16(formviewstr::kMarginPageDv1BisBack));
-    }
+    LoadMarginSheet(sheet.m_model, profile, form);
+    sheet.SetSheetTitle(QString::fromUtf16(form.marginSheetTitle));
+    for (int page = 1; page <= form.marginPages; ++page)
+        sheet.SetPageTitle(page, QString::fromUtf16(form.marginPageTitles[page - 1]));
     const int result = sheet.exec();
-    if (result == QDialog::Accepted) SaveMarginSheet(sheet.m_model, profile, kind);
+    if (result == QDialog::Accepted) SaveMarginSheet(sheet.m_model, profile, form);
     return result;
 }
 

@@ -34,11 +34,11 @@ public:
 
     int exec() override;
 
-    // The margin command of a form view (kind 0 = SAD, 1 = D.V.1): sheet from the profile,
+    // The margin command of a form view: the form's sheet from the profile,
     // written back after OK only; onHelp answers the "Hilfe" button. Returns the dialog's result.
     // onCalibration, when given, is offered as "Kalibrierblatt..." and gets the margins as they
     // stand in the sheet.
-    static int RunMarginCommand(Profile& profile, int kind, int language, QWidget* parent,
+    static int RunMarginCommand(Profile& profile, const FormPrintTraits& form, int language, QWidget* parent,
                                 const std::function<void()>& onHelp = {},
                                 const std::function<void(const CMarginSheetModel&)>& onCalibration = {});
     void SetCalibration(std::function<void(const CMarginSheetModel&)> onCalibration) {

@@ -30,6 +30,7 @@
 #include "core/sad/SadFields.h"
 #include "core/sad/SadFormDefaults.h"
 #include "core/sad/SadLayout.h"
+#include "core/sad/SadPrintForm.h"
 #include "core/sad/SadStrings.h"
 #include "render/sad/SadPageSetup.h"
 #include "ui/formview/CommandMenu.h"
@@ -42,7 +43,7 @@ namespace {
 
 const QColor kEditBack(0xDE, 0xFF, 0xD1);  // 0xD1FFDE as 0x00BBGGRR
 
-const FormViewTraits kSadTraits{settings::kEHForm, 0, kContextMenuSad};
+const FormViewTraits kSadTraits{&kSadPrintForm, kContextMenuSad};
 
 }  // namespace
 

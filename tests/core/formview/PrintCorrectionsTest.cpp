@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "core/app/Profile.h"
+#include "core/dv1/Dv1PrintForm.h"
 #include "core/formview/PrintCorrections.h"
+#include "core/sad/SadPrintForm.h"
 
 using namespace tarvex;
 
@@ -9,7 +11,7 @@ TEST(MarginSheet, StepsLimitsAndTexts) {
     CMemoryProfile p;
     p.WriteProfileInt("DV1Form_Defaults", "Left_Margin1_DV1", 15);
     CMarginSheetModel sheet;
-    LoadMarginSheet(sheet, p, 1);
+    LoadMarginSheet(sheet, p, kDv1PrintForm);
     EXPECT_EQ(sheet.GetSheetPages(), 4);
     EXPECT_EQ(sheet.HorizontalText(1, 0), u"1.5 mm nach rechts");
     for (int i = 0; i < 4; ++i) sheet.StepLeft(1);
@@ -42,22 +44,22 @@ TEST(MarginSheet, StepsLimitsAndTexts) {
 TEST(MarginSheet, SaveWritesEveryKeyOfTheKind) {
     CMemoryProfile p;
     CMarginSheetModel sheet;
-    LoadMarginSheet(sheet, p, 0);
+    LoadMarginSheet(sheet, p, kSadPrintForm);
     sheet.StepRight(1);
     sheet.StepDown(2);
     sheet.StepDown(2);
     sheet.SetDontShow(1);
-    SaveMarginSheet(sheet, p, 0);
+    SaveMarginSheet(sheet, p, kSadPrintForm);
     EXPECT_EQ(p.GetProfileInt("EHForm_Defaults", "Left_Margin_EH", 99), 5);
     EXPECT_EQ(p.GetProfileInt("EHForm_Defaults", "Top_Margin_EH", 99), 0);
     EXPECT_EQ(p.GetProfileInt("EHForm_Defaults", "Top_Margin2_EH", 99), 10);
     EXPECT_EQ(p.GetProfileInt("EHForm_Defaults", "ShowMarginDlgEH", 0), 1);
-    EXPECT_FALSE(MarginSheetBeforePrint(p, 0));
+    EXPECT_FALSE(MarginSheetBeforePrint(p, kSadPrintForm));
     // The D.V.1 shows the sheet for any value but 1.
     p.WriteProfileInt("DV1Form_Defaults", "ShowMarginDlg", 2);
-    EXPECT_TRUE(MarginSheetBeforePrint(p, 1));
+    EXPECT_TRUE(MarginSheetBeforePrint(p, kDv1PrintForm));
     p.WriteProfileInt("DV1Form_Defaults", "ShowMarginDlg", 1);
-    EXPECT_FALSE(MarginSheetBeforePrint(p, 1));
+    EXPECT_FALSE(MarginSheetBeforePrint(p, kDv1PrintForm));
 }
 
 TEST(PrintCorrections, SizeCorrectionAndFonts) {
@@ -101,20 +103,21 @@ TEST(PrintCorrections, OriginAndPrinterChoice) {
     EXPECT_EQ(SadPrintOrigin(p, 3).x0, 25);
     EXPECT_EQ(SadPrintOrigin(p, 3).y0, 10);
 
-    EXPECT_EQ(PrintPageEntries(0, 2), (std::vector<std::u16string>{u"Seite 1 drucken", u"Seite 2 drucken"}));
-    EXPECT_EQ(PrintPageEntries(1, 4),
+    EXPECT_EQ(PrintPageEntries(kSadPrintForm, 2),
+              (std::vector<std::u16string>{u"Seite 1 drucken", u"Seite 2 drucken"}));
+    EXPECT_EQ(PrintPageEntries(kDv1PrintForm, 4),
               (std::vector<std::u16string>{u"Seite 1 drucken - D.V.1", u"Seite 2 drucken - D.V.1",
                                            u"Seite 3 drucken - D.V.1 BIS", u"Seite 4 drucken - D.V.1 BIS"}));
 
-    EXPECT_EQ(RememberedPrinter(p, 0), u"");
-    StorePrinterChoice(p, 0, true, u"Kyocera FS-1020");
-    EXPECT_EQ(RememberedPrinter(p, 0), u"Kyocera FS-1020");
-    EXPECT_EQ(RememberedPrinter(p, 1), u"");
-    StorePrinterChoice(p, 0, false, u"Kyocera FS-1020");
+    EXPECT_EQ(RememberedPrinter(p, kSadPrintForm), u"");
+    StorePrinterChoice(p, kSadPrintForm, true, u"Kyocera FS-1020");
+    EXPECT_EQ(RememberedPrinter(p, kSadPrintForm), u"Kyocera FS-1020");
+    EXPECT_EQ(RememberedPrinter(p, kDv1PrintForm), u"");
+    StorePrinterChoice(p, kSadPrintForm, false, u"Kyocera FS-1020");
     EXPECT_EQ(p.GetProfileString("EHForm_Defaults", "Printer", u""), u"@");
     EXPECT_EQ(p.GetProfileInt("EHForm_Defaults", "ReUsePrn", 9), 0);
-    StorePrinterChoice(p, 1, true, u"PDF");
-    ResetPrinterChoice(p, 1);
+    StorePrinterChoice(p, kDv1PrintForm, true, u"PDF");
+    ResetPrinterChoice(p, kDv1PrintForm);
     EXPECT_EQ(p.GetProfileString("DV1Form_Defaults", "Printer", u""), u"@");
     EXPECT_EQ(p.GetProfileInt("DV1Form_Defaults", "ReUsePrn", 9), 0);
 }
