@@ -810,10 +810,10 @@ private slots:
     // to the end: every state on the way comes back exactly, in both directions.
     void undoAndRedoAWholeSeriesOfSteps() {
         std::unique_ptr<CTarvexImportApp> app = MakeApp({});
-        CChildFrame* child = app->CreateNewDocument(0);
+        CChildFrame* child = app->Documents().CreateNewDocument(0);
         CEinheitspapierView* view = ViewOf(child);
         QVERIFY(view);
-        CEinheitspapierDoc& doc = *child->SadDocument();
+        CEinheitspapierDoc& doc = *SadDocumentOf(child);
         for (int f : {11, 32, 53}) doc.Store().SetFieldText(f, u"Warenbeschreibung", 2);
         view->ReloadFromStore();
         doc.SetModifiedFlag(false);
