@@ -113,6 +113,10 @@ bool CTarvexImportApp::InitInstance(const QStringList& arguments) {
     m_profile = std::make_unique<QSettingsProfile>(QSettingsProfile::Area::Profile);
     m_programArea = std::make_unique<QSettingsProfile>(QSettingsProfile::Area::ProgramArea);
     m_machineArea = std::make_unique<QSettingsProfile>(QSettingsProfile::Area::MachineArea);
+    // What the start writes reaches each store in one write, once the window is up.
+    for (Profile* area : {static_cast<Profile*>(m_profile.get()), static_cast<Profile*>(m_programArea.get()),
+                          static_cast<Profile*>(m_machineArea.get())})
+        m_startupWrites.push_back(std::make_unique<CProfileBatch>(*area));
     Step(QStringLiteral("profile"));
     // 3: language of the fixed messages.
     m_nLanguage = settings::Get(*m_profile, settings::kSettings, settings::kLanguage);
@@ -150,13 +154,15 @@ bool CTarvexImportApp::InitInstance(const QStringList& arguments) {
         ResetWorkspace(true);
         GrantDataFileAccess(QStringLiteral("Artikel1.dbf"));
         GrantDataFileAccess(QStringLiteral("Adress1.dbf"));
+        m_startupWrites.clear();
         Step(QStringLiteral("init"));
         return false;
     }
 
     // Recovery copies of this program's documents; a folder that cannot be used costs only them.
     m_recovery = std::make_unique<CDocumentRecovery>(CDocumentRecovery::DefaultFolder());
-    m_recovery->Start();
+    // This program's own lock is taken with its first copy; those of killed programs go now.
+    m_recovery->RemoveStaleLocks();
     if (auto* gui = qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
         connect(gui, &QGuiApplication::commitDataRequest, this, [this](QSessionManager& manager) {
             if (!CommitSessionData(manager.allowsInteraction())) manager.cancel();
@@ -200,14 +206,17 @@ bool CTarvexImportApp::InitInstance(const QStringList& arguments) {
     if (askNew) Step(QStringLiteral("new"));
     // Queued after the New dialog: it runs inside the dialog's loop, once the dialog is visible.
     QTimer::singleShot(0, this, [this] { RegisterFileTypes(); });
+    QTimer::singleShot(0, this, [this] { m_startupWrites.clear(); });
     // 15: the splash window over the frame.
     ShowSplash();
     return true;
 }
 
 int CTarvexImportApp::ExitInstance() {
+    m_startupWrites.clear();
     // After a reset the deleted keys must stay deleted: nothing is written back.
     if (m_bSkipExitSave || !m_profile) return 0;
+    CProfileBatch exitWrites(*m_profile);  // one write of the file for all of it
     SaveRecentFiles();
     if (m_pMainFrame) {
         const QByteArray state = m_pMainFrame->saveState();

@@ -69,6 +69,14 @@ void ConnectFormView(View* view, Doc* doc, CChildFrame* child, CTarvexImportApp&
     view->UpdateStatusText();
 }
 
+// The file's bytes from a snapshot, as Qt bytes, made when called.
+std::function<QByteArray()> ToBytesLater(RecoveryImageMaker make) {
+    return [make = std::move(make)] {
+        const std::vector<uint8_t> bytes = make();
+        return QByteArray(reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size()));
+    };
+}
+
 }  // namespace
 
 QWidget* CreateSadView(CEinheitspapierDoc* doc, QWidget* parent, CTarvexImportApp& app) {
@@ -91,13 +99,11 @@ CChildFrame::CChildFrame(std::unique_ptr<CDV1_Doc> dv1Doc, CTarvexImportApp* app
     InitRecoveryTimer();
     if (CDV1_Doc* doc = m_dv1Doc.get()) {
         m_hooks.kind = QStringLiteral("fdv");
-        m_hooks.recoveryImage = [doc] {
+        m_hooks.recoverySnapshot = [doc] {
             const IEditWindow* window = doc->Store().Window();
             const bool open = window && window->HasWindow();
             const std::u16string typed = open ? window->WindowText() : std::u16string();
-            const std::vector<uint8_t> bytes = RecoveryImage(*doc, open ? &typed : nullptr);
-            return QByteArray(reinterpret_cast<const char*>(bytes.data()),
-                              static_cast<qsizetype>(bytes.size()));
+            return ToBytesLater(RecoverySnapshot(*doc, open ? &typed : nullptr));
         };
     }
 }
@@ -114,15 +120,12 @@ CChildFrame::CChildFrame(DocTemplate kind, std::unique_ptr<CEinheitspapierDoc> s
     InitRecoveryTimer();
     if (CEinheitspapierDoc* doc = m_sadDoc.get()) {
         m_hooks.kind = QStringLiteral("aef");
-        m_hooks.recoveryImage = [doc] {
+        m_hooks.recoverySnapshot = [doc] {
             // What is typed into the open box belongs in the copy, without committing it.
             const IEditWindow* window = doc->Store().Window();
             const std::u16string typed =
                 window && window->HasWindow() ? window->WindowText() : std::u16string();
-            const std::vector<uint8_t> bytes =
-                RecoveryImage(*doc, window && window->HasWindow() ? &typed : nullptr);
-            return QByteArray(reinterpret_cast<const char*>(bytes.data()),
-                              static_cast<qsizetype>(bytes.size()));
+            return ToBytesLater(RecoverySnapshot(*doc, window && window->HasWindow() ? &typed : nullptr));
         };
     }
 }
@@ -165,7 +168,7 @@ void CChildFrame::WriteRecoveryIfPending() {
 bool CChildFrame::PrepareRecovery(RecoveryEntry& entry) {
     m_recoveryTimer.stop();
     m_bRecoveryPending = false;
-    if (!m_pRecovery || !m_hooks.recoveryImage || m_bRecoveryDiscarded) return false;
+    if (!m_pRecovery || !m_hooks.recoverySnapshot || m_bRecoveryDiscarded) return false;
     if (!IsModified()) {
         // Undone back to the saved state: the file itself is the copy.
         m_pRecovery->Remove(m_recoveryId);
@@ -185,10 +188,11 @@ bool CChildFrame::PrepareRecovery(RecoveryEntry& entry) {
 void CChildFrame::WriteRecoveryInBackground() {
     RecoveryEntry entry;
     if (!PrepareRecovery(entry)) return;
-    // Only the image is made here (it reads the document); the disk is the recovery thread's.
+    // Only the snapshot is taken here (it reads the document); the file's bytes are made from it
+    // and written on the recovery thread, so that typing never waits for either.
     ++m_nRecoveryWrites;
     QPointer<CChildFrame> self(this);
-    m_pRecovery->WriteLater(entry, m_hooks.recoveryImage(), [self](bool ok, const QString& error) {
+    m_pRecovery->WriteLater(entry, m_hooks.recoverySnapshot(), [self](bool ok, const QString& error) {
         if (!self) return;
         --self->m_nRecoveryWrites;
         if (!ok) self->RecoveryWriteFailed(error);
@@ -199,7 +203,7 @@ bool CChildFrame::WriteRecoveryNow() {
     RecoveryEntry entry;
     if (!PrepareRecovery(entry)) return true;
     QString error;
-    if (m_pRecovery->Write(entry, m_hooks.recoveryImage(), error)) return true;
+    if (m_pRecovery->Write(entry, m_hooks.recoverySnapshot()(), error)) return true;
     RecoveryWriteFailed(error);
     return false;
 }

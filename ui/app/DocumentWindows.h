@@ -64,8 +64,10 @@ public:
     // What undo and recovery need of the document, whatever its kind (an SAD window fills it in
     // itself; another kind sets it when its view is made).
     struct DocumentHooks {
-        QString kind;                               // extension without dot: "aef", "fdv"
-        std::function<QByteArray()> recoveryImage;  // the file a save would write now
+        QString kind;  // extension without dot: "aef", "fdv"
+        // A snapshot of the document taken now; calling the result, on any thread, gives the file
+        // a save would have written at that moment.
+        std::function<std::function<QByteArray()>()> recoverySnapshot;
     };
     void SetDocumentHooks(DocumentHooks hooks) { m_hooks = std::move(hooks); }
     void SetUndo(std::unique_ptr<CDocumentUndo> undo);
