@@ -56,7 +56,7 @@ public:
     void Abandon();
 
 private:
-    static constexpr size_t kBufferSize = 64 * 1024;
+    static constexpr size_t kBufferSize = 16 * 1024;
     struct Temp;
     bool FlushBuffer();
 
