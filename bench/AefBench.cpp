@@ -77,6 +77,44 @@ void BM_RecoveryImage(benchmark::State& state) {
 }
 BENCHMARK(BM_RecoveryImage)->Unit(benchmark::kMillisecond);
 
+// Every box of the 255 pages with a long text: several lines of an address or goods description.
+void FillLongTexts(CEinheitspapierDoc& doc) {
+    FillEverything(doc);
+    CFieldStore& s = doc.Store();
+    const std::u16string line =
+        u"Schrauben aus Edelstahl A2, DIN 933, M8 x 40, Gewindesteigung 1,25 mm \u00e4\u00f6\u00fc\r\n";
+    for (int p = 1; p <= 255; ++p) {
+        const int n = p == 1 ? s.GetFieldCount1() : s.GetFieldCount2();
+        for (int i = 0; i < n; ++i) s.SetFieldText(i, line + line + line + std::u16string(i % 40, u'x'), p);
+    }
+}
+
+// What the window's thread does for a recovery copy: the whole image (it used to make it there),
+// and the snapshot alone (it makes only that now; the image follows on the recovery thread).
+void BM_RecoveryInWindowThread(benchmark::State& state) {
+    CEinheitspapierDoc doc;
+    if (state.range(1))
+        FillLongTexts(doc);
+    else
+        FillEverything(doc);
+    const std::u16string typed = u"getippt";
+    for (auto _ : state) {
+        if (state.range(0)) {
+            benchmark::DoNotOptimize(RecoveryImage(doc, &typed).data());
+        } else {
+            RecoveryImageMaker make = RecoverySnapshot(doc, &typed);
+            benchmark::DoNotOptimize(&make);
+            state.PauseTiming();  // the snapshot goes with the recovery thread's work
+            make = nullptr;
+            state.ResumeTiming();
+        }
+    }
+}
+BENCHMARK(BM_RecoveryInWindowThread)
+    ->ArgNames({"whole_image", "long_texts"})
+    ->ArgsProduct({{1, 0}, {0, 1}})
+    ->Unit(benchmark::kMillisecond);
+
 void BM_UndoStepCapture(benchmark::State& state) {
     CEinheitspapierDoc doc;
     FillEverything(doc);

@@ -5,7 +5,10 @@
 
 #include <benchmark/benchmark.h>
 
+#include <QFile>
 #include <QGuiApplication>
+#include <QPainter>
+#include <QPdfWriter>
 #include <QTemporaryDir>
 #include <cstring>
 #include <iostream>
@@ -65,6 +68,43 @@ void BM_Sad255PagesPreprinted(benchmark::State& state) {
 }
 BENCHMARK(BM_Sad255PagesWithForm)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(BM_Sad255PagesPreprinted)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+// The floor: Qt's PDF writer alone drawing the same strings on as many A4 pages at the same
+// resolution, straight into a file, with the program's field font and no form picture.
+void BM_QtPdfFloor255Pages(benchmark::State& state) {
+    CMemoryProfile profile;
+    CEinheitspapierDoc doc(&profile);
+    FillDeclaration(doc);
+    const CFieldStore& s = doc.Store();
+    QTemporaryDir dir;
+    const QString out = dir.filePath(QStringLiteral("floor.pdf"));
+    QFont font(QStringLiteral("Arial"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setHintingPreference(QFont::PreferNoHinting);
+    font.setPixelSize(120);
+    for (auto _ : state) {
+        QFile file(out);
+        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) state.SkipWithError("open failed");
+        QPdfWriter writer(&file);
+        writer.setResolution(1200);
+        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                         QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter));
+        QPainter painter(&writer);
+        painter.setFont(font);
+        for (int page = 1; page <= s.GetPageCount(); ++page) {
+            if (page > 1) writer.newPage();
+            const int n = page == 1 ? s.GetFieldCount1() : s.GetFieldCount2();
+            for (int i = 0; i < n; ++i) {
+                const QRect box(200 + (i % 6) * 1500, 300 + (i / 6) * 500, 1400, 450);
+                painter.drawText(box, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
+                                 QString::fromStdU16String(s.GetFieldText(i, page)));
+            }
+        }
+        if (!painter.end()) state.SkipWithError("pdf failed");
+    }
+    state.counters["pages"] = s.GetPageCount();
+}
+BENCHMARK(BM_QtPdfFloor255Pages)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 }  // namespace
 

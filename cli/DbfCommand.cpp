@@ -88,6 +88,10 @@ int RunDbf(const std::vector<std::string>& args) {
         std::cerr << "tarvex dbf: " << table.GetFileError().Text() << "\n";
         return kExitFile;
     }
+    // The whole listing is one read operation: one lock, and one count for header, records and
+    // index; it ends before the output goes out (a slow reader must not hold up other writers).
+    std::optional<CdBaseDocument::CReadOperation> operation;
+    operation.emplace(table);
     const int fieldCount = table.GetFieldCount();
     if (indexPosition && *indexPosition >= fieldCount) {
         std::cerr << "tarvex dbf: "
@@ -159,6 +163,7 @@ int RunDbf(const std::vector<std::string>& args) {
         out += ']';
     }
     out += "}\n";
+    operation.reset();
     std::fwrite(out.data(), 1, out.size(), stdout);
     if (std::fflush(stdout) != 0) return kExitFile;
     return kExitOk;

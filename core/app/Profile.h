@@ -31,6 +31,31 @@ public:
     // Deletes a section with all its subsections ("Workspace" also removes "Workspace/Bars");
     // an empty name deletes the whole area.
     virtual bool DeleteKey(std::string_view section) = 0;
+
+    // Writes between BeginBatch and EndBatch may reach the store together at EndBatch, in one
+    // write of the store instead of one per value; reads in between see them. Batches nest; false
+    // from the outermost EndBatch when the store could not be written.
+    virtual void BeginBatch() {}
+    virtual bool EndBatch() { return true; }
+};
+
+// Holds a batch of writes open on one store for its lifetime.
+class CProfileBatch {
+public:
+    explicit CProfileBatch(Profile& profile) : m_profile(&profile) { profile.BeginBatch(); }
+    ~CProfileBatch() { End(); }
+    CProfileBatch(const CProfileBatch&) = delete;
+    CProfileBatch& operator=(const CProfileBatch&) = delete;
+    // Ends the batch now (once); the result of EndBatch.
+    bool End() {
+        if (!m_profile) return true;
+        Profile* p = m_profile;
+        m_profile = nullptr;
+        return p->EndBatch();
+    }
+
+private:
+    Profile* m_profile;
 };
 
 // In-memory store for tests and for running without any settings file.

@@ -1,6 +1,7 @@
 #include "core/app/RecoverableDocument.h"
 
 #include <algorithm>
+#include <memory>
 
 #include "core/dv1/Dv1Doc.h"
 #include "core/dv1/FdvFormat.h"
@@ -56,13 +57,24 @@ void RestoreDocState(CDV1_Doc& doc, const DocState& s) {
 }
 
 std::vector<uint8_t> RecoveryImage(const CEinheitspapierDoc& doc, const std::u16string* editText) {
-    CEinheitspapierDoc copy = DetachedCopy(doc, editText);
-    return WriteAef(copy);
+    return RecoverySnapshot(doc, editText)();
 }
 
 std::vector<uint8_t> RecoveryImage(const CDV1_Doc& doc, const std::u16string* editText) {
-    CDV1_Doc copy = DetachedCopy(doc, editText);
-    return WriteFdv(copy, FdvOriginFromEnvironment());
+    return RecoverySnapshot(doc, editText)();
+}
+
+RecoveryImageMaker RecoverySnapshot(const CEinheitspapierDoc& doc, const std::u16string* editText) {
+    auto copy = std::make_shared<CEinheitspapierDoc>(DetachedCopy(doc, editText));
+    // The copy must not reach back into the program's settings from another thread; the file
+    // format does not read them.
+    return [copy] { return WriteAef(*copy); };
+}
+
+RecoveryImageMaker RecoverySnapshot(const CDV1_Doc& doc, const std::u16string* editText) {
+    auto copy = std::make_shared<CDV1_Doc>(DetachedCopy(doc, editText));
+    // Computer and user name read here, once: the environment belongs to the window's thread.
+    return [copy, origin = FdvOriginFromEnvironment()] { return WriteFdv(*copy, origin); };
 }
 
 }  // namespace tarvex

@@ -4,6 +4,7 @@
 // shell's undo and recovery code is the same for the SAD and the D.V.1.
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -27,5 +28,12 @@ void RestoreDocState(CDV1_Doc& doc, const DocState& state);
 // copy is written while the clerk types, and must neither move the caret nor trim a text.
 std::vector<uint8_t> RecoveryImage(const CEinheitspapierDoc& doc, const std::u16string* editText);
 std::vector<uint8_t> RecoveryImage(const CDV1_Doc& doc, const std::u16string* editText);
+
+// The same in two steps, so that the window's thread only copies the document: the snapshot is
+// taken at once, and the returned function makes the file's bytes from it later, on any thread
+// (it touches nothing the window owns).
+using RecoveryImageMaker = std::function<std::vector<uint8_t>()>;
+RecoveryImageMaker RecoverySnapshot(const CEinheitspapierDoc& doc, const std::u16string* editText);
+RecoveryImageMaker RecoverySnapshot(const CDV1_Doc& doc, const std::u16string* editText);
 
 }  // namespace tarvex

@@ -95,6 +95,10 @@ std::string CRegeditManagment::GetVersionString() const {
 void CRegeditManagment::WriteProgramEntries() {
     const std::u16string dir = m_programPath.parent_path().u16string();
     const int version = static_cast<int>(m_nVersion);
+    // Each area is written once for all its entries (and not at all when they stand there).
+    CProfileBatch programWrites(m_programArea);
+    std::optional<CProfileBatch> machineWrites;
+    if (m_machineArea) machineWrites.emplace(*m_machineArea);
     if (m_machineArea) {
         m_machineArea->WriteProfileString(settings::kRoot, settings::kCreationDate, FromUtf8(m_strBuildDate));
         m_machineArea->WriteProfileInt(settings::kRoot, settings::kVersion, version);

@@ -66,25 +66,40 @@ std::string WindowsErrorText(unsigned long code) {
 
 namespace {
 
-bool WriteTemp(const std::filesystem::path& temp, std::span<const uint8_t> data, std::string& why) {
+using FileHandle = HANDLE;
+const FileHandle kNoFile = INVALID_HANDLE_VALUE;
+
+FileHandle OpenTemp(const std::filesystem::path& temp, std::string& why) {
     HANDLE h =
         CreateFileW(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (h == INVALID_HANDLE_VALUE) {
-        why = LastErrorText();
-        return false;
-    }
+    if (h == INVALID_HANDLE_VALUE) why = LastErrorText();
+    return h;
+}
+
+bool WriteAll(FileHandle h, std::span<const uint8_t> data, std::string& why) {
     size_t done = 0;
-    bool ok = true;
-    while (ok && done < data.size()) {
+    while (done < data.size()) {
         const DWORD chunk = static_cast<DWORD>(std::min<size_t>(data.size() - done, 1u << 30));
         DWORD written = 0;
-        ok = WriteFile(h, data.data() + done, chunk, &written, nullptr) && written > 0;
+        if (!WriteFile(h, data.data() + done, chunk, &written, nullptr) || written == 0) {
+            why = LastErrorText();
+            return false;
+        }
         done += written;
     }
-    if (ok) ok = FlushFileBuffers(h) != 0;
+    return true;
+}
+
+// Flushes and closes; false with why when the data did not reach the disk.
+bool FinishTemp(FileHandle h, std::string& why) {
+    const bool ok = FlushFileBuffers(h) != 0;
     if (!ok) why = LastErrorText();
     CloseHandle(h);
     return ok;
+}
+
+void CloseTemp(FileHandle h) {
+    CloseHandle(h);
 }
 
 // The read-only attribute is Windows' write protection; the rename would replace such a file.
@@ -149,34 +164,53 @@ bool MayWrite(const std::filesystem::path& target) {
     return ::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) == 0 || errno == ENOENT;
 }
 
-bool WriteTemp(const std::filesystem::path& temp, std::span<const uint8_t> data, std::string& why,
-               const TargetAttributes& attributes) {
+using FileHandle = int;
+const FileHandle kNoFile = -1;
+
+FileHandle OpenTemp(const std::filesystem::path& temp, std::string& why, const TargetAttributes& attributes) {
     const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
     if (fd < 0) {
         why = ErrnoText(errno);
-        return false;
+        return kNoFile;
     }
-    int err = 0;
     // Owner first (a change of owner clears the set-id bits), then the mode, both before the
     // rename, so the target never appears with the temporary file's private mode. Only a
     // privileged process may give a file away; the group is kept where the user belongs to it.
     if (attributes.exists && ::fchown(fd, attributes.uid, attributes.gid) != 0)
         (void)::fchown(fd, static_cast<uid_t>(-1), attributes.gid);
-    if (::fchmod(fd, attributes.mode) != 0) err = errno;
+    if (::fchmod(fd, attributes.mode) != 0) {
+        why = ErrnoText(errno);
+        ::close(fd);
+        return kNoFile;
+    }
+    return fd;
+}
+
+bool WriteAll(FileHandle fd, std::span<const uint8_t> data, std::string& why) {
     size_t done = 0;
-    while (!err && done < data.size()) {
+    while (done < data.size()) {
         const ssize_t n = ::write(fd, data.data() + done, data.size() - done);
         if (n < 0) {
             if (errno == EINTR) continue;
-            err = errno;
-        } else {
-            done += static_cast<size_t>(n);
+            why = ErrnoText(errno);
+            return false;
         }
+        done += static_cast<size_t>(n);
     }
-    if (!err && ::fsync(fd) != 0) err = errno;
+    return true;
+}
+
+// Syncs and closes; false with why when the data did not reach the disk.
+bool FinishTemp(FileHandle fd, std::string& why) {
+    int err = 0;
+    if (::fsync(fd) != 0) err = errno;
     if (::close(fd) != 0 && !err) err = errno;
     if (err) why = ErrnoText(err);
     return !err;
+}
+
+void CloseTemp(FileHandle fd) {
+    ::close(fd);
 }
 
 bool ReplaceWith(const std::filesystem::path& temp, const std::filesystem::path& target, std::string& why) {
@@ -423,6 +457,28 @@ bool ReadFileBytes(const std::filesystem::path& path, std::vector<uint8_t>& out,
 }
 
 bool WriteFileAtomic(const std::filesystem::path& path, std::span<const uint8_t> data, std::string& error) {
+    CAtomicFileWriter writer;
+    if (!writer.Open(path, error)) return false;
+    writer.Write(data);
+    return writer.Commit(error);
+}
+
+// ------------------------------------------------------------------------------------------------
+
+struct CAtomicFileWriter::Temp {
+    FileHandle handle = kNoFile;
+};
+
+CAtomicFileWriter::CAtomicFileWriter() : m_temp(std::make_unique<Temp>()) {}
+
+CAtomicFileWriter::~CAtomicFileWriter() {
+    Abandon();
+}
+
+bool CAtomicFileWriter::Open(const std::filesystem::path& path, std::string& error) {
+    Abandon();
+    m_path = path;
+    m_why.clear();
     std::error_code ec;
     if (std::filesystem::is_directory(path, ec)) {
         error = commonstr::Args(commonstr::kWriteIsFolder, {Display(path)});
@@ -430,7 +486,7 @@ bool WriteFileAtomic(const std::filesystem::path& path, std::span<const uint8_t>
     }
     // Saving through a symbolic link replaces the file it points to, not the link. A link that
     // leads nowhere (dangling, or a loop) is refused: replacing it would turn it into a file.
-    std::filesystem::path target = path;
+    m_target = path;
     if (std::filesystem::is_symlink(path, ec)) {
         const std::filesystem::path resolved = std::filesystem::canonical(path, ec);
         if (ec) {
@@ -441,34 +497,96 @@ bool WriteFileAtomic(const std::filesystem::path& path, std::span<const uint8_t>
             error = commonstr::Args(commonstr::kWriteIsFolder, {Display(path)});
             return false;
         }
-        target = resolved;
+        m_target = resolved;
     }
 #ifdef _WIN32
     // Windows would write "Beleg." as "Beleg", "a:b" into a hidden stream of "a", "CON" to the console.
-    if (IsNameWindowsForbids(target.filename())) {
+    if (IsNameWindowsForbids(m_target.filename())) {
         error = commonstr::Args(commonstr::kForbiddenName, {Display(path)});
         return false;
     }
 #endif
-    if (!MayWrite(target)) {
+    if (!MayWrite(m_target)) {
         error = commonstr::Args(commonstr::kWriteProtected, {Display(path)});
         return false;
     }
-    const std::filesystem::path temp = TempNameFor(target);
+    m_tempPath = TempNameFor(m_target);
     std::string why;
 #ifdef _WIN32
-    bool ok = WriteTemp(temp, data, why);
+    m_temp->handle = OpenTemp(m_tempPath, why);
 #else
-    bool ok = WriteTemp(temp, data, why, AttributesOf(target));
+    m_temp->handle = OpenTemp(m_tempPath, why, AttributesOf(m_target));
 #endif
-    if (ok) ok = ReplaceWith(temp, target, why);
-    if (!ok) {
-        std::filesystem::remove(temp, ec);
+    if (m_temp->handle == kNoFile) {
+        std::filesystem::remove(m_tempPath, ec);
+        m_tempPath.clear();
         error = commonstr::Args(commonstr::kCannotSave, {Display(path), why});
         return false;
     }
-    RemoveStaleTemps(target);
     return true;
+}
+
+bool CAtomicFileWriter::IsOpen() const {
+    return m_temp->handle != kNoFile;
+}
+
+bool CAtomicFileWriter::Write(std::span<const uint8_t> data) {
+    if (!IsOpen() || !m_why.empty()) return false;
+    if (m_buffer.size() + data.size() <= kBufferSize) {
+        m_buffer.insert(m_buffer.end(), data.begin(), data.end());
+        return true;
+    }
+    if (!FlushBuffer()) return false;
+    if (data.size() >= kBufferSize) return WriteAll(m_temp->handle, data, m_why);
+    m_buffer.assign(data.begin(), data.end());
+    return true;
+}
+
+bool CAtomicFileWriter::FlushBuffer() {
+    if (m_buffer.empty()) return true;
+    const bool ok = WriteAll(m_temp->handle, m_buffer, m_why);
+    m_buffer.clear();
+    return ok;
+}
+
+bool CAtomicFileWriter::Commit(std::string& error) {
+    if (!IsOpen()) {
+        error = commonstr::Args(commonstr::kCannotSave, {Display(m_path), std::strerror(EBADF)});
+        return false;
+    }
+    std::string why = m_why;
+    bool ok = why.empty() && FlushBuffer();
+    if (!ok && why.empty()) why = m_why;
+    const FileHandle handle = m_temp->handle;
+    m_temp->handle = kNoFile;
+    if (ok) {
+        ok = FinishTemp(handle, why);
+    } else {
+        CloseTemp(handle);
+    }
+    if (ok) ok = ReplaceWith(m_tempPath, m_target, why);
+    std::error_code ec;
+    if (!ok) {
+        std::filesystem::remove(m_tempPath, ec);
+        m_tempPath.clear();
+        m_buffer = {};
+        error = commonstr::Args(commonstr::kCannotSave, {Display(m_path), why});
+        return false;
+    }
+    m_tempPath.clear();
+    m_buffer = {};
+    RemoveStaleTemps(m_target);
+    return true;
+}
+
+void CAtomicFileWriter::Abandon() {
+    if (!m_temp || m_temp->handle == kNoFile) return;
+    CloseTemp(m_temp->handle);
+    m_temp->handle = kNoFile;
+    std::error_code ec;
+    std::filesystem::remove(m_tempPath, ec);
+    m_tempPath.clear();
+    m_buffer = {};
 }
 
 }  // namespace tarvex

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <functional>
+#include <memory>
 #include <span>
 #include <string>
 #include <vector>
@@ -41,5 +42,39 @@ std::string WindowsErrorText(unsigned long code);
 // Replaces path with data atomically. On failure the old file (if any) is unchanged, the
 // temporary file is removed and error says why. An existing target keeps its permissions.
 bool WriteFileAtomic(const std::filesystem::path& path, std::span<const uint8_t> data, std::string& error);
+
+// The same for output made piece by piece (a PDF of any length): the pieces go into the temporary
+// file as they come, so that memory does not grow with the output, and Commit syncs it and renames
+// it over the target. Without a successful Commit (a failed write, a cancelled job, the writer
+// destroyed) the temporary file is removed and the target stays as it was.
+class CAtomicFileWriter {
+public:
+    CAtomicFileWriter();
+    ~CAtomicFileWriter();
+    CAtomicFileWriter(const CAtomicFileWriter&) = delete;
+    CAtomicFileWriter& operator=(const CAtomicFileWriter&) = delete;
+
+    // Checks the target as WriteFileAtomic does and creates the temporary file; false with the
+    // message when the target cannot be written.
+    bool Open(const std::filesystem::path& path, std::string& error);
+    bool IsOpen() const;
+    // Appends data. false once a write has failed; Commit then fails and says why.
+    bool Write(std::span<const uint8_t> data);
+    // Makes the written bytes the target's contents; false with the message otherwise (the
+    // temporary file is gone either way).
+    bool Commit(std::string& error);
+    // Drops what was written.
+    void Abandon();
+
+private:
+    static constexpr size_t kBufferSize = 16 * 1024;
+    struct Temp;
+    bool FlushBuffer();
+
+    std::filesystem::path m_path, m_target, m_tempPath;
+    std::unique_ptr<Temp> m_temp;
+    std::vector<uint8_t> m_buffer;
+    std::string m_why;  // the first failed write's cause
+};
 
 }  // namespace tarvex

@@ -301,7 +301,37 @@ bool CdBaseDocument::ValidDefinition(std::string& cause) const {
 }
 
 void CdBaseDocument::CloseFile() {
+    // Closing the file releases its lock; an operation still open then has nothing to release.
     m_pFile.reset();
+    m_nReadDepth = 0;
+    DropReadBlock();
+    m_readBlock = {};
+}
+
+bool CdBaseDocument::BeginRead() {
+    if (!m_pFile) return false;
+    if (m_nReadDepth > 0) {
+        ++m_nReadDepth;
+        return true;
+    }
+    if (!m_pFile->Lock(false)) return false;
+    m_nReadDepth = 1;
+    // Count and size once under the lock: nobody else can change either until it goes.
+    ReadHeader(nullptr);
+    const int64_t size = m_pFile->Size();
+    const int64_t inFile = size > m_nHeaderLength ? (size - m_nHeaderLength) / m_nRecordLength : 0;
+    m_nReadable = static_cast<int32_t>(std::min<int64_t>(std::max<int32_t>(m_nRecordCount, 0), inFile));
+    DropReadBlock();
+    m_nLastRead = 0;
+    return true;
+}
+
+void CdBaseDocument::EndRead() {
+    if (m_nReadDepth <= 0 || --m_nReadDepth > 0) return;
+    DropReadBlock();
+    // A large block is not kept between operations.
+    if (m_readBlock.size() > kDbfMaxRecordLength * 4u) m_readBlock = {};
+    if (m_pFile) m_pFile->Unlock();
 }
 
 int CdBaseDocument::CreateTable(const std::filesystem::path& path, int overwrite) {
@@ -525,7 +555,8 @@ bool CdBaseDocument::WriteHeader() {
 }
 
 int32_t CdBaseDocument::GetRecordCount() {
-    if (m_pFile) {
+    // Inside a read operation the count read when it started still holds.
+    if (m_pFile && m_nReadDepth == 0) {
         CTableLock lock(*m_pFile, false);
         ReadHeader(nullptr);
     }
@@ -545,6 +576,32 @@ int CdBaseDocument::GetFieldInfo(int position, std::u16string& name, char& type,
 // ------------------------------------------------------------------------------------------------
 // Records
 
+int64_t CdBaseDocument::ReadInOperation(int32_t n) {
+    const size_t length = m_nRecordLength;
+    // A record that was not wholly in the file when the operation began is not read.
+    if (n > m_nReadable) return -1;
+    if (n < m_nBlockFirst || n >= m_nBlockFirst + m_nBlockRecords) {
+        if (n != m_nLastRead + 1) {
+            // Jumps (an index order) read just the record: a block would mostly go unused.
+            m_nLastRead = n;
+            return m_pFile->ReadAt(RecordOffset(n), m_recordBuffer.data(), length);
+        }
+        const int32_t perBlock = static_cast<int32_t>(std::max<size_t>(1, kIndexBlockBytes / length));
+        const int32_t wanted = std::min(perBlock, m_nReadable - n + 1);
+        m_readBlock.resize(static_cast<size_t>(wanted) * length);
+        DropReadBlock();
+        const int64_t got = m_pFile->ReadAt(RecordOffset(n), m_readBlock.data(), m_readBlock.size());
+        if (got < 0) return -1;
+        m_nBlockFirst = n;
+        m_nBlockRecords = static_cast<int32_t>(static_cast<size_t>(got) / length);
+        if (m_nBlockRecords == 0) return got;
+    }
+    m_nLastRead = n;
+    std::memcpy(m_recordBuffer.data(), m_readBlock.data() + static_cast<size_t>(n - m_nBlockFirst) * length,
+                length);
+    return static_cast<int64_t>(length);
+}
+
 int CdBaseDocument::ReadRecord(int32_t n) {
     if (!m_pFile || n < 1 || n > m_nRecordCount) return -1;
     if (m_nCurrentRecord > 0 && m_bModified) WriteRecord(m_nCurrentRecord);
@@ -553,7 +610,9 @@ int CdBaseDocument::ReadRecord(int32_t n) {
     // One positional read; a record that is not wholly in the file (a header that claims more
     // records than there are) is not read.
     int64_t got;
-    {
+    if (m_nReadDepth > 0) {
+        got = ReadInOperation(n);
+    } else {
         CTableLock lock(*m_pFile, false);
         got = m_pFile->ReadAt(RecordOffset(n), m_recordBuffer.data(), length);
     }
@@ -585,6 +644,7 @@ int CdBaseDocument::WriteRecord(int32_t n) {
         n = m_nRecordCount + 1;
     }
     m_recordBuffer[0] = ' ';
+    DropReadBlock();
     const size_t length = m_nRecordLength;
     const uint64_t offset = RecordOffset(n);
     // Never write a record that would start past the end of the file: only a damaged header that
@@ -610,6 +670,7 @@ int CdBaseDocument::WriteRecord(int32_t n) {
     m_bModified = 0;
     m_nCurrentRecord = n;
     m_bCurrentActive = 1;
+    if (m_nReadDepth > 0) m_nReadable = std::max(m_nReadable, n);
     return n;
 }
 
@@ -622,6 +683,7 @@ int CdBaseDocument::DeleteRecord(int32_t n) {
         if (ReadRecord(n) != n) return -1;
         m_recordBuffer[0] = '*';
         m_bCurrentActive = 0;
+        DropReadBlock();
         if (!m_pFile->WriteAt(RecordOffset(n), m_recordBuffer.data(), m_nRecordLength)) return -1;
         if (!m_pFile->Flush()) return -1;
         m_bModified = 0;
@@ -878,18 +940,16 @@ int CdBaseDocument::SetLogical(int position, int flag) {
 int64_t CdBaseDocument::ScanRecords(const std::function<bool(int32_t n, const uint8_t* record)>& visit) {
     if (!m_pFile) return -1;
     if (m_nCurrentRecord > 0 && m_bModified) WriteRecord(m_nCurrentRecord);
+    CReadOperation operation(*this);
     const int32_t count = m_nRecordCount;
     if (count <= 0) return 0;
     const size_t length = m_nRecordLength;
     // Blocks no larger than the records the file holds (a header may claim far more).
-    int64_t inFile = count;
-    if (int64_t size = m_pFile->Size(); size >= 0)
-        inFile = std::min<int64_t>(count, size > m_nHeaderLength ? (size - m_nHeaderLength) / length : 0);
+    const int64_t inFile = operation.IsLocked() ? m_nReadable : count;
     const size_t perBlock = static_cast<size_t>(
         std::max<int64_t>(1, std::min<int64_t>(inFile, static_cast<int64_t>(kIndexBlockBytes / length))));
     std::vector<uint8_t> block(perBlock * length);
     int64_t handed = 0;
-    CTableLock lock(*m_pFile, false);
     for (int64_t first = 1; first <= count;) {
         const size_t wanted = static_cast<size_t>(std::min<int64_t>(perBlock, count - first + 1));
         const int64_t got = m_pFile->ReadAt(RecordOffset(first), block.data(), wanted * length);
@@ -919,13 +979,20 @@ int CdBaseDocument::BuildIndex(int position) {
     if (position < 0 || position >= m_nFieldCount)
         throw std::invalid_argument("dBase field position " + std::to_string(position) +
                                     " outside the field list");
-    const char type = m_fieldTypes[position];
-    if ((type != 'C' && type != 'N') || m_nRecordCount <= 0 || !m_pFile) return -1;
+    if ((m_fieldTypes[position] != 'C' && m_fieldTypes[position] != 'N') || m_nRecordCount <= 0 || !m_pFile)
+        return -1;
     CheckPosition(position);
 
     // Reading record by record would write a modified buffer back with the first read; the
-    // block read does the same first.
+    // block read does the same first (before the shared lock: a write inside it would have to
+    // turn it into the exclusive one, which two instances doing the same would wait on for ever).
     if (m_nCurrentRecord > 0 && m_bModified) WriteRecord(m_nCurrentRecord);
+    CReadOperation operation(*this);
+    // The header read again under the lock may describe other fields.
+    if (position >= m_nFieldCount) return -1;
+    const char type = m_fieldTypes[position];
+    if ((type != 'C' && type != 'N') || m_nRecordCount <= 0) return -1;
+    CheckPosition(position);
     const int32_t remembered = m_nCurrentRecord;
     const int32_t count = m_nRecordCount;
     m_index.clear();
@@ -940,9 +1007,7 @@ int CdBaseDocument::BuildIndex(int position) {
     const size_t width = m_fieldLengths[position];
     const bool numericHasDecimals = type == 'N' && m_fieldDecimals[position] > 0;
     // Blocks no larger than the records the file holds (a header may claim far more).
-    int64_t inFile = count;
-    if (int64_t size = m_pFile->Size(); size >= 0)
-        inFile = std::min<int64_t>(count, size > m_nHeaderLength ? (size - m_nHeaderLength) / length : 0);
+    const int64_t inFile = operation.IsLocked() ? m_nReadable : count;
     const size_t perBlock = static_cast<size_t>(
         std::max<int64_t>(1, std::min<int64_t>(inFile, static_cast<int64_t>(kIndexBlockBytes / length))));
     std::vector<uint8_t> block(perBlock * length);
@@ -950,7 +1015,6 @@ int CdBaseDocument::BuildIndex(int position) {
     m_indexKeys.reserve(static_cast<size_t>(inFile) * 16);
     bool anyRead = false;
     {
-        CTableLock lock(*m_pFile, false);
         for (int64_t first = 1; first <= count;) {
             const size_t wanted = static_cast<size_t>(std::min<int64_t>(perBlock, count - first + 1));
             int64_t got = m_pFile->ReadAt(RecordOffset(first), block.data(), wanted * length);

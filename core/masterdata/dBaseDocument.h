@@ -131,6 +131,28 @@ public:
     int GetLogical(int position) const;
     int SetLogical(int position, int flag);
 
+    // --- one read operation (a listing, an index build, a dialog's load)
+    // Holds the table's shared lock from construction to destruction: the record count and the
+    // file size are checked once when the outermost operation starts, records are then read without
+    // a lock call each, and records read in file order come from block reads. No other instance
+    // can write the table meanwhile, so an operation lasts no longer than the work it does (never
+    // across a user's input). Writes through this object stay possible; operations nest.
+    class CReadOperation {
+    public:
+        explicit CReadOperation(CdBaseDocument& doc) : m_doc(doc), m_bLocked(doc.BeginRead()) {}
+        ~CReadOperation() {
+            if (m_bLocked) m_doc.EndRead();
+        }
+        CReadOperation(const CReadOperation&) = delete;
+        CReadOperation& operator=(const CReadOperation&) = delete;
+        // False without an open table or when the lock could not be had (reads then lock one by one).
+        bool IsLocked() const { return m_bLocked; }
+
+    private:
+        CdBaseDocument& m_doc;
+        bool m_bLocked;
+    };
+
     // --- reading many records at once
     // Hands the bytes of records 1..record count (deletion flag first, record length bytes) to
     // visit in file order, reading the record area in large blocks: one read call per block, not
@@ -171,8 +193,14 @@ private:
     };
 
     void CloseFile();
+    bool BeginRead();
+    void EndRead();
+    // Forgets the block of records read ahead (after this object wrote to the table).
+    void DropReadBlock() { m_nBlockRecords = 0; }
     int AttachTable(std::unique_ptr<CTableFile> file, const std::filesystem::path& path);
     int OpenDiskTable(const std::filesystem::path& path, bool readOnly);
+    // ReadRecord's read inside an operation: bytes put into the record buffer, or -1.
+    int64_t ReadInOperation(int32_t n);
     void RecomputeOffsets();
     bool ValidDefinition(std::string& cause) const;
     // 3 / 0x83 when the header was read and taken over; 0 when it was refused (cause set).
@@ -220,6 +248,15 @@ private:
     std::vector<uint8_t> m_headerBytes;  // descriptors as last read or written (skip re-parsing)
     std::vector<uint8_t> m_scratch;
     std::function<CDbfDate()> m_today;
+
+    // The read operation in progress: its depth, the records wholly in the file when it started
+    // (or written since by this object), and the block of records read ahead in file order.
+    int m_nReadDepth = 0;
+    int32_t m_nReadable = 0;
+    std::vector<uint8_t> m_readBlock;
+    int32_t m_nBlockFirst = 0;
+    int32_t m_nBlockRecords = 0;
+    int32_t m_nLastRead = 0;
 };
 
 }  // namespace tarvex

@@ -26,4 +26,34 @@ bool WriteOutputFile(const std::filesystem::path& path, const QByteArray& bytes,
     return false;
 }
 
+bool COutputFileDevice::Start(QString& error) {
+    std::string why;
+    if (!m_writer.Open(m_path, why)) {
+        error = QString::fromStdString(why);
+        return false;
+    }
+    return open(QIODevice::WriteOnly | QIODevice::Unbuffered);
+}
+
+qint64 COutputFileDevice::writeData(const char* data, qint64 length) {
+    if (length < 0) return -1;
+    if (!m_writer.Write(
+            std::span<const uint8_t>(reinterpret_cast<const uint8_t*>(data), static_cast<size_t>(length))))
+        return -1;
+    return length;
+}
+
+bool COutputFileDevice::Commit(QString& error) {
+    close();
+    std::string why;
+    if (m_writer.Commit(why)) return true;
+    error = QString::fromStdString(why);
+    return false;
+}
+
+void COutputFileDevice::Abandon() {
+    close();
+    m_writer.Abandon();
+}
+
 }  // namespace tarvex

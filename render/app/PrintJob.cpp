@@ -1,6 +1,5 @@
 #include "render/app/PrintJob.h"
 
-#include <QBuffer>
 #include <QFont>
 #include <QPageLayout>
 #include <QPageSize>
@@ -152,22 +151,24 @@ PrintOutcome RunPrintJob(QPagedPaintDevice& device, double dpi, const IPrintPage
 
 PrintOutcome PrintJobToPdf(const std::filesystem::path& path, const IPrintPageSource& source,
                            const PrintJobOptions& options, QString& error, const PrintProgress& progress) {
-    // The PDF is made in memory and then saved as a document is saved: a full disk, a failed or
-    // a cancelled job leaves the old file as it was.
-    QByteArray bytes;
+    // The PDF goes page by page into a temporary file beside the target and is saved as a
+    // document is saved: a full disk, a failed or a cancelled job leaves the old file as it was.
+    COutputFileDevice out(path);
+    if (!out.Start(error)) return PrintOutcome::Failed;
     {
-        QBuffer buffer(&bytes);
-        buffer.open(QIODevice::WriteOnly);
-        QPdfWriter writer(&buffer);
+        QPdfWriter writer(&out);
         writer.setCreator(QStringLiteral("Tarvex-Import"));
         writer.setResolution(1200);
         writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
                                          QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter));
         const PrintOutcome outcome =
             RunPrintJob(writer, writer.resolution(), source, options, error, progress);
-        if (outcome != PrintOutcome::Done) return outcome;
+        if (outcome != PrintOutcome::Done) {
+            out.Abandon();
+            return outcome;
+        }
     }
-    return WriteOutputFile(path, bytes, error) ? PrintOutcome::Done : PrintOutcome::Failed;
+    return out.Commit(error) ? PrintOutcome::Done : PrintOutcome::Failed;
 }
 
 CCalibrationSource::CCalibrationSource(const IPrintPageSource& form, std::vector<PrintOrigin> origins)

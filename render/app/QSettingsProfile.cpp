@@ -70,9 +70,58 @@ void QSettingsProfile::Refresh() {
 }
 
 bool QSettingsProfile::Commit() {
+    if (m_nBatchDepth > 0) {
+        m_bPending = true;
+        return true;
+    }
+    m_bPending = false;
+    ++m_nCommits;
     m_settings->sync();
     m_stamp = FileStamp();
     return m_settings->status() == QSettings::NoError;
+}
+
+void QSettingsProfile::BeginBatch() {
+    ++m_nBatchDepth;
+}
+
+bool QSettingsProfile::EndBatch() {
+    if (m_nBatchDepth <= 0 || --m_nBatchDepth > 0) return true;
+    return !m_bPending || Commit();
+}
+
+namespace {
+
+// The stored value equals the one to write. INI files give every scalar back as text.
+bool SameValue(const QVariant& stored, const QVariant& value, bool textStore) {
+    if (!stored.isValid()) return false;
+    const int storedType = stored.typeId();
+    switch (value.typeId()) {
+        case QMetaType::Int: {
+            if (storedType == QMetaType::QString)
+                return textStore && stored.toString() == QString::number(value.toInt());
+            if (storedType != QMetaType::Int && storedType != QMetaType::UInt &&
+                storedType != QMetaType::LongLong && storedType != QMetaType::ULongLong)
+                return false;
+            return static_cast<int>(static_cast<uint32_t>(stored.toLongLong())) == value.toInt();
+        }
+        case QMetaType::QString:
+            return storedType == QMetaType::QString && stored.toString() == value.toString();
+        case QMetaType::QByteArray:
+            return storedType == QMetaType::QByteArray && stored.toByteArray() == value.toByteArray();
+        default:
+            return false;
+    }
+}
+
+}  // namespace
+
+bool QSettingsProfile::Store(const QString& key, const QVariant& value) {
+    Refresh();
+    if (SameValue(m_settings->value(key), value, m_settings->format() == QSettings::IniFormat))
+        return m_settings->status() == QSettings::NoError;
+    m_settings->setValue(key, value);
+    return Commit();
 }
 
 bool QSettingsProfile::IsWritable() {
@@ -90,8 +139,7 @@ int QSettingsProfile::GetProfileInt(std::string_view section, std::string_view k
 }
 
 bool QSettingsProfile::WriteProfileInt(std::string_view section, std::string_view key, int value) {
-    m_settings->setValue(Key(section, key), value);
-    return Commit();
+    return Store(Key(section, key), value);
 }
 
 std::u16string QSettingsProfile::GetProfileString(std::string_view section, std::string_view key,
@@ -104,9 +152,7 @@ std::u16string QSettingsProfile::GetProfileString(std::string_view section, std:
 
 bool QSettingsProfile::WriteProfileString(std::string_view section, std::string_view key,
                                           std::u16string_view value) {
-    m_settings->setValue(Key(section, key),
-                         QString::fromUtf16(value.data(), static_cast<qsizetype>(value.size())));
-    return Commit();
+    return Store(Key(section, key), QString::fromUtf16(value.data(), static_cast<qsizetype>(value.size())));
 }
 
 bool QSettingsProfile::GetProfileBinary(std::string_view section, std::string_view key,
@@ -121,15 +167,15 @@ bool QSettingsProfile::GetProfileBinary(std::string_view section, std::string_vi
 
 bool QSettingsProfile::WriteProfileBinary(std::string_view section, std::string_view key, const uint8_t* data,
                                           size_t size) {
-    m_settings->setValue(Key(section, key),
-                         QByteArray(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size)));
-    return Commit();
+    return Store(Key(section, key),
+                 QByteArray(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size)));
 }
 
 bool QSettingsProfile::DeleteValue(std::string_view section, std::string_view key) {
     Refresh();
     const QString k = Key(section, key);
     const bool had = m_settings->contains(k);
+    if (!had) return false;  // nothing to write
     m_settings->remove(k);
     Commit();
     return had;
@@ -137,10 +183,18 @@ bool QSettingsProfile::DeleteValue(std::string_view section, std::string_view ke
 
 bool QSettingsProfile::DeleteKey(std::string_view section) {
     Refresh();
+    // Deleting what is not there writes nothing (the reset commands and "-init" often find the
+    // section gone already).
     if (section.empty()) {
+        if (m_settings->allKeys().isEmpty()) return m_settings->status() == QSettings::NoError;
         m_settings->clear();
     } else {
-        m_settings->remove(QString::fromUtf8(section.data(), static_cast<qsizetype>(section.size())));
+        const QString group = QString::fromUtf8(section.data(), static_cast<qsizetype>(section.size()));
+        m_settings->beginGroup(group);
+        const bool empty = m_settings->allKeys().isEmpty();
+        m_settings->endGroup();
+        if (empty && !m_settings->contains(group)) return m_settings->status() == QSettings::NoError;
+        m_settings->remove(group);
     }
     return Commit();
 }

@@ -3,6 +3,7 @@
 // variable TARVEX_SETTINGS_DIR moves every area into that folder (tests, portable use).
 
 #include <QString>
+#include <QVariant>
 #include <cstdint>
 #include <memory>
 #include <utility>
@@ -31,6 +32,8 @@ public:
                             size_t size) override;
     bool DeleteValue(std::string_view section, std::string_view key) override;
     bool DeleteKey(std::string_view section) override;
+    void BeginBatch() override;
+    bool EndBatch() override;
 
     // False for the machine area when its store cannot be written (no administrator rights).
     bool IsWritable();
@@ -38,12 +41,21 @@ public:
 
     static QString SettingsDirOverride();
 
+    // How often the store was written (each write rewrites the whole file); for tests.
+    int CommitCount() const { return m_nCommits; }
+
 private:
+    // A value that already stands in the store is not written again: a start that changes
+    // nothing writes nothing.
+    bool Store(const QString& key, const QVariant& value);
     bool Commit();
     void Refresh();
     std::pair<int64_t, int64_t> FileStamp() const;
     std::unique_ptr<QSettings> m_settings;
     std::pair<int64_t, int64_t> m_stamp{0, -1};  // of the file as last read or written
+    int m_nBatchDepth = 0;
+    bool m_bPending = false;  // written inside the batch, not yet in the store
+    int m_nCommits = 0;
 };
 
 }  // namespace tarvex

@@ -1,6 +1,8 @@
 // The application shell: start-up order, New dialog, menus and accelerators, file dialog
 // filters, reset commands. Runs offscreen with TARVEX_SETTINGS_DIR pointing at a private folder.
 
+#include <sys/stat.h>
+
 #include <QAbstractScrollArea>
 #include <QAction>
 #include <QApplication>
@@ -130,6 +132,30 @@ QRectF PdfWordBox(const QString& pdf, int page, const QString& word) {
 }
 
 }  // namespace
+
+// A file as a writer leaves it: replaced (a new inode) or written in place (a new time).
+struct FileIdentity {
+    QString path;
+    quint64 inode = 0;
+    qint64 mtimeNs = 0;
+    qint64 size = -1;
+    bool operator==(const FileIdentity&) const = default;
+};
+
+QList<FileIdentity> Identities(const QStringList& paths) {
+    QList<FileIdentity> result;
+    for (const QString& path : paths) {
+        FileIdentity f{path};
+        struct stat st {};
+        if (::stat(QFile::encodeName(path).constData(), &st) == 0) {
+            f.inode = st.st_ino;
+            f.mtimeNs = qint64(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
+            f.size = st.st_size;
+        }
+        result.append(f);
+    }
+    return result;
+}
 
 class ShellTest : public QObject {
     Q_OBJECT
@@ -730,6 +756,42 @@ private slots:
         app.ExitInstance();
         for (const QString& k : gone) QVERIFY2(!has(k), qPrintable(k));
         QCOMPARE(profile.GetProfileString("Recent File List", "File1", u"-"), std::u16string(u"-"));
+    }
+
+    // The first start writes what it must into each settings file once, after the window is up; a
+    // later start where nothing changed writes no settings file at all.
+    void laterStartWritesNoSettings() {
+        QSettingsProfile(QSettingsProfile::Area::Profile).DeleteKey("");
+        QSettingsProfile(QSettingsProfile::Area::ProgramArea).DeleteKey("");
+        QSettingsProfile(QSettingsProfile::Area::MachineArea).DeleteKey("");
+        auto run = [this](bool first) {
+            m_app = std::make_unique<CTarvexImportApp>();
+            m_app->m_runNewDialog = [] { return -1; };
+            m_app->m_bSplashEnabled = false;
+            m_app->m_showMessage = [](const QString&, const QString& text) { QFAIL(qPrintable(text)); };
+            QVERIFY(m_app->InitInstance({QStringLiteral("tarvex-import")}));
+            auto* profile = dynamic_cast<QSettingsProfile*>(&m_app->GetProfile());
+            QVERIFY(profile);
+            QVERIFY(m_app->MainFrame()->isVisible());
+            QCOMPARE(profile->CommitCount(), 0);  // nothing waited for the disk before the window
+            QCoreApplication::processEvents();
+            QCOMPARE(profile->CommitCount(), first ? 1 : 0);
+            m_app->MainFrame()->close();
+            m_app->ExitInstance();  // the window's state and the recent files, as they were
+            if (!first) QCOMPARE(profile->CommitCount(), 0);
+            m_app.reset();
+        };
+        const QStringList files = {QSettingsProfile(QSettingsProfile::Area::Profile).FileName(),
+                                   QSettingsProfile(QSettingsProfile::Area::ProgramArea).FileName(),
+                                   QSettingsProfile(QSettingsProfile::Area::MachineArea).FileName()};
+        run(true);
+        QCOMPARE(QSettingsProfile(QSettingsProfile::Area::Profile)
+                     .GetProfileInt("EHForm_Defaults", "FieldSize_EH2", 0),
+                 856);
+        const QList<FileIdentity> before = Identities(files);
+        for (const FileIdentity& f : before) QVERIFY2(f.inode != 0, qPrintable(f.path));
+        run(false);
+        QCOMPARE(Identities(files), before);
     }
 
     void normalExitWritesRecentFilesAndState() {

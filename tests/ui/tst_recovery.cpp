@@ -101,6 +101,14 @@ std::unique_ptr<CTarvexImportApp> MakeApp(const QStringList& args) {
 // --- the other program
 
 int RunChild(const QString& mode, const QString& arg) {
+    if (mode == QLatin1String("lock")) {
+        // Only the folder's lock, held as a program holds it once it has written its first copy.
+        CDocumentRecovery recovery(CDocumentRecovery::DefaultFolder());
+        if (!recovery.Start()) return 3;
+        std::printf("READY\n");
+        std::fflush(stdout);
+        for (;;) QTest::qWait(100);
+    }
     std::unique_ptr<CTarvexImportApp> app =
         MakeApp(mode == QLatin1String("type") ? QStringList{} : QStringList{arg});
     CChildFrame* child = app->MainFrame()->ActiveChild();
@@ -178,6 +186,7 @@ public:
     ~OtherProgram() {
         if (m_process.state() != QProcess::NotRunning) Kill();
     }
+    qint64 Pid() const { return m_process.processId(); }
 
 private:
     QProcess m_process;
@@ -313,6 +322,40 @@ private slots:
         Answers(*app).askSaveChanges = [](const QString&) { return QMessageBox::No; };
         QVERIFY(restored->close());
         QVERIFY(RecoveryFiles().filter(QStringLiteral(".entry")).isEmpty());
+    }
+
+    // A killed program cannot remove its lock from the recovery folder; the next start does,
+    // and leaves the locks of programs that still run.
+    void killedProgramsLockGoesAtTheNextStart() {
+        const auto locks = [] { return RecoveryFiles().filter(QStringLiteral("instance-")); };
+        OtherProgram killed, running;
+        QVERIFY(killed.Start(QStringLiteral("lock"), QStringLiteral("-")));
+        QVERIFY(running.Start(QStringLiteral("lock"), QStringLiteral("-")));
+        QCOMPARE(locks().size(), 2);
+        killed.Kill();
+        QCOMPARE(locks().size(), 2);
+
+        auto app = MakeApp({});
+        QStringList left = locks();
+        QCOMPARE(left.size(), 1);
+        qint64 pid = 0;
+        QString host, appName;
+        QVERIFY(QLockFile(QDir(RecoveryFolder()).filePath(left[0])).getLockInfo(&pid, &host, &appName));
+        QCOMPARE(pid, running.Pid());
+        // This program takes its own lock with its first copy, and keeps it.
+        CChildFrame* child = app->MainFrame()->ActiveChild();
+        QVERIFY(ViewOf(child));
+        TypeInto(ViewOf(child), 10, 1, QStringLiteral("Müller"));
+        QVERIFY(child->WriteRecoveryNow());
+        QCOMPARE(locks().size(), 2);
+
+        running.Kill();
+        CDocumentRecovery another(RecoveryFolder());
+        QCOMPARE(another.RemoveStaleLocks(), 1);
+        left = locks();
+        QCOMPARE(left.size(), 1);
+        QVERIFY(QLockFile(QDir(RecoveryFolder()).filePath(left[0])).getLockInfo(&pid, &host, &appName));
+        QCOMPARE(pid, QCoreApplication::applicationPid());
     }
 
     // The D.V.1 goes the same way as the SAD: its copy is a .fdv and opens in a D.V.1 window.

@@ -1,5 +1,7 @@
 // Prints SAD pages to PDF and reads the positions back with poppler's pdftotext and pdftoppm.
 
+#include <QDir>
+#include <QFileInfo>
 #include <QImage>
 #include <QPainter>
 #include <QPrintPreviewWidget>
@@ -518,6 +520,27 @@ private slots:
         QFile f(out);
         QVERIFY(f.open(QIODevice::ReadOnly));
         QCOMPARE(f.readAll(), before);
+        f.close();
+
+        // The PDF goes to the disk while it is made, into one temporary file beside the target that
+        // grows page by page (not into memory), and nothing of it is left when the job is over.
+        const QDir folder = QFileInfo(out).absoluteDir();
+        const QStringList temps = {QLatin1Char('.') + QFileInfo(out).fileName() + QStringLiteral(".tmp-*")};
+        QVERIFY(folder.entryList(temps, QDir::Files | QDir::Hidden).isEmpty());
+        QList<qint64> written;
+        QCOMPARE(PrintJobToPdf(out.toStdString(), source, options, error,
+                               [&](int, int) {
+                                   const QFileInfoList now =
+                                       folder.entryInfoList(temps, QDir::Files | QDir::Hidden);
+                                   written.append(now.size() == 1 ? now[0].size() : -1);
+                                   return true;
+                               }),
+                 PrintOutcome::Done);
+        QCOMPARE(written.size(), 4);
+        QVERIFY2(written[0] >= 0 && written[3] > 0 && written[3] >= written[1],
+                 qPrintable(QString::number(written[3])));
+        QVERIFY(folder.entryList(temps, QDir::Files | QDir::Hidden).isEmpty());
+        QVERIFY(QFileInfo(out).size() > written[3]);
         options.last = 5;
         QCOMPARE(PrintJobToPdf(out.toStdString(), source, options, error), PrintOutcome::Failed);
         QVERIFY(!error.isEmpty());

@@ -1,3 +1,5 @@
+#include <sys/stat.h>
+
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -6,6 +8,17 @@
 #include "render/app/QSettingsProfile.h"
 
 using namespace tarvex;
+
+namespace {
+
+// Inode and modification time (ns) of a file: a rewrite changes one of them.
+std::pair<quint64, qint64> Identity(const QString& path) {
+    struct stat st {};
+    if (::stat(QFile::encodeName(path).constData(), &st) != 0) return {0, 0};
+    return {quint64(st.st_ino), qint64(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec};
+}
+
+}  // namespace
 
 class TestSettingsProfile : public QObject {
     Q_OBJECT
@@ -67,6 +80,86 @@ private slots:
         QCOMPARE(p.GetProfileInt("Font", "EFont0", 30), 40);
         QVERIFY(p.DeleteKey(""));
         QCOMPARE(p.GetProfileInt("Font", "EFont0", 30), 30);
+    }
+
+    void valuesAlreadyStoredAreNotWrittenAgain() {
+        QSettingsProfile p(QSettingsProfile::Area::ProgramArea);
+        const uint8_t table[] = {1, 0, 0xFF, 4};
+        auto writeAll = [&](int version) {
+            QVERIFY(p.WriteProfileInt("", "Version", version));
+            QVERIFY(p.WriteProfileInt("Settings", "Neg", -5));
+            QVERIFY(p.WriteProfileString("", "Path", u"/opt/tarvex-import/bin"));
+            QVERIFY(p.WriteProfileString("EHForm_Defaults", "Firma1", u"M\u00fcller, Hamburg"));
+            QVERIFY(p.WriteProfileBinary("EHForm_Defaults", "FieldDef_EH1", table, sizeof table));
+        };
+        writeAll(0x01020304);
+        const auto identity = Identity(p.FileName());
+        const int commits = p.CommitCount();
+        QVERIFY(identity.first != 0);
+
+        // The same values again, from this instance and from a fresh one that reads the file,
+        // and deletions of what is not there: the file stays as it is.
+        writeAll(0x01020304);
+        QVERIFY(!p.DeleteValue("Settings", "FieldDef_EH1"));
+        QVERIFY(p.DeleteKey("Workspace"));
+        QCOMPARE(p.CommitCount(), commits);
+        QSettingsProfile fresh(QSettingsProfile::Area::ProgramArea);
+        QVERIFY(fresh.WriteProfileInt("", "Version", 0x01020304));
+        QVERIFY(fresh.WriteProfileBinary("EHForm_Defaults", "FieldDef_EH1", table, sizeof table));
+        QVERIFY(fresh.WriteProfileString("EHForm_Defaults", "Firma1", u"M\u00fcller, Hamburg"));
+        QCOMPARE(fresh.CommitCount(), 0);
+        QCOMPARE(Identity(p.FileName()), identity);
+
+        // A value that differs, in kind or content, is written and seen.
+        QVERIFY(fresh.WriteProfileInt("", "Version", 0x01020305));
+        QVERIFY(fresh.WriteProfileString("", "Neg", u"-5"));  // was an integer
+        QCOMPARE(fresh.CommitCount(), 2);
+        QCOMPARE(p.GetProfileInt("", "Version", 0), 0x01020305);
+        const uint8_t changed[] = {1, 0, 0xFF, 5};
+        QVERIFY(p.WriteProfileBinary("EHForm_Defaults", "FieldDef_EH1", changed, sizeof changed));
+        std::vector<uint8_t> out;
+        QVERIFY(fresh.GetProfileBinary("EHForm_Defaults", "FieldDef_EH1", out));
+        QCOMPARE(out, std::vector<uint8_t>(changed, changed + 4));
+    }
+
+    void batchReachesTheFileOnceAtItsEnd() {
+        QSettingsProfile p(QSettingsProfile::Area::Profile);
+        QSettingsProfile other(QSettingsProfile::Area::Profile);
+        QVERIFY(p.WriteProfileInt("Settings", "Language", 0));
+        const int commits = p.CommitCount();
+        const auto identity = Identity(p.FileName());
+        {
+            CProfileBatch batch(p);
+            {
+                CProfileBatch nested(p);
+                QVERIFY(p.WriteProfileInt("Settings", "PrnFactorV", 1010));
+            }
+            QVERIFY(p.WriteProfileString("EHForm_Defaults", "Firma1", u"Muster GmbH"));
+            QVERIFY(p.WriteProfileInt("EHForm_Defaults", "FieldSize_EH1", 616));
+            QVERIFY(p.DeleteValue("Settings", "PrnFactorV"));
+            QVERIFY(p.WriteProfileInt("Settings", "PrnFactorH", 990));
+            // Seen at once in this program, in the file only at the end.
+            QCOMPARE(p.GetProfileInt("EHForm_Defaults", "FieldSize_EH1", 0), 616);
+            QCOMPARE(p.CommitCount(), commits);
+            QCOMPARE(Identity(p.FileName()), identity);
+        }
+        QCOMPARE(p.CommitCount(), commits + 1);
+        QVERIFY(Identity(p.FileName()) != identity);
+        QFile file(p.FileName());
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray text = file.readAll();  // the bytes: QSettings of this process share a cache
+        QVERIFY2(text.contains("PrnFactorH=990") && text.contains("Firma1=Muster GmbH") &&
+                     !text.contains("PrnFactorV"),
+                 text.constData());
+        QCOMPARE(other.GetProfileInt("Settings", "PrnFactorH", 1000), 990);
+        QCOMPARE(other.GetProfileInt("Settings", "PrnFactorV", 1000), 1000);
+        QCOMPARE(other.GetProfileString("EHForm_Defaults", "Firma1", u""), std::u16string(u"Muster GmbH"));
+        // A batch that changes nothing writes nothing.
+        {
+            CProfileBatch batch(p);
+            QVERIFY(p.WriteProfileInt("Settings", "PrnFactorH", 990));
+        }
+        QCOMPARE(p.CommitCount(), commits + 1);
     }
 
 private:

@@ -316,7 +316,8 @@ void CDocumentManager::ForgetRecentFile(const QString& path) {
 
 void CDocumentManager::StartRecovery() {
     m_recovery = std::make_unique<CDocumentRecovery>(CDocumentRecovery::DefaultFolder());
-    m_recovery->Start();
+    // This program's own lock is taken with its first copy; those of killed programs go now.
+    m_recovery->RemoveStaleLocks();
     if (auto* gui = qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
         connect(gui, &QGuiApplication::commitDataRequest, this, [this](QSessionManager& manager) {
             if (!CommitSessionData(manager.allowsInteraction())) manager.cancel();

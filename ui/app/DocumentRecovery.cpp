@@ -62,6 +62,29 @@ bool CDocumentRecovery::Start(QString* error) {
     return true;
 }
 
+int CDocumentRecovery::RemoveStaleLocks() {
+    const QDir dir(m_folder);
+    const QString own = m_instanceLock ? QFileInfo(InstanceLockPath(m_instance)).fileName() : QString();
+    int removed = 0;
+    const QStringList names = dir.entryList({QLatin1String(kInstancePrefix) + QStringLiteral("*.lock")},
+                                            QDir::Files | QDir::Hidden);
+    for (const QString& name : names) {
+        if (name == own) continue;
+        const QString instance = name.mid(int(std::size(kInstancePrefix)) - 1).chopped(5);
+        if (m_claims.count(instance)) continue;
+        const QString path = dir.filePath(name);
+        // QLockFile takes over a lock only when the program that holds it no longer runs on this
+        // computer; taken and released at once, the file goes. The copies of that program, if
+        // any, stay and are offered as before (their lock is taken again when they are claimed).
+        QLockFile lock(path);
+        lock.setStaleLockTime(0);
+        if (!lock.tryLock(0)) continue;
+        lock.unlock();
+        if (!QFileInfo::exists(path)) ++removed;
+    }
+    return removed;
+}
+
 QString CDocumentRecovery::NewId() {
     return m_instance.left(8) + QLatin1Char('-') + QString::number(++m_nNext);
 }
@@ -105,7 +128,7 @@ bool CDocumentRecovery::Write(RecoveryEntry e, const QByteArray& data, QString& 
     return SaveAtomic(DataPath(e), data, error) && SaveAtomic(EntryPath(e.id), EntryBytes(e), error);
 }
 
-void CDocumentRecovery::WriteLater(RecoveryEntry e, QByteArray data, WriteDone done) {
+void CDocumentRecovery::WriteLater(RecoveryEntry e, std::function<QByteArray()> makeData, WriteDone done) {
     QString error;
     if (!Prepare(e, error)) {
         done(false, error);
@@ -116,12 +139,13 @@ void CDocumentRecovery::WriteLater(RecoveryEntry e, QByteArray data, WriteDone d
     const QString entryPath = EntryPath(e.id);
     const QByteArray entry = EntryBytes(e);
     QObject* receiver = &m_receiver;
-    m_writer.start([dataPath, entryPath, entry, data = std::move(data), receiver, done = std::move(done)] {
-        QString why;
-        const bool ok = SaveAtomic(dataPath, data, why) && SaveAtomic(entryPath, entry, why);
-        QMetaObject::invokeMethod(
-            receiver, [done, ok, why] { done(ok, why); }, Qt::QueuedConnection);
-    });
+    m_writer.start(
+        [dataPath, entryPath, entry, makeData = std::move(makeData), receiver, done = std::move(done)] {
+            QString why;
+            const bool ok = SaveAtomic(dataPath, makeData(), why) && SaveAtomic(entryPath, entry, why);
+            QMetaObject::invokeMethod(
+                receiver, [done, ok, why] { done(ok, why); }, Qt::QueuedConnection);
+        });
 }
 
 void CDocumentRecovery::WaitForWrites() {

@@ -44,17 +44,21 @@ public:
     // Takes this program's lock in the folder; false when the folder cannot be used.
     bool Start(QString* error = nullptr);
     bool Started() const { return m_instanceLock != nullptr; }
+    // Removes the locks that programs left behind when they were killed (their process is gone):
+    // without it every crash would leave one file in the folder for ever. Locks of running
+    // programs, and of programs on other computers, stay. Returns how many went.
+    int RemoveStaleLocks();
 
     // A new id for a document of this program.
     QString NewId();
     // Writes the copy and its entry atomically (data first, then the entry that points to it),
     // after every write handed to WriteLater. A write that fails leaves the previous copy.
     bool Write(RecoveryEntry entry, const QByteArray& data, QString& error);
-    // The same on the recovery's own thread, so that the caller never waits for the disk. Writes
-    // are done one after the other in the order given; done then runs on the calling thread with
-    // the result.
+    // The same on the recovery's own thread, so that the caller never waits for the disk nor for
+    // makeData, which makes the copy's bytes there (from a snapshot that it owns). Writes are done
+    // one after the other in the order given; done then runs on the calling thread with the result.
     using WriteDone = std::function<void(bool ok, const QString& error)>;
-    void WriteLater(RecoveryEntry entry, QByteArray data, WriteDone done);
+    void WriteLater(RecoveryEntry entry, std::function<QByteArray()> makeData, WriteDone done);
     // Returns once every write handed to WriteLater is done.
     void WaitForWrites();
     void Remove(const QString& id);

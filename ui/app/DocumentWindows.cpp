@@ -84,10 +84,11 @@ bool CChildFrame::PrepareRecovery(RecoveryEntry& entry) {
 void CChildFrame::WriteRecoveryInBackground() {
     RecoveryEntry entry;
     if (!PrepareRecovery(entry)) return;
-    // Only the image is made here (it reads the document); the disk is the recovery thread's.
+    // Only the snapshot is taken here (it reads the document); the file's bytes are made from it
+    // and written on the recovery thread, so that typing never waits for either.
     ++m_nRecoveryWrites;
     QPointer<CChildFrame> self(this);
-    m_pRecovery->WriteLater(entry, m_doc->RecoveryImage(), [self](bool ok, const QString& error) {
+    m_pRecovery->WriteLater(entry, m_doc->RecoverySnapshot(), [self](bool ok, const QString& error) {
         if (!self) return;
         --self->m_nRecoveryWrites;
         if (!ok) self->RecoveryWriteFailed(error);

@@ -92,12 +92,13 @@ public:
     virtual int FormVariant() const { return -1; }
 
     // Undo: the document's store, which records what a step changes, its own values, and its
-    // whole state. Recovery: the file a save would write now, with what is typed into the open
-    // box, without changing the document.
+    // whole state. Recovery: a snapshot taken now, with what is typed into the open box, without
+    // changing the document; calling it (on any thread) gives the file a save would have written.
     virtual CFieldStore& Store() = 0;
     virtual std::vector<int64_t> UndoValues() const = 0;
     virtual DocState CaptureState() const = 0;
-    virtual QByteArray RecoveryImage() const = 0;
+    virtual std::function<QByteArray()> RecoverySnapshot() const = 0;
+    QByteArray RecoveryImage() const { return RecoverySnapshot()(); }
 
     // The form's view of the document in its window, connected to the window and the
     // application; made once, owned by the window.
@@ -115,13 +116,16 @@ signals:
 
 // The file a save would write now, with the text typed into the open box of the document's
 // store (not committed: the clerk is still typing).
+// The snapshot is taken now; the bytes are made when the result is called, on any thread.
 template <class Doc>
-QByteArray RecoveryImageWithTypedText(const Doc& doc) {
+std::function<QByteArray()> RecoverySnapshotWithTypedText(const Doc& doc) {
     const IEditWindow* window = doc.Store().Window();
     const bool open = window && window->HasWindow();
     const std::u16string typed = open ? window->WindowText() : std::u16string();
-    const std::vector<uint8_t> bytes = RecoveryImage(doc, open ? &typed : nullptr);
-    return QByteArray(reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size()));
+    return [make = RecoverySnapshot(doc, open ? &typed : nullptr)] {
+        const std::vector<uint8_t> bytes = make();
+        return QByteArray(reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size()));
+    };
 }
 
 // What every form's document does alike, bound to its document and view types: the modified
@@ -140,7 +144,9 @@ public:
     CFieldStore& Store() override { return m_doc->Store(); }
     std::vector<int64_t> UndoValues() const override { return DocValues(*m_doc); }
     DocState CaptureState() const override { return CaptureDocState(*m_doc); }
-    QByteArray RecoveryImage() const override { return RecoveryImageWithTypedText(*m_doc); }
+    std::function<QByteArray()> RecoverySnapshot() const override {
+        return RecoverySnapshotWithTypedText(*m_doc);
+    }
     CFormView* View() const override { return m_pView; }
 
 protected:

@@ -25,6 +25,10 @@ bool CStartupSequence::Run(const QStringList& arguments) {
     app.m_profile = std::make_unique<QSettingsProfile>(QSettingsProfile::Area::Profile);
     app.m_programArea = std::make_unique<QSettingsProfile>(QSettingsProfile::Area::ProgramArea);
     app.m_machineArea = std::make_unique<QSettingsProfile>(QSettingsProfile::Area::MachineArea);
+    for (Profile* area :
+         {static_cast<Profile*>(app.m_profile.get()), static_cast<Profile*>(app.m_programArea.get()),
+          static_cast<Profile*>(app.m_machineArea.get())})
+        m_startupWrites.push_back(std::make_unique<CProfileBatch>(*area));
     Step(QStringLiteral("profile"));
     // 3: language of the fixed messages.
     app.m_nLanguage = settings::Get(*app.m_profile, settings::kSettings, settings::kLanguage);
@@ -62,6 +66,7 @@ bool CStartupSequence::Run(const QStringList& arguments) {
         app.ResetWorkspace(true);
         app.GrantDataFileAccess(QStringLiteral("Artikel1.dbf"));
         app.GrantDataFileAccess(QStringLiteral("Adress1.dbf"));
+        m_startupWrites.clear();
         Step(QStringLiteral("init"));
         return false;
     }
@@ -103,6 +108,7 @@ bool CStartupSequence::Run(const QStringList& arguments) {
     if (askNew) Step(QStringLiteral("new"));
     // Queued after the New dialog: it runs inside the dialog's loop, once the dialog is visible.
     QTimer::singleShot(0, &app, [&app] { app.Desktop().RegisterFileTypes(); });
+    QTimer::singleShot(0, &app, [this] { m_startupWrites.clear(); });
     // 15: the splash window over the frame.
     app.ShowSplash();
     return true;
@@ -110,8 +116,10 @@ bool CStartupSequence::Run(const QStringList& arguments) {
 
 void CStartupSequence::SaveAtExit() {
     CTarvexImportApp& app = m_app;
+    m_startupWrites.clear();
     // After a reset the deleted keys must stay deleted: nothing is written back.
     if (app.m_bSkipExitSave || !app.m_profile) return;
+    CProfileBatch exitWrites(*app.m_profile);  // one write of the file for all of it
     app.Documents().SaveRecentFiles();
     if (app.m_pMainFrame) {
         const QByteArray state = app.m_pMainFrame->saveState();

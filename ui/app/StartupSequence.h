@@ -6,6 +6,10 @@
 
 #include <QString>
 #include <QStringList>
+#include <memory>
+#include <vector>
+
+#include "core/app/Profile.h"
 
 namespace tarvex {
 
@@ -29,6 +33,8 @@ private:
 
     CTarvexImportApp& m_app;
     QStringList m_steps;
+    // What the start writes reaches each settings store in one write, once the window is up.
+    std::vector<std::unique_ptr<CProfileBatch>> m_startupWrites;
 };
 
 }  // namespace tarvex

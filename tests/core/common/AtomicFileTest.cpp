@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <csignal>
 #include <string>
 #include <vector>
 
@@ -16,6 +17,7 @@
 #endif
 #include <windows.h>
 #else
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -300,3 +302,67 @@ TEST(AtomicFile, StaleTemporariesOfTheDocumentGoWithTheNextSave) {
     for (const Case& c : cases) EXPECT_EQ(fs::exists(dir / c.name), !c.removed) << c.name;
     EXPECT_EQ(ReadText(dir / "beleg.aef"), "neu");
 }
+
+#ifndef _WIN32
+// Output made piece by piece replaces the target only when committed: abandoned, destroyed or cut
+// short by a full disk, it leaves the old file and no temporary file behind.
+TEST(AtomicFile, PiecewiseOutputReplacesTheTargetOnlyWhenCommitted) {
+    enum class End { Commit, Abandon, Destroy, FullDisk };
+    struct Case {
+        const char* name;
+        End end;
+    };
+    const Case cases[] = {
+        {"committed", End::Commit},
+        {"abandoned", End::Abandon},
+        {"destroyed", End::Destroy},
+        {"disk full", End::FullDisk},
+    };
+    // More than the writer's buffer, in pieces of every size: small ones gathered, large ones
+    // written straight through.
+    std::vector<std::vector<uint8_t>> pieces;
+    std::string expected;
+    for (size_t size : {1u, 7u, 4000u, 70000u, 3u, 200000u, 65536u, 12u}) {
+        std::vector<uint8_t> piece(size);
+        for (size_t i = 0; i < size; ++i) piece[i] = static_cast<uint8_t>('a' + (size + i) % 26);
+        expected.append(piece.begin(), piece.end());
+        pieces.push_back(std::move(piece));
+    }
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TempDir dir;
+        const fs::path path = dir / "ausgabe.pdf";
+        WriteText(path, "alt");
+        auto run = [&]() -> int {  // 0: committed, 1: refused with a message, 2: not committed
+            CAtomicFileWriter writer;
+            std::string error;
+            if (!writer.Open(path, error)) return 3;
+            for (const auto& piece : pieces) writer.Write(piece);
+            if (c.end == End::Abandon) writer.Abandon();
+            if (c.end == End::Abandon || c.end == End::Destroy) return 2;
+            if (writer.Commit(error)) return 0;
+            return error.find("ausgabe.pdf") != std::string::npos ? 1 : 4;
+        };
+        int result;
+        if (c.end == End::FullDisk) {
+            const pid_t child = fork();
+            ASSERT_GE(child, 0);
+            if (child == 0) {
+                std::signal(SIGXFSZ, SIG_IGN);
+                const rlimit limit{100000, 100000};
+                if (setrlimit(RLIMIT_FSIZE, &limit) != 0) _exit(99);
+                _exit(run());
+            }
+            int status = 0;
+            ASSERT_EQ(waitpid(child, &status, 0), child);
+            ASSERT_TRUE(WIFEXITED(status));
+            result = WEXITSTATUS(status);
+        } else {
+            result = run();
+        }
+        EXPECT_EQ(result, c.end == End::Commit ? 0 : c.end == End::FullDisk ? 1 : 2);
+        EXPECT_EQ(ReadText(path), c.end == End::Commit ? expected : "alt");
+        EXPECT_EQ(std::distance(fs::directory_iterator(dir.Path()), fs::directory_iterator()), 1);
+    }
+}
+#endif

@@ -150,6 +150,61 @@ TEST(dBaseConcurrency, TwoClerksAddingAndEditingArticlesLoseNothing) {
     EXPECT_EQ(data.Description(3), u"Alt 4");
 }
 
+// The count as the file's header says it now, read past the engine (and its lock).
+static int32_t HeaderCount(const std::filesystem::path& path) {
+    const std::vector<uint8_t> head = ReadBytes(path);
+    if (head.size() < 8) return -1;
+    return static_cast<int32_t>(head[4] | head[5] << 8 | head[6] << 16 | uint32_t{head[7]} << 24);
+}
+
+TEST(dBaseConcurrency, ReadOperationSeesOneTableWhileAnotherProcessAppends) {
+    TempDir dir;
+    const auto path = dir / "growing.dbf";
+    {
+        CdBaseDocument doc;
+        doc.ResetDefinition();
+        doc.AddField(u"WER", 'C', 4, 0);
+        doc.AddField(u"NR", 'N', 8, 0);
+        ASSERT_EQ(doc.CreateTable(path, 0), 1);
+    }
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) AppendMany(path, 0);
+
+    CdBaseDocument doc;
+    ASSERT_EQ(doc.OpenTable(path), 1) << doc.GetFileError().Text();
+    int32_t lastCount = 0;
+    int operations = 0;
+    bool writerDone = false;
+    while (!writerDone) {
+        // Whether the writer had finished before this pass: then the pass sees its last record.
+        int status = 0;
+        writerDone = waitpid(child, &status, WNOHANG) == child;
+        if (writerDone) {
+            ASSERT_TRUE(WIFEXITED(status));
+            EXPECT_EQ(WEXITSTATUS(status), 0) << "writer failed";
+        }
+        CdBaseDocument::CReadOperation operation(doc);
+        ASSERT_TRUE(operation.IsLocked());
+        const int32_t count = doc.GetRecordCount();
+        ASSERT_GE(count, lastCount);
+        lastCount = count;
+        // Every counted record is whole and in the writer's order: no append lands in between.
+        for (int32_t n = 1; n <= count; ++n) {
+            ASSERT_EQ(doc.ReadRecord(n), n);
+            int32_t i = -1;
+            ASSERT_EQ(doc.GetInteger(1, i), 0);
+            ASSERT_EQ(i, n - 1);
+        }
+        ASSERT_EQ(doc.BuildIndex(1), count > 0 ? count : -1);
+        EXPECT_EQ(doc.GetRecordCount(), count);
+        EXPECT_EQ(HeaderCount(path), count) << "appended while the table was being read";
+        ++operations;
+    }
+    EXPECT_EQ(lastCount, kAppendsPerWriter);
+    std::cout << "[          ] " << operations << " read operations while the table grew\n";
+}
+
 TEST(dBaseConcurrency, TwoAppendingProcessesLoseNoRecord) {
     TempDir dir;
     const auto path = dir / "shared.dbf";

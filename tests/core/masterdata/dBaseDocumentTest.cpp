@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <functional>
+#include <memory>
 #include <stdexcept>
 
 #include "DbfTestUtil.h"
@@ -905,4 +907,131 @@ TEST(dBaseDocument, IndexOfALargeTableMatchesRecordByRecordReading) {
             ASSERT_EQ(doc.GetIndexRecord(static_cast<int>(i + 1)), expected[i].second);
         }
     }
+}
+
+// ------------------------------------------------------------------------------------------------
+// Read operations
+
+namespace {
+
+// Table bytes in memory that count the lock calls and reads made on them.
+class CCountingFile : public CMemoryFile {
+public:
+    using CMemoryFile::CMemoryFile;
+    int64_t ReadAt(uint64_t offset, void* data, size_t size) override {
+        ++reads;
+        return CMemoryFile::ReadAt(offset, data, size);
+    }
+    bool Lock(bool exclusive) override {
+        ++(exclusive ? exclusiveLocks : sharedLocks);
+        return true;
+    }
+    int reads = 0, sharedLocks = 0, exclusiveLocks = 0;
+};
+
+}  // namespace
+
+TEST(dBaseDocument, ReadOperationTakesTheLockOnceAndReadsTheTableInBlocks) {
+    constexpr int kRecords = 3000;  // several blocks of record bytes
+    RawTable raw;
+    raw.fields = {{"K", 'C', 8}, {"N", 'N', 6}};
+    for (int n = 1; n <= kRecords; ++n) {
+        const std::string num = std::to_string(n);
+        raw.records.push_back(Rec(n % 7 == 0 ? '*' : ' ', {Pad("k" + std::to_string((n * 37) % 1000), 8),
+                                                           std::string(6 - num.size(), ' ') + num}));
+    }
+    auto owned = std::make_unique<CCountingFile>(raw.Build());
+    CCountingFile& file = *owned;
+    CdBaseDocument doc;
+    ASSERT_EQ(doc.OpenTable(std::move(owned), "counted.dbf"), 1);
+
+    struct Case {
+        const char* what;
+        std::function<void()> run;
+    };
+    const Case cases[] = {
+        {"every record in file order",
+         [&] {
+             for (int32_t n = 1; n <= doc.GetRecordCount(); ++n) {
+                 ASSERT_EQ(doc.ReadRecord(n), n);
+                 int32_t v = 0;
+                 ASSERT_EQ(doc.GetInteger(1, v), 0);
+                 ASSERT_EQ(v, n);
+                 ASSERT_EQ(doc.IsRecordActive(), n % 7 != 0) << n;
+             }
+         }},
+        {"the index built and read in its order",
+         [&] {
+             ASSERT_EQ(doc.BuildIndex(0), kRecords - kRecords / 7);
+             std::u16string last;
+             for (int i = 1; i < doc.GetIndexCount(); ++i) {
+                 ASSERT_EQ(doc.GotoIndex(i), doc.GetIndexRecord(i));
+                 const std::u16string key = Str(doc, 0);
+                 ASSERT_EQ(key, doc.GetIndexKey(i));
+                 ASSERT_LE(last, key);
+                 last = key;
+             }
+         }},
+        {"a scan",
+         [&] { ASSERT_EQ(doc.ScanRecords([](int32_t, const uint8_t*) { return true; }), kRecords); }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        file.reads = file.sharedLocks = file.exclusiveLocks = 0;
+        {
+            CdBaseDocument::CReadOperation operation(doc);
+            ASSERT_TRUE(operation.IsLocked());
+            c.run();
+        }
+        EXPECT_EQ(file.sharedLocks, 1);
+        EXPECT_EQ(file.exclusiveLocks, 0);
+    }
+    // In file order the records come in blocks, not one read each.
+    file.reads = 0;
+    {
+        CdBaseDocument::CReadOperation operation(doc);
+        for (int32_t n = 1; n <= kRecords; ++n) ASSERT_EQ(doc.ReadRecord(n), n);
+    }
+    EXPECT_LT(file.reads, kRecords / 50);
+    // Without an operation every read still takes the lock for itself.
+    file.sharedLocks = 0;
+    for (int32_t n = 1; n <= 10; ++n) ASSERT_EQ(doc.ReadRecord(n), n);
+    EXPECT_EQ(file.sharedLocks, 10);
+}
+
+TEST(dBaseDocument, ReadOperationSeesItsOwnWritesAndTheRecordsThatAreThere) {
+    TempDir dir;
+    auto path = dir / "own.dbf";
+    RawTable raw;
+    raw.fields = {{"A", 'C', 4}};
+    for (const char* text : {"eins", "zwei", "drei", "vier"}) raw.records.push_back(Rec(' ', {text}));
+    raw.endMark = false;
+    raw.countOverride = 6;  // claims two records the file does not hold
+    WriteBytes(path, raw.Build());
+    CdBaseDocument doc;
+    ASSERT_EQ(doc.OpenTable(path), 1);
+    CdBaseDocument::CReadOperation operation(doc);
+    ASSERT_TRUE(operation.IsLocked());
+    EXPECT_EQ(doc.GetRecordCount(), 6);
+    ASSERT_EQ(doc.ReadRecord(1), 1);  // records 1..4 now stand in the block read ahead
+    ASSERT_EQ(doc.ReadRecord(2), 2);
+    EXPECT_EQ(doc.ReadRecord(5), -1);
+    EXPECT_EQ(doc.GetCurrentRecord(), 0);
+    // A record changed and one deleted by this object are read as they are now, not as the block
+    // read before the change holds them.
+    ASSERT_EQ(doc.ReadRecord(3), 3);
+    ASSERT_EQ(doc.SetString(0, u"DREI"), 0);
+    ASSERT_EQ(doc.WriteRecord(3), 3);
+    ASSERT_EQ(doc.DeleteRecord(4), 1);
+    ASSERT_EQ(doc.ReadRecord(3), 3);
+    EXPECT_EQ(Str(doc, 0), u"DREI");
+    ASSERT_EQ(doc.ReadRecord(4), 4);
+    EXPECT_FALSE(doc.IsRecordActive());
+    {
+        CdBaseDocument::CReadOperation nested(doc);  // nests without a second lock
+        EXPECT_TRUE(nested.IsLocked());
+        EXPECT_EQ(doc.BuildIndex(0), 3);
+    }
+    ASSERT_EQ(doc.ReadRecord(2), 2);
+    EXPECT_EQ(Str(doc, 0), u"zwei");
 }
