@@ -765,10 +765,10 @@ private slots:
         QSettingsProfile(QSettingsProfile::Area::ProgramArea).DeleteKey("");
         QSettingsProfile(QSettingsProfile::Area::MachineArea).DeleteKey("");
         auto run = [this](bool first) {
-            m_app = std::make_unique<CTarvexImportApp>();
-            m_app->m_runNewDialog = [] { return -1; };
-            m_app->m_bSplashEnabled = false;
-            m_app->m_showMessage = [](const QString&, const QString& text) { QFAIL(qPrintable(text)); };
+            m_app = NewTestApp();
+            TestDialogs& answers = Answers(*m_app);
+            answers.runNewDialog = [] { return -1; };
+            answers.showMessage = [](const QString&, const QString& text) { QFAIL(qPrintable(text)); };
             QVERIFY(m_app->InitInstance({QStringLiteral("tarvex-import")}));
             auto* profile = dynamic_cast<QSettingsProfile*>(&m_app->GetProfile());
             QVERIFY(profile);

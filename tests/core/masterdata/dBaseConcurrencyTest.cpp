@@ -167,9 +167,8 @@ TEST(dBaseConcurrency, ReadOperationSeesOneTableWhileAnotherProcessAppends) {
         doc.AddField(u"NR", 'N', 8, 0);
         ASSERT_EQ(doc.CreateTable(path, 0), 1);
     }
-    const pid_t child = fork();
-    ASSERT_GE(child, 0);
-    if (child == 0) AppendMany(path, 0);
+    ChildProcess writer;
+    ASSERT_TRUE(writer.Start("append-many", AppendMany, {Utf8Of(path), "0"}));
 
     CdBaseDocument doc;
     ASSERT_EQ(doc.OpenTable(path), 1) << doc.GetFileError().Text();
@@ -178,12 +177,8 @@ TEST(dBaseConcurrency, ReadOperationSeesOneTableWhileAnotherProcessAppends) {
     bool writerDone = false;
     while (!writerDone) {
         // Whether the writer had finished before this pass: then the pass sees its last record.
-        int status = 0;
-        writerDone = waitpid(child, &status, WNOHANG) == child;
-        if (writerDone) {
-            ASSERT_TRUE(WIFEXITED(status));
-            EXPECT_EQ(WEXITSTATUS(status), 0) << "writer failed";
-        }
+        writerDone = !writer.Running();
+        if (writerDone) EXPECT_EQ(writer.Wait(), 0) << "writer failed";
         CdBaseDocument::CReadOperation operation(doc);
         ASSERT_TRUE(operation.IsLocked());
         const int32_t count = doc.GetRecordCount();
