@@ -81,7 +81,7 @@ void PreparePrinter(QPrinter& printer) {
     printer.setFullPage(true);
     printer.setPageSize(QPageSize(QPageSize::A4));
     printer.setPageOrientation(QPageLayout::Portrait);
-    // Device pixels of a screen's size would round the places of the texts to 0.26 mm.
+    // The resolution of the PDF file: a job is drawn the same way for the printer and the file.
     printer.setResolution(1200);
 }
 
