@@ -2,20 +2,26 @@
 # A private CUPS scheduler for the print tests, beside any system-wide one and never touching it:
 # its configuration, socket, spool, state and logs all lie in one folder.
 #
-#   cups-test-server.sh start DIR   starts cupsd on DIR/cups.sock with two queues that write what
+#   cups-test-server.sh start DIR [PID]
+#                                   starts cupsd on DIR/cups.sock with two queues that write what
 #                                   the printer receives into DIR/out/QUEUE.ps:
 #                                     Tarvex_PDF      the cups-pdf driver's PostScript (A4, no
 #                                                     unprintable margins)
 #                                     Tarvex_Margins  CUPS's generic PostScript printer (Letter by
 #                                                     default, 12 pt unprintable on every side)
-#                                   Clients reach it with CUPS_SERVER=DIR/cups.sock.
+#                                   Clients reach it with CUPS_SERVER=DIR/cups.sock. With PID
+#                                   it stops by itself once that process has ended (a test
+#                                   program that crashed leaves no scheduler behind).
 #   cups-test-server.sh stop DIR    stops it (the folder stays for a look at the logs).
 #
 # Exits non-zero with a message on stderr when the scheduler cannot be started.
 set -euo pipefail
+# cupsd, lpadmin and cupsenable live in sbin, which a user's PATH may lack.
+export PATH="$PATH:/usr/sbin:/sbin"
 
 cmd="${1:-}"
 dir="${2:-}"
+owner="${3:-}"
 if [ -z "$cmd" ] || [ -z "$dir" ]; then
     echo "usage: $0 start|stop DIR" >&2
     exit 2
@@ -154,4 +160,9 @@ add_queue() {
 add_queue Tarvex_PDF -P "$ppd_pdf"
 add_queue Tarvex_Margins -m drv:///sample.drv/generic.ppd
 lpadmin -d Tarvex_PDF >>"$dir/log/lpadmin.out" 2>&1
+if [ -n "$owner" ]; then
+    pid="$(cat "$dir/cupsd.pid")"
+    nohup bash -c "while kill -0 $owner 2>/dev/null && kill -0 $pid 2>/dev/null; do sleep 1; done
+                   kill $pid 2>/dev/null" >/dev/null 2>&1 &
+fi
 echo "$sock"

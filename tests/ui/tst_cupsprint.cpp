@@ -208,7 +208,10 @@ private:
 private slots:
     void initTestCase() {
         QVERIFY2(!QSettingsProfile::SettingsDirOverride().isEmpty(), "run with TARVEX_SETTINGS_DIR set");
-        for (const char* tool : {"gs", "pdftotext", "pdfinfo", "pdftoppm", "lpstat", "lpadmin"})
+        // The spooler's administration tools live in sbin, which a user's PATH may lack.
+        qputenv("PATH", qgetenv("PATH") + ":/usr/sbin:/sbin");
+        for (const char* tool :
+             {"gs", "pdftotext", "pdfinfo", "pdftoppm", "lpstat", "lpadmin", "cupsdisable", "cupsreject"})
             QVERIFY2(!QStandardPaths::findExecutable(QString::fromLatin1(tool)).isEmpty(),
                      qPrintable(QStringLiteral("%1 is missing: run scripts/install-deps.sh").arg(tool)));
         QVERIFY(m_cups.isValid() && m_home.isValid() && m_work.isValid());
@@ -218,7 +221,9 @@ private slots:
         qunsetenv("XDG_CONFIG_HOME");
         // The scheduler is part of the test: where it cannot start, the test says so and fails.
         m_script = QStringLiteral(TARVEX_SOURCE_DIR "/scripts/cups-test-server.sh");
-        const Run started = Exec(QStringLiteral("bash"), {m_script, QStringLiteral("start"), m_cups.path()});
+        const Run started =
+            Exec(QStringLiteral("bash"), {m_script, QStringLiteral("start"), m_cups.path(),
+                                          QString::number(QCoreApplication::applicationPid())});
         QVERIFY2(
             started.exitCode == 0,
             qPrintable(QStringLiteral("The private CUPS scheduler could not be started:\n") + started.err));
