@@ -13,6 +13,7 @@ PACKAGES=(
     qt6-translations-l10n clang-format
     poppler-utils xvfb xauth fonts-liberation2 shared-mime-info xdg-utils libfile-mimeinfo-perl libx11-dev
     locales desktop-file-utils xdg-user-dirs dpkg-dev
+    cups cups-client printer-driver-cups-pdf ghostscript libcups2-dev
 )
 
 if [ "${1:-}" = windows ]; then
@@ -33,7 +34,20 @@ done
 if [ ${#missing[@]} -gt 0 ]; then
     echo "Installing: ${missing[*]}"
     $SUDO apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"
+    # The print tests start a private CUPS scheduler of their own (scripts/cups-test-server.sh);
+    # the packages must not start or configure the system-wide one, whose printers every other
+    # test would then see.
+    policy=/usr/sbin/policy-rc.d
+    added_policy=""
+    if [ ! -e "$policy" ]; then
+        printf '#!/bin/sh\nexit 101\n' | $SUDO tee "$policy" >/dev/null
+        $SUDO chmod +x "$policy"
+        added_policy=1
+    fi
+    status=0
+    DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}" || status=$?
+    if [ -n "$added_policy" ]; then $SUDO rm -f "$policy"; fi
+    [ "$status" -eq 0 ] || exit "$status"
 fi
 
 # The tests read and write numbers under the clerks' German locale.

@@ -87,6 +87,14 @@ inline constexpr char16_t kPdfCalibrationName[] = u"Kalibrierblatt.pdf";
 // Before the overflow question of a job of several pages: the page it is about.
 inline constexpr char16_t kOverflowOnPage[] = u"Seite %1:\n";
 inline constexpr char16_t kPrintFailed[] = u"Das Formular konnte nicht gedruckt werden.";
+// Why a job did not reach the printer ("%1" the printer); the spooler's reason follows, if any.
+inline constexpr char16_t kPrinterGone[] =
+    u"Der Drucker %1 ist nicht mehr eingerichtet.\nBitte wählen Sie über \"Druckerauswahl\" einen "
+    u"anderen Drucker.";
+inline constexpr char16_t kPrinterStopped[] =
+    u"Der Drucker %1 ist angehalten: der Auftrag bliebe in der Warteschlange liegen.";
+inline constexpr char16_t kPrinterRejecting[] = u"Der Drucker %1 nimmt keine Aufträge an.";
+inline constexpr char16_t kJobRejected[] = u"Der Drucker %1 hat den Auftrag abgelehnt.";
 // After a cancelled or failed PDF job ("%1" the file), and the status text after a written one.
 inline constexpr char16_t kPdfKept[] = u"Die Datei %1 bleibt unverändert.";
 inline constexpr char16_t kPdfNotWritten[] = u"Die Datei %1 wurde nicht angelegt.";

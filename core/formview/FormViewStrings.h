@@ -86,7 +86,7 @@ inline constexpr char16_t kCalibrationHint[] =
     u"Blatt auf den Vordruck legen. Die Skalen an der Markierung zeigen, wie viele Millimeter der Druck "
     u"verschoben werden muss (rechts und unten positiv).";
 inline constexpr char16_t kCalibrationMargins[] = u"Eingestellt: %1 mm nach rechts, %2 mm nach unten";
-inline constexpr char16_t kCalibrationRuler[] = u"Skalen in mm ab dem Rand des Druckbereichs";
+inline constexpr char16_t kCalibrationRuler[] = u"Skalen in mm ab dem Blattrand";
 
 // Printer font sizes.
 inline constexpr char16_t kFontSizeTitle[] = u"Schriftgrößen für Druck";

@@ -63,7 +63,7 @@ void DrawScale(QPainter& p, bool horizontal, int zero, int across, int from, int
             const int x = dir > 0 ? across + 55 : across - 55 - w;
             at = QPoint(x, v + fm.ascent() / 2 - 2);
         }
-        // A label that would run over the edge of the printable area is left out, not cut.
+        // A label that would run over the edge of the paper is left out, not cut.
         if (at.x() < 0 || at.y() - fm.ascent() < 0) continue;
         p.drawText(at, label);
     }
@@ -206,8 +206,8 @@ void CCalibrationSource::DrawEntries(QPainter& p, int page, PrintMode) const {
     p.save();
     p.setRenderHint(QPainter::Antialiasing, false);
     p.setPen(QPen(Qt::black, 1, Qt::SolidLine, Qt::FlatCap));
-    // Rulers along the top and the left edge of the printable area, 0 at its corner; they
-    // start 40 mm in, clear of the registration marks near the corner.
+    // Rulers along the top and the left edge of the paper, 0 at its corner; they start 40 mm
+    // in, clear of the registration marks near the corner.
     DrawScale(p, true, 0, 0, kRulerStart, kRulerLength, +1, 10);
     DrawScale(p, false, 0, 0, kRulerStart, 2800, +1, 10);
     m_form.DrawRegistrationMarks(p, kind, o);
@@ -215,7 +215,7 @@ void CCalibrationSource::DrawEntries(QPainter& p, int page, PrintMode) const {
     // shift to enter in the margin sheet. The horizontal one lies below the corner, the vertical
     // one to the right of the mark's arm.
     const QPoint c = m_form.RegistrationCorner(kind, o);
-    // Near the edge of the printable area (a mark close to the paper's edge, as on the D.V.1's
+    // Near the edge of the paper (a mark close to the paper's edge, as on the D.V.1's
     // back pages, or a large negative margin) a scale ends at the last whole millimetre on the
     // paper instead of running off it.
     auto onPage = [](int zero) { return std::max(zero - kScaleReach, ((zero % 10) + 10) % 10); };

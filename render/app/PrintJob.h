@@ -21,7 +21,7 @@ namespace tarvex {
 
 class Profile;
 
-// Page units are 0.1 mm, y downward, origin at the top-left corner of the printable area. Form
+// Page units are 0.1 mm, y downward, origin at the top-left corner of the paper. Form
 // units are the form's own table units (0.1 mm, y downward from the form's top-left corner).
 class IPrintPageSource {
 public:
@@ -61,7 +61,7 @@ QTransform FormToPageTransform(const PrintOrigin& origin, int factorV, int facto
 QTransform FormToPageTransform(const PrintOrigin& origin, Profile& profile);
 
 // Paints one page as the printer gets it; the painter's origin is the top-left corner of the
-// printable area, dpi the device resolution. faintForm lays the form picture faintly under the
+// paper, dpi the device resolution. faintForm lays the form picture faintly under the
 // entries of a page for pre-printed paper (the preview shows where each text lands).
 void PaintPrintPage(QPainter& painter, double dpi, const IPrintPageSource& source, int page, PrintMode mode,
                     bool faintForm = false);
@@ -83,7 +83,7 @@ enum class PrintOutcome { Done, Cancelled, Failed };
 PrintOutcome RunPrintJob(QPagedPaintDevice& device, double dpi, const IPrintPageSource& source,
                          const PrintJobOptions& options, QString& error, const PrintProgress& progress = {});
 
-// The job into a PDF file on A4 whose whole page is the printable area. The file is replaced
+// The job into a PDF file on A4 whose whole page is the paper. The file is replaced
 // only when the job is complete; a cancelled or failed job leaves the old file as it was.
 PrintOutcome PrintJobToPdf(const std::filesystem::path& path, const IPrintPageSource& source,
                            const PrintJobOptions& options, QString& error,
@@ -91,7 +91,7 @@ PrintOutcome PrintJobToPdf(const std::filesystem::path& path, const IPrintPageSo
 
 // The calibration sheet of a form: one page per sheet kind with its registration marks at the
 // origins given (the margins being set), millimetre rulers along the top and left edges of the
-// printable area, and scales through the corner of each mark to read the offset from.
+// paper, and scales through the corner of each mark to read the offset from.
 class CCalibrationSource final : public IPrintPageSource {
 public:
     // origins: one per sheet kind of the form.

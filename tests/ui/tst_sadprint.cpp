@@ -614,7 +614,7 @@ private slots:
     }
 
     // The calibration sheet: a page per sheet kind, its mark at the margins being set, rulers
-    // whose ticks stand at whole millimetres from the edge of the printable area.
+    // whose ticks stand at whole millimetres from the edge of the paper.
     void calibrationSheet() {
         CMemoryProfile profile;
         CFieldDefinitions defs;
@@ -667,7 +667,7 @@ private slots:
     }
 
     // The calibration sheet stays on the paper: its scales and labels end at the edge of the
-    // printable area, for every sheet kind of both forms, with marks close to the paper's edge
+    // paper, for every sheet kind of both forms, with marks close to the paper's edge
     // (the margins at zero, moved left and up, moved right and down), and the scale under each
     // mark keeps its 0 below the mark's corner.
     void calibrationScalesStayOnThePaper() {

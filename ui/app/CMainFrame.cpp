@@ -409,14 +409,15 @@ QString CMainFrame::StatusText(int pane) const {
     return pane > 0 && pane < 3 ? m_panes[pane]->text() : QString();
 }
 
-void CMainFrame::SelectPrinterByName(const QString& printerName) {
-    if (m_pApp && m_pApp->SelectPrinter(printerName)) return;
+bool CMainFrame::SelectPrinterByName(const QString& printerName) {
+    if (m_pApp && m_pApp->SelectPrinter(printerName)) return true;
     QString text = Str(shellstr::kPrinterNotFound);
     text.replace(QStringLiteral("%s"), printerName);
     if (m_pApp)
         m_pApp->Message(text);
     else
         QMessageBox::warning(this, Str(shellstr::kAppTitle), text);
+    return false;
 }
 
 // The current window also while the frame itself is hidden or inactive (start-up, tests).

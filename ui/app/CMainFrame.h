@@ -40,8 +40,8 @@ public:
     virtual void SetStatusText(const QString& text, int pane);
     QString StatusText(int pane) const;
     // 1 when the print system knows the printer, 0 otherwise.
-    // Makes the printer the application's current one; a message when it is unknown.
-    virtual void SelectPrinterByName(const QString& printerName);
+    // Makes the printer the application's current one; a message and false when it is unknown.
+    virtual bool SelectPrinterByName(const QString& printerName);
 
     QAction* Action(int command) const { return m_actions.value(command); }
     QMdiArea* MdiArea() const { return m_mdiArea; }

@@ -15,6 +15,7 @@
 #include "ui/app/DocumentWindows.h"
 #include "ui/app/HelpContextScope.h"
 #include "ui/app/PrintJobDialogs.h"
+#include "ui/app/PrinterQueue.h"
 #include "ui/app/QtText.h"
 #include "ui/formview/CDlgDrucken.h"
 #include "ui/formview/Common_DlgMargin02.h"
@@ -93,13 +94,22 @@ void RunFormPrintCommand(const FormPrintJob& job, CTarvexImportApp& app) {
     if (!MarginSheetAccepted(job, app)) return;
 
     QPrinter& printer = app.Printer();
-    // Without any installed printer the job goes into a PDF file.
-    if (QPrinterInfo::availablePrinters().isEmpty()) printer.setOutputFormat(QPrinter::PdfFormat);
 
     HelpContextScope help(app.HelpContext(), job.form->printHelpContext);
     const std::u16string remembered = RememberedPrinter(profile, *job.form);
-    if (!remembered.empty() && app.MainFrame())
-        app.MainFrame()->SelectPrinterByName(QString::fromStdU16String(remembered));
+    const QString current = IsPdfOutput(printer) ? QString() : printer.printerName();
+    // A remembered queue that was renamed or removed is reported once: it is forgotten here, and
+    // the dialog keeps its box ticked, so that confirming remembers the printer it shows.
+    bool reported = false;
+    if (!remembered.empty() && app.MainFrame() &&
+        !app.MainFrame()->SelectPrinterByName(QString::fromStdU16String(remembered))) {
+        ResetPrinterChoice(profile, *job.form);
+        reported = true;
+    }
+    // The dialog offers an installed printer: a queue removed since the last job is replaced by
+    // the default one, and the clerk is told; without any printer the job goes into a PDF file.
+    if (UseInstalledPrinter(printer) && !reported && !current.isEmpty())
+        app.Message(Str(shellstr::kPrinterNotFound).replace(QStringLiteral("%s"), current));
 
     CDlgDrucken dlg(*job.form, job.pageCount(), DeviceName(printer),
                     printer.pageLayout().orientation() == QPageLayout::Portrait, !remembered.empty(),

@@ -18,6 +18,7 @@
 #include "render/app/OutputFile.h"
 #include "ui/app/CMainFrame.h"
 #include "ui/app/CTarvexImportApp.h"
+#include "ui/app/PrinterQueue.h"
 #include "ui/app/QtText.h"
 #include "ui/formview/CDlgDruckvorschau.h"
 
@@ -36,6 +37,30 @@ QString AskPdfPath(QWidget* parent, CTarvexImportApp& app, const QPrinter& print
     return chooser.selectedFiles().constFirst();
 }
 
+QString WithReason(const QString& reason) {
+    return reason.isEmpty() ? QString() : QStringLiteral("\n") + reason;
+}
+
+// Whether a job can go to the queue now; error says why not. A stopped queue would keep the job
+// until someone starts it again, long after the clerk has taken the form out of the tray.
+bool QueueReady(const QString& name, QString& error) {
+    QString reason;
+    switch (CheckPrinterQueue(name, reason)) {
+        case QueueState::Ready:
+            return true;
+        case QueueState::Missing:
+            error = Str(shellstr::kPrinterGone).arg(name);
+            return false;
+        case QueueState::Stopped:
+            error = Str(shellstr::kPrinterStopped).arg(name) + WithReason(reason);
+            return false;
+        case QueueState::Rejecting:
+            error = Str(shellstr::kPrinterRejecting).arg(name) + WithReason(reason);
+            return false;
+    }
+    return false;
+}
+
 }  // namespace
 
 bool IsPdfOutput(const QPrinter& printer) {
@@ -47,9 +72,17 @@ void PreparePrinter(QPrinter& printer) {
         printer.setFullPage(true);
         printer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
                                           QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter));
-    } else {
-        printer.setFullPage(false);
+        return;
     }
+    // The forms are A4 portrait whatever the printer's default paper. The print positions and
+    // the margins count from the paper's corner, as the calibration sheet measures them: the full
+    // page is the painter's, never the driver's printable area (whose corner moves with every
+    // driver's unprintable margins). What falls into those margins is the printer's to drop.
+    printer.setFullPage(true);
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    printer.setPageOrientation(QPageLayout::Portrait);
+    // The resolution of the PDF file: a job is drawn the same way for the printer and the file.
+    printer.setResolution(1200);
 }
 
 bool RunPrinterSetup(QWidget* parent, QPrinter& printer) {
@@ -104,10 +137,19 @@ void PrintWithProgress(QWidget* parent, CTarvexImportApp& app, QPrinter& printer
     PrintOutcome outcome;
     if (pdf) {
         outcome = PrintJobToPdf(NativePath(path), source, o, error, step);
+    } else if (!QueueReady(printer.printerName(), error)) {
+        outcome = PrintOutcome::Failed;
     } else {
         PreparePrinter(printer);
-        printer.setDocName(Str(shellstr::kPrintDocName));
+        // The spooler lists the job under the document's name and pages.
+        printer.setDocName(QFileInfo(pdfName).completeBaseName());
+        BeginSpoolerJob();
         outcome = RunPrintJob(printer, printer.resolution(), source, o, error, step);
+        QString refusal;
+        if (outcome == PrintOutcome::Done && !SpoolerAcceptedJob(refusal)) {
+            error = Str(shellstr::kJobRejected).arg(printer.printerName()) + WithReason(refusal);
+            outcome = PrintOutcome::Failed;
+        }
     }
     progress.close();
     const QString file = QDir::toNativeSeparators(path);
@@ -149,7 +191,7 @@ void ShowCalibrationSheet(QWidget* parent, CTarvexImportApp& app, const IPrintPa
     options.first = 1;
     options.last = sheet.PageCount();
     QPrinter& printer = app.Printer();
-    if (QPrinterInfo::availablePrinters().isEmpty()) printer.setOutputFormat(QPrinter::PdfFormat);
+    UseInstalledPrinter(printer);
     if (!RunPrintPreview(parent, printer, sheet, options, false)) return;
     PrintWithProgress(parent, app, printer, sheet, options, Str(shellstr::kPdfCalibrationName));
 }

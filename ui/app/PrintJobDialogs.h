@@ -15,8 +15,9 @@ namespace tarvex {
 
 class CTarvexImportApp;
 
-// A PDF file is A4 whose whole page is printable (as `tarvex pdf` writes it); a printer keeps its
-// own printable area.
+// The job's paper: A4 portrait, the painter's origin at the paper's corner, for a PDF file (as
+// `tarvex pdf` writes it) and a printer alike; a printer drops what falls into its unprintable
+// margins.
 void PreparePrinter(QPrinter& printer);
 bool IsPdfOutput(const QPrinter& printer);
 

@@ -1,6 +1,6 @@
 #pragma once
 // The print preview: the pages of a job exactly as the printer gets them (margins, corrections,
-// the printer's printable area), in either print mode; on pre-printed paper the form picture lies
+// the whole A4 paper), in either print mode; on pre-printed paper the form picture lies
 // faintly under the entries. "Drucken..." ends it for the print.
 
 #include <QDialog>
