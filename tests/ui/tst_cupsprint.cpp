@@ -32,10 +32,12 @@
 #include "ui/app/CMainFrame.h"
 #include "ui/app/CTarvexImportApp.h"
 #include "ui/app/DocumentWindows.h"
+#include "ui/dv1/Dv1FormDocument.h"
 #include "ui/formview/CDlgDrucken.h"
 #include "ui/formview/CDlgDruckvorschau.h"
 #include "ui/formview/Common_DlgMargin02.h"
 #include "ui/sad/CEinheitspapierView.h"
+#include "ui/sad/SadFormDocument.h"
 
 using namespace tarvex;
 using namespace tarvex::testutil;
@@ -304,7 +306,7 @@ private slots:
         profile.WriteProfileInt(section, "ReUsePrn", 1);
         std::unique_ptr<IPrintPageSource> reference;
         if (dv1) {
-            CDV1_Doc& doc = *child->Dv1Document();
+            CDV1_Doc& doc = *Dv1DocumentOf(child);
             doc.AddPage();
             for (int page = 1; page <= 3; ++page)
                 for (int f : {0, 3, 7})
@@ -312,7 +314,7 @@ private slots:
                                              page);
             reference = std::make_unique<CDv1PrintSource>(doc, profile);
         } else {
-            CEinheitspapierDoc& doc = *child->SadDocument();
+            CEinheitspapierDoc& doc = *SadDocumentOf(child);
             for (int f : {0, 10, 21, 52, 96})
                 doc.Store().SetFieldText(f, QStringLiteral("S1f%1").arg(f).toStdU16String(), 1);
             for (int f : {8, 11, 53})
@@ -429,7 +431,7 @@ private slots:
         QVERIFY(AddSpareQueue());
         CTarvexImportApp& app = Start(0);
         app.GetProfile().WriteProfileInt("EHForm_Defaults", "ShowMarginDlgEH", 1);
-        CEinheitspapierDoc& doc = *app.MainFrame()->ActiveChild()->SadDocument();
+        CEinheitspapierDoc& doc = *SadDocumentOf(app.MainFrame()->ActiveChild());
         doc.Store().SetFieldText(10, u"Unberührt", 1);
         doc.SetModifiedFlag(false);
         QVERIFY(app.SelectPrinter(kSpareQueue));
