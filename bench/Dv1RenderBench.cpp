@@ -11,9 +11,9 @@
 #include <QPdfWriter>
 #include <string>
 
-#include "core/app/Profile.h"
 #include "core/dv1/Dv1Doc.h"
 #include "core/formview/FormZoom.h"
+#include "core/settings/Profile.h"
 #include "render/dv1/Dv1PageRenderer.h"
 #include "render/dv1/Dv1Printer.h"
 

@@ -14,11 +14,11 @@
 #include <iostream>
 #include <string>
 
-#include "core/app/Profile.h"
-#include "core/formview/FieldDefinitions.h"
 #include "core/sad/AefFormat.h"
 #include "core/sad/EinheitspapierDoc.h"
+#include "core/sad/FieldDefinitions.h"
 #include "core/sad/SadLayout.h"
+#include "core/settings/Profile.h"
 #include "render/sad/SadPrinter.h"
 
 using namespace tarvex;

@@ -11,11 +11,11 @@
 #include <QTemporaryDir>
 #include <string>
 
-#include "core/app/Profile.h"
-#include "core/formview/FieldDefinitions.h"
 #include "core/formview/FormZoom.h"
 #include "core/sad/EinheitspapierDoc.h"
+#include "core/sad/FieldDefinitions.h"
 #include "core/sad/SadLayout.h"
+#include "core/settings/Profile.h"
 #include "render/app/QSettingsProfile.h"
 #include "render/sad/SadPageRenderer.h"
 #include "render/sad/SadPageSetup.h"

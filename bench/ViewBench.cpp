@@ -31,11 +31,11 @@
 #include <string>
 #include <vector>
 
-#include "core/app/SettingsKeys.h"
 #include "core/dv1/Dv1Doc.h"
 #include "core/dv1/FdvFormat.h"
 #include "core/sad/AefFormat.h"
 #include "core/sad/EinheitspapierDoc.h"
+#include "core/settings/SettingsKeys.h"
 #include "render/app/QSettingsProfile.h"
 #include "ui/app/CMainFrame.h"
 #include "ui/app/CTarvexImportApp.h"

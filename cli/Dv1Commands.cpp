@@ -11,7 +11,6 @@
 #include "CommandLine.h"
 #include "Commands.h"
 #include "Json.h"
-#include "core/app/SettingsKeys.h"
 #include "core/app/StartupRules.h"
 #include "core/common/CommonStrings.h"
 #include "core/common/TextCodec.h"
@@ -20,6 +19,7 @@
 #include "core/dv1/Dv1Labels.h"
 #include "core/dv1/Dv1Strings.h"
 #include "core/dv1/FdvFormat.h"
+#include "core/settings/SettingsKeys.h"
 #include "render/app/QSettingsProfile.h"
 
 namespace tarvex::cli {

@@ -7,9 +7,9 @@
 #include <optional>
 #include <string>
 
-#include "core/formview/FieldDefinitions.h"
 #include "core/formview/PrintMode.h"
 #include "core/sad/EinheitspapierDoc.h"
+#include "core/sad/FieldDefinitions.h"
 
 class QImage;
 

@@ -9,14 +9,14 @@
 #include "Commands.h"
 #include "Dv1Commands.h"
 #include "Json.h"
-#include "core/app/SettingsKeys.h"
 #include "core/common/TextCodec.h"
-#include "core/formview/FieldDefinitions.h"
 #include "core/sad/AefFormat.h"
 #include "core/sad/EinheitspapierDoc.h"
+#include "core/sad/FieldDefinitions.h"
 #include "core/sad/SadDocumentSetup.h"
 #include "core/sad/SadFields.h"
 #include "core/sad/SadLayout.h"
+#include "core/settings/SettingsKeys.h"
 #include "render/app/QSettingsProfile.h"
 
 namespace tarvex::cli {

@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "core/app/Profile.h"
 #include "core/sad/AefFormat.h"
 #include "core/sad/EinheitspapierDoc.h"
+#include "core/settings/Profile.h"
 
 using namespace tarvex;
 

@@ -13,7 +13,6 @@
 #include <string>
 #include <vector>
 
-#include "core/app/Profile.h"
 #include "core/common/Archive.h"
 #include "core/dv1/Dv1Doc.h"
 #include "core/dv1/FdvFormat.h"
@@ -21,6 +20,7 @@
 #include "core/sad/AefFormat.h"
 #include "core/sad/AefLegacy.h"
 #include "core/sad/EinheitspapierDoc.h"
+#include "core/settings/Profile.h"
 
 using namespace tarvex;
 

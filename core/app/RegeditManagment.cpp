@@ -1,9 +1,9 @@
 #include "core/app/RegeditManagment.h"
 
-#include "core/app/SettingsKeys.h"
-#include "core/app/ShellStrings.h"
 #include "core/app/Version.h"
+#include "core/common/ShellStrings.h"
 #include "core/common/TextCodec.h"
+#include "core/settings/SettingsKeys.h"
 
 namespace tarvex {
 namespace {

@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "core/app/DocTemplates.h"
-#include "core/app/Profile.h"
+#include "core/settings/Profile.h"
 
 namespace tarvex {
 

@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "core/app/CommandIds.h"
+#include "core/common/CommandIds.h"
 
 namespace tarvex {
 

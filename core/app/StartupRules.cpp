@@ -1,6 +1,6 @@
 #include "core/app/StartupRules.h"
 
-#include "core/app/ShellStrings.h"
+#include "core/common/ShellStrings.h"
 
 namespace tarvex {
 

@@ -3,9 +3,9 @@
 #include <charconv>
 
 #include "core/app/InfoStrings.h"
-#include "core/app/Profile.h"
-#include "core/app/SettingsKeys.h"
 #include "core/common/TextCodec.h"
+#include "core/settings/Profile.h"
+#include "core/settings/SettingsKeys.h"
 
 namespace tarvex {
 namespace {

@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <charconv>
 
-#include "core/app/Profile.h"
-#include "core/app/SettingsKeys.h"
 #include "core/app/ShellCommands.h"
 #include "core/common/TextCodec.h"
+#include "core/settings/Profile.h"
+#include "core/settings/SettingsKeys.h"
 
 namespace tarvex {
 namespace {

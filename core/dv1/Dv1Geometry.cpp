@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "core/app/SettingsKeys.h"
+#include "core/settings/SettingsKeys.h"
 
 namespace tarvex {
 namespace {

@@ -2,12 +2,12 @@
 
 #include <algorithm>
 
-#include "core/app/Profile.h"
-#include "core/app/SettingsKeys.h"
 #include "core/common/HelpContexts.h"
 #include "core/dv1/Dv1Doc.h"
 #include "core/dv1/Dv1Strings.h"
 #include "core/sad/SadEditStrings.h"
+#include "core/settings/Profile.h"
+#include "core/settings/SettingsKeys.h"
 
 namespace tarvex {
 namespace {

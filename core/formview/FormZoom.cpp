@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "core/app/Profile.h"
-#include "core/app/SettingsKeys.h"
+#include "core/settings/Profile.h"
+#include "core/settings/SettingsKeys.h"
 
 namespace tarvex {
 

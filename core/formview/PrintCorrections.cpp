@@ -4,9 +4,9 @@
 #include <cmath>
 #include <string>
 
-#include "core/app/Profile.h"
-#include "core/app/SettingsKeys.h"
 #include "core/common/TextCodec.h"
+#include "core/settings/Profile.h"
+#include "core/settings/SettingsKeys.h"
 
 namespace tarvex {
 

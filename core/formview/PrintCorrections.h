@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "core/app/SettingsKeys.h"
 #include "core/formview/FieldStore.h"
 #include "core/formview/PrintMode.h"
+#include "core/settings/SettingsKeys.h"
 
 namespace tarvex {
 

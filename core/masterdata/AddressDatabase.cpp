@@ -1,10 +1,10 @@
 #include "core/masterdata/AddressDatabase.h"
 
-#include "core/app/Profile.h"
-#include "core/app/SettingsKeys.h"
 #include "core/common/TextCodec.h"
 #include "core/masterdata/MasterDataStrings.h"
 #include "core/masterdata/MasterDataText.h"
+#include "core/settings/Profile.h"
+#include "core/settings/SettingsKeys.h"
 
 namespace tarvex {
 

@@ -1,9 +1,9 @@
 #include "core/masterdata/ProgramOptions.h"
 
-#include "core/app/Profile.h"
-#include "core/app/SettingsKeys.h"
 #include "core/masterdata/AddressDatabase.h"
 #include "core/masterdata/TarvexStammDaten.h"
+#include "core/settings/Profile.h"
+#include "core/settings/SettingsKeys.h"
 
 namespace tarvex {
 

@@ -5,14 +5,14 @@
 #include <string>
 #include <string_view>
 
-#include "core/app/Profile.h"
-#include "core/app/SettingsKeys.h"
 #include "core/common/Archive.h"
 #include "core/common/CommonStrings.h"
 #include "core/common/TextCodec.h"
 #include "core/sad/EinheitspapierDoc.h"
 #include "core/sad/SadFields.h"
 #include "core/sad/SadStrings.h"
+#include "core/settings/Profile.h"
+#include "core/settings/SettingsKeys.h"
 
 namespace tarvex {
 namespace {

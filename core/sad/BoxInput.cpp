@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <string>
 
-#include "core/app/SettingsKeys.h"
 #include "core/common/TextCodec.h"
+#include "core/settings/SettingsKeys.h"
 
 namespace tarvex {
 namespace {

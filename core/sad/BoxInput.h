@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "core/app/Profile.h"
+#include "core/settings/Profile.h"
 
 namespace tarvex {
 

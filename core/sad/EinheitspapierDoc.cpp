@@ -2,14 +2,14 @@
 
 #include <string>
 
-#include "core/app/Profile.h"
-#include "core/app/SettingsKeys.h"
 #include "core/codelists/SadCodeLists.h"
 #include "core/common/LocalDate.h"
 #include "core/common/TextCodec.h"
 #include "core/sad/SadFields.h"
 #include "core/sad/SadLayout.h"
 #include "core/sad/SadStrings.h"
+#include "core/settings/Profile.h"
+#include "core/settings/SettingsKeys.h"
 
 namespace tarvex {
 

@@ -3,15 +3,15 @@
 #include <algorithm>
 #include <string>
 
-#include "core/app/Profile.h"
-#include "core/app/SettingsKeys.h"
 #include "core/common/TextCodec.h"
-#include "core/formview/FieldDefinitions.h"
 #include "core/formview/FieldStore.h"
 #include "core/sad/EinheitspapierDoc.h"
+#include "core/sad/FieldDefinitions.h"
 #include "core/sad/SadFieldLabels.h"
 #include "core/sad/SadFields.h"
 #include "core/sad/SadStrings.h"
+#include "core/settings/Profile.h"
+#include "core/settings/SettingsKeys.h"
 
 namespace tarvex {
 std::u16string SadLoadStatusMessage(int status) {

@@ -1,10 +1,10 @@
 #include "core/sad/SadFormDefaults.h"
 
-#include "core/app/Profile.h"
-#include "core/app/SettingsKeys.h"
 #include "core/common/TextCodec.h"
-#include "core/formview/FieldDefinitions.h"
+#include "core/sad/FieldDefinitions.h"
 #include "core/sad/SadFields.h"
+#include "core/settings/Profile.h"
+#include "core/settings/SettingsKeys.h"
 
 namespace tarvex {
 namespace {

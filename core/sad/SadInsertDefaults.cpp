@@ -3,12 +3,12 @@
 #include <array>
 #include <string>
 
-#include "core/app/Profile.h"
-#include "core/app/SettingsKeys.h"
 #include "core/common/TextCodec.h"
 #include "core/sad/BoxInput.h"
 #include "core/sad/SadFields.h"
 #include "core/sad/SadNavigation.h"
+#include "core/settings/Profile.h"
+#include "core/settings/SettingsKeys.h"
 
 namespace tarvex {
 namespace {

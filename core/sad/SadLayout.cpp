@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include "core/formview/FieldDefinitions.h"
 #include "core/formview/FieldStore.h"
 #include "core/sad/Box47.h"
+#include "core/sad/FieldDefinitions.h"
 #include "core/sad/SadFields.h"
 #include "core/sad/SadStrings.h"
 

@@ -4,17 +4,17 @@
 #include <array>
 #include <string>
 
-#include "core/app/Profile.h"
 #include "core/common/HelpContexts.h"
 #include "core/common/TextCodec.h"
 #include "core/formview/DocumentState.h"
-#include "core/formview/FieldDefinitions.h"
 #include "core/sad/Box47.h"
+#include "core/sad/FieldDefinitions.h"
 #include "core/sad/SadEditStrings.h"
 #include "core/sad/SadFields.h"
 #include "core/sad/SadInsertDefaults.h"
 #include "core/sad/SadPages.h"
 #include "core/sad/SadVariants.h"
+#include "core/settings/Profile.h"
 
 namespace tarvex {
 namespace {

@@ -8,10 +8,10 @@
 #include <string>
 #include <vector>
 
-#include "core/app/SettingsKeys.h"
 #include "core/masterdata/Article.h"
 #include "core/sad/EinheitspapierDoc.h"
 #include "core/sad/SadLayout.h"
+#include "core/settings/SettingsKeys.h"
 
 namespace tarvex {
 

@@ -2,8 +2,8 @@
 // How the SAD prints: its settings section, the margin sheet of two pages (the first sheet and
 // the continuation sheets) and the print dialog's texts.
 
-#include "core/app/ShellStrings.h"
 #include "core/common/HelpContexts.h"
+#include "core/common/ShellStrings.h"
 #include "core/formview/FormViewStrings.h"
 #include "core/formview/PrintCorrections.h"
 

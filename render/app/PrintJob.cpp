@@ -9,9 +9,9 @@
 #include <algorithm>
 #include <string>
 
-#include "core/app/SettingsKeys.h"
 #include "core/formview/FormViewStrings.h"
 #include "core/sad/SadStrings.h"
+#include "core/settings/SettingsKeys.h"
 #include "render/app/OutputFile.h"
 
 namespace tarvex {

@@ -8,7 +8,7 @@
 #include <memory>
 #include <utility>
 
-#include "core/app/Profile.h"
+#include "core/settings/Profile.h"
 
 class QSettings;
 

@@ -6,11 +6,11 @@
 #include <algorithm>
 #include <cmath>
 
-#include "core/app/Profile.h"
-#include "core/app/SettingsKeys.h"
 #include "core/dv1/Dv1Doc.h"
 #include "core/formview/FieldStore.h"
 #include "core/formview/FormZoom.h"
+#include "core/settings/Profile.h"
+#include "core/settings/SettingsKeys.h"
 #include "render/formview/EditTextColour.h"
 
 namespace tarvex {

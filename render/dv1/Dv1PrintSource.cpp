@@ -4,10 +4,10 @@
 #include <algorithm>
 #include <vector>
 
-#include "core/app/SettingsKeys.h"
 #include "core/dv1/Dv1Doc.h"
 #include "core/dv1/Dv1Geometry.h"
 #include "core/formview/FormViewStrings.h"
+#include "core/settings/SettingsKeys.h"
 #include "render/dv1/Dv1Printer.h"
 #include "render/formview/FieldText.h"
 

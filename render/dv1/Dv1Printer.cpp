@@ -3,11 +3,11 @@
 #include <QPainter>
 #include <algorithm>
 
-#include "core/app/Profile.h"
-#include "core/app/SettingsKeys.h"
 #include "core/dv1/Dv1Doc.h"
 #include "core/dv1/Dv1Geometry.h"
 #include "core/formview/PrintCorrections.h"
+#include "core/settings/Profile.h"
+#include "core/settings/SettingsKeys.h"
 #include "render/dv1/Dv1PageRenderer.h"
 #include "render/formview/FieldText.h"
 

@@ -4,7 +4,7 @@
 #include <QColor>
 #include <string_view>
 
-#include "core/app/SettingsKeys.h"
+#include "core/settings/SettingsKeys.h"
 
 namespace tarvex {
 

@@ -6,9 +6,9 @@
 #include <cmath>
 #include <functional>
 
-#include "core/app/SettingsKeys.h"
 #include "core/formview/FieldStore.h"
 #include "core/formview/PrintCorrections.h"
+#include "core/settings/SettingsKeys.h"
 
 namespace tarvex {
 

@@ -7,12 +7,12 @@
 #include <cmath>
 #include <functional>
 
-#include "core/app/SettingsKeys.h"
-#include "core/formview/FieldDefinitions.h"
 #include "core/formview/FormZoom.h"
 #include "core/formview/PrintCorrections.h"
+#include "core/sad/FieldDefinitions.h"
 #include "core/sad/SadFields.h"
 #include "core/sad/SadLayout.h"
+#include "core/settings/SettingsKeys.h"
 
 namespace tarvex {
 namespace {

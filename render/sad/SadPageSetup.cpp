@@ -3,11 +3,11 @@
 #include <QPainter>
 #include <cmath>
 
-#include "core/app/Profile.h"
-#include "core/app/SettingsKeys.h"
 #include "core/formview/FormZoom.h"
 #include "core/sad/EinheitspapierDoc.h"
 #include "core/sad/SadLayout.h"
+#include "core/settings/Profile.h"
+#include "core/settings/SettingsKeys.h"
 #include "render/formview/EditTextColour.h"
 
 namespace tarvex {

@@ -2,16 +2,16 @@
 
 #include <QPainter>
 
-#include "core/app/Profile.h"
-#include "core/app/SettingsKeys.h"
-#include "core/formview/FieldDefinitions.h"
 #include "core/formview/FormViewStrings.h"
 #include "core/formview/PrintCorrections.h"
 #include "core/sad/EinheitspapierDoc.h"
+#include "core/sad/FieldDefinitions.h"
 #include "core/sad/SadFields.h"
 #include "core/sad/SadLayout.h"
 #include "core/sad/SadPrintForm.h"
 #include "core/sad/SadStrings.h"
+#include "core/settings/Profile.h"
+#include "core/settings/SettingsKeys.h"
 #include "render/sad/SadPageSetup.h"
 
 namespace tarvex {

@@ -18,8 +18,8 @@
 #include <optional>
 
 #include "ui/app/CTarvexImportApp.h"
-#include "ui/app/DocumentRecovery.h"
 #include "ui/app/UserDialogs.h"
+#include "ui/documents/DocumentRecovery.h"
 
 namespace tarvex::testutil {
 

@@ -6,9 +6,9 @@
 #include <QPainter>
 #include <QtTest>
 
-#include "core/app/Profile.h"
 #include "core/dv1/Dv1Doc.h"
 #include "core/dv1/Dv1Geometry.h"
+#include "core/settings/Profile.h"
 #include "render/app/PrintJob.h"
 #include "render/dv1/Dv1PageRenderer.h"
 #include "render/dv1/Dv1PrintSource.h"

@@ -7,16 +7,16 @@
 #include <QtTest>
 #include <map>
 
-#include "core/app/Profile.h"
-#include "core/app/SettingsKeys.h"
 #include "core/codelists/DutyTypes.h"
-#include "core/formview/FieldDefinitions.h"
 #include "core/formview/FormZoom.h"
 #include "core/sad/Box47.h"
 #include "core/sad/EinheitspapierDoc.h"
+#include "core/sad/FieldDefinitions.h"
 #include "core/sad/SadDocumentSetup.h"
 #include "core/sad/SadFields.h"
 #include "core/sad/SadLayout.h"
+#include "core/settings/Profile.h"
+#include "core/settings/SettingsKeys.h"
 #include "render/sad/SadPageRenderer.h"
 #include "render/sad/SadPageSetup.h"
 #include "render/sad/SadPrinter.h"

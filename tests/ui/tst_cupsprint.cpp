@@ -21,7 +21,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "core/app/CommandIds.h"
+#include "core/common/CommandIds.h"
 #include "core/dv1/Dv1Doc.h"
 #include "core/sad/EinheitspapierDoc.h"
 #include "render/app/PrintJob.h"
@@ -32,12 +32,12 @@
 #include "ui/app/CMainFrame.h"
 #include "ui/app/CTarvexImportApp.h"
 #include "ui/app/DocumentWindows.h"
-#include "ui/dv1/Dv1FormDocument.h"
+#include "ui/forms/Dv1FormDocument.h"
+#include "ui/forms/SadFormDocument.h"
 #include "ui/formview/CDlgDrucken.h"
 #include "ui/formview/CDlgDruckvorschau.h"
 #include "ui/formview/Common_DlgMargin02.h"
 #include "ui/sad/CEinheitspapierView.h"
-#include "ui/sad/SadFormDocument.h"
 
 using namespace tarvex;
 using namespace tarvex::testutil;

@@ -12,7 +12,7 @@
 #include <QTreeWidget>
 #include <QtTest>
 
-#include "core/app/Profile.h"
+#include "core/settings/Profile.h"
 #include "ui/codelists/Common_DlgBundeslaenderCode.h"
 #include "ui/codelists/Common_DlgLaenderCode.h"
 #include "ui/codelists/Common_DlgWaehrungsCode.h"

@@ -21,9 +21,9 @@
 #include <QTreeWidget>
 #include <QtTest>
 
-#include "core/app/Profile.h"
 #include "core/sad/AefFormat.h"
 #include "core/sad/EinheitspapierDoc.h"
+#include "core/settings/Profile.h"
 #include "ui/codelists/Common_DlgLaenderCode.h"
 #include "ui/sad/CEinheitspapierView.h"
 #include "ui/sad/SadViewInput.h"

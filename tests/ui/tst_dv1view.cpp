@@ -15,10 +15,10 @@
 #include <QToolTip>
 #include <QtTest>
 
-#include "core/app/Profile.h"
 #include "core/app/ShellCommands.h"
 #include "core/dv1/Dv1Doc.h"
 #include "core/dv1/FdvFormat.h"
+#include "core/settings/Profile.h"
 #include "tests/common/AppFixture.h"
 #include "ui/dv1/CDV1_View.h"
 

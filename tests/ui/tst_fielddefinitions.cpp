@@ -6,9 +6,9 @@
 #include <QPushButton>
 #include <QtTest>
 
-#include "core/app/Profile.h"
-#include "core/formview/FieldDefinitions.h"
-#include "ui/formview/CDlgEditFeldDefinitionen.h"
+#include "core/sad/FieldDefinitions.h"
+#include "core/settings/Profile.h"
+#include "ui/sad/dialogs/CDlgEditFeldDefinitionen.h"
 
 using namespace tarvex;
 

@@ -11,25 +11,25 @@
 #include <QToolBar>
 #include <QtTest>
 
-#include "core/app/CommandIds.h"
-#include "core/app/Profile.h"
 #include "core/app/ShellCommands.h"
-#include "core/formview/FieldDefinitions.h"
+#include "core/common/CommandIds.h"
 #include "core/sad/EinheitspapierDoc.h"
+#include "core/sad/FieldDefinitions.h"
 #include "core/sad/SadFields.h"
+#include "core/settings/Profile.h"
 #include "render/app/QSettingsProfile.h"
 #include "tests/common/AppFixture.h"
-#include "ui/app/CAboutDlg.h"
-#include "ui/app/CDlgToolbarAnpassen.h"
 #include "ui/app/CMainFrame.h"
-#include "ui/app/CSplashWnd.h"
 #include "ui/app/CTarvexImportApp.h"
-#include "ui/app/Common_DlgInternalInfo.h"
 #include "ui/app/DocumentWindows.h"
-#include "ui/dv1/Dv1FormDocument.h"
+#include "ui/forms/Dv1FormDocument.h"
+#include "ui/forms/SadFormDocument.h"
 #include "ui/sad/CEinheitspapierView.h"
-#include "ui/sad/SadFormDocument.h"
 #include "ui/sad/dialogs/CDlgDefaultTexte_EH.h"
+#include "ui/shell/CAboutDlg.h"
+#include "ui/shell/CDlgToolbarAnpassen.h"
+#include "ui/shell/CSplashWnd.h"
+#include "ui/shell/Common_DlgInternalInfo.h"
 
 using namespace tarvex;
 using namespace tarvex::testutil;

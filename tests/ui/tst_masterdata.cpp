@@ -14,14 +14,14 @@
 #include <QtTest>
 #include <functional>
 
-#include "core/app/CommandIds.h"
-#include "core/app/Profile.h"
-#include "core/formview/FieldDefinitions.h"
+#include "core/common/CommandIds.h"
 #include "core/masterdata/AddressDatabase.h"
 #include "core/masterdata/TableCsv.h"
 #include "core/masterdata/TarvexStammDaten.h"
 #include "core/masterdata/dBaseDocument.h"
 #include "core/sad/EinheitspapierDoc.h"
+#include "core/sad/FieldDefinitions.h"
+#include "core/settings/Profile.h"
 #include "ui/masterdata/CDlgCsvImport.h"
 #include "ui/masterdata/CDlgEH_Default08.h"
 #include "ui/masterdata/CDlgProgramOptions.h"

@@ -8,9 +8,9 @@
 #include <QTimer>
 #include <QtTest>
 
-#include "core/app/Profile.h"
 #include "core/dv1/Dv1PrintForm.h"
 #include "core/sad/SadPrintForm.h"
+#include "core/settings/Profile.h"
 #include "ui/formview/CDlgDrucken.h"
 #include "ui/formview/CDlgPrinterFontSize.h"
 #include "ui/formview/Common_CDlgPrintSizeCorr.h"

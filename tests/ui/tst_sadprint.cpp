@@ -12,15 +12,15 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "core/app/Profile.h"
 #include "core/dv1/Dv1Doc.h"
 #include "core/dv1/Dv1Geometry.h"
-#include "core/formview/FieldDefinitions.h"
 #include "core/formview/PrintCorrections.h"
 #include "core/sad/AefFormat.h"
 #include "core/sad/EinheitspapierDoc.h"
+#include "core/sad/FieldDefinitions.h"
 #include "core/sad/SadLayout.h"
 #include "core/sad/SadPrintForm.h"
+#include "core/settings/Profile.h"
 #include "render/app/PrintJob.h"
 #include "render/dv1/Dv1PrintSource.h"
 #include "render/sad/SadPrinter.h"

@@ -18,7 +18,6 @@
 #include <QToolTip>
 #include <QtTest>
 
-#include "core/app/Profile.h"
 #include "core/app/ShellCommands.h"
 #include "core/dv1/Dv1PrintForm.h"
 #include "core/formview/FormZoom.h"
@@ -27,14 +26,15 @@
 #include "core/sad/SadLayout.h"
 #include "core/sad/SadNavigation.h"
 #include "core/sad/SadPrintForm.h"
+#include "core/settings/Profile.h"
 #include "render/sad/SadPageRenderer.h"
 #include "tests/common/AppFixture.h"
-#include "ui/app/HelpPages.h"
-#include "ui/formview/CDlgEditFeldDefinitionen.h"
 #include "ui/formview/CDlgPrinterFontSize.h"
 #include "ui/formview/Common_DlgMargin02.h"
 #include "ui/sad/CEinheitspapierView.h"
+#include "ui/sad/dialogs/CDlgEditFeldDefinitionen.h"
 #include "ui/sad/dialogs/CDlgGeheZuFeld.h"
+#include "ui/shell/HelpPages.h"
 
 using namespace tarvex;
 

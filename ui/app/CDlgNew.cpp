@@ -7,7 +7,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "core/app/ShellStrings.h"
+#include "core/common/ShellStrings.h"
 #include "ui/app/FormDocument.h"
 
 namespace tarvex {

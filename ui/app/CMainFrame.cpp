@@ -21,14 +21,14 @@
 #include <QTimer>
 #include <QToolBar>
 
-#include "core/app/ShellStrings.h"
-#include "ui/app/CDlgToolbarAnpassen.h"
+#include "core/common/ShellStrings.h"
 #include "ui/app/CDlgWindowList.h"
 #include "ui/app/CTarvexImportApp.h"
 #include "ui/app/DocumentWindows.h"
 #include "ui/app/FormDocument.h"
-#include "ui/app/QtText.h"
-#include "ui/app/ShellIcons.h"
+#include "ui/common/QtText.h"
+#include "ui/shell/CDlgToolbarAnpassen.h"
+#include "ui/shell/ShellIcons.h"
 
 namespace tarvex {
 namespace {

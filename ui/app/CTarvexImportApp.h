@@ -13,7 +13,7 @@
 
 #include "core/app/RegeditManagment.h"
 #include "core/common/HelpContexts.h"
-#include "core/formview/FieldDefinitions.h"
+#include "core/sad/FieldDefinitions.h"
 #include "ui/app/DesktopIntegration.h"
 #include "ui/app/DocumentManager.h"
 #include "ui/app/StartupSequence.h"

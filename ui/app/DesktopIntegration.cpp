@@ -14,8 +14,8 @@
 #include "render/app/OutputFile.h"
 #include "render/app/QSettingsProfile.h"
 #include "ui/app/CTarvexImportApp.h"
-#include "ui/app/PlatformShell.h"
-#include "ui/app/ShellIcons.h"
+#include "ui/shell/PlatformShell.h"
+#include "ui/shell/ShellIcons.h"
 
 namespace tarvex {
 

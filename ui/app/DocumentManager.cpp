@@ -7,21 +7,21 @@
 #include <QSessionManager>
 #include <QTimer>
 
-#include "core/app/SettingsKeys.h"
 #include "core/app/ShellCommands.h"
-#include "core/app/ShellStrings.h"
 #include "core/app/StartupRules.h"
+#include "core/common/ShellStrings.h"
+#include "core/settings/SettingsKeys.h"
 #include "ui/app/CMainFrame.h"
 #include "ui/app/CTarvexImportApp.h"
-#include "ui/app/DocumentLock.h"
-#include "ui/app/DocumentRecovery.h"
 #include "ui/app/DocumentWindows.h"
 #include "ui/app/FormDocument.h"
-#include "ui/app/HelpContextScope.h"
-#include "ui/app/QtText.h"
-#include "ui/app/ShellIcons.h"
 #include "ui/app/UserDialogs.h"
+#include "ui/common/HelpContextScope.h"
+#include "ui/common/QtText.h"
+#include "ui/documents/DocumentLock.h"
+#include "ui/documents/DocumentRecovery.h"
 #include "ui/formview/DocumentUndo.h"
+#include "ui/shell/ShellIcons.h"
 
 namespace tarvex {
 namespace {

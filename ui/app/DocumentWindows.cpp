@@ -4,11 +4,11 @@
 #include <QFileInfo>
 #include <QPointer>
 
-#include "core/app/ShellStrings.h"
+#include "core/common/ShellStrings.h"
 #include "ui/app/CTarvexImportApp.h"
 #include "ui/app/DocumentManager.h"
-#include "ui/app/DocumentRecovery.h"
-#include "ui/app/QtText.h"
+#include "ui/common/QtText.h"
+#include "ui/documents/DocumentRecovery.h"
 #include "ui/formview/CFormView.h"
 #include "ui/formview/DocumentUndo.h"
 

@@ -9,8 +9,8 @@
 #include <memory>
 
 #include "core/app/StartupRules.h"
-#include "ui/app/DocumentLock.h"
 #include "ui/app/FormDocument.h"
+#include "ui/documents/DocumentLock.h"
 
 class QWidget;
 

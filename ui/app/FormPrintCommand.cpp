@@ -7,18 +7,18 @@
 #include <QPrinterInfo>
 #include <algorithm>
 
-#include "core/app/ShellStrings.h"
 #include "core/common/HelpContexts.h"
+#include "core/common/ShellStrings.h"
 #include "core/formview/PrintCorrections.h"
 #include "ui/app/CMainFrame.h"
 #include "ui/app/CTarvexImportApp.h"
 #include "ui/app/DocumentWindows.h"
-#include "ui/app/HelpContextScope.h"
 #include "ui/app/PrintJobDialogs.h"
-#include "ui/app/PrinterQueue.h"
-#include "ui/app/QtText.h"
+#include "ui/common/HelpContextScope.h"
+#include "ui/common/QtText.h"
 #include "ui/formview/CDlgDrucken.h"
 #include "ui/formview/Common_DlgMargin02.h"
+#include "ui/printing/PrinterQueue.h"
 
 namespace tarvex {
 namespace {

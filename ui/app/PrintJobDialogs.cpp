@@ -13,14 +13,14 @@
 #include <limits>
 #include <optional>
 
-#include "core/app/ShellStrings.h"
+#include "core/common/ShellStrings.h"
 #include "core/formview/FormViewStrings.h"
 #include "render/app/OutputFile.h"
 #include "ui/app/CMainFrame.h"
 #include "ui/app/CTarvexImportApp.h"
-#include "ui/app/PrinterQueue.h"
-#include "ui/app/QtText.h"
+#include "ui/common/QtText.h"
 #include "ui/formview/CDlgDruckvorschau.h"
+#include "ui/printing/PrinterQueue.h"
 
 namespace tarvex {
 namespace {

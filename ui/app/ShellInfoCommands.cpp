@@ -5,19 +5,19 @@
 #include <QMessageBox>
 #include <QTimer>
 
-#include "core/app/SettingsKeys.h"
-#include "core/app/ShellStrings.h"
 #include "core/app/Version.h"
+#include "core/common/ShellStrings.h"
 #include "core/sad/SadDefaultsStrings.h"
-#include "ui/app/CAboutDlg.h"
+#include "core/settings/SettingsKeys.h"
 #include "ui/app/CMainFrame.h"
-#include "ui/app/CSplashWnd.h"
 #include "ui/app/CTarvexImportApp.h"
-#include "ui/app/Common_DlgInternalInfo.h"
 #include "ui/app/DocumentWindows.h"
-#include "ui/app/HelpContextScope.h"
-#include "ui/app/QtText.h"
+#include "ui/common/HelpContextScope.h"
+#include "ui/common/QtText.h"
 #include "ui/sad/dialogs/CDlgDefaultTexte_EH.h"
+#include "ui/shell/CAboutDlg.h"
+#include "ui/shell/CSplashWnd.h"
+#include "ui/shell/Common_DlgInternalInfo.h"
 
 namespace tarvex {
 

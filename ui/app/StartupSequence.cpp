@@ -5,15 +5,15 @@
 #include <QScreen>
 #include <QTimer>
 
-#include "core/app/SettingsKeys.h"
-#include "core/app/ShellStrings.h"
 #include "core/app/StartupRules.h"
 #include "core/app/Version.h"
+#include "core/common/ShellStrings.h"
+#include "core/settings/SettingsKeys.h"
 #include "render/app/QSettingsProfile.h"
 #include "ui/app/CMainFrame.h"
 #include "ui/app/CTarvexImportApp.h"
-#include "ui/app/PlatformShell.h"
-#include "ui/app/QtText.h"
+#include "ui/common/QtText.h"
+#include "ui/shell/PlatformShell.h"
 
 namespace tarvex {
 

@@ -9,7 +9,7 @@
 #include <memory>
 #include <vector>
 
-#include "core/app/Profile.h"
+#include "core/settings/Profile.h"
 
 namespace tarvex {
 

@@ -3,13 +3,13 @@
 #include <QFileDialog>
 #include <QPushButton>
 
-#include "core/app/ShellStrings.h"
+#include "core/common/ShellStrings.h"
 #include "ui/app/CDlgNew.h"
-#include "ui/app/CDlgRecovery.h"
 #include "ui/app/CMainFrame.h"
-#include "ui/app/DocumentRecovery.h"
 #include "ui/app/DocumentWindows.h"
-#include "ui/app/QtText.h"
+#include "ui/common/QtText.h"
+#include "ui/documents/CDlgRecovery.h"
+#include "ui/documents/DocumentRecovery.h"
 
 namespace tarvex {
 

@@ -10,9 +10,9 @@
 
 #include "core/codelists/CodeListStrings.h"
 #include "core/codelists/Countries.h"
-#include "ui/app/DialogButtons.h"
-#include "ui/app/QtText.h"
 #include "ui/codelists/ListTypeAhead.h"
+#include "ui/common/DialogButtons.h"
+#include "ui/common/QtText.h"
 
 namespace tarvex {
 

@@ -7,9 +7,9 @@
 
 #include "core/codelists/CodeListStrings.h"
 #include "core/codelists/FederalStates.h"
-#include "ui/app/DialogButtons.h"
-#include "ui/app/QtText.h"
 #include "ui/codelists/ListTypeAhead.h"
+#include "ui/common/DialogButtons.h"
+#include "ui/common/QtText.h"
 
 namespace tarvex {
 

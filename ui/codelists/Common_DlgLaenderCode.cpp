@@ -4,7 +4,7 @@
 
 #include "core/codelists/CodeListStrings.h"
 #include "core/codelists/Countries.h"
-#include "ui/app/QtText.h"
+#include "ui/common/QtText.h"
 
 namespace tarvex {
 

@@ -14,12 +14,10 @@
 #include <algorithm>
 #include <cmath>
 
-#include "core/app/Profile.h"
 #include "core/app/RecoverableDocument.h"
-#include "core/app/SettingsKeys.h"
 #include "core/app/ShellCommands.h"
-#include "core/app/ShellStrings.h"
 #include "core/common/CommonStrings.h"
+#include "core/common/ShellStrings.h"
 #include "core/dv1/Dv1Doc.h"
 #include "core/dv1/Dv1Geometry.h"
 #include "core/dv1/Dv1Labels.h"
@@ -28,6 +26,8 @@
 #include "core/dv1/FdvFormat.h"
 #include "core/formview/FormZoom.h"
 #include "core/sad/SadStrings.h"
+#include "core/settings/Profile.h"
+#include "core/settings/SettingsKeys.h"
 #if __has_include("render/dv1/Dv1PageRenderer.h")
 #include "render/dv1/Dv1PageRenderer.h"
 #define TARVEX_DV1_RENDERER 1

@@ -6,10 +6,10 @@
 #include <QPushButton>
 #include <QSpinBox>
 
-#include "core/app/Profile.h"
-#include "core/app/SettingsKeys.h"
 #include "core/formview/FormViewStrings.h"
 #include "core/formview/PrintCorrections.h"
+#include "core/settings/Profile.h"
+#include "core/settings/SettingsKeys.h"
 
 namespace tarvex {
 

@@ -11,12 +11,12 @@
 #include <QTimer>
 #include <QToolTip>
 
-#include "core/app/Profile.h"
-#include "core/app/SettingsKeys.h"
 #include "core/app/ShellCommands.h"
-#include "core/app/ShellStrings.h"
+#include "core/common/ShellStrings.h"
 #include "core/formview/FieldStore.h"
 #include "core/sad/SadStrings.h"
+#include "core/settings/Profile.h"
+#include "core/settings/SettingsKeys.h"
 #include "render/formview/EditTextColour.h"
 #include "ui/formview/CommandMenu.h"
 #include "ui/formview/Common_DlgMargin02.h"

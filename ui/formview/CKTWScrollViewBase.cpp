@@ -7,9 +7,9 @@
 #include <QScrollBar>
 #include <cmath>
 
-#include "core/app/Profile.h"
-#include "core/app/SettingsKeys.h"
 #include "core/formview/FormZoom.h"
+#include "core/settings/Profile.h"
+#include "core/settings/SettingsKeys.h"
 
 namespace tarvex {
 

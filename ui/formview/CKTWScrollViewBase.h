@@ -7,8 +7,8 @@
 #include <QString>
 #include <memory>
 
-#include "core/app/CommandIds.h"
-#include "core/app/SettingsKeys.h"
+#include "core/common/CommandIds.h"
+#include "core/settings/SettingsKeys.h"
 #include "ui/formview/FormViewEnvironment.h"
 
 namespace tarvex {

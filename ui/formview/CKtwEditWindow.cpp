@@ -9,13 +9,13 @@
 #include <QTextBlock>
 #include <QTextCursor>
 
-#include "core/app/Profile.h"
-#include "core/app/SettingsKeys.h"
 #include "core/app/ShellCommands.h"
 #include "core/formview/EditTextRules.h"
 #include "core/formview/FormViewStrings.h"
 #include "core/formview/FormZoom.h"
 #include "core/formview/PrintCorrections.h"
+#include "core/settings/Profile.h"
+#include "core/settings/SettingsKeys.h"
 
 namespace tarvex {
 

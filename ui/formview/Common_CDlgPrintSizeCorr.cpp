@@ -7,10 +7,10 @@
 #include <QMessageBox>
 #include <QPushButton>
 
-#include "core/app/Profile.h"
-#include "core/app/SettingsKeys.h"
 #include "core/formview/FormViewStrings.h"
 #include "core/formview/PrintCorrections.h"
+#include "core/settings/Profile.h"
+#include "core/settings/SettingsKeys.h"
 
 namespace tarvex {
 

@@ -10,7 +10,7 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-#include "core/app/ShellStrings.h"
+#include "core/common/ShellStrings.h"
 #include "core/formview/FormViewStrings.h"
 
 namespace tarvex {

@@ -1,6 +1,6 @@
 #include "ui/formview/FieldFormatCommands.h"
 
-#include "core/app/CommandIds.h"
+#include "core/common/CommandIds.h"
 #include "core/formview/FieldStore.h"
 #include "core/sad/SadEditStrings.h"
 #include "ui/formview/CommandState.h"

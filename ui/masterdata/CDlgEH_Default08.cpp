@@ -14,7 +14,7 @@
 #include "core/common/TextCodec.h"
 #include "core/masterdata/MasterDataStrings.h"
 #include "core/masterdata/MasterDataText.h"
-#include "ui/app/QtText.h"
+#include "ui/common/QtText.h"
 #include "ui/masterdata/CDlgCsvImport.h"
 #include "ui/masterdata/MasterDataHost.h"
 #include "ui/masterdata/MasterDataList.h"

@@ -12,9 +12,9 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
-#include "core/app/ShellStrings.h"
+#include "core/common/ShellStrings.h"
 #include "core/masterdata/MasterDataStrings.h"
-#include "ui/app/QtText.h"
+#include "ui/common/QtText.h"
 #include "ui/masterdata/MasterDataHost.h"
 
 namespace tarvex {

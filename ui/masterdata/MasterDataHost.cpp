@@ -3,10 +3,10 @@
 #include <QMessageBox>
 #include <QPushButton>
 
-#include "core/app/ShellStrings.h"
+#include "core/common/ShellStrings.h"
 #include "core/common/TextCodec.h"
 #include "core/masterdata/MasterDataStrings.h"
-#include "ui/app/QtText.h"
+#include "ui/common/QtText.h"
 
 namespace tarvex {
 

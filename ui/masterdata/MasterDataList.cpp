@@ -10,7 +10,7 @@
 #include "core/codelists/CodeText.h"
 #include "core/masterdata/MasterDataStrings.h"
 #include "core/masterdata/MasterDataText.h"
-#include "ui/app/QtText.h"
+#include "ui/common/QtText.h"
 #include "ui/masterdata/MasterDataHost.h"
 
 namespace tarvex {

@@ -17,11 +17,9 @@
 #include <algorithm>
 #include <cmath>
 
-#include "core/app/Profile.h"
 #include "core/app/RecoverableDocument.h"
-#include "core/app/SettingsKeys.h"
 #include "core/app/ShellCommands.h"
-#include "core/app/ShellStrings.h"
+#include "core/common/ShellStrings.h"
 #include "core/common/TextCodec.h"
 #include "core/formview/FormZoom.h"
 #include "core/sad/EinheitspapierDoc.h"
@@ -32,6 +30,8 @@
 #include "core/sad/SadLayout.h"
 #include "core/sad/SadPrintForm.h"
 #include "core/sad/SadStrings.h"
+#include "core/settings/Profile.h"
+#include "core/settings/SettingsKeys.h"
 #include "render/sad/SadPageSetup.h"
 #include "ui/formview/CommandMenu.h"
 #include "ui/formview/Common_DlgMargin02.h"

@@ -9,11 +9,11 @@
 #include <functional>
 #include <memory>
 
-#include "core/app/CommandIds.h"
+#include "core/common/CommandIds.h"
 #include "core/common/HelpContexts.h"
-#include "core/formview/FieldDefinitions.h"
 #include "core/formview/PrintCorrections.h"
 #include "core/sad/EinheitspapierDoc.h"
+#include "core/sad/FieldDefinitions.h"
 #include "core/sad/SadLayout.h"
 #include "render/sad/SadPageRenderer.h"
 #include "ui/formview/CFormView.h"

@@ -3,16 +3,16 @@
 #include <QMessageBox>
 #include <QScrollBar>
 
-#include "core/app/ShellStrings.h"
+#include "core/common/ShellStrings.h"
 #include "core/common/TextCodec.h"
 #include "core/sad/EinheitspapierDoc.h"
 #include "core/sad/SadEditStrings.h"
 #include "core/sad/SadPages.h"
 #include "core/sad/SadVariants.h"
-#include "ui/app/HelpContextScope.h"
 #include "ui/codelists/Common_DlgBundeslaenderCode.h"
 #include "ui/codelists/Common_DlgLaenderCode.h"
 #include "ui/codelists/Common_DlgWaehrungsCode.h"
+#include "ui/common/HelpContextScope.h"
 #include "ui/formview/DocumentUndo.h"
 #include "ui/masterdata/CDlgEH_Default08.h"
 #include "ui/masterdata/CDlgStammDatenEingabe.h"

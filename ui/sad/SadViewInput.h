@@ -10,7 +10,7 @@
 #include <QString>
 #include <functional>
 
-#include "core/app/CommandIds.h"
+#include "core/common/CommandIds.h"
 #include "core/sad/SadNavigation.h"
 
 namespace tarvex {

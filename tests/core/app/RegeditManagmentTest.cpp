@@ -2,7 +2,7 @@
 
 #include "core/app/FreedesktopTypes.h"
 #include "core/app/RegeditManagment.h"
-#include "core/formview/FieldDefinitions.h"
+#include "core/sad/FieldDefinitions.h"
 #include "tests/common/TestUtil.h"
 
 namespace tarvex {

@@ -3,8 +3,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "core/app/Profile.h"
 #include "core/app/SupportReport.h"
+#include "core/settings/Profile.h"
 
 using namespace tarvex;
 

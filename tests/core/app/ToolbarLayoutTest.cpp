@@ -2,10 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include "core/app/CommandIds.h"
-#include "core/app/Profile.h"
 #include "core/app/ShellCommands.h"
 #include "core/app/ToolbarLayout.h"
+#include "core/common/CommandIds.h"
+#include "core/settings/Profile.h"
 
 using namespace tarvex;
 

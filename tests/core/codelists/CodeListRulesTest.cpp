@@ -4,12 +4,12 @@
 #include <string>
 #include <vector>
 
-#include "core/app/Profile.h"
 #include "core/codelists/Countries.h"
 #include "core/codelists/CustomsOffices.h"
 #include "core/codelists/FederalStates.h"
 #include "core/codelists/SadCodeLists.h"
 #include "core/sad/BoxInput.h"
+#include "core/settings/Profile.h"
 
 using namespace tarvex;
 

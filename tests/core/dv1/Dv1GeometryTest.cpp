@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <set>
 
-#include "core/app/Profile.h"
 #include "core/dv1/Dv1Doc.h"
 #include "core/dv1/Dv1Geometry.h"
+#include "core/settings/Profile.h"
 
 using namespace tarvex;
 

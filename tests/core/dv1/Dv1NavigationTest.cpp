@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "core/app/Profile.h"
-#include "core/app/SettingsKeys.h"
 #include "core/dv1/Dv1Doc.h"
 #include "core/dv1/Dv1Navigation.h"
+#include "core/settings/Profile.h"
+#include "core/settings/SettingsKeys.h"
 
 namespace tarvex {
 namespace {

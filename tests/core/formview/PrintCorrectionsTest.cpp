@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "core/app/Profile.h"
 #include "core/dv1/Dv1PrintForm.h"
 #include "core/formview/PrintCorrections.h"
 #include "core/sad/SadPrintForm.h"
+#include "core/settings/Profile.h"
 
 using namespace tarvex;
 

@@ -5,12 +5,12 @@
 #include <cstring>
 
 #include "DbfTestUtil.h"
-#include "core/app/Profile.h"
 #include "core/common/TextCodec.h"
 #include "core/masterdata/AddressDatabase.h"
 #include "core/masterdata/MasterDataText.h"
 #include "core/masterdata/ProgramOptions.h"
 #include "core/masterdata/TarvexStammDaten.h"
+#include "core/settings/Profile.h"
 
 using namespace tarvex;
 using namespace tarvex::dbftest;

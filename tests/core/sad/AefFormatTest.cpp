@@ -10,11 +10,11 @@
 #endif
 
 #include "AefTestUtil.h"
-#include "core/app/Profile.h"
 #include "core/common/Archive.h"
 #include "core/common/TextCodec.h"
 #include "core/sad/AefFormat.h"
 #include "core/sad/EinheitspapierDoc.h"
+#include "core/settings/Profile.h"
 
 using namespace tarvex;
 using namespace tarvex::aeftest;

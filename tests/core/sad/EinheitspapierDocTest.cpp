@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "core/app/Profile.h"
 #include "core/sad/EinheitspapierDoc.h"
+#include "core/settings/Profile.h"
 
 using namespace tarvex;
 

@@ -4,13 +4,13 @@
 
 #include <filesystem>
 
-#include "core/app/Profile.h"
-#include "core/formview/FieldDefinitions.h"
 #include "core/sad/AefFormat.h"
 #include "core/sad/EinheitspapierDoc.h"
+#include "core/sad/FieldDefinitions.h"
 #include "core/sad/SadDocumentSetup.h"
 #include "core/sad/SadFieldLabels.h"
 #include "core/sad/SadFields.h"
+#include "core/settings/Profile.h"
 #include "tests/common/TestUtil.h"
 
 using namespace tarvex;

@@ -10,11 +10,11 @@
 #include <string>
 #include <vector>
 
-#include "core/app/Profile.h"
-#include "core/formview/FieldDefinitions.h"
 #include "core/masterdata/Article.h"
 #include "core/sad/EinheitspapierDoc.h"
+#include "core/sad/FieldDefinitions.h"
 #include "core/sad/SadNavigation.h"
+#include "core/settings/Profile.h"
 
 namespace tarvex::sadtest {
 

@@ -3,12 +3,12 @@
 
 #include <gtest/gtest.h>
 
-#include "core/app/Profile.h"
-#include "core/formview/FieldDefinitions.h"
 #include "core/sad/EinheitspapierDoc.h"
+#include "core/sad/FieldDefinitions.h"
 #include "core/sad/SadDocumentSetup.h"
 #include "core/sad/SadFields.h"
 #include "core/sad/SadFormDefaults.h"
+#include "core/settings/Profile.h"
 
 using namespace tarvex;
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "core/formview/FieldDefinitions.h"
 #include "core/sad/EinheitspapierDoc.h"
+#include "core/sad/FieldDefinitions.h"
 #include "core/sad/SadFields.h"
 #include "core/sad/SadLayout.h"
 

@@ -14,10 +14,10 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
-#include "core/app/ShellStrings.h"
 #include "core/codelists/SadCodeLists.h"
+#include "core/common/ShellStrings.h"
 #include "core/sad/SadDefaultsStrings.h"
-#include "ui/app/QtText.h"
+#include "ui/common/QtText.h"
 
 namespace tarvex {
 namespace {

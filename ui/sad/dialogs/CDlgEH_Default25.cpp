@@ -6,8 +6,8 @@
 
 #include "core/codelists/SadCodeLists.h"
 #include "core/sad/SadEditStrings.h"
-#include "ui/app/QtText.h"
 #include "ui/codelists/ListTypeAhead.h"
+#include "ui/common/QtText.h"
 
 namespace tarvex {
 

@@ -11,11 +11,11 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-#include "core/app/Profile.h"
-#include "core/app/SettingsKeys.h"
 #include "core/sad/SadEditStrings.h"
-#include "ui/app/QtText.h"
+#include "core/settings/Profile.h"
+#include "core/settings/SettingsKeys.h"
 #include "ui/codelists/ListTypeAhead.h"
+#include "ui/common/QtText.h"
 
 namespace tarvex {
 

@@ -7,7 +7,7 @@
 
 #include "core/codelists/SadCodeLists.h"
 #include "core/sad/SadEditStrings.h"
-#include "ui/app/QtText.h"
+#include "ui/common/QtText.h"
 
 namespace tarvex {
 

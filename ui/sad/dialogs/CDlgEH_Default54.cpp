@@ -7,7 +7,7 @@
 #include <QVBoxLayout>
 
 #include "core/sad/SadEditStrings.h"
-#include "ui/app/QtText.h"
+#include "ui/common/QtText.h"
 
 namespace tarvex {
 

@@ -8,8 +8,8 @@
 #include <QVBoxLayout>
 
 #include "core/sad/SadEditStrings.h"
-#include "ui/app/DialogButtons.h"
-#include "ui/app/QtText.h"
+#include "ui/common/DialogButtons.h"
+#include "ui/common/QtText.h"
 
 namespace tarvex {
 

@@ -11,7 +11,7 @@
 #include "core/common/HelpContexts.h"
 #include "core/sad/BoxInput.h"
 #include "core/sad/SadEditStrings.h"
-#include "ui/app/QtText.h"
+#include "ui/common/QtText.h"
 
 namespace tarvex {
 CDlgFeld44Einfuhr::CDlgFeld44Einfuhr(QWidget* parent) : QDialog(parent) {

@@ -15,7 +15,7 @@
 #include "core/common/HelpContexts.h"
 #include "core/sad/Box47.h"
 #include "core/sad/SadEditStrings.h"
-#include "ui/app/QtText.h"
+#include "ui/common/QtText.h"
 #include "ui/sad/dialogs/CDlgZollArten.h"
 
 namespace tarvex {

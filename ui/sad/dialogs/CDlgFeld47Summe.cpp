@@ -2,7 +2,7 @@
 
 #include "core/sad/Box47.h"
 #include "core/sad/SadEditStrings.h"
-#include "ui/app/QtText.h"
+#include "ui/common/QtText.h"
 
 namespace tarvex {
 CDlgFeld47Summe::CDlgFeld47Summe(QWidget* parent)

@@ -9,7 +9,7 @@
 
 #include "core/codelists/DutyTypes.h"
 #include "core/sad/SadEditStrings.h"
-#include "ui/app/QtText.h"
+#include "ui/common/QtText.h"
 
 namespace tarvex {
 CDlgZollArten::CDlgZollArten(QWidget* parent) : QDialog(parent) {

@@ -1,4 +1,4 @@
-#include "ui/app/DocumentLock.h"
+#include "ui/documents/DocumentLock.h"
 
 #include <QDir>
 #include <QFileInfo>

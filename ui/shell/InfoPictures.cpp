@@ -1,12 +1,12 @@
-#include "ui/app/InfoPictures.h"
+#include "ui/shell/InfoPictures.h"
 
 #include <QFont>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
 
-#include "core/app/ShellStrings.h"
-#include "ui/app/QtText.h"
+#include "core/common/ShellStrings.h"
+#include "ui/common/QtText.h"
 
 namespace tarvex {
 namespace {

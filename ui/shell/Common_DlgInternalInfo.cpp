@@ -1,4 +1,4 @@
-#include "ui/app/Common_DlgInternalInfo.h"
+#include "ui/shell/Common_DlgInternalInfo.h"
 
 #include <QCoreApplication>
 #include <QDate>
@@ -16,10 +16,10 @@
 #include <QVBoxLayout>
 
 #include "core/app/InfoStrings.h"
-#include "core/app/ShellStrings.h"
 #include "core/common/AtomicFile.h"
+#include "core/common/ShellStrings.h"
 #include "render/app/OutputFile.h"
-#include "ui/app/QtText.h"
+#include "ui/common/QtText.h"
 
 namespace tarvex {
 

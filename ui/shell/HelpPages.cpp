@@ -1,4 +1,4 @@
-#include "ui/app/HelpPages.h"
+#include "ui/shell/HelpPages.h"
 
 #include <QCoreApplication>
 #include <QDirIterator>

@@ -15,7 +15,7 @@
 #include <map>
 #include <memory>
 
-#include "ui/app/DocumentLock.h"
+#include "ui/documents/DocumentLock.h"
 
 namespace tarvex {
 

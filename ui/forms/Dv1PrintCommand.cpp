@@ -1,4 +1,4 @@
-#include "ui/app/Dv1PrintCommand.h"
+#include "ui/forms/Dv1PrintCommand.h"
 
 #include "core/dv1/Dv1Doc.h"
 #include "core/dv1/Dv1Labels.h"
@@ -7,7 +7,7 @@
 #include "render/dv1/Dv1PrintSource.h"
 #include "ui/app/CTarvexImportApp.h"
 #include "ui/app/FormPrintCommand.h"
-#include "ui/app/QtText.h"
+#include "ui/common/QtText.h"
 #include "ui/dv1/CDV1_View.h"
 
 namespace tarvex {

@@ -1,4 +1,4 @@
-#include "ui/app/CDlgToolbarAnpassen.h"
+#include "ui/shell/CDlgToolbarAnpassen.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -13,8 +13,8 @@
 #include <QVBoxLayout>
 
 #include "core/app/InfoStrings.h"
-#include "core/app/ShellStrings.h"
-#include "ui/app/QtText.h"
+#include "core/common/ShellStrings.h"
+#include "ui/common/QtText.h"
 
 namespace tarvex {
 

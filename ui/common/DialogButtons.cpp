@@ -1,10 +1,10 @@
-#include "ui/app/DialogButtons.h"
+#include "ui/common/DialogButtons.h"
 
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QPushButton>
 
-#include "ui/app/QtText.h"
+#include "ui/common/QtText.h"
 
 namespace tarvex {
 

@@ -6,7 +6,7 @@
 #include <QDialog>
 #include <QList>
 
-#include "ui/app/DocumentRecovery.h"
+#include "ui/documents/DocumentRecovery.h"
 
 class QListWidget;
 

@@ -2,8 +2,8 @@
 // template here.
 
 #include "ui/app/FormDocument.h"
-#include "ui/dv1/Dv1FormDocument.h"
-#include "ui/sad/SadFormDocument.h"
+#include "ui/forms/Dv1FormDocument.h"
+#include "ui/forms/SadFormDocument.h"
 
 namespace tarvex {
 namespace {

@@ -1,4 +1,4 @@
-#include "ui/app/DocumentRecovery.h"
+#include "ui/documents/DocumentRecovery.h"
 
 #include <QCoreApplication>
 #include <QDir>

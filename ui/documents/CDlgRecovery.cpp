@@ -1,4 +1,4 @@
-#include "ui/app/CDlgRecovery.h"
+#include "ui/documents/CDlgRecovery.h"
 
 #include <QDialogButtonBox>
 #include <QDir>
@@ -8,8 +8,8 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "core/app/ShellStrings.h"
-#include "ui/app/QtText.h"
+#include "core/common/ShellStrings.h"
+#include "ui/common/QtText.h"
 
 namespace tarvex {
 

@@ -1,4 +1,4 @@
-#include "ui/app/PrinterQueue.h"
+#include "ui/printing/PrinterQueue.h"
 
 #include <QPrinter>
 #include <QPrinterInfo>

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "core/app/Profile.h"
-#include "core/formview/FieldDefinitions.h"
+#include "core/sad/FieldDefinitions.h"
+#include "core/settings/Profile.h"
 
 using namespace tarvex;
 

@@ -1,4 +1,4 @@
-#include "ui/app/PlatformShell.h"
+#include "ui/shell/PlatformShell.h"
 
 #include <QDir>
 #include <QFile>
@@ -11,7 +11,7 @@
 
 #include "core/app/Homepage.h"
 #include "core/app/NewFileTemplates.h"
-#include "core/app/ShellStrings.h"
+#include "core/common/ShellStrings.h"
 
 namespace tarvex {
 

@@ -1,4 +1,4 @@
-#include "ui/app/CHelpWnd.h"
+#include "ui/shell/CHelpWnd.h"
 
 #include <QApplication>
 #include <QDialogButtonBox>
@@ -13,10 +13,10 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include "core/app/ShellStrings.h"
 #include "core/common/HelpContexts.h"
-#include "ui/app/HelpPages.h"
-#include "ui/app/QtText.h"
+#include "core/common/ShellStrings.h"
+#include "ui/common/QtText.h"
+#include "ui/shell/HelpPages.h"
 
 namespace tarvex {
 

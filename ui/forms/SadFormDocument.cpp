@@ -1,4 +1,4 @@
-#include "ui/sad/SadFormDocument.h"
+#include "ui/forms/SadFormDocument.h"
 
 #include <filesystem>
 
@@ -12,7 +12,7 @@
 #include "ui/app/CTarvexImportApp.h"
 #include "ui/app/DocumentWindows.h"
 #include "ui/app/FormPrintCommand.h"
-#include "ui/app/SadPrintCommand.h"
+#include "ui/forms/SadPrintCommand.h"
 #include "ui/sad/CEinheitspapierView.h"
 
 namespace tarvex {

@@ -1,4 +1,4 @@
-#include "ui/app/SadPrintCommand.h"
+#include "ui/forms/SadPrintCommand.h"
 
 #include "core/sad/EinheitspapierDoc.h"
 #include "core/sad/SadDocumentSetup.h"

@@ -1,4 +1,4 @@
-#include "ui/app/CAboutDlg.h"
+#include "ui/shell/CAboutDlg.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -11,8 +11,8 @@
 #include <QVBoxLayout>
 
 #include "core/app/InfoStrings.h"
-#include "ui/app/InfoPictures.h"
-#include "ui/app/QtText.h"
+#include "ui/common/QtText.h"
+#include "ui/shell/InfoPictures.h"
 
 namespace tarvex {
 namespace {

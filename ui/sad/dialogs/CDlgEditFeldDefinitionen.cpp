@@ -1,4 +1,4 @@
-#include "ui/formview/CDlgEditFeldDefinitionen.h"
+#include "ui/sad/dialogs/CDlgEditFeldDefinitionen.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -11,9 +11,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "core/app/ShellStrings.h"
-#include "core/formview/FieldDefinitions.h"
+#include "core/common/ShellStrings.h"
 #include "core/formview/FormViewStrings.h"
+#include "core/sad/FieldDefinitions.h"
 #include "core/sad/SadLayout.h"
 
 namespace tarvex {

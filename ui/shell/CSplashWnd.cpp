@@ -1,4 +1,4 @@
-#include "ui/app/CSplashWnd.h"
+#include "ui/shell/CSplashWnd.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -6,8 +6,8 @@
 #include <QTimer>
 
 #include "core/app/InfoStrings.h"
-#include "ui/app/InfoPictures.h"
-#include "ui/app/QtText.h"
+#include "ui/common/QtText.h"
+#include "ui/shell/InfoPictures.h"
 
 namespace tarvex {
 namespace {

@@ -1,12 +1,12 @@
-#include "core/formview/FieldDefinitions.h"
+#include "core/sad/FieldDefinitions.h"
 
 #include <algorithm>
 #include <cstring>
 #include <vector>
 
-#include "core/app/Profile.h"
-#include "core/app/SettingsKeys.h"
 #include "core/sad/SadLayout.h"
+#include "core/settings/Profile.h"
+#include "core/settings/SettingsKeys.h"
 
 namespace tarvex {
 namespace {

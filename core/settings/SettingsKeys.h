@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "core/app/Profile.h"
+#include "core/settings/Profile.h"
 
 namespace tarvex::settings {
 

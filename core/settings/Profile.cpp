@@ -1,4 +1,4 @@
-#include "core/app/Profile.h"
+#include "core/settings/Profile.h"
 
 namespace tarvex {
 

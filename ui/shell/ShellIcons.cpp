@@ -1,4 +1,4 @@
-#include "ui/app/ShellIcons.h"
+#include "ui/shell/ShellIcons.h"
 
 #include <QApplication>
 #include <QBuffer>

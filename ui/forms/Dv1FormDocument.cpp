@@ -1,18 +1,18 @@
-#include "ui/dv1/Dv1FormDocument.h"
+#include "ui/forms/Dv1FormDocument.h"
 
 #include <filesystem>
 
 #include "core/app/RecoverableDocument.h"
 #include "core/app/ShellCommands.h"
-#include "core/app/ShellStrings.h"
+#include "core/common/ShellStrings.h"
 #include "core/dv1/Dv1Doc.h"
 #include "core/dv1/Dv1PrintForm.h"
 #include "core/dv1/FdvFormat.h"
 #include "ui/app/CTarvexImportApp.h"
 #include "ui/app/DocumentWindows.h"
-#include "ui/app/Dv1PrintCommand.h"
 #include "ui/app/FormPrintCommand.h"
 #include "ui/dv1/CDV1_View.h"
+#include "ui/forms/Dv1PrintCommand.h"
 
 namespace tarvex {
 namespace {
