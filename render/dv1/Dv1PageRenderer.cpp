@@ -104,19 +104,12 @@ void CDv1PageRenderer::Render(QPainter& painter, const CDV1_Doc& doc, int page,
 void CDv1PageRenderer::RenderScreen(QPainter& painter, const CDV1_Doc& doc, int page,
                                     const Dv1RenderOptions& o, bool background) const {
     const QTransform t = painter.worldTransform();
-    // The picture is only the same pixels when it is placed at whole device pixels, unscaled.
-    const bool plain = t.type() <= QTransform::TxScale && t.m11() > 0 && t.m22() > 0 &&
-                       t.dx() == std::trunc(t.dx()) && t.dy() == std::trunc(t.dy()) &&
-                       !painter.viewTransformEnabled() && painter.device() &&
-                       painter.device()->devicePixelRatio() == 1;
-    if (!plain) {
+    if (!PlacesPicturesExactly(painter)) {
         if (background) FillBackground(painter, {});
         Render(painter, doc, page, o);
         return;
     }
-    const QImage::Format format = painter.device()->devType() == QInternal::Image
-                                      ? static_cast<const QImage*>(painter.device())->format()
-                                      : QImage::Format_RGB32;
+    const QImage::Format format = PictureFormatFor(painter);
     const QTransform scale = QTransform::fromScale(t.m11(), t.m22());
     const Dv1PageKind kind = Dv1PageKindOf(page);
     const QImage& form = FormPicture(kind, o.greySurround, scale, format);

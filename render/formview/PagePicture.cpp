@@ -2,6 +2,7 @@
 
 #include <QPainter>
 #include <QRegion>
+#include <cmath>
 
 namespace tarvex {
 
@@ -47,6 +48,19 @@ void CPagePicture::Clear() {
     m_image = QImage();
     m_boxes.clear();
     m_key.clear();
+}
+
+bool PlacesPicturesExactly(const QPainter& painter) {
+    const QTransform t = painter.worldTransform();
+    return t.type() <= QTransform::TxScale && t.m11() > 0 && t.m22() > 0 && t.dx() == std::trunc(t.dx()) &&
+           t.dy() == std::trunc(t.dy()) && !painter.viewTransformEnabled() && painter.device() &&
+           painter.device()->devicePixelRatio() == 1;
+}
+
+QImage::Format PictureFormatFor(const QPainter& painter) {
+    return painter.device()->devType() == QInternal::Image
+               ? static_cast<const QImage*>(painter.device())->format()
+               : QImage::Format_RGB32;
 }
 
 }  // namespace tarvex

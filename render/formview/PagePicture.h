@@ -46,4 +46,10 @@ private:
 // pixels): a screen paint fills only what nothing else draws over.
 void FillBackground(QPainter& painter, const QRegion& covered);
 
+// Whether a picture drawn at the painter's scale shows the same pixels as drawing directly: the
+// painter places it at whole device pixels, unscaled otherwise.
+bool PlacesPicturesExactly(const QPainter& painter);
+// The pixel format of pictures to be copied onto the painter's device.
+QImage::Format PictureFormatFor(const QPainter& painter);
+
 }  // namespace tarvex

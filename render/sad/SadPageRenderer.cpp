@@ -114,19 +114,12 @@ void CSadPageRenderer::Render(QPainter& painter, const CFieldStore& store, int p
 void CSadPageRenderer::RenderScreen(QPainter& painter, const CFieldStore& store, int page,
                                     const SadRenderOptions& o, bool background) const {
     const QTransform t = painter.worldTransform();
-    // The picture is only the same pixels when it is placed at whole device pixels, unscaled.
-    const bool plain = t.type() <= QTransform::TxScale && t.m11() > 0 && t.m22() > 0 &&
-                       t.dx() == std::trunc(t.dx()) && t.dy() == std::trunc(t.dy()) &&
-                       !painter.viewTransformEnabled() && painter.device() &&
-                       painter.device()->devicePixelRatio() == 1;
-    if (!plain) {
+    if (!PlacesPicturesExactly(painter)) {
         if (background) FillBackground(painter, {});
         Render(painter, store, page, o);
         return;
     }
-    const QImage::Format format = painter.device()->devType() == QInternal::Image
-                                      ? static_cast<const QImage*>(painter.device())->format()
-                                      : QImage::Format_RGB32;
+    const QImage::Format format = PictureFormatFor(painter);
     const QTransform scale = QTransform::fromScale(t.m11(), t.m22());
     const QImage& form = FormPicture(page, o, scale, format);
     if (background) {
