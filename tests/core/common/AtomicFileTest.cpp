@@ -303,9 +303,9 @@ TEST(AtomicFile, StaleTemporariesOfTheDocumentGoWithTheNextSave) {
     EXPECT_EQ(ReadText(dir / "beleg.aef"), "neu");
 }
 
-#ifndef _WIN32
 // Output made piece by piece replaces the target only when committed: abandoned, destroyed or cut
-// short by a full disk, it leaves the old file and no temporary file behind.
+// short by a full disk, it leaves the old file and no temporary file behind. The full disk is a
+// file-size limit in a child process, which Windows does not have.
 TEST(AtomicFile, PiecewiseOutputReplacesTheTargetOnlyWhenCommitted) {
     enum class End { Commit, Abandon, Destroy, FullDisk };
     struct Case {
@@ -316,7 +316,9 @@ TEST(AtomicFile, PiecewiseOutputReplacesTheTargetOnlyWhenCommitted) {
         {"committed", End::Commit},
         {"abandoned", End::Abandon},
         {"destroyed", End::Destroy},
+#ifndef _WIN32
         {"disk full", End::FullDisk},
+#endif
     };
     // More than the writer's buffer, in pieces of every size: small ones gathered, large ones
     // written straight through.
@@ -343,7 +345,8 @@ TEST(AtomicFile, PiecewiseOutputReplacesTheTargetOnlyWhenCommitted) {
             if (writer.Commit(error)) return 0;
             return error.find("ausgabe.pdf") != std::string::npos ? 1 : 4;
         };
-        int result;
+        int result = -1;
+#ifndef _WIN32
         if (c.end == End::FullDisk) {
             const pid_t child = fork();
             ASSERT_GE(child, 0);
@@ -357,12 +360,11 @@ TEST(AtomicFile, PiecewiseOutputReplacesTheTargetOnlyWhenCommitted) {
             ASSERT_EQ(waitpid(child, &status, 0), child);
             ASSERT_TRUE(WIFEXITED(status));
             result = WEXITSTATUS(status);
-        } else {
+        } else
+#endif
             result = run();
-        }
         EXPECT_EQ(result, c.end == End::Commit ? 0 : c.end == End::FullDisk ? 1 : 2);
         EXPECT_EQ(ReadText(path), c.end == End::Commit ? expected : "alt");
         EXPECT_EQ(std::distance(fs::directory_iterator(dir.Path()), fs::directory_iterator()), 1);
     }
 }
-#endif
