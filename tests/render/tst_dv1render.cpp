@@ -13,6 +13,7 @@
 #include "render/dv1/Dv1PageRenderer.h"
 #include "render/dv1/Dv1PrintSource.h"
 #include "render/dv1/Dv1Printer.h"
+#include "tests/common/ImageCompare.h"
 
 using namespace tarvex;
 
@@ -184,10 +185,7 @@ private slots:
             const QImage want = whole.copy(QRect(QPoint(300, 1200), viewport.size()));
             // A ruling cut by the viewport's edge is rasterised from its clipped ends and may lie a
             // pixel apart over a short stretch; a wrong scroll or scale differs in thousands.
-            int differing = 0;
-            for (int y = 0; y < viewport.height(); ++y)
-                for (int x = 0; x < viewport.width(); ++x)
-                    differing += viewport.pixel(x, y) != want.pixel(x, y);
+            const int differing = testutil::DifferingPixels(viewport, want);
             QVERIFY2(differing <= 100,
                      qPrintable(QStringLiteral("page %1: %2 pixels").arg(page).arg(differing)));
         }
@@ -206,12 +204,7 @@ private slots:
             QPainter p(&img);
             PaintDv1Screen(p, area, scroll, 96, r, doc, page, 16, colour);
         };
-        auto differing = [](const QImage& a, const QImage& b) {
-            int n = 0;
-            for (int y = 0; y < a.height(); ++y)
-                for (int x = 0; x < a.width(); ++x) n += a.pixel(x, y) != b.pixel(x, y);
-            return n;
-        };
+        const auto differing = testutil::DifferingPixels;
         const struct {
             const char* name;
             int page, field;

@@ -20,6 +20,7 @@
 #include "render/sad/SadPageRenderer.h"
 #include "render/sad/SadPageSetup.h"
 #include "render/sad/SadPrinter.h"
+#include "tests/common/ImageCompare.h"
 
 using namespace tarvex;
 
@@ -353,12 +354,7 @@ private slots:
             QPainter p(&img);
             PaintSadScreen(p, area, scroll, 96, r, s, page, o);
         };
-        auto differing = [](const QImage& a, const QImage& b) {
-            int n = 0;
-            for (int y = 0; y < a.height(); ++y)
-                for (int x = 0; x < a.width(); ++x) n += a.pixel(x, y) != b.pixel(x, y);
-            return n;
-        };
+        const auto differing = testutil::DifferingPixels;
         const struct {
             const char* name;
             int page, field;
