@@ -37,6 +37,7 @@
 #include "core/sad/EinheitspapierDoc.h"
 #include "core/settings/SettingsKeys.h"
 #include "render/app/QSettingsProfile.h"
+#include "tests/common/AppFixture.h"
 #include "ui/app/CMainFrame.h"
 #include "ui/app/CTarvexImportApp.h"
 #include "ui/app/DocumentWindows.h"
@@ -189,13 +190,8 @@ void KeyRow(PaintClockApp& app, QWidget* window, Qt::Key key, Qt::KeyboardModifi
 }
 
 void RunDocument(PaintClockApp& app, const QString& path, const char* name, int runs) {
-    auto theApp = std::make_unique<CTarvexImportApp>();
-    theApp->m_bSplashEnabled = false;
-    theApp->m_runNewDialog = [] { return -1; };
-    theApp->m_showMessage = [](const QString&, const QString& text) {
-        std::fprintf(stderr, "message: %s\n", qPrintable(text));
-    };
-    theApp->InitInstance({QStringLiteral("tarvex-import"), path});
+    // Started as the clerk starts it with a file, without the splash and the New dialog.
+    std::unique_ptr<CTarvexImportApp> theApp = testutil::StartTestApp({path}, -1, nullptr);
     Settle();
     CMainFrame* frame = theApp->MainFrame();
     if (!frame || !frame->ActiveChild()) qFatal("%s: not opened", qPrintable(path));
@@ -251,8 +247,7 @@ void RunDocument(PaintClockApp& app, const QString& path, const char* name, int 
 
     app.watched = nullptr;
     for (CChildFrame* c : frame->Children()) {
-        c->SadDocument() ? c->SadDocument()->SetModifiedFlag(false)
-                         : c->Dv1Document()->SetModifiedFlag(false);
+        c->Document().SetModified(false);
         c->close();
     }
     Settle();

@@ -148,7 +148,7 @@ inline std::unique_ptr<CTarvexImportApp> StartTestApp(
 // without one.
 inline QString ToolTipAt(QWidget* w, QPoint p) {
     QToolTip::hideText();
-    QTest::qWaitFor([] { return !QToolTip::isVisible(); });
+    (void)QTest::qWaitFor([] { return !QToolTip::isVisible(); });
     QHelpEvent help(QEvent::ToolTip, p, w->mapToGlobal(p));
     QApplication::sendEvent(w, &help);
     return QToolTip::isVisible() ? QToolTip::text() : QString();
