@@ -12,9 +12,10 @@
 // has to run between the steps. Run under Xvfb (QT_QPA_PLATFORM=xcb) or offscreen; the load average is
 // printed with the results because the machine is shared.
 //
-//   xvfb-run -a -s '-screen 0 2560x1440x24' build/bench/ViewBench [runs [only]]
+//   xvfb-run -a -s '-screen 0 2560x1440x24' build/bench/ViewBench [runs [only [rows]]]
 //
-// `only` runs the documents whose name contains it ("SAD 64 long").
+// `only` runs the documents whose name contains it ("SAD 64 long"), `rows` only the rows named in
+// it ("tab,page"), e.g. to profile one of them.
 
 #include <QAbstractScrollArea>
 #include <QApplication>
@@ -155,6 +156,7 @@ struct Row {
 };
 
 void Print(const char* doc, const char* what, const Row& r) {
+    if (r.total.empty()) return;
     std::vector<double> p(r.paints.begin(), r.paints.end());
     const int minPaints = r.paints.empty() ? 0 : *std::min_element(r.paints.begin(), r.paints.end());
     const int maxPaints = r.paints.empty() ? 0 : *std::max_element(r.paints.begin(), r.paints.end());
@@ -189,7 +191,9 @@ void KeyRow(PaintClockApp& app, QWidget* window, Qt::Key key, Qt::KeyboardModifi
     }
 }
 
-void RunDocument(PaintClockApp& app, const QString& path, const char* name, int runs) {
+void RunDocument(PaintClockApp& app, const QString& path, const char* name, int runs,
+                 const std::string& rows) {
+    auto wanted = [&rows](const char* row) { return rows.empty() || rows.find(row) != std::string::npos; };
     // Started as the clerk starts it with a file, without the splash and the New dialog.
     std::unique_ptr<CTarvexImportApp> theApp = testutil::StartTestApp({path}, -1, nullptr);
     Settle();
@@ -213,7 +217,7 @@ void RunDocument(PaintClockApp& app, const QString& path, const char* name, int 
     app.watched = view->viewport();
 
     Row full, box, page, tab, type;
-    for (int r = 0; r < runs; ++r) {
+    for (int r = 0; r < runs && wanted("full"); ++r) {
         Settle();
         app.Reset();
         const Clock::time_point t0 = Clock::now();
@@ -221,7 +225,7 @@ void RunDocument(PaintClockApp& app, const QString& path, const char* name, int 
         full.Add(Ms(Clock::now() - t0), app.inPaint, app.paints);
     }
     Print(name, "full", full);
-    for (int r = 0; r < runs; ++r) {
+    for (int r = 0; r < runs && wanted("box"); ++r) {
         Settle();
         QWidget* edit = QApplication::focusWidget();
         QRect rect(100, 100, 200, 40);
@@ -236,13 +240,14 @@ void RunDocument(PaintClockApp& app, const QString& path, const char* name, int 
         box.Add(Ms(Clock::now() - t0), app.inPaint, app.paints);
     }
     Print(name, "box", box);
-    KeyRow(app, frame, Qt::Key_Tab, Qt::NoModifier, tab, runs);
+    if (wanted("tab")) KeyRow(app, frame, Qt::Key_Tab, Qt::NoModifier, tab, runs);
     Print(name, "tab", tab);
     // There and back: the same on every page count.
-    KeyRow(app, frame, Qt::Key_Right, Qt::ControlModifier, page, runs + runs % 2,
-           [](int r) { return r % 2 ? Qt::Key_Left : Qt::Key_Right; });
+    if (wanted("page"))
+        KeyRow(app, frame, Qt::Key_Right, Qt::ControlModifier, page, runs + runs % 2,
+               [](int r) { return r % 2 ? Qt::Key_Left : Qt::Key_Right; });
     Print(name, "page", page);
-    KeyRow(app, frame, Qt::Key_X, Qt::NoModifier, type, runs);
+    if (wanted("type")) KeyRow(app, frame, Qt::Key_X, Qt::NoModifier, type, runs);
     Print(name, "type", type);
 
     app.watched = nullptr;
@@ -267,6 +272,7 @@ int main(int argc, char** argv) {
     InstallQtTranslations();
     const int runs = argc > 1 ? std::max(9, std::atoi(argv[1])) : 15;
     const std::string only = argc > 2 ? argv[2] : "";
+    const std::string rows = argc > 3 ? argv[3] : "";
     {
         QSettingsProfile profile(QSettingsProfile::Area::Profile);
         profile.WriteProfileInt(settings::kEHForm, settings::kZoomFactor, 16);
@@ -282,10 +288,10 @@ int main(int argc, char** argv) {
         for (int pages : {2, 64, 255}) {
             const std::string sad = "SAD " + std::to_string(pages) + (longTexts ? " long" : " short");
             if (sad.find(only) != std::string::npos)
-                RunDocument(app, MakeSad(docs.path(), pages, longTexts), sad.c_str(), runs);
+                RunDocument(app, MakeSad(docs.path(), pages, longTexts), sad.c_str(), runs, rows);
             const std::string dv1 = "DV1 " + std::to_string(pages) + (longTexts ? " long" : " short");
             if (dv1.find(only) != std::string::npos)
-                RunDocument(app, MakeDv1(docs.path(), pages, longTexts), dv1.c_str(), runs);
+                RunDocument(app, MakeDv1(docs.path(), pages, longTexts), dv1.c_str(), runs, rows);
         }
     if (QFile f(QStringLiteral("/proc/loadavg")); f.open(QIODevice::ReadOnly))
         std::sscanf(f.readAll().constData(), "%lf %lf %lf", &load[0], &load[1], &load[2]);

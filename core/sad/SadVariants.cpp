@@ -3,7 +3,6 @@
 #include <string>
 
 #include "core/common/TextCodec.h"
-#include "core/formview/DocumentState.h"
 #include "core/formview/FieldStore.h"
 #include "core/sad/SadFields.h"
 #include "core/sad/SadNavigation.h"
@@ -71,11 +70,15 @@ std::vector<PositionText> PositionTexts(const CFieldStore& s, int C,
 void UpdatePositions(CSadNavigation& nav) {
     CFieldStore& s = nav.Store();
     s.ActivateField(s.GetCurrentField(), 0);
-    const DocState before = CaptureStore(s);
-    for (const PositionText& t : PositionTexts(s, nav.Doc().m_nContinuationCount))
+    // Boxes that held these numbers already are no change of the document. Only texts are
+    // written, so comparing each box's text is all it takes, whatever the document's size.
+    bool changed = false;
+    for (const PositionText& t : PositionTexts(s, nav.Doc().m_nContinuationCount)) {
+        const std::u16string before = s.GetFieldText(t.field, t.page);
         nav.PutText(t.field, t.page, t.text);
-    // Boxes that held these numbers already are no change of the document.
-    if (!(CaptureStore(s) == before)) nav.Doc().SetModifiedFlag();
+        changed = changed || s.GetFieldText(t.field, t.page) != before;
+    }
+    if (changed) nav.Doc().SetModifiedFlag();
     nav.Host().Redraw();
 }
 
