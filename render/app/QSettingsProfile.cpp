@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QDir>
+#include <QEvent>
 #include <QSettings>
 #include <filesystem>
 
@@ -14,6 +15,16 @@ QString Key(std::string_view section, std::string_view key) {
     s += QString::fromUtf8(key.data(), static_cast<qsizetype>(key.size()));
     return s;
 }
+
+// QSettings writes its file by itself at the next turn of the event loop after a change. Every
+// change here is written when it is made, or with the batch it belongs to; a write of its own
+// would hand a batch's values to the disk early (at start-up: before the window is on the screen).
+class NoOwnWrites : public QObject {
+public:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        return event->type() == QEvent::UpdateRequest || QObject::eventFilter(watched, event);
+    }
+};
 
 }  // namespace
 
@@ -40,6 +51,11 @@ QSettingsProfile::QSettingsProfile(Area area) {
             area == Area::MachineArea ? QSettings::SystemScope : QSettings::UserScope, org, app);
     }
     m_settings->setFallbacksEnabled(false);
+    m_noOwnWrites = std::make_unique<NoOwnWrites>();
+    m_settings->installEventFilter(m_noOwnWrites.get());
+#ifdef Q_OS_WIN
+    m_bFileStore = m_settings->format() != QSettings::NativeFormat;
+#endif
 }
 
 QSettingsProfile::~QSettingsProfile() = default;
@@ -62,9 +78,11 @@ std::pair<int64_t, int64_t> QSettingsProfile::FileStamp() const {
 
 void QSettingsProfile::Refresh() {
     // Another program may have written the store since: read it again then. Re-reading takes
-    // the file's lock, which is far too slow to do for every value read at start-up.
+    // the file's lock, which is far too slow to do for every value read at start-up. A file that
+    // is still missing has nothing to read either; re-reading it would write out what a batch
+    // holds back (the first start). The registry has no stamp and is always asked again.
     const auto stamp = FileStamp();
-    if (stamp.second >= 0 && stamp == m_stamp) return;
+    if (stamp == m_stamp && (stamp.second >= 0 || m_bFileStore)) return;
     m_settings->sync();
     m_stamp = FileStamp();
 }

@@ -10,6 +10,7 @@
 
 #include "core/settings/Profile.h"
 
+class QObject;
 class QSettings;
 
 namespace tarvex {
@@ -51,8 +52,10 @@ private:
     bool Commit();
     void Refresh();
     std::pair<int64_t, int64_t> FileStamp() const;
+    std::unique_ptr<QObject> m_noOwnWrites;  // outlives m_settings, which it watches
     std::unique_ptr<QSettings> m_settings;
     std::pair<int64_t, int64_t> m_stamp{0, -1};  // of the file as last read or written
+    bool m_bFileStore = true;                    // false: the registry, which has no stamp
     int m_nBatchDepth = 0;
     bool m_bPending = false;  // written inside the batch, not yet in the store
     int m_nCommits = 0;

@@ -775,6 +775,8 @@ private slots:
             QVERIFY(m_app->MainFrame()->isVisible());
             QCOMPARE(profile->CommitCount(), 0);  // nothing waited for the disk before the window
             QCoreApplication::processEvents();
+            QCOMPARE(profile->CommitCount(), 0);  // nor while the window system shows it
+            QVERIFY(QTest::qWaitFor([this] { return m_app->Startup().DiskWorkDone(); }));
             QCOMPARE(profile->CommitCount(), first ? 1 : 0);
             m_app->MainFrame()->close();
             m_app->ExitInstance();  // the window's state and the recent files, as they were
@@ -1550,11 +1552,13 @@ private slots:
             m_app = NewTestApp();
             Answers(*m_app).runNewDialog = [] { return -1; };
             m_app->InitInstance({QStringLiteral("tarvex-import")});
-            const bool before = QFileInfo::exists(desktop);
             QCoreApplication::processEvents();
+            const bool before = QFileInfo::exists(desktop);
+            (void)QTest::qWaitFor([this] { return m_app->Startup().DiskWorkDone(); });
             return before;
         };
         QVERIFY2(!start(), "nothing is registered before the window is up");
+        QVERIFY(m_app->Startup().DiskWorkDone());
         QVERIFY(m_app->MainFrame()->isVisible());
         QCOMPARE(m_app->Desktop().FileTypeRegistrations(), 1);
         QVERIFY(QFileInfo::exists(desktop));
@@ -1598,7 +1602,8 @@ private slots:
                 m_messages.append(text);
             };
             m_app->InitInstance({QStringLiteral("tarvex-import")});
-            QCoreApplication::processEvents();
+            // -1: the start's disk work never came
+            if (!QTest::qWaitFor([this] { return m_app->Startup().DiskWorkDone(); })) return -1;
             return m_app->Desktop().TemplatesWritten();
         };
         QCOMPARE(start(), 2);

@@ -162,6 +162,30 @@ private slots:
         QCOMPARE(p.CommitCount(), commits + 1);
     }
 
+    // The first start: no file yet, and the event loop turns while the batch is open (QSettings
+    // would write by itself then). Nothing reaches the disk before the batch ends.
+    void batchOnAMissingFileWritesItOnceAtItsEnd() {
+        QSettingsProfile p(QSettingsProfile::Area::ProgramArea);
+        QVERIFY(!QFile::exists(p.FileName()));
+        {
+            CProfileBatch batch(p);
+            QVERIFY(p.WriteProfileInt("Settings", "PrnFactorV", 1010));
+            QCoreApplication::processEvents();
+            QVERIFY(p.WriteProfileString("EHForm_Defaults", "Firma1", u"Muster GmbH"));
+            QCoreApplication::processEvents();
+            QCOMPARE(p.GetProfileInt("Settings", "PrnFactorV", 0), 1010);
+            QVERIFY2(!QFile::exists(p.FileName()), "written before the batch ended");
+        }
+        QCOMPARE(p.CommitCount(), 1);
+        QSettingsProfile other(QSettingsProfile::Area::ProgramArea);
+        QCOMPARE(other.GetProfileString("EHForm_Defaults", "Firma1", u""), std::u16string(u"Muster GmbH"));
+        // Outside a batch every write is on the disk when it returns, without the event loop.
+        QVERIFY(p.WriteProfileInt("Settings", "PrnFactorH", 990));
+        QFile file(p.FileName());
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QVERIFY(file.readAll().contains("PrnFactorH=990"));
+    }
+
 private:
     std::unique_ptr<QTemporaryDir> m_dir;
 };

@@ -118,7 +118,6 @@ private:
     std::unique_ptr<QSettingsProfile> m_profile;
     std::unique_ptr<QSettingsProfile> m_programArea;
     std::unique_ptr<QSettingsProfile> m_machineArea;
-    std::vector<std::unique_ptr<CProfileBatch>> m_startupWrites;  // open until the window is up
     std::unique_ptr<CQtRegeditHost> m_regHost;
     std::unique_ptr<CRegeditManagment> m_regManager;
     QPointer<CMainFrame> m_pMainFrame;

@@ -106,9 +106,14 @@ bool CStartupSequence::Run(const QStringList& arguments) {
         if (app.Documents().OfferRecovery() == 0 && askNew) app.Documents().OnFileNew();
     });
     if (askNew) Step(QStringLiteral("new"));
-    // Queued after the New dialog: it runs inside the dialog's loop, once the dialog is visible.
-    QTimer::singleShot(0, &app, [&app] { app.Desktop().RegisterFileTypes(); });
-    QTimer::singleShot(0, &app, [this] { m_startupWrites.clear(); });
+    // The desktop's file types and the start's settings go to the disk once the window and the New
+    // dialog are on the screen: a turn of the event loop is too early, the window system shows
+    // them only after it.
+    QTimer::singleShot(kDiskWorkAfterShowMs, &app, [&app, this] {
+        app.Desktop().RegisterFileTypes();
+        m_startupWrites.clear();
+        m_bDiskWorkDone = true;
+    });
     // 15: the splash window over the frame.
     app.ShowSplash();
     return true;

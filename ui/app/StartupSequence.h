@@ -28,13 +28,19 @@ public:
     // Steps taken, in order (for diagnosis and tests).
     const QStringList& Steps() const { return m_steps; }
 
+    // How long after the window is shown the start's disk work (settings, file types) follows.
+    static constexpr int kDiskWorkAfterShowMs = 300;
+    bool DiskWorkDone() const { return m_bDiskWorkDone; }
+
 private:
     void Step(const QString& name) { m_steps.append(name); }
 
     CTarvexImportApp& m_app;
     QStringList m_steps;
-    // What the start writes reaches each settings store in one write, once the window is up.
+    // What the start writes reaches each settings store in one write, once the window is on the
+    // screen.
     std::vector<std::unique_ptr<CProfileBatch>> m_startupWrites;
+    bool m_bDiskWorkDone = false;
 };
 
 }  // namespace tarvex
