@@ -195,6 +195,9 @@ TEST(dBaseConcurrency, ReadOperationSeesOneTableWhileAnotherProcessAppends) {
         EXPECT_EQ(doc.GetRecordCount(), count);
         EXPECT_EQ(HeaderCount(path), count) << "appended while the table was being read";
         ++operations;
+        // A clerk's dialog reads now and then, not back to back: without a pause the writer,
+        // waiting for the lock, may never get it between two passes (slow builds starve it).
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
     }
     EXPECT_EQ(lastCount, kAppendsPerWriter);
     std::cout << "[          ] " << operations << " read operations while the table grew\n";
