@@ -179,25 +179,27 @@ TEST(dBaseConcurrency, ReadOperationSeesOneTableWhileAnotherProcessAppends) {
         // Whether the writer had finished before this pass: then the pass sees its last record.
         writerDone = !writer.Running();
         if (writerDone) EXPECT_EQ(writer.Wait(), 0) << "writer failed";
-        CdBaseDocument::CReadOperation operation(doc);
-        ASSERT_TRUE(operation.IsLocked());
-        const int32_t count = doc.GetRecordCount();
-        ASSERT_GE(count, lastCount);
-        lastCount = count;
-        // Every counted record is whole and in the writer's order: no append lands in between.
-        for (int32_t n = 1; n <= count; ++n) {
-            ASSERT_EQ(doc.ReadRecord(n), n);
-            int32_t i = -1;
-            ASSERT_EQ(doc.GetInteger(1, i), 0);
-            ASSERT_EQ(i, n - 1);
+        {
+            CdBaseDocument::CReadOperation operation(doc);
+            ASSERT_TRUE(operation.IsLocked());
+            const int32_t count = doc.GetRecordCount();
+            ASSERT_GE(count, lastCount);
+            lastCount = count;
+            // Every counted record is whole and in the writer's order: no append lands in between.
+            for (int32_t n = 1; n <= count; ++n) {
+                ASSERT_EQ(doc.ReadRecord(n), n);
+                int32_t i = -1;
+                ASSERT_EQ(doc.GetInteger(1, i), 0);
+                ASSERT_EQ(i, n - 1);
+            }
+            ASSERT_EQ(doc.BuildIndex(1), count > 0 ? count : -1);
+            EXPECT_EQ(doc.GetRecordCount(), count);
+            EXPECT_EQ(HeaderCount(path), count) << "appended while the table was being read";
         }
-        ASSERT_EQ(doc.BuildIndex(1), count > 0 ? count : -1);
-        EXPECT_EQ(doc.GetRecordCount(), count);
-        EXPECT_EQ(HeaderCount(path), count) << "appended while the table was being read";
         ++operations;
-        // A clerk's dialog reads now and then, not back to back: without a pause the writer,
-        // waiting for the lock, may never get it between two passes (slow builds starve it).
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        // A clerk's dialog reads now and then, not back to back: without a pause outside the lock
+        // the writer, waiting for it, may never get it between two passes (slow builds starve it).
+        std::this_thread::sleep_for(std::chrono::milliseconds(2));
     }
     EXPECT_EQ(lastCount, kAppendsPerWriter);
     std::cout << "[          ] " << operations << " read operations while the table grew\n";
