@@ -20,6 +20,7 @@
 #include "core/sad/FieldDefinitions.h"
 #include "core/sad/SadLayout.h"
 #include "core/settings/Profile.h"
+#include "render/formview/FieldText.h"
 #include "render/sad/SadPrinter.h"
 
 using namespace tarvex;
@@ -82,16 +83,8 @@ void QtPdfFloor(benchmark::State& state, bool withForm) {
     const CFieldStore& s = doc.Store();
     QTemporaryDir dir;
     const QString out = dir.filePath(QStringLiteral("floor.pdf"));
-    auto arial = [](int pixels, int weight) {
-        QFont font(QStringLiteral("Arial"));
-        font.setStyleHint(QFont::SansSerif);
-        font.setHintingPreference(QFont::PreferNoHinting);
-        font.setPixelSize(pixels);
-        font.setWeight(static_cast<QFont::Weight>(weight));
-        return font;
-    };
-    const QFont entries = arial(120, 400);
-    // The sheets' fixed content in form units, y downward: lines per pen, captions per font.
+    const QFont entries = ArialCellHeight(134, 400);  // a 120-pixel em
+    // The sheets' fixed content in form units, y downward: lines per pen, captions at their anchors.
     struct Sheet {
         std::vector<QVector<QLine>> lines;  // thin, heavy, dotted
         std::vector<std::pair<QPoint, QString>> captions;
@@ -110,7 +103,7 @@ void QtPdfFloor(benchmark::State& state, bool withForm) {
                 sheets[static_cast<size_t>(k)].captions.emplace_back(QPoint(c.x, -c.y - 5),
                                                                      QString::fromStdU16String(c.text));
     }
-    const QFont captionFont = arial(27, 400);
+    const QFont captionFont = ArialCellHeight(30, 400);  // the captions' font at print scale
     const QColor green(0x00, 0x80, 0x00);
     for (auto _ : state) {
         QFile file(out);
