@@ -277,7 +277,7 @@ int CFieldStore::ActivateField(int index, int page) {
     bool set1;
     size_t entry;
     if (!Locate(index, p, set1, entry)) return -1;
-    if (m_pWindow && m_pWindow->HasWindow()) {
+    if (m_pWindow && m_pWindow->HasWindow() && !m_bWindowBehind) {
         // The field being left receives what was typed into the window.
         bool curSet1;
         size_t curEntry;
@@ -286,8 +286,29 @@ int CFieldStore::ActivateField(int index, int page) {
     }
     m_nCurField = static_cast<uint16_t>(index);
     m_nCurPage = static_cast<uint16_t>(p);
-    if (m_pWindow) m_pWindow->ShowField(m_nCurField, m_nCurPage);
+    if (!m_pWindow) return 0;
+    if (m_nWindowDeferrals > 0) {
+        m_bWindowBehind = true;
+    } else {
+        m_bWindowBehind = false;
+        m_pWindow->ShowField(m_nCurField, m_nCurPage);
+    }
     return 0;
+}
+
+void CFieldStore::EndWindowDeferral() {
+    if (m_nWindowDeferrals > 0 && --m_nWindowDeferrals == 0) CatchUpWindow();
+}
+
+void CFieldStore::CatchUpWindow() {
+    if (!m_bWindowBehind) return;
+    m_bWindowBehind = false;
+    if (m_pWindow) m_pWindow->ShowField(m_nCurField, m_nCurPage);
+}
+
+std::u16string CFieldStore::TypedText() const {
+    if (m_pWindow && m_pWindow->HasWindow() && !m_bWindowBehind) return m_pWindow->WindowText();
+    return GetFieldText(m_nCurField, m_nCurPage);
 }
 
 uint16_t CFieldStore::GetFieldFlags(int index, int page) const {
@@ -381,7 +402,7 @@ std::u16string CFieldStore::GetFieldText(int index, int page) const {
 
 void CFieldStore::SetCurrentText(const std::u16string& text) {
     SetFieldText(m_nCurField, text, 0);
-    if (m_pWindow && m_pWindow->HasWindow()) m_pWindow->SetWindowText(text);
+    if (m_pWindow && m_pWindow->HasWindow() && !m_bWindowBehind) m_pWindow->SetWindowText(text);
 }
 
 void CFieldStore::SetFieldText(int index, const std::u16string& text, int page) {

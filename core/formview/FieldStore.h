@@ -63,7 +63,10 @@ public:
     CFieldStore& operator=(CFieldStore&& other) noexcept;
     ~CFieldStore();
 
-    void AttachWindow(IEditWindow* window) { m_pWindow = window; }
+    void AttachWindow(IEditWindow* window) {
+        m_pWindow = window;
+        m_bWindowBehind = false;
+    }
     IEditWindow* Window() const { return m_pWindow; }
 
     // --- counts and pages
@@ -88,7 +91,20 @@ public:
     int GetFieldRect2(int index, FieldRect& r) const;
 
     // --- activation
+    // Makes (index, page) the current field: the field being left receives what was typed into
+    // the window, and the window moves over the new one.
     int ActivateField(int index, int page);
+    // While a deferral is open the window stays where it is and follows the store once, when the
+    // outermost deferral ends: a command that passes several fields on its way (a page change,
+    // Tab over boxes that take no input) moves and fills the window only for the field it ends
+    // in. Nothing can be typed in between, so every field passed keeps its stored text.
+    void BeginWindowDeferral() { ++m_nWindowDeferrals; }
+    void EndWindowDeferral();
+    // Moves the window over the current field now if a deferral held it back (before the window
+    // is scrolled into view or a dialog opens over it).
+    void CatchUpWindow();
+    // The current field's text as typed: the window's while it shows the field.
+    std::u16string TypedText() const;
 
     // --- formatting
     void SetFontSize(int index, int page, int size);
@@ -169,6 +185,9 @@ private:
     struct Record;
     std::unique_ptr<Record> m_pRecord;
     IEditWindow* m_pWindow = nullptr;
+    int m_nWindowDeferrals = 0;
+    // The window still shows a field the store has left (its text is already stored).
+    bool m_bWindowBehind = false;
     std::vector<std::u16string> m_texts1, m_texts2;
     std::vector<uint16_t> m_words1, m_words2;
     std::vector<FieldRect> m_rects1, m_rects2;
@@ -178,6 +197,18 @@ private:
     uint16_t m_nCurPage = 1;
     uint16_t m_nPageMode = kPageModeSingle;
     bool m_bInsert = true;
+};
+
+// A window deferral for the length of a scope.
+class CWindowDeferral {
+public:
+    explicit CWindowDeferral(CFieldStore& store) : m_store(store) { m_store.BeginWindowDeferral(); }
+    ~CWindowDeferral() { m_store.EndWindowDeferral(); }
+    CWindowDeferral(const CWindowDeferral&) = delete;
+    CWindowDeferral& operator=(const CWindowDeferral&) = delete;
+
+private:
+    CFieldStore& m_store;
 };
 
 }  // namespace tarvex

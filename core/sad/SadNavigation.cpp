@@ -214,9 +214,8 @@ void CSadNavigation::LeaveCurrentField(int target, int page, bool& skipCommitPas
             // The text typed into the box being left and the filling are two changes, unless
             // the filling follows from the text (a box 31 filled or emptied): undo then takes
             // back both at once, as nothing of the filling would be left without the text.
-            const IEditWindow* window = s.Window();
             const std::u16string stored = s.GetFieldText(F, P);
-            const std::u16string typed = window && window->HasWindow() ? window->WindowText() : stored;
+            const std::u16string typed = s.TypedText();
             const int C = m_doc.m_nContinuationCount;
             const bool follows = typed != stored && PositionTexts(s, C, PositionText{F, P, stored}) !=
                                                         PositionTexts(s, C, PositionText{F, P, typed});

@@ -582,11 +582,14 @@ private slots:
             QVERIFY(SaveAefFile(std::filesystem::path(sadPath.toStdU16String()), sad, error));
             QVERIFY(SaveFdvFile(std::filesystem::path(dv1Path.toStdU16String()), dv1, error));
         }
+        // Paints of the view; moves of the edit window, which passes no box on its way.
         class PaintCounter : public QObject {
         public:
             int paints = 0;
+            int moves = 0;
             bool eventFilter(QObject*, QEvent* e) override {
                 if (e->type() == QEvent::Paint) ++paints;
+                if (e->type() == QEvent::Move) ++moves;
                 return false;
             }
         };
@@ -601,6 +604,7 @@ private slots:
             QVERIFY(edit);
             PaintCounter counter;
             view->viewport()->installEventFilter(&counter);
+            edit->installEventFilter(&counter);
             const struct {
                 const char* name;
                 Qt::Key key;
@@ -615,6 +619,7 @@ private slots:
                 const QPoint caret = edit->pos();
                 const QString text = edit->toPlainText();
                 counter.paints = 0;
+                counter.moves = 0;
                 QTest::keyClick(frame->windowHandle(), k.key, k.modifiers);
                 // A typed character is painted by the edit window over the box; the view paints
                 // at most what lies around it.
@@ -624,6 +629,8 @@ private slots:
                 const QByteArray what = path.toUtf8() + ": " + k.name;
                 QVERIFY2(typed ? counter.paints <= 1 : counter.paints == 1,
                          (what + " painted " + QByteArray::number(counter.paints)).constData());
+                QVERIFY2(counter.moves <= 1, (what + " moved the edit window " +
+                                              QByteArray::number(counter.moves) + " times").constData());
                 // The key did what it does.
                 if (k.key == Qt::Key_Tab)
                     QVERIFY2(edit->pos() != caret, what.constData());
@@ -633,6 +640,7 @@ private slots:
                     QVERIFY2(frame->StatusText(1) != page, what.constData());
             }
             view->viewport()->removeEventFilter(&counter);
+            edit->removeEventFilter(&counter);
             frame->ActiveChild()->CloseWithoutAsking();
             QCoreApplication::processEvents();
         }

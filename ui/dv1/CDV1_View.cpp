@@ -13,6 +13,7 @@
 #include <QWheelEvent>
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 #include "core/app/RecoverableDocument.h"
 #include "core/app/ShellCommands.h"
@@ -329,6 +330,7 @@ void CDV1_View::FocusEditWindow() {
 }
 
 void CDV1_View::EnsureVisible() {
+    m_pDoc->Store().CatchUpWindow();
     m_pEdit->EnsureVisible();
 }
 
@@ -351,6 +353,11 @@ void CDV1_View::ShowMessage(const std::u16string& text) {
 // --- commands
 
 bool CDV1_View::FormCommand(int id) {
+    // A page change stores the field being left and enters the new page: the edit window moves
+    // once, to where it ends.
+    std::optional<CWindowDeferral> pageChange;
+    if (id == cmd::kNextPage || id == cmd::kPrevPage || id == cmd::kFirstPage || id == cmd::kLastPage)
+        pageChange.emplace(m_pDoc->Store());
     switch (id) {
         case cmd::kNextPage:
             m_nav.NextPage();

@@ -41,7 +41,11 @@ template <class F>
 void CSadViewInput::Run(F&& step) {
     CEinheitspapierDoc& doc = *m_view.GetDocument();
     const bool wasModified = doc.IsModified();
-    step();
+    {
+        // The edit window moves once, to the field the step ends in.
+        CWindowDeferral deferral(doc.Store());
+        step();
+    }
     if (doc.IsModified() && !wasModified) m_view.SetDocumentModified();
     m_view.viewport()->update();
 }
@@ -147,6 +151,7 @@ void CSadViewInput::GoToFieldCommand() {
     QObject::connect(&dlg, &CDlgGeheZuFeld::helpRequested, &dlg, [this](int c) { ShowHelpContext(c); });
     const int savedHelp = m_hooks.helpContext ? m_hooks.helpContext() : 0;
     SetHelpContext(CDlgGeheZuFeld::kHelpContext);
+    CatchUpEditWindow();
     const bool ok = dlg.exec() == QDialog::Accepted;
     SetHelpContext(savedHelp);
     if (ok) Run([&] { m_nav.GoToBox(m_nav.FindBox(dlg.Label(), dlg.Item())); });
@@ -173,11 +178,17 @@ void CSadViewInput::FocusEditWindow() {
 }
 
 void CSadViewInput::EnsureVisible() {
+    CatchUpEditWindow();
     if (m_view.EditWindow()) m_view.EditWindow()->EnsureVisible();
 }
 
 void CSadViewInput::ShowEditWindow(bool show) {
+    CatchUpEditWindow();
     if (m_view.EditWindow()) m_view.EditWindow()->setVisible(show);
+}
+
+void CSadViewInput::CatchUpEditWindow() {
+    m_view.GetDocument()->Store().CatchUpWindow();
 }
 
 void CSadViewInput::UpdateStatusText() {
@@ -198,6 +209,7 @@ bool CSadViewInput::AskYesNo(const std::u16string& text, bool questionIcon) {
     QMessageBox box(questionIcon ? QMessageBox::Question : QMessageBox::NoIcon,
                     QString::fromUtf16(shellstr::kAppTitle), QString::fromStdU16String(text),
                     QMessageBox::Yes | QMessageBox::No, &m_view);
+    CatchUpEditWindow();
     return box.exec() == QMessageBox::Yes;
 }
 
@@ -208,6 +220,7 @@ void CSadViewInput::EndUndoStep() {
 bool CSadViewInput::RunTextInput3L(std::u16string& text) {
     CDlgTextInput3L dlg(&m_view);
     dlg.SetText(text);
+    CatchUpEditWindow();
     if (dlg.exec() != QDialog::Accepted) return false;
     text = dlg.Text();
     return true;
@@ -217,6 +230,7 @@ bool CSadViewInput::RunFeld44(std::u16string& text, bool& inputTax) {
     CDlgFeld44Einfuhr dlg(&m_view);
     dlg.SetValues(text, true, inputTax);
     QObject::connect(&dlg, &CDlgFeld44Einfuhr::helpRequested, &dlg, [this](int c) { ShowHelpContext(c); });
+    CatchUpEditWindow();
     if (dlg.exec() != QDialog::Accepted) return false;
     text = dlg.Text();
     inputTax = dlg.InputTax();
@@ -227,6 +241,7 @@ bool CSadViewInput::RunFeld47(std::vector<std::u16string>& values) {
     CDlgFeld47 dlg(&m_view);
     dlg.SetValues(values);
     QObject::connect(&dlg, &CDlgFeld47Base::helpRequested, &dlg, [this](int c) { ShowHelpContext(c); });
+    CatchUpEditWindow();
     if (dlg.exec() != QDialog::Accepted) return false;
     values = dlg.Values();
     return true;
@@ -236,6 +251,7 @@ bool CSadViewInput::RunFeld47Summe(std::vector<std::u16string>& values) {
     CDlgFeld47Summe dlg(&m_view);
     dlg.SetValues(values);
     QObject::connect(&dlg, &CDlgFeld47Base::helpRequested, &dlg, [this](int c) { ShowHelpContext(c); });
+    CatchUpEditWindow();
     if (dlg.exec() != QDialog::Accepted) return false;
     values = dlg.Values();
     return true;
@@ -244,6 +260,7 @@ bool CSadViewInput::RunFeld47Summe(std::vector<std::u16string>& values) {
 bool CSadViewInput::RunMoveGoodsItem(const std::vector<std::u16string>& entries, int& source, int& target) {
     CDlgMoveEHWarenpositon dlg(&m_view);
     dlg.SetEntries(entries, source, target);
+    CatchUpEditWindow();
     if (dlg.exec() != QDialog::Accepted) return false;
     source = dlg.Source();
     target = dlg.Target();
@@ -265,6 +282,7 @@ bool CSadViewInput::RunAddressDialog(std::u16string& address, std::u16string& cu
     CDlgEH_Default08 dlg(*profile, FolderOf(m_hooks.dataFolder), &m_view);
     dlg.SetAddress(address);
     if (dlg.OpenOrCreate() != 1) return false;
+    CatchUpEditWindow();
     const bool ok = dlg.exec() == QDialog::Accepted;
     dlg.CloseTable();
     if (!ok) return false;
@@ -284,6 +302,7 @@ bool CSadViewInput::RunArticleSelection(CArticle& article) {
     QObject::connect(&dlg, &CDlgStammDatenEingabe::helpRequested, &dlg,
                      [this](int c) { ShowHelpContext(c); });
     dlg.Initialise();
+    CatchUpEditWindow();
     const bool ok = dlg.exec() == QDialog::Accepted;
     SetHelpContext(previousContext);
     if (!ok) return false;
@@ -299,6 +318,7 @@ bool CSadViewInput::ExecBoxDialog(Dialog& dialog) {
     if constexpr (requires { &Dialog::helpRequested; })
         QObject::connect(&dialog, &Dialog::helpRequested, &dialog,
                          [this, context] { ShowHelpContext(context); });
+    CatchUpEditWindow();
     const bool ok = dialog.exec() == QDialog::Accepted;
     SetHelpContext(saved);
     return ok;

@@ -83,6 +83,9 @@ private:
     // Runs an editing step and tells the view when it made the document modified.
     template <class F>
     void Run(F&& step);
+    // Puts the edit window over the current field before it is scrolled into view or a dialog
+    // opens over the form.
+    void CatchUpEditWindow();
 
     CEinheitspapierView& m_view;
     Hooks m_hooks;

@@ -18,6 +18,22 @@ public:
     int shows = 0;
 };
 
+// Loads the field's stored text when it is shown, as the real window does.
+class ShowingWindow : public IEditWindow {
+public:
+    explicit ShowingWindow(const CFieldStore& s) : store(s) {}
+    bool HasWindow() const override { return true; }
+    std::u16string WindowText() const override { return text; }
+    void SetWindowText(const std::u16string& t) override { text = t; }
+    void ShowField(uint16_t index, uint16_t page) override {
+        text = store.GetFieldText(index, page);
+        shown.emplace_back(index, page);
+    }
+    const CFieldStore& store;
+    std::u16string text;
+    std::vector<std::pair<int, int>> shown;
+};
+
 std::vector<uint8_t> Block(CFieldStore& s) {
     CArchiveWriter w;
     s.WriteBlock(w);
@@ -131,6 +147,52 @@ TEST(FieldStore, ActivateFieldCommitsTheWindowText) {
     s.SetCurrentText(u"y");
     EXPECT_EQ(w.text, u"y");
     EXPECT_EQ(s.GetFieldText(3, 2), u"y");
+}
+
+TEST(FieldStore, DeferredWindowMovesOnceAndKeepsTheTextsOfTheFieldsPassed) {
+    CFieldStore s;
+    ShowingWindow w(s);
+    s.AttachWindow(&w);
+    s.SetFieldCounts(6, 4, true);
+    s.ActivateField(1, 1);
+    for (int f = 0; f < 6; ++f) s.SetFieldText(f, u"Feld " + std::u16string(1, u'0' + f), 1);
+    w.text = u"getippt";
+    w.shown.clear();
+    {
+        CWindowDeferral outer(s);
+        {
+            CWindowDeferral inner(s);
+            s.ActivateField(2, 1);
+            s.ActivateField(3, 1);
+            // Behind the store, the window's text is not what field 3 holds.
+            EXPECT_EQ(s.TypedText(), u"Feld 3");
+            EXPECT_EQ(s.GetCurrentText(), u"Feld 3");
+            s.SetCurrentText(u"neu");
+            EXPECT_EQ(w.text, u"getippt");
+            s.ActivateField(4, 1);
+        }
+        EXPECT_TRUE(w.shown.empty()) << "an inner deferral does not end the outer one";
+    }
+    ASSERT_EQ(w.shown.size(), 1u);
+    EXPECT_EQ(w.shown[0], std::make_pair(4, 1));
+    EXPECT_EQ(w.text, u"Feld 4");
+    // What was typed went to the field left; the fields passed kept theirs.
+    EXPECT_EQ(s.GetFieldText(1, 1), u"getippt");
+    EXPECT_EQ(s.GetFieldText(2, 1), u"Feld 2");
+    EXPECT_EQ(s.GetFieldText(3, 1), u"neu");
+    // Caught up early, the window shows the field at once and is typed into again.
+    {
+        CWindowDeferral deferral(s);
+        s.ActivateField(5, 1);
+        s.CatchUpWindow();
+        EXPECT_EQ(w.shown.back(), std::make_pair(5, 1));
+        w.text = u"im Dialog";
+        EXPECT_EQ(s.TypedText(), u"im Dialog");
+        s.ActivateField(0, 1);
+    }
+    EXPECT_EQ(s.GetFieldText(5, 1), u"im Dialog");
+    EXPECT_EQ(w.shown.size(), 3u);
+    EXPECT_EQ(w.text, u"Feld 0");
 }
 
 TEST(FieldStore, BlockRoundTripTrimsTexts) {
