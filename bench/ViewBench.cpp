@@ -6,10 +6,16 @@
 //   page      Ctrl+Right / Ctrl+Left, from the key to the last paint it caused
 //   tab       Tab
 //   type      one character typed into the box
-// Each row gives the median of the runs in milliseconds from the request to its end (for the
-// repaints including the copy to the window system), the time inside the view's paint events, the
-// part spent outside them and the number of view paints per action. Not a Google Benchmark: the event loop
-// has to run between the steps. Run under Xvfb (QT_QPA_PLATFORM=xcb) or offscreen; the load average is
+// Each row gives the median of the runs, in milliseconds:
+//   total     from the request to its end (for the repaints including the copy to the window system)
+//   in paint  inside the view's paint events
+//   repaint   inside the window's repaints: the view, every other widget the action changed (the
+//             edit window, status panes, tool buttons) and the hand-over to the window system
+//   outside   total minus repaint: the program's own work for the action
+//   cpu       processor time of the program's thread over the total (steadier than the clock on
+//             a shared machine: it leaves out the time other processes had the processor)
+// and the number of view paints per action. Not a Google Benchmark: the event loop has to run
+// between the steps. Run under Xvfb (QT_QPA_PLATFORM=xcb) or offscreen; the load average is
 // printed with the results because the machine is shared.
 //
 //   xvfb-run -a -s '-screen 0 2560x1440x24' build/bench/ViewBench [runs [only [rows]]]
@@ -54,20 +60,47 @@ double Ms(Clock::duration d) {
     return std::chrono::duration<double, std::milli>(d).count();
 }
 
-// Times every paint event of one widget (the view's viewport).
+// Processor time of the calling thread: the program's own work, without the time another
+// process on the machine had the processor.
+Clock::duration ThreadCpuTime() {
+#ifdef CLOCK_THREAD_CPUTIME_ID
+    timespec ts{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &ts);
+    return std::chrono::seconds(ts.tv_sec) + std::chrono::nanoseconds(ts.tv_nsec);
+#else
+    return {};
+#endif
+}
+
+// Times every paint event of one widget (the view's viewport), and every repaint of the window:
+// all widgets an action changed (the view, the edit window, status panes, tool buttons) and the
+// hand-over of the picture to the window system.
 class PaintClockApp : public QApplication {
 public:
     using QApplication::QApplication;
     QWidget* watched = nullptr;
     int paints = 0;
     Clock::duration inPaint{};
+    Clock::duration inRepaint{};
     Clock::time_point lastPaintEnd{};
+    Clock::duration lastPaintEndCpu{};
+    bool inUpdate = false;
 
     bool notify(QObject* receiver, QEvent* e) override {
+        if (e->type() == QEvent::UpdateRequest && !inUpdate) {
+            // Sent to the top-level widget, which repaints what is dirty and flushes it.
+            inUpdate = true;
+            const Clock::time_point t0 = Clock::now();
+            const bool result = QApplication::notify(receiver, e);
+            inRepaint += Clock::now() - t0;
+            inUpdate = false;
+            return result;
+        }
         if (receiver != watched || e->type() != QEvent::Paint) return QApplication::notify(receiver, e);
         const Clock::time_point t0 = Clock::now();
         const bool result = QApplication::notify(receiver, e);
         lastPaintEnd = Clock::now();
+        lastPaintEndCpu = ThreadCpuTime();
         inPaint += lastPaintEnd - t0;
         ++paints;
         return result;
@@ -75,6 +108,7 @@ public:
     void Reset() {
         paints = 0;
         inPaint = {};
+        inRepaint = {};
         lastPaintEnd = {};
     }
 };
@@ -145,13 +179,15 @@ double Median(std::vector<double> v) {
 }
 
 struct Row {
-    std::vector<double> total, inPaint, outside;
+    std::vector<double> total, inPaint, inRepaint, outside, cpu;
     std::vector<int> paints;
-    void Add(double totalMs, Clock::duration paint, int count) {
+    void Add(double totalMs, const PaintClockApp& app, Clock::duration cpuTime) {
         total.push_back(totalMs);
-        inPaint.push_back(Ms(paint));
-        outside.push_back(totalMs - Ms(paint));
-        paints.push_back(count);
+        inPaint.push_back(Ms(app.inPaint));
+        inRepaint.push_back(Ms(std::max(app.inRepaint, app.inPaint)));
+        outside.push_back(totalMs - inRepaint.back());
+        cpu.push_back(Ms(cpuTime));
+        paints.push_back(app.paints);
     }
 };
 
@@ -160,9 +196,10 @@ void Print(const char* doc, const char* what, const Row& r) {
     std::vector<double> p(r.paints.begin(), r.paints.end());
     const int minPaints = r.paints.empty() ? 0 : *std::min_element(r.paints.begin(), r.paints.end());
     const int maxPaints = r.paints.empty() ? 0 : *std::max_element(r.paints.begin(), r.paints.end());
-    std::printf("%-16s %-5s %8.3f ms  in paint %7.3f ms  outside %8.3f ms  paints %d..%d (median %.1f)\n",
-                doc, what, Median(r.total), Median(r.inPaint), Median(r.outside), minPaints, maxPaints,
-                Median(p));
+    std::printf("%-16s %-5s %8.3f ms  in paint %7.3f ms  repaint %7.3f ms  outside %8.3f ms  cpu %7.3f ms  "
+                "paints %d..%d (median %.1f)\n",
+                doc, what, Median(r.total), Median(r.inPaint), Median(r.inRepaint), Median(r.outside),
+                Median(r.cpu), minPaints, maxPaints, Median(p));
     std::fflush(stdout);
 }
 
@@ -173,6 +210,16 @@ void Settle() {
     }
 }
 
+// A repaint() call: painted and handed to the window system before it returns, so all of it
+// counts as the repaint.
+void DirectRepaint(PaintClockApp& app, Row& row, const std::function<void()>& repaint) {
+    const Clock::duration cpu0 = ThreadCpuTime();
+    const Clock::time_point t0 = Clock::now();
+    repaint();
+    app.inRepaint = Clock::now() - t0;
+    row.Add(Ms(app.inRepaint), app, ThreadCpuTime() - cpu0);
+}
+
 // One key through the window system's path (shortcuts, the focus widget), then the event loop
 // until what it caused is painted.
 void KeyRow(PaintClockApp& app, QWidget* window, Qt::Key key, Qt::KeyboardModifiers mods, Row& row, int runs,
@@ -181,13 +228,16 @@ void KeyRow(PaintClockApp& app, QWidget* window, Qt::Key key, Qt::KeyboardModifi
         Settle();
         app.Reset();
         const Qt::Key k = keyOfRun ? keyOfRun(r) : key;
+        const Clock::duration cpu0 = ThreadCpuTime();
         const Clock::time_point t0 = Clock::now();
         QTest::keyClick(window->windowHandle(), k, mods);
         const Clock::time_point keyEnd = Clock::now();
+        const Clock::duration cpuKeyEnd = ThreadCpuTime();
         QTest::qWait(25);
         Settle();
-        const Clock::time_point end = std::max(keyEnd, app.lastPaintEnd);
-        row.Add(Ms(end - t0), app.inPaint, app.paints);
+        const bool paintedLater = app.lastPaintEnd > keyEnd;
+        const Clock::time_point end = paintedLater ? app.lastPaintEnd : keyEnd;
+        row.Add(Ms(end - t0), app, (paintedLater ? app.lastPaintEndCpu : cpuKeyEnd) - cpu0);
     }
 }
 
@@ -220,9 +270,7 @@ void RunDocument(PaintClockApp& app, const QString& path, const char* name, int 
     for (int r = 0; r < runs && wanted("full"); ++r) {
         Settle();
         app.Reset();
-        const Clock::time_point t0 = Clock::now();
-        view->viewport()->repaint();
-        full.Add(Ms(Clock::now() - t0), app.inPaint, app.paints);
+        DirectRepaint(app, full, [&] { view->viewport()->repaint(); });
     }
     Print(name, "full", full);
     for (int r = 0; r < runs && wanted("box"); ++r) {
@@ -235,9 +283,7 @@ void RunDocument(PaintClockApp& app, const QString& path, const char* name, int 
             rect.translate(rect.left() > rect.width() ? -rect.width() : rect.width(), 0);
         }
         app.Reset();
-        const Clock::time_point t0 = Clock::now();
-        view->viewport()->repaint(rect);
-        box.Add(Ms(Clock::now() - t0), app.inPaint, app.paints);
+        DirectRepaint(app, box, [&] { view->viewport()->repaint(rect); });
     }
     Print(name, "box", box);
     if (wanted("tab")) KeyRow(app, frame, Qt::Key_Tab, Qt::NoModifier, tab, runs);
