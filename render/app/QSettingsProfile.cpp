@@ -3,8 +3,13 @@
 #include <QByteArray>
 #include <QDir>
 #include <QEvent>
+#include <QFile>
 #include <QSettings>
 #include <filesystem>
+
+#if defined(Q_OS_LINUX)
+#include <sys/stat.h>
+#endif
 
 namespace tarvex {
 namespace {
@@ -51,6 +56,7 @@ QSettingsProfile::QSettingsProfile(Area area) {
             area == Area::MachineArea ? QSettings::SystemScope : QSettings::UserScope, org, app);
     }
     m_settings->setFallbacksEnabled(false);
+    m_statPath = QFile::encodeName(m_settings->fileName());
     m_noOwnWrites = std::make_unique<NoOwnWrites>();
     m_settings->installEventFilter(m_noOwnWrites.get());
 #ifdef Q_OS_WIN
@@ -65,8 +71,15 @@ QString QSettingsProfile::FileName() const {
 }
 
 // What a settings file looks like from outside: modification time (ns) and size; {0, -1} when
-// there is no such file (or the store is not a file, as the registry).
+// there is no such file (or the store is not a file, as the registry). Asked before every value
+// read: one stat() where there is one.
 std::pair<int64_t, int64_t> QSettingsProfile::FileStamp() const {
+#if defined(Q_OS_LINUX)
+    struct stat st {};
+    if (::stat(m_statPath.constData(), &st) != 0) return {0, -1};
+    return {static_cast<int64_t>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec,
+            static_cast<int64_t>(st.st_size)};
+#else
     std::error_code ec;
     const std::filesystem::path path = m_settings->fileName().toStdU16String();
     const auto time = std::filesystem::last_write_time(path, ec);
@@ -74,6 +87,7 @@ std::pair<int64_t, int64_t> QSettingsProfile::FileStamp() const {
     const auto size = std::filesystem::file_size(path, ec);
     if (ec) return {0, -1};
     return {static_cast<int64_t>(time.time_since_epoch().count()), static_cast<int64_t>(size)};
+#endif
 }
 
 void QSettingsProfile::Refresh() {

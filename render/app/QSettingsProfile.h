@@ -2,6 +2,7 @@
 // The settings store on Qt: the registry on Windows, INI files elsewhere. The environment
 // variable TARVEX_SETTINGS_DIR moves every area into that folder (tests, portable use).
 
+#include <QByteArray>
 #include <QString>
 #include <QVariant>
 #include <cstdint>
@@ -55,6 +56,7 @@ private:
     std::unique_ptr<QObject> m_noOwnWrites;  // outlives m_settings, which it watches
     std::unique_ptr<QSettings> m_settings;
     std::pair<int64_t, int64_t> m_stamp{0, -1};  // of the file as last read or written
+    QByteArray m_statPath;                       // the store's file in the system's encoding
     bool m_bFileStore = true;                    // false: the registry, which has no stamp
     int m_nBatchDepth = 0;
     bool m_bPending = false;  // written inside the batch, not yet in the store
