@@ -21,7 +21,8 @@
 //   xvfb-run -a -s '-screen 0 2560x1440x24' build/bench/ViewBench [runs [only [rows]]]
 //
 // `only` runs the documents whose name contains it ("SAD 64 long"), `rows` only the rows named in
-// it ("tab,page"), e.g. to profile one of them.
+// it ("tab,page"), e.g. to profile one of them. `only` = "compare" measures the keys in a 2-page
+// and a 255-page document of each form in turns, in one program, and gives their ratio.
 
 #include <QAbstractScrollArea>
 #include <QApplication>
@@ -47,6 +48,7 @@
 #include "tests/common/AppFixture.h"
 #include "ui/app/CMainFrame.h"
 #include "ui/app/CTarvexImportApp.h"
+#include "ui/app/DocumentManager.h"
 #include "ui/app/DocumentWindows.h"
 #include "ui/formview/CFormView.h"
 
@@ -222,36 +224,36 @@ void DirectRepaint(PaintClockApp& app, Row& row, const std::function<void()>& re
 
 // One key through the window system's path (shortcuts, the focus widget), then the event loop
 // until what it caused is painted.
-void KeyRow(PaintClockApp& app, QWidget* window, Qt::Key key, Qt::KeyboardModifiers mods, Row& row, int runs,
-            const std::function<Qt::Key(int)>& keyOfRun = {}) {
-    for (int r = 0; r < runs; ++r) {
-        Settle();
-        app.Reset();
-        const Qt::Key k = keyOfRun ? keyOfRun(r) : key;
-        const Clock::duration cpu0 = ThreadCpuTime();
-        const Clock::time_point t0 = Clock::now();
-        QTest::keyClick(window->windowHandle(), k, mods);
-        const Clock::time_point keyEnd = Clock::now();
-        const Clock::duration cpuKeyEnd = ThreadCpuTime();
-        QTest::qWait(25);
-        Settle();
-        const bool paintedLater = app.lastPaintEnd > keyEnd;
-        const Clock::time_point end = paintedLater ? app.lastPaintEnd : keyEnd;
-        row.Add(Ms(end - t0), app, (paintedLater ? app.lastPaintEndCpu : cpuKeyEnd) - cpu0);
-    }
+void MeasureKey(PaintClockApp& app, QWidget* window, Qt::Key key, Qt::KeyboardModifiers mods, Row& row) {
+    Settle();
+    app.Reset();
+    const Clock::duration cpu0 = ThreadCpuTime();
+    const Clock::time_point t0 = Clock::now();
+    QTest::keyClick(window->windowHandle(), key, mods);
+    const Clock::time_point keyEnd = Clock::now();
+    const Clock::duration cpuKeyEnd = ThreadCpuTime();
+    QTest::qWait(25);
+    Settle();
+    const bool paintedLater = app.lastPaintEnd > keyEnd;
+    const Clock::time_point end = paintedLater ? app.lastPaintEnd : keyEnd;
+    row.Add(Ms(end - t0), app, (paintedLater ? app.lastPaintEndCpu : cpuKeyEnd) - cpu0);
 }
 
-void RunDocument(PaintClockApp& app, const QString& path, const char* name, int runs,
-                 const std::string& rows) {
-    auto wanted = [&rows](const char* row) { return rows.empty() || rows.find(row) != std::string::npos; };
-    // Started as the clerk starts it with a file, without the splash and the New dialog.
-    std::unique_ptr<CTarvexImportApp> theApp = testutil::StartTestApp({path}, -1, nullptr);
-    Settle();
-    CMainFrame* frame = theApp->MainFrame();
-    if (!frame || !frame->ActiveChild()) qFatal("%s: not opened", qPrintable(path));
-    auto* view = qobject_cast<CFormView*>(frame->ActiveChild()->View());
-    if (!view) qFatal("no form view");
-    // The viewport the figures are for.
+// The keys of the rows: Tab; a page change there and back (the same on every page count); a
+// typed character.
+struct KeyAction {
+    const char* row;
+    Qt::Key key;
+    Qt::Key back;  // the key of every second run
+    Qt::KeyboardModifiers mods;
+    Qt::Key KeyOfRun(int run) const { return run % 2 ? back : key; }
+};
+constexpr KeyAction kKeyActions[] = {{"tab", Qt::Key_Tab, Qt::Key_Tab, Qt::NoModifier},
+                                     {"page", Qt::Key_Right, Qt::Key_Left, Qt::ControlModifier},
+                                     {"type", Qt::Key_X, Qt::Key_X, Qt::NoModifier}};
+
+// Sizes the main window so that the view has the viewport the figures are for.
+void SizeViewport(CMainFrame* frame, CFormView* view, const char* name) {
     for (int i = 0; i < 4; ++i) {
         const QSize vp = view->viewport()->size();
         frame->resize(frame->size() + QSize(1904 - vp.width(), 966 - vp.height()));
@@ -264,9 +266,35 @@ void RunDocument(PaintClockApp& app, const QString& path, const char* name, int 
     if (view->viewport()->size() != QSize(1904, 966) || view->Zoom() != 16)
         std::fprintf(stderr, "%s: viewport %dx%d zoom %d\n", name, view->viewport()->width(),
                      view->viewport()->height(), view->Zoom());
+}
+
+CFormView* ViewOf(CChildFrame* child) {
+    auto* view = child ? qobject_cast<CFormView*>(child->View()) : nullptr;
+    if (!view) qFatal("no form view");
+    return view;
+}
+
+void CloseAll(CMainFrame* frame) {
+    for (CChildFrame* c : frame->Children()) {
+        c->Document().SetModified(false);
+        c->close();
+    }
+    Settle();
+}
+
+void RunDocument(PaintClockApp& app, const QString& path, const char* name, int runs,
+                 const std::string& rows) {
+    auto wanted = [&rows](const char* row) { return rows.empty() || rows.find(row) != std::string::npos; };
+    // Started as the clerk starts it with a file, without the splash and the New dialog.
+    std::unique_ptr<CTarvexImportApp> theApp = testutil::StartTestApp({path}, -1, nullptr);
+    Settle();
+    CMainFrame* frame = theApp->MainFrame();
+    if (!frame || !frame->ActiveChild()) qFatal("%s: not opened", qPrintable(path));
+    CFormView* view = ViewOf(frame->ActiveChild());
+    SizeViewport(frame, view, name);
     app.watched = view->viewport();
 
-    Row full, box, page, tab, type;
+    Row full, box;
     for (int r = 0; r < runs && wanted("full"); ++r) {
         Settle();
         app.Reset();
@@ -286,22 +314,55 @@ void RunDocument(PaintClockApp& app, const QString& path, const char* name, int 
         DirectRepaint(app, box, [&] { view->viewport()->repaint(rect); });
     }
     Print(name, "box", box);
-    if (wanted("tab")) KeyRow(app, frame, Qt::Key_Tab, Qt::NoModifier, tab, runs);
-    Print(name, "tab", tab);
-    // There and back: the same on every page count.
-    if (wanted("page"))
-        KeyRow(app, frame, Qt::Key_Right, Qt::ControlModifier, page, runs + runs % 2,
-               [](int r) { return r % 2 ? Qt::Key_Left : Qt::Key_Right; });
-    Print(name, "page", page);
-    if (wanted("type")) KeyRow(app, frame, Qt::Key_X, Qt::NoModifier, type, runs);
-    Print(name, "type", type);
+    for (const KeyAction& a : kKeyActions) {
+        if (!wanted(a.row)) continue;
+        Row keys;
+        // An even count, so that the page row ends where it began.
+        for (int r = 0; r < runs + runs % 2; ++r) MeasureKey(app, frame, a.KeyOfRun(r), a.mods, keys);
+        Print(name, a.row, keys);
+    }
 
     app.watched = nullptr;
-    for (CChildFrame* c : frame->Children()) {
-        c->Document().SetModified(false);
-        c->close();
-    }
+    CloseAll(frame);
+    theApp.reset();
     Settle();
+}
+
+// The same keys in a 2-page and a 255-page document of one form, open side by side in one
+// program and measured in turns: a change of the machine's pace between runs falls on both alike.
+void ComparePageCounts(PaintClockApp& app, const QString& small, const QString& large, const char* name,
+                       int runs, const std::string& rows) {
+    std::unique_ptr<CTarvexImportApp> theApp = testutil::StartTestApp({small}, -1, nullptr);
+    Settle();
+    theApp->Documents().OpenDocumentFile(large);
+    Settle();
+    CMainFrame* frame = theApp->MainFrame();
+    const QList<CChildFrame*> children = frame ? frame->Children() : QList<CChildFrame*>();
+    if (children.size() != 2) qFatal("%s: not opened", name);
+    frame->ActivateChild(children[0]);
+    Settle();
+    SizeViewport(frame, ViewOf(children[0]), name);
+    for (const KeyAction& a : kKeyActions) {
+        if (!rows.empty() && rows.find(a.row) == std::string::npos) continue;
+        Row keys[2];
+        for (int r = 0; r < runs + runs % 2; ++r) {
+            for (int d = 0; d < 2; ++d) {
+                frame->ActivateChild(children[d]);
+                QTest::qWait(30);
+                Settle();
+                app.watched = ViewOf(children[d])->viewport();
+                MeasureKey(app, frame, a.KeyOfRun(r), a.mods, keys[d]);
+            }
+        }
+        const double outside[2] = {Median(keys[0].outside), Median(keys[1].outside)};
+        const double cpu[2] = {Median(keys[0].cpu), Median(keys[1].cpu)};
+        std::printf("%-10s %-5s outside %6.3f / %6.3f ms (x %.2f)  cpu %6.3f / %6.3f ms (x %.2f)  "
+                    "2 / 255 pages\n",
+                    name, a.row, outside[0], outside[1], outside[1] / outside[0], cpu[0], cpu[1], cpu[1] / cpu[0]);
+        std::fflush(stdout);
+    }
+    app.watched = nullptr;
+    CloseAll(frame);
     theApp.reset();
     Settle();
 }
@@ -330,13 +391,22 @@ int main(int argc, char** argv) {
         std::sscanf(f.readAll().constData(), "%lf %lf %lf", &load[0], &load[1], &load[2]);
     std::printf("platform %s, %d runs per row, load average %.2f %.2f %.2f\n",
                 qPrintable(QGuiApplication::platformName()), runs, load[0], load[1], load[2]);
+    if (only == "compare") {
+        for (bool longTexts : {false, true}) {
+            const char* length = longTexts ? "long" : "short";
+            ComparePageCounts(app, MakeSad(docs.path(), 2, longTexts), MakeSad(docs.path(), 255, longTexts),
+                              (std::string("SAD ") + length).c_str(), runs, rows);
+            ComparePageCounts(app, MakeDv1(docs.path(), 2, longTexts), MakeDv1(docs.path(), 255, longTexts),
+                              (std::string("DV1 ") + length).c_str(), runs, rows);
+        }
+    }
     for (bool longTexts : {false, true})
         for (int pages : {2, 64, 255}) {
             const std::string sad = "SAD " + std::to_string(pages) + (longTexts ? " long" : " short");
-            if (sad.find(only) != std::string::npos)
+            if (only != "compare" && sad.find(only) != std::string::npos)
                 RunDocument(app, MakeSad(docs.path(), pages, longTexts), sad.c_str(), runs, rows);
             const std::string dv1 = "DV1 " + std::to_string(pages) + (longTexts ? " long" : " short");
-            if (dv1.find(only) != std::string::npos)
+            if (only != "compare" && dv1.find(only) != std::string::npos)
                 RunDocument(app, MakeDv1(docs.path(), pages, longTexts), dv1.c_str(), runs, rows);
         }
     if (QFile f(QStringLiteral("/proc/loadavg")); f.open(QIODevice::ReadOnly))
