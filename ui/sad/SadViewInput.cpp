@@ -151,7 +151,6 @@ void CSadViewInput::GoToFieldCommand() {
     QObject::connect(&dlg, &CDlgGeheZuFeld::helpRequested, &dlg, [this](int c) { ShowHelpContext(c); });
     const int savedHelp = m_hooks.helpContext ? m_hooks.helpContext() : 0;
     SetHelpContext(CDlgGeheZuFeld::kHelpContext);
-    CatchUpEditWindow();
     const bool ok = dlg.exec() == QDialog::Accepted;
     SetHelpContext(savedHelp);
     if (ok) Run([&] { m_nav.GoToBox(m_nav.FindBox(dlg.Label(), dlg.Item())); });
