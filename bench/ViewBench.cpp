@@ -198,10 +198,11 @@ void Print(const char* doc, const char* what, const Row& r) {
     std::vector<double> p(r.paints.begin(), r.paints.end());
     const int minPaints = r.paints.empty() ? 0 : *std::min_element(r.paints.begin(), r.paints.end());
     const int maxPaints = r.paints.empty() ? 0 : *std::max_element(r.paints.begin(), r.paints.end());
-    std::printf("%-16s %-5s %8.3f ms  in paint %7.3f ms  repaint %7.3f ms  outside %8.3f ms  cpu %7.3f ms  "
-                "paints %d..%d (median %.1f)\n",
-                doc, what, Median(r.total), Median(r.inPaint), Median(r.inRepaint), Median(r.outside),
-                Median(r.cpu), minPaints, maxPaints, Median(p));
+    std::printf(
+        "%-16s %-5s %8.3f ms  in paint %7.3f ms  repaint %7.3f ms  outside %8.3f ms  cpu %7.3f ms  "
+        "paints %d..%d (median %.1f)\n",
+        doc, what, Median(r.total), Median(r.inPaint), Median(r.inRepaint), Median(r.outside), Median(r.cpu),
+        minPaints, maxPaints, Median(p));
     std::fflush(stdout);
 }
 
@@ -356,9 +357,10 @@ void ComparePageCounts(PaintClockApp& app, const QString& small, const QString& 
         }
         const double outside[2] = {Median(keys[0].outside), Median(keys[1].outside)};
         const double cpu[2] = {Median(keys[0].cpu), Median(keys[1].cpu)};
-        std::printf("%-10s %-5s outside %6.3f / %6.3f ms (x %.2f)  cpu %6.3f / %6.3f ms (x %.2f)  "
-                    "2 / 255 pages\n",
-                    name, a.row, outside[0], outside[1], outside[1] / outside[0], cpu[0], cpu[1], cpu[1] / cpu[0]);
+        std::printf(
+            "%-10s %-5s outside %6.3f / %6.3f ms (x %.2f)  cpu %6.3f / %6.3f ms (x %.2f)  "
+            "2 / 255 pages\n",
+            name, a.row, outside[0], outside[1], outside[1] / outside[0], cpu[0], cpu[1], cpu[1] / cpu[0]);
         std::fflush(stdout);
     }
     app.watched = nullptr;

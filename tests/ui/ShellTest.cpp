@@ -629,8 +629,9 @@ private slots:
                 const QByteArray what = path.toUtf8() + ": " + k.name;
                 QVERIFY2(typed ? counter.paints <= 1 : counter.paints == 1,
                          (what + " painted " + QByteArray::number(counter.paints)).constData());
-                QVERIFY2(counter.moves <= 1, (what + " moved the edit window " +
-                                              QByteArray::number(counter.moves) + " times").constData());
+                QVERIFY2(counter.moves <= 1,
+                         (what + " moved the edit window " + QByteArray::number(counter.moves) + " times")
+                             .constData());
                 // The key did what it does.
                 if (k.key == Qt::Key_Tab)
                     QVERIFY2(edit->pos() != caret, what.constData());
