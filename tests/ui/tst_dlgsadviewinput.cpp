@@ -67,6 +67,7 @@ private slots:
     void clerkFillsSavesAndReadsBack();
     void everyChangingCommandMarksTheDocument();
     void focusBackInTheBoxAfterADialog();
+    void dialogOpensWithTheEditWindowOnItsBox();
     void focusBackInTheBoxAfterTheMarginSheetInAWindow();
     void goToFieldDialog();
     void insertDefaultsFromTheCodeLists();
@@ -204,6 +205,39 @@ void TestSadViewInput::focusBackInTheBoxAfterADialog() {
         open();
         QTRY_VERIFY(inBox());
         QVERIFY(v.EditWindow()->isVisible());
+    }
+}
+
+// A step moves the edit window once, at its end; a dialog it opens on the way still finds the
+// window over the box the dialog belongs to, not over the one the caret came from.
+void TestSadViewInput::dialogOpensWithTheEditWindowOnItsBox() {
+    ShownView sv;
+    CEinheitspapierView& v = *sv.view;
+    CFieldStore& store = sv.doc.Store();
+    const struct { int page, from, to; } cases[] = {{1, 72, 73}, {2, 76, 77}};
+    for (const auto& c : cases) {
+        if (c.page != v.CurrentPage()) v.ShowPage(c.page);
+        store.ActivateField(c.from, c.page);
+        int dialogs = 0;
+        QPoint window, box;
+        QTimer timer;
+        timer.setInterval(10);
+        QObject::connect(&timer, &QTimer::timeout, [&] {
+            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            if (!dialog) return;
+            ++dialogs;
+            FieldRect r;
+            c.page == 1 ? store.GetFieldRect1(store.GetCurrentField(), r)
+                        : store.GetFieldRect2(store.GetCurrentField(), r);
+            box = QPoint(r.left, r.top) - v.DeviceScrollPosition();
+            window = v.EditWindow()->pos();
+            dialog->reject();
+        });
+        timer.start();
+        v.GoToField(c.to, c.page);
+        QCOMPARE(dialogs, 1);
+        QCOMPARE(window, box);
+        QVERIFY(box != QPoint());
     }
 }
 
