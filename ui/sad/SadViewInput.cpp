@@ -151,7 +151,7 @@ void CSadViewInput::GoToFieldCommand() {
     QObject::connect(&dlg, &CDlgGeheZuFeld::helpRequested, &dlg, [this](int c) { ShowHelpContext(c); });
     const int savedHelp = m_hooks.helpContext ? m_hooks.helpContext() : 0;
     SetHelpContext(CDlgGeheZuFeld::kHelpContext);
-    const bool ok = dlg.exec() == QDialog::Accepted;
+    const bool ok = Exec(dlg) == QDialog::Accepted;
     SetHelpContext(savedHelp);
     if (ok) Run([&] { m_nav.GoToBox(m_nav.FindBox(dlg.Label(), dlg.Item())); });
 }
@@ -190,6 +190,11 @@ void CSadViewInput::CatchUpEditWindow() {
     m_view.GetDocument()->Store().CatchUpWindow();
 }
 
+int CSadViewInput::Exec(QDialog& dialog) {
+    CatchUpEditWindow();
+    return dialog.exec();
+}
+
 void CSadViewInput::UpdateStatusText() {
     m_view.UpdateStatusText();
 }
@@ -201,15 +206,14 @@ void CSadViewInput::Redraw() {
 void CSadViewInput::ShowMessage(const std::u16string& text) {
     QMessageBox box(QMessageBox::NoIcon, QString::fromUtf16(shellstr::kAppTitle),
                     QString::fromStdU16String(text), QMessageBox::Ok, &m_view);
-    box.exec();
+    Exec(box);
 }
 
 bool CSadViewInput::AskYesNo(const std::u16string& text, bool questionIcon) {
     QMessageBox box(questionIcon ? QMessageBox::Question : QMessageBox::NoIcon,
                     QString::fromUtf16(shellstr::kAppTitle), QString::fromStdU16String(text),
                     QMessageBox::Yes | QMessageBox::No, &m_view);
-    CatchUpEditWindow();
-    return box.exec() == QMessageBox::Yes;
+    return Exec(box) == QMessageBox::Yes;
 }
 
 void CSadViewInput::EndUndoStep() {
@@ -219,8 +223,7 @@ void CSadViewInput::EndUndoStep() {
 bool CSadViewInput::RunTextInput3L(std::u16string& text) {
     CDlgTextInput3L dlg(&m_view);
     dlg.SetText(text);
-    CatchUpEditWindow();
-    if (dlg.exec() != QDialog::Accepted) return false;
+    if (Exec(dlg) != QDialog::Accepted) return false;
     text = dlg.Text();
     return true;
 }
@@ -229,8 +232,7 @@ bool CSadViewInput::RunFeld44(std::u16string& text, bool& inputTax) {
     CDlgFeld44Einfuhr dlg(&m_view);
     dlg.SetValues(text, true, inputTax);
     QObject::connect(&dlg, &CDlgFeld44Einfuhr::helpRequested, &dlg, [this](int c) { ShowHelpContext(c); });
-    CatchUpEditWindow();
-    if (dlg.exec() != QDialog::Accepted) return false;
+    if (Exec(dlg) != QDialog::Accepted) return false;
     text = dlg.Text();
     inputTax = dlg.InputTax();
     return true;
@@ -240,8 +242,7 @@ bool CSadViewInput::RunFeld47(std::vector<std::u16string>& values) {
     CDlgFeld47 dlg(&m_view);
     dlg.SetValues(values);
     QObject::connect(&dlg, &CDlgFeld47Base::helpRequested, &dlg, [this](int c) { ShowHelpContext(c); });
-    CatchUpEditWindow();
-    if (dlg.exec() != QDialog::Accepted) return false;
+    if (Exec(dlg) != QDialog::Accepted) return false;
     values = dlg.Values();
     return true;
 }
@@ -250,8 +251,7 @@ bool CSadViewInput::RunFeld47Summe(std::vector<std::u16string>& values) {
     CDlgFeld47Summe dlg(&m_view);
     dlg.SetValues(values);
     QObject::connect(&dlg, &CDlgFeld47Base::helpRequested, &dlg, [this](int c) { ShowHelpContext(c); });
-    CatchUpEditWindow();
-    if (dlg.exec() != QDialog::Accepted) return false;
+    if (Exec(dlg) != QDialog::Accepted) return false;
     values = dlg.Values();
     return true;
 }
@@ -259,8 +259,7 @@ bool CSadViewInput::RunFeld47Summe(std::vector<std::u16string>& values) {
 bool CSadViewInput::RunMoveGoodsItem(const std::vector<std::u16string>& entries, int& source, int& target) {
     CDlgMoveEHWarenpositon dlg(&m_view);
     dlg.SetEntries(entries, source, target);
-    CatchUpEditWindow();
-    if (dlg.exec() != QDialog::Accepted) return false;
+    if (Exec(dlg) != QDialog::Accepted) return false;
     source = dlg.Source();
     target = dlg.Target();
     return true;
@@ -281,8 +280,7 @@ bool CSadViewInput::RunAddressDialog(std::u16string& address, std::u16string& cu
     CDlgEH_Default08 dlg(*profile, FolderOf(m_hooks.dataFolder), &m_view);
     dlg.SetAddress(address);
     if (dlg.OpenOrCreate() != 1) return false;
-    CatchUpEditWindow();
-    const bool ok = dlg.exec() == QDialog::Accepted;
+    const bool ok = Exec(dlg) == QDialog::Accepted;
     dlg.CloseTable();
     if (!ok) return false;
     address = TrimmedRight(dlg.Address());
@@ -301,8 +299,7 @@ bool CSadViewInput::RunArticleSelection(CArticle& article) {
     QObject::connect(&dlg, &CDlgStammDatenEingabe::helpRequested, &dlg,
                      [this](int c) { ShowHelpContext(c); });
     dlg.Initialise();
-    CatchUpEditWindow();
-    const bool ok = dlg.exec() == QDialog::Accepted;
+    const bool ok = Exec(dlg) == QDialog::Accepted;
     SetHelpContext(previousContext);
     if (!ok) return false;
     article = dlg.Result();
@@ -317,8 +314,7 @@ bool CSadViewInput::ExecBoxDialog(Dialog& dialog) {
     if constexpr (requires { &Dialog::helpRequested; })
         QObject::connect(&dialog, &Dialog::helpRequested, &dialog,
                          [this, context] { ShowHelpContext(context); });
-    CatchUpEditWindow();
-    const bool ok = dialog.exec() == QDialog::Accepted;
+    const bool ok = Exec(dialog) == QDialog::Accepted;
     SetHelpContext(saved);
     return ok;
 }

@@ -13,6 +13,8 @@
 #include "core/common/CommandIds.h"
 #include "core/sad/SadNavigation.h"
 
+class QDialog;
+
 namespace tarvex {
 
 class CEinheitspapierView;
@@ -86,6 +88,8 @@ private:
     // Puts the edit window over the current field before it is scrolled into view or a dialog
     // opens over the form.
     void CatchUpEditWindow();
+    // Every dialog of the form runs here, with the edit window over the box it belongs to.
+    int Exec(QDialog& dialog);
 
     CEinheitspapierView& m_view;
     Hooks m_hooks;
